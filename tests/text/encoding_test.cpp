@@ -1,0 +1,31 @@
+#include "text/encoding.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+
+TEST(Encoding, RoundTripsJapaneseText) {
+    const std::string utf8 = "東京ﾀﾞｰﾄ①⑱　あア";
+    const std::string sjis = utf8ToCp932(utf8);
+    EXPECT_EQ(sjis.substr(0, 4), "\x93\x8C\x8B\x9E");
+    EXPECT_EQ(cp932ToUtf8(sjis), utf8);
+    EXPECT_EQ(utf8ToCp932("①"), "\x87\x40");
+    EXPECT_EQ(utf8ToCp932("⑱"), "\x87\x51");
+}
+
+TEST(Encoding, InvalidBytesNeverLoseTheRest) {
+    // A dangling lead byte at the end of a cut.
+    EXPECT_EQ(cp932ToUtf8("AB\x93"), "AB\xEF\xBF\xBD");
+    // An invalid byte in the middle.
+    EXPECT_EQ(cp932ToUtf8("A\xFF" "B"), "A\xEF\xBF\xBD" "B");
+    // Long texts cross the converter's buffer.
+    std::string longText(5000, 'x');
+    longText += "\x93\x8C";
+    EXPECT_EQ(cp932ToUtf8(longText), std::string(5000, 'x') + "東");
+}
+
+TEST(Encoding, UnmappableCharactersBecomeOneQuestionMark) {
+    EXPECT_EQ(utf8ToCp932("a😀b"), "a?b");
+    EXPECT_EQ(utf8ToCp932("a\xC3" "b"), "a?b");  // broken UTF-8
+    EXPECT_EQ(utf8ToCp932(""), "");
+}
