@@ -1,0 +1,48 @@
+#pragma once
+// The replacement's feed folder:
+//   <feed>/setup/<yyyymmddhhnnss>_<name>.jvd          set-up data
+//   <feed>/normal/<yyyymmddhhnnss>_<name>.jvd         normal data
+//   <feed>/realtime/<yyyymmdd>/<yyyymmddhhnnss>_<name>.jvd   real-time data of a race day
+//   <feed>/cache/                                     files "downloaded" so far
+// A .jvd file holds plain JV-Data records, one per line, CR LF.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantor {
+
+struct FeedFile {
+    std::filesystem::path path;
+    std::string name;   // file name without folder
+    std::string stamp;  // the 14-digit time stamp of the name
+};
+
+namespace feed {
+inline constexpr std::string_view kSetupDir = "setup";
+inline constexpr std::string_view kNormalDir = "normal";
+inline constexpr std::string_view kRealtimeDir = "realtime";
+inline constexpr std::string_view kCacheDir = "cache";
+inline constexpr std::string_view kFaultFile = "faults.txt";
+}  // namespace feed
+
+// True for "yyyymmddhhnnss" with a plausible date and time.
+bool isValidTimeStamp(std::string_view stamp);
+// True for "yyyymmdd" with a plausible date.
+bool isValidDate(std::string_view date);
+
+// The .jvd entries of a folder in time-stamp order (then by name); names
+// that do not start with a valid stamp and "_" are not feed files. A
+// missing folder gives none.
+std::vector<FeedFile> listFeedFiles(const std::filesystem::path& folder);
+
+// True when the feed folder holds no feed file at all.
+bool feedIsEmpty(const std::filesystem::path& feedDir);
+
+// Splits a file's bytes into records: each line without its line end,
+// followed by CR LF. A last line without line end is still a record; a
+// file's trailing line end does not make an empty record.
+std::vector<std::string_view> splitRecords(std::string_view content);
+
+}  // namespace vantor

@@ -1,0 +1,234 @@
+#include "jvlink/feed_jvlink.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace vantor {
+namespace fs = std::filesystem;
+namespace {
+
+std::chrono::milliseconds steadyNow() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+bool readWholeFile(const fs::path& path, std::string& out) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    if (in.bad()) return false;
+    out = std::move(buf).str();
+    return true;
+}
+
+bool alreadyCached(const fs::path& source, const fs::path& cached) {
+    std::error_code ec1, ec2;
+    return fs::is_regular_file(cached, ec1) && fs::is_regular_file(source, ec2) &&
+           fs::file_size(cached, ec1) == fs::file_size(source, ec2) && !ec1 && !ec2;
+}
+
+// Copies through a temporary name so that an interrupted copy never looks
+// like a finished download.
+bool copyIntoCache(const fs::path& source, const fs::path& cached) {
+    std::error_code ec;
+    if (!fs::is_regular_file(source, ec)) return false;
+    fs::create_directories(cached.parent_path(), ec);
+    const fs::path temp = cached.string() + ".part";
+    fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
+    if (ec) return false;
+    fs::rename(temp, cached, ec);
+    if (ec) fs::remove(temp, ec);
+    return !ec;
+}
+
+}  // namespace
+
+FeedJVLink::FeedJVLink(FeedSettings settings, Clock clock)
+    : settings_(std::move(settings)), clock_(clock ? std::move(clock) : Clock(steadyNow)) {
+    loadFaultPlan();
+}
+
+void FeedJVLink::loadFaultPlan() {
+    if (const char* env = std::getenv("VANTOR_JVLINK_FAULTS")) {
+        if (auto err = faults_.parse(env)) faultPlanError_ = "VANTOR_JVLINK_FAULTS: " + *err;
+    }
+    std::string text;
+    if (readWholeFile(settings_.feedDir / feed::kFaultFile, text)) {
+        if (auto err = faults_.parse(text)) faultPlanError_ = std::string(feed::kFaultFile) + ": " + *err;
+    }
+}
+
+int FeedJVLink::JVInit(std::string_view sid) {
+    if (auto f = faults_.onCall("JVInit")) return *f;
+    if (sid.empty()) return jv::kSidEmpty;
+    if (sid.size() >= 64) return jv::kSidTooLong;
+    if (sid.front() == ' ') return jv::kSidLeadingBlank;
+    initialised_ = true;
+    return jv::kOk;
+}
+
+int FeedJVLink::JVSetUIProperties() {
+    if (auto f = faults_.onCall("JVSetUIProperties")) return *f;
+    FeedSettings edited = settings_;
+    if (editor_ && !editor_(edited)) return jv::kOk;  // cancelled: nothing changes
+    if (saver_ && !saver_(edited)) return jv::kSettingsNotSaved;
+    settings_ = std::move(edited);
+    return jv::kOk;
+}
+
+int FeedJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, int option, int& readcount,
+                       int& downloadcount, std::string& lastfiletimestamp) {
+    if (auto f = faults_.onCall("JVOpen")) return *f;
+    if (!initialised_) return jv::kNotInitialised;
+    if (open_) return jv::kStillOpen;
+    if (dataspec != jv::kAcquisitionDataSpec) return jv::kBadDataSpec;
+    if (!isValidTimeStamp(fromtime)) return jv::kBadFromTime;
+    if (option != jv::kOptionNormal && option != jv::kOptionSetup) return jv::kBadOption;
+
+    std::vector<FeedFile> chosen;
+    if (option == jv::kOptionSetup) {
+        // Set-up data: every set-up file from the start date on.
+        const std::string_view fromDate = fromtime.substr(0, 8);
+        for (auto& f : listFeedFiles(settings_.feedDir / feed::kSetupDir))
+            if (std::string_view(f.stamp).substr(0, 8) >= fromDate) chosen.push_back(std::move(f));
+    }
+    for (auto& f : listFeedFiles(settings_.feedDir / feed::kNormalDir))
+        if (f.stamp > fromtime) chosen.push_back(std::move(f));
+    if (chosen.empty()) return jv::kNoNewerData;
+    std::stable_sort(chosen.begin(), chosen.end(),
+                     [](const FeedFile& a, const FeedFile& b) { return a.stamp < b.stamp; });
+
+    const fs::path cacheDir = settings_.feedDir / feed::kCacheDir;
+    std::vector<Delivery> files;
+    files.reserve(chosen.size());
+    for (auto& f : chosen) {
+        Delivery d{std::move(f), {}, false};
+        d.readFrom = cacheDir / d.file.name;
+        d.downloaded = alreadyCached(d.file.path, d.readFrom);
+        files.push_back(std::move(d));
+    }
+    startOpen(std::move(files));
+    readcount = static_cast<int>(deliveries_.size());
+    downloadcount = toDownload_;
+    lastfiletimestamp = deliveries_.back().file.stamp;
+    return jv::kOk;
+}
+
+int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
+    if (auto f = faults_.onCall("JVRTOpen")) return *f;
+    if (!initialised_) return jv::kNotInitialised;
+    if (open_) return jv::kStillOpen;
+    if (dataspec != jv::kResultsDataSpec) return jv::kBadDataSpec;
+    if (!isValidDate(key)) return jv::kBadKey;
+    std::vector<Delivery> files;
+    for (auto& f : listFeedFiles(settings_.feedDir / feed::kRealtimeDir / std::string(key))) {
+        fs::path path = f.path;
+        files.push_back({std::move(f), std::move(path), true});
+    }
+    if (files.empty()) return jv::kNoNewerData;
+    startOpen(std::move(files));
+    return jv::kOk;
+}
+
+void FeedJVLink::startOpen(std::vector<Delivery> files) {
+    deliveries_ = std::move(files);
+    toDownload_ = 0;
+    for (const auto& d : deliveries_) toDownload_ += d.downloaded ? 0 : 1;
+    open_ = true;
+    cancelled_ = false;
+    downloadFailed_ = false;
+    openedAt_ = clock_();
+    current_ = 0;
+    currentLoaded_ = false;
+    nextRecord_ = 0;
+}
+
+bool FeedJVLink::advanceDownload() {
+    if (downloadFailed_) return false;
+    const int done = downloadedCount();
+    if (done == toDownload_) return true;
+    long long due = toDownload_;
+    if (settings_.paceMs > 0) due = (clock_() - openedAt_).count() / settings_.paceMs;
+    int copied = done;
+    for (auto& d : deliveries_) {
+        if (copied >= due) break;
+        if (d.downloaded) continue;
+        if (!copyIntoCache(d.file.path, d.readFrom)) {
+            downloadFailed_ = true;
+            return false;
+        }
+        d.downloaded = true;
+        ++copied;
+    }
+    return true;
+}
+
+int FeedJVLink::downloadedCount() const {
+    int pending = 0;
+    for (const auto& d : deliveries_) pending += d.downloaded ? 0 : 1;
+    return toDownload_ - pending;
+}
+
+int FeedJVLink::JVStatus() {
+    if (auto f = faults_.onCall("JVStatus")) return *f;
+    if (!initialised_) return jv::kNotInitialised;
+    if (!open_) return jv::kNotOpen;
+    if (!cancelled_ && !advanceDownload()) return jv::kDownloadFailed;
+    return downloadedCount();
+}
+
+int FeedJVLink::JVRead(std::string& buff, int& size, std::string& filename) {
+    (void)size;  // records are handed over whole, whatever buffer size the caller names
+    if (auto f = faults_.onCall("JVRead")) return *f;
+    if (!initialised_) return jv::kNotInitialised;
+    if (!open_ || cancelled_) return jv::kNotOpen;
+    return readNext(buff, filename);
+}
+
+int FeedJVLink::readNext(std::string& buff, std::string& filename) {
+    if (current_ >= deliveries_.size()) return jv::kEndOfAll;
+    Delivery& d = deliveries_[current_];
+    filename = d.file.name;
+    if (!d.downloaded) {
+        if (!advanceDownload()) return jv::kDownloadFailed;
+        if (!d.downloaded) return jv::kDownloading;
+    }
+    if (!currentLoaded_) {
+        if (!readWholeFile(d.readFrom, content_)) return jv::kFileNotFound;
+        records_ = splitRecords(content_);
+        nextRecord_ = 0;
+        currentLoaded_ = true;
+    }
+    if (nextRecord_ < records_.size()) {
+        const std::string_view rec = records_[nextRecord_++];
+        buff.assign(rec);
+        buff += "\r\n";
+        return static_cast<int>(buff.size());
+    }
+    // This file is done: move on, telling the caller, or end after the last.
+    currentLoaded_ = false;
+    content_.clear();
+    records_.clear();
+    ++current_;
+    return current_ < deliveries_.size() ? jv::kFileSwitched : jv::kEndOfAll;
+}
+
+void FeedJVLink::JVCancel() {
+    faults_.onCall("JVCancel");
+    if (open_) cancelled_ = true;
+}
+
+int FeedJVLink::JVClose() {
+    if (auto f = faults_.onCall("JVClose")) return *f;
+    open_ = false;
+    cancelled_ = false;
+    deliveries_.clear();
+    content_.clear();
+    records_.clear();
+    return jv::kOk;
+}
+
+}  // namespace vantor

@@ -1,0 +1,99 @@
+#pragma once
+// The JV-Link replacement: serves JV-Data records from a feed folder (see
+// feed_folder.h) with JV-Link's call order and result codes.
+//
+// Download is simulated: files of an open that are not yet in <feed>/cache
+// are copied there one by one, at `paceMs` milliseconds per file (0 copies
+// them at once), as JVStatus or JVRead are called. Records are read only
+// from the cache. Real-time files are read where they are.
+//
+// Fault injection: see fault_plan.h. The plan is read from the environment
+// variable VANTOR_JVLINK_FAULTS and from <feed>/faults.txt when the
+// replacement is made; tests may add faults through faults().
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "jvlink/fault_plan.h"
+#include "jvlink/feed_folder.h"
+#include "jvlink/jvlink.h"
+
+namespace vantor {
+
+struct FeedSettings {
+    std::filesystem::path feedDir;
+    int paceMs = 0;                // simulated download time per file
+    std::string version = "0490";  // the version property
+};
+
+class FeedJVLink : public JVLink {
+public:
+    using Clock = std::function<std::chrono::milliseconds()>;
+    // Edits the settings in place (the replacement's settings dialog);
+    // false when the user cancelled.
+    using SettingsEditor = std::function<bool(FeedSettings&)>;
+    // Stores the settings; false when they could not be saved.
+    using SettingsSaver = std::function<bool(const FeedSettings&)>;
+
+    explicit FeedJVLink(FeedSettings settings, Clock clock = {});
+
+    void setSettingsEditor(SettingsEditor editor) { editor_ = std::move(editor); }
+    void setSettingsSaver(SettingsSaver saver) { saver_ = std::move(saver); }
+    const FeedSettings& settings() const { return settings_; }
+    FaultPlan& faults() { return faults_; }
+    // An error text when the fault plan of the environment or the feed
+    // folder could not be read completely.
+    const std::optional<std::string>& faultPlanError() const { return faultPlanError_; }
+
+    int JVInit(std::string_view sid) override;
+    std::string version() const override { return settings_.version; }
+    int JVSetUIProperties() override;
+    int JVOpen(std::string_view dataspec, std::string_view fromtime, int option, int& readcount, int& downloadcount,
+               std::string& lastfiletimestamp) override;
+    int JVStatus() override;
+    int JVRead(std::string& buff, int& size, std::string& filename) override;
+    void JVCancel() override;
+    int JVClose() override;
+    int JVRTOpen(std::string_view dataspec, std::string_view key) override;
+
+private:
+    struct Delivery {
+        FeedFile file;
+        std::filesystem::path readFrom;  // the cached copy, or the file itself
+        bool downloaded = false;
+    };
+
+    void loadFaultPlan();
+    void startOpen(std::vector<Delivery> files);
+    // Copies due files into the cache; false when a copy failed.
+    bool advanceDownload();
+    int downloadedCount() const;
+    // Reads the next record into buff; one of the JVRead results.
+    int readNext(std::string& buff, std::string& filename);
+
+    FeedSettings settings_;
+    Clock clock_;
+    SettingsEditor editor_;
+    SettingsSaver saver_;
+    FaultPlan faults_;
+    std::optional<std::string> faultPlanError_;
+
+    bool initialised_ = false;
+    bool open_ = false;
+    bool cancelled_ = false;
+    bool downloadFailed_ = false;
+    std::chrono::milliseconds openedAt_{0};
+    std::vector<Delivery> deliveries_;
+    int toDownload_ = 0;
+    std::size_t current_ = 0;  // index of the file being read
+    bool currentLoaded_ = false;
+    std::string content_;
+    std::vector<std::string_view> records_;
+    std::size_t nextRecord_ = 0;
+};
+
+}  // namespace vantor

@@ -1,0 +1,247 @@
+#include "jvlink/feed_jvlink.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "store/jvdata_record.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string raceRecord(int raceNum) {
+    return jvdata::RecordBuilder(jvdata::kRaLayout)
+        .text(jvdata::ra::DataKubun, "7")
+        .number(jvdata::ra::Year, 2024)
+        .number(jvdata::ra::MonthDay, 526)
+        .text(jvdata::ra::JyoCD, "05")
+        .number(jvdata::ra::RaceNum, raceNum)
+        .text(jvdata::ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B")  // Shift-JIS name
+        .take();
+}
+
+class FeedJVLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Set-up data: two files stamped 2024-05-27; normal data: one older, one newer.
+        test::writeFile(dir / "setup/20240527060000_SETUP202404.jvd", raceRecord(1) + raceRecord(2));
+        test::writeFile(dir / "setup/20240527060000_SETUP202405.jvd", raceRecord(3));
+        test::writeFile(dir / "normal/20240523120000_CARD.jvd", raceRecord(4));
+        test::writeFile(dir / "normal/20240603090000_RESULT.jvd", raceRecord(5) + raceRecord(6));
+        test::writeFile(dir / "normal/README.txt", "not a feed file");
+        test::writeFile(dir / "realtime/20240526/20240526153000_RT.jvd", raceRecord(7));
+    }
+
+    FeedJVLink make(int paceMs = 0) {
+        FeedJVLink link(FeedSettings{dir.path(), paceMs, "0490"}, [this] { return now; });
+        EXPECT_EQ(link.JVInit("SA000000/SD000000/Vantor/Version 1.40"), 0);
+        return link;
+    }
+
+    // Reads until 0 or an error; returns results and record race numbers in call order.
+    std::vector<std::string> readAll(FeedJVLink& link) {
+        std::vector<std::string> seen;
+        std::string buff, name;
+        int size = 6000;
+        for (int guard = 0; guard < 1000; ++guard) {
+            const int r = link.JVRead(buff, size, name);
+            if (r > 0) {
+                seen.push_back(name + ":" + std::string(jvdata::get(buff, jvdata::ra::RaceNum)));
+                EXPECT_EQ(r, static_cast<int>(buff.size()));
+            } else {
+                seen.push_back(std::to_string(r));
+                if (r == 0 || r < -3) break;
+            }
+        }
+        return seen;
+    }
+
+    test::TempDir dir;
+    std::chrono::milliseconds now{0};
+};
+
+}  // namespace
+
+TEST_F(FeedJVLinkTest, InitChecksTheSid) {
+    FeedJVLink link(FeedSettings{dir.path()});
+    EXPECT_EQ(link.JVInit(""), jv::kSidEmpty);
+    EXPECT_EQ(link.JVInit(std::string(64, 'a')), jv::kSidTooLong);
+    EXPECT_EQ(link.JVInit(" SA"), jv::kSidLeadingBlank);
+    int rc = 0, dc = 0;
+    std::string last;
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 1, rc, dc, last), jv::kNotInitialised);
+    EXPECT_EQ(link.JVInit(std::string(63, 'a')), jv::kOk);
+    EXPECT_EQ(link.version(), "0490");
+}
+
+TEST_F(FeedJVLinkTest, OpenValidatesItsArguments) {
+    FeedJVLink link = make();
+    int rc = -9, dc = -9;
+    std::string last;
+    EXPECT_EQ(link.JVOpen("RACE", "20240101000000", 1, rc, dc, last), jv::kBadDataSpec);
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "2024010100000", 1, rc, dc, last), jv::kBadFromTime);
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20241301000000", 1, rc, dc, last), jv::kBadFromTime);
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "2024010100000x", 1, rc, dc, last), jv::kBadFromTime);
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 2, rc, dc, last), jv::kBadOption);
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240603090000", 1, rc, dc, last), jv::kNoNewerData);
+    EXPECT_EQ(link.JVStatus(), jv::kNotOpen);
+}
+
+TEST_F(FeedJVLinkTest, SetupDeliversSetupFilesFromTheDateThenNewerNormalFilesInStampOrder) {
+    FeedJVLink link = make();
+    int rc = 0, dc = 0;
+    std::string last;
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240524000000", 3, rc, dc, last), jv::kOk);
+    EXPECT_EQ(rc, 3);  // both set-up files and the newer normal file; the older card is not newer
+    EXPECT_EQ(dc, 3);
+    EXPECT_EQ(last, "20240603090000");
+    EXPECT_EQ(link.JVStatus(), 3);
+    EXPECT_EQ(readAll(link), (std::vector<std::string>{
+                                 "20240527060000_SETUP202404.jvd:01", "20240527060000_SETUP202404.jvd:02", "-1",
+                                 "20240527060000_SETUP202405.jvd:03", "-1", "20240603090000_RESULT.jvd:05",
+                                 "20240603090000_RESULT.jvd:06", "0"}));
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240524000000", 3, rc, dc, last), jv::kStillOpen);
+    EXPECT_EQ(link.JVClose(), 0);
+
+    // Everything is in the cache now: nothing left to download.
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 1, rc, dc, last), jv::kOk);
+    EXPECT_EQ(rc, 2);
+    EXPECT_EQ(dc, 1);  // the card file was never downloaded before
+    EXPECT_EQ(link.JVClose(), 0);
+}
+
+TEST_F(FeedJVLinkTest, RecordsArriveAsTheFileBytes) {
+    FeedJVLink link = make();
+    int rc = 0, dc = 0, size = 6000;
+    std::string last, buff, name;
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240601000000", 1, rc, dc, last), jv::kOk);
+    ASSERT_EQ(link.JVStatus(), 1);
+    ASSERT_EQ(link.JVRead(buff, size, name), 1272);
+    EXPECT_EQ(buff, raceRecord(5));
+    EXPECT_EQ(size, 6000);
+}
+
+TEST_F(FeedJVLinkTest, DownloadAdvancesAtThePaceAndReadWaitsForIt) {
+    FeedJVLink link = make(100);
+    int rc = 0, dc = 0, size = 6000;
+    std::string last, buff, name;
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 3, rc, dc, last), jv::kOk);
+    ASSERT_EQ(dc, 4);
+    EXPECT_EQ(link.JVStatus(), 0);
+    EXPECT_EQ(link.JVRead(buff, size, name), jv::kDownloading);
+    now = 150ms;
+    EXPECT_EQ(link.JVStatus(), 1);
+    EXPECT_GT(link.JVRead(buff, size, name), 0);
+    now = 250ms;
+    EXPECT_EQ(link.JVStatus(), 2);
+    now = 10s;
+    EXPECT_EQ(link.JVStatus(), 4);
+    EXPECT_EQ(link.JVStatus(), 4);
+}
+
+TEST_F(FeedJVLinkTest, CancelStopsTheOpenButOnlyCloseEndsIt) {
+    FeedJVLink link = make(100);
+    int rc = 0, dc = 0, size = 6000;
+    std::string last, buff, name;
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 3, rc, dc, last), jv::kOk);
+    link.JVCancel();
+    now = 10s;
+    EXPECT_EQ(link.JVStatus(), 0);  // the download stopped
+    EXPECT_EQ(link.JVRead(buff, size, name), jv::kNotOpen);
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 3, rc, dc, last), jv::kStillOpen);
+    EXPECT_EQ(link.JVClose(), 0);
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 3, rc, dc, last), jv::kOk);
+    link.JVCancel();  // cancelling with nothing running is harmless
+    link.JVClose();
+    link.JVCancel();
+}
+
+TEST_F(FeedJVLinkTest, RealtimeServesTheDaysFiles) {
+    FeedJVLink link = make();
+    EXPECT_EQ(link.JVRTOpen("0B11", "20240526"), jv::kBadDataSpec);
+    EXPECT_EQ(link.JVRTOpen("0B12", "2024052"), jv::kBadKey);
+    EXPECT_EQ(link.JVRTOpen("0B12", "2024-5-26"), jv::kBadKey);
+    EXPECT_EQ(link.JVRTOpen("0B12", "20240527"), jv::kNoNewerData);
+    ASSERT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kOk);
+    EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kStillOpen);
+    EXPECT_EQ(readAll(link), (std::vector<std::string>{"20240526153000_RT.jvd:07", "0"}));
+    EXPECT_EQ(link.JVClose(), 0);
+}
+
+TEST_F(FeedJVLinkTest, BrokenFilesAreDeliveredAsTheyAreOrReportedByCode) {
+    test::TempDir broken;
+    const std::string rec = raceRecord(1);
+    test::writeFile(broken / "normal/20240101000001_SHORT.jvd", "RA7short\r\n");
+    test::writeFile(broken / "normal/20240101000002_NOCR.jvd", rec.substr(0, 1270) + "\n" + rec.substr(0, 1270));
+    test::writeFile(broken / "normal/20240101000003_EMPTY.jvd", "");
+    test::writeFile(broken / "normal/20240101000004_BYTES.jvd", std::string("RA\xFF\x80\x00zz", 7) + "\r\n");
+    test::writeFile(broken / "normal/20240101000005_LONG.jvd", std::string(100000, 'X') + "\r\n");
+    FeedJVLink link(FeedSettings{broken.path()});
+    ASSERT_EQ(link.JVInit("sid"), 0);
+    int rc = 0, dc = 0, size = 6000;
+    std::string last, buff, name;
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20231231000000", 1, rc, dc, last), jv::kOk);
+    ASSERT_EQ(link.JVStatus(), 5);
+    std::vector<int> lengths;
+    for (int r; (r = link.JVRead(buff, size, name)) != 0;) lengths.push_back(r);
+    EXPECT_EQ(lengths, (std::vector<int>{10, -1, 1272, 1272, -1, -1, 9, -1, 100002}));
+    link.JVClose();
+
+    // A folder where a file should be fails the download; a file that
+    // vanished from the cache cannot be read.
+    std::filesystem::create_directories(broken / "normal/20240201000000_DIR.jvd");
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240131000000", 1, rc, dc, last), jv::kOk);
+    EXPECT_EQ(link.JVStatus(), jv::kDownloadFailed);
+    link.JVClose();
+    std::filesystem::remove(broken / "normal/20240201000000_DIR.jvd");
+    test::writeFile(broken / "normal/20240301000000_GONE.jvd", rec);
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240229000000", 1, rc, dc, last), jv::kOk);
+    ASSERT_EQ(link.JVStatus(), 1);
+    std::filesystem::remove(broken / "cache/20240301000000_GONE.jvd");
+    EXPECT_EQ(link.JVRead(buff, size, name), jv::kFileNotFound);
+}
+
+TEST_F(FeedJVLinkTest, InjectedFaultsReplaceTheCallWithoutSideEffects) {
+    test::writeFile(dir / "faults.txt", "JVOpen@1=-504\nJVRead@2=-402\n");
+    FeedJVLink link = make();
+    ASSERT_FALSE(link.faultPlanError());
+    int rc = 0, dc = 0, size = 6000;
+    std::string last, buff, name;
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240601000000", 1, rc, dc, last), -504);
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240601000000", 1, rc, dc, last), jv::kOk);
+    link.JVStatus();
+    ASSERT_GT(link.JVRead(buff, size, name), 0);
+    EXPECT_EQ(link.JVRead(buff, size, name), -402);
+    ASSERT_GT(link.JVRead(buff, size, name), 0);  // the record the fault did not consume
+    EXPECT_EQ(jvdata::get(buff, jvdata::ra::RaceNum), "06");
+
+    ::setenv("VANTOR_JVLINK_FAULTS", "JVInit@1=-101,bogus", 1);
+    FeedJVLink fromEnv(FeedSettings{dir.path()});
+    ::unsetenv("VANTOR_JVLINK_FAULTS");
+    EXPECT_EQ(fromEnv.JVInit("sid"), -101);
+    ASSERT_TRUE(fromEnv.faultPlanError());
+    EXPECT_NE(fromEnv.faultPlanError()->find("bogus"), std::string::npos);
+}
+
+TEST_F(FeedJVLinkTest, SettingsDialogResults) {
+    FeedJVLink link = make();
+    link.setSettingsEditor([](FeedSettings& s) {
+        s.paceMs = 25;
+        return true;
+    });
+    link.setSettingsSaver([](const FeedSettings&) { return false; });
+    EXPECT_EQ(link.JVSetUIProperties(), jv::kSettingsNotSaved);
+    EXPECT_EQ(link.settings().paceMs, 0);
+    link.setSettingsSaver([](const FeedSettings&) { return true; });
+    EXPECT_EQ(link.JVSetUIProperties(), jv::kOk);
+    EXPECT_EQ(link.settings().paceMs, 25);
+    link.setSettingsEditor([](FeedSettings& s) {
+        s.paceMs = 99;
+        return false;
+    });
+    EXPECT_EQ(link.JVSetUIProperties(), jv::kOk);
+    EXPECT_EQ(link.settings().paceMs, 25);
+}
