@@ -1,0 +1,48 @@
+#pragma once
+// The text of a settings file in Windows profile (ini) format, held line by
+// line so that changing one value keeps every other line, unknown ones
+// included, exactly where it was.
+//
+// Reading accepts LF or CR LF line ends; text() writes CR LF. Leading blanks
+// of a line are ignored; "[name]" opens a section; "key=value" splits at the
+// first "="; blanks and tabs around key and value are dropped. Section and key
+// names match without regard to ASCII letter case. Lines before the first
+// section, comments (";") and anything else are kept but never match. When a
+// section or key occurs twice, the first one counts, for reading and writing.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "text/sjis.h"
+
+namespace vantor {
+
+class IniText {
+public:
+    IniText() = default;
+    explicit IniText(SjisView content);
+
+    // The value of key in section, or nothing when either is absent.
+    std::optional<SjisView> value(SjisView section, SjisView key) const;
+
+    // Sets the value, adding the key at the end of its section or a new
+    // section at the end of the text. Returns false, changing nothing, when
+    // a name or the value could not be read back as written (empty or
+    // padded names, line breaks, "]" in a section, "=" in a key).
+    bool setValue(SjisView section, SjisView key, SjisView value);
+
+    SjisString text() const;
+
+private:
+    // Index of the line holding key in section, or nothing.
+    std::optional<std::size_t> findKey(SjisView section, SjisView key) const;
+
+    std::vector<SjisString> lines_;
+};
+
+// Whether a name can be stored in and found again in an ini text.
+bool isValidIniSection(SjisView name);
+bool isValidIniKey(SjisView name);
+
+}  // namespace vantor

@@ -1,0 +1,105 @@
+#include "shell/ini_gt.h"
+
+#include <charconv>
+#include <optional>
+
+#include "shell/app_dir.h"
+#include "shell/ini_file.h"
+#include "shell/sjis_chars.h"
+#include "shell/user_dirs.h"
+#include "shell/whole_file.h"
+
+namespace vantor {
+namespace {
+
+// Half-width corner brackets "｢" and "｣".
+constexpr char kOpenBracket = '\xA2';
+constexpr char kCloseBracket = '\xA3';
+
+std::optional<int> decimalInt(SjisView text) {
+    if (text.size() > 1 && text[0] == '+' && text[1] >= '0' && text[1] <= '9') text.remove_prefix(1);
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (result.ec != std::errc{} || result.ptr != end) return std::nullopt;
+    return value;
+}
+
+// 0xA3 is also a possible trail byte, so a closing bracket must be a
+// character of its own; otherwise the last double-byte character is kept whole.
+bool endsWithCloseBracket(SjisView text) {
+    return text.back() == kCloseBracket && lastSjisCharStart(text) == text.size() - 1;
+}
+
+SjisView unquoted(SjisView value) {
+    if (value == "\"\"" || value == "\xA2\xA3") return {};
+    if (value.size() > 2 && ((value.front() == '"' && value.back() == '"') ||
+                             (value.front() == kOpenBracket && endsWithCloseBracket(value)))) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// A missing or unreadable file reads as empty: every key takes its default.
+std::optional<SjisString> storedValue(const std::filesystem::path& path, SjisView section, SjisView key) {
+    const IniText ini(readWholeFile(path).bytes);
+    const auto value = ini.value(section, key);
+    return value ? std::optional<SjisString>(*value) : std::nullopt;
+}
+
+}  // namespace
+
+std::string TIniGT::defaultFileName() {
+    auto name = executablePath().filename();
+    if (name.empty()) return "vantor.ini";
+    return name.replace_extension(".ini").string();
+}
+
+void TIniGT::setFileName(std::string name) { fileName_ = name.empty() ? defaultFileName() : std::move(name); }
+
+std::filesystem::path TIniGT::filePath() const {
+    const std::filesystem::path name = fileName_;
+    if (name.has_parent_path()) return name;
+    switch (defaultDir_) {
+        case TIniGTDefaultDir::ddApplication:
+            return appDir() / name;
+        case TIniGTDefaultDir::ddWindows:
+            return userConfigFolder() / name;
+        case TIniGTDefaultDir::ddNone:
+            break;
+    }
+    return name;
+}
+
+int TIniGT::ReadInteger(SjisView section, SjisView key, int defaultValue) const {
+    const auto value = storedValue(filePath(), section, key);
+    return value ? decimalInt(*value).value_or(defaultValue) : defaultValue;
+}
+
+bool TIniGT::WriteInteger(SjisView section, SjisView key, int value) {
+    return WriteString(section, key, std::to_string(value));
+}
+
+bool TIniGT::ReadBool(SjisView section, SjisView key, bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) {
+    return WriteString(section, key, value ? "1" : "0");
+}
+
+SjisString TIniGT::ReadString(SjisView section, SjisView key, SjisView defaultValue) const {
+    const auto value = storedValue(filePath(), section, key);
+    return value ? SjisString(unquoted(*value)) : SjisString(defaultValue);
+}
+
+bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
+    const auto path = filePath();
+    const auto file = readWholeFile(path);
+    // A file that exists but cannot be read is never replaced: that would lose its other settings.
+    if (file.status == FileContent::Status::unreadable) return false;
+    IniText ini(file.bytes);
+    return ini.setValue(section, key, value) && replaceWholeFile(path, ini.text());
+}
+
+}  // namespace vantor

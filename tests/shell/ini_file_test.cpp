@@ -1,0 +1,65 @@
+#include "shell/ini_file.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+
+TEST(IniText, ReadsProfileLinesLikeWindows) {
+    const IniText ini(
+        "top=1\n"  // before any section: never found
+        "[locate]\r\n"
+        "  Top = 15 \r\n"
+        "\tleft=a=b\n"
+        "; comment=1\n"
+        "[ Dir ]\n"
+        "yoso=\n");
+    EXPECT_EQ(ini.value("LOCATE", "top"), "15");
+    EXPECT_EQ(ini.value("locate", "left"), "a=b");  // split at the first "="
+    EXPECT_EQ(ini.value("locate", "; comment"), std::nullopt);
+    EXPECT_EQ(ini.value("dir", "YOSO"), "");  // present but empty
+    EXPECT_EQ(ini.value("Dir", "top"), std::nullopt);
+    EXPECT_EQ(ini.value("none", "top"), std::nullopt);
+}
+
+TEST(IniText, CaseFoldingAndBracketsNeverTouchTrailBytes) {
+    // 0x83 0x41 "ア" and 0x83 0x61 "ヂ" differ only in a trail byte that looks like 'A'/'a';
+    // 0x83 0x5D "ポ" has a trail byte equal to ']'.
+    const IniText ini("[\x83\x41]\nk=1\n[\x83\x5D]\nk=2\n");
+    EXPECT_EQ(ini.value("\x83\x41", "k"), "1");
+    EXPECT_EQ(ini.value("\x83\x61", "k"), std::nullopt);
+    EXPECT_EQ(ini.value("\x83\x5D", "k"), "2");
+}
+
+TEST(IniText, RewriteKeepsEverythingElseInPlace) {
+    IniText ini("junk line\n[a]\nx=1\n; note\n\n[b]\ny=2\n[A]\nz=3\n");
+    ASSERT_TRUE(ini.setValue("a", "X", "9"));    // first occurrence, stored spelling kept
+    ASSERT_TRUE(ini.setValue("a", "new", "n"));  // after the section's last line, before the blank
+    ASSERT_TRUE(ini.setValue("A", "z", "4"));    // the key lives in the second "[A]"
+    ASSERT_TRUE(ini.setValue("c", "w", "5"));
+    EXPECT_EQ(ini.text(),
+              "junk line\r\n[a]\r\nx=9\r\n; note\r\nnew=n\r\n\r\n[b]\r\ny=2\r\n[A]\r\nz=4\r\n\r\n[c]\r\nw=5\r\n");
+    EXPECT_EQ(IniText("").text(), "");
+}
+
+TEST(IniText, RefusesNamesAndValuesThatWouldInjectLines) {
+    IniText ini("[a]\nx=1\n");
+    EXPECT_FALSE(ini.setValue("a", "x", "1\r\n[locate]\r\ntop=5"));
+    EXPECT_FALSE(ini.setValue("a]\n[b", "x", "1"));
+    EXPECT_FALSE(ini.setValue("a", "k=v", "1"));
+    EXPECT_FALSE(ini.setValue("a", "", "1"));
+    EXPECT_FALSE(ini.setValue("", "x", "1"));
+    EXPECT_FALSE(ini.setValue("a", " x", "1"));
+    EXPECT_FALSE(ini.setValue("a", "[x", "1"));
+    EXPECT_EQ(ini.text(), "[a]\r\nx=1\r\n");
+    EXPECT_TRUE(ini.setValue("\x83\x5D", "k", "1"));  // a trail byte 0x5D is no "]"
+}
+
+TEST(IniText, GarbageNeverMatchesAndNeverBreaks) {
+    std::string garbage("\0\xFF\x81[\x01=\n\x81", 8);
+    garbage += std::string(1 << 20, '\x83');  // a 1 MB line of lead bytes
+    garbage += "\n[locate\ntop=1\n=2\n";
+    IniText ini(garbage);
+    EXPECT_EQ(ini.value("locate", "top"), std::nullopt);
+    ASSERT_TRUE(ini.setValue("locate", "top", "3"));
+    EXPECT_EQ(IniText(ini.text()).value("locate", "top"), "3");
+}

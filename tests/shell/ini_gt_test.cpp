@@ -1,0 +1,139 @@
+#include "shell/ini_gt.h"
+
+#include <gtest/gtest.h>
+
+#include "scoped_env.h"
+#include "shell/app_dir.h"
+#include "temp_folder.h"
+
+using namespace vantor;
+
+class IniGT : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setAppDir(folder.path());
+        ini.setFileName("vantor.ini");
+    }
+    void TearDown() override { setAppDir({}); }
+    void store(std::string_view text) { writeBytes(ini.filePath(), text); }
+
+    TempFolder folder;
+    TIniGT ini;
+};
+
+TEST_F(IniGT, QuotesAndCornerBracketsAreRemovedOnRead) {
+    store(
+        "[Dir]\n"
+        "brackets=\xA2"
+        "D:\\odds\xA3\n"
+        "quoted=\" a \"\n"
+        "emptyQuotes=\"\"\n"
+        "emptyBrackets=\xA2\xA3\n"
+        "empty=\n"
+        "oneQuote=\"\n"
+        "oneBracket=\xA2\n"
+        "unbalanced=\"x\xA3\n"
+        "kanjiEnd=\xA2\x88\xA3\n");  // 0x88 0xA3 is one kanji, not a closing bracket
+    EXPECT_EQ(ini.ReadString("Dir", "brackets", "x"), "D:\\odds");
+    EXPECT_EQ(ini.ReadString("Dir", "quoted", "x"), " a ");
+    EXPECT_EQ(ini.ReadString("Dir", "emptyQuotes", "x"), "");
+    EXPECT_EQ(ini.ReadString("Dir", "emptyBrackets", "x"), "");
+    EXPECT_EQ(ini.ReadString("Dir", "empty", "x"), "");
+    EXPECT_EQ(ini.ReadString("Dir", "oneQuote", "x"), "\"");
+    EXPECT_EQ(ini.ReadString("Dir", "oneBracket", "x"), "\xA2");
+    EXPECT_EQ(ini.ReadString("Dir", "unbalanced", "x"), "\"x\xA3");
+    EXPECT_EQ(ini.ReadString("Dir", "kanjiEnd", "x"), "\xA2\x88\xA3");
+    // Absent keys give the default exactly, quotes and blanks included.
+    EXPECT_EQ(ini.ReadString("Dir", "absent", " \"d\" "), " \"d\" ");
+    EXPECT_EQ(ini.ReadString("Dir", "absent", ""), "");
+}
+
+TEST_F(IniGT, IntegersAreWholeDecimalNumbersOrTheDefault) {
+    store("[n]\na= -12 \nb=+7\nc=12abc\nd=abc\ne=\nf=99999999999\ng=0x10\nh=-\n");
+    EXPECT_EQ(ini.ReadInteger("n", "a", 5), -12);
+    EXPECT_EQ(ini.ReadInteger("n", "b", 5), 7);
+    for (const char* key : {"c", "d", "e", "f", "g", "h", "absent"}) EXPECT_EQ(ini.ReadInteger("n", key, 5), 5) << key;
+    EXPECT_TRUE(ini.WriteInteger("n", "a", INT32_MIN));
+    EXPECT_EQ(ini.ReadInteger("n", "a", 5), INT32_MIN);
+}
+
+TEST_F(IniGT, BooleansAreIntegersWhereAnyNonZeroIsTrue) {
+    store("[b]\nzero=0\ntwo=2\nminus=-1\ntext=yes\n");
+    EXPECT_FALSE(ini.ReadBool("b", "zero", true));
+    EXPECT_TRUE(ini.ReadBool("b", "two", false));
+    EXPECT_TRUE(ini.ReadBool("b", "minus", false));
+    EXPECT_TRUE(ini.ReadBool("b", "text", true));
+    EXPECT_FALSE(ini.ReadBool("b", "text", false));
+    EXPECT_TRUE(ini.WriteBool("b", "two", false));
+    EXPECT_TRUE(ini.WriteBool("b", "new", true));
+    EXPECT_EQ(readBytes(ini.filePath()), "[b]\r\nzero=0\r\ntwo=0\r\nminus=-1\r\ntext=yes\r\nnew=1\r\n");
+}
+
+TEST_F(IniGT, FirstWriteCreatesTheFileAndEveryWriteIsSeenAtOnce) {
+    EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 10);
+    EXPECT_FALSE(std::filesystem::exists(ini.filePath()));
+
+    TIniGT other;  // another window's instance
+    other.setFileName("vantor.ini");
+    EXPECT_TRUE(ini.WriteInteger("locate", "top", 33));
+    EXPECT_EQ(other.ReadInteger("locate", "top", 10), 33);
+    EXPECT_TRUE(other.WriteString("JvDataGet", "LastTime", "2024/05/26 12:00:00"));
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/26 12:00:00");
+    EXPECT_EQ(readBytes(ini.filePath()), "[locate]\r\ntop=33\r\n\r\n[JvDataGet]\r\nLastTime=2024/05/26 12:00:00\r\n");
+
+    // Replaced through a temporary file that never stays behind.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"vantor.ini"});
+}
+
+TEST_F(IniGT, GarbageFilesGiveDefaultsAndKeepTheirBytes) {
+    std::string garbage("\0\x01\xFF\x81", 4);
+    garbage += std::string(1 << 20, 'x') + "\n" + std::string(1000, '\0');
+    store(garbage);
+    EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 10);
+    EXPECT_FALSE(ini.ReadBool("datalist", "close", false));
+    EXPECT_EQ(ini.ReadString("Dir", "yoso", "d"), "d");
+    EXPECT_TRUE(ini.WriteInteger("locate", "top", 1));
+    EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 1);
+    EXPECT_EQ(readBytes(ini.filePath()).substr(0, garbage.size() / 2), garbage.substr(0, garbage.size() / 2));
+}
+
+TEST_F(IniGT, WriteFailuresAreReportedAndLoseNothing) {
+    // The settings name taken by a folder: unreadable, so never replaced.
+    std::filesystem::create_directory(ini.filePath());
+    std::filesystem::create_directory(ini.filePath() / "inside");
+    EXPECT_FALSE(ini.WriteInteger("locate", "top", 1));
+    EXPECT_TRUE(std::filesystem::exists(ini.filePath() / "inside"));
+    EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 10);
+
+    // A missing folder is not created.
+    ini.setFileName((folder.path() / "missing" / "vantor.ini").string());
+    EXPECT_FALSE(ini.WriteBool("datalist", "close", true));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
+}
+
+TEST_F(IniGT, FileNameResolution) {
+    TIniGT fresh;
+    EXPECT_EQ(fresh.fileName(), "settings_tests.ini");  // the executable's name
+    EXPECT_EQ(fresh.filePath(), folder.path() / "settings_tests.ini");
+    fresh.setFileName("a.ini");
+    fresh.setFileName("");
+    EXPECT_EQ(fresh.fileName(), "settings_tests.ini");
+
+    fresh.setFileName("sub/a.ini");
+    EXPECT_EQ(fresh.filePath(), "sub/a.ini");  // a folder part is kept as given
+    fresh.setFileName("a.ini");
+    fresh.setDefaultDir(TIniGTDefaultDir::ddNone);
+    EXPECT_EQ(fresh.filePath(), "a.ini");
+
+    fresh.setDefaultDir(TIniGTDefaultDir::ddWindows);
+    {
+        const ScopedEnv config("XDG_CONFIG_HOME", folder.path().string());
+        EXPECT_EQ(fresh.filePath(), folder.path() / "vantor" / "a.ini");
+    }
+    const ScopedEnv config("XDG_CONFIG_HOME", "relative");  // ignored: XDG folders must be absolute
+    const ScopedEnv home("HOME", "/nonexistent-home");
+    EXPECT_EQ(fresh.filePath(), std::filesystem::path("/nonexistent-home/.config/vantor/a.ini"));
+}
