@@ -1,6 +1,6 @@
 #include "shell/ini_file.h"
 
-#include "shell/sjis_chars.h"
+#include "text/sjis_chars.h"
 
 namespace vantor {
 namespace {

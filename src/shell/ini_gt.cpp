@@ -5,9 +5,9 @@
 
 #include "shell/app_dir.h"
 #include "shell/ini_file.h"
-#include "shell/sjis_chars.h"
+#include "text/sjis_chars.h"
 #include "shell/user_dirs.h"
-#include "shell/whole_file.h"
+#include "fileio/whole_file.h"
 
 namespace vantor {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <set>
 
-#include "scoped_env.h"
-#include "shell/folder_lookup.h"
-#include "shell/store_folders.h"
-#include "temp_folder.h"
+#include "support/scoped_env.h"
+#include "fileio/folder_lookup.h"
+#include "store/store_folders.h"
+#include "support/temp_dir.h"
 
 using namespace vantor;
 namespace fs = std::filesystem;
@@ -24,7 +24,7 @@ std::set<std::string> namesIn(const fs::path& folder) {
 }  // namespace
 
 TEST(AppDir, ExecutableFolderOnlyWhenWritable) {
-    const TempFolder temp;
+    const vantor::test::TempDir temp;
     const fs::path data = temp.path() / "share" / "vantor";
     EXPECT_EQ(chooseAppDir(temp.path(), data), temp.path());
     EXPECT_FALSE(fs::exists(data));
@@ -32,7 +32,7 @@ TEST(AppDir, ExecutableFolderOnlyWhenWritable) {
     EXPECT_EQ(chooseAppDir(temp.path() / "missing", data), data);
     EXPECT_TRUE(fs::is_directory(data));  // created with its parents
 
-    writeBytes(temp.path() / "file", "x");
+    vantor::test::writeFile(temp.path() / "file", "x");
     EXPECT_EQ(chooseAppDir(temp.path() / "file", data), data);
     EXPECT_EQ(chooseAppDir({}, data), data);
 
@@ -46,7 +46,7 @@ TEST(AppDir, ExecutableFolderOnlyWhenWritable) {
 }
 
 TEST(AppDir, OverrideIsAbsoluteWithoutTrailingSeparator) {
-    const TempFolder temp;
+    const vantor::test::TempDir temp;
     const ScopedEnv data("XDG_DATA_HOME", temp.path().string());  // keeps the real home untouched
     setAppDir("some/where/");
     EXPECT_EQ(appDir(), fs::current_path() / "some" / "where");
@@ -58,12 +58,12 @@ TEST(AppDir, OverrideIsAbsoluteWithoutTrailingSeparator) {
 }
 
 TEST(FolderLookup, FindsExistingFoldersUnderAnyLetterCase) {
-    const TempFolder temp;
+    const vantor::test::TempDir temp;
     const fs::path& base = temp.path();
     EXPECT_EQ(resolveFolder(base, "DATA"), base / "DATA");  // none yet: the given spelling
     EXPECT_EQ(resolveFolder(base / "missing", "DATA"), base / "missing" / "DATA");
 
-    writeBytes(base / "data", "a file, not a folder");
+    vantor::test::writeFile(base / "data", "a file, not a folder");
     fs::create_directory(base / "dATa");
     EXPECT_EQ(resolveFolder(base, "DATA"), base / "dATa");
     fs::create_directory(base / "Data");
@@ -76,7 +76,7 @@ TEST(FolderLookup, FindsExistingFoldersUnderAnyLetterCase) {
 }
 
 TEST(StoreFolders, CreatesMissingOnesInOrderWithoutDuplicates) {
-    const TempFolder temp;
+    const vantor::test::TempDir temp;
     fs::create_directory(temp.path() / "Data");
     fs::create_directory(temp.path() / "sei");
     EXPECT_EQ(ensureStoreFolders(temp.path()), std::nullopt);
@@ -85,8 +85,8 @@ TEST(StoreFolders, CreatesMissingOnesInOrderWithoutDuplicates) {
     EXPECT_EQ(namesIn(temp.path()).size(), 5u);
 
     // A file in the way of "SEIR" stops the creation there, with a message naming it.
-    const TempFolder blocked;
-    writeBytes(blocked.path() / "SEIR", "");
+    const vantor::test::TempDir blocked;
+    vantor::test::writeFile(blocked.path() / "SEIR", "");
     const auto error = ensureStoreFolders(blocked.path());
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find((blocked.path() / "SEIR").string()), std::string::npos);

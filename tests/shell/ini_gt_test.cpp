@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "scoped_env.h"
+#include "support/scoped_env.h"
 #include "shell/app_dir.h"
-#include "temp_folder.h"
+#include "support/temp_dir.h"
 
 using namespace vantor;
 
@@ -15,9 +15,9 @@ protected:
         ini.setFileName("vantor.ini");
     }
     void TearDown() override { setAppDir({}); }
-    void store(std::string_view text) { writeBytes(ini.filePath(), text); }
+    void store(std::string_view text) { vantor::test::writeFile(ini.filePath(), text); }
 
-    TempFolder folder;
+    vantor::test::TempDir folder;
     TIniGT ini;
 };
 
@@ -66,7 +66,7 @@ TEST_F(IniGT, BooleansAreIntegersWhereAnyNonZeroIsTrue) {
     EXPECT_FALSE(ini.ReadBool("b", "text", false));
     EXPECT_TRUE(ini.WriteBool("b", "two", false));
     EXPECT_TRUE(ini.WriteBool("b", "new", true));
-    EXPECT_EQ(readBytes(ini.filePath()), "[b]\r\nzero=0\r\ntwo=0\r\nminus=-1\r\ntext=yes\r\nnew=1\r\n");
+    EXPECT_EQ(vantor::test::readFile(ini.filePath()), "[b]\r\nzero=0\r\ntwo=0\r\nminus=-1\r\ntext=yes\r\nnew=1\r\n");
 }
 
 TEST_F(IniGT, FirstWriteCreatesTheFileAndEveryWriteIsSeenAtOnce) {
@@ -79,7 +79,7 @@ TEST_F(IniGT, FirstWriteCreatesTheFileAndEveryWriteIsSeenAtOnce) {
     EXPECT_EQ(other.ReadInteger("locate", "top", 10), 33);
     EXPECT_TRUE(other.WriteString("JvDataGet", "LastTime", "2024/05/26 12:00:00"));
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/26 12:00:00");
-    EXPECT_EQ(readBytes(ini.filePath()), "[locate]\r\ntop=33\r\n\r\n[JvDataGet]\r\nLastTime=2024/05/26 12:00:00\r\n");
+    EXPECT_EQ(vantor::test::readFile(ini.filePath()), "[locate]\r\ntop=33\r\n\r\n[JvDataGet]\r\nLastTime=2024/05/26 12:00:00\r\n");
 
     // Replaced through a temporary file that never stays behind.
     std::vector<std::string> names;
@@ -97,7 +97,7 @@ TEST_F(IniGT, GarbageFilesGiveDefaultsAndKeepTheirBytes) {
     EXPECT_EQ(ini.ReadString("Dir", "yoso", "d"), "d");
     EXPECT_TRUE(ini.WriteInteger("locate", "top", 1));
     EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 1);
-    EXPECT_EQ(readBytes(ini.filePath()).substr(0, garbage.size() / 2), garbage.substr(0, garbage.size() / 2));
+    EXPECT_EQ(vantor::test::readFile(ini.filePath()).substr(0, garbage.size() / 2), garbage.substr(0, garbage.size() / 2));
 }
 
 TEST_F(IniGT, WriteFailuresAreReportedAndLoseNothing) {

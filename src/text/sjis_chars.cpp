@@ -1,4 +1,4 @@
-#include "shell/sjis_chars.h"
+#include "text/sjis_chars.h"
 
 namespace vantor {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/folder_lookup.h"
+#include "fileio/folder_lookup.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "shell/whole_file.h"
+#include "fileio/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -73,6 +73,7 @@ FileContent readWholeFile(const std::filesystem::path& path) {
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return {FileContent::Status::unreadable, {}};
 
     FileContent content{FileContent::Status::ok, {}};
+    content.bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -83,7 +84,7 @@ FileContent readWholeFile(const std::filesystem::path& path) {
     }
 }
 
-bool replaceWholeFile(const std::filesystem::path& path, std::string_view content) {
+bool replaceWholeFile(const std::filesystem::path& path, std::string_view content, Durability durability) {
     if (!path.has_filename()) return false;
     std::filesystem::path tempPath;
     FileDescriptor fd = createTemporary(path, tempPath);
@@ -92,12 +93,12 @@ bool replaceWholeFile(const std::filesystem::path& path, std::string_view conten
     struct stat old {};
     const bool keepMode = ::stat(path.c_str(), &old) == 0;
     const bool written = writeAll(fd.get(), content) && (!keepMode || ::fchmod(fd.get(), old.st_mode & 07777) == 0) &&
-                         ::fsync(fd.get()) == 0;
+                         (durability == Durability::renameOnly || ::fsync(fd.get()) == 0);
     if (!fd.close() || !written || ::rename(tempPath.c_str(), path.c_str()) != 0) {
         ::unlink(tempPath.c_str());
         return false;
     }
-    syncFolder(folderOf(path));
+    if (durability == Durability::flushed) syncFolder(folderOf(path));
     return true;
 }
 

@@ -1,8 +1,8 @@
-#include "shell/store_folders.h"
+#include "store/store_folders.h"
 
 #include <system_error>
 
-#include "shell/folder_lookup.h"
+#include "fileio/folder_lookup.h"
 
 namespace vantor {
 

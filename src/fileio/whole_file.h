@@ -1,0 +1,39 @@
+#pragma once
+// Whole-file reading and crash-safe replacement.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+struct FileContent {
+    enum class Status { ok, missing, unreadable };
+    Status status = Status::missing;
+    std::string bytes;
+};
+
+// The bytes of a regular file. A path that is not a regular file (a folder,
+// a pipe) counts as unreadable, and so does any read error.
+FileContent readWholeFile(const std::filesystem::path& path);
+
+enum class Durability {
+    // The data reaches the disk before the rename (fsync), so even a power
+    // cut leaves the old or the new content: for small files such as the
+    // settings.
+    flushed,
+    // Only the rename makes the change: a killed process or a full disk
+    // still leaves the old or the new content whole. For the thousands of
+    // store files one acquisition writes, where a flush per file would
+    // cost more than the filing itself.
+    renameOnly,
+};
+
+// Writes content to a temporary file in the same folder and renames it over
+// path, so that path always holds either the old or the new content in
+// full. An existing file keeps its permission bits. Returns false, leaving
+// path untouched and no temporary file behind, on any failure.
+bool replaceWholeFile(const std::filesystem::path& path, std::string_view content,
+                      Durability durability = Durability::flushed);
+
+}  // namespace vantor

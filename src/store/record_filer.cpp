@@ -1,0 +1,133 @@
+#include "store/record_filer.h"
+
+#include "codes/course_names.h"
+#include "codes/racing_format.h"
+#include "store/jvdata_record.h"
+#include "store/record_checks.h"
+#include "text/encoding.h"
+
+namespace vantor {
+namespace {
+
+using namespace jvdata;
+
+constexpr std::size_t kRunnerRecordLength = kSeLength;
+
+// Bytes 3-11 (data kind and creation date) zeroed, so that keyed files
+// sort by race key.
+SjisString zeroStamp(SjisView line) { return OverwriteAt(line, "000000000", 3); }
+
+struct Utf8AndSjis {
+    std::string utf8;
+    SjisString sjis;
+};
+
+Utf8AndSjis dayName(SjisView rec) {
+    return {dayNameUtf8(get(rec, ra::Year), get(rec, ra::MonthDay)),
+            dayNameSjis(get(rec, ra::Year), get(rec, ra::MonthDay))};
+}
+
+SjisString listLine(std::initializer_list<SjisView> parts) {
+    SjisString line(filedLinePrefix());
+    for (SjisView p : parts) line.append(p);
+    return line;
+}
+
+bool isLocalOrOverseas(SjisView dk) { return dk == "A" || dk == "B"; }
+
+}  // namespace
+
+SjisView filedLinePrefix() {
+    static const SjisString prefix = utf8ToCp932("作成済み:");
+    return prefix;
+}
+
+bool RecordFiler::acceptable(SjisView record) {
+    const SjisView kind = recordKind(record);
+    bool ok = hasLengthOfItsKind(record);
+    if (ok && (kind == "RA" || kind == "SE" || kind == "HR")) ok = hasValidRaceKeyForPaths(record);
+    if (ok && kind == "SE") ok = isValidHorseId(get(record, se::KettoNum));
+    if (ok && kind == "UM") ok = isValidHorseId(get(record, um::KettoNum));
+    if (!ok) ++rejected_;
+    return ok;
+}
+
+void RecordFiler::fileAcquired(SjisView record, long long fromDate, std::vector<SjisString>& listLines) {
+    const SjisView kind = recordKind(record);
+    if (kind != "RA" && kind != "SE" && kind != "HR" && kind != "UM") return;
+    if (!acceptable(record)) return;
+    const SjisView line = withoutLineEnd(record);
+    const SjisView dk = dataKind(record);
+    const long long date = lenientNumber(field(record, 12, 8));
+    const bool datePasses = date >= fromDate - 10;
+    const int race = inum(record, ra::RaceNum);
+    const SjisView raceText = get(record, ra::RaceNum);
+    static const SjisString kRaceMark = utf8ToCp932("R/");
+    static const SjisString kHorseMark = utf8ToCp932("番/");
+
+    if (kind == "RA") {
+        if (isLocalOrOverseas(dk)) {
+            const SjisView year = get(record, ra::Year);
+            batch_.ensureFolder(paths_.seirDir() / std::string(year));
+            const SjisString name(field(record, 12, 10));
+            batch_.mergeKeyed(paths_.outsideRaceFile(year, name), zeroStamp(line));
+            listLines.push_back(listLine({raceText, kRaceMark, name, ".jvSERA"}));
+            return;
+        }
+        const int heads = inum(record, ra::TorokuTosu);
+        if (!datePasses || race <= 0 || heads < 1 || heads > 18) return;
+        const Utf8AndSjis day = dayName(record);
+        batch_.mergeKeyed(paths_.dayFile(day.utf8, ".jvRA"), zeroStamp(line));
+        listLines.push_back(listLine({raceText, kRaceMark, day.sjis, ".jvRA"}));
+    } else if (kind == "SE") {
+        const int horse = inum(record, se::Umaban);
+        const SjisString course = *CourseName(get(record, se::JyoCD), 2);
+        const Utf8AndSjis day = dayName(record);
+        if (race > 0 && race <= kRacesPerRunnerFile && horse >= 1 && horse <= kRunnerSlotsPerRace &&
+            !isLocalOrOverseas(dk) && datePasses) {
+            const std::string courseUtf8 = cp932ToUtf8(course);
+            batch_.putRunnerSlot(paths_.runnerFile(day.utf8, courseUtf8), line, race, horse, true,
+                                 kRunnerRecordLength);
+            listLines.push_back(listLine({raceText, kRaceMark, get(record, se::Umaban), kHorseMark, day.sjis, course,
+                                          ".jvSEr"}));
+        }
+        const SjisView id = get(record, se::KettoNum);
+        batch_.ensureFolder(paths_.seiDir() / std::string(id.substr(0, 4)));
+        if (dk == "7" || isLocalOrOverseas(dk)) {
+            batch_.mergeKeyed(paths_.horseRunFile(id), zeroStamp(line));
+            listLines.push_back(listLine({day.sjis, course, raceText, kRaceMark, id, ".jvSEI"}));
+        }
+    } else if (kind == "HR") {
+        if (!datePasses || race <= 0) return;
+        const Utf8AndSjis day = dayName(record);
+        batch_.mergeKeyed(paths_.dayFile(day.utf8, ".jvHR"), zeroStamp(line));
+        listLines.push_back(listLine({raceText, kRaceMark, day.sjis, ".jvHR"}));
+    } else {  // UM
+        const SjisView id = get(record, um::KettoNum);
+        batch_.ensureFolder(paths_.um2Dir() / std::string(id.substr(0, 4)));
+        batch_.replaceWhole(paths_.horseMasterFile(id), line);
+        listLines.push_back(listLine({id, ".jvUM2"}));
+    }
+}
+
+void RecordFiler::fileRealtime(SjisView record) {
+    const SjisView kind = recordKind(record);
+    if (kind != "RA" && kind != "SE" && kind != "HR") return;
+    if (!acceptable(record)) return;
+    const SjisView line = withoutLineEnd(record);
+    const int race = inum(record, ra::RaceNum);
+    if (race <= 0) return;
+    const std::string day = dayNameUtf8(get(record, ra::Year), get(record, ra::MonthDay));
+    if (kind == "RA") {
+        batch_.mergeKeyed(paths_.dayFile(day, ".jvRA"), zeroStamp(line), /*onlyIfExists=*/true,
+                          /*dropBlankFirstLine=*/true);
+    } else if (kind == "SE") {
+        const int horse = inum(record, se::Umaban);
+        const std::string course = cp932ToUtf8(*CourseName(get(record, se::JyoCD), 2));
+        batch_.putRunnerSlot(paths_.runnerFile(day, course), line, race, horse, false, kRunnerRecordLength);
+    } else {
+        batch_.mergeKeyed(paths_.dayFile(day, ".jvHR"), line);
+    }
+}
+
+}  // namespace vantor

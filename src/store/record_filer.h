@@ -1,0 +1,45 @@
+#pragma once
+// Files delivered JV-Data records into the store: the acquisition filing
+// (every record an acquisition reads) and the real-time filing (results
+// fetched for a loaded day). Changes collect in a StoreBatch; the caller
+// flushes it when JV-Link moves to the next file, at the end, and on
+// cancel or error.
+
+#include <vector>
+
+#include "store/store_batch.h"
+#include "store/store_paths.h"
+#include "text/sjis.h"
+
+namespace vantor {
+
+class RecordFiler {
+public:
+    RecordFiler(const StorePaths& paths, StoreBatch& batch) : paths_(paths), batch_(batch) {}
+
+    // The acquisition filing of one record (with its CR LF). fromDate is
+    // the yyyymmdd number of the start point: day files take races from
+    // fromDate - 10 on. Adds one line per filed file to listLines. A record
+    // of the wrong length, or whose date, racecourse or horse id could not
+    // name a file, is counted as rejected and skipped. Throws StoreError
+    // when a folder or file cannot be made or read.
+    void fileAcquired(SjisView record, long long fromDate, std::vector<SjisString>& listLines);
+
+    // The real-time filing: no date filter, no list lines, never creates a
+    // day race file or a runner file.
+    void fileRealtime(SjisView record);
+
+    int rejected() const { return rejected_; }
+
+private:
+    bool acceptable(SjisView record);
+
+    const StorePaths& paths_;
+    StoreBatch& batch_;
+    int rejected_ = 0;
+};
+
+// "作成済み:" in Shift-JIS, the start of every acquisition list line.
+SjisView filedLinePrefix();
+
+}  // namespace vantor

@@ -1,0 +1,61 @@
+#include "store/store_paths.h"
+
+#include "codes/course_names.h"
+#include "fileio/folder_lookup.h"
+#include "text/encoding.h"
+
+namespace vantor {
+namespace fs = std::filesystem;
+
+std::string dayNameUtf8(SjisView year, SjisView monthDay) {
+    std::string name(year);
+    name += "年";
+    name += monthDay.substr(0, 2);
+    name += "月";
+    name += monthDay.substr(2, 2);
+    name += "日";
+    return name;
+}
+
+SjisString dayNameSjis(SjisView year, SjisView monthDay) { return utf8ToCp932(dayNameUtf8(year, monthDay)); }
+
+std::optional<std::string> courseFileNameUtf8(SjisView courseCode) {
+    const auto name = CourseName(courseCode, 2);
+    if (!name || trimBlanks(*name).empty()) return std::nullopt;
+    return cp932ToUtf8(*name);
+}
+
+StorePaths::StorePaths(const fs::path& appDir)
+    : appDir_(appDir),
+      data_(resolveFolder(appDir, "Data")),
+      sei_(resolveFolder(appDir, "SEI")),
+      seir_(resolveFolder(appDir, "SEIR")),
+      um2_(resolveFolder(appDir, "UM2")) {}
+
+fs::path StorePaths::umaDir() const { return resolveFolder(appDir_, "UMA"); }
+
+fs::path StorePaths::dayFile(const std::string& dayName, std::string_view extension) const {
+    return data_ / (dayName + std::string(extension));
+}
+
+fs::path StorePaths::runnerFile(const std::string& dayName, const std::string& course) const {
+    return data_ / (dayName + course + ".jvSEr");
+}
+
+fs::path StorePaths::horseRunFile(SjisView id) const {
+    return sei_ / std::string(id.substr(0, 4)) / (std::string(id) + ".jvSEI");
+}
+
+fs::path StorePaths::horseMasterFile(SjisView id) const {
+    return um2_ / std::string(id.substr(0, 4)) / (std::string(id) + ".jvUM2");
+}
+
+fs::path StorePaths::earlierHorseFile(SjisView id) const {
+    return umaDir() / std::string(id.substr(0, 4)) / (std::string(id) + ".jvUMA");
+}
+
+fs::path StorePaths::outsideRaceFile(SjisView year, SjisView yearMonthDayCourse) const {
+    return seir_ / std::string(year) / (std::string(yearMonthDayCourse) + ".jvSERA");
+}
+
+}  // namespace vantor
