@@ -1,0 +1,27 @@
+#pragma once
+// Makes the program's JV-Link: the feed-folder replacement, with its
+// settings (feed folder, download pace, version) kept in the settings file
+// section "JVLinkFeed". The default feed is <AppDir>/jvfeed; when it holds
+// no feed file, a demo season is generated into it first.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <variant>
+
+#include "jvlink/feed_jvlink.h"
+
+namespace vantor {
+
+class TIniGT;
+
+// done/total of the demo generation, when one runs.
+using FeedProgress = std::function<void(int done, int total)>;
+
+// The replacement, or a message (UTF-8) saying why it cannot be made (for
+// example: its feed folder cannot be created).
+std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::filesystem::path& appDir, TIniGT& ini,
+                                                                   const FeedProgress& progress = {});
+
+}  // namespace vantor
