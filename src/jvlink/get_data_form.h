@@ -1,13 +1,75 @@
 #pragma once
-// The acquisition dialog: downloads and reads "RACEDIFN" through JV-Link
-// and files every record into the store.
+// The acquisition dialog "ＪＶデータ取込": downloads and reads "RACEDIFN"
+// through JV-Link from a chosen start point and files every record into
+// the store, showing download and read progress and what was filed.
 
 #include <QDialog>
 #include <filesystem>
+#include <memory>
+
+#include "jvlink/acquisition.h"
+#include "shell/ini_gt.h"
+#include "store/store_paths.h"
+
+class QDateTimeEdit;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolButton;
 
 namespace vantor {
 
 class JVLink;
+
+class TGetDataForm : public QDialog {
+    Q_OBJECT
+public:
+    TGetDataForm(QWidget* parent, JVLink& link, const std::filesystem::path& appDir);
+    ~TGetDataForm() override;
+
+    void SpeedButton1Click();
+    void ButtonStartClick();
+    void ButtonCancelClick();
+    void TimerJVStatusTimer();
+
+    // For tests: the widgets whose state the steps set.
+    QLabel* progressLabel() const { return ProgressLabel; }
+    QProgressBar* downloadBar() const { return ProgressBar1; }
+    QProgressBar* readBar() const { return ProgressBar2; }
+    QListWidget* listBox() const { return ListBox1; }
+    QRadioButton* setupButton() const { return rbtSetup; }
+    QRadioButton* normalButton() const { return rbtNormal; }
+    QDateTimeEdit* datePicker() const { return DateTimePicker1; }
+    QLabel* startPointLabel() const { return Label5; }
+    QTimer* statusTimer() const { return TimerJVStatus; }
+
+private:
+    void buildLayout();
+    Acquisition::Ui makeUi();
+    void readAndClose();
+    void CloseLink();
+
+    JVLink& link_;
+    TIniGT IniGT1;
+    StorePaths paths_;
+    std::unique_ptr<Acquisition> acquisition_;
+
+    QPushButton* ButtonStart = nullptr;
+    QPushButton* ButtonCancel = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QRadioButton* rbtNormal = nullptr;
+    QRadioButton* rbtSetup = nullptr;
+    QLabel* ProgressLabel = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QProgressBar* ProgressBar2 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QDateTimeEdit* DateTimePicker1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QTimer* TimerJVStatus = nullptr;
+};
 
 // Shows the dialog modally; returns when the user closes it. The caller
 // rebuilds its day list afterwards.

@@ -1,0 +1,179 @@
+#include "jvlink/acquisition.h"
+
+#include <vector>
+
+#include "codes/jv_result_message.h"
+#include "jvlink/cancel_flag.h"
+#include "jvlink/jvlink.h"
+#include "shell/ini_gt.h"
+#include "text/encoding.h"
+
+namespace vantor {
+namespace {
+
+SjisString sjis(std::string_view utf8) { return utf8ToCp932(utf8); }
+SjisString number(long long n) { return std::to_string(n); }
+
+}  // namespace
+
+Acquisition::Acquisition(JVLink& link, const StorePaths& paths, TIniGT& ini, Ui ui)
+    : link_(link), ini_(ini), ui_(std::move(ui)), filer_(paths, batch_) {}
+
+Acquisition::~Acquisition() {
+    // Whatever was filed stays filed, even when the owner goes away mid-read.
+    try {
+        batch_.flush();
+    } catch (const StoreError&) {
+    }
+}
+
+Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
+    CancelFlag = 0;
+    downloading_ = false;
+    ui_.downloadBar(0, 100);
+    ui_.readBar(0, 100);
+    ui_.clearLines();
+    fromDateNum_ = lenientNumber(fromtime.substr(0, 8));
+    lastFileTimestamp_.clear();
+    readCount_ = downloadCount_ = 0;
+
+    const int r = link_.JVOpen(jv::kAcquisitionDataSpec, fromtime, option, readCount_, downloadCount_,
+                               lastFileTimestamp_);
+    open_ = true;  // every open attempt ends with JVClose
+    if (r == jv::kNoNewerData || (r == jv::kOk && readCount_ == 0)) {
+        ui_.report(sjis("最新のデータがありません。"));
+        return Next::close;
+    }
+    if (r != jv::kOk) {
+        ui_.report(sjis("JVOpenエラー:") + JVResultMessage("JVOpen", r));
+        return Next::close;
+    }
+    ui_.status(sjis("JVOpen正常:") + JVResultMessage("JVOpen", 0));
+    ui_.status("ReadCount:" + number(readCount_) + ", DownloadCount:" + number(downloadCount_));
+    if (downloadCount_ > 0) {
+        ui_.status(sjis("ダウンロード中・・・"));
+        ui_.downloadBar(0, downloadCount_);
+        downloading_ = true;
+        return Next::poll;
+    }
+    ui_.downloadBar(100, 100);
+    return Next::read;
+}
+
+Acquisition::Next Acquisition::poll() {
+    const int n = link_.JVStatus();
+    if (n < 0) {
+        downloading_ = false;
+        ui_.report(sjis("JVStatusエラー:") + JVResultMessage("JVStatus", n));
+        return Next::close;
+    }
+    if (n > downloadCount_) return Next::poll;
+    ui_.status(sjis("ダウンロード中．．．(") + number(n) + "/" + number(downloadCount_) + ")");
+    ui_.downloadBar(n, downloadCount_);
+    if (n < downloadCount_) return Next::poll;
+    downloading_ = false;
+    return Next::read;
+}
+
+bool Acquisition::flush() {
+    try {
+        batch_.flush();
+        return true;
+    } catch (const StoreError& e) {
+        batch_.discard();
+        ui_.report(sjis("データ保存エラー:") + utf8ToCp932(e.what()));
+        return false;
+    }
+}
+
+void Acquisition::readAll() {
+    ui_.status(sjis("データ読込み中．．．(0/") + number(readCount_) + ")");
+    ui_.readBar(0, readCount_);
+    int fileCounter = 0;
+    int size = 6000;
+    std::string buffer, fileName;
+    std::vector<SjisString> lines;
+    int rejectedShown = filer_.rejected();
+    static const SjisString kRejected = sjis("不正なレコードを除外しました:");
+    static const SjisString kCount = sjis("件");
+
+    for (;;) {
+        ui_.pump();
+        if (CancelFlag == 1) {
+            flush();
+            return;
+        }
+        buffer.clear();
+        fileName.clear();
+        const int r = link_.JVRead(buffer, size, fileName);
+        if (r > 0) {
+            lines.clear();
+            try {
+                filer_.fileAcquired(buffer, fromDateNum_, lines);
+            } catch (const StoreError& e) {
+                flush();
+                ui_.report(sjis("データ保存エラー:") + utf8ToCp932(e.what()));
+                return;
+            }
+            for (const auto& l : lines) ui_.addLine(l);
+            if (filer_.rejected() != rejectedShown) {
+                rejectedShown = filer_.rejected();
+                ui_.addLine(kRejected + number(rejectedShown) + kCount);
+            }
+        } else if (r == jv::kFileSwitched) {
+            if (!flush()) return;
+            ++fileCounter;
+            ui_.readBar(fileCounter, readCount_);
+            ui_.status(sjis("データ読込み中．．．(") + number(fileCounter) + "/" + number(readCount_) + ")");
+            ui_.clearLines();
+        } else if (r == jv::kEndOfAll) {
+            if (flush()) finishRead(fileCounter);
+            return;
+        } else if (r < jv::kDownloading) {
+            flush();
+            ui_.report(sjis("JVReadエラー:") + JVResultMessage("JVRead", r));
+            return;
+        }
+    }
+}
+
+void Acquisition::finishRead(int fileCounter) {
+    ui_.status(sjis("JVRead EndOfFile :0データ読込み完了(") + number(fileCounter) + "/" + number(readCount_) + ")");
+    ui_.downloadBar(0, downloadCount_ > 0 ? downloadCount_ : 100);
+    ui_.readBar(0, readCount_);
+    const SjisView stamp = trimBlanks(lastFileTimestamp_);
+    if (!stamp.empty() && stamp != "00000000000000" && lastFileTimestamp_.size() >= 14) {
+        const SjisView t = lastFileTimestamp_;
+        SjisString text;
+        text.append(t.substr(0, 4)).append("/").append(t.substr(4, 2)).append("/").append(t.substr(6, 2));
+        text.append(" ").append(t.substr(8, 2)).append(":").append(t.substr(10, 2)).append(":").append(t.substr(12, 2));
+        ini_.WriteString("JvDataGet", "LastTime", text);
+        ui_.lastTimeSet(text);
+        ui_.pump();
+    }
+    ui_.status(sjis("データ作成が完了しました。"));
+}
+
+void Acquisition::closeLink() {
+    if (!open_) return;
+    open_ = false;
+    downloading_ = false;
+    const int r = link_.JVClose();
+    if (r != 0)
+        ui_.report(sjis("JVCloseエラー:") + JVResultMessage("JVClose", r));
+    else
+        ui_.beep();
+}
+
+void Acquisition::cancel() {
+    const bool wasDownloading = downloading_;
+    downloading_ = false;
+    link_.JVCancel();
+    CancelFlag = 1;
+    const SjisString text = sjis("JVCancel:キャンセルされました");
+    ui_.report(text);
+    ui_.status(text);
+    if (wasDownloading) closeLink();
+}
+
+}  // namespace vantor

@@ -1,0 +1,79 @@
+#pragma once
+// One acquisition: JVOpen of "RACEDIFN", the download polling, the read
+// loop that files every record, and the closing JVClose. The dialog and
+// the command-line tool drive it and show what it reports through Ui.
+//
+// Store files are written once per delivered file (when JV-Link moves to
+// the next file), at the end, and on cancel or error; "LastTime" is
+// written only after a completed read.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "store/record_filer.h"
+#include "text/sjis.h"
+
+namespace vantor {
+
+class JVLink;
+class TIniGT;
+
+class Acquisition {
+public:
+    // Texts are Shift-JIS.
+    struct Ui {
+        std::function<void(const SjisString&)> status;       // the one status line
+        std::function<void(int pos, int max)> downloadBar;
+        std::function<void(int pos, int max)> readBar;
+        std::function<void(const SjisString&)> addLine;      // a list line
+        std::function<void()> clearLines;
+        std::function<void(const SjisString&)> report;       // beep, then an information message
+        std::function<void()> beep;
+        std::function<void()> pump;                           // process pending events
+        std::function<void(const SjisString&)> lastTimeSet;  // "yyyy/mm/dd hh:nn:ss" of a completed read
+    };
+
+    enum class Next { close, poll, read };
+
+    Acquisition(JVLink& link, const StorePaths& paths, TIniGT& ini, Ui ui);
+    ~Acquisition();
+
+    // Opens JV-Link from fromtime ("yyyymmddhhnnss") with option 1 (normal)
+    // or 3 (set-up) and says what comes next: close (nothing to read or an
+    // error, already reported), poll the download, or read at once.
+    Next start(SjisView fromtime, int option);
+    // One download poll: poll again, read now, or close (error reported).
+    Next poll();
+    // The read loop; returns when all is read, on error or on cancel.
+    void readAll();
+    // JVClose and its report.
+    void closeLink();
+    // A confirmed cancel: stops JV-Link, sets CancelFlag and reports it. A
+    // cancel during the download also closes the open, so the next start
+    // does not find it still open.
+    void cancel();
+
+    bool downloading() const { return downloading_; }
+    int readCount() const { return readCount_; }
+    int downloadCount() const { return downloadCount_; }
+    int rejected() const { return filer_.rejected(); }
+
+private:
+    bool flush();
+    void finishRead(int fileCounter);
+
+    JVLink& link_;
+    TIniGT& ini_;
+    Ui ui_;
+    StoreBatch batch_;
+    RecordFiler filer_;
+    long long fromDateNum_ = 0;
+    int readCount_ = 0;
+    int downloadCount_ = 0;
+    std::string lastFileTimestamp_;
+    bool downloading_ = false;
+    bool open_ = false;
+};
+
+}  // namespace vantor
