@@ -1,0 +1,265 @@
+#include "store/record_filer.h"
+
+#include <gtest/gtest.h>
+
+#include "store/day_list.h"
+#include "store/jvdata_record.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
+#include "text/encoding.h"
+
+using namespace vantor;
+using namespace vantor::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FilingTest : public ::testing::Test {
+protected:
+    FilingTest() {
+        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(dir / f);
+    }
+
+    // Files each record as an acquisition from fromDate would, then saves.
+    std::vector<std::string> acquire(std::initializer_list<std::string> records, long long fromDate = 20240101) {
+        std::vector<SjisString> lines;
+        for (const auto& r : records) filer.fileAcquired(r, fromDate, lines);
+        batch.flush();
+        std::vector<std::string> utf8;
+        for (const auto& l : lines) utf8.push_back(cp932ToUtf8(l));
+        return utf8;
+    }
+    void realtime(std::initializer_list<std::string> records) {
+        for (const auto& r : records) filer.fileRealtime(r);
+        batch.flush();
+    }
+    std::vector<std::string> lines(const fs::path& p) {
+        std::vector<std::string> out;
+        const std::string bytes = readFile(p);
+        for (std::size_t at = 0; at < bytes.size();) {
+            const std::size_t end = bytes.find("\r\n", at);
+            EXPECT_NE(end, std::string::npos) << "every line ends in CR LF: " << p;
+            if (end == std::string::npos) break;
+            out.push_back(bytes.substr(at, end - at));
+            at = end + 2;
+        }
+        return out;
+    }
+    fs::path data(const std::string& name) { return dir / "Data" / name; }
+
+    TempDir dir;
+    StorePaths paths{dir.path()};
+    StoreBatch batch;
+    RecordFiler filer{paths, batch};
+};
+
+std::string line(const std::string& record) { return record.substr(0, record.size() - 2); }
+std::string zeroed(const std::string& record) { return line(record).replace(2, 9, "000000000"); }
+
+}  // namespace
+
+TEST_F(FilingTest, RaceRecordsReplaceByKeyZeroTheStampAndSort) {
+    const RaceId r11{}, r2{.race = 2};
+    const std::string first = raRecord(r11, 16, "2", "前");
+    const std::string later = raRecord(r11, 16, "7", "後");
+    const auto list = acquire({first, raRecord(r2), later});
+    const auto day = lines(data("2024年05月26日.jvRA"));
+    ASSERT_EQ(day.size(), 2u);
+    EXPECT_EQ(day[0], zeroed(raRecord(r2)));
+    EXPECT_EQ(day[1], zeroed(later));
+    EXPECT_EQ(day[1].substr(2, 9), "000000000");
+    EXPECT_EQ(list[0], "作成済み:11R/2024年05月26日.jvRA");
+    EXPECT_EQ(listRaceDays(paths), std::vector<std::string>{"2024年05月26日"});
+}
+
+TEST_F(FilingTest, RaceRecordsNeedAHeadCountOfOneToEighteenAndARaceNumber) {
+    acquire({raRecord({.race = 1}, 0), raRecord({.race = 2}, 19), raRecord({.race = 0}, 10),
+             raRecord({.race = 3}, 18), raRecord({.race = 4}, 1)});
+    const auto day = lines(data("2024年05月26日.jvRA"));
+    ASSERT_EQ(day.size(), 2u);
+    EXPECT_EQ(jvdata::get(day[0], jvdata::ra::RaceNum), "03");
+    EXPECT_EQ(jvdata::get(day[1], jvdata::ra::RaceNum), "04");
+}
+
+TEST_F(FilingTest, DateFilterWorksOnTheNumbersNotOnTheCalendar) {
+    acquire({raRecord({.date = 20040305}), raRecord({.date = 20040304})}, 20040315);
+    EXPECT_TRUE(fs::exists(data("2004年03月05日.jvRA")));
+    EXPECT_FALSE(fs::exists(data("2004年03月04日.jvRA")));
+    // 20040305 - 10 and 20040301 - 10 lie above every February date.
+    for (long long from : {20040305LL, 20040301LL}) {
+        TempDir other;
+        fs::create_directories(other / "Data");
+        StorePaths p(other.path());
+        StoreBatch b;
+        RecordFiler f(p, b);
+        std::vector<SjisString> list;
+        f.fileAcquired(raRecord({.date = 20040301}), from, list);
+        f.fileAcquired(raRecord({.date = 20040229}), from, list);
+        b.flush();
+        EXPECT_TRUE(fs::exists(other / "Data" / "2004年03月01日.jvRA")) << from;
+        EXPECT_FALSE(fs::exists(other / "Data" / "2004年02月29日.jvRA")) << from;
+    }
+}
+
+TEST_F(FilingTest, RunnerFileIsAlways216WholeSlots) {
+    const std::string se = seRecord({.race = 11}, 3, "2020100001", "2");
+    const auto list = acquire({se});
+    const fs::path file = data("2024年05月26日東京.jvSEr");
+    EXPECT_EQ(fs::file_size(file), 216u * 555u);
+    const auto slots = lines(file);
+    ASSERT_EQ(slots.size(), 216u);
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        EXPECT_EQ(slots[i], i == 10 * 18 + 2 ? line(se) : std::string(553, ' ')) << i;
+    EXPECT_EQ(list[0], "作成済み:11R/03番/2024年05月26日東京.jvSEr");
+    // Kind "2" goes into the runner file only.
+    EXPECT_FALSE(fs::exists(dir / "SEI" / "2020" / "2020100001.jvSEI"));
+    EXPECT_TRUE(fs::is_directory(dir / "SEI" / "2020"));
+
+    // The same runner's result (kind "7") goes into both; the slot keeps the stamp.
+    const std::string result = seRecord({.race = 11}, 3, "2020100001", "7");
+    const auto list2 = acquire({result});
+    EXPECT_EQ(lines(file)[10 * 18 + 2], line(result));
+    EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI"), std::vector<std::string>{zeroed(result)});
+    EXPECT_EQ(list2[1], "作成済み:2024年05月26日東京11R/2020100001.jvSEI");
+}
+
+TEST_F(FilingTest, RunnerNumbersOutsideTheSlotsNeverIndexTheFile) {
+    acquire({seRecord({.race = 13}, 1), seRecord({.race = 1}, 0), seRecord({.race = 1}, 19),
+             seRecord({.race = 0}, 5)});
+    EXPECT_FALSE(fs::exists(data("2024年05月26日東京.jvSEr")));
+    EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI").size(), 3u);  // race keys 13, 01 and 00
+}
+
+TEST_F(FilingTest, LocalAndOverseasRunsGoToHistoriesAndOutsideRaceFiles) {
+    const RaceId local{.date = 20230105, .course = "44", .race = 9};
+    acquire({raRecord(local, 12, "A"), seRecord(local, 4, "2020100001", "A")}, 20240101);
+    EXPECT_EQ(lines(dir / "SEIR" / "2023" / "2023010544.jvSERA").size(), 1u);
+    EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI").size(), 1u);
+    EXPECT_FALSE(fs::exists(data("2023年01月05日大井.jvSEr")));
+    EXPECT_FALSE(fs::exists(data("2023年01月05日.jvRA")));
+}
+
+TEST_F(FilingTest, HorseMasterIsReplacedWhole) {
+    acquire({umRecord("2020100001", "父一")});
+    const std::string second = umRecord("2020100001", "父二");
+    const auto list = acquire({second});
+    EXPECT_EQ(lines(dir / "UM2" / "2020" / "2020100001.jvUM2"), std::vector<std::string>{line(second)});
+    EXPECT_EQ(list[0], "作成済み:2020100001.jvUM2");
+}
+
+TEST_F(FilingTest, PayoutsAreKeyedAndStampedZero) {
+    acquire({hrRecord({.race = 2}), hrRecord({.race = 1})});
+    const auto hr = lines(data("2024年05月26日.jvHR"));
+    ASSERT_EQ(hr.size(), 2u);
+    EXPECT_EQ(hr[0], zeroed(hrRecord({.race = 1})));
+}
+
+TEST_F(FilingTest, RecordsThatCouldNameABadPathAreRejectedAndCounted) {
+    std::string hostileId = seRecord({}, 1, "../../etc/");
+    std::string badDate = raRecord({});
+    badDate.replace(11, 4, "20/4");
+    std::string badCourse = raRecord({});
+    badCourse.replace(19, 2, "..");
+    std::string shortRecord = raRecord({}).substr(0, 600) + "\r\n";
+    std::string umBad = umRecord("20201/0001");
+    const auto list = acquire({hostileId, badDate, badCourse, shortRecord, umBad, "ZZjunk\r\n"});
+    EXPECT_EQ(filer.rejected(), 5);
+    EXPECT_TRUE(list.empty());
+    EXPECT_TRUE(fs::is_empty(dir / "Data"));
+    EXPECT_FALSE(fs::exists(dir.path().parent_path() / "etc"));
+}
+
+TEST_F(FilingTest, RealtimeFilingNeverCreatesDayOrRunnerFilesButCreatesPayouts) {
+    const RaceId id{};
+    realtime({raRecord(id), seRecord(id, 1), hrRecord(id, "4")});
+    EXPECT_FALSE(fs::exists(data("2024年05月26日.jvRA")));
+    EXPECT_FALSE(fs::exists(data("2024年05月26日東京.jvSEr")));
+    EXPECT_EQ(lines(data("2024年05月26日.jvHR")), std::vector<std::string>{line(hrRecord(id, "4"))});
+}
+
+TEST_F(FilingTest, RealtimeFilingUpdatesExistingFiles) {
+    const RaceId r1{.race = 1}, r2{.race = 2}, r3{.race = 3};
+    acquire({raRecord(r1, 10, "2"), seRecord(r1, 5, "2020100001", "2"), hrRecord(r1), hrRecord(r3)});
+    // A blank first line of a day race file is dropped on the way.
+    test::writeFile(data("2024年05月26日.jvRA"),
+                    std::string(1270, ' ') + "\r\n" + readFile(data("2024年05月26日.jvRA")));
+    const std::string result = seRecord(r1, 5, "2020100001", "7", 2);
+    realtime({raRecord(r1, 10, "7"), result, hrRecord(r3, "7", 9), hrRecord(r2, "7")});
+    EXPECT_EQ(lines(data("2024年05月26日.jvRA")), std::vector<std::string>{zeroed(raRecord(r1, 10, "7"))});
+    EXPECT_EQ(lines(data("2024年05月26日東京.jvSEr"))[4], line(result));
+    EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI").size(), 0u);
+    // Zeroed acquired lines first, fetched ones after; a fetch replaces the acquired line of its key.
+    EXPECT_EQ(lines(data("2024年05月26日.jvHR")),
+              (std::vector<std::string>{zeroed(hrRecord(r1)), line(hrRecord(r2, "7")), line(hrRecord(r3, "7", 9))}));
+}
+
+TEST_F(FilingTest, ExistingFoldersAreUsedUnderAnyLetterCase) {
+    TempDir windowsCopy;
+    fs::create_directories(windowsCopy / "DATA");
+    fs::create_directories(windowsCopy / "sei");
+    StorePaths p(windowsCopy.path());
+    StoreBatch b;
+    RecordFiler f(p, b);
+    std::vector<SjisString> list;
+    f.fileAcquired(raRecord({}), 20240101, list);
+    f.fileAcquired(seRecord({}, 1), 20240101, list);
+    b.flush();
+    EXPECT_TRUE(fs::exists(windowsCopy / "DATA" / "2024年05月26日.jvRA"));
+    EXPECT_TRUE(fs::exists(windowsCopy / "sei" / "2020" / "2020100001.jvSEI"));
+    EXPECT_FALSE(fs::exists(windowsCopy / "Data"));
+}
+
+TEST_F(FilingTest, BatchedFilingEqualsFilingRecordByRecord) {
+    std::vector<std::string> records;
+    for (int race = 1; race <= 12; ++race) {
+        records.push_back(raRecord({.race = race}, 3));
+        for (int h = 1; h <= 3; ++h)
+            records.push_back(seRecord({.race = race}, h, h == 1 ? "2020100001" : "2020100002"));
+        records.push_back(hrRecord({.race = race}));
+    }
+    TempDir oneByOne;
+    fs::create_directories(oneByOne / "Data");
+    StorePaths p(oneByOne.path());
+    StoreBatch b;
+    RecordFiler f(p, b);
+    std::vector<SjisString> list;
+    for (auto it = records.rbegin(); it != records.rend(); ++it) {
+        f.fileAcquired(*it, 20240101, list);
+        b.flush();
+        filer.fileAcquired(*it, 20240101, list);
+    }
+    batch.flush();
+    for (const auto& entry : fs::recursive_directory_iterator(oneByOne.path())) {
+        if (!entry.is_regular_file()) continue;
+        const fs::path rel = fs::relative(entry.path(), oneByOne.path());
+        EXPECT_EQ(readFile(entry.path()), readFile(dir.path() / rel)) << rel;
+    }
+}
+
+TEST(StoreBatch, DamagedRunnerFileIsMendedToWholeSlots) {
+    TempDir dir;
+    const fs::path file = dir / "x.jvSEr";
+    test::writeFile(file, "short line\r\n" + std::string(553, 'A') + "\r\n");
+    StoreBatch b;
+    b.putRunnerSlot(file, std::string(553, 'B'), 12, 18, false, 555);
+    b.flush();
+    const std::string bytes = readFile(file);
+    ASSERT_EQ(bytes.size(), 216u * 555u);
+    EXPECT_EQ(bytes.substr(0, 553), std::string(553, ' '));
+    EXPECT_EQ(bytes.substr(555, 553), std::string(553, 'A'));
+    EXPECT_EQ(bytes.substr(215 * 555, 553), std::string(553, 'B'));
+}
+
+TEST(StoreBatch, UnwritableFileIsAnErrorNamingIt) {
+    TempDir dir;
+    fs::create_directories(dir / "Data" / "2024年05月26日.jvRA");  // a folder where the file goes
+    StoreBatch b;
+    EXPECT_THROW(b.mergeKeyed(dir / "Data" / "2024年05月26日.jvRA", raRecord({})), StoreError);
+    b.replaceWhole(dir / "missing" / "x.jvUM2", "x");
+    try {
+        b.flush();
+        FAIL() << "flush must fail";
+    } catch (const StoreError& e) {
+        EXPECT_NE(std::string(e.what()).find("x.jvUM2"), std::string::npos);
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+// Small hand-made JV-Data records for tests, built with the layout table.
+
+#include <string>
+
+#include "store/jvdata_record.h"
+#include "text/encoding.h"
+
+namespace vantor::test {
+
+struct RaceId {
+    int date = 20240526;  // yyyymmdd
+    const char* course = "05";
+    int meeting = 2;
+    int day = 12;
+    int race = 11;
+};
+
+inline jvdata::RecordBuilder& withRaceKey(jvdata::RecordBuilder& b, const RaceId& id, const char* dataKind) {
+    using namespace jvdata;
+    return b.text(ra::DataKubun, dataKind)
+        .number(ra::MakeDate, 20240601)
+        .number(ra::Year, id.date / 10000)
+        .number(ra::MonthDay, id.date % 10000)
+        .text(ra::JyoCD, id.course)
+        .number(ra::Kaiji, id.meeting)
+        .number(ra::Nichiji, id.day)
+        .number(ra::RaceNum, id.race);
+}
+
+inline std::string raRecord(const RaceId& id, int heads = 16, const char* dataKind = "7",
+                            const std::string& nameUtf8 = "テストステークス") {
+    jvdata::RecordBuilder b(jvdata::kRaLayout);
+    withRaceKey(b, id, dataKind).number(jvdata::ra::TorokuTosu, heads).text(jvdata::ra::Hondai, utf8ToCp932(nameUtf8));
+    return b.take();
+}
+
+inline std::string seRecord(const RaceId& id, int horse, const char* horseId = "2020100001",
+                            const char* dataKind = "7", int position = 1) {
+    jvdata::RecordBuilder b(jvdata::kSeLayout);
+    withRaceKey(b, id, dataKind)
+        .number(jvdata::se::Umaban, horse)
+        .text(jvdata::se::KettoNum, horseId)
+        .text(jvdata::se::Bamei, utf8ToCp932("テストホース"))
+        .number(jvdata::se::KakuteiJyuni, position);
+    return b.take();
+}
+
+inline std::string hrRecord(const RaceId& id, const char* dataKind = "7", int winner = 1) {
+    jvdata::RecordBuilder b(jvdata::kHrLayout);
+    withRaceKey(b, id, dataKind).number(jvdata::hr::TanUmaban, winner).number(jvdata::hr::TanPay, 350);
+    return b.take();
+}
+
+inline std::string umRecord(const char* horseId, const std::string& sireUtf8 = "テストサイアー") {
+    jvdata::RecordBuilder b(jvdata::kUmLayout);
+    b.text(jvdata::um::DataKubun, "1")
+        .text(jvdata::um::KettoNum, horseId)
+        .text(jvdata::um::HansyokuName, utf8ToCp932(sireUtf8), 1);
+    return b.take();
+}
+
+}  // namespace vantor::test
