@@ -30,6 +30,7 @@ Acquisition::~Acquisition() {
 Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
     CancelFlag = 0;
     downloading_ = false;
+    failed_ = false;
     ui_.downloadBar(0, 100);
     ui_.readBar(0, 100);
     ui_.clearLines();
@@ -45,7 +46,7 @@ Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
         return Next::close;
     }
     if (r != jv::kOk) {
-        ui_.report(sjis("JVOpenエラー:") + JVResultMessage("JVOpen", r));
+        fail(sjis("JVOpenエラー:") + JVResultMessage("JVOpen", r));
         return Next::close;
     }
     ui_.status(sjis("JVOpen正常:") + JVResultMessage("JVOpen", 0));
@@ -64,7 +65,7 @@ Acquisition::Next Acquisition::poll() {
     const int n = link_.JVStatus();
     if (n < 0) {
         downloading_ = false;
-        ui_.report(sjis("JVStatusエラー:") + JVResultMessage("JVStatus", n));
+        fail(sjis("JVStatusエラー:") + JVResultMessage("JVStatus", n));
         return Next::close;
     }
     if (n > downloadCount_) return Next::poll;
@@ -75,13 +76,18 @@ Acquisition::Next Acquisition::poll() {
     return Next::read;
 }
 
+void Acquisition::fail(const SjisString& message) {
+    failed_ = true;
+    ui_.report(message);
+}
+
 bool Acquisition::flush() {
     try {
         batch_.flush();
         return true;
     } catch (const StoreError& e) {
         batch_.discard();
-        ui_.report(sjis("データ保存エラー:") + utf8ToCp932(e.what()));
+        fail(sjis("データ保存エラー:") + utf8ToCp932(e.what()));
         return false;
     }
 }
@@ -112,7 +118,7 @@ void Acquisition::readAll() {
                 filer_.fileAcquired(buffer, fromDateNum_, lines);
             } catch (const StoreError& e) {
                 flush();
-                ui_.report(sjis("データ保存エラー:") + utf8ToCp932(e.what()));
+                fail(sjis("データ保存エラー:") + utf8ToCp932(e.what()));
                 return;
             }
             for (const auto& l : lines) ui_.addLine(l);
@@ -131,7 +137,7 @@ void Acquisition::readAll() {
             return;
         } else if (r < jv::kDownloading) {
             flush();
-            ui_.report(sjis("JVReadエラー:") + JVResultMessage("JVRead", r));
+            fail(sjis("JVReadエラー:") + JVResultMessage("JVRead", r));
             return;
         }
     }
@@ -160,7 +166,7 @@ void Acquisition::closeLink() {
     downloading_ = false;
     const int r = link_.JVClose();
     if (r != 0)
-        ui_.report(sjis("JVCloseエラー:") + JVResultMessage("JVClose", r));
+        fail(sjis("JVCloseエラー:") + JVResultMessage("JVClose", r));
     else
         ui_.beep();
 }

@@ -58,10 +58,14 @@ public:
     int readCount() const { return readCount_; }
     int downloadCount() const { return downloadCount_; }
     int rejected() const { return filer_.rejected(); }
+    // True once JV-Link or the store reported an error during this run
+    // ("nothing newer" and a cancel are not errors).
+    bool failed() const { return failed_; }
 
 private:
     bool flush();
     void finishRead(int fileCounter);
+    void fail(const SjisString& message);
 
     JVLink& link_;
     TIniGT& ini_;
@@ -74,6 +78,7 @@ private:
     std::string lastFileTimestamp_;
     bool downloading_ = false;
     bool open_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace vantor

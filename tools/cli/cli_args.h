@@ -1,0 +1,32 @@
+#pragma once
+// Command-line options: "--name value" pairs, "--flag" switches and plain
+// words, read in order.
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vantor::cli {
+
+class Args {
+public:
+    // valueOptions take the next word as their value; anything else that
+    // starts with "--" is a switch. Returns an error text for an option
+    // that misses its value.
+    std::optional<std::string> parse(const std::vector<std::string>& words, const std::set<std::string>& valueOptions);
+
+    std::optional<std::string> value(const std::string& name) const;
+    bool has(const std::string& name) const { return switches_.contains(name) || values_.contains(name); }
+    const std::vector<std::string>& words() const { return words_; }
+    // Options given that are not in known; empty when all are known.
+    std::vector<std::string> unknown(const std::set<std::string>& known) const;
+
+private:
+    std::map<std::string, std::string> values_;
+    std::set<std::string> switches_;
+    std::vector<std::string> words_;
+};
+
+}  // namespace vantor::cli

@@ -1,0 +1,104 @@
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include "commands.h"
+#include "jvlink/acquisition.h"
+#include "jvlink/jvlink_factory.h"
+#include "shell/ini_gt.h"
+#include "store/store_folders.h"
+#include "text/encoding.h"
+
+namespace vantor::cli {
+namespace {
+
+// "yyyy/mm/dd hh:nn:ss" to "yyyymmddhhnnss"; empty when it is not of that form.
+std::string toFromTime(const std::string& text) {
+    if (text.size() != 19) return {};
+    std::string digits;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool sep = i == 4 || i == 7 || i == 10 || i == 13 || i == 16;
+        if (sep) continue;
+        if (c < '0' || c > '9') return {};
+        digits += c;
+    }
+    return digits;
+}
+
+std::string defaultStart() {
+    const auto t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now() - std::chrono::hours(24 * 180));
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y/%m/%d %H:%M:%S", &tm);
+    return buf;
+}
+
+}  // namespace
+
+int acquire(const Context& ctx) {
+    TIniGT ini;
+    ini.setFileName("vantor.ini");  // the window's settings file in the program folder
+    std::error_code ec;
+    std::filesystem::create_directories(ctx.appDir, ec);
+    if (auto err = ensureStoreFolders(ctx.appDir)) {
+        std::cerr << *err << '\n';
+        return 1;
+    }
+    auto made = createJVLink(ctx.appDir, ini, [](int done, int total) {
+        std::cerr << "\rgenerating demo feed " << done << "/" << total << std::flush;
+        if (done == total) std::cerr << '\n';
+    });
+    if (auto* err = std::get_if<std::string>(&made)) {
+        std::cerr << *err << '\n';
+        return 1;
+    }
+    auto& link = *std::get<std::unique_ptr<FeedJVLink>>(made);
+    if (auto feed = ctx.args.value("--feed")) {
+        FeedSettings s = link.settings();
+        s.feedDir = *feed;
+        s.paceMs = 0;
+        link = FeedJVLink(s);
+    }
+    if (const int r = link.JVInit("SA000000/SD000000/Vantor/Version 1.40"); r != 0) {
+        std::cerr << "JVInit error " << r << '\n';
+        return 1;
+    }
+
+    const std::string lastTime = ini.ReadString("JvDataGet", "LastTime", "");
+    const std::string start = ctx.args.value("--from").value_or(lastTime.empty() ? defaultStart() : lastTime);
+    const std::string fromtime = toFromTime(start);
+    if (fromtime.empty()) {
+        std::cerr << "--from must be \"yyyy/mm/dd hh:nn:ss\", not \"" << start << "\"\n";
+        return 2;
+    }
+    int option = lastTime.empty() ? 3 : 1;
+    if (ctx.args.has("--setup")) option = 3;
+    if (ctx.args.has("--normal")) option = 1;
+
+    Acquisition::Ui ui;
+    ui.status = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << '\n'; };
+    ui.downloadBar = [](int, int) {};
+    ui.readBar = [](int, int) {};
+    ui.addLine = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << '\n'; };
+    ui.clearLines = [] {};
+    ui.report = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << '\n'; };
+    ui.beep = [] {};
+    ui.pump = [] {};
+    ui.lastTimeSet = [](const SjisString&) {};
+
+    const StorePaths paths(ctx.appDir);
+    Acquisition acquisition(link, paths, ini, ui);
+    auto next = acquisition.start(fromtime, option);
+    while (next == Acquisition::Next::poll) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        next = acquisition.poll();
+    }
+    if (next == Acquisition::Next::read) acquisition.readAll();
+    acquisition.closeLink();
+    if (acquisition.rejected() > 0) std::cerr << "rejected records: " << acquisition.rejected() << '\n';
+    return acquisition.failed() ? 1 : 0;
+}
+
+}  // namespace vantor::cli

@@ -1,0 +1,20 @@
+#pragma once
+// The commands of vantor-cli. Each returns the process exit status and
+// writes its output to standard output, progress and errors to standard
+// error, all in UTF-8.
+
+#include <filesystem>
+
+#include "cli_args.h"
+
+namespace vantor::cli {
+
+struct Context {
+    std::filesystem::path appDir;
+    const Args& args;
+};
+
+int acquire(const Context& ctx);
+int days(const Context& ctx);
+
+}  // namespace vantor::cli

@@ -1,0 +1,54 @@
+// vantor-cli: the program's core without windows.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "shell/app_dir.h"
+
+namespace {
+
+const char* kUsage =
+    "usage: vantor-cli [--app-dir DIR] COMMAND ...\n"
+    "  acquire  [--feed DIR] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
+    "  days\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace vantor::cli;
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    Args args;
+    if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf"})) {
+        std::cerr << *err << '\n' << kUsage;
+        return 2;
+    }
+    if (args.words().empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (auto dir = args.value("--app-dir")) vantor::setAppDir(*dir);
+    const Context ctx{vantor::appDir(), args};
+    const std::string& command = args.words().front();
+
+    struct Command {
+        const char* name;
+        int (*run)(const Context&);
+        std::set<std::string> options;
+    };
+    const Command commands[] = {
+        {"acquire", acquire, {"--app-dir", "--feed", "--from", "--setup", "--normal"}},
+        {"days", days, {"--app-dir"}},
+    };
+    for (const auto& c : commands) {
+        if (command != c.name) continue;
+        if (const auto bad = args.unknown(c.options); !bad.empty()) {
+            std::cerr << "unknown option for " << command << ": " << bad.front() << '\n' << kUsage;
+            return 2;
+        }
+        return c.run(ctx);
+    }
+    std::cerr << "unknown command: " << command << '\n' << kUsage;
+    return 2;
+}
