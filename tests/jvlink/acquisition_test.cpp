@@ -1,0 +1,215 @@
+#include "jvlink/acquisition.h"
+
+#include <gtest/gtest.h>
+
+#include "jvlink/cancel_flag.h"
+#include "jvlink/feed_jvlink.h"
+#include "shell/app_dir.h"
+#include "shell/ini_gt.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
+#include "text/encoding.h"
+
+using namespace vantor;
+using namespace vantor::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A feed of three normal files: two race days and the week's horse masters.
+void writeFeed(const fs::path& feed) {
+    std::string day1, day2, masters;
+    for (int race = 1; race <= 3; ++race) {
+        const RaceId a{.date = 20240525, .race = race}, b{.date = 20240526, .race = race};
+        day1 += raRecord(a, 2) + seRecord(a, 1, "2020100001") + seRecord(a, 2, "2020100002") + hrRecord(a);
+        day2 += raRecord(b, 2) + seRecord(b, 1, "2020100003") + seRecord(b, 2, "2020100004") + hrRecord(b);
+    }
+    for (const char* id : {"2020100001", "2020100002", "2020100003", "2020100004"}) masters += umRecord(id);
+    writeFile(feed / "normal/20240525180000_RESULT1.jvd", day1);
+    writeFile(feed / "normal/20240526180000_RESULT2.jvd", day2);
+    writeFile(feed / "normal/20240527090000_MASTER.jvd", masters);
+}
+
+// Every file under root, relative name to content.
+std::map<std::string, std::string> snapshot(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file()) files[fs::relative(e.path(), root).string()] = readFile(e.path());
+    return files;
+}
+
+class AcquisitionTest : public ::testing::Test {
+protected:
+    AcquisitionTest() {
+        setAppDir(app.path());
+        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(app / f);
+        writeFeed(feed.path());
+        ini.setFileName("vantor.ini");
+        link.JVInit("sid");
+    }
+    ~AcquisitionTest() override { setAppDir({}); }
+
+    Acquisition::Ui ui() {
+        Acquisition::Ui u;
+        u.status = [this](const SjisString& s) { statuses.push_back(cp932ToUtf8(s)); };
+        u.downloadBar = [this](int pos, int max) { download = {pos, max}; };
+        u.readBar = [this](int pos, int max) { read = {pos, max}; };
+        u.addLine = [this](const SjisString& s) { lines.push_back(cp932ToUtf8(s)); };
+        u.clearLines = [this] { lines.clear(); };
+        u.report = [this](const SjisString& s) { reports.push_back(cp932ToUtf8(s)); };
+        u.beep = [this] { ++beeps; };
+        u.pump = [this] {
+            if (++pumps == cancelAtPump) acquisition->cancel();
+        };
+        u.lastTimeSet = [this](const SjisString& s) { lastTimeShown = s; };
+        return u;
+    }
+
+    // Runs an acquisition the way the dialog does.
+    void run(const char* fromtime = "20240101000000", int option = 1) {
+        acquisition = std::make_unique<Acquisition>(link, paths, ini, ui());
+        auto next = acquisition->start(fromtime, option);
+        while (next == Acquisition::Next::poll) {
+            clock += std::chrono::milliseconds(10);
+            next = acquisition->poll();
+        }
+        if (next == Acquisition::Next::read) acquisition->readAll();
+        acquisition->closeLink();
+    }
+
+    TempDir app, feed;
+    StorePaths paths{app.path()};
+    TIniGT ini;
+    std::chrono::milliseconds clock{0};
+    FeedJVLink link{FeedSettings{feed.path(), 25, "0490"}, [this] { return clock; }};
+    std::unique_ptr<Acquisition> acquisition;
+    std::vector<std::string> statuses, lines, reports;
+    std::pair<int, int> download, read;
+    int beeps = 0, pumps = 0, cancelAtPump = -1;
+    SjisString lastTimeShown;
+};
+
+}  // namespace
+
+TEST_F(AcquisitionTest, CompleteReadFilesEverythingAndRemembersTheNewestFile) {
+    run();
+    EXPECT_TRUE(reports.empty()) << reports.front();
+    EXPECT_FALSE(acquisition->failed());
+    EXPECT_EQ(statuses.back(), "データ作成が完了しました。");
+    EXPECT_EQ(statuses[statuses.size() - 2], "JVRead EndOfFile :0データ読込み完了(2/3)");
+    EXPECT_EQ(statuses[0], "JVOpen正常:正常に実行されました。(0)");
+    EXPECT_EQ(statuses[1], "ReadCount:3, DownloadCount:3");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
+    EXPECT_EQ(lastTimeShown, "2024/05/27 09:00:00");
+    EXPECT_EQ(beeps, 1);  // the end of the acquisition
+    EXPECT_EQ(lines.size(), 4u);  // the last file's horse masters
+    EXPECT_EQ(lines[0], "作成済み:2020100001.jvUM2");
+    EXPECT_TRUE(fs::exists(app / "Data" / "2024年05月26日東京.jvSEr"));
+    EXPECT_TRUE(fs::exists(app / "UM2" / "2020" / "2020100004.jvUM2"));
+}
+
+TEST_F(AcquisitionTest, NothingNewerIsANoticeNotAnError) {
+    run("20240601000000");
+    EXPECT_EQ(reports, std::vector<std::string>{"最新のデータがありません。"});
+    EXPECT_FALSE(acquisition->failed());
+    EXPECT_EQ(beeps, 1);  // the close
+    EXPECT_EQ(link.faults().calls("JVClose"), 1);
+}
+
+TEST_F(AcquisitionTest, EveryJVLinkErrorIsReportedWithItsMessageAndClosed) {
+    link.faults().add("JVOpen", 1, -504);
+    run();
+    EXPECT_EQ(reports.back(), "JVOpenエラー:サーバーがメンテナンス中です。(-504)");
+    link.faults().add("JVStatus", 1, -502);
+    run();
+    EXPECT_EQ(reports.back(), "JVStatusエラー:ダウンロードに失敗しました。（通信エラーやディスクエラーなど）(-502)");
+    link.faults().add("JVRead", 4, -403);
+    link.faults().add("JVClose", 3, -201);
+    run();
+    EXPECT_EQ(reports[reports.size() - 2], "JVReadエラー:ダウンロードしたファイル内容が異常です。(-403)");
+    EXPECT_EQ(reports.back(), "JVCloseエラー:(-201)");
+    EXPECT_TRUE(acquisition->failed());
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    // The records read before the error stay filed.
+    EXPECT_TRUE(fs::exists(app / "Data" / "2024年05月25日.jvRA"));
+    // Each attempt was closed, so the next one opens (the failed close
+    // left the last open standing until a close succeeds).
+    EXPECT_EQ(link.JVClose(), 0);
+    reports.clear();
+    run();
+    EXPECT_TRUE(reports.empty()) << reports.front();
+}
+
+TEST_F(AcquisitionTest, DownloadProgressIsPolledUntilComplete) {
+    link.faults().add("JVStatus", 2, 99);  // above the count: ignored
+    run();
+    EXPECT_EQ(download.second, 3);
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "ダウンロード中．．．(1/3)"), statuses.end());
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "ダウンロード中．．．(3/3)"), statuses.end());
+    EXPECT_GE(link.faults().calls("JVStatus"), 6);
+    // A second acquisition finds everything downloaded: the bar shows full at once.
+    statuses.clear();
+    run("20240101000000");
+    EXPECT_EQ(statuses[1], "ReadCount:3, DownloadCount:0");
+}
+
+TEST_F(AcquisitionTest, CancelWhileReadingKeepsWhatWasFiledAndLastTime) {
+    cancelAtPump = 5;
+    run();
+    EXPECT_EQ(reports, std::vector<std::string>{"JVCancel:キャンセルされました"});
+    EXPECT_EQ(CancelFlag, 1);
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(snapshot(app.path()).count("Data/2024年05月25日.jvRA"), 1u);
+    EXPECT_EQ(link.faults().calls("JVClose"), 1);
+}
+
+TEST_F(AcquisitionTest, CancelWhileDownloadingClosesSoTheNextStartOpens) {
+    acquisition = std::make_unique<Acquisition>(link, paths, ini, ui());
+    ASSERT_EQ(acquisition->start("20240101000000", 1), Acquisition::Next::poll);
+    acquisition->cancel();
+    EXPECT_EQ(link.faults().calls("JVClose"), 1);
+    reports.clear();
+    run();
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(CancelFlag, 0);
+}
+
+TEST_F(AcquisitionTest, InterruptedReadsLeaveWholeFilesAndRerunGivesTheSameStore) {
+    run();
+    const auto complete = snapshot(app.path());
+    const int readCalls = link.faults().calls("JVRead");
+    ASSERT_GT(readCalls, 30);
+    // Failures spread over the whole read, down to its last call.
+    for (int failAt = 1; failAt <= readCalls; failAt += 3) {
+        TempDir other;
+        setAppDir(other.path());
+        TIniGT otherIni;
+        otherIni.setFileName("vantor.ini");
+        StorePaths otherPaths(other.path());
+        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(other / f);
+        FeedJVLink fresh(FeedSettings{feed.path(), 0, "0490"});
+        fresh.JVInit("sid");
+        fresh.faults().add("JVRead", failAt, -502);
+        {
+            Acquisition a(fresh, otherPaths, otherIni, ui());
+            if (a.start("20240101000000", 1) == Acquisition::Next::read) a.readAll();
+            a.closeLink();
+        }
+        for (const auto& [name, bytes] : snapshot(other.path())) {
+            if (name == "vantor.ini") continue;
+            const std::size_t len = name.ends_with(".jvUM2") ? 1609 : name.ends_with(".jvHR") ? 719
+                                    : name.ends_with(".jvRA")                           ? 1272
+                                                                                        : 555;
+            EXPECT_EQ(bytes.size() % len, 0u) << name << " after failing at " << failAt;
+        }
+        EXPECT_EQ(otherIni.ReadString("JvDataGet", "LastTime", "none"), "none");
+        {
+            Acquisition a(fresh, otherPaths, otherIni, ui());
+            if (a.start("20240101000000", 1) == Acquisition::Next::read) a.readAll();
+            a.closeLink();
+        }
+        auto rerun = snapshot(other.path());
+        EXPECT_EQ(rerun, complete) << "failing at record " << failAt;
+    }
+    setAppDir(app.path());
+}
