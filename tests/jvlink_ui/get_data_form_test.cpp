@@ -1,0 +1,142 @@
+#include "jvlink/get_data_form.h"
+
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "components/message_box.h"
+#include "jvlink/cancel_flag.h"
+#include "jvlink/feed_jvlink.h"
+#include "shell/app_dir.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+using namespace vantor::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class GetDataFormTest : public ::testing::Test {
+protected:
+    GetDataFormTest() {
+        setAppDir(app.path());
+        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(app / f);
+        std::string day;
+        for (int race = 1; race <= 2; ++race) {
+            const RaceId id{.race = race};
+            day += raRecord(id, 1) + seRecord(id, 1) + hrRecord(id);
+        }
+        writeFile(feed / "normal/20240526180000_RESULT.jvd", day);
+        writeFile(feed / "normal/20240527090000_MASTER.jvd", umRecord("2020100001"));
+        link.JVInit("sid");
+        ini.setFileName("vantor.ini");
+    }
+    ~GetDataFormTest() override { setAppDir({}); }
+
+    // Runs the event loop until the download timer has stopped.
+    void waitForDownload(TGetDataForm& form) {
+        for (int i = 0; i < 500 && form.statusTimer()->isActive(); ++i) QTest::qWait(5);
+    }
+
+    TempDir app, feed;
+    FeedJVLink link{FeedSettings{feed.path(), 0, "0490"}};
+    TIniGT ini;
+    ui::MessageBoxHook messages;
+};
+
+}  // namespace
+
+TEST_F(GetDataFormTest, WithoutLastTimeItOffersSetupDataFrom180DaysAgo) {
+    TGetDataForm form(nullptr, link, app.path());
+    EXPECT_TRUE(form.setupButton()->isChecked());
+    const qint64 days = form.datePicker()->dateTime().daysTo(QDateTime::currentDateTime());
+    EXPECT_EQ(days, 180);
+    EXPECT_EQ(form.startPointLabel()->text(), form.datePicker()->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+    EXPECT_TRUE(form.startPointLabel()->isHidden());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("ＪＶデータ取込"));
+}
+
+TEST_F(GetDataFormTest, LastTimeSelectsNormalDataFromThatPoint) {
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    TGetDataForm form(nullptr, link, app.path());
+    EXPECT_TRUE(form.normalButton()->isChecked());
+    EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/01 10:20:30"));
+}
+
+TEST_F(GetDataFormTest, StartReadsEverythingAndShowsTheNewStartPoint) {
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    TGetDataForm form(nullptr, link, app.path());
+    form.ButtonStartClick();
+    waitForDownload(form);
+    ASSERT_GE(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().front(),
+              QStringLiteral("2024年05月01日10時20分30秒以降のデータ取込を開始します。データ作成が終了するまで本ソフトを"
+                             "操作したり他のアプリケーションを操作することは極力避けてください。"));
+    EXPECT_EQ(messages.shown().size(), 1);  // no error
+    EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
+    EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/27 09:00:00"));
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
+    EXPECT_EQ(form.readBar()->value(), 0);
+    ASSERT_EQ(form.listBox()->count(), 1);
+    EXPECT_EQ(form.listBox()->item(0)->text(), QStringLiteral("作成済み:2020100001.jvUM2"));
+    EXPECT_TRUE(fs::exists(app / "Data" / "2024年05月26日.jvRA"));
+}
+
+TEST_F(GetDataFormTest, PacedDownloadRunsOnTheTimer) {
+    FeedJVLink paced(FeedSettings{feed.path(), 20, "0490"});
+    paced.JVInit("sid");
+    paced.faults().add("JVStatus", 1, 7);  // above the count: no step
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    TGetDataForm form(nullptr, paced, app.path());
+    form.ButtonStartClick();
+    EXPECT_TRUE(form.statusTimer()->isActive());
+    EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("ダウンロード中・・・"));
+    EXPECT_EQ(form.downloadBar()->maximum(), 2);
+    waitForDownload(form);
+    EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
+    EXPECT_GE(paced.faults().calls("JVStatus"), 2);
+}
+
+TEST_F(GetDataFormTest, CancelAsksFirstAndNoLeavesItRunning) {
+    FeedJVLink paced(FeedSettings{feed.path(), 50, "0490"});
+    paced.JVInit("sid");
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    TGetDataForm form(nullptr, paced, app.path());
+    form.ButtonStartClick();
+    ASSERT_TRUE(form.statusTimer()->isActive());
+    messages.answer(false);
+    form.ButtonCancelClick();
+    EXPECT_EQ(messages.shown().back(), QStringLiteral("データ取込を中止します。実行しますか？"));
+    EXPECT_TRUE(form.statusTimer()->isActive());
+    EXPECT_EQ(paced.faults().calls("JVCancel"), 0);
+    messages.answer(true);
+    form.ButtonCancelClick();
+    EXPECT_FALSE(form.statusTimer()->isActive());
+    EXPECT_EQ(paced.faults().calls("JVCancel"), 1);
+    EXPECT_EQ(CancelFlag, 1);
+    EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("JVCancel:キャンセルされました"));
+    EXPECT_EQ(messages.shown().back(), QStringLiteral("JVCancel:キャンセルされました"));
+    // The open was closed: a new start works.
+    messages.clear();
+    form.ButtonStartClick();
+    waitForDownload(form);
+    EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
+}
+
+TEST_F(GetDataFormTest, ErrorsAreReportedWithTheirPrefixes) {
+    link.faults().add("JVSetUIProperties", 1, -100);
+    link.faults().add("JVOpen", 1, -1);
+    TGetDataForm form(nullptr, link, app.path());
+    form.SpeedButton1Click();
+    EXPECT_EQ(messages.shown().back(),
+              QStringLiteral("JVSetUIPropertiesエラー：パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)"));
+    form.ButtonStartClick();
+    EXPECT_EQ(messages.shown().back(), QStringLiteral("最新のデータがありません。"));
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+}
