@@ -1,0 +1,35 @@
+#include "components/speed_button.h"
+
+namespace vantor::ui {
+
+TSpeedButton::TSpeedButton(const QString& caption, QWidget* parent) : QToolButton(parent) {
+    setText(caption);
+    setAutoRaise(true);
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+}
+
+void TSpeedButton::enterEvent(QEnterEvent* event) {
+    QToolButton::enterEvent(event);
+    applyHot(true);
+}
+
+void TSpeedButton::leaveEvent(QEvent* event) {
+    QToolButton::leaveEvent(event);
+    applyHot(false);
+}
+
+void TSpeedButton::applyHot(bool hot) {
+    if (hot == hot_) return;
+    hot_ = hot;
+    if (!hot) {
+        setPalette(normal_);
+        return;
+    }
+    normal_ = palette();
+    QPalette colours = normal_;
+    if (hotFont_.isValid()) colours.setColor(QPalette::ButtonText, hotFont_);
+    if (hotFace_.isValid()) colours.setColor(QPalette::Button, hotFace_);
+    setPalette(colours);
+}
+
+}  // namespace vantor::ui

@@ -1,0 +1,75 @@
+// Program entry: vantor [--app-dir DIR]
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLabel>
+#include <QProgressBar>
+#include <iostream>
+#include <memory>
+
+#include "components/message_box.h"
+#include "jvlink/jvlink_factory.h"
+#include "shell/app_dir.h"
+#include "shell/fonts.h"
+#include "shell/main_form.h"
+#include "shell/prgrs_form.h"
+#include "shell/program_folder.h"
+#include "shell/program_settings.h"
+
+namespace {
+
+void chooseProgramFolder(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Vantor: JRA race analysis"));
+    parser.addHelpOption();
+    const QCommandLineOption appDirOption(QStringLiteral("app-dir"),
+                                          QStringLiteral("Use DIR as the program folder (store and settings)."),
+                                          QStringLiteral("DIR"));
+    parser.addOption(appDirOption);
+    parser.process(app);
+    if (parser.isSet(appDirOption)) vantor::setAppDir(parser.value(appDirOption).toStdString());
+}
+
+// The JV-Link replacement; on first use it generates a demo feed, shown in a progress box.
+auto makeJVLink(const std::filesystem::path& folder) {
+    vantor::TIniGT ini = vantor::programSettings();
+    std::unique_ptr<vantor::TPrgrsForm> progressBox;
+    return vantor::createJVLink(folder, ini, [&progressBox](int done, int total) {
+        if (!progressBox) {
+            progressBox = std::make_unique<vantor::TPrgrsForm>();
+            progressBox->HeadingLabel->setText(QStringLiteral("デモデータを作成しています"));
+            progressBox->ProgressBar1->setMaximum(total);
+            progressBox->showCentred();
+        }
+        progressBox->ProgressBar1->setValue(done);
+        QCoreApplication::processEvents();
+    });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vantor"));
+    vantor::registerFontSubstitutes();
+    QApplication::setFont(vantor::pGothicFont(12));
+    chooseProgramFolder(app);
+    const std::filesystem::path folder = vantor::appDir();
+
+    auto link = makeJVLink(folder);
+    if (const auto* reason = std::get_if<std::string>(&link)) {
+        std::cerr << "vantor: " << *reason << '\n';
+        vantor::ui::showInfo(nullptr,
+                             QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
+        return 1;
+    }
+    if (const auto error = vantor::enterProgramFolder(folder)) {
+        vantor::ui::showInfo(nullptr, QString::fromStdString(*error));
+        return 1;
+    }
+
+    vantor::TMainForm mainForm(std::move(std::get<0>(link)));
+    mainForm.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,186 @@
+#include "shell/main_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QListWidget>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+
+#include "components/message_box.h"
+#include "components/speed_button.h"
+#include "components/up_down.h"
+#include "jvlink/get_data_form.h"
+#include "jvlink/jvlink.h"
+#include "shell/app_dir.h"
+#include "shell/help_page.h"
+#include "shell/jvlink_startup.h"
+#include "shell/prgrs_form.h"
+#include "shell/program_settings.h"
+#include "shell/version_form.h"
+#include "store/day_list.h"
+#include "store/store_paths.h"
+
+namespace vantor {
+namespace {
+
+constexpr int kPanelWidth = 120;
+
+}  // namespace
+
+TMainForm::TMainForm(std::unique_ptr<JVLink> jvLink, QWidget* parent)
+    : QMainWindow(parent), AppDir(appDir()), IniGT1(programSettings()), JVLink1(std::move(jvLink)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Vantor"));
+    createMenu();
+    createToolBar();
+    createLeftPanel();
+    createPages();
+    StatusLine = new QStatusBar;
+    StatusLine->setObjectName(QStringLiteral("StatusLine"));
+    StatusLine->setSizeGripEnabled(false);
+    setStatusBar(StatusLine);
+    connectHandlers();
+
+    HelpFile = AppDir / "vantor.html";
+    move(IniGT1.ReadInteger("locate", "left", 10), IniGT1.ReadInteger("locate", "top", 10));
+    resize(IniGT1.ReadInteger("locate", "width", 1200), IniGT1.ReadInteger("locate", "height", 800));
+    N5->setChecked(IniGT1.ReadBool("datalist", "close", false));
+    MakeDataListBtnClick();
+
+    PrgrsForm = new TPrgrsForm(this);
+}
+
+TMainForm::~TMainForm() = default;
+
+QPrinter& TMainForm::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void TMainForm::connectHandlers() {
+    connect(N13, &QAction::triggered, this, &TMainForm::N13Click);
+    connect(JVBtn, &QToolButton::clicked, this, &TMainForm::N13Click);
+    connect(FilePrintItem, &QAction::triggered, this, &TMainForm::FilePrintItemClick);
+    connect(P1, &QAction::triggered, this, &TMainForm::P1Click);
+    connect(FilePrintSetupItem, &QAction::triggered, this, &TMainForm::FilePrintSetupItemClick);
+    connect(FileExitItem, &QAction::triggered, this, &TMainForm::FileExitItemClick);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TMainForm::FileExitItemClick);
+    connect(N5, &QAction::triggered, this, &TMainForm::N5Click);
+    connect(yosohaitomenu, &QAction::triggered, this, &TMainForm::yosohaitomenuClick);
+    connect(HelpContentsItem, &QAction::triggered, this, &TMainForm::HelpContentsItemClick);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TMainForm::HelpContentsItemClick);
+    connect(HelpAboutItem, &QAction::triggered, this, &TMainForm::HelpAboutItemClick);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TMainForm::HelpAboutItemClick);
+    connect(SpeedButton8, &QToolButton::clicked, this, &TMainForm::SpeedButton8Click);
+    connect(KekkaGetBtn, &QToolButton::clicked, this, &TMainForm::KekkaGetBtnClick);
+    connect(YozBtn, &QToolButton::clicked, this, &TMainForm::YozBtnClick);
+    connect(UpDown1, &ui::TUpDown::clicked, this, &TMainForm::UpDown1Click);
+
+    connect(DateCombo, &QComboBox::activated, this, &TMainForm::DateComboChange);
+    connect(DatList, &QListWidget::currentRowChanged, this, &TMainForm::DatListClick);
+
+    connect(SpeedButton10, &QToolButton::clicked, this, &TMainForm::SpeedButton10Click);
+    connect(SpeedButton17, &QToolButton::clicked, this, &TMainForm::SpeedButton10Click);
+    connect(SpeedButton13, &QToolButton::clicked, this, &TMainForm::SpeedButton13Click);
+    connect(SpeedButton15, &QToolButton::clicked, this, &TMainForm::SpeedButton15Click);
+    connect(SpeedButton18, &QToolButton::clicked, this, &TMainForm::SpeedButton18Click);
+    connect(SpeedButton19, &QToolButton::clicked, this, &TMainForm::SpeedButton19Click);
+    connect(SpeedButton21, &QToolButton::clicked, this, &TMainForm::SpeedButton21Click);
+    connect(ChokBox, &QComboBox::activated, this, &TMainForm::ChokBoxChange);
+    connect(RinsenCombo, &QComboBox::activated, this, &TMainForm::RinsenComboChange);
+    connect(UmaListBox, &QListWidget::currentRowChanged, this, &TMainForm::UmaListBoxClick);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    Splitter1->setSizes({kPanelWidth, Splitter1->width() - kPanelWidth});
+    // After the window is on screen, so that a message from JV-Link stands in front of it.
+    QTimer::singleShot(0, this, &TMainForm::FormShow);
+}
+
+void TMainForm::FormShow() {
+    const int result = JVLink1->JVInit(jvLinkSid());
+    if (result != jv::kOk) {
+        ui::showInfo(this, QString::fromStdString(jvInitErrorText(result)));
+        return;
+    }
+    if (const auto warning = jvLinkVersionWarning(JVLink1->version()))
+        ui::showInfo(this, QString::fromStdString(*warning));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    FormCloseQuery();
+    event->accept();
+}
+
+void TMainForm::FormCloseQuery() {
+    IniGT1.WriteInteger("locate", "top", y());
+    IniGT1.WriteInteger("locate", "left", x());
+    IniGT1.WriteInteger("locate", "width", width());
+    IniGT1.WriteInteger("locate", "height", height());
+}
+
+void TMainForm::N13Click() {
+    runAcquisitionDialog(this, *JVLink1, AppDir);
+    MakeDataListBtnClick();
+}
+
+void TMainForm::FileExitItemClick() { close(); }
+
+void TMainForm::FilePrintSetupItemClick() {
+    QPageSetupDialog dialog(&printer(), this);
+    dialog.exec();
+}
+
+void TMainForm::N5Click() { IniGT1.WriteBool("datalist", "close", N5->isChecked()); }
+
+void TMainForm::HelpContentsItemClick() {
+    const QString page = QString::fromStdString(HelpFile.string());
+    if (!writeHelpPage(HelpFile)) {
+        ui::showInfo(this, QStringLiteral("ヘルプファイル %1 を作成できません。").arg(page));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        ui::showInfo(this, QStringLiteral("ヘルプファイル %1 を開けません。").arg(page));
+}
+
+void TMainForm::HelpAboutItemClick() {
+    TVersionForm form(this);
+    form.exec();
+}
+
+void TMainForm::SpeedButton8Click() { Panel5->setHidden(!Panel5->isHidden()); }
+
+void TMainForm::MakeDataListBtnClick() {
+    DateCombo->clear();
+    for (const std::string& day : listRaceDays(StorePaths(AppDir))) DateCombo->addItem(QString::fromStdString(day));
+    DateCombo->setCurrentIndex(-1);
+}
+
+void TMainForm::DateComboChange() {}
+void TMainForm::DatListClick() {}
+void TMainForm::KekkaGetBtnClick() {}
+void TMainForm::YozBtnClick() {}
+void TMainForm::UpDown1Click() {}
+void TMainForm::FilePrintItemClick() {}
+void TMainForm::P1Click() {}
+void TMainForm::yosohaitomenuClick() {}
+void TMainForm::SpeedButton10Click() {}
+void TMainForm::SpeedButton13Click() {}
+void TMainForm::SpeedButton15Click() {}
+void TMainForm::SpeedButton18Click() {}
+void TMainForm::SpeedButton19Click() {}
+void TMainForm::SpeedButton21Click() {}
+void TMainForm::ChokBoxChange() {}
+void TMainForm::RinsenComboChange() {}
+void TMainForm::UmaListBoxClick() {}
+
+}  // namespace vantor

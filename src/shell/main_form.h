@@ -1,0 +1,187 @@
+#pragma once
+// TMainForm: the main window. Tool bar with the commands and the heading of
+// the race shown; on the left the race days (DateCombo) and the races of
+// the day (DatList); on the right the page control with the race card and
+// the analysis tabs, hidden until a race is chosen; the hint line below.
+//
+// Creating it expects the current directory to be the program folder with
+// its store folders (enterProgramFolder). It restores its placement from
+// the settings and fills the day list; showing it for the first time
+// initialises JV-Link; closing it saves the placement.
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "shell/ini_gt.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPrinter;
+class QSplitter;
+class QStatusBar;
+class QTabWidget;
+
+namespace vantor {
+
+class JVLink;
+class TPrgrsForm;
+
+namespace ui {
+class TLabel3D;
+class TSpeedButton;
+class TStringGrid;
+class TUpDown;
+}  // namespace ui
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // The window keeps jvLink for the whole run: every JV-Link call goes through JVLink1.
+    explicit TMainForm(std::unique_ptr<JVLink> jvLink, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The printer every print command uses; made at first use.
+    QPrinter& printer();
+
+    std::filesystem::path AppDir;    // the program folder
+    std::filesystem::path HelpFile;  // the user guide in the program folder
+    TIniGT IniGT1;
+    std::unique_ptr<JVLink> JVLink1;
+    TPrgrsForm* PrgrsForm;
+
+    // Menu "ﾌｧｲﾙ(&F)", "ｵﾌﾟｼｮﾝ(&O)", "ﾌｫﾙﾀﾞ指定(&D)", "ﾍﾙﾌﾟ(&H)".
+    QAction* N13;
+    QAction* FilePrintItem;
+    QAction* P1;
+    QAction* FilePrintSetupItem;
+    QAction* FileExitItem;
+    QAction* N5;
+    QAction* yosohaitomenu;
+    QAction* HelpContentsItem;
+    QAction* HelpAboutItem;
+
+    // Tool bar, left group.
+    ui::TSpeedButton* JVBtn;
+    ui::TSpeedButton* KekkaGetBtn;
+    ui::TSpeedButton* YozBtn;
+    ui::TUpDown* UpDown1;
+    ui::TSpeedButton* SpeedButton8;  // "F"
+    ui::TSpeedButton* SpeedButton4;  // "終了"
+    ui::TSpeedButton* SpeedButton5;  // "ﾍﾙﾌﾟ"
+    ui::TSpeedButton* SpeedButton6;  // "ﾊﾞｰｼﾞｮﾝ情報"
+
+    // Tool bar, right group: the heading of the race shown.
+    ui::TLabel3D* Label3D1;    // grade
+    ui::TLabel3D* Label3D2;    // racecourse
+    ui::TLabel3D* Label3D3;    // race number, on its own background
+    ui::TLabel3D* Label3D4;    // date line: date, racecourse, meeting and day
+    ui::TLabel3D* Label3D5;    // race name
+    ui::TLabel3D* Label3D6;    // weight type
+    ui::TLabel3D* Label3D7;    // class
+    ui::TLabel3D* Label3D8;    // track
+    ui::TLabel3D* Label3D9;    // distance
+    ui::TLabel3D* Label3D110;  // start time
+    ui::TLabel3D* Label3D115;  // head count
+
+    // Left panel and the splitter beside it.
+    QWidget* Panel5;
+    QComboBox* DateCombo;
+    QListWidget* DatList;
+    QSplitter* Splitter1;
+
+    QTabWidget* PageControl1;
+    QWidget* TabSheet4;  // "出馬表"
+    ui::TStringGrid* StringGrid4;
+    ui::TSpeedButton* SpeedButton10;  // "馬番", down at start
+    ui::TSpeedButton* SpeedButton17;  // "ｸﾞﾙｰﾌﾟ"
+
+    QWidget* TabSheet1;  // "調教師"
+    QComboBox* ChokBox;
+    ui::TStringGrid* StringGrid5;
+    ui::TStringGrid* StringGrid6;  // hidden work list of the trainer printing
+    ui::TSpeedButton* SpeedButton18;
+
+    QWidget* TabSheet2;  // "臨戦態勢ﾁｪｯｸ"
+    QTabWidget* PageControl2;
+    QWidget* TabSheet7;  // "出馬表ﾁｪｯｸ"
+    ui::TStringGrid* StringGrid2;
+    ui::TSpeedButton* SpeedButton13;
+    QWidget* TabSheet8;  // "検索ﾘｽﾄ"
+    QComboBox* RinsenCombo;
+    ui::TStringGrid* StringGrid7;
+    ui::TSpeedButton* SpeedButton19;
+
+    QWidget* TabSheet5;  // "暗号ﾁｪｯｸ"
+    ui::TStringGrid* StringGrid1;
+    ui::TSpeedButton* SpeedButton15;
+
+    QWidget* TabSheet6;  // "競走馬検索"
+    QListWidget* UmaListBox;
+    ui::TLabel3D* SearchItemLabel;  // after "検索項目："
+    ui::TLabel3D* SearchKeyLabel;   // after "検索キー："
+    ui::TStringGrid* StringGrid3;
+    ui::TSpeedButton* SpeedButton21;
+
+    QWidget* TabSheet3;  // "成績結果"
+    // Win 1-3, place 1-5, bracket quinella 1-3, quinella 1-3, quinella-place
+    // 1-7; three labels per entry: result, popularity, payout.
+    std::vector<ui::TLabel3D*> KekkaLabels;
+
+    QStatusBar* StatusLine;
+
+    void N13Click();
+    void FileExitItemClick();
+    void FilePrintSetupItemClick();
+    void N5Click();
+    void HelpContentsItemClick();
+    void HelpAboutItemClick();
+    void SpeedButton8Click();
+    void MakeDataListBtnClick();
+
+    void DateComboChange();
+    void DatListClick();
+    void KekkaGetBtnClick();
+    void YozBtnClick();
+    void UpDown1Click();
+    void FilePrintItemClick();
+    void P1Click();
+    void yosohaitomenuClick();
+    void SpeedButton10Click();
+    void SpeedButton13Click();
+    void SpeedButton15Click();
+    void SpeedButton18Click();
+    void SpeedButton19Click();
+    void SpeedButton21Click();
+    void ChokBoxChange();
+    void RinsenComboChange();
+    void UmaListBoxClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormShow();
+    void FormCloseQuery();
+
+    void createMenu();
+    void createToolBar();
+    QWidget* createRaceHeading();
+    void createLeftPanel();
+    void createPages();
+    QWidget* createRaceCardSheet();
+    QWidget* createTrainerSheet();
+    QWidget* createReadinessSheet();
+    QWidget* createSignCheckSheet();
+    QWidget* createHorseSearchSheet();
+    void connectHandlers();
+
+    std::unique_ptr<QPrinter> printer_;
+    bool shown_ = false;
+};
+
+}  // namespace vantor

@@ -1,0 +1,50 @@
+// The main menu of TMainForm.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "shell/hints.h"
+#include "shell/main_form.h"
+
+namespace vantor {
+namespace {
+
+QAction* item(QMenu* menu, const char* name, const char* caption, const char* hint) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromUtf8(name));
+    setHint(action, QString::fromUtf8(hint));
+    return action;
+}
+
+}  // namespace
+
+void TMainForm::createMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    N13 = item(file, "N13", "ＪＶデータ取得(&J)", "JRA-VANからデータを取得して保存します");
+    file->addSeparator();
+    FilePrintItem =
+        item(file, "FilePrintItem", "新聞形式印刷・馬番順(&P)...", "新聞形式で出馬表（馬番順）を印刷します");
+    P1 = item(file, "P1", "新聞形式印刷・ｸﾞﾙｰﾌﾟ順(&G)...", "新聞形式で出馬表（ｸﾞﾙｰﾌﾟ順）を印刷します");
+    file->addSeparator();
+    FilePrintSetupItem = item(file, "FilePrintSetupItem", "ﾌﾟﾘﾝﾀの設定(&R)...", "用紙と印刷の向きを設定します");
+    file->addSeparator();
+    FileExitItem = item(file, "FileExitItem", "終了(&X)", "Vantorを終了します");
+
+    QMenu* options = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    N5 = item(options, "N5", "読込後、ﾃﾞｰﾀﾘｽﾄを消す", "レースを表示した後、左のﾃﾞｰﾀﾘｽﾄを隠します");
+    N5->setCheckable(true);
+
+    QMenu* folders = bar->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
+    yosohaitomenu = item(folders, "yosohaitomenu", "単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定(&K)",
+                         "単勝予想配当ﾃﾞｰﾀの圧縮ファイルがあるﾌｫﾙﾀﾞを指定します");
+
+    QMenu* help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    HelpContentsItem = item(help, "HelpContentsItem", "目次(&C)", "使い方の説明を開きます");
+    HelpAboutItem = item(help, "HelpAboutItem", "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "バージョン情報を表示します");
+}
+
+}  // namespace vantor
