@@ -60,4 +60,32 @@ inline std::string umRecord(const char* horseId, const std::string& sireUtf8 = "
     return b.take();
 }
 
+// Builders with the race key (and for runners the horse) already set, for
+// tests that add fields of their own.
+inline jvdata::RecordBuilder raBuilder(const RaceId& id, int heads = 16, const char* dataKind = "7") {
+    jvdata::RecordBuilder b(jvdata::kRaLayout);
+    withRaceKey(b, id, dataKind).number(jvdata::ra::TorokuTosu, heads);
+    return b;
+}
+
+inline jvdata::RecordBuilder seBuilder(const RaceId& id, int horse, const char* horseId = "2020100001",
+                                       const char* dataKind = "7") {
+    jvdata::RecordBuilder b(jvdata::kSeLayout);
+    withRaceKey(b, id, dataKind).number(jvdata::se::Umaban, horse).text(jvdata::se::KettoNum, horseId);
+    return b;
+}
+
+inline jvdata::RecordBuilder hrBuilder(const RaceId& id, const char* dataKind = "7") {
+    jvdata::RecordBuilder b(jvdata::kHrLayout);
+    withRaceKey(b, id, dataKind);
+    return b;
+}
+
+// A horse master record in the earlier 1577-byte layout.
+inline jvdata::RecordBuilder umaBuilder(const char* horseId) {
+    jvdata::RecordBuilder b(jvdata::kUmaLayout);
+    b.text(jvdata::uma::DataKubun, "1").text(jvdata::uma::KettoNum, horseId);
+    return b;
+}
+
 }  // namespace vantor::test

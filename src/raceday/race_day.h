@@ -1,0 +1,197 @@
+#pragma once
+// One race day in memory: the raw record images read from the store, the
+// assembled race slots (RaceTbl), the derived marks (MarkTbl) and the work
+// lists of a load. Capacities are the limits of the system: 36 races, 18
+// runner slots per race, 25 earlier runs per runner.
+//
+// Race slot r is race-list item r; runner slot j is horse number j + 1; run
+// index k is 0 for the race itself and k for the k-th most recent earlier
+// run. Text fields are Shift-JIS cut from the records with their padding.
+//
+// The whole day is one object of about 35 MB, made once (RaceDay::create)
+// and refilled by every load; nothing in it is allocated per record.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "raceday/one_based.h"
+#include "raceday/record_image.h"
+#include "raceday/yoz_record.h"
+#include "store/jvdata_structure.h"
+#include "text/fixed_text.h"
+#include "text/sjis.h"
+
+namespace vantor {
+
+inline constexpr int kMaxRaces = 36;
+inline constexpr int kMaxRunners = 18;
+inline constexpr int kMaxEarlierRuns = 25;
+// Earlier runs whose race details are looked up; runs 21-25 keep their
+// date and race key only.
+inline constexpr int kDetailedEarlierRuns = 20;
+inline constexpr int kRunIndexes = kMaxEarlierRuns + 1;
+inline constexpr int kWeekSlots = 25;
+inline constexpr int kFinishClasses = 6;  // 1st to 5th, unplaced
+
+template <class T>
+using PerRunner = std::array<T, kMaxRunners>;
+template <class T>
+using PerRun = std::array<std::array<T, kRunIndexes>, kMaxRunners>;
+
+using RaImage = RecordImage<jvdata::kRaLength>;
+using SeImage = RecordImage<jvdata::kSeLength>;
+using HrImage = RecordImage<jvdata::kHrLength>;
+using UmImage = RecordImage<jvdata::kUmLength>;
+using YozImage = RecordImage<yoz::kLength>;
+
+using i32 = std::int32_t;
+
+// An assembled race slot.
+struct TRaceRec {
+    // Header.
+    std::uint8_t RacePresent = 0;  // 1 once assembled; readers skip slots with 0
+    std::uint8_t HrLoaded = 0;     // 1 when the day's payout file held this race
+    FixedText<17> RaceKey;         // year, month-day, course, meeting, day, race number
+    FixedText<61> RaceName;
+    FixedText<2> GradeCd;
+    FixedText<2> JyuryoCd;
+    FixedText<4> JokenCd;  // condition code of the youngest age group
+    FixedText<5> Kyori;
+    FixedText<3> TrackCd;
+    FixedText<5> HassoTime;
+    OneBased<i32, 7> HonSyokin;   // places 1-7, thousands of yen
+    OneBased<i32, 5> FukaSyokin;  // places 1-5, thousands of yen
+    FixedText<3> TorokuTosu;      // runner slots in use; never above 18
+
+    // Runners, slot j = horse number - 1.
+    PerRunner<FixedText<3>> Umaban;
+    PerRunner<FixedText<2>> Wakuban;
+    PerRunner<FixedText<11>> KettoNum;
+    PerRunner<FixedText<37>> Bamei;  // first 18 bytes of the name
+    PerRunner<FixedText<2>> SexCd;
+    PerRunner<FixedText<3>> Barei;
+    PerRunner<FixedText<4>> Futan;
+    PerRunner<FixedText<6>> KisyuCd;
+    PerRunner<FixedText<9>> KisyuName;
+    PerRunner<FixedText<6>> ChokCd;
+    PerRunner<FixedText<9>> ChokName;
+    PerRunner<FixedText<37>> Ketto1Name;  // sire
+    PerRunner<FixedText<37>> Ketto2Name;  // dam
+    PerRunner<FixedText<37>> Ketto3Name;
+    PerRunner<FixedText<3>> UmaKigoCd;
+    PerRunner<FixedText<9>> BirthDate;
+    PerRunner<FixedText<3>> KeiroCd;
+    PerRunner<FixedText<65>> BanusiName;
+    PerRunner<FixedText<2>> TozaiCd;
+    PerRunner<FixedText<21>> SanchiName;
+    PerRunner<FixedText<71>> BreederName;
+    PerRunner<i32> HonSyokinSE{};    // prize won in this race / 10
+    PerRunner<i32> FukaSyokinSE{};   // added prize won in this race / 10
+    PerRunner<i32> HeichiSyutoku{};  // flat earned-prize total (kept 0)
+    PerRunner<i32> SyogaiSyutoku{};  // jump earned-prize total (kept 0)
+    PerRunner<std::array<i32, kFinishClasses>> ShibaChaku{};
+    PerRunner<std::array<i32, kFinishClasses>> DirtChaku{};
+    PerRunner<std::array<i32, kFinishClasses>> SyogaiChaku{};
+    // Element 0: days from run 1 to this race; element k: from run k+1 to run k.
+    PerRunner<std::array<i32, kMaxEarlierRuns>> Kankaku{};
+    PerRunner<FixedText<8>> RinsenSign;  // readiness sign: "牡1戦目", "牡3戦目", "牝2戦目" or empty
+
+    // Runs, [slot][k]: k = 0 this race, 1-20 earlier runs (RunDate 1-25).
+    PerRun<FixedText<9>> RunDate;
+    PerRun<FixedText<17>> RunKey;
+    PerRun<FixedText<7>> RunRyaku;
+    PerRun<FixedText<2>> RunGradeCd;
+    PerRun<FixedText<4>> RunJokenCd;
+    PerRun<i32> RunTosu{};
+    PerRun<i32> RunUmaban{};
+    PerRun<i32> RunKyori{};
+    PerRun<FixedText<3>> RunTrackCd;
+    PerRun<FixedText<2>> RunTenkoCd;
+    PerRun<FixedText<2>> RunBabaCd;
+    PerRun<FixedText<9>> RunKisyuName;
+    PerRun<i32> RunFutan{};
+    PerRun<i32> RunNinki{};
+    PerRun<i32> RunChakujun{};
+    PerRun<FixedText<5>> RunTime;
+    PerRun<FixedText<4>> RunAgari;
+    PerRun<OneBased<i32, 4>> RunCorner;
+    PerRun<i32> RunBaTaijyu{};
+    PerRun<i32> RunSyokin{};
+    PerRun<FixedText<19>> RunAiteUma;
+    PerRun<FixedText<5>> RunTimeSa;
+    PerRun<FixedText<5>> RunOdds;
+
+    // Predicted odds, results and payouts.
+    std::uint8_t YozLoaded = 0;
+    PerRunner<double> YozOdds{};  // 0 = none
+    PerRunner<i32> YozRank{};     // 1 = lowest predicted odds; 0 = none
+    PerRunner<i32> KekkaChakujun{};
+    PerRunner<i32> KekkaNinki{};
+    PerRunner<double> KekkaOdds{};
+    OneBased<i32, 3> TanUmaban, TanNinki, TanPay;
+    OneBased<i32, 5> FukuUmaban, FukuNinki, FukuPay;
+    OneBased<FixedText<6>, 3> WakurenKumi;  // "%2d-%2d"
+    OneBased<i32, 3> WakurenNinki, WakurenPay;
+    OneBased<FixedText<6>, 3> UmarenKumi;
+    OneBased<i32, 3> UmarenNinki, UmarenPay;
+    OneBased<FixedText<6>, 7> WideKumi;
+    OneBased<i32, 7> WideNinki, WidePay;
+};
+
+// The marks day loading derives for a race.
+struct TRaceMarkRec {
+    // Week slot w holds the earlier run about w weeks before the race.
+    PerRunner<OneBased<FixedText<9>, kWeekSlots>> SyuDate;
+    PerRunner<OneBased<i32, kWeekSlots>> SyuKankaku;
+    PerRunner<OneBased<i32, kWeekSlots>> SyuChakujun;  // runs 1-5 only
+    PerRunner<FixedText<8>> Kakugen2;                   // maxim-2 mark "格言２" or empty
+    PerRunner<FixedText<6>> SortKey;                    // runner order key
+    PerRunner<i32> SortRank{};                          // 1-based place of the key; 0 = none
+    PerRunner<std::uint8_t> SameBanusi{};               // another runner has the same owner
+    PerRunner<std::uint8_t> SameChok{};                 // another runner has the same trainer
+};
+
+struct RaceDay {
+    RaceDay();
+    RaceDay(const RaceDay&) = delete;
+    RaceDay& operator=(const RaceDay&) = delete;
+
+    // The one race day of a window or tool; made once and reused.
+    static std::unique_ptr<RaceDay> create() { return std::make_unique<RaceDay>(); }
+
+    // Fills every raw record image with blanks.
+    void blankRawTables();
+
+    i32 RaceCount = 0;  // RA records read for the day
+    i32 CurRace = 0;    // race slot shown
+    std::uint8_t Over2005 = 0;
+    std::filesystem::path UmaFileName, Um2FileName;  // horse files of the runner being loaded
+
+    std::vector<SjisString> SortKeyList;   // order keys of one race, sorted, duplicates kept
+    std::vector<SjisString> ChokList;      // trainers of the day, sorted, unique
+    std::vector<SjisString> ChokSortList;  // trainers keyed by runner count, unsorted
+    std::vector<SjisString> UmaNameList;   // first characters of the horse names, sorted, unique
+
+    std::array<RaImage, kMaxRaces> JvRaTbl;
+    std::array<PerRunner<SeImage>, kMaxRaces> JvSeTbl;
+    std::array<PerRunner<UmImage>, kMaxRaces> JvUmTbl;
+    std::array<PerRunner<std::array<SeImage, kMaxEarlierRuns>>, kMaxRaces> JvSeiTbl;    // element e = run e + 1
+    std::array<PerRunner<std::array<RaImage, kMaxEarlierRuns>>, kMaxRaces> JvSeiRaTbl;  // race of JvSeiTbl's run
+    std::array<HrImage, kMaxRaces> JvHrTbl;
+    std::array<YozImage, kMaxRaces> YozTbl;
+
+    std::array<TRaceRec, kMaxRaces> RaceTbl;
+    std::array<TRaceMarkRec, kMaxRaces> MarkTbl;
+};
+
+// Resets every race slot and its marks: texts empty, numbers 0, flags 0.
+void IniBtnClick(RaceDay& day);
+
+// The runner slots a declared head count text gives: its number, kept
+// within 0 to 18 so that it never reaches past the tables.
+int runnerSlotsOf(SjisView headCount);
+
+}  // namespace vantor

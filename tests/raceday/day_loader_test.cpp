@@ -1,0 +1,278 @@
+#include "raceday/day_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "raceday/dates.h"
+#include "store/record_filer.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
+#include "text/encoding.h"
+
+using namespace vantor;
+using namespace vantor::test;
+using namespace vantor::jvdata;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRaceDate = 20240526;
+const std::string kDay = "2024年05月26日";
+const RaceId kRace11{};
+const RaceId kRace1{.race = 1};
+
+std::string withName(RecordBuilder b, const std::string& nameUtf8) {
+    return b.text(ra::Hondai, utf8ToCp932(nameUtf8)).take();
+}
+
+std::string text(SjisView sjis) { return cp932ToUtf8(trimRightBlanks(sjis)); }
+
+// A store made by the acquisition filing, read through a reader that counts.
+class DayLoadTest : public ::testing::Test {
+protected:
+    DayLoadTest() {
+        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(dir / f);
+        hooks.progressOpen = [this](int maximum, const SjisString& caption, const SjisString& title) {
+            opened.push_back({maximum, cp932ToUtf8(caption), cp932ToUtf8(title)});
+        };
+        hooks.progressStep = [this] { ++steps; };
+        hooks.progressClose = [this] { ++closed; };
+        hooks.pump = [this] { ++pumps; };
+    }
+
+    void file(const std::vector<std::string>& records) {
+        StoreBatch batch;
+        RecordFiler filer(paths, batch);
+        std::vector<SjisString> lines;
+        for (const auto& r : records) filer.fileAcquired(r, 0, lines);
+        batch.flush();
+        ASSERT_EQ(filer.rejected(), 0);
+    }
+    // A runner of a past race, with that race's record, both filed.
+    void pastRun(const RaceId& run, const char* horseId, int horse, const char* dataKind = "7",
+                 const std::string& raceName = "過去") {
+        file({withName(raBuilder(run, 16, dataKind), raceName), seRecord(run, horse, horseId, dataKind)});
+    }
+
+    DayLoadResult load(const std::string& dayName = kDay) {
+        DayLoader loader(paths, [this](const fs::path& p) {
+            ++reads[p];
+            return readWholeFile(p);
+        });
+        return loader.load(dayName, *day, hooks);
+    }
+    SjisView earlierRace(int r, int j, int e) { return day->JvSeiRaTbl[r][j][e].view(); }
+
+    struct Opened {
+        int maximum;
+        std::string caption, title;
+    };
+    TempDir dir;
+    StorePaths paths{dir.path()};
+    std::unique_ptr<RaceDay> day = RaceDay::create();
+    DayLoadHooks hooks;
+    std::vector<Opened> opened;
+    int steps = 0, closed = 0, pumps = 0;
+    std::map<fs::path, int> reads;
+};
+
+}  // namespace
+
+TEST_F(DayLoadTest, LoadsRacesRunnersAndTheWindowTexts) {
+    const RaceId kyoto{.course = "08", .meeting = 3, .day = 4, .race = 1};
+    auto runner = [](const RaceId& id, int horse, const char* horseId, const char* trainer, const char* nameUtf8) {
+        return seBuilder(id, horse, horseId)
+            .text(se::ChokyosiRyakusyo, trainer)
+            .text(se::Bamei, utf8ToCp932(nameUtf8))
+            .number(se::Ninki, horse)
+            .take();
+    };
+    file({raRecord(kRace11, 2), raRecord(kRace1, 1), raRecord(kyoto, 1),
+          runner(kRace11, 1, "2020100001", "TB", "アイウ"), runner(kRace11, 2, "2020100002", "TA", "カキク"),
+          runner(kRace1, 1, "2020100003", "TB", "アオイ"), runner(kyoto, 1, "2020100004", "TC", "　サシ"),
+          umRecord("2020100002", "父馬"), hrRecord(kRace11)});
+
+    const DayLoadResult result = load();
+    ASSERT_EQ(result.status, DayLoadResult::Status::loaded);
+    EXPECT_EQ(day->RaceCount, 3);
+    EXPECT_EQ(day->Over2005, 1);
+    std::vector<std::string> items;
+    for (const auto& item : result.raceItems) items.push_back(cp932ToUtf8(item));
+    EXPECT_EQ(items, (std::vector<std::string>{"東京 2回12日 1R", "東京 2回12日11R", "京都 3回 4日 1R"}));
+    EXPECT_EQ(result.upDownMax, 2);
+    EXPECT_EQ(result.trainerItems, (std::vector<SjisString>{"TB        2", "TA        1", "TC        1"}));
+    std::vector<std::string> initials;
+    for (const auto& i : result.horseInitials) initials.push_back(cp932ToUtf8(i));
+    EXPECT_EQ(initials, (std::vector<std::string>{"ア", "カ"})) << "a name starting with a full-width blank has none";
+
+    const TRaceRec& r11 = day->RaceTbl[1];
+    EXPECT_EQ(text(r11.Bamei[1]), "カキク");
+    EXPECT_EQ(text(r11.Ketto1Name[1]), "父馬");
+    EXPECT_TRUE(r11.Ketto1Name[0].empty() || trimBlanks(r11.Ketto1Name[0]).empty());
+    // With payouts the order keys take this race's popularity.
+    EXPECT_EQ(day->MarkTbl[1].SortKey[1], "e 2 2");
+    EXPECT_EQ(day->MarkTbl[1].SortRank[1], 2);
+    EXPECT_EQ(day->MarkTbl[1].SortRank[17], 18);
+    EXPECT_EQ(day->MarkTbl[0].SortKey[0], "f99 1");
+
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].maximum, 72);
+    EXPECT_EQ(opened[0].caption, "レースデータを読み込んでいます。");
+    EXPECT_EQ(opened[0].title, kDay);
+    EXPECT_EQ(steps, 3 + 36);
+    EXPECT_EQ(closed, 1);
+    EXPECT_GE(pumps, 3 + 3);
+}
+
+TEST_F(DayLoadTest, MissingRaceFileResetsTheDay) {
+    file({raRecord(kRace11, 1), seRecord(kRace11, 1)});
+    ASSERT_EQ(load().status, DayLoadResult::Status::loaded);
+    const DayLoadResult result = load("2024年06月02日");
+    EXPECT_EQ(result.status, DayLoadResult::Status::raceFileMissing);
+    EXPECT_EQ(cp932ToUtf8(dayDataMissingMessage()), "データ作成が未完了のようです。");
+    EXPECT_TRUE(result.raceItems.empty());
+    EXPECT_EQ(day->RaceCount, 0);
+    EXPECT_EQ(day->RaceTbl[0].RacePresent, 0);
+    EXPECT_TRUE(trimBlanks(day->JvSeTbl[0][0].view()).empty());
+    EXPECT_EQ(opened.size(), 1u) << "no progress window for a missing day";
+}
+
+TEST_F(DayLoadTest, HistoryTakesTheTwentyFiveRunsBeforeTheRaceDay) {
+    const char* horse = "2019100001";
+    file({raRecord(kRace11, 1), seRecord(kRace11, 1, horse)});  // also files the race day's own run
+    pastRun({.date = daysBeforeNum(kRaceDate, -7), .course = "06"}, horse, 1);
+    for (int n = 1; n <= 30; ++n)
+        file({raBuilder({.date = daysBeforeNum(kRaceDate, 14 * n), .course = "06"}).number(ra::Kyori, 1000 + n).take(),
+              seRecord({.date = daysBeforeNum(kRaceDate, 14 * n), .course = "06"}, 3, horse)});
+
+    load();
+    const TRaceRec& race = day->RaceTbl[0];
+    for (int k = 1; k <= kMaxEarlierRuns; ++k) EXPECT_EQ(race.RunDate[0][k], daysBefore(kRaceDate, 14 * k)) << k;
+    for (int k = 1; k <= kDetailedEarlierRuns; ++k) EXPECT_EQ(race.RunKyori[0][k], 1000 + k) << k;
+    EXPECT_EQ(race.RunKyori[0][21], 0);
+    EXPECT_TRUE(race.RunKey[0][21].empty());
+    EXPECT_TRUE(trimBlanks(get(earlierRace(0, 0, 20), ra::Kyori)).empty()) << "run 21 keeps only its key";
+    EXPECT_EQ(get(earlierRace(0, 0, 20), ra::RaceNum), "11");
+    EXPECT_EQ(race.Kankaku[0][0], 14);
+    EXPECT_EQ(day->MarkTbl[0].SyuDate[0][2], daysBefore(kRaceDate, 14));
+}
+
+TEST_F(DayLoadTest, OutsideRacesComeFromSeirNeverFromData) {
+    const char* horse = "2019100001";
+    file({raRecord(kRace11, 1), seRecord(kRace11, 1, horse)});
+    const RaceId overseas{.date = 20240301, .course = "A4"};
+    const RaceId local{.date = 20240201, .course = "30", .race = 5};
+    const RaceId jra{.date = 20240101, .course = "05"};
+    pastRun(overseas, horse, 2, "B", "海外");
+    pastRun(local, horse, 2, "A", "地方");
+    pastRun(jra, horse, 2, "7", "中央");
+    // Decoys with the same date, racecourse and race number in the other folder.
+    file({withName(raBuilder(overseas), "偽"), withName(raBuilder(jra, 16, "A"), "偽")});
+
+    load();
+    EXPECT_EQ(text(get(earlierRace(0, 0, 0), ra::Hondai)), "海外");
+    EXPECT_EQ(text(get(earlierRace(0, 0, 1), ra::Hondai)), "地方");
+    EXPECT_EQ(text(get(earlierRace(0, 0, 2), ra::Hondai)), "中央");
+}
+
+TEST_F(DayLoadTest, PayoutsMatchOnDateRacecourseAndRaceNumber) {
+    file({raRecord(kRace11, 1), raRecord(kRace1, 1),
+          hrBuilder({.meeting = 3, .day = 1}).number(hr::TanUmaban, 1).number(hr::TanPay, 730).take(),
+          hrBuilder({.race = 10}).number(hr::TanPay, 999).take()});
+    load();
+    EXPECT_EQ(day->RaceTbl[1].HrLoaded, 1);
+    EXPECT_EQ(day->RaceTbl[1].TanPay[1], 730);
+    EXPECT_EQ(day->RaceTbl[0].HrLoaded, 0);
+    EXPECT_EQ(day->RaceTbl[0].TanPay[1], 0);
+}
+
+TEST_F(DayLoadTest, TruncatedFilesLoadTheirWholeRecords) {
+    const char* horse = "2019100001";
+    file({raRecord(kRace1, 1), raRecord(kRace11, 1), seRecord(kRace11, 1, horse)});
+    for (int n = 1; n <= 3; ++n) pastRun({.date = daysBeforeNum(kRaceDate, 28 * n)}, horse, 1);
+    const fs::path races = paths.dayFile(kDay, ".jvRA");
+    const fs::path history = paths.horseRunFile(horse);
+    writeFile(races, readFile(races) + raRecord({.race = 12}).substr(0, 600));
+    writeFile(history, readFile(history) + seRecord({.date = daysBeforeNum(kRaceDate, 1)}, 1, horse).substr(0, 300));
+
+    load();
+    EXPECT_EQ(day->RaceCount, 2);
+    EXPECT_EQ(day->RaceTbl[1].RunDate[0][1], daysBefore(kRaceDate, 28));
+    EXPECT_EQ(day->RaceTbl[1].RunDate[0][3], daysBefore(kRaceDate, 84));
+    EXPECT_TRUE(day->RaceTbl[1].RunDate[0][4].empty());
+}
+
+TEST_F(DayLoadTest, HeadCountAndRaceNumberBeyondTheTablesAreKeptInside) {
+    std::vector<std::string> runners;
+    for (int h = 1; h <= 18; ++h) runners.push_back(seRecord(kRace1, h, "2020100001"));
+    file(runners);
+    // The filing never stores such races; a store written by other means may hold them.
+    writeFile(paths.dayFile(kDay, ".jvRA"), raRecord(kRace1, 19) + raRecord({.race = 13}, 10));
+
+    const DayLoadResult result = load();
+    const TRaceRec& wide = day->RaceTbl[0];
+    EXPECT_EQ(wide.TorokuTosu, "18");
+    EXPECT_EQ(wide.Umaban[17], "18");
+    const TRaceRec& thirteenth = day->RaceTbl[1];
+    EXPECT_EQ(thirteenth.RacePresent, 1);
+    EXPECT_TRUE(trimBlanks(thirteenth.Umaban[0]).empty());
+    EXPECT_EQ(cp932ToUtf8(result.raceItems[1]), "東京 2回12日13R");
+}
+
+TEST_F(DayLoadTest, EachStoreFileIsReadOnce) {
+    const RaceId past1{.date = 20240512}, past2{.date = 20240428, .course = "A4"};
+    std::vector<std::string> records{raRecord(kRace11, 3), raRecord(kRace1, 3)};
+    int n = 0;
+    for (const RaceId& race : {kRace11, kRace1}) {
+        for (int h = 1; h <= 3; ++h) {
+            const std::string id = "20191000" + std::to_string(10 + ++n);
+            records.push_back(seRecord(race, h, id.c_str()));
+            records.push_back(seRecord(past1, n, id.c_str()));
+            records.push_back(seRecord(past2, n, id.c_str(), "B"));
+        }
+    }
+    records.push_back(raRecord(past1, 16));
+    records.push_back(raRecord(past2, 16, "B"));
+    file(records);
+
+    load();
+    for (const auto& [path, count] : reads) EXPECT_EQ(count, 1) << path;
+    EXPECT_EQ(reads.count(paths.dayFile("2024年05月12日", ".jvRA")), 1u);
+    EXPECT_EQ(reads.count(paths.outsideRaceFile("2024", "20240428A4")), 1u);
+    EXPECT_EQ(get(earlierRace(1, 2, 0), ra::Hondai), get(raRecord(past1), ra::Hondai));
+    EXPECT_EQ(day->RaceTbl[1].RunDate[2][2], "20240428");
+}
+
+TEST_F(DayLoadTest, HorseMasterConvertedFromTheEarlierLayoutWhenMissing) {
+    file({raRecord(kRace11, 1), seRecord(kRace11, 1, "2020100001")});
+    writeFile(dir / "UMA/2020/2020100001.jvUMA", umaBuilder("2020100001").text(uma::HansyokuName, "Sire", 1).take());
+
+    load();
+    const fs::path um2 = dir / "UM2/2020/2020100001.jvUM2";
+    EXPECT_EQ(fs::file_size(um2), kUmLength);
+    EXPECT_EQ(trimRightBlanks(day->RaceTbl[0].Ketto1Name[0]), "Sire");
+}
+
+TEST_F(DayLoadTest, PredictedOddsOfBothOddsServices) {
+    file({raRecord(kRace11, 3), raRecord(kRace1, 3)});
+    auto odds = [](const char* course, const char* race, char source, std::initializer_list<const char*> win) {
+        std::string rec(yoz::kLength - 2, ' ');
+        rec.replace(0, 8, "20240526").replace(8, 2, course).replace(14, 2, race);
+        rec[16] = source;
+        int j = 0;
+        for (const char* o : win) rec.replace(19 + 6 * j++, 6, o);
+        return rec + "\r\n";
+    };
+    writeFile(paths.dayFile(kDay, ".yoz"), odds("09", "01", 'K', {"   1.0"}) +      // 函館 for KOL: no race
+                                               odds("05", "11", 'J', {"   3.5", "   1.2", "   3.5"}) +
+                                               odds("04", "01", 'K', {"  50.0", "      ", "1000.0"}));
+    load();
+    const TRaceRec& r1 = day->RaceTbl[0];
+    const TRaceRec& r11 = day->RaceTbl[1];
+    EXPECT_EQ(r11.YozLoaded, 1);
+    EXPECT_EQ(r11.YozRank, (PerRunner<i32>{2, 1, 3}));
+    EXPECT_EQ(r1.YozLoaded, 1);
+    EXPECT_DOUBLE_EQ(r1.YozOdds[0], 50.0);
+    EXPECT_EQ(r1.YozRank, (PerRunner<i32>{1, 0, 2}));
+}
