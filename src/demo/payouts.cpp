@@ -1,0 +1,165 @@
+#include "demo/payouts.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace vantor::demo {
+namespace {
+
+constexpr double kBlend = 0.03;  // a little of every combination is always backed
+
+// Payout and popularity of a winning combination of chance p among all
+// combinations of its bet type (their chances in `all`).
+Combo priced(std::array<std::uint8_t, 3> nums, double p, std::span<const double> all, double takeout) {
+    int ninki = 1;
+    for (double q : all) ninki += q > p;
+    const double blended = (1 - kBlend) * p + kBlend / static_cast<double>(all.size());
+    const double yen = 100 * (1 - takeout) / blended;
+    return {nums, std::clamp(static_cast<int>(yen / 10) * 10, 100, 999999990), ninki};
+}
+
+// Harville's formulas over the runners' win probabilities: the chance of
+// any order of the first three, tabulated once per race.
+class Harville {
+public:
+    explicit Harville(std::span<const PayoutRunner> runners) : n_(runners.size()), ex_(n_ * n_), tri_(n_ * n_ * n_) {
+        for (std::size_t a = 0; a < n_; ++a)
+            for (std::size_t b = 0; b < n_; ++b) {
+                const double pa = runners[a].winProb, pb = runners[b].winProb;
+                if (a == b || pa == 0 || pb == 0) continue;
+                ex_[a * n_ + b] = pa * pb / std::max(1e-12, 1 - pa);
+                for (std::size_t c = 0; c < n_; ++c) {
+                    const double pc = runners[c].winProb;
+                    if (c == a || c == b || pc == 0) continue;
+                    tri_[(a * n_ + b) * n_ + c] = ex_[a * n_ + b] * pc / std::max(1e-12, 1 - pa - pb);
+                }
+            }
+    }
+
+    double exacta(std::size_t a, std::size_t b) const { return ex_[a * n_ + b]; }
+    double trifecta(std::size_t a, std::size_t b, std::size_t c) const { return tri_[(a * n_ + b) * n_ + c]; }
+    double quinella(std::size_t a, std::size_t b) const { return exacta(a, b) + exacta(b, a); }
+    double trio(std::size_t a, std::size_t b, std::size_t c) const {
+        return trifecta(a, b, c) + trifecta(a, c, b) + trifecta(b, a, c) + trifecta(b, c, a) + trifecta(c, a, b) +
+               trifecta(c, b, a);
+    }
+    // Both among the first three.
+    double wide(std::size_t a, std::size_t b) const {
+        double sum = quinella(a, b);
+        for (std::size_t c = 0; c < n_; ++c)
+            sum += trifecta(a, c, b) + trifecta(c, a, b) + trifecta(b, c, a) + trifecta(c, b, a);
+        return sum;
+    }
+    // Among the first `places` (2 or 3): first (exacta(a, b) summed over b),
+    // second (exacta(b, a)) or third (trifecta(b, c, a)).
+    double place(std::size_t a, int places) const {
+        double sum = 0;
+        for (std::size_t b = 0; b < n_; ++b) {
+            sum += exacta(a, b) + exacta(b, a);
+            if (places < 3) continue;
+            for (std::size_t c = 0; c < n_; ++c) sum += trifecta(b, c, a);
+        }
+        return sum;
+    }
+
+private:
+    std::size_t n_;
+    std::vector<double> ex_, tri_;  // zero wherever a scratched horse or a repeat is involved
+};
+
+using Order = std::array<std::size_t, 4>;  // indexes of the first four in one reading of the result
+
+// The readings of the result: the finishing order, and when two horses
+// dead-heat, the same with those two swapped.
+std::vector<Order> readings(std::span<const PayoutRunner> r) {
+    std::vector<std::size_t> finishers;
+    for (std::size_t i = 0; i < r.size(); ++i)
+        if (r[i].position > 0) finishers.push_back(i);
+    std::sort(finishers.begin(), finishers.end(), [&](std::size_t a, std::size_t b) {
+        return r[a].position != r[b].position ? r[a].position < r[b].position : r[a].umaban < r[b].umaban;
+    });
+    Order base{};
+    for (std::size_t k = 0; k < 4 && k < finishers.size(); ++k) base[k] = finishers[k];
+    std::vector<Order> out{base};
+    for (std::size_t k = 0; k + 1 < 4 && k + 1 < finishers.size(); ++k) {
+        if (r[finishers[k]].position != r[finishers[k + 1]].position) continue;
+        Order swapped = base;
+        std::swap(swapped[k], swapped[k + 1]);
+        out.push_back(swapped);
+    }
+    return out;
+}
+
+template <std::size_t N>
+void addUnique(ComboList<N>& list, const Combo& c) {
+    for (int i = 0; i < list.count; ++i)
+        if (list.items[static_cast<std::size_t>(i)].nums == c.nums) return;
+    list.add(c);
+}
+
+std::array<std::uint8_t, 3> sorted(std::array<std::uint8_t, 3> c, std::size_t n) {
+    std::sort(c.begin(), c.begin() + static_cast<std::ptrdiff_t>(n));
+    return c;
+}
+
+}  // namespace
+
+Payout computePayout(std::span<const PayoutRunner> r) {
+    Payout out;
+    const Harville h(r);
+    std::vector<std::size_t> live;
+    for (std::size_t i = 0; i < r.size(); ++i)
+        if (r[i].winProb > 0) live.push_back(i);
+    const int starters = static_cast<int>(live.size());
+    const int places = starters <= 7 ? 2 : 3;
+
+    // The chances of every combination, for the popularity ranks.
+    std::vector<double> place, quinella, wide, exacta, trio, trifecta, bracket;
+    std::array<std::array<double, 9>, 9> byBracket{};
+    for (std::size_t a : live) {
+        place.push_back(h.place(a, places));
+        for (std::size_t b : live) {
+            if (b == a) continue;
+            exacta.push_back(h.exacta(a, b));
+            for (std::size_t c : live)
+                if (c != a && c != b) trifecta.push_back(h.trifecta(a, b, c));
+            if (b < a) continue;
+            quinella.push_back(h.quinella(a, b));
+            wide.push_back(h.wide(a, b));
+            byBracket[std::min(r[a].waku, r[b].waku)][std::max(r[a].waku, r[b].waku)] += h.quinella(a, b);
+            for (std::size_t c : live)
+                if (c > b) trio.push_back(h.trio(a, b, c));
+        }
+    }
+    for (const auto& row : byBracket)
+        for (double p : row)
+            if (p > 0) bracket.push_back(p);
+
+    const auto num = [&](std::size_t i) { return r[i].umaban; };
+    const auto pair = [&](std::size_t a, std::size_t b) { return sorted({num(a), num(b)}, 2); };
+    for (const Order& o : readings(r)) {
+        const std::size_t w = o[0], s = o[1], t = o[2];
+        addUnique(out.win, Combo{{num(w)}, r[w].odds * 10, r[w].ninki});
+        for (int k = 0; k < places; ++k) {
+            const std::size_t a = o[static_cast<std::size_t>(k)];
+            addUnique(out.place, priced({num(a)}, h.place(a, places), place, 0.2));
+        }
+        if (starters >= 9) {
+            const std::uint8_t lo = std::min(r[w].waku, r[s].waku), hi = std::max(r[w].waku, r[s].waku);
+            addUnique(out.bracket, priced({lo, hi}, byBracket[lo][hi], bracket, 0.225));
+        }
+        addUnique(out.quinella, priced(pair(w, s), h.quinella(w, s), quinella, 0.225));
+        addUnique(out.wide, priced(pair(w, s), h.wide(w, s), wide, 0.225));
+        addUnique(out.wide, priced(pair(w, t), h.wide(w, t), wide, 0.225));
+        addUnique(out.wide, priced(pair(s, t), h.wide(s, t), wide, 0.225));
+        addUnique(out.exacta, priced({num(w), num(s)}, h.exacta(w, s), exacta, 0.25));
+        addUnique(out.trio, priced(sorted({num(w), num(s), num(t)}, 3), h.trio(w, s, t), trio, 0.25));
+        addUnique(out.trifecta, priced({num(w), num(s), num(t)}, h.trifecta(w, s, t), trifecta, 0.275));
+    }
+    std::sort(out.win.items.begin(), out.win.items.begin() + out.win.count,
+              [](const Combo& a, const Combo& b) { return a.nums[0] < b.nums[0]; });
+    return out;
+}
+
+}  // namespace vantor::demo
