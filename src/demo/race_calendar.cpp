@@ -12,13 +12,18 @@ constexpr int kMeetingDays = 8;
 constexpr int kMeetingsPerCourse = 6;
 constexpr int kSlots = 3;
 
-// Per slot (east, west, the third course) and month: the course that
-// usually starts a meeting then, and the one that stands in for it.
-constexpr int kRotation[kSlots][12][2] = {
-    {{6, 5}, {5, 6}, {6, 5}, {6, 3}, {5, 4}, {5, 3}, {3, 4}, {4, 3}, {6, 4}, {5, 6}, {5, 3}, {6, 5}},
-    {{8, 7}, {8, 9}, {9, 7}, {9, 8}, {8, 9}, {9, 7}, {7, 10}, {10, 7}, {9, 7}, {8, 9}, {8, 9}, {9, 7}},
-    {{7, 10}, {10, 7}, {7, 10}, {3, 7}, {4, 3}, {2, 3}, {2, 1}, {1, 2}, {1, 7}, {4, 3}, {3, 10}, {7, 10}},
+// The meetings of a year at the eastern and the western slot, in order:
+// four weekends each (three around a Monday holiday), so that the big
+// races fall where they belong (Tokyo in late May, Nakayama at Christmas).
+constexpr int kMeetingsInYear = 14;
+constexpr int kSequence[2][kMeetingsInYear] = {
+    {6, 5, 6, 6, 5, 5, 3, 4, 4, 6, 6, 5, 5, 6},
+    {8, 8, 9, 9, 8, 9, 9, 7, 10, 9, 8, 8, 8, 9},
 };
+// The third course, which now and then rests for a weekend, goes by the
+// month: the course that usually starts a meeting then, and its stand-in.
+constexpr int kThirdCourse[12][2] = {{7, 10}, {10, 7}, {7, 10}, {3, 7}, {4, 3}, {2, 3},
+                                     {2, 1},  {1, 2},  {1, 7},  {4, 3}, {3, 10}, {7, 10}};
 
 // No racing from 29 December to 4 January.
 bool inNewYearBreak(const Ymd& c) { return (c.m == 12 && c.d >= 29) || (c.m == 1 && c.d <= 4); }
@@ -46,9 +51,12 @@ struct Slot {
 
 class Rotation {
 public:
-    void startYear() {
+    // A calendar that begins during the year starts with the meetings of
+    // the season, as if the year had run from January.
+    void startYear(int dayOfYear) {
         counts_.fill(0);
         for (Slot& s : slots_) s = {};
+        next_ = {dayOfYear / 28, dayOfYear / 28};
     }
 
     // Opens new meetings where the running one would pass eight days this
@@ -86,9 +94,14 @@ private:
         return std::none_of(slots_.begin(), slots_.end(), [&](const Slot& s) { return s.course == course; });
     }
 
-    int chooseCourse(int slot, int month) const {
-        for (int c : kRotation[slot][month - 1])
-            if (usable(c)) return c;
+    int chooseCourse(int slot, int month) {
+        if (slot < 2) {
+            const int k = next_[static_cast<std::size_t>(slot)]++;
+            if (k < kMeetingsInYear && usable(kSequence[slot][k])) return kSequence[slot][k];
+        } else {
+            for (int c : kThirdCourse[month - 1])
+                if (usable(c)) return c;
+        }
         for (int c = 1; c <= 10; ++c)
             if (usable(c)) return c;
         return 0;
@@ -96,6 +109,7 @@ private:
 
     std::array<Slot, kSlots> slots_{};
     std::array<int, 11> counts_{};
+    std::array<int, 2> next_{};  // index of the next meeting of the eastern and western slots
 };
 
 }  // namespace
@@ -111,7 +125,7 @@ RaceCalendar buildRaceCalendar(int fromDay, int toDay, Rng& rng) {
         const Ymd first = civil(days.front());
         if (first.y != year) {
             year = first.y;
-            rotation.startYear();
+            rotation.startYear(days.front() - dayNumber(year, 1, 1));
         }
         rotation.openMeetings(first.m, static_cast<int>(days.size()), rng);
         Weekend w{sat, static_cast<int>(cal.days.size()), static_cast<int>(days.size())};

@@ -67,7 +67,7 @@ private:
                 return h1_ ? flat(three, maiden) : flat(threeUp, win1);
             case 5:
                 if (!h1_) return flat(two, debut);
-                if (c_.m <= 3 && rng_.chance(0.7)) return flat(three, c_.m <= 2 && rng_.chance(0.15) ? unraced : debut);
+                if (c_.m <= 3 && rng_.chance(0.7)) return flat(three, c_.m <= 2 && rng_.chance(0.3) ? unraced : debut);
                 return flat(three, maiden);
             case 6:
                 if (h1_) return flat(three, win1);

@@ -1,7 +1,6 @@
 #include "demo/stakes.h"
 
 #include <array>
-#include <cstdlib>
 
 #include "demo/civil_date.h"
 
@@ -126,8 +125,8 @@ const Stake* StakeBook::find(int course, int day, bool jump) const {
     for (std::size_t i = 0; i < std::size(kStakes); ++i) {
         const Stake& s = kStakes[i];
         if (s.course != course || s.month != c.m || s.wday != wday || (s.surface == Surface::jump) != jump) continue;
-        if (lastYear_[i] == c.y || std::abs(s.week - week) > 1) continue;
-        if (!best || std::abs(s.week - week) < std::abs(best->week - week)) best = &s;
+        if (lastYear_[i] == c.y || week < s.week || week > s.week + 1) continue;
+        if (!best || week - s.week < week - best->week) best = &s;
     }
     return best;
 }

@@ -33,9 +33,10 @@ std::span<const Stake> jraStakes();
 // once a year.
 class StakeBook {
 public:
-    // The stakes of this course and day, flat or jump, not yet run in the
-    // day's year, that are held in the day's week of the month or next to
-    // it; the nearest week wins. Null when none.
+    // A stakes race of this course and day, flat or jump, not yet run in
+    // the day's year, whose week of the month is the day's or the one
+    // before (a race put off by the calendar runs a week late); its own
+    // week first. Null when none.
     const Stake* find(int course, int day, bool jump) const;
     void markRun(const Stake& stake, int year);
 
