@@ -27,12 +27,7 @@ TUpDown::TUpDown(QWidget* parent)
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
 }
 
-void TUpDown::setPosition(int position) { position_ = std::clamp(position, minimum_, std::max(minimum_, maximum_)); }
-
-void TUpDown::setMinimum(int minimum) {
-    minimum_ = minimum;
-    setPosition(position_);
-}
+void TUpDown::setPosition(int position) { position_ = std::clamp(position, 0, std::max(0, maximum_)); }
 
 void TUpDown::setMaximum(int maximum) {
     maximum_ = maximum;

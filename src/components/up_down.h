@@ -1,7 +1,7 @@
 #pragma once
-// TUpDown: a pair of arrow buttons that step a position between a minimum
-// and a maximum. Each click moves the position by one, never past the
-// ends, and then reports clicked(), also when the position stayed.
+// TUpDown: a pair of arrow buttons that step a position between 0 and a
+// maximum. Each click moves the position by one, never past the ends, and
+// then reports clicked(), also when the position stayed.
 
 #include <QWidget>
 
@@ -16,8 +16,6 @@ public:
 
     int position() const { return position_; }
     void setPosition(int position);
-    int minimum() const { return minimum_; }
-    void setMinimum(int minimum);
     int maximum() const { return maximum_; }
     void setMaximum(int maximum);
 
@@ -33,7 +31,6 @@ private:
     QToolButton* down_;
     QToolButton* up_;
     int position_ = 0;
-    int minimum_ = 0;
     int maximum_ = 0;
 };
 

@@ -31,8 +31,7 @@ void chooseProgramFolder(const QApplication& app) {
 }
 
 // The JV-Link replacement; on first use it generates a demo feed, shown in a progress box.
-auto makeJVLink(const std::filesystem::path& folder) {
-    vantor::TIniGT ini = vantor::programSettings();
+auto makeJVLink(const std::filesystem::path& folder, vantor::TIniGT& ini) {
     std::unique_ptr<vantor::TPrgrsForm> progressBox;
     return vantor::createJVLink(folder, ini, [&progressBox](int done, int total) {
         if (!progressBox) {
@@ -57,7 +56,9 @@ int main(int argc, char* argv[]) {
     chooseProgramFolder(app);
     const std::filesystem::path folder = vantor::appDir();
 
-    auto link = makeJVLink(folder);
+    // Lives as long as the JV-Link, which keeps its own settings through it.
+    vantor::TIniGT ini = vantor::programSettings();
+    auto link = makeJVLink(folder, ini);
     if (const auto* reason = std::get_if<std::string>(&link)) {
         std::cerr << "vantor: " << *reason << '\n';
         vantor::ui::showInfo(nullptr,
