@@ -212,7 +212,8 @@ void TStringGrid::setRowSelect(bool on) {
 
 void TStringGrid::setRangeSelect(bool on) {
     for (GridView* view : {view_, frozen_}) {
-        if (view) view->setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+        if (view)
+            view->setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     }
 }
 
@@ -234,7 +235,8 @@ QTableView& TStringGrid::view() { return *view_; }
 QColor TStringGrid::gridLineColor() const {
     QStyleOptionViewItem option;
     option.initFrom(view_);
-    return QColor::fromRgba(static_cast<QRgb>(view_->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, view_)));
+    return QColor::fromRgba(
+        static_cast<QRgb>(view_->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, view_)));
 }
 
 void TStringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rect, bool selected) const {

@@ -57,9 +57,9 @@ GridSetup raceCardGridSetup() { return runnerCardSetup(20); }
 GridSetup trainerGridSetup() { return runnerCardSetup(30); }
 
 GridSetup signCheckGridSetup() {
-    return runnerListSetup({20, 20, 60, 60, 140, 30, 60, 60, 200, 60, 20},
-                           texts({"枠", "馬", "馬主重複", "厩舎重複", "馬名", "性齢", "騎手", "調教師", "馬主",
-                                  "予想配当", "順"}));
+    return runnerListSetup(
+        {20, 20, 60, 60, 140, 30, 60, 60, 200, 60, 20},
+        texts({"枠", "馬", "馬主重複", "厩舎重複", "馬名", "性齢", "騎手", "調教師", "馬主", "予想配当", "順"}));
 }
 
 GridSetup horseSearchGridSetup() {

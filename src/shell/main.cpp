@@ -61,8 +61,8 @@ int main(int argc, char* argv[]) {
     auto link = makeJVLink(folder, ini);
     if (const auto* reason = std::get_if<std::string>(&link)) {
         std::cerr << "vantor: " << *reason << '\n';
-        vantor::ui::showInfo(nullptr,
-                             QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
+        vantor::ui::showInfo(
+            nullptr, QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
         return 1;
     }
     if (const auto error = vantor::enterProgramFolder(folder)) {

@@ -191,7 +191,8 @@ QWidget* TMainForm::createHorseSearchSheet() {
 
     SearchItemLabel = named(new ui::TLabel3D, "SearchItemLabel");
     SearchKeyLabel = named(new ui::TLabel3D, "SearchKeyLabel");
-    for (auto [label, colour] : {std::pair{SearchItemLabel, QColor(255, 255, 0)}, {SearchKeyLabel, QColor(0, 255, 0)}}) {
+    for (auto [label, colour] :
+         {std::pair{SearchItemLabel, QColor(255, 255, 0)}, {SearchKeyLabel, QColor(0, 255, 0)}}) {
         label->setColor(colour);
         label->setFont(gothicFont(12, true));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -199,10 +200,9 @@ QWidget* TMainForm::createHorseSearchSheet() {
     }
     SpeedButton21 = copyButton("SpeedButton21");
     StringGrid3 = grid("StringGrid3", horseSearchGridSetup());
-    QWidget* results = gridSheet("HorseSearchResults",
-                                 {caption("検索項目："), SearchItemLabel, caption("検索キー："), SearchKeyLabel,
-                                  SpeedButton21},
-                                 StringGrid3);
+    QWidget* results = gridSheet(
+        "HorseSearchResults",
+        {caption("検索項目："), SearchItemLabel, caption("検索キー："), SearchKeyLabel, SpeedButton21}, StringGrid3);
 
     auto* sheet = named(new QWidget, "TabSheet6");
     auto* layout = new QHBoxLayout(sheet);

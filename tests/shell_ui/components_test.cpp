@@ -97,8 +97,8 @@ TEST(StringGrid, FixedColumnsStayInPlaceWhenScrolledSideways) {
     ASSERT_GT(grid.view().horizontalScrollBar()->value(), 0);
     const QImage image = grid.grab().toImage();
     const int frame = grid.view().frameWidth();
-    EXPECT_EQ(image.pixelColor(frame + 5, frame + 5), QColor(Qt::red));        // header row
-    EXPECT_EQ(image.pixelColor(frame + 5, frame + 25 + 5), QColor(Qt::red));   // first row
+    EXPECT_EQ(image.pixelColor(frame + 5, frame + 5), QColor(Qt::red));       // header row
+    EXPECT_EQ(image.pixelColor(frame + 5, frame + 25 + 5), QColor(Qt::red));  // first row
     EXPECT_EQ(image.pixelColor(frame + 40, frame + 25 + 5), QColor(Qt::white));
 }
 

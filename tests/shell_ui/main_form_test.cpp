@@ -121,9 +121,9 @@ TEST_F(MainForm, MenusHaveTheirItemsShortcutsAndSeparators) {
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(itemTexts(menus[0]->menu()->actions()),
               QStringList({QStringLiteral("ＪＶデータ取得(&J)"), QStringLiteral("-"),
-                           QStringLiteral("新聞形式印刷・馬番順(&P)..."), QStringLiteral("新聞形式印刷・ｸﾞﾙｰﾌﾟ順(&G)..."),
-                           QStringLiteral("-"), QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."), QStringLiteral("-"),
-                           QStringLiteral("終了(&X)")}));
+                           QStringLiteral("新聞形式印刷・馬番順(&P)..."),
+                           QStringLiteral("新聞形式印刷・ｸﾞﾙｰﾌﾟ順(&G)..."), QStringLiteral("-"),
+                           QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."), QStringLiteral("-"), QStringLiteral("終了(&X)")}));
     EXPECT_EQ(itemTexts(menus[1]->menu()->actions()), QStringList({QStringLiteral("読込後、ﾃﾞｰﾀﾘｽﾄを消す")}));
     EXPECT_TRUE(form->N5->isCheckable());
     EXPECT_EQ(itemTexts(menus[2]->menu()->actions()), QStringList({QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定(&K)")}));
@@ -135,10 +135,17 @@ TEST_F(MainForm, MenusHaveTheirItemsShortcutsAndSeparators) {
 TEST_F(MainForm, ToolBarAndSheetsCarryTheirCaptions) {
     const auto form = makeForm();
     const std::pair<ui::TSpeedButton*, const char*> buttons[] = {
-        {form->JVBtn, "JVデータ取得"},     {form->KekkaGetBtn, "結果情報"}, {form->YozBtn, "予想配当"},
-        {form->SpeedButton8, "F"},         {form->SpeedButton4, "終了"},   {form->SpeedButton5, "ﾍﾙﾌﾟ"},
-        {form->SpeedButton6, "ﾊﾞｰｼﾞｮﾝ情報"}, {form->SpeedButton10, "馬番"}, {form->SpeedButton17, "ｸﾞﾙｰﾌﾟ"},
-        {form->SpeedButton18, "調教師ﾘｽﾄ印刷(&P)"}, {form->SpeedButton13, "クリップボードへコピー"},
+        {form->JVBtn, "JVデータ取得"},
+        {form->KekkaGetBtn, "結果情報"},
+        {form->YozBtn, "予想配当"},
+        {form->SpeedButton8, "F"},
+        {form->SpeedButton4, "終了"},
+        {form->SpeedButton5, "ﾍﾙﾌﾟ"},
+        {form->SpeedButton6, "ﾊﾞｰｼﾞｮﾝ情報"},
+        {form->SpeedButton10, "馬番"},
+        {form->SpeedButton17, "ｸﾞﾙｰﾌﾟ"},
+        {form->SpeedButton18, "調教師ﾘｽﾄ印刷(&P)"},
+        {form->SpeedButton13, "クリップボードへコピー"},
     };
     for (const auto& [button, caption] : buttons) EXPECT_EQ(button->text(), QString::fromUtf8(caption));
     EXPECT_TRUE(form->JVBtn->font().bold());
@@ -146,8 +153,9 @@ TEST_F(MainForm, ToolBarAndSheetsCarryTheirCaptions) {
 
     QStringList tabs;
     for (int i = 0; i < form->PageControl1->count(); ++i) tabs.append(form->PageControl1->tabText(i));
-    EXPECT_EQ(tabs, QStringList({QStringLiteral("出馬表"), QStringLiteral("調教師"), QStringLiteral("臨戦態勢ﾁｪｯｸ"),
-                                 QStringLiteral("暗号ﾁｪｯｸ"), QStringLiteral("競走馬検索"), QStringLiteral("成績結果")}));
+    EXPECT_EQ(tabs,
+              QStringList({QStringLiteral("出馬表"), QStringLiteral("調教師"), QStringLiteral("臨戦態勢ﾁｪｯｸ"),
+                           QStringLiteral("暗号ﾁｪｯｸ"), QStringLiteral("競走馬検索"), QStringLiteral("成績結果")}));
     EXPECT_EQ(form->PageControl2->tabText(0), QStringLiteral("出馬表ﾁｪｯｸ"));
     EXPECT_EQ(form->PageControl2->tabText(1), QStringLiteral("検索ﾘｽﾄ"));
     EXPECT_EQ(form->DateCombo->maxVisibleItems(), 36);
@@ -163,14 +171,14 @@ TEST_F(MainForm, GridsHaveTheirColumnsHeadersAndHeaderHeights) {
         int fixedCols;
     };
     std::vector<int> checkWidths = {20, 20, 50, 150, 50, 50};
-    QStringList checkHeaders = {QStringLiteral("枠"), QStringLiteral("馬"), QStringLiteral("格言該当"),
+    QStringList checkHeaders = {QStringLiteral("枠"),   QStringLiteral("馬"),   QStringLiteral("格言該当"),
                                 QStringLiteral("馬名"), QStringLiteral("騎手"), QStringLiteral("調教師")};
     for (int week = 1; week <= 25; ++week) {
         checkWidths.push_back(70);
         checkHeaders.append(QString::number(week) + QStringLiteral("週前"));
     }
-    const QStringList card = {QStringLiteral("枠"),   QStringLiteral("馬"),    QStringLiteral("馬名"),
-                              QStringLiteral("騎手"), QStringLiteral("賞金"),  QStringLiteral("当該ﾚｰｽ"),
+    const QStringList card = {QStringLiteral("枠"),    QStringLiteral("馬"),    QStringLiteral("馬名"),
+                              QStringLiteral("騎手"),  QStringLiteral("賞金"),  QStringLiteral("当該ﾚｰｽ"),
                               QStringLiteral("前1走"), QStringLiteral("前2走"), QStringLiteral("前3走"),
                               QStringLiteral("前4走"), QStringLiteral("前5走")};
     const Expected grids[] = {
@@ -215,9 +223,9 @@ TEST_F(MainForm, ResultLabelsStandInTheirBlocksInTableOrder) {
     ASSERT_EQ(form->KekkaLabels.size(), 63u);
     // Entry e of a block owns labels 3e (result), 3e+1 (popularity), 3e+2 (payout).
     const std::pair<int, QRect> placed[] = {
-        {0, {49, 20, 60, 15}},   {2, {49, 50, 60, 15}},   {7, {177, 35, 60, 15}},  {9, {49, 86, 60, 15}},
-        {23, {305, 116, 60, 15}}, {24, {49, 150, 60, 15}}, {33, {49, 216, 60, 15}}, {42, {49, 280, 60, 15}},
-        {62, {433, 310, 60, 15}},
+        {0, {49, 20, 60, 15}},   {2, {49, 50, 60, 15}},    {7, {177, 35, 60, 15}},
+        {9, {49, 86, 60, 15}},   {23, {305, 116, 60, 15}}, {24, {49, 150, 60, 15}},
+        {33, {49, 216, 60, 15}}, {42, {49, 280, 60, 15}},  {62, {433, 310, 60, 15}},
     };
     for (const auto& [index, rect] : placed) {
         SCOPED_TRACE(index);
@@ -238,7 +246,8 @@ TEST_F(MainForm, FButtonTogglesTheListPanel) {
 }
 
 TEST_F(MainForm, DayListShowsRaceDaysNewestFirstAndSelectsNone) {
-    for (const char* name : {"2024年05月26日.jvRA", "2023年12月24日.jvRA", "2024年06月02日.jvRA", "2024年06月09日.jvHR"})
+    for (const char* name :
+         {"2024年05月26日.jvRA", "2023年12月24日.jvRA", "2024年06月02日.jvRA", "2024年06月09日.jvHR"})
         test::writeFile(folder / "DATA" / name, "");
     const auto form = makeForm();
     auto days = [&form] {
@@ -294,10 +303,10 @@ TEST_F(MainForm, OnlyAJVLinkOlderThan490IsWarnedAbout) {
     jvLink->versionText = "0480";
     form->show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(boxes.shown(),
-              QStringList(QStringLiteral("ご利用中のJV-Linkのバージョンは[4.8.0]です。\r\n"
-                                         "本ソフトのご利用にはバージョン[4.9.0]以上が必要です。\r\n"
-                                         "JRA-VANのホームページより最新のJV-Linkを入手し、インストールしてください。")));
+    EXPECT_EQ(boxes.shown(), QStringList(QStringLiteral(
+                                 "ご利用中のJV-Linkのバージョンは[4.8.0]です。\r\n"
+                                 "本ソフトのご利用にはバージョン[4.9.0]以上が必要です。\r\n"
+                                 "JRA-VANのホームページより最新のJV-Linkを入手し、インストールしてください。")));
     EXPECT_EQ(boxes.beeps(), 1);
 }
 

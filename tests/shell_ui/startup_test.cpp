@@ -12,7 +12,8 @@ TEST(ProgramFolder, IsCreatedEnteredAndGivenTheStoreFolders) {
     const fs::path folder = temp / "new" / "vantor";
     EXPECT_EQ(enterProgramFolder(folder), std::nullopt);
     EXPECT_EQ(fs::current_path(), folder);
-    for (const char* name : {"yLzh", "SEI", "SEIR", "UM2", "DATA"}) EXPECT_TRUE(fs::is_directory(folder / name)) << name;
+    for (const char* name : {"yLzh", "SEI", "SEIR", "UM2", "DATA"})
+        EXPECT_TRUE(fs::is_directory(folder / name)) << name;
 }
 
 TEST(ProgramFolder, StoreFoldersAreMadeInOrderUpToTheFirstThatCannotBe) {
