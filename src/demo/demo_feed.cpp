@@ -64,9 +64,12 @@ DemoResult generate(const DemoOptions& options) {
     if (world.calendar.weekends.size() < 2) return {"the span holds fewer than two race weekends", {}};
     const FeedLayout layout = feedLayout(world.calendar);
 
-    std::error_code ec;
-    fs::create_directories(options.out, ec);
-    if (ec) return {"cannot create the folder " + options.out.string() + ": " + ec.message(), {}};
+    // The folders first, so that an unusable place fails before the work.
+    for (const char* sub : {"setup", "normal", "realtime"}) {
+        std::error_code ec;
+        fs::create_directories(options.out / sub, ec);
+        if (ec) return {"cannot create the folder " + (options.out / sub).string() + ": " + ec.message(), {}};
+    }
     if (std::string error = clearOldFeed(options.out, options.replace); !error.empty()) return {error, {}};
 
     const int raceDays = static_cast<int>(world.calendar.days.size());

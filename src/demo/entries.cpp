@@ -18,6 +18,7 @@ bool gradedStakes(char grade) { return grade != ' ' && grade != 'E' && grade != 
 // 0 when the horse may not run in the race; else how readily it is
 // entered, before surface, distance and waiting time are counted.
 double eligibility(const PoolHorse& h, const RaceSpec& s) {
+    if (h.entered) return 0;
     const int age = h.age;
     if (s.surface == Surface::jump) {
         if (!h.jumper || age < (s.age == AgeGroup::fourUp ? 4 : 3)) return 0;
@@ -132,23 +133,23 @@ PoolHorse poolHorse(const Horse& h, std::uint32_t index, int year) {
 std::vector<std::uint32_t> chooseRunners(RaceSpec& spec, const JraCourse& course, DayPool& pool, Rng& rng) {
     if (!settleClass(spec, course, pool, rng)) return {};
     struct Candidate {
-        std::uint32_t horse;
+        std::size_t slot;  // in pool.ready
         double key;
     };
     std::vector<Candidate> candidates;
-    for (const PoolHorse& h : pool.ready) {
-        const double w = entryWeight(h, spec, course, pool.day);
+    for (std::size_t i = 0; i < pool.ready.size(); ++i) {
+        const double w = entryWeight(pool.ready[i], spec, course, pool.day);
         // Weighted sampling without replacement: the largest log(u) / w win.
-        if (w > 0) candidates.push_back({h.horse, std::log(rng.unit() + 1e-300) / w});
+        if (w > 0) candidates.push_back({i, std::log(rng.unit() + 1e-300) / w});
     }
     const std::size_t n = std::min(candidates.size(), static_cast<std::size_t>(targetField(spec, rng)));
     std::nth_element(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(n), candidates.end(),
                      [](const Candidate& a, const Candidate& b) { return a.key > b.key; });
     std::vector<std::uint32_t> chosen;
-    for (std::size_t i = 0; i < n; ++i) chosen.push_back(candidates[i].horse);
-    std::sort(chosen.begin(), chosen.end());
-    std::erase_if(pool.ready,
-                  [&](const PoolHorse& h) { return std::binary_search(chosen.begin(), chosen.end(), h.horse); });
+    for (std::size_t i = 0; i < n; ++i) {
+        chosen.push_back(pool.ready[candidates[i].slot].horse);
+        pool.ready[candidates[i].slot].entered = true;
+    }
     return chosen;
 }
 

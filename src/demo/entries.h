@@ -23,13 +23,14 @@ struct PoolHorse {
     bool mare = false, jumper = false, debuted = false, east = false;
     float ability = 0, turf = 0, distance = 0;
     int readyDay = 0;
+    bool entered = false;  // already running in a race of the day
 };
 
 PoolHorse poolHorse(const Horse& h, std::uint32_t index, int year);
 
 struct DayPool {
     int day = 0;
-    std::vector<PoolHorse> ready;  // horses free to run that day, not yet entered
+    std::vector<PoolHorse> ready;  // horses free to run that day
 };
 
 // The runners of a race, taken out of the pool. When too few horses fit

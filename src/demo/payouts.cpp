@@ -9,12 +9,14 @@ namespace {
 
 constexpr double kBlend = 0.03;  // a little of every combination is always backed
 
-// Payout and popularity of a winning combination of chance p among all
-// combinations of its bet type (their chances in `all`).
-Combo priced(std::array<std::uint8_t, 3> nums, double p, std::span<const double> all, double takeout) {
+// Payout and popularity of a winning combination of chance p among the
+// `combos` combinations of its bet type, whose chances are in `all` (which
+// may also hold zeros for impossible ones).
+Combo priced(std::array<std::uint8_t, 3> nums, double p, std::span<const double> all, std::size_t combos,
+             double takeout) {
     int ninki = 1;
     for (double q : all) ninki += q > p;
-    const double blended = (1 - kBlend) * p + kBlend / static_cast<double>(all.size());
+    const double blended = (1 - kBlend) * p + kBlend / static_cast<double>(combos);
     const double yen = 100 * (1 - takeout) / blended;
     return {nums, std::clamp(static_cast<int>(yen / 10) * 10, 100, 999999990), ninki};
 }
@@ -36,6 +38,10 @@ public:
                 }
             }
     }
+
+    // Every ordered pair and triple, zero where a horse repeats or did not start.
+    std::span<const double> exactas() const { return ex_; }
+    std::span<const double> trifectas() const { return tri_; }
 
     double exacta(std::size_t a, std::size_t b) const { return ex_[a * n_ + b]; }
     double trifecta(std::size_t a, std::size_t b, std::size_t c) const { return tri_[(a * n_ + b) * n_ + c]; }
@@ -115,16 +121,12 @@ Payout computePayout(std::span<const PayoutRunner> r) {
     const int places = starters <= 7 ? 2 : 3;
 
     // The chances of every combination, for the popularity ranks.
-    std::vector<double> place, quinella, wide, exacta, trio, trifecta, bracket;
+    std::vector<double> place, quinella, wide, trio, bracket;
     std::array<std::array<double, 9>, 9> byBracket{};
     for (std::size_t a : live) {
         place.push_back(h.place(a, places));
         for (std::size_t b : live) {
-            if (b == a) continue;
-            exacta.push_back(h.exacta(a, b));
-            for (std::size_t c : live)
-                if (c != a && c != b) trifecta.push_back(h.trifecta(a, b, c));
-            if (b < a) continue;
+            if (b <= a) continue;
             quinella.push_back(h.quinella(a, b));
             wide.push_back(h.wide(a, b));
             byBracket[std::min(r[a].waku, r[b].waku)][std::max(r[a].waku, r[b].waku)] += h.quinella(a, b);
@@ -136,6 +138,7 @@ Payout computePayout(std::span<const PayoutRunner> r) {
         for (double p : row)
             if (p > 0) bracket.push_back(p);
 
+    const std::size_t n = live.size();
     const auto num = [&](std::size_t i) { return r[i].umaban; };
     const auto pair = [&](std::size_t a, std::size_t b) { return sorted({num(a), num(b)}, 2); };
     for (const Order& o : readings(r)) {
@@ -143,19 +146,19 @@ Payout computePayout(std::span<const PayoutRunner> r) {
         addUnique(out.win, Combo{{num(w)}, r[w].odds * 10, r[w].ninki});
         for (int k = 0; k < places; ++k) {
             const std::size_t a = o[static_cast<std::size_t>(k)];
-            addUnique(out.place, priced({num(a)}, h.place(a, places), place, 0.2));
+            addUnique(out.place, priced({num(a)}, h.place(a, places), place, n, 0.2));
         }
         if (starters >= 9) {
             const std::uint8_t lo = std::min(r[w].waku, r[s].waku), hi = std::max(r[w].waku, r[s].waku);
-            addUnique(out.bracket, priced({lo, hi}, byBracket[lo][hi], bracket, 0.225));
+            addUnique(out.bracket, priced({lo, hi}, byBracket[lo][hi], bracket, bracket.size(), 0.225));
         }
-        addUnique(out.quinella, priced(pair(w, s), h.quinella(w, s), quinella, 0.225));
-        addUnique(out.wide, priced(pair(w, s), h.wide(w, s), wide, 0.225));
-        addUnique(out.wide, priced(pair(w, t), h.wide(w, t), wide, 0.225));
-        addUnique(out.wide, priced(pair(s, t), h.wide(s, t), wide, 0.225));
-        addUnique(out.exacta, priced({num(w), num(s)}, h.exacta(w, s), exacta, 0.25));
-        addUnique(out.trio, priced(sorted({num(w), num(s), num(t)}, 3), h.trio(w, s, t), trio, 0.25));
-        addUnique(out.trifecta, priced({num(w), num(s), num(t)}, h.trifecta(w, s, t), trifecta, 0.275));
+        addUnique(out.quinella, priced(pair(w, s), h.quinella(w, s), quinella, quinella.size(), 0.225));
+        addUnique(out.wide, priced(pair(w, s), h.wide(w, s), wide, wide.size(), 0.225));
+        addUnique(out.wide, priced(pair(w, t), h.wide(w, t), wide, wide.size(), 0.225));
+        addUnique(out.wide, priced(pair(s, t), h.wide(s, t), wide, wide.size(), 0.225));
+        addUnique(out.exacta, priced({num(w), num(s)}, h.exacta(w, s), h.exactas(), n * (n - 1), 0.25));
+        addUnique(out.trio, priced(sorted({num(w), num(s), num(t)}, 3), h.trio(w, s, t), trio, trio.size(), 0.25));
+        addUnique(out.trifecta, priced({num(w), num(s), num(t)}, h.trifecta(w, s, t), h.trifectas(), n * (n - 1) * (n - 2), 0.275));
     }
     std::sort(out.win.items.begin(), out.win.items.begin() + out.win.count,
               [](const Combo& a, const Combo& b) { return a.nums[0] < b.nums[0]; });

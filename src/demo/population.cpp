@@ -139,8 +139,10 @@ private:
         h.nameEng = name.roman;
         const int month = 2 + static_cast<int>(rng_.weighted(std::span<const int>(std::array{10, 35, 40, 15})));
         h.birthDate = birthYear * 10000 + month * 100 + rng_.between(1, 28);
-        h.sireLine = stallion();
         h.damLine = dam();
+        // No stallion covers his own daughter.
+        do h.sireLine = stallion();
+        while (w_.lines[h.sireLine][0] == w_.lines[h.damLine][1]);
         h.tozai = static_cast<std::uint8_t>(rng_.between(1, 2));
         h.trainer = static_cast<std::uint16_t>((h.tozai - 1) * kTrainersPerCentre + rng_.between(0, kTrainersPerCentre - 1));
         h.owner = static_cast<std::uint16_t>(owners_.draw(rng_));

@@ -1,0 +1,203 @@
+// Race results as the feed delivers them: runners, finishing order, times,
+// odds, prize money and payouts all telling the same story.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "feed_index.h"
+#include "store/jvdata_record.h"
+
+using namespace vantor;
+using namespace vantor::jvdata;
+using vantor::test::tenths;
+
+namespace {
+
+const test::FeedIndex& feed() { return test::sharedFeed(1); }
+
+bool scratched(std::string_view se) { return inum(se, se::IJyoCD) == 1; }
+
+// Every JRA race with its runners (in horse-number order) and payout.
+template <class Check>
+void forEachJraRace(Check check) {
+    int races = 0;
+    for (const auto& [k, ra] : feed().races) {
+        if (dataKind(ra) != "7") continue;
+        std::vector<std::string_view> runners = feed().runners.at(k);
+        std::sort(runners.begin(), runners.end(),
+                  [](std::string_view a, std::string_view b) { return inum(a, se::Umaban) < inum(b, se::Umaban); });
+        const auto payout = feed().payouts.find(k);
+        ASSERT_NE(payout, feed().payouts.end()) << k;
+        check(k, ra, runners, payout->second);
+        ++races;
+    }
+    EXPECT_GT(races, 3000);
+}
+
+std::vector<int> entryNumbers(std::string_view hr, Field f, int count) {
+    std::vector<int> out;
+    for (int n = 1; n <= count; ++n)
+        if (inum(hr, f, n) != 0) out.push_back(inum(hr, f, n));
+    return out;
+}
+
+}  // namespace
+
+TEST(RaceResults, RunnersFillTheDeclaredFieldInBrackets) {
+    forEachJraRace([](const std::string& k, std::string_view ra, const auto& runners, std::string_view) {
+        const int n = inum(ra, ra::TorokuTosu);
+        ASSERT_EQ(static_cast<int>(runners.size()), n) << k;
+        ASSERT_TRUE(n >= 5 && n <= 18) << k;
+        int starters = 0, finishers = 0, lastBracket = 0;
+        for (int i = 0; i < n; ++i) {
+            const std::string_view se = runners[static_cast<std::size_t>(i)];
+            EXPECT_EQ(inum(se, se::Umaban), i + 1) << k;
+            const int bracket = inum(se, se::Wakuban);
+            EXPECT_TRUE(bracket == lastBracket || bracket == lastBracket + 1) << k;
+            lastBracket = bracket;
+            starters += !scratched(se);
+            finishers += inum(se, se::KakuteiJyuni) > 0;
+        }
+        EXPECT_EQ(lastBracket, std::min(n, 8)) << k;
+        EXPECT_EQ(inum(ra, ra::SyussoTosu), starters) << k;
+        EXPECT_EQ(inum(ra, ra::NyusenTosu), finishers) << k;
+    });
+}
+
+TEST(RaceResults, PlacesTimesMarginsAndCornersAgree) {
+    int deadHeats = 0;
+    forEachJraRace([&](const std::string& k, std::string_view, const auto& runners, std::string_view) {
+        std::vector<std::string_view> placed;
+        for (std::string_view se : runners)
+            if (inum(se, se::KakuteiJyuni) > 0) placed.push_back(se);
+        std::sort(placed.begin(), placed.end(), [](std::string_view a, std::string_view b) {
+            return inum(a, se::KakuteiJyuni) < inum(b, se::KakuteiJyuni);
+        });
+        ASSERT_GE(placed.size(), 3u) << k;
+        const int winnerTime = tenths(placed[0]);
+        const int second = tenths(placed[1]);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const std::string_view se = placed[i];
+            const int position = inum(se, se::KakuteiJyuni);
+            const bool tied = get(se, se::DochakuKubun) == "1";
+            // Standard competition ranking: a dead heat shares a place and skips the next.
+            const bool tiedWithPrevious = i > 0 && inum(placed[i - 1], se::KakuteiJyuni) == position;
+            EXPECT_EQ(position, tiedWithPrevious ? static_cast<int>(i) : static_cast<int>(i) + 1) << k;
+            if (tiedWithPrevious) {
+                EXPECT_TRUE(tied) << k;
+                EXPECT_EQ(tenths(se), tenths(placed[i - 1])) << k;
+                deadHeats += position == 1;
+            }
+            if (i > 0) {
+                EXPECT_GE(tenths(se), tenths(placed[i - 1])) << k;
+            }
+            const std::string_view diff = get(se, se::TimeDiff);
+            if (position == 1) {
+                EXPECT_EQ(diff[0], '-') << k;
+                EXPECT_EQ(lenientInt(diff.substr(1)), tied ? 0 : second - winnerTime) << k;
+            } else {
+                EXPECT_EQ(diff[0], '+') << k;
+                EXPECT_EQ(lenientInt(diff.substr(1)), tenths(se) - winnerTime) << k;
+            }
+        }
+        for (int c = 1; c <= 4; ++c) {
+            std::set<int> seen;
+            for (std::string_view se : placed) seen.insert(inum(se, se::Jyuni, c));
+            if (seen.count(0)) {
+                EXPECT_EQ(seen.size(), 1u) << k << " corner " << c;
+            } else {
+                EXPECT_EQ(seen.size(), placed.size()) << k << " corner " << c;
+                EXPECT_EQ(*seen.rbegin(), static_cast<int>(placed.size())) << k;
+            }
+        }
+        for (std::string_view se : runners)
+            if (inum(se, se::KakuteiJyuni) == 0) {
+                EXPECT_TRUE(get(se, se::TimeDiff) == "0000" || get(se, se::TimeDiff) == "+999") << k;
+            }
+    });
+    EXPECT_GT(deadHeats, 0);
+}
+
+TEST(RaceResults, OddsPopularityPrizesAndFirstOpponentsAgreeWithThePlaces) {
+    forEachJraRace([](const std::string& k, std::string_view ra, const auto& runners, std::string_view) {
+        std::vector<std::string_view> starters;
+        std::set<std::string> winners, firstTwo;
+        for (std::string_view se : runners) {
+            if (!scratched(se)) starters.push_back(se);
+            const int p = inum(se, se::KakuteiJyuni);
+            if (p == 1) winners.insert(std::string(get(se, se::Bamei)));
+            if (p == 1 || p == 2) firstTwo.insert(std::string(get(se, se::Bamei)));
+        }
+        std::sort(starters.begin(), starters.end(),
+                  [](std::string_view a, std::string_view b) { return inum(a, se::Ninki) < inum(b, se::Ninki); });
+        for (std::size_t i = 0; i < starters.size(); ++i) {
+            EXPECT_EQ(inum(starters[i], se::Ninki), static_cast<int>(i) + 1) << k;
+            if (i > 0) {
+                EXPECT_LE(inum(starters[i - 1], se::Odds), inum(starters[i], se::Odds)) << k;
+            }
+        }
+        for (std::string_view se : runners) {
+            const int p = inum(se, se::KakuteiJyuni);
+            int prize = p >= 1 && p <= 5 ? inum(ra, ra::Honsyokin, p) : 0;
+            if (get(se, se::DochakuKubun) == "1" && p <= 5) prize = (prize + (p < 7 ? inum(ra, ra::Honsyokin, p + 1) : 0)) / 2;
+            EXPECT_EQ(inum(se, se::Honsyokin), prize) << k;
+            // The first opponent: a winner, or for a winner the horse next to it.
+            const std::string self(get(se, se::Bamei)), rival(get(se, se::AiteBamei, 1));
+            EXPECT_NE(rival, self) << k;
+            EXPECT_EQ((p == 1 ? firstTwo : winners).count(rival), 1u) << k;
+            if (scratched(se)) {
+                EXPECT_EQ(inum(se, se::Odds), 0) << k;
+            }
+        }
+        for (int n = 1; n <= 7; ++n) EXPECT_TRUE(isAllDigits(get(ra, ra::Honsyokin, n))) << k;
+    });
+}
+
+TEST(RaceResults, PayoutsFollowTheFinishingOrderAndTheOdds) {
+    forEachJraRace([](const std::string& k, std::string_view, const auto& runners, std::string_view hr) {
+        int starters = 0;
+        std::vector<int> winners;
+        std::map<int, int> position;
+        for (std::string_view se : runners) {
+            starters += !scratched(se);
+            position[inum(se, se::Umaban)] = inum(se, se::KakuteiJyuni);
+            if (inum(se, se::KakuteiJyuni) == 1) {
+                winners.push_back(inum(se, se::Umaban));
+                EXPECT_EQ(inum(hr, hr::TanPay, static_cast<int>(winners.size())), inum(se, se::Odds) * 10) << k;
+                EXPECT_EQ(inum(hr, hr::TanNinki, static_cast<int>(winners.size())), inum(se, se::Ninki)) << k;
+            }
+        }
+        EXPECT_EQ(entryNumbers(hr, hr::TanUmaban, 3), winners) << k;
+        EXPECT_EQ(inum(hr, hr::SyussoTosu), starters) << k;
+
+        // Place: the first three (two with seven or fewer starters), dead heats adding one.
+        const int places = starters <= 7 ? 2 : 3;
+        std::vector<int> expected;
+        for (const auto& [umaban, p] : position)
+            if (p >= 1 && p <= places) expected.push_back(umaban);
+        std::vector<int> paid = entryNumbers(hr, hr::FukuUmaban, 5);
+        std::sort(paid.begin(), paid.end());
+        EXPECT_EQ(paid, expected) << k;
+        for (int a = 1; a <= static_cast<int>(paid.size()); ++a)
+            for (int b = 1; b <= static_cast<int>(paid.size()); ++b)
+                if (inum(hr, hr::FukuPay, a) < inum(hr, hr::FukuPay, b)) {
+                    EXPECT_LE(inum(hr, hr::FukuNinki, a), inum(hr, hr::FukuNinki, b)) << k;
+                }
+
+        EXPECT_EQ(trimBlanks(get(hr, hr::WakurenKumi, 1)).empty(), starters <= 8) << k;
+        // The quinella and the exacta hold the first two, the trifecta the first three.
+        const int q = inum(hr, hr::UmarenKumi, 1), e = inum(hr, hr::UmatanKumi, 1), t = inum(hr, hr::SanrentanKumi, 1);
+        EXPECT_LE(position[q / 100], 2) << k;
+        EXPECT_LE(position[q % 100], 2) << k;
+        EXPECT_EQ(position[e / 100], 1) << k;
+        EXPECT_LE(position[e % 100], 2) << k;
+        EXPECT_EQ(position[t / 10000], 1) << k;
+        EXPECT_LE(position[t % 100], 3) << k;
+        for (int n = 1; n <= 3; ++n)
+            if (inum(hr, hr::WideKumi, n) != 0) {
+                EXPECT_GE(inum(hr, hr::WidePay, n), 100) << k;
+            }
+    });
+}
