@@ -48,8 +48,8 @@ void generate(benchmark::State& state, int years) {
         bytes += s.bytes;
     }
     state.counters["records/s"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsRate);
-    state.counters["bytes/s"] = benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kIsRate,
-                                                   benchmark::Counter::kIs1024);
+    state.counters["bytes/s"] =
+        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kIsRate, benchmark::Counter::kIs1024);
 }
 
 void BM_DefaultDemo(benchmark::State& state) { generate(state, 3); }

@@ -38,14 +38,15 @@ void afterRun(Horse& h, const Race& race, const Run& run, Rng& rng) {
     }
     ++h.starts;
     h.debuted = true;
-    h.lastRunDay = race.day;
     const bool jump = race.surface == Surface::jump;
     if (jump) ++h.jumpStarts;
     if (run.position == 1) {
         if (jump) {
             h.jumpClass = 1;
         } else if (race.venue == Venue::jra) {
-            const int gained = race.grade != ' ' && race.grade != 'E' ? 4 : stakesOrOpen(race) ? std::max(h.classLevel + 1, 3) : h.classLevel + 1;
+            const int gained = race.grade != ' ' && race.grade != 'E' ? 4
+                               : stakesOrOpen(race)                   ? std::max(h.classLevel + 1, 3)
+                                                                      : h.classLevel + 1;
             h.classLevel = static_cast<std::uint8_t>(std::min(4, gained));
         }
     }

@@ -30,8 +30,8 @@ constexpr TrackOption kNakayamaTurf[] = {{1200, 18, 4}, {1600, 18, 4}, {1800, 17
                                          {2200, 18, 2}, {2500, 19, 2}, {3600, 21, 1}};
 constexpr TrackOption kNakayamaDirt[] = {{1200, 24, 6}, {1800, 24, 6}, {2400, 26, 1}, {2500, 24, 1}};
 constexpr TrackOption kNakayamaJump[] = {{2880, 52, 3}, {3200, 55, 2}, {3350, 56, 1}, {4100, 57, 1}, {4250, 51, 1}};
-constexpr TrackOption kChukyoTurf[] = {{1200, 11, 4}, {1400, 11, 3}, {1600, 11, 4}, {2000, 11, 4},
-                                       {2200, 11, 2}, {3000, 13, 1}};
+constexpr TrackOption kChukyoTurf[] = {{1200, 11, 4}, {1400, 11, 3}, {1600, 11, 4},
+                                       {2000, 11, 4}, {2200, 11, 2}, {3000, 13, 1}};
 constexpr TrackOption kChukyoDirt[] = {{1200, 23, 4}, {1400, 23, 5}, {1800, 23, 5}, {1900, 23, 2}};
 constexpr TrackOption kChukyoJump[] = {{3000, 53, 2}, {3300, 52, 2}};
 constexpr TrackOption kKyotoTurf[] = {{1200, 17, 3}, {1400, 18, 4}, {1600, 18, 4}, {1800, 18, 4}, {2000, 17, 3},
@@ -61,9 +61,12 @@ constexpr std::array<JraCourse, 10> kCourses = {{
 
 std::span<const TrackOption> tracksOf(const JraCourse& course, Surface surface) {
     switch (surface) {
-        case Surface::turf: return course.turf;
-        case Surface::dirt: return course.dirt;
-        case Surface::jump: return course.jump;
+        case Surface::turf:
+            return course.turf;
+        case Surface::dirt:
+            return course.dirt;
+        case Surface::jump:
+            return course.jump;
     }
     return course.turf;
 }

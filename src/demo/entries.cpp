@@ -17,7 +17,7 @@ bool gradedStakes(char grade) { return grade != ' ' && grade != 'E' && grade != 
 
 // 0 when the horse may not run in the race; else how readily it is
 // entered, before surface, distance and waiting time are counted.
-double eligibility(const PoolHorse& h, const RaceSpec& s) {
+double eligibility(const PoolHorse& h, const RaceTerms& s) {
     if (h.entered) return 0;
     const int age = h.age;
     if (s.surface == Surface::jump) {
@@ -27,26 +27,40 @@ double eligibility(const PoolHorse& h, const RaceSpec& s) {
     }
     if (h.jumper || (s.fillies && !h.mare)) return 0;
     switch (s.age) {
-        case AgeGroup::two: if (age != 2) return 0; break;
-        case AgeGroup::three: if (age != 3) return 0; break;
-        case AgeGroup::threeUp: if (age < 3) return 0; break;
-        case AgeGroup::fourUp: if (age < 4) return 0; break;
+        case AgeGroup::two:
+            if (age != 2) return 0;
+            break;
+        case AgeGroup::three:
+            if (age != 3) return 0;
+            break;
+        case AgeGroup::threeUp:
+            if (age < 3) return 0;
+            break;
+        case AgeGroup::fourUp:
+            if (age < 4) return 0;
+            break;
     }
     switch (s.cls) {
         case RaceClass::debut:
-        case RaceClass::unraced: return h.debuted ? 0 : 1;
-        case RaceClass::maiden: return h.classLevel != 0 ? 0 : h.debuted ? 1 : 0.3;
-        case RaceClass::win1: return h.debuted && h.classLevel == 1 ? 1 : 0;
-        case RaceClass::win2: return h.classLevel == 2 ? 1 : 0;
-        case RaceClass::win3: return h.classLevel == 3 ? 1 : 0;
-        case RaceClass::open: break;
+        case RaceClass::unraced:
+            return h.debuted ? 0 : 1;
+        case RaceClass::maiden:
+            return h.classLevel != 0 ? 0 : h.debuted ? 1 : 0.3;
+        case RaceClass::win1:
+            return h.debuted && h.classLevel == 1 ? 1 : 0;
+        case RaceClass::win2:
+            return h.classLevel == 2 ? 1 : 0;
+        case RaceClass::win3:
+            return h.classLevel == 3 ? 1 : 0;
+        case RaceClass::open:
+            break;
     }
     if (s.age == AgeGroup::two) return h.classLevel >= 1 ? 1 : 0;
     if (s.age == AgeGroup::three) return h.classLevel >= 2 ? 1 : h.classLevel == 1 ? 0.35 : 0;
     return h.classLevel >= 4 ? 1 : h.classLevel == 3 ? 0.25 : 0;
 }
 
-double entryWeight(const PoolHorse& h, const RaceSpec& s, const JraCourse& course, int day) {
+double entryWeight(const PoolHorse& h, const RaceTerms& s, const JraCourse& course, int day) {
     double w = eligibility(h, s);
     if (w == 0) return 0;
     w *= suitability(h.turf, h.distance, s.surface, s.distance);
@@ -57,20 +71,26 @@ double entryWeight(const PoolHorse& h, const RaceSpec& s, const JraCourse& cours
     return w;
 }
 
-int countEligible(const RaceSpec& s, const DayPool& pool) {
+int countEligible(const RaceTerms& s, const DayPool& pool) {
     int n = 0;
     for (const PoolHorse& h : pool.ready) n += eligibility(h, s) > 0;
     return n;
 }
 
 // Falls back to the class of the day that has enough horses: the first
-// with a full field, else the one with the most.
-bool settleClass(RaceSpec& spec, const JraCourse& course, const DayPool& pool, Rng& rng) {
-    if (countEligible(spec, pool) >= kMinField || spec.stake) return true;
-    RaceSpec best = spec;
+// with a full field, else the one with the most. A stakes race without
+// enough horses becomes a special race of that class.
+bool settleClass(RaceTerms& terms, const JraCourse& course, const DayPool& pool, Rng& rng) {
+    if (countEligible(terms, pool) >= kMinField) return true;
+    if (terms.stake) {
+        terms.stake = nullptr;
+        terms.fillies = false;
+        terms.grade = 'E';
+    }
+    RaceTerms best = terms;
     int bestCount = 0;
-    for (const AgeClass& ac : fallbackClasses(pool.day, spec.surface == Surface::jump)) {
-        RaceSpec trial = spec;
+    for (const AgeClass& ac : fallbackClasses(pool.day, terms.surface == Surface::jump)) {
+        RaceTerms trial = terms;
         trial.age = ac.age;
         trial.cls = ac.cls;
         const int n = countEligible(trial, pool);
@@ -82,22 +102,28 @@ bool settleClass(RaceSpec& spec, const JraCourse& course, const DayPool& pool, R
     }
     if (bestCount < kMinField) return false;
     if (best.grade == 'L' && best.cls != RaceClass::open) best.grade = 'E';
-    spec = best;
-    chooseTrack(spec, course, rng);
+    terms = best;
+    chooseTrack(terms, course, rng);
     return true;
 }
 
-int targetField(const RaceSpec& s, Rng& rng) {
+int targetField(const RaceTerms& s, Rng& rng) {
     if (s.surface == Surface::jump) return rng.between(8, 14);
     if (s.grade == 'A') return 18;
     if (gradedStakes(s.grade)) return rng.between(12, 18);
     switch (s.cls) {
-        case RaceClass::debut: return rng.between(9, 18);
-        case RaceClass::unraced: return rng.between(8, 14);
-        case RaceClass::maiden: return rng.between(13, 18);
-        case RaceClass::win1: return rng.between(11, 18);
-        case RaceClass::win2: return rng.between(10, 16);
-        default: return rng.between(9, 16);
+        case RaceClass::debut:
+            return rng.between(9, 18);
+        case RaceClass::unraced:
+            return rng.between(8, 14);
+        case RaceClass::maiden:
+            return rng.between(13, 18);
+        case RaceClass::win1:
+            return rng.between(11, 18);
+        case RaceClass::win2:
+            return rng.between(10, 16);
+        default:
+            return rng.between(9, 16);
     }
 }
 
@@ -130,19 +156,19 @@ PoolHorse poolHorse(const Horse& h, std::uint32_t index, int year) {
     return p;
 }
 
-std::vector<std::uint32_t> chooseRunners(RaceSpec& spec, const JraCourse& course, DayPool& pool, Rng& rng) {
-    if (!settleClass(spec, course, pool, rng)) return {};
+std::vector<std::uint32_t> chooseRunners(RaceTerms& terms, const JraCourse& course, DayPool& pool, Rng& rng) {
+    if (!settleClass(terms, course, pool, rng)) return {};
     struct Candidate {
         std::size_t slot;  // in pool.ready
         double key;
     };
     std::vector<Candidate> candidates;
     for (std::size_t i = 0; i < pool.ready.size(); ++i) {
-        const double w = entryWeight(pool.ready[i], spec, course, pool.day);
+        const double w = entryWeight(pool.ready[i], terms, course, pool.day);
         // Weighted sampling without replacement: the largest log(u) / w win.
         if (w > 0) candidates.push_back({i, std::log(rng.unit() + 1e-300) / w});
     }
-    const std::size_t n = std::min(candidates.size(), static_cast<std::size_t>(targetField(spec, rng)));
+    const std::size_t n = std::min(candidates.size(), static_cast<std::size_t>(targetField(terms, rng)));
     std::nth_element(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(n), candidates.end(),
                      [](const Candidate& a, const Candidate& b) { return a.key > b.key; });
     std::vector<std::uint32_t> chosen;
@@ -168,7 +194,8 @@ void seatRunners(World& world, std::uint32_t raceIndex, std::span<const std::uin
     const int n = static_cast<int>(horses.size());
     const int year = race.date / 10000, month = race.date / 100 % 100;
     std::vector<std::uint32_t> order(horses.begin(), horses.end());
-    for (int i = n - 1; i > 0; --i) std::swap(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(rng.between(0, i))]);
+    for (int i = n - 1; i > 0; --i)
+        std::swap(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(rng.between(0, i))]);
 
     // Better horses get better jockeys, give or take.
     std::vector<std::uint16_t> riders(jockeys.begin(), jockeys.end());
@@ -176,18 +203,24 @@ void seatRunners(World& world, std::uint32_t raceIndex, std::span<const std::uin
               [&](std::uint16_t a, std::uint16_t b) { return world.jockeys[a].skill > world.jockeys[b].skill; });
     std::vector<std::pair<double, int>> byStrength;
     for (int i = 0; i < n; ++i)
-        byStrength.push_back({-strengthFor(world.horses[order[static_cast<std::size_t>(i)]], race.surface, race.distance, year, month), i});
+        byStrength.push_back(
+            {-strengthFor(world.horses[order[static_cast<std::size_t>(i)]], race.surface, race.distance, year, month),
+             i});
     std::sort(byStrength.begin(), byStrength.end());
     std::vector<std::uint16_t> riderOf(static_cast<std::size_t>(n));
     for (int k = 0; k < n; ++k) {
-        const int at = std::clamp(static_cast<int>(std::lround(k + rng.normal() * 5)), 0, static_cast<int>(riders.size()) - 1);
-        riderOf[static_cast<std::size_t>(byStrength[static_cast<std::size_t>(k)].second)] = riders[static_cast<std::size_t>(at)];
+        const int at =
+            std::clamp(static_cast<int>(std::lround(k + rng.normal() * 5)), 0, static_cast<int>(riders.size()) - 1);
+        riderOf[static_cast<std::size_t>(byStrength[static_cast<std::size_t>(k)].second)] =
+            riders[static_cast<std::size_t>(at)];
         riders.erase(riders.begin() + at);
     }
 
     // Handicaps: the better the horse, the more it carries.
     std::vector<int> handicap(static_cast<std::size_t>(n), 0);
-    for (int k = 0; k < n; ++k) handicap[static_cast<std::size_t>(byStrength[static_cast<std::size_t>(k)].second)] = std::max(490, 590 - k * 6) / 5 * 5;
+    for (int k = 0; k < n; ++k)
+        handicap[static_cast<std::size_t>(byStrength[static_cast<std::size_t>(k)].second)] =
+            std::max(490, 590 - k * 6) / 5 * 5;
 
     race.firstRun = static_cast<int>(world.runs.size());
     race.runCount = n;

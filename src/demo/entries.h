@@ -35,8 +35,8 @@ struct DayPool {
 
 // The runners of a race, taken out of the pool. When too few horses fit
 // the planned conditions the race falls back to another class of the day
-// (the spec is changed accordingly); empty when no class finds enough.
-std::vector<std::uint32_t> chooseRunners(RaceSpec& spec, const JraCourse& course, DayPool& pool, Rng& rng);
+// (the terms are changed accordingly); empty when no class finds enough.
+std::vector<std::uint32_t> chooseRunners(RaceTerms& terms, const JraCourse& course, DayPool& pool, Rng& rng);
 
 // Bracket of horse number umaban in a field of n by the JRA rule: one
 // horse a bracket up to eight runners, beyond that the last brackets take

@@ -15,9 +15,12 @@ constexpr int kNormalWeekends = 8;
 
 char dataKindOf(const Race& race) {
     switch (race.venue) {
-        case Venue::local: return 'A';
-        case Venue::overseas: return 'B';
-        case Venue::jra: break;
+        case Venue::local:
+            return 'A';
+        case Venue::overseas:
+            return 'B';
+        case Venue::jra:
+            break;
     }
     return '7';
 }
@@ -41,7 +44,10 @@ FeedLayout feedLayout(const RaceCalendar& cal) {
 }
 
 FeedWriter::FeedWriter(const World& world, const FeedLayout& layout)
-    : w_(world), layout_(layout), lastSetupBucket_(world.horses.size(), -1), masterSent_(world.horses.size(), 0),
+    : w_(world),
+      layout_(layout),
+      lastSetupBucket_(world.horses.size(), -1),
+      masterSent_(world.horses.size(), 0),
       stats_(world.horses.size()) {
     const auto& cal = w_.calendar;
     const int weekends = static_cast<int>(cal.weekends.size());
@@ -66,12 +72,15 @@ FeedWriter::FeedWriter(const World& world, const FeedLayout& layout)
         if (setup_.empty() || setup_.back().key != month) setup_.push_back({month, {}});
         setup_.back().races.push_back(i);
         for (int r = 0; r < race.runCount; ++r)
-            lastSetupBucket_[w_.runs[static_cast<std::size_t>(race.firstRun + r)].horse] = static_cast<int>(setup_.size() - 1);
+            lastSetupBucket_[w_.runs[static_cast<std::size_t>(race.firstRun + r)].horse] =
+                static_cast<int>(setup_.size() - 1);
     }
 }
 
 int FeedWriter::resultDay(int weekend) const {
-    return w_.calendar.days[static_cast<std::size_t>(w_.calendar.weekends[static_cast<std::size_t>(weekend)].lastDay())].day + 1;
+    return w_.calendar.days[static_cast<std::size_t>(w_.calendar.weekends[static_cast<std::size_t>(weekend)].lastDay())]
+               .day +
+           1;
 }
 
 int FeedWriter::fileCount() const {
@@ -116,7 +125,8 @@ void FeedWriter::appendRace(std::uint32_t raceIndex, char payoutKind, int makeDa
 // updates ("4").
 void FeedWriter::appendMaster(std::uint32_t horse, int makeDate, int day) {
     const Horse& h = w_.horses[horse];
-    appendUm(buffer_, w_, h, stats_[horse], {masterSent_[horse] ? '4' : '1', makeDate}, h.retireDay != 0 && h.retireDay <= day);
+    appendUm(buffer_, w_, h, stats_[horse], {masterSent_[horse] ? '4' : '1', makeDate},
+             h.retireDay != 0 && h.retireDay <= day);
     masterSent_[horse] = 1;
     ++counts_->um;
 }
@@ -175,7 +185,8 @@ std::string FeedWriter::writeResult(int weekend, const Bucket& bucket) {
     std::vector<std::uint32_t> ran;
     for (std::uint32_t i : bucket.races) {
         const Race& race = w_.races[i];
-        for (int r = 0; r < race.runCount; ++r) ran.push_back(w_.runs[static_cast<std::size_t>(race.firstRun + r)].horse);
+        for (int r = 0; r < race.runCount; ++r)
+            ran.push_back(w_.runs[static_cast<std::size_t>(race.firstRun + r)].horse);
     }
     std::sort(ran.begin(), ran.end());
     ran.erase(std::unique(ran.begin(), ran.end()), ran.end());
@@ -194,7 +205,8 @@ std::string FeedWriter::writeRealtime(int weekend) {
             if (race.venue == Venue::jra && race.day == rd.day) appendRace(i, '1', rd.date, true, false);
         }
         const std::string date = digits(rd.date, 8);
-        if (std::string error = save(out_ / "realtime" / date, rd.day, "170000", "RT" + date); !error.empty()) return error;
+        if (std::string error = save(out_ / "realtime" / date, rd.day, "170000", "RT" + date); !error.empty())
+            return error;
     }
     return {};
 }

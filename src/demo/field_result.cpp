@@ -64,7 +64,8 @@ void setCorners(std::span<FieldRunner> field, const FieldSummary& sum, int corne
         early[i] = field[i].early + rng.normal() * 0.6;
         byEarly[static_cast<std::size_t>(k)] = i;
     }
-    std::sort(byEarly.begin(), byEarly.begin() + n, [&](std::uint8_t a, std::uint8_t b) { return early[a] > early[b]; });
+    std::sort(byEarly.begin(), byEarly.begin() + n,
+              [&](std::uint8_t a, std::uint8_t b) { return early[a] > early[b]; });
     std::array<double, kMaxField> earlyRank{}, finalRank{};
     for (int k = 0; k < n; ++k) {
         const double norm = n > 1 ? static_cast<double>(k) / (n - 1) : 0;
@@ -78,7 +79,8 @@ void setCorners(std::span<FieldRunner> field, const FieldSummary& sum, int corne
             score[i] = (1 - w) * earlyRank[i] + w * finalRank[i] + rng.normal() * 0.08;
             ranked[static_cast<std::size_t>(k)] = i;
         }
-        std::sort(ranked.begin(), ranked.begin() + n, [&](std::uint8_t a, std::uint8_t b) { return score[a] < score[b]; });
+        std::sort(ranked.begin(), ranked.begin() + n,
+                  [&](std::uint8_t a, std::uint8_t b) { return score[a] < score[b]; });
         for (int k = 0; k < n; ++k)
             field[ranked[static_cast<std::size_t>(k)]].corners[static_cast<std::size_t>(4 - corners + j)] =
                 static_cast<std::uint8_t>(k + 1);
@@ -141,7 +143,8 @@ FieldSummary runField(std::span<FieldRunner> field, const RaceShape& shape, bool
         FieldRunner& r = field[sum.order[static_cast<std::size_t>(k)]];
         const bool tiedWithPrevious = tiedAt != 0 && k == tiedAt;
         if (k > 0 && !tiedWithPrevious) {
-            const double diff = perf[sum.order[static_cast<std::size_t>(k - 1)]] - perf[sum.order[static_cast<std::size_t>(k)]];
+            const double diff =
+                perf[sum.order[static_cast<std::size_t>(k - 1)]] - perf[sum.order[static_cast<std::size_t>(k)]];
             time += std::clamp(static_cast<int>(std::lround(diff * 6 + rng.unit() * 1.2 - 0.3)), 0, 40);
         }
         r.time = time;

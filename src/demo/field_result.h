@@ -21,13 +21,13 @@ struct FieldRunner {
     bool stopped = false;
     std::uint8_t position = 0;  // 0 when not placed
     bool deadHeat = false;
-    int time = 0;               // tenths of a second
+    int time = 0;  // tenths of a second
     std::array<std::uint8_t, 4> corners{};
-    int odds = 0;               // tenths; 0 for a scratched horse
+    int odds = 0;  // tenths; 0 for a scratched horse
     std::uint8_t ninki = 0;
     int last3F = 0;
     std::uint8_t style = 0;
-    double winProb = 0;         // the market's, behind odds and payouts
+    double winProb = 0;  // the market's, behind odds and payouts
 };
 
 struct RaceShape {

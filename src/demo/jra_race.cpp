@@ -23,15 +23,17 @@ void runJraRace(World& world, std::uint32_t raceIndex, Rng& rng) {
     const int year = race.date / 10000, month = race.date / 100 % 100;
 
     std::array<FieldRunner, kMaxField> field{};
-    const int scratched = runs.size() >= 6 && rng.chance(0.012) ? rng.between(0, static_cast<int>(runs.size()) - 1) : -1;
+    const int scratched =
+        runs.size() >= 6 && rng.chance(0.012) ? rng.between(0, static_cast<int>(runs.size()) - 1) : -1;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const Horse& h = world.horses[runs[i].horse];
-        field[i].strength = strengthFor(h, race.surface, race.distance, year, month) + 0.25 * world.jockeys[runs[i].jockey].skill;
+        field[i].strength =
+            strengthFor(h, race.surface, race.distance, year, month) + 0.25 * world.jockeys[runs[i].jockey].skill;
         field[i].early = h.early;
         field[i].scratched = static_cast<int>(i) == scratched;
     }
-    RaceShape shape{race.surface, race.distance, race.trackCD, race.surface == Surface::dirt ? race.dirtGoing : race.turfGoing,
-                    race.cls};
+    RaceShape shape{race.surface, race.distance, race.trackCD,
+                    race.surface == Surface::dirt ? race.dirtGoing : race.turfGoing, race.cls};
     const FieldSummary sum = runField(std::span(field.data(), runs.size()), shape, true, rng);
     race.starters = sum.starters;
     race.finishers = sum.finishers;
@@ -56,7 +58,9 @@ void runJraRace(World& world, std::uint32_t raceIndex, Rng& rng) {
         run.style = f.style;
         run.prize = prizeShare(race.prize, run);
         run.added = prizeShare(race.added, run);
-        run.timeDiff = run.position == 1 ? -(f.deadHeat ? 0 : lead) : run.position > 0 ? f.time - field[winner].time : 0;
+        run.timeDiff = run.position == 1  ? -(f.deadHeat ? 0 : lead)
+                       : run.position > 0 ? f.time - field[winner].time
+                                          : 0;
         run.rivalHorse = static_cast<int>(runs[i == winner ? second : winner].horse);
         bets[i] = {run.umaban, run.waku, f.winProb, f.odds, f.ninki, f.position};
     }

@@ -41,7 +41,8 @@ constexpr OutsideEvent kEvents[] = {
     {"凱旋門賞", "凱旋門", "A8", B, 10, 1, SUN, 0, turf, 2400, 17, threeUp, 'A', 3000000, 16, 1.8, 4},
     {"ジャパンダートクラシック", "ＪＤＣ", "44", L, 10, 1, WED, 0, dirt, 2000, 24, three, 'A', 700000, 14, 0.5, 11},
     {"白山大賞典", "白山大", "46", L, 10, 1, TUE, 0, dirt, 2100, 24, threeUp, 'C', 250000, 12, 0.2, 11},
-    {"マイルチャンピオンシップ南部杯", "南部杯", "35", L, 10, 2, MON, 0, dirt, 1600, 23, threeUp, 'A', 800000, 16, 0.7, 11},
+    {"マイルチャンピオンシップ南部杯", "南部杯", "35", L, 10, 2, MON, 0, dirt, 1600, 23, threeUp, 'A', 800000, 16, 0.7,
+     11},
     {"コックスプレート", "コック", "B6", B, 10, 4, SAT, 0, turf, 2040, 11, threeUp, 'A', 3000000, 14, 1.5, 9},
     {"ＪＢＣクラシック", "ＪＢＣ", "44", L, 11, 1, MON, 0, dirt, 2000, 24, threeUp, 'A', 1000000, 16, 0.8, 11},
     {"ブリーダーズカップターフ", "ＢＣタ", "A4", B, 11, 1, SAT, 0, turf, 2400, 11, threeUp, 'A', 3000000, 14, 1.7, 10},
@@ -68,7 +69,8 @@ int youbiOf(int day) {
 bool fits(const Horse& h, const OutsideEvent& e, int day, int year) {
     if (h.retireDay != 0 || h.readyDay > day || h.jumper || !h.debuted) return false;
     const int age = racingAge(h, year);
-    if (e.age == three ? age != 3 || h.classLevel < 2 : age < (e.age == fourUp ? 4 : 3) || h.classLevel < 4) return false;
+    if (e.age == three ? age != 3 || h.classLevel < 2 : age < (e.age == fourUp ? 4 : 3) || h.classLevel < 4)
+        return false;
     return e.surface == turf ? h.turf > 0.5 : h.turf < 0.5;
 }
 
@@ -80,8 +82,8 @@ std::vector<std::uint32_t> travellers(const World& world, const OutsideEvent& e,
         const Horse& h = world.horses[i];
         if (fits(h, e, day, year)) keyed.push_back({std::log(rng.unit() + 1e-300) / std::exp(2.0 * h.ability), i});
     }
-    const int wanted = e.venue == Venue::overseas ? 1 + static_cast<int>(rng.weighted(std::array{50, 35, 15}))
-                                                  : rng.between(2, 5);
+    const int wanted =
+        e.venue == Venue::overseas ? 1 + static_cast<int>(rng.weighted(std::array{50, 35, 15})) : rng.between(2, 5);
     const std::size_t n = std::min(keyed.size(), static_cast<std::size_t>(wanted));
     std::partial_sort(keyed.begin(), keyed.begin() + static_cast<std::ptrdiff_t>(n), keyed.end(),
                       [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -99,7 +101,8 @@ std::vector<ScheduledEvent> scheduleOutsideRaces(int fromDay, int toDay) {
             const int day = eventDay(e, year);
             if (day >= fromDay && day < toDay) out.push_back({day, &e});
         }
-    std::stable_sort(out.begin(), out.end(), [](const ScheduledEvent& a, const ScheduledEvent& b) { return a.day < b.day; });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const ScheduledEvent& a, const ScheduledEvent& b) { return a.day < b.day; });
     return out;
 }
 
@@ -140,7 +143,8 @@ void runOutsideRace(World& world, const ScheduledEvent& scheduled, HorseNamer& n
     std::array<FieldRunner, kMaxField> field{};
     std::array<int, kMaxField> slotOf{};  // field index of horse number i + 1
     for (int i = 0; i < n; ++i) slotOf[static_cast<std::size_t>(i)] = i;
-    for (int i = n - 1; i > 0; --i) std::swap(slotOf[static_cast<std::size_t>(i)], slotOf[static_cast<std::size_t>(rng.between(0, i))]);
+    for (int i = n - 1; i > 0; --i)
+        std::swap(slotOf[static_cast<std::size_t>(i)], slotOf[static_cast<std::size_t>(rng.between(0, i))]);
     for (int i = 0; i < n; ++i) {
         FieldRunner& f = field[static_cast<std::size_t>(i)];
         if (i < static_cast<int>(ours.size())) {
@@ -190,7 +194,9 @@ void runOutsideRace(World& world, const ScheduledEvent& scheduled, HorseNamer& n
         run.last3F = f.last3F;
         run.style = f.style;
         run.prize = prizeShare(race.prize, run);
-        run.timeDiff = run.position == 1 ? -(field[second].time - f.time) : run.position > 0 ? f.time - field[winner].time : 0;
+        run.timeDiff = run.position == 1  ? -(field[second].time - f.time)
+                       : run.position > 0 ? f.time - field[winner].time
+                                          : 0;
         const std::size_t rival = slot == winner ? second : winner;
         run.rivalHorse = horseAt(rival);
         if (run.rivalHorse < 0) {
@@ -202,7 +208,6 @@ void runOutsideRace(World& world, const ScheduledEvent& scheduled, HorseNamer& n
         }
         world.runs.push_back(run);
         ++h.starts;
-        h.lastRunDay = day;
         h.readyDay = day + (e.venue == Venue::overseas ? rng.between(70, 120) : rng.between(28, 56));
         h.poorRuns = run.position >= 1 && run.position <= 5 ? 0 : h.poorRuns + 1;
     }

@@ -25,9 +25,9 @@ struct OutsideEvent {
     std::uint8_t trackCD;
     AgeGroup age;
     char grade;
-    int prize;        // first prize, units of 100 yen
-    int field;        // runners in all
-    double quality;   // strength of the home horses, on the scale of Horse::ability
+    int prize;       // first prize, units of 100 yen
+    int field;       // runners in all
+    double quality;  // strength of the home horses, on the scale of Horse::ability
     int raceNum;
 };
 

@@ -158,7 +158,8 @@ Payout computePayout(std::span<const PayoutRunner> r) {
         addUnique(out.wide, priced(pair(s, t), h.wide(s, t), wide, wide.size(), 0.225));
         addUnique(out.exacta, priced({num(w), num(s)}, h.exacta(w, s), h.exactas(), n * (n - 1), 0.25));
         addUnique(out.trio, priced(sorted({num(w), num(s), num(t)}, 3), h.trio(w, s, t), trio, trio.size(), 0.25));
-        addUnique(out.trifecta, priced({num(w), num(s), num(t)}, h.trifecta(w, s, t), h.trifectas(), n * (n - 1) * (n - 2), 0.275));
+        addUnique(out.trifecta,
+                  priced({num(w), num(s), num(t)}, h.trifecta(w, s, t), h.trifectas(), n * (n - 1) * (n - 2), 0.275));
     }
     std::sort(out.win.items.begin(), out.win.items.begin() + out.win.count,
               [](const Combo& a, const Combo& b) { return a.nums[0] < b.nums[0]; });

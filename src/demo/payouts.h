@@ -13,8 +13,8 @@ namespace vantor::demo {
 
 struct PayoutRunner {
     std::uint8_t umaban = 0, waku = 0;
-    double winProb = 0;         // 0 for a scratched horse
-    int odds = 0;               // tenths, the win odds the runner record shows
+    double winProb = 0;  // 0 for a scratched horse
+    int odds = 0;        // tenths, the win odds the runner record shows
     std::uint8_t ninki = 0;
     std::uint8_t position = 0;  // 0 when not placed
 };

@@ -55,8 +55,14 @@ private:
 class Builder {
 public:
     Builder(World& world, const PopulationPlan& plan, Rng& rng)
-        : w_(world), plan_(plan), rng_(rng), people_(rng.next()), names_(rng.next()),
-          owners_(kOwners, 4.0), breeders_(kBreeders, 3.0), stallionPick_(kStallions, 6.0) {}
+        : w_(world),
+          plan_(plan),
+          rng_(rng),
+          people_(rng.next()),
+          names_(rng.next()),
+          owners_(kOwners, 4.0),
+          breeders_(kBreeders, 3.0),
+          stallionPick_(kStallions, 6.0) {}
 
     void build() {
         makePeople();
@@ -109,7 +115,8 @@ private:
     // the same wherever a grandsire appears.
     void makeSires() {
         std::vector<std::array<std::uint32_t, 3>> foundation;  // self, sire, dam
-        for (int i = 0; i < kFoundationSires; ++i) foundation.push_back({ancestor(true), ancestor(true), ancestor(false)});
+        for (int i = 0; i < kFoundationSires; ++i)
+            foundation.push_back({ancestor(true), ancestor(true), ancestor(false)});
         for (int i = 0; i < kStallions; ++i) {
             const auto& f = foundation[static_cast<std::size_t>(rng_.between(0, kFoundationSires - 1))];
             const auto& g = foundation[static_cast<std::size_t>(rng_.between(0, kFoundationSires - 1))];
@@ -125,8 +132,8 @@ private:
             return mares_[static_cast<std::size_t>(rng_.between(0, static_cast<int>(mares_.size()) - 1))];
         const Line& damsire = w_.lines[stallion()];
         const Line& other = w_.lines[stallion()];
-        mares_.push_back(addLine({ancestor(false), damsire[0], ancestor(false), damsire[1], damsire[2], other[0],
-                                  ancestor(false)}));
+        mares_.push_back(
+            addLine({ancestor(false), damsire[0], ancestor(false), damsire[1], damsire[2], other[0], ancestor(false)}));
         return mares_.back();
     }
 
@@ -144,7 +151,8 @@ private:
         do h.sireLine = stallion();
         while (w_.lines[h.sireLine][0] == w_.lines[h.damLine][1]);
         h.tozai = static_cast<std::uint8_t>(rng_.between(1, 2));
-        h.trainer = static_cast<std::uint16_t>((h.tozai - 1) * kTrainersPerCentre + rng_.between(0, kTrainersPerCentre - 1));
+        h.trainer =
+            static_cast<std::uint16_t>((h.tozai - 1) * kTrainersPerCentre + rng_.between(0, kTrainersPerCentre - 1));
         h.owner = static_cast<std::uint16_t>(owners_.draw(rng_));
         h.sex = static_cast<std::uint8_t>(rng_.chance(0.52) ? 1 : 2);
         h.coat = static_cast<std::uint8_t>(1 + rng_.weighted(kCoatWeights));
@@ -153,7 +161,9 @@ private:
                                                                      : breeders_.draw(rng_));
         h.ability = static_cast<float>(rng_.normal());
         const double style = rng_.unit();
-        h.turf = static_cast<float>(style < 0.45 ? 0.75 + rng_.unit() * 0.25 : style < 0.85 ? rng_.unit() * 0.25 : 0.3 + rng_.unit() * 0.4);
+        h.turf = static_cast<float>(style < 0.45   ? 0.75 + rng_.unit() * 0.25
+                                    : style < 0.85 ? rng_.unit() * 0.25
+                                                   : 0.3 + rng_.unit() * 0.4);
         h.distance = static_cast<float>(std::clamp(1700 + rng_.normal() * 380, 1000.0, 3200.0));
         h.early = static_cast<float>(rng_.normal());
         h.bodyWeight = static_cast<std::int16_t>((h.sex == 2 ? 452 : 478) + rng_.normal() * 22);
@@ -171,7 +181,8 @@ private:
         if (age == 3) {
             h.classLevel = static_cast<std::uint8_t>(rng_.weighted(std::span<const int>(std::array{55, 28, 10, 4, 3})));
         } else {
-            h.classLevel = static_cast<std::uint8_t>(1 + rng_.weighted(std::span<const int>(std::array{30, 28, 18, 24})));
+            h.classLevel =
+                static_cast<std::uint8_t>(1 + rng_.weighted(std::span<const int>(std::array{30, 28, 18, 24})));
             if (rng_.chance(0.07)) {
                 h.jumper = true;
                 h.jumpClass = static_cast<std::uint8_t>(rng_.between(0, 1));

@@ -10,8 +10,8 @@ namespace vantor::demo {
 class Rng;
 
 struct PopulationPlan {
-    int firstDay = 0;   // day number of the feed's first race day
-    int lastDay = 0;    // and of its last
+    int firstDay = 0;     // day number of the feed's first race day
+    int lastDay = 0;      // and of its last
     int cropSize = 2600;  // foals of one year that reach the racecourse
 };
 

@@ -22,14 +22,14 @@ constexpr int kSequence[2][kMeetingsInYear] = {
 };
 // The third course, which now and then rests for a weekend, goes by the
 // month: the course that usually starts a meeting then, and its stand-in.
-constexpr int kThirdCourse[12][2] = {{7, 10}, {10, 7}, {7, 10}, {3, 7}, {4, 3}, {2, 3},
+constexpr int kThirdCourse[12][2] = {{7, 10}, {10, 7}, {7, 10}, {3, 7}, {4, 3},  {2, 3},
                                      {2, 1},  {1, 2},  {1, 7},  {4, 3}, {3, 10}, {7, 10}};
 
 // No racing from 29 December to 4 January.
 bool inNewYearBreak(const Ymd& c) { return (c.m == 12 && c.d >= 29) || (c.m == 1 && c.d <= 4); }
 
-// Mondays on which the JRA races: Coming-of-Age Day, Respect-for-the-Aged
-// Day and Sports Day.
+// Mondays on which the JRA races: Coming-of-Age Day, the Day for the Aged
+// and Sports Day.
 bool isRaceHoliday(int day) {
     const Ymd c = civil(day);
     return day == nthWeekday(c.y, 1, 1, 2) || day == nthWeekday(c.y, 9, 1, 3) || day == nthWeekday(c.y, 10, 1, 2);

@@ -11,15 +11,15 @@ namespace vantor::demo {
 class Rng;
 
 struct CourseDay {
-    int course = 0;  // 1..10
-    int kaiji = 0;   // meeting number within the year
-    int nichiji = 0; // day of the meeting, 1..8
+    int course = 0;   // 1..10
+    int kaiji = 0;    // meeting number within the year
+    int nichiji = 0;  // day of the meeting, 1..8
 };
 
 struct RaceDay {
-    int day = 0;   // day number
-    int date = 0;  // yyyymmdd
-    int youbi = 1; // weekday code: 1 Saturday, 2 Sunday, 3 holiday
+    int day = 0;    // day number
+    int date = 0;   // yyyymmdd
+    int youbi = 1;  // weekday code: 1 Saturday, 2 Sunday, 3 holiday
     int weekend = 0;
     std::array<CourseDay, 3> courses{};
     int courseCount = 0;

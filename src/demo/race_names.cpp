@@ -56,11 +56,16 @@ const NameParts& parts() {
             converted({"師走", "冬至", "寒椿", "聖夜", "冬晴", "雪月"}),
         };
         n.courseWords = {
-            converted({"大通", "藻岩山", "羊ヶ丘", "石狩"}),   converted({"五稜郭", "駒ヶ岳", "津軽海峡", "湯の川"}),
-            converted({"磐梯山", "猪苗代", "安達太良", "阿武隈"}), converted({"佐渡", "越後", "信濃川", "弥彦"}),
-            converted({"府中", "多摩川", "武蔵野", "秩父"}),   converted({"船橋", "習志野", "房総", "九十九里"}),
-            converted({"熱田", "尾張", "桶狭間", "知多"}),     converted({"嵐山", "鴨川", "比叡", "宇治川"}),
-            converted({"六甲", "西宮", "甲南", "須磨"}),       converted({"玄界灘", "門司", "関門", "英彦山"}),
+            converted({"大通", "藻岩山", "羊ヶ丘", "石狩"}),
+            converted({"五稜郭", "駒ヶ岳", "津軽海峡", "湯の川"}),
+            converted({"磐梯山", "猪苗代", "安達太良", "阿武隈"}),
+            converted({"佐渡", "越後", "信濃川", "弥彦"}),
+            converted({"府中", "多摩川", "武蔵野", "秩父"}),
+            converted({"船橋", "習志野", "房総", "九十九里"}),
+            converted({"熱田", "尾張", "桶狭間", "知多"}),
+            converted({"嵐山", "鴨川", "比叡", "宇治川"}),
+            converted({"六甲", "西宮", "甲南", "須磨"}),
+            converted({"玄界灘", "門司", "関門", "英彦山"}),
         };
         n.lowSuffixes = converted({"特別", "賞", "特別", "ジャンプ"});
         n.highSuffixes = converted({"ステークス", "カップ", "ステークス", "ジャンプステークス"});
@@ -95,7 +100,8 @@ SjisString specialRaceName(int course, int month, RaceClass cls, bool jump, char
     const std::vector<SjisString>& suffixes = high ? p.highSuffixes : p.lowSuffixes;
     // The last suffix of each list belongs to jump races, the others to flat races.
     const std::size_t n = suffixes.size();
-    const SjisString& suffix = jump ? suffixes[n - 1] : suffixes[static_cast<std::size_t>(rng.between(0, static_cast<int>(n) - 2))];
+    const SjisString& suffix =
+        jump ? suffixes[n - 1] : suffixes[static_cast<std::size_t>(rng.between(0, static_cast<int>(n) - 2))];
     return word + suffix;
 }
 

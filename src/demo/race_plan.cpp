@@ -21,8 +21,8 @@ class Programme {
 public:
     Programme(const Ymd& c, bool hasJump, Rng& rng) : c_(c), h1_(firstHalf(c)), hasJump_(hasJump), rng_(rng) {}
 
-    RaceSpec race(int r) {
-        RaceSpec s = pick(r);
+    RaceTerms race(int r) {
+        RaceTerms s = pick(r);
         s.raceNum = r;
         return s;
     }
@@ -30,31 +30,31 @@ public:
 private:
     AgeGroup older() const { return h1_ ? fourUp : threeUp; }
 
-    RaceSpec flat(AgeGroup age, RaceClass cls) {
-        RaceSpec s;
+    RaceTerms flat(AgeGroup age, RaceClass cls) {
+        RaceTerms s;
         s.age = age;
         s.cls = cls;
         s.surface = rng_.chance(age == two ? 0.6 : 0.5) ? Surface::turf : Surface::dirt;
         return s;
     }
-    RaceSpec jump(RaceClass cls) {
-        RaceSpec s;
+    RaceTerms jump(RaceClass cls) {
+        RaceTerms s;
         s.age = older();
         s.cls = cls;
         s.surface = Surface::jump;
         return s;
     }
-    static RaceSpec special(RaceSpec s, char grade = 'E') {
+    static RaceTerms special(RaceTerms s, char grade = 'E') {
         s.special = true;
         s.grade = grade;
         return s;
     }
-    RaceSpec youngMaiden() {
+    RaceTerms youngMaiden() {
         if (h1_ || (threeYearMaidens(c_) && (!twoYearOldsMaidens(c_) || rng_.chance(0.5)))) return flat(three, maiden);
         return flat(two, maiden);
     }
 
-    RaceSpec pick(int r) {
+    RaceTerms pick(int r) {
         switch (r) {
             case 1:
             case 2:
@@ -92,7 +92,7 @@ private:
     }
 
     // The day's main race when no stakes race falls on it.
-    RaceSpec mainRace() {
+    RaceTerms mainRace() {
         const double u = rng_.unit();
         if (!h1_ && c_.m >= 9 && u < 0.12) return special(flat(two, open));
         if (h1_ && u < 0.15) return special(flat(three, open));
@@ -107,48 +107,60 @@ private:
     Rng& rng_;
 };
 
-RaceSpec fromStake(const Stake& s, int raceNum) {
-    RaceSpec spec;
-    spec.raceNum = raceNum;
-    spec.age = s.age;
-    spec.cls = open;
-    spec.surface = s.surface;
-    spec.fillies = s.fillies;
-    spec.special = true;
-    spec.grade = s.grade;
-    spec.stake = &s;
-    return spec;
+RaceTerms fromStake(const Stake& s, int raceNum) {
+    RaceTerms terms;
+    terms.raceNum = raceNum;
+    terms.age = s.age;
+    terms.cls = open;
+    terms.surface = s.surface;
+    terms.fillies = s.fillies;
+    terms.special = true;
+    terms.grade = s.grade;
+    terms.stake = &s;
+    return terms;
 }
 
 constexpr AgeClass kSpringFallbacks[] = {{three, maiden}, {fourUp, win1}, {three, win1},
                                          {fourUp, win2},  {fourUp, win3}, {fourUp, open}};
-constexpr AgeClass kSummerFallbacks[] = {{threeUp, win1}, {three, maiden}, {threeUp, win2}, {two, debut},
-                                         {threeUp, win3}, {threeUp, open}};
-constexpr AgeClass kAutumnFallbacks[] = {{threeUp, win1}, {two, maiden}, {threeUp, win2}, {two, debut},
-                                         {threeUp, win3}, {threeUp, open}};
+constexpr AgeClass kSummerFallbacks[] = {{threeUp, win1}, {three, maiden}, {threeUp, win2},
+                                         {two, debut},    {threeUp, win3}, {threeUp, open}};
+constexpr AgeClass kAutumnFallbacks[] = {{threeUp, win1}, {two, maiden},   {threeUp, win2},
+                                         {two, debut},    {threeUp, win3}, {threeUp, open}};
 constexpr AgeClass kSpringJumpFallbacks[] = {{fourUp, maiden}, {fourUp, open}};
 constexpr AgeClass kJumpFallbacks[] = {{threeUp, maiden}, {threeUp, open}};
 
 // First prizes of ordinary races, units of 100 yen.
-int basePrize(const RaceSpec& s) {
+int basePrize(const RaceTerms& s) {
     if (s.stake) return s.stake->prize;
     if (s.surface == Surface::jump) return s.cls == open ? 180000 : 78000;
     int prize = 0;
     switch (s.cls) {
         case debut:
-        case unraced: prize = 72000; break;
-        case maiden: prize = 56000; break;
-        case win1: prize = s.age == two || s.age == three ? 80000 : 84000; break;
-        case win2: prize = 113000; break;
-        case win3: prize = 157000; break;
-        case open: prize = s.grade == 'L' ? 260000 : 230000; break;
+        case unraced:
+            prize = 72000;
+            break;
+        case maiden:
+            prize = 56000;
+            break;
+        case win1:
+            prize = s.age == two || s.age == three ? 80000 : 84000;
+            break;
+        case win2:
+            prize = 113000;
+            break;
+        case win3:
+            prize = 157000;
+            break;
+        case open:
+            prize = s.grade == 'L' ? 260000 : 230000;
+            break;
     }
     return s.special ? prize / 1000 * 1100 : prize;
 }
 
 int roundTo(int value, int unit) { return (value + unit / 2) / unit * unit; }
 
-int weightTypeOf(const RaceSpec& s, Rng& rng) {
+int weightTypeOf(const RaceTerms& s, Rng& rng) {
     if (s.stake) return s.stake->weightType;
     if (s.surface == Surface::jump) return s.cls == open ? 2 : 4;
     if (s.age == two || s.age == three) return 3;
@@ -161,11 +173,11 @@ int weightTypeOf(const RaceSpec& s, Rng& rng) {
 
 bool threeYearOldMaidenRacesRun(int day) { return threeYearMaidens(civil(day)); }
 
-std::array<RaceSpec, 12> planCourseDay(int course, int day, StakeBook& stakes, Rng& rng) {
+std::array<RaceTerms, 12> planCourseDay(int course, int day, StakeBook& stakes, Rng& rng) {
     const Ymd c = civil(day);
     const JraCourse& jc = jraCourse(course);
     Programme programme(c, !jc.jump.empty(), rng);
-    std::array<RaceSpec, 12> races;
+    std::array<RaceTerms, 12> races;
     for (int r = 1; r <= 12; ++r) races[static_cast<std::size_t>(r - 1)] = programme.race(r);
     if (const Stake* s = stakes.find(course, day, false)) {
         races[10] = fromStake(*s, 11);
@@ -175,7 +187,7 @@ std::array<RaceSpec, 12> planCourseDay(int course, int day, StakeBook& stakes, R
         races[7] = fromStake(*s, 8);
         stakes.markRun(*s, c.y);
     }
-    for (RaceSpec& s : races) chooseTrack(s, jc, rng);
+    for (RaceTerms& s : races) chooseTrack(s, jc, rng);
     return races;
 }
 
@@ -186,55 +198,55 @@ std::span<const AgeClass> fallbackClasses(int day, bool jump) {
     return threeYearMaidens(c) ? std::span<const AgeClass>(kSummerFallbacks) : kAutumnFallbacks;
 }
 
-void chooseTrack(RaceSpec& spec, const JraCourse& course, Rng& rng) {
-    if (spec.stake) {
-        if (const TrackOption* t = findTrack(course, spec.surface, spec.stake->distance)) {
-            spec.distance = t->distance;
-            spec.trackCD = t->trackCD;
+void chooseTrack(RaceTerms& terms, const JraCourse& course, Rng& rng) {
+    if (terms.stake) {
+        if (const TrackOption* t = findTrack(course, terms.surface, terms.stake->distance)) {
+            terms.distance = t->distance;
+            terms.trackCD = t->trackCD;
             return;
         }
     }
     int maxDistance = 9999;
-    if (spec.age == two) maxDistance = 2000;
-    if (spec.age == three && spec.cls <= maiden) maxDistance = 2400;
-    const TrackOption& t = drawTrack(course, spec.surface, 0, maxDistance, rng);
-    spec.distance = t.distance;
-    spec.trackCD = t.trackCD;
+    if (terms.age == two) maxDistance = 2000;
+    if (terms.age == three && terms.cls <= maiden) maxDistance = 2400;
+    const TrackOption& t = drawTrack(course, terms.surface, 0, maxDistance, rng);
+    terms.distance = t.distance;
+    terms.trackCD = t.trackCD;
 }
 
-void describeRace(Race& race, const RaceSpec& spec, int course, int courseIndex, Rng& rng) {
-    race.raceNum = spec.raceNum;
-    race.age = spec.age;
-    race.cls = spec.cls;
-    race.surface = spec.surface;
-    race.fillies = spec.fillies;
-    race.grade = spec.grade;
-    race.distance = static_cast<std::uint16_t>(spec.distance);
-    race.trackCD = static_cast<std::uint8_t>(spec.trackCD);
-    race.weightType = static_cast<std::uint8_t>(weightTypeOf(spec, rng));
-    const bool jump = spec.surface == Surface::jump;
-    race.conditionName = conditionName(spec.age, spec.cls, jump);
-    if (spec.stake) {
-        race.name = utf8ToCp932(spec.stake->name);
-        race.shortName = utf8ToCp932(spec.stake->short3);
-    } else if (spec.special) {
-        race.name = specialRaceName(course, race.date / 100 % 100, spec.cls, jump, spec.grade, rng);
+void describeRace(Race& race, const RaceTerms& terms, int course, int courseIndex, Rng& rng) {
+    race.raceNum = terms.raceNum;
+    race.age = terms.age;
+    race.cls = terms.cls;
+    race.surface = terms.surface;
+    race.fillies = terms.fillies;
+    race.grade = terms.grade;
+    race.distance = static_cast<std::uint16_t>(terms.distance);
+    race.trackCD = static_cast<std::uint8_t>(terms.trackCD);
+    race.weightType = static_cast<std::uint8_t>(weightTypeOf(terms, rng));
+    const bool jump = terms.surface == Surface::jump;
+    race.conditionName = conditionName(terms.age, terms.cls, jump);
+    if (terms.stake) {
+        race.name = utf8ToCp932(terms.stake->name);
+        race.shortName = utf8ToCp932(terms.stake->short3);
+    } else if (terms.special) {
+        race.name = specialRaceName(course, race.date / 100 % 100, terms.cls, jump, terms.grade, rng);
         race.shortName = shortForm(race.name, 6);
     } else {
         race.name = race.conditionName;
-        race.shortName = conditionShort(spec.cls, jump);
+        race.shortName = conditionShort(terms.cls, jump);
     }
-    const int first = basePrize(spec);
+    const int first = basePrize(terms);
     constexpr int kShares[] = {100, 40, 25, 15, 10};
     race.prize = {};
     for (std::size_t i = 0; i < 5; ++i) race.prize[i] = roundTo(first * kShares[i] / 100, 10);
     race.added = {};
-    if (spec.special) {
+    if (terms.special) {
         race.added[0] = roundTo(first / 20, 10);
         race.added[1] = roundTo(race.added[0] * 2 / 7, 10);
         race.added[2] = roundTo(race.added[0] / 7, 10);
     }
-    const int minutes = 10 * 60 + courseIndex * 10 + (spec.raceNum - 1) * 32;
+    const int minutes = 10 * 60 + courseIndex * 10 + (terms.raceNum - 1) * 32;
     race.startTime = minutes / 60 * 100 + minutes % 60;
 }
 

@@ -14,7 +14,8 @@ namespace vantor::demo {
 class Rng;
 struct JraCourse;
 
-struct RaceSpec {
+// The conditions of a planned race, before its runners are chosen.
+struct RaceTerms {
     int raceNum = 1;
     AgeGroup age = AgeGroup::threeUp;
     RaceClass cls = RaceClass::win1;
@@ -35,7 +36,9 @@ struct AgeClass {
 // Three-year-old maidens have their last races in early September.
 bool threeYearOldMaidenRacesRun(int day);
 
-std::array<RaceSpec, 12> planCourseDay(int course, int day, StakeBook& stakes, Rng& rng);
+// The twelve races of the course (1..10) on the day; stakes races due
+// that day take the places of the main race and of a jump race.
+std::array<RaceTerms, 12> planCourseDay(int course, int day, StakeBook& stakes, Rng& rng);
 
 // Conditions to fall back on, in order, when too few horses fit a race of
 // that day: the usual classes of the season.
@@ -43,9 +46,9 @@ std::span<const AgeClass> fallbackClasses(int day, bool jump);
 
 // A distance and track for the race at the course, within what its age
 // group runs.
-void chooseTrack(RaceSpec& spec, const JraCourse& course, Rng& rng);
+void chooseTrack(RaceTerms& terms, const JraCourse& course, Rng& rng);
 
-// Codes, names, prizes and start time of a JRA race from its settled spec.
-void describeRace(Race& race, const RaceSpec& spec, int course, int courseIndex, Rng& rng);
+// Codes, names, prizes and start time of a JRA race from its settled terms.
+void describeRace(Race& race, const RaceTerms& terms, int course, int courseIndex, Rng& rng);
 
 }  // namespace vantor::demo

@@ -91,9 +91,11 @@ void appendRa(std::string& out, const Race& race, RecordStamp stamp, bool result
                           race.age == AgeGroup::threeUp || race.age == AgeGroup::fourUp};
     for (int n = 1; n <= 4; ++n) b.number(ra::JyokenCD, ages[n - 1] ? code : 0, n);
     b.number(ra::JyokenCD, code, 5);
-    for (int n = 1; n <= ra::Honsyokin.count; ++n) b.number(ra::Honsyokin, race.prize[static_cast<std::size_t>(n - 1)], n);
+    for (int n = 1; n <= ra::Honsyokin.count; ++n)
+        b.number(ra::Honsyokin, race.prize[static_cast<std::size_t>(n - 1)], n);
     for (int n = 1; n <= ra::HonsyokinBefore.count; ++n) b.number(ra::HonsyokinBefore, 0, n);
-    for (int n = 1; n <= ra::Fukasyokin.count; ++n) b.number(ra::Fukasyokin, race.added[static_cast<std::size_t>(n - 1)], n);
+    for (int n = 1; n <= ra::Fukasyokin.count; ++n)
+        b.number(ra::Fukasyokin, race.added[static_cast<std::size_t>(n - 1)], n);
     for (int n = 1; n <= ra::FukasyokinBefore.count; ++n) b.number(ra::FukasyokinBefore, 0, n);
     out += b.record();
 }
@@ -143,10 +145,14 @@ void appendSe(std::string& out, const World& world, const Race& race, const Run&
     const bool weighed = started && run.bodyWeight > 0;
     b.number(se::BaTaijyu, weighed ? run.bodyWeight : 0);
     if (weighed && !run.firstStart) {
-        b.text(se::ZogenFugo, run.weightChange > 0 ? "+" : run.weightChange < 0 ? "-" : " ")
+        b.text(se::ZogenFugo, run.weightChange > 0   ? "+"
+                              : run.weightChange < 0 ? "-"
+                                                     : " ")
             .number(se::ZogenSa, std::abs(run.weightChange));
     }
-    b.number(se::IJyoCD, run.status == RunStatus::scratched ? 1 : run.status == RunStatus::stopped ? 4 : 0)
+    b.number(se::IJyoCD, run.status == RunStatus::scratched ? 1
+                         : run.status == RunStatus::stopped ? 4
+                                                            : 0)
         .number(se::NyusenJyuni, run.position)
         .number(se::KakuteiJyuni, run.position)
         .number(se::DochakuKubun, run.deadHeat ? 1 : 0)
@@ -187,11 +193,13 @@ void appendHr(std::string& out, const World& world, const Race& race, RecordStam
     for (int n = 1; n <= 8; ++n) b.number(hr::HenkanWaku, 0, n).number(hr::HenkanDoWaku, 0, n);
 
     // Each entry: the numbers joined digit-wise (two digits a horse, one a bracket).
-    const auto put = [&b](const auto& list, jvdata::Field kumi, jvdata::Field pay, jvdata::Field ninki, int width, int count) {
+    const auto put = [&b](const auto& list, jvdata::Field kumi, jvdata::Field pay, jvdata::Field ninki, int width,
+                          int count) {
         for (int i = 0; i < list.count; ++i) {
             const Combo& c = list.items[static_cast<std::size_t>(i)];
             long long joined = 0;
-            for (int k = 0; k < count; ++k) joined = joined * (width == 1 ? 10 : 100) + c.nums[static_cast<std::size_t>(k)];
+            for (int k = 0; k < count; ++k)
+                joined = joined * (width == 1 ? 10 : 100) + c.nums[static_cast<std::size_t>(k)];
             b.number(kumi, joined, i + 1).number(pay, c.pay, i + 1).number(ninki, c.ninki, i + 1);
         }
     };
@@ -247,7 +255,7 @@ void appendUm(std::string& out, const World& world, const Horse& h, const Career
     // Sire, dam and dam's sire first, then the rest of three generations.
     const Line& sire = world.lines[h.sireLine];
     const Line& dam = world.lines[h.damLine];
-    const std::uint32_t pedigree[14] = {sire[0], dam[0], dam[1], sire[1], sire[2], dam[2], sire[3],
+    const std::uint32_t pedigree[14] = {sire[0], dam[0],  dam[1],  sire[1], sire[2], dam[2], sire[3],
                                         sire[4], sire[5], sire[6], dam[3],  dam[4],  dam[5], dam[6]};
     for (int n = 1; n <= 14; ++n) {
         const Ancestor& a = world.ancestors[pedigree[n - 1]];
@@ -256,9 +264,12 @@ void appendUm(std::string& out, const World& world, const Horse& h, const Career
     for (int c = 0; c < 6; ++c) {
         const std::size_t i = static_cast<std::size_t>(c);
         b.number(um::ChakuSogo, s.all[i], c + 1).number(um::ChakuChuo, s.jra[i], c + 1);
-        for (std::size_t g = 0; g < s.byTrack.size(); ++g) b.number(um::ChakuKaisuBa, s.byTrack[g][i], static_cast<int>(g * 6 + i + 1));
-        for (std::size_t g = 0; g < s.byGoing.size(); ++g) b.number(um::ChakuKaisuJyotai, s.byGoing[g][i], static_cast<int>(g * 6 + i + 1));
-        for (std::size_t g = 0; g < s.byDistance.size(); ++g) b.number(um::ChakuKaisuKyori, s.byDistance[g][i], static_cast<int>(g * 6 + i + 1));
+        for (std::size_t g = 0; g < s.byTrack.size(); ++g)
+            b.number(um::ChakuKaisuBa, s.byTrack[g][i], static_cast<int>(g * 6 + i + 1));
+        for (std::size_t g = 0; g < s.byGoing.size(); ++g)
+            b.number(um::ChakuKaisuJyotai, s.byGoing[g][i], static_cast<int>(g * 6 + i + 1));
+        for (std::size_t g = 0; g < s.byDistance.size(); ++g)
+            b.number(um::ChakuKaisuKyori, s.byDistance[g][i], static_cast<int>(g * 6 + i + 1));
     }
     for (int n = 1; n <= 4; ++n) b.number(um::Kyakusitu, s.styles[static_cast<std::size_t>(n - 1)], n);
     out += b.record();

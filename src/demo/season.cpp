@@ -28,8 +28,10 @@ struct Going {
 Going dayGoing(int month, Rng& rng) {
     const bool winter = month == 12 || month <= 3;
     const int weather = 1 + static_cast<int>(rng.weighted(std::array{45, 33, 9, 9, winter ? 1 : 0, winter ? 3 : 0}));
-    static constexpr std::array<std::array<int, 4>, 4> kTurf = {{{85, 12, 3, 0}, {5, 30, 40, 25}, {25, 45, 25, 5}, {10, 40, 35, 15}}};
-    static constexpr std::array<std::array<int, 4>, 4> kDirt = {{{80, 15, 4, 1}, {0, 25, 40, 35}, {15, 45, 30, 10}, {5, 35, 40, 20}}};
+    static constexpr std::array<std::array<int, 4>, 4> kTurf = {
+        {{85, 12, 3, 0}, {5, 30, 40, 25}, {25, 45, 25, 5}, {10, 40, 35, 15}}};
+    static constexpr std::array<std::array<int, 4>, 4> kDirt = {
+        {{80, 15, 4, 1}, {0, 25, 40, 35}, {15, 45, 30, 10}, {5, 35, 40, 20}}};
     const std::size_t row = weather <= 2 ? 0 : weather == 3 ? 1 : weather == 4 ? 2 : 3;
     return {static_cast<std::uint8_t>(weather), static_cast<std::uint8_t>(1 + rng.weighted(kTurf[row])),
             static_cast<std::uint8_t>(1 + rng.weighted(kDirt[row]))};
@@ -44,14 +46,17 @@ std::array<std::vector<std::uint16_t>, 3> assignRiders(const World& world, const
         std::array<int, 3> home{};
         int homes = 0;
         for (int c = 0; c < n; ++c)
-            if (jraCourse(rd.courses[static_cast<std::size_t>(c)].course).east == (world.jockeys[j].tozai == 1)) home[static_cast<std::size_t>(homes++)] = c;
-        const int c = homes > 0 && rng.chance(0.8) ? home[static_cast<std::size_t>(rng.between(0, homes - 1))] : rng.between(0, n - 1);
+            if (jraCourse(rd.courses[static_cast<std::size_t>(c)].course).east == (world.jockeys[j].tozai == 1))
+                home[static_cast<std::size_t>(homes++)] = c;
+        const int c = homes > 0 && rng.chance(0.8) ? home[static_cast<std::size_t>(rng.between(0, homes - 1))]
+                                                   : rng.between(0, n - 1);
         riders[static_cast<std::size_t>(c)].push_back(j);
     }
     for (int c = 0; c < n; ++c) {
         auto& mine = riders[static_cast<std::size_t>(c)];
         while (mine.size() < kMinRiders) {
-            auto& richest = *std::max_element(riders.begin(), riders.begin() + n, [](const auto& a, const auto& b) { return a.size() < b.size(); });
+            auto& richest = *std::max_element(riders.begin(), riders.begin() + n,
+                                              [](const auto& a, const auto& b) { return a.size() < b.size(); });
             mine.push_back(richest.back());
             richest.pop_back();
         }
@@ -62,7 +67,11 @@ std::array<std::vector<std::uint16_t>, 3> assignRiders(const World& world, const
 class Simulation {
 public:
     Simulation(World& world, const SeasonPlan& plan)
-        : w_(world), plan_(plan), rng_(plan.seed), raceRng_(rng_.split()), outsideRng_(rng_.split()),
+        : w_(world),
+          plan_(plan),
+          rng_(plan.seed),
+          raceRng_(rng_.split()),
+          outsideRng_(rng_.split()),
           outsideNames_(rng_.next()) {}
 
     void run(const std::function<void(int, int)>& progress) {
@@ -80,7 +89,7 @@ public:
 
 private:
     struct Planned {
-        RaceSpec spec;
+        RaceTerms terms;
         int courseIndex = 0;
         std::vector<std::uint32_t> runners;
     };
@@ -99,17 +108,19 @@ private:
 
         std::vector<Planned> planned;
         for (int ci = 0; ci < rd.courseCount; ++ci)
-            for (const RaceSpec& spec : planCourseDay(rd.courses[static_cast<std::size_t>(ci)].course, rd.day, stakes_, raceRng_))
-                planned.push_back({spec, ci, {}});
+            for (const RaceTerms& terms :
+                 planCourseDay(rd.courses[static_cast<std::size_t>(ci)].course, rd.day, stakes_, raceRng_))
+                planned.push_back({terms, ci, {}});
         // Stakes races take their pick first, then the special races, then the rest.
         std::vector<std::size_t> byPriority(planned.size());
         for (std::size_t i = 0; i < planned.size(); ++i) byPriority[i] = i;
-        const auto rank = [&](std::size_t i) { return planned[i].spec.stake ? 0 : planned[i].spec.special ? 1 : 2; };
-        std::stable_sort(byPriority.begin(), byPriority.end(), [&](std::size_t a, std::size_t b) { return rank(a) < rank(b); });
+        const auto rank = [&](std::size_t i) { return planned[i].terms.stake ? 0 : planned[i].terms.special ? 1 : 2; };
+        std::stable_sort(byPriority.begin(), byPriority.end(),
+                         [&](std::size_t a, std::size_t b) { return rank(a) < rank(b); });
         for (std::size_t i : byPriority) {
             Planned& p = planned[i];
             const JraCourse& course = jraCourse(rd.courses[static_cast<std::size_t>(p.courseIndex)].course);
-            p.runners = chooseRunners(p.spec, course, pool, raceRng_);
+            p.runners = chooseRunners(p.terms, course, pool, raceRng_);
         }
 
         const auto riders = assignRiders(w_, rd, raceRng_);
@@ -130,7 +141,7 @@ private:
             race.weather = g.weather;
             race.turfGoing = g.turf;
             race.dirtGoing = g.dirt;
-            describeRace(race, p.spec, cd.course, p.courseIndex, raceRng_);
+            describeRace(race, p.terms, cd.course, p.courseIndex, raceRng_);
             const auto index = static_cast<std::uint32_t>(w_.races.size());
             w_.races.push_back(std::move(race));
             seatRunners(w_, index, p.runners, riders[static_cast<std::size_t>(p.courseIndex)], raceRng_);

@@ -12,13 +12,13 @@
 namespace vantor::demo {
 
 struct Stake {
-    std::string_view name;   // UTF-8
-    std::string_view short3; // three characters, UTF-8
-    std::uint8_t course;     // 1..10
+    std::string_view name;    // UTF-8
+    std::string_view short3;  // three characters, UTF-8
+    std::uint8_t course;      // 1..10
     std::uint8_t month;
-    std::uint8_t week;       // week of the month the race usually falls in, 1..5
-    std::uint8_t wday;       // 6 Saturday, 0 Sunday
-    char grade;              // A G1 .. C G3, D ungraded, F-H jump grades, L listed
+    std::uint8_t week;  // week of the month the race usually falls in, 1..5
+    std::uint8_t wday;  // 6 Saturday, 0 Sunday
+    char grade;         // A G1 .. C G3, D ungraded, F-H jump grades, L listed
     AgeGroup age;
     bool fillies;
     Surface surface;

@@ -62,22 +62,21 @@ struct Horse {
     std::uint32_t sireLine = 0, damLine = 0;
     std::uint16_t trainer = 0, owner = 0, breeder = 0;
     std::uint8_t sex = 1, coat = 1, symbol = 0, tozai = 1;
-    float ability = 0;   // racing class, about normal around 0
-    float turf = 0.5f;   // 1 = turf only, 0 = dirt only
+    float ability = 0;  // racing class, about normal around 0
+    float turf = 0.5f;  // 1 = turf only, 0 = dirt only
     float distance = 1600;
-    float early = 0;     // early speed: front runners high
+    float early = 0;  // early speed: front runners high
     // Simulation state.
-    int readyDay = 0;    // day number from which the horse can run again
-    int lastRunDay = 0;
-    int retireDay = 0;   // 0 while in training
+    int readyDay = 0;  // day number from which the horse can run again
+    int retireDay = 0;  // 0 while in training
     std::int16_t bodyWeight = 470;
     std::uint8_t classLevel = 0;  // wins counted into the class: 0 maiden .. 4 open
     std::uint8_t jumpClass = 0;   // 0 jump maiden, 1 jump open
     bool jumper = false;
-    bool debuted = false;         // has started, in the feed or before it
-    int starts = 0;               // starts in the feed
+    bool debuted = false;  // has started, in the feed or before it
+    int starts = 0;        // starts in the feed
     int jumpStarts = 0;
-    int poorRuns = 0;             // consecutive runs outside the first five
+    int poorRuns = 0;  // consecutive runs outside the first five
 
     int birthYear() const { return birthDate / 10000; }
 };
@@ -119,7 +118,7 @@ struct Run {
     RunStatus status = RunStatus::ran;
     std::uint8_t position = 0;  // 0 when not placed
     bool deadHeat = false;
-    std::int16_t futan = 0;      // tenths of a kilogram
+    std::int16_t futan = 0;  // tenths of a kilogram
     std::int16_t bodyWeight = 0;
     std::int16_t weightChange = 0;
     bool firstStart = false;

@@ -27,8 +27,8 @@ RaceCalendar calendarUpTo(int toYmd, int years = 3) {
 TEST(CivilDate, DayNumbersWeekdaysAndMonthlyWeekdays) {
     EXPECT_EQ(dayFromYmd(19700101), 0);
     EXPECT_EQ(ymdFromDay(dayFromYmd(20240229)), 20240229);
-    EXPECT_EQ(weekday(dayFromYmd(20240526)), 0);  // a Sunday
-    EXPECT_EQ(weekday(dayFromYmd(19691231)), 3);  // a Wednesday, before day 0
+    EXPECT_EQ(weekday(dayFromYmd(20240526)), 0);                 // a Sunday
+    EXPECT_EQ(weekday(dayFromYmd(19691231)), 3);                 // a Wednesday, before day 0
     EXPECT_EQ(ymdFromDay(nthWeekday(2024, 1, 1, 2)), 20240108);  // Coming-of-Age Day
     EXPECT_TRUE(isValidYmd(20240229));
     EXPECT_FALSE(isValidYmd(20230229));

@@ -1,12 +1,13 @@
 // Generating a feed: the same seed gives the same bytes, bad options and
 // unusable folders give errors, an existing feed is replaced only on request.
 
+#include "demo/demo_feed.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
 
-#include "demo/demo_feed.h"
 #include "feed_index.h"
 #include "support/temp_dir.h"
 

@@ -34,7 +34,9 @@ const RecordLayout* layoutOf(std::string_view rec) {
 
 int dayOf(std::string_view yyyymmdd) { return demo::dayFromYmd(lenientInt(yyyymmdd)); }
 
-bool hasPrefix(const std::string& name, std::string_view prefix) { return name.compare(15, prefix.size(), prefix) == 0; }
+bool hasPrefix(const std::string& name, std::string_view prefix) {
+    return name.compare(15, prefix.size(), prefix) == 0;
+}
 
 std::vector<const FeedFileData*> normalFiles(std::string_view prefix) {
     std::vector<const FeedFileData*> out;

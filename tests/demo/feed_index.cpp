@@ -75,13 +75,15 @@ FeedIndex indexFeed(const fs::path& root) {
         for (const auto& e : fs::directory_iterator(root / "realtime")) days.push_back(e.path());
         std::sort(days.begin(), days.end());
         for (const fs::path& d : days)
-            for (FeedFileData& f : readFolder(d, "realtime/" + d.filename().string())) index.realtime.push_back(std::move(f));
+            for (FeedFileData& f : readFolder(d, "realtime/" + d.filename().string()))
+                index.realtime.push_back(std::move(f));
     }
     // Set-up data first, then normal data: the order the program acquires them.
     indexRecords(index, index.setup);
     indexRecords(index, index.normal);
     for (auto& [id, runs] : index.runsOf)
-        std::stable_sort(runs.begin(), runs.end(), [](std::string_view a, std::string_view b) { return key(a) < key(b); });
+        std::stable_sort(runs.begin(), runs.end(),
+                         [](std::string_view a, std::string_view b) { return key(a) < key(b); });
     return index;
 }
 

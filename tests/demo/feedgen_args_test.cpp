@@ -1,8 +1,8 @@
 // The command line of vantor-feedgen.
 
-#include <gtest/gtest.h>
-
 #include "feedgen_args.h"
+
+#include <gtest/gtest.h>
 
 using vantor::feedgen::parseArgs;
 

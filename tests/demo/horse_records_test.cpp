@@ -54,7 +54,8 @@ TEST(HorseMasters, FinishCountsAndPrizesAgreeWithTheHorsesRuns) {
             }
         for (int g = 0; g < 7; ++g)
             for (int c = 0; c < 6; ++c)
-                ASSERT_EQ(inum(um, um::ChakuKaisuBa, g * 6 + c + 1), byTrack[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)])
+                ASSERT_EQ(inum(um, um::ChakuKaisuBa, g * 6 + c + 1),
+                          byTrack[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)])
                     << id << " group " << g << " class " << c;
         for (int c = 0; c < 6; ++c) {
             ASSERT_EQ(inum(um, um::ChakuSogo, c + 1), all[static_cast<std::size_t>(c)]) << id;
@@ -87,7 +88,8 @@ TEST(Careers, RunsSpacedAsTheReadinessViewsNeed) {
     int rested = 0, returnedAfterTenToThirteenWeeks = 0, backToBack = 0;
     for (const auto& [id, runs] : feed().runsOf)
         for (std::size_t i = 1; i < runs.size(); ++i) {
-            const int gap = demo::dayFromYmd(lenientInt(raceDate(runs[i]))) - demo::dayFromYmd(lenientInt(raceDate(runs[i - 1])));
+            const int gap =
+                demo::dayFromYmd(lenientInt(raceDate(runs[i]))) - demo::dayFromYmd(lenientInt(raceDate(runs[i - 1])));
             EXPECT_GE(gap, 1) << id;
             rested += gap > 55;
             returnedAfterTenToThirteenWeeks += gap >= 74 && gap <= 94;

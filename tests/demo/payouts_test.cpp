@@ -1,12 +1,13 @@
 // Payouts from win probabilities and a finishing order: who is paid, how
 // many places, dead heats, the bracket quinella and popularity ranks.
 
+#include "demo/payouts.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "demo/entries.h"
-#include "demo/payouts.h"
 
 using namespace vantor::demo;
 

@@ -141,7 +141,8 @@ TEST(RaceResults, OddsPopularityPrizesAndFirstOpponentsAgreeWithThePlaces) {
         for (std::string_view se : runners) {
             const int p = inum(se, se::KakuteiJyuni);
             int prize = p >= 1 && p <= 5 ? inum(ra, ra::Honsyokin, p) : 0;
-            if (get(se, se::DochakuKubun) == "1" && p <= 5) prize = (prize + (p < 7 ? inum(ra, ra::Honsyokin, p + 1) : 0)) / 2;
+            if (get(se, se::DochakuKubun) == "1" && p <= 5)
+                prize = (prize + (p < 7 ? inum(ra, ra::Honsyokin, p + 1) : 0)) / 2;
             EXPECT_EQ(inum(se, se::Honsyokin), prize) << k;
             // The first opponent: a winner, or for a winner the horse next to it.
             const std::string self(get(se, se::Bamei)), rival(get(se, se::AiteBamei, 1));

@@ -51,7 +51,8 @@ ParsedArgs parseArgs(const std::vector<std::string>& args) {
         } else if (a == "--seed") {
             if (!parseNumber(v, p.options.seed)) return fail("--seed needs a whole number, not \"" + v + "\"");
         } else if (a == "--to") {
-            if (v.size() != 8 || !parseNumber(v, p.options.toDate)) return fail("--to needs a date yyyymmdd, not \"" + v + "\"");
+            if (v.size() != 8 || !parseNumber(v, p.options.toDate))
+                return fail("--to needs a date yyyymmdd, not \"" + v + "\"");
         } else if (!parseNumber(v, p.options.years) || p.options.years < 1 || p.options.years > 10) {
             return fail("--years needs a number from 1 to 10, not \"" + v + "\"");
         }

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     std::printf("races         %d at the JRA, %d elsewhere\n", s.races, s.outsideRaces);
     std::printf("horses        %d\n", s.horses);
     std::printf("files         %d, %lld bytes\n", s.files, s.bytes);
-    std::printf("records       RA %lld, SE %lld, HR %lld, UM %lld\n", s.raRecords, s.seRecords, s.hrRecords, s.umRecords);
+    std::printf("records       RA %lld, SE %lld, HR %lld, UM %lld\n", s.raRecords, s.seRecords, s.hrRecords,
+                s.umRecords);
     std::printf("time          %.2f s\n", seconds);
     return 0;
 }
