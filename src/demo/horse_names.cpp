@@ -114,15 +114,18 @@ constexpr Word kTails[] = {
     {"フラッシュ", "Flash"},
 };
 
+// Two-syllable pieces that read like Japanese words when joined.
 constexpr Word kSyllables[] = {
-    {"ア", "a"},   {"イ", "i"},   {"ウ", "u"},  {"エ", "e"},   {"オ", "o"},  {"カ", "ka"}, {"キ", "ki"},   {"ク", "ku"},
-    {"ケ", "ke"},  {"コ", "ko"},  {"サ", "sa"}, {"シ", "shi"}, {"ス", "su"}, {"セ", "se"}, {"ソ", "so"},   {"タ", "ta"},
-    {"チ", "chi"}, {"ツ", "tsu"}, {"テ", "te"}, {"ト", "to"},  {"ナ", "na"}, {"ニ", "ni"}, {"ネ", "ne"},   {"ノ", "no"},
-    {"ハ", "ha"},  {"ヒ", "hi"},  {"フ", "fu"}, {"ホ", "ho"},  {"マ", "ma"}, {"ミ", "mi"}, {"ム", "mu"},   {"メ", "me"},
-    {"モ", "mo"},  {"ヤ", "ya"},  {"ユ", "yu"}, {"ヨ", "yo"},  {"ラ", "ra"}, {"リ", "ri"}, {"ル", "ru"},   {"レ", "re"},
-    {"ロ", "ro"},  {"ワ", "wa"},  {"ガ", "ga"}, {"ギ", "gi"},  {"グ", "gu"}, {"ゲ", "ge"}, {"ゴ", "go"},   {"ザ", "za"},
-    {"ジ", "ji"},  {"ズ", "zu"},  {"ゼ", "ze"}, {"ダ", "da"},  {"デ", "de"}, {"ド", "do"}, {"バ", "ba"},   {"ビ", "bi"},
-    {"ブ", "bu"},  {"ベ", "be"},  {"ボ", "bo"}, {"パ", "pa"},  {"ピ", "pi"}, {"ポ", "po"}, {"ヴァ", "va"},
+    {"サク", "saku"},  {"ラン", "ran"},  {"カイ", "kai"},  {"ユウ", "yu"},    {"セイ", "sei"},   {"リュウ", "ryu"},
+    {"コウ", "ko"},    {"シン", "shin"}, {"タク", "taku"}, {"マサ", "masa"},  {"ヒデ", "hide"},  {"トモ", "tomo"},
+    {"ケン", "ken"},   {"ダイ", "dai"},  {"ハヤ", "haya"}, {"キラ", "kira"},  {"ミナ", "mina"},  {"レイ", "rei"},
+    {"アス", "asu"},   {"マイ", "mai"},  {"ルナ", "runa"}, {"リオ", "rio"},   {"エル", "eru"},   {"ノア", "noa"},
+    {"レオ", "reo"},   {"カナ", "kana"}, {"ユキ", "yuki"}, {"サラ", "sara"},  {"マリ", "mari"},  {"ナナ", "nana"},
+    {"ジュン", "jun"}, {"トウ", "to"},   {"フウ", "fu"},   {"ライ", "rai"},   {"ミツ", "mitsu"}, {"アキ", "aki"},
+    {"ヨシ", "yoshi"}, {"タカ", "taka"}, {"ヒロ", "hiro"}, {"カツ", "katsu"}, {"テル", "teru"},  {"ミノ", "mino"},
+    {"ハナ", "hana"},  {"サキ", "saki"}, {"アイ", "ai"},   {"ソウ", "so"},    {"ゲン", "gen"},   {"ゴウ", "go"},
+    {"ビン", "bin"},   {"メイ", "mei"},  {"ホウ", "ho"},   {"リン", "rin"},   {"ラク", "raku"},  {"ムサ", "musa"},
+    {"ツル", "tsuru"}, {"カゲ", "kage"}, {"イブ", "ibu"},  {"ノブ", "nobu"},  {"マコ", "mako"},  {"ゼン", "zen"},
 };
 
 constexpr std::size_t kMaxBytes = 18;  // nine full-width characters, the JRA limit
@@ -145,9 +148,9 @@ std::string capitalised(std::string s) {
 HorseNamer::HorseNamer(std::uint64_t seed)
     : rng_(seed), heads_(converted(kHeads)), tails_(converted(kTails)), syllables_(converted(kSyllables)) {}
 
-HorseName HorseNamer::syllables(int count) {
+HorseName HorseNamer::syllables(int pieces) {
     HorseName p;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < pieces; ++i) {
         const HorseName& s = draw(syllables_);
         p.kana += s.kana;
         p.roman += s.roman;
@@ -164,12 +167,12 @@ HorseName HorseNamer::compose() {
         second = draw(tails_);
     } else if (pattern < 65) {
         first = draw(heads_);
-        second = syllables(rng_.between(2, 3));
+        second = syllables(rng_.between(1, 2));
     } else if (pattern < 85) {
-        first = syllables(rng_.between(2, 3));
+        first = syllables(rng_.between(1, 2));
         second = draw(tails_);
     } else {
-        return syllables(rng_.between(3, 5));
+        return syllables(rng_.between(2, 3));
     }
     return {first.kana + second.kana, first.roman + " " + second.roman};
 }

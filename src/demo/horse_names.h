@@ -1,6 +1,6 @@
 #pragma once
-// Katakana horse names with their roman spelling, put together from word
-// and syllable lists; a namer never hands out the same name twice.
+// Katakana horse names with their roman spelling, put together from lists
+// of words and of two-syllable pieces; a namer never hands out the same name twice.
 
 #include <cstdint>
 #include <string>
@@ -28,7 +28,7 @@ private:
     const HorseName& draw(const std::vector<HorseName>& parts) {
         return parts[static_cast<std::size_t>(rng_.between(0, static_cast<int>(parts.size()) - 1))];
     }
-    HorseName syllables(int count);
+    HorseName syllables(int pieces);
 
     Rng rng_;
     std::vector<HorseName> heads_, tails_, syllables_;

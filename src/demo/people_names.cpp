@@ -48,6 +48,7 @@ PeopleNamer::PeopleNamer(std::uint64_t seed) : rng_(seed) {
     clubSuffixes_ =
         converted({"レーシング", "ファーム", "ホースクラブ", "サラブレッドクラブ", "ステーブル", "ホールディングス"});
     companies_ = converted({"(有)", "(株)", "(一社)", "(有)", "(株)"});
+    ranchCompanies_ = converted({"(有)", "(株)"});
     colours_ = converted({"黄", "黒", "赤", "青", "白", "緑", "紫", "桃", "水色", "茶", "薄紫", "海老"});
     patterns_ = converted({"縦縞", "山形一本輪", "二本輪", "襷", "元廻", "袖青一本輪", "黒鋸歯形", "青一文字",
                            "赤十字襷", "菱山形", "白星散", "格子縞"});

@@ -40,7 +40,7 @@ private:
 
     Rng rng_;
     std::vector<SjisString> families_, initials_, givenNames_, foreign_, clubWords_, clubSuffixes_, companies_,
-        colours_, patterns_, towns_, countries_;
+        ranchCompanies_, colours_, patterns_, towns_, countries_;
     std::unordered_set<SjisString> used_;
 };
 
