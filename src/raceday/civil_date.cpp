@@ -31,10 +31,4 @@ std::optional<int> civilDayNumber(SjisView yyyymmdd) {
     return daysFromCivil(y, m, d);
 }
 
-int daysBetween(SjisView from, SjisView to) {
-    const auto a = civilDayNumber(from);
-    const auto b = civilDayNumber(to);
-    return a && b ? *b - *a : 0;
-}
-
 }  // namespace vantor

@@ -12,7 +12,7 @@ namespace vantor {
 // day is 0 (a missing date) or the date does not exist.
 std::optional<int> civilDayNumber(SjisView yyyymmdd);
 
-// Days from the date `from` to the date `to`; 0 when either is not a date.
-int daysBetween(SjisView from, SjisView to);
+// Days from day number `from` to day number `to`; 0 when either is none.
+constexpr int daysBetween(std::optional<int> from, std::optional<int> to) { return from && to ? *to - *from : 0; }
 
 }  // namespace vantor

@@ -37,15 +37,16 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
     DayLoadResult result;
     day.Over2005 = lenientInt(SjisView(dayName).substr(0, 4)) >= kPredictedOddsFromYear ? 1 : 0;
     IniBtnClick(day);
-    // Nothing of an earlier day survives, not even when this one has no data.
-    day.blankRawTables();
     day.RaceCount = 0;
 
     const FileContent& races = files_.read(paths_.dayFile(dayName, ".jvRA"));
     if (races.status != FileContent::Status::ok) {
+        // Nothing of an earlier day survives, not even when this one has no data.
+        day.blankRawTables();
         files_.forget();
         return result;
     }
+    day.blankDayRecords();
     result.status = DayLoadResult::Status::loaded;
     if (hooks.progressOpen)
         hooks.progressOpen(kDayLoadProgressMaximum, utf8ToCp932("レースデータを読み込んでいます。"),
@@ -55,11 +56,9 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
     readRaces(races.bytes, dayName, day, hooks);
     matchPayouts(bytesOf(files_.read(paths_.dayFile(dayName, ".jvHR"))), day);
     matchPredictedOdds(bytesOf(files_.read(paths_.dayFile(dayName, ".yoz"))), day);
-    readPastRunRaces(paths_, files_, day, hooks.progressStep);
     files_.forget();
 
     call(hooks.progressClose);
-    DainyuBtnClick(day);
     SeiBtnClick(day);
     call(hooks.pump);
     call(hooks.pump);
@@ -67,16 +66,29 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
     return result;
 }
 
+// Each race is read, given its earlier runs' race records and assembled
+// before the next one is read, so that its 800 KB of record images are
+// still in the processor's cache when assembly reads them. No step reads
+// another race's images, and neither payouts nor predicted odds take part
+// in assembly, so the tables come out as if each step ran over all races
+// in turn.
 void DayLoader::readRaces(SjisView raBytes, const std::string& dayName, RaceDay& day, const DayLoadHooks& hooks) {
     const std::size_t count = std::min(recordCount(raBytes, jvdata::kRaLength), std::size_t{kMaxRaces});
     // The runner reads below replace the buffer raBytes lives in, so every
     // race record is taken first.
     for (std::size_t c = 0; c < count; ++c) day.JvRaTbl[c].assign(recordAt(raBytes, jvdata::kRaLength, c));
-    for (std::size_t c = 0; c < count; ++c) {
-        const int race = static_cast<int>(c);
-        readRunnerRecords(paths_, dayName, files_, day, race);
+    PastRunRaces pastRaces(paths_, files_);
+    for (int c = 0; c < static_cast<int>(count); ++c) {
+        readRunnerRecords(paths_, dayName, files_, day, c);
         call(hooks.progressStep);
-        day.RaceCount = race + 1;
+        day.RaceCount = c + 1;
+        pastRaces.read(day, c);
+        call(hooks.progressStep);
+        assembleRace(day, c);
+    }
+    for (int c = day.RaceCount; c < kMaxRaces; ++c) {
+        for (int j = 0; j < kMaxRunners; ++j) day.settleEarlierRuns(c, j, 0);
+        call(hooks.progressStep);
     }
 }
 

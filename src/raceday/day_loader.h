@@ -20,9 +20,9 @@ namespace vantor {
 
 // What the window does while a day loads.
 struct DayLoadHooks {
-    // The progress window: opened with maximum, caption and title,
-    // advanced by one per race read and per race whose earlier runs are
-    // looked up, closed before assembly.
+    // The progress window: opened with maximum (72), caption and title,
+    // advanced by one per race read and once per race slot (36) for the
+    // earlier runs' race records, closed before the results conversion.
     std::function<void(int maximum, const SjisString& caption, const SjisString& title)> progressOpen;
     std::function<void()> progressStep;
     std::function<void()> progressClose;
@@ -36,8 +36,8 @@ struct DayLoadResult {
         raceFileMissing,  // the window reports dayDataMissingMessage()
     };
     Status status = Status::raceFileMissing;
-    std::vector<SjisString> raceItems;     // race list: item n shows race slot n
-    std::vector<SjisString> trainerItems;  // trainer drop-down
+    std::vector<SjisString> raceItems;      // race list: item n shows race slot n
+    std::vector<SjisString> trainerItems;   // trainer drop-down
     std::vector<SjisString> horseInitials;  // horse-name list box
     int upDownMax = -1;                     // race-list items - 1
 };

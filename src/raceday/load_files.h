@@ -6,6 +6,7 @@
 // (a truncated file) is ignored.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -25,6 +26,12 @@ constexpr SjisView recordAt(SjisView bytes, std::size_t length, std::size_t inde
     return bytes.substr(index * length, length);
 }
 
+// A two-byte code (racecourse, race number) as 16 key bits; other sizes give 0.
+constexpr std::uint64_t twoByteKey(SjisView code) {
+    if (code.size() != 2) return 0;
+    return static_cast<std::uint64_t>(static_cast<unsigned char>(code[0])) << 8 | static_cast<unsigned char>(code[1]);
+}
+
 class LoadFiles {
 public:
     explicit LoadFiles(FileReader reader) : reader_(std::move(reader)) {}
@@ -35,11 +42,19 @@ public:
         return current_;
     }
 
-    // A file shared by several lookups, known by a short key (the day or
-    // the day and course it holds); makePath() names it on first use. A
-    // missing or unreadable file gives no bytes.
+    // What a shared file holds.
+    enum class Kind : std::uint64_t { runners = 1, dayRaces, outsideRaces };
+
+    // The key of a shared file: its kind, date (yyyymmdd) and racecourse
+    // code (two bytes, or none).
+    static constexpr std::uint64_t key(Kind kind, long long date, SjisView code = {}) {
+        return static_cast<std::uint64_t>(kind) << 56 | static_cast<std::uint64_t>(date) << 16 | twoByteKey(code);
+    }
+
+    // A file shared by several lookups, known by its key; makePath() names
+    // it on first use. A missing or unreadable file gives no bytes.
     template <class MakePath>
-    SjisView shared(const std::string& key, MakePath&& makePath) {
+    SjisView shared(std::uint64_t key, MakePath&& makePath) {
         auto it = shared_.find(key);
         if (it == shared_.end()) {
             FileContent content = reader_(makePath());
@@ -60,7 +75,7 @@ public:
 private:
     FileReader reader_;
     FileContent current_;
-    std::unordered_map<std::string, std::string> shared_;
+    std::unordered_map<std::uint64_t, std::string> shared_;
 };
 
 }  // namespace vantor

@@ -14,7 +14,6 @@ struct OneBased {
 
     constexpr T& operator[](std::size_t n) { return items[n - 1]; }
     constexpr const T& operator[](std::size_t n) const { return items[n - 1]; }
-    static constexpr std::size_t size() { return N; }
 };
 
 }  // namespace vantor

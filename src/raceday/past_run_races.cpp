@@ -1,6 +1,5 @@
 #include "raceday/past_run_races.h"
 
-#include <cctype>
 #include <string>
 
 #include "store/jvdata_record.h"
@@ -12,55 +11,77 @@ using namespace jvdata;
 
 constexpr int kFirstJraCourse = 1;
 constexpr int kLastJraCourse = 10;
+constexpr std::size_t kExpectedRaces = 4096;  // races of the past days a full day refers to, about
 
-// A racecourse code that may become part of a file name: two letters or digits.
+// A racecourse code that may become part of a file name: two ASCII
+// letters or digits.
 bool isPlainCode(SjisView code) {
-    return code.size() == 2 && std::isalnum(static_cast<unsigned char>(code[0])) &&
-           std::isalnum(static_cast<unsigned char>(code[1]));
-}
-
-SjisView firstRace(SjisView bytes, SjisView raceNumber, SjisView courseCode) {
-    for (std::size_t n = 0, count = recordCount(bytes, kRaLength); n < count; ++n) {
-        const SjisView rec = recordAt(bytes, kRaLength, n);
-        if (get(rec, ra::RaceNum) == raceNumber && (courseCode.empty() || get(rec, ra::JyoCD) == courseCode))
-            return rec;
-    }
-    return {};
-}
-
-SjisView findRace(const StorePaths& paths, LoadFiles& files, SjisView run) {
-    const SjisView year = get(run, se::Year);
-    const SjisView monthDay = get(run, se::MonthDay);
-    const SjisView code = get(run, se::JyoCD);
-    const SjisView raceNumber = get(run, se::RaceNum);
-    if (!isAllDigits(year) || !isAllDigits(monthDay)) return {};
-    const int course = lenientInt(code);
-    std::string key;
-    if (course >= kFirstJraCourse && course <= kLastJraCourse) {
-        key.append("D:").append(year).append(monthDay);
-        const SjisView day =
-            files.shared(key, [&] { return paths.dayFile(dayNameUtf8(year, monthDay), ".jvRA"); });
-        return firstRace(day, raceNumber, code);
-    }
-    if (!isPlainCode(code)) return {};
-    key.append("S:").append(year).append(monthDay).append(code);
-    const SjisView outside =
-        files.shared(key, [&] { return paths.outsideRaceFile(year, key.substr(2)); });
-    return firstRace(outside, raceNumber, {});
+    const auto plain = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    };
+    return code.size() == 2 && plain(code[0]) && plain(code[1]);
 }
 
 }  // namespace
 
-void readPastRunRaces(const StorePaths& paths, LoadFiles& files, RaceDay& day, const std::function<void()>& raceDone) {
-    for (int r = 0; r < kMaxRaces; ++r) {
-        if (raceDone) raceDone();
-        for (int j = 0; j < kMaxRunners; ++j) {
-            for (int e = 0; e < kDetailedEarlierRuns; ++e) {
-                const SjisView run = day.JvSeiTbl[r][j][e].view();
-                if (trimBlanks(get(run, se::Year)).empty()) break;
-                const SjisView race = findRace(paths, files, run);
-                if (!race.empty()) day.JvSeiRaTbl[r][j][e].assign(race);
-            }
+PastRunRaces::PastRunRaces(const StorePaths& paths, LoadFiles& files)
+    : paths_(paths), files_(files), races_(kExpectedRaces) {}
+
+// Key of a race: where it is kept (1 day file, 2 outside race file), date,
+// racecourse code and race number.
+std::uint64_t PastRunRaces::raceKey(bool jra, std::uint64_t date, SjisView code, SjisView raceNumber) {
+    return (jra ? 1ULL : 2ULL) << 59 | date << 32 | twoByteKey(code) << 16 | twoByteKey(raceNumber);
+}
+
+// The first record of each racecourse and race number of a file, under its key.
+void PastRunRaces::index(SjisView bytes, bool jra, std::uint64_t date, SjisView fileCode) {
+    for (std::size_t n = 0, count = recordCount(bytes, kRaLength); n < count; ++n) {
+        const SjisView rec = recordAt(bytes, kRaLength, n);
+        races_.insert(raceKey(jra, date, jra ? get(rec, ra::JyoCD) : fileCode, get(rec, ra::RaceNum)), rec);
+    }
+}
+
+SjisView PastRunRaces::find(SjisView run) {
+    const SjisView code = get(run, se::JyoCD);
+    if (!isAllDigits(get(run, se::Year)) || !isAllDigits(get(run, se::MonthDay))) return {};
+    const auto date = static_cast<std::uint64_t>(lenientNumber(field(run, se::Year.pos, 8)));
+    const int course = lenientInt(code);
+    const bool jra = course >= kFirstJraCourse && course <= kLastJraCourse;
+    if (!jra && !isPlainCode(code)) return {};
+
+    const std::uint64_t key = raceKey(jra, date, code, get(run, se::RaceNum));
+    if (const SjisView* known = races_.find(key)) return *known;
+    // First need of this race: its file is read and indexed whole (a file
+    // already indexed adds nothing), and a race it lacks is noted as missing.
+    index(jra ? dayRaces(run, date) : outsideRaces(run, date), jra, date, code);
+    races_.insert(key, {});
+    return *races_.find(key);
+}
+
+SjisView PastRunRaces::dayRaces(SjisView run, std::uint64_t date) {
+    return files_.shared(LoadFiles::key(LoadFiles::Kind::dayRaces, static_cast<long long>(date)), [&] {
+        return paths_.dayFile(dayNameUtf8(get(run, se::Year), get(run, se::MonthDay)), ".jvRA");
+    });
+}
+
+SjisView PastRunRaces::outsideRaces(SjisView run, std::uint64_t date) {
+    const SjisView code = get(run, se::JyoCD);
+    return files_.shared(LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(date), code), [&] {
+        return paths_.outsideRaceFile(get(run, se::Year), std::string(field(run, se::Year.pos, 10)));
+    });
+}
+
+void PastRunRaces::read(RaceDay& day, int r) {
+    for (int j = 0; j < kMaxRunners; ++j) {
+        for (int e = 0; e < kDetailedEarlierRuns; ++e) {
+            const SjisView run = day.JvSeiTbl[r][j][e].view();
+            if (trimBlanks(get(run, se::Year)).empty()) break;
+            const SjisView race = find(run);
+            RaImage& image = day.JvSeiRaTbl[r][j][e];
+            if (race.empty())
+                image.assignRaceKey(run);
+            else
+                image.assign(race);
         }
     }
 }

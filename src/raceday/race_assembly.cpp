@@ -1,6 +1,6 @@
 #include "raceday/race_assembly.h"
 
-#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "raceday/civil_date.h"
@@ -66,12 +66,12 @@ void assembleRuns(const RaceDay& day, int c, int i, TRaceRec& race) {
     const auto& historyRaces = day.JvSeiRaTbl[c][i];
     for (int k = 1; k <= kMaxEarlierRuns; ++k)
         if (hasYear(historyRaces[k - 1].view())) race.RunDate[i][k] = date(historyRaces[k - 1].view());
-    for (int k = 1; k < kMaxEarlierRuns; ++k)
-        race.Kankaku[i][k] = daysBetween(race.RunDate[i][k + 1], race.RunDate[i][k]);
     const SjisView ra = day.JvRaTbl[c].view();
     const SjisView se = day.JvSeTbl[c][i].view();
     race.RunDate[i][0] = date(ra);
-    race.Kankaku[i][0] = daysBetween(race.RunDate[i][1], race.RunDate[i][0]);
+    std::array<std::optional<int>, kRunIndexes> dayNumbers;
+    for (int k = 0; k <= kMaxEarlierRuns; ++k) dayNumbers[k] = civilDayNumber(race.RunDate[i][k]);
+    for (int k = 0; k < kMaxEarlierRuns; ++k) race.Kankaku[i][k] = daysBetween(dayNumbers[k + 1], dayNumbers[k]);
     race.RinsenSign[i] = readinessSign(get(se, se::SexCD), race.Kankaku[i]);
 
     for (int k = 1; k <= kDetailedEarlierRuns; ++k) {
@@ -164,16 +164,13 @@ SjisView readinessSign(SjisView sexCode, const std::array<i32, kMaxEarlierRuns>&
     return {};
 }
 
-void DainyuBtnClick(RaceDay& day) {
-    const int races = std::min(day.RaceCount, kMaxRaces);
-    for (int c = 0; c < races; ++c) {
-        TRaceRec& race = day.RaceTbl[c];
-        const SjisView ra = day.JvRaTbl[c].view();
-        const int heads = runnerSlotsOf(get(ra, ra::TorokuTosu));
-        for (int i = 0; i < heads; ++i) assembleRuns(day, c, i, race);
-        assembleHeader(ra, race);
-        for (int i = 0; i < heads; ++i) assembleRunner(day.JvSeTbl[c][i].view(), day.JvUmTbl[c][i].view(), i, race);
-    }
+void assembleRace(RaceDay& day, int c) {
+    TRaceRec& race = day.RaceTbl[c];
+    const SjisView ra = day.JvRaTbl[c].view();
+    const int heads = runnerSlotsOf(get(ra, ra::TorokuTosu));
+    for (int i = 0; i < heads; ++i) assembleRuns(day, c, i, race);
+    assembleHeader(ra, race);
+    for (int i = 0; i < heads; ++i) assembleRunner(day.JvSeTbl[c][i].view(), day.JvUmTbl[c][i].view(), i, race);
 }
 
 }  // namespace vantor

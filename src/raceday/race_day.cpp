@@ -10,6 +10,7 @@ namespace vantor {
 static_assert(std::is_trivially_destructible_v<TRaceRec> && std::is_trivially_destructible_v<TRaceMarkRec>);
 
 RaceDay::RaceDay() {
+    for (auto& race : earlierRunsHeld_) race.fill(kMaxEarlierRuns);
     blankRawTables();
     SortKeyList.reserve(kMaxRunners);
     ChokList.reserve(kMaxRaces * kMaxRunners);
@@ -18,6 +19,12 @@ RaceDay::RaceDay() {
 }
 
 void RaceDay::blankRawTables() {
+    blankDayRecords();
+    for (int r = 0; r < kMaxRaces; ++r)
+        for (int j = 0; j < kMaxRunners; ++j) settleEarlierRuns(r, j, 0);
+}
+
+void RaceDay::blankDayRecords() {
     for (auto& ra : JvRaTbl) ra.fillBlank();
     for (auto& hr : JvHrTbl) hr.fillBlank();
     for (auto& yoz : YozTbl) yoz.fillBlank();
@@ -25,10 +32,17 @@ void RaceDay::blankRawTables() {
         for (int j = 0; j < kMaxRunners; ++j) {
             JvSeTbl[r][j].fillBlank();
             JvUmTbl[r][j].fillBlank();
-            for (auto& se : JvSeiTbl[r][j]) se.fillBlank();
-            for (auto& ra : JvSeiRaTbl[r][j]) ra.fillBlank();
         }
     }
+}
+
+void RaceDay::settleEarlierRuns(int r, int j, int count) {
+    auto& held = earlierRunsHeld_[r][j];
+    for (int e = count; e < held; ++e) {
+        JvSeiTbl[r][j][e].fillBlank();
+        JvSeiRaTbl[r][j][e].fillBlank();
+    }
+    held = static_cast<std::uint8_t>(count);
 }
 
 void IniBtnClick(RaceDay& day) {

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <span>
 
-#include "store/record_field.h"
 #include "text/sjis.h"
 
 namespace vantor {
@@ -19,22 +18,25 @@ void copyPadded(std::span<char> to, SjisView from);
 template <std::size_t N>
 class RecordImage {
 public:
-    static constexpr std::size_t kLength = N;
-
     void fillBlank() { bytes_.fill(' '); }
 
     // Copies a whole record; what a shorter text lacks stays blank.
     void assign(SjisView record) { copyPadded(bytes_, record); }
 
-    // Copies field f (occurrence 1) from another record of the same layout.
-    void copyField(SjisView from, jvdata::Field f) {
-        const SjisView value = jvdata::get(from, f);
-        std::copy_n(value.data(), std::min<std::size_t>(value.size(), N - (f.pos - 1)), bytes_.begin() + (f.pos - 1));
+    // A blank image holding only the race key (bytes 12-27: year,
+    // month-day, racecourse, meeting, day, race number) of an RA, SE or HR
+    // record.
+    void assignRaceKey(SjisView record) {
+        static_assert(N >= kRaceKeyEnd);
+        fillBlank();
+        const SjisView key = field(record, kRaceKeyPos, kRaceKeyEnd - kRaceKeyPos);
+        std::copy(key.begin(), key.end(), bytes_.begin() + (kRaceKeyPos - 1));
     }
 
     SjisView view() const { return {bytes_.data(), N}; }
 
 private:
+    static constexpr std::size_t kRaceKeyPos = 12, kRaceKeyEnd = 28;
     std::array<char, N> bytes_;
 };
 

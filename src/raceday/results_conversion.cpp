@@ -34,8 +34,8 @@ void convertPairs(SjisView hr, Field kumi, Field pay, Field popularity, OneBased
 SjisString combinationText(SjisView kumi) {
     const std::size_t half = kumi.size() / 2;
     char text[32];
-    const int n = std::snprintf(text, sizeof text, "%2d-%2d", lenientInt(kumi.substr(0, half)),
-                                lenientInt(kumi.substr(half)));
+    const int n =
+        std::snprintf(text, sizeof text, "%2d-%2d", lenientInt(kumi.substr(0, half)), lenientInt(kumi.substr(half)));
     return SjisString(text, static_cast<std::size_t>(n));
 }
 

@@ -19,37 +19,22 @@ void readHorseMaster(const StorePaths& paths, SjisView id, LoadFiles& files, Rac
         std::error_code ignored;  // a folder that cannot be made fails the conversion's write
         std::filesystem::create_directories(day.Um2FileName.parent_path(), ignored);
         day.UmaFileName = paths.earlierHorseFile(id);
-        if (UMConvertBtnClick(day.UmaFileName, day.Um2FileName, files.reader()))
-            master = &files.read(day.Um2FileName);
+        if (UMConvertBtnClick(day.UmaFileName, day.Um2FileName, files.reader())) master = &files.read(day.Um2FileName);
     }
     if (master->status == FileContent::Status::ok && recordCount(master->bytes, kUmLength) >= 1)
         day.JvUmTbl[c][j].assign(recordAt(master->bytes, kUmLength, 0));
 }
 
-}  // namespace
-
-void takeEarlierRuns(SjisView historyBytes, long long raceDate, RaceDay& day, int c, int j) {
-    int e = 0;
-    for (std::size_t n = recordCount(historyBytes, kSeLength); n-- > 0 && e < kMaxEarlierRuns;) {
-        const SjisView run = recordAt(historyBytes, kSeLength, n);
-        const long long runDate = lenientNumber(field(run, se::Year.pos, 8));
-        if (runDate >= raceDate || runDate < 1 || raceDate < 1) continue;
-        day.JvSeiTbl[c][j][e].assign(run);
-        for (const Field f : {se::Year, se::MonthDay, se::JyoCD, se::Kaiji, se::Nichiji, se::RaceNum})
-            day.JvSeiRaTbl[c][j][e].copyField(run, f);
-        ++e;
-    }
-}
-
-void readRunnerRecords(const StorePaths& paths, const std::string& dayName, LoadFiles& files, RaceDay& day, int c) {
+void readRunners(const StorePaths& paths, const std::string& dayName, LoadFiles& files, RaceDay& day, int c,
+                 PerRunner<int>& earlierRuns) {
     const SjisView ra = day.JvRaTbl[c].view();
     const SjisView code = get(ra, ra::JyoCD);
     const auto course = courseFileNameUtf8(code);
     const int race = inum(ra, ra::RaceNum);
     if (!course || race < 1 || race > kRacesPerRunnerFile) return;
 
-    const SjisView runners =
-        files.shared("R:" + std::string(code), [&] { return paths.runnerFile(dayName, *course); });
+    const SjisView runners = files.shared(LoadFiles::key(LoadFiles::Kind::runners, 0, code),
+                                          [&] { return paths.runnerFile(dayName, *course); });
     const std::size_t slots = recordCount(runners, kSeLength);
     const int heads = runnerSlotsOf(get(ra, ra::TorokuTosu));
     for (int j = 0; j < heads; ++j) {
@@ -64,8 +49,30 @@ void readRunnerRecords(const StorePaths& paths, const std::string& dayName, Load
         readHorseMaster(paths, id, files, day, c, j);
         const FileContent& history = files.read(paths.horseRunFile(id));
         if (history.status == FileContent::Status::ok)
-            takeEarlierRuns(history.bytes, lenientNumber(field(se, se::Year.pos, 8)), day, c, j);
+            earlierRuns[j] = takeEarlierRuns(history.bytes, lenientNumber(field(se, se::Year.pos, 8)), day, c, j);
     }
+}
+
+}  // namespace
+
+int takeEarlierRuns(SjisView historyBytes, long long raceDate, RaceDay& day, int c, int j) {
+    int e = 0;
+    for (std::size_t n = recordCount(historyBytes, kSeLength); n-- > 0 && e < kMaxEarlierRuns;) {
+        const SjisView run = recordAt(historyBytes, kSeLength, n);
+        const long long runDate = lenientNumber(field(run, se::Year.pos, 8));
+        if (runDate >= raceDate || runDate < 1 || raceDate < 1) continue;
+        day.JvSeiTbl[c][j][e].assign(run);
+        // The past-run lookup writes the race images of the runs it looks up.
+        if (e >= kDetailedEarlierRuns) day.JvSeiRaTbl[c][j][e].assignRaceKey(run);
+        ++e;
+    }
+    return e;
+}
+
+void readRunnerRecords(const StorePaths& paths, const std::string& dayName, LoadFiles& files, RaceDay& day, int c) {
+    PerRunner<int> earlierRuns{};
+    readRunners(paths, dayName, files, day, c, earlierRuns);
+    for (int j = 0; j < kMaxRunners; ++j) day.settleEarlierRuns(c, j, earlierRuns[j]);
 }
 
 }  // namespace vantor

@@ -33,7 +33,8 @@ void addTrainer(RaceDay& day, SjisView name) {
 
 std::vector<SjisString> orderTrainers(RaceDay& day) {
     day.ChokSortList.clear();
-    for (const SjisString& name : day.ChokList) day.ChokSortList.push_back(threeDigits(kCountBase - runnersOf(day, name)) + name);
+    for (const SjisString& name : day.ChokList)
+        day.ChokSortList.push_back(threeDigits(kCountBase - runnersOf(day, name)) + name);
     day.ChokList.clear();
     for (const SjisString& entry : day.ChokSortList) insertSortedUnique(day.ChokList, entry);
 

@@ -138,6 +138,26 @@ TEST_F(DayLoadTest, MissingRaceFileResetsTheDay) {
     EXPECT_EQ(opened.size(), 1u) << "no progress window for a missing day";
 }
 
+TEST_F(DayLoadTest, ALaterDayKeepsNothingOfAnEarlierOne) {
+    const RaceId later{.date = 20240602};
+    file({raRecord(kRace1, 1), raRecord(kRace11, 1), seRecord(kRace1, 1, "2019100001"),
+          seRecord(kRace11, 1, "2019100002"), raRecord(later, 1), seRecord(later, 1, "2019100003")});
+    for (int n = 1; n <= 5; ++n) pastRun({.date = daysBeforeNum(kRaceDate, 14 * n)}, "2019100001", 2);
+    pastRun({.date = daysBeforeNum(kRaceDate, 14)}, "2019100003", 2);
+    load();
+    ASSERT_EQ(day->RaceTbl[0].RunDate[0][5], daysBefore(kRaceDate, 70));
+
+    load("2024年06月02日");
+    EXPECT_EQ(day->RaceCount, 1);
+    EXPECT_EQ(day->RaceTbl[0].RunDate[0][1], daysBefore(kRaceDate, 14));
+    for (int e = 1; e < kMaxEarlierRuns; ++e) {
+        EXPECT_TRUE(trimBlanks(day->JvSeiTbl[0][0][e].view()).empty()) << e;
+        EXPECT_TRUE(trimBlanks(earlierRace(0, 0, e)).empty()) << e;
+    }
+    EXPECT_TRUE(trimBlanks(day->JvSeTbl[1][0].view()).empty());
+    EXPECT_TRUE(trimBlanks(day->JvRaTbl[1].view()).empty());
+}
+
 TEST_F(DayLoadTest, HistoryTakesTheTwentyFiveRunsBeforeTheRaceDay) {
     const char* horse = "2019100001";
     file({raRecord(kRace11, 1), seRecord(kRace11, 1, horse)});  // also files the race day's own run
@@ -264,7 +284,7 @@ TEST_F(DayLoadTest, PredictedOddsOfBothOddsServices) {
         for (const char* o : win) rec.replace(19 + 6 * j++, 6, o);
         return rec + "\r\n";
     };
-    writeFile(paths.dayFile(kDay, ".yoz"), odds("09", "01", 'K', {"   1.0"}) +      // 函館 for KOL: no race
+    writeFile(paths.dayFile(kDay, ".yoz"), odds("09", "01", 'K', {"   1.0"}) +  // 函館 for KOL: no race
                                                odds("05", "11", 'J', {"   3.5", "   1.2", "   3.5"}) +
                                                odds("04", "01", 'K', {"  50.0", "      ", "1000.0"}));
     load();

@@ -14,15 +14,14 @@ using namespace vantor::jvdata;
 
 namespace {
 
+int daysBetween(SjisView from, SjisView to) { return vantor::daysBetween(civilDayNumber(from), civilDayNumber(to)); }
+
 constexpr int kRaceDate = 20240526;
 const RaceId kRace{.date = kRaceDate};
 
 class AssemblyTest : public ::testing::Test {
 protected:
-    AssemblyTest() {
-        day->RaceCount = 1;
-        day->JvRaTbl[0].assign(raRecord(kRace));
-    }
+    AssemblyTest() { day->JvRaTbl[0].assign(raRecord(kRace)); }
 
     // Earlier runs of runner i, each `gaps[n]` days before the one after it.
     void runsWithGaps(int i, std::initializer_list<int> gaps) {
@@ -60,17 +59,18 @@ TEST_F(AssemblyTest, ReadinessSignsBySexAndRest) {
         const char* sign;
     };
     const Case cases[] = {
-        {"1", {56, 10, 10}, "牡1戦目"}, {"1", {55, 10, 10}, ""},        {"1", {10, 10, 56}, "牡3戦目"},
-        {"1", {56, 10, 56}, "牡1戦目"}, {"1", {10, 56, 10}, ""},        {"2", {10, 56, 10}, "牝2戦目"},
-        {"2", {10, 55, 10}, ""},        {"2", {60, 10, 60}, ""},        {"3", {60, 60, 60}, ""},
-        {"1", {}, ""},
+        {"1", {56, 10, 10}, "牡1戦目"}, {"1", {55, 10, 10}, ""},
+        {"1", {10, 10, 56}, "牡3戦目"}, {"1", {56, 10, 56}, "牡1戦目"},
+        {"1", {10, 56, 10}, ""},        {"2", {10, 56, 10}, "牝2戦目"},
+        {"2", {10, 55, 10}, ""},        {"2", {60, 10, 60}, ""},
+        {"3", {60, 60, 60}, ""},        {"1", {}, ""},
     };
     day->JvRaTbl[0].assign(raRecord(kRace, std::size(cases)));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         day->JvSeTbl[0][i].assign(seBuilder(kRace, static_cast<int>(i) + 1).text(se::SexCD, cases[i].sex).take());
         runsWithGaps(static_cast<int>(i), cases[i].gaps);
     }
-    DainyuBtnClick(*day);
+    assembleRace(*day, 0);
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(race().RinsenSign[i], utf8ToCp932(cases[i].sign)) << i;
         int k = 0;
@@ -113,7 +113,7 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
     day->JvSeiRaTbl[0][0][2].assign(raBuilder(blankTrack).text(ra::SibaBabaCD, "2").take());
     for (int e = 20; e < kMaxEarlierRuns; ++e) day->JvSeiRaTbl[0][0][e].assign(raRecord({.date = 20230101 - e}));
 
-    DainyuBtnClick(*day);
+    assembleRace(*day, 0);
 
     const TRaceRec& r = race();
     EXPECT_EQ(r.RacePresent, 1);
@@ -154,7 +154,7 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     for (int g = 1; g <= 7; ++g) um.number(um::ChakuKaisuBa, g, (g - 1) * 6 + 1);  // wins per track group
     um.number(um::ChakuKaisuBa, 4, 6 * 6 + 6);                                     // jump: unplaced 4 times
     day->JvUmTbl[0][0].assign(um.take());
-    DainyuBtnClick(*day);
+    assembleRace(*day, 0);
     const TRaceRec& r = race();
     EXPECT_EQ(trimRightBlanks(r.Ketto2Name[0]), "Dam");
     EXPECT_EQ(r.BirthDate[0], "20200401");
@@ -168,13 +168,14 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
 TEST_F(AssemblyTest, HeadCountAboveEighteenUsesTheEighteenSlots) {
     day->JvRaTbl[0].assign(raRecord(kRace, 19));
     for (int i = 0; i < kMaxRunners; ++i) day->JvSeTbl[0][i].assign(seRecord(kRace, i + 1));
-    DainyuBtnClick(*day);
+    assembleRace(*day, 0);
     EXPECT_EQ(race().TorokuTosu, "18");
     EXPECT_EQ(race().Umaban[17], "18");
 }
 
 TEST_F(AssemblyTest, ResultsAndPayouts) {
-    day->JvSeTbl[0][0].assign(seBuilder(kRace, 1).number(se::KakuteiJyuni, 1).number(se::Ninki, 2).text(se::Odds, "0123").take());
+    day->JvSeTbl[0][0].assign(
+        seBuilder(kRace, 1).number(se::KakuteiJyuni, 1).number(se::Ninki, 2).text(se::Odds, "0123").take());
     day->JvSeTbl[0][1].assign(seBuilder(kRace, 2).text(se::Odds, "0000").take());
     day->JvHrTbl[0].assign(hrBuilder(kRace)
                                .number(hr::TanUmaban, 1, 1)

@@ -2,12 +2,12 @@
 
 #include <memory>
 
+#include "raceday/dates.h"
 #include "raceday/order_keys.h"
 #include "raceday/predicted_odds.h"
 #include "raceday/same_connections.h"
 #include "raceday/trainer_list.h"
 #include "raceday/week_marks.h"
-#include "raceday/dates.h"
 #include "text/encoding.h"
 
 using namespace vantor;

@@ -1,0 +1,200 @@
+#include "synthetic_day.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <map>
+#include <vector>
+
+#include "store/jvdata_record.h"
+#include "store/store_paths.h"
+#include "text/encoding.h"
+
+namespace vantor::bench {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace jvdata;
+
+constexpr int kDate = 20240526;  // a Sunday
+constexpr std::array<const char*, 3> kCourses = {"05", "08", "03"};
+constexpr int kRacesPerCourse = 12;
+constexpr int kRunners = 18;
+constexpr int kHistoryRuns = 30;
+
+class Lcg {
+public:
+    int below(int n) {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(n));
+    }
+
+private:
+    std::uint64_t state_ = 20240526;
+};
+
+int yyyymmdd(std::chrono::sys_days day) {
+    const std::chrono::year_month_day ymd{day};
+    return static_cast<int>(ymd.year()) * 10000 + static_cast<int>(static_cast<unsigned>(ymd.month())) * 100 +
+           static_cast<int>(static_cast<unsigned>(ymd.day()));
+}
+
+std::chrono::sys_days raceDay() {
+    using namespace std::chrono;
+    return sys_days{year_month_day{year(kDate / 10000), month(kDate / 100 % 100), day(kDate % 100)}};
+}
+
+void write(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+RecordBuilder& key(RecordBuilder& b, int date, const std::string& course, int race, const char* kind) {
+    return b.text(ra::DataKubun, kind)
+        .number(ra::Year, date / 10000)
+        .number(ra::MonthDay, date % 10000)
+        .text(ra::JyoCD, course)
+        .number(ra::Kaiji, 2)
+        .number(ra::Nichiji, 6)
+        .number(ra::RaceNum, race);
+}
+
+std::string raceRecord(int date, const std::string& course, int race, const char* kind, Lcg& rng) {
+    static const SjisString kName = utf8ToCp932("シンセティックステークス");
+    static const SjisString kShort = utf8ToCp932("シンセ");
+    RecordBuilder b(kRaLayout);
+    key(b, date, course, race, kind)
+        .text(ra::Hondai, kName)
+        .text(ra::Ryakusyo3, kShort)
+        .text(ra::GradeCD, "E")
+        .text(ra::JyokenCD, "703", 5)
+        .number(ra::Kyori, 1000 + 200 * rng.below(10))
+        .number(ra::TrackCD, rng.below(2) ? 11 : 24)
+        .number(ra::HassoTime, 1000 + 30 * race)
+        .number(ra::TorokuTosu, kRunners)
+        .number(ra::TenkoCD, 1 + rng.below(3))
+        .number(ra::SibaBabaCD, 1 + rng.below(4))
+        .number(ra::DirtBabaCD, 1 + rng.below(4));
+    for (int n = 1; n <= 5; ++n) b.number(ra::Honsyokin, 150000 / n, n);
+    return b.take();
+}
+
+std::string runnerRecord(int date, const std::string& course, int race, int horse, const std::string& id,
+                         const char* kind, Lcg& rng) {
+    static const SjisString kHorse = utf8ToCp932("シンセティックホース");
+    static const std::array<SjisString, 6> kTrainers = {utf8ToCp932("藤沢和"), utf8ToCp932("国枝栄"),
+                                                        utf8ToCp932("堀宣行"), utf8ToCp932("友道康"),
+                                                        utf8ToCp932("矢作芳"), utf8ToCp932("中内田")};
+    RecordBuilder b(kSeLayout);
+    key(b, date, course, race, kind)
+        .number(se::Wakuban, (horse + 1) / 2 > 8 ? 8 : (horse + 1) / 2)
+        .number(se::Umaban, horse)
+        .text(se::KettoNum, id)
+        .text(se::Bamei, kHorse)
+        .number(se::SexCD, 1 + rng.below(3))
+        .number(se::Barei, 3 + rng.below(4))
+        .text(se::ChokyosiRyakusyo, kTrainers[static_cast<std::size_t>(rng.below(6))])
+        .text(se::BanusiName, kHorse)
+        .number(se::Futan, 540 + 10 * rng.below(5))
+        .number(se::BaTaijyu, 440 + rng.below(80))
+        .number(se::KakuteiJyuni, 1 + rng.below(kRunners))
+        .number(se::Time, 1330 + rng.below(200))
+        .number(se::Odds, 15 + rng.below(2000))
+        .number(se::Ninki, 1 + rng.below(kRunners))
+        .number(se::Honsyokin, rng.below(3) == 0 ? 1500 : 0)
+        .text(se::AiteBamei, kHorse, 1)
+        .text(se::TimeDiff, "+003");
+    for (int c = 1; c <= 4; ++c) b.number(se::Jyuni, 1 + rng.below(kRunners), c);
+    return b.take();
+}
+
+std::string horseMaster(const std::string& id) {
+    static const SjisString kSire = utf8ToCp932("シンセティックサイアー");
+    RecordBuilder b(kUmLayout);
+    b.text(um::DataKubun, "1").text(um::KettoNum, id).number(um::BirthDate, 20200401);
+    for (int n = 1; n <= 3; ++n) b.text(um::HansyokuName, kSire, n);
+    for (int n = 1; n <= 42; ++n) b.number(um::ChakuKaisuBa, n % 4, n);
+    return b.take();
+}
+
+std::string yozRecord(const std::string& course, int race, Lcg& rng) {
+    std::string rec(1459, ' ');
+    const std::string number = std::to_string(100 + race).substr(1);
+    rec.replace(0, 8, std::to_string(kDate)).replace(8, 2, course).replace(14, 2, number);
+    rec[16] = 'J';
+    for (int j = 0; j < kRunners; ++j) {
+        const std::string odds = std::to_string(1 + rng.below(99)) + "." + std::to_string(rng.below(10));
+        rec.replace(19 + 6 * j + (6 - odds.size()), odds.size(), odds);
+    }
+    return rec + "\r\n";
+}
+
+}  // namespace
+
+std::string writeSyntheticDay(const fs::path& appDir) {
+    Lcg rng;
+    const StorePaths paths(appDir);
+    const std::string today = std::to_string(kDate);
+    const std::string dayName = dayNameUtf8(today.substr(0, 4), today.substr(4, 4));
+    std::map<int, std::vector<std::string>> pastDays;  // date -> RA records (JRA)
+    std::map<fs::path, std::string> outside;           // SEIR file -> RA records
+    std::string races, payouts, odds;
+    int horseNumber = 0;
+    for (const char* course : kCourses) {
+        std::string runners;
+        for (int race = 1; race <= kRacesPerCourse; ++race) {
+            races += raceRecord(kDate, course, race, "7", rng);
+            RecordBuilder hr(kHrLayout);
+            key(hr, kDate, course, race, "7").number(hr::TanUmaban, 1).number(hr::TanPay, 450);
+            payouts += hr.take();
+            odds += yozRecord(course, race, rng);
+            for (int h = 1; h <= kRunners; ++h) {
+                const std::string id = "2020" + std::to_string(100000 + ++horseNumber);
+                const std::string self = runnerRecord(kDate, course, race, h, id, "7", rng);
+                runners += self;
+                write(paths.horseMasterFile(id), horseMaster(id));
+                // Earlier runs two or three weeks apart on weekends; one in
+                // eight at a local or overseas racecourse.
+                std::vector<std::string> history;
+                int weeksBack = 0;
+                for (int k = 1; k <= kHistoryRuns; ++k) {
+                    weeksBack += 2 + rng.below(2);
+                    const int date = yyyymmdd(raceDay() - std::chrono::days(7 * weeksBack + rng.below(2)));
+                    const int pastRace = 1 + rng.below(kRacesPerCourse);
+                    if (rng.below(8) == 0) {
+                        const std::string code = rng.below(2) ? "44" : "A4";
+                        history.push_back(runnerRecord(date, code, pastRace, 1 + rng.below(kRunners), id, "A", rng));
+                        const std::string ymd = std::to_string(date);
+                        outside[paths.outsideRaceFile(ymd.substr(0, 4), ymd + code)] +=
+                            raceRecord(date, code, pastRace, "A", rng);
+                    } else {
+                        const std::string pastCourse = kCourses[static_cast<std::size_t>(rng.below(3))];
+                        history.push_back(
+                            runnerRecord(date, pastCourse, pastRace, 1 + rng.below(kRunners), id, "7", rng));
+                        pastDays[date];  // every race of the day is written below
+                    }
+                }
+                std::string seiBytes;
+                for (auto it = history.rbegin(); it != history.rend(); ++it) seiBytes += *it;
+                seiBytes += self;  // the race day's own run, which the load skips
+                write(paths.horseRunFile(id), seiBytes);
+            }
+        }
+        write(paths.runnerFile(dayName, *courseFileNameUtf8(course)), runners);
+    }
+    write(paths.dayFile(dayName, ".jvRA"), races);
+    write(paths.dayFile(dayName, ".jvHR"), payouts);
+    write(paths.dayFile(dayName, ".yoz"), odds);
+    for (const auto& [date, unused] : pastDays) {
+        std::string day;
+        for (const char* course : kCourses)
+            for (int race = 1; race <= kRacesPerCourse; ++race) day += raceRecord(date, course, race, "7", rng);
+        const std::string ymd = std::to_string(date);
+        write(paths.dayFile(dayNameUtf8(ymd.substr(0, 4), ymd.substr(4, 4)), ".jvRA"), day);
+    }
+    for (const auto& [path, bytes] : outside) write(path, bytes);
+    return dayName;
+}
+
+}  // namespace vantor::bench

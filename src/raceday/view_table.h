@@ -1,0 +1,63 @@
+#pragma once
+// A table from 64-bit keys (never 0) to views, kept in one flat array with
+// open addressing: the lookups of a day load stay within a few hundred
+// kilobytes instead of chasing list nodes.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "text/sjis.h"
+
+namespace vantor {
+
+class ViewTable {
+public:
+    explicit ViewTable(std::size_t expected) : slots_(capacityFor(expected)) {}
+
+    const SjisView* find(std::uint64_t key) const {
+        const Slot& slot = slots_[indexOf(key, slots_)];
+        return slot.key == key ? &slot.value : nullptr;
+    }
+
+    // Keeps the first value given for a key.
+    void insert(std::uint64_t key, SjisView value) {
+        if (2 * (used_ + 1) > slots_.size()) grow();
+        Slot& slot = slots_[indexOf(key, slots_)];
+        if (slot.key == key) return;
+        slot = {key, value};
+        ++used_;
+    }
+
+private:
+    struct Slot {
+        std::uint64_t key = 0;
+        SjisView value;
+    };
+
+    static std::size_t capacityFor(std::size_t expected) {
+        std::size_t capacity = 16;
+        while (capacity < 2 * expected) capacity *= 2;
+        return capacity;
+    }
+
+    // The slot holding key, or the empty one where it belongs.
+    static std::size_t indexOf(std::uint64_t key, const std::vector<Slot>& slots) {
+        const std::size_t mask = slots.size() - 1;
+        std::size_t i = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 32) & mask;
+        while (slots[i].key != 0 && slots[i].key != key) i = (i + 1) & mask;
+        return i;
+    }
+
+    void grow() {
+        std::vector<Slot> bigger(slots_.size() * 2);
+        for (const Slot& slot : slots_)
+            if (slot.key != 0) bigger[indexOf(slot.key, bigger)] = slot;
+        slots_.swap(bigger);
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
+
+}  // namespace vantor
