@@ -87,21 +87,18 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
                                .text(ra::DirtBabaCD, "3")
                                .text(ra::JyokenCD, "703", 5)
                                .number(ra::Honsyokin, 15000, 1)
-                               .number(ra::Fukasyokin, 99, 5)
                                .text(ra::HassoTime, "1540")
                                .take());
     const std::string rival = utf8ToCp932("アイテノウマノナマエデス");
     day->JvSeTbl[0][0].assign(seBuilder(kRace, 1)
                                   .text(se::SexCD, "2")
                                   .text(se::Bamei, utf8ToCp932("ウマノナマエハナガイデス"))
-                                  .number(se::Futan, 570)
                                   .number(se::Ninki, 3)
                                   .number(se::KakuteiJyuni, 2)
                                   .number(se::Jyuni, 7, 4)
                                   .number(se::Honsyokin, 1000)
                                   .number(se::Fukasyokin, 20)
                                   .text(se::AiteBamei, rival, 1)
-                                  .text(se::Odds, "0123")
                                   .take());
     const RaceId jump{.date = 20240414, .course = "09", .race = 8};
     const RaceId blankTrack{.date = 20240303, .course = "06", .race = 2};
@@ -118,8 +115,7 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
     const TRaceRec& r = race();
     EXPECT_EQ(r.RacePresent, 1);
     EXPECT_EQ(r.HonSyokin[1], 1500);
-    EXPECT_EQ(r.FukaSyokin[5], 9);
-    EXPECT_EQ(r.JokenCd, "703");
+    EXPECT_EQ(r.JokenCd, "703") << "the youngest age group's condition";
     EXPECT_EQ(r.Bamei[0], utf8ToCp932("ウマノナマエハナガ"));
     EXPECT_EQ(r.HonSyokinSE[0], 100);
     EXPECT_EQ(r.RunKey[0][0], raceKey(day->JvRaTbl[0].view()));
@@ -127,11 +123,9 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
     EXPECT_EQ(r.RunKyori[0][0], 1600);
     EXPECT_EQ(r.RunBabaCd[0][0], "3");
     EXPECT_EQ(r.RunChakujun[0][0], 2);
-    EXPECT_EQ(r.RunFutan[0][0], 570);
     EXPECT_EQ(r.RunCorner[0][0][4], 7);
     EXPECT_EQ(r.RunSyokin[0][0], 1020);
     EXPECT_EQ(r.RunAiteUma[0][0], rival.substr(0, 18));
-    EXPECT_EQ(r.RunOdds[0][0], "0123");
 
     EXPECT_EQ(r.RunKey[0][1], raceKey(seRecord(jump, 4)));
     EXPECT_EQ(r.RunChakujun[0][1], 5);
@@ -163,14 +157,6 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     EXPECT_EQ(r.DirtChaku[0][0], 4 + 5 + 6);
     EXPECT_EQ(r.SyogaiChaku[0][0], 7);
     EXPECT_EQ(r.SyogaiChaku[0][5], 4);
-}
-
-TEST_F(AssemblyTest, HeadCountAboveEighteenUsesTheEighteenSlots) {
-    day->JvRaTbl[0].assign(raRecord(kRace, 19));
-    for (int i = 0; i < kMaxRunners; ++i) day->JvSeTbl[0][i].assign(seRecord(kRace, i + 1));
-    assembleRace(*day, 0);
-    EXPECT_EQ(race().TorokuTosu, "18");
-    EXPECT_EQ(race().Umaban[17], "18");
 }
 
 TEST_F(AssemblyTest, ResultsAndPayouts) {
