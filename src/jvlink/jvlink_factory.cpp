@@ -1,19 +1,49 @@
 #include "jvlink/jvlink_factory.h"
 
+#include <algorithm>
+
+#include "demo/demo_feed.h"
 #include "shell/ini_gt.h"
+#include "text/encoding.h"
 
 namespace vantor {
+namespace {
+
+constexpr SjisView kSection = "JVLinkFeed";
+constexpr int kDefaultPaceMs = 20;  // enough to watch the download bar move
+
+FeedSettings readSettings(const std::filesystem::path& appDir, TIniGT& ini) {
+    FeedSettings s;
+    const SjisString folder = ini.ReadString(kSection, "Folder", "");
+    s.feedDir = folder.empty() ? appDir / "jvfeed" : std::filesystem::path(cp932ToUtf8(folder));
+    s.paceMs = std::clamp(ini.ReadInteger(kSection, "Pace", kDefaultPaceMs), 0, 10000);
+    const SjisString version = ini.ReadString(kSection, "Version", "0490");
+    s.version = version.size() == 4 && isAllDigits(version) ? version : "0490";
+    return s;
+}
+
+}  // namespace
 
 std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::filesystem::path& appDir, TIniGT& ini,
                                                                    const FeedProgress& progress) {
-    (void)ini;
-    (void)progress;
-    FeedSettings settings;
-    settings.feedDir = appDir / "jvfeed";
+    const FeedSettings settings = readSettings(appDir, ini);
     std::error_code ec;
     std::filesystem::create_directories(settings.feedDir, ec);
-    if (ec) return "cannot create " + settings.feedDir.string();
-    return std::make_unique<FeedJVLink>(settings);
+    if (ec || !std::filesystem::is_directory(settings.feedDir, ec))
+        return "cannot create the JV-Link feed folder " + settings.feedDir.string();
+    if (feedIsEmpty(settings.feedDir)) {
+        demo::DemoOptions options;
+        options.out = settings.feedDir;
+        options.progress = progress;
+        const demo::DemoResult made = demo::generateDemoFeed(options);
+        if (!made.ok()) return "cannot generate the demo feed: " + made.error;
+    }
+    auto link = std::make_unique<FeedJVLink>(settings);
+    link->setSettingsSaver([&ini](const FeedSettings& s) {
+        return ini.WriteString(kSection, "Folder", utf8ToCp932(s.feedDir.string())) &&
+               ini.WriteInteger(kSection, "Pace", s.paceMs);
+    });
+    return link;
 }
 
 }  // namespace vantor

@@ -20,7 +20,8 @@ class TIniGT;
 using FeedProgress = std::function<void(int done, int total)>;
 
 // The replacement, or a message (UTF-8) saying why it cannot be made (for
-// example: its feed folder cannot be created).
+// example: its feed folder cannot be created). The replacement saves its
+// settings through ini, which must outlive it.
 std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::filesystem::path& appDir, TIniGT& ini,
                                                                    const FeedProgress& progress = {});
 

@@ -1,14 +1,16 @@
 #include "shell/grid_setups.h"
 
+#include "analysis/grid_headers.h"
 #include "components/string_grid.h"
 #include "shell/fonts.h"
+#include "text/qt_text.h"
 
 namespace vantor {
 namespace {
 
-QStringList texts(std::initializer_list<const char*> utf8) {
+QStringList texts(const std::vector<SjisString>& sjis) {
     QStringList list;
-    for (const char* text : utf8) list.append(QString::fromUtf8(text));
+    for (const auto& text : sjis) list.append(toQString(text));
     return list;
 }
 
@@ -16,7 +18,7 @@ QStringList texts(std::initializer_list<const char*> utf8) {
 GridSetup runnerCardSetup(int frameColumnWidth) {
     GridSetup setup;
     setup.colWidths = {frameColumnWidth, 20, 250, 60, 80, 140, 140, 140, 140, 140, 140};
-    setup.headers = texts({"枠", "馬", "馬名", "騎手", "賞金", "当該ﾚｰｽ", "前1走", "前2走", "前3走", "前4走", "前5走"});
+    setup.headers = texts(raceCardHeaders());
     setup.fixedCols = 5;
     setup.rowHeight = 70;
     setup.headerHeight = 60;
@@ -40,11 +42,8 @@ GridSetup runnerListSetup(std::vector<int> widths, QStringList headers) {
 GridSetup cardCheckGridSetup() {
     GridSetup setup;
     setup.colWidths = {20, 20, 50, 150, 50, 50};
-    setup.headers = texts({"枠", "馬", "格言該当", "馬名", "騎手", "調教師"});
-    for (int col = 6; col <= 30; ++col) {
-        setup.colWidths.push_back(70);
-        setup.headers.append(QString::number(col - 5) + QStringLiteral("週前"));
-    }
+    setup.colWidths.resize(31, 70);  // a column per week slot
+    setup.headers = texts(cardCheckHeaders());
     setup.fixedCols = 6;
     setup.rowHeight = 25;
     setup.headerHeight = 27;
@@ -59,17 +58,17 @@ GridSetup trainerGridSetup() { return runnerCardSetup(30); }
 GridSetup signCheckGridSetup() {
     return runnerListSetup(
         {20, 20, 60, 60, 140, 30, 60, 60, 200, 60, 20},
-        texts({"枠", "馬", "馬主重複", "厩舎重複", "馬名", "性齢", "騎手", "調教師", "馬主", "予想配当", "順"}));
+        texts(signCheckHeaders()));
 }
 
 GridSetup horseSearchGridSetup() {
     return runnerListSetup({60, 20, 20, 140, 60, 60, 50, 50, 50},
-                           texts({"ﾚｰｽ", "枠", "馬", "馬名", "騎手", "調教師", "着順", "人気", "確ｵｯｽﾞ"}));
+                           texts(horseSearchHeaders()));
 }
 
 GridSetup searchListGridSetup() {
     return runnerListSetup({60, 20, 20, 80, 140, 60, 60, 50, 50, 50},
-                           texts({"ﾚｰｽ", "枠", "馬", "該当", "馬名", "騎手", "調教師", "着順", "人気", "確ｵｯｽﾞ"}));
+                           texts(searchListHeaders()));
 }
 
 void applyGridSetup(ui::TStringGrid& grid, const GridSetup& setup) {

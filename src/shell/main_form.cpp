@@ -34,7 +34,11 @@ constexpr int kPanelWidth = 120;
 }  // namespace
 
 TMainForm::TMainForm(std::unique_ptr<JVLink> jvLink, QWidget* parent)
-    : QMainWindow(parent), AppDir(appDir()), IniGT1(programSettings()), JVLink1(std::move(jvLink)) {
+    : QMainWindow(parent),
+      AppDir(appDir()),
+      IniGT1(programSettings()),
+      JVLink1(std::move(jvLink)),
+      Day(RaceDay::create()) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Vantor"));
     createMenu();
@@ -165,9 +169,6 @@ void TMainForm::MakeDataListBtnClick() {
     DateCombo->setCurrentIndex(-1);
 }
 
-void TMainForm::DateComboChange() {}
-void TMainForm::DatListClick() {}
-void TMainForm::KekkaGetBtnClick() {}
 void TMainForm::YozBtnClick() {}
 void TMainForm::UpDown1Click() {}
 void TMainForm::FilePrintItemClick() {}

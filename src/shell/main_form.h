@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "raceday/race_day.h"
 #include "shell/ini_gt.h"
 
 class QAction;
@@ -133,6 +134,9 @@ public:
 
     QStatusBar* StatusLine;
 
+    // The race day shown: made once, refilled by every load.
+    std::unique_ptr<RaceDay> Day;
+
     void N13Click();
     void FileExitItemClick();
     void FilePrintSetupItemClick();
@@ -141,6 +145,7 @@ public:
     void HelpAboutItemClick();
     void SpeedButton8Click();
     void MakeDataListBtnClick();
+    void HrReadBtnClick();
 
     void DateComboChange();
     void DatListClick();
@@ -179,6 +184,7 @@ private:
     QWidget* createSignCheckSheet();
     QWidget* createHorseSearchSheet();
     void connectHandlers();
+    void applyRaceHeading(const struct RaceHeaderTexts& header);
 
     std::unique_ptr<QPrinter> printer_;
     bool shown_ = false;

@@ -16,5 +16,8 @@ struct Context {
 
 int acquire(const Context& ctx);
 int days(const Context& ctx);
+int races(const Context& ctx);
+int grid(const Context& ctx);
+int results(const Context& ctx);
 
 }  // namespace vantor::cli

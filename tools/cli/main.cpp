@@ -1,6 +1,7 @@
 // vantor-cli: the program's core without windows.
 
 #include <iostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,10 @@ namespace {
 const char* kUsage =
     "usage: vantor-cli [--app-dir DIR] COMMAND ...\n"
     "  acquire  [--feed DIR] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
-    "  days\n";
+    "  days\n"
+    "  races    --day DAY\n"
+    "  grid     --day DAY [--race N] check|sign|card|results|header\n"
+    "  results  --day DAY\n";
 
 }  // namespace
 
@@ -40,6 +44,9 @@ int main(int argc, char** argv) {
     const Command commands[] = {
         {"acquire", acquire, {"--app-dir", "--feed", "--from", "--setup", "--normal"}},
         {"days", days, {"--app-dir"}},
+        {"races", races, {"--app-dir", "--day"}},
+        {"grid", grid, {"--app-dir", "--day", "--race"}},
+        {"results", results, {"--app-dir", "--day"}},
     };
     for (const auto& c : commands) {
         if (command != c.name) continue;

@@ -1,0 +1,21 @@
+#include "analysis/copy_titles.h"
+
+#include <cstdio>
+
+#include "text/encoding.h"
+
+namespace vantor {
+
+SjisString cardCheckCopyTitle(SjisView dateLine, SjisView raceKey) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%2dR", lenientInt(field(raceKey, 15, 2)));
+    static const SjisString mark = utf8ToCp932("【臨戦態勢ﾁｪｯｸ】");
+    return SjisString(dateLine) + number + mark;
+}
+
+SjisString searchListCopyTitle(SjisView dateLine, SjisView criterion) {
+    static const SjisString open = utf8ToCp932("【"), close = utf8ToCp932("】");
+    return SjisString(dateLine.substr(0, 14)) + open + SjisString(criterion) + close;
+}
+
+}  // namespace vantor

@@ -1,0 +1,181 @@
+#include "raceday/race_card.h"
+
+#include <cstdio>
+
+#include "codes/course_names.h"
+#include "codes/horse_codes.h"
+#include "codes/racing_format.h"
+#include "text/encoding.h"
+
+namespace vantor {
+namespace {
+
+SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
+
+// printf into a Shift-JIS string; formats hold ASCII only.
+template <class... Args>
+SjisString format(const char* fmt, Args... args) {
+    char buf[64];
+    const int n = std::snprintf(buf, sizeof buf, fmt, args...);
+    return SjisString(buf, n < 0                                      ? 0
+                           : static_cast<std::size_t>(n) < sizeof buf ? static_cast<std::size_t>(n)
+                                                                      : sizeof buf - 1);
+}
+
+SjisString gradeText(SjisView code) {
+    static const std::array<std::pair<const char*, SjisString>, 8> table{{
+        {"A", sjis("G1   ")},
+        {"B", sjis("G2   ")},
+        {"C", sjis("G3   ")},
+        {"D", sjis("重賞 ")},
+        {"E", sjis("特別競走 ")},
+        {"F", sjis("JG1  ")},
+        {"G", sjis("JG2  ")},
+        {"H", sjis("JG3  ")},
+    }};
+    for (const auto& [c, text] : table)
+        if (code == c) return text;
+    static const SjisString other = sjis("一般競走");
+    return other;
+}
+
+SjisString weightTypeText(SjisView code) {
+    static const std::array<SjisString, 4> texts{sjis("ハンデ"), sjis("別定　"), sjis("馬齢　"), sjis("定量　")};
+    if (code.size() == 1 && code[0] >= '1' && code[0] <= '4') return texts[static_cast<std::size_t>(code[0] - '1')];
+    return {};
+}
+
+SjisString classText(SjisView code) {
+    if (code == "701") return sjis("新馬　　　");
+    if (code == "702") return sjis("未出走　　");
+    if (code == "703") return sjis("未勝利　　");
+    if (code == "999") return sjis("ｵｰﾌﾟﾝ　　 ");
+    if (code == "   " || code == "000") return sjis("　　　　　");
+    if (code == "100") return sjis("1億円下   ");
+    return format("%4lld", lenientNumber(code) * 100) + sjis("万円下");
+}
+
+SjisString trackText(SjisView code) {
+    const long long n = lenientNumber(code);
+    if (n == 10) return sjis("芝直");
+    if (n >= 11 && n <= 16) return sjis("芝左");
+    if (n >= 17 && n <= 22) return sjis("芝右");
+    if (n == 23) return sjis("ﾀﾞ左");
+    if (n == 24) return sjis("ﾀﾞ右");
+    if (n == 29) return sjis("ﾀﾞ直");
+    if (n >= 51 && n <= 59) return sjis("障害");
+    return {};
+}
+
+SjisString popularityText(int n) { return n < 1 ? SjisString() : format("%2d", n); }
+
+// An owner or trainer name shown where it repeats: trimmed, without
+// full-width blanks, at most six bytes (never half a character).
+SjisString shortName(SjisView name) {
+    return SjisString(cutAtCharBoundary(RemoveFullWidthBlanks(trimBlanks(name)), 6));
+}
+
+}  // namespace
+
+RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
+    const SjisView key = rec.RaceKey;
+    RaceHeaderTexts h;
+    h.grade = gradeText(rec.GradeCd);
+    h.course = CourseName(field(key, 9, 2), 0).value_or(SjisString());
+    h.raceNumber = std::to_string(lenientNumber(field(key, 15, 2)));
+    h.dateLine = SjisString(field(key, 1, 4)) + sjis("年") + format("%2lld", lenientNumber(field(key, 5, 2))) +
+                 sjis("月") + format("%2lld", lenientNumber(field(key, 7, 2))) + sjis("日") +
+                 SjisString(field(h.course, 1, 4)) + ZeroBlank(field(key, 11, 2)) + sjis("回") +
+                 ZeroBlank(field(key, 13, 2)) + sjis("日");
+    h.raceName = rec.RaceName.str();
+    h.weightType = weightTypeText(rec.JyuryoCd);
+    h.raceClass = classText(rec.JokenCd);
+    h.track = trackText(rec.TrackCd);
+    h.distance = ZeroBlank(rec.Kyori) + "m";
+    h.startTime =
+        SjisString(field(rec.HassoTime, 1, 2)) + sjis("時") + SjisString(field(rec.HassoTime, 3, 2)) + sjis("分発走");
+    h.headCount = ZeroBlank(rec.TorokuTosu) + sjis("頭");
+    return h;
+}
+
+PayoutLabelTexts payoutLabelTexts(const TRaceRec& rec) {
+    PayoutLabelTexts out;
+    int e = 0;
+    const auto single = [&](const auto& umaban, const auto& ninki, const auto& pay) {
+        for (std::size_t n = 1; n <= umaban.items.size(); ++n, ++e)
+            if (umaban[n] != 0) out[e] = {format("%2d", umaban[n]), popularityText(ninki[n]), format("%8d", pay[n])};
+    };
+    const auto pair = [&](const auto& kumi, const auto& ninki, const auto& pay) {
+        for (std::size_t n = 1; n <= kumi.items.size(); ++n, ++e)
+            if (kumi[n] != " 0- 0" && !trimBlanks(kumi[n]).empty())
+                out[e] = {kumi[n].str(), popularityText(ninki[n]), format("%8d", pay[n])};
+    };
+    single(rec.TanUmaban, rec.TanNinki, rec.TanPay);
+    single(rec.FukuUmaban, rec.FukuNinki, rec.FukuPay);
+    pair(rec.WakurenKumi, rec.WakurenNinki, rec.WakurenPay);
+    pair(rec.UmarenKumi, rec.UmarenNinki, rec.UmarenPay);
+    pair(rec.WideKumi, rec.WideNinki, rec.WidePay);
+    return out;
+}
+
+SjisString weekSlotText(SjisView date, int interval, int position) {
+    SjisString cell;
+    if (trimBlanks(date).empty())
+        cell.assign(10, ' ');
+    else
+        cell =
+            SjisString(field(date, 1, 4)) + "." + SjisString(field(date, 5, 2)) + "." + SjisString(field(date, 7, 2));
+    cell += ' ';
+    cell += interval >= 56 ? '*' : ' ';
+    cell += interval < 1 ? SjisString(4, ' ') : format("%2d", interval) + sjis("日");
+    cell += ' ';
+    cell += position < 1 ? SjisString(4, ' ') : format("%2d", position) + sjis("着");
+    return cell;
+}
+
+RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
+    RaceCardTexts out;
+    if (race < 0 || race >= kMaxRaces) return out;
+    const TRaceRec& rec = day.RaceTbl[static_cast<std::size_t>(race)];
+    const TRaceMarkRec& marks = day.MarkTbl[static_cast<std::size_t>(race)];
+    out.runners = runnerSlotsOf(rec.TorokuTosu);
+    out.header = raceHeaderTexts(rec);
+    out.payouts = payoutLabelTexts(rec);
+    bool incomplete = false;
+    for (std::size_t j = 0; j < static_cast<std::size_t>(out.runners); ++j) {
+        if (lenientNumber(rec.Wakuban[j]) < 1) incomplete = true;
+        auto& sign = out.signRows.emplace_back();
+        sign[0] = rec.Wakuban[j].str();
+        sign[1] = ZeroBlank(rec.Umaban[j]);
+        if (marks.SameBanusi[j]) sign[2] = shortName(rec.BanusiName[j]);
+        if (marks.SameChok[j]) sign[3] = shortName(rec.ChokName[j]);
+        sign[4] = rec.Bamei[j].str();
+        sign[5] = SexName(rec.SexCd[j]) +
+                  ZeroBlank(jvdata::get(day.JvSeTbl[static_cast<std::size_t>(race)][j].view(), jvdata::se::Barei));
+        sign[6] = rec.KisyuName[j].str();
+        sign[7] = rec.ChokName[j].str();
+        sign[8] = rec.BanusiName[j].str();
+        if (rec.YozRank[j] > 0) {
+            sign[9] = format("%5.1f", rec.YozOdds[j]);
+            sign[10] = format("%2d", rec.YozRank[j]);
+        }
+
+        auto& check = out.checkRows.emplace_back();
+        check[0] = rec.Wakuban[j].str();
+        check[1] = rec.Umaban[j].str();
+        check[2] = rec.RinsenSign[j].str();
+        check[3] = rec.Bamei[j].str();
+        check[4] = rec.KisyuName[j].str();
+        check[5] = rec.ChokName[j].str();
+        for (std::size_t w = 1; w <= kWeekSlots; ++w)
+            check[5 + w] = weekSlotText(marks.SyuDate[j][w], marks.SyuKankaku[j][w], marks.SyuChakujun[j][w]);
+
+        out.cardKeys.push_back({rec.Umaban[j].str(), format("%2d", marks.SortRank[j])});
+    }
+    if (incomplete)
+        out.incompleteMessage = CourseName(field(rec.RaceKey, 9, 2), 2).value_or(SjisString()) +
+                                ZeroBlank(field(rec.RaceKey, 15, 2)) + sjis("Rはデータ作成が未完了です。");
+    return out;
+}
+
+}  // namespace vantor

@@ -1,0 +1,51 @@
+#pragma once
+// What choosing a race puts on screen (DatListClick): the race header
+// labels, the payout labels of the results sheet and the cells of the
+// number-sign, card-check and race-card grids that are texts. All texts
+// are Shift-JIS; the window and the command line only apply them.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "raceday/race_day.h"
+
+namespace vantor {
+
+struct RaceHeaderTexts {
+    SjisString grade, course, raceNumber, dateLine, raceName, weightType, raceClass, track, distance, startTime,
+        headCount;
+};
+
+// The payout labels in their fixed order: win 1-3, place 1-5, bracket
+// quinella 1-3, quinella 1-3, quinella-place 1-7; each entry result,
+// popularity, payout.
+inline constexpr int kPayoutEntries = 21;
+using PayoutLabelTexts = std::array<std::array<SjisString, 3>, kPayoutEntries>;
+
+inline constexpr int kSignGridCols = 11;   // StringGrid1
+inline constexpr int kCheckGridCols = 31;  // StringGrid2
+inline constexpr int kCardGridCols = 11;   // StringGrid4
+
+struct RaceCardTexts {
+    int runners = 0;  // rows below the header row
+    RaceHeaderTexts header;
+    PayoutLabelTexts payouts;
+    // One row per runner slot 0 .. runners-1.
+    std::vector<std::array<SjisString, kSignGridCols>> signRows;
+    std::vector<std::array<SjisString, kCheckGridCols>> checkRows;
+    std::vector<std::array<SjisString, 2>> cardKeys;  // race card columns 1 and 2: horse number, order rank
+    // Set when a runner has no bracket number: the race's data is not complete.
+    SjisString incompleteMessage;
+};
+
+RaceCardTexts assembleRaceCard(const RaceDay& day, int race);
+
+// Header label texts of a race slot.
+RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec);
+// Payout label texts of a race slot.
+PayoutLabelTexts payoutLabelTexts(const TRaceRec& rec);
+// One card-check week cell: date, rest mark, interval, position.
+SjisString weekSlotText(SjisView date, int interval, int position);
+
+}  // namespace vantor

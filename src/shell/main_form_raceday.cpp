@@ -1,0 +1,179 @@
+// The main window's race day: loading a day, choosing a race, fetching
+// results. The core computes every text; these handlers only apply them.
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QLabel>
+
+#include "components/label3d.h"
+#include "components/message_box.h"
+#include "components/string_grid.h"
+#include "components/up_down.h"
+#include "jvlink/results_fetch.h"
+#include "raceday/day_loader.h"
+#include "raceday/payout_import.h"
+#include "raceday/race_card.h"
+#include "shell/main_form.h"
+#include "shell/prgrs_form.h"
+#include "text/qt_text.h"
+
+namespace vantor {
+namespace {
+
+template <class Rows>
+void fillRows(ui::TStringGrid& grid, const Rows& rows, int firstCol) {
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            grid.setCell(firstCol + static_cast<int>(c), static_cast<int>(r) + 1, toQString(rows[r][c]));
+}
+
+// Empties every cell below the header row and sizes the grid for runners.
+void resetRows(ui::TStringGrid& grid, int runners) {
+    for (int r = 1; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.colCount(); ++c) grid.setCell(c, r, QString());
+    grid.setRowCount(runners + 1);
+}
+
+void setItems(QComboBox& box, const std::vector<SjisString>& items) {
+    const QSignalBlocker block(box);
+    box.clear();
+    for (const auto& item : items) box.addItem(toQString(item));
+}
+
+void setItems(QListWidget& list, const std::vector<SjisString>& items) {
+    const QSignalBlocker block(list);
+    list.clear();
+    for (const auto& item : items) list.addItem(toQString(item));
+}
+
+}  // namespace
+
+void TMainForm::DateComboChange() {
+    PageControl1->hide();
+    setItems(*DatList, {});
+    const std::string dayName = DateCombo->currentText().toStdString();
+    if (dayName.empty()) return;
+
+    DayLoadHooks hooks;
+    hooks.progressOpen = [this](int maximum, const SjisString& caption, const SjisString& title) {
+        PrgrsForm->HeadingLabel->setText(toQString(caption));
+        PrgrsForm->StatusLabel->setText(toQString(title));
+        PrgrsForm->ProgressBar1->setMaximum(maximum);
+        PrgrsForm->ProgressBar1->setValue(0);
+        PrgrsForm->showCentred();
+        QCoreApplication::processEvents();
+    };
+    hooks.progressStep = [this] { PrgrsForm->ProgressBar1->setValue(PrgrsForm->ProgressBar1->value() + 1); };
+    hooks.progressClose = [this] {
+        PrgrsForm->close();
+        setEnabled(false);  // no input while the marks and lists are derived
+    };
+    hooks.pump = [] { QCoreApplication::processEvents(); };
+
+    const DayLoadResult result = DayLoader(StorePaths(AppDir)).load(dayName, *Day, hooks);
+    if (result.status == DayLoadResult::Status::raceFileMissing) {
+        setEnabled(true);
+        ui::showInfo(this, toQString(dayDataMissingMessage()));
+        return;
+    }
+
+    setItems(*ChokBox, result.trainerItems);
+    setItems(*UmaListBox, result.horseInitials);
+    UpDown1->setMaximum(result.upDownMax);
+    UpDown1->setPosition(0);
+    setItems(*DatList, result.raceItems);
+
+    // Each view shows the new day from its first entry.
+    if (UmaListBox->count() > 0) {
+        const QSignalBlocker block(UmaListBox);
+        UmaListBox->setCurrentRow(0);
+    }
+    UmaListBoxClick();
+    RinsenCombo->setCurrentIndex(0);
+    ChokBox->setCurrentIndex(0);
+    ChokBoxChange();
+    RinsenComboChange();
+    if (DatList->count() > 0) {
+        if (DatList->currentRow() < 0) {
+            const QSignalBlocker block(DatList);
+            DatList->setCurrentRow(0);
+        }
+        DatListClick();
+    }
+    setEnabled(true);
+}
+
+void TMainForm::applyRaceHeading(const RaceHeaderTexts& h) {
+    Label3D1->setText(toQString(h.grade));
+    Label3D2->setText(toQString(h.course));
+    Label3D3->setText(toQString(h.raceNumber));
+    Label3D4->setText(toQString(h.dateLine));
+    Label3D5->setText(toQString(h.raceName));
+    Label3D6->setText(toQString(h.weightType));
+    Label3D7->setText(toQString(h.raceClass));
+    Label3D8->setText(toQString(h.track));
+    Label3D9->setText(toQString(h.distance));
+    Label3D110->setText(toQString(h.startTime));
+    Label3D115->setText(toQString(h.headCount));
+}
+
+void TMainForm::DatListClick() {
+    const int race = DatList->currentRow();
+    if (race < 0) return;
+    PageControl1->hide();
+    Day->CurRace = race;
+    const RaceCardTexts card = assembleRaceCard(*Day, race);
+
+    for (ui::TStringGrid* grid : {StringGrid1, StringGrid2, StringGrid4}) {
+        grid->hide();
+        resetRows(*grid, card.runners);
+    }
+    for (std::size_t e = 0; e < card.payouts.size(); ++e)
+        for (std::size_t k = 0; k < 3; ++k) KekkaLabels[e * 3 + k]->setText(toQString(card.payouts[e][k]));
+    applyRaceHeading(card.header);
+    fillRows(*StringGrid1, card.signRows, 0);
+    fillRows(*StringGrid2, card.checkRows, 0);
+    fillRows(*StringGrid4, card.cardKeys, 1);
+
+    if (!card.incompleteMessage.empty())
+        ui::showInfoQuiet(this, toQString(card.incompleteMessage));
+    else
+        PageControl1->show();
+
+    StringGrid2->clearSelection();
+    StringGrid4->clearSelection();
+    for (ui::TStringGrid* grid : {StringGrid1, StringGrid2, StringGrid4}) grid->show();
+    UpDown1->setPosition(race);
+    if (N5->isChecked()) Panel5->hide();
+}
+
+void TMainForm::KekkaGetBtnClick() {
+    if (DatList->currentRow() < 0 || DateCombo->currentIndex() < 0) return;
+    const int race = DatList->currentRow();
+    const SjisString key(field(Day->JvRaTbl[0].view(), 12, 8));
+    const ResultsFetchOutcome outcome =
+        fetchResults(*JVLink1, StorePaths(AppDir), key,
+                     {[] { QCoreApplication::processEvents(); }, [] { ui::beep(); }});
+    if (!outcome.ran) return;
+    if (outcome.storeError) ui::showInfo(this, QString::fromStdString(*outcome.storeError));
+    HrReadBtnClick();
+    // The reload shows the first race; go back to the one the user had chosen.
+    if (race < DatList->count()) {
+        {
+            const QSignalBlocker block(DatList);
+            DatList->setCurrentRow(race);
+        }
+        DatListClick();
+    }
+}
+
+void TMainForm::HrReadBtnClick() {
+    importPayouts(*Day, StorePaths(AppDir), DateCombo->currentText().toStdString());
+    DateComboChange();
+}
+
+}  // namespace vantor

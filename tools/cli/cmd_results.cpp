@@ -1,0 +1,37 @@
+#include <iostream>
+
+#include "commands.h"
+#include "jvlink/jvlink_factory.h"
+#include "jvlink/results_fetch.h"
+#include "race_view.h"
+#include "raceday/payout_import.h"
+#include "shell/ini_gt.h"
+
+namespace vantor::cli {
+
+int results(const Context& ctx) {
+    auto view = openRace(ctx);
+    if (!view) return 2;
+    TIniGT ini;
+    ini.setFileName("vantor.ini");
+    auto made = createJVLink(ctx.appDir, ini);
+    if (auto* err = std::get_if<std::string>(&made)) {
+        std::cerr << *err << '\n';
+        return 1;
+    }
+    auto& link = *std::get<std::unique_ptr<FeedJVLink>>(made);
+    link.JVInit("SA000000/SD000000/Vantor/Version 1.40");
+    const StorePaths paths(ctx.appDir);
+    const SjisString key(field(view->day->JvRaTbl[0].view(), 12, 8));
+    const auto outcome = fetchResults(link, paths, key, {[] {}, [] {}});
+    if (outcome.openResult != 0) std::cerr << "JVRTOpen: " << outcome.openResult << '\n';
+    std::cerr << "records filed: " << outcome.records << ", rejected: " << outcome.rejected << '\n';
+    if (outcome.storeError) {
+        std::cerr << *outcome.storeError << '\n';
+        return 1;
+    }
+    importPayouts(*view->day, paths, view->dayName);
+    return 0;
+}
+
+}  // namespace vantor::cli

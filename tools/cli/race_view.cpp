@@ -1,0 +1,46 @@
+#include "race_view.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iostream>
+
+#include "store/day_list.h"
+
+namespace vantor::cli {
+
+std::optional<RaceView> openRace(const Context& ctx) {
+    RaceView view;
+    const auto day = ctx.args.value("--day");
+    if (!day) {
+        std::cerr << "--day is missing\n";
+        return std::nullopt;
+    }
+    const StorePaths paths(ctx.appDir);
+    const auto days = listRaceDays(paths);
+    if (std::find(days.begin(), days.end(), *day) == days.end()) {
+        std::cerr << "no race day \"" << *day << "\" in " << ctx.appDir.string() << '\n';
+        return std::nullopt;
+    }
+    view.dayName = *day;
+    view.day = RaceDay::create();
+    view.load = DayLoader(paths).load(view.dayName, *view.day);
+    if (view.load.status != DayLoadResult::Status::loaded || view.load.raceItems.empty()) {
+        std::cerr << "race day \"" << *day << "\" has no races\n";
+        return std::nullopt;
+    }
+    int number = 1;
+    if (const auto race = ctx.args.value("--race")) {
+        const auto [ptr, ec] = std::from_chars(race->data(), race->data() + race->size(), number);
+        if (ec != std::errc() || ptr != race->data() + race->size() || number < 1 ||
+            number > static_cast<int>(view.load.raceItems.size())) {
+            std::cerr << "--race must be 1 to " << view.load.raceItems.size() << ", not \"" << *race << "\"\n";
+            return std::nullopt;
+        }
+    }
+    view.race = number - 1;
+    view.day->CurRace = view.race;
+    view.card = assembleRaceCard(*view.day, view.race);
+    return view;
+}
+
+}  // namespace vantor::cli
