@@ -6,6 +6,7 @@
 
 #include "demo/civil_date.h"
 #include "demo/feed_writer.h"
+#include "demo/odds_archives.h"
 #include "demo/race_calendar.h"
 #include "demo/rng.h"
 #include "demo/season.h"
@@ -85,6 +86,13 @@ DemoResult generate(const DemoOptions& options) {
     total += writer.fileCount();
     FeedCounts counts;
     if (std::string error = writer.write(options.out, counts, report); !error.empty()) return {error, {}};
+    if (!options.oddsOut.empty()) {
+        Rng oddsRng = rng.split();
+        if (std::string error = writeOddsArchives(world, layout.windowStart, options.oddsOut, oddsRng,
+                                                  result.summary.oddsArchives);
+            !error.empty())
+            return {error, {}};
+    }
 
     DemoSummary& s = result.summary;
     s.files = counts.files;

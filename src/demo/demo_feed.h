@@ -13,6 +13,10 @@ namespace vantor::demo {
 
 struct DemoOptions {
     std::filesystem::path out;  // the feed folder, created when missing
+    // When not empty: the folder, created when missing, that receives the
+    // odds services' archives of every race day of the last eight weekends
+    // (odds_archives.h).
+    std::filesystem::path oddsOut;
     std::uint64_t seed = 1;
     // yyyymmdd: the feed ends with the last race weekend lying wholly on or
     // before this date; 0 for the last weekend before today.
@@ -32,6 +36,7 @@ struct DemoSummary {
     int raceDays = 0;
     int races = 0, outsideRaces = 0;
     int horses = 0;  // horses that ran
+    int oddsArchives = 0;
 };
 
 struct DemoResult {

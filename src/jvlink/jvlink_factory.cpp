@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "demo/demo_feed.h"
+#include "fileio/folder_lookup.h"
 #include "shell/ini_gt.h"
 #include "text/encoding.h"
 
@@ -34,6 +35,7 @@ std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::f
     if (feedIsEmpty(settings.feedDir)) {
         demo::DemoOptions options;
         options.out = settings.feedDir;
+        options.oddsOut = resolveFolder(appDir, "yLzh");  // the default odds folder
         options.progress = progress;
         const demo::DemoResult made = demo::generateDemoFeed(options);
         if (!made.ok()) return "cannot generate the demo feed: " + made.error;

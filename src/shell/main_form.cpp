@@ -169,11 +169,9 @@ void TMainForm::MakeDataListBtnClick() {
     DateCombo->setCurrentIndex(-1);
 }
 
-void TMainForm::YozBtnClick() {}
 void TMainForm::UpDown1Click() {}
 void TMainForm::FilePrintItemClick() {}
 void TMainForm::P1Click() {}
-void TMainForm::yosohaitomenuClick() {}
 void TMainForm::SpeedButton10Click() {}
 void TMainForm::SpeedButton13Click() {}
 void TMainForm::SpeedButton15Click() {}

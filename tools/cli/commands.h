@@ -19,5 +19,6 @@ int days(const Context& ctx);
 int races(const Context& ctx);
 int grid(const Context& ctx);
 int results(const Context& ctx);
+int odds(const Context& ctx);
 
 }  // namespace vantor::cli

@@ -16,7 +16,8 @@ const char* kUsage =
     "  days\n"
     "  races    --day DAY\n"
     "  grid     --day DAY [--race N] check|sign|card|results|header\n"
-    "  results  --day DAY\n";
+    "  results  --day DAY\n"
+    "  odds     ARCHIVE [--day DAY]\n";
 
 }  // namespace
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
         {"races", races, {"--app-dir", "--day"}},
         {"grid", grid, {"--app-dir", "--day", "--race"}},
         {"results", results, {"--app-dir", "--day"}},
+        {"odds", odds, {"--app-dir", "--day"}},
     };
     for (const auto& c : commands) {
         if (command != c.name) continue;

@@ -17,8 +17,9 @@ bool parseNumber(const std::string& text, T& value) {
 }  // namespace
 
 const char* const kUsage =
-    "usage: vantor-feedgen --out DIR [--seed S] [--to yyyymmdd] [--years N] [--replace]\n"
+    "usage: vantor-feedgen --out DIR [--odds DIR] [--seed S] [--to yyyymmdd] [--years N] [--replace]\n"
     "  --out DIR      feed folder to write (setup/, normal/, realtime/)\n"
+    "  --odds DIR     also write the odds archives of the last eight weekends' race days there\n"
     "  --seed S       simulation seed, a whole number (default 1)\n"
     "  --to yyyymmdd  end with the last race weekend on or before this date (default: before today)\n"
     "  --years N      years of racing, 1 to 10 (default 3)\n"
@@ -41,13 +42,17 @@ ParsedArgs parseArgs(const std::vector<std::string>& args) {
             p.options.replace = true;
             continue;
         }
-        if (a != "--out" && a != "--seed" && a != "--to" && a != "--years") return fail("unknown argument: " + a);
+        if (a != "--out" && a != "--odds" && a != "--seed" && a != "--to" && a != "--years")
+            return fail("unknown argument: " + a);
         if (i + 1 >= args.size()) return fail(a + " needs a value");
         const std::string& v = args[++i];
         if (a == "--out") {
             if (v.empty()) return fail("--out needs a folder");
             p.options.out = v;
             haveOut = true;
+        } else if (a == "--odds") {
+            if (v.empty()) return fail("--odds needs a folder");
+            p.options.oddsOut = v;
         } else if (a == "--seed") {
             if (!parseNumber(v, p.options.seed)) return fail("--seed needs a whole number, not \"" + v + "\"");
         } else if (a == "--to") {

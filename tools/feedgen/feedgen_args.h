@@ -1,6 +1,6 @@
 #pragma once
 // The command line of vantor-feedgen:
-//   vantor-feedgen --out DIR [--seed S] [--to yyyymmdd] [--years N] [--replace]
+//   vantor-feedgen --out DIR [--odds DIR] [--seed S] [--to yyyymmdd] [--years N] [--replace]
 
 #include <string>
 #include <vector>

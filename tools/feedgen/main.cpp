@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
     std::printf("files         %d, %lld bytes\n", s.files, s.bytes);
     std::printf("records       RA %lld, SE %lld, HR %lld, UM %lld\n", s.raRecords, s.seRecords, s.hrRecords,
                 s.umRecords);
+    if (!options.oddsOut.empty())
+        std::printf("odds archives %d in %s\n", s.oddsArchives, options.oddsOut.string().c_str());
     std::printf("time          %.2f s\n", seconds);
     return 0;
 }

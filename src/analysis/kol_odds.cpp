@@ -1,0 +1,55 @@
+#include "analysis/kol_odds.h"
+
+#include <cstdio>
+
+#include "analysis/yoz_line.h"
+#include "codes/odds_pairs.h"
+
+namespace vantor {
+namespace {
+
+constexpr SjisView kWinPlaceholder = "  50.0";
+constexpr SjisView kHorsePairPlaceholder = "  1000.0";
+constexpr SjisView kBracketPairPlaceholder = "   100.0";
+constexpr std::size_t kWinWidth = 6, kPairWidth = 8;
+
+SjisView runnersField(SjisView line) { return field(line, 110, 2); }
+
+SjisString pairOdds(SjisView line, int k, bool horsePairs) {
+    if (horsePairs) return kolOddsField(field(line, 432 + 7 * (k - 1), 7), kHorsePairPlaceholder, kPairWidth);
+    // The bracket pair numbered like the horse pair: horses 1 to 8 only.
+    const int t = WakurenIndex(UmarenPairText(k).value_or(""));
+    if (t == 0) return SjisString(kPairWidth, ' ');
+    return kolOddsField(field(line, 252 + 5 * (t - 1), 5), kBracketPairPlaceholder, kPairWidth);
+}
+
+}  // namespace
+
+SjisString kolOddsField(SjisView text, SjisView placeholder, std::size_t width) {
+    const SjisView value = trimBlanks(text);
+    if (value == "*") return SjisString(placeholder);
+    if (value == "-") return SjisString(width, ' ');
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%*.1f", static_cast<int>(width), static_cast<double>(lenientNumber(value)) / 10);
+    return buf;
+}
+
+bool kolUsesHorsePairs(SjisView line, bool chosenDayFrom2005) {
+    return chosenDayFrom2005 || lenientNumber(runnersField(line)) > 8;
+}
+
+SjisString kolYozLine(SjisView line, bool horsePairs) {
+    SjisString out;
+    out.reserve(kYozLineLength);
+    out += sourceField(line, 13, 8);  // date
+    out += sourceField(line, 1, 2);   // racecourse number
+    out += sourceField(line, 7, 6);   // meeting, day of meeting, race number
+    out += "K";
+    out += sourceField(runnersField(line), 1, 2);
+    for (int i = 0; i < kYozHorses; ++i) out += kolOddsField(field(line, 162 + 5 * i, 5), kWinPlaceholder, kWinWidth);
+    out += SjisString(kYozHorses * kWinWidth, ' ');  // KOL gives no place odds
+    for (int k = 1; k <= kYozHorsePairs; ++k) out += pairOdds(line, k, horsePairs);
+    return out;
+}
+
+}  // namespace vantor

@@ -1,0 +1,40 @@
+// The main window's predicted-odds commands: importing an odds archive
+// (YozBtnClick) and choosing the folder the archives are looked for in
+// (yosohaitomenuClick). The import itself is the core's.
+
+#include <QFileDialog>
+
+#include "analysis/odds_import.h"
+#include "components/folder_chooser.h"
+#include "components/message_box.h"
+#include "shell/main_form.h"
+#include "shell/odds_folder.h"
+#include "text/qt_text.h"
+
+namespace vantor {
+
+void TMainForm::YozBtnClick() {
+    QFileDialog dialog(this, QStringLiteral("開く"), QString::fromStdString(oddsArchiveFolder(IniGT1, AppDir).string()),
+                       QStringLiteral("KOLｵｯｽﾞ（j*.lzh）,JRDBｵｯｽﾞ(OZ*.lzh) (j*.lzh OZ*.lzh)"));
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+
+    const std::filesystem::path archive = dialog.selectedFiles().constFirst().toStdString();
+    const OddsImportOutcome outcome = importPredictedOdds(archive, StorePaths(AppDir), Day->Over2005 != 0);
+    for (const OddsImportMessage& message : outcome.messages) {
+        if (message.error)
+            ui::showInfo(this, toQString(message.text));
+        else
+            ui::showInfoQuiet(this, toQString(message.text));
+    }
+}
+
+void TMainForm::yosohaitomenuClick() {
+    const auto folder = ui::chooseFolder(this, QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定"), QString(),
+                                         QString::fromStdString(oddsArchiveFolder(IniGT1, AppDir).string()));
+    if (folder) storeOddsArchiveFolder(IniGT1, folder->toStdString());
+}
+
+}  // namespace vantor

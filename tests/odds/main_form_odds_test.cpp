@@ -1,0 +1,134 @@
+// The main window's odds commands, with the dialogs answered as a user would.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+#include <functional>
+
+#include "components/message_box.h"
+#include "demo/lzh_writer.h"
+#include "shell/app_dir.h"
+#include "shell/main_form.h"
+#include "shell/odds_folder.h"
+#include "shell/program_folder.h"
+#include "shell/program_settings.h"
+#include "shell_ui/fake_jvlink.h"
+#include "store/store_paths.h"
+#include "support/temp_dir.h"
+#include "text/encoding.h"
+
+using namespace vantor;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Answers the next modal file dialog once it is up.
+void answerDialog(const std::function<void(QFileDialog&)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
+
+QString qpath(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+class OddsCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setAppDir(folder.path());
+        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
+        form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
+    }
+    void TearDown() override {
+        form.reset();
+        setAppDir({});
+    }
+    fs::path archive(const std::string& name, const std::string& member, const std::string& data) {
+        const std::vector<demo::LzhMember> members = {{member, data, {}}};
+        const fs::path path = oddsFolder / name;
+        test::writeFile(path, demo::lzhArchive(members, 2, 1716681600));
+        return path;
+    }
+
+    test::TempDir folder;
+    const fs::path oddsFolder = folder / "yLzh";
+    ui::MessageBoxHook boxes;
+    std::unique_ptr<TMainForm> form;
+};
+
+}  // namespace
+
+TEST_F(OddsCommands, ImportOfTheChosenArchiveStartsInTheOddsFolder) {
+    const fs::path chosen = archive("OZ240526.lzh", "Oz240526.txt", "05242c0116  12.5\r\n");
+    QString startFolder, filter, title;
+    answerDialog([&](QFileDialog& dialog) {
+        startFolder = dialog.directory().absolutePath();
+        filter = dialog.nameFilters().join(QStringLiteral(";"));
+        dialog.selectFile(qpath(chosen));
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog checks the choice first
+    });
+    form->YozBtnClick();
+    EXPECT_EQ(startFolder, qpath(oddsFolder));  // the default "ylzh" is the store's "yLzh"
+    EXPECT_EQ(filter, QStringLiteral("KOLｵｯｽﾞ（j*.lzh）,JRDBｵｯｽﾞ(OZ*.lzh) (j*.lzh OZ*.lzh)"));
+    EXPECT_EQ(boxes.shown(),
+              QStringList{QStringLiteral("JRDB基準オッズデータを解凍し、2024年05月26日のデータを保存しました。"
+                                         "データを再読込すると反映されます。")});
+    EXPECT_EQ(boxes.beeps(), 0);
+    EXPECT_TRUE(fs::exists(StorePaths(folder.path()).dayFile("2024年05月26日", ".yoz")));
+}
+
+TEST_F(OddsCommands, CancelDoesNothingAndFailuresBeep) {
+    const fs::path broken = oddsFolder / "OZ240526.lzh";
+    test::writeFile(broken, "damaged");
+    answerDialog([](QFileDialog& dialog) { dialog.reject(); });
+    form->YozBtnClick();
+    EXPECT_TRUE(boxes.shown().isEmpty());
+
+    answerDialog([&](QFileDialog& dialog) {
+        dialog.selectFile(qpath(broken));
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog checks the choice first
+    });
+    form->YozBtnClick();
+    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("データが解凍できませんでした。")});
+    EXPECT_EQ(boxes.beeps(), 1);
+}
+
+TEST_F(OddsCommands, TheChosenFolderIsKeptForTheNextImport) {
+    const fs::path other = folder / "odds elsewhere";
+    fs::create_directories(other);
+    QString title, startFolder;
+    answerDialog([&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        startFolder = dialog.directory().absolutePath();
+        dialog.setDirectory(qpath(other));
+        dialog.selectFile(qpath(other));
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog checks the choice first
+    });
+    form->yosohaitomenuClick();
+    EXPECT_EQ(title, QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定"));
+    EXPECT_EQ(startFolder, qpath(oddsFolder));
+    EXPECT_EQ(cp932ToUtf8(programSettings().ReadString("Dir", "yoso", "")), other.string());
+
+    answerDialog([&](QFileDialog& dialog) {
+        startFolder = dialog.directory().absolutePath();
+        dialog.reject();
+    });
+    form->YozBtnClick();
+    EXPECT_EQ(startFolder, qpath(other));
+}
+
+TEST(OddsFolder, StoredValueAsItIsOtherwiseTheStoresOddsFolderInAnyCase) {
+    test::TempDir app;
+    TIniGT ini;
+    ini.setFileName((app / "vantor.ini").string());
+    EXPECT_EQ(oddsArchiveFolder(ini, app.path()), app / "ylzh");  // none yet: as spelt, to be made
+    fs::create_directories(app / "YLZH");
+    EXPECT_EQ(oddsArchiveFolder(ini, app.path()), app / "YLZH");
+    ini.WriteString("Dir", "yoso", "\"\"");
+    EXPECT_EQ(oddsArchiveFolder(ini, app.path()), fs::path());
+    ASSERT_TRUE(storeOddsArchiveFolder(ini, "/srv/odds"));
+    EXPECT_EQ(oddsArchiveFolder(ini, app.path()), "/srv/odds");
+}

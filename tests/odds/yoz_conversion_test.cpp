@@ -1,0 +1,136 @@
+// Lines of the two odds services to ".yoz" lines, read back through the
+// fields day loading uses.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/jrdb_odds.h"
+#include "analysis/kol_odds.h"
+#include "raceday/yoz_record.h"
+
+using namespace vantor;
+
+namespace {
+
+constexpr jvdata::Field kPlace{128, 6, 18, 6};
+constexpr jvdata::Field kQuinella{236, 8, 153, 8};
+
+std::string right(const std::string& text, std::size_t width) { return std::string(width - text.size(), ' ') + text; }
+
+// A JRDB line: racecourse 05, year 24, meeting 2, day 12 ("c"), race 11,
+// 16 runners; every odds text different.
+std::string jrdbLine() {
+    std::string line = "05242c1116";
+    for (int i = 1; i <= 18; ++i) line += right(std::to_string(i) + ".1", 5);
+    for (int i = 1; i <= 18; ++i) line += right(std::to_string(i) + ".2", 5);
+    for (int k = 1; k <= 153; ++k) line += right(std::to_string(k) + ".3", 5);
+    return line;
+}
+
+struct KolFields {
+    std::string runners = " 8";
+    std::vector<std::string> win = std::vector<std::string>(18, "    -");
+    std::vector<std::string> bracket = std::vector<std::string>(36, "    -");
+    std::vector<std::string> quinella = std::vector<std::string>(153, "      -");
+};
+
+// A KOL line of Tokyo (the service's "04"), meeting 2, day 12, race 11 on
+// 30 May 2004.
+std::string kolLine(const KolFields& f) {
+    std::string line =
+        std::string("04    021211") + "20040530" + std::string(89, ' ') + f.runners + std::string(50, ' ');
+    for (const auto& w : f.win) line += w;
+    for (const auto& b : f.bracket) line += b;
+    for (const auto& q : f.quinella) line += q;
+    return line;
+}
+
+SjisView quinella(const std::string& yoz, int k) { return jvdata::get(yoz, kQuinella, k); }
+
+}  // namespace
+
+TEST(JrdbConversion, EveryFieldIsCopiedBehindItsBlanks) {
+    const std::string line = jrdbLine();
+    ASSERT_EQ(line.size(), 955u);
+    const SjisString yoz = jrdbYozLine(line, "240526");
+    ASSERT_EQ(yoz.size(), 1459u);
+    EXPECT_EQ(yoz.substr(0, 19), std::string("20240526") + "05" + "02" + "0c11" + "J" + "16");
+    for (int i = 1; i <= 18; ++i) {
+        EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, i), " " + right(std::to_string(i) + ".1", 5));
+        EXPECT_EQ(jvdata::get(yoz, kPlace, i), " " + right(std::to_string(i) + ".2", 5));
+    }
+    for (int k = 1; k <= 153; ++k) EXPECT_EQ(quinella(yoz, k), "   " + right(std::to_string(k) + ".3", 5));
+}
+
+TEST(JrdbConversion, AShortLineKeepsTheFixedLengthWithBlankFields) {
+    const SjisString yoz = jrdbYozLine(jrdbLine().substr(0, 298), "240526");  // ends inside pair 22
+    ASSERT_EQ(yoz.size(), 1459u);
+    EXPECT_EQ(quinella(yoz, 21), "    21.3");
+    EXPECT_EQ(quinella(yoz, 22), "    22  ");
+    EXPECT_EQ(quinella(yoz, 23), "        ");
+    EXPECT_EQ(jrdbYozLine("", "240526"), "20240526  0 0   J" + std::string(1442, ' '));
+}
+
+TEST(KolConversion, FieldsMarkedUnknownNoneOrBlank) {
+    EXPECT_EQ(kolOddsField("  123", "  50.0", 6), "  12.3");
+    EXPECT_EQ(kolOddsField("    *", "  50.0", 6), "  50.0");
+    EXPECT_EQ(kolOddsField(" *   ", "  1000.0", 8), "  1000.0");
+    EXPECT_EQ(kolOddsField("    -", "  50.0", 6), "      ");
+    EXPECT_EQ(kolOddsField("     ", "  50.0", 6), "   0.0");  // blank is 0 tenths, not "none"
+    EXPECT_EQ(kolOddsField("", "  50.0", 6), "   0.0");
+    EXPECT_EQ(kolOddsField("9999999", "  1000.0", 8), "999999.9");
+}
+
+TEST(KolConversion, EightRunnersBefore2005TakeQuinellaOddsFromTheBracketBlock) {
+    KolFields f;
+    f.win[0] = "  123";
+    f.win[1] = "    *";
+    f.win[2] = "     ";
+    for (int t = 1; t <= 36; ++t) f.bracket[t - 1] = right(std::to_string(1000 + t), 5);
+    f.bracket[1] = "    *";   // 1-2
+    f.bracket[16] = "    -";  // 3-4
+    f.quinella.assign(153, "   4444");
+    const std::string line = kolLine(f);
+    ASSERT_FALSE(kolUsesHorsePairs(line, false));
+
+    const SjisString yoz = kolYozLine(line, false);
+    ASSERT_EQ(yoz.size(), 1459u);
+    EXPECT_EQ(yoz.substr(0, 19), std::string("20040530") + "04" + "021211" + "K" + " 8");
+    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 1), "  12.3");
+    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 2), "  50.0");
+    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 3), "   0.0");
+    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 18), "      ");
+    for (int i = 1; i <= 18; ++i) EXPECT_EQ(jvdata::get(yoz, kPlace, i), "      ");
+    // Horse pair k and the bracket pair of the same two numbers t.
+    const std::pair<int, const char*> expected[] = {{1, "   100.0"},   // 1-2: "*"
+                                                    {2, "   100.3"},   // 1-3: t 3
+                                                    {7, "   100.8"},   // 1-8: t 8
+                                                    {8, "        "},   // 1-9
+                                                    {18, "   101.0"},  // 2-3: t 10
+                                                    {34, "        "},  // 3-4: "-"
+                                                    {88, "   103.5"},  // 7-8: t 35
+                                                    {89, "        "},  // 8-9
+                                                    {153, "        "}};
+    for (const auto& [k, odds] : expected) EXPECT_EQ(quinella(yoz, k), odds) << "pair " << k;
+}
+
+TEST(KolConversion, MoreThanEightRunnersOrADayFrom2005TakeTheQuinellaBlock) {
+    KolFields f;
+    f.bracket.assign(36, " 1234");
+    f.quinella[0] = "      *";
+    f.quinella[1] = "      -";
+    f.quinella[2] = "       ";
+    f.quinella[152] = "  12345";
+    EXPECT_TRUE(kolUsesHorsePairs(kolLine(f), true));
+    f.runners = "10";
+    EXPECT_TRUE(kolUsesHorsePairs(kolLine(f), false));
+
+    const SjisString yoz = kolYozLine(kolLine(f), true);
+    EXPECT_EQ(quinella(yoz, 1), "  1000.0");
+    EXPECT_EQ(quinella(yoz, 2), "        ");
+    EXPECT_EQ(quinella(yoz, 3), "     0.0");
+    EXPECT_EQ(quinella(yoz, 4), "        ");
+    EXPECT_EQ(quinella(yoz, 153), "  1234.5");
+}
