@@ -49,9 +49,9 @@ std::filesystem::path folderOf(const std::filesystem::path& path) {
 // created exclusively, and the name carries the process id and a counter.
 FileDescriptor createTemporary(const std::filesystem::path& path, std::filesystem::path& tempPath) {
     static std::atomic<unsigned> counter{0};
+    static const std::string pid = std::to_string(::getpid());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folderOf(path) / ("." + path.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                                     std::to_string(counter++));
+        tempPath = folderOf(path) / ("." + path.filename().string() + ".tmp-" + pid + "-" + std::to_string(counter++));
         FileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.valid() || errno != EEXIST) return fd;
     }
@@ -90,8 +90,11 @@ bool replaceWholeFile(const std::filesystem::path& path, std::string_view conten
     FileDescriptor fd = createTemporary(path, tempPath);
     if (!fd.valid()) return false;
 
-    struct stat old {};
-    const bool keepMode = ::stat(path.c_str(), &old) == 0;
+    // An existing file keeps its permission bits; the new one has the
+    // process's default bits, so only a file with other bits needs a change.
+    struct stat old {}, made {};
+    const bool keepMode = ::stat(path.c_str(), &old) == 0 && ::fstat(fd.get(), &made) == 0 &&
+                          (old.st_mode & 07777) != (made.st_mode & 07777);
     const bool written = writeAll(fd.get(), content) && (!keepMode || ::fchmod(fd.get(), old.st_mode & 07777) == 0) &&
                          (durability == Durability::renameOnly || ::fsync(fd.get()) == 0);
     if (!fd.close() || !written || ::rename(tempPath.c_str(), path.c_str()) != 0) {

@@ -15,7 +15,7 @@ namespace vantor {
 
 class RecordFiler {
 public:
-    RecordFiler(const StorePaths& paths, StoreBatch& batch) : paths_(paths), batch_(batch) {}
+    RecordFiler(StorePaths paths, StoreBatch& batch) : paths_(std::move(paths)), batch_(batch) {}
 
     // The acquisition filing of one record (with its CR LF). fromDate is
     // the yyyymmdd number of the start point: day files take races from
@@ -34,7 +34,7 @@ public:
 private:
     bool acceptable(SjisView record);
 
-    const StorePaths& paths_;
+    StorePaths paths_;
     StoreBatch& batch_;
     int rejected_ = 0;
 };

@@ -1,6 +1,9 @@
 #include "store/store_batch.h"
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
 
 #include "fileio/whole_file.h"
 #include "text/encoding.h"
@@ -27,6 +30,8 @@ std::vector<std::string> splitLines(std::string_view bytes) {
 }
 
 SjisView keyOf(SjisView line) { return field(line, 12, 16); }
+
+constexpr std::size_t kFlushWriters = 4;
 
 }  // namespace
 
@@ -94,18 +99,37 @@ void StoreBatch::ensureFolder(const fs::path& folder) {
 }
 
 void StoreBatch::flush() {
-    std::string bytes;
-    for (auto it = files_.begin(); it != files_.end(); it = files_.erase(it)) {
-        Image& image = it->second;
-        if (!image.dirty) continue;
-        bytes.clear();
-        for (const auto& l : image.lines) {
-            bytes += l;
-            bytes += "\r\n";
+    // The files are independent, and most of the cost of a save is the file
+    // system's (create, rename), so a few writers share the list.
+    std::vector<std::map<fs::path, Image>::iterator> dirty;
+    for (auto it = files_.begin(); it != files_.end(); ++it)
+        if (it->second.dirty) dirty.push_back(it);
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> failed{false};
+    std::mutex failureLock;
+    std::string failure;
+    const auto writer = [&] {
+        std::string bytes;
+        for (std::size_t i; !failed && (i = next++) < dirty.size();) {
+            const auto& [path, image] = *dirty[i];
+            bytes.clear();
+            for (const auto& l : image.lines) {
+                bytes += l;
+                bytes += "\r\n";
+            }
+            if (!replaceWholeFile(path, bytes, Durability::renameOnly)) {
+                const std::lock_guard lock(failureLock);
+                if (!failed.exchange(true)) failure = describe(path);
+            }
         }
-        if (!replaceWholeFile(it->first, bytes, Durability::renameOnly))
-            throw StoreError("cannot write " + describe(it->first));
-    }
+    };
+    const std::size_t threads = std::min<std::size_t>(kFlushWriters, (dirty.size() + 63) / 64);
+    std::vector<std::thread> pool;
+    for (std::size_t t = 1; t < threads; ++t) pool.emplace_back(writer);
+    writer();
+    for (auto& t : pool) t.join();
+    files_.clear();
+    if (failed) throw StoreError("cannot write " + failure);
 }
 
 std::size_t StoreBatch::pendingFiles() const {

@@ -46,22 +46,23 @@ int acquire(const Context& ctx) {
         std::cerr << *err << '\n';
         return 1;
     }
-    auto made = createJVLink(ctx.appDir, ini, [](int done, int total) {
-        std::cerr << "\rgenerating demo feed " << done << "/" << total << std::flush;
-        if (done == total) std::cerr << '\n';
-    });
-    if (auto* err = std::get_if<std::string>(&made)) {
-        std::cerr << *err << '\n';
-        return 1;
-    }
-    auto& link = *std::get<std::unique_ptr<FeedJVLink>>(made);
+    // A named feed is used as it is; otherwise the program's own feed (made
+    // with the demo season on first use).
+    std::unique_ptr<FeedJVLink> link;
     if (auto feed = ctx.args.value("--feed")) {
-        FeedSettings s = link.settings();
-        s.feedDir = *feed;
-        s.paceMs = 0;
-        link = FeedJVLink(s);
+        link = std::make_unique<FeedJVLink>(FeedSettings{*feed, 0, "0490"});
+    } else {
+        auto made = createJVLink(ctx.appDir, ini, [](int done, int total) {
+            std::cerr << "\rgenerating demo feed " << done << "/" << total << std::flush;
+            if (done == total) std::cerr << '\n';
+        });
+        if (auto* err = std::get_if<std::string>(&made)) {
+            std::cerr << *err << '\n';
+            return 1;
+        }
+        link = std::move(std::get<std::unique_ptr<FeedJVLink>>(made));
     }
-    if (const int r = link.JVInit("SA000000/SD000000/Vantor/Version 1.40"); r != 0) {
+    if (const int r = link->JVInit("SA000000/SD000000/Vantor/Version 1.40"); r != 0) {
         std::cerr << "JVInit error " << r << '\n';
         return 1;
     }
@@ -77,19 +78,21 @@ int acquire(const Context& ctx) {
     if (ctx.args.has("--setup")) option = 3;
     if (ctx.args.has("--normal")) option = 1;
 
+    // One line per filed record: buffer them, flushing with each status line.
+    std::cerr.unsetf(std::ios_base::unitbuf);
     Acquisition::Ui ui;
-    ui.status = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << '\n'; };
+    ui.status = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << std::endl; };
     ui.downloadBar = [](int, int) {};
     ui.readBar = [](int, int) {};
     ui.addLine = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << '\n'; };
     ui.clearLines = [] {};
-    ui.report = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << '\n'; };
+    ui.report = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << std::endl; };
     ui.beep = [] {};
     ui.pump = [] {};
     ui.lastTimeSet = [](const SjisString&) {};
 
     const StorePaths paths(ctx.appDir);
-    Acquisition acquisition(link, paths, ini, ui);
+    Acquisition acquisition(*link, paths, ini, ui);
     auto next = acquisition.start(fromtime, option);
     while (next == Acquisition::Next::poll) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
