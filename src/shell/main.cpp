@@ -8,9 +8,10 @@
 #include <memory>
 
 #include "components/message_box.h"
+#include "jvlink/feed_settings_dialog.h"
 #include "jvlink/jvlink_factory.h"
+#include "output/fonts.h"
 #include "shell/app_dir.h"
-#include "shell/fonts.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 #include "shell/program_folder.h"
@@ -70,7 +71,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    vantor::TMainForm mainForm(std::move(std::get<0>(link)));
+    auto& feedLink = std::get<0>(link);
+    feedLink->setSettingsEditor([](vantor::FeedSettings& s) { return vantor::editFeedSettings(nullptr, s); });
+    vantor::TMainForm mainForm(std::move(feedLink));
     mainForm.show();
     return QApplication::exec();
 }
