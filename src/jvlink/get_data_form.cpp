@@ -94,6 +94,9 @@ void TGetDataForm::buildLayout() {
     grid->addWidget(new QLabel(QStringLiteral("作成済みデータ"), this), 6, 0, 1, 3);
     ListBox1 = new QListWidget(this);
     ListBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // A file's lines run into thousands: one line height for all keeps each
+    // addition from laying out the whole list again.
+    ListBox1->setUniformItemSizes(true);
     grid->addWidget(ListBox1, 7, 0, 1, 3);
     grid->setRowStretch(7, 1);
 
