@@ -8,6 +8,7 @@
 // as the racing card layouts give positions.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -47,6 +48,9 @@ struct Text {
     SjisString text;
     Font font;
     Rgb color;
+    // When set, the text's line box (its width by the font's line height) is
+    // filled with this colour first: the text is drawn opaquely.
+    std::optional<Rgb> background;
     friend bool operator==(const Text&, const Text&) = default;
 };
 

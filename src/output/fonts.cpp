@@ -1,4 +1,4 @@
-#include "shell/fonts.h"
+#include "output/fonts.h"
 
 namespace vantor {
 namespace {
@@ -10,11 +10,13 @@ QFont pixelFont(const QString& family, int pixelSize, bool bold) {
     return font;
 }
 
+QString family(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
 }  // namespace
 
-QString gothicFamily() { return QStringLiteral("ＭＳ ゴシック"); }
+QString gothicFamily() { return family(kGothicFamily); }
 
-QString pGothicFamily() { return QStringLiteral("ＭＳ Ｐゴシック"); }
+QString pGothicFamily() { return family(kPGothicFamily); }
 
 void registerFontSubstitutes() {
     QFont::insertSubstitution(gothicFamily(), QStringLiteral("IPAGothic"));

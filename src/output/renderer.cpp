@@ -1,7 +1,14 @@
 #include "output/renderer.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
 #include "text/qt_text.h"
 
@@ -10,16 +17,107 @@ namespace {
 
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+struct Glyph {
+    quint32 index = 0;  // 0: the font has no glyph for the character
+    qreal advance = 0;
+};
+
+// A font as Qt draws and measures it. Resolving a family and making its
+// metrics is far too slow to repeat for every text of a grid, and the
+// layouts use a handful of fonts, so each is resolved once per thread,
+// and each character's glyph looked up once per font.
+struct ResolvedFont {
+    Font key;
+    QFont font;
+    QFontMetrics metrics;
+    QRawFont raw;
+    int emHeight;
+    std::unordered_map<char16_t, Glyph> glyphs;
+
+    const Glyph& glyphOf(QChar c) {
+        auto [it, added] = glyphs.try_emplace(c.unicode());
+        if (added) {
+            const QList<quint32> index = raw.glyphIndexesForString(QString(c));
+            if (!index.isEmpty() && index.front() != 0)
+                it->second = {index.front(), raw.advancesForGlyphIndexes(index).value(0).x()};
+        }
+        return it->second;
+    }
+};
+
+ResolvedFont& resolved(const Font& font) {
+    thread_local std::vector<std::unique_ptr<ResolvedFont>> fonts;
+    for (const auto& r : fonts)
+        if (r->key == font) return *r;
+    const QFont qfont = toQFont(font);
+    fonts.push_back(std::make_unique<ResolvedFont>(
+        ResolvedFont{font, qfont, QFontMetrics(qfont), QRawFont::fromFont(qfont), QFontInfo(qfont).pixelSize(), {}}));
+    return *fonts.back();
+}
+
+// Text set as its characters' glyphs side by side. The layouts' fonts are
+// gothics without kerning or ligatures for these texts, so this draws what
+// the text shaper would, without its cost, which is most of a grid's
+// painting time. Nothing when the font lacks a character: Qt's own text
+// drawing then finds it in another font.
+struct GlyphText {
+    QGlyphRun run;
+    qreal width = 0;
+};
+
+std::optional<GlyphText> glyphText(ResolvedFont& font, const QString& text) {
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(text.size());
+    positions.reserve(text.size());
+    qreal x = 0;
+    for (const QChar c : text) {
+        const Glyph& glyph = font.glyphOf(c);
+        if (glyph.index == 0) return std::nullopt;
+        indexes.append(glyph.index);
+        positions.append(QPointF(x, 0));
+        x += glyph.advance;
+    }
+    GlyphText out;
+    out.run.setRawFont(font.raw);
+    out.run.setGlyphIndexes(indexes);
+    out.run.setPositions(positions);
+    out.run.setUnderline(font.key.underline);
+    out.width = x;
+    return out;
+}
+
+int widthOf(ResolvedFont& font, const QString& text) {
+    qreal width = 0;
+    for (const QChar c : text) {
+        const Glyph& glyph = font.glyphOf(c);
+        if (glyph.index == 0) return font.metrics.horizontalAdvance(text);
+        width += glyph.advance;
+    }
+    return qRound(width);
+}
+
 struct Player {
     QPainter& p;
     QPoint o;
 
     void operator()(const Fill& f) const { p.fillRect(QRect(o.x() + f.x, o.y() + f.y, f.w, f.h), toQColor(f.color)); }
     void operator()(const Text& t) const {
-        const QFont font = toQFont(t.font);
-        p.setFont(font);
+        ResolvedFont& font = resolved(t.font);
+        const QString text = toQString(t.text);
+        const std::optional<GlyphText> glyphs = glyphText(font, text);
+        if (t.background) {
+            const int width = glyphs ? qRound(glyphs->width) : font.metrics.horizontalAdvance(text);
+            p.fillRect(QRect(o.x() + t.x, o.y() + t.y, width, font.emHeight), toQColor(*t.background));
+        }
         p.setPen(toQColor(t.color));
-        p.drawText(QPoint(o.x() + t.x, o.y() + t.y + QFontMetrics(font).ascent()), toQString(t.text));
+        const QPoint baseline(o.x() + t.x, o.y() + t.y + font.metrics.ascent());
+        if (glyphs) {
+            p.drawGlyphRun(baseline, glyphs->run);
+        } else {
+            p.setFont(font.font);
+            p.drawText(baseline, text);
+        }
     }
     void operator()(const Line& l) const {
         p.setPen(QPen(toQColor(l.color), l.width));
@@ -49,10 +147,13 @@ void render(QPainter& painter, const Ops& ops, QPoint origin) {
     painter.restore();
 }
 
-int lineHeight(const Font& font) { return QFontMetrics(toQFont(font)).height(); }
+// The em height the font engine resolves. The layouts' line offsets were
+// made for the Windows gothic fonts, whose ascent and descent add up to
+// exactly their em height; the IPA fonts that stand in for them add about
+// 8 % of line spacing, which would push the last line of a card row out of
+// its cell.
+int lineHeight(const Font& font) { return resolved(font).emHeight; }
 
-int textWidth(const Font& font, SjisView text) {
-    return QFontMetrics(toQFont(font)).horizontalAdvance(toQString(text));
-}
+int textWidth(const Font& font, SjisView text) { return widthOf(resolved(font), toQString(text)); }
 
 }  // namespace vantor::draw

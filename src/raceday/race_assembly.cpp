@@ -143,6 +143,10 @@ void assembleRunner(SjisView se, SjisView um, int i, TRaceRec& race) {
     race.BreederName[i] = get(um, um::BreederName);
     race.HonSyokinSE[i] = static_cast<i32>(num(se, se::Honsyokin) / 10);
     race.FukaSyokinSE[i] = static_cast<i32>(num(se, se::Fukasyokin) / 10);
+    // The horse's earned-prize totals (the prize money that sets its class)
+    // from its horse master, in hundreds of yen there and thousands here.
+    race.HeichiSyutoku[i] = static_cast<i32>(num(um, um::RuikeiSyutokuHeichi) / 10);
+    race.SyogaiSyutoku[i] = static_cast<i32>(num(um, um::RuikeiSyutokuSyogai) / 10);
     sumFinishCounts(um, 1, 3, race.ShibaChaku[i]);
     sumFinishCounts(um, 4, 6, race.DirtChaku[i]);
     sumFinishCounts(um, 7, 7, race.SyogaiChaku[i]);

@@ -1,26 +1,15 @@
 #include "raceday/race_card.h"
 
-#include <cstdio>
-
 #include "codes/course_names.h"
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
 
 SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
-
-// printf into a Shift-JIS string; formats hold ASCII only.
-template <class... Args>
-SjisString format(const char* fmt, Args... args) {
-    char buf[64];
-    const int n = std::snprintf(buf, sizeof buf, fmt, args...);
-    return SjisString(buf, n < 0                                      ? 0
-                           : static_cast<std::size_t>(n) < sizeof buf ? static_cast<std::size_t>(n)
-                                                                      : sizeof buf - 1);
-}
 
 SjisString gradeText(SjisView code) {
     static const std::array<std::pair<const char*, SjisString>, 8> table{{
@@ -52,7 +41,7 @@ SjisString classText(SjisView code) {
     if (code == "999") return sjis("ｵｰﾌﾟﾝ　　 ");
     if (code == "   " || code == "000") return sjis("　　　　　");
     if (code == "100") return sjis("1億円下   ");
-    return format("%4lld", lenientNumber(code) * 100) + sjis("万円下");
+    return formatted("%4lld", lenientNumber(code) * 100) + sjis("万円下");
 }
 
 SjisString trackText(SjisView code) {
@@ -67,7 +56,7 @@ SjisString trackText(SjisView code) {
     return {};
 }
 
-SjisString popularityText(int n) { return n < 1 ? SjisString() : format("%2d", n); }
+SjisString popularityText(int n) { return n < 1 ? SjisString() : formatted("%2d", n); }
 
 // An owner or trainer name shown where it repeats: trimmed, without
 // full-width blanks, at most six bytes (never half a character).
@@ -83,8 +72,8 @@ RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
     h.grade = gradeText(rec.GradeCd);
     h.course = CourseName(field(key, 9, 2), 0).value_or(SjisString());
     h.raceNumber = std::to_string(lenientNumber(field(key, 15, 2)));
-    h.dateLine = SjisString(field(key, 1, 4)) + sjis("年") + format("%2lld", lenientNumber(field(key, 5, 2))) +
-                 sjis("月") + format("%2lld", lenientNumber(field(key, 7, 2))) + sjis("日") +
+    h.dateLine = SjisString(field(key, 1, 4)) + sjis("年") + formatted("%2lld", lenientNumber(field(key, 5, 2))) +
+                 sjis("月") + formatted("%2lld", lenientNumber(field(key, 7, 2))) + sjis("日") +
                  SjisString(field(h.course, 1, 4)) + ZeroBlank(field(key, 11, 2)) + sjis("回") +
                  ZeroBlank(field(key, 13, 2)) + sjis("日");
     h.raceName = rec.RaceName.str();
@@ -103,12 +92,13 @@ PayoutLabelTexts payoutLabelTexts(const TRaceRec& rec) {
     int e = 0;
     const auto single = [&](const auto& umaban, const auto& ninki, const auto& pay) {
         for (std::size_t n = 1; n <= umaban.items.size(); ++n, ++e)
-            if (umaban[n] != 0) out[e] = {format("%2d", umaban[n]), popularityText(ninki[n]), format("%8d", pay[n])};
+            if (umaban[n] != 0)
+                out[e] = {formatted("%2d", umaban[n]), popularityText(ninki[n]), formatted("%8d", pay[n])};
     };
     const auto pair = [&](const auto& kumi, const auto& ninki, const auto& pay) {
         for (std::size_t n = 1; n <= kumi.items.size(); ++n, ++e)
             if (kumi[n] != " 0- 0" && !trimBlanks(kumi[n]).empty())
-                out[e] = {kumi[n].str(), popularityText(ninki[n]), format("%8d", pay[n])};
+                out[e] = {kumi[n].str(), popularityText(ninki[n]), formatted("%8d", pay[n])};
     };
     single(rec.TanUmaban, rec.TanNinki, rec.TanPay);
     single(rec.FukuUmaban, rec.FukuNinki, rec.FukuPay);
@@ -127,9 +117,9 @@ SjisString weekSlotText(SjisView date, int interval, int position) {
             SjisString(field(date, 1, 4)) + "." + SjisString(field(date, 5, 2)) + "." + SjisString(field(date, 7, 2));
     cell += ' ';
     cell += interval >= 56 ? '*' : ' ';
-    cell += interval < 1 ? SjisString(4, ' ') : format("%2d", interval) + sjis("日");
+    cell += interval < 1 ? SjisString(4, ' ') : formatted("%2d", interval) + sjis("日");
     cell += ' ';
-    cell += position < 1 ? SjisString(4, ' ') : format("%2d", position) + sjis("着");
+    cell += position < 1 ? SjisString(4, ' ') : formatted("%2d", position) + sjis("着");
     return cell;
 }
 
@@ -156,8 +146,8 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
         sign[7] = rec.ChokName[j].str();
         sign[8] = rec.BanusiName[j].str();
         if (rec.YozRank[j] > 0) {
-            sign[9] = format("%5.1f", rec.YozOdds[j]);
-            sign[10] = format("%2d", rec.YozRank[j]);
+            sign[9] = formatted("%5.1f", rec.YozOdds[j]);
+            sign[10] = formatted("%2d", rec.YozRank[j]);
         }
 
         auto& check = out.checkRows.emplace_back();
@@ -170,7 +160,7 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
         for (std::size_t w = 1; w <= kWeekSlots; ++w)
             check[5 + w] = weekSlotText(marks.SyuDate[j][w], marks.SyuKankaku[j][w], marks.SyuChakujun[j][w]);
 
-        out.cardKeys.push_back({rec.Umaban[j].str(), format("%2d", marks.SortRank[j])});
+        out.cardKeys.push_back({rec.Umaban[j].str(), formatted("%2d", marks.SortRank[j])});
     }
     if (incomplete)
         out.incompleteMessage = CourseName(field(rec.RaceKey, 9, 2), 2).value_or(SjisString()) +

@@ -90,8 +90,8 @@ struct TRaceRec {
     PerRunner<FixedText<71>> BreederName;
     PerRunner<i32> HonSyokinSE{};    // prize won in this race / 10
     PerRunner<i32> FukaSyokinSE{};   // added prize won in this race / 10
-    PerRunner<i32> HeichiSyutoku{};  // flat earned-prize total (kept 0)
-    PerRunner<i32> SyogaiSyutoku{};  // jump earned-prize total (kept 0)
+    PerRunner<i32> HeichiSyutoku{};  // flat earned-prize total of the horse master, thousands of yen
+    PerRunner<i32> SyogaiSyutoku{};  // jump earned-prize total of the horse master, thousands of yen
     PerRunner<std::array<i32, kFinishClasses>> ShibaChaku{};
     PerRunner<std::array<i32, kFinishClasses>> DirtChaku{};
     PerRunner<std::array<i32, kFinishClasses>> SyogaiChaku{};

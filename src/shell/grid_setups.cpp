@@ -2,7 +2,7 @@
 
 #include "analysis/grid_headers.h"
 #include "components/string_grid.h"
-#include "shell/fonts.h"
+#include "output/fonts.h"
 #include "text/qt_text.h"
 
 namespace vantor {

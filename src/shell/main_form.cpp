@@ -14,6 +14,7 @@
 
 #include "components/message_box.h"
 #include "components/speed_button.h"
+#include "components/string_grid.h"
 #include "components/up_down.h"
 #include "jvlink/get_data_form.h"
 #include "jvlink/jvlink.h"
@@ -91,6 +92,9 @@ void TMainForm::connectHandlers() {
 
     connect(SpeedButton10, &QToolButton::clicked, this, &TMainForm::SpeedButton10Click);
     connect(SpeedButton17, &QToolButton::clicked, this, &TMainForm::SpeedButton10Click);
+    StringGrid4->setOnDrawCell([this](QPainter& painter, int col, int row, const QRect& rect, bool selected) {
+        StringGrid4DrawCell(painter, col, row, rect, selected);
+    });
     connect(SpeedButton13, &QToolButton::clicked, this, &TMainForm::SpeedButton13Click);
     connect(SpeedButton15, &QToolButton::clicked, this, &TMainForm::SpeedButton15Click);
     connect(SpeedButton18, &QToolButton::clicked, this, &TMainForm::SpeedButton18Click);
@@ -172,7 +176,6 @@ void TMainForm::MakeDataListBtnClick() {
 void TMainForm::UpDown1Click() {}
 void TMainForm::FilePrintItemClick() {}
 void TMainForm::P1Click() {}
-void TMainForm::SpeedButton10Click() {}
 void TMainForm::SpeedButton13Click() {}
 void TMainForm::SpeedButton15Click() {}
 void TMainForm::SpeedButton18Click() {}

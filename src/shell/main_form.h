@@ -21,6 +21,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QPainter;
 class QPrinter;
 class QSplitter;
 class QStatusBar;
@@ -156,6 +157,7 @@ public:
     void P1Click();
     void yosohaitomenuClick();
     void SpeedButton10Click();
+    void StringGrid4DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
     void SpeedButton13Click();
     void SpeedButton15Click();
     void SpeedButton18Click();

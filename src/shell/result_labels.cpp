@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "components/label3d.h"
-#include "shell/fonts.h"
+#include "output/fonts.h"
 
 namespace vantor {
 namespace {

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shell/fonts.h"
+#include "output/fonts.h"
 #include "shell/version_text.h"
 
 namespace vantor {

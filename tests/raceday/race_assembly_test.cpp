@@ -147,6 +147,7 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     um.text(um::BirthDate, "20200401").text(um::BreederName, breeder).text(um::SanchiName, "Hidaka");
     for (int g = 1; g <= 7; ++g) um.number(um::ChakuKaisuBa, g, (g - 1) * 6 + 1);  // wins per track group
     um.number(um::ChakuKaisuBa, 4, 6 * 6 + 6);                                     // jump: unplaced 4 times
+    um.number(um::RuikeiSyutokuHeichi, 123456).number(um::RuikeiSyutokuSyogai, 7809);
     day->JvUmTbl[0][0].assign(um.take());
     assembleRace(*day, 0);
     const TRaceRec& r = race();
@@ -157,6 +158,8 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     EXPECT_EQ(r.DirtChaku[0][0], 4 + 5 + 6);
     EXPECT_EQ(r.SyogaiChaku[0][0], 7);
     EXPECT_EQ(r.SyogaiChaku[0][5], 4);
+    EXPECT_EQ(r.HeichiSyutoku[0], 12345) << "earned prize in thousands of yen";
+    EXPECT_EQ(r.SyogaiSyutoku[0], 780);
 }
 
 TEST_F(AssemblyTest, ResultsAndPayouts) {

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "shell/fonts.h"
+#include "output/fonts.h"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

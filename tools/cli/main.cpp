@@ -17,6 +17,7 @@ const char* kUsage =
     "  races    --day DAY\n"
     "  grid     --day DAY [--race N] check|sign|card|results|header\n"
     "  results  --day DAY\n"
+    "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY]\n";
 
 }  // namespace
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
         {"races", races, {"--app-dir", "--day"}},
         {"grid", grid, {"--app-dir", "--day", "--race"}},
         {"results", results, {"--app-dir", "--day"}},
+        {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day"}},
     };
     for (const auto& c : commands) {

@@ -10,17 +10,9 @@ namespace vantor::cli {
 
 std::optional<RaceView> openRace(const Context& ctx) {
     RaceView view;
-    const auto day = ctx.args.value("--day");
-    if (!day) {
-        std::cerr << "--day is missing\n";
-        return std::nullopt;
-    }
+    const auto day = dayName(ctx);
+    if (!day) return std::nullopt;
     const StorePaths paths(ctx.appDir);
-    const auto days = listRaceDays(paths);
-    if (std::find(days.begin(), days.end(), *day) == days.end()) {
-        std::cerr << "no race day \"" << *day << "\" in " << ctx.appDir.string() << '\n';
-        return std::nullopt;
-    }
     view.dayName = *day;
     view.day = RaceDay::create();
     view.load = DayLoader(paths).load(view.dayName, *view.day);
@@ -28,19 +20,39 @@ std::optional<RaceView> openRace(const Context& ctx) {
         std::cerr << "race day \"" << *day << "\" has no races\n";
         return std::nullopt;
     }
+    const auto number = raceNumber(ctx, view.load.raceItems.size());
+    if (!number) return std::nullopt;
+    view.race = *number - 1;
+    view.day->CurRace = view.race;
+    view.card = assembleRaceCard(*view.day, view.race);
+    return view;
+}
+
+std::optional<std::string> dayName(const Context& ctx) {
+    const auto day = ctx.args.value("--day");
+    if (!day) {
+        std::cerr << "--day is missing\n";
+        return std::nullopt;
+    }
+    const auto days = listRaceDays(StorePaths(ctx.appDir));
+    if (std::find(days.begin(), days.end(), *day) == days.end()) {
+        std::cerr << "no race day \"" << *day << "\" in " << ctx.appDir.string() << '\n';
+        return std::nullopt;
+    }
+    return day;
+}
+
+std::optional<int> raceNumber(const Context& ctx, std::size_t races) {
     int number = 1;
     if (const auto race = ctx.args.value("--race")) {
         const auto [ptr, ec] = std::from_chars(race->data(), race->data() + race->size(), number);
         if (ec != std::errc() || ptr != race->data() + race->size() || number < 1 ||
-            number > static_cast<int>(view.load.raceItems.size())) {
-            std::cerr << "--race must be 1 to " << view.load.raceItems.size() << ", not \"" << *race << "\"\n";
+            number > static_cast<int>(races)) {
+            std::cerr << "--race must be 1 to " << races << ", not \"" << *race << "\"\n";
             return std::nullopt;
         }
     }
-    view.race = number - 1;
-    view.day->CurRace = view.race;
-    view.card = assembleRaceCard(*view.day, view.race);
-    return view;
+    return number;
 }
 
 }  // namespace vantor::cli

@@ -24,4 +24,12 @@ struct RaceView {
 // gives nothing for an unknown day, a day without races or a bad race number.
 std::optional<RaceView> openRace(const Context& ctx);
 
+// The --day option, when it names a race day of the store. Prints a
+// message and gives nothing otherwise.
+std::optional<std::string> dayName(const Context& ctx);
+
+// The --race option of a day with `races` races: 1 to races, 1 when not
+// given. Prints a message and gives nothing for any other text.
+std::optional<int> raceNumber(const Context& ctx, std::size_t races);
+
 }  // namespace vantor::cli

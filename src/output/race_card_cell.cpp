@@ -1,0 +1,41 @@
+#include "output/race_card_cell.h"
+
+#include "output/card_columns.h"
+
+namespace vantor::card {
+namespace {
+
+bool validRace(int race) { return race >= 0 && race < kMaxRaces; }
+
+}  // namespace
+
+draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, const CellBox& box) {
+    if (!validRace(race) || col < 2 || col >= kCardColumns || runner < kHeaderRunner || runner >= kMaxRunners)
+        return {};
+    if (runner == kHeaderRunner) return headerCell(col, box);
+    const TRaceRec& rec = day.RaceTbl[race];
+    switch (col) {
+        case 2:
+            return horseCell(rec, runner, box);
+        case 3:
+            return peopleCell(rec, runner, box);
+        case 4:
+            return prizeCell(rec, day.JvUmTbl[race][runner].view(), runner, box);
+        default:
+            return runCell(rec, runner, col - 5, box);
+    }
+}
+
+int cardRowNumber(int row, SjisView numberText) { return row == 0 ? 0 : lenientInt(numberText); }
+
+draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int horseNumber, const CellBox& box,
+                              const CardColours& colours) {
+    if (!validRace(race) || col < 0 || col >= kCardColumns || horseNumber < 0 || horseNumber > kMaxRunners) return {};
+    const int runner = horseNumber - 1;  // kHeaderRunner for the header row
+    if (col >= 2) return raceCardColumn(day, race, runner, col, box);
+    if (runner == kHeaderRunner) return headerCell(col, box);
+    const TRaceRec& rec = day.RaceTbl[race];
+    return col == 0 ? bracketCell(rec, runner, box) : numberCell(rec, day.MarkTbl[race], runner, box, colours);
+}
+
+}  // namespace vantor::card

@@ -1,0 +1,33 @@
+#pragma once
+// The race card grid (StringGrid4) as drawing operations: one runner per
+// row, found by the horse number in the row's column 1 so that rows can be
+// reordered freely; five fixed columns about the runner (bracket, horse
+// number, horse, people, prize) and six about the race itself and the
+// runner's last five runs. The grid draws each cell in its default way
+// first; these operations are painted over it.
+
+#include "output/card_style.h"
+#include "raceday/race_day.h"
+
+namespace vantor::card {
+
+inline constexpr int kCardColumns = 11;
+// The runner slot that stands for the header row.
+inline constexpr int kHeaderRunner = -1;
+
+// A cell of columns 2 to 10 for runner slot `runner` of race slot `race`,
+// or of the header row for kHeaderRunner. The trainer grid draws its
+// columns 2 to 10 with these too. Nothing for a column, race or runner
+// outside the tables.
+draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, const CellBox& box);
+
+// The horse number a row of the grid stands for: the number of its
+// column-1 text; 0 (the header row) for row 0 and for a blank text.
+int cardRowNumber(int row, SjisView numberText);
+
+// Cell `col` of the row for horse number `horseNumber` (0: the header row)
+// of race slot `race`. Nothing for a number outside 0-18.
+draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int horseNumber, const CellBox& box,
+                              const CardColours& colours);
+
+}  // namespace vantor::card

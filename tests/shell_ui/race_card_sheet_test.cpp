@@ -1,0 +1,81 @@
+// The race card sheet of the main window: the card grid paints each row's
+// runner from the race day once a day is loaded, and the order buttons
+// reorder the rows.
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include "components/speed_button.h"
+#include "components/string_grid.h"
+#include "shell/app_dir.h"
+#include "shell/main_form.h"
+#include "shell/program_folder.h"
+#include "shell_ui/fake_jvlink.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+
+namespace {
+
+class RaceCardSheet : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setAppDir(folder.path());
+        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
+        form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
+        IniBtnClick(*form->Day);
+    }
+    void TearDown() override { setAppDir({}); }
+
+    // Rows of horse number and order rank, as choosing a race writes them.
+    void setRows(std::initializer_list<std::pair<const char*, const char*>> rows) {
+        ui::TStringGrid& grid = *form->StringGrid4;
+        grid.setRowCount(static_cast<int>(rows.size()) + 1);
+        int r = 1;
+        for (const auto& [number, rank] : rows) {
+            grid.setCell(1, r, QString::fromUtf8(number));
+            grid.setCell(2, r++, QString::fromUtf8(rank));
+        }
+    }
+    QStringList numbers() const {
+        QStringList out;
+        for (int r = 1; r < form->StringGrid4->rowCount(); ++r) out.append(form->StringGrid4->cell(1, r));
+        return out;
+    }
+    // The colour in the middle of the bracket cell of the first runner row.
+    QColor bracketPixel() {
+        form->PageControl1->show();
+        form->StringGrid4->resize(600, 300);
+        const QImage image = form->StringGrid4->grab().toImage();
+        return image.pixelColor(10, form->StringGrid4->rowHeight(0) + 35);
+    }
+
+    test::TempDir folder;
+    std::unique_ptr<TMainForm> form;
+};
+
+}  // namespace
+
+TEST_F(RaceCardSheet, RowsArePaintedFromTheRaceDayOnlyOnceADayIsLoaded) {
+    form->Day->RaceTbl[0].Wakuban[4] = "3";
+    setRows({{"05", " 1"}});
+    EXPECT_NE(bracketPixel(), QColor(255, 0, 0)) << "no day loaded: the grid's own drawing";
+
+    {
+        const QSignalBlocker quiet(form->DatList);
+        form->DatList->addItem(QStringLiteral("race"));
+    }
+    EXPECT_EQ(bracketPixel(), QColor(255, 0, 0)) << "horse number 5 is runner slot 4, bracket 3";
+}
+
+TEST_F(RaceCardSheet, GroupButtonOrdersByRankThenNumberAndNumberButtonRestoresTheCard) {
+    setRows({{"01", " 3"}, {"02", " 1"}, {"03", " 1"}, {"04", " 0"}});
+    form->SpeedButton17->click();
+    EXPECT_EQ(numbers(), QStringLiteral("04,02,03,01").split(u','));
+    EXPECT_EQ(form->StringGrid4->cell(2, 4), QStringLiteral(" 3")) << "rows move whole";
+    form->SpeedButton10->click();
+    EXPECT_EQ(numbers(), QStringLiteral("01,02,03,04").split(u','));
+}

@@ -1,0 +1,109 @@
+// vantor-cli snapshot: the main window rendered offscreen, one PNG per tab
+// and inner tab, after the day is loaded and the race chosen as a user
+// would do it.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTabWidget>
+#include <iostream>
+
+#include "commands.h"
+#include "components/message_box.h"
+#include "jvlink/jvlink.h"
+#include "output/fonts.h"
+#include "race_view.h"
+#include "shell/jvlink_startup.h"
+#include "shell/main_form.h"
+#include "shell/program_folder.h"
+
+namespace vantor::cli {
+namespace {
+
+// A JV-Link that answers start-up and has nothing to deliver.
+class QuietJVLink : public JVLink {
+public:
+    int JVInit(std::string_view) override { return jv::kOk; }
+    std::string version() const override { return std::string(kRequiredJVLinkVersion); }
+    int JVSetUIProperties() override { return jv::kOk; }
+    int JVOpen(std::string_view, std::string_view, int, int&, int&, std::string&) override { return jv::kNoNewerData; }
+    int JVStatus() override { return 0; }
+    int JVRead(std::string&, int&, std::string&) override { return jv::kEndOfAll; }
+    void JVCancel() override {}
+    int JVClose() override { return jv::kOk; }
+    int JVRTOpen(std::string_view, std::string_view) override { return jv::kNoNewerData; }
+};
+
+// Large enough for a full race card of eighteen rows and all its columns.
+constexpr QSize kWindowSize(1480, 1500);
+
+bool save(QWidget& window, const QDir& out, const QString& name) {
+    QCoreApplication::processEvents();
+    const QString path = out.filePath(name + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::cerr << "cannot write " << path.toStdString() << '\n';
+        return false;
+    }
+    std::cout << path.toStdString() << '\n';
+    return true;
+}
+
+}  // namespace
+
+int snapshot(const Context& ctx) {
+    const auto day = dayName(ctx);
+    const auto outDir = ctx.args.value("--out");
+    if (!day) return 2;
+    if (!outDir) {
+        std::cerr << "--out is missing\n";
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "vantor-cli";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    registerFontSubstitutes();
+    QApplication::setFont(pGothicFont(12));
+    const QDir out(QString::fromStdString(*outDir));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::cerr << "cannot make " << *outDir << '\n';
+        return 1;
+    }
+    if (const auto error = enterProgramFolder(ctx.appDir)) {
+        std::cerr << *error << '\n';
+        return 1;
+    }
+
+    ui::MessageBoxHook boxes;  // messages are reported below instead of waiting for a click
+    TMainForm form(std::make_unique<QuietJVLink>());
+    form.resize(kWindowSize);
+    form.show();
+    QCoreApplication::processEvents();
+    form.DateCombo->setCurrentIndex(form.DateCombo->findText(QString::fromStdString(*day)));
+    form.DateComboChange();
+    const auto race = raceNumber(ctx, static_cast<std::size_t>(form.DatList->count()));
+    if (!race) return 2;
+    form.DatList->setCurrentRow(*race - 1);
+
+    bool written = true;
+    for (int t = 0; t < form.PageControl1->count(); ++t) {
+        form.PageControl1->setCurrentIndex(t);
+        QWidget* page = form.PageControl1->widget(t);
+        const QString pageName = QStringLiteral("%1-%2").arg(t + 1, 2, 10, QLatin1Char('0')).arg(page->objectName());
+        const auto inner = page->findChildren<QTabWidget*>();
+        if (inner.isEmpty()) written = save(form, out, pageName) && written;
+        for (QTabWidget* tabs : inner) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                written = save(form, out, pageName + QLatin1Char('-') + tabs->widget(i)->objectName()) && written;
+            }
+        }
+    }
+    for (const QString& message : boxes.shown()) std::cerr << message.toStdString() << '\n';
+    return written ? 0 : 1;
+}
+
+}  // namespace vantor::cli
