@@ -119,7 +119,9 @@ OddsImportOutcome importPredictedOdds(const fs::path& archive, const StorePaths&
     const SjisString date(field(utf8ToCp932(chosen.filename().string()), 3, 6));
     const fs::path jrdbFile = folder / cp932ToUtf8("Oz" + date + ".txt");
     const fs::path kolFile = folder / kKolFile;
-    for (const fs::path& leftover : {jrdbFile, kolFile, folder / kOldLeftover}) removeLeftover(leftover);
+    // The chosen file itself is never a leftover, whatever its name.
+    for (const fs::path& leftover : {jrdbFile, kolFile, folder / kOldLeftover})
+        if (leftover != chosen) removeLeftover(leftover);
 
     const ExtractResult extracted = extractArchive(chosen, folder);
     warnAboutSkipped(extracted, outcome);

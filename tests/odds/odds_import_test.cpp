@@ -139,6 +139,11 @@ TEST_F(OddsImport, ArchiveThatCannotBeExtracted) {
     writeFile(odds / "OZ240526.lzh", "not an archive at all");
     EXPECT_EQ(run(odds / "OZ240526.lzh").status, Status::notExtracted);
     EXPECT_EQ(shown, (std::vector<Shown>{{true, "データが解凍できませんでした。"}}));
+
+    // A chosen file that bears a leftover's name stays.
+    writeFile(odds / "yosoodds.dat", "the user's own file");
+    EXPECT_EQ(run(odds / "yosoodds.dat").status, Status::notExtracted);
+    EXPECT_EQ(readFile(odds / "yosoodds.dat"), "the user's own file");
 }
 
 TEST_F(OddsImport, NothingIsSavedWithoutADateThatCanNameTheFile) {
