@@ -73,16 +73,6 @@ TEST(JrdbConversion, AShortLineKeepsTheFixedLengthWithBlankFields) {
     EXPECT_EQ(jrdbYozLine("", "240526"), "20240526  0 0   J" + std::string(1442, ' '));
 }
 
-TEST(KolConversion, FieldsMarkedUnknownNoneOrBlank) {
-    EXPECT_EQ(kolOddsField("  123", "  50.0", 6), "  12.3");
-    EXPECT_EQ(kolOddsField("    *", "  50.0", 6), "  50.0");
-    EXPECT_EQ(kolOddsField(" *   ", "  1000.0", 8), "  1000.0");
-    EXPECT_EQ(kolOddsField("    -", "  50.0", 6), "      ");
-    EXPECT_EQ(kolOddsField("     ", "  50.0", 6), "   0.0");  // blank is 0 tenths, not "none"
-    EXPECT_EQ(kolOddsField("", "  50.0", 6), "   0.0");
-    EXPECT_EQ(kolOddsField("9999999", "  1000.0", 8), "999999.9");
-}
-
 TEST(KolConversion, EightRunnersBefore2005TakeQuinellaOddsFromTheBracketBlock) {
     KolFields f;
     f.win[0] = "  123";
