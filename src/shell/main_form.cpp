@@ -103,6 +103,7 @@ void TMainForm::connectHandlers() {
     connect(ChokBox, &QComboBox::activated, this, &TMainForm::ChokBoxChange);
     connect(RinsenCombo, &QComboBox::activated, this, &TMainForm::RinsenComboChange);
     connect(UmaListBox, &QListWidget::currentRowChanged, this, &TMainForm::UmaListBoxClick);
+    connectViews();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -173,16 +174,8 @@ void TMainForm::MakeDataListBtnClick() {
     DateCombo->setCurrentIndex(-1);
 }
 
-void TMainForm::UpDown1Click() {}
 void TMainForm::FilePrintItemClick() {}
 void TMainForm::P1Click() {}
-void TMainForm::SpeedButton13Click() {}
-void TMainForm::SpeedButton15Click() {}
 void TMainForm::SpeedButton18Click() {}
-void TMainForm::SpeedButton19Click() {}
-void TMainForm::SpeedButton21Click() {}
-void TMainForm::ChokBoxChange() {}
-void TMainForm::RinsenComboChange() {}
-void TMainForm::UmaListBoxClick() {}
 
 }  // namespace vantor

@@ -166,6 +166,12 @@ public:
     void ChokBoxChange();
     void RinsenComboChange();
     void UmaListBoxClick();
+    void SpeedButton12Click();
+    void StringGrid1DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
+    void StringGrid2DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
+    void StringGrid3DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
+    void StringGrid5DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
+    void StringGrid7DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -186,6 +192,7 @@ private:
     QWidget* createSignCheckSheet();
     QWidget* createHorseSearchSheet();
     void connectHandlers();
+    void connectViews();  // the analysis grids' and the trainer list's drawing
     void applyRaceHeading(const struct RaceHeaderTexts& header);
 
     std::unique_ptr<QPrinter> printer_;

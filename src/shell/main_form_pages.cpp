@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "analysis/search_list.h"
 #include "components/label3d.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
@@ -19,6 +20,7 @@
 #include "shell/hints.h"
 #include "shell/main_form.h"
 #include "shell/result_labels.h"
+#include "text/qt_text.h"
 
 namespace vantor {
 namespace {
@@ -153,10 +155,7 @@ QWidget* TMainForm::createReadinessSheet() {
     TabSheet7 = gridSheet("TabSheet7", {SpeedButton13, note}, StringGrid2);
 
     RinsenCombo = named(new QComboBox, "RinsenCombo");
-    for (const char* item :
-         {"格言1-1該当馬", "格言1-2該当馬", "格言1-3該当馬", "格言２該当馬", "12週前1,2着馬", "24週前後出走馬"}) {
-        RinsenCombo->addItem(QString::fromUtf8(item));
-    }
+    for (const SjisString& item : searchCriteria()) RinsenCombo->addItem(toQString(item));
     setHint(RinsenCombo, QStringLiteral("検索する条件を選びます"));
     SpeedButton19 = copyButton("SpeedButton19");
     StringGrid7 = grid("StringGrid7", searchListGridSetup());

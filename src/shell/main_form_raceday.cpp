@@ -17,41 +17,13 @@
 #include "raceday/day_loader.h"
 #include "raceday/payout_import.h"
 #include "raceday/race_card.h"
+#include "shell/grid_rows.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
+#include "shell/sjis_items.h"
 #include "text/qt_text.h"
 
 namespace vantor {
-namespace {
-
-template <class Rows>
-void fillRows(ui::TStringGrid& grid, const Rows& rows, int firstCol) {
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            grid.setCell(firstCol + static_cast<int>(c), static_cast<int>(r) + 1, toQString(rows[r][c]));
-}
-
-// Empties every cell below the header row and sizes the grid for runners.
-void resetRows(ui::TStringGrid& grid, int runners) {
-    for (int r = 1; r < grid.rowCount(); ++r)
-        for (int c = 0; c < grid.colCount(); ++c) grid.setCell(c, r, QString());
-    grid.setRowCount(runners + 1);
-}
-
-void setItems(QComboBox& box, const std::vector<SjisString>& items) {
-    const QSignalBlocker block(box);
-    box.clear();
-    for (const auto& item : items) box.addItem(toQString(item));
-}
-
-void setItems(QListWidget& list, const std::vector<SjisString>& items) {
-    const QSignalBlocker block(list);
-    list.clear();
-    for (const auto& item : items) list.addItem(toQString(item));
-}
-
-}  // namespace
-
 void TMainForm::DateComboChange() {
     PageControl1->hide();
     setItems(*DatList, {});
@@ -86,6 +58,7 @@ void TMainForm::DateComboChange() {
     UpDown1->setMaximum(result.upDownMax);
     UpDown1->setPosition(0);
     setItems(*DatList, result.raceItems);
+    SpeedButton12Click();
 
     // Each view shows the new day from its first entry.
     if (UmaListBox->count() > 0) {

@@ -1,0 +1,27 @@
+#include "analysis/horse_search.h"
+
+#include "analysis/runner_texts.h"
+#include "codes/racing_format.h"
+#include "text/encoding.h"
+
+namespace vantor {
+
+HorseSearchResult horseSearch(const RaceDay& day, SjisView key) {
+    static const SjisString item = utf8ToCp932("馬名頭文字");
+    HorseSearchResult result{item, SjisString(key), {}};
+    if (key.empty()) return result;
+    for (const TRaceRec& race : day.RaceTbl) {
+        if (race.RacePresent == 0) continue;
+        const auto runners = static_cast<std::size_t>(runnerSlotsOf(race.TorokuTosu));
+        for (std::size_t j = 0; j < runners; ++j) {
+            if (race.Bamei[j].view().substr(0, 2) != key) continue;
+            result.rows.push_back({raceLabel(race.RaceKey), race.Wakuban[j].str(), ZeroBlank(race.Umaban[j]),
+                                   race.Bamei[j].str(), race.KisyuName[j].str(), race.ChokName[j].str(),
+                                   finishText(race.KekkaChakujun[j]), popularityText(race.KekkaNinki[j]),
+                                   winOddsText(race.KekkaOdds[j])});
+        }
+    }
+    return result;
+}
+
+}  // namespace vantor

@@ -1,0 +1,188 @@
+// The analysis tabs of the main window: the card check and the search list,
+// the number-sign check with the race stepper, the horse search, the
+// trainer view, their copy buttons and their drawing. The core computes
+// every text and the layouts every cell; these handlers only apply them.
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include "analysis/clipboard_text.h"
+#include "analysis/copy_titles.h"
+#include "analysis/horse_search.h"
+#include "analysis/race_stepping.h"
+#include "analysis/search_list.h"
+#include "analysis/trainer_view.h"
+#include "components/label3d.h"
+#include "components/string_grid.h"
+#include "components/up_down.h"
+#include "output/check_grid_layout.h"
+#include "output/list_grid_layout.h"
+#include "output/renderer.h"
+#include "output/trainer_view_layout.h"
+#include "shell/grid_rows.h"
+#include "shell/main_form.h"
+#include "shell/sjis_items.h"
+#include "text/qt_text.h"
+
+namespace vantor {
+namespace {
+
+draw::Rgb rgbOf(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+views::ViewColours viewColours(const QWidget& widget) {
+    const QPalette& palette = widget.palette();
+    return {rgbOf(palette.color(QPalette::ToolTipBase)), rgbOf(palette.color(QPalette::Button)),
+            rgbOf(palette.color(QPalette::Base))};
+}
+
+draw::Font fontOf(const QFont& font) {
+    return {font.family().toStdString(), font.pixelSize(), font.bold(), font.underline()};
+}
+
+card::CellBox cellBox(const QRect& rect) { return {rect.width(), rect.height(), ui::TStringGrid::gridLineWidth()}; }
+
+SjisString cellText(const ui::TStringGrid& grid, int col, int row) { return fromQString(grid.cell(col, row)); }
+
+// Puts the whole grid, header row included, under title on the clipboard.
+void copyGrid(const ui::TStringGrid& grid, SjisView title) {
+    const GridCells cells{grid.colCount(), grid.rowCount(),
+                          [&grid](int col, int row) { return cellText(grid, col, row); }};
+    QGuiApplication::clipboard()->setText(toQString(clipboardText(cells, title)));
+}
+
+void drawListCell(const ui::TStringGrid& grid, const views::ListGridStyle& style, QPainter& painter, int col, int row,
+                  const QRect& rect) {
+    draw::render(painter,
+                 views::listGridCell(style, col, row, cellText(grid, col, row), cellBox(rect), fontOf(grid.font()),
+                                     viewColours(grid)),
+                 rect.topLeft());
+}
+
+// The trainer list draws its own items, 16 pixels high.
+class TrainerItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QRect& rect = option.rect;
+        draw::render(
+            *painter,
+            views::trainerItem(fromQString(index.data().toString()), rect.width(), rect.height(), fontOf(option.font)),
+            rect.topLeft());
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), views::kTrainerItemHeight};
+    }
+};
+
+}  // namespace
+
+void TMainForm::connectViews() {
+    const auto hook = [this](ui::TStringGrid* grid, auto handler) {
+        grid->setOnDrawCell([this, handler](QPainter& painter, int col, int row, const QRect& rect, bool selected) {
+            (this->*handler)(painter, col, row, rect, selected);
+        });
+    };
+    hook(StringGrid1, &TMainForm::StringGrid1DrawCell);
+    hook(StringGrid2, &TMainForm::StringGrid2DrawCell);
+    hook(StringGrid3, &TMainForm::StringGrid3DrawCell);
+    hook(StringGrid5, &TMainForm::StringGrid5DrawCell);
+    hook(StringGrid7, &TMainForm::StringGrid7DrawCell);
+    ChokBox->setItemDelegate(new TrainerItemDelegate(ChokBox));
+}
+
+void TMainForm::RinsenComboChange() {
+    const std::vector<SearchListRow> rows = searchListRows(*Day, RinsenCombo->currentIndex());
+    clearRows(*StringGrid7);
+    if (rows.empty()) return;  // no criterion chosen: only emptied
+    StringGrid7->setRowCount(static_cast<int>(rows.size()) + 1);
+    fillRows(*StringGrid7, rows, 0);
+}
+
+void TMainForm::UpDown1Click() {
+    const auto race = steppedRace(DatList->count(), UpDown1->position());
+    if (!race) return;
+    {
+        const QSignalBlocker block(DatList);
+        DatList->setCurrentRow(*race);
+    }
+    DatListClick();
+}
+
+void TMainForm::UmaListBoxClick() {
+    const HorseSearchResult result = horseSearch(*Day, currentSjis(*UmaListBox));
+    SearchItemLabel->setText(toQString(result.item));
+    SearchKeyLabel->setText(toQString(result.key));
+    resetRows(*StringGrid3, static_cast<int>(result.rows.size()));
+    fillRows(*StringGrid3, result.rows, 0);
+    StringGrid3->show();
+}
+
+void TMainForm::SpeedButton12Click() { clearRows(*StringGrid1); }
+
+void TMainForm::ChokBoxChange() {
+    if (ChokBox->currentIndex() < 0) return;
+    StringGrid5->hide();
+    const std::vector<TrainerRunner> runners = trainerRunners(*Day, trainerItemName(currentSjis(*ChokBox)));
+    StringGrid5->setRowCount(static_cast<int>(runners.size()) + 1);
+    for (std::size_t i = 0; i < runners.size(); ++i) {
+        const auto keys = trainerRowKeys(runners[i]);
+        for (int col = 0; col < 2; ++col)
+            StringGrid5->setCell(col, static_cast<int>(i) + 1, toQString(keys[static_cast<std::size_t>(col)]));
+    }
+    StringGrid5->show();
+    StringGrid5->clearSelection();
+}
+
+void TMainForm::SpeedButton13Click() {
+    copyGrid(*StringGrid2, cardCheckCopyTitle(fromQString(Label3D4->text()),
+                                              Day->RaceTbl[static_cast<std::size_t>(Day->CurRace)].RaceKey));
+}
+
+void TMainForm::SpeedButton19Click() {
+    copyGrid(*StringGrid7, searchListCopyTitle(fromQString(Label3D4->text()), fromQString(RinsenCombo->currentText())));
+}
+
+void TMainForm::SpeedButton15Click() { copyGrid(*StringGrid1, fromQString(DateCombo->currentText())); }
+
+void TMainForm::SpeedButton21Click() { copyGrid(*StringGrid3, fromQString(DateCombo->currentText())); }
+
+void TMainForm::StringGrid1DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool) {
+    drawListCell(*StringGrid1, views::signGridStyle(), painter, col, row, rect);
+}
+
+void TMainForm::StringGrid3DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool) {
+    drawListCell(*StringGrid3, views::horseSearchGridStyle(), painter, col, row, rect);
+}
+
+void TMainForm::StringGrid7DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool) {
+    drawListCell(*StringGrid7, views::searchListGridStyle(), painter, col, row, rect);
+}
+
+void TMainForm::StringGrid2DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool) {
+    draw::render(painter,
+                 views::checkGridCell(*Day, Day->CurRace, col, row, cellText(*StringGrid2, 1, row),
+                                      cellText(*StringGrid2, col, row), cellBox(rect), viewColours(*StringGrid2)),
+                 rect.topLeft());
+}
+
+void TMainForm::StringGrid5DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected) {
+    // The header captions of the race columns are the grid's own; the data
+    // rows' hidden keys are never drawn.
+    if (row == 0) StringGrid5->drawDefaultCell(painter, col, row, rect, selected);
+    if (ChokBox->count() == 0) return;
+    const std::optional<TrainerRunner> runner =
+        row == 0 ? std::nullopt : trainerRowRunner(cellText(*StringGrid5, 0, row), cellText(*StringGrid5, 1, row));
+    draw::render(painter, views::trainerGridCell(*Day, col, row, runner, cellBox(rect), viewColours(*StringGrid5)),
+                 rect.topLeft());
+}
+
+}  // namespace vantor

@@ -1,0 +1,40 @@
+#include "shell/sjis_items.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include "text/qt_text.h"
+
+namespace vantor {
+namespace {
+
+constexpr int kSjisRole = Qt::UserRole;
+
+SjisString bytesOf(const QVariant& data) { return data.toByteArray().toStdString(); }
+
+}  // namespace
+
+void setItems(QComboBox& box, const std::vector<SjisString>& items) {
+    const QSignalBlocker block(box);
+    box.clear();
+    for (const auto& item : items) box.addItem(toQString(item), QByteArray::fromStdString(item));
+}
+
+void setItems(QListWidget& list, const std::vector<SjisString>& items) {
+    const QSignalBlocker block(list);
+    list.clear();
+    for (const auto& item : items) {
+        auto* entry = new QListWidgetItem(toQString(item), &list);
+        entry->setData(kSjisRole, QByteArray::fromStdString(item));
+    }
+}
+
+SjisString currentSjis(const QComboBox& box) { return bytesOf(box.currentData(kSjisRole)); }
+
+SjisString currentSjis(const QListWidget& list) {
+    const QListWidgetItem* item = list.currentItem();
+    return item ? bytesOf(item->data(kSjisRole)) : SjisString();
+}
+
+}  // namespace vantor
