@@ -1,8 +1,12 @@
+#include <algorithm>
 #include <iostream>
+#include <optional>
 
 #include "analysis/clipboard_text.h"
 #include "analysis/copy_titles.h"
 #include "analysis/grid_headers.h"
+#include "analysis/horse_search.h"
+#include "analysis/search_list.h"
 #include "commands.h"
 #include "race_view.h"
 #include "text/encoding.h"
@@ -24,16 +28,48 @@ GridCells runnerGrid(const std::vector<SjisString>& headers, const Rows& rows, i
 
 void print(const SjisString& text) { std::cout << cp932ToUtf8(text); }
 
+// A GRID word: its name and what follows a ":" ("rinsen:3", "search:ア").
+struct GridChoice {
+    std::string name;
+    std::optional<std::string> arg;
+};
+
+GridChoice gridChoice(const std::string& word) {
+    const auto colon = word.find(':');
+    if (colon == std::string::npos) return {word, std::nullopt};
+    return {word.substr(0, colon), word.substr(colon + 1)};
+}
+
+bool known(const GridChoice& g) {
+    if (g.name == "rinsen") return g.arg.has_value();
+    if (g.name == "search") return true;
+    return !g.arg &&
+           (g.name == "check" || g.name == "sign" || g.name == "card" || g.name == "results" || g.name == "header");
+}
+
+// The criterion of "rinsen:C", 0 to 5; -1 for anything else.
+int criterionOf(const std::string& arg) {
+    if (arg.size() != 1 || arg[0] < '0' || arg[0] >= '0' + kSearchCriteria) return -1;
+    return arg[0] - '0';
+}
+
 }  // namespace
 
 int grid(const Context& ctx) {
     if (ctx.args.words().size() != 2) {
-        std::cerr << "grid needs one GRID: check, sign, card, results or header\n";
+        std::cerr << "grid needs one GRID: check, sign, card, results, header, rinsen:C or search[:KEY]\n";
         return 2;
     }
-    const std::string which = ctx.args.words()[1];
-    if (which != "check" && which != "sign" && which != "card" && which != "results" && which != "header") {
-        std::cerr << "unknown grid \"" << which << "\"\n";
+    const GridChoice choice = gridChoice(ctx.args.words()[1]);
+    const std::string& which = choice.name;
+    if (!known(choice)) {
+        std::cerr << "unknown grid \"" << ctx.args.words()[1] << "\"\n";
+        return 2;
+    }
+    const int criterion = which == "rinsen" ? criterionOf(*choice.arg) : -1;
+    if (which == "rinsen" && criterion < 0) {
+        std::cerr << "rinsen:C needs a criterion C from 0 to " << kSearchCriteria - 1 << ", not \"" << *choice.arg
+                  << "\"\n";
         return 2;
     }
     const auto view = openRace(ctx);
@@ -47,6 +83,21 @@ int grid(const Context& ctx) {
         print(clipboardText(runnerGrid(cardCheckHeaders(), card.checkRows, 0), title));
     } else if (which == "sign") {
         print(clipboardText(runnerGrid(signCheckHeaders(), card.signRows, 0), dayTitle));
+    } else if (which == "rinsen") {
+        const SjisString title =
+            searchListCopyTitle(card.header.dateLine, searchCriteria()[static_cast<std::size_t>(criterion)]);
+        print(clipboardText(runnerGrid(searchListHeaders(), searchListRows(*view->day, criterion), 0), title));
+    } else if (which == "search") {
+        // Without a KEY, the first initial of the day, as the window shows after a load.
+        const std::vector<SjisString>& initials = view->load.horseInitials;
+        const SjisString key = choice.arg         ? utf8ToCp932(*choice.arg)
+                               : initials.empty() ? SjisString()
+                                                  : initials.front();
+        if (choice.arg && std::find(initials.begin(), initials.end(), key) == initials.end()) {
+            std::cerr << "no horse name of the day begins with \"" << *choice.arg << "\"\n";
+            return 2;
+        }
+        print(clipboardText(runnerGrid(horseSearchHeaders(), horseSearch(*view->day, key).rows, 0), dayTitle));
     } else if (which == "card") {
         print(clipboardText(runnerGrid(raceCardHeaders(), card.cardKeys, 1), dayTitle));
     } else if (which == "results") {

@@ -15,7 +15,7 @@ const char* kUsage =
     "  acquire  [--feed DIR] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
     "  days\n"
     "  races    --day DAY\n"
-    "  grid     --day DAY [--race N] check|sign|card|results|header\n"
+    "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
     "  results  --day DAY\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY]\n";
