@@ -30,6 +30,18 @@ struct FieldRunner {
     double winProb = 0;  // the market's, behind odds and payouts
 };
 
+// Copies a runner's outcome in the field (position, time, corners, odds,
+// popularity, last three furlongs, running style) into its run.
+inline void takeOutcome(Run& run, const FieldRunner& f) {
+    run.position = f.position;
+    run.time = f.time;
+    run.corners = f.corners;
+    run.odds = f.odds;
+    run.ninki = f.ninki;
+    run.last3F = f.last3F;
+    run.style = f.style;
+}
+
 struct RaceShape {
     Surface surface = Surface::turf;
     int distance = 1600;

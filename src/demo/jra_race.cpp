@@ -48,14 +48,8 @@ void runJraRace(World& world, std::uint32_t raceIndex, Rng& rng) {
         Run& run = runs[i];
         const FieldRunner& f = field[i];
         run.status = f.scratched ? RunStatus::scratched : f.stopped ? RunStatus::stopped : RunStatus::ran;
-        run.position = f.position;
+        takeOutcome(run, f);
         run.deadHeat = f.deadHeat;
-        run.time = f.time;
-        run.corners = f.corners;
-        run.odds = f.odds;
-        run.ninki = f.ninki;
-        run.last3F = f.last3F;
-        run.style = f.style;
         run.prize = prizeShare(race.prize, run);
         run.added = prizeShare(race.added, run);
         run.timeDiff = run.position == 1  ? -(f.deadHeat ? 0 : lead)

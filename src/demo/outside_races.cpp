@@ -186,13 +186,7 @@ void runOutsideRace(World& world, const ScheduledEvent& scheduled, HorseNamer& n
         run.futan = static_cast<std::int16_t>(h.sex == 2 ? 555 : 570);
         run.bodyWeight = e.venue == Venue::local ? h.bodyWeight : 0;
         run.status = f.stopped ? RunStatus::stopped : RunStatus::ran;
-        run.position = f.position;
-        run.time = f.time;
-        run.corners = f.corners;
-        run.odds = f.odds;
-        run.ninki = f.ninki;
-        run.last3F = f.last3F;
-        run.style = f.style;
+        takeOutcome(run, f);
         run.prize = prizeShare(race.prize, run);
         run.timeDiff = run.position == 1  ? -(field[second].time - f.time)
                        : run.position > 0 ? f.time - field[winner].time
