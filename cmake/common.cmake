@@ -1,7 +1,7 @@
 # One interface target carries the warnings and sanitizer flags to every target.
 add_library(vantor_common INTERFACE)
 target_compile_options(vantor_common INTERFACE
-  -Wall -Wextra -Wnon-virtual-dtor -Wshadow=local
+  -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor -Wshadow=local
   $<$<BOOL:${VANTOR_WERROR}>:-Werror>)
 target_compile_definitions(vantor_common INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)

@@ -11,8 +11,8 @@
 #include "demo/demo_feed.h"
 #include "jvlink/acquisition.h"
 #include "jvlink/feed_jvlink.h"
-#include "shell/app_dir.h"
-#include "shell/ini_gt.h"
+#include "settings/app_dir.h"
+#include "settings/ini_gt.h"
 
 namespace {
 
@@ -49,10 +49,11 @@ long long fileFeed(const fs::path& feed, const fs::path& app) {
     vantor::FeedJVLink link(vantor::FeedSettings{feed, 0, "0490"});
     link.JVInit("bench");
     vantor::Acquisition::Ui ui;
-    ui.status = ui.report = ui.addLine = ui.lastTimeSet = [](const vantor::SjisString&) {};
+    ui.status = ui.report = ui.addLine = [](const vantor::SjisString&) {};
+    ui.storeLastTime = [&ini](const vantor::SjisString& s) { return ini.WriteString("JvDataGet", "LastTime", s); };
     ui.downloadBar = ui.readBar = [](int, int) {};
     ui.clearLines = ui.beep = ui.pump = [] {};
-    vantor::Acquisition acquisition(link, vantor::StorePaths(app), ini, ui);
+    vantor::Acquisition acquisition(link, vantor::StorePaths(app), ui);
     auto next = acquisition.start("20230101000000", 3);
     while (next == vantor::Acquisition::Next::poll) next = acquisition.poll();
     if (next == vantor::Acquisition::Next::read) acquisition.readAll();

@@ -5,7 +5,6 @@
 #include "codes/jv_result_message.h"
 #include "jvlink/cancel_flag.h"
 #include "jvlink/jvlink.h"
-#include "shell/ini_gt.h"
 #include "text/encoding.h"
 
 namespace vantor {
@@ -16,8 +15,8 @@ SjisString number(long long n) { return std::to_string(n); }
 
 }  // namespace
 
-Acquisition::Acquisition(JVLink& link, const StorePaths& paths, TIniGT& ini, Ui ui)
-    : link_(link), ini_(ini), ui_(std::move(ui)), filer_(paths, batch_) {}
+Acquisition::Acquisition(JVLink& link, const StorePaths& paths, Ui ui)
+    : link_(link), ui_(std::move(ui)), filer_(paths, batch_) {}
 
 Acquisition::~Acquisition() {
     // Whatever was filed stays filed, even when the owner goes away mid-read.
@@ -153,8 +152,10 @@ void Acquisition::finishRead(int fileCounter) {
         SjisString text;
         text.append(t.substr(0, 4)).append("/").append(t.substr(4, 2)).append("/").append(t.substr(6, 2));
         text.append(" ").append(t.substr(8, 2)).append(":").append(t.substr(10, 2)).append(":").append(t.substr(12, 2));
-        ini_.WriteString("JvDataGet", "LastTime", text);
-        ui_.lastTimeSet(text);
+        if (!ui_.storeLastTime(text)) {
+            fail(sjis("前回取得日時を設定ファイルに保存できませんでした。"));
+            return;
+        }
         ui_.pump();
     }
     ui_.status(sjis("データ作成が完了しました。"));

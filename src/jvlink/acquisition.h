@@ -4,8 +4,8 @@
 // the command-line tool drive it and show what it reports through Ui.
 //
 // Store files are written once per delivered file (when JV-Link moves to
-// the next file), at the end, and on cancel or error; "LastTime" is
-// written only after a completed read.
+// the next file), at the end, and on cancel or error. The next start time
+// is handed to the caller to keep only after a completed read.
 
 #include <functional>
 #include <memory>
@@ -17,7 +17,6 @@
 namespace vantor {
 
 class JVLink;
-class TIniGT;
 
 class Acquisition {
 public:
@@ -31,12 +30,14 @@ public:
         std::function<void(const SjisString&)> report;       // beep, then an information message
         std::function<void()> beep;
         std::function<void()> pump;                           // process pending events
-        std::function<void(const SjisString&)> lastTimeSet;  // "yyyy/mm/dd hh:nn:ss" of a completed read
+        // Keeps "yyyy/mm/dd hh:nn:ss", the next start time, after a completed
+        // read; false when it could not be kept (an error of the run).
+        std::function<bool(const SjisString&)> storeLastTime;
     };
 
     enum class Next { close, poll, read };
 
-    Acquisition(JVLink& link, const StorePaths& paths, TIniGT& ini, Ui ui);
+    Acquisition(JVLink& link, const StorePaths& paths, Ui ui);
     ~Acquisition();
 
     // Opens JV-Link from fromtime ("yyyymmddhhnnss") with option 1 (normal)
@@ -68,7 +69,6 @@ private:
     void fail(const SjisString& message);
 
     JVLink& link_;
-    TIniGT& ini_;
     Ui ui_;
     StoreBatch batch_;
     RecordFiler filer_;

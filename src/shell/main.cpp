@@ -8,14 +8,14 @@
 #include <memory>
 
 #include "components/message_box.h"
-#include "jvlink/feed_settings_dialog.h"
-#include "jvlink/jvlink_factory.h"
+#include "jvlink_ui/feed_settings_dialog.h"
+#include "shell/jvlink_factory.h"
 #include "output/fonts.h"
-#include "shell/app_dir.h"
+#include "settings/app_dir.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
-#include "shell/program_folder.h"
-#include "shell/program_settings.h"
+#include "store/program_folder.h"
+#include "settings/program_settings.h"
 
 namespace {
 

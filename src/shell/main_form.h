@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "raceday/race_day.h"
-#include "shell/ini_gt.h"
+#include "settings/ini_gt.h"
 
 class QAction;
 class QComboBox;

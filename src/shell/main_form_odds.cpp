@@ -4,11 +4,11 @@
 
 #include <QFileDialog>
 
-#include "analysis/odds_import.h"
+#include "odds/odds_import.h"
 #include "components/folder_chooser.h"
 #include "components/message_box.h"
 #include "shell/main_form.h"
-#include "shell/odds_folder.h"
+#include "settings/odds_folder.h"
 #include "text/qt_text.h"
 
 namespace vantor {

@@ -4,8 +4,8 @@
 
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
-#include "shell/app_dir.h"
-#include "shell/ini_gt.h"
+#include "settings/app_dir.h"
+#include "settings/ini_gt.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
 #include "text/encoding.h"
@@ -61,13 +61,16 @@ protected:
         u.pump = [this] {
             if (++pumps == cancelAtPump) acquisition->cancel();
         };
-        u.lastTimeSet = [this](const SjisString& s) { lastTimeShown = s; };
+        u.storeLastTime = [this](const SjisString& s) {
+            lastTimeShown = s;
+            return ini.WriteString("JvDataGet", "LastTime", s);
+        };
         return u;
     }
 
     // Runs an acquisition the way the dialog does.
     void run(const char* fromtime = "20240101000000", int option = 1) {
-        acquisition = std::make_unique<Acquisition>(link, paths, ini, ui());
+        acquisition = std::make_unique<Acquisition>(link, paths, ui());
         auto next = acquisition->start(fromtime, option);
         while (next == Acquisition::Next::poll) {
             clock += std::chrono::milliseconds(10);
@@ -164,7 +167,7 @@ TEST_F(AcquisitionTest, CancelWhileReadingKeepsWhatWasFiledAndLastTime) {
 }
 
 TEST_F(AcquisitionTest, CancelWhileDownloadingClosesSoTheNextStartOpens) {
-    acquisition = std::make_unique<Acquisition>(link, paths, ini, ui());
+    acquisition = std::make_unique<Acquisition>(link, paths, ui());
     ASSERT_EQ(acquisition->start("20240101000000", 1), Acquisition::Next::poll);
     acquisition->cancel();
     EXPECT_EQ(link.faults().calls("JVClose"), 1);
@@ -191,7 +194,7 @@ TEST_F(AcquisitionTest, InterruptedReadsLeaveWholeFilesAndRerunGivesTheSameStore
         fresh.JVInit("sid");
         fresh.faults().add("JVRead", failAt, -502);
         {
-            Acquisition a(fresh, otherPaths, otherIni, ui());
+            Acquisition a(fresh, otherPaths, ui());
             if (a.start("20240101000000", 1) == Acquisition::Next::read) a.readAll();
             a.closeLink();
         }
@@ -204,7 +207,7 @@ TEST_F(AcquisitionTest, InterruptedReadsLeaveWholeFilesAndRerunGivesTheSameStore
         }
         EXPECT_EQ(otherIni.ReadString("JvDataGet", "LastTime", "none"), "none");
         {
-            Acquisition a(fresh, otherPaths, otherIni, ui());
+            Acquisition a(fresh, otherPaths, ui());
             if (a.start("20240101000000", 1) == Acquisition::Next::read) a.readAll();
             a.closeLink();
         }

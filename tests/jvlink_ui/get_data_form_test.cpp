@@ -1,4 +1,4 @@
-#include "jvlink/get_data_form.h"
+#include "jvlink_ui/get_data_form.h"
 
 #include <QDateTimeEdit>
 #include <QLabel>
@@ -12,7 +12,7 @@
 #include "components/message_box.h"
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
-#include "shell/app_dir.h"
+#include "settings/app_dir.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
 

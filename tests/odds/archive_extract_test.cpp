@@ -1,4 +1,4 @@
-#include "components/archive_extract.h"
+#include "odds/archive_extract.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "analysis/odds_import.h"
+#include "odds/odds_import.h"
 #include "demo/demo_feed.h"
 #include "raceday/day_loader.h"
 #include "store/jvdata_record.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "components/archive_extract.h"
+#include "odds/archive_extract.h"
 #include "odds/lha_tool.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "analysis/odds_import.h"
+#include "odds/odds_import.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/jrdb_odds.h"
-#include "analysis/kol_odds.h"
+#include "odds/jrdb_odds.h"
+#include "odds/kol_odds.h"
 #include "raceday/yoz_record.h"
 
 using namespace vantor;

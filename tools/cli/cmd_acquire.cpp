@@ -4,8 +4,8 @@
 
 #include "commands.h"
 #include "jvlink/acquisition.h"
-#include "jvlink/jvlink_factory.h"
-#include "shell/ini_gt.h"
+#include "shell/jvlink_factory.h"
+#include "settings/ini_gt.h"
 #include "store/store_folders.h"
 #include "text/encoding.h"
 
@@ -89,10 +89,10 @@ int acquire(const Context& ctx) {
     ui.report = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << std::endl; };
     ui.beep = [] {};
     ui.pump = [] {};
-    ui.lastTimeSet = [](const SjisString&) {};
+    ui.storeLastTime = [&ini](const SjisString& s) { return ini.WriteString("JvDataGet", "LastTime", s); };
 
     const StorePaths paths(ctx.appDir);
-    Acquisition acquisition(*link, paths, ini, ui);
+    Acquisition acquisition(*link, paths, ui);
     auto next = acquisition.start(fromtime, option);
     while (next == Acquisition::Next::poll) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

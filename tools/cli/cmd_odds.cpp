@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "analysis/odds_import.h"
+#include "odds/odds_import.h"
 #include "commands.h"
 #include "text/encoding.h"
 #include "text/sjis.h"

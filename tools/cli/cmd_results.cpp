@@ -1,11 +1,11 @@
 #include <iostream>
 
 #include "commands.h"
-#include "jvlink/jvlink_factory.h"
+#include "shell/jvlink_factory.h"
 #include "jvlink/results_fetch.h"
 #include "race_view.h"
 #include "raceday/payout_import.h"
-#include "shell/ini_gt.h"
+#include "settings/ini_gt.h"
 
 namespace vantor::cli {
 

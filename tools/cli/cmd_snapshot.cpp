@@ -17,7 +17,7 @@
 #include "race_view.h"
 #include "shell/jvlink_startup.h"
 #include "shell/main_form.h"
-#include "shell/program_folder.h"
+#include "store/program_folder.h"
 
 namespace vantor::cli {
 namespace {

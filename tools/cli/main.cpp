@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "shell/app_dir.h"
+#include "settings/app_dir.h"
 
 namespace {
 

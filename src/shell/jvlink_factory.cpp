@@ -1,10 +1,10 @@
-#include "jvlink/jvlink_factory.h"
+#include "shell/jvlink_factory.h"
 
 #include <algorithm>
 
 #include "demo/demo_feed.h"
 #include "fileio/folder_lookup.h"
-#include "shell/ini_gt.h"
+#include "settings/ini_gt.h"
 #include "text/encoding.h"
 
 namespace vantor {

@@ -2,7 +2,7 @@
 // The one settings file the windows and the command-line tool share:
 // vantor.ini in the program folder.
 
-#include "shell/ini_gt.h"
+#include "settings/ini_gt.h"
 
 namespace vantor {
 

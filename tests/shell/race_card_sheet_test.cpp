@@ -10,10 +10,10 @@
 
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "shell/app_dir.h"
+#include "settings/app_dir.h"
 #include "shell/main_form.h"
-#include "shell/program_folder.h"
-#include "shell_ui/fake_jvlink.h"
+#include "store/program_folder.h"
+#include "support/fake_jvlink.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;

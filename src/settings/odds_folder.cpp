@@ -1,4 +1,4 @@
-#include "shell/odds_folder.h"
+#include "settings/odds_folder.h"
 
 #include "fileio/folder_lookup.h"
 #include "text/encoding.h"

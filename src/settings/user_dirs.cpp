@@ -1,4 +1,4 @@
-#include "shell/user_dirs.h"
+#include "settings/user_dirs.h"
 
 #include <pwd.h>
 #include <unistd.h>

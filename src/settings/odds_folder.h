@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "shell/ini_gt.h"
+#include "settings/ini_gt.h"
 
 namespace vantor {
 

@@ -1,4 +1,4 @@
-#include "jvlink/feed_settings_dialog.h"
+#include "jvlink_ui/feed_settings_dialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

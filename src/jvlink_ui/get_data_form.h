@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "jvlink/acquisition.h"
-#include "shell/ini_gt.h"
+#include "settings/ini_gt.h"
 #include "store/store_paths.h"
 
 class QDateTimeEdit;

@@ -1,9 +1,9 @@
-#include "shell/ini_gt.h"
+#include "settings/ini_gt.h"
 
 #include <gtest/gtest.h>
 
 #include "support/scoped_env.h"
-#include "shell/app_dir.h"
+#include "settings/app_dir.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;

@@ -1,4 +1,4 @@
-#include "shell/app_dir.h"
+#include "settings/app_dir.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "shell/app_dir.h"
+#include "settings/app_dir.h"
 
 #include <unistd.h>
 
@@ -6,7 +6,7 @@
 #include <optional>
 #include <system_error>
 
-#include "shell/user_dirs.h"
+#include "settings/user_dirs.h"
 
 namespace vantor {
 namespace {

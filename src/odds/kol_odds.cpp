@@ -1,8 +1,8 @@
-#include "analysis/kol_odds.h"
+#include "odds/kol_odds.h"
 
 #include <cstdio>
 
-#include "analysis/yoz_line.h"
+#include "odds/yoz_line.h"
 #include "codes/odds_pairs.h"
 
 namespace vantor {

@@ -1,4 +1,4 @@
-#include "shell/program_folder.h"
+#include "store/program_folder.h"
 
 #include <system_error>
 

@@ -1,6 +1,6 @@
-#include "analysis/jrdb_odds.h"
+#include "odds/jrdb_odds.h"
 
-#include "analysis/yoz_line.h"
+#include "odds/yoz_line.h"
 
 namespace vantor {
 

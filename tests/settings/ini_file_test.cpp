@@ -1,4 +1,4 @@
-#include "shell/ini_file.h"
+#include "settings/ini_file.h"
 
 #include <gtest/gtest.h>
 

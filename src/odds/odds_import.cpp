@@ -1,12 +1,12 @@
-#include "analysis/odds_import.h"
+#include "odds/odds_import.h"
 
 #include <optional>
 #include <string>
 #include <system_error>
 
-#include "analysis/jrdb_odds.h"
-#include "analysis/kol_odds.h"
-#include "components/archive_extract.h"
+#include "odds/jrdb_odds.h"
+#include "odds/kol_odds.h"
+#include "odds/archive_extract.h"
 #include "fileio/whole_file.h"
 #include "text/encoding.h"
 

@@ -1,4 +1,4 @@
-#include "jvlink/get_data_form.h"
+#include "jvlink_ui/get_data_form.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>
@@ -30,7 +30,7 @@ TGetDataForm::TGetDataForm(QWidget* parent, JVLink& link, const std::filesystem:
     : QDialog(parent), link_(link), paths_(appDir) {
     IniGT1.setFileName("vantor.ini");
     buildLayout();
-    acquisition_ = std::make_unique<Acquisition>(link_, paths_, IniGT1, makeUi());
+    acquisition_ = std::make_unique<Acquisition>(link_, paths_, makeUi());
 
     // The kind of data and the start point come from the last completed read.
     if (IniGT1.ReadString("JvDataGet", "LastTime", "").empty()) rbtSetup->setChecked(true);
@@ -125,9 +125,11 @@ Acquisition::Ui TGetDataForm::makeUi() {
     ui.report = [this](const SjisString& s) { ui::showInfo(this, toQString(s)); };
     ui.beep = [] { ui::beep(); };
     ui.pump = [] { QCoreApplication::processEvents(); };
-    ui.lastTimeSet = [this](const SjisString& s) {
+    ui.storeLastTime = [this](const SjisString& s) {
+        if (!IniGT1.WriteString("JvDataGet", "LastTime", s)) return false;
         DateTimePicker1->setDateTime(QDateTime::fromString(toQString(s), kTimeFormat));
         Label5->setText(DateTimePicker1->dateTime().toString(kTimeFormat));
+        return true;
     };
     return ui;
 }

@@ -1,12 +1,12 @@
-#include "shell/ini_gt.h"
+#include "settings/ini_gt.h"
 
 #include <charconv>
 #include <optional>
 
-#include "shell/app_dir.h"
-#include "shell/ini_file.h"
+#include "settings/app_dir.h"
+#include "settings/ini_file.h"
 #include "text/sjis_chars.h"
-#include "shell/user_dirs.h"
+#include "settings/user_dirs.h"
 #include "fileio/whole_file.h"
 
 namespace vantor {

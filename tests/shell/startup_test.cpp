@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/jvlink_startup.h"
-#include "shell/program_folder.h"
+#include "store/program_folder.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;
