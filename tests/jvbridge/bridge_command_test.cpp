@@ -1,0 +1,43 @@
+#include "bridge_command.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantor::jvbridge;
+using Kind = BridgeCommand::Kind;
+
+namespace {
+
+TEST(BridgeCommandTest, EachCommandTakesItsOwnOptions) {
+    auto p = parseCommand({"setup", "--feed", "D:\\feed", "--from", "20240101000000", "--sid", "X"});
+    ASSERT_EQ(p.error, "");
+    EXPECT_EQ(p.command.kind, Kind::Setup);
+    EXPECT_EQ(p.command.feed, "D:\\feed");
+    EXPECT_EQ(p.command.from, "20240101000000");
+    EXPECT_EQ(p.command.sid, "X");
+
+    p = parseCommand({"results", "--date", "20240526", "--feed", "f"});
+    ASSERT_EQ(p.error, "");
+    EXPECT_EQ(p.command.kind, Kind::Results);
+    EXPECT_FALSE(p.command.sid);
+
+    EXPECT_EQ(parseCommand({"settings"}).command.kind, Kind::Settings);
+    EXPECT_EQ(parseCommand({"--help"}).command.kind, Kind::Help);
+}
+
+TEST(BridgeCommandTest, BadArgumentsAreNamed) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "a command is needed"},
+        {{"fetch"}, "unknown command: fetch"},
+        {{"normal", "--from", "20240101000000"}, "normal needs --feed DIR"},
+        {{"normal", "--feed", "f", "--from", "20241301000000"},
+         "--from needs a time yyyymmddhhnnss, not \"20241301000000\""},
+        {{"setup", "--feed", "f"}, "--from needs a time yyyymmddhhnnss, not \"\""},
+        {{"results", "--feed", "f", "--date", "2024052"}, "--date needs a date yyyymmdd, not \"2024052\""},
+        {{"setup", "--feed", "f", "--date", "20240526"}, "unknown argument for setup: --date"},
+        {{"settings", "--feed", "f"}, "unknown argument for settings: --feed"},
+        {{"setup", "--feed"}, "--feed needs a value"},
+    };
+    for (const auto& [args, error] : cases) EXPECT_EQ(parseCommand(args).error, error);
+}
+
+}  // namespace

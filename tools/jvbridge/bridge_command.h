@@ -1,0 +1,33 @@
+#pragma once
+// The command line of vantor-jvbridge:
+//   setup   --feed DIR --from yyyymmddhhnnss [--sid SID]
+//   normal  --feed DIR --from yyyymmddhhnnss [--sid SID]
+//   results --feed DIR --date yyyymmdd [--sid SID]
+//   settings [--sid SID]
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantor::jvbridge {
+
+extern const char* const kUsage;
+
+struct BridgeCommand {
+    enum class Kind { Setup, Normal, Results, Settings, Help };
+    Kind kind = Kind::Help;
+    std::string feed;  // UTF-8
+    std::string from;
+    std::string date;
+    std::optional<std::string> sid;
+};
+
+struct ParsedCommand {
+    BridgeCommand command;
+    std::string error;  // empty when the arguments were good
+};
+
+// args without the program name, as UTF-8.
+ParsedCommand parseCommand(const std::vector<std::string>& args);
+
+}  // namespace vantor::jvbridge

@@ -1,0 +1,30 @@
+#include "jv_calls.h"
+
+#include "codes/jv_result_message.h"
+#include "shell/jvlink_startup.h"
+#include "text/encoding.h"
+
+namespace vantor::jvbridge {
+
+std::string jvErrorText(std::string_view operation, int code) {
+    return std::string(operation) + "エラー:" + cp932ToUtf8(JVResultMessage(operation, code));
+}
+
+bool initialise(JVLink& link, std::string_view sid, const BridgeIo& io) {
+    if (const int r = link.JVInit(sid); r != jv::kOk) {
+        io.complain(jvErrorText("JVInit", r));
+        return false;
+    }
+    if (auto warning = jvLinkVersionWarning(link.version())) io.complain(*warning);
+    return true;
+}
+
+bool close(JVLink& link, const BridgeIo& io) {
+    if (const int r = link.JVClose(); r != jv::kOk) {
+        io.complain(jvErrorText("JVClose", r));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vantor::jvbridge
