@@ -20,7 +20,7 @@
 #include "jvlink/jvlink.h"
 #include "settings/app_dir.h"
 #include "shell/help_page.h"
-#include "shell/jvlink_startup.h"
+#include "jvlink/jvlink_startup.h"
 #include "shell/prgrs_form.h"
 #include "settings/program_settings.h"
 #include "shell/version_form.h"

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "output/fonts.h"
-#include "shell/version_text.h"
+#include "jvlink/version_text.h"
 
 namespace vantor {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/jvlink_startup.h"
+#include "jvlink/jvlink_startup.h"
 #include "store/program_folder.h"
 #include "support/temp_dir.h"
 

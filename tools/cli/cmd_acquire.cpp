@@ -4,8 +4,9 @@
 
 #include "commands.h"
 #include "jvlink/acquisition.h"
-#include "shell/jvlink_factory.h"
+#include "jvlink/jvlink_startup.h"
 #include "settings/ini_gt.h"
+#include "shell/jvlink_factory.h"
 #include "store/store_folders.h"
 #include "text/encoding.h"
 
@@ -27,7 +28,8 @@ std::string toFromTime(const std::string& text) {
 }
 
 std::string defaultStart() {
-    const auto t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now() - std::chrono::hours(24 * 180));
+    const auto t =
+        std::chrono::system_clock::to_time_t(std::chrono::system_clock::now() - std::chrono::hours(24 * 180));
     std::tm tm{};
     localtime_r(&t, &tm);
     char buf[32];
@@ -62,7 +64,7 @@ int acquire(const Context& ctx) {
         }
         link = std::move(std::get<std::unique_ptr<FeedJVLink>>(made));
     }
-    if (const int r = link->JVInit("SA000000/SD000000/Vantor/Version 1.40"); r != 0) {
+    if (const int r = link->JVInit(jvLinkSid()); r != 0) {
         std::cerr << "JVInit error " << r << '\n';
         return 1;
     }

@@ -1,11 +1,12 @@
 #include <iostream>
 
 #include "commands.h"
-#include "shell/jvlink_factory.h"
+#include "jvlink/jvlink_startup.h"
 #include "jvlink/results_fetch.h"
 #include "race_view.h"
 #include "raceday/payout_import.h"
 #include "settings/ini_gt.h"
+#include "shell/jvlink_factory.h"
 
 namespace vantor::cli {
 
@@ -20,7 +21,7 @@ int results(const Context& ctx) {
         return 1;
     }
     auto& link = *std::get<std::unique_ptr<FeedJVLink>>(made);
-    link.JVInit("SA000000/SD000000/Vantor/Version 1.40");
+    link.JVInit(jvLinkSid());
     const StorePaths paths(ctx.appDir);
     const SjisString key(field(view->day->JvRaTbl[0].view(), 12, 8));
     const auto outcome = fetchResults(link, paths, key, {[] {}, [] {}});

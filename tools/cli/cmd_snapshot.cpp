@@ -15,7 +15,7 @@
 #include "jvlink/jvlink.h"
 #include "output/fonts.h"
 #include "race_view.h"
-#include "shell/jvlink_startup.h"
+#include "jvlink/jvlink_startup.h"
 #include "shell/main_form.h"
 #include "store/program_folder.h"
 

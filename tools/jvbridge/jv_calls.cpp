@@ -1,7 +1,7 @@
 #include "jv_calls.h"
 
 #include "codes/jv_result_message.h"
-#include "shell/jvlink_startup.h"
+#include "jvlink/jvlink_startup.h"
 #include "text/encoding.h"
 
 namespace vantor::jvbridge {

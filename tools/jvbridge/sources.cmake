@@ -1,5 +1,5 @@
 # The bridge's portable logic: built natively for its tests and into the
-# Windows program. Needs VANTOR_ROOT (the repository) set by the includer.
+# Windows program.
 set(JVBRIDGE_LOGIC_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/bridge_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feed_file_naming.cpp
@@ -8,5 +8,4 @@ set(JVBRIDGE_LOGIC_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/jv_calls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acquisition_run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/results_run.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/settings_run.cpp
-  ${VANTOR_ROOT}/src/shell/jvlink_startup.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/settings_run.cpp)

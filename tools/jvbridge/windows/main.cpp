@@ -14,7 +14,7 @@
 #include "path_text.h"
 #include "results_run.h"
 #include "settings_run.h"
-#include "shell/jvlink_startup.h"
+#include "jvlink/jvlink_startup.h"
 #include "win_console.h"
 
 using namespace vantor;

@@ -1,7 +1,7 @@
-#include "shell/jvlink_startup.h"
+#include "jvlink/jvlink_startup.h"
 
 #include "codes/jv_result_message.h"
-#include "shell/version_text.h"
+#include "jvlink/version_text.h"
 #include "text/encoding.h"
 
 namespace vantor {
