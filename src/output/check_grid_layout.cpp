@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "analysis/runner_texts.h"
+#include "codes/racing_texts.h"
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
 #include "output/bracket_colours.h"
@@ -63,7 +63,7 @@ void weekSlot(draw::CellCanvas& c, const TRaceMarkRec& marks, std::size_t j, std
     c.setColour(interval >= kRestDays ? draw::kRed : draw::kBlack);
     const int width = c.textOut(box.x0(), y, interval < 1 ? SjisString(4, ' ') : formatted("%2d", interval) + day);
     c.setColour(draw::kBlack);
-    c.textOut(box.x0() + width, y, blank + finishText(marks.SyuChakujun[j][w]));
+    c.textOut(box.x0() + width, y, blank + finishListText(marks.SyuChakujun[j][w]));
 }
 
 draw::Ops runnerCell(const RaceDay& day, int race, int col, std::size_t j, const card::CellBox& box,

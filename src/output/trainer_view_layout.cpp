@@ -1,6 +1,6 @@
 #include "output/trainer_view_layout.h"
 
-#include "analysis/runner_texts.h"
+#include "codes/racing_texts.h"
 #include "output/bracket_colours.h"
 #include "output/race_card_cell.h"
 #include "text/encoding.h"
