@@ -1,6 +1,6 @@
 #include "analysis/horse_search.h"
 
-#include "analysis/runner_texts.h"
+#include "codes/racing_texts.h"
 #include "codes/racing_format.h"
 #include "text/encoding.h"
 
@@ -17,8 +17,8 @@ HorseSearchResult horseSearch(const RaceDay& day, SjisView key) {
             if (race.Bamei[j].view().substr(0, 2) != key) continue;
             result.rows.push_back({raceLabel(race.RaceKey), race.Wakuban[j].str(), ZeroBlank(race.Umaban[j]),
                                    race.Bamei[j].str(), race.KisyuName[j].str(), race.ChokName[j].str(),
-                                   finishText(race.KekkaChakujun[j]), popularityText(race.KekkaNinki[j]),
-                                   winOddsText(race.KekkaOdds[j])});
+                                   finishListText(race.KekkaChakujun[j]), popularityListText(race.KekkaNinki[j]),
+                                   winOddsListText(race.KekkaOdds[j])});
         }
     }
     return result;

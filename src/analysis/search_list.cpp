@@ -1,6 +1,6 @@
 #include "analysis/search_list.h"
 
-#include "analysis/runner_texts.h"
+#include "codes/racing_texts.h"
 #include "text/encoding.h"
 #include "text/formatted.h"
 
@@ -20,9 +20,9 @@ SearchListRow runnerRow(const TRaceRec& race, std::size_t j, SjisString matched)
     row[4] = race.Bamei[j].str();
     row[5] = race.KisyuName[j].str();
     row[6] = race.ChokName[j].str();
-    row[7] = finishText(race.KekkaChakujun[j]);
-    row[8] = popularityText(race.KekkaNinki[j]);
-    row[9] = winOddsText(race.KekkaOdds[j]);
+    row[7] = finishListText(race.KekkaChakujun[j]);
+    row[8] = popularityListText(race.KekkaNinki[j]);
+    row[9] = winOddsListText(race.KekkaOdds[j]);
     return row;
 }
 
@@ -46,7 +46,7 @@ std::vector<SjisString> matches(const TRaceRec& race, const TRaceMarkRec& marks,
             for (std::size_t w : kTwelveWeekSlots) {
                 const int position = marks.SyuChakujun[j][w];
                 if (!trimBlanks(marks.SyuDate[j][w]).empty() && (position == 1 || position == 2))
-                    out.push_back(finishText(position));
+                    out.push_back(finishListText(position));
             }
             break;
         case 5:

@@ -3,12 +3,10 @@
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
 #include "output/card_columns.h"
-#include "text/encoding.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::card {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 // A name as the card shows it: without full-width blanks or padding.
 SjisString cleanName(SjisView name) { return SjisString(trimBlanks(RemoveFullWidthBlanks(name))); }

@@ -1,6 +1,7 @@
 // The race card's run columns: column 5 the race itself, columns 6 to 10
 // the runner's last five runs, six lines each.
 
+#include "codes/racing_texts.h"
 #include "output/card_columns.h"
 #include "output/card_run_texts.h"
 
@@ -65,7 +66,7 @@ draw::Ops runCell(const TRaceRec& race, int runner, int k, const CellBox& box) {
     c.setPoints(9);
     c.setBold(true);
     c.setColour(finishColour(position));
-    c.textOut(box.gridLine + 120, y, finishText(position));
+    c.textOut(box.gridLine + 120, y, finishCardText(position));
 
     y += c.lastHeight();
     c.setPoints(8);
@@ -73,7 +74,7 @@ draw::Ops runCell(const TRaceRec& race, int runner, int k, const CellBox& box) {
     c.setColour(draw::kBlack);
     const bool winOdds = k == 0 && race.HrLoaded != 0;
     c.textOut(box.x0(), y,
-              winOdds ? winOddsText(race.RunOdds[runner][0])
+              winOdds ? winOddsCardText(race.RunOdds[runner][0])
                       : marginText(race.RunAiteUma[runner][k], race.RunTimeSa[runner][k]));
     c.bottomLine();
     return c.take();

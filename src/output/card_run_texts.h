@@ -18,16 +18,13 @@ SjisString runRaceName(SjisView shortName, SjisView conditionCode);
 
 // Head count, horse number and distance: "16頭⑤2400"; blanks where unknown.
 SjisString runFieldText(int heads, int horseNumber, int distance);
-// The surface and direction of a track code, in its surface's colour;
-// nothing for a blank code.
+// The surface and direction of a track code, in its surface's colour
+// ("   " for a code without a name); nothing for a blank code.
 struct TrackText {
     SjisString text;
     draw::Rgb colour;
 };
 std::optional<TrackText> trackText(SjisView trackCode);
-// Weather and going: "晴 良".
-SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode);
-
 // Jockey, carried weight and popularity: "武豊    57.0kg  1人".
 SjisString runRiderText(SjisView jockey, int weightTenths, int popularity);
 
@@ -39,13 +36,10 @@ SjisString lastFurlongsText(SjisView agari);
 // Body weight and prize money (hundreds of yen, shown in thousands):
 // "480kg   1500千円"; blanks where unknown.
 SjisString runWeightPrizeText(int bodyWeight, int prizeHundreds);
-// Finishing position "%2d" (blanks for none), red for a win, blue for
-// second and third, black otherwise.
-SjisString finishText(int position);
+// The colour of a finishing position: red for a win, blue for second and
+// third, black otherwise.
 draw::Rgb finishColour(int position);
 
-// Final win odds (tenths): "　 12.3倍", or " " when there are none.
-SjisString winOddsText(SjisView oddsTenths);
 // The horse it finished against and the time difference to it.
 SjisString marginText(SjisView opponent, SjisView timeDiff);
 

@@ -2,19 +2,17 @@
 
 #include <string>
 
-#include "analysis/runner_texts.h"
+#include "codes/racing_texts.h"
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
 #include "output/bracket_colours.h"
-#include "text/encoding.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::views {
 namespace {
 
 constexpr int kWeekColumn = 6;  // column of week slot 1
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 draw::Ops headerCell(int col, SjisView cellText, const card::CellBox& box, const ViewColours& colours) {
     static const SjisString frame = sjis("枠"), horse = sjis("馬"), number = sjis("番"), marks = sjis("格言該当"),
@@ -63,7 +61,7 @@ void weekSlot(draw::CellCanvas& c, const TRaceMarkRec& marks, std::size_t j, std
     c.setColour(interval >= kRestDays ? draw::kRed : draw::kBlack);
     const int width = c.textOut(box.x0(), y, interval < 1 ? SjisString(4, ' ') : formatted("%2d", interval) + day);
     c.setColour(draw::kBlack);
-    c.textOut(box.x0() + width, y, blank + finishText(marks.SyuChakujun[j][w]));
+    c.textOut(box.x0() + width, y, blank + finishListText(marks.SyuChakujun[j][w]));
 }
 
 draw::Ops runnerCell(const RaceDay& day, int race, int col, std::size_t j, const card::CellBox& box,

@@ -3,13 +3,12 @@
 #include "codes/course_names.h"
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
-#include "text/encoding.h"
+#include "codes/racing_texts.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 SjisString gradeText(SjisView code) {
     static const std::array<std::pair<const char*, SjisString>, 8> table{{
@@ -34,30 +33,6 @@ SjisString weightTypeText(SjisView code) {
     return {};
 }
 
-SjisString classText(SjisView code) {
-    if (code == "701") return sjis("新馬　　　");
-    if (code == "702") return sjis("未出走　　");
-    if (code == "703") return sjis("未勝利　　");
-    if (code == "999") return sjis("ｵｰﾌﾟﾝ　　 ");
-    if (code == "   " || code == "000") return sjis("　　　　　");
-    if (code == "100") return sjis("1億円下   ");
-    return formatted("%4lld", lenientNumber(code) * 100) + sjis("万円下");
-}
-
-SjisString trackText(SjisView code) {
-    const long long n = lenientNumber(code);
-    if (n == 10) return sjis("芝直");
-    if (n >= 11 && n <= 16) return sjis("芝左");
-    if (n >= 17 && n <= 22) return sjis("芝右");
-    if (n == 23) return sjis("ﾀﾞ左");
-    if (n == 24) return sjis("ﾀﾞ右");
-    if (n == 29) return sjis("ﾀﾞ直");
-    if (n >= 51 && n <= 59) return sjis("障害");
-    return {};
-}
-
-SjisString popularityText(int n) { return n < 1 ? SjisString() : formatted("%2d", n); }
-
 // An owner or trainer name shown where it repeats: trimmed, without
 // full-width blanks, at most six bytes (never half a character).
 SjisString shortName(SjisView name) {
@@ -78,8 +53,8 @@ RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
                  ZeroBlank(field(key, 13, 2)) + sjis("日");
     h.raceName = rec.RaceName.str();
     h.weightType = weightTypeText(rec.JyuryoCd);
-    h.raceClass = classText(rec.JokenCd);
-    h.track = trackText(rec.TrackCd);
+    h.raceClass = raceClassHeaderText(rec.JokenCd);
+    h.track = trackName(rec.TrackCd);
     h.distance = ZeroBlank(rec.Kyori) + "m";
     h.startTime =
         SjisString(field(rec.HassoTime, 1, 2)) + sjis("時") + SjisString(field(rec.HassoTime, 3, 2)) + sjis("分発走");
@@ -93,12 +68,12 @@ PayoutLabelTexts payoutLabelTexts(const TRaceRec& rec) {
     const auto single = [&](const auto& umaban, const auto& ninki, const auto& pay) {
         for (std::size_t n = 1; n <= umaban.items.size(); ++n, ++e)
             if (umaban[n] != 0)
-                out[e] = {formatted("%2d", umaban[n]), popularityText(ninki[n]), formatted("%8d", pay[n])};
+                out[e] = {formatted("%2d", umaban[n]), popularityPayoutText(ninki[n]), formatted("%8d", pay[n])};
     };
     const auto pair = [&](const auto& kumi, const auto& ninki, const auto& pay) {
         for (std::size_t n = 1; n <= kumi.items.size(); ++n, ++e)
             if (kumi[n] != " 0- 0" && !trimBlanks(kumi[n]).empty())
-                out[e] = {kumi[n].str(), popularityText(ninki[n]), formatted("%8d", pay[n])};
+                out[e] = {kumi[n].str(), popularityPayoutText(ninki[n]), formatted("%8d", pay[n])};
     };
     single(rec.TanUmaban, rec.TanNinki, rec.TanPay);
     single(rec.FukuUmaban, rec.FukuNinki, rec.FukuPay);
@@ -109,17 +84,12 @@ PayoutLabelTexts payoutLabelTexts(const TRaceRec& rec) {
 }
 
 SjisString weekSlotText(SjisView date, int interval, int position) {
-    SjisString cell;
-    if (trimBlanks(date).empty())
-        cell.assign(10, ' ');
-    else
-        cell =
-            SjisString(field(date, 1, 4)) + "." + SjisString(field(date, 5, 2)) + "." + SjisString(field(date, 7, 2));
+    SjisString cell = trimBlanks(date).empty() ? SjisString(10, ' ') : dottedDate(date);
     cell += ' ';
     cell += interval >= 56 ? '*' : ' ';
     cell += interval < 1 ? SjisString(4, ' ') : formatted("%2d", interval) + sjis("日");
     cell += ' ';
-    cell += position < 1 ? SjisString(4, ' ') : formatted("%2d", position) + sjis("着");
+    cell += finishListText(position);
     return cell;
 }
 
@@ -146,7 +116,7 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
         sign[7] = rec.ChokName[j].str();
         sign[8] = rec.BanusiName[j].str();
         if (rec.YozRank[j] > 0) {
-            sign[9] = formatted("%5.1f", rec.YozOdds[j]);
+            sign[9] = predictedOddsText(rec.YozOdds[j]);
             sign[10] = formatted("%2d", rec.YozRank[j]);
         }
 

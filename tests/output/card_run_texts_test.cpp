@@ -56,22 +56,12 @@ TEST(CardRunTexts, UnknownNumbersBecomeBlanksOfTheirWidth) {
     EXPECT_EQ(u(runFieldText(8, 19, 1000)), " 8頭－1000");
     EXPECT_EQ(runRiderText("ABC     ", 0, 0), "ABC" + std::string(5 + 7 + 7, ' '));
     EXPECT_EQ(u(runWeightPrizeText(0, 0)), std::string(13, ' '));
-    EXPECT_EQ(u(weatherGoingText("4", "4")), "小雨 不良");
-    EXPECT_EQ(weatherGoingText("7", ""), "   ");
     EXPECT_EQ(lastFurlongsText("   "), "   ");
     EXPECT_EQ(lastFurlongsText("035"), " 3F: 35");
     EXPECT_EQ(u(cornerText(0)), "－");
-    EXPECT_EQ(finishText(0), "  ");
 }
 
 TEST(CardRunTexts, PrizeMoneyInHundredsOfYenIsShownInThousands) {
     EXPECT_EQ(u(runWeightPrizeText(452, 123450)), "452kg  12345千円");
     EXPECT_EQ(runWeightPrizeText(452, 9), "452kg" + std::string(8, ' ')) << "below a thousand yen shows blank";
-}
-
-TEST(CardRunTexts, WinOddsOnlyWhenThereAreAny) {
-    EXPECT_EQ(u(winOddsText("0123")), "　 12.3倍");
-    EXPECT_EQ(u(winOddsText("9999")), "　999.9倍");
-    EXPECT_EQ(winOddsText("0000"), " ");
-    EXPECT_EQ(winOddsText("    "), " ");
 }

@@ -1,0 +1,137 @@
+#include "codes/racing_texts.h"
+
+#include <array>
+#include <utility>
+
+#include "codes/course_names.h"
+#include "text/formatted.h"
+#include "text/sjis_literal.h"
+
+namespace vantor {
+namespace {
+
+// The text of code in a table of exact codes; `other` when it has none.
+template <std::size_t N>
+const SjisString& lookup(const std::array<std::pair<const char*, SjisString>, N>& table, SjisView code,
+                         const SjisString& other) {
+    for (const auto& [c, text] : table)
+        if (code == c) return text;
+    return other;
+}
+
+// A count with its mark ("%2d着"), or four blanks below 1.
+SjisString countWithMark(int n, const SjisString& mark) {
+    return n < 1 ? SjisString(4, ' ') : formatted("%2d", n) + mark;
+}
+
+}  // namespace
+
+SjisString raceCourseShort(SjisView raceKey) {
+    return SjisString(field(CourseName(field(raceKey, 9, 2), 2).value_or(SjisString()), 1, 4));
+}
+
+SjisString raceNumberText(SjisView raceKey) { return formatted("%2dR", lenientInt(field(raceKey, 15, 2))); }
+
+SjisString dottedDate(SjisView date) {
+    return SjisString(field(date, 1, 4)) + "." + SjisString(field(date, 5, 2)) + "." + SjisString(field(date, 7, 2));
+}
+
+SjisString trackName(SjisView trackCode) {
+    static const SjisString turfStraight = sjis("芝直"), turfLeft = sjis("芝左"), turfRight = sjis("芝右"),
+                            dirtLeft = sjis("ﾀﾞ左"), dirtRight = sjis("ﾀﾞ右"), dirtStraight = sjis("ﾀﾞ直"),
+                            jump = sjis("障害");
+    const int n = lenientInt(trackCode);
+    if (n == 10) return turfStraight;
+    if (n >= 11 && n <= 16) return turfLeft;
+    if (n >= 17 && n <= 22) return turfRight;
+    if (n == 23) return dirtLeft;
+    if (n == 24) return dirtRight;
+    if (n == 29) return dirtStraight;
+    if (n >= 51 && n <= 59) return jump;
+    return {};
+}
+
+TrackSurface trackSurface(SjisView trackCode) {
+    const int n = lenientInt(trackCode);
+    if (n >= 10 && n <= 22) return TrackSurface::Turf;
+    if (n >= 23 && n <= 29) return TrackSurface::Dirt;
+    return TrackSurface::Other;
+}
+
+SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
+    static const std::array<std::pair<const char*, SjisString>, 6> weather{{
+        {"1", sjis("晴")},
+        {"2", sjis("曇")},
+        {"3", sjis("雨")},
+        {"4", sjis("小雨")},
+        {"5", sjis("雪")},
+        {"6", sjis("小雪")},
+    }};
+    static const std::array<std::pair<const char*, SjisString>, 4> going{{
+        {"1", sjis("良")},
+        {"2", sjis("稍重")},
+        {"3", sjis("重")},
+        {"4", sjis("不良")},
+    }};
+    static const SjisString none = " ";
+    return lookup(weather, weatherCode, none) + " " + lookup(going, goingCode, none);
+}
+
+SjisString raceClassHeaderText(SjisView conditionCode) {
+    static const std::array<std::pair<const char*, SjisString>, 7> named{{
+        {"701", sjis("新馬　　　")},
+        {"702", sjis("未出走　　")},
+        {"703", sjis("未勝利　　")},
+        {"999", sjis("ｵｰﾌﾟﾝ　　 ")},
+        {"   ", sjis("　　　　　")},
+        {"000", sjis("　　　　　")},
+        {"100", sjis("1億円下   ")},
+    }};
+    static const SjisString below = sjis("万円下");
+    // Other codes are prize classes in units of a million yen.
+    for (const auto& [c, text] : named)
+        if (conditionCode == c) return text;
+    return formatted("%4lld", lenientNumber(conditionCode) * 100) + below;
+}
+
+SjisString raceClassShortText(SjisView conditionCode) {
+    static const std::array<std::pair<const char*, SjisString>, 4> named{{
+        {"701", sjis("新馬")},
+        {"702", sjis("未出走")},
+        {"703", sjis("未勝利")},
+        {"999", sjis("ｵｰﾌﾟﾝ")},
+    }};
+    static const SjisString blank = " ", below = sjis("下");
+    for (const auto& [c, text] : named)
+        if (conditionCode == c) return text;
+    // Other codes are prize classes in units of a million yen; none (0) shows blank.
+    const long long hundreds = lenientNumber(conditionCode) * 100;
+    return hundreds == 0 ? blank : formatted("%4lld", hundreds) + below;
+}
+
+SjisString finishListText(int position) {
+    static const SjisString mark = sjis("着");
+    return countWithMark(position, mark);
+}
+
+SjisString finishCardText(int position) { return position == 0 ? SjisString(2, ' ') : formatted("%2d", position); }
+
+SjisString popularityListText(int popularity) {
+    static const SjisString mark = sjis("人");
+    return countWithMark(popularity, mark);
+}
+
+SjisString popularityPayoutText(int popularity) { return popularity < 1 ? SjisString() : formatted("%2d", popularity); }
+
+SjisString winOddsListText(double odds) { return odds > 0 ? formatted("%6.1f", odds) : SjisString(6, ' '); }
+
+SjisString winOddsCardText(SjisView oddsTenths) {
+    static const SjisString lead = sjis("　"), times = sjis("倍");
+    const SjisView odds = trimBlanks(oddsTenths);
+    if (odds.empty() || odds == "0000") return " ";
+    return lead + formatted("%5.1f", static_cast<double>(lenientNumber(odds)) / 10.0) + times;
+}
+
+SjisString predictedOddsText(double odds) { return formatted("%5.1f", odds); }
+
+}  // namespace vantor

@@ -1,0 +1,54 @@
+#pragma once
+// The texts of racing values that the race card, the day-wide lists and
+// the printed pages show: race labels, track, weather and going, race
+// class, finishing position, popularity and odds. Where two views show a
+// value differently, each form has its own function, named after the view.
+
+#include "text/sjis.h"
+
+namespace vantor {
+
+// The racecourse of a race key, two full-width characters (4 bytes).
+SjisString raceCourseShort(SjisView raceKey);
+// The race number of a race key as "%2dR".
+SjisString raceNumberText(SjisView raceKey);
+// Racecourse and race number, "東京11R".
+inline SjisString raceLabel(SjisView raceKey) { return raceCourseShort(raceKey) + raceNumberText(raceKey); }
+// A "YYYYMMDD" date as "YYYY.MM.DD".
+SjisString dottedDate(SjisView date);
+
+// The surface and direction of a track code ("芝左", "ﾀﾞ直", "障害"); empty
+// for a code without a name.
+SjisString trackName(SjisView trackCode);
+enum class TrackSurface { Turf, Dirt, Other };
+// Turf for codes 10-22, dirt for 23-29, other for the rest.
+TrackSurface trackSurface(SjisView trackCode);
+
+// Weather and going: "晴 良"; a code without a name shows one blank.
+SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode);
+
+// A race condition code in the race header's ten-byte form: "新馬　　　",
+// " 500万円下".
+SjisString raceClassHeaderText(SjisView conditionCode);
+// A race condition code in a run's short form: "新馬", " 500下", or " ".
+SjisString raceClassShortText(SjisView conditionCode);
+
+// Finishing position in the lists' form: "%2d着", or four blanks below 1.
+SjisString finishListText(int position);
+// Finishing position in the card's run form: "%2d", or two blanks for none (0).
+SjisString finishCardText(int position);
+
+// Popularity in the lists' form: "%2d人", or four blanks below 1.
+SjisString popularityListText(int popularity);
+// Popularity in the payout labels' form: "%2d", or nothing below 1.
+SjisString popularityPayoutText(int popularity);
+
+// Final win odds in the lists' form: "%6.1f", or six blanks at 0 and below.
+SjisString winOddsListText(double odds);
+// Final win odds (tenths, as delivered) in the card's run form: "　 12.3倍",
+// or " " when there are none.
+SjisString winOddsCardText(SjisView oddsTenths);
+// Predicted win odds on the number-sign grid: "%5.1f".
+SjisString predictedOddsText(double odds);
+
+}  // namespace vantor
