@@ -46,8 +46,9 @@ int nthWeekday(int y, int m, int wday, int n) {
 
 int todayYmd() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    // One thread asks, so the shared result of std::localtime is safe here,
+    // and it builds on every platform the bridge is made for.
+    const std::tm local = *std::localtime(&now);
     return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
 }
 
