@@ -126,7 +126,7 @@ TEST_F(RaceCardCell, FinishingPositionIsRedForAWinBlueForSecondAndThirdBlackBelo
         EXPECT_EQ(finish->text, (position < 10 ? " " : "") + std::to_string(position));
         EXPECT_EQ(finish->color, colour) << position;
         EXPECT_TRUE(finish->font.bold);
-        EXPECT_EQ(finish->font.pixelSize, 12) << "9 points";
+        EXPECT_EQ(finish->font.size, 12) << "9 points";
     }
 }
 
