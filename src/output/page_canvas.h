@@ -16,6 +16,7 @@ class PageCanvas {
 public:
     PageCanvas();
 
+    const Font& font() const { return font_; }
     void setFamily(std::string_view family) { font_.family = family; }
     // Family, size and style at once; the colour stays.
     void setFont(std::string_view family, int points, bool bold = false, bool underline = false);
