@@ -20,7 +20,7 @@ void drawRaceHeader(draw::PageCanvas& c, const TRaceRec& race) {
     c.setFont(kGothicFamily, 10, true);
     c.textOut(210, 220, sjis("ﾚｰｽ"));
     c.setFont(kGothicFamily, 20, true);
-    c.textOut(100, 95, header.course);
+    c.textOut(100, 95, trimRightBlanks(header.course));
     c.setPen(10);
     c.setBrush(draw::kBlack);
     c.rectangle(100, 170, 180, 250);
