@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "codes/course_names.h"
-#include "text/encoding.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
@@ -37,10 +37,9 @@ SjisString dottedDate(SjisView date) {
 }
 
 SjisString trackName(SjisView trackCode) {
-    static const SjisString turfStraight = utf8ToCp932("芝直"), turfLeft = utf8ToCp932("芝左"),
-                            turfRight = utf8ToCp932("芝右"), dirtLeft = utf8ToCp932("ﾀﾞ左"),
-                            dirtRight = utf8ToCp932("ﾀﾞ右"), dirtStraight = utf8ToCp932("ﾀﾞ直"),
-                            jump = utf8ToCp932("障害");
+    static const SjisString turfStraight = sjis("芝直"), turfLeft = sjis("芝左"), turfRight = sjis("芝右"),
+                            dirtLeft = sjis("ﾀﾞ左"), dirtRight = sjis("ﾀﾞ右"), dirtStraight = sjis("ﾀﾞ直"),
+                            jump = sjis("障害");
     const int n = lenientInt(trackCode);
     if (n == 10) return turfStraight;
     if (n >= 11 && n <= 16) return turfLeft;
@@ -61,18 +60,18 @@ TrackSurface trackSurface(SjisView trackCode) {
 
 SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
     static const std::array<std::pair<const char*, SjisString>, 6> weather{{
-        {"1", utf8ToCp932("晴")},
-        {"2", utf8ToCp932("曇")},
-        {"3", utf8ToCp932("雨")},
-        {"4", utf8ToCp932("小雨")},
-        {"5", utf8ToCp932("雪")},
-        {"6", utf8ToCp932("小雪")},
+        {"1", sjis("晴")},
+        {"2", sjis("曇")},
+        {"3", sjis("雨")},
+        {"4", sjis("小雨")},
+        {"5", sjis("雪")},
+        {"6", sjis("小雪")},
     }};
     static const std::array<std::pair<const char*, SjisString>, 4> going{{
-        {"1", utf8ToCp932("良")},
-        {"2", utf8ToCp932("稍重")},
-        {"3", utf8ToCp932("重")},
-        {"4", utf8ToCp932("不良")},
+        {"1", sjis("良")},
+        {"2", sjis("稍重")},
+        {"3", sjis("重")},
+        {"4", sjis("不良")},
     }};
     static const SjisString none = " ";
     return lookup(weather, weatherCode, none) + " " + lookup(going, goingCode, none);
@@ -80,15 +79,15 @@ SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
 
 SjisString raceClassHeaderText(SjisView conditionCode) {
     static const std::array<std::pair<const char*, SjisString>, 7> named{{
-        {"701", utf8ToCp932("新馬　　　")},
-        {"702", utf8ToCp932("未出走　　")},
-        {"703", utf8ToCp932("未勝利　　")},
-        {"999", utf8ToCp932("ｵｰﾌﾟﾝ　　 ")},
-        {"   ", utf8ToCp932("　　　　　")},
-        {"000", utf8ToCp932("　　　　　")},
-        {"100", utf8ToCp932("1億円下   ")},
+        {"701", sjis("新馬　　　")},
+        {"702", sjis("未出走　　")},
+        {"703", sjis("未勝利　　")},
+        {"999", sjis("ｵｰﾌﾟﾝ　　 ")},
+        {"   ", sjis("　　　　　")},
+        {"000", sjis("　　　　　")},
+        {"100", sjis("1億円下   ")},
     }};
-    static const SjisString below = utf8ToCp932("万円下");
+    static const SjisString below = sjis("万円下");
     // Other codes are prize classes in units of a million yen.
     for (const auto& [c, text] : named)
         if (conditionCode == c) return text;
@@ -97,12 +96,12 @@ SjisString raceClassHeaderText(SjisView conditionCode) {
 
 SjisString raceClassShortText(SjisView conditionCode) {
     static const std::array<std::pair<const char*, SjisString>, 4> named{{
-        {"701", utf8ToCp932("新馬")},
-        {"702", utf8ToCp932("未出走")},
-        {"703", utf8ToCp932("未勝利")},
-        {"999", utf8ToCp932("ｵｰﾌﾟﾝ")},
+        {"701", sjis("新馬")},
+        {"702", sjis("未出走")},
+        {"703", sjis("未勝利")},
+        {"999", sjis("ｵｰﾌﾟﾝ")},
     }};
-    static const SjisString blank = " ", below = utf8ToCp932("下");
+    static const SjisString blank = " ", below = sjis("下");
     for (const auto& [c, text] : named)
         if (conditionCode == c) return text;
     // Other codes are prize classes in units of a million yen; none (0) shows blank.
@@ -111,14 +110,14 @@ SjisString raceClassShortText(SjisView conditionCode) {
 }
 
 SjisString finishListText(int position) {
-    static const SjisString mark = utf8ToCp932("着");
+    static const SjisString mark = sjis("着");
     return countWithMark(position, mark);
 }
 
 SjisString finishCardText(int position) { return position == 0 ? SjisString(2, ' ') : formatted("%2d", position); }
 
 SjisString popularityListText(int popularity) {
-    static const SjisString mark = utf8ToCp932("人");
+    static const SjisString mark = sjis("人");
     return countWithMark(popularity, mark);
 }
 
@@ -127,7 +126,7 @@ SjisString popularityPayoutText(int popularity) { return popularity < 1 ? SjisSt
 SjisString winOddsListText(double odds) { return odds > 0 ? formatted("%6.1f", odds) : SjisString(6, ' '); }
 
 SjisString winOddsCardText(SjisView oddsTenths) {
-    static const SjisString lead = utf8ToCp932("　"), times = utf8ToCp932("倍");
+    static const SjisString lead = sjis("　"), times = sjis("倍");
     const SjisView odds = trimBlanks(oddsTenths);
     if (odds.empty() || odds == "0000") return " ";
     return lead + formatted("%5.1f", static_cast<double>(lenientNumber(odds)) / 10.0) + times;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/form.h"
 #include "demo/race_plan.h"
 #include "demo/rng.h"

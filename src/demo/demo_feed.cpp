@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/feed_writer.h"
 #include "demo/odds_archives.h"
 #include "demo/race_calendar.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/records.h"
 #include "fileio/whole_file.h"
 

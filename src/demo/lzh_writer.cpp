@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 
 namespace vantor::demo {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/entries.h"
 #include "demo/field_result.h"
 #include "demo/form.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/horse_names.h"
 #include "demo/people_names.h"
 #include "demo/rng.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/rng.h"
 
 namespace vantor::demo {

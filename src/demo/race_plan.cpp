@@ -1,6 +1,6 @@
 #include "demo/race_plan.h"
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/courses.h"
 #include "demo/race_names.h"
 #include "demo/rng.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/race_names.h"
 #include "store/jvdata_record.h"
 

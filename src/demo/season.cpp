@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "codes/calendar.h"
 #include "demo/career.h"
-#include "demo/civil_date.h"
 #include "demo/courses.h"
 #include "demo/entries.h"
 #include "demo/horse_names.h"

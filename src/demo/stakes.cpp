@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 
 namespace vantor::demo {
 namespace {

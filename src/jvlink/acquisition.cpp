@@ -6,11 +6,11 @@
 #include "jvlink/cancel_flag.h"
 #include "jvlink/jvlink.h"
 #include "text/encoding.h"
+#include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
 
-SjisString sjis(std::string_view utf8) { return utf8ToCp932(utf8); }
 SjisString number(long long n) { return std::to_string(n); }
 
 }  // namespace

@@ -7,19 +7,6 @@
 namespace vantor {
 namespace fs = std::filesystem;
 
-bool isValidDate(std::string_view date) {
-    if (date.size() != 8 || !isAllDigits(date)) return false;
-    const int month = lenientInt(date.substr(4, 2));
-    const int day = lenientInt(date.substr(6, 2));
-    return lenientInt(date.substr(0, 4)) >= 1900 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
-}
-
-bool isValidTimeStamp(std::string_view stamp) {
-    if (stamp.size() != 14 || !isAllDigits(stamp) || !isValidDate(stamp.substr(0, 8))) return false;
-    return lenientInt(stamp.substr(8, 2)) <= 23 && lenientInt(stamp.substr(10, 2)) <= 59 &&
-           lenientInt(stamp.substr(12, 2)) <= 59;
-}
-
 std::vector<FeedFile> listFeedFiles(const fs::path& folder) {
     std::vector<FeedFile> files;
     std::error_code ec;

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "codes/calendar.h"
+
 namespace vantor {
 
 struct FeedFile {
@@ -27,10 +29,10 @@ inline constexpr std::string_view kCacheDir = "cache";
 inline constexpr std::string_view kFaultFile = "faults.txt";
 }  // namespace feed
 
-// True for "yyyymmddhhnnss" with a plausible date and time.
-bool isValidTimeStamp(std::string_view stamp);
-// True for "yyyymmdd" with a plausible date.
-bool isValidDate(std::string_view date);
+// True for "yyyymmddhhnnss" with a real date and time.
+inline bool isValidTimeStamp(std::string_view stamp) { return isValidTimeStampText(stamp); }
+// True for "yyyymmdd" with a real date.
+inline bool isValidDate(std::string_view date) { return isValidDateText(date); }
 
 // The .jvd entries of a folder in time-stamp order (then by name); names
 // that do not start with a valid stamp and "_" are not feed files. A

@@ -70,7 +70,7 @@ void TGetDataForm::buildLayout() {
 
     grid->addWidget(new QLabel(QStringLiteral("取得開始日付"), this), 1, 1, 1, 2);
     DateTimePicker1 = new QDateTimeEdit(this);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy年M月d日 HH:mm:ss"));
+    DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy年M月d日"));  // the long date form
     DateTimePicker1->setCalendarPopup(true);
     grid->addWidget(DateTimePicker1, 2, 1, 1, 2);
     Label5 = new QLabel(this);
@@ -149,6 +149,7 @@ void TGetDataForm::ButtonStartClick() {
     TimerJVStatus->stop();
     const int option = rbtNormal->isChecked() ? jv::kOptionNormal : jv::kOptionSetup;
     setCursor(Qt::BusyCursor);
+    running_ = true;
     switch (acquisition_->start(fromQString(start.toString(QStringLiteral("yyyyMMddHHmmss"))), option)) {
         case Acquisition::Next::close: CloseLink(); break;
         case Acquisition::Next::poll: TimerJVStatus->start(); break;
@@ -178,11 +179,19 @@ void TGetDataForm::readAndClose() {
 void TGetDataForm::CloseLink() {
     acquisition_->closeLink();
     unsetCursor();
+    running_ = false;
+}
+
+void TGetDataForm::reject() {
+    // Closing would hide the dialog while the read goes on behind it.
+    if (!running_) QDialog::reject();
 }
 
 void TGetDataForm::ButtonCancelClick() {
     if (!ui::askYesNo(this, QStringLiteral("データ取込を中止します。実行しますか？"))) return;
     TimerJVStatus->stop();
+    // A cancelled download closes the link at once; a read closes it when it stops.
+    if (acquisition_->downloading()) running_ = false;
     acquisition_->cancel();
     if (!acquisition_->downloading()) unsetCursor();
 }

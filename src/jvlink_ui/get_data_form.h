@@ -35,6 +35,10 @@ public:
     void ButtonCancelClick();
     void TimerJVStatusTimer();
 
+    // Esc and the window's close button: refused while an acquisition runs,
+    // which only its own cancel button stops.
+    void reject() override;
+
     // For tests: the widgets whose state the steps set.
     QLabel* progressLabel() const { return ProgressLabel; }
     QProgressBar* downloadBar() const { return ProgressBar1; }
@@ -56,6 +60,7 @@ private:
     TIniGT IniGT1;
     StorePaths paths_;
     std::unique_ptr<Acquisition> acquisition_;
+    bool running_ = false;  // from the start until the link is closed
 
     QPushButton* ButtonStart = nullptr;
     QPushButton* ButtonCancel = nullptr;

@@ -1,12 +1,10 @@
 // The header row of the race card: what each column's lines hold.
 
 #include "output/card_columns.h"
-#include "text/encoding.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::card {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 // Two captions one under the other, 10 pixels apart: "枠"/"番", "馬"/"番".
 draw::Ops stackedCaption(const CellBox& box, const SjisString& top, const SjisString& bottom) {

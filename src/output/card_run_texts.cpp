@@ -5,13 +5,11 @@
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
 #include "output/card_style.h"
-#include "text/encoding.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::card {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 // The first n characters of text, a double-byte character counting as one.
 SjisView firstChars(SjisView text, int n) {

@@ -2,13 +2,11 @@
 
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
-#include "text/encoding.h"
+#include "text/sjis_literal.h"
 #include "text/formatted.h"
 
 namespace vantor::card {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 SjisString thousandsOfYen(i32 amount) {
     static const SjisString unit = sjis("千円");

@@ -6,15 +6,13 @@
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
 #include "output/bracket_colours.h"
-#include "text/encoding.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::views {
 namespace {
 
 constexpr int kWeekColumn = 6;  // column of week slot 1
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 draw::Ops headerCell(int col, SjisView cellText, const card::CellBox& box, const ViewColours& colours) {
     static const SjisString frame = sjis("枠"), horse = sjis("馬"), number = sjis("番"), marks = sjis("格言該当"),

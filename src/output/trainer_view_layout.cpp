@@ -3,13 +3,11 @@
 #include "codes/racing_texts.h"
 #include "output/bracket_colours.h"
 #include "output/race_card_cell.h"
-#include "text/encoding.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::views {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 // Captions of the two narrow columns, 11 points, the second 10 pixels below the first.
 draw::Ops headerCell(int col, const card::CellBox& box) {

@@ -3,13 +3,11 @@
 #include "output/card_runner_texts.h"
 #include "output/fonts.h"
 #include "print/page_texts.h"
-#include "text/encoding.h"
+#include "text/sjis_literal.h"
 #include "text/formatted.h"
 
 namespace vantor::print {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 constexpr draw::Rgb kSilver{0xC0, 0xC0, 0xC0};
 constexpr int kHeadingBandBottom = 406;

@@ -5,13 +5,11 @@
 #include "codes/racing_texts.h"
 #include "output/card_run_texts.h"
 #include "output/card_runner_texts.h"
-#include "text/encoding.h"
+#include "text/sjis_literal.h"
 #include "text/formatted.h"
 
 namespace vantor::print {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 // The race class of a previous run: a prize class as "1500下", "1億下" for
 // 100, the named classes, nothing for any other code.

@@ -6,13 +6,11 @@
 #include "print/page_table.h"
 #include "print/page_texts.h"
 #include "raceday/race_card.h"
-#include "text/encoding.h"
+#include "text/sjis_literal.h"
 #include "text/formatted.h"
 
 namespace vantor::print {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 void drawRaceHeader(draw::PageCanvas& c, const TRaceRec& race) {
     const RaceHeaderTexts header = raceHeaderTexts(race);

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "raceday/civil_date.h"
+#include "codes/calendar.h"
 #include "store/jvdata_record.h"
 #include "text/encoding.h"
 

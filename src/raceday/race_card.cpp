@@ -4,13 +4,11 @@
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
-#include "text/encoding.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
-
-SjisString sjis(const char* utf8) { return utf8ToCp932(utf8); }
 
 SjisString gradeText(SjisView code) {
     static const std::array<std::pair<const char*, SjisString>, 8> table{{

@@ -1,6 +1,6 @@
 #include "raceday/week_marks.h"
 
-#include "raceday/civil_date.h"
+#include "codes/calendar.h"
 #include "text/encoding.h"
 
 namespace vantor {

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "components/list_click.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
@@ -83,7 +84,7 @@ void TMainForm::connectHandlers() {
     connect(UpDown1, &ui::TUpDown::clicked, this, &TMainForm::UpDown1Click);
 
     connect(DateCombo, &QComboBox::activated, this, &TMainForm::DateComboChange);
-    connect(DatList, &QListWidget::currentRowChanged, this, &TMainForm::DatListClick);
+    ui::onListClick(DatList, [this] { DatListClick(); });
 
     connect(SpeedButton10, &QToolButton::clicked, this, &TMainForm::SpeedButton10Click);
     connect(SpeedButton17, &QToolButton::clicked, this, &TMainForm::SpeedButton10Click);
@@ -97,7 +98,7 @@ void TMainForm::connectHandlers() {
     connect(SpeedButton21, &QToolButton::clicked, this, &TMainForm::SpeedButton21Click);
     connect(ChokBox, &QComboBox::activated, this, &TMainForm::ChokBoxChange);
     connect(RinsenCombo, &QComboBox::activated, this, &TMainForm::RinsenComboChange);
-    connect(UmaListBox, &QListWidget::currentRowChanged, this, &TMainForm::UmaListBoxClick);
+    ui::onListClick(UmaListBox, [this] { UmaListBoxClick(); });
     connectViews();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Entering the program folder at start-up: it becomes the current
-// directory and receives the store folders.
+// Making the program folder ready at start-up: it exists and holds the
+// store folders; the window also enters it as its current directory.
 
 #include <filesystem>
 #include <optional>
@@ -12,5 +12,9 @@ namespace vantor {
 // creates the missing store folders in their order. A message (UTF-8)
 // naming what failed, or nothing.
 std::optional<std::string> enterProgramFolder(const std::filesystem::path& appFolder);
+
+// The same without changing the current directory, for the command line,
+// whose other paths are relative to where it was started.
+std::optional<std::string> prepareProgramFolder(const std::filesystem::path& appFolder);
 
 }  // namespace vantor

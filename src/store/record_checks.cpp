@@ -19,8 +19,15 @@ bool hasLengthOfItsKind(SjisView record) {
 bool hasValidRaceKeyForPaths(SjisView record) {
     using namespace jvdata;
     if (!isAllDigits(get(record, ra::Year)) || !isAllDigits(get(record, ra::MonthDay))) return false;
-    const auto name = CourseName(get(record, ra::JyoCD), 2);
-    return name && !trimBlanks(*name).empty();
+    const SjisView code = get(record, ra::JyoCD);
+    const auto plain = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); };
+    return code.size() == 2 && plain(code[0]) && plain(code[1]);
+}
+
+std::optional<SjisString> courseNameForFiles(SjisView courseCode) {
+    auto name = CourseName(courseCode, 2);
+    if (!name || trimBlanks(*name).empty()) return std::nullopt;
+    return name;
 }
 
 bool isValidHorseId(SjisView id) { return id.size() == 10 && isAllDigits(id); }

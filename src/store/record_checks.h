@@ -3,6 +3,8 @@
 // kind, and every field that becomes part of a file or folder name has the
 // form its layout gives it. A record failing them never reaches a path.
 
+#include <optional>
+
 #include "text/sjis.h"
 
 namespace vantor {
@@ -11,8 +13,13 @@ namespace vantor {
 // store does not keep pass.
 bool hasLengthOfItsKind(SjisView record);
 
-// Year and month-day are digits and the racecourse code has a name.
+// Year and month-day are digits and the racecourse code is two characters
+// of 0-9 and A-Z, so that neither can form anything but a plain name.
 bool hasValidRaceKeyForPaths(SjisView record);
+
+// The racecourse name (4 bytes) that names a course runner file; nothing
+// for a code without a name (an unnamed foreign code, "00").
+std::optional<SjisString> courseNameForFiles(SjisView courseCode);
 
 // Ten digits.
 bool isValidHorseId(SjisView id);

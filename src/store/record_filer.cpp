@@ -1,6 +1,5 @@
 #include "store/record_filer.h"
 
-#include "codes/course_names.h"
 #include "codes/racing_format.h"
 #include "store/jvdata_record.h"
 #include "store/record_checks.h"
@@ -81,9 +80,12 @@ void RecordFiler::fileAcquired(SjisView record, long long fromDate, std::vector<
         listLines.push_back(listLine({raceText, kRaceMark, day.sjis, ".jvRA"}));
     } else if (kind == "SE") {
         const int horse = inum(record, se::Umaban);
-        const SjisString course = *CourseName(get(record, se::JyoCD), 2);
+        // Only the course runner file is named after the racecourse; a run at a
+        // course without a name still belongs in the horse's history.
+        const std::optional<SjisString> named = courseNameForFiles(get(record, se::JyoCD));
+        const SjisString course = named.value_or(SjisString());
         const Utf8AndSjis day = dayName(record);
-        if (race > 0 && race <= kRacesPerRunnerFile && horse >= 1 && horse <= kRunnerSlotsPerRace &&
+        if (named && race > 0 && race <= kRacesPerRunnerFile && horse >= 1 && horse <= kRunnerSlotsPerRace &&
             !isLocalOrOverseas(dk) && datePasses) {
             const std::string courseUtf8 = cp932ToUtf8(course);
             batch_.putRunnerSlot(paths_.runnerFile(day.utf8, courseUtf8), line, race, horse, true,
@@ -123,8 +125,13 @@ void RecordFiler::fileRealtime(SjisView record) {
                           /*dropBlankFirstLine=*/true);
     } else if (kind == "SE") {
         const int horse = inum(record, se::Umaban);
-        const std::string course = cp932ToUtf8(*CourseName(get(record, se::JyoCD), 2));
-        batch_.putRunnerSlot(paths_.runnerFile(day, course), line, race, horse, false, kRunnerRecordLength);
+        const std::optional<SjisString> course = courseNameForFiles(get(record, se::JyoCD));
+        if (!course) {
+            ++rejected_;
+            return;
+        }
+        batch_.putRunnerSlot(paths_.runnerFile(day, cp932ToUtf8(*course)), line, race, horse, false,
+                             kRunnerRecordLength);
     } else {
         batch_.mergeKeyed(paths_.dayFile(day, ".jvHR"), line);
     }

@@ -26,7 +26,8 @@ public:
     void fileAcquired(SjisView record, long long fromDate, std::vector<SjisString>& listLines);
 
     // The real-time filing: no date filter, no list lines, never creates a
-    // day race file or a runner file.
+    // day race file or a runner file. A runner record of a racecourse
+    // without a name has no runner file and is counted as rejected.
     void fileRealtime(SjisView record);
 
     int rejected() const { return rejected_; }

@@ -8,10 +8,11 @@
 #include <set>
 #include <tuple>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "demo/race_calendar.h"
 #include "demo/rng.h"
 
+using namespace vantor;
 using namespace vantor::demo;
 
 namespace {
@@ -23,18 +24,6 @@ RaceCalendar calendarUpTo(int toYmd, int years = 3) {
 }
 
 }  // namespace
-
-TEST(CivilDate, DayNumbersWeekdaysAndMonthlyWeekdays) {
-    EXPECT_EQ(dayFromYmd(19700101), 0);
-    EXPECT_EQ(ymdFromDay(dayFromYmd(20240229)), 20240229);
-    EXPECT_EQ(weekday(dayFromYmd(20240526)), 0);                 // a Sunday
-    EXPECT_EQ(weekday(dayFromYmd(19691231)), 3);                 // a Wednesday, before day 0
-    EXPECT_EQ(ymdFromDay(nthWeekday(2024, 1, 1, 2)), 20240108);  // Coming-of-Age Day
-    EXPECT_TRUE(isValidYmd(20240229));
-    EXPECT_FALSE(isValidYmd(20230229));
-    EXPECT_FALSE(isValidYmd(20241301));
-    EXPECT_FALSE(isValidYmd(0));
-}
 
 TEST(RaceCalendar, RacesOnWeekendsAndRaceHolidaysOnly) {
     const RaceCalendar cal = calendarUpTo(20240527);

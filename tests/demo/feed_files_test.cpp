@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "feed_index.h"
 #include "store/jvdata_record.h"
 #include "text/encoding.h"
@@ -32,7 +32,7 @@ const RecordLayout* layoutOf(std::string_view rec) {
     return nullptr;
 }
 
-int dayOf(std::string_view yyyymmdd) { return demo::dayFromYmd(lenientInt(yyyymmdd)); }
+int dayOf(std::string_view yyyymmdd) { return dayFromYmd(lenientInt(yyyymmdd)); }
 
 bool hasPrefix(const std::string& name, std::string_view prefix) {
     return name.compare(15, prefix.size(), prefix) == 0;
@@ -53,7 +53,7 @@ TEST(FeedFiles, NamesAreAStampAndAShortAsciiName) {
         const std::string& n = f->name;
         ASSERT_GT(n.size(), 19u) << n;
         EXPECT_TRUE(isAllDigits(n.substr(0, 14))) << n;
-        EXPECT_TRUE(demo::isValidYmd(lenientInt(n.substr(0, 8)))) << n;
+        EXPECT_TRUE(isValidYmd(lenientInt(n.substr(0, 8)))) << n;
         EXPECT_EQ(n[14], '_') << n;
         EXPECT_TRUE(n.ends_with(".jvd")) << n;
         for (char c : n.substr(15, n.size() - 19)) EXPECT_TRUE((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) << n;
@@ -86,7 +86,7 @@ TEST(FeedFiles, SetupFilesAreMonthlyAndShareTheStampAfterTheSecondToLastWeekend)
     const auto cards = normalFiles("CARD");
     ASSERT_EQ(cards.size(), 8u);
     const int lastThursday = dayOf(cards.back()->name.substr(0, 8));
-    const std::string expected = std::to_string(demo::ymdFromDay(lastThursday + 2 - 7 + 2)) + "060000";
+    const std::string expected = std::to_string(ymdFromDay(lastThursday + 2 - 7 + 2)) + "060000";
     const int windowStart = dayOf(cards.front()->name.substr(0, 8)) + 2;  // the first normal weekend's Saturday
     std::set<std::string> months;
     for (const FeedFileData& f : feed().setup) {
@@ -113,7 +113,7 @@ TEST(FeedFiles, NormalDataIsAThursdayCardAndAMondayResultPerWeekendButTheLast) {
     std::set<std::string> lastWeekendKeys;
     for (std::size_t i = 0; i < cards.size(); ++i) {
         const FeedFileData& card = *cards[i];
-        EXPECT_EQ(demo::weekday(dayOf(card.name.substr(0, 8))), 4) << card.name;  // Thursday
+        EXPECT_EQ(weekday(dayOf(card.name.substr(0, 8))), 4) << card.name;  // Thursday
         EXPECT_EQ(card.name.substr(19, 8), card.name.substr(0, 8));
         int races = 0;
         for (std::string_view rec : card.records) {
@@ -140,7 +140,7 @@ TEST(FeedFiles, NormalDataIsAThursdayCardAndAMondayResultPerWeekendButTheLast) {
             const FeedFileData& result = *results[i];
             EXPECT_GT(result.stamp, card.stamp);
             const int monday = dayOf(result.name.substr(0, 8));
-            EXPECT_TRUE(demo::weekday(monday) == 1 || demo::weekday(monday) == 2) << result.name;
+            EXPECT_TRUE(weekday(monday) == 1 || weekday(monday) == 2) << result.name;
             int payouts = 0;
             for (std::string_view rec : result.records) {
                 if (recordKind(rec) == "HR") ++payouts;

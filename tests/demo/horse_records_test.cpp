@@ -8,7 +8,7 @@
 #include <map>
 #include <set>
 
-#include "demo/civil_date.h"
+#include "codes/calendar.h"
 #include "feed_index.h"
 #include "store/jvdata_record.h"
 
@@ -74,7 +74,7 @@ TEST(HorseMasters, DescribeEveryHorseThatRan) {
         const std::string_view um = found->second;
         ASSERT_TRUE(isAllDigits(id) && id.size() == 10) << id;
         EXPECT_EQ(get(um, um::BirthDate).substr(0, 4), std::string_view(id).substr(0, 4));
-        EXPECT_TRUE(demo::isValidYmd(inum(um, um::BirthDate))) << id;
+        EXPECT_TRUE(isValidYmd(inum(um, um::BirthDate))) << id;
         EXPECT_EQ(get(um, um::Bamei), get(runs.back(), se::Bamei)) << id;
         EXPECT_EQ(get(um, um::SexCD), get(runs.back(), se::SexCD)) << id;
         for (int n = 1; n <= 14; ++n) EXPECT_FALSE(trimBlanks(get(um, um::HansyokuName, n)).empty()) << id << " " << n;
@@ -89,7 +89,7 @@ TEST(Careers, RunsSpacedAsTheReadinessViewsNeed) {
     for (const auto& [id, runs] : feed().runsOf)
         for (std::size_t i = 1; i < runs.size(); ++i) {
             const int gap =
-                demo::dayFromYmd(lenientInt(raceDate(runs[i]))) - demo::dayFromYmd(lenientInt(raceDate(runs[i - 1])));
+                dayFromYmd(lenientInt(raceDate(runs[i]))) - dayFromYmd(lenientInt(raceDate(runs[i - 1])));
             EXPECT_GE(gap, 1) << id;
             rested += gap > 55;
             returnedAfterTenToThirteenWeeks += gap >= 74 && gap <= 94;

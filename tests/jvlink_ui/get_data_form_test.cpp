@@ -140,3 +140,43 @@ TEST_F(GetDataFormTest, ErrorsAreReportedWithTheirPrefixes) {
     EXPECT_EQ(messages.shown().back(), QStringLiteral("最新のデータがありません。"));
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
 }
+
+TEST_F(GetDataFormTest, ClosingIsRefusedWhileAnAcquisitionRuns) {
+    FeedJVLink paced(FeedSettings{feed.path(), 50, "0490"});
+    paced.JVInit("sid");
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    TGetDataForm form(nullptr, paced, app.path());
+    form.show();
+    form.ButtonStartClick();
+    ASSERT_TRUE(form.statusTimer()->isActive());
+    form.close();
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible()) << "the dialog stays while the download runs";
+    waitForDownload(form);
+    EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
+    form.close();
+    EXPECT_FALSE(form.isVisible()) << "once the read has ended it closes";
+}
+
+TEST_F(GetDataFormTest, ACancelledDownloadLetsItClose) {
+    FeedJVLink paced(FeedSettings{feed.path(), 50, "0490"});
+    paced.JVInit("sid");
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    TGetDataForm again(nullptr, paced, app.path());
+    again.show();
+    again.ButtonStartClick();
+    ASSERT_TRUE(again.statusTimer()->isActive());
+    messages.answer(true);
+    again.ButtonCancelClick();
+    QTest::keyClick(&again, Qt::Key_Escape);
+    EXPECT_FALSE(again.isVisible());
+}
+
+TEST_F(GetDataFormTest, TheStartPickerShowsTheLongDateAndKeepsTheTime) {
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    TGetDataForm form(nullptr, link, app.path());
+    EXPECT_EQ(form.datePicker()->displayFormat(), QStringLiteral("yyyy年M月d日"));
+    EXPECT_EQ(form.datePicker()->text(), QStringLiteral("2024年5月1日"));
+    EXPECT_EQ(form.datePicker()->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")),
+              QStringLiteral("2024/05/01 10:20:30"));
+}

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "raceday/civil_date.h"
+#include "codes/calendar.h"
 #include "raceday/dates.h"
 #include "raceday/results_conversion.h"
 #include "support/records.h"

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTest>
 
 #include "components/label3d.h"
 #include "components/message_box.h"
@@ -103,6 +104,35 @@ TEST_F(RaceDayWindow, AnIncompleteRaceSaysSoAndKeepsThePagesHidden) {
     ASSERT_FALSE(messages.shown().isEmpty());
     EXPECT_EQ(messages.shown().back(), QStringLiteral("東京12Rはデータ作成が未完了です。"));
     EXPECT_TRUE(form->PageControl1->isHidden());
+}
+
+namespace {
+
+// A mouse click on row `row` of a list, as the user gives it.
+void clickRow(QListWidget& list, int row) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
+}
+
+}  // namespace
+
+TEST_F(RaceDayWindow, ClickingTheChosenRaceOrInitialAgainRunsItsClickAgain) {
+    auto form = openDay();
+    form->show();
+    messages.clear();
+    clickRow(*form->DatList, 1);
+    clickRow(*form->DatList, 1);
+    EXPECT_EQ(messages.shown(), QStringList(2, QStringLiteral("東京12Rはデータ作成が未完了です。")))
+        << "the incomplete race says so on every click, once a click";
+
+    clickRow(*form->DatList, 0);
+    form->N5->setChecked(true);
+    clickRow(*form->DatList, 0);
+    EXPECT_TRUE(form->Panel5->isHidden()) << "the data list hides after a click on the race already chosen";
+
+    ASSERT_GT(form->UmaListBox->count(), 0);
+    form->StringGrid3->hide();
+    clickRow(*form->UmaListBox, form->UmaListBox->currentRow());
+    EXPECT_FALSE(form->StringGrid3->isHidden()) << "the horse search runs again for the initial already chosen";
 }
 
 TEST_F(RaceDayWindow, ResultsFetchAddsPayoutsAndKeepsTheChosenRace) {

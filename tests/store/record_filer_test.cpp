@@ -139,6 +139,24 @@ TEST_F(FilingTest, LocalAndOverseasRunsGoToHistoriesAndOutsideRaceFiles) {
     EXPECT_FALSE(fs::exists(data("2023年01月05日.jvRA")));
 }
 
+TEST_F(FilingTest, RunsAtARacecourseWithoutANameAreKeptWhereNoFileIsNamedAfterIt) {
+    const RaceId overseas{.date = 20231001, .course = "00", .race = 5};
+    const RaceId unnamedJra{.date = 20240526, .course = "00", .race = 3};
+    acquire({raRecord(overseas, 12, "B"), seRecord(overseas, 4, "2020100001", "B"),
+             seRecord(unnamedJra, 2, "2020100001", "7")});
+    EXPECT_EQ(filer.rejected(), 0);
+    EXPECT_EQ(lines(dir / "SEIR" / "2023" / "2023100100.jvSERA").size(), 1u);
+    EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI").size(), 2u);
+    EXPECT_TRUE(fs::is_empty(dir / "Data")) << "no course runner file without a course name";
+
+    realtime({seRecord(unnamedJra, 2, "2020100001", "7")});
+    EXPECT_EQ(filer.rejected(), 1) << "a real-time runner record has nowhere else to go";
+    std::string lowerCase = seRecord(overseas, 4, "2020100001", "B");
+    lowerCase.replace(19, 2, "a0");
+    acquire({lowerCase});
+    EXPECT_EQ(filer.rejected(), 2) << "a code that is not two of 0-9 and A-Z never reaches a path";
+}
+
 TEST_F(FilingTest, HorseMasterIsReplacedWhole) {
     acquire({umRecord("2020100001", "父一")});
     const std::string second = umRecord("2020100001", "父二");

@@ -7,6 +7,7 @@
 
 #include "commands.h"
 #include "settings/app_dir.h"
+#include "store/program_folder.h"
 
 namespace {
 
@@ -59,6 +60,11 @@ int main(int argc, char** argv) {
         if (const auto bad = args.unknown(c.options); !bad.empty()) {
             std::cerr << "unknown option for " << command << ": " << bad.front() << '\n' << kUsage;
             return 2;
+        }
+        // Every command finds the store folders as the window's start-up leaves them.
+        if (const auto error = vantor::prepareProgramFolder(ctx.appDir)) {
+            std::cerr << *error << '\n';
+            return 1;
         }
         return c.run(ctx);
     }
