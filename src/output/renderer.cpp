@@ -98,6 +98,10 @@ int widthOf(ResolvedFont& font, const QString& text) {
     return qRound(width);
 }
 
+// The resolution page text is set at before it is scaled to the painter's:
+// the PDF's, where it is drawn unscaled.
+constexpr double kTextDotsPerInch = 600;
+
 // Where a list lands on the painter: list units to painter coordinates.
 struct Mapping {
     Unit unit = Unit::screenPixel;
@@ -106,6 +110,7 @@ struct Mapping {
     double fontScale = 1;  // painter pixels per font size unit
     int penDotsPerInch = 0;  // pages: the resolution pen widths are scaled for
     double penScale = 1;     // pages: painter pixels per dot of that resolution
+    double textScale = 1;    // pages: painter pixels per pixel of the text's font
 
     QPointF at(int x, int y) const { return origin + QPointF(x * scale, y * scale); }
     double penWidth(int width) const {
@@ -139,13 +144,23 @@ struct Player {
             p.fillRect(QRectF(topLeft, QSizeF(qRound(width), font.emHeight)), toQColor(*t.background));
         }
         p.setPen(toQColor(t.color));
-        const QPointF baseline = topLeft + QPointF(0, font.metrics.ascent());
+        // Page text is set at the reference resolution and scaled to the
+        // painter's, so that its width keeps its proportion to the page at
+        // any scale instead of following the rounding of small pixel sizes.
+        const bool scaled = m.textScale != 1;
+        if (scaled) {
+            p.save();
+            p.translate(topLeft);
+            p.scale(m.textScale, m.textScale);
+        }
+        const QPointF baseline = (scaled ? QPointF() : topLeft) + QPointF(0, font.metrics.ascent());
         if (glyphs) {
             p.drawGlyphRun(baseline, glyphs->run);
         } else {
             p.setFont(font.font);
             p.drawText(baseline, text);
         }
+        if (scaled) p.restore();
     }
     void operator()(const Line& l) const {
         p.setPen(QPen(toQColor(l.color), m.penWidth(l.width)));
@@ -183,8 +198,8 @@ void render(QPainter& painter, const Ops& ops, QPoint origin) { play(painter, op
 void paintPage(QPainter& painter, const Page& page, const PageScale& scale) {
     const double dotsPerUnit = scale.dotsPerInch / 254.0;
     play(painter, page.ops,
-         Mapping{Unit::page, scale.origin, dotsPerUnit, scale.dotsPerInch / 72.0, scale.penDotsPerInch,
-                 scale.dotsPerInch / scale.penDotsPerInch});
+         Mapping{Unit::page, scale.origin, dotsPerUnit, kTextDotsPerInch / 72.0, scale.penDotsPerInch,
+                 scale.dotsPerInch / scale.penDotsPerInch, scale.dotsPerInch / kTextDotsPerInch});
 }
 
 int ScaledPenWidth(int tenthsOfScreenPixel, int dotsPerInch) {

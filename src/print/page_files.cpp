@@ -36,6 +36,8 @@ PngPages writePngs(const PrintDocument& doc, const std::filesystem::path& folder
     PngPages out;
     const auto dots = [dotsPerInch](int units) { return qRound(units * dotsPerInch / 254.0); };
     const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
+    // Names as wide as the last page's number, so that they sort in page order.
+    const int digits = std::max(2, static_cast<int>(std::to_string(doc.pages.size()).size()));
     for (std::size_t p = 0; p < doc.pages.size(); ++p) {
         QImage image(dots(draw::kA4Width), dots(draw::kA4Height), QImage::Format_RGB32);
         image.setDotsPerMeterX(dotsPerMetre);
@@ -44,7 +46,7 @@ PngPages writePngs(const PrintDocument& doc, const std::filesystem::path& folder
         QPainter painter(&image);
         draw::paintPage(painter, doc.pages[p], {static_cast<double>(dotsPerInch), dotsPerInch, {}});
         painter.end();
-        const auto file = folder / QStringLiteral("page-%1.png").arg(p + 1, 2, 10, QLatin1Char('0')).toStdString();
+        const auto file = folder / QStringLiteral("page-%1.png").arg(p + 1, digits, 10, QLatin1Char('0')).toStdString();
         if (!image.save(qpath(file))) {
             out.error = "cannot write " + file.string();
             return out;
