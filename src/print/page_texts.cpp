@@ -25,14 +25,8 @@ SjisString runClassText(SjisView conditionCode) {
 // Weather and going run together: "晴良"; a going code without a name is
 // printed as stored.
 SjisString weatherGoingPrintText(SjisView weatherCode, SjisView goingCode) {
-    static const std::array<SjisString, 6> weather{sjis("晴"), sjis("曇"), sjis("雨"),
-                                                   sjis("小雨"), sjis("雪"), sjis("小雪")};
-    static const std::array<SjisString, 4> going{sjis("良"), sjis("稍重"), sjis("重"), sjis("不良")};
-    const int w = weatherCode.size() == 1 ? weatherCode[0] - '0' : 0;
-    const int g = goingCode.size() == 1 ? goingCode[0] - '0' : 0;
-    SjisString out = w >= 1 && w <= 6 ? weather[static_cast<std::size_t>(w - 1)] : SjisString(" ");
-    out += g >= 1 && g <= 4 ? going[static_cast<std::size_t>(g - 1)] : SjisString(goingCode);
-    return out;
+    const SjisString weather = weatherName(weatherCode), going = goingName(goingCode);
+    return (weather.empty() ? " " : weather) + (going.empty() ? SjisString(goingCode) : going);
 }
 
 // "#,##0": thousands separated by commas.

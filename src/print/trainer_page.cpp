@@ -7,7 +7,6 @@
 #include "output/page_canvas.h"
 #include "print/page_table.h"
 #include "print/page_texts.h"
-#include "text/encoding.h"
 
 namespace vantor::print {
 
