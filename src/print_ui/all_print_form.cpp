@@ -16,11 +16,13 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "codes/course_names.h"
 #include "components/speed_button.h"
 #include "output/fonts.h"
 #include "print/print_document.h"
 #include "print_ui/prev_x.h"
 #include "settings/program_settings.h"
+#include "text/formatted.h"
 #include "text/qt_text.h"
 
 namespace vantor::ui {
@@ -28,11 +30,12 @@ namespace {
 
 constexpr int kZooms[] = {25, 50, 75, 100};
 
-// The racecourse of a race key's code read as a number; empty for any other code.
+// The JRA racecourse of a race key's code read as a number (1 to 10);
+// empty for any other code.
 QString courseOfKey(SjisView raceKey) {
-    static const char* const names[] = {"札幌", "函館", "福島", "新潟", "東京", "中山", "中京", "京都", "阪神", "小倉"};
     const int code = lenientInt(field(raceKey, 9, 2));
-    return code >= 1 && code <= 10 ? QString::fromUtf8(names[code - 1]) : QString();
+    if (code < 1 || code > 10) return {};
+    return toQString(CourseName(formatted("%02d", code), 2).value_or(SjisString()));
 }
 
 }  // namespace
