@@ -58,7 +58,7 @@ TrackSurface trackSurface(SjisView trackCode) {
     return TrackSurface::Other;
 }
 
-SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
+SjisString weatherName(SjisView weatherCode) {
     static const std::array<std::pair<const char*, SjisString>, 6> weather{{
         {"1", sjis("晴")},
         {"2", sjis("曇")},
@@ -67,14 +67,24 @@ SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
         {"5", sjis("雪")},
         {"6", sjis("小雪")},
     }};
+    static const SjisString none;
+    return lookup(weather, weatherCode, none);
+}
+
+SjisString goingName(SjisView goingCode) {
     static const std::array<std::pair<const char*, SjisString>, 4> going{{
         {"1", sjis("良")},
         {"2", sjis("稍重")},
         {"3", sjis("重")},
         {"4", sjis("不良")},
     }};
-    static const SjisString none = " ";
-    return lookup(weather, weatherCode, none) + " " + lookup(going, goingCode, none);
+    static const SjisString none;
+    return lookup(going, goingCode, none);
+}
+
+SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
+    const SjisString weather = weatherName(weatherCode), going = goingName(goingCode);
+    return (weather.empty() ? " " : weather) + " " + (going.empty() ? " " : going);
 }
 
 SjisString raceClassHeaderText(SjisView conditionCode) {

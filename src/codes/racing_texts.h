@@ -26,6 +26,10 @@ TrackSurface trackSurface(SjisView trackCode);
 
 // Weather and going: "晴 良"; a code without a name shows one blank.
 SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode);
+// The names of a weather code ("晴", "小雨") and of a going code ("良",
+// "稍重"); empty for a code without a name.
+SjisString weatherName(SjisView weatherCode);
+SjisString goingName(SjisView goingCode);
 
 // A race condition code in the race header's ten-byte form: "新馬　　　",
 // " 500万円下".

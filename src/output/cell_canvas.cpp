@@ -1,11 +1,10 @@
 #include "output/cell_canvas.h"
 
-#include "output/renderer.h"
 
 namespace vantor::draw {
 
-CellCanvas::CellCanvas(int width, int height, Font font, Rgb colour)
-    : width_(width), height_(height), font_(std::move(font)), colour_(colour) {}
+CellCanvas::CellCanvas(int width, int height, Font font, Rgb colour, const TextMeasure& measure)
+    : width_(width), height_(height), font_(std::move(font)), colour_(colour), measure_(&measure) {}
 
 void CellCanvas::fill(Rgb colour) {
     fill_ = colour;
@@ -13,13 +12,13 @@ void CellCanvas::fill(Rgb colour) {
 }
 
 int CellCanvas::textOut(int x, int y, SjisView text) {
-    lastHeight_ = lineHeight(font_);
+    lastHeight_ = measure_->lineHeight(font_);
     if (text.empty()) return 0;
     ops_.emplace_back(Text{x, y, SjisString(text), font_, colour_, fill_});
     return widthOf(text);
 }
 
-int CellCanvas::widthOf(SjisView text) const { return textWidth(font_, text); }
+int CellCanvas::widthOf(SjisView text) const { return measure_->textWidth(font_, text); }
 
 void CellCanvas::bottomLine() {
     const int bottom = height_ - 1;

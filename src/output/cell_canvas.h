@@ -6,6 +6,7 @@
 // cell's list of drawing operations, relative to the cell's top-left.
 
 #include "output/draw_ops.h"
+#include "output/text_measure.h"
 
 namespace vantor::draw {
 
@@ -16,14 +17,15 @@ class CellCanvas {
 public:
     // A cell of the painting rectangle's size, starting from the grid's font
     // and text colour; its fill is the grid's default drawing until fill().
-    CellCanvas(int width, int height, Font font, Rgb colour);
+    // Text is measured by `measure`, which must outlive the canvas.
+    CellCanvas(int width, int height, Font font, Rgb colour, const TextMeasure& measure = screenMeasure());
 
     int width() const { return width_; }
     int height() const { return height_; }
 
     // Fills the whole cell; text drawn after it is opaque on this colour.
     void fill(Rgb colour);
-    void setPoints(int points) { font_.pixelSize = pointsToPixels(points); }
+    void setPoints(int points) { font_.size = pointsToPixels(points); }
     void setBold(bool bold) { font_.bold = bold; }
     void setColour(Rgb colour) { colour_ = colour; }
 
@@ -48,6 +50,7 @@ private:
     Rgb colour_;
     std::optional<Rgb> fill_;
     int lastHeight_ = 0;
+    const TextMeasure* measure_;
     Ops ops_;
 };
 

@@ -3,9 +3,13 @@
 // list of drawing operations, and one renderer plays the list on a
 // QPainter (screen, preview, PDF and PNG alike). Tests assert on the list.
 //
-// Coordinates are in the target's units (pixels for grids), relative to
-// the cell or page. A text run's (x, y) is the top-left corner of its line,
-// as the racing card layouts give positions.
+// Every list is in one of two units (draw::Unit): a grid cell's list in
+// screen pixels (positions, font sizes and pen widths), a printed page's in
+// page units (positions in tenths of a millimetre from the page's top-left
+// corner, font sizes in points, pen widths in tenths of a pixel of a
+// 96 dots-per-inch screen, see ScaledPenWidth), so that a page never
+// depends on the screen or printer it was made for. A text run's (x, y) is
+// the top-left corner of its line, as the racing layouts give positions.
 
 #include <cstdint>
 #include <optional>
@@ -16,6 +20,11 @@
 #include "text/sjis.h"
 
 namespace vantor::draw {
+
+enum class Unit {
+    screenPixel,  // grid cells
+    page,         // printed pages: 0.1 mm, points, tenths of a screen pixel
+};
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -31,7 +40,7 @@ inline constexpr Rgb kBlue{0, 0, 255};
 // "ＭＳ Ｐゴシック" are substituted by the IPA gothic fonts).
 struct Font {
     std::string family;  // UTF-8
-    int pixelSize = 12;
+    int size = 12;  // pixels on screen lists, points on pages
     bool bold = false;
     bool underline = false;
     friend bool operator==(const Font&, const Font&) = default;
@@ -61,7 +70,8 @@ struct Line {
     friend bool operator==(const Line&, const Line&) = default;
 };
 
-// A rectangle outline.
+// A rectangle outline. On screen it covers w by h pixels; on a page its
+// pen runs along the edges from (x, y) to (x + w, y + h).
 struct Frame {
     int x = 0, y = 0, w = 0, h = 0;
     Rgb color;

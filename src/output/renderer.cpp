@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "output/text_measure.h"
 #include "text/qt_text.h"
 
 namespace vantor::draw {
@@ -97,63 +98,143 @@ int widthOf(ResolvedFont& font, const QString& text) {
     return qRound(width);
 }
 
+// The resolution page text is set at before it is scaled to the painter's:
+// the PDF's, where it is drawn unscaled.
+constexpr double kTextDotsPerInch = 600;
+
+// Where a list lands on the painter: list units to painter coordinates.
+struct Mapping {
+    Unit unit = Unit::screenPixel;
+    QPointF origin;
+    double scale = 1;      // painter pixels per list unit
+    double fontScale = 1;  // painter pixels per font size unit
+    int penDotsPerInch = 0;  // pages: the resolution pen widths are scaled for
+    double penScale = 1;     // pages: painter pixels per dot of that resolution
+    double textScale = 1;    // pages: painter pixels per pixel of the text's font
+
+    QPointF at(int x, int y) const { return origin + QPointF(x * scale, y * scale); }
+    double penWidth(int width) const {
+        return unit == Unit::page ? ScaledPenWidth(width, penDotsPerInch) * penScale : width;
+    }
+    Font deviceFont(const Font& font) const {
+        Font device = font;
+        device.size = unit == Unit::page ? qMax(1, qRound(font.size * fontScale)) : font.size;
+        return device;
+    }
+};
+
 struct Player {
     QPainter& p;
-    QPoint o;
+    const Mapping& m;
 
-    void operator()(const Fill& f) const { p.fillRect(QRect(o.x() + f.x, o.y() + f.y, f.w, f.h), toQColor(f.color)); }
+    void operator()(const Fill& f) const {
+        if (m.unit == Unit::screenPixel) {
+            p.fillRect(QRect(m.at(f.x, f.y).toPoint(), QSize(f.w, f.h)), toQColor(f.color));
+            return;
+        }
+        p.fillRect(QRectF(m.at(f.x, f.y), m.at(f.x + f.w, f.y + f.h)), toQColor(f.color));
+    }
     void operator()(const Text& t) const {
-        ResolvedFont& font = resolved(t.font);
+        ResolvedFont& font = resolved(m.deviceFont(t.font));
         const QString text = toQString(t.text);
         const std::optional<GlyphText> glyphs = glyphText(font, text);
+        const QPointF topLeft = m.at(t.x, t.y);
         if (t.background) {
-            const int width = glyphs ? qRound(glyphs->width) : font.metrics.horizontalAdvance(text);
-            p.fillRect(QRect(o.x() + t.x, o.y() + t.y, width, font.emHeight), toQColor(*t.background));
+            const qreal width = glyphs ? glyphs->width : font.metrics.horizontalAdvance(text);
+            p.fillRect(QRectF(topLeft, QSizeF(qRound(width), font.emHeight)), toQColor(*t.background));
         }
         p.setPen(toQColor(t.color));
-        const QPoint baseline(o.x() + t.x, o.y() + t.y + font.metrics.ascent());
+        // Page text is set at the reference resolution and scaled to the
+        // painter's, so that its width keeps its proportion to the page at
+        // any scale instead of following the rounding of small pixel sizes.
+        const bool scaled = m.textScale != 1;
+        if (scaled) {
+            p.save();
+            p.translate(topLeft);
+            p.scale(m.textScale, m.textScale);
+        }
+        const QPointF baseline = (scaled ? QPointF() : topLeft) + QPointF(0, font.metrics.ascent());
         if (glyphs) {
             p.drawGlyphRun(baseline, glyphs->run);
         } else {
             p.setFont(font.font);
             p.drawText(baseline, text);
         }
+        if (scaled) p.restore();
     }
     void operator()(const Line& l) const {
-        p.setPen(QPen(toQColor(l.color), l.width));
-        p.drawLine(o.x() + l.x1, o.y() + l.y1, o.x() + l.x2, o.y() + l.y2);
+        p.setPen(QPen(toQColor(l.color), m.penWidth(l.width)));
+        p.drawLine(QLineF(m.at(l.x1, l.y1), m.at(l.x2, l.y2)));
     }
     void operator()(const Frame& f) const {
-        p.setPen(QPen(toQColor(f.color), f.width));
+        p.setPen(QPen(toQColor(f.color), m.penWidth(f.width)));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(o.x() + f.x, o.y() + f.y, f.w - 1, f.h - 1));
+        if (m.unit == Unit::screenPixel)
+            p.drawRect(QRect(m.at(f.x, f.y).toPoint(), QSize(f.w - 1, f.h - 1)));
+        else
+            p.drawRect(QRectF(m.at(f.x, f.y), m.at(f.x + f.w, f.y + f.h)));
     }
 };
+
+void play(QPainter& painter, const Ops& ops, const Mapping& mapping) {
+    painter.save();
+    const Player player{painter, mapping};
+    for (const Op& op : ops) std::visit(player, op);
+    painter.restore();
+}
 
 }  // namespace
 
 QFont toQFont(const Font& font) {
     QFont f(QString::fromStdString(font.family));
-    f.setPixelSize(font.pixelSize);
+    f.setPixelSize(font.size);
     f.setBold(font.bold);
     f.setUnderline(font.underline);
     return f;
 }
 
-void render(QPainter& painter, const Ops& ops, QPoint origin) {
-    painter.save();
-    const Player player{painter, origin};
-    for (const Op& op : ops) std::visit(player, op);
-    painter.restore();
+void render(QPainter& painter, const Ops& ops, QPoint origin) { play(painter, ops, Mapping{.origin = origin}); }
+
+void paintPage(QPainter& painter, const Page& page, const PageScale& scale) {
+    const double dotsPerUnit = scale.dotsPerInch / 254.0;
+    play(painter, page.ops,
+         Mapping{Unit::page, scale.origin, dotsPerUnit, kTextDotsPerInch / 72.0, scale.penDotsPerInch,
+                 scale.dotsPerInch / scale.penDotsPerInch, scale.dotsPerInch / kTextDotsPerInch});
 }
 
-// The em height the font engine resolves. The layouts' line offsets were
-// made for the Windows gothic fonts, whose ascent and descent add up to
-// exactly their em height; the IPA fonts that stand in for them add about
-// 8 % of line spacing, which would push the last line of a card row out of
-// its cell.
-int lineHeight(const Font& font) { return resolved(font).emHeight; }
+int ScaledPenWidth(int tenthsOfScreenPixel, int dotsPerInch) {
+    return qMax(1, qRound(tenthsOfScreenPixel * dotsPerInch / (kScreenDotsPerInch * 10.0)));
+}
 
-int textWidth(const Font& font, SjisView text) { return widthOf(resolved(font), toQString(text)); }
+namespace {
+
+class ScreenMeasure final : public TextMeasure {
+public:
+    // The em height the font engine resolves. The layouts' line offsets were
+    // made for the Windows gothic fonts, whose ascent and descent add up to
+    // exactly their em height; the IPA fonts that stand in for them add about
+    // 8 % of line spacing, which would push the last line of a card row out of
+    // its cell.
+    int lineHeight(const Font& font) const override { return resolved(font).emHeight; }
+    int textWidth(const Font& font, SjisView text) const override { return widthOf(resolved(font), toQString(text)); }
+};
+
+}  // namespace
+
+const TextMeasure& screenMeasure() {
+    static const ScreenMeasure measure;
+    return measure;
+}
+
+// Fonts resolved at the printer's pixel size; results back in page units.
+int PrinterMeasure::lineHeight(const Font& font) const {
+    const Mapping m{Unit::page, {}, 1, dotsPerInch_ / 72.0};
+    return qRound(resolved(m.deviceFont(font)).emHeight * 254.0 / dotsPerInch_);
+}
+
+int PrinterMeasure::textWidth(const Font& font, SjisView text) const {
+    const Mapping m{Unit::page, {}, 1, dotsPerInch_ / 72.0};
+    return qRound(widthOf(resolved(m.deviceFont(font)), toQString(text)) * 254.0 / dotsPerInch_);
+}
 
 }  // namespace vantor::draw

@@ -1,24 +1,36 @@
 #pragma once
-// Plays drawing operations on a QPainter.
+// Plays drawing operations on a QPainter: a grid cell's list in screen
+// pixels, a page's at any scale. The preview, the printer, PDF and PNG all
+// paint pages through paintPage.
 
 #include <QFont>
 #include <QPoint>
+#include <QPointF>
 
 #include "output/draw_ops.h"
+#include "output/page.h"
 
 class QPainter;
 
 namespace vantor::draw {
 
+// The screen the pixel sizes of the grids are made for.
+inline constexpr int kScreenDotsPerInch = 96;
+
 QFont toQFont(const Font& font);
 
-// Plays ops with their coordinates moved by origin (a cell's or a page's top-left).
+// Plays a screen list with its coordinates moved by origin (a cell's top-left).
 void render(QPainter& painter, const Ops& ops, QPoint origin = {});
 
-// Line height of a font, from its metrics (its em height in pixels): what
-// layouts step by between lines.
-int lineHeight(const Font& font);
-// Width of a text in a font.
-int textWidth(const Font& font, SjisView text);
+// How a page lands on a painter: painter pixels per inch, the resolution
+// its pens are set for (a printer's: the preview shows a page as the
+// printer prints it), and where the page's top-left corner lies.
+struct PageScale {
+    double dotsPerInch = 600;
+    int penDotsPerInch = 600;
+    QPointF origin;
+};
+
+void paintPage(QPainter& painter, const Page& page, const PageScale& scale);
 
 }  // namespace vantor::draw

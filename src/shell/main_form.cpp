@@ -64,11 +64,6 @@ TMainForm::TMainForm(std::unique_ptr<JVLink> jvLink, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-QPrinter& TMainForm::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
-
 void TMainForm::connectHandlers() {
     connect(N13, &QAction::triggered, this, &TMainForm::N13Click);
     connect(JVBtn, &QToolButton::clicked, this, &TMainForm::N13Click);
@@ -175,8 +170,5 @@ void TMainForm::MakeDataListBtnClick() {
     DateCombo->setCurrentIndex(-1);
 }
 
-void TMainForm::FilePrintItemClick() {}
-void TMainForm::P1Click() {}
-void TMainForm::SpeedButton18Click() {}
 
 }  // namespace vantor

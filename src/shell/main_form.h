@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "print/race_page.h"
 #include "raceday/race_day.h"
 #include "settings/ini_gt.h"
 
@@ -194,6 +195,7 @@ private:
     void connectHandlers();
     void connectViews();  // the analysis grids' and the trainer list's drawing
     void applyRaceHeading(const struct RaceHeaderTexts& header);
+    void printRaceCards(print::RunnerOrder order);
 
     std::unique_ptr<QPrinter> printer_;
     bool shown_ = false;

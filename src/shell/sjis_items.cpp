@@ -30,6 +30,12 @@ void setItems(QListWidget& list, const std::vector<SjisString>& items) {
     }
 }
 
+std::vector<SjisString> allSjis(const QComboBox& box) {
+    std::vector<SjisString> items;
+    for (int i = 0; i < box.count(); ++i) items.push_back(bytesOf(box.itemData(i, kSjisRole)));
+    return items;
+}
+
 SjisString currentSjis(const QComboBox& box) { return bytesOf(box.currentData(kSjisRole)); }
 
 SjisString currentSjis(const QListWidget& list) {

@@ -16,6 +16,9 @@ namespace vantor {
 void setItems(QComboBox& box, const std::vector<SjisString>& items);
 void setItems(QListWidget& list, const std::vector<SjisString>& items);
 
+// The bytes of every item, in order.
+std::vector<SjisString> allSjis(const QComboBox& box);
+
 // The bytes of the current item; empty when none is current.
 SjisString currentSjis(const QComboBox& box);
 SjisString currentSjis(const QListWidget& list);

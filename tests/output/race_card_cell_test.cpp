@@ -9,6 +9,7 @@
 #include "output/fonts.h"
 #include "output/ops.h"
 #include "output/renderer.h"
+#include "output/text_measure.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -126,7 +127,7 @@ TEST_F(RaceCardCell, FinishingPositionIsRedForAWinBlueForSecondAndThirdBlackBelo
         EXPECT_EQ(finish->text, (position < 10 ? " " : "") + std::to_string(position));
         EXPECT_EQ(finish->color, colour) << position;
         EXPECT_TRUE(finish->font.bold);
-        EXPECT_EQ(finish->font.pixelSize, 12) << "9 points";
+        EXPECT_EQ(finish->font.size, 12) << "9 points";
     }
 }
 
@@ -200,12 +201,12 @@ TEST_F(RaceCardCell, HeaderRowCaptionsAndRaceColumnsKeepTheGridCaption) {
     ASSERT_EQ(captions.size(), 2u);
     EXPECT_EQ(u(captions[0].text), "枠");
     EXPECT_EQ(u(captions[1].text), "番");
-    EXPECT_EQ(captions[1].y, captions[0].y + draw::lineHeight(captions[0].font) + 10);
+    EXPECT_EQ(captions[1].y, captions[0].y + draw::screenMeasure().lineHeight(captions[0].font) + 10);
 
     const auto prize = textsOf(cell(4, 0, {79, 59, 1}));
     ASSERT_EQ(prize.size(), 6u);
     EXPECT_EQ(prize[0].y, 1) << "from the grid line, not one below it";
-    EXPECT_EQ(prize[1].y, 1 + draw::lineHeight(prize[0].font) - 1);
+    EXPECT_EQ(prize[1].y, 1 + draw::screenMeasure().lineHeight(prize[0].font) - 1);
     EXPECT_EQ(u(prize[5].text), "予想配当・順位");
 
     for (int col = 5; col <= 10; ++col) {

@@ -21,5 +21,6 @@ int grid(const Context& ctx);
 int results(const Context& ctx);
 int snapshot(const Context& ctx);
 int odds(const Context& ctx);
+int print(const Context& ctx);
 
 }  // namespace vantor::cli

@@ -19,7 +19,8 @@ const char* kUsage =
     "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
     "  results  --day DAY\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
-    "  odds     ARCHIVE [--day DAY]\n";
+    "  odds     ARCHIVE [--day DAY]\n"
+    "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n";
 
 }  // namespace
 
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
     using namespace vantor::cli;
     const std::vector<std::string> words(argv + 1, argv + argc);
     Args args;
-    if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf"})) {
+    if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
         {"results", results, {"--app-dir", "--day"}},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day"}},
+        {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},
     };
     for (const auto& c : commands) {
         if (command != c.name) continue;

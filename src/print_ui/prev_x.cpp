@@ -1,0 +1,123 @@
+#include "print_ui/prev_x.h"
+
+#include <QFileDialog>
+#include <QPainter>
+#include <QPrinter>
+
+#include "output/renderer.h"
+
+namespace vantor::ui {
+namespace {
+
+constexpr int kBorder = 10;
+
+}  // namespace
+
+TPrevX::TPrevX(QPrinter& printer, QWidget* parent) : QWidget(parent), printer_(printer) {
+    setObjectName(QStringLiteral("PrevX1"));
+    jobRunner_ = [this](const QString&, int from, int to) { printOnPrinter(from, to); };
+    UpdateMetrics();
+}
+
+void TPrevX::StartDoc() {
+    UpdateMetrics();
+    currentPage_ = 1;
+    printFrom_ = 1;
+    printTo_ = 9999;
+    pages_.assign(1, draw::Page{});
+}
+
+void TPrevX::NewPage() { pages_.emplace_back(); }
+
+void TPrevX::EndDoc() { update(); }
+
+void TPrevX::SetCurrentPage(int p) {
+    if (p == currentPage_ || p < 1 || p > PageCount()) return;
+    currentPage_ = p;
+    update();
+}
+
+void TPrevX::SetPrintFrom(int p) {
+    if (p == printFrom_ || p < 1 || p > PageCount()) return;
+    printFrom_ = p;
+}
+
+void TPrevX::SetPrintTo(int p) {
+    if (p == printTo_ || p < 1) return;
+    printTo_ = p;
+}
+
+void TPrevX::SetZoomScale(int percent) {
+    if (percent == zoom_ || percent < 25 || percent > 200) return;
+    zoom_ = percent;
+    UpdateMetrics();
+}
+
+void TPrevX::PrintPages() {
+    const int to = std::min(PageCount(), printTo_);
+    if (printFrom_ > to) return;
+    jobRunner_(Title, printFrom_, to);
+}
+
+void TPrevX::printOnPrinter(int from, int to) {
+    // Without a system printer the printer writes PDF: the user names the file.
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        const QString file = QFileDialog::getSaveFileName(this, Title, QString(), QStringLiteral("PDF (*.pdf)"));
+        if (file.isEmpty()) return;
+        printer_.setOutputFileName(file);
+    }
+    printer_.setDocName(Title);
+    QPainter painter;
+    if (!painter.begin(&printer_)) return;
+    const int dpi = printer_.resolution();
+    for (int p = from; p <= to; ++p) {
+        if (p > from) printer_.newPage();
+        draw::paintPage(painter, page(p), {static_cast<double>(dpi), dpi, {}});
+    }
+    painter.end();
+}
+
+// Screen pixels per printer dot at the zoom.
+double TPrevX::previewFactor() const {
+    return logicalDpiY() / static_cast<double>(printer_.resolution()) * zoom_ / 100.0;
+}
+
+QSize TPrevX::previewPageSize() const {
+    const QRect full = printer_.pageLayout().fullRectPixels(printer_.resolution());
+    return QSize(qRound(full.width() * previewFactor()), qRound(full.height() * previewFactor()));
+}
+
+QRect TPrevX::previewPrintableRect() const {
+    const QRect paint = printer_.pageLayout().paintRectPixels(printer_.resolution());
+    const double f = previewFactor();
+    return QRect(qRound(paint.x() * f), qRound(paint.y() * f), qRound(paint.width() * f), qRound(paint.height() * f));
+}
+
+void TPrevX::UpdateMetrics() {
+    const QSize page = previewPageSize();
+    setFixedSize(page.width() + 2 * kBorder, page.height() + 2 * kBorder);
+    update();
+}
+
+void TPrevX::SetPaper() {
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    printer_.setPageOrientation(QPageLayout::Portrait);
+    UpdateMetrics();
+}
+
+void TPrevX::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QSize sheet = previewPageSize();
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setBrush(Qt::white);
+    painter.drawRect(kBorder, kBorder, sheet.width(), sheet.height());
+    const QRect printable = previewPrintableRect().translated(kBorder, kBorder);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(printable);
+    if (pages_.empty()) return;
+    const int printerDpi = printer_.resolution();
+    draw::paintPage(painter, page(currentPage_),
+                    {printerDpi * previewFactor(), printerDpi, QPointF(printable.topLeft())});
+}
+
+}  // namespace vantor::ui
