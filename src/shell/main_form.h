@@ -180,6 +180,8 @@ protected:
 private:
     void FormShow();
     void FormCloseQuery();
+    // A settings value the user chose could not be saved: tell them.
+    void reportSettingsNotSaved();
 
     void createMenu();
     void createToolBar();
