@@ -25,7 +25,7 @@ struct Kind {
 };
 
 constexpr Kind kKinds[] = {
-    {".jvRA", jvdata::kRaLength, true},  {".jvHR", jvdata::kHrLength, true},    {".jvSEr", jvdata::kSeLength, false},
+    {".jvRA", jvdata::kRaLength, true},  {".jvHR", jvdata::kHrLength, true},   {".jvSEr", jvdata::kSeLength, false},
     {".jvSEI", jvdata::kSeLength, true}, {".jvSERA", jvdata::kRaLength, true}, {".jvUM2", jvdata::kUmLength, false},
 };
 

@@ -6,10 +6,10 @@
 
 #include <array>
 
+#include "fileio/whole_file.h"
 #include "fuzz_support.h"
 #include "settings/ini_file.h"
 #include "settings/ini_gt.h"
-#include "fileio/whole_file.h"
 
 namespace fs = std::filesystem;
 using namespace vantor;
@@ -56,8 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fs::path file = fuzz::workFolder() / "vantor.ini";
     {
         std::FILE* out = std::fopen(file.c_str(), "wb");
-        if (!out || std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fclose(out) != 0)
-            std::abort();
+        if (!out || std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fclose(out) != 0) std::abort();
     }
     TIniGT ini;
     ini.setFileName(file.string());

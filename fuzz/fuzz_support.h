@@ -2,14 +2,14 @@
 // Shared by the fuzz targets: the input as bytes, a private folder per
 // process, and a check that stops the run with a message.
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <unistd.h>
-
 #include <vector>
 
 namespace vantor::fuzz {

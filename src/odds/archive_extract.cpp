@@ -116,9 +116,9 @@ MemberExtract extractWantedMember(const fs::path& archivePath, const std::vector
             result.skipped = members;
             return result;
         }
-        const std::optional<std::size_t> index =
-            status == ARCHIVE_FAILED || !isPlainFile(entry) ? std::nullopt
-                                                            : wantedIndexOf(archive_entry_pathname(entry), wanted);
+        const std::optional<std::size_t> index = status == ARCHIVE_FAILED || !isPlainFile(entry)
+                                                     ? std::nullopt
+                                                     : wantedIndexOf(archive_entry_pathname(entry), wanted);
         if (!index || (best && *best <= *index)) {
             ++result.skipped;
             continue;
@@ -129,14 +129,19 @@ MemberExtract extractWantedMember(const fs::path& archivePath, const std::vector
                 best = index;
                 bestBytes.swap(bytes);
                 break;
-            case Data::tooLarge: failure = MemberExtract::Status::oversized; break;
-            case Data::damaged: failure = MemberExtract::Status::damaged; break;
+            case Data::tooLarge:
+                failure = MemberExtract::Status::oversized;
+                break;
+            case Data::damaged:
+                failure = MemberExtract::Status::damaged;
+                break;
         }
     }
 
     if (!best) {
-        result.status = failure ? *failure : members == 0 ? MemberExtract::Status::unreadable
-                                                          : MemberExtract::Status::notFound;
+        result.status = failure        ? *failure
+                        : members == 0 ? MemberExtract::Status::unreadable
+                                       : MemberExtract::Status::notFound;
         return result;
     }
     result.wantedIndex = *best;

@@ -35,7 +35,7 @@ struct MemberExtract {
         notWritten,      // the file could not be created in the folder
     };
     Status status = Status::unreadable;
-    std::filesystem::path file;  // the written file, when extracted
+    std::filesystem::path file;   // the written file, when extracted
     std::size_t wantedIndex = 0;  // which wanted name it was, when found
     int skipped = 0;              // members not written (not counting the wanted one)
 };

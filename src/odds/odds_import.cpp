@@ -4,11 +4,11 @@
 #include <string>
 #include <system_error>
 
+#include "fileio/whole_file.h"
+#include "odds/archive_extract.h"
 #include "odds/jrdb_odds.h"
 #include "odds/kol_odds.h"
-#include "odds/archive_extract.h"
 #include "odds/private_folder.h"
-#include "fileio/whole_file.h"
 #include "text/encoding.h"
 
 namespace vantor {
@@ -69,7 +69,8 @@ std::optional<std::string> readSource(const fs::path& path, OddsImportOutcome& o
 
 // Saves yoz as the ".yoz" file of the day year4 + monthDay and reports
 // the day with the service's name.
-void saveDay(SjisView year4, SjisView monthDay, const SjisString& yoz, const std::string& service, const StorePaths& paths, OddsImportOutcome& outcome) {
+void saveDay(SjisView year4, SjisView monthDay, const SjisString& yoz, const std::string& service,
+             const StorePaths& paths, OddsImportOutcome& outcome) {
     const fs::path target = paths.dayFile(dayNameUtf8(year4, monthDay), ".yoz");
     if (!replaceWholeFile(target, yoz)) {
         fail(outcome, Status::failed, "予想オッズデータを「" + target.string() + "」に保存できませんでした。");
@@ -90,8 +91,7 @@ void importJrdb(const fs::path& source, SjisView date, const StorePaths& paths, 
     if (!text) return;
     SjisString yoz;
     for (SjisView line : textLines(*text)) yoz += jrdbYozLine(line, date) + "\r\n";
-    saveDay("20" + SjisString(date.substr(0, 2)), date.substr(2, 4), yoz, "JRDB基準オッズデータ", paths,
-            outcome);
+    saveDay("20" + SjisString(date.substr(0, 2)), date.substr(2, 4), yoz, "JRDB基準オッズデータ", paths, outcome);
 }
 
 void importKol(const fs::path& source, bool chosenDayFrom2005, const StorePaths& paths, OddsImportOutcome& outcome) {
@@ -137,8 +137,10 @@ OddsImportOutcome importPredictedOdds(const fs::path& archive, const StorePaths&
             else
                 importKol(extracted.file, chosenDayFrom2005, paths, outcome);
             break;
-        case MemberExtract::Status::notFound: break;
-        default: fail(outcome, Status::notExtracted, notExtractedText(extracted));
+        case MemberExtract::Status::notFound:
+            break;
+        default:
+            fail(outcome, Status::notExtracted, notExtractedText(extracted));
     }
     return outcome;
 }
