@@ -51,7 +51,8 @@ bool copyIntoCache(const fs::path& source, const fs::path& cached) {
     fs::create_directories(cached.parent_path(), ec);
     const fs::path temp = cached.string() + ".part";
     fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::last_write_time(temp, fs::last_write_time(source, ec), ec);
+    const fs::file_time_type modified = ec ? fs::file_time_type{} : fs::last_write_time(source, ec);
+    if (!ec) fs::last_write_time(temp, modified, ec);
     if (!ec) fs::rename(temp, cached, ec);
     if (ec) fs::remove(temp, ec);
     return !ec;

@@ -8,7 +8,7 @@ namespace {
 constexpr SjisView kSection = "JvDataGet";
 constexpr SjisView kKey = "LastTime";
 
-// The number of width digits at pos, or -1 when any of them is not a digit.
+// The number the width digits at pos make, or -1 when any of them is not a digit.
 int digitsAt(SjisView text, std::size_t pos, std::size_t width) {
     int value = 0;
     for (const char c : text.substr(pos, width)) {
