@@ -88,8 +88,7 @@ void oddsSeeds(const fs::path& odds, const fs::path& work, Corpus archives, Corp
     }
 }
 
-// The files a load of the newest race day reads, in order, up to a size
-// that keeps the fuzzer quick.
+// The files a load of the newest race day reads, in order.
 void dayLoadingSeeds(const fs::path& feed, const fs::path& work, Corpus corpus) {
     const fs::path app = work / "app";
     fs::create_directories(app);
@@ -108,10 +107,13 @@ void dayLoadingSeeds(const fs::path& feed, const fs::path& work, Corpus corpus) 
     batch.flush();
     const std::vector<std::string> days = listRaceDays(paths);
     if (days.empty()) return;
-    constexpr std::size_t kSeedLimit = 128 * 1024;
+    // The first records of each file keep every step of the load while the
+    // input stays small enough for the fuzzer to be quick.
+    constexpr std::size_t kFileLimit = 4 * 1024, kSeedLimit = 64 * 1024;
     std::string seed;
     DayLoader loader(paths, [&](const fs::path& path) {
         FileContent content = readWholeFile(path);
+        content.bytes.resize(std::min(content.bytes.size(), kFileLimit));
         if (seed.size() + content.bytes.size() <= kSeedLimit) seed.append(content.bytes).append(fuzz::kFileBreak);
         return content;
     });
