@@ -146,6 +146,7 @@ void Acquisition::finishRead(int fileCounter) {
     ui_.status(sjis("JVRead EndOfFile :0データ読込み完了(") + number(fileCounter) + "/" + number(readCount_) + ")");
     ui_.downloadBar(0, downloadCount_ > 0 ? downloadCount_ : 100);
     ui_.readBar(0, readCount_);
+    listUnusableFiles();
     const SjisView stamp = trimBlanks(lastFileTimestamp_);
     if (!stamp.empty() && stamp != "00000000000000" && lastFileTimestamp_.size() >= 14) {
         const SjisView t = lastFileTimestamp_;
@@ -159,6 +160,13 @@ void Acquisition::finishRead(int fileCounter) {
         ui_.pump();
     }
     ui_.status(sjis("データ作成が完了しました。"));
+}
+
+void Acquisition::listUnusableFiles() {
+    const std::vector<std::string> names = link_.unusableFiles();
+    if (names.empty()) return;
+    ui_.addLine(sjis("読込めないファイルを除外しました:") + number(static_cast<long long>(names.size())) + sjis("件"));
+    for (const std::string& name : names) ui_.addLine(sjis("除外:") + utf8ToCp932(name));
 }
 
 void Acquisition::closeLink() {

@@ -66,6 +66,8 @@ public:
 private:
     bool flush();
     void finishRead(int fileCounter);
+    // Names in the list the feed files JV-Link could not read.
+    void listUnusableFiles();
     void fail(const SjisString& message);
 
     JVLink& link_;

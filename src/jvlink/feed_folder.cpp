@@ -7,7 +7,7 @@
 namespace vantor {
 namespace fs = std::filesystem;
 
-std::vector<FeedFile> listFeedFiles(const fs::path& folder) {
+std::vector<FeedFile> listFeedFiles(const fs::path& folder, std::vector<FeedFile>* unusable) {
     std::vector<FeedFile> files;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
@@ -15,7 +15,13 @@ std::vector<FeedFile> listFeedFiles(const fs::path& folder) {
         if (name.size() < 19 || name[14] != '_' || !name.ends_with(".jvd")) continue;
         std::string stamp = name.substr(0, 14);
         if (!isValidTimeStamp(stamp)) continue;
-        files.push_back({it->path(), std::move(name), std::move(stamp)});
+        // Links are followed: one that leads nowhere fails like a folder.
+        std::error_code statusError;
+        FeedFile file{it->path(), std::move(name), std::move(stamp)};
+        if (it->is_regular_file(statusError))
+            files.push_back(std::move(file));
+        else if (unusable)
+            unusable->push_back(std::move(file));
     }
     std::sort(files.begin(), files.end(), [](const FeedFile& a, const FeedFile& b) {
         return a.stamp != b.stamp ? a.stamp < b.stamp : a.name < b.name;

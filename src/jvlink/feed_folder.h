@@ -36,8 +36,10 @@ inline bool isValidDate(std::string_view date) { return isValidDateText(date); }
 
 // The .jvd entries of a folder in time-stamp order (then by name); names
 // that do not start with a valid stamp and "_" are not feed files. A
-// missing folder gives none.
-std::vector<FeedFile> listFeedFiles(const std::filesystem::path& folder);
+// missing folder gives none. An entry named like a feed file that is no
+// readable file (a folder, a pipe, a dangling or looping link) is left
+// out and, when unusable is given, added there.
+std::vector<FeedFile> listFeedFiles(const std::filesystem::path& folder, std::vector<FeedFile>* unusable = nullptr);
 
 // True when the feed folder holds no feed file at all.
 bool feedIsEmpty(const std::filesystem::path& feedDir);

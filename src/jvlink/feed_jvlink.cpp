@@ -1,5 +1,6 @@
 #include "jvlink/feed_jvlink.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -24,10 +25,22 @@ bool readWholeFile(const fs::path& path, std::string& out) {
     return true;
 }
 
+// A copy in the cache is current when it has the feed file's size and
+// modification time (the copy takes the time over): fixed-length records
+// make a corrected file of the same size the rule, not the exception.
 bool alreadyCached(const fs::path& source, const fs::path& cached) {
-    std::error_code ec1, ec2;
+    std::error_code ec1, ec2, ec3, ec4;
     return fs::is_regular_file(cached, ec1) && fs::is_regular_file(source, ec2) &&
-           fs::file_size(cached, ec1) == fs::file_size(source, ec2) && !ec1 && !ec2;
+           fs::file_size(cached, ec1) == fs::file_size(source, ec2) &&
+           fs::last_write_time(cached, ec3) == fs::last_write_time(source, ec4) && !ec1 && !ec2 && !ec3 && !ec4;
+}
+
+// True when something other than a plain file holds the cache's name for a
+// feed file (a folder, a pipe, a link): it is never copied over.
+bool cacheSlotTaken(const fs::path& cached) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(cached, ec);
+    return fs::exists(status) && !fs::is_regular_file(status);
 }
 
 // Copies through a temporary name so that an interrupted copy never looks
@@ -38,8 +51,9 @@ bool copyIntoCache(const fs::path& source, const fs::path& cached) {
     fs::create_directories(cached.parent_path(), ec);
     const fs::path temp = cached.string() + ".part";
     fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
-    if (ec) return false;
-    fs::rename(temp, cached, ec);
+    const fs::file_time_type modified = ec ? fs::file_time_type{} : fs::last_write_time(source, ec);
+    if (!ec) fs::last_write_time(temp, modified, ec);
+    if (!ec) fs::rename(temp, cached, ec);
     if (ec) fs::remove(temp, ec);
     return !ec;
 }
@@ -89,14 +103,23 @@ int FeedJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, int
     if (option != jv::kOptionNormal && option != jv::kOptionSetup) return jv::kBadOption;
 
     std::vector<FeedFile> chosen;
+    unusable_.clear();
+    // The files of a folder that the open delivers; those of them that
+    // cannot be read are named in unusable_ instead.
+    const auto take = [&](std::string_view folder, const auto& delivered) {
+        std::vector<FeedFile> unreadable;
+        for (auto& f : listFeedFiles(settings_.feedDir / folder, &unreadable))
+            if (delivered(f)) chosen.push_back(std::move(f));
+        for (auto& f : unreadable)
+            if (delivered(f)) unusable_.push_back(std::move(f.name));
+    };
     if (option == jv::kOptionSetup) {
         // Set-up data: every set-up file from the start date on.
         const std::string_view fromDate = fromtime.substr(0, 8);
-        for (auto& f : listFeedFiles(settings_.feedDir / feed::kSetupDir))
-            if (std::string_view(f.stamp).substr(0, 8) >= fromDate) chosen.push_back(std::move(f));
+        take(feed::kSetupDir, [&](const FeedFile& f) { return std::string_view(f.stamp).substr(0, 8) >= fromDate; });
     }
-    for (auto& f : listFeedFiles(settings_.feedDir / feed::kNormalDir))
-        if (f.stamp > fromtime) chosen.push_back(std::move(f));
+    take(feed::kNormalDir, [&](const FeedFile& f) { return f.stamp > fromtime; });
+    std::sort(unusable_.begin(), unusable_.end());
     if (chosen.empty()) return jv::kNoNewerData;
     std::stable_sort(chosen.begin(), chosen.end(),
                      [](const FeedFile& a, const FeedFile& b) { return a.stamp < b.stamp; });
@@ -105,9 +128,11 @@ int FeedJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, int
     std::vector<Delivery> files;
     files.reserve(chosen.size());
     for (auto& f : chosen) {
-        Delivery d{std::move(f), {}, false};
-        d.readFrom = cacheDir / d.file.name;
-        d.downloaded = alreadyCached(d.file.path, d.readFrom);
+        fs::path cached = cacheDir / f.name;
+        Delivery d{std::move(f), std::move(cached), false};
+        // A cache name taken by something else: the file is read where it is.
+        if (cacheSlotTaken(d.readFrom)) d.readFrom = d.file.path;
+        d.downloaded = d.readFrom == d.file.path || alreadyCached(d.file.path, d.readFrom);
         files.push_back(std::move(d));
     }
     startOpen(std::move(files));

@@ -59,6 +59,7 @@ public:
     void JVCancel() override;
     int JVClose() override;
     int JVRTOpen(std::string_view dataspec, std::string_view key) override;
+    std::vector<std::string> unusableFiles() const override { return unusable_; }
 
 private:
     struct Delivery {
@@ -88,6 +89,7 @@ private:
     bool downloadFailed_ = false;
     std::chrono::milliseconds openedAt_{0};
     std::vector<Delivery> deliveries_;
+    std::vector<std::string> unusable_;  // names JVOpen left out
     int toDownload_ = 0;
     std::size_t current_ = 0;  // index of the file being read
     bool currentLoaded_ = false;

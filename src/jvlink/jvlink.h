@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantor {
 
@@ -54,6 +55,10 @@ public:
     virtual int JVClose() = 0;
     // key: the race date "yyyymmdd".
     virtual int JVRTOpen(std::string_view dataspec, std::string_view key) = 0;
+    // The files the last JVOpen left out because they cannot be read (a
+    // folder or a broken link named like a data file); the replacement's
+    // own report, empty for JV-Link itself.
+    virtual std::vector<std::string> unusableFiles() const { return {}; }
 };
 
 }  // namespace vantor

@@ -17,6 +17,7 @@
 #include "codes/jv_result_message.h"
 #include "components/message_box.h"
 #include "jvlink/jvlink.h"
+#include "settings/last_time.h"
 #include "text/qt_text.h"
 
 namespace vantor {
@@ -33,11 +34,10 @@ TGetDataForm::TGetDataForm(QWidget* parent, JVLink& link, const std::filesystem:
     acquisition_ = std::make_unique<Acquisition>(link_, paths_, makeUi());
 
     // The kind of data and the start point come from the last completed read.
-    if (IniGT1.ReadString("JvDataGet", "LastTime", "").empty()) rbtSetup->setChecked(true);
-    const QString fallback = QDateTime::currentDateTime().addDays(-180).toString(kTimeFormat);
-    QDateTime start = QDateTime::fromString(
-        toQString(IniGT1.ReadString("JvDataGet", "LastTime", fromQString(fallback))), kTimeFormat);
-    if (!start.isValid()) start = QDateTime::fromString(fallback, kTimeFormat);
+    const SjisString lastTime = readLastTime(IniGT1);
+    if (lastTime.empty()) rbtSetup->setChecked(true);
+    const QDateTime start = lastTime.empty() ? QDateTime::currentDateTime().addDays(-180)
+                                             : QDateTime::fromString(toQString(lastTime), kTimeFormat);
     DateTimePicker1->setDateTime(start);
     Label5->setText(DateTimePicker1->dateTime().toString(kTimeFormat));
 }
@@ -126,7 +126,7 @@ Acquisition::Ui TGetDataForm::makeUi() {
     ui.beep = [] { ui::beep(); };
     ui.pump = [] { QCoreApplication::processEvents(); };
     ui.storeLastTime = [this](const SjisString& s) {
-        if (!IniGT1.WriteString("JvDataGet", "LastTime", s)) return false;
+        if (!storeLastTime(IniGT1, s)) return false;
         DateTimePicker1->setDateTime(QDateTime::fromString(toQString(s), kTimeFormat));
         Label5->setText(DateTimePicker1->dateTime().toString(kTimeFormat));
         return true;

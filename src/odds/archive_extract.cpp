@@ -4,13 +4,12 @@
 #include <archive_entry.h>
 #include <locale.h>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <system_error>
 
-#include "fileio/whole_file.h"
+#include "text/sjis_chars.h"
 
 namespace vantor {
 namespace fs = std::filesystem;
@@ -43,39 +42,6 @@ private:
     locale_t previous_ = locale_t{};
 };
 
-bool isDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-// The member's place relative to the folder, or nothing when its name is
-// absolute or climbs out with "..". Empty and "." parts are dropped.
-std::optional<fs::path> relativePlace(std::string_view name) {
-    if (name.empty() || name.front() == '/' || name.front() == '\\') return std::nullopt;
-    if (name.size() >= 2 && name[1] == ':' && isDriveLetter(name[0])) return std::nullopt;
-    fs::path place;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = name.find_first_of("/\\", start);
-        const std::string_view part = name.substr(start, end == std::string_view::npos ? end : end - start);
-        if (part == "..") return std::nullopt;
-        if (!part.empty() && part != ".") place /= part;
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    if (place.empty()) return std::nullopt;
-    return place;
-}
-
-// True when every existing folder on the way from folder to the member's
-// parent is a real folder: a link or file there could lead elsewhere.
-bool wayIsPlain(const fs::path& folder, const fs::path& place) {
-    fs::path at = folder;
-    for (const fs::path& part : place.parent_path()) {
-        at /= part;
-        std::error_code error;
-        const fs::file_status status = fs::symlink_status(at, error);
-        if (fs::exists(status) && !fs::is_directory(status)) return false;
-    }
-    return true;
-}
-
 enum class Data { read, damaged, tooLarge };
 
 // The member's data, when it is whole and no larger than limit.
@@ -95,15 +61,39 @@ Data readData(archive* reader, std::uint64_t limit, std::string& bytes) {
     }
 }
 
-bool isLink(archive_entry* entry) {
-    return archive_entry_filetype(entry) == AE_IFLNK || archive_entry_symlink(entry) != nullptr ||
-           archive_entry_hardlink(entry) != nullptr;
+bool isPlainFile(archive_entry* entry) {
+    return archive_entry_filetype(entry) == AE_IFREG && archive_entry_symlink(entry) == nullptr &&
+           archive_entry_hardlink(entry) == nullptr;
+}
+
+// The index of the wanted name the member bears: a name without any folder
+// part ("/" and "\" both separate), letter case ignored.
+std::optional<std::size_t> wantedIndexOf(const char* name, const std::vector<std::string>& wanted) {
+    if (!name) return std::nullopt;
+    const std::string_view text(name);
+    if (text.find_first_of("/\\") != std::string_view::npos) return std::nullopt;
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        if (equalsIgnoringAsciiCase(text, wanted[i])) return i;
+    return std::nullopt;
+}
+
+// Creates path, which must not exist in any form (a link there is not
+// followed), and writes bytes into it; a failed write leaves no file.
+bool writeNewFile(const fs::path& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (std::fclose(file) == 0 && written) return true;
+    std::error_code error;
+    fs::remove(path, error);
+    return false;
 }
 
 }  // namespace
 
-ExtractResult extractArchive(const fs::path& archivePath, const fs::path& folder, std::uint64_t budget) {
-    ExtractResult result;
+MemberExtract extractWantedMember(const fs::path& archivePath, const std::vector<std::string>& wanted,
+                                  const fs::path& folder, std::uint64_t budget) {
+    MemberExtract result;
     const Utf8NamesInThisThread utf8Names;
     const Reader reader(archive_read_new());
     // Names in the archives of Windows tools are Shift-JIS, whose second
@@ -113,40 +103,51 @@ ExtractResult extractArchive(const fs::path& archivePath, const fs::path& folder
         archive_read_open_filename(reader.get(), archivePath.c_str(), 64 * 1024) != ARCHIVE_OK)
         return result;
 
-    std::uint64_t left = budget;
-    std::string bytes;
+    int members = 0;
+    std::optional<std::size_t> best;  // the wanted index of bestBytes
+    std::string bestBytes, bytes;
+    std::optional<MemberExtract::Status> failure;  // why a wanted member was not taken
     for (;;) {
         archive_entry* entry = nullptr;
         const int status = archive_read_next_header(reader.get(), &entry);
         if (status == ARCHIVE_EOF || status == ARCHIVE_FATAL) break;
-        if (status == ARCHIVE_FAILED) {  // a member the reader could not make sense of, such as a broken link
-            ++result.unsafe;
+        if (++members > kMaxArchiveMembers) {
+            result.status = MemberExtract::Status::tooManyMembers;
+            result.skipped = members;
+            return result;
+        }
+        const std::optional<std::size_t> index = status == ARCHIVE_FAILED || !isPlainFile(entry)
+                                                     ? std::nullopt
+                                                     : wantedIndexOf(archive_entry_pathname(entry), wanted);
+        if (!index || (best && *best <= *index)) {
+            ++result.skipped;
             continue;
         }
-        const char* name = archive_entry_pathname(entry);
-        const std::optional<fs::path> place = relativePlace(name ? name : "");
-        if (!place || isLink(entry) || !wayIsPlain(folder, *place)) {
-            ++result.unsafe;
-            continue;
+        switch (readData(reader.get(), budget, bytes)) {
+            case Data::read:
+                if (best) ++result.skipped;  // the less wanted one found earlier
+                best = index;
+                bestBytes.swap(bytes);
+                break;
+            case Data::tooLarge:
+                failure = MemberExtract::Status::oversized;
+                break;
+            case Data::damaged:
+                failure = MemberExtract::Status::damaged;
+                break;
         }
-        const fs::path target = folder / *place;
-        std::error_code error;
-        if (archive_entry_filetype(entry) == AE_IFDIR) {
-            fs::create_directories(target, error);
-            continue;
-        }
-        if (archive_entry_size_is_set(entry) && static_cast<std::uint64_t>(archive_entry_size(entry)) > left) {
-            ++result.oversized;
-            continue;
-        }
-        const Data data = readData(reader.get(), left, bytes);
-        if (data == Data::tooLarge) ++result.oversized;
-        if (data != Data::read) continue;
-        fs::create_directories(target.parent_path(), error);
-        if (!replaceWholeFile(target, bytes, Durability::renameOnly)) continue;
-        ++result.extracted;
-        left -= bytes.size();
     }
+
+    if (!best) {
+        result.status = failure        ? *failure
+                        : members == 0 ? MemberExtract::Status::unreadable
+                                       : MemberExtract::Status::notFound;
+        return result;
+    }
+    result.wantedIndex = *best;
+    result.file = folder / wanted[*best];
+    result.status =
+        writeNewFile(result.file, bestBytes) ? MemberExtract::Status::extracted : MemberExtract::Status::notWritten;
     return result;
 }
 

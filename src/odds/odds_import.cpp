@@ -4,10 +4,11 @@
 #include <string>
 #include <system_error>
 
+#include "fileio/whole_file.h"
+#include "odds/archive_extract.h"
 #include "odds/jrdb_odds.h"
 #include "odds/kol_odds.h"
-#include "odds/archive_extract.h"
-#include "fileio/whole_file.h"
+#include "odds/private_folder.h"
 #include "text/encoding.h"
 
 namespace vantor {
@@ -17,7 +18,8 @@ namespace {
 using Status = OddsImportOutcome::Status;
 
 constexpr const char* kKolFile = "kol_ods.kd2";
-constexpr const char* kOldLeftover = "yosoodds.dat";
+// The folder each import unpacks into, inside the program folder.
+constexpr const char* kWorkFolderPrefix = ".odds-import-";
 
 // The lines of a text, ended by CR LF, LF or CR; a final line end opens no
 // further line.
@@ -33,25 +35,29 @@ std::vector<SjisView> textLines(SjisView text) {
     return lines;
 }
 
-void removeLeftover(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_directory(fs::symlink_status(path, error))) fs::remove(path, error);
-}
-
 void fail(OddsImportOutcome& outcome, Status status, const std::string& utf8) {
     outcome.status = status;
     outcome.messages.push_back({true, utf8ToCp932(utf8)});
 }
 
-void warnAboutSkipped(const ExtractResult& extracted, OddsImportOutcome& outcome) {
-    if (extracted.unsafe > 0)
-        outcome.messages.push_back({true, utf8ToCp932("書庫の中の" + std::to_string(extracted.unsafe) +
-                                                      "個のファイルは、展開先フォルダの外を指す名前か"
-                                                      "リンクのため解凍しませんでした。")});
-    if (extracted.oversized > 0)
-        outcome.messages.push_back(
-            {true, utf8ToCp932("書庫の中の" + std::to_string(extracted.oversized) + "個のファイルは、合計" +
-                               std::to_string(kExtractBudget / (1024 * 1024)) + "MBを超えるため解凍しませんでした。")});
+void warnAboutSkipped(const MemberExtract& extracted, OddsImportOutcome& outcome) {
+    if (extracted.skipped > 0 && extracted.status != MemberExtract::Status::tooManyMembers)
+        outcome.messages.push_back({true, utf8ToCp932("書庫の中の予想オッズ以外の" + std::to_string(extracted.skipped) +
+                                                      "個のファイルは解凍しませんでした。")});
+}
+
+// Why nothing could be converted, for the statuses other than extracted
+// and notFound.
+std::string notExtractedText(const MemberExtract& extracted) {
+    switch (extracted.status) {
+        case MemberExtract::Status::tooManyMembers:
+            return "書庫のファイルが" + std::to_string(kMaxArchiveMembers) + "個を超えるため、解凍しませんでした。";
+        case MemberExtract::Status::oversized:
+            return "予想オッズのファイルが" + std::to_string(kExtractBudget / (1024 * 1024)) +
+                   "MBを超えるため、解凍しませんでした。";
+        default:
+            return "データが解凍できませんでした。";
+    }
 }
 
 std::optional<std::string> readSource(const fs::path& path, OddsImportOutcome& outcome) {
@@ -61,16 +67,15 @@ std::optional<std::string> readSource(const fs::path& path, OddsImportOutcome& o
     return std::nullopt;
 }
 
-// Saves yoz as the ".yoz" file of the day year4 + monthDay, removes the
-// source file and reports the day with the service's name.
-void saveDay(SjisView year4, SjisView monthDay, const SjisString& yoz, const fs::path& source,
-             const std::string& service, const StorePaths& paths, OddsImportOutcome& outcome) {
+// Saves yoz as the ".yoz" file of the day year4 + monthDay and reports
+// the day with the service's name.
+void saveDay(SjisView year4, SjisView monthDay, const SjisString& yoz, const std::string& service,
+             const StorePaths& paths, OddsImportOutcome& outcome) {
     const fs::path target = paths.dayFile(dayNameUtf8(year4, monthDay), ".yoz");
     if (!replaceWholeFile(target, yoz)) {
         fail(outcome, Status::failed, "予想オッズデータを「" + target.string() + "」に保存できませんでした。");
         return;
     }
-    removeLeftover(source);
     outcome.status = Status::saved;
     outcome.messages.push_back({false, utf8ToCp932(service + "を解凍し、" + dayNameUtf8(year4, monthDay) +
                                                    "のデータを保存しました。データを再読込すると反映されます。")});
@@ -86,8 +91,7 @@ void importJrdb(const fs::path& source, SjisView date, const StorePaths& paths, 
     if (!text) return;
     SjisString yoz;
     for (SjisView line : textLines(*text)) yoz += jrdbYozLine(line, date) + "\r\n";
-    saveDay("20" + SjisString(date.substr(0, 2)), date.substr(2, 4), yoz, source, "JRDB基準オッズデータ", paths,
-            outcome);
+    saveDay("20" + SjisString(date.substr(0, 2)), date.substr(2, 4), yoz, "JRDB基準オッズデータ", paths, outcome);
 }
 
 void importKol(const fs::path& source, bool chosenDayFrom2005, const StorePaths& paths, OddsImportOutcome& outcome) {
@@ -106,7 +110,7 @@ void importKol(const fs::path& source, bool chosenDayFrom2005, const StorePaths&
     }
     SjisString yoz;
     for (SjisView line : lines) yoz += kolYozLine(line, kolUsesHorsePairs(line, chosenDayFrom2005)) + "\r\n";
-    saveDay(date.substr(0, 4), date.substr(4, 4), yoz, source, "KOL予想オッズデータ", paths, outcome);
+    saveDay(date.substr(0, 4), date.substr(4, 4), yoz, "KOL予想オッズデータ", paths, outcome);
 }
 
 }  // namespace
@@ -115,24 +119,29 @@ OddsImportOutcome importPredictedOdds(const fs::path& archive, const StorePaths&
     OddsImportOutcome outcome;
     std::error_code error;
     const fs::path chosen = fs::absolute(archive, error);
-    const fs::path folder = chosen.parent_path();
     const SjisString date(field(utf8ToCp932(chosen.filename().string()), 3, 6));
-    const fs::path jrdbFile = folder / cp932ToUtf8("Oz" + date + ".txt");
-    const fs::path kolFile = folder / kKolFile;
-    // The chosen file itself is never a leftover, whatever its name.
-    for (const fs::path& leftover : {jrdbFile, kolFile, folder / kOldLeftover})
-        if (leftover != chosen) removeLeftover(leftover);
-
-    const ExtractResult extracted = extractArchive(chosen, folder);
-    warnAboutSkipped(extracted, outcome);
-    if (extracted.extracted == 0) {
-        fail(outcome, Status::notExtracted, "データが解凍できませんでした。");
+    // Nothing is unpacked beside the archive: only the odds file the import
+    // reads, into a folder of the program's own that goes with the import.
+    const PrivateFolder work(paths.appDir(), kWorkFolderPrefix);
+    if (work.path().empty()) {
+        fail(outcome, Status::failed, "解凍用のフォルダを「" + paths.appDir().string() + "」に作れませんでした。");
         return outcome;
     }
-    if (fs::exists(jrdbFile, error))
-        importJrdb(jrdbFile, date, paths, outcome);
-    else if (fs::exists(kolFile, error))
-        importKol(kolFile, chosenDayFrom2005, paths, outcome);
+    const MemberExtract extracted =
+        extractWantedMember(chosen, {cp932ToUtf8("Oz" + date + ".txt"), kKolFile}, work.path());
+    warnAboutSkipped(extracted, outcome);
+    switch (extracted.status) {
+        case MemberExtract::Status::extracted:
+            if (extracted.wantedIndex == 0)
+                importJrdb(extracted.file, date, paths, outcome);
+            else
+                importKol(extracted.file, chosenDayFrom2005, paths, outcome);
+            break;
+        case MemberExtract::Status::notFound:
+            break;
+        default:
+            fail(outcome, Status::notExtracted, notExtractedText(extracted));
+    }
     return outcome;
 }
 

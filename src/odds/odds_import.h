@@ -2,17 +2,18 @@
 // The predicted-odds import (the core of YozBtnClick): an odds archive the
 // user chose becomes the day's ".yoz" file in the store's data folder.
 //
-// In the archive's folder F, the leftovers of earlier imports are removed
-// ("Oz" + D + ".txt", "kol_ods.kd2", "yosoodds.dat"; D is characters 3-8
-// of the archive's name, the date yymmdd of a JRDB archive "OZyymmdd.lzh"),
-// the archive is extracted into F, and then "Oz" + D + ".txt" is converted
-// as JRDB base odds or else "kol_ods.kd2" as KOL predicted odds. The new
-// odds take effect when the day is loaded again.
+// Only the odds file the import reads is unpacked: "Oz" + D + ".txt" (D
+// is characters 3-8 of the archive's name, the date yymmdd of a JRDB
+// archive "OZyymmdd.lzh") as JRDB base odds, or else "kol_ods.kd2" as KOL
+// predicted odds, letter case ignored. It goes into a private folder inside
+// the program folder, removed when the import ends; nothing is written or
+// removed beside the archive. Other members are skipped and counted, and an
+// archive of more than kMaxArchiveMembers members is refused. The new odds
+// take effect when the day is loaded again.
 //
 // The output is named after a date, never written unless that date is
 // whole digits: D for JRDB, characters 13-20 of the first line for KOL.
-// It is written in one step, replacing an earlier file of that day, and
-// the converted file is then removed from F.
+// It is written in one step, replacing an earlier file of that day.
 
 #include <filesystem>
 #include <vector>
@@ -30,8 +31,8 @@ struct OddsImportMessage {
 struct OddsImportOutcome {
     enum class Status {
         saved,
-        notExtracted,  // the archive yielded no file: "データが解凍できませんでした。"
-        noOddsFile,    // neither odds file was in it: the import stops without a word
+        notExtracted,  // the odds file could not be unpacked (or the archive was refused)
+        noOddsFile,    // neither odds file was in it: only skipped members are reported
         failed,        // the odds file could not be read, named or saved
     };
     Status status = Status::noOddsFile;

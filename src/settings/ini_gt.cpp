@@ -7,6 +7,7 @@
 #include "settings/ini_file.h"
 #include "text/sjis_chars.h"
 #include "settings/user_dirs.h"
+#include "fileio/link_target.h"
 #include "fileio/whole_file.h"
 
 namespace vantor {
@@ -94,12 +95,15 @@ SjisString TIniGT::ReadString(SjisView section, SjisView key, SjisView defaultVa
 }
 
 bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
-    const auto path = filePath();
-    const auto file = readWholeFile(path);
+    // A settings file kept elsewhere through a link is replaced where it
+    // lives, so the link stays a link.
+    const auto path = linkTarget(filePath());
+    if (!path) return false;
+    const auto file = readWholeFile(*path);
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;
     IniText ini(file.bytes);
-    return ini.setValue(section, key, value) && replaceWholeFile(path, ini.text());
+    return ini.setValue(section, key, value) && replaceWholeFile(*path, ini.text());
 }
 
 }  // namespace vantor

@@ -5,9 +5,10 @@
 // through one instance is seen by all others.
 //
 // Sections, keys and values are Shift-JIS bytes. Writes replace the file
-// atomically and create it when missing (never its folder); they return
-// false on failure, which callers may ignore: a settings value that could
-// not be saved is not worth interrupting the user.
+// atomically and create it when missing (never its folder); a file reached
+// through a symbolic link is replaced where the link leads. They return
+// false on failure (the file is a folder, a pipe, unreadable, or its folder
+// is not writable); callers report it where the user relies on the value.
 
 #include <filesystem>
 #include <string>

@@ -16,7 +16,8 @@ constexpr int kDefaultPaceMs = 20;  // enough to watch the download bar move
 FeedSettings readSettings(const std::filesystem::path& appDir, TIniGT& ini) {
     FeedSettings s;
     const SjisString folder = ini.ReadString(kSection, "Folder", "");
-    s.feedDir = folder.empty() ? appDir / "jvfeed" : std::filesystem::path(cp932ToUtf8(folder));
+    // A relative folder is taken from the program folder, wherever the program was started from.
+    s.feedDir = appDir / (folder.empty() ? std::filesystem::path("jvfeed") : std::filesystem::path(cp932ToUtf8(folder)));
     s.paceMs = std::clamp(ini.ReadInteger(kSection, "Pace", kDefaultPaceMs), 0, 10000);
     const SjisString version = ini.ReadString(kSection, "Version", "0490");
     s.version = version.size() == 4 && isAllDigits(version) ? version : "0490";

@@ -145,7 +145,14 @@ void TMainForm::FilePrintSetupItemClick() {
     dialog.exec();
 }
 
-void TMainForm::N5Click() { IniGT1.WriteBool("datalist", "close", N5->isChecked()); }
+void TMainForm::N5Click() {
+    if (!IniGT1.WriteBool("datalist", "close", N5->isChecked())) reportSettingsNotSaved();
+}
+
+void TMainForm::reportSettingsNotSaved() {
+    ui::showInfo(this, QStringLiteral("設定ファイル「%1」に保存できませんでした。")
+                           .arg(QString::fromStdString(IniGT1.filePath().string())));
+}
 
 void TMainForm::HelpContentsItemClick() {
     const QString page = QString::fromStdString(HelpFile.string());

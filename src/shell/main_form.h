@@ -181,6 +181,8 @@ protected:
 private:
     void FormShow();
     void FormCloseQuery();
+    // A settings value the user chose could not be saved: tell them.
+    void reportSettingsNotSaved();
 
     void createMenu();
     void createToolBar();

@@ -34,7 +34,7 @@ void TMainForm::YozBtnClick() {
 void TMainForm::yosohaitomenuClick() {
     const auto folder = ui::chooseFolder(this, QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定"), QString(),
                                          QString::fromStdString(oddsArchiveFolder(IniGT1, AppDir).string()));
-    if (folder) storeOddsArchiveFolder(IniGT1, folder->toStdString());
+    if (folder && !storeOddsArchiveFolder(IniGT1, folder->toStdString())) reportSettingsNotSaved();
 }
 
 }  // namespace vantor

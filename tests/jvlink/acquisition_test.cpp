@@ -1,6 +1,7 @@
 #include "jvlink/acquisition.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
@@ -108,6 +109,37 @@ TEST_F(AcquisitionTest, CompleteReadFilesEverythingAndRemembersTheNewestFile) {
     EXPECT_EQ(lines.size(), 4u);  // the last file's horse masters
     EXPECT_EQ(lines[0], "作成済み:2020100001.jvUM2");
     EXPECT_TRUE(fs::exists(app / "Data" / "2024年05月26日東京.jvSEr"));
+    EXPECT_TRUE(fs::exists(app / "UM2" / "2020" / "2020100004.jvUM2"));
+}
+
+TEST_F(AcquisitionTest, ASettingsFileThatCannotBeReplacedFailsTheRun) {
+    fs::create_directory(ini.filePath());
+    run();
+    EXPECT_TRUE(acquisition->failed());
+    EXPECT_EQ(reports, std::vector<std::string>{"前回取得日時を設定ファイルに保存できませんでした。"});
+    EXPECT_NE(statuses.back(), "データ作成が完了しました。");
+
+    fs::remove(ini.filePath());
+    ASSERT_EQ(::mkfifo(ini.filePath().c_str(), 0600), 0);
+    reports.clear();
+    fs::remove_all(feed / "cache");
+    run();
+    EXPECT_TRUE(acquisition->failed());
+    EXPECT_EQ(reports, std::vector<std::string>{"前回取得日時を設定ファイルに保存できませんでした。"});
+    EXPECT_TRUE(fs::is_fifo(ini.filePath()));
+}
+
+TEST_F(AcquisitionTest, FeedEntriesThatCannotBeReadAreSkippedAndNamed) {
+    fs::create_directories(feed / "normal/20240525190000_FOLDER.jvd");
+    fs::create_symlink(feed / "nowhere", feed / "normal/20240525200000_DANGLING.jvd");
+    run();
+    EXPECT_TRUE(reports.empty()) << reports.front();
+    EXPECT_FALSE(acquisition->failed());
+    EXPECT_EQ(statuses.back(), "データ作成が完了しました。");
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+              (std::vector<std::string>{"読込めないファイルを除外しました:2件", "除外:20240525190000_FOLDER.jvd",
+                                        "除外:20240525200000_DANGLING.jvd"}));
     EXPECT_TRUE(fs::exists(app / "UM2" / "2020" / "2020100004.jvUM2"));
 }
 

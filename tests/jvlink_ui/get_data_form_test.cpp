@@ -69,6 +69,25 @@ TEST_F(GetDataFormTest, LastTimeSelectsNormalDataFromThatPoint) {
     EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/01 10:20:30"));
 }
 
+TEST_F(GetDataFormTest, AnImpossibleLastTimeCountsAsAbsent) {
+    ini.WriteString("JvDataGet", "LastTime", "2026/02/30 10:00:00");
+    TGetDataForm form(nullptr, link, app.path());
+    EXPECT_TRUE(form.setupButton()->isChecked());
+    EXPECT_EQ(form.datePicker()->dateTime().daysTo(QDateTime::currentDateTime()), 180);
+}
+
+TEST_F(GetDataFormTest, ALastTimeThatCannotBeSavedIsAnError) {
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    TGetDataForm form(nullptr, link, app.path());
+    fs::remove(ini.filePath());
+    fs::create_directory(ini.filePath());
+    form.ButtonStartClick();
+    waitForDownload(form);
+    EXPECT_EQ(messages.shown().back(), QStringLiteral("前回取得日時を設定ファイルに保存できませんでした。"));
+    EXPECT_NE(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
+    EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/01 10:20:30"));
+}
+
 TEST_F(GetDataFormTest, StartReadsEverythingAndShowsTheNewStartPoint) {
     ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
     TGetDataForm form(nullptr, link, app.path());

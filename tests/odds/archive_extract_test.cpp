@@ -47,80 +47,108 @@ protected:
 
 }  // namespace
 
-TEST_F(ArchiveExtract, EveryMemberOfEachLzhMethodReplacesFilesOfTheSameName) {
+const std::vector<std::string> kWanted = {"Oz240526.txt", "kol_ods.kd2"};
+
+TEST_F(ArchiveExtract, TheWantedMemberOfEachLzhMethodAndNothingElse) {
     SKIP_WITHOUT_LHA();
     const fs::path src = dir / "src";
-    writeFile(src / "a.txt", compressible(400));
+    writeFile(src / "OZ240526.TXT", compressible(400));
     writeFile(src / "b.txt", compressible(90).substr(7));
     for (const auto& [option, method] :
          {std::pair{"ao5", "-lh5-"}, {"ao6", "-lh6-"}, {"ao7", "-lh7-"}, {"az", "-lh0-"}}) {
         SCOPED_TRACE(method);
         fs::remove(src / "t.lzh");
-        runLha(src, std::string(option) + " t.lzh a.txt b.txt");
+        fs::remove_all(in);
+        fs::create_directories(in);
+        runLha(src, std::string(option) + " t.lzh b.txt OZ240526.TXT");
         const std::string archive = readFile(src / "t.lzh");
         ASSERT_EQ(archive.substr(2, 5), method);  // the tool's default header level 2
-        writeFile(in / "a.txt", "older");
 
-        const ExtractResult result = extractArchive(src / "t.lzh", in);
-        EXPECT_EQ(result.extracted, 2);
-        EXPECT_EQ(readFile(in / "a.txt"), readFile(src / "a.txt"));
-        EXPECT_EQ(readFile(in / "b.txt"), readFile(src / "b.txt"));
+        const MemberExtract result = extractWantedMember(src / "t.lzh", kWanted, in);
+        EXPECT_EQ(result.status, MemberExtract::Status::extracted);
+        EXPECT_EQ(result.wantedIndex, 0u);
+        EXPECT_EQ(result.skipped, 1);
+        EXPECT_EQ(result.file, in / "Oz240526.txt");  // our spelling, whatever the archive's
+        EXPECT_EQ(readFile(in / "Oz240526.txt"), readFile(src / "OZ240526.TXT"));
+        EXPECT_EQ(everything(), (std::vector<fs::path>{"in", "in/Oz240526.txt", "src", "src/OZ240526.TXT", "src/b.txt",
+                                                       "src/t.lzh"}));
     }
 }
 
-TEST_F(ArchiveExtract, ShiftJisNamesBecomeUtf8WithoutTakingTrailBytesForSeparators) {
+TEST_F(ArchiveExtract, ShiftJisNamesAreReadWithoutTakingTrailBytesForSeparators) {
     // "表" is 0x95 0x5C in Shift-JIS: its second byte is the backslash.
     for (int level : {0, 2}) {
         SCOPED_TRACE(level);
-        fs::remove_all(in);
-        const ExtractResult result = extractArchive(pack({{utf8ToCp932("表.txt"), "x", {}}}, level), in);
-        EXPECT_EQ(result.extracted, 1);
-        EXPECT_EQ(result.unsafe, 0);
+        const std::vector<std::string> wanted = {"表.txt"};
+        const MemberExtract result = extractWantedMember(pack({{utf8ToCp932("表.txt"), "x", {}}}, level), wanted, in);
+        EXPECT_EQ(result.status, MemberExtract::Status::extracted);
         EXPECT_EQ(readFile(in / "表.txt"), "x");
+        fs::remove(in / "表.txt");
     }
 }
 
-TEST_F(ArchiveExtract, NothingLandsOutsideTheFolder) {
+TEST_F(ArchiveExtract, OnlyAPlainFileOfTheWantedNameIsWrittenAndNeverOverAnything) {
     fs::create_directories(dir / "elsewhere");
-    fs::create_directory_symlink(dir / "elsewhere", in / "via");
-    const std::string absolute = (dir / "absolute.txt").string();
+    const std::string absolute = (dir / "elsewhere/Oz240526.txt").string();
     const std::vector<LzhMember> hostile = {
-        {"../up.txt", "x", {}},    {"..\\up.txt", "x", {}}, {"sub/../../up.txt", "x", {}},  {absolute, "x", {}},
-        {"\\abs.txt", "x", {}},    {"C:\\up.txt", "x", {}}, {"via/through.txt", "x", {}},   {"link", {}, "../up.txt"},
-        {"abslink", {}, absolute}, {"ok.txt", "fine", {}},  {"sub/./deep.txt", "deep", {}},
+        {"../Oz240526.txt", "x", {}},  {"sub/Oz240526.txt", "x", {}},    {absolute, "x", {}},
+        {"C:\\Oz240526.txt", "x", {}}, {"oz240526.txt", {}, "../../up"}, {".bashrc", "x", {}},
+        {"KOL_ODS.KD2", "kol", {}},    {"ok.txt", "fine", {}},
     };
     for (int level : {0, 1, 2}) {
         SCOPED_TRACE(level);
-        const ExtractResult result = extractArchive(pack(hostile, level), in);
-        EXPECT_EQ(result.extracted, 2);
-        EXPECT_EQ(result.unsafe, 9);
-        EXPECT_EQ(readFile(in / "ok.txt"), "fine");
-        EXPECT_EQ(readFile(in / "sub/deep.txt"), "deep");
-        EXPECT_EQ(everything(), (std::vector<fs::path>{"elsewhere", "in", "in/ok.txt", "in/sub", "in/sub/deep.txt",
-                                                       "in/via", "t.lzh"}));
+        const MemberExtract result = extractWantedMember(pack(hostile, level), kWanted, in);
+        EXPECT_EQ(result.status, MemberExtract::Status::extracted);
+        EXPECT_EQ(result.wantedIndex, 1u);
+        EXPECT_EQ(result.skipped, 7);
+        EXPECT_EQ(everything(), (std::vector<fs::path>{"elsewhere", "in", "in/kol_ods.kd2", "t.lzh"}));
+        EXPECT_EQ(readFile(in / "kol_ods.kd2"), "kol");
+
+        // What is already there stays, whatever it is.
+        EXPECT_EQ(extractWantedMember(pack(hostile, level), kWanted, in).status, MemberExtract::Status::notWritten);
+        EXPECT_EQ(readFile(in / "kol_ods.kd2"), "kol");
+        fs::remove(in / "kol_ods.kd2");
+        fs::create_symlink(dir / "elsewhere/planted", in / "kol_ods.kd2");
+        EXPECT_EQ(extractWantedMember(pack(hostile, level), kWanted, in).status, MemberExtract::Status::notWritten);
+        EXPECT_FALSE(fs::exists(dir / "elsewhere/planted"));
+        fs::remove(in / "kol_ods.kd2");
     }
 }
 
-TEST_F(ArchiveExtract, MembersBeyondTheSizeBudgetAreSkipped) {
-    const std::string half(kExtractBudget / 2 + 1, 'h');
-    const ExtractResult result = extractArchive(pack({{"big.bin", std::string(kExtractBudget + 1, 'b'), {}},
-                                                      {"first.bin", half, {}},
-                                                      {"second.bin", half, {}},  // together beyond the budget
-                                                      {"small.txt", "s", {}}},
-                                                     2),
-                                                in);
-    EXPECT_EQ(result.extracted, 2);
-    EXPECT_EQ(result.oversized, 2);
-    EXPECT_TRUE(fs::exists(in / "first.bin"));
-    EXPECT_FALSE(fs::exists(in / "big.bin"));
-    EXPECT_FALSE(fs::exists(in / "second.bin"));
-    EXPECT_EQ(readFile(in / "small.txt"), "s");
+TEST_F(ArchiveExtract, TheFirstWantedNameWinsWhereverItStands) {
+    const MemberExtract result =
+        extractWantedMember(pack({{"kol_ods.kd2", "kol", {}}, {"oz240526.TXT", "jrdb", {}}}, 2), kWanted, in);
+    EXPECT_EQ(result.status, MemberExtract::Status::extracted);
+    EXPECT_EQ(result.wantedIndex, 0u);
+    EXPECT_EQ(result.skipped, 1);
+    EXPECT_EQ(readFile(in / "Oz240526.txt"), "jrdb");
+    EXPECT_FALSE(fs::exists(in / "kol_ods.kd2"));
+}
+
+TEST_F(ArchiveExtract, ArchivesOfManyMembersAreRefusedWhole) {
+    std::vector<LzhMember> members(kMaxArchiveMembers, LzhMember{"", "", {}});
+    for (int i = 0; i < kMaxArchiveMembers; ++i) members[i].name = "m" + std::to_string(i);
+    members.back().name = "kol_ods.kd2";
+    EXPECT_EQ(extractWantedMember(pack(members, 2), kWanted, in).status, MemberExtract::Status::extracted);
+    fs::remove(in / "kol_ods.kd2");
+
+    members.insert(members.begin(), LzhMember{"one-too-many", "", {}});
+    const MemberExtract refused = extractWantedMember(pack(members, 2), kWanted, in);
+    EXPECT_EQ(refused.status, MemberExtract::Status::tooManyMembers);
+    EXPECT_TRUE(fs::is_empty(in));
+}
+
+TEST_F(ArchiveExtract, AWantedMemberBeyondTheSizeBudgetIsSkipped) {
+    const MemberExtract big =
+        extractWantedMember(pack({{"kol_ods.kd2", std::string(kExtractBudget + 1, 'b'), {}}}, 2), kWanted, in);
+    EXPECT_EQ(big.status, MemberExtract::Status::oversized);
+    EXPECT_TRUE(fs::is_empty(in));
 }
 
 TEST_F(ArchiveExtract, DamagedOrMissingArchivesYieldNothing) {
     SKIP_WITHOUT_LHA();
-    writeFile(dir / "a.txt", compressible(400));
-    runLha(dir.path(), "a good.lzh a.txt");
+    writeFile(dir / "kol_ods.kd2", compressible(400));
+    runLha(dir.path(), "a good.lzh kol_ods.kd2");
     std::string flipped = readFile(dir / "good.lzh");
     flipped[flipped.size() / 2] ^= 0x55;
     const std::string good = readFile(dir / "good.lzh");
@@ -129,7 +157,7 @@ TEST_F(ArchiveExtract, DamagedOrMissingArchivesYieldNothing) {
     writeFile(dir / "garbage.lzh", compressible(10));
     for (const char* name : {"flipped.lzh", "truncated.lzh", "garbage.lzh", "missing.lzh"}) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(extractArchive(dir / name, in).extracted, 0);
+        EXPECT_NE(extractWantedMember(dir / name, kWanted, in).status, MemberExtract::Status::extracted);
         EXPECT_TRUE(fs::is_empty(in));
     }
 }

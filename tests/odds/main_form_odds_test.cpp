@@ -120,6 +120,19 @@ TEST_F(OddsCommands, TheChosenFolderIsKeptForTheNextImport) {
     EXPECT_EQ(startFolder, qpath(other));
 }
 
+TEST_F(OddsCommands, AFolderThatCannotBeKeptIsReported) {
+    const fs::path settings = programSettings().filePath();
+    fs::remove(settings);
+    fs::create_directory(settings);  // the settings file's name taken by a folder
+    answerDialog([&](QFileDialog& dialog) {
+        dialog.selectFile(qpath(folder.path()));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    form->yosohaitomenuClick();
+    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("設定ファイル「%1」に保存できませんでした。").arg(qpath(settings))});
+    EXPECT_EQ(boxes.beeps(), 1);
+}
+
 TEST(OddsFolder, StoredValueAsItIsOtherwiseTheStoresOddsFolderInAnyCase) {
     test::TempDir app;
     TIniGT ini;

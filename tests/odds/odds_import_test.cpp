@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
 #include "demo/lzh_writer.h"
+#include "odds/archive_extract.h"
 #include "odds/lha_tool.h"
 #include "store/store_folders.h"
 #include "support/temp_dir.h"
@@ -83,6 +85,19 @@ protected:
         return files;
     }
 
+    // Names in the archive's folder.
+    std::vector<fs::path> besideTheArchive() const {
+        std::vector<fs::path> names;
+        for (const auto& e : fs::directory_iterator(odds)) names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    int workLeftovers() const {
+        int found = 0;
+        for (const auto& e : fs::directory_iterator(app)) found += e.path().filename().string().starts_with(".odds");
+        return found;
+    }
+
     TempDir dir;
     const fs::path app = dir / "app";
     const fs::path odds = dir / "odds";
@@ -93,8 +108,6 @@ protected:
 
 TEST_F(OddsImport, JrdbArchiveBecomesTheDaysFileAndANewImportReplacesIt) {
     SKIP_WITHOUT_LHA();
-    writeFile(odds / "kol_ods.kd2", "left from an earlier import");
-    writeFile(odds / "yosoodds.dat", "older still");
     const fs::path archive =
         lhaArchive("OZ240526.lzh", {{"Oz240526.txt", jrdbLine("01", " 12.5") + jrdbLine("02", "  3.4")}});
 
@@ -105,9 +118,8 @@ TEST_F(OddsImport, JrdbArchiveBecomesTheDaysFileAndANewImportReplacesIt) {
     EXPECT_EQ(bytes.substr(0, 25), "2024052605020c01J16  12.5");
     EXPECT_EQ(bytes.substr(1459, 2), "\r\n");
     EXPECT_EQ(bytes.substr(1461, 25), "2024052605020c02J16   3.4");
-    for (const char* gone : {"Oz240526.txt", "kol_ods.kd2", "yosoodds.dat"})
-        EXPECT_FALSE(fs::exists(odds / gone)) << gone;
-    EXPECT_TRUE(fs::exists(archive));
+    EXPECT_EQ(besideTheArchive(), (std::vector<fs::path>{"OZ240526.lzh"}));
+    EXPECT_EQ(workLeftovers(), 0);
 
     lhaArchive("OZ240526.lzh", {{"Oz240526.txt", jrdbLine("03", "  9.9")}});
     EXPECT_EQ(run(archive).status, Status::saved);
@@ -124,15 +136,65 @@ TEST_F(OddsImport, KolArchiveIsNamedAfterTheDateOfItsFirstLine) {
     const std::string bytes = readFile(yoz());
     ASSERT_EQ(bytes.size(), 2 * 1461u);
     EXPECT_EQ(bytes.substr(0, 25), "2024052604021211K    12.3");
-    EXPECT_FALSE(fs::exists(odds / "kol_ods.kd2"));
+    EXPECT_EQ(besideTheArchive(), (std::vector<fs::path>{"j240526.lzh"}));
 }
 
-TEST_F(OddsImport, ArchiveWithoutAnOddsFileStopsWithoutAWord) {
+TEST_F(OddsImport, OddsFilesAreFoundWhateverTheirLetterCase) {
+    EXPECT_EQ(run(ourArchive("OZ240526.lzh", {{"OZ240526.TXT", jrdbLine("01", " 12.5"), {}}})).status, Status::saved);
+    EXPECT_EQ(readFile(yoz()).substr(0, 25), "2024052605020c01J16  12.5");
+    EXPECT_EQ(run(ourArchive("j240527.lzh", {{"KOL_ODS.KD2", kolLine("20240527", "11"), {}}})).status, Status::saved);
+    EXPECT_EQ(readFile(yoz("2024年05月27日")).substr(0, 25), "2024052704021211K    12.3");
+}
+
+TEST_F(OddsImport, NothingIsUnpackedOrRemovedBesideTheArchive) {
+    // An archive saved in a home folder, with the files a hostile one would replace.
+    const fs::path home = odds;
+    writeFile(home / ".bashrc", "the user's own");
+    writeFile(home / "vantor.ini", "[Dir]\r\n");
+    writeFile(home / "kol_ods.kd2", "the user's own too");
+    writeFile(home / "Oz240526.txt", "and this");
+    const fs::path archive = ourArchive("OZ240526.lzh", {{".bashrc", "evil", {}},
+                                                         {".ssh/authorized_keys", "evil", {}},
+                                                         {".config/autostart/x.desktop", "evil", {}},
+                                                         {"vantor.ini", "evil", {}},
+                                                         {"Oz240526.txt", jrdbLine("01", " 12.5"), {}}});
+    EXPECT_EQ(run(archive).status, Status::saved);
+    EXPECT_EQ(shown.front(), (Shown{true, "書庫の中の予想オッズ以外の4個のファイルは解凍しませんでした。"}));
+    EXPECT_EQ(besideTheArchive(),
+              (std::vector<fs::path>{".bashrc", "OZ240526.lzh", "Oz240526.txt", "kol_ods.kd2", "vantor.ini"}));
+    EXPECT_EQ(readFile(home / ".bashrc"), "the user's own");
+    EXPECT_EQ(readFile(home / "kol_ods.kd2"), "the user's own too");
+    EXPECT_EQ(readFile(home / "Oz240526.txt"), "and this");
+    EXPECT_EQ(workLeftovers(), 0);
+}
+
+TEST_F(OddsImport, ArchiveWithoutAnOddsFileOnlyTellsWhatWasSkipped) {
     const fs::path archive = ourArchive("OZ240526.lzh", {{"readme.txt", "hello", {}}});
     EXPECT_EQ(run(archive).status, Status::noOddsFile);
-    EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(readFile(odds / "readme.txt"), "hello");
+    EXPECT_EQ(shown, (std::vector<Shown>{{true, "書庫の中の予想オッズ以外の1個のファイルは解凍しませんでした。"}}));
+    EXPECT_EQ(besideTheArchive(), (std::vector<fs::path>{"OZ240526.lzh"}));
     EXPECT_TRUE(yozFiles().empty());
+}
+
+TEST_F(OddsImport, ArchivesOfManyMembersAreRefused) {
+    std::vector<demo::LzhMember> members(kMaxArchiveMembers, {"Oz240526.txt", jrdbLine("01", " 12.5"), {}});
+    for (int i = 1; i < kMaxArchiveMembers; ++i) members[i] = {"empty" + std::to_string(i), "", {}};
+    EXPECT_EQ(run(ourArchive("OZ240526.lzh", members)).status, Status::saved);
+
+    members.push_back({"empty", "", {}});
+    EXPECT_EQ(run(ourArchive("OZ240526.lzh", members)).status, Status::notExtracted);
+    EXPECT_EQ(shown, (std::vector<Shown>{{true, "書庫のファイルが64個を超えるため、解凍しませんでした。"}}));
+    EXPECT_EQ(besideTheArchive(), (std::vector<fs::path>{"OZ240526.lzh"}));
+    EXPECT_EQ(workLeftovers(), 0);
+}
+
+TEST_F(OddsImport, LeftoversOfAKilledImportAreRemovedByTheNext) {
+    writeFile(app / ".odds-import-Ab12Cd" / "kol_ods.kd2", "left by a killed import");
+    writeFile(app / ".odds-import-other", "a file of that name is not ours to remove");
+    EXPECT_EQ(run(ourArchive("j240526.lzh", {{"kol_ods.kd2", kolLine("20240526", "11"), {}}})).status,
+              Status::saved);
+    EXPECT_FALSE(fs::exists(app / ".odds-import-Ab12Cd"));
+    EXPECT_TRUE(fs::exists(app / ".odds-import-other"));
 }
 
 TEST_F(OddsImport, ArchiveThatCannotBeExtracted) {
@@ -140,10 +202,10 @@ TEST_F(OddsImport, ArchiveThatCannotBeExtracted) {
     EXPECT_EQ(run(odds / "OZ240526.lzh").status, Status::notExtracted);
     EXPECT_EQ(shown, (std::vector<Shown>{{true, "データが解凍できませんでした。"}}));
 
-    // A chosen file that bears a leftover's name stays.
-    writeFile(odds / "yosoodds.dat", "the user's own file");
-    EXPECT_EQ(run(odds / "yosoodds.dat").status, Status::notExtracted);
-    EXPECT_EQ(readFile(odds / "yosoodds.dat"), "the user's own file");
+    EXPECT_EQ(run(odds / "missing.lzh").status, Status::notExtracted);
+    EXPECT_EQ(run(ourArchive("OZ240526.lzh", {{"OZ240526.txt", std::string(kExtractBudget + 1, ' '), {}}})).status,
+              Status::notExtracted);
+    EXPECT_EQ(shown, (std::vector<Shown>{{true, "予想オッズのファイルが16MBを超えるため、解凍しませんでした。"}}));
 }
 
 TEST_F(OddsImport, NothingIsSavedWithoutADateThatCanNameTheFile) {
@@ -169,13 +231,10 @@ TEST_F(OddsImport, SkippedMembersAreReportedBeforeTheResult) {
         ourArchive("OZ240526.lzh", {{"../Oz240526.txt", "x", {}}, {"Oz240526.txt", jrdbLine("01", " 12.5"), {}}});
     EXPECT_EQ(run(archive).status, Status::saved);
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(
-        shown[0],
-        (Shown{true, "書庫の中の1個のファイルは、展開先フォルダの外を指す名前かリンクのため解凍しませんでした。"}));
+    EXPECT_EQ(shown[0], (Shown{true, "書庫の中の予想オッズ以外の1個のファイルは解凍しませんでした。"}));
     EXPECT_FALSE(shown[1].error);
     EXPECT_FALSE(fs::exists(dir / "Oz240526.txt"));
 
-    EXPECT_EQ(run(ourArchive("j240526.lzh", {{"kol_ods.kd2", {}, "/etc/passwd"}})).status, Status::notExtracted);
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1], (Shown{true, "データが解凍できませんでした。"}));
+    EXPECT_EQ(run(ourArchive("j240526.lzh", {{"kol_ods.kd2", {}, "/etc/passwd"}})).status, Status::noOddsFile);
+    EXPECT_EQ(shown, (std::vector<Shown>{{true, "書庫の中の予想オッズ以外の1個のファイルは解凍しませんでした。"}}));
 }

@@ -1,6 +1,7 @@
 #include "settings/ini_gt.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/scoped_env.h"
 #include "settings/app_dir.h"
@@ -136,4 +137,35 @@ TEST_F(IniGT, FileNameResolution) {
     const ScopedEnv config("XDG_CONFIG_HOME", "relative");  // ignored: XDG folders must be absolute
     const ScopedEnv home("HOME", "/nonexistent-home");
     EXPECT_EQ(fresh.filePath(), std::filesystem::path("/nonexistent-home/.config/vantor/a.ini"));
+}
+
+TEST_F(IniGT, APipeInPlaceOfTheFileIsAFailedWriteThatLeavesIt) {
+    ASSERT_EQ(::mkfifo(ini.filePath().c_str(), 0600), 0);
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_FALSE(ini.WriteString("JvDataGet", "LastTime", "2024/05/26 12:00:00"));
+    EXPECT_TRUE(std::filesystem::is_fifo(ini.filePath()));
+}
+
+TEST_F(IniGT, AFileReachedThroughLinksIsReplacedWhereItLives) {
+    namespace fs = std::filesystem;
+    const fs::path real = folder / "kept" / "real.ini";
+    vantor::test::writeFile(real, "[locate]\r\ntop=1\r\n");
+    fs::create_symlink("kept/real.ini", folder / "middle.ini");  // relative to the link's folder
+    fs::create_symlink(folder / "middle.ini", ini.filePath());
+    EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 1);
+    EXPECT_TRUE(ini.WriteInteger("locate", "top", 2));
+    EXPECT_TRUE(fs::is_symlink(ini.filePath()));
+    EXPECT_TRUE(fs::is_symlink(folder / "middle.ini"));
+    EXPECT_EQ(vantor::test::readFile(real), "[locate]\r\ntop=2\r\n");
+
+    // A link to a file not made yet makes it there.
+    fs::remove(real);
+    EXPECT_TRUE(ini.WriteInteger("locate", "top", 3));
+    EXPECT_EQ(vantor::test::readFile(real), "[locate]\r\ntop=3\r\n");
+
+    // Links that lead round in a circle are a failed write.
+    fs::remove(folder / "middle.ini");
+    fs::create_symlink(ini.filePath(), folder / "middle.ini");
+    EXPECT_FALSE(ini.WriteInteger("locate", "top", 4));
+    EXPECT_TRUE(fs::is_symlink(ini.filePath()));
 }

@@ -6,6 +6,7 @@
 #include "jvlink/acquisition.h"
 #include "jvlink/jvlink_startup.h"
 #include "settings/ini_gt.h"
+#include "settings/last_time.h"
 #include "shell/jvlink_factory.h"
 #include "store/store_folders.h"
 #include "text/encoding.h"
@@ -69,7 +70,7 @@ int acquire(const Context& ctx) {
         return 1;
     }
 
-    const std::string lastTime = ini.ReadString("JvDataGet", "LastTime", "");
+    const std::string lastTime = readLastTime(ini);
     const std::string start = ctx.args.value("--from").value_or(lastTime.empty() ? defaultStart() : lastTime);
     const std::string fromtime = toFromTime(start);
     if (fromtime.empty()) {
@@ -91,7 +92,7 @@ int acquire(const Context& ctx) {
     ui.report = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << std::endl; };
     ui.beep = [] {};
     ui.pump = [] {};
-    ui.storeLastTime = [&ini](const SjisString& s) { return ini.WriteString("JvDataGet", "LastTime", s); };
+    ui.storeLastTime = [&ini](const SjisString& s) { return storeLastTime(ini, s); };
 
     const StorePaths paths(ctx.appDir);
     Acquisition acquisition(*link, paths, ui);

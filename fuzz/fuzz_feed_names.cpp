@@ -1,0 +1,71 @@
+// Feed folder file names: the input is file names, one a line, each made
+// as a normal-data file of one record. The replacement lists exactly the
+// names of the feed-file form in time-stamp order, an open delivers each
+// of them once, and its cache receives those files and nothing else.
+
+#include <algorithm>
+
+#include "fuzz_support.h"
+#include "jvlink/feed_jvlink.h"
+
+namespace fs = std::filesystem;
+using namespace vantor;
+
+namespace {
+
+bool isFileName(std::string_view name) {
+    return !name.empty() && name.size() <= 255 && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const fs::path root = fuzz::workFolder() / "names";
+    const fs::path feed = root / "feed";
+    std::error_code error;
+    fs::remove_all(root, error);
+    fs::create_directories(feed / "normal");
+    for (const std::string_view name : fuzz::split(fuzz::bytesOf(data, size), "\n")) {
+        if (!isFileName(name)) continue;
+        std::FILE* out = std::fopen((feed / "normal" / std::string(name)).c_str(), "wb");
+        if (!out) continue;
+        std::fputs("RA\r\n", out);
+        std::fclose(out);
+    }
+
+    const std::vector<FeedFile> listed = listFeedFiles(feed / "normal");
+    fuzz::check(std::is_sorted(listed.begin(), listed.end(),
+                               [](const FeedFile& a, const FeedFile& b) { return a.stamp < b.stamp; }),
+                "files in time-stamp order");
+    std::vector<std::string> due;
+    for (const FeedFile& f : listed) {
+        fuzz::check(isValidTimeStamp(f.stamp) && f.name.starts_with(f.stamp) && f.name.ends_with(".jvd"),
+                    "only names of the feed-file form");
+        if (f.stamp > "19000101000000") due.push_back(f.name);
+    }
+
+    FeedJVLink link(FeedSettings{feed, 0, "0490"});
+    link.JVInit("fuzz");
+    int readCount = 0, downloadCount = 0, size6000 = 6000;
+    std::string last, buffer, name;
+    const int opened = link.JVOpen("RACEDIFN", "19000101000000", 1, readCount, downloadCount, last);
+    fuzz::check(opened == (due.empty() ? jv::kNoNewerData : jv::kOk), "an open finds the files due");
+    std::vector<std::string> delivered;
+    if (opened == jv::kOk) {
+        for (int r; (r = link.JVRead(buffer, size6000, name)) != jv::kEndOfAll;) {
+            fuzz::check(r > 0 || r == jv::kFileSwitched, "every file reads");
+            if (r > 0) delivered.push_back(name);
+        }
+        link.JVClose();
+    }
+    std::sort(due.begin(), due.end());
+    std::sort(delivered.begin(), delivered.end());
+    fuzz::check(delivered == due, "each file due is delivered once");
+    std::vector<std::string> cached = fuzz::namesIn(feed / "cache");
+    std::sort(cached.begin(), cached.end());
+    fuzz::check(cached == due, "the cache holds the files delivered");
+    std::vector<std::string> top = fuzz::namesIn(root);
+    fuzz::check(top == std::vector<std::string>{"feed"}, "nothing lands outside the feed folder");
+    return 0;
+}

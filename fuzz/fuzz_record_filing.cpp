@@ -1,0 +1,87 @@
+// Record filing: the input is one delivered record. It is filed by the
+// acquisition filing into a fresh store, then once more by the real-time
+// filing (which loads, changes and saves what the first wrote). The store
+// must then hold only whole records of each file's kind, runner files of
+// 216 slots, keyed files in strictly ascending race-key order, no
+// temporary files, and nothing outside the program folder.
+
+#include <algorithm>
+
+#include "fileio/whole_file.h"
+#include "fuzz_support.h"
+#include "store/jvdata_structure.h"
+#include "store/record_filer.h"
+#include "store/store_folders.h"
+
+namespace fs = std::filesystem;
+using namespace vantor;
+
+namespace {
+
+struct Kind {
+    std::string_view extension;
+    std::size_t length;
+    bool keyed;
+};
+
+constexpr Kind kKinds[] = {
+    {".jvRA", jvdata::kRaLength, true},  {".jvHR", jvdata::kHrLength, true},   {".jvSEr", jvdata::kSeLength, false},
+    {".jvSEI", jvdata::kSeLength, true}, {".jvSERA", jvdata::kRaLength, true}, {".jvUM2", jvdata::kUmLength, false},
+};
+
+void checkStoreFile(const fs::path& path) {
+    const std::string name = path.filename().string();
+    fuzz::check(!name.starts_with("."), "no temporary file is left");
+    const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds),
+                                   [&](const Kind& k) { return path.extension() == k.extension; });
+    fuzz::check(kind != std::end(kKinds), "every store file is of a known kind");
+    const FileContent content = readWholeFile(path);
+    fuzz::check(content.status == FileContent::Status::ok, "a store file reads");
+    const std::string_view bytes = content.bytes;
+    fuzz::check(bytes.size() % kind->length == 0, "a store file is whole records");
+    if (kind->extension == ".jvSEr") fuzz::check(bytes.size() == kRunnerFileSlots * kind->length, "216 slots");
+    if (kind->extension == ".jvUM2") fuzz::check(bytes.size() == kind->length, "one horse master record");
+    std::string_view previousKey;
+    for (std::size_t at = 0; at < bytes.size(); at += kind->length) {
+        const std::string_view record = bytes.substr(at, kind->length);
+        fuzz::check(record.ends_with("\r\n"), "every record ends its line");
+        if (!kind->keyed) continue;
+        const std::string_view key = record.substr(11, 16);
+        fuzz::check(previousKey.empty() || previousKey < key, "race keys ascend, each once");
+        previousKey = key;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view record = fuzz::bytesOf(data, size);
+    // A line break inside a record is refused by the filing of the store's
+    // own branch of work; until then such records are not tried here.
+    const std::string_view body = record.ends_with("\r\n") ? record.substr(0, record.size() - 2) : record;
+    if (body.find_first_of("\r\n") != std::string_view::npos) return 0;
+
+    const fs::path root = fuzz::workFolder() / "filing";
+    const fs::path app = root / "app";
+    std::error_code error;
+    fs::remove_all(root, error);
+    fs::create_directories(app);
+    if (ensureStoreFolders(app)) std::abort();
+    const StorePaths paths(app);
+    try {
+        StoreBatch acquired;
+        RecordFiler filer(paths, acquired);
+        std::vector<SjisString> lines;
+        filer.fileAcquired(record, 0, lines);
+        acquired.flush();
+        StoreBatch realtime;
+        RecordFiler(paths, realtime).fileRealtime(record);
+        realtime.flush();
+    } catch (const StoreError&) {
+        // A record that cannot name a file in a folder is an error of the run, not damage.
+    }
+    fuzz::check(fuzz::namesIn(root) == std::vector<std::string>{"app"}, "nothing lands outside the program folder");
+    for (fs::recursive_directory_iterator it(app), end; it != end; ++it)
+        if (it->is_regular_file()) checkStoreFile(it->path());
+    return 0;
+}

@@ -1,0 +1,81 @@
+// The settings file: the input is a settings file's bytes, then a NUL and
+// a value. Every key the program uses reads the same after the text has
+// been written out and read again; writing the value into one of them
+// through the settings component changes that key alone (or, for a value
+// that cannot be stored, nothing), and it reads back as written.
+
+#include <array>
+
+#include "fileio/whole_file.h"
+#include "fuzz_support.h"
+#include "settings/ini_file.h"
+#include "settings/ini_gt.h"
+
+namespace fs = std::filesystem;
+using namespace vantor;
+
+namespace {
+
+struct Key {
+    SjisView section, key;
+};
+
+constexpr std::array<Key, 13> kProgramKeys{{{"locate", "top"},
+                                            {"locate", "left"},
+                                            {"locate", "width"},
+                                            {"locate", "height"},
+                                            {"datalist", "close"},
+                                            {"Dir", "yoso"},
+                                            {"JvDataGet", "LastTime"},
+                                            {"Printlocate", "top"},
+                                            {"Printlocate", "width"},
+                                            {"PrintZoom", "ratio"},
+                                            {"JVLinkFeed", "Folder"},
+                                            {"JVLinkFeed", "Pace"},
+                                            {"JVLinkFeed", "Version"}}};
+
+SjisView trimmedBlanks(SjisView text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == SjisView::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input = fuzz::bytesOf(data, size);
+    const std::size_t nul = input.find('\0');
+    const SjisView text = input.substr(0, nul);
+    const SjisView value = nul == std::string_view::npos ? SjisView{} : input.substr(nul + 1);
+
+    const IniText parsed(text);
+    const IniText again(parsed.text());
+    for (const Key& k : kProgramKeys)
+        fuzz::check(parsed.value(k.section, k.key) == again.value(k.section, k.key), "a written text reads the same");
+
+    const fs::path file = fuzz::workFolder() / "vantor.ini";
+    {
+        std::FILE* out = std::fopen(file.c_str(), "wb");
+        if (!out || std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fclose(out) != 0) std::abort();
+    }
+    TIniGT ini;
+    ini.setFileName(file.string());
+    std::array<SjisString, kProgramKeys.size()> before;
+    for (std::size_t i = 0; i < kProgramKeys.size(); ++i)
+        before[i] = ini.ReadString(kProgramKeys[i].section, kProgramKeys[i].key, "<absent>");
+
+    const std::size_t target = value.size() % kProgramKeys.size();
+    const Key& k = kProgramKeys[target];
+    const bool storable = value.find_first_of("\r\n") == SjisView::npos;
+    fuzz::check(ini.WriteString(k.section, k.key, value) == storable, "a value without line breaks is stored");
+    const IniText written(readWholeFile(file).bytes);
+    if (storable) fuzz::check(written.value(k.section, k.key) == trimmedBlanks(value), "the value reads back");
+    for (std::size_t i = 0; i < kProgramKeys.size(); ++i) {
+        if (storable && i == target) continue;
+        fuzz::check(ini.ReadString(kProgramKeys[i].section, kProgramKeys[i].key, "<absent>") == before[i],
+                    "other keys keep their values");
+    }
+    (void)ini.ReadInteger("locate", "top", 10);
+    (void)ini.ReadBool("datalist", "close", false);
+    return 0;
+}

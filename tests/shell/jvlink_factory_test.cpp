@@ -1,0 +1,28 @@
+#include "shell/jvlink_factory.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/app_dir.h"
+#include "settings/program_settings.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+namespace fs = std::filesystem;
+
+TEST(JVLinkFactory, ARelativeFeedFolderIsTakenFromTheProgramFolder) {
+    const test::TempDir app, elsewhere;
+    const fs::path startedIn = fs::current_path();
+    fs::current_path(elsewhere.path());
+    setAppDir(app.path());
+    TIniGT ini = programSettings();
+    ASSERT_TRUE(ini.WriteString("JVLinkFeed", "Folder", "feed"));
+    // Feed files in both places, so that neither gets a demo season.
+    for (const fs::path& base : {app.path(), elsewhere.path()})
+        test::writeFile(base / "feed/normal/20240526180000_RESULT.jvd", "RA\r\n");
+
+    auto made = createJVLink(app.path(), ini);
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<FeedJVLink>>(made));
+    EXPECT_EQ(std::get<std::unique_ptr<FeedJVLink>>(made)->settings().feedDir, app / "feed");
+    setAppDir({});
+    fs::current_path(startedIn);
+}
