@@ -30,12 +30,3 @@ TEST(TrainerView, EqualCountsListByNameAndEachItemSelectsExactlyItsRunners) {
     EXPECT_EQ(trainerRunners(hand.day(), trainerItemName(items[3])), (std::vector<TrainerRunner>{{1, 2}}))
         << "a short stored name is matched only by itself";
 }
-
-TEST(TrainerView, RowKeysNameARaceSlotAndRunnerPositionOrNothing) {
-    const auto keys = trainerRowKeys({3, 17});
-    EXPECT_EQ(keys[0] + "|" + keys[1], " 3|17");
-    EXPECT_EQ(trainerRowRunner(keys[0], keys[1]), (TrainerRunner{3, 17}));
-    for (const auto& [race, runner] : std::vector<std::pair<const char*, const char*>>{
-             {"", " 1"}, {"36", " 1"}, {" 1", "18"}, {"-1", " 1"}, {" 1", "x"}})
-        EXPECT_EQ(trainerRowRunner(race, runner), std::nullopt) << race << "/" << runner;
-}
