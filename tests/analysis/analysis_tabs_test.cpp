@@ -18,13 +18,11 @@
 #include "output/bracket_colours.h"
 #include "output/view_colours.h"
 #include "raceday/dates.h"
-#include "settings/app_dir.h"
 #include "shell/main_form.h"
-#include "store/program_folder.h"
 #include "support/fake_jvlink.h"
 #include "store/record_filer.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -85,8 +83,6 @@ QColor qColour(draw::Rgb c) { return {c.r, c.g, c.b}; }
 class AnalysisTabs : public ::testing::Test {
 protected:
     void SetUp() override {
-        setAppDir(folder.path());
-        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
         // Tokyo 1R and 11R. The winner of the 11R won 11 weeks ago after a
         // rest of 63 days; two of its rivals share their owner.
         const RaceId won{.date = daysBeforeNum(kRaceDate, 77)};
@@ -100,14 +96,10 @@ protected:
               seRecord(won, 4, "2020100003", "7", 1), seRecord(before, 4, "2020100003", "7", 3)});
         form = std::make_unique<TMainForm>(std::make_unique<FakeJVLink>());
     }
-    void TearDown() override {
-        form.reset();
-        setAppDir({});
-    }
 
     void file(const std::vector<std::string>& records) {
         StoreBatch batch;
-        RecordFiler filer(StorePaths(folder.path()), batch);
+        RecordFiler filer(folder.paths(), batch);
         std::vector<SjisString> lines;
         for (const auto& r : records) filer.fileAcquired(r, 0, lines);
         batch.flush();
@@ -120,7 +112,7 @@ protected:
     }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
 
-    TempDir folder;
+    RunningProgramFolder folder;
     ui::MessageBoxHook boxes;
     std::unique_ptr<TMainForm> form;
 };

@@ -9,14 +9,12 @@
 
 #include "components/message_box.h"
 #include "demo/lzh_writer.h"
-#include "settings/app_dir.h"
 #include "shell/main_form.h"
 #include "settings/odds_folder.h"
-#include "store/program_folder.h"
 #include "settings/program_settings.h"
 #include "support/fake_jvlink.h"
 #include "store/store_paths.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -38,13 +36,7 @@ QString qpath(const fs::path& p) { return QString::fromStdString(p.string()); }
 class OddsCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        setAppDir(folder.path());
-        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
         form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
-    }
-    void TearDown() override {
-        form.reset();
-        setAppDir({});
     }
     fs::path archive(const std::string& name, const std::string& member, const std::string& data) {
         const std::vector<demo::LzhMember> members = {{member, data, {}}};
@@ -53,7 +45,7 @@ protected:
         return path;
     }
 
-    test::TempDir folder;
+    test::RunningProgramFolder folder;
     const fs::path oddsFolder = folder / "yLzh";
     ui::MessageBoxHook boxes;
     std::unique_ptr<TMainForm> form;
@@ -77,7 +69,7 @@ TEST_F(OddsCommands, ImportOfTheChosenArchiveStartsInTheOddsFolder) {
               QStringList{QStringLiteral("JRDB基準オッズデータを解凍し、2024年05月26日のデータを保存しました。"
                                          "データを再読込すると反映されます。")});
     EXPECT_EQ(boxes.beeps(), 0);
-    EXPECT_TRUE(fs::exists(StorePaths(folder.path()).dayFile("2024年05月26日", ".yoz")));
+    EXPECT_TRUE(fs::exists(folder.paths().dayFile("2024年05月26日", ".yoz")));
 }
 
 TEST_F(OddsCommands, CancelDoesNothingAndFailuresBeep) {

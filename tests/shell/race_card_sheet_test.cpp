@@ -10,11 +10,9 @@
 
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "settings/app_dir.h"
 #include "shell/main_form.h"
-#include "store/program_folder.h"
 #include "support/fake_jvlink.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 
 using namespace vantor;
 
@@ -23,12 +21,9 @@ namespace {
 class RaceCardSheet : public ::testing::Test {
 protected:
     void SetUp() override {
-        setAppDir(folder.path());
-        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
         form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
         IniBtnClick(*form->Day);
     }
-    void TearDown() override { setAppDir({}); }
 
     // Chooses race slot 0 with runners of these horse numbers and order ranks.
     void chooseRace(std::initializer_list<std::pair<const char*, int>> runners) {
@@ -61,7 +56,7 @@ protected:
         return image.pixelColor(10, form->StringGrid4->rowHeight(0) + 35);
     }
 
-    test::TempDir folder;
+    test::RunningProgramFolder folder;
     std::unique_ptr<TMainForm> form;
 };
 
