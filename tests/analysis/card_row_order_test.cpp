@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "analysis/hand_day.h"
+#include "support/hand_day.h"
 
 using namespace vantor;
 using namespace vantor::card;

@@ -4,7 +4,7 @@
 
 #include "analysis/card_row_order.h"
 #include "analysis/grid_headers.h"
-#include "analysis/hand_day.h"
+#include "support/hand_day.h"
 
 using namespace vantor;
 using namespace vantor::test;

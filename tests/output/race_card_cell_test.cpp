@@ -6,8 +6,7 @@
 #include <set>
 
 #include "output/bracket_colours.h"
-#include "output/fonts.h"
-#include "output/ops.h"
+#include "support/ops_readers.h"
 #include "output/renderer.h"
 #include "text/encoding.h"
 
@@ -27,10 +26,7 @@ std::string u(const SjisString& s) { return cp932ToUtf8(s); }
 
 class RaceCardCell : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        registerFontSubstitutes();
-        day_ = RaceDay::create().release();
-    }
+    static void SetUpTestSuite() { day_ = RaceDay::create().release(); }
     static void TearDownTestSuite() { delete day_; }
 
     void SetUp() override {
