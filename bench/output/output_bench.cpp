@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <random>
 
+#include "analysis/card_row_order.h"
 #include "output/fonts.h"
 #include "output/race_card_cell.h"
 #include "output/renderer.h"
@@ -61,7 +62,9 @@ void paintCard(QPainter& painter, const vantor::RaceDay& day, int race, const va
     int top = 0;
     for (int row = 0; row <= card.runners; ++row) {
         const int height = row == 0 ? kHeaderHeight : kRowHeight;
-        const vantor::SjisString number = row == 0 ? vantor::SjisString() : card.cardKeys[row - 1][0];
+        const int runner = row - 1;  // kHeaderRunner for the header row
+        const vantor::SjisString number =
+            row == 0 ? vantor::SjisString() : vantor::card::raceCardKeys(day, {race, runner})[0];
         int left = 0;
         for (int col = 0; col < vantor::card::kCardColumns; ++col) {
             const QRect rect(left, top, kColWidths[col] - 1, height - 1);
@@ -70,10 +73,8 @@ void paintCard(QPainter& painter, const vantor::RaceDay& day, int race, const va
             painter.setFont(gridFont);
             if (col == 1 && row > 0) painter.drawText(rect.adjusted(2, 2, 0, 0), vantor::toQString(number));
             const vantor::card::CellBox box{rect.width(), rect.height(), 1};
-            vantor::draw::render(
-                painter,
-                vantor::card::StringGrid4DrawCell(day, race, col, vantor::card::cardRowNumber(row, number), box, {}),
-                rect.topLeft());
+            vantor::draw::render(painter, vantor::card::StringGrid4DrawCell(day, race, col, runner, box, {}),
+                                 rect.topLeft());
             left += kColWidths[col];
         }
         top += height;

@@ -1,7 +1,5 @@
 #include "analysis/trainer_view.h"
 
-#include "text/formatted.h"
-
 namespace vantor {
 namespace {
 
@@ -22,18 +20,6 @@ std::vector<TrainerRunner> trainerRunners(const RaceDay& day, SjisView name) {
             if (race.ChokName[static_cast<std::size_t>(j)] == name) runners.push_back({r, j});
     }
     return runners;
-}
-
-std::array<SjisString, 2> trainerRowKeys(const TrainerRunner& runner) {
-    return {formatted("%2d", runner.race), formatted("%2d", runner.runner)};
-}
-
-std::optional<TrainerRunner> trainerRowRunner(SjisView raceKey, SjisView runnerKey) {
-    const SjisView race = trimBlanks(raceKey), runner = trimBlanks(runnerKey);
-    if (!isAllDigits(race) || !isAllDigits(runner)) return std::nullopt;
-    const TrainerRunner named{lenientInt(race), lenientInt(runner)};
-    if (named.race >= kMaxRaces || named.runner >= kMaxRunners) return std::nullopt;
-    return named;
 }
 
 }  // namespace vantor

@@ -2,12 +2,13 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+
+#include "components/file_chooser.h"
 
 namespace vantor {
 
@@ -23,8 +24,8 @@ bool editFeedSettings(QWidget* parent, FeedSettings& settings) {
     folderRow->addWidget(browse);
     form->addRow(QStringLiteral("データ保存場所"), folderRow);
     QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
-        const QString chosen = QFileDialog::getExistingDirectory(&dialog, QStringLiteral("データ保存場所"), folder->text());
-        if (!chosen.isEmpty()) folder->setText(chosen);
+        if (const auto chosen = ui::chooseFolder(&dialog, QStringLiteral("データ保存場所"), QString(), folder->text()))
+            folder->setText(*chosen);
     });
 
     auto* pace = new QSpinBox(&dialog);

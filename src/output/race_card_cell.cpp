@@ -26,12 +26,10 @@ draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, cons
     }
 }
 
-int cardRowNumber(int row, SjisView numberText) { return row == 0 ? 0 : lenientInt(numberText); }
-
-draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int horseNumber, const CellBox& box,
+draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int runner, const CellBox& box,
                               const CardColours& colours) {
-    if (!validRace(race) || col < 0 || col >= kCardColumns || horseNumber < 0 || horseNumber > kMaxRunners) return {};
-    const int runner = horseNumber - 1;  // kHeaderRunner for the header row
+    if (!validRace(race) || col < 0 || col >= kCardColumns || runner < kHeaderRunner || runner >= kMaxRunners)
+        return {};
     if (col >= 2) return raceCardColumn(day, race, runner, col, box);
     if (runner == kHeaderRunner) return headerCell(col, box);
     const TRaceRec& rec = day.RaceTbl[race];

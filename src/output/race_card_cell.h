@@ -1,6 +1,6 @@
 #pragma once
 // The race card grid (StringGrid4) as drawing operations: one runner per
-// row, found by the horse number in the row's column 1 so that rows can be
+// row, named by the grid's list of row runners so that rows can be
 // reordered freely; five fixed columns about the runner (bracket, horse
 // number, horse, people, prize) and six about the race itself and the
 // runner's last five runs. The grid draws each cell in its default way
@@ -21,13 +21,10 @@ inline constexpr int kHeaderRunner = -1;
 // outside the tables.
 draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, const CellBox& box);
 
-// The horse number a row of the grid stands for: the number of its
-// column-1 text; 0 (the header row) for row 0 and for a blank text.
-int cardRowNumber(int row, SjisView numberText);
-
-// Cell `col` of the row for horse number `horseNumber` (0: the header row)
-// of race slot `race`. Nothing for a number outside 0-18.
-draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int horseNumber, const CellBox& box,
+// Cell `col` of the row for runner slot `runner` (kHeaderRunner: the
+// header row) of race slot `race`. Nothing for a race or runner outside
+// the tables.
+draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int runner, const CellBox& box,
                               const CardColours& colours);
 
 }  // namespace vantor::card

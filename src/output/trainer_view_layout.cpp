@@ -78,7 +78,8 @@ draw::Ops trainerGridCell(const RaceDay& day, int col, int row, const std::optio
         if (col < 2) return headerCell(col, box);
         return withBottomLine(card::raceCardColumn(day, 0, card::kHeaderRunner, col, box), box);
     }
-    if (!runner) return {};
+    if (!runner || runner->race < 0 || runner->race >= kMaxRaces || runner->runner < 0 || runner->runner >= kMaxRunners)
+        return {};
     const auto r = static_cast<std::size_t>(runner->race);
     const auto j = static_cast<std::size_t>(runner->runner);
     if (col == 0) return raceCell(day.RaceTbl[r], box, colours);

@@ -16,10 +16,9 @@ inline constexpr int kTrainerItemHeight = 16;
 // One trainer-list item: white, its text in black at (2, 2).
 draw::Ops trainerItem(SjisView text, int width, int height, const draw::Font& font);
 
-// Cell (col, row) of the trainer grid. runner is what the row's hidden keys
-// name (nothing for the header row); a data row whose keys name no runner
-// draws nothing. The keys themselves are never drawn: columns 0 and 1 are
-// filled over entirely. The header's race columns (5 to 10) get only their
+// Cell (col, row) of the trainer grid. runner is the row's runner (nothing
+// for the header row); a data row without a runner, or with one outside the
+// tables, draws nothing. The header's race columns (5 to 10) get only their
 // bottom line, over the caption the grid draws.
 draw::Ops trainerGridCell(const RaceDay& day, int col, int row, const std::optional<TrainerRunner>& runner,
                           const card::CellBox& box, const ViewColours& colours);

@@ -129,8 +129,6 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
         check[5] = rec.ChokName[j].str();
         for (std::size_t w = 1; w <= kWeekSlots; ++w)
             check[5 + w] = weekSlotText(marks.SyuDate[j][w], marks.SyuKankaku[j][w], marks.SyuChakujun[j][w]);
-
-        out.cardKeys.push_back({rec.Umaban[j].str(), formatted("%2d", marks.SortRank[j])});
     }
     if (incomplete)
         out.incompleteMessage = CourseName(field(rec.RaceKey, 9, 2), 2).value_or(SjisString()) +

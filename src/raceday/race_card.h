@@ -1,8 +1,8 @@
 #pragma once
 // What choosing a race puts on screen (DatListClick): the race header
 // labels, the payout labels of the results sheet and the cells of the
-// number-sign, card-check and race-card grids that are texts. All texts
-// are Shift-JIS; the window and the command line only apply them.
+// number-sign and card-check grids. All texts are Shift-JIS; the window and
+// the command line only apply them.
 
 #include <array>
 #include <string>
@@ -25,7 +25,6 @@ using PayoutLabelTexts = std::array<std::array<SjisString, 3>, kPayoutEntries>;
 
 inline constexpr int kSignGridCols = 11;   // StringGrid1
 inline constexpr int kCheckGridCols = 31;  // StringGrid2
-inline constexpr int kCardGridCols = 11;   // StringGrid4
 
 struct RaceCardTexts {
     int runners = 0;  // rows below the header row
@@ -34,7 +33,6 @@ struct RaceCardTexts {
     // One row per runner slot 0 .. runners-1.
     std::vector<std::array<SjisString, kSignGridCols>> signRows;
     std::vector<std::array<SjisString, kCheckGridCols>> checkRows;
-    std::vector<std::array<SjisString, 2>> cardKeys;  // race card columns 1 and 2: horse number, order rank
     // Set when a runner has no bracket number: the race's data is not complete.
     SjisString incompleteMessage;
 };

@@ -1,8 +1,7 @@
 #pragma once
 // Writing rows of Shift-JIS texts into a grid below its header row.
 
-#include <cstddef>
-
+#include "analysis/clipboard_text.h"
 #include "components/string_grid.h"
 #include "text/qt_text.h"
 
@@ -20,12 +19,12 @@ inline void resetRows(ui::TStringGrid& grid, int rows) {
     grid.setRowCount(rows + 1);
 }
 
-// Row r of rows becomes grid row r + 1, its texts from column firstCol on.
-template <class Rows>
-void fillRows(ui::TStringGrid& grid, const Rows& rows, int firstCol) {
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            grid.setCell(firstCol + static_cast<int>(c), static_cast<int>(r) + 1, toQString(rows[r][c]));
+// Empties the rows and writes the rows of cells below the header row, the
+// grid sized to them.
+inline void fillRows(ui::TStringGrid& grid, const GridCells& cells) {
+    resetRows(grid, cells.rowCount - 1);
+    for (int r = 1; r < cells.rowCount; ++r)
+        for (int c = 0; c < cells.colCount; ++c) grid.setCell(c, r, toQString(cells.cell(c, r)));
 }
 
 }  // namespace vantor

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "analysis/runner_slot.h"
 #include "print/race_page.h"
 #include "raceday/race_day.h"
 #include "settings/ini_gt.h"
@@ -138,6 +139,11 @@ public:
 
     // The race day shown: made once, refilled by every load.
     std::unique_ptr<RaceDay> Day;
+    // The runners of the race card's rows and of the trainer grid's rows,
+    // in row order: the grids' texts are written from them and their rows
+    // painted from them.
+    std::vector<RunnerSlot> CardRows;
+    std::vector<RunnerSlot> TrainerRows;
 
     void N13Click();
     void FileExitItemClick();

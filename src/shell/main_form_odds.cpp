@@ -2,26 +2,22 @@
 // (YozBtnClick) and choosing the folder the archives are looked for in
 // (yosohaitomenuClick). The import itself is the core's.
 
-#include <QFileDialog>
-
-#include "odds/odds_import.h"
-#include "components/folder_chooser.h"
+#include "components/file_chooser.h"
 #include "components/message_box.h"
-#include "shell/main_form.h"
+#include "odds/odds_import.h"
 #include "settings/odds_folder.h"
+#include "shell/main_form.h"
 #include "text/qt_text.h"
 
 namespace vantor {
 
 void TMainForm::YozBtnClick() {
-    QFileDialog dialog(this, QStringLiteral("開く"), QString::fromStdString(oddsArchiveFolder(IniGT1, AppDir).string()),
+    const auto chosen =
+        ui::chooseFile(this, QStringLiteral("開く"), QString::fromStdString(oddsArchiveFolder(IniGT1, AppDir).string()),
                        QStringLiteral("KOLｵｯｽﾞ（j*.lzh）,JRDBｵｯｽﾞ(OZ*.lzh) (j*.lzh OZ*.lzh)"));
-    dialog.setObjectName(QStringLiteral("OpenDialog1"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    if (!chosen) return;
 
-    const std::filesystem::path archive = dialog.selectedFiles().constFirst().toStdString();
+    const std::filesystem::path archive = chosen->toStdString();
     const OddsImportOutcome outcome = importPredictedOdds(archive, StorePaths(AppDir), Day->Over2005 != 0);
     for (const OddsImportMessage& message : outcome.messages) {
         if (message.error)

@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QLabel>
 
+#include "analysis/card_row_order.h"
+#include "analysis/view_grids.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
 #include "components/string_grid.h"
@@ -101,16 +103,14 @@ void TMainForm::DatListClick() {
     Day->CurRace = race;
     const RaceCardTexts card = assembleRaceCard(*Day, race);
 
-    for (ui::TStringGrid* grid : {StringGrid1, StringGrid2, StringGrid4}) {
-        grid->hide();
-        resetRows(*grid, card.runners);
-    }
+    for (ui::TStringGrid* grid : {StringGrid1, StringGrid2, StringGrid4}) grid->hide();
     for (std::size_t e = 0; e < card.payouts.size(); ++e)
         for (std::size_t k = 0; k < 3; ++k) KekkaLabels[e * 3 + k]->setText(toQString(card.payouts[e][k]));
     applyRaceHeading(card.header);
-    fillRows(*StringGrid1, card.signRows, 0);
-    fillRows(*StringGrid2, card.checkRows, 0);
-    fillRows(*StringGrid4, card.cardKeys, 1);
+    fillRows(*StringGrid1, signCheckGrid(card));
+    fillRows(*StringGrid2, cardCheckGrid(card));
+    CardRows = card::raceCardRows(race, card.runners);
+    fillRows(*StringGrid4, raceCardGrid(*Day, CardRows));
 
     if (!card.incompleteMessage.empty())
         ui::showInfoQuiet(this, toQString(card.incompleteMessage));

@@ -15,8 +15,8 @@
 #include "analysis/copy_titles.h"
 #include "analysis/horse_search.h"
 #include "analysis/race_stepping.h"
-#include "analysis/search_list.h"
 #include "analysis/trainer_view.h"
+#include "analysis/view_grids.h"
 #include "components/label3d.h"
 #include "components/string_grid.h"
 #include "components/up_down.h"
@@ -100,11 +100,10 @@ void TMainForm::connectViews() {
 }
 
 void TMainForm::RinsenComboChange() {
-    const std::vector<SearchListRow> rows = searchListRows(*Day, RinsenCombo->currentIndex());
+    const GridCells cells = searchListGrid(*Day, RinsenCombo->currentIndex());
     clearRows(*StringGrid7);
-    if (rows.empty()) return;  // no criterion chosen: only emptied
-    StringGrid7->setRowCount(static_cast<int>(rows.size()) + 1);
-    fillRows(*StringGrid7, rows, 0);
+    if (cells.rowCount <= 1) return;  // no criterion chosen: only emptied
+    fillRows(*StringGrid7, cells);
 }
 
 void TMainForm::UpDown1Click() {
@@ -121,8 +120,7 @@ void TMainForm::UmaListBoxClick() {
     const HorseSearchResult result = horseSearch(*Day, currentSjis(*UmaListBox));
     SearchItemLabel->setText(toQString(result.item));
     SearchKeyLabel->setText(toQString(result.key));
-    resetRows(*StringGrid3, static_cast<int>(result.rows.size()));
-    fillRows(*StringGrid3, result.rows, 0);
+    fillRows(*StringGrid3, horseSearchGrid(result));
     StringGrid3->show();
 }
 
@@ -131,13 +129,8 @@ void TMainForm::SpeedButton12Click() { clearRows(*StringGrid1); }
 void TMainForm::ChokBoxChange() {
     if (ChokBox->currentIndex() < 0) return;
     StringGrid5->hide();
-    const std::vector<TrainerRunner> runners = trainerRunners(*Day, trainerItemName(currentSjis(*ChokBox)));
-    StringGrid5->setRowCount(static_cast<int>(runners.size()) + 1);
-    for (std::size_t i = 0; i < runners.size(); ++i) {
-        const auto keys = trainerRowKeys(runners[i]);
-        for (int col = 0; col < 2; ++col)
-            StringGrid5->setCell(col, static_cast<int>(i) + 1, toQString(keys[static_cast<std::size_t>(col)]));
-    }
+    TrainerRows = trainerRunners(*Day, trainerItemName(currentSjis(*ChokBox)));
+    StringGrid5->setRowCount(static_cast<int>(TrainerRows.size()) + 1);
     StringGrid5->show();
     StringGrid5->clearSelection();
 }
@@ -175,14 +168,13 @@ void TMainForm::StringGrid2DrawCell(QPainter& painter, int col, int row, const Q
 }
 
 void TMainForm::StringGrid5DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected) {
-    // The header captions of the race columns are the grid's own; the data
-    // rows' hidden keys are never drawn.
+    // The header captions of the race columns are the grid's own.
     if (row == 0) StringGrid5->drawDefaultCell(painter, col, row, rect, selected);
     if (ChokBox->count() == 0) return;
-    const std::optional<TrainerRunner> runner =
-        row == 0 ? std::nullopt : trainerRowRunner(cellText(*StringGrid5, 0, row), cellText(*StringGrid5, 1, row));
-    draw::render(painter, views::trainerGridCell(*Day, col, row, runner, cellBox(rect), viewColours(*StringGrid5)),
-                 rect.topLeft());
+    draw::render(
+        painter,
+        views::trainerGridCell(*Day, col, row, runnerOfRow(TrainerRows, row), cellBox(rect), viewColours(*StringGrid5)),
+        rect.topLeft());
 }
 
 }  // namespace vantor

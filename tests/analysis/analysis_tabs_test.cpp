@@ -18,13 +18,11 @@
 #include "output/bracket_colours.h"
 #include "output/view_colours.h"
 #include "raceday/dates.h"
-#include "settings/app_dir.h"
 #include "shell/main_form.h"
-#include "store/program_folder.h"
 #include "support/fake_jvlink.h"
 #include "store/record_filer.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -85,8 +83,6 @@ QColor qColour(draw::Rgb c) { return {c.r, c.g, c.b}; }
 class AnalysisTabs : public ::testing::Test {
 protected:
     void SetUp() override {
-        setAppDir(folder.path());
-        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
         // Tokyo 1R and 11R. The winner of the 11R won 11 weeks ago after a
         // rest of 63 days; two of its rivals share their owner.
         const RaceId won{.date = daysBeforeNum(kRaceDate, 77)};
@@ -100,14 +96,10 @@ protected:
               seRecord(won, 4, "2020100003", "7", 1), seRecord(before, 4, "2020100003", "7", 3)});
         form = std::make_unique<TMainForm>(std::make_unique<FakeJVLink>());
     }
-    void TearDown() override {
-        form.reset();
-        setAppDir({});
-    }
 
     void file(const std::vector<std::string>& records) {
         StoreBatch batch;
-        RecordFiler filer(StorePaths(folder.path()), batch);
+        RecordFiler filer(folder.paths(), batch);
         std::vector<SjisString> lines;
         for (const auto& r : records) filer.fileAcquired(r, 0, lines);
         batch.flush();
@@ -120,7 +112,7 @@ protected:
     }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
 
-    TempDir folder;
+    RunningProgramFolder folder;
     ui::MessageBoxHook boxes;
     std::unique_ptr<TMainForm> form;
 };
@@ -188,15 +180,16 @@ TEST_F(AnalysisTabs, EveryTabShowsTheLoadedDayAndCopiesItsGrid) {
                                QString(12, u' ') + q("\t騎手    \tTB      \t 2着\t 2人\t   2.5\r\n"));
     EXPECT_EQ(shownColour(*form->StringGrid3, 6, 1), qColour(views::kLightGreen));
 
-    // Trainers: the most runners first; each choice lists its runners as hidden keys.
+    // Trainers: the most runners first; each choice lists its runners beside the grid.
     ASSERT_EQ(form->ChokBox->count(), 2);
     EXPECT_EQ(form->ChokBox->itemText(0), q("TB        4"));
     EXPECT_EQ(form->StringGrid5->rowCount(), 5);
-    EXPECT_EQ(rowTexts(*form->StringGrid5, 4).mid(0, 2), QStringList({q(" 1"), q(" 2")}));
+    EXPECT_EQ(runnerOfRow(form->TrainerRows, 4), (RunnerSlot{1, 2}));
     form->ChokBox->setCurrentIndex(1);
     emit form->ChokBox->activated(1);
     ASSERT_EQ(form->StringGrid5->rowCount(), 2);
-    EXPECT_EQ(rowTexts(*form->StringGrid5, 1).mid(0, 2), QStringList({q(" 1"), q(" 1")}));
+    EXPECT_EQ(form->TrainerRows, (std::vector<RunnerSlot>{{1, 1}}));
+    EXPECT_TRUE(rowTexts(*form->StringGrid5, 1).join(QString()).isEmpty()) << "no runner is kept in cell texts";
     EXPECT_EQ(shownColour(*form->StringGrid5, 1, 1), qColour(*draw::bracketColour(2)));
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/hand_day.h"
+#include "support/hand_day.h"
 #include "raceday/horse_initials.h"
 
 using namespace vantor;

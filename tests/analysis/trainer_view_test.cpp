@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/hand_day.h"
+#include "support/hand_day.h"
 #include "raceday/trainer_list.h"
 
 using namespace vantor;
@@ -29,13 +29,4 @@ TEST(TrainerView, EqualCountsListByNameAndEachItemSelectsExactlyItsRunners) {
     EXPECT_EQ(trainerRunners(hand.day(), trainerItemName(items[4])), (std::vector<TrainerRunner>{{2, 17}}));
     EXPECT_EQ(trainerRunners(hand.day(), trainerItemName(items[3])), (std::vector<TrainerRunner>{{1, 2}}))
         << "a short stored name is matched only by itself";
-}
-
-TEST(TrainerView, RowKeysNameARaceSlotAndRunnerPositionOrNothing) {
-    const auto keys = trainerRowKeys({3, 17});
-    EXPECT_EQ(keys[0] + "|" + keys[1], " 3|17");
-    EXPECT_EQ(trainerRowRunner(keys[0], keys[1]), (TrainerRunner{3, 17}));
-    for (const auto& [race, runner] : std::vector<std::pair<const char*, const char*>>{
-             {"", " 1"}, {"36", " 1"}, {" 1", "18"}, {"-1", " 1"}, {" 1", "x"}})
-        EXPECT_EQ(trainerRowRunner(race, runner), std::nullopt) << race << "/" << runner;
 }

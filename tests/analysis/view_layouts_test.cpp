@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/hand_day.h"
+#include "support/hand_day.h"
 #include "output/check_grid_layout.h"
-#include "output/fonts.h"
 #include "output/list_grid_layout.h"
-#include "output/ops.h"
+#include "support/ops_readers.h"
 #include "output/trainer_view_layout.h"
 
 using namespace vantor;
@@ -38,8 +37,6 @@ std::optional<draw::Rgb> cellFill(const draw::Ops& ops, const card::CellBox& box
 
 class ViewLayouts : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { registerFontSubstitutes(); }
-
     // Horse number 3 of race slot 4.
     ViewLayouts() {
         hand.addRace(kRace, "05", 11, 3);

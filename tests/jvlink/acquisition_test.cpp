@@ -8,7 +8,7 @@
 #include "settings/app_dir.h"
 #include "settings/ini_gt.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -43,7 +43,6 @@ class AcquisitionTest : public ::testing::Test {
 protected:
     AcquisitionTest() {
         setAppDir(app.path());
-        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(app / f);
         writeFeed(feed.path());
         ini.setFileName("vantor.ini");
         link.JVInit("sid");
@@ -81,8 +80,9 @@ protected:
         acquisition->closeLink();
     }
 
-    TempDir app, feed;
-    StorePaths paths{app.path()};
+    ProgramFolder app;
+    TempDir feed;
+    StorePaths paths = app.paths();
     TIniGT ini;
     std::chrono::milliseconds clock{0};
     FeedJVLink link{FeedSettings{feed.path(), 25, "0490"}, [this] { return clock; }};
@@ -108,7 +108,7 @@ TEST_F(AcquisitionTest, CompleteReadFilesEverythingAndRemembersTheNewestFile) {
     EXPECT_EQ(beeps, 1);  // the end of the acquisition
     EXPECT_EQ(lines.size(), 4u);  // the last file's horse masters
     EXPECT_EQ(lines[0], "作成済み:2020100001.jvUM2");
-    EXPECT_TRUE(fs::exists(app / "Data" / "2024年05月26日東京.jvSEr"));
+    EXPECT_TRUE(fs::exists(app.data() / "2024年05月26日東京.jvSEr"));
     EXPECT_TRUE(fs::exists(app / "UM2" / "2020" / "2020100004.jvUM2"));
 }
 
@@ -166,7 +166,7 @@ TEST_F(AcquisitionTest, EveryJVLinkErrorIsReportedWithItsMessageAndClosed) {
     EXPECT_TRUE(acquisition->failed());
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
     // The records read before the error stay filed.
-    EXPECT_TRUE(fs::exists(app / "Data" / "2024年05月25日.jvRA"));
+    EXPECT_TRUE(fs::exists(app.data() / "2024年05月25日.jvRA"));
     // Each attempt was closed, so the next one opens (the failed close
     // left the last open standing until a close succeeds).
     EXPECT_EQ(link.JVClose(), 0);
@@ -194,7 +194,7 @@ TEST_F(AcquisitionTest, CancelWhileReadingKeepsWhatWasFiledAndLastTime) {
     EXPECT_EQ(reports, std::vector<std::string>{"JVCancel:キャンセルされました"});
     EXPECT_EQ(CancelFlag, 1);
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
-    EXPECT_EQ(snapshot(app.path()).count("Data/2024年05月25日.jvRA"), 1u);
+    EXPECT_EQ(snapshot(app.path()).count("DATA/2024年05月25日.jvRA"), 1u);
     EXPECT_EQ(link.faults().calls("JVClose"), 1);
 }
 
@@ -216,12 +216,11 @@ TEST_F(AcquisitionTest, InterruptedReadsLeaveWholeFilesAndRerunGivesTheSameStore
     ASSERT_GT(readCalls, 30);
     // Failures spread over the whole read, down to its last call.
     for (int failAt = 1; failAt <= readCalls; failAt += 3) {
-        TempDir other;
+        ProgramFolder other;
         setAppDir(other.path());
         TIniGT otherIni;
         otherIni.setFileName("vantor.ini");
-        StorePaths otherPaths(other.path());
-        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(other / f);
+        const StorePaths otherPaths = other.paths();
         FeedJVLink fresh(FeedSettings{feed.path(), 0, "0490"});
         fresh.JVInit("sid");
         fresh.faults().add("JVRead", failAt, -502);

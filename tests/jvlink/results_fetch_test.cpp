@@ -6,7 +6,7 @@
 #include "jvlink/feed_jvlink.h"
 #include "store/record_filer.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -17,7 +17,6 @@ namespace {
 class ResultsFetchTest : public ::testing::Test {
 protected:
     ResultsFetchTest() {
-        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(app / f);
         // The acquired card: race 1 with one runner, no payouts yet.
         StoreBatch batch;
         RecordFiler filer(paths, batch);
@@ -36,8 +35,9 @@ protected:
     }
 
     const RaceId card{.race = 1};
-    TempDir app, feed;
-    StorePaths paths{app.path()};
+    ProgramFolder app;
+    TempDir feed;
+    StorePaths paths = app.paths();
     FeedJVLink link{FeedSettings{feed.path(), 0, "0490"}};
     int pumps = 0, beeps = 0;
 };
@@ -52,9 +52,9 @@ TEST_F(ResultsFetchTest, FilesTheDaysResultsAndClosesTwice) {
     EXPECT_EQ(out.records, 3);
     EXPECT_EQ(beeps, 2);
     EXPECT_EQ(link.faults().calls("JVClose"), 2);
-    const std::string runners = readFile(app / "Data" / "2024年05月26日東京.jvSEr");
+    const std::string runners = readFile(app.data() / "2024年05月26日東京.jvSEr");
     EXPECT_EQ(runners.substr(2, 1), "7");  // the slot holds the result record unchanged
-    EXPECT_TRUE(fs::exists(app / "Data" / "2024年05月26日.jvHR"));
+    EXPECT_TRUE(fs::exists(app.data() / "2024年05月26日.jvHR"));
 }
 
 TEST_F(ResultsFetchTest, AFailedOpenOnlyBeeps) {
@@ -64,15 +64,15 @@ TEST_F(ResultsFetchTest, AFailedOpenOnlyBeeps) {
     EXPECT_EQ(out.records, 0);
     EXPECT_EQ(beeps, 3);
     EXPECT_EQ(link.faults().calls("JVRead"), 0);
-    EXPECT_FALSE(fs::exists(app / "Data" / "2024年05月26日.jvHR"));
+    EXPECT_FALSE(fs::exists(app.data() / "2024年05月26日.jvHR"));
 }
 
 TEST_F(ResultsFetchTest, AReadErrorKeepsWhatWasFiled) {
     link.faults().add("JVRead", 4, -502);  // after the first file
     const auto out = fetch();
     EXPECT_EQ(out.records, 2);
-    EXPECT_FALSE(fs::exists(app / "Data" / "2024年05月26日.jvHR"));
-    EXPECT_EQ(readFile(app / "Data" / "2024年05月26日東京.jvSEr").substr(2, 1), "7");
+    EXPECT_FALSE(fs::exists(app.data() / "2024年05月26日.jvHR"));
+    EXPECT_EQ(readFile(app.data() / "2024年05月26日東京.jvSEr").substr(2, 1), "7");
 }
 
 TEST_F(ResultsFetchTest, NoDateNoFetch) {

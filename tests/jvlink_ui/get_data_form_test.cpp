@@ -14,7 +14,7 @@
 #include "jvlink/feed_jvlink.h"
 #include "settings/app_dir.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -26,7 +26,6 @@ class GetDataFormTest : public ::testing::Test {
 protected:
     GetDataFormTest() {
         setAppDir(app.path());
-        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(app / f);
         std::string day;
         for (int race = 1; race <= 2; ++race) {
             const RaceId id{.race = race};
@@ -44,7 +43,8 @@ protected:
         for (int i = 0; i < 500 && form.statusTimer()->isActive(); ++i) QTest::qWait(5);
     }
 
-    TempDir app, feed;
+    ProgramFolder app;
+    TempDir feed;
     FeedJVLink link{FeedSettings{feed.path(), 0, "0490"}};
     TIniGT ini;
     ui::MessageBoxHook messages;
@@ -104,7 +104,7 @@ TEST_F(GetDataFormTest, StartReadsEverythingAndShowsTheNewStartPoint) {
     EXPECT_EQ(form.readBar()->value(), 0);
     ASSERT_EQ(form.listBox()->count(), 1);
     EXPECT_EQ(form.listBox()->item(0)->text(), QStringLiteral("作成済み:2020100001.jvUM2"));
-    EXPECT_TRUE(fs::exists(app / "Data" / "2024年05月26日.jvRA"));
+    EXPECT_TRUE(fs::exists(app.data() / "2024年05月26日.jvRA"));
 }
 
 TEST_F(GetDataFormTest, PacedDownloadRunsOnTheTimer) {

@@ -2,21 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QTimer>
-#include <functional>
-
+#include "components/file_chooser.h"
 #include "components/message_box.h"
 #include "demo/lzh_writer.h"
-#include "settings/app_dir.h"
-#include "shell/main_form.h"
 #include "settings/odds_folder.h"
-#include "store/program_folder.h"
 #include "settings/program_settings.h"
-#include "support/fake_jvlink.h"
+#include "shell/main_form.h"
 #include "store/store_paths.h"
-#include "support/temp_dir.h"
+#include "support/fake_jvlink.h"
+#include "support/program_folder.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -24,28 +18,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Answers the next modal file dialog once it is up.
-void answerDialog(const std::function<void(QFileDialog&)>& answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
-}
-
 QString qpath(const fs::path& p) { return QString::fromStdString(p.string()); }
 
 class OddsCommands : public ::testing::Test {
 protected:
-    void SetUp() override {
-        setAppDir(folder.path());
-        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
-        form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
-    }
-    void TearDown() override {
-        form.reset();
-        setAppDir({});
-    }
+    void SetUp() override { form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>()); }
     fs::path archive(const std::string& name, const std::string& member, const std::string& data) {
         const std::vector<demo::LzhMember> members = {{member, data, {}}};
         const fs::path path = oddsFolder / name;
@@ -53,44 +30,38 @@ protected:
         return path;
     }
 
-    test::TempDir folder;
+    test::RunningProgramFolder folder;
     const fs::path oddsFolder = folder / "yLzh";
     ui::MessageBoxHook boxes;
+    ui::FileDialogHook dialogs;
     std::unique_ptr<TMainForm> form;
 };
 
 }  // namespace
 
 TEST_F(OddsCommands, ImportOfTheChosenArchiveStartsInTheOddsFolder) {
-    const fs::path chosen = archive("OZ240526.lzh", "Oz240526.txt", "05242c0116  12.5\r\n");
-    QString startFolder, filter, title;
-    answerDialog([&](QFileDialog& dialog) {
-        startFolder = dialog.directory().absolutePath();
-        filter = dialog.nameFilters().join(QStringLiteral(";"));
-        dialog.selectFile(qpath(chosen));
-        static_cast<QDialog&>(dialog).accept();  // QFileDialog checks the choice first
-    });
+    dialogs.answer(qpath(archive("OZ240526.lzh", "Oz240526.txt", "05242c0116  12.5\r\n")));
     form->YozBtnClick();
-    EXPECT_EQ(startFolder, qpath(oddsFolder));  // the default "ylzh" is the store's "yLzh"
-    EXPECT_EQ(filter, QStringLiteral("KOLｵｯｽﾞ（j*.lzh）,JRDBｵｯｽﾞ(OZ*.lzh) (j*.lzh OZ*.lzh)"));
+    ASSERT_EQ(dialogs.requests().size(), 1u);
+    const ui::FileDialogHook::Request& asked = dialogs.requests().front();
+    EXPECT_EQ(asked.caption, QStringLiteral("開く"));
+    EXPECT_EQ(asked.startFolder, qpath(oddsFolder));  // the default "ylzh" is the store's "yLzh"
+    EXPECT_EQ(asked.filter, QStringLiteral("KOLｵｯｽﾞ（j*.lzh）,JRDBｵｯｽﾞ(OZ*.lzh) (j*.lzh OZ*.lzh)"));
     EXPECT_EQ(boxes.shown(),
               QStringList{QStringLiteral("JRDB基準オッズデータを解凍し、2024年05月26日のデータを保存しました。"
                                          "データを再読込すると反映されます。")});
     EXPECT_EQ(boxes.beeps(), 0);
-    EXPECT_TRUE(fs::exists(StorePaths(folder.path()).dayFile("2024年05月26日", ".yoz")));
+    EXPECT_TRUE(fs::exists(folder.paths().dayFile("2024年05月26日", ".yoz")));
 }
 
 TEST_F(OddsCommands, CancelDoesNothingAndFailuresBeep) {
     const fs::path broken = oddsFolder / "OZ240526.lzh";
     test::writeFile(broken, "damaged");
-    answerDialog([](QFileDialog& dialog) { dialog.reject(); });
+    dialogs.answer(std::nullopt);
     form->YozBtnClick();
     EXPECT_TRUE(boxes.shown().isEmpty());
 
-    answerDialog([&](QFileDialog& dialog) {
-        dialog.selectFile(qpath(broken));
-        static_cast<QDialog&>(dialog).accept();  // QFileDialog checks the choice first
-    });
+    dialogs.answer(qpath(broken));
     form->YozBtnClick();
     EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("データが解凍できませんでした。")});
     EXPECT_EQ(boxes.beeps(), 1);
@@ -99,35 +70,23 @@ TEST_F(OddsCommands, CancelDoesNothingAndFailuresBeep) {
 TEST_F(OddsCommands, TheChosenFolderIsKeptForTheNextImport) {
     const fs::path other = folder / "odds elsewhere";
     fs::create_directories(other);
-    QString title, startFolder;
-    answerDialog([&](QFileDialog& dialog) {
-        title = dialog.windowTitle();
-        startFolder = dialog.directory().absolutePath();
-        dialog.setDirectory(qpath(other));
-        dialog.selectFile(qpath(other));
-        static_cast<QDialog&>(dialog).accept();  // QFileDialog checks the choice first
-    });
+    dialogs.answer(qpath(other));
     form->yosohaitomenuClick();
-    EXPECT_EQ(title, QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定"));
-    EXPECT_EQ(startFolder, qpath(oddsFolder));
+    ASSERT_EQ(dialogs.requests().size(), 1u);
+    EXPECT_EQ(dialogs.requests()[0].caption, QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定"));
+    EXPECT_EQ(dialogs.requests()[0].startFolder, qpath(oddsFolder));
     EXPECT_EQ(cp932ToUtf8(programSettings().ReadString("Dir", "yoso", "")), other.string());
 
-    answerDialog([&](QFileDialog& dialog) {
-        startFolder = dialog.directory().absolutePath();
-        dialog.reject();
-    });
-    form->YozBtnClick();
-    EXPECT_EQ(startFolder, qpath(other));
+    form->YozBtnClick();  // no answer left: cancelled
+    ASSERT_EQ(dialogs.requests().size(), 2u);
+    EXPECT_EQ(dialogs.requests()[1].startFolder, qpath(other));
 }
 
 TEST_F(OddsCommands, AFolderThatCannotBeKeptIsReported) {
     const fs::path settings = programSettings().filePath();
     fs::remove(settings);
     fs::create_directory(settings);  // the settings file's name taken by a folder
-    answerDialog([&](QFileDialog& dialog) {
-        dialog.selectFile(qpath(folder.path()));
-        static_cast<QDialog&>(dialog).accept();
-    });
+    dialogs.answer(qpath(folder.path()));
     form->yosohaitomenuClick();
     EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("設定ファイル「%1」に保存できませんでした。").arg(qpath(settings))});
     EXPECT_EQ(boxes.beeps(), 1);

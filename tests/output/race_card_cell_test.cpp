@@ -6,8 +6,7 @@
 #include <set>
 
 #include "output/bracket_colours.h"
-#include "output/fonts.h"
-#include "output/ops.h"
+#include "support/ops_readers.h"
 #include "output/renderer.h"
 #include "output/text_measure.h"
 #include "text/encoding.h"
@@ -28,10 +27,7 @@ std::string u(const SjisString& s) { return cp932ToUtf8(s); }
 
 class RaceCardCell : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        registerFontSubstitutes();
-        day_ = RaceDay::create().release();
-    }
+    static void SetUpTestSuite() { day_ = RaceDay::create().release(); }
     static void TearDownTestSuite() { delete day_; }
 
     void SetUp() override {
@@ -72,8 +68,8 @@ protected:
     }
 
     static TRaceRec& rec() { return day_->RaceTbl[kRace]; }
-    static draw::Ops cell(int col, int horseNumber = kSlot + 1, const CellBox& box = kRunBox) {
-        return StringGrid4DrawCell(*day_, kRace, col, horseNumber, box, kColours);
+    static draw::Ops cell(int col, int runner = kSlot, const CellBox& box = kRunBox) {
+        return StringGrid4DrawCell(*day_, kRace, col, runner, box, kColours);
     }
     static std::vector<std::string> textStrings(const draw::Ops& ops) {
         std::vector<std::string> out;
@@ -195,7 +191,7 @@ TEST_F(RaceCardCell, OrderKeyLetterSitsUnderTheHorseNumberAndNoKeyIsABlank) {
 
 TEST_F(RaceCardCell, HeaderRowCaptionsAndRaceColumnsKeepTheGridCaption) {
     const CellBox header{19, 59, 1};
-    const draw::Ops frame = cell(0, 0, header);
+    const draw::Ops frame = cell(0, kHeaderRunner, header);
     EXPECT_EQ(std::get<draw::Fill>(frame[0]).color, (draw::Rgb{0xC0, 0xC0, 0xC0}));
     const auto captions = textsOf(frame);
     ASSERT_EQ(captions.size(), 2u);
@@ -203,26 +199,23 @@ TEST_F(RaceCardCell, HeaderRowCaptionsAndRaceColumnsKeepTheGridCaption) {
     EXPECT_EQ(u(captions[1].text), "番");
     EXPECT_EQ(captions[1].y, captions[0].y + draw::screenMeasure().lineHeight(captions[0].font) + 10);
 
-    const auto prize = textsOf(cell(4, 0, {79, 59, 1}));
+    const auto prize = textsOf(cell(4, kHeaderRunner, {79, 59, 1}));
     ASSERT_EQ(prize.size(), 6u);
     EXPECT_EQ(prize[0].y, 1) << "from the grid line, not one below it";
     EXPECT_EQ(prize[1].y, 1 + draw::screenMeasure().lineHeight(prize[0].font) - 1);
     EXPECT_EQ(u(prize[5].text), "予想配当・順位");
 
     for (int col = 5; col <= 10; ++col) {
-        const draw::Ops race = cell(col, 0, header);
+        const draw::Ops race = cell(col, kHeaderRunner, header);
         ASSERT_EQ(race.size(), 1u);
         EXPECT_TRUE(hasBottomLine(race, header));
     }
 }
 
-TEST_F(RaceCardCell, RowsFindTheirRunnerByTheHorseNumberText) {
-    EXPECT_EQ(cardRowNumber(0, "05"), 0);
-    EXPECT_EQ(cardRowNumber(4, "05"), 5);
-    EXPECT_EQ(cardRowNumber(4, ""), 0) << "a blank number paints the header";
+TEST_F(RaceCardCell, RowsPaintTheirRunnerSlotAndNothingOutsideTheTables) {
     EXPECT_EQ(textStrings(cell(2))[2], "テストホース") << "name without blanks";
-    EXPECT_TRUE(cell(2, 19).empty());
-    EXPECT_TRUE(cell(2, -1).empty());
+    EXPECT_TRUE(cell(2, kMaxRunners).empty());
+    EXPECT_TRUE(cell(2, kHeaderRunner - 1).empty());
     EXPECT_TRUE(StringGrid4DrawCell(*day_, kMaxRaces, 2, 3, kRunBox, kColours).empty());
     EXPECT_TRUE(raceCardColumn(*day_, kRace, kSlot, 1, kRunBox).empty()) << "columns 2 to 10 only";
 }

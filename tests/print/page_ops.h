@@ -5,7 +5,7 @@
 #include <string>
 
 #include "output/page.h"
-#include "output/ops.h"
+#include "support/ops_readers.h"
 #include "text/encoding.h"
 
 namespace vantor::test {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/hand_day.h"
+#include "support/hand_day.h"
 #include "fixed_measure.h"
 #include "page_ops.h"
 #include "print/race_page.h"

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "analysis/hand_day.h"
+#include "support/hand_day.h"
 #include "print/print_document.h"
 #include "print_ui/all_print_form.h"
 #include "print_ui/prev_x.h"

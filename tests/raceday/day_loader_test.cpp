@@ -7,7 +7,7 @@
 #include "raceday/dates.h"
 #include "store/record_filer.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -32,7 +32,6 @@ std::string text(SjisView sjis) { return cp932ToUtf8(trimRightBlanks(sjis)); }
 class DayLoadTest : public ::testing::Test {
 protected:
     DayLoadTest() {
-        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(dir / f);
         hooks.progressOpen = [this](int maximum, const SjisString& caption, const SjisString& title) {
             opened.push_back({maximum, cp932ToUtf8(caption), cp932ToUtf8(title)});
         };
@@ -68,8 +67,8 @@ protected:
         int maximum;
         std::string caption, title;
     };
-    TempDir dir;
-    StorePaths paths{dir.path()};
+    ProgramFolder dir;
+    StorePaths paths = dir.paths();
     std::unique_ptr<RaceDay> day = RaceDay::create();
     DayLoadHooks hooks;
     std::vector<Opened> opened;

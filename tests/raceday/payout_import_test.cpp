@@ -5,7 +5,7 @@
 #include "raceday/day_loader.h"
 #include "store/record_filer.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -18,7 +18,6 @@ namespace {
 class PayoutImportTest : public ::testing::Test {
 protected:
     PayoutImportTest() {
-        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) std::filesystem::create_directories(app / f);
         StoreBatch batch;
         RecordFiler filer(paths, batch);
         std::vector<SjisString> lines;
@@ -30,8 +29,8 @@ protected:
         filer.fileAcquired(hrRecord(otherMeeting, "7", 1), 20240101, lines);
         batch.flush();
     }
-    TempDir app;
-    StorePaths paths{app.path()};
+    ProgramFolder app;
+    StorePaths paths = app.paths();
     std::unique_ptr<RaceDay> day = RaceDay::create();
 };
 

@@ -132,7 +132,6 @@ TEST_F(RaceCardTest, GridRowsAndSameOwnerNames) {
     EXPECT_EQ(card.signRows[0][9], " 12.2");
     EXPECT_EQ(card.signRows[0][10], " 2");
     EXPECT_EQ(card.signRows[1][9], "");
-    EXPECT_EQ(card.cardKeys[1], (std::array<SjisString, 2>{"02", " 1"}));
     EXPECT_EQ(card.checkRows[0][6].size(), 21u);
     EXPECT_TRUE(card.incompleteMessage.empty());
 

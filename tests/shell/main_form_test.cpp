@@ -18,11 +18,9 @@
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "settings/app_dir.h"
-#include "store/program_folder.h"
 #include "settings/program_settings.h"
 #include "support/fake_jvlink.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 #include "text/qt_text.h"
 
 using namespace vantor;
@@ -48,12 +46,6 @@ QStringList itemTexts(const QList<QAction*>& actions) {
 
 class MainForm : public ::testing::Test {
 protected:
-    void SetUp() override {
-        setAppDir(folder.path());
-        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
-    }
-    void TearDown() override { setAppDir({}); }
-
     std::unique_ptr<TMainForm> makeForm() {
         auto link = std::make_unique<test::FakeJVLink>();
         jvLink = link.get();
@@ -67,7 +59,7 @@ protected:
         return form;
     }
 
-    test::TempDir folder;
+    test::RunningProgramFolder folder;
     ui::MessageBoxHook boxes;
     test::FakeJVLink* jvLink = nullptr;
 };

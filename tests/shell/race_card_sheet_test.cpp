@@ -10,11 +10,9 @@
 
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "settings/app_dir.h"
 #include "shell/main_form.h"
-#include "store/program_folder.h"
 #include "support/fake_jvlink.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 
 using namespace vantor;
 
@@ -23,22 +21,27 @@ namespace {
 class RaceCardSheet : public ::testing::Test {
 protected:
     void SetUp() override {
-        setAppDir(folder.path());
-        ASSERT_EQ(enterProgramFolder(folder.path()), std::nullopt);
         form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
         IniBtnClick(*form->Day);
     }
-    void TearDown() override { setAppDir({}); }
 
-    // Rows of horse number and order rank, as choosing a race writes them.
-    void setRows(std::initializer_list<std::pair<const char*, const char*>> rows) {
-        ui::TStringGrid& grid = *form->StringGrid4;
-        grid.setRowCount(static_cast<int>(rows.size()) + 1);
-        int r = 1;
-        for (const auto& [number, rank] : rows) {
-            grid.setCell(1, r, QString::fromUtf8(number));
-            grid.setCell(2, r++, QString::fromUtf8(rank));
+    // Chooses race slot 0 with runners of these horse numbers and order ranks.
+    void chooseRace(std::initializer_list<std::pair<const char*, int>> runners) {
+        TRaceRec& rec = form->Day->RaceTbl[0];
+        rec.RacePresent = 1;
+        rec.TorokuTosu = std::to_string(runners.size());
+        std::size_t j = 0;
+        for (const auto& [number, rank] : runners) {
+            rec.Wakuban[j] = "1";
+            rec.Umaban[j] = number;
+            form->Day->MarkTbl[0].SortRank[j++] = rank;
         }
+        {
+            const QSignalBlocker quiet(form->DatList);
+            form->DatList->addItem(QStringLiteral("race"));
+            form->DatList->setCurrentRow(0);
+        }
+        form->DatListClick();
     }
     QStringList numbers() const {
         QStringList out;
@@ -53,29 +56,32 @@ protected:
         return image.pixelColor(10, form->StringGrid4->rowHeight(0) + 35);
     }
 
-    test::TempDir folder;
+    test::RunningProgramFolder folder;
     std::unique_ptr<TMainForm> form;
 };
 
 }  // namespace
 
-TEST_F(RaceCardSheet, RowsArePaintedFromTheRaceDayOnlyOnceADayIsLoaded) {
+TEST_F(RaceCardSheet, RowsArePaintedFromTheirRunnerOnlyOnceADayIsLoaded) {
     form->Day->RaceTbl[0].Wakuban[4] = "3";
-    setRows({{"05", " 1"}});
+    form->CardRows = {{0, 4}};
+    form->StringGrid4->setRowCount(2);
     EXPECT_NE(bracketPixel(), QColor(255, 0, 0)) << "no day loaded: the grid's own drawing";
 
     {
         const QSignalBlocker quiet(form->DatList);
         form->DatList->addItem(QStringLiteral("race"));
     }
-    EXPECT_EQ(bracketPixel(), QColor(255, 0, 0)) << "horse number 5 is runner slot 4, bracket 3";
+    EXPECT_EQ(bracketPixel(), QColor(255, 0, 0)) << "row 1 paints runner slot 4, bracket 3, whatever its cells hold";
 }
 
 TEST_F(RaceCardSheet, GroupButtonOrdersByRankThenNumberAndNumberButtonRestoresTheCard) {
-    setRows({{"01", " 3"}, {"02", " 1"}, {"03", " 1"}, {"04", " 0"}});
+    chooseRace({{"01", 3}, {"02", 1}, {"03", 1}, {"04", 0}});
+    EXPECT_EQ(numbers(), QStringLiteral("01,02,03,04").split(u','));
     form->SpeedButton17->click();
     EXPECT_EQ(numbers(), QStringLiteral("04,02,03,01").split(u','));
     EXPECT_EQ(form->StringGrid4->cell(2, 4), QStringLiteral(" 3")) << "rows move whole";
+    EXPECT_EQ(form->CardRows.front(), (RunnerSlot{0, 3})) << "the first row paints horse 04";
     form->SpeedButton10->click();
     EXPECT_EQ(numbers(), QStringLiteral("01,02,03,04").split(u','));
 }

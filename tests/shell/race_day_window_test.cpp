@@ -12,12 +12,10 @@
 #include "components/message_box.h"
 #include "components/string_grid.h"
 #include "jvlink/feed_jvlink.h"
-#include "settings/app_dir.h"
 #include "shell/main_form.h"
-#include "store/program_folder.h"
 #include "store/record_filer.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 #include "text/qt_text.h"
 
 using namespace vantor;
@@ -38,11 +36,9 @@ std::string runner(const RaceId& id, int horse, int bracket, const char* kind, i
 class RaceDayWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        setAppDir(app.path());
-        ASSERT_EQ(enterProgramFolder(app.path()), std::nullopt);
         // Race 11 is complete; race 12 has a runner without a bracket.
         StoreBatch batch;
-        RecordFiler filer(StorePaths(app.path()), batch);
+        RecordFiler filer(app.paths(), batch);
         std::vector<SjisString> lines;
         const auto file = [&](const std::string& r) { filer.fileAcquired(r, 20240101, lines); };
         file(raBuilder(r11, 2, "2").text(jvdata::ra::GradeCD, "B").text(jvdata::ra::JyokenCD, "016", 5)
@@ -59,7 +55,6 @@ protected:
                       hrBuilder(r11).number(jvdata::hr::TanUmaban, 2).number(jvdata::hr::TanPay, 340)
                           .number(jvdata::hr::TanNinki, 1).take());
     }
-    void TearDown() override { setAppDir({}); }
 
     std::unique_ptr<TMainForm> openDay() {
         auto link = std::make_unique<FeedJVLink>(FeedSettings{feed.path(), 0, "0490"});
@@ -72,7 +67,8 @@ protected:
     }
 
     const RaceId r11{.race = 11}, r12{.race = 12};
-    TempDir app, feed;
+    RunningProgramFolder app;
+    TempDir feed;
     ui::MessageBoxHook messages;
 };
 

@@ -5,7 +5,7 @@
 #include "store/day_list.h"
 #include "store/jvdata_record.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
+#include "support/program_folder.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -16,10 +16,6 @@ namespace {
 
 class FilingTest : public ::testing::Test {
 protected:
-    FilingTest() {
-        for (const char* f : {"Data", "SEI", "SEIR", "UM2"}) fs::create_directories(dir / f);
-    }
-
     // Files each record as an acquisition from fromDate would, then saves.
     std::vector<std::string> acquire(std::initializer_list<std::string> records, long long fromDate = 20240101) {
         std::vector<SjisString> lines;
@@ -45,10 +41,10 @@ protected:
         }
         return out;
     }
-    fs::path data(const std::string& name) { return dir / "Data" / name; }
+    fs::path data(const std::string& name) { return dir.data() / name; }
 
-    TempDir dir;
-    StorePaths paths{dir.path()};
+    ProgramFolder dir;
+    StorePaths paths = dir.paths();
     StoreBatch batch;
     RecordFiler filer{paths, batch};
 };
@@ -147,7 +143,7 @@ TEST_F(FilingTest, RunsAtARacecourseWithoutANameAreKeptWhereNoFileIsNamedAfterIt
     EXPECT_EQ(filer.rejected(), 0);
     EXPECT_EQ(lines(dir / "SEIR" / "2023" / "2023100100.jvSERA").size(), 1u);
     EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI").size(), 2u);
-    EXPECT_TRUE(fs::is_empty(dir / "Data")) << "no course runner file without a course name";
+    EXPECT_TRUE(fs::is_empty(dir.data())) << "no course runner file without a course name";
 
     realtime({seRecord(unnamedJra, 2, "2020100001", "7")});
     EXPECT_EQ(filer.rejected(), 1) << "a real-time runner record has nowhere else to go";
@@ -183,7 +179,7 @@ TEST_F(FilingTest, RecordsThatCouldNameABadPathAreRejectedAndCounted) {
     const auto list = acquire({hostileId, badDate, badCourse, shortRecord, umBad, "ZZjunk\r\n"});
     EXPECT_EQ(filer.rejected(), 5);
     EXPECT_TRUE(list.empty());
-    EXPECT_TRUE(fs::is_empty(dir / "Data"));
+    EXPECT_TRUE(fs::is_empty(dir.data()));
     EXPECT_FALSE(fs::exists(dir.path().parent_path() / "etc"));
 }
 
@@ -235,9 +231,8 @@ TEST_F(FilingTest, BatchedFilingEqualsFilingRecordByRecord) {
             records.push_back(seRecord({.race = race}, h, h == 1 ? "2020100001" : "2020100002"));
         records.push_back(hrRecord({.race = race}));
     }
-    TempDir oneByOne;
-    fs::create_directories(oneByOne / "Data");
-    StorePaths p(oneByOne.path());
+    ProgramFolder oneByOne;
+    const StorePaths p = oneByOne.paths();
     StoreBatch b;
     RecordFiler f(p, b);
     std::vector<SjisString> list;

@@ -1,17 +1,17 @@
 #pragma once
-// A JV-Link that answers JVInit and the version as told and records the calls.
+// An idle JV-Link that answers JVInit and the version as told and records the calls.
 
 #include <string>
 #include <vector>
 
-#include "jvlink/jvlink.h"
+#include "jvlink/idle_jvlink.h"
 
 namespace vantor::test {
 
-class FakeJVLink : public JVLink {
+class FakeJVLink : public IdleJVLink {
 public:
-    int initResult = 0;
-    std::string versionText = "0490";
+    int initResult = jv::kOk;
+    std::string versionText = std::string(kRequiredJVLinkVersion);
     std::vector<std::string> sids;
     mutable int versionReads = 0;
 
@@ -23,13 +23,6 @@ public:
         ++versionReads;
         return versionText;
     }
-    int JVSetUIProperties() override { return 0; }
-    int JVOpen(std::string_view, std::string_view, int, int&, int&, std::string&) override { return jv::kNoNewerData; }
-    int JVStatus() override { return 0; }
-    int JVRead(std::string&, int&, std::string&) override { return jv::kEndOfAll; }
-    void JVCancel() override {}
-    int JVClose() override { return 0; }
-    int JVRTOpen(std::string_view, std::string_view) override { return 0; }
 };
 
 }  // namespace vantor::test

@@ -35,8 +35,8 @@ inline std::string raRecord(const RaceId& id, int heads = 16, const char* dataKi
     return b.take();
 }
 
-inline std::string seRecord(const RaceId& id, int horse, const char* horseId = "2020100001",
-                            const char* dataKind = "7", int position = 1) {
+inline std::string seRecord(const RaceId& id, int horse, const char* horseId = "2020100001", const char* dataKind = "7",
+                            int position = 1) {
     jvdata::RecordBuilder b(jvdata::kSeLayout);
     withRaceKey(b, id, dataKind)
         .number(jvdata::se::Umaban, horse)

@@ -2,29 +2,16 @@
 #include <iostream>
 #include <optional>
 
-#include "analysis/clipboard_text.h"
+#include "analysis/card_row_order.h"
 #include "analysis/copy_titles.h"
-#include "analysis/grid_headers.h"
-#include "analysis/horse_search.h"
 #include "analysis/search_list.h"
+#include "analysis/view_grids.h"
 #include "commands.h"
 #include "race_view.h"
 #include "text/encoding.h"
 
 namespace vantor::cli {
 namespace {
-
-// A grid of the header row and one row per runner, as the window holds it.
-template <class Rows>
-GridCells runnerGrid(const std::vector<SjisString>& headers, const Rows& rows, int firstCol) {
-    return {static_cast<int>(headers.size()), static_cast<int>(rows.size()) + 1,
-            [&headers, &rows, firstCol](int c, int r) -> SjisString {
-                if (r == 0) return headers[static_cast<std::size_t>(c)];
-                const auto& row = rows[static_cast<std::size_t>(r - 1)];
-                const int i = c - firstCol;
-                return i >= 0 && i < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(i)] : SjisString();
-            }};
-}
 
 void print(const SjisString& text) { std::cout << cp932ToUtf8(text); }
 
@@ -80,13 +67,13 @@ int grid(const Context& ctx) {
     if (which == "check") {
         const SjisString title =
             cardCheckCopyTitle(card.header.dateLine, view->day->RaceTbl[static_cast<std::size_t>(view->race)].RaceKey);
-        print(clipboardText(runnerGrid(cardCheckHeaders(), card.checkRows, 0), title));
+        print(clipboardText(cardCheckGrid(card), title));
     } else if (which == "sign") {
-        print(clipboardText(runnerGrid(signCheckHeaders(), card.signRows, 0), dayTitle));
+        print(clipboardText(signCheckGrid(card), dayTitle));
     } else if (which == "rinsen") {
         const SjisString title =
             searchListCopyTitle(card.header.dateLine, searchCriteria()[static_cast<std::size_t>(criterion)]);
-        print(clipboardText(runnerGrid(searchListHeaders(), searchListRows(*view->day, criterion), 0), title));
+        print(clipboardText(searchListGrid(*view->day, criterion), title));
     } else if (which == "search") {
         // Without a KEY, the first initial of the day, as the window shows after a load.
         const std::vector<SjisString>& initials = view->load.horseInitials;
@@ -97,9 +84,10 @@ int grid(const Context& ctx) {
             std::cerr << "no horse name of the day begins with \"" << *choice.arg << "\"\n";
             return 2;
         }
-        print(clipboardText(runnerGrid(horseSearchHeaders(), horseSearch(*view->day, key).rows, 0), dayTitle));
+        print(clipboardText(horseSearchGrid(horseSearch(*view->day, key)), dayTitle));
     } else if (which == "card") {
-        print(clipboardText(runnerGrid(raceCardHeaders(), card.cardKeys, 1), dayTitle));
+        // The card as choosing the race shows it, in runner-slot order.
+        print(clipboardText(raceCardGrid(*view->day, card::raceCardRows(view->race, card.runners)), dayTitle));
     } else if (which == "results") {
         for (const auto& entry : card.payouts)
             std::cout << cp932ToUtf8(entry[0]) << '\t' << cp932ToUtf8(entry[1]) << '\t' << cp932ToUtf8(entry[2]) << '\n';

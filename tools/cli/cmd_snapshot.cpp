@@ -12,29 +12,14 @@
 
 #include "commands.h"
 #include "components/message_box.h"
-#include "jvlink/jvlink.h"
+#include "jvlink/idle_jvlink.h"
 #include "output/fonts.h"
 #include "race_view.h"
-#include "jvlink/jvlink_startup.h"
 #include "shell/main_form.h"
 #include "store/program_folder.h"
 
 namespace vantor::cli {
 namespace {
-
-// A JV-Link that answers start-up and has nothing to deliver.
-class QuietJVLink : public JVLink {
-public:
-    int JVInit(std::string_view) override { return jv::kOk; }
-    std::string version() const override { return std::string(kRequiredJVLinkVersion); }
-    int JVSetUIProperties() override { return jv::kOk; }
-    int JVOpen(std::string_view, std::string_view, int, int&, int&, std::string&) override { return jv::kNoNewerData; }
-    int JVStatus() override { return 0; }
-    int JVRead(std::string&, int&, std::string&) override { return jv::kEndOfAll; }
-    void JVCancel() override {}
-    int JVClose() override { return jv::kOk; }
-    int JVRTOpen(std::string_view, std::string_view) override { return jv::kNoNewerData; }
-};
 
 // Large enough for a full race card of eighteen rows and all its columns.
 constexpr QSize kWindowSize(1480, 1500);
@@ -78,7 +63,7 @@ int snapshot(const Context& ctx) {
     }
 
     ui::MessageBoxHook boxes;  // messages are reported below instead of waiting for a click
-    TMainForm form(std::make_unique<QuietJVLink>());
+    TMainForm form(std::make_unique<IdleJVLink>());
     form.resize(kWindowSize);
     form.show();
     QCoreApplication::processEvents();

@@ -1,0 +1,58 @@
+#include "components/file_chooser.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace vantor::ui {
+namespace {
+
+FileDialogHook* activeHook = nullptr;
+
+std::optional<QString> run(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+FileDialogHook::FileDialogHook() { activeHook = this; }
+FileDialogHook::~FileDialogHook() { activeHook = nullptr; }
+
+std::optional<QString> FileDialogHook::take(Request request) {
+    requests_.push_back(std::move(request));
+    if (answers_.empty()) return std::nullopt;
+    const QString answer = answers_.front();
+    answers_.pop_front();
+    if (answer.isNull()) return std::nullopt;
+    return answer;
+}
+
+std::optional<QString> chooseFolder(QWidget* parent, const QString& caption, const QString& text,
+                                    const QString& startFolder) {
+    if (activeHook) return activeHook->take({caption, startFolder, QString()});
+    QFileDialog dialog(parent, caption, startFolder);
+    // Qt's own dialog, so that the explanatory text can be placed in it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    if (!text.isEmpty()) {
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            auto* label = new QLabel(text, &dialog);
+            label->setWordWrap(true);
+            grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
+        }
+    }
+    return run(dialog);
+}
+
+std::optional<QString> chooseFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                                  const QString& filter) {
+    if (activeHook) return activeHook->take({caption, startFolder, filter});
+    QFileDialog dialog(parent, caption, startFolder, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return run(dialog);
+}
+
+}  // namespace vantor::ui
