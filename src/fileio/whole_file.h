@@ -17,6 +17,14 @@ struct FileContent {
 // a pipe) counts as unreadable, and so does any read error.
 FileContent readWholeFile(const std::filesystem::path& path);
 
+// At most maxBytes of a regular file, so that a file grown far beyond what
+// it can hold costs no more than a sound one: its first bytes, or with
+// ReadFrom::end its last ones, starting at a multiple of `unit` bytes from
+// the file's start (so that fixed-length records stay whole).
+enum class ReadFrom { start, end };
+FileContent readFilePart(const std::filesystem::path& path, std::size_t maxBytes, ReadFrom from = ReadFrom::start,
+                         std::size_t unit = 1);
+
 enum class Durability {
     // The data reaches the disk before the rename (fsync), so even a power
     // cut leaves the old or the new content: for small files such as the
@@ -35,5 +43,11 @@ enum class Durability {
 // path untouched and no temporary file behind, on any failure.
 bool replaceWholeFile(const std::filesystem::path& path, std::string_view content,
                       Durability durability = Durability::flushed);
+
+// Removes, from folder, the temporary files replaceWholeFile left behind in
+// a process that ended before renaming them (a killed one). Files of that
+// naming whose process still runs, and every other file, stay. Returns how
+// many were removed.
+int removeLeftTemporaries(const std::filesystem::path& folder);
 
 }  // namespace vantor

@@ -11,6 +11,10 @@ namespace vantor {
 // store does not keep pass.
 bool hasLengthOfItsKind(SjisView record);
 
+// No CR or LF before the record's own CR LF: a line break inside would
+// split the record's line in the store file.
+bool isOneLine(SjisView record);
+
 // Year and month-day are digits and the racecourse code has a name.
 bool hasValidRaceKeyForPaths(SjisView record);
 
