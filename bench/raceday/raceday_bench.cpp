@@ -24,9 +24,9 @@ public:
         dir_ = fs::temp_directory_path() / ("vantor-raceday-bench-" + std::to_string(rd()));
         dayName_ = vantor::bench::writeSyntheticDay(dir_);
         // One load with a recording reader names the files a load touches.
-        vantor::DayLoader recorder(vantor::StorePaths(dir_), [this](const fs::path& p) {
+        vantor::DayLoader recorder(vantor::StorePaths(dir_), [this](const fs::path& p, const vantor::ReadBound& b) {
             touched_.insert(p);
-            return vantor::readWholeFile(p);
+            return vantor::readFilePart(p, b);
         });
         recorder.load(dayName_, *day_);
     }

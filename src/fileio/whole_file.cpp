@@ -8,7 +8,6 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <limits>
 
 namespace vantor {
 namespace {
@@ -91,10 +90,10 @@ void syncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 FileContent readWholeFile(const std::filesystem::path& path) {
-    return readFilePart(path, std::numeric_limits<std::size_t>::max());
+    return readFilePart(path, ReadBound{});
 }
 
-FileContent readFilePart(const std::filesystem::path& path, std::size_t maxBytes, ReadFrom from, std::size_t unit) {
+FileContent readFilePart(const std::filesystem::path& path, const ReadBound& bound) {
     // Non-blocking so that opening a pipe cannot hang; regular files ignore the flag.
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) return {errno == ENOENT ? FileContent::Status::missing : FileContent::Status::unreadable, {}};
@@ -103,12 +102,12 @@ FileContent readFilePart(const std::filesystem::path& path, std::size_t maxBytes
 
     const auto size = static_cast<std::size_t>(info.st_size);
     std::size_t offset = 0;
-    if (from == ReadFrom::end && size > maxBytes) {
-        unit = std::max<std::size_t>(unit, 1);
-        offset = (size - maxBytes + unit - 1) / unit * unit;
+    if (bound.from == ReadFrom::end && size > bound.maxBytes) {
+        const std::size_t unit = std::max<std::size_t>(bound.unit, 1);
+        offset = (size - bound.maxBytes + unit - 1) / unit * unit;
     }
     FileContent content{FileContent::Status::ok, {}};
-    content.bytes.resize(std::min(size - std::min(offset, size), maxBytes));
+    content.bytes.resize(std::min(size - std::min(offset, size), bound.maxBytes));
     std::size_t done = 0;
     while (done < content.bytes.size()) {
         const ssize_t n = ::pread(fd.get(), content.bytes.data() + done, content.bytes.size() - done,

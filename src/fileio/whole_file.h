@@ -2,6 +2,7 @@
 // Whole-file reading and crash-safe replacement.
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -17,13 +18,19 @@ struct FileContent {
 // a pipe) counts as unreadable, and so does any read error.
 FileContent readWholeFile(const std::filesystem::path& path);
 
-// At most maxBytes of a regular file, so that a file grown far beyond what
-// it can hold costs no more than a sound one: its first bytes, or with
-// ReadFrom::end its last ones, starting at a multiple of `unit` bytes from
-// the file's start (so that fixed-length records stay whole).
+// How much of a file to read, so that a file grown far beyond what it can
+// hold costs no more than a sound one: at most maxBytes, its first bytes,
+// or with ReadFrom::end its last ones, starting at a multiple of `unit`
+// bytes from the file's start (so that fixed-length records stay whole).
 enum class ReadFrom { start, end };
-FileContent readFilePart(const std::filesystem::path& path, std::size_t maxBytes, ReadFrom from = ReadFrom::start,
-                         std::size_t unit = 1);
+struct ReadBound {
+    std::size_t maxBytes = std::numeric_limits<std::size_t>::max();
+    ReadFrom from = ReadFrom::start;
+    std::size_t unit = 1;
+};
+
+// The bytes of a regular file within the bound, as readWholeFile reads.
+FileContent readFilePart(const std::filesystem::path& path, const ReadBound& bound);
 
 enum class Durability {
     // The data reaches the disk before the rename (fsync), so even a power

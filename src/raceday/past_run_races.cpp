@@ -11,7 +11,8 @@ using namespace jvdata;
 
 constexpr int kFirstJraCourse = 1;
 constexpr int kLastJraCourse = 10;
-constexpr std::size_t kExpectedRaces = 4096;  // races of the past days a full day refers to, about
+constexpr std::size_t kExpectedRaces = 4096;
+constexpr ReadBound kRaceFileBound = firstRecords(kKeyedFileRecordLimit, kRaLength);  // races of the past days a full day refers to, about
 
 // A racecourse code that may become part of a file name: two ASCII
 // letters or digits.
@@ -61,14 +62,14 @@ SjisView PastRunRaces::find(SjisView run) {
 SjisView PastRunRaces::dayRaces(SjisView run, std::uint64_t date) {
     return files_.shared(LoadFiles::key(LoadFiles::Kind::dayRaces, static_cast<long long>(date)), [&] {
         return paths_.dayFile(dayNameUtf8(get(run, se::Year), get(run, se::MonthDay)), ".jvRA");
-    });
+    }, kRaceFileBound);
 }
 
 SjisView PastRunRaces::outsideRaces(SjisView run, std::uint64_t date) {
     const SjisView code = get(run, se::JyoCD);
     return files_.shared(LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(date), code), [&] {
         return paths_.outsideRaceFile(get(run, se::Year), std::string(field(run, se::Year.pos, 10)));
-    });
+    }, kRaceFileBound);
 }
 
 void PastRunRaces::read(RaceDay& day, int r) {

@@ -90,7 +90,7 @@ void StoreBatch::changed(Image& image, std::size_t sizeBefore) {
 // oversized file is read from its end.
 StoreBatch::Image& StoreBatch::loadKeyed(const fs::path& file, std::size_t recordLength) {
     if (Image* held = find(file)) return *held;
-    const FileContent content = readFilePart(file, kKeyedFileRecordLimit * recordLength, ReadFrom::end);
+    const FileContent content = readFilePart(file, {kKeyedFileRecordLimit * recordLength, ReadFrom::end});
     if (content.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
     Image image;
     if (content.status == FileContent::Status::ok) {
@@ -105,7 +105,7 @@ StoreBatch::Image& StoreBatch::loadKeyed(const fs::path& file, std::size_t recor
 // whole where readers look for it, else it is blank.
 StoreBatch::Image& StoreBatch::loadRunners(const fs::path& file) {
     if (Image* held = find(file)) return *held;
-    const FileContent content = readFilePart(file, kRunnerFileBytes);
+    const FileContent content = readFilePart(file, {kRunnerFileBytes});
     if (content.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
     Image image;
     if (content.status == FileContent::Status::ok) {

@@ -56,9 +56,9 @@ protected:
     }
 
     DayLoadResult load(const std::string& dayName = kDay) {
-        DayLoader loader(paths, [this](const fs::path& p) {
+        DayLoader loader(paths, [this](const fs::path& p, const ReadBound& bound) {
             ++reads[p];
-            return readWholeFile(p);
+            return readFilePart(p, bound);
         });
         return loader.load(dayName, *day, hooks);
     }
