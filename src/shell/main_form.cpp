@@ -174,6 +174,12 @@ void TMainForm::MakeDataListBtnClick() {
     DateCombo->setCurrentIndex(-1);
 }
 
+void TMainForm::showNewestDay() {
+    if (DateCombo->count() == 0) return;
+    DateCombo->setCurrentIndex(0);
+    DateComboChange();
+}
+
 void TMainForm::FilePrintItemClick() {}
 void TMainForm::P1Click() {}
 void TMainForm::SpeedButton18Click() {}
