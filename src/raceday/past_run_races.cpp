@@ -11,8 +11,8 @@ using namespace jvdata;
 
 constexpr int kFirstJraCourse = 1;
 constexpr int kLastJraCourse = 10;
-constexpr std::size_t kExpectedRaces = 4096;
-constexpr ReadBound kRaceFileBound = firstRecords(kKeyedFileRecordLimit, kRaLength);  // races of the past days a full day refers to, about
+constexpr std::size_t kExpectedRaces = 4096;  // races of the past days a full day refers to, about
+constexpr ReadBound kRaceFileBound = firstRecords(kKeyedFileRecordLimit, kRaLength);
 
 // A racecourse code that may become part of a file name: two ASCII
 // letters or digits.
