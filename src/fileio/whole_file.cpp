@@ -89,9 +89,7 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-FileContent readWholeFile(const std::filesystem::path& path) {
-    return readFilePart(path, ReadBound{});
-}
+FileContent readWholeFile(const std::filesystem::path& path) { return readFilePart(path, ReadBound{}); }
 
 FileContent readFilePart(const std::filesystem::path& path, const ReadBound& bound) {
     // Non-blocking so that opening a pipe cannot hang; regular files ignore the flag.

@@ -40,7 +40,8 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
     IniBtnClick(day);
     day.RaceCount = 0;
 
-    const FileContent& races = files_.read(paths_.dayFile(dayName, ".jvRA"), firstRecords(kMaxRaces, jvdata::kRaLength));
+    const FileContent& races =
+        files_.read(paths_.dayFile(dayName, ".jvRA"), firstRecords(kMaxRaces, jvdata::kRaLength));
     if (races.status != FileContent::Status::ok) {
         // Nothing of an earlier day survives, not even when this one has no data.
         day.blankRawTables();

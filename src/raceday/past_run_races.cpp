@@ -60,16 +60,18 @@ SjisView PastRunRaces::find(SjisView run) {
 }
 
 SjisView PastRunRaces::dayRaces(SjisView run, std::uint64_t date) {
-    return files_.shared(LoadFiles::key(LoadFiles::Kind::dayRaces, static_cast<long long>(date)), [&] {
-        return paths_.dayFile(dayNameUtf8(get(run, se::Year), get(run, se::MonthDay)), ".jvRA");
-    }, kRaceFileBound);
+    return files_.shared(
+        LoadFiles::key(LoadFiles::Kind::dayRaces, static_cast<long long>(date)),
+        [&] { return paths_.dayFile(dayNameUtf8(get(run, se::Year), get(run, se::MonthDay)), ".jvRA"); },
+        kRaceFileBound);
 }
 
 SjisView PastRunRaces::outsideRaces(SjisView run, std::uint64_t date) {
     const SjisView code = get(run, se::JyoCD);
-    return files_.shared(LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(date), code), [&] {
-        return paths_.outsideRaceFile(get(run, se::Year), std::string(field(run, se::Year.pos, 10)));
-    }, kRaceFileBound);
+    return files_.shared(
+        LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(date), code),
+        [&] { return paths_.outsideRaceFile(get(run, se::Year), std::string(field(run, se::Year.pos, 10))); },
+        kRaceFileBound);
 }
 
 void PastRunRaces::read(RaceDay& day, int r) {

@@ -29,7 +29,8 @@ void readRunners(const StorePaths& paths, const std::string& dayName, RaceDay& d
 }  // namespace
 
 void importPayouts(RaceDay& day, const StorePaths& paths, const std::string& dayName) {
-    const FileContent races = readFilePart(paths.dayFile(dayName, ".jvRA"), firstRecords(kKeyedFileRecordLimit, kRaLength));
+    const FileContent races =
+        readFilePart(paths.dayFile(dayName, ".jvRA"), firstRecords(kKeyedFileRecordLimit, kRaLength));
     if (races.status == FileContent::Status::ok) {
         int r = 0;
         for (std::size_t n = 0; n < recordCount(races.bytes, kRaLength) && r < kMaxRaces; ++n) {

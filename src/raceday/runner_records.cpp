@@ -21,7 +21,8 @@ void readHorseMaster(const StorePaths& paths, SjisView id, LoadFiles& files, Rac
         std::error_code ignored;  // a folder that cannot be made fails the conversion's write
         std::filesystem::create_directories(day.Um2FileName.parent_path(), ignored);
         day.UmaFileName = paths.earlierHorseFile(id);
-        if (UMConvertBtnClick(day.UmaFileName, day.Um2FileName, files.reader())) master = &files.read(day.Um2FileName, kMasterBound);
+        if (UMConvertBtnClick(day.UmaFileName, day.Um2FileName, files.reader()))
+            master = &files.read(day.Um2FileName, kMasterBound);
     }
     if (master->status == FileContent::Status::ok && recordCount(master->bytes, kUmLength) >= 1)
         day.JvUmTbl[c][j].assign(recordAt(master->bytes, kUmLength, 0));
@@ -35,8 +36,9 @@ void readRunners(const StorePaths& paths, const std::string& dayName, LoadFiles&
     const int race = inum(ra, ra::RaceNum);
     if (!course || race < 1 || race > kRacesPerRunnerFile) return;
 
-    const SjisView runners = files.shared(LoadFiles::key(LoadFiles::Kind::runners, 0, code),
-                                          [&] { return paths.runnerFile(dayName, *course); }, kRunnerFileBound);
+    const SjisView runners = files.shared(
+        LoadFiles::key(LoadFiles::Kind::runners, 0, code), [&] { return paths.runnerFile(dayName, *course); },
+        kRunnerFileBound);
     const std::size_t slots = recordCount(runners, kSeLength);
     const int heads = runnerSlotsOf(get(ra, ra::TorokuTosu));
     for (int j = 0; j < heads; ++j) {

@@ -9,14 +9,14 @@
 
 #include "components/message_box.h"
 #include "jvlink_ui/feed_settings_dialog.h"
-#include "shell/first_start.h"
-#include "shell/jvlink_factory.h"
 #include "output/fonts.h"
 #include "settings/app_dir.h"
+#include "settings/program_settings.h"
+#include "shell/first_start.h"
+#include "shell/jvlink_factory.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 #include "store/program_folder.h"
-#include "settings/program_settings.h"
 
 namespace {
 
@@ -36,16 +36,19 @@ void chooseProgramFolder(const QApplication& app) {
 // progress box, and says the demo's first race day in demoFirstDate.
 auto makeJVLink(const std::filesystem::path& folder, vantor::TIniGT& ini, int& demoFirstDate) {
     std::unique_ptr<vantor::TPrgrsForm> progressBox;
-    return vantor::createJVLink(folder, ini, [&progressBox](int done, int total) {
-        if (!progressBox) {
-            progressBox = std::make_unique<vantor::TPrgrsForm>();
-            progressBox->HeadingLabel->setText(QStringLiteral("デモデータを作成しています"));
-            progressBox->ProgressBar1->setMaximum(total);
-            progressBox->showCentred();
-        }
-        progressBox->ProgressBar1->setValue(done);
-        QCoreApplication::processEvents();
-    }, &demoFirstDate);
+    return vantor::createJVLink(
+        folder, ini,
+        [&progressBox](int done, int total) {
+            if (!progressBox) {
+                progressBox = std::make_unique<vantor::TPrgrsForm>();
+                progressBox->HeadingLabel->setText(QStringLiteral("デモデータを作成しています"));
+                progressBox->ProgressBar1->setMaximum(total);
+                progressBox->showCentred();
+            }
+            progressBox->ProgressBar1->setValue(done);
+            QCoreApplication::processEvents();
+        },
+        &demoFirstDate);
 }
 
 }  // namespace

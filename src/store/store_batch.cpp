@@ -112,8 +112,9 @@ StoreBatch::Image& StoreBatch::loadRunners(const fs::path& file) {
         image.exists = true;
         image.bytes = blankRunnerFile();
         for (std::size_t slot = 0; slot < static_cast<std::size_t>(kRunnerFileSlots); ++slot) {
-            const std::string_view record = std::string_view(content.bytes).substr(
-                std::min(content.bytes.size(), slot * jvdata::kSeLength), jvdata::kSeLength);
+            const std::string_view record =
+                std::string_view(content.bytes)
+                    .substr(std::min(content.bytes.size(), slot * jvdata::kSeLength), jvdata::kSeLength);
             if (isWholeRecord(record, jvdata::kSeLength))
                 image.bytes.replace(slot * jvdata::kSeLength, jvdata::kSeLength, record);
         }

@@ -1,6 +1,8 @@
 // The first start on a freshly generated demo: the feed is filed at once
 // and the window opens on the newest race day's first race.
 
+#include "shell/first_start.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -11,7 +13,6 @@
 #include "jvlink/feed_jvlink.h"
 #include "settings/app_dir.h"
 #include "settings/ini_gt.h"
-#include "shell/first_start.h"
 #include "shell/main_form.h"
 #include "store/program_folder.h"
 #include "support/records.h"
