@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 
 namespace vantor {
 namespace {
@@ -45,18 +47,40 @@ std::filesystem::path folderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
+constexpr std::string_view kTemporaryMark = ".tmp-";
+
 // A name no other writer in this or another process is using: the file is
-// created exclusively, and the name carries the process id and a counter.
+// created exclusively, and the name ("." + name + ".tmp-" + process id +
+// "-" + counter) carries the process id and a counter.
 FileDescriptor createTemporary(const std::filesystem::path& path, std::filesystem::path& tempPath) {
     static std::atomic<unsigned> counter{0};
     static const std::string pid = std::to_string(::getpid());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folderOf(path) / ("." + path.filename().string() + ".tmp-" + pid + "-" + std::to_string(counter++));
+        tempPath = folderOf(path) / ("." + path.filename().string() + std::string(kTemporaryMark) + pid + "-" +
+                                     std::to_string(counter++));
         FileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.valid() || errno != EEXIST) return fd;
     }
     return FileDescriptor(-1);
 }
+
+bool allDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The process id in a name createTemporary makes, or 0 for any other name.
+pid_t writerOfTemporary(std::string_view name) {
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (!name.starts_with('.') || mark == std::string_view::npos || mark < 2) return 0;
+    const std::string_view rest = name.substr(mark + kTemporaryMark.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string_view::npos || !allDigits(rest.substr(0, dash)) || !allDigits(rest.substr(dash + 1)) ||
+        dash > 9)
+        return 0;
+    return static_cast<pid_t>(std::stol(std::string(rest.substr(0, dash))));
+}
+
+bool processHasEnded(pid_t pid) { return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 void syncFolder(const std::filesystem::path& folder) {
     const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -65,23 +89,34 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-FileContent readWholeFile(const std::filesystem::path& path) {
+FileContent readWholeFile(const std::filesystem::path& path) { return readFilePart(path, ReadBound{}); }
+
+FileContent readFilePart(const std::filesystem::path& path, const ReadBound& bound) {
     // Non-blocking so that opening a pipe cannot hang; regular files ignore the flag.
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) return {errno == ENOENT ? FileContent::Status::missing : FileContent::Status::unreadable, {}};
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return {FileContent::Status::unreadable, {}};
 
+    const auto size = static_cast<std::size_t>(info.st_size);
+    std::size_t offset = 0;
+    if (bound.from == ReadFrom::end && size > bound.maxBytes) {
+        const std::size_t unit = std::max<std::size_t>(bound.unit, 1);
+        offset = (size - bound.maxBytes + unit - 1) / unit * unit;
+    }
     FileContent content{FileContent::Status::ok, {}};
-    content.bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    content.bytes.resize(std::min(size - std::min(offset, size), bound.maxBytes));
+    std::size_t done = 0;
+    while (done < content.bytes.size()) {
+        const ssize_t n = ::pread(fd.get(), content.bytes.data() + done, content.bytes.size() - done,
+                                  static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return {FileContent::Status::unreadable, {}};
-        if (n == 0) return content;
-        content.bytes.append(buffer, static_cast<std::size_t>(n));
+        if (n == 0) break;  // the file shrank meanwhile
+        done += static_cast<std::size_t>(n);
     }
+    content.bytes.resize(done);
+    return content;
 }
 
 bool replaceWholeFile(const std::filesystem::path& path, std::string_view content, Durability durability) {
@@ -103,6 +138,22 @@ bool replaceWholeFile(const std::filesystem::path& path, std::string_view conten
     }
     if (durability == Durability::flushed) syncFolder(folderOf(path));
     return true;
+}
+
+int removeLeftTemporaries(const std::filesystem::path& folder) {
+    // Only a writer that no longer runs can have left a file for good; the
+    // temporaries of this process and of any other running one are in use.
+    int removed = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const pid_t writer = writerOfTemporary(name);
+        if (writer == 0 || writer == ::getpid() || !processHasEnded(writer)) continue;
+        std::error_code typeError;
+        if (it->symlink_status(typeError).type() != std::filesystem::file_type::regular) continue;
+        if (::unlink(it->path().c_str()) == 0) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace vantor

@@ -2,6 +2,7 @@
 // Whole-file reading and crash-safe replacement.
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,20 @@ struct FileContent {
 // The bytes of a regular file. A path that is not a regular file (a folder,
 // a pipe) counts as unreadable, and so does any read error.
 FileContent readWholeFile(const std::filesystem::path& path);
+
+// How much of a file to read, so that a file grown far beyond what it can
+// hold costs no more than a sound one: at most maxBytes, its first bytes,
+// or with ReadFrom::end its last ones, starting at a multiple of `unit`
+// bytes from the file's start (so that fixed-length records stay whole).
+enum class ReadFrom { start, end };
+struct ReadBound {
+    std::size_t maxBytes = std::numeric_limits<std::size_t>::max();
+    ReadFrom from = ReadFrom::start;
+    std::size_t unit = 1;
+};
+
+// The bytes of a regular file within the bound, as readWholeFile reads.
+FileContent readFilePart(const std::filesystem::path& path, const ReadBound& bound);
 
 enum class Durability {
     // The data reaches the disk before the rename (fsync), so even a power
@@ -35,5 +50,11 @@ enum class Durability {
 // path untouched and no temporary file behind, on any failure.
 bool replaceWholeFile(const std::filesystem::path& path, std::string_view content,
                       Durability durability = Durability::flushed);
+
+// Removes, from folder, the temporary files replaceWholeFile left behind in
+// a process that ended before renaming them (a killed one). Files of that
+// naming whose process still runs, and every other file, stay. Returns how
+// many were removed.
+int removeLeftTemporaries(const std::filesystem::path& folder);
 
 }  // namespace vantor

@@ -11,6 +11,8 @@
 namespace vantor {
 namespace {
 
+// The store files an acquisition may hold in memory before it writes them.
+constexpr std::size_t kHeldBytesBound = 256u << 20;
 SjisString number(long long n) { return std::to_string(n); }
 
 }  // namespace
@@ -126,7 +128,7 @@ void Acquisition::readAll() {
                 ui_.addLine(kRejected + number(rejectedShown) + kCount);
             }
         } else if (r == jv::kFileSwitched) {
-            if (!flush()) return;
+            if (batch_.heldBytes() > kHeldBytesBound && !flush()) return;
             ++fileCounter;
             ui_.readBar(fileCounter, readCount_);
             ui_.status(sjis("データ読込み中．．．(") + number(fileCounter) + "/" + number(readCount_) + ")");

@@ -3,9 +3,11 @@
 // loop that files every record, and the closing JVClose. The dialog and
 // the command-line tool drive it and show what it reports through Ui.
 //
-// Store files are written once per delivered file (when JV-Link moves to
-// the next file), at the end, and on cancel or error. The next start time
-// is handed to the caller to keep only after a completed read.
+// Changed store files are held across delivered files and written once, at
+// the end, on cancel or error, and between two delivered files when the
+// held files outgrow a memory bound. The next start time is handed to the
+// caller to keep only after a completed read, so an interrupted run is
+// simply run again.
 
 #include <functional>
 #include <memory>

@@ -24,6 +24,10 @@ namespace vantor {
 namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy/MM/dd HH:mm:ss");
+// Window events are processed at this pace while records are read: often
+// enough for a smooth window and a prompt cancel, rarely enough that the
+// window costs little beside the filing.
+constexpr qint64 kPumpIntervalMs = 15;
 
 }  // namespace
 
@@ -111,7 +115,12 @@ void TGetDataForm::buildLayout() {
 
 Acquisition::Ui TGetDataForm::makeUi() {
     Acquisition::Ui ui;
-    ui.status = [this](const SjisString& s) { ProgressLabel->setText(toQString(s)); };
+    // A new status text or bar position is shown at once: they change once
+    // per delivered file at most.
+    ui.status = [this](const SjisString& s) {
+        ProgressLabel->setText(toQString(s));
+        sincePump_.invalidate();
+    };
     ui.downloadBar = [this](int pos, int max) {
         ProgressBar1->setMaximum(max);
         ProgressBar1->setValue(pos);
@@ -119,12 +128,19 @@ Acquisition::Ui TGetDataForm::makeUi() {
     ui.readBar = [this](int pos, int max) {
         ProgressBar2->setMaximum(max);
         ProgressBar2->setValue(pos);
+        sincePump_.invalidate();
     };
-    ui.addLine = [this](const SjisString& s) { ListBox1->addItem(toQString(s)); };
-    ui.clearLines = [this] { ListBox1->clear(); };
-    ui.report = [this](const SjisString& s) { ui::showInfo(this, toQString(s)); };
+    ui.addLine = [this](const SjisString& s) { pendingLines_.append(toQString(s)); };
+    ui.clearLines = [this] {
+        pendingLines_.clear();
+        ListBox1->clear();
+    };
+    ui.report = [this](const SjisString& s) {
+        showPendingLines();
+        ui::showInfo(this, toQString(s));
+    };
     ui.beep = [] { ui::beep(); };
-    ui.pump = [] { QCoreApplication::processEvents(); };
+    ui.pump = [this] { pumpOnBudget(); };
     ui.storeLastTime = [this](const SjisString& s) {
         if (!storeLastTime(IniGT1, s)) return false;
         DateTimePicker1->setDateTime(QDateTime::fromString(toQString(s), kTimeFormat));
@@ -132,6 +148,19 @@ Acquisition::Ui TGetDataForm::makeUi() {
         return true;
     };
     return ui;
+}
+
+void TGetDataForm::showPendingLines() {
+    if (pendingLines_.isEmpty()) return;
+    ListBox1->addItems(pendingLines_);
+    pendingLines_.clear();
+}
+
+void TGetDataForm::pumpOnBudget() {
+    if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs) return;
+    showPendingLines();
+    QCoreApplication::processEvents();
+    sincePump_.start();
 }
 
 void TGetDataForm::SpeedButton1Click() {
@@ -172,7 +201,9 @@ void TGetDataForm::TimerJVStatusTimer() {
 }
 
 void TGetDataForm::readAndClose() {
+    sincePump_.invalidate();
     acquisition_->readAll();
+    showPendingLines();
     CloseLink();
 }
 

@@ -4,6 +4,8 @@
 // the store, showing download and read progress and what was filed.
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QStringList>
 #include <filesystem>
 #include <memory>
 
@@ -53,6 +55,10 @@ public:
 private:
     void buildLayout();
     Acquisition::Ui makeUi();
+    // The read loop's pump: shows the lines filed since the last turn and
+    // processes window events, once per frame rather than once per record.
+    void pumpOnBudget();
+    void showPendingLines();
     void readAndClose();
     void CloseLink();
 
@@ -61,6 +67,8 @@ private:
     StorePaths paths_;
     std::unique_ptr<Acquisition> acquisition_;
     bool running_ = false;  // from the start until the link is closed
+    QStringList pendingLines_;  // filed, not yet in ListBox1
+    QElapsedTimer sincePump_;
 
     QPushButton* ButtonStart = nullptr;
     QPushButton* ButtonCancel = nullptr;

@@ -11,6 +11,7 @@
 #include "raceday/results_conversion.h"
 #include "raceday/runner_records.h"
 #include "raceday/trainer_list.h"
+#include "raceday/yoz_record.h"
 #include "store/jvdata_structure.h"
 #include "text/encoding.h"
 
@@ -39,7 +40,8 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
     IniBtnClick(day);
     day.RaceCount = 0;
 
-    const FileContent& races = files_.read(paths_.dayFile(dayName, ".jvRA"));
+    const FileContent& races =
+        files_.read(paths_.dayFile(dayName, ".jvRA"), firstRecords(kMaxRaces, jvdata::kRaLength));
     if (races.status != FileContent::Status::ok) {
         // Nothing of an earlier day survives, not even when this one has no data.
         day.blankRawTables();
@@ -54,8 +56,10 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
     call(hooks.pump);
 
     readRaces(races.bytes, dayName, day, hooks);
-    matchPayouts(bytesOf(files_.read(paths_.dayFile(dayName, ".jvHR"))), day);
-    matchPredictedOdds(bytesOf(files_.read(paths_.dayFile(dayName, ".yoz"))), day);
+    matchPayouts(bytesOf(files_.read(paths_.dayFile(dayName, ".jvHR"), firstRecords(kMaxRaces, jvdata::kHrLength))),
+                 day);
+    matchPredictedOdds(bytesOf(files_.read(paths_.dayFile(dayName, ".yoz"), firstRecords(kMaxRaces, yoz::kLength))),
+                       day);
     files_.forget();
 
     call(hooks.progressClose);

@@ -49,7 +49,7 @@ SjisString dayDataMissingMessage();
 
 class DayLoader {
 public:
-    explicit DayLoader(const StorePaths& paths, FileReader reader = readWholeFile);
+    explicit DayLoader(const StorePaths& paths, FileReader reader = readFilePart);
 
     // Loads the day named dayName ("yyyy年mm月dd日", UTF-8, as the day list
     // gives it) into day.

@@ -51,7 +51,7 @@ SjisString widenHorseRecords(SjisView earlierLayout) {
 
 bool UMConvertBtnClick(const std::filesystem::path& umaFile, const std::filesystem::path& um2File,
                        const FileReader& read) {
-    const FileContent earlier = read(umaFile);
+    const FileContent earlier = read(umaFile, firstRecords(kKeyedFileRecordLimit, jvdata::kUmaLength));
     if (earlier.status != FileContent::Status::ok) return false;
     const SjisString converted = widenHorseRecords(earlier.bytes);
     if (converted.empty()) return false;

@@ -19,6 +19,6 @@ SjisString widenHorseRecords(SjisView earlierLayout);
 // Writes um2File from umaFile. Nothing is written when umaFile is missing
 // or holds no whole record; false then, and when the write fails.
 bool UMConvertBtnClick(const std::filesystem::path& umaFile, const std::filesystem::path& um2File,
-                       const FileReader& read = readWholeFile);
+                       const FileReader& read = readFilePart);
 
 }  // namespace vantor

@@ -3,7 +3,8 @@
 // (a runner file, a past day's race file, an outside race file) is read on
 // first use and kept until the load ends, so every store file is read once
 // per load. Records are cut from the bytes; a tail shorter than a record
-// (a truncated file) is ignored.
+// (a truncated file) is ignored. No file is read further than it can
+// sensibly hold (store_bounds.h).
 
 #include <cstddef>
 #include <cstdint>
@@ -13,12 +14,20 @@
 #include <unordered_map>
 
 #include "fileio/whole_file.h"
+#include "store/store_bounds.h"
 #include "text/sjis.h"
 
 namespace vantor {
 
-// Reads a whole file; tests count reads through their own.
-using FileReader = std::function<FileContent(const std::filesystem::path&)>;
+// Reads a file within a bound; tests count reads through their own.
+using FileReader = std::function<FileContent(const std::filesystem::path&, const ReadBound&)>;
+
+// The first `count` records of `length` bytes.
+constexpr ReadBound firstRecords(std::size_t count, std::size_t length) { return {count * length}; }
+// A runner file's 216 slots.
+inline constexpr ReadBound kRunnerFileBound{kRunnerFileBytes};
+// A horse's history: its newest runs, from the end of the file.
+inline constexpr ReadBound kHistoryBound{kKeyedFileRecordLimit * jvdata::kSeLength, ReadFrom::end, jvdata::kSeLength};
 
 // Whole records of `length` bytes in bytes.
 constexpr std::size_t recordCount(SjisView bytes, std::size_t length) { return bytes.size() / length; }
@@ -37,8 +46,8 @@ public:
     explicit LoadFiles(FileReader reader) : reader_(std::move(reader)) {}
 
     // A file needed once; valid until the next read().
-    const FileContent& read(const std::filesystem::path& path) {
-        current_ = reader_(path);
+    const FileContent& read(const std::filesystem::path& path, const ReadBound& bound) {
+        current_ = reader_(path, bound);
         return current_;
     }
 
@@ -54,10 +63,10 @@ public:
     // A file shared by several lookups, known by its key; makePath() names
     // it on first use. A missing or unreadable file gives no bytes.
     template <class MakePath>
-    SjisView shared(std::uint64_t key, MakePath&& makePath) {
+    SjisView shared(std::uint64_t key, MakePath&& makePath, const ReadBound& bound) {
         auto it = shared_.find(key);
         if (it == shared_.end()) {
-            FileContent content = reader_(makePath());
+            FileContent content = reader_(makePath(), bound);
             if (content.status != FileContent::Status::ok) content.bytes.clear();
             it = shared_.emplace(key, std::move(content.bytes)).first;
         }

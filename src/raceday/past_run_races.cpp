@@ -12,6 +12,7 @@ using namespace jvdata;
 constexpr int kFirstJraCourse = 1;
 constexpr int kLastJraCourse = 10;
 constexpr std::size_t kExpectedRaces = 4096;  // races of the past days a full day refers to, about
+constexpr ReadBound kRaceFileBound = firstRecords(kKeyedFileRecordLimit, kRaLength);
 
 // A racecourse code that may become part of a file name: two ASCII
 // letters or digits.
@@ -59,16 +60,18 @@ SjisView PastRunRaces::find(SjisView run) {
 }
 
 SjisView PastRunRaces::dayRaces(SjisView run, std::uint64_t date) {
-    return files_.shared(LoadFiles::key(LoadFiles::Kind::dayRaces, static_cast<long long>(date)), [&] {
-        return paths_.dayFile(dayNameUtf8(get(run, se::Year), get(run, se::MonthDay)), ".jvRA");
-    });
+    return files_.shared(
+        LoadFiles::key(LoadFiles::Kind::dayRaces, static_cast<long long>(date)),
+        [&] { return paths_.dayFile(dayNameUtf8(get(run, se::Year), get(run, se::MonthDay)), ".jvRA"); },
+        kRaceFileBound);
 }
 
 SjisView PastRunRaces::outsideRaces(SjisView run, std::uint64_t date) {
     const SjisView code = get(run, se::JyoCD);
-    return files_.shared(LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(date), code), [&] {
-        return paths_.outsideRaceFile(get(run, se::Year), std::string(field(run, se::Year.pos, 10)));
-    });
+    return files_.shared(
+        LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(date), code),
+        [&] { return paths_.outsideRaceFile(get(run, se::Year), std::string(field(run, se::Year.pos, 10))); },
+        kRaceFileBound);
 }
 
 void PastRunRaces::read(RaceDay& day, int r) {

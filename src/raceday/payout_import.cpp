@@ -16,7 +16,7 @@ void readRunners(const StorePaths& paths, const std::string& dayName, RaceDay& d
     const auto course = courseFileNameUtf8(get(ra, ra::JyoCD));
     const int race = inum(ra, ra::RaceNum);
     if (!course || race < 1 || race > kRacesPerRunnerFile) return;
-    const FileContent runners = readWholeFile(paths.runnerFile(dayName, *course));
+    const FileContent runners = readFilePart(paths.runnerFile(dayName, *course), kRunnerFileBound);
     if (runners.status != FileContent::Status::ok) return;
     const std::size_t slots = recordCount(runners.bytes, kSeLength);
     const int heads = runnerSlotsOf(get(ra, ra::TorokuTosu));
@@ -29,7 +29,8 @@ void readRunners(const StorePaths& paths, const std::string& dayName, RaceDay& d
 }  // namespace
 
 void importPayouts(RaceDay& day, const StorePaths& paths, const std::string& dayName) {
-    const FileContent races = readWholeFile(paths.dayFile(dayName, ".jvRA"));
+    const FileContent races =
+        readFilePart(paths.dayFile(dayName, ".jvRA"), firstRecords(kKeyedFileRecordLimit, kRaLength));
     if (races.status == FileContent::Status::ok) {
         int r = 0;
         for (std::size_t n = 0; n < recordCount(races.bytes, kRaLength) && r < kMaxRaces; ++n) {
@@ -41,7 +42,7 @@ void importPayouts(RaceDay& day, const StorePaths& paths, const std::string& day
         }
     }
 
-    const FileContent payouts = readWholeFile(paths.dayFile(dayName, ".jvHR"));
+    const FileContent payouts = readFilePart(paths.dayFile(dayName, ".jvHR"), firstRecords(kMaxRaces, kHrLength));
     if (payouts.status == FileContent::Status::ok) {
         for (auto& hr : day.JvHrTbl) hr.fillBlank();
         const std::size_t count = std::min<std::size_t>(recordCount(payouts.bytes, kHrLength), kMaxRaces);

@@ -12,14 +12,17 @@ namespace {
 
 using namespace jvdata;
 
+constexpr ReadBound kMasterBound = firstRecords(1, kUmLength);
+
 void readHorseMaster(const StorePaths& paths, SjisView id, LoadFiles& files, RaceDay& day, int c, int j) {
     day.Um2FileName = paths.horseMasterFile(id);
-    const FileContent* master = &files.read(day.Um2FileName);
+    const FileContent* master = &files.read(day.Um2FileName, kMasterBound);
     if (master->status == FileContent::Status::missing) {
         std::error_code ignored;  // a folder that cannot be made fails the conversion's write
         std::filesystem::create_directories(day.Um2FileName.parent_path(), ignored);
         day.UmaFileName = paths.earlierHorseFile(id);
-        if (UMConvertBtnClick(day.UmaFileName, day.Um2FileName, files.reader())) master = &files.read(day.Um2FileName);
+        if (UMConvertBtnClick(day.UmaFileName, day.Um2FileName, files.reader()))
+            master = &files.read(day.Um2FileName, kMasterBound);
     }
     if (master->status == FileContent::Status::ok && recordCount(master->bytes, kUmLength) >= 1)
         day.JvUmTbl[c][j].assign(recordAt(master->bytes, kUmLength, 0));
@@ -33,8 +36,9 @@ void readRunners(const StorePaths& paths, const std::string& dayName, LoadFiles&
     const int race = inum(ra, ra::RaceNum);
     if (!course || race < 1 || race > kRacesPerRunnerFile) return;
 
-    const SjisView runners = files.shared(LoadFiles::key(LoadFiles::Kind::runners, 0, code),
-                                          [&] { return paths.runnerFile(dayName, *course); });
+    const SjisView runners = files.shared(
+        LoadFiles::key(LoadFiles::Kind::runners, 0, code), [&] { return paths.runnerFile(dayName, *course); },
+        kRunnerFileBound);
     const std::size_t slots = recordCount(runners, kSeLength);
     const int heads = runnerSlotsOf(get(ra, ra::TorokuTosu));
     for (int j = 0; j < heads; ++j) {
@@ -47,7 +51,7 @@ void readRunners(const StorePaths& paths, const std::string& dayName, LoadFiles&
         const SjisView id = get(se, se::KettoNum);
         if (!isValidHorseId(id)) continue;
         readHorseMaster(paths, id, files, day, c, j);
-        const FileContent& history = files.read(paths.horseRunFile(id));
+        const FileContent& history = files.read(paths.horseRunFile(id), kHistoryBound);
         if (history.status == FileContent::Status::ok)
             earlierRuns[j] = takeEarlierRuns(history.bytes, lenientNumber(field(se, se::Year.pos, 8)), day, c, j);
     }

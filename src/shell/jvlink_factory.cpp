@@ -27,7 +27,8 @@ FeedSettings readSettings(const std::filesystem::path& appDir, TIniGT& ini) {
 }  // namespace
 
 std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::filesystem::path& appDir, TIniGT& ini,
-                                                                   const FeedProgress& progress) {
+                                                                   const FeedProgress& progress, int* demoFirstDate) {
+    if (demoFirstDate) *demoFirstDate = 0;
     const FeedSettings settings = readSettings(appDir, ini);
     std::error_code ec;
     std::filesystem::create_directories(settings.feedDir, ec);
@@ -40,6 +41,7 @@ std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::f
         options.progress = progress;
         const demo::DemoResult made = demo::generateDemoFeed(options);
         if (!made.ok()) return "cannot generate the demo feed: " + made.error;
+        if (demoFirstDate) *demoFirstDate = made.summary.firstDate;
     }
     auto link = std::make_unique<FeedJVLink>(settings);
     link->setSettingsSaver([&ini](const FeedSettings& s) {

@@ -21,8 +21,11 @@ using FeedProgress = std::function<void(int done, int total)>;
 
 // The replacement, or a message (UTF-8) saying why it cannot be made (for
 // example: its feed folder cannot be created). The replacement saves its
-// settings through ini, which must outlive it.
+// settings through ini, which must outlive it. When this call generated
+// the demo feed, demoFirstDate (if given) receives the yyyymmdd of its
+// first race day, else 0.
 std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::filesystem::path& appDir, TIniGT& ini,
-                                                                   const FeedProgress& progress = {});
+                                                                   const FeedProgress& progress = {},
+                                                                   int* demoFirstDate = nullptr);
 
 }  // namespace vantor

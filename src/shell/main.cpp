@@ -9,13 +9,14 @@
 
 #include "components/message_box.h"
 #include "jvlink_ui/feed_settings_dialog.h"
-#include "shell/jvlink_factory.h"
 #include "output/fonts.h"
 #include "settings/app_dir.h"
+#include "settings/program_settings.h"
+#include "shell/first_start.h"
+#include "shell/jvlink_factory.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 #include "store/program_folder.h"
-#include "settings/program_settings.h"
 
 namespace {
 
@@ -31,19 +32,23 @@ void chooseProgramFolder(const QApplication& app) {
     if (parser.isSet(appDirOption)) vantor::setAppDir(parser.value(appDirOption).toStdString());
 }
 
-// The JV-Link replacement; on first use it generates a demo feed, shown in a progress box.
-auto makeJVLink(const std::filesystem::path& folder, vantor::TIniGT& ini) {
+// The JV-Link replacement; on first use it generates a demo feed, shown in a
+// progress box, and says the demo's first race day in demoFirstDate.
+auto makeJVLink(const std::filesystem::path& folder, vantor::TIniGT& ini, int& demoFirstDate) {
     std::unique_ptr<vantor::TPrgrsForm> progressBox;
-    return vantor::createJVLink(folder, ini, [&progressBox](int done, int total) {
-        if (!progressBox) {
-            progressBox = std::make_unique<vantor::TPrgrsForm>();
-            progressBox->HeadingLabel->setText(QStringLiteral("デモデータを作成しています"));
-            progressBox->ProgressBar1->setMaximum(total);
-            progressBox->showCentred();
-        }
-        progressBox->ProgressBar1->setValue(done);
-        QCoreApplication::processEvents();
-    });
+    return vantor::createJVLink(
+        folder, ini,
+        [&progressBox](int done, int total) {
+            if (!progressBox) {
+                progressBox = std::make_unique<vantor::TPrgrsForm>();
+                progressBox->HeadingLabel->setText(QStringLiteral("デモデータを作成しています"));
+                progressBox->ProgressBar1->setMaximum(total);
+                progressBox->showCentred();
+            }
+            progressBox->ProgressBar1->setValue(done);
+            QCoreApplication::processEvents();
+        },
+        &demoFirstDate);
 }
 
 }  // namespace
@@ -59,7 +64,8 @@ int main(int argc, char* argv[]) {
 
     // Lives as long as the JV-Link, which keeps its own settings through it.
     vantor::TIniGT ini = vantor::programSettings();
-    auto link = makeJVLink(folder, ini);
+    int demoFirstDate = 0;
+    auto link = makeJVLink(folder, ini, demoFirstDate);
     if (const auto* reason = std::get_if<std::string>(&link)) {
         std::cerr << "vantor: " << *reason << '\n';
         vantor::ui::showInfo(
@@ -72,8 +78,14 @@ int main(int argc, char* argv[]) {
     }
 
     auto& feedLink = std::get<0>(link);
+    // A demo made by this start is filed at once, so the window opens on it.
+    if (demoFirstDate != 0) {
+        const std::string problem = vantor::fileGeneratedDemo(*feedLink, folder, ini, demoFirstDate);
+        if (!problem.empty()) vantor::ui::showInfo(nullptr, QString::fromStdString(problem));
+    }
     feedLink->setSettingsEditor([](vantor::FeedSettings& s) { return vantor::editFeedSettings(nullptr, s); });
     vantor::TMainForm mainForm(std::move(feedLink));
     mainForm.show();
+    if (demoFirstDate != 0) mainForm.showNewestDay();
     return QApplication::exec();
 }

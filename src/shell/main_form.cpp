@@ -177,5 +177,10 @@ void TMainForm::MakeDataListBtnClick() {
     DateCombo->setCurrentIndex(-1);
 }
 
+void TMainForm::showNewestDay() {
+    if (DateCombo->count() == 0) return;
+    DateCombo->setCurrentIndex(0);
+    DateComboChange();
+}
 
 }  // namespace vantor

@@ -153,6 +153,8 @@ public:
     void HelpAboutItemClick();
     void SpeedButton8Click();
     void MakeDataListBtnClick();
+    // Chooses the newest race day, as a user would in DateCombo.
+    void showNewestDay();
     void HrReadBtnClick();
 
     void DateComboChange();

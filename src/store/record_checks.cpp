@@ -32,4 +32,9 @@ std::optional<SjisString> courseNameForFiles(SjisView courseCode) {
 
 bool isValidHorseId(SjisView id) { return id.size() == 10 && isAllDigits(id); }
 
+bool isOneLine(SjisView record) {
+    const SjisView body = record.ends_with("\r\n") ? record.substr(0, record.size() - 2) : record;
+    return body.find_first_of("\r\n") == SjisView::npos;
+}
+
 }  // namespace vantor

@@ -13,6 +13,10 @@ namespace vantor {
 // store does not keep pass.
 bool hasLengthOfItsKind(SjisView record);
 
+// No CR or LF before the record's own CR LF: a line break inside would
+// split the record's line in the store file.
+bool isOneLine(SjisView record);
+
 // Year and month-day are digits and the racecourse code is two characters
 // of 0-9 and A-Z, so that neither can form anything but a plain name.
 bool hasValidRaceKeyForPaths(SjisView record);

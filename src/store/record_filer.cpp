@@ -10,8 +10,6 @@ namespace {
 
 using namespace jvdata;
 
-constexpr std::size_t kRunnerRecordLength = kSeLength;
-
 // Bytes 3-11 (data kind and creation date) zeroed, so that keyed files
 // sort by race key.
 SjisString zeroStamp(SjisView line) { return OverwriteAt(line, "000000000", 3); }
@@ -43,7 +41,7 @@ SjisView filedLinePrefix() {
 
 bool RecordFiler::acceptable(SjisView record) {
     const SjisView kind = recordKind(record);
-    bool ok = hasLengthOfItsKind(record);
+    bool ok = hasLengthOfItsKind(record) && isOneLine(record);
     if (ok && (kind == "RA" || kind == "SE" || kind == "HR")) ok = hasValidRaceKeyForPaths(record);
     if (ok && kind == "SE") ok = isValidHorseId(get(record, se::KettoNum));
     if (ok && kind == "UM") ok = isValidHorseId(get(record, um::KettoNum));
@@ -88,8 +86,7 @@ void RecordFiler::fileAcquired(SjisView record, long long fromDate, std::vector<
         if (named && race > 0 && race <= kRacesPerRunnerFile && horse >= 1 && horse <= kRunnerSlotsPerRace &&
             !isLocalOrOverseas(dk) && datePasses) {
             const std::string courseUtf8 = cp932ToUtf8(course);
-            batch_.putRunnerSlot(paths_.runnerFile(day.utf8, courseUtf8), line, race, horse, true,
-                                 kRunnerRecordLength);
+            batch_.putRunnerSlot(paths_.runnerFile(day.utf8, courseUtf8), line, race, horse, true);
             listLines.push_back(listLine({raceText, kRaceMark, get(record, se::Umaban), kHorseMark, day.sjis, course,
                                           ".jvSEr"}));
         }
@@ -130,8 +127,7 @@ void RecordFiler::fileRealtime(SjisView record) {
             ++rejected_;
             return;
         }
-        batch_.putRunnerSlot(paths_.runnerFile(day, cp932ToUtf8(*course)), line, race, horse, false,
-                             kRunnerRecordLength);
+        batch_.putRunnerSlot(paths_.runnerFile(day, cp932ToUtf8(*course)), line, race, horse, false);
     } else {
         batch_.mergeKeyed(paths_.dayFile(day, ".jvHR"), line);
     }

@@ -20,8 +20,9 @@ public:
     // The acquisition filing of one record (with its CR LF). fromDate is
     // the yyyymmdd number of the start point: day files take races from
     // fromDate - 10 on. Adds one line per filed file to listLines. A record
-    // of the wrong length, or whose date, racecourse or horse id could not
-    // name a file, is counted as rejected and skipped. Throws StoreError
+    // of the wrong length, holding a line break before its CR LF, or whose
+    // date, racecourse or horse id could not name a file, is counted as
+    // rejected and skipped. Throws StoreError
     // when a folder or file cannot be made or read.
     void fileAcquired(SjisView record, long long fromDate, std::vector<SjisString>& listLines);
 

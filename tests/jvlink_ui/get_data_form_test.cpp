@@ -148,6 +148,50 @@ TEST_F(GetDataFormTest, CancelAsksFirstAndNoLeavesItRunning) {
     EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
 }
 
+// While a long file is read, the list already shows its lines on screen,
+// and a cancel in the middle keeps every line filed so far.
+TEST_F(GetDataFormTest, TheListShowsLinesWhileTheyArriveAndACancelKeepsThem) {
+    TempDir bigFeed;
+    std::string records;
+    for (int n = 0; n < 30000; ++n) records += seRecord({.race = n % 12 + 1}, n % 18 + 1, "2020100001", "2");
+    writeFile(bigFeed / "normal/20240526180000_CARD.jvd", records);
+    FeedJVLink big(FeedSettings{bigFeed.path(), 0, "0490"});
+    big.JVInit("sid");
+
+    for (const bool cancel : {false, true}) {
+        ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+        TGetDataForm form(nullptr, big, app.path());
+        form.show();
+        int shownWhileReading = 0;
+        bool onScreen = false;
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            const int count = form.listBox()->count();
+            if (count == 0 || shownWhileReading > 0) return;
+            shownWhileReading = count;
+            const QRect first = form.listBox()->visualItemRect(form.listBox()->item(0));
+            onScreen = form.listBox()->indexAt(first.center()).row() == 0;
+            if (!cancel) return;
+            messages.answer(true);
+            form.ButtonCancelClick();
+        });
+        probe.start(0);
+        form.ButtonStartClick();
+        waitForDownload(form);
+        ASSERT_GT(shownWhileReading, 0) << "no line was shown before the read ended";
+        EXPECT_LT(shownWhileReading, 30000);
+        EXPECT_TRUE(onScreen);
+        if (cancel) {
+            EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("JVCancel:キャンセルされました"));
+            EXPECT_GE(form.listBox()->count(), shownWhileReading);
+            EXPECT_LT(form.listBox()->count(), 30000);
+        } else {
+            EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
+            EXPECT_EQ(form.listBox()->count(), 30000);
+        }
+    }
+}
+
 TEST_F(GetDataFormTest, ErrorsAreReportedWithTheirPrefixes) {
     link.faults().add("JVSetUIProperties", 1, -100);
     link.faults().add("JVOpen", 1, -1);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 
 #include "raceday/dates.h"
@@ -55,9 +56,10 @@ protected:
     }
 
     DayLoadResult load(const std::string& dayName = kDay) {
-        DayLoader loader(paths, [this](const fs::path& p) {
+        DayLoader loader(paths, [this](const fs::path& p, const ReadBound& bound) {
             ++reads[p];
-            return readWholeFile(p);
+            largestRead = std::max(largestRead, bound.maxBytes);
+            return readFilePart(p, bound);
         });
         return loader.load(dayName, *day, hooks);
     }
@@ -74,6 +76,7 @@ protected:
     std::vector<Opened> opened;
     int steps = 0, closed = 0, pumps = 0;
     std::map<fs::path, int> reads;
+    std::size_t largestRead = 0;
 };
 
 }  // namespace
@@ -220,6 +223,27 @@ TEST_F(DayLoadTest, TruncatedFilesLoadTheirWholeRecords) {
     EXPECT_EQ(day->RaceTbl[1].RunDate[0][1], daysBefore(kRaceDate, 28));
     EXPECT_EQ(day->RaceTbl[1].RunDate[0][3], daysBefore(kRaceDate, 84));
     EXPECT_TRUE(day->RaceTbl[1].RunDate[0][4].empty());
+}
+
+// A runner file and a history grown to 3 GB (sparse, as a damaged disk
+// makes them) cost no more than sound ones: the runner file's slots stand
+// at its start, the newest runs at the history's end.
+TEST_F(DayLoadTest, OversizedFilesAreReadOnlyAsFarAsTheyCanHold) {
+    const char* horse = "2019100001";
+    file({raRecord(kRace11, 1), seRecord(kRace11, 1, horse)});
+    for (int n = 1; n <= 2; ++n) pastRun({.date = daysBeforeNum(kRaceDate, 28 * n)}, horse, 1);
+    const fs::path runners = paths.runnerFile(kDay, "東京"), history = paths.horseRunFile(horse);
+    fs::resize_file(runners, 3ull << 30);
+    fs::resize_file(history, (3ull << 30) / kSeLength * kSeLength);  // whole records of zeros
+    std::string newest = seRecord({.date = daysBeforeNum(kRaceDate, 7)}, 1, horse);
+    std::ofstream(history, std::ios::binary | std::ios::app) << newest.replace(2, 9, "000000000");
+
+    load();
+    EXPECT_EQ(day->RaceCount, 1);
+    EXPECT_EQ(text(get(day->JvSeTbl[0][0].view(), se::KettoNum)), horse);
+    EXPECT_EQ(day->RaceTbl[0].RunDate[0][1], daysBefore(kRaceDate, 7));
+    EXPECT_TRUE(day->RaceTbl[0].RunDate[0][2].empty()) << "runs beyond the bound are damage";
+    EXPECT_LT(largestRead, 1u << 20) << "no read is unbounded";
 }
 
 TEST_F(DayLoadTest, HeadCountAndRaceNumberBeyondTheTablesAreKeptInside) {

@@ -249,18 +249,85 @@ TEST_F(FilingTest, BatchedFilingEqualsFilingRecordByRecord) {
     }
 }
 
-TEST(StoreBatch, DamagedRunnerFileIsMendedToWholeSlots) {
+TEST_F(FilingTest, RecordsWithALineBreakInsideAreRejectedAndCounted) {
+    std::string raWithCr = raRecord({});
+    raWithCr[600] = '\r';
+    std::string seWithLf = seRecord({}, 1);
+    seWithLf[400] = '\n';
+    std::string hrWithCrLf = hrRecord({});
+    hrWithCrLf.replace(300, 2, "\r\n");
+    const auto list = acquire({raWithCr, seWithLf, hrWithCrLf, raRecord({.race = 1})});
+    EXPECT_EQ(filer.rejected(), 3);
+    EXPECT_EQ(list.size(), 1u);
+    EXPECT_EQ(lines(data("2024年05月26日.jvRA")).size(), 1u);
+    EXPECT_FALSE(fs::exists(data("2024年05月26日東京.jvSEr")));
+    EXPECT_FALSE(fs::exists(data("2024年05月26日.jvHR")));
+}
+
+// A record with a line break inside, filed before such records were
+// rejected, split its line in two: the next filing keeps whole records only.
+TEST_F(FilingTest, SplitLinesOfAKeyedFileAreDroppedByTheNextFiling) {
+    const std::string first = zeroed(raRecord({.race = 1})), third = zeroed(raRecord({.race = 3}));
+    std::string split = zeroed(raRecord({.race = 2}));
+    split[600] = '\r';
+    test::writeFile(data("2024年05月26日.jvRA"), first + "\r\n" + split + "\r\n" + third + "\r\n");
+    acquire({raRecord({.race = 4})});
+    EXPECT_EQ(lines(data("2024年05月26日.jvRA")),
+              (std::vector<std::string>{first, third, zeroed(raRecord({.race = 4}))}));
+
+    // The same in a horse's history, with a stray LF and a cut-off last line.
+    const fs::path history = dir / "SEI" / "2020" / "2020100001.jvSEI";
+    std::string run = zeroed(seRecord({.date = 20240101}, 1));
+    run[100] = '\n';
+    test::writeFile(history, run + "\r\n" + zeroed(seRecord({.date = 20240201}, 1)).substr(0, 300));
+    acquire({seRecord({.date = 20240301}, 1)});
+    EXPECT_EQ(lines(history), std::vector<std::string>{zeroed(seRecord({.date = 20240301}, 1))});
+}
+
+TEST(StoreBatch, DamagedRunnerSlotsBecomeBlankAndTheOthersStayInPlace) {
     TempDir dir;
     const fs::path file = dir / "x.jvSEr";
-    test::writeFile(file, "short line\r\n" + std::string(553, 'A') + "\r\n");
+    std::string broken(553, 'C');
+    broken[10] = '\r';
+    test::writeFile(file, broken + "\r\n" + std::string(553, 'A') + "\r\n" + std::string(300, 'D'));
     StoreBatch b;
-    b.putRunnerSlot(file, std::string(553, 'B'), 12, 18, false, 555);
+    b.putRunnerSlot(file, std::string(553, 'B'), 12, 18, false);
     b.flush();
     const std::string bytes = readFile(file);
     ASSERT_EQ(bytes.size(), 216u * 555u);
-    EXPECT_EQ(bytes.substr(0, 553), std::string(553, ' '));
-    EXPECT_EQ(bytes.substr(555, 553), std::string(553, 'A'));
+    EXPECT_EQ(bytes.substr(0, 555), std::string(553, ' ') + "\r\n");
+    EXPECT_EQ(bytes.substr(555, 555), std::string(553, 'A') + "\r\n");
+    EXPECT_EQ(bytes.substr(2 * 555, 555), std::string(553, ' ') + "\r\n");
     EXPECT_EQ(bytes.substr(215 * 555, 553), std::string(553, 'B'));
+}
+
+// A file grown far beyond what it can hold is read only as far as it can
+// hold: what lies beyond is dropped by the save.
+TEST(StoreBatch, OversizedFilesAreReadOnlyAsFarAsTheyCanHold) {
+    TempDir dir;
+    const fs::path runners = dir / "x.jvSEr";
+    test::writeFile(runners, std::string(553, 'A') + "\r\n");
+    fs::resize_file(runners, 3ull << 30);  // sparse
+    const fs::path history = dir / "h.jvSEI";
+    // Lines of 553 bytes whose race key (bytes 12-27) counts up from key(0).
+    const auto run = [](int n) { return "SE000000000" + std::to_string(1000000000000000 + n) + std::string(526, ' '); };
+    std::string runs;
+    for (int n = 0; n < 600; ++n) runs += run(n) + "\r\n";
+    test::writeFile(history, runs);
+
+    StoreBatch b;
+    b.putRunnerSlot(runners, std::string(553, 'B'), 1, 2, false);
+    b.mergeKeyed(history, run(600));
+    EXPECT_LT(b.heldBytes(), 1u << 20);
+    b.flush();
+    const std::string kept = readFile(runners);
+    ASSERT_EQ(kept.size(), 216u * 555u);
+    EXPECT_EQ(kept.substr(0, 1110), std::string(553, 'A') + "\r\n" + std::string(553, 'B') + "\r\n");
+    // The newest 512 lines are kept (the oldest cut off), with the new one.
+    const std::string newest = readFile(history);
+    EXPECT_EQ(newest.size(), 513u * 555u);
+    EXPECT_EQ(newest.substr(0, 553), run(88));
+    EXPECT_EQ(newest.substr(512 * 555, 553), run(600));
 }
 
 TEST(StoreBatch, UnwritableFileIsAnErrorNamingIt) {

@@ -1,0 +1,63 @@
+#include "shell/first_start.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QThread>
+
+#include "jvlink/acquisition.h"
+#include "jvlink/jvlink.h"
+#include "settings/ini_gt.h"
+#include "jvlink/jvlink_startup.h"
+#include "shell/prgrs_form.h"
+#include "text/encoding.h"
+#include "text/qt_text.h"
+
+namespace vantor {
+namespace {
+
+constexpr qint64 kPumpIntervalMs = 30;
+constexpr unsigned long kDownloadPollMs = 10;  // the acquisition dialog's timer
+
+}  // namespace
+
+std::string fileGeneratedDemo(JVLink& link, const std::filesystem::path& appDir, TIniGT& ini, int firstDate) {
+    if (const int r = link.JVInit(jvLinkSid()); r != jv::kOk) return jvInitErrorText(r);
+    TPrgrsForm box;
+    box.HeadingLabel->setText(QStringLiteral("デモデータを登録しています"));
+    box.showCentred();
+    QElapsedTimer sincePump;
+    std::string problem;
+
+    Acquisition::Ui ui;
+    ui.status = [&box](const SjisString& s) { box.StatusLabel->setText(toQString(s)); };
+    // One bar: the download's, then the read's.
+    ui.downloadBar = ui.readBar = [&box](int pos, int max) {
+        box.ProgressBar1->setMaximum(max);
+        box.ProgressBar1->setValue(pos);
+    };
+    ui.addLine = [](const SjisString&) {};
+    ui.clearLines = [] {};
+    ui.report = [&problem](const SjisString& s) { problem = cp932ToUtf8(s); };
+    ui.beep = [] {};
+    ui.pump = [&sincePump] {
+        if (sincePump.isValid() && sincePump.elapsed() < kPumpIntervalMs) return;
+        QCoreApplication::processEvents();
+        sincePump.start();
+    };
+    ui.storeLastTime = [&ini](const SjisString& s) { return ini.WriteString("JvDataGet", "LastTime", s); };
+
+    Acquisition acquisition(link, StorePaths(appDir), ui);
+    auto next = acquisition.start(std::to_string(firstDate) + "000000", jv::kOptionSetup);
+    while (next == Acquisition::Next::poll) {
+        ui.pump();
+        QThread::msleep(kDownloadPollMs);
+        next = acquisition.poll();
+    }
+    if (next == Acquisition::Next::read) acquisition.readAll();
+    acquisition.closeLink();
+    return acquisition.failed() ? problem : std::string();
+}
+
+}  // namespace vantor

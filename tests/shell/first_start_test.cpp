@@ -1,0 +1,52 @@
+// The first start on a freshly generated demo: the feed is filed at once
+// and the window opens on the newest race day's first race.
+
+#include "shell/first_start.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QListWidget>
+
+#include "components/message_box.h"
+#include "components/string_grid.h"
+#include "jvlink/feed_jvlink.h"
+#include "settings/app_dir.h"
+#include "settings/ini_gt.h"
+#include "shell/main_form.h"
+#include "store/program_folder.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+using namespace vantor::test;
+
+TEST(FirstStart, TheGeneratedDemoIsFiledAndTheNewestDayShown) {
+    TempDir app, feed;
+    setAppDir(app.path());
+    ASSERT_EQ(enterProgramFolder(app.path()), std::nullopt);
+    const RaceId older{.date = 20240519, .race = 1}, newer{.date = 20240526, .race = 1};
+    const auto runner = [](const RaceId& id) { return seBuilder(id, 1).number(jvdata::se::Wakuban, 1).take(); };
+    writeFile(feed / "setup/20240527060000_RACE.jvd",
+              raRecord(older, 1) + runner(older) + raRecord(newer, 1) + runner(newer) + umRecord("2020100001"));
+    // Files before the demo's first day stay out.
+    writeFile(feed / "setup/20240527060000_OLD.jvd", raRecord({.date = 20230101}, 1));
+    FeedJVLink link(FeedSettings{feed.path(), 0, "0490"});
+    TIniGT ini;
+    ini.setFileName("vantor.ini");
+    ui::MessageBoxHook messages;
+
+    EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519), "");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 06:00:00");
+    EXPECT_FALSE(std::filesystem::exists(app / "DATA" / "2023年01月01日.jvRA"));
+
+    TMainForm form(std::make_unique<FeedJVLink>(FeedSettings{feed.path(), 0, "0490"}));
+    form.showNewestDay();
+    ASSERT_EQ(form.DateCombo->count(), 2);
+    EXPECT_EQ(form.DateCombo->currentText(), QStringLiteral("2024年05月26日"));
+    ASSERT_EQ(form.DatList->count(), 1);
+    EXPECT_EQ(form.DatList->currentRow(), 0);
+    EXPECT_EQ(form.StringGrid4->cell(1, 1), QStringLiteral("01"));
+    EXPECT_TRUE(messages.shown().isEmpty()) << messages.shown().join(QStringLiteral("|")).toStdString();
+    setAppDir({});
+}
