@@ -1,7 +1,11 @@
 // Day loading from damaged store files: the input is the bytes of the
 // files one day load reads, in the order it reads them, separated by
-// kFileBreak (files beyond the input are missing). The load must end,
-// whatever the bytes, with a race list that fits the day's tables.
+// kFileBreak (files beyond the input are missing). Each piece is read
+// through a file by the program's own bounded read, as a store file would
+// be. The load must end, whatever the bytes, with a race list that fits
+// the day's tables.
+
+#include <fstream>
 
 #include "fuzz_support.h"
 #include "raceday/day_loader.h"
@@ -21,9 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<std::string_view> files = fuzz::split(fuzz::bytesOf(data, size), fuzz::kFileBreak);
     std::size_t next = 0;
-    DayLoader loader(StorePaths(app), [&](const fs::path&) {
+    const fs::path piece = app / "piece";
+    DayLoader loader(StorePaths(app), [&](const fs::path&, const ReadBound& bound) {
         if (next >= files.size()) return FileContent{FileContent::Status::missing, {}};
-        return FileContent{FileContent::Status::ok, std::string(files[next++])};
+        std::ofstream(piece, std::ios::binary | std::ios::trunc) << files[next++];
+        return readFilePart(piece, bound);
     });
     const DayLoadResult result = loader.load("2024年05月26日", *day);
     fuzz::check(result.raceItems.size() <= static_cast<std::size_t>(kMaxRaces), "the race list fits the day");

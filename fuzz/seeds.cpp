@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 
 #include "demo/demo_feed.h"
 #include "fuzz_support.h"
@@ -111,8 +112,8 @@ void dayLoadingSeeds(const fs::path& feed, const fs::path& work, Corpus corpus) 
     // input stays small enough for the fuzzer to be quick.
     constexpr std::size_t kFileLimit = 4 * 1024, kSeedLimit = 64 * 1024;
     std::string seed;
-    DayLoader loader(paths, [&](const fs::path& path) {
-        FileContent content = readWholeFile(path);
+    DayLoader loader(paths, [&](const fs::path& path, const ReadBound& bound) {
+        FileContent content = readFilePart(path, bound);
         content.bytes.resize(std::min(content.bytes.size(), kFileLimit));
         if (seed.size() + content.bytes.size() <= kSeedLimit) seed.append(content.bytes).append(fuzz::kFileBreak);
         return content;
