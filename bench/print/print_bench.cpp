@@ -67,7 +67,8 @@ void BM_NewspaperDocumentToPdf(benchmark::State& state) {
     std::size_t pages = 0;
     for (auto _ : state) {
         const auto start = Clock::now();
-        const auto doc = vantor::print::raceCardDocument(d.day(), d.races(), vantor::print::RunnerOrder::number, measure);
+        const auto doc =
+            vantor::print::raceCardDocument(d.day(), d.races(), vantor::print::RunnerOrder::number, measure);
         buildMs += msSince(start);
         const auto written = Clock::now();
         if (vantor::print::writePdf(doc, d.pdf(), doc.caption)) state.SkipWithError("cannot write the PDF");

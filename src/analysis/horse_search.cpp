@@ -1,7 +1,7 @@
 #include "analysis/horse_search.h"
 
-#include "codes/racing_texts.h"
 #include "codes/racing_format.h"
+#include "codes/racing_texts.h"
 #include "text/encoding.h"
 
 namespace vantor {

@@ -88,8 +88,8 @@ DemoResult generate(const DemoOptions& options) {
     if (std::string error = writer.write(options.out, counts, report); !error.empty()) return {error, {}};
     if (!options.oddsOut.empty()) {
         Rng oddsRng = rng.split();
-        if (std::string error = writeOddsArchives(world, layout.windowStart, options.oddsOut, oddsRng,
-                                                  result.summary.oddsArchives);
+        if (std::string error =
+                writeOddsArchives(world, layout.windowStart, options.oddsOut, oddsRng, result.summary.oddsArchives);
             !error.empty())
             return {error, {}};
     }

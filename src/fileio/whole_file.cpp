@@ -127,7 +127,8 @@ bool replaceWholeFile(const std::filesystem::path& path, std::string_view conten
 
     // An existing file keeps its permission bits; the new one has the
     // process's default bits, so only a file with other bits needs a change.
-    struct stat old {}, made {};
+    struct stat old {
+    }, made{};
     const bool keepMode = ::stat(path.c_str(), &old) == 0 && ::fstat(fd.get(), &made) == 0 &&
                           (old.st_mode & 07777) != (made.st_mode & 07777);
     const bool written = writeAll(fd.get(), content) && (!keepMode || ::fchmod(fd.get(), old.st_mode & 07777) == 0) &&

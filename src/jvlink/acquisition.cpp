@@ -39,8 +39,8 @@ Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
     lastFileTimestamp_.clear();
     readCount_ = downloadCount_ = 0;
 
-    const int r = link_.JVOpen(jv::kAcquisitionDataSpec, fromtime, option, readCount_, downloadCount_,
-                               lastFileTimestamp_);
+    const int r =
+        link_.JVOpen(jv::kAcquisitionDataSpec, fromtime, option, readCount_, downloadCount_, lastFileTimestamp_);
     open_ = true;  // every open attempt ends with JVClose
     if (r == jv::kNoNewerData || (r == jv::kOk && readCount_ == 0)) {
         ui_.report(sjis("最新のデータがありません。"));

@@ -24,14 +24,14 @@ class Acquisition {
 public:
     // Texts are Shift-JIS.
     struct Ui {
-        std::function<void(const SjisString&)> status;       // the one status line
+        std::function<void(const SjisString&)> status;  // the one status line
         std::function<void(int pos, int max)> downloadBar;
         std::function<void(int pos, int max)> readBar;
-        std::function<void(const SjisString&)> addLine;      // a list line
+        std::function<void(const SjisString&)> addLine;  // a list line
         std::function<void()> clearLines;
-        std::function<void(const SjisString&)> report;       // beep, then an information message
+        std::function<void(const SjisString&)> report;  // beep, then an information message
         std::function<void()> beep;
-        std::function<void()> pump;                           // process pending events
+        std::function<void()> pump;  // process pending events
         // Keeps "yyyy/mm/dd hh:nn:ss", the next start time, after a completed
         // read; false when it could not be kept (an error of the run).
         std::function<bool(const SjisString&)> storeLastTime;

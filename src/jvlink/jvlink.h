@@ -11,11 +11,11 @@ namespace vantor {
 
 namespace jv {
 inline constexpr int kOk = 0;
-inline constexpr int kNoNewerData = -1;        // JVOpen / JVRTOpen: nothing newer
-inline constexpr int kEndOfAll = 0;            // JVRead: every file read
-inline constexpr int kFileSwitched = -1;       // JVRead: moved to the next file
-inline constexpr int kNoRecordNow = -2;        // JVRead: call again
-inline constexpr int kDownloading = -3;        // JVRead: next file not downloaded yet
+inline constexpr int kNoNewerData = -1;   // JVOpen / JVRTOpen: nothing newer
+inline constexpr int kEndOfAll = 0;       // JVRead: every file read
+inline constexpr int kFileSwitched = -1;  // JVRead: moved to the next file
+inline constexpr int kNoRecordNow = -2;   // JVRead: call again
+inline constexpr int kDownloading = -3;   // JVRead: next file not downloaded yet
 inline constexpr int kSettingsNotSaved = -100;
 inline constexpr int kSidEmpty = -101;
 inline constexpr int kSidTooLong = -102;

@@ -166,29 +166,37 @@ void TGetDataForm::pumpOnBudget() {
 void TGetDataForm::SpeedButton1Click() {
     const int r = link_.JVSetUIProperties();
     if (r != 0)
-        ui::showInfo(this, QStringLiteral("JVSetUIPropertiesエラー：") +
-                               toQString(JVResultMessage("JVSetUIProperties", r)));
+        ui::showInfo(this,
+                     QStringLiteral("JVSetUIPropertiesエラー：") + toQString(JVResultMessage("JVSetUIProperties", r)));
 }
 
 void TGetDataForm::ButtonStartClick() {
     const QDateTime start = DateTimePicker1->dateTime();
-    ui::showInfoQuiet(this, start.toString(QStringLiteral("yyyy年MM月dd日HH時mm分ss秒")) +
-                                QStringLiteral("以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり"
-                                               "他のアプリケーションを操作することは極力避けてください。"));
+    ui::showInfoQuiet(this,
+                      start.toString(QStringLiteral("yyyy年MM月dd日HH時mm分ss秒")) +
+                          QStringLiteral("以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり"
+                                         "他のアプリケーションを操作することは極力避けてください。"));
     TimerJVStatus->stop();
     const int option = rbtNormal->isChecked() ? jv::kOptionNormal : jv::kOptionSetup;
     setCursor(Qt::BusyCursor);
     running_ = true;
     switch (acquisition_->start(fromQString(start.toString(QStringLiteral("yyyyMMddHHmmss"))), option)) {
-        case Acquisition::Next::close: CloseLink(); break;
-        case Acquisition::Next::poll: TimerJVStatus->start(); break;
-        case Acquisition::Next::read: readAndClose(); break;
+        case Acquisition::Next::close:
+            CloseLink();
+            break;
+        case Acquisition::Next::poll:
+            TimerJVStatus->start();
+            break;
+        case Acquisition::Next::read:
+            readAndClose();
+            break;
     }
 }
 
 void TGetDataForm::TimerJVStatusTimer() {
     switch (acquisition_->poll()) {
-        case Acquisition::Next::poll: break;
+        case Acquisition::Next::poll:
+            break;
         case Acquisition::Next::close:
             TimerJVStatus->stop();
             CloseLink();

@@ -66,7 +66,7 @@ private:
     TIniGT IniGT1;
     StorePaths paths_;
     std::unique_ptr<Acquisition> acquisition_;
-    bool running_ = false;  // from the start until the link is closed
+    bool running_ = false;      // from the start until the link is closed
     QStringList pendingLines_;  // filed, not yet in ListBox1
     QElapsedTimer sincePump_;
 

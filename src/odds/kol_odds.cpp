@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "odds/yoz_line.h"
 #include "codes/odds_pairs.h"
+#include "odds/yoz_line.h"
 
 namespace vantor {
 namespace {

@@ -12,15 +12,14 @@ draw::Ops prizeCell(const TRaceRec& race, SjisView horseRecord, int runner, cons
     c.setPoints(8);
     if (!horseRecord.empty() && horseRecord.front() != ' ') {
         int y = box.y0();
-        for (const SjisString& line : {earnedPrizeText(race, runner), totalPrizeText(race, runner),
-                                       placingsText(race.ShibaChaku[runner]), placingsText(race.DirtChaku[runner]),
-                                       placingsText(race.SyogaiChaku[runner])}) {
+        for (const SjisString& line :
+             {earnedPrizeText(race, runner), totalPrizeText(race, runner), placingsText(race.ShibaChaku[runner]),
+              placingsText(race.DirtChaku[runner]), placingsText(race.SyogaiChaku[runner])}) {
             c.textOut(box.x0(), y, line);
             y += c.lastHeight();
         }
     }
-    if (race.YozLoaded != 0)
-        c.textOut(box.x0(), 57, predictedOddsRankText(race, runner));
+    if (race.YozLoaded != 0) c.textOut(box.x0(), 57, predictedOddsRankText(race, runner));
     c.bottomLine();
     return c.take();
 }

@@ -2,8 +2,8 @@
 
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
-#include "text/sjis_literal.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::card {
 namespace {

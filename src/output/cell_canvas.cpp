@@ -1,6 +1,5 @@
 #include "output/cell_canvas.h"
 
-
 namespace vantor::draw {
 
 CellCanvas::CellCanvas(int width, int height, Font font, Rgb colour, const TextMeasure& measure)

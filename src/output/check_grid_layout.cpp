@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "codes/racing_texts.h"
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
+#include "codes/racing_texts.h"
 #include "output/bracket_colours.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"

@@ -40,7 +40,7 @@ inline constexpr Rgb kBlue{0, 0, 255};
 // "ＭＳ Ｐゴシック" are substituted by the IPA gothic fonts).
 struct Font {
     std::string family;  // UTF-8
-    int size = 12;  // pixels on screen lists, points on pages
+    int size = 12;       // pixels on screen lists, points on pages
     bool bold = false;
     bool underline = false;
     friend bool operator==(const Font&, const Font&) = default;

@@ -106,8 +106,8 @@ constexpr double kTextDotsPerInch = 600;
 struct Mapping {
     Unit unit = Unit::screenPixel;
     QPointF origin;
-    double scale = 1;      // painter pixels per list unit
-    double fontScale = 1;  // painter pixels per font size unit
+    double scale = 1;        // painter pixels per list unit
+    double fontScale = 1;    // painter pixels per font size unit
     int penDotsPerInch = 0;  // pages: the resolution pen widths are scaled for
     double penScale = 1;     // pages: painter pixels per dot of that resolution
     double textScale = 1;    // pages: painter pixels per pixel of the text's font

@@ -3,8 +3,8 @@
 #include "output/card_runner_texts.h"
 #include "output/fonts.h"
 #include "print/page_texts.h"
-#include "text/sjis_literal.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::print {
 namespace {

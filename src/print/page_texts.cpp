@@ -5,8 +5,8 @@
 #include "codes/racing_texts.h"
 #include "output/card_run_texts.h"
 #include "output/card_runner_texts.h"
-#include "text/sjis_literal.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::print {
 namespace {
@@ -44,9 +44,8 @@ SjisString groupedThousands(long long n) {
 
 SjisString raceDateLine(SjisView raceKey) {
     return SjisString(field(raceKey, 1, 4)) + sjis("年") + formatted("%2d", lenientInt(field(raceKey, 5, 2))) +
-           sjis("月") + formatted("%2d", lenientInt(field(raceKey, 7, 2))) + sjis("日") +
-           raceCourseShort(raceKey) + " " + SjisString(field(raceKey, 12, 1)) + sjis("回 ") +
-           SjisString(field(raceKey, 14, 1)) + sjis("日");
+           sjis("月") + formatted("%2d", lenientInt(field(raceKey, 7, 2))) + sjis("日") + raceCourseShort(raceKey) +
+           " " + SjisString(field(raceKey, 12, 1)) + sjis("回 ") + SjisString(field(raceKey, 14, 1)) + sjis("日");
 }
 
 int raceNumberOf(SjisView raceKey) { return lenientInt(field(raceKey, 15, 2)); }
@@ -80,9 +79,8 @@ PrintedRun printedRun(const TRaceRec& race, int t, int k, bool oddsLine) {
     PrintedRun out;
 
     const SjisString name = card::cleanName(race.RunRyaku[t][k]);
-    out.lines[0] = SjisString(field(key, 12, 1)) + raceCourseShort(key) + " " +
-                   SjisString(field(key, 5, 2)) + "." + SjisString(field(key, 7, 2)) + " " +
-                   (name.empty() ? runClassText(race.RunJokenCd[t][k]) : name);
+    out.lines[0] = SjisString(field(key, 12, 1)) + raceCourseShort(key) + " " + SjisString(field(key, 5, 2)) + "." +
+                   SjisString(field(key, 7, 2)) + " " + (name.empty() ? runClassText(race.RunJokenCd[t][k]) : name);
 
     const int number = race.RunUmaban[t][k];
     out.lines[1] = formatted("%2d", race.RunTosu[t][k]) + heads + (number < 1 ? SjisString() : CircledNumber(number)) +

@@ -6,8 +6,8 @@
 #include "print/page_table.h"
 #include "print/page_texts.h"
 #include "raceday/race_card.h"
-#include "text/sjis_literal.h"
 #include "text/formatted.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::print {
 namespace {

@@ -41,8 +41,7 @@ draw::Page trainerPage(const RaceDay& day, SjisView trainerItem, const draw::Tex
         const bool paid = race.HrLoaded != 0;
         drawPreviousRuns(c, measure, race, t, v, paid ? 0 : 1, paid);
     }
-    const bool lastRowPaid =
-        !rows.empty() && day.RaceTbl[static_cast<std::size_t>(rows.back().race)].HrLoaded != 0;
+    const bool lastRowPaid = !rows.empty() && day.RaceTbl[static_cast<std::size_t>(rows.back().race)].HrLoaded != 0;
     drawColumnHeadings(c, lastRowPaid);
     return c.take();
 }

@@ -57,7 +57,7 @@ public:
     QPushButton* CloseBtn;
     QGroupBox* RadioGroup1;  // "倍率"
     QButtonGroup* ZoomButtons;
-    QGroupBox* GroupBox1;  // "選択指定"
+    QGroupBox* GroupBox1;        // "選択指定"
     TSpeedButton* SpeedButton1;  // "全選択"
     TSpeedButton* SpeedButton2;  // "全ｸﾘｱ"
     QComboBox* ChokBox;

@@ -3,12 +3,12 @@
 #include <charconv>
 #include <optional>
 
-#include "settings/app_dir.h"
-#include "settings/ini_file.h"
-#include "text/sjis_chars.h"
-#include "settings/user_dirs.h"
 #include "fileio/link_target.h"
 #include "fileio/whole_file.h"
+#include "settings/app_dir.h"
+#include "settings/ini_file.h"
+#include "settings/user_dirs.h"
+#include "text/sjis_chars.h"
 
 namespace vantor {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "jvlink/acquisition.h"
 #include "jvlink/jvlink.h"
-#include "settings/ini_gt.h"
 #include "jvlink/jvlink_startup.h"
+#include "settings/ini_gt.h"
 #include "shell/prgrs_form.h"
 #include "text/encoding.h"
 #include "text/qt_text.h"

@@ -17,7 +17,8 @@ FeedSettings readSettings(const std::filesystem::path& appDir, TIniGT& ini) {
     FeedSettings s;
     const SjisString folder = ini.ReadString(kSection, "Folder", "");
     // A relative folder is taken from the program folder, wherever the program was started from.
-    s.feedDir = appDir / (folder.empty() ? std::filesystem::path("jvfeed") : std::filesystem::path(cp932ToUtf8(folder)));
+    s.feedDir =
+        appDir / (folder.empty() ? std::filesystem::path("jvfeed") : std::filesystem::path(cp932ToUtf8(folder)));
     s.paceMs = std::clamp(ini.ReadInteger(kSection, "Pace", kDefaultPaceMs), 0, 10000);
     const SjisString version = ini.ReadString(kSection, "Version", "0490");
     s.version = version.size() == 4 && isAllDigits(version) ? version : "0490";
@@ -27,7 +28,7 @@ FeedSettings readSettings(const std::filesystem::path& appDir, TIniGT& ini) {
 }  // namespace
 
 std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::filesystem::path& appDir, TIniGT& ini,
-                                                                   const FeedProgress& progress, int* demoFirstDate) {
+                                                                    const FeedProgress& progress, int* demoFirstDate) {
     if (demoFirstDate) *demoFirstDate = 0;
     const FeedSettings settings = readSettings(appDir, ini);
     std::error_code ec;

@@ -25,7 +25,7 @@ using FeedProgress = std::function<void(int done, int total)>;
 // the demo feed, demoFirstDate (if given) receives the yyyymmdd of its
 // first race day, else 0.
 std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::filesystem::path& appDir, TIniGT& ini,
-                                                                   const FeedProgress& progress = {},
-                                                                   int* demoFirstDate = nullptr);
+                                                                    const FeedProgress& progress = {},
+                                                                    int* demoFirstDate = nullptr);
 
 }  // namespace vantor

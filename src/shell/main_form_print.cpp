@@ -35,8 +35,7 @@ void TMainForm::printRaceCards(print::RunnerOrder order) {
     }
     const draw::PrinterMeasure measure(printer().resolution());
     ui::TAllPrintForm form(*Day, printer(), this);
-    form.recordDocument(
-        print::raceCardDocument(*Day, DatList->count(), order, measure));
+    form.recordDocument(print::raceCardDocument(*Day, DatList->count(), order, measure));
     form.showRacePages();
     form.exec();
 }

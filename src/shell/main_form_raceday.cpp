@@ -3,11 +3,11 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QLabel>
 
 #include "analysis/card_row_order.h"
 #include "analysis/view_grids.h"
@@ -128,9 +128,8 @@ void TMainForm::KekkaGetBtnClick() {
     if (DatList->currentRow() < 0 || DateCombo->currentIndex() < 0) return;
     const int race = DatList->currentRow();
     const SjisString key(field(Day->JvRaTbl[0].view(), 12, 8));
-    const ResultsFetchOutcome outcome =
-        fetchResults(*JVLink1, StorePaths(AppDir), key,
-                     {[] { QCoreApplication::processEvents(); }, [] { ui::beep(); }});
+    const ResultsFetchOutcome outcome = fetchResults(*JVLink1, StorePaths(AppDir), key,
+                                                     {[] { QCoreApplication::processEvents(); }, [] { ui::beep(); }});
     if (!outcome.ran) return;
     if (outcome.storeError) ui::showInfo(this, QString::fromStdString(*outcome.storeError));
     HrReadBtnClick();

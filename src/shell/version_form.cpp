@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "output/fonts.h"
 #include "jvlink/version_text.h"
+#include "output/fonts.h"
 
 namespace vantor {
 

@@ -8,11 +8,16 @@ namespace vantor {
 bool hasLengthOfItsKind(SjisView record) {
     const SjisView kind = jvdata::recordKind(record);
     std::size_t expected = 0;
-    if (kind == "RA") expected = jvdata::kRaLength;
-    else if (kind == "SE") expected = jvdata::kSeLength;
-    else if (kind == "HR") expected = jvdata::kHrLength;
-    else if (kind == "UM") expected = jvdata::kUmLength;
-    else return true;
+    if (kind == "RA")
+        expected = jvdata::kRaLength;
+    else if (kind == "SE")
+        expected = jvdata::kSeLength;
+    else if (kind == "HR")
+        expected = jvdata::kHrLength;
+    else if (kind == "UM")
+        expected = jvdata::kUmLength;
+    else
+        return true;
     return record.size() == expected && record.ends_with("\r\n");
 }
 

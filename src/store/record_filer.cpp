@@ -87,8 +87,8 @@ void RecordFiler::fileAcquired(SjisView record, long long fromDate, std::vector<
             !isLocalOrOverseas(dk) && datePasses) {
             const std::string courseUtf8 = cp932ToUtf8(course);
             batch_.putRunnerSlot(paths_.runnerFile(day.utf8, courseUtf8), line, race, horse, true);
-            listLines.push_back(listLine({raceText, kRaceMark, get(record, se::Umaban), kHorseMark, day.sjis, course,
-                                          ".jvSEr"}));
+            listLines.push_back(
+                listLine({raceText, kRaceMark, get(record, se::Umaban), kHorseMark, day.sjis, course, ".jvSEr"}));
         }
         const SjisView id = get(record, se::KettoNum);
         batch_.ensureFolder(paths_.seiDir() / std::string(id.substr(0, 4)));

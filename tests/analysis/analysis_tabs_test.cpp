@@ -19,10 +19,10 @@
 #include "output/view_colours.h"
 #include "raceday/dates.h"
 #include "shell/main_form.h"
-#include "support/fake_jvlink.h"
 #include "store/record_filer.h"
-#include "support/records.h"
+#include "support/fake_jvlink.h"
 #include "support/program_folder.h"
+#include "support/records.h"
 #include "text/encoding.h"
 
 using namespace vantor;

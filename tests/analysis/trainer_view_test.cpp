@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/hand_day.h"
 #include "raceday/trainer_list.h"
+#include "support/hand_day.h"
 
 using namespace vantor;
 using namespace vantor::test;

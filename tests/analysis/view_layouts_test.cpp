@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/hand_day.h"
 #include "output/check_grid_layout.h"
 #include "output/list_grid_layout.h"
-#include "support/ops_readers.h"
 #include "output/trainer_view_layout.h"
+#include "support/hand_day.h"
+#include "support/ops_readers.h"
 
 using namespace vantor;
 using namespace vantor::views;

@@ -34,6 +34,5 @@ TEST(Cli, OddsOnAProgramFolderNoWindowHasOpenedSavesTheOdds) {
     writeFile(dir / "OZ240526.lzh", demo::lzhArchive({&member, 1}, 1, 1716681600));
 
     EXPECT_EQ(runCli("--app-dir " + quoted(app) + " odds " + quoted(dir / "OZ240526.lzh")), 0);
-    for (const auto name : kStoreFolderNames)
-        EXPECT_TRUE(fs::is_directory(resolveFolder(app, name))) << name;
+    for (const auto name : kStoreFolderNames) EXPECT_TRUE(fs::is_directory(resolveFolder(app, name))) << name;
 }

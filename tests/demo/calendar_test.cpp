@@ -2,13 +2,14 @@
 // course, two or three racecourses a day, ending with the last weekend
 // before the end date.
 
+#include "codes/calendar.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 #include <tuple>
 
-#include "codes/calendar.h"
 #include "demo/race_calendar.h"
 #include "demo/rng.h"
 

@@ -88,8 +88,7 @@ TEST(Careers, RunsSpacedAsTheReadinessViewsNeed) {
     int rested = 0, returnedAfterTenToThirteenWeeks = 0, backToBack = 0;
     for (const auto& [id, runs] : feed().runsOf)
         for (std::size_t i = 1; i < runs.size(); ++i) {
-            const int gap =
-                dayFromYmd(lenientInt(raceDate(runs[i]))) - dayFromYmd(lenientInt(raceDate(runs[i - 1])));
+            const int gap = dayFromYmd(lenientInt(raceDate(runs[i]))) - dayFromYmd(lenientInt(raceDate(runs[i - 1])));
             EXPECT_GE(gap, 1) << id;
             rested += gap > 55;
             returnedAfterTenToThirteenWeeks += gap >= 74 && gap <= 94;

@@ -7,8 +7,8 @@
 #include "jvlink/feed_jvlink.h"
 #include "settings/app_dir.h"
 #include "settings/ini_gt.h"
-#include "support/records.h"
 #include "support/program_folder.h"
+#include "support/records.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -105,7 +105,7 @@ TEST_F(AcquisitionTest, CompleteReadFilesEverythingAndRemembersTheNewestFile) {
     EXPECT_EQ(statuses[1], "ReadCount:3, DownloadCount:3");
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
     EXPECT_EQ(lastTimeShown, "2024/05/27 09:00:00");
-    EXPECT_EQ(beeps, 1);  // the end of the acquisition
+    EXPECT_EQ(beeps, 1);          // the end of the acquisition
     EXPECT_EQ(lines.size(), 4u);  // the last file's horse masters
     EXPECT_EQ(lines[0], "作成済み:2020100001.jvUM2");
     EXPECT_TRUE(fs::exists(app.data() / "2024年05月26日東京.jvSEr"));
@@ -231,9 +231,10 @@ TEST_F(AcquisitionTest, InterruptedReadsLeaveWholeFilesAndRerunGivesTheSameStore
         }
         for (const auto& [name, bytes] : snapshot(other.path())) {
             if (name == "vantor.ini") continue;
-            const std::size_t len = name.ends_with(".jvUM2") ? 1609 : name.ends_with(".jvHR") ? 719
-                                    : name.ends_with(".jvRA")                           ? 1272
-                                                                                        : 555;
+            const std::size_t len = name.ends_with(".jvUM2")  ? 1609
+                                    : name.ends_with(".jvHR") ? 719
+                                    : name.ends_with(".jvRA") ? 1272
+                                                              : 555;
             EXPECT_EQ(bytes.size() % len, 0u) << name << " after failing at " << failAt;
         }
         EXPECT_EQ(otherIni.ReadString("JvDataGet", "LastTime", "none"), "none");

@@ -1,7 +1,6 @@
 #include "jvlink/feed_jvlink.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -101,10 +100,10 @@ TEST_F(FeedJVLinkTest, SetupDeliversSetupFilesFromTheDateThenNewerNormalFilesInS
     EXPECT_EQ(dc, 3);
     EXPECT_EQ(last, "20240603090000");
     EXPECT_EQ(link.JVStatus(), 3);
-    EXPECT_EQ(readAll(link), (std::vector<std::string>{
-                                 "20240527060000_SETUP202404.jvd:01", "20240527060000_SETUP202404.jvd:02", "-1",
-                                 "20240527060000_SETUP202405.jvd:03", "-1", "20240603090000_RESULT.jvd:05",
-                                 "20240603090000_RESULT.jvd:06", "0"}));
+    EXPECT_EQ(readAll(link),
+              (std::vector<std::string>{"20240527060000_SETUP202404.jvd:01", "20240527060000_SETUP202404.jvd:02", "-1",
+                                        "20240527060000_SETUP202405.jvd:03", "-1", "20240603090000_RESULT.jvd:05",
+                                        "20240603090000_RESULT.jvd:06", "0"}));
     EXPECT_EQ(link.JVOpen("RACEDIFN", "20240524000000", 3, rc, dc, last), jv::kStillOpen);
     EXPECT_EQ(link.JVClose(), 0);
 
@@ -130,11 +129,12 @@ TEST_F(FeedJVLinkTest, EntriesNamedLikeFeedFilesThatCannotBeReadAreLeftOutAndNam
     ASSERT_EQ(link.JVOpen("RACEDIFN", "20240531000000", 1, rc, dc, last), jv::kOk);
     EXPECT_EQ(rc, 2);
     EXPECT_EQ(link.JVStatus(), 2);
-    EXPECT_EQ(readAll(link), (std::vector<std::string>{"20240601000004_LINKED.jvd:05", "20240601000004_LINKED.jvd:06",
-                                                       "-1", "20240603090000_RESULT.jvd:05",
-                                                       "20240603090000_RESULT.jvd:06", "0"}));
-    EXPECT_EQ(link.unusableFiles(), (std::vector<std::string>{"20240601000000_DIR.jvd", "20240601000001_FIFO.jvd",
-                                                  "20240601000002_DANGLING.jvd", "20240601000003_LOOP.jvd"}));
+    EXPECT_EQ(readAll(link),
+              (std::vector<std::string>{"20240601000004_LINKED.jvd:05", "20240601000004_LINKED.jvd:06", "-1",
+                                        "20240603090000_RESULT.jvd:05", "20240603090000_RESULT.jvd:06", "0"}));
+    EXPECT_EQ(link.unusableFiles(),
+              (std::vector<std::string>{"20240601000000_DIR.jvd", "20240601000001_FIFO.jvd",
+                                        "20240601000002_DANGLING.jvd", "20240601000003_LOOP.jvd"}));
     link.JVClose();
 
     // A cache name taken by a folder: the feed file is read where it is.

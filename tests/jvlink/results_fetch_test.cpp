@@ -5,8 +5,8 @@
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
 #include "store/record_filer.h"
-#include "support/records.h"
 #include "support/program_folder.h"
+#include "support/records.h"
 
 using namespace vantor;
 using namespace vantor::test;

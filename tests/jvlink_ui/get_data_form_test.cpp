@@ -1,5 +1,7 @@
 #include "jvlink_ui/get_data_form.h"
 
+#include <gtest/gtest.h>
+
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QListWidget>
@@ -7,14 +9,13 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "components/message_box.h"
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
 #include "settings/app_dir.h"
-#include "support/records.h"
 #include "support/program_folder.h"
+#include "support/records.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -57,7 +58,8 @@ TEST_F(GetDataFormTest, WithoutLastTimeItOffersSetupDataFrom180DaysAgo) {
     EXPECT_TRUE(form.setupButton()->isChecked());
     const qint64 days = form.datePicker()->dateTime().daysTo(QDateTime::currentDateTime());
     EXPECT_EQ(days, 180);
-    EXPECT_EQ(form.startPointLabel()->text(), form.datePicker()->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+    EXPECT_EQ(form.startPointLabel()->text(),
+              form.datePicker()->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
     EXPECT_TRUE(form.startPointLabel()->isHidden());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("ＪＶデータ取込"));
 }
@@ -94,9 +96,10 @@ TEST_F(GetDataFormTest, StartReadsEverythingAndShowsTheNewStartPoint) {
     form.ButtonStartClick();
     waitForDownload(form);
     ASSERT_GE(messages.shown().size(), 1);
-    EXPECT_EQ(messages.shown().front(),
-              QStringLiteral("2024年05月01日10時20分30秒以降のデータ取込を開始します。データ作成が終了するまで本ソフトを"
-                             "操作したり他のアプリケーションを操作することは極力避けてください。"));
+    EXPECT_EQ(
+        messages.shown().front(),
+        QStringLiteral("2024年05月01日10時20分30秒以降のデータ取込を開始します。データ作成が終了するまで本ソフトを"
+                       "操作したり他のアプリケーションを操作することは極力避けてください。"));
     EXPECT_EQ(messages.shown().size(), 1);  // no error
     EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
     EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/27 09:00:00"));
@@ -197,8 +200,9 @@ TEST_F(GetDataFormTest, ErrorsAreReportedWithTheirPrefixes) {
     link.faults().add("JVOpen", 1, -1);
     TGetDataForm form(nullptr, link, app.path());
     form.SpeedButton1Click();
-    EXPECT_EQ(messages.shown().back(),
-              QStringLiteral("JVSetUIPropertiesエラー：パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)"));
+    EXPECT_EQ(
+        messages.shown().back(),
+        QStringLiteral("JVSetUIPropertiesエラー：パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)"));
     form.ButtonStartClick();
     EXPECT_EQ(messages.shown().back(), QStringLiteral("最新のデータがありません。"));
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");

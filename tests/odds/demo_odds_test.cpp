@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "odds/odds_import.h"
 #include "demo/demo_feed.h"
+#include "odds/odds_import.h"
 #include "raceday/day_loader.h"
 #include "store/jvdata_record.h"
 #include "store/record_filer.h"

@@ -88,7 +88,8 @@ TEST_F(OddsCommands, AFolderThatCannotBeKeptIsReported) {
     fs::create_directory(settings);  // the settings file's name taken by a folder
     dialogs.answer(qpath(folder.path()));
     form->yosohaitomenuClick();
-    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("設定ファイル「%1」に保存できませんでした。").arg(qpath(settings))});
+    EXPECT_EQ(boxes.shown(),
+              QStringList{QStringLiteral("設定ファイル「%1」に保存できませんでした。").arg(qpath(settings))});
     EXPECT_EQ(boxes.beeps(), 1);
 }
 

@@ -191,8 +191,7 @@ TEST_F(OddsImport, ArchivesOfManyMembersAreRefused) {
 TEST_F(OddsImport, LeftoversOfAKilledImportAreRemovedByTheNext) {
     writeFile(app / ".odds-import-Ab12Cd" / "kol_ods.kd2", "left by a killed import");
     writeFile(app / ".odds-import-other", "a file of that name is not ours to remove");
-    EXPECT_EQ(run(ourArchive("j240526.lzh", {{"kol_ods.kd2", kolLine("20240526", "11"), {}}})).status,
-              Status::saved);
+    EXPECT_EQ(run(ourArchive("j240526.lzh", {{"kol_ods.kd2", kolLine("20240526", "11"), {}}})).status, Status::saved);
     EXPECT_FALSE(fs::exists(app / ".odds-import-Ab12Cd"));
     EXPECT_TRUE(fs::exists(app / ".odds-import-other"));
 }

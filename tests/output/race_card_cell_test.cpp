@@ -6,9 +6,9 @@
 #include <set>
 
 #include "output/bracket_colours.h"
-#include "support/ops_readers.h"
 #include "output/renderer.h"
 #include "output/text_measure.h"
+#include "support/ops_readers.h"
 #include "text/encoding.h"
 
 using namespace vantor;

@@ -2,12 +2,13 @@
 // frame marks of the horse-number order, the group order's rows and group
 // lines, and the previous-run columns.
 
+#include "print/race_page.h"
+
 #include <gtest/gtest.h>
 
-#include "support/hand_day.h"
 #include "fixed_measure.h"
 #include "page_ops.h"
-#include "print/race_page.h"
+#include "support/hand_day.h"
 
 using namespace vantor;
 using namespace vantor::test;

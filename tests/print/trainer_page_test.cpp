@@ -2,13 +2,14 @@
 // the race's own column when the payouts are in, and a trainer without
 // runners.
 
+#include "print/trainer_page.h"
+
 #include <gtest/gtest.h>
 
-#include "support/hand_day.h"
 #include "fixed_measure.h"
 #include "page_ops.h"
 #include "print/print_document.h"
-#include "print/trainer_page.h"
+#include "support/hand_day.h"
 
 using namespace vantor;
 using namespace vantor::test;

@@ -2,6 +2,8 @@
 // selection, one printer job per checked race, the shown page alone, the
 // trainer drop-down, and the settings and paper it leaves behind.
 
+#include "print_ui/all_print_form.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -12,13 +14,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "support/hand_day.h"
-#include "print/print_document.h"
-#include "print_ui/all_print_form.h"
-#include "print_ui/prev_x.h"
 #include "print/fixed_measure.h"
+#include "print/print_document.h"
+#include "print_ui/prev_x.h"
 #include "settings/app_dir.h"
 #include "settings/program_settings.h"
+#include "support/hand_day.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;

@@ -7,8 +7,8 @@
 
 #include "raceday/dates.h"
 #include "store/record_filer.h"
-#include "support/records.h"
 #include "support/program_folder.h"
+#include "support/records.h"
 #include "text/encoding.h"
 
 using namespace vantor;

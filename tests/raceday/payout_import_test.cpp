@@ -4,8 +4,8 @@
 
 #include "raceday/day_loader.h"
 #include "store/record_filer.h"
-#include "support/records.h"
 #include "support/program_folder.h"
+#include "support/records.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -23,8 +23,11 @@ protected:
         std::vector<SjisString> lines;
         const RaceId race{.race = 11}, otherMeeting{.meeting = 3, .race = 11};
         filer.fileAcquired(raRecord(race, 1), 20240101, lines);
-        filer.fileAcquired(seBuilder(race, 1).number(jvdata::se::Wakuban, 1).number(jvdata::se::KakuteiJyuni, 1)
-                               .number(jvdata::se::Odds, 35).take(),
+        filer.fileAcquired(seBuilder(race, 1)
+                               .number(jvdata::se::Wakuban, 1)
+                               .number(jvdata::se::KakuteiJyuni, 1)
+                               .number(jvdata::se::Odds, 35)
+                               .take(),
                            20240101, lines);
         filer.fileAcquired(hrRecord(otherMeeting, "7", 1), 20240101, lines);
         batch.flush();

@@ -5,9 +5,9 @@
 
 #include <set>
 
-#include "support/scoped_env.h"
 #include "fileio/folder_lookup.h"
 #include "store/store_folders.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "support/scoped_env.h"
 #include "settings/app_dir.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;
@@ -80,7 +80,8 @@ TEST_F(IniGT, FirstWriteCreatesTheFileAndEveryWriteIsSeenAtOnce) {
     EXPECT_EQ(other.ReadInteger("locate", "top", 10), 33);
     EXPECT_TRUE(other.WriteString("JvDataGet", "LastTime", "2024/05/26 12:00:00"));
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/26 12:00:00");
-    EXPECT_EQ(vantor::test::readFile(ini.filePath()), "[locate]\r\ntop=33\r\n\r\n[JvDataGet]\r\nLastTime=2024/05/26 12:00:00\r\n");
+    EXPECT_EQ(vantor::test::readFile(ini.filePath()),
+              "[locate]\r\ntop=33\r\n\r\n[JvDataGet]\r\nLastTime=2024/05/26 12:00:00\r\n");
 
     // Replaced through a temporary file that never stays behind.
     std::vector<std::string> names;
@@ -98,7 +99,8 @@ TEST_F(IniGT, GarbageFilesGiveDefaultsAndKeepTheirBytes) {
     EXPECT_EQ(ini.ReadString("Dir", "yoso", "d"), "d");
     EXPECT_TRUE(ini.WriteInteger("locate", "top", 1));
     EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 1);
-    EXPECT_EQ(vantor::test::readFile(ini.filePath()).substr(0, garbage.size() / 2), garbage.substr(0, garbage.size() / 2));
+    EXPECT_EQ(vantor::test::readFile(ini.filePath()).substr(0, garbage.size() / 2),
+              garbage.substr(0, garbage.size() / 2));
 }
 
 TEST_F(IniGT, WriteFailuresAreReportedAndLoseNothing) {

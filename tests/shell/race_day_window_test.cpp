@@ -14,8 +14,8 @@
 #include "jvlink/feed_jvlink.h"
 #include "shell/main_form.h"
 #include "store/record_filer.h"
-#include "support/records.h"
 #include "support/program_folder.h"
+#include "support/records.h"
 #include "text/qt_text.h"
 
 using namespace vantor;
@@ -41,8 +41,12 @@ protected:
         RecordFiler filer(app.paths(), batch);
         std::vector<SjisString> lines;
         const auto file = [&](const std::string& r) { filer.fileAcquired(r, 20240101, lines); };
-        file(raBuilder(r11, 2, "2").text(jvdata::ra::GradeCD, "B").text(jvdata::ra::JyokenCD, "016", 5)
-                 .text(jvdata::ra::TrackCD, "24").number(jvdata::ra::Kyori, 1600).text(jvdata::ra::HassoTime, "1540")
+        file(raBuilder(r11, 2, "2")
+                 .text(jvdata::ra::GradeCD, "B")
+                 .text(jvdata::ra::JyokenCD, "016", 5)
+                 .text(jvdata::ra::TrackCD, "24")
+                 .number(jvdata::ra::Kyori, 1600)
+                 .text(jvdata::ra::HassoTime, "1540")
                  .take());
         file(runner(r11, 1, 1, "2", 0));
         file(runner(r11, 2, 2, "2", 0));
@@ -50,10 +54,13 @@ protected:
         file(runner(r12, 1, 0, "2", 0));
         batch.flush();
         // The day's results wait in the feed's real-time folder.
-        writeFile(feed / "realtime/20240526/20240526170000_RT.jvd",
-                  runner(r11, 1, 1, "7", 2) + runner(r11, 2, 2, "7", 1) +
-                      hrBuilder(r11).number(jvdata::hr::TanUmaban, 2).number(jvdata::hr::TanPay, 340)
-                          .number(jvdata::hr::TanNinki, 1).take());
+        writeFile(feed / "realtime/20240526/20240526170000_RT.jvd", runner(r11, 1, 1, "7", 2) +
+                                                                        runner(r11, 2, 2, "7", 1) +
+                                                                        hrBuilder(r11)
+                                                                            .number(jvdata::hr::TanUmaban, 2)
+                                                                            .number(jvdata::hr::TanPay, 340)
+                                                                            .number(jvdata::hr::TanNinki, 1)
+                                                                            .take());
     }
 
     std::unique_ptr<TMainForm> openDay() {

@@ -4,8 +4,8 @@
 
 #include "store/day_list.h"
 #include "store/jvdata_record.h"
-#include "support/records.h"
 #include "support/program_folder.h"
+#include "support/records.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -69,8 +69,8 @@ TEST_F(FilingTest, RaceRecordsReplaceByKeyZeroTheStampAndSort) {
 }
 
 TEST_F(FilingTest, RaceRecordsNeedAHeadCountOfOneToEighteenAndARaceNumber) {
-    acquire({raRecord({.race = 1}, 0), raRecord({.race = 2}, 19), raRecord({.race = 0}, 10),
-             raRecord({.race = 3}, 18), raRecord({.race = 4}, 1)});
+    acquire({raRecord({.race = 1}, 0), raRecord({.race = 2}, 19), raRecord({.race = 0}, 10), raRecord({.race = 3}, 18),
+             raRecord({.race = 4}, 1)});
     const auto day = lines(data("2024年05月26日.jvRA"));
     ASSERT_EQ(day.size(), 2u);
     EXPECT_EQ(jvdata::get(day[0], jvdata::ra::RaceNum), "03");
@@ -120,8 +120,7 @@ TEST_F(FilingTest, RunnerFileIsAlways216WholeSlots) {
 }
 
 TEST_F(FilingTest, RunnerNumbersOutsideTheSlotsNeverIndexTheFile) {
-    acquire({seRecord({.race = 13}, 1), seRecord({.race = 1}, 0), seRecord({.race = 1}, 19),
-             seRecord({.race = 0}, 5)});
+    acquire({seRecord({.race = 13}, 1), seRecord({.race = 1}, 0), seRecord({.race = 1}, 19), seRecord({.race = 0}, 5)});
     EXPECT_FALSE(fs::exists(data("2024年05月26日東京.jvSEr")));
     EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI").size(), 3u);  // race keys 13, 01 and 00
 }

@@ -90,7 +90,8 @@ int grid(const Context& ctx) {
         print(clipboardText(raceCardGrid(*view->day, card::raceCardRows(view->race, card.runners)), dayTitle));
     } else if (which == "results") {
         for (const auto& entry : card.payouts)
-            std::cout << cp932ToUtf8(entry[0]) << '\t' << cp932ToUtf8(entry[1]) << '\t' << cp932ToUtf8(entry[2]) << '\n';
+            std::cout << cp932ToUtf8(entry[0]) << '\t' << cp932ToUtf8(entry[1]) << '\t' << cp932ToUtf8(entry[2])
+                      << '\n';
     } else {
         const RaceHeaderTexts& h = card.header;
         for (const SjisString* t : {&h.grade, &h.course, &h.raceNumber, &h.dateLine, &h.raceName, &h.weightType,

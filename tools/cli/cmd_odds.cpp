@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "odds/odds_import.h"
 #include "commands.h"
+#include "odds/odds_import.h"
 #include "text/encoding.h"
 #include "text/sjis.h"
 

@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     using namespace vantor::cli;
     const std::vector<std::string> words(argv + 1, argv + argc);
     Args args;
-    if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi"})) {
+    if (auto err = args.parse(
+            words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }

@@ -11,10 +11,10 @@
 #include "bridge_command.h"
 #include "com_text.h"
 #include "dispatch_jvlink.h"
+#include "jvlink/jvlink_startup.h"
 #include "path_text.h"
 #include "results_run.h"
 #include "settings_run.h"
-#include "jvlink/jvlink_startup.h"
 #include "win_console.h"
 
 using namespace vantor;
