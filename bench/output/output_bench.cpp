@@ -18,6 +18,7 @@
 #include "output/fonts.h"
 #include "output/race_card_cell.h"
 #include "output/renderer.h"
+#include "painting_bench_main.h"
 #include "raceday/day_loader.h"
 #include "raceday/race_card.h"
 #include "synthetic_day.h"
@@ -121,13 +122,4 @@ void BM_ChooseRace(benchmark::State& state) {
 
 BENCHMARK(BM_ChooseRace)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    vantor::registerFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return vantor::bench::runPaintingBenchmarks<QGuiApplication>(argc, argv); }

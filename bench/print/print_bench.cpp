@@ -13,8 +13,8 @@
 #include <filesystem>
 #include <random>
 
-#include "output/fonts.h"
 #include "output/text_measure.h"
+#include "painting_bench_main.h"
 #include "print/page_files.h"
 #include "print_ui/prev_x.h"
 #include "raceday/day_loader.h"
@@ -123,13 +123,4 @@ void BM_PreviewStep(benchmark::State& state) {
 BENCHMARK(BM_NewspaperDocumentToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PreviewStep)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vantor::registerFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return vantor::bench::runPaintingBenchmarks<QApplication>(argc, argv); }
