@@ -3,21 +3,13 @@
 #include <array>
 #include <utility>
 
+#include "codes/code_table.h"
 #include "codes/course_names.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
-
-// The text of code in a table of exact codes; `other` when it has none.
-template <std::size_t N>
-const SjisString& lookup(const std::array<std::pair<const char*, SjisString>, N>& table, SjisView code,
-                         const SjisString& other) {
-    for (const auto& [c, text] : table)
-        if (code == c) return text;
-    return other;
-}
 
 // A count with its mark ("%2d着"), or four blanks below 1.
 SjisString countWithMark(int n, const SjisString& mark) {
@@ -59,7 +51,7 @@ TrackSurface trackSurface(SjisView trackCode) {
 }
 
 SjisString weatherName(SjisView weatherCode) {
-    static const std::array<std::pair<const char*, SjisString>, 6> weather{{
+    static const CodeTable<6> weather{{
         {"1", sjis("晴")},
         {"2", sjis("曇")},
         {"3", sjis("雨")},
@@ -67,19 +59,19 @@ SjisString weatherName(SjisView weatherCode) {
         {"5", sjis("雪")},
         {"6", sjis("小雪")},
     }};
-    static const SjisString none;
-    return lookup(weather, weatherCode, none);
+    const SjisString* name = findCodeText(weather, weatherCode);
+    return name ? *name : SjisString();
 }
 
 SjisString goingName(SjisView goingCode) {
-    static const std::array<std::pair<const char*, SjisString>, 4> going{{
+    static const CodeTable<4> going{{
         {"1", sjis("良")},
         {"2", sjis("稍重")},
         {"3", sjis("重")},
         {"4", sjis("不良")},
     }};
-    static const SjisString none;
-    return lookup(going, goingCode, none);
+    const SjisString* name = findCodeText(going, goingCode);
+    return name ? *name : SjisString();
 }
 
 SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
@@ -88,7 +80,7 @@ SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
 }
 
 SjisString raceClassHeaderText(SjisView conditionCode) {
-    static const std::array<std::pair<const char*, SjisString>, 7> named{{
+    static const CodeTable<7> named{{
         {"701", sjis("新馬　　　")},
         {"702", sjis("未出走　　")},
         {"703", sjis("未勝利　　")},
@@ -99,21 +91,19 @@ SjisString raceClassHeaderText(SjisView conditionCode) {
     }};
     static const SjisString below = sjis("万円下");
     // Other codes are prize classes in units of a million yen.
-    for (const auto& [c, text] : named)
-        if (conditionCode == c) return text;
+    if (const SjisString* text = findCodeText(named, conditionCode)) return *text;
     return formatted("%4lld", lenientNumber(conditionCode) * 100) + below;
 }
 
 SjisString raceClassShortText(SjisView conditionCode) {
-    static const std::array<std::pair<const char*, SjisString>, 4> named{{
+    static const CodeTable<4> named{{
         {"701", sjis("新馬")},
         {"702", sjis("未出走")},
         {"703", sjis("未勝利")},
         {"999", sjis("ｵｰﾌﾟﾝ")},
     }};
     static const SjisString blank = " ", below = sjis("下");
-    for (const auto& [c, text] : named)
-        if (conditionCode == c) return text;
+    if (const SjisString* text = findCodeText(named, conditionCode)) return *text;
     // Other codes are prize classes in units of a million yen; none (0) shows blank.
     const long long hundreds = lenientNumber(conditionCode) * 100;
     return hundreds == 0 ? blank : formatted("%4lld", hundreds) + below;

@@ -1,5 +1,6 @@
 #include "raceday/race_card.h"
 
+#include "codes/code_table.h"
 #include "codes/course_names.h"
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
@@ -11,7 +12,7 @@ namespace vantor {
 namespace {
 
 SjisString gradeText(SjisView code) {
-    static const std::array<std::pair<const char*, SjisString>, 8> table{{
+    static const CodeTable<8> table{{
         {"A", sjis("G1   ")},
         {"B", sjis("G2   ")},
         {"C", sjis("G3   ")},
@@ -21,8 +22,7 @@ SjisString gradeText(SjisView code) {
         {"G", sjis("JG2  ")},
         {"H", sjis("JG3  ")},
     }};
-    for (const auto& [c, text] : table)
-        if (code == c) return text;
+    if (const SjisString* text = findCodeText(table, code)) return *text;
     static const SjisString other = sjis("一般競走");
     return other;
 }

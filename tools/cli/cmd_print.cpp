@@ -7,7 +7,7 @@
 #include <iostream>
 
 #include "commands.h"
-#include "output/fonts.h"
+#include "offscreen_app.h"
 #include "print/page_files.h"
 #include "race_view.h"
 #include "raceday/day_loader.h"
@@ -50,12 +50,7 @@ int print(const Context& ctx) {
         std::cerr << "race day \"" << *day << "\" has no races\n";
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "vantor-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    registerFontSubstitutes();
+    const OffscreenApp<QGuiApplication> app;
 
     const draw::PrinterMeasure measure(print::kPdfDotsPerInch);
     const print::PrintDocument doc =

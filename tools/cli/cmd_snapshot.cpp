@@ -13,6 +13,7 @@
 #include "commands.h"
 #include "components/message_box.h"
 #include "jvlink/idle_jvlink.h"
+#include "offscreen_app.h"
 #include "output/fonts.h"
 #include "race_view.h"
 #include "shell/main_form.h"
@@ -45,12 +46,7 @@ int snapshot(const Context& ctx) {
         std::cerr << "--out is missing\n";
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "vantor-cli";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    registerFontSubstitutes();
+    const OffscreenApp<QApplication> app;
     QApplication::setFont(pGothicFont(12));
     const QDir out(QString::fromStdString(*outDir));
     if (!out.mkpath(QStringLiteral("."))) {
