@@ -1,4 +1,4 @@
-// Program entry: vantor [--app-dir DIR]
+// Program entry: vantor [--app-dir DIR] | --help | --version
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "components/message_box.h"
+#include "jvlink/version_text.h"
 #include "jvlink_ui/feed_settings_dialog.h"
 #include "output/fonts.h"
 #include "settings/app_dir.h"
@@ -20,17 +21,30 @@
 
 namespace {
 
-void chooseProgramFolder(const QApplication& app) {
+struct CommandLine {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Vantor: JRA race analysis"));
-    parser.addHelpOption();
-    const QCommandLineOption appDirOption(QStringLiteral("app-dir"),
-                                          QStringLiteral("Use DIR as the program folder (store and settings)."),
-                                          QStringLiteral("DIR"));
-    parser.addOption(appDirOption);
-    parser.process(app);
-    if (parser.isSet(appDirOption)) vantor::setAppDir(parser.value(appDirOption).toStdString());
-}
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption appDir{QStringLiteral("app-dir"), QStringLiteral("Use DIR as the program folder (store and settings)."),
+                              QStringLiteral("DIR")};
+
+    CommandLine() {
+        parser.setApplicationDescription(QStringLiteral("Vantor: JRA race analysis"));
+        parser.addOption(appDir);
+        // So that Qt's own options, read by no one yet, never count as
+        // short ones: -reverse is not -r -e -v (--version).
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    }
+
+    // True when --help or --version is asked for. Qt's own options (such as
+    // -platform) are not known yet, so errors are left to the full parse.
+    bool asksForHelpOrVersion(int argc, char* argv[]) {
+        QStringList words;
+        for (int i = 0; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+        parser.parse(words);
+        return parser.isSet(help) || parser.isSet(version) || parser.isSet(QStringLiteral("help-all"));
+    }
+};
 
 // The JV-Link replacement; on first use it generates a demo feed, shown in a
 // progress box, and says the demo's first race day in demoFirstDate.
@@ -54,12 +68,25 @@ auto makeJVLink(const std::filesystem::path& folder, vantor::TIniGT& ini, int& d
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Vantor"));
+    QCoreApplication::setApplicationVersion(
+        QString::fromUtf8(vantor::kVersionNumber.data(), static_cast<qsizetype>(vantor::kVersionNumber.size())));
+    CommandLine commandLine;
+    // Answered on standard output before the windowing system is touched,
+    // so that they work without a display.
+    if (commandLine.asksForHelpOrVersion(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        if (commandLine.parser.isSet(commandLine.version)) commandLine.parser.showVersion();
+        if (!commandLine.parser.isSet(commandLine.help)) commandLine.parser.process(core);  // --help-all
+        commandLine.parser.showHelp();
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vantor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vantor"));
     vantor::registerFontSubstitutes();
     QApplication::setFont(vantor::pGothicFont(12));
-    chooseProgramFolder(app);
+    commandLine.parser.process(app);
+    if (commandLine.parser.isSet(commandLine.appDir))
+        vantor::setAppDir(commandLine.parser.value(commandLine.appDir).toStdString());
     const std::filesystem::path folder = vantor::appDir();
 
     // Lives as long as the JV-Link, which keeps its own settings through it.

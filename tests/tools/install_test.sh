@@ -1,9 +1,11 @@
 #!/bin/sh
 # Installs the build into a temporary prefix, then runs the installed
-# programs: a generated demo is acquired by the installed vantor-cli and its
-# race days listed. Usage: install_test.sh BUILD_DIR
+# programs: they answer --help and --version without a display, and a
+# generated demo is acquired by the installed vantor-cli and its race days
+# listed. Usage: install_test.sh BUILD_DIR VERSION
 set -eu
 build=$1
+version=$2
 tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 
@@ -14,6 +16,16 @@ for f in bin/vantor bin/vantor-cli bin/vantor-feedgen share/doc/vantor/vantor.ht
 done
 grep -q '^Exec=vantor$' "$tmp/usr/share/applications/vantor.desktop"
 grep -q '^Icon=vantor$' "$tmp/usr/share/applications/vantor.desktop"
+
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+for prog in vantor vantor-cli; do
+    answer=$(nodisplay "$tmp/usr/bin/$prog" --version)
+    [ "$answer" = "$prog $version" ] || [ "$answer" = "Vantor $version" ] ||
+        { echo "$prog --version: $answer" >&2; exit 1; }
+    nodisplay "$tmp/usr/bin/$prog" --help | grep -q -- '--app-dir' || { echo "$prog --help" >&2; exit 1; }
+done
+# Qt's own options are not read as short ones (-reverse is no -v).
+nodisplay "$tmp/usr/bin/vantor" -reverse --help | grep -q -- '--app-dir'
 
 "$tmp/usr/bin/vantor-feedgen" --out "$tmp/feed" --to 20240527 --years 1 >/dev/null
 # The newest month of set-up data keeps the run short.

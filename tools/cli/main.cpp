@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "jvlink/version_text.h"
 #include "settings/app_dir.h"
 #include "store/program_folder.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 const char* kUsage =
     "usage: vantor-cli [--app-dir DIR] COMMAND ...\n"
+    "       vantor-cli --version | --help\n"
     "  acquire  [--feed DIR] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
     "  days\n"
     "  races    --day DAY\n"
@@ -32,6 +34,14 @@ int main(int argc, char** argv) {
             words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
+    }
+    if (args.words().empty() && args.has("--version")) {
+        std::cout << "vantor-cli " << vantor::kVersionNumber << '\n';
+        return 0;
+    }
+    if (args.words().empty() && args.has("--help")) {
+        std::cout << kUsage;
+        return 0;
     }
     if (args.words().empty()) {
         std::cerr << kUsage;
