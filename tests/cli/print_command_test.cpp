@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/cups_server.h"
 #include "support/demo_weekend.h"
 #include "support/pdf_text.h"
 #include "support/run_command.h"
@@ -31,13 +32,19 @@ bool foundAt(const std::vector<PdfWord>& words, const std::string& text, int x, 
 class PrintCommand : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        // vantor-cli print must not depend on the machine's printers either.
+        printServer = new PrivateCupsSocket;
         store = new DemoWeekend(VANTOR_FEEDGEN, VANTOR_CLI);
         ASSERT_EQ(store->error(), "");
         day = store->days().front();
     }
-    static void TearDownTestSuite() { delete store; }
+    static void TearDownTestSuite() {
+        delete store;
+        delete printServer;
+    }
     static std::string cli() { return store->cli(); }
 
+    static inline PrivateCupsSocket* printServer = nullptr;
     static inline DemoWeekend* store = nullptr;
     static inline std::string day;
 };

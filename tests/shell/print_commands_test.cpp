@@ -1,10 +1,14 @@
 // The main window's print commands: without a day they ask for one; with
-// a day they open the preview with one page per race, or per trainer.
+// a day they open the preview with one page per race, or per trainer;
+// without a printer they print to A4 PDF.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTimer>
 
 #include "components/message_box.h"
@@ -94,6 +98,17 @@ TEST_F(PrintCommands, TheCardsAndTheTrainerListOpenThePreview) {
     EXPECT_EQ(form->ChokBox->count(), 2);
     EXPECT_EQ(trainers.pages, 2);
     EXPECT_TRUE(trainers.trainers);
+}
+
+TEST_F(PrintCommands, WithoutAPrinterThePrinterWritesA4Pdf) {
+    // The test's print server socket has no server behind it: whatever
+    // printers the machine has, this process sees none.
+    ASSERT_TRUE(QPrinterInfo::availablePrinterNames().isEmpty());
+    auto form = window();
+    const QPrinter& printer = form->printer();
+    EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
 }
 
 }  // namespace

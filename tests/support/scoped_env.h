@@ -1,5 +1,6 @@
 #pragma once
-// Sets an environment variable for the life of the object, then restores it.
+// Sets (or clears) an environment variable for the life of the object, then
+// restores it.
 
 #include <stdlib.h>
 
@@ -11,6 +12,10 @@ public:
     ScopedEnv(const char* name, const std::string& value) : name_(name) {
         if (const char* old = getenv(name)) old_ = old;
         setenv(name, value.c_str(), 1);
+    }
+    ScopedEnv(const char* name, std::nullopt_t) : name_(name) {
+        if (const char* old = getenv(name)) old_ = old;
+        unsetenv(name);
     }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
