@@ -20,7 +20,7 @@ TPrevX::TPrevX(QPrinter& printer, QWidget* parent) : QWidget(parent), printer_(p
 }
 
 void TPrevX::StartDoc() {
-    UpdateMetrics();
+    SetPaper();
     currentPage_ = 1;
     printFrom_ = 1;
     printTo_ = 9999;
@@ -66,6 +66,10 @@ void TPrevX::printOnPrinter(int from, int to) {
         if (file.isEmpty()) return;
         printer_.setOutputFileName(file);
     }
+    // Whatever paper the printer was set to since (by the printer setup,
+    // say), each job goes out on A4 portrait, the paper the pages are laid
+    // out for.
+    SetPaper();
     printer_.setDocName(Title);
     QPainter painter;
     if (!painter.begin(&printer_)) return;
@@ -102,6 +106,9 @@ void TPrevX::UpdateMetrics() {
 void TPrevX::SetPaper() {
     printer_.setPageSize(QPageSize(QPageSize::A4));
     printer_.setPageOrientation(QPageLayout::Portrait);
+    // Pages are placed from the top-left corner of what the printer can
+    // print, not inside the margins Qt gives a printer of its own accord.
+    printer_.setPageMargins(printer_.pageLayout().minimumMargins(), printer_.pageLayout().units());
     UpdateMetrics();
 }
 

@@ -21,8 +21,9 @@ class TPrevX : public QWidget {
 public:
     explicit TPrevX(QPrinter& printer, QWidget* parent = nullptr);
 
-    // A document: StartDoc makes page 1, NewPage appends the next page, and
-    // what is drawn goes into the last page made; EndDoc shows page 1.
+    // A document: StartDoc sets the paper (SetPaper) and makes page 1,
+    // NewPage appends the next page, and what is drawn goes into the last
+    // page made; EndDoc shows page 1.
     void StartDoc();
     void NewPage();
     void EndDoc();
@@ -44,8 +45,9 @@ public:
     // Percent; values outside 25..200 are ignored.
     void SetZoomScale(int percent);
 
-    // One printer job of pages PrintFrom .. min(PageCount, PrintTo). A PDF
-    // printer (the stand-in when the system has none) first asks for the file.
+    // One printer job of pages PrintFrom .. min(PageCount, PrintTo), on A4
+    // portrait whatever paper the printer was set to. A PDF printer (the
+    // stand-in when the system has none) first asks for the file.
     void PrintPages();
     // Who runs a print job; by default the printer prints the pages.
     using JobRunner = std::function<void(const QString& title, int from, int to)>;
@@ -56,7 +58,8 @@ public:
     QRect previewPrintableRect() const;
 
     QPrinter& printer() { return printer_; }
-    // Sets the printer's paper back to A4 portrait.
+    // Sets the printer's paper to A4 portrait, printable as far as the
+    // printer can print (its smallest margins).
     void SetPaper();
     // Re-reads the printer's geometry (after the printer setup) and resizes.
     void UpdateMetrics();

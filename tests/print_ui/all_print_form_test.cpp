@@ -1,6 +1,7 @@
 // The print preview window: page stepping, zoom, the cycling race
 // selection, one printer job per checked race, the shown page alone, the
-// trainer drop-down, and the settings and paper it leaves behind.
+// trainer drop-down, the paper it shows, and the settings and paper it
+// leaves behind.
 
 #include "print_ui/all_print_form.h"
 
@@ -129,6 +130,16 @@ TEST_F(Preview, AtFullSizeThePageIsItsPhysicalSizePlusTheBorder) {
     EXPECT_NEAR(form->PrevX1->height(), 297 / 25.4 * dpi + 20, 1);
     form->RadioGroup1Click(0);
     EXPECT_NEAR(form->PrevX1->width(), 210 / 25.4 * dpi / 4 + 20, 1);
+}
+
+TEST_F(Preview, APrinterLeftOnOtherPaperShowsTheA4PortraitPageItWillPrint) {
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    auto form = racePreview();
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    form->RadioGroup1Click(3);
+    EXPECT_NEAR(form->PrevX1->height(), 297 / 25.4 * form->PrevX1->logicalDpiY() + 20, 1);
 }
 
 TEST_F(Preview, ThePageIsPaintedIntoThePrintableArea) {
