@@ -16,6 +16,7 @@
 
 #include "codes/jv_result_message.h"
 #include "components/message_box.h"
+#include "components/writer_lock_box.h"
 #include "jvlink/jvlink.h"
 #include "settings/last_time.h"
 #include "text/qt_text.h"
@@ -236,6 +237,8 @@ void TGetDataForm::ButtonCancelClick() {
 }
 
 void runAcquisitionDialog(QWidget* parent, JVLink& link, const std::filesystem::path& appDir) {
+    const auto lock = ui::takeWriterLock(parent, appDir, "vantor ＪＶデータ取得");
+    if (!lock) return;
     TGetDataForm dialog(parent, link, appDir);
     dialog.exec();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "components/message_box.h"
+#include "components/writer_lock_box.h"
 #include "jvlink/version_text.h"
 #include "jvlink_ui/feed_settings_dialog.h"
 #include "output/fonts.h"
@@ -107,8 +108,10 @@ int main(int argc, char* argv[]) {
     auto& feedLink = std::get<0>(link);
     // A demo made by this start is filed at once, so the window opens on it.
     if (demoFirstDate != 0) {
-        const std::string problem = vantor::fileGeneratedDemo(*feedLink, folder, ini, demoFirstDate);
-        if (!problem.empty()) vantor::ui::showInfo(nullptr, QString::fromStdString(problem));
+        if (const auto lock = vantor::ui::takeWriterLock(nullptr, folder, "vantor デモデータ取込み")) {
+            const std::string problem = vantor::fileGeneratedDemo(*feedLink, folder, ini, demoFirstDate);
+            if (!problem.empty()) vantor::ui::showInfo(nullptr, QString::fromStdString(problem));
+        }
     }
     feedLink->setSettingsEditor([](vantor::FeedSettings& s) { return vantor::editFeedSettings(nullptr, s); });
     vantor::TMainForm mainForm(std::move(feedLink));

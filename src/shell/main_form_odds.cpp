@@ -4,6 +4,7 @@
 
 #include "components/file_chooser.h"
 #include "components/message_box.h"
+#include "components/writer_lock_box.h"
 #include "odds/odds_import.h"
 #include "settings/odds_folder.h"
 #include "shell/main_form.h"
@@ -18,7 +19,10 @@ void TMainForm::YozBtnClick() {
     if (!chosen) return;
 
     const std::filesystem::path archive = chosen->toStdString();
+    auto lock = ui::takeWriterLock(this, AppDir, "vantor 予想配当");
+    if (!lock) return;
     const OddsImportOutcome outcome = importPredictedOdds(archive, StorePaths(AppDir), Day->Over2005 != 0);
+    lock.reset();
     for (const OddsImportMessage& message : outcome.messages) {
         if (message.error)
             ui::showInfo(this, toQString(message.text));

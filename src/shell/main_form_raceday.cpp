@@ -15,6 +15,7 @@
 #include "components/message_box.h"
 #include "components/string_grid.h"
 #include "components/up_down.h"
+#include "components/writer_lock_box.h"
 #include "jvlink/results_fetch.h"
 #include "raceday/day_loader.h"
 #include "raceday/payout_import.h"
@@ -128,8 +129,11 @@ void TMainForm::KekkaGetBtnClick() {
     if (DatList->currentRow() < 0 || DateCombo->currentIndex() < 0) return;
     const int race = DatList->currentRow();
     const SjisString key(field(Day->JvRaTbl[0].view(), 12, 8));
+    auto lock = ui::takeWriterLock(this, AppDir, "vantor 結果情報");
+    if (!lock) return;
     const ResultsFetchOutcome outcome = fetchResults(*JVLink1, StorePaths(AppDir), key,
                                                      {[] { QCoreApplication::processEvents(); }, [] { ui::beep(); }});
+    lock.reset();
     if (!outcome.ran) return;
     if (outcome.storeError) ui::showInfo(this, QString::fromStdString(*outcome.storeError));
     HrReadBtnClick();

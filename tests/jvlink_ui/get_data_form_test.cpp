@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include "components/message_box.h"
+#include "fileio/writer_lock.h"
+#include "jvlink/idle_jvlink.h"
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
 #include "settings/app_dir.h"
@@ -246,4 +248,24 @@ TEST_F(GetDataFormTest, TheStartPickerShowsTheLongDateAndKeepsTheTime) {
     EXPECT_EQ(form.datePicker()->text(), QStringLiteral("2024年5月1日"));
     EXPECT_EQ(form.datePicker()->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")),
               QStringLiteral("2024/05/01 10:20:30"));
+}
+
+TEST(AcquisitionDialogLock, WhileAnotherProgramWritesTheFolderItSaysWhoAndOpensNoDialog) {
+    const TempDir app;
+    auto held = WriterLock::take(app.path(), "vantor-cli acquire", false);
+    ASSERT_TRUE(std::holds_alternative<WriterLock>(held));
+    ui::MessageBoxHook boxes;
+    bool opened = false;
+    // A dialog that opened after all is closed again, so the test ends.
+    QTimer::singleShot(1000, [&opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = true;
+            modal->close();
+        }
+    });
+    IdleJVLink link;
+    runAcquisitionDialog(nullptr, link, app.path());
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(boxes.shown().size(), 1);
+    EXPECT_TRUE(boxes.shown()[0].contains(QStringLiteral("vantor-cli acquire"))) << boxes.shown()[0].toStdString();
 }

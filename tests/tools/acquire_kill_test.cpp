@@ -4,15 +4,11 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <map>
 #include <thread>
 
-#include "demo/demo_feed.h"
-#include "support/temp_dir.h"
+#include "acquire_runs.h"
 
 using namespace vantor::test;
 namespace fs = std::filesystem;
@@ -20,55 +16,11 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Every file under root, relative name to content.
-std::map<std::string, std::string> snapshot(const fs::path& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        if (e.is_regular_file()) files[fs::relative(e.path(), root).string()] = readFile(e.path());
-    return files;
-}
-
-// Starts `vantor-cli acquire` of the feed into app; its output goes nowhere.
-pid_t startAcquire(const fs::path& app, const fs::path& feed) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        freopen("/dev/null", "w", stderr);
-        ::execl(VANTOR_CLI, VANTOR_CLI, "--app-dir", app.c_str(), "acquire", "--feed", feed.c_str(), "--setup",
-                "--from", "2023/01/01 00:00:00", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    return pid;
-}
-
-int waitFor(pid_t pid) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return status;
-}
-
 class AcquireKillTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         feed_ = new TempDir;
-        vantor::demo::DemoOptions options;
-        options.out = feed_->path();
-        options.toDate = 20240527;
-        options.years = 1;
-        ASSERT_TRUE(vantor::demo::generateDemoFeed(options).ok());
-        // The first 1,200 records of the last month's set-up data keep the run
-        // short (about a thousand store files).
-        fs::remove_all(feed_->path() / "normal");
-        for (const auto& e : fs::directory_iterator(feed_->path() / "setup")) {
-            if (e.path().filename().string() < "20240520060000_RACE202403") {
-                fs::remove(e.path());
-                continue;
-            }
-            std::string records = readFile(e.path());
-            std::size_t end = 0;
-            for (int n = 0; n < 1200 && end != std::string::npos; ++n) end = records.find("\r\n", end + 2);
-            if (end != std::string::npos) records.resize(end + 2);
-            writeFile(e.path(), records);
-        }
+        makeSetupFeed(feed_->path(), 0, 1200);
     }
     static void TearDownTestSuite() { delete feed_; }
     static TempDir* feed_;

@@ -1,11 +1,13 @@
 // vantor-cli: the program's core without windows.
 
 #include <iostream>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "commands.h"
+#include "fileio/writer_lock.h"
 #include "jvlink/version_text.h"
 #include "settings/app_dir.h"
 #include "store/program_folder.h"
@@ -15,13 +17,13 @@ namespace {
 const char* kUsage =
     "usage: vantor-cli [--app-dir DIR] COMMAND ...\n"
     "       vantor-cli --version | --help\n"
-    "  acquire  [--feed DIR] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
+    "  acquire  [--feed DIR] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal] [--wait]\n"
     "  days\n"
     "  races    --day DAY\n"
     "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
-    "  results  --day DAY\n"
+    "  results  --day DAY [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
-    "  odds     ARCHIVE [--day DAY]\n"
+    "  odds     ARCHIVE [--day DAY] [--wait]\n"
     "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n";
 
 }  // namespace
@@ -51,19 +53,25 @@ int main(int argc, char** argv) {
     const Context ctx{vantor::appDir(), args};
     const std::string& command = args.words().front();
 
+    // Writers change the store or the settings: they hold the program
+    // folder's writer lock (refused at once, or with --wait after the
+    // holder) for as long as they run. Readers need no lock, since store
+    // files are replaced whole.
+    enum class Access { reader, writer };
     struct Command {
         const char* name;
         int (*run)(const Context&);
         std::set<std::string> options;
+        Access access = Access::reader;
     };
     const Command commands[] = {
-        {"acquire", acquire, {"--app-dir", "--feed", "--from", "--setup", "--normal"}},
+        {"acquire", acquire, {"--app-dir", "--feed", "--from", "--setup", "--normal", "--wait"}, Access::writer},
         {"days", days, {"--app-dir"}},
         {"races", races, {"--app-dir", "--day"}},
         {"grid", grid, {"--app-dir", "--day", "--race"}},
-        {"results", results, {"--app-dir", "--day"}},
+        {"results", results, {"--app-dir", "--day", "--wait"}, Access::writer},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
-        {"odds", odds, {"--app-dir", "--day"}},
+        {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
         {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},
     };
     for (const auto& c : commands) {
@@ -76,6 +84,15 @@ int main(int argc, char** argv) {
         if (const auto error = vantor::prepareProgramFolder(ctx.appDir)) {
             std::cerr << *error << '\n';
             return 1;
+        }
+        std::optional<vantor::WriterLock> lock;
+        if (c.access == Access::writer) {
+            auto taken = vantor::WriterLock::take(ctx.appDir, std::string("vantor-cli ") + c.name, args.has("--wait"));
+            if (const auto* refused = std::get_if<std::string>(&taken)) {
+                std::cerr << *refused << '\n';
+                return 1;
+            }
+            lock.emplace(std::move(std::get<vantor::WriterLock>(taken)));
         }
         return c.run(ctx);
     }
