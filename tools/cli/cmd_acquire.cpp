@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <chrono>
 #include <iostream>
 #include <thread>
@@ -53,6 +55,11 @@ int acquire(const Context& ctx) {
     // with the demo season on first use).
     std::unique_ptr<FeedJVLink> link;
     if (auto feed = ctx.args.value("--feed")) {
+        // A folder the user named must be there: a missing one is no "no new data".
+        if (std::error_code error; !std::filesystem::is_directory(*feed, error) || access(feed->c_str(), R_OK | X_OK) != 0) {
+            std::cerr << "the feed folder " << *feed << " does not exist or cannot be read\n";
+            return 1;
+        }
         link = std::make_unique<FeedJVLink>(FeedSettings{*feed, 0, "0490"});
     } else {
         auto made = createJVLink(ctx.appDir, ini, [](int done, int total) {
@@ -64,6 +71,10 @@ int acquire(const Context& ctx) {
             return 1;
         }
         link = std::move(std::get<std::unique_ptr<FeedJVLink>>(made));
+    }
+    if (const auto& error = link->faultPlanError()) {
+        std::cerr << *error << '\n';
+        return 2;
     }
     if (const int r = link->JVInit(jvLinkSid()); r != 0) {
         std::cerr << "JVInit error " << r << '\n';

@@ -21,6 +21,10 @@ int results(const Context& ctx) {
         return 1;
     }
     auto& link = *std::get<std::unique_ptr<FeedJVLink>>(made);
+    if (const auto& error = link.faultPlanError()) {
+        std::cerr << *error << '\n';
+        return 2;
+    }
     link.JVInit(jvLinkSid());
     const StorePaths paths(ctx.appDir);
     const SjisString key(field(view->day->JvRaTbl[0].view(), 12, 8));
