@@ -1,9 +1,19 @@
 #include "jvlink/fault_plan.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace vantor {
 namespace {
+
+// The calls of JV-Link a fault can be injected into.
+constexpr std::string_view kOperations[] = {"JVInit",  "JVSetUIProperties", "JVOpen",  "JVStatus",
+                                            "JVRead",  "JVCancel",          "JVClose", "JVRTOpen"};
+
+bool knownOperation(std::string_view name) {
+    return std::find(std::begin(kOperations), std::end(kOperations), name) != std::end(kOperations);
+}
 
 bool parseInt(std::string_view text, int& value) {
     const auto* end = text.data() + text.size();
@@ -34,6 +44,10 @@ std::optional<std::string> FaultPlan::parse(std::string_view text) {
         if (at == 0 || at == std::string_view::npos || eq == std::string_view::npos || eq < at ||
             !parseInt(item.substr(at + 1, eq - at - 1), call) || call < 1 || !parseInt(item.substr(eq + 1), code))
             return "fault item \"" + std::string(item) + "\" is not OPERATION@N=CODE";
+        if (!knownOperation(item.substr(0, at)))
+            return "fault item \"" + std::string(item) +
+                   "\" names no operation (JVInit, JVSetUIProperties, JVOpen, JVStatus, JVRead, JVCancel, JVClose, "
+                   "JVRTOpen)";
         add(item.substr(0, at), call, code);
     }
     return std::nullopt;

@@ -106,6 +106,8 @@ int main(int argc, char* argv[]) {
     }
 
     auto& feedLink = std::get<0>(link);
+    // Faults to inject that cannot be read are told at once, not dropped unseen.
+    if (const auto& error = feedLink->faultPlanError()) vantor::ui::showInfo(nullptr, QString::fromStdString(*error));
     // A demo made by this start is filed at once, so the window opens on it.
     if (demoFirstDate != 0) {
         if (const auto lock = vantor::ui::takeWriterLock(nullptr, folder, "vantor デモデータ取込み")) {

@@ -19,7 +19,8 @@ TEST(FaultPlan, FiresOnlyAtTheNamedCallOfTheNamedOperation) {
 }
 
 TEST(FaultPlan, RejectsMalformedItemsWithTheirText) {
-    for (const char* bad : {"JVRead", "JVRead@x=1", "JVRead@0=-1", "@1=-1", "JVRead@1=", "JVRead=1@2", "JVRead@1=-1x"}) {
+    for (const char* bad : {"JVRead", "JVRead@x=1", "JVRead@0=-1", "@1=-1", "JVRead@1=", "JVRead=1@2", "JVRead@1=-1x",
+                            "JVRaed@1=-502", "jvread@1=-502"}) {
         FaultPlan plan;
         const auto err = plan.parse(bad);
         ASSERT_TRUE(err) << bad;
