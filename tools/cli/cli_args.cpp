@@ -23,6 +23,12 @@ std::optional<std::string> Args::value(const std::string& name) const {
     return it->second;
 }
 
+void Args::resolvePaths(const std::set<std::string>& names, const std::filesystem::path& base) {
+    for (const std::string& name : names)
+        if (const auto it = values_.find(name); it != values_.end() && !it->second.empty())
+            it->second = (base / it->second).lexically_normal().string();
+}
+
 std::vector<std::string> Args::unknown(const std::set<std::string>& known) const {
     std::vector<std::string> out;
     for (const auto& [k, v] : values_)

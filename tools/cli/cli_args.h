@@ -2,6 +2,7 @@
 // Command-line options: "--name value" pairs, "--flag" switches and plain
 // words, read in order.
 
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -20,6 +21,10 @@ public:
     std::optional<std::string> value(const std::string& name) const;
     bool has(const std::string& name) const { return switches_.contains(name) || values_.contains(name); }
     const std::vector<std::string>& words() const { return words_; }
+    // Makes the values of the options named absolute, taken from base (the
+    // folder the command was started in), so that they keep their meaning
+    // in a command that enters the program folder.
+    void resolvePaths(const std::set<std::string>& names, const std::filesystem::path& base);
     // Options given that are not in known; empty when all are known.
     std::vector<std::string> unknown(const std::set<std::string>& known) const;
 

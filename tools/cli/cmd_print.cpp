@@ -66,8 +66,9 @@ int print(const Context& ctx) {
     }
     std::cout << *pdf << '\n';
     if (const auto png = ctx.args.value("--png")) {
+        // The folder itself is made when missing, but not the folders above it.
         std::error_code ec;
-        std::filesystem::create_directories(*png, ec);
+        std::filesystem::create_directory(*png, ec);
         const print::PngPages pages = print::writePngs(doc, *png, *dpi);
         for (const auto& file : pages.files) std::cout << file.string() << '\n';
         if (pages.error) {

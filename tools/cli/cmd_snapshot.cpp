@@ -48,11 +48,12 @@ int snapshot(const Context& ctx) {
     }
     const OffscreenApp<QApplication> app;
     QApplication::setFont(pGothicFont(12));
-    const QDir out(QString::fromStdString(*outDir));
-    if (!out.mkpath(QStringLiteral("."))) {
-        std::cerr << "cannot make " << *outDir << '\n';
+    // The folder itself is made when missing, but not the folders above it.
+    if (std::error_code error; !std::filesystem::create_directory(*outDir, error) && error) {
+        std::cerr << "cannot make " << *outDir << " (" << error.message() << ")\n";
         return 1;
     }
+    const QDir out(QString::fromStdString(*outDir));
     if (const auto error = enterProgramFolder(ctx.appDir)) {
         std::cerr << *error << '\n';
         return 1;

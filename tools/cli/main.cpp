@@ -49,6 +49,14 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
+    if (const auto dir = args.value("--app-dir"); dir && dir->empty()) {
+        std::cerr << "--app-dir names no folder\n" << kUsage;
+        return 2;
+    }
+    // Paths are the user's, from the folder the command was started in,
+    // whatever folder a command enters later.
+    std::error_code noStart;
+    args.resolvePaths({"--feed", "--out", "--pdf", "--png"}, std::filesystem::current_path(noStart));
     if (auto dir = args.value("--app-dir")) vantor::setAppDir(*dir);
     const Context ctx{vantor::appDir(), args};
     const std::string& command = args.words().front();
@@ -78,6 +86,11 @@ int main(int argc, char** argv) {
         if (command != c.name) continue;
         if (const auto bad = args.unknown(c.options); !bad.empty()) {
             std::cerr << "unknown option for " << command << ": " << bad.front() << '\n' << kUsage;
+            return 2;
+        }
+        // A reader only reads: it makes no program folder where there is none.
+        if (std::error_code error; c.access == Access::reader && !std::filesystem::is_directory(ctx.appDir, error)) {
+            std::cerr << "the program folder " << ctx.appDir.string() << " does not exist\n";
             return 2;
         }
         // Every command finds the store folders as the window's start-up leaves them.

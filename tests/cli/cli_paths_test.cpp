@@ -1,0 +1,75 @@
+// vantor-cli and what a user names: paths are taken from the folder the
+// command starts in, only the folders asked for are made, and a feed or a
+// fault plan that cannot be used stops the command with a message.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/demo_weekend.h"
+#include "support/run_command.h"
+#include "support/temp_dir.h"
+
+using namespace vantor::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The command run in folder, with its standard error as its output.
+CommandOutput runIn(const fs::path& folder, const std::string& command) {
+    return runCommand("cd " + shellWord(folder.string()) + " && (exec 2>&1; " + command + ")");
+}
+
+std::string cli() { return shellWord(VANTOR_CLI); }
+
+TEST(CliPaths, FilesAreWrittenWhereTheCommandStartsAndOnlyTheLastFolderIsMade) {
+    const DemoWeekend weekend(VANTOR_FEEDGEN, VANTOR_CLI);
+    ASSERT_EQ(weekend.error(), "");
+    const TempDir here;
+    const std::string day = " --day " + shellWord(weekend.days().front());
+
+    EXPECT_EQ(runIn(here.path(), weekend.cli() + " snapshot" + day + " --out shots").status, 0);
+    EXPECT_TRUE(fs::exists(here / "shots" / "01-TabSheet4.png"));
+    EXPECT_FALSE(fs::exists(weekend.appDir() / "shots"));
+
+    EXPECT_EQ(runIn(here.path(), weekend.cli() + " print" + day + " --number --pdf cards.pdf --png pages").status, 0);
+    EXPECT_TRUE(fs::exists(here / "cards.pdf"));
+    EXPECT_TRUE(fs::exists(here / "pages" / "page-01.png"));
+
+    EXPECT_EQ(runIn(here.path(), weekend.cli() + " print" + day + " --number --pdf c.pdf --png a/b/c").status, 1);
+    EXPECT_FALSE(fs::exists(here / "a"));
+}
+
+TEST(CliPaths, ReadersMakeNoProgramFolderAndAnEmptyOneIsABadArgument) {
+    const TempDir here;
+    const CommandOutput missing = runIn(here.path(), cli() + " --app-dir nowhere days");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.text.find("nowhere does not exist"), std::string::npos) << missing.text;
+    EXPECT_FALSE(fs::exists(here / "nowhere"));
+
+    const CommandOutput empty = runIn(here.path(), cli() + " --app-dir '' days");
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.text.find("--app-dir names no folder"), std::string::npos) << empty.text;
+}
+
+TEST(CliPaths, AMissingFeedIsAnErrorAndAFaultPlanThatCannotBeReadStopsTheRun) {
+    const TempDir here;
+    fs::create_directories(here / "feed" / "setup");
+    const std::string acquire = cli() + " --app-dir app acquire --wait --feed ";
+
+    const CommandOutput missing = runIn(here.path(), acquire + "no-such-feed");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.text.find("no-such-feed does not exist"), std::string::npos) << missing.text;
+
+    // Relative to where the command starts, not to the program folder.
+    EXPECT_EQ(runIn(here.path(), acquire + "feed").status, 0);
+
+    for (const char* bad : {"JVRead@abc=-502", "JVRaed@1=-502", "JVRead@1=-502x"}) {
+        const CommandOutput refused =
+            runIn(here.path(), "VANTOR_JVLINK_FAULTS=" + shellWord(bad) + " " + acquire + "feed");
+        EXPECT_EQ(refused.status, 2) << bad;
+        EXPECT_NE(refused.text.find(bad), std::string::npos) << refused.text;
+    }
+}
+
+}  // namespace
