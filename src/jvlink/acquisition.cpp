@@ -14,6 +14,7 @@ namespace {
 // The store files an acquisition may hold in memory before it writes them.
 constexpr std::size_t kHeldBytesBound = 256u << 20;
 SjisString number(long long n) { return std::to_string(n); }
+SjisString storeErrorText(const StoreError& e) { return sjis("データ保存エラー:") + utf8ToCp932(e.what()); }
 
 }  // namespace
 
@@ -31,7 +32,7 @@ Acquisition::~Acquisition() {
 Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
     CancelFlag = 0;
     downloading_ = false;
-    failed_ = false;
+    failed_ = incomplete_ = completed_ = false;
     ui_.downloadBar(0, 100);
     ui_.readBar(0, 100);
     ui_.clearLines();
@@ -88,15 +89,19 @@ bool Acquisition::flush() {
         return true;
     } catch (const StoreError& e) {
         batch_.discard();
-        fail(sjis("データ保存エラー:") + utf8ToCp932(e.what()));
+        fail(storeErrorText(e));
         return false;
     }
+}
+
+void Acquisition::failAfterFlush(const SjisString& message) {
+    if (flush()) fail(message);
 }
 
 void Acquisition::readAll() {
     ui_.status(sjis("データ読込み中．．．(0/") + number(readCount_) + ")");
     ui_.readBar(0, readCount_);
-    int fileCounter = 0;
+    int filesEnded = 0;
     int size = 6000;
     std::string buffer, fileName;
     std::vector<SjisString> lines;
@@ -118,8 +123,7 @@ void Acquisition::readAll() {
             try {
                 filer_.fileAcquired(buffer, fromDateNum_, lines);
             } catch (const StoreError& e) {
-                flush();
-                fail(sjis("データ保存エラー:") + utf8ToCp932(e.what()));
+                failAfterFlush(storeErrorText(e));
                 return;
             }
             for (const auto& l : lines) ui_.addLine(l);
@@ -129,26 +133,36 @@ void Acquisition::readAll() {
             }
         } else if (r == jv::kFileSwitched) {
             if (batch_.heldBytes() > kHeldBytesBound && !flush()) return;
-            ++fileCounter;
-            ui_.readBar(fileCounter, readCount_);
-            ui_.status(sjis("データ読込み中．．．(") + number(fileCounter) + "/" + number(readCount_) + ")");
+            // A file end repeated past the announced files is no further file.
+            if (filesEnded == readCount_) continue;
+            ++filesEnded;
+            ui_.readBar(filesEnded, readCount_);
+            ui_.status(sjis("データ読込み中．．．(") + number(filesEnded) + "/" + number(readCount_) + ")");
             ui_.clearLines();
         } else if (r == jv::kEndOfAll) {
-            if (flush()) finishRead(fileCounter);
+            if (flush()) finishRead(filesEnded);
             return;
         } else if (r < jv::kDownloading) {
-            flush();
-            fail(sjis("JVReadエラー:") + JVResultMessage("JVRead", r));
+            failAfterFlush(sjis("JVReadエラー:") + JVResultMessage("JVRead", r));
             return;
         }
     }
 }
 
-void Acquisition::finishRead(int fileCounter) {
-    ui_.status(sjis("JVRead EndOfFile :0データ読込み完了(") + number(fileCounter) + "/" + number(readCount_) + ")");
+void Acquisition::finishRead(int filesEnded) {
+    // The end of the read also ends the file being read; it ends the whole
+    // read only when that file is the last one the open announced.
+    const bool whole = filesEnded + 1 >= readCount_;
+    const int filesRead = whole ? readCount_ : filesEnded;
+    ui_.status(sjis(whole ? "JVRead EndOfFile :0データ読込み完了(" : "JVRead EndOfFile :0データ読込み未完了(") +
+               number(filesRead) + "/" + number(readCount_) + ")");
     ui_.downloadBar(0, downloadCount_ > 0 ? downloadCount_ : 100);
     ui_.readBar(0, readCount_);
     listUnusableFiles();
+    if (!whole) {
+        reportIncomplete(filesRead);
+        return;
+    }
     const SjisView stamp = trimBlanks(lastFileTimestamp_);
     if (!stamp.empty() && stamp != "00000000000000" && lastFileTimestamp_.size() >= 14) {
         const SjisView t = lastFileTimestamp_;
@@ -161,7 +175,13 @@ void Acquisition::finishRead(int fileCounter) {
         }
         ui_.pump();
     }
-    ui_.status(sjis("データ作成が完了しました。"));
+    completed_ = true;
+}
+
+void Acquisition::reportIncomplete(int filesRead) {
+    incomplete_ = true;
+    ui_.addLine(sjis("読込み未完了:") + number(readCount_) + sjis("ファイル中") + number(filesRead) +
+                sjis("ファイルで終了しました。前回取得日時は更新しません"));
 }
 
 void Acquisition::listUnusableFiles() {
@@ -176,10 +196,12 @@ void Acquisition::closeLink() {
     open_ = false;
     downloading_ = false;
     const int r = link_.JVClose();
-    if (r != 0)
+    if (r != 0) {
         fail(sjis("JVCloseエラー:") + JVResultMessage("JVClose", r));
-    else
-        ui_.beep();
+        return;
+    }
+    if (completed_) ui_.status(sjis("データ作成が完了しました。"));
+    ui_.beep();
 }
 
 void Acquisition::cancel() {

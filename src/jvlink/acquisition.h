@@ -7,7 +7,9 @@
 // the end, on cancel or error, and between two delivered files when the
 // held files outgrow a memory bound. The next start time is handed to the
 // caller to keep only after a completed read, so an interrupted run is
-// simply run again.
+// simply run again. A read that JV-Link ends before every file its open
+// announced was read is incomplete: what was filed stays filed, but the
+// start time is not kept.
 
 #include <functional>
 #include <memory>
@@ -50,7 +52,8 @@ public:
     Next poll();
     // The read loop; returns when all is read, on error or on cancel.
     void readAll();
-    // JVClose and its report.
+    // JVClose and its report; the completion message once a completed read
+    // has been closed.
     void closeLink();
     // A confirmed cancel: stops JV-Link, sets CancelFlag and reports it. A
     // cancel during the download also closes the open, so the next start
@@ -64,10 +67,19 @@ public:
     // True once JV-Link or the store reported an error during this run
     // ("nothing newer" and a cancel are not errors).
     bool failed() const { return failed_; }
+    // True when JV-Link ended the read before every announced file was read.
+    bool incomplete() const { return incomplete_; }
 
 private:
+    // Writes the held files; a store error is reported and gives false.
     bool flush();
-    void finishRead(int fileCounter);
+    // Ends the read on an error: writes what is held, then reports message,
+    // or only the store's error when the write failed (its cause comes first).
+    void failAfterFlush(const SjisString& message);
+    // JV-Link's end of the read after filesEnded file ends.
+    void finishRead(int filesEnded);
+    // The end came before the last announced file: said in the list.
+    void reportIncomplete(int filesRead);
     // Names in the list the feed files JV-Link could not read.
     void listUnusableFiles();
     void fail(const SjisString& message);
@@ -83,6 +95,8 @@ private:
     bool downloading_ = false;
     bool open_ = false;
     bool failed_ = false;
+    bool incomplete_ = false;
+    bool completed_ = false;  // every file read, filed and the start time kept
 };
 
 }  // namespace vantor

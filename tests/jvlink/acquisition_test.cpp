@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
 #include "settings/app_dir.h"
@@ -60,6 +63,7 @@ protected:
         u.beep = [this] { ++beeps; };
         u.pump = [this] {
             if (++pumps == cancelAtPump) acquisition->cancel();
+            if (onPump) onPump(pumps);
         };
         u.storeLastTime = [this](const SjisString& s) {
             lastTimeShown = s;
@@ -90,6 +94,7 @@ protected:
     std::vector<std::string> statuses, lines, reports;
     std::pair<int, int> download, read;
     int beeps = 0, pumps = 0, cancelAtPump = -1;
+    std::function<void(int pump)> onPump;
     SjisString lastTimeShown;
 };
 
@@ -100,7 +105,7 @@ TEST_F(AcquisitionTest, CompleteReadFilesEverythingAndRemembersTheNewestFile) {
     EXPECT_TRUE(reports.empty()) << reports.front();
     EXPECT_FALSE(acquisition->failed());
     EXPECT_EQ(statuses.back(), "データ作成が完了しました。");
-    EXPECT_EQ(statuses[statuses.size() - 2], "JVRead EndOfFile :0データ読込み完了(2/3)");
+    EXPECT_EQ(statuses[statuses.size() - 2], "JVRead EndOfFile :0データ読込み完了(3/3)");
     EXPECT_EQ(statuses[0], "JVOpen正常:正常に実行されました。(0)");
     EXPECT_EQ(statuses[1], "ReadCount:3, DownloadCount:3");
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
@@ -247,4 +252,63 @@ TEST_F(AcquisitionTest, InterruptedReadsLeaveWholeFilesAndRerunGivesTheSameStore
         EXPECT_EQ(rerun, complete) << "failing at record " << failAt;
     }
     setAppDir(app.path());
+}
+
+TEST_F(AcquisitionTest, FileEndsRepeatedBeforeTheEndCountNoFileTwice) {
+    run();
+    const int readCalls = link.faults().calls("JVRead");
+    // The second run's end, twice preceded by a file end of its own.
+    link.faults().add("JVRead", 2 * readCalls, jv::kFileSwitched);
+    link.faults().add("JVRead", 2 * readCalls + 1, jv::kFileSwitched);
+    statuses.clear();
+    run();
+    EXPECT_FALSE(acquisition->failed());
+    EXPECT_FALSE(acquisition->incomplete());
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "JVRead EndOfFile :0データ読込み完了(3/3)"), statuses.end());
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "データ読込み中．．．(3/3)"), 1);
+}
+
+TEST_F(AcquisitionTest, AnEndBeforeTheLastFileKeepsTheRecordsButNotTheStartTime) {
+    link.faults().add("JVRead", 20, jv::kEndOfAll);  // in the second file
+    run();
+    EXPECT_TRUE(acquisition->incomplete());
+    EXPECT_TRUE(reports.empty()) << reports.front();
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "JVRead EndOfFile :0データ読込み未完了(1/3)"),
+              statuses.end());
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "データ作成が完了しました。"), 0);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "読込み未完了:3ファイル中1ファイルで終了しました。前回取得日時は更新しません");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_TRUE(lastTimeShown.empty());
+    EXPECT_TRUE(fs::exists(app.data() / "2024年05月25日.jvRA"));
+
+    // The next run from the same start reads the missing files.
+    statuses.clear();
+    run();
+    EXPECT_FALSE(acquisition->incomplete());
+    EXPECT_EQ(statuses.back(), "データ作成が完了しました。");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
+}
+
+TEST_F(AcquisitionTest, AFailedCloseIsTheEndOfAReadNotItsCompletion) {
+    link.faults().add("JVClose", 1, -201);
+    run();
+    EXPECT_TRUE(acquisition->failed());
+    EXPECT_EQ(reports, std::vector<std::string>{"JVCloseエラー:(-201)"});
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "データ作成が完了しました。"), 0);
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(AcquisitionTest, AStoreErrorIsTheOnlyErrorReported) {
+    // The first race file, held since the first record, cannot be written:
+    // a folder has taken its name.
+    onPump = [this](int pump) {
+        if (pump == 3) fs::create_directories(app.data() / "2024年05月25日.jvRA");
+    };
+    link.faults().add("JVRead", 5, jv::kFileNotFound);
+    run();
+    EXPECT_TRUE(acquisition->failed());
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_TRUE(reports[0].starts_with("データ保存エラー:cannot write ")) << reports[0];
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
 }
