@@ -115,7 +115,7 @@ int acquire(const Context& ctx) {
     if (next == Acquisition::Next::read) acquisition.readAll();
     acquisition.closeLink();
     if (acquisition.rejected() > 0) std::cerr << "rejected records: " << acquisition.rejected() << '\n';
-    return acquisition.failed() ? 1 : 0;
+    return acquisition.failed() || acquisition.incomplete() ? 1 : 0;
 }
 
 }  // namespace vantor::cli
