@@ -12,9 +12,9 @@
 
 #include "components/message_box.h"
 #include "fileio/writer_lock.h"
-#include "jvlink/idle_jvlink.h"
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
+#include "jvlink/idle_jvlink.h"
 #include "settings/app_dir.h"
 #include "support/program_folder.h"
 #include "support/records.h"
@@ -110,6 +110,30 @@ TEST_F(GetDataFormTest, StartReadsEverythingAndShowsTheNewStartPoint) {
     ASSERT_EQ(form.listBox()->count(), 1);
     EXPECT_EQ(form.listBox()->item(0)->text(), QStringLiteral("作成済み:2020100001.jvUM2"));
     EXPECT_TRUE(fs::exists(app.data() / "2024年05月26日.jvRA"));
+}
+
+// An end before the last file is said in the list and keeps the start
+// point; a failed close after a whole read is not called a completion.
+TEST_F(GetDataFormTest, TheEndSaysWhatWasReadAndClosed) {
+    ini.WriteString("JvDataGet", "LastTime", "2024/05/01 10:20:30");
+    link.faults().add("JVRead", 3, jv::kEndOfAll);
+    TGetDataForm form(nullptr, link, app.path());
+    form.ButtonStartClick();
+    waitForDownload(form);
+    EXPECT_EQ(messages.shown().size(), 1);  // the start notice, no error
+    EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("JVRead EndOfFile :0データ読込み未完了(0/2)"));
+    ASSERT_GE(form.listBox()->count(), 1);
+    EXPECT_EQ(form.listBox()->item(form.listBox()->count() - 1)->text(),
+              QStringLiteral("読込み未完了:2ファイル中0ファイルで終了しました。前回取得日時は更新しません"));
+    EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/01 10:20:30"));
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/01 10:20:30");
+
+    link.faults().add("JVClose", 2, -201);
+    form.ButtonStartClick();
+    waitForDownload(form);
+    EXPECT_EQ(messages.shown().back(), QStringLiteral("JVCloseエラー:(-201)"));
+    EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("JVRead EndOfFile :0データ読込み完了(2/2)"));
+    EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/27 09:00:00"));
 }
 
 TEST_F(GetDataFormTest, PacedDownloadRunsOnTheTimer) {
