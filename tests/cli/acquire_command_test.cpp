@@ -61,9 +61,3 @@ TEST_F(AcquireCommand, AnEarlyEndFailsTheRunAndKeepsNoStartTime) {
     EXPECT_TRUE(saidLine("データ作成が完了しました。"));
     EXPECT_TRUE(lastTimeKept());
 }
-
-TEST_F(AcquireCommand, AFailedCloseIsSaidOnceAndNotCalledACompletion) {
-    EXPECT_EQ(acquire("JVClose@1=-201"), 1);
-    EXPECT_EQ(std::count(said.begin(), said.end(), "JVCloseエラー:(-201)"), 1);
-    EXPECT_FALSE(saidLine("データ作成が完了しました。"));
-}
