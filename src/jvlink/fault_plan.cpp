@@ -8,8 +8,8 @@ namespace vantor {
 namespace {
 
 // The calls of JV-Link a fault can be injected into.
-constexpr std::string_view kOperations[] = {"JVInit",  "JVSetUIProperties", "JVOpen",  "JVStatus",
-                                            "JVRead",  "JVCancel",          "JVClose", "JVRTOpen"};
+constexpr std::string_view kOperations[] = {"JVInit", "JVSetUIProperties", "JVOpen",  "JVStatus",
+                                            "JVRead", "JVCancel",          "JVClose", "JVRTOpen"};
 
 bool knownOperation(std::string_view name) {
     return std::find(std::begin(kOperations), std::end(kOperations), name) != std::end(kOperations);

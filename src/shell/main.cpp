@@ -26,7 +26,8 @@ struct CommandLine {
     QCommandLineParser parser;
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
-    QCommandLineOption appDir{QStringLiteral("app-dir"), QStringLiteral("Use DIR as the program folder (store and settings)."),
+    QCommandLineOption appDir{QStringLiteral("app-dir"),
+                              QStringLiteral("Use DIR as the program folder (store and settings)."),
                               QStringLiteral("DIR")};
 
     CommandLine() {

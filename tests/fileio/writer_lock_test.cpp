@@ -42,8 +42,8 @@ TEST(WriterLock, ASecondWriterIsRefusedWithTheHolderAndGetsTheFolderOnceItIsFree
 
 TEST(WriterLock, AWaitingWriterGetsTheFolderWhenTheHolderEnds) {
     const test::TempDir folder;
-    auto first = std::make_unique<std::variant<WriterLock, std::string>>(
-        WriterLock::take(folder.path(), "vantor", false));
+    auto first =
+        std::make_unique<std::variant<WriterLock, std::string>>(WriterLock::take(folder.path(), "vantor", false));
     ASSERT_TRUE(taken(*first));
     const auto start = std::chrono::steady_clock::now();
     std::thread holder([&first] {

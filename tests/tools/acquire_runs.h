@@ -28,8 +28,8 @@ inline std::map<std::string, std::string> snapshot(const std::filesystem::path& 
 // the extra options; its messages go to errors (or nowhere).
 inline pid_t startAcquire(const std::filesystem::path& app, const std::filesystem::path& feed,
                           const std::vector<std::string>& extra = {}, const char* errors = "/dev/null") {
-    std::vector<std::string> words = {VANTOR_CLI, "--app-dir", app.string(), "acquire", "--feed", feed.string(),
-                                      "--setup", "--from", "2023/01/01 00:00:00"};
+    std::vector<std::string> words = {VANTOR_CLI, "--app-dir", app.string(),         "acquire", "--feed", feed.string(),
+                                      "--setup",  "--from",    "2023/01/01 00:00:00"};
     words.insert(words.end(), extra.begin(), extra.end());
     const pid_t pid = ::fork();
     if (pid == 0) {

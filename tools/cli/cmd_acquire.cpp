@@ -56,7 +56,8 @@ int acquire(const Context& ctx) {
     std::unique_ptr<FeedJVLink> link;
     if (auto feed = ctx.args.value("--feed")) {
         // A folder the user named must be there: a missing one is no "no new data".
-        if (std::error_code error; !std::filesystem::is_directory(*feed, error) || access(feed->c_str(), R_OK | X_OK) != 0) {
+        if (std::error_code error;
+            !std::filesystem::is_directory(*feed, error) || access(feed->c_str(), R_OK | X_OK) != 0) {
             std::cerr << "the feed folder " << *feed << " does not exist or cannot be read\n";
             return 1;
         }
