@@ -19,15 +19,7 @@ namespace {
 
 class AcquireCommand : public ::testing::Test {
 protected:
-    AcquireCommand() {
-        std::string day;
-        for (int race = 1; race <= 2; ++race) {
-            const RaceId id{.race = race};
-            day += raRecord(id, 1) + seRecord(id, 1) + hrRecord(id);
-        }
-        writeFile(dir / "feed/normal/20240526180000_RESULT.jvd", day);
-        writeFile(dir / "feed/normal/20240527090000_MASTER.jvd", umRecord("2020100001"));
-    }
+    AcquireCommand() { writeTwoRaceNormalFeed(dir / "feed"); }
 
     // Runs acquire with the faults; its exit status, and its standard error as lines.
     int acquire(const std::string& faults) {

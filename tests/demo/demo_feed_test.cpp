@@ -25,28 +25,20 @@ demo::DemoOptions oneYear(const fs::path& out, std::uint64_t seed = 1) {
     return o;
 }
 
-// Every file below root by its path relative to root.
-std::map<std::string, std::string> snapshot(const fs::path& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        if (e.is_regular_file()) files[fs::relative(e.path(), root).string()] = test::readFile(e.path());
-    return files;
-}
-
 }  // namespace
 
 TEST(DemoFeed, TheSameSeedGivesTheSameBytesAndAnotherSeedOthers) {
     const test::FeedIndex& shared = test::sharedFeed(1);
     test::TempDir again, other;
     ASSERT_TRUE(demo::generateDemoFeed(oneYear(again.path())).ok());
-    const auto first = snapshot(shared.root), second = snapshot(again.path());
+    const auto first = test::snapshot(shared.root), second = test::snapshot(again.path());
     ASSERT_EQ(first.size(), second.size());
     for (const auto& [name, bytes] : first) {
         ASSERT_TRUE(second.count(name)) << name;
         EXPECT_TRUE(second.at(name) == bytes) << name;
     }
     ASSERT_TRUE(demo::generateDemoFeed(oneYear(other.path(), 2)).ok());
-    const auto third = snapshot(other.path());
+    const auto third = test::snapshot(other.path());
     int differing = 0;
     for (const auto& [name, bytes] : first) differing += !third.count(name) || third.at(name) != bytes;
     EXPECT_GT(differing, static_cast<int>(first.size()) / 2);
@@ -114,18 +106,18 @@ TEST(DemoFeed, LeavesAnExistingFeedAloneUnlessToldToReplaceIt) {
     o.years = 1;
     o.toDate = 20231231;
     ASSERT_TRUE(demo::generateDemoFeed(o).ok());
-    const auto before = snapshot(dir.path());
+    const auto before = test::snapshot(dir.path());
     test::writeFile(dir / "notes.txt", "mine");
 
     o.toDate = 20240527;
     const demo::DemoResult refused = demo::generateDemoFeed(o);
     EXPECT_FALSE(refused.ok());
-    EXPECT_EQ(snapshot(dir.path()).size(), before.size() + 1);
+    EXPECT_EQ(test::snapshot(dir.path()).size(), before.size() + 1);
 
     o.replace = true;
     const demo::DemoResult replaced = demo::generateDemoFeed(o);
     ASSERT_TRUE(replaced.ok()) << replaced.error;
-    const auto after = snapshot(dir.path());
+    const auto after = test::snapshot(dir.path());
     // Only the new feed's files and the unrelated one remain.
     EXPECT_EQ(static_cast<int>(after.size()), replaced.summary.files + 1);
     EXPECT_EQ(after.at("notes.txt"), "mine");

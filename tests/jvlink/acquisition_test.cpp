@@ -34,14 +34,6 @@ void writeFeed(const fs::path& feed) {
     writeFile(feed / "normal/20240527090000_MASTER.jvd", masters);
 }
 
-// Every file under root, relative name to content.
-std::map<std::string, std::string> snapshot(const fs::path& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        if (e.is_regular_file()) files[fs::relative(e.path(), root).string()] = readFile(e.path());
-    return files;
-}
-
 class AcquisitionTest : public ::testing::Test {
 protected:
     AcquisitionTest() {

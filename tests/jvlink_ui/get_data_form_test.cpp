@@ -29,13 +29,7 @@ class GetDataFormTest : public ::testing::Test {
 protected:
     GetDataFormTest() {
         setAppDir(app.path());
-        std::string day;
-        for (int race = 1; race <= 2; ++race) {
-            const RaceId id{.race = race};
-            day += raRecord(id, 1) + seRecord(id, 1) + hrRecord(id);
-        }
-        writeFile(feed / "normal/20240526180000_RESULT.jvd", day);
-        writeFile(feed / "normal/20240527090000_MASTER.jvd", umRecord("2020100001"));
+        writeTwoRaceNormalFeed(feed.path());
         link.JVInit("sid");
         ini.setFileName("vantor.ini");
     }

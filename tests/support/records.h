@@ -4,6 +4,7 @@
 #include <string>
 
 #include "store/jvdata_record.h"
+#include "support/temp_dir.h"
 #include "text/encoding.h"
 
 namespace vantor::test {
@@ -79,6 +80,18 @@ inline jvdata::RecordBuilder hrBuilder(const RaceId& id, const char* dataKind = 
     jvdata::RecordBuilder b(jvdata::kHrLayout);
     withRaceKey(b, id, dataKind);
     return b;
+}
+
+// Normal data of one race day (races 1 and 2, one runner each, with their
+// payouts) and the runner's horse master, as two feed files in feed/normal.
+inline void writeTwoRaceNormalFeed(const std::filesystem::path& feed) {
+    std::string day;
+    for (int race = 1; race <= 2; ++race) {
+        const RaceId id{.race = race};
+        day += raRecord(id, 1) + seRecord(id, 1) + hrRecord(id);
+    }
+    writeFile(feed / "normal/20240526180000_RESULT.jvd", day);
+    writeFile(feed / "normal/20240527090000_MASTER.jvd", umRecord("2020100001"));
 }
 
 // A horse master record in the earlier 1577-byte layout.

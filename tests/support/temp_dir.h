@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <string_view>
@@ -39,6 +40,15 @@ inline void writeFile(const std::filesystem::path& path, std::string_view bytes)
 inline std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every file below root, by its path relative to root, with its content:
+// two folders hold the same files when their snapshots are equal.
+inline std::map<std::string, std::string> snapshot(const std::filesystem::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(root))
+        if (e.is_regular_file()) files[std::filesystem::relative(e.path(), root).string()] = readFile(e.path());
+    return files;
 }
 
 }  // namespace vantor::test

@@ -1,7 +1,7 @@
 #pragma once
 // Real `vantor-cli acquire` runs for the tools tests: a small set-up feed
 // cut from the demo season, runs started as processes, and a program
-// folder's files to compare byte for byte.
+// folder's files to compare byte for byte (snapshot, in temp_dir.h).
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,14 +15,6 @@
 #include "support/temp_dir.h"
 
 namespace vantor::test {
-
-// Every file under root, relative name to content.
-inline std::map<std::string, std::string> snapshot(const std::filesystem::path& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(root))
-        if (e.is_regular_file()) files[std::filesystem::relative(e.path(), root).string()] = readFile(e.path());
-    return files;
-}
 
 // Starts `vantor-cli acquire` of the set-up data of feed into app, with
 // the extra options; its messages go to errors (or nowhere).
