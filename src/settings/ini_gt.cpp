@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include "fileio/folder_update_lock.h"
 #include "fileio/link_target.h"
 #include "fileio/whole_file.h"
 #include "settings/app_dir.h"
@@ -99,6 +100,9 @@ bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
     // lives, so the link stays a link.
     const auto path = linkTarget(filePath());
     if (!path) return false;
+    // Another window or command may write a key of the same file at the
+    // same moment: each update reads and replaces the file under the lock.
+    const FolderUpdateLock lock(path->parent_path());
     const auto file = readWholeFile(*path);
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <thread>
+
 #include "settings/app_dir.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
@@ -170,4 +172,23 @@ TEST_F(IniGT, AFileReachedThroughLinksIsReplacedWhereItLives) {
     fs::create_symlink(ini.filePath(), folder / "middle.ini");
     EXPECT_FALSE(ini.WriteInteger("locate", "top", 4));
     EXPECT_TRUE(fs::is_symlink(ini.filePath()));
+}
+
+TEST_F(IniGT, WritesOfDifferentKeysAtTheSameTimeAllStay) {
+    // Two windows or a window and a command write their own keys at once:
+    // each write reads, changes and replaces the whole file, so without
+    // one update at a time a key written in between would be lost.
+    constexpr int kWrites = 150;
+    const auto writer = [](const char* section) {
+        TIniGT own;  // each one its own instance, as each window has
+        own.setFileName("vantor.ini");
+        for (int i = 0; i < kWrites; ++i) EXPECT_TRUE(own.WriteInteger(section, "k" + std::to_string(i), i));
+    };
+    std::thread a(writer, "a"), b(writer, "b");
+    a.join();
+    b.join();
+    int kept = 0;
+    for (const char* section : {"a", "b"})
+        for (int i = 0; i < kWrites; ++i) kept += ini.ReadInteger(section, "k" + std::to_string(i), -1) == i;
+    EXPECT_EQ(kept, 2 * kWrites);
 }
