@@ -48,7 +48,10 @@ Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
         return Next::close;
     }
     if (r != jv::kOk) {
-        fail(sjis("JVOpenエラー:") + JVResultMessage("JVOpen", r));
+        SjisString message = sjis("JVOpenエラー:") + JVResultMessage("JVOpen", r);
+        if (const std::string problem = link_.sourceProblem(); r == jv::kBadSettings && !problem.empty())
+            message += "\r\n" + utf8ToCp932(problem);
+        fail(message);
         return Next::close;
     }
     ui_.status(sjis("JVOpen正常:") + JVResultMessage("JVOpen", 0));

@@ -75,6 +75,15 @@ void FeedJVLink::loadFaultPlan() {
     }
 }
 
+std::string FeedJVLink::sourceProblem() const {
+    const fs::path& folder = settings_.feedDir;
+    // Listing fails for a missing path, a file and a folder that cannot be read.
+    std::error_code error;
+    const fs::directory_iterator listing(folder, error);
+    if (!error) return {};
+    return "フィードフォルダ " + folder.string() + " がないか、読み込めません。";
+}
+
 int FeedJVLink::JVInit(std::string_view sid) {
     if (auto f = faults_.onCall("JVInit")) return *f;
     if (sid.empty()) return jv::kSidEmpty;
@@ -101,6 +110,8 @@ int FeedJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, int
     if (dataspec != jv::kAcquisitionDataSpec) return jv::kBadDataSpec;
     if (!isValidTimeStamp(fromtime)) return jv::kBadFromTime;
     if (option != jv::kOptionNormal && option != jv::kOptionSetup) return jv::kBadOption;
+    // A missing feed folder is a setting to mend, not "nothing newer".
+    if (!sourceProblem().empty()) return jv::kBadSettings;
 
     std::vector<FeedFile> chosen;
     unusable_.clear();
@@ -148,6 +159,7 @@ int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     if (open_) return jv::kStillOpen;
     if (dataspec != jv::kResultsDataSpec) return jv::kBadDataSpec;
     if (!isValidDate(key)) return jv::kBadKey;
+    if (!sourceProblem().empty()) return jv::kBadSettings;
     std::vector<Delivery> files;
     for (auto& f : listFeedFiles(settings_.feedDir / feed::kRealtimeDir / std::string(key))) {
         fs::path path = f.path;

@@ -60,6 +60,7 @@ public:
     int JVClose() override;
     int JVRTOpen(std::string_view dataspec, std::string_view key) override;
     std::vector<std::string> unusableFiles() const override { return unusable_; }
+    std::string sourceProblem() const override;
 
 private:
     struct Delivery {

@@ -10,6 +10,7 @@
 #include "jvlink/jvlink.h"
 #include "jvlink/jvlink_startup.h"
 #include "settings/ini_gt.h"
+#include "settings/last_time.h"
 #include "shell/prgrs_form.h"
 #include "text/encoding.h"
 #include "text/qt_text.h"
@@ -37,7 +38,9 @@ std::string fileGeneratedDemo(JVLink& link, const std::filesystem::path& appDir,
         box.ProgressBar1->setMaximum(max);
         box.ProgressBar1->setValue(pos);
     };
-    ui.addLine = [](const SjisString&) {};
+    // The list lines say why a read ended early; kept for that case.
+    std::string lines;
+    ui.addLine = [&lines](const SjisString& s) { lines += cp932ToUtf8(s) + '\n'; };
     ui.clearLines = [] {};
     ui.report = [&problem](const SjisString& s) { problem = cp932ToUtf8(s); };
     ui.beep = [] {};
@@ -46,7 +49,7 @@ std::string fileGeneratedDemo(JVLink& link, const std::filesystem::path& appDir,
         QCoreApplication::processEvents();
         sincePump.start();
     };
-    ui.storeLastTime = [&ini](const SjisString& s) { return ini.WriteString("JvDataGet", "LastTime", s); };
+    ui.storeLastTime = [&ini](const SjisString& s) { return storeLastTime(ini, s); };
 
     Acquisition acquisition(link, StorePaths(appDir), ui);
     auto next = acquisition.start(std::to_string(firstDate) + "000000", jv::kOptionSetup);
@@ -57,7 +60,8 @@ std::string fileGeneratedDemo(JVLink& link, const std::filesystem::path& appDir,
     }
     if (next == Acquisition::Next::read) acquisition.readAll();
     acquisition.closeLink();
-    return acquisition.failed() ? problem : std::string();
+    if (acquisition.failed()) return problem;
+    return acquisition.incomplete() ? lines : std::string();
 }
 
 }  // namespace vantor

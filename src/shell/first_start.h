@@ -15,7 +15,8 @@ class TIniGT;
 
 // Files the demo whose first race day is firstDate (yyyymmdd) and keeps
 // the next start time in ini, as a completed acquisition does. A message
-// (UTF-8) for anything that went wrong, or empty.
+// (UTF-8) for anything that went wrong, a read that ended early included,
+// or empty.
 std::string fileGeneratedDemo(JVLink& link, const std::filesystem::path& appDir, TIniGT& ini, int firstDate);
 
 }  // namespace vantor

@@ -1,8 +1,9 @@
 #pragma once
 // Makes the program's JV-Link: the feed-folder replacement, with its
 // settings (feed folder, download pace, version) kept in the settings file
-// section "JVLinkFeed". The default feed is <AppDir>/jvfeed; when it holds
-// no feed file, a demo season is generated into it first.
+// section "JVLinkFeed". The default feed is <AppDir>/jvfeed, made when
+// missing; while it holds no feed file, a demo season is generated into it
+// first. A feed folder named in the settings is used as it stands.
 
 #include <filesystem>
 #include <functional>

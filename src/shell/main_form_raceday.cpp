@@ -16,6 +16,7 @@
 #include "components/string_grid.h"
 #include "components/up_down.h"
 #include "components/writer_lock_box.h"
+#include "jvlink/jvlink.h"
 #include "jvlink/results_fetch.h"
 #include "raceday/day_loader.h"
 #include "raceday/payout_import.h"
@@ -135,6 +136,7 @@ void TMainForm::KekkaGetBtnClick() {
                                                      {[] { QCoreApplication::processEvents(); }, [] { ui::beep(); }});
     lock.reset();
     if (!outcome.ran) return;
+    if (outcome.openResult == jv::kBadSettings) ui::showInfo(this, QString::fromStdString(JVLink1->sourceProblem()));
     if (outcome.storeError) ui::showInfo(this, QString::fromStdString(*outcome.storeError));
     HrReadBtnClick();
     // The reload shows the first race; go back to the one the user had chosen.

@@ -59,7 +59,17 @@ TEST(CliPaths, AMissingFeedIsAnErrorAndAFaultPlanThatCannotBeReadStopsTheRun) {
 
     const CommandOutput missing = runIn(here.path(), acquire + "no-such-feed");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.text.find("no-such-feed does not exist"), std::string::npos) << missing.text;
+    EXPECT_NE(missing.text.find("フィードフォルダ " + (here / "no-such-feed").string()), std::string::npos)
+        << missing.text;
+
+    // A feed folder named in the settings is the user's too: neither made
+    // nor filled with the demo, and its absence stops the run.
+    writeFile(here / "app" / "vantor.ini", "[JVLinkFeed]\r\nFolder=gone\r\n");
+    const CommandOutput gone = runIn(here.path(), cli() + " --app-dir app acquire --wait");
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_NE(gone.text.find((here / "app" / "gone").string()), std::string::npos) << gone.text;
+    EXPECT_FALSE(fs::exists(here / "app" / "gone"));
+    EXPECT_FALSE(fs::exists(here / "app" / "jvfeed"));
 
     // Relative to where the command starts, not to the program folder.
     EXPECT_EQ(runIn(here.path(), acquire + "feed").status, 0);

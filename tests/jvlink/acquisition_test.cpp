@@ -148,6 +148,16 @@ TEST_F(AcquisitionTest, NothingNewerIsANoticeNotAnError) {
     EXPECT_EQ(link.faults().calls("JVClose"), 1);
 }
 
+TEST_F(AcquisitionTest, AFeedFolderThatIsGoneIsAnErrorNamingItNotNothingNewer) {
+    fs::remove_all(feed.path());
+    run();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].rfind("JVOpenエラー:", 0), 0u) << reports[0];
+    EXPECT_NE(reports[0].find("(-211)\r\nフィードフォルダ " + feed.path().string()), std::string::npos) << reports[0];
+    EXPECT_TRUE(acquisition->failed());
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+}
+
 TEST_F(AcquisitionTest, EveryJVLinkErrorIsReportedWithItsMessageAndClosed) {
     link.faults().add("JVOpen", 1, -504);
     run();

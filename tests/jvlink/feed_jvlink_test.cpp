@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -291,4 +292,35 @@ TEST_F(FeedJVLinkTest, SettingsDialogResults) {
     });
     EXPECT_EQ(link.JVSetUIProperties(), jv::kOk);
     EXPECT_EQ(link.settings().paceMs, 25);
+}
+
+TEST(FeedJVLinkSource, AMissingOrUnreadableFeedFolderIsABadSettingNotNoData) {
+    const test::TempDir base;
+    const auto gone = base / "gone";
+    FeedJVLink missing(FeedSettings{gone});
+    ASSERT_EQ(missing.JVInit("Vantor"), jv::kOk);
+    int rc = 0, dc = 0;
+    std::string last;
+    EXPECT_EQ(missing.JVOpen("RACEDIFN", "20240101000000", 1, rc, dc, last), jv::kBadSettings);
+    EXPECT_EQ(missing.JVRTOpen("0B12", "20240526"), jv::kBadSettings);
+    EXPECT_NE(missing.sourceProblem().find(gone.string()), std::string::npos) << missing.sourceProblem();
+    EXPECT_FALSE(std::filesystem::exists(gone));  // asking makes nothing
+
+    // A plain file where the folder should be is no feed either.
+    test::writeFile(base / "file", "x");
+    EXPECT_FALSE(FeedJVLink(FeedSettings{base / "file"}).sourceProblem().empty());
+
+    // An empty folder that is there is a feed with nothing newer.
+    std::filesystem::create_directories(base / "empty");
+    FeedJVLink empty(FeedSettings{base / "empty"});
+    EXPECT_EQ(empty.sourceProblem(), "");
+    ASSERT_EQ(empty.JVInit("Vantor"), jv::kOk);
+    EXPECT_EQ(empty.JVOpen("RACEDIFN", "20240101000000", 1, rc, dc, last), jv::kNoNewerData);
+    empty.JVClose();
+
+    // A folder that cannot be listed (root lists any folder).
+    std::filesystem::create_directories(base / "locked");
+    chmod((base / "locked").c_str(), 0);
+    EXPECT_EQ(FeedJVLink(FeedSettings{base / "locked"}).sourceProblem().empty(), geteuid() == 0);
+    chmod((base / "locked").c_str(), 0700);
 }

@@ -36,6 +36,12 @@ TEST(FirstStart, TheGeneratedDemoIsFiledAndTheNewestDayShown) {
     ini.setFileName("vantor.ini");
     ui::MessageBoxHook messages;
 
+    // A read that JV-Link ends before the last file is said, and keeps no start time.
+    link.faults().add("JVRead", 2, jv::kEndOfAll);
+    EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519),
+              "読込み未完了:2ファイル中0ファイルで終了しました。前回取得日時は更新しません\n");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "");
+
     EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519), "");
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 06:00:00");
     EXPECT_FALSE(std::filesystem::exists(app / "DATA" / "2023年01月01日.jvRA"));

@@ -26,3 +26,23 @@ TEST(JVLinkFactory, ARelativeFeedFolderIsTakenFromTheProgramFolder) {
     setAppDir({});
     fs::current_path(startedIn);
 }
+
+TEST(JVLinkFactory, AFeedFolderTheUserNamedIsNeitherMadeNorFilledWithTheDemo) {
+    const test::TempDir app;
+    setAppDir(app.path());
+    TIniGT ini = programSettings();
+    for (const char* named : {"gone", "empty"}) {
+        if (std::string(named) == "empty") fs::create_directories(app / named);
+        ASSERT_TRUE(ini.WriteString("JVLinkFeed", "Folder", named));
+        int demoFirstDate = -1;
+        auto made = createJVLink(app.path(), ini, {}, &demoFirstDate);
+        ASSERT_TRUE(std::holds_alternative<std::unique_ptr<FeedJVLink>>(made)) << named;
+        EXPECT_EQ(demoFirstDate, 0) << named;
+        // The link itself says what is wrong when it is asked to open.
+        EXPECT_EQ(std::get<std::unique_ptr<FeedJVLink>>(made)->sourceProblem().empty(), fs::exists(app / named));
+    }
+    EXPECT_FALSE(fs::exists(app / "gone"));
+    EXPECT_TRUE(fs::is_empty(app / "empty"));
+    EXPECT_FALSE(fs::exists(app / "jvfeed"));
+    setAppDir({});
+}

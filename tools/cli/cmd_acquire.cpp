@@ -1,16 +1,13 @@
-#include <unistd.h>
-
 #include <chrono>
 #include <iostream>
 #include <thread>
 
 #include "commands.h"
+#include "feed_link.h"
 #include "jvlink/acquisition.h"
 #include "jvlink/jvlink_startup.h"
 #include "settings/ini_gt.h"
 #include "settings/last_time.h"
-#include "shell/jvlink_factory.h"
-#include "store/store_folders.h"
 #include "text/encoding.h"
 
 namespace vantor::cli {
@@ -45,38 +42,12 @@ std::string defaultStart() {
 int acquire(const Context& ctx) {
     TIniGT ini;
     ini.setFileName("vantor.ini");  // the window's settings file in the program folder
-    std::error_code ec;
-    std::filesystem::create_directories(ctx.appDir, ec);
-    if (auto err = ensureStoreFolders(ctx.appDir)) {
-        std::cerr << *err << '\n';
-        return 1;
-    }
-    // A named feed is used as it is; otherwise the program's own feed (made
-    // with the demo season on first use).
-    std::unique_ptr<FeedJVLink> link;
-    if (auto feed = ctx.args.value("--feed")) {
-        // A folder the user named must be there: a missing one is no "no new data".
-        if (std::error_code error;
-            !std::filesystem::is_directory(*feed, error) || access(feed->c_str(), R_OK | X_OK) != 0) {
-            std::cerr << "the feed folder " << *feed << " does not exist or cannot be read\n";
-            return 1;
-        }
-        link = std::make_unique<FeedJVLink>(FeedSettings{*feed, 0, "0490"});
-    } else {
-        auto made = createJVLink(ctx.appDir, ini, [](int done, int total) {
-            std::cerr << "\rgenerating demo feed " << done << "/" << total << std::flush;
-            if (done == total) std::cerr << '\n';
-        });
-        if (auto* err = std::get_if<std::string>(&made)) {
-            std::cerr << *err << '\n';
-            return 1;
-        }
-        link = std::move(std::get<std::unique_ptr<FeedJVLink>>(made));
-    }
-    if (const auto& error = link->faultPlanError()) {
-        std::cerr << *error << '\n';
-        return 2;
-    }
+    auto opened = openFeedLink(ctx.appDir, ini, ctx.args.value("--feed"), [](int done, int total) {
+        std::cerr << "\rgenerating demo feed " << done << "/" << total << std::flush;
+        if (done == total) std::cerr << '\n';
+    });
+    if (const int* status = std::get_if<int>(&opened)) return *status;
+    auto& link = std::get<std::unique_ptr<FeedJVLink>>(opened);
     if (const int r = link->JVInit(jvLinkSid()); r != 0) {
         std::cerr << "JVInit error " << r << '\n';
         return 1;

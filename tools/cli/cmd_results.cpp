@@ -1,12 +1,12 @@
 #include <iostream>
 
 #include "commands.h"
+#include "feed_link.h"
 #include "jvlink/jvlink_startup.h"
 #include "jvlink/results_fetch.h"
 #include "race_view.h"
 #include "raceday/payout_import.h"
 #include "settings/ini_gt.h"
-#include "shell/jvlink_factory.h"
 
 namespace vantor::cli {
 
@@ -15,21 +15,16 @@ int results(const Context& ctx) {
     if (!view) return 2;
     TIniGT ini;
     ini.setFileName("vantor.ini");
-    auto made = createJVLink(ctx.appDir, ini);
-    if (auto* err = std::get_if<std::string>(&made)) {
-        std::cerr << *err << '\n';
-        return 1;
-    }
-    auto& link = *std::get<std::unique_ptr<FeedJVLink>>(made);
-    if (const auto& error = link.faultPlanError()) {
-        std::cerr << *error << '\n';
-        return 2;
-    }
+    auto opened = openFeedLink(ctx.appDir, ini, std::nullopt);
+    if (const int* status = std::get_if<int>(&opened)) return *status;
+    auto& link = *std::get<std::unique_ptr<FeedJVLink>>(opened);
     link.JVInit(jvLinkSid());
     const StorePaths paths(ctx.appDir);
     const SjisString key(field(view->day->JvRaTbl[0].view(), 12, 8));
     const auto outcome = fetchResults(link, paths, key, {[] {}, [] {}});
-    if (outcome.openResult != 0) std::cerr << "JVRTOpen: " << outcome.openResult << '\n';
+    if (outcome.openResult != jv::kOk) std::cerr << "JVRTOpen: " << outcome.openResult << '\n';
+    // "No results yet" is an answer; any other refusal is a failed fetch.
+    if (outcome.openResult != jv::kOk && outcome.openResult != jv::kNoNewerData) return 1;
     std::cerr << "records filed: " << outcome.records << ", rejected: " << outcome.rejected << '\n';
     if (outcome.storeError) {
         std::cerr << *outcome.storeError << '\n';
