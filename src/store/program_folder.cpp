@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "fileio/whole_file.h"
 #include "store/store_folders.h"
 
 namespace vantor {
@@ -12,6 +13,8 @@ std::optional<std::string> makeReady(const std::filesystem::path& appFolder, boo
     std::filesystem::create_directories(appFolder, error);
     if (!error && enter) std::filesystem::current_path(appFolder, error);
     if (error) return "プログラムフォルダ " + appFolder.string() + " を使えません。(" + error.message() + ")";
+    // A settings write that was killed leaves its temporary file here.
+    removeLeftTemporaries(appFolder);
     return ensureStoreFolders(appFolder);
 }
 

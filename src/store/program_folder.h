@@ -1,6 +1,7 @@
 #pragma once
-// Making the program folder ready at start-up: it exists and holds the
-// store folders; the window also enters it as its current directory.
+// Making the program folder ready at start-up: it exists, holds the store
+// folders and no temporary file of a writer that ended without finishing;
+// the window also enters it as its current directory.
 
 #include <filesystem>
 #include <optional>

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "jvlink/jvlink_startup.h"
 #include "store/program_folder.h"
@@ -14,6 +16,19 @@ TEST(ProgramFolder, IsCreatedEnteredAndGivenTheStoreFolders) {
     EXPECT_EQ(fs::current_path(), folder);
     for (const char* name : {"yLzh", "SEI", "SEIR", "UM2", "DATA"})
         EXPECT_TRUE(fs::is_directory(folder / name)) << name;
+}
+
+TEST(ProgramFolder, ASettingsTemporaryOfAKilledWriterIsRemovedAtStart) {
+    const test::TempDir temp;
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string left = ".vantor.ini.tmp-" + std::to_string(ended) + "-1060";
+    test::writeFile(temp / left, "[JvDataGet]\r\nLastTime=2024/05/20 06:00:00\r\n");
+    test::writeFile(temp / "vantor.ini", "[JvDataGet]\r\n");
+    EXPECT_EQ(prepareProgramFolder(temp.path()), std::nullopt);
+    EXPECT_FALSE(fs::exists(temp / left));
+    EXPECT_TRUE(fs::exists(temp / "vantor.ini"));
 }
 
 TEST(ProgramFolder, StoreFoldersAreMadeInOrderUpToTheFirstThatCannotBe) {
