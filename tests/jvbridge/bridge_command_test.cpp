@@ -21,6 +21,13 @@ TEST(BridgeCommandTest, EachCommandTakesItsOwnOptions) {
     EXPECT_FALSE(p.command.sid);
 
     EXPECT_EQ(parseCommand({"settings"}).command.kind, Kind::Settings);
+    EXPECT_FALSE(parseCommand({"settings"}).command.stream);
+    EXPECT_TRUE(parseCommand({"check"}).command.stream);
+
+    p = parseCommand({"normal", "--stream", "--from", "20240101000000"});
+    ASSERT_EQ(p.error, "");
+    EXPECT_TRUE(p.command.stream);
+    EXPECT_EQ(p.command.feed, "");
     EXPECT_EQ(parseCommand({"--help"}).command.kind, Kind::Help);
 }
 
@@ -28,7 +35,7 @@ TEST(BridgeCommandTest, BadArgumentsAreNamed) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "a command is needed"},
         {{"fetch"}, "unknown command: fetch"},
-        {{"normal", "--from", "20240101000000"}, "normal needs --feed DIR"},
+        {{"normal", "--from", "20240101000000"}, "normal needs --feed DIR or --stream"},
         {{"normal", "--feed", "f", "--from", "20241301000000"},
          "--from needs a time yyyymmddhhnnss, not \"20241301000000\""},
         {{"setup", "--feed", "f"}, "--from needs a time yyyymmddhhnnss, not \"\""},
@@ -36,6 +43,9 @@ TEST(BridgeCommandTest, BadArgumentsAreNamed) {
         {{"setup", "--feed", "f", "--date", "20240526"}, "unknown argument for setup: --date"},
         {{"settings", "--feed", "f"}, "unknown argument for settings: --feed"},
         {{"setup", "--feed"}, "--feed needs a value"},
+        {{"setup", "--stream", "--feed", "f", "--from", "20240101000000"},
+         "--stream writes no feed folder: leave out --feed"},
+        {{"check", "--stream"}, "unknown argument for check: --stream"},
     };
     for (const auto& [args, error] : cases) EXPECT_EQ(parseCommand(args).error, error);
 }

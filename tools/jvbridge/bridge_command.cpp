@@ -18,10 +18,9 @@ struct CommandForm {
 };
 
 constexpr std::array kForms = {
-    CommandForm{"setup", Kind::Setup, true, "--from"},
-    CommandForm{"normal", Kind::Normal, true, "--from"},
-    CommandForm{"results", Kind::Results, true, "--date"},
-    CommandForm{"settings", Kind::Settings, false, ""},
+    CommandForm{"setup", Kind::Setup, true, "--from"},     CommandForm{"normal", Kind::Normal, true, "--from"},
+    CommandForm{"results", Kind::Results, true, "--date"}, CommandForm{"settings", Kind::Settings, false, ""},
+    CommandForm{"check", Kind::Check, false, ""},
 };
 
 }  // namespace
@@ -31,9 +30,13 @@ const char* const kUsage =
     "       vantor-jvbridge normal  --feed DIR --from yyyymmddhhnnss [--sid SID]\n"
     "       vantor-jvbridge results --feed DIR --date yyyymmdd [--sid SID]\n"
     "       vantor-jvbridge settings [--sid SID]\n"
+    "       vantor-jvbridge check [--sid SID]\n"
     "  setup, normal  JV-Link's set-up or normal data from the time on, into DIR/setup or DIR/normal\n"
     "  results        the race day's results, into DIR/realtime/yyyymmdd\n"
     "  settings       JV-Link's settings dialog (service key, save folder)\n"
+    "  check          JVInit and JV-Link's version, in stream form\n"
+    "  --stream       in place of --feed: JV-Link's answers and records on standard output,\n"
+    "                 for Vantor (cancel with \"cancel\" or the end of standard input)\n"
     "  --sid SID      the software id given to JVInit (default Vantor's own)\n";
 
 ParsedCommand parseCommand(const std::vector<std::string>& args) {
@@ -52,8 +55,13 @@ ParsedCommand parseCommand(const std::vector<std::string>& args) {
     BridgeCommand& c = parsed.command;
     c.kind = form->kind;
 
+    c.stream = form->kind == Kind::Check;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--stream" && form->kind != Kind::Check) {
+            c.stream = true;
+            continue;
+        }
         const bool known = option == "--sid" || (form->needsFeed && option == "--feed") ||
                            (!form->startOption.empty() && option == form->startOption);
         if (!known) return fail("unknown argument for " + args[0] + ": " + option);
@@ -69,7 +77,8 @@ ParsedCommand parseCommand(const std::vector<std::string>& args) {
             c.date = value;
     }
 
-    if (form->needsFeed && c.feed.empty()) return fail(args[0] + " needs --feed DIR");
+    if (c.stream && !c.feed.empty()) return fail("--stream writes no feed folder: leave out --feed");
+    if (form->needsFeed && !c.stream && c.feed.empty()) return fail(args[0] + " needs --feed DIR or --stream");
     if (form->startOption == "--from" && !isValidTimeStamp(c.from))
         return fail("--from needs a time yyyymmddhhnnss, not \"" + c.from + "\"");
     if (form->startOption == "--date" && !isValidDate(c.date))

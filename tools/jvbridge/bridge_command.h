@@ -4,6 +4,10 @@
 //   normal  --feed DIR --from yyyymmddhhnnss [--sid SID]
 //   results --feed DIR --date yyyymmdd [--sid SID]
 //   settings [--sid SID]
+//   check    [--sid SID]
+// setup, normal, results and settings take --stream in place of --feed:
+// JV-Link's answers then go to standard output as they happen (see
+// jvlink/bridge_stream.h); check always streams.
 
 #include <optional>
 #include <string>
@@ -14,12 +18,13 @@ namespace vantor::jvbridge {
 extern const char* const kUsage;
 
 struct BridgeCommand {
-    enum class Kind { Setup, Normal, Results, Settings, Help };
+    enum class Kind { Setup, Normal, Results, Settings, Check, Help };
     Kind kind = Kind::Help;
     std::string feed;  // UTF-8
     std::string from;
     std::string date;
     std::optional<std::string> sid;
+    bool stream = false;
 };
 
 struct ParsedCommand {

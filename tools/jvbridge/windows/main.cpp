@@ -15,6 +15,8 @@
 #include "path_text.h"
 #include "results_run.h"
 #include "settings_run.h"
+#include "stream_pipes.h"
+#include "stream_run.h"
 #include "win_console.h"
 
 using namespace vantor;
@@ -41,6 +43,11 @@ private:
 int run(const BridgeCommand& c, const BridgeIo& io) {
     DispatchJVLink link(L"JVDTLab.JVLink");
     const std::string sid = c.sid.value_or(jvLinkSid());
+    if (c.stream) {
+        // JV-Link's answers go to Vantor on standard output, cancels come on standard input.
+        listenForCancel();
+        return runStream(link, streamRequest(c, sid), {writeRaw, cancelRequested, pumpAndWait});
+    }
     switch (c.kind) {
         case BridgeCommand::Kind::Setup:
         case BridgeCommand::Kind::Normal:
@@ -49,6 +56,7 @@ int run(const BridgeCommand& c, const BridgeIo& io) {
             return runResults(link, {pathFromUtf8(c.feed), c.date, sid}, io);
         case BridgeCommand::Kind::Settings:
             return runSettings(link, sid, io);
+        case BridgeCommand::Kind::Check:
         case BridgeCommand::Kind::Help:
             break;
     }

@@ -1,0 +1,178 @@
+#include "jvlink/bridge_stream.h"
+
+#include <array>
+#include <charconv>
+#include <type_traits>
+#include <vector>
+
+namespace vantor::bridge_stream {
+namespace {
+
+using Kind = Event::Kind;
+
+struct Form {
+    Kind kind;
+    std::string_view tag;
+};
+
+constexpr std::array kForms = {
+    Form{Kind::hello, kGreeting},       Form{Kind::init, "init"},       Form{Kind::version, "version"},
+    Form{Kind::open, "open"},           Form{Kind::rtopen, "rtopen"},   Form{Kind::status, "status"},
+    Form{Kind::record, "record"},       Form{Kind::fileEnd, "fileend"}, Form{Kind::read, "read"},
+    Form{Kind::cancelled, "cancelled"}, Form{Kind::close, "close"},     Form{Kind::settings, "settings"},
+};
+
+std::string_view tagOf(Kind kind) {
+    for (const Form& f : kForms)
+        if (f.kind == kind) return f.tag;
+    return {};
+}
+
+std::vector<std::string_view> words(std::string_view line) {
+    std::vector<std::string_view> out;
+    while (!line.empty()) {
+        const std::size_t blank = line.find(' ');
+        out.push_back(line.substr(0, blank));
+        if (blank == std::string_view::npos) break;
+        line.remove_prefix(blank + 1);
+    }
+    return out;
+}
+
+std::optional<int> integer(std::string_view text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto r = std::from_chars(text.data(), end, value);
+    if (r.ec != std::errc{} || r.ptr != end) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::string encode(const Event& e) {
+    std::string line(tagOf(e.kind));
+    const auto add = [&line](auto value) {
+        line += ' ';
+        if constexpr (std::is_same_v<decltype(value), int>)
+            line += std::to_string(value);
+        else if (value.empty())
+            line += '-';
+        else  // a word of its own, whatever JV-Link put in it
+            for (const char c : value) line += c == ' ' || c == '\n' || c == '\r' ? '_' : c;
+    };
+    switch (e.kind) {
+        case Kind::hello:
+        case Kind::init:
+        case Kind::rtopen:
+        case Kind::status:
+        case Kind::read:
+        case Kind::close:
+        case Kind::settings:
+            add(e.code);
+            break;
+        case Kind::version:
+            add(std::string_view(e.text));
+            break;
+        case Kind::open:
+            add(e.code);
+            add(e.readCount);
+            add(e.downloadCount);
+            add(std::string_view(e.text));
+            break;
+        case Kind::record:
+            add(static_cast<int>(e.bytes.size()));
+            add(std::string_view(e.text));
+            return line + '\n' + e.bytes + '\n';
+        case Kind::fileEnd:
+        case Kind::cancelled:
+            break;
+    }
+    return line + '\n';
+}
+
+std::optional<Event> Parser::fail(std::string message) {
+    error_ = std::move(message);
+    pending_.clear();
+    start_ = 0;
+    return std::nullopt;
+}
+
+std::optional<Event> Parser::next() {
+    if (error_) return std::nullopt;
+    const std::size_t lineEnd = pending_.find('\n', start_);
+    if (lineEnd == std::string::npos) {
+        // Keep only what is not read yet, so the buffer stays one message long.
+        pending_.erase(0, start_);
+        start_ = 0;
+        return std::nullopt;
+    }
+    const std::string_view line(pending_.data() + start_, lineEnd - start_);
+    const std::vector<std::string_view> w = words(line);
+    const auto number = [&w](std::size_t i) { return i < w.size() ? integer(w[i]) : std::nullopt; };
+    const auto text = [&w](std::size_t i) { return i < w.size() && w[i] != "-" ? std::string(w[i]) : std::string(); };
+
+    const Form* form = nullptr;
+    for (const Form& f : kForms)
+        if (!w.empty() && w[0] == f.tag) form = &f;
+    if (!form) return fail("vantor-jvbridge wrote \"" + std::string(line.substr(0, 80)) + "\", which is no message");
+    if (!greeted_ && form->kind != Kind::hello) return fail("vantor-jvbridge did not start with its stream greeting");
+
+    Event e;
+    e.kind = form->kind;
+    std::size_t consumed = lineEnd + 1;
+    const std::size_t fields = e.kind == Kind::open                                   ? 5
+                               : e.kind == Kind::record                               ? 3
+                               : e.kind == Kind::fileEnd || e.kind == Kind::cancelled ? 1
+                                                                                      : 2;
+    if (w.size() != fields)
+        return fail("vantor-jvbridge wrote \"" + std::string(line.substr(0, 80)) + "\", which is no message");
+    switch (e.kind) {
+        case Kind::version:
+            e.text = text(1);
+            break;
+        case Kind::open:
+            e.text = text(4);
+            if (!number(2) || !number(3)) return fail("vantor-jvbridge wrote a malformed open line");
+            e.readCount = *number(2);
+            e.downloadCount = *number(3);
+            [[fallthrough]];
+        case Kind::hello:
+        case Kind::init:
+        case Kind::rtopen:
+        case Kind::status:
+        case Kind::read:
+        case Kind::close:
+        case Kind::settings:
+            if (!number(1)) return fail("vantor-jvbridge wrote a malformed " + std::string(form->tag) + " line");
+            e.code = *number(1);
+            break;
+        case Kind::record: {
+            const auto length = number(1);
+            if (!length || *length < 0) return fail("vantor-jvbridge wrote a malformed record line");
+            const std::size_t size = static_cast<std::size_t>(*length);
+            if (pending_.size() - consumed < size + 1) {  // the record is still coming
+                pending_.erase(0, start_);
+                start_ = 0;
+                return std::nullopt;
+            }
+            if (pending_[consumed + size] != '\n') return fail("vantor-jvbridge wrote a record longer than it said");
+            e.text = text(2);
+            e.bytes.assign(pending_, consumed, size);
+            consumed += size + 1;
+            break;
+        }
+        case Kind::fileEnd:
+        case Kind::cancelled:
+            break;
+    }
+    if (e.kind == Kind::hello) {
+        if (e.code != kVersion)
+            return fail("vantor-jvbridge speaks stream version " + std::to_string(e.code) + ", this Vantor version " +
+                        std::to_string(kVersion) + ": install the bridge that came with this Vantor");
+        greeted_ = true;
+    }
+    start_ = consumed;
+    return e;
+}
+
+}  // namespace vantor::bridge_stream
