@@ -43,15 +43,15 @@ Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
     const int r =
         link_.JVOpen(jv::kAcquisitionDataSpec, fromtime, option, readCount_, downloadCount_, lastFileTimestamp_);
     open_ = true;  // every open attempt ends with JVClose
+    // A JV-Link that takes its time to open (its own windows, Wine) can be
+    // cancelled meanwhile; the cancel has said so already.
+    if (CancelFlag == 1) return Next::close;
     if (r == jv::kNoNewerData || (r == jv::kOk && readCount_ == 0)) {
         ui_.report(sjis("最新のデータがありません。"));
         return Next::close;
     }
     if (r != jv::kOk) {
-        SjisString message = sjis("JVOpenエラー:") + JVResultMessage("JVOpen", r);
-        if (const std::string problem = link_.sourceProblem(); r == jv::kBadSettings && !problem.empty())
-            message += "\r\n" + utf8ToCp932(problem);
-        fail(message);
+        fail(errorText("JVOpen", r));
         return Next::close;
     }
     ui_.status(sjis("JVOpen正常:") + JVResultMessage("JVOpen", 0));
@@ -70,7 +70,7 @@ Acquisition::Next Acquisition::poll() {
     const int n = link_.JVStatus();
     if (n < 0) {
         downloading_ = false;
-        fail(sjis("JVStatusエラー:") + JVResultMessage("JVStatus", n));
+        fail(errorText("JVStatus", n));
         return Next::close;
     }
     if (n > downloadCount_) return Next::poll;
@@ -79,6 +79,13 @@ Acquisition::Next Acquisition::poll() {
     if (n < downloadCount_) return Next::poll;
     downloading_ = false;
     return Next::read;
+}
+
+SjisString Acquisition::errorText(std::string_view operation, int code) const {
+    SjisString text = SjisString(operation) + sjis("エラー:") + JVResultMessage(operation, code);
+    // What the link knows beyond the code: its feed folder, the bridge's last words.
+    if (const std::string problem = link_.sourceProblem(); !problem.empty()) text += "\r\n" + utf8ToCp932(problem);
+    return text;
 }
 
 void Acquisition::fail(const SjisString& message) {
@@ -146,7 +153,7 @@ void Acquisition::readAll() {
             if (flush()) finishRead(filesEnded);
             return;
         } else if (r < jv::kDownloading) {
-            failAfterFlush(sjis("JVReadエラー:") + JVResultMessage("JVRead", r));
+            failAfterFlush(errorText("JVRead", r));
             return;
         }
     }
@@ -200,7 +207,7 @@ void Acquisition::closeLink() {
     downloading_ = false;
     const int r = link_.JVClose();
     if (r != 0) {
-        fail(sjis("JVCloseエラー:") + JVResultMessage("JVClose", r));
+        fail(errorText("JVClose", r));
         return;
     }
     if (completed_) ui_.status(sjis("データ作成が完了しました。"));

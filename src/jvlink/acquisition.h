@@ -83,6 +83,9 @@ private:
     // Names in the list the feed files JV-Link could not read.
     void listUnusableFiles();
     void fail(const SjisString& message);
+    // "<operation>エラー:" with JV-Link's message for code and the link's own
+    // explanation, when it has one.
+    SjisString errorText(std::string_view operation, int code) const;
 
     JVLink& link_;
     Ui ui_;

@@ -28,6 +28,7 @@ inline constexpr int kNotInitialised = -201;
 inline constexpr int kStillOpen = -202;
 inline constexpr int kNotOpen = -203;
 inline constexpr int kBadSettings = -211;  // JV-Link's own settings are unusable
+inline constexpr int kInternalError = -401;
 inline constexpr int kBadFileContent = -403;
 inline constexpr int kDownloadFailed = -502;
 inline constexpr int kFileNotFound = -503;
@@ -60,9 +61,9 @@ public:
     // folder or a broken link named like a data file); the replacement's
     // own report, empty for JV-Link itself.
     virtual std::vector<std::string> unusableFiles() const { return {}; }
-    // Why the data source behind the link cannot be used (UTF-8), when an
-    // open failed with kBadSettings: the replacement names its feed folder;
-    // empty for JV-Link itself, whose code says all it can.
+    // What the link knows beyond a failed call's code (UTF-8): a feed
+    // folder that is missing, the last words of a bridge that ended; empty
+    // for JV-Link itself, whose code says all it can.
     virtual std::string sourceProblem() const { return {}; }
 };
 

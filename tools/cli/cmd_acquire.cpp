@@ -5,7 +5,6 @@
 #include "commands.h"
 #include "feed_link.h"
 #include "jvlink/acquisition.h"
-#include "jvlink/jvlink_startup.h"
 #include "settings/ini_gt.h"
 #include "settings/last_time.h"
 #include "text/encoding.h"
@@ -42,16 +41,13 @@ std::string defaultStart() {
 int acquire(const Context& ctx) {
     TIniGT ini;
     ini.setFileName("vantor.ini");  // the window's settings file in the program folder
-    auto opened = openFeedLink(ctx.appDir, ini, ctx.args.value("--feed"), [](int done, int total) {
+    auto opened = openJVLink(ctx, ini, [](int done, int total) {
         std::cerr << "\rgenerating demo feed " << done << "/" << total << std::flush;
         if (done == total) std::cerr << '\n';
     });
     if (const int* status = std::get_if<int>(&opened)) return *status;
-    auto& link = std::get<std::unique_ptr<FeedJVLink>>(opened);
-    if (const int r = link->JVInit(jvLinkSid()); r != 0) {
-        std::cerr << "JVInit error " << r << '\n';
-        return 1;
-    }
+    auto& link = std::get<std::unique_ptr<JVLink>>(opened);
+    if (!initialiseLink(*link)) return 1;
 
     const std::string lastTime = readLastTime(ini);
     const std::string start = ctx.args.value("--from").value_or(lastTime.empty() ? defaultStart() : lastTime);
@@ -60,9 +56,9 @@ int acquire(const Context& ctx) {
         std::cerr << "--from must be \"yyyy/mm/dd hh:nn:ss\", not \"" << start << "\"\n";
         return 2;
     }
-    int option = lastTime.empty() ? 3 : 1;
-    if (ctx.args.has("--setup")) option = 3;
-    if (ctx.args.has("--normal")) option = 1;
+    int option = lastTime.empty() ? jv::kOptionSetup : jv::kOptionNormal;
+    if (ctx.args.has("--setup")) option = jv::kOptionSetup;
+    if (ctx.args.has("--normal")) option = jv::kOptionNormal;
 
     // One line per filed record: buffer them, flushing with each status line.
     std::cerr.unsetf(std::ios_base::unitbuf);

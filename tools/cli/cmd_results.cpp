@@ -2,7 +2,6 @@
 
 #include "commands.h"
 #include "feed_link.h"
-#include "jvlink/jvlink_startup.h"
 #include "jvlink/results_fetch.h"
 #include "race_view.h"
 #include "raceday/payout_import.h"
@@ -15,10 +14,10 @@ int results(const Context& ctx) {
     if (!view) return 2;
     TIniGT ini;
     ini.setFileName("vantor.ini");
-    auto opened = openFeedLink(ctx.appDir, ini, std::nullopt);
+    auto opened = openJVLink(ctx, ini);
     if (const int* status = std::get_if<int>(&opened)) return *status;
-    auto& link = *std::get<std::unique_ptr<FeedJVLink>>(opened);
-    link.JVInit(jvLinkSid());
+    auto& link = *std::get<std::unique_ptr<JVLink>>(opened);
+    if (!initialiseLink(link)) return 1;
     const StorePaths paths(ctx.appDir);
     const SjisString key(field(view->day->JvRaTbl[0].view(), 12, 8));
     const auto outcome = fetchResults(link, paths, key, {[] {}, [] {}});

@@ -2,16 +2,31 @@
 
 #include <iostream>
 
-namespace vantor::cli {
+#include "jvlink/bridge_jvlink.h"
+#include "jvlink/feed_jvlink.h"
+#include "jvlink/jvlink_startup.h"
+#include "shell/wine_link_settings.h"
 
-std::variant<std::unique_ptr<FeedJVLink>, int> openFeedLink(const std::filesystem::path& appDir, TIniGT& ini,
-                                                            const std::optional<std::string>& namedFeed,
-                                                            const FeedProgress& progress) {
+namespace vantor::cli {
+namespace {
+
+std::variant<std::unique_ptr<JVLink>, int> openBridge(const Context& ctx, const TIniGT& ini) {
+    WineSettings wine = readWineSettings(ini);
+    if (auto prefix = ctx.args.value("--wine-prefix")) wine.prefix = *prefix;
+    if (auto bridge = ctx.args.value("--bridge")) wine.bridge = *bridge;
+    if (auto problem = wineRunProblem(wine)) {
+        std::cerr << *problem << '\n';
+        return 1;
+    }
+    return std::make_unique<BridgeJVLink>(std::move(wine));
+}
+
+std::variant<std::unique_ptr<JVLink>, int> openFeed(const Context& ctx, TIniGT& ini, const FeedProgress& progress) {
     std::unique_ptr<FeedJVLink> link;
-    if (namedFeed) {
-        link = std::make_unique<FeedJVLink>(FeedSettings{*namedFeed, 0, "0490"});
+    if (auto feed = ctx.args.value("--feed")) {
+        link = std::make_unique<FeedJVLink>(FeedSettings{*feed, 0, "0490"});
     } else {
-        auto made = createJVLink(appDir, ini, progress);
+        auto made = createJVLink(ctx.appDir, ini, progress);
         if (const auto* error = std::get_if<std::string>(&made)) {
             std::cerr << *error << '\n';
             return 1;
@@ -27,7 +42,33 @@ std::variant<std::unique_ptr<FeedJVLink>, int> openFeedLink(const std::filesyste
         std::cerr << *error << '\n';
         return 2;
     }
-    return link;
+    return std::unique_ptr<JVLink>(std::move(link));
+}
+
+}  // namespace
+
+std::variant<std::unique_ptr<JVLink>, int> openJVLink(const Context& ctx, TIniGT& ini, const FeedProgress& progress) {
+    const bool wineAsked = ctx.args.value("--wine-prefix").has_value();
+    if (wineAsked && ctx.args.value("--feed")) {
+        std::cerr << "--feed and --wine-prefix name two sources: give one\n";
+        return 2;
+    }
+    if (ctx.args.value("--bridge") && !wineAsked) {
+        std::cerr << "--bridge goes with --wine-prefix\n";
+        return 2;
+    }
+    const bool wine = wineAsked || (!ctx.args.value("--feed") && readJVLinkSource(ini) == JVLinkSource::wine);
+    return wine ? openBridge(ctx, ini) : openFeed(ctx, ini, progress);
+}
+
+bool initialiseLink(JVLink& link) {
+    if (const int r = link.JVInit(jvLinkSid()); r != jv::kOk) {
+        std::cerr << jvInitErrorText(r) << '\n';
+        if (const std::string problem = link.sourceProblem(); !problem.empty()) std::cerr << problem << '\n';
+        return false;
+    }
+    if (auto warning = jvLinkVersionWarning(link.version())) std::cerr << *warning << '\n';
+    return true;
 }
 
 }  // namespace vantor::cli

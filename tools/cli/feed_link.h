@@ -1,14 +1,14 @@
 #pragma once
-// The JV-Link replacement a command reads from: the feed folder the user
-// named, else the program's own feed (made with the demo season on first
-// use), checked before any JV-Link call.
+// The JV-Link a command reads from, checked before any JV-Link call:
+// JV-Link under Wine when --wine-prefix is given or the settings choose
+// it; else the feed folder the user named with --feed, else the program's
+// own feed (made with the demo season on first use).
 
 #include <memory>
-#include <optional>
-#include <string>
 #include <variant>
 
-#include "jvlink/feed_jvlink.h"
+#include "commands.h"
+#include "jvlink/jvlink.h"
 #include "shell/jvlink_factory.h"
 
 namespace vantor {
@@ -18,9 +18,13 @@ class TIniGT;
 namespace vantor::cli {
 
 // The link, or the exit status after the reason was printed: 1 when the
-// feed cannot be made or read, 2 when its fault plan cannot be read.
-std::variant<std::unique_ptr<FeedJVLink>, int> openFeedLink(const std::filesystem::path& appDir, TIniGT& ini,
-                                                            const std::optional<std::string>& namedFeed,
-                                                            const FeedProgress& progress = {});
+// source cannot be used, 2 when options clash or the feed's fault plan
+// cannot be read.
+std::variant<std::unique_ptr<JVLink>, int> openJVLink(const Context& ctx, TIniGT& ini,
+                                                      const FeedProgress& progress = {});
+
+// JVInit with the program's software id, and the warning for an old
+// JV-Link; false, said on standard error, when JV-Link is not ready.
+bool initialiseLink(JVLink& link);
 
 }  // namespace vantor::cli

@@ -17,11 +17,12 @@ namespace {
 const char* kUsage =
     "usage: vantor-cli [--app-dir DIR] COMMAND ...\n"
     "       vantor-cli --version | --help\n"
-    "  acquire  [--feed DIR] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal] [--wait]\n"
+    "  acquire  [--feed DIR | --wine-prefix DIR [--bridge EXE]] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
+    "           [--wait]\n"
     "  days\n"
     "  races    --day DAY\n"
     "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
-    "  results  --day DAY [--wait]\n"
+    "  results  --day DAY [--wine-prefix DIR [--bridge EXE]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
     "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n";
@@ -32,8 +33,8 @@ int main(int argc, char** argv) {
     using namespace vantor::cli;
     const std::vector<std::string> words(argv + 1, argv + argc);
     Args args;
-    if (auto err = args.parse(
-            words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi"})) {
+    if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
+                                      "--dpi", "--wine-prefix", "--bridge"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -56,7 +57,8 @@ int main(int argc, char** argv) {
     // Paths are the user's, from the folder the command was started in,
     // whatever folder a command enters later.
     std::error_code noStart;
-    args.resolvePaths({"--feed", "--out", "--pdf", "--png"}, std::filesystem::current_path(noStart));
+    args.resolvePaths({"--feed", "--out", "--pdf", "--png", "--wine-prefix", "--bridge"},
+                      std::filesystem::current_path(noStart));
     if (auto dir = args.value("--app-dir")) vantor::setAppDir(*dir);
     const Context ctx{vantor::appDir(), args};
     const std::string& command = args.words().front();
@@ -73,11 +75,14 @@ int main(int argc, char** argv) {
         Access access = Access::reader;
     };
     const Command commands[] = {
-        {"acquire", acquire, {"--app-dir", "--feed", "--from", "--setup", "--normal", "--wait"}, Access::writer},
+        {"acquire",
+         acquire,
+         {"--app-dir", "--feed", "--wine-prefix", "--bridge", "--from", "--setup", "--normal", "--wait"},
+         Access::writer},
         {"days", days, {"--app-dir"}},
         {"races", races, {"--app-dir", "--day"}},
         {"grid", grid, {"--app-dir", "--day", "--race"}},
-        {"results", results, {"--app-dir", "--day", "--wait"}, Access::writer},
+        {"results", results, {"--app-dir", "--day", "--wine-prefix", "--bridge", "--wait"}, Access::writer},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
         {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},

@@ -1,0 +1,186 @@
+// JV-Link through the bridge's stream mode, with the bridge built for Linux
+// over a feed folder standing in for Wine and JV-Link: an acquisition files
+// what the feed-folder JV-Link files, byte for byte; errors, cancels and a
+// bridge that goes wrong are said and converge on the next run; no bridge
+// process stays behind.
+
+#include "jvlink/bridge_jvlink.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "jvlink/acquisition.h"
+#include "jvlink/cancel_flag.h"
+#include "jvlink/feed_jvlink.h"
+#include "support/program_folder.h"
+#include "support/records.h"
+#include "support/scoped_env.h"
+#include "text/encoding.h"
+
+using namespace vantor;
+using namespace vantor::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct AcquireRun {
+    std::vector<std::string> reports, lines;
+    std::string lastTime;
+    bool failed = false;
+    bool incomplete = false;
+};
+
+// An acquisition as the command line runs it; cancelAtPoll cancels at that download poll.
+AcquireRun acquire(JVLink& link, const StorePaths& paths, int cancelAtPoll = 0) {
+    AcquireRun run;
+    Acquisition::Ui ui;
+    ui.status = [](const SjisString&) {};
+    ui.downloadBar = ui.readBar = [](int, int) {};
+    ui.addLine = [&run](const SjisString& s) { run.lines.push_back(cp932ToUtf8(s)); };
+    ui.clearLines = [] {};
+    ui.report = [&run](const SjisString& s) { run.reports.push_back(cp932ToUtf8(s)); };
+    ui.beep = ui.pump = [] {};
+    ui.storeLastTime = [&run](const SjisString& s) {
+        run.lastTime = s;
+        return true;
+    };
+    Acquisition acquisition(link, paths, ui);
+    auto next = acquisition.start("20240101000000", jv::kOptionNormal);
+    for (int poll = 1; next == Acquisition::Next::poll; ++poll) {
+        if (poll == cancelAtPoll) {
+            acquisition.cancel();
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        next = acquisition.poll();
+    }
+    if (next == Acquisition::Next::read) acquisition.readAll();
+    acquisition.closeLink();
+    run.failed = acquisition.failed();
+    run.incomplete = acquisition.incomplete();
+    return run;
+}
+
+class BridgeJVLinkTest : public ::testing::Test {
+protected:
+    BridgeJVLinkTest() {
+        writeTwoRaceNormalFeed(feed.path());
+        fs::create_directories(prefix / "drive_c");
+        writeFile(bridgeExe, "a Windows program");
+        FeedJVLink direct(FeedSettings{feed.path(), 0, "0490"});
+        direct.JVInit("sid");
+        expectedRun = acquire(direct, expected.paths());
+        fs::remove_all(feed / "cache");
+    }
+
+    WineSettings wine() const { return {VANTOR_STREAM_STUB, prefix, bridgeExe}; }
+
+    TempDir feed, base;
+    ProgramFolder expected, app;
+    fs::path prefix = base / "prefix";
+    fs::path bridgeExe = base / "vantor-jvbridge.exe";
+    ScopedEnv stubFeed{"VANTOR_STUB_FEED", feed.path().string()};
+    AcquireRun expectedRun;
+};
+
+}  // namespace
+
+TEST_F(BridgeJVLinkTest, AnAcquisitionFilesWhatTheFeedFolderJVLinkFiles) {
+    BridgeJVLink link(wine());
+    int waits = 0;
+    link.setWaiter([&waits] { ++waits; });
+    ASSERT_EQ(link.JVInit("SA000000/SD000000/Vantor/Version 1.40"), jv::kOk) << link.sourceProblem();
+    EXPECT_EQ(link.version(), "0490");
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_FALSE(run.failed) << run.reports.front();
+    EXPECT_EQ(run.lastTime, expectedRun.lastTime);
+    EXPECT_EQ(run.lines, expectedRun.lines);
+    EXPECT_EQ(snapshot(app.paths().dataDir()), snapshot(expected.paths().dataDir()));
+    EXPECT_EQ(snapshot(app / "SEI"), snapshot(expected / "SEI"));
+    EXPECT_EQ(snapshot(app / "UM2"), snapshot(expected / "UM2"));
+    EXPECT_GT(waits, 0);  // the window got its turns while the bridge started
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
+
+    // Results of a day through JVRTOpen: nothing there is "no data", not an error.
+    EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kNoNewerData);
+    EXPECT_EQ(link.JVClose(), jv::kOk);
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
+}
+
+TEST_F(BridgeJVLinkTest, AJVLinkErrorIsSaidInItsWordsAndTheNextRunConverges) {
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    {
+        const ScopedEnv fault("VANTOR_JVLINK_FAULTS", "JVRead@4=-502");
+        const AcquireRun failed = acquire(link, app.paths());
+        EXPECT_TRUE(failed.failed);
+        ASSERT_FALSE(failed.reports.empty());
+        EXPECT_EQ(failed.reports.back(), "JVReadエラー:ダウンロードに失敗しました。(通信エラーやディスクエラー)(-502)");
+        EXPECT_EQ(failed.lastTime, "");
+    }
+    const AcquireRun again = acquire(link, app.paths());
+    EXPECT_FALSE(again.failed);
+    EXPECT_EQ(snapshot(app.paths().dataDir()), snapshot(expected.paths().dataDir()));
+    EXPECT_EQ(snapshot(app / "SEI"), snapshot(expected / "SEI"));
+}
+
+TEST_F(BridgeJVLinkTest, ACancelDuringTheDownloadStopsTheBridgeAndTheNextRunConverges) {
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    {
+        const ScopedEnv pace("VANTOR_STUB_PACE_MS", "400");
+        const AcquireRun cancelled = acquire(link, app.paths(), 2);
+        EXPECT_FALSE(cancelled.failed);
+        EXPECT_EQ(cancelled.lastTime, "");
+        EXPECT_EQ(cancelled.reports.back(), "JVCancel:キャンセルされました");
+    }
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
+    CancelFlag = 0;
+    const AcquireRun again = acquire(link, app.paths());
+    EXPECT_FALSE(again.failed) << again.reports.back();
+    EXPECT_EQ(snapshot(app.paths().dataDir()), snapshot(expected.paths().dataDir()));
+}
+
+TEST_F(BridgeJVLinkTest, ABridgeThatGoesWrongIsSaidWithItsLastWordsAndReportsNoSuccess) {
+    {
+        const ScopedEnv mode("VANTOR_STUB_MODE", "version2");
+        BridgeJVLink link(wine());
+        EXPECT_EQ(link.JVInit("sid"), jv::kInternalError);
+        EXPECT_NE(link.sourceProblem().find("version 2, this Vantor version 1"), std::string::npos)
+            << link.sourceProblem();
+    }
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    const ScopedEnv mode("VANTOR_STUB_MODE", "die-after-open");
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_TRUE(run.failed);
+    ASSERT_FALSE(run.reports.empty());
+    EXPECT_NE(run.reports.back().find("エラー:(-401)"), std::string::npos) << run.reports.back();
+    EXPECT_NE(run.reports.back().find("wine: a helper of the stub gave up"), std::string::npos) << run.reports.back();
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
+}
+
+TEST_F(BridgeJVLinkTest, WhatIsMissingForARunIsNamedBeforeAnythingStarts) {
+    const auto problem = [](const WineSettings& s) { return wineRunProblem(s).value_or(""); };
+    EXPECT_EQ(problem(wine()), "");
+    EXPECT_NE(problem({"no-such-wine-command", prefix, bridgeExe}).find("no-such-wine-command"), std::string::npos);
+    EXPECT_NE(problem({VANTOR_STREAM_STUB, base / "none", bridgeExe}).find((base / "none").string()),
+              std::string::npos);
+    EXPECT_NE(problem({VANTOR_STREAM_STUB, prefix, base / "none.exe"}).find("none.exe"), std::string::npos);
+
+    // A 32-bit bridge in a prefix whose 32-bit half is empty would hang without a word.
+    std::string pe(0x90, '\0');
+    pe[0] = 'M', pe[1] = 'Z', pe[60] = 0x80;
+    pe.replace(0x80, 6, std::string("PE\0\0\x4c\x01", 6));
+    writeFile(bridgeExe, pe);
+    EXPECT_TRUE(isThirtyTwoBitProgram(bridgeExe));
+    fs::create_directories(prefix / "drive_c/windows/syswow64");
+    EXPECT_NE(problem(wine()).find("syswow64"), std::string::npos);
+    writeFile(prefix / "drive_c/windows/syswow64/kernel32.dll", "");
+    EXPECT_EQ(problem(wine()), "");
+
+    BridgeJVLink link({"no-such-wine-command", prefix, bridgeExe});
+    EXPECT_EQ(link.JVInit("sid"), jv::kInternalError);
+    EXPECT_NE(link.sourceProblem().find("no-such-wine-command"), std::string::npos);
+}

@@ -1,0 +1,81 @@
+// The bridge's stream mode built for Linux over the feed-folder JV-Link, so
+// that Vantor's side of the stream is tested without Wine. Started as
+//   native_stream_bridge BRIDGE-PATH COMMAND ARGS...
+// (the way Vantor starts "wine BRIDGE-PATH COMMAND ARGS..."), it serves
+// the feed folder VANTOR_STUB_FEED. VANTOR_STUB_MODE makes it misbehave:
+//   version2         greets with another protocol version
+//   die-after-open   ends after the open, with a word on standard error
+// VANTOR_STUB_PACE_MS paces the simulated download per file.
+
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "bridge_command.h"
+#include "jvlink/bridge_stream.h"
+#include "jvlink/feed_jvlink.h"
+#include "stream_run.h"
+
+using namespace vantor;
+using namespace vantor::jvbridge;
+
+namespace {
+
+std::atomic<bool> cancelSeen{false};
+
+void writeAll(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(1, bytes.data(), bytes.size());
+        if (n <= 0) std::_Exit(4);
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+std::string env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
+    const ParsedCommand parsed = parseCommand(args);
+    if (!parsed.error.empty() || !parsed.command.stream) {
+        std::cerr << "native_stream_bridge: " << (parsed.error.empty() ? "stream mode only" : parsed.error) << '\n';
+        return 2;
+    }
+    std::thread([] {
+        std::string seen;
+        char buffer[64];
+        for (ssize_t n; (n = ::read(0, buffer, sizeof buffer)) > 0;) {
+            seen.append(buffer, static_cast<std::size_t>(n));
+            if (seen.find(bridge_stream::kCancel) != std::string::npos) break;
+        }
+        cancelSeen = true;
+    }).detach();
+
+    const StreamRequest request = streamRequest(parsed.command, parsed.command.sid.value_or("stub"));
+    const std::string mode = env("VANTOR_STUB_MODE");
+    const int pace = std::atoi(env("VANTOR_STUB_PACE_MS").c_str());
+    FeedJVLink link(FeedSettings{env("VANTOR_STUB_FEED"), pace, "0490"});
+    bool greeted = false;
+    const auto write = [&](std::string_view bytes) {
+        if (!greeted && mode == "version2") bytes = "vantor-jvbridge-stream 2\n";
+        greeted = true;
+        writeAll(bytes);
+        if (mode == "die-after-open" && bytes.starts_with("open ")) {
+            std::cerr << "wine: a helper of the stub gave up\n";
+            std::_Exit(3);
+        }
+    };
+    return runStream(
+        link, request,
+        {write, [] { return cancelSeen.load(); }, [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }});
+}
