@@ -14,6 +14,11 @@ for f in bin/vantor bin/vantor-cli bin/vantor-feedgen share/doc/vantor/vantor.ht
          share/applications/vantor.desktop share/icons/hicolor/scalable/apps/vantor.svg; do
     [ -e "$tmp/usr/$f" ] || { echo "not installed: $f" >&2; exit 1; }
 done
+# The 32-bit bridge, where the program looks for it, when this build made it.
+if [ -e "$build/jvbridge-windows/vantor-jvbridge.exe" ]; then
+    cmp -s "$build/jvbridge-windows/vantor-jvbridge.exe" "$tmp/usr/share/vantor/vantor-jvbridge.exe" ||
+        { echo "not installed: share/vantor/vantor-jvbridge.exe" >&2; exit 1; }
+fi
 grep -q '^Exec=vantor$' "$tmp/usr/share/applications/vantor.desktop"
 grep -q '^Icon=vantor$' "$tmp/usr/share/applications/vantor.desktop"
 
