@@ -94,11 +94,9 @@ int FeedJVLink::JVInit(std::string_view sid) {
 }
 
 int FeedJVLink::JVSetUIProperties() {
+    // A feed folder has no settings window of its own: the program's
+    // JV-Link settings choose the folder.
     if (auto f = faults_.onCall("JVSetUIProperties")) return *f;
-    FeedSettings edited = settings_;
-    if (editor_ && !editor_(edited)) return jv::kOk;  // cancelled: nothing changes
-    if (saver_ && !saver_(edited)) return jv::kSettingsNotSaved;
-    settings_ = std::move(edited);
     return jv::kOk;
 }
 

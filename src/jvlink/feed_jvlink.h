@@ -33,16 +33,9 @@ struct FeedSettings {
 class FeedJVLink : public JVLink {
 public:
     using Clock = std::function<std::chrono::milliseconds()>;
-    // Edits the settings in place (the replacement's settings dialog);
-    // false when the user cancelled.
-    using SettingsEditor = std::function<bool(FeedSettings&)>;
-    // Stores the settings; false when they could not be saved.
-    using SettingsSaver = std::function<bool(const FeedSettings&)>;
 
     explicit FeedJVLink(FeedSettings settings, Clock clock = {});
 
-    void setSettingsEditor(SettingsEditor editor) { editor_ = std::move(editor); }
-    void setSettingsSaver(SettingsSaver saver) { saver_ = std::move(saver); }
     const FeedSettings& settings() const { return settings_; }
     FaultPlan& faults() { return faults_; }
     // An error text when the fault plan of the environment or the feed
@@ -79,8 +72,6 @@ private:
 
     FeedSettings settings_;
     Clock clock_;
-    SettingsEditor editor_;
-    SettingsSaver saver_;
     FaultPlan faults_;
     std::optional<std::string> faultPlanError_;
 

@@ -166,9 +166,11 @@ void TGetDataForm::pumpOnBudget() {
 
 void TGetDataForm::SpeedButton1Click() {
     const int r = link_.JVSetUIProperties();
-    if (r != 0)
-        ui::showInfo(this,
-                     QStringLiteral("JVSetUIPropertiesエラー：") + toQString(JVResultMessage("JVSetUIProperties", r)));
+    if (r == 0) return;
+    QString message = QStringLiteral("JVSetUIPropertiesエラー：") + toQString(JVResultMessage("JVSetUIProperties", r));
+    if (const std::string problem = link_.sourceProblem(); !problem.empty())
+        message += QStringLiteral("\n") + QString::fromStdString(problem);
+    ui::showInfo(this, message);
 }
 
 void TGetDataForm::ButtonStartClick() {
@@ -180,7 +182,7 @@ void TGetDataForm::ButtonStartClick() {
     TimerJVStatus->stop();
     const int option = rbtNormal->isChecked() ? jv::kOptionNormal : jv::kOptionSetup;
     setCursor(Qt::BusyCursor);
-    running_ = true;
+    setRunning(true);
     switch (acquisition_->start(fromQString(start.toString(QStringLiteral("yyyyMMddHHmmss"))), option)) {
         case Acquisition::Next::close:
             CloseLink();
@@ -219,7 +221,15 @@ void TGetDataForm::readAndClose() {
 void TGetDataForm::CloseLink() {
     acquisition_->closeLink();
     unsetCursor();
-    running_ = false;
+    setRunning(false);
+}
+
+void TGetDataForm::setRunning(bool running) {
+    running_ = running;
+    // A JV-Link that keeps the window going while it waits (under Wine) must
+    // not be asked to start again or to change its settings meanwhile.
+    ButtonStart->setEnabled(!running);
+    SpeedButton1->setEnabled(!running);
 }
 
 void TGetDataForm::reject() {
@@ -231,7 +241,7 @@ void TGetDataForm::ButtonCancelClick() {
     if (!ui::askYesNo(this, QStringLiteral("データ取込を中止します。実行しますか？"))) return;
     TimerJVStatus->stop();
     // A cancelled download closes the link at once; a read closes it when it stops.
-    if (acquisition_->downloading()) running_ = false;
+    if (acquisition_->downloading()) setRunning(false);
     acquisition_->cancel();
     if (!acquisition_->downloading()) unsetCursor();
 }

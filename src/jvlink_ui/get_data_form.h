@@ -61,6 +61,7 @@ private:
     void showPendingLines();
     void readAndClose();
     void CloseLink();
+    void setRunning(bool running);
 
     JVLink& link_;
     TIniGT IniGT1;

@@ -1,7 +1,6 @@
 #pragma once
-// Makes the program's JV-Link: the feed-folder replacement, with its
-// settings (feed folder, download pace, version) kept in the settings file
-// section "JVLinkFeed". The default feed is <AppDir>/jvfeed, made when
+// Makes the program's feed-folder JV-Link from its settings (feed folder,
+// download pace, version; see wine_link_settings.h). The default feed is <AppDir>/jvfeed, made when
 // missing; while it holds no feed file, a demo season is generated into it
 // first. A feed folder named in the settings is used as it stands.
 
@@ -21,8 +20,7 @@ class TIniGT;
 using FeedProgress = std::function<void(int done, int total)>;
 
 // The replacement, or a message (UTF-8) saying why it cannot be made (for
-// example: its feed folder cannot be created). The replacement saves its
-// settings through ini, which must outlive it. When this call generated
+// example: its feed folder cannot be created). When this call generated
 // the demo feed, demoFirstDate (if given) receives the yyyymmdd of its
 // first race day, else 0.
 std::variant<std::unique_ptr<FeedJVLink>, std::string> createJVLink(const std::filesystem::path& appDir, TIniGT& ini,

@@ -10,7 +10,7 @@
 #include "components/message_box.h"
 #include "components/writer_lock_box.h"
 #include "jvlink/version_text.h"
-#include "jvlink_ui/feed_settings_dialog.h"
+#include "jvlink_ui/jvlink_settings_dialog.h"
 #include "output/fonts.h"
 #include "settings/app_dir.h"
 #include "settings/program_settings.h"
@@ -18,6 +18,8 @@
 #include "shell/jvlink_factory.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
+#include "shell/program_jvlink.h"
+#include "shell/wine_link_settings.h"
 #include "store/program_folder.h"
 
 namespace {
@@ -91,33 +93,52 @@ int main(int argc, char* argv[]) {
         vantor::setAppDir(commandLine.parser.value(commandLine.appDir).toStdString());
     const std::filesystem::path folder = vantor::appDir();
 
-    // Lives as long as the JV-Link, which keeps its own settings through it.
+    // Lives as long as the JV-Link, which keeps its settings through it.
     vantor::TIniGT ini = vantor::programSettings();
+    const vantor::JVLinkChoice choice = vantor::readJVLinkChoice(folder, ini);
+    std::unique_ptr<vantor::JVLink> current;
     int demoFirstDate = 0;
-    auto link = makeJVLink(folder, ini, demoFirstDate);
-    if (const auto* reason = std::get_if<std::string>(&link)) {
-        std::cerr << "vantor: " << *reason << '\n';
-        vantor::ui::showInfo(
-            nullptr, QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
-        return 1;
+    if (choice.source == vantor::JVLinkSource::folder) {
+        auto link = makeJVLink(folder, ini, demoFirstDate);
+        if (const auto* reason = std::get_if<std::string>(&link)) {
+            std::cerr << "vantor: " << *reason << '\n';
+            vantor::ui::showInfo(
+                nullptr, QStringLiteral("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
+            return 1;
+        }
+        auto& feedLink = std::get<0>(link);
+        // Faults to inject that cannot be read are told at once, not dropped unseen.
+        if (const auto& error = feedLink->faultPlanError())
+            vantor::ui::showInfo(nullptr, QString::fromStdString(*error));
+        current = std::move(feedLink);
     }
     if (const auto error = vantor::enterProgramFolder(folder)) {
         vantor::ui::showInfo(nullptr, QString::fromStdString(*error));
         return 1;
     }
-
-    auto& feedLink = std::get<0>(link);
-    // Faults to inject that cannot be read are told at once, not dropped unseen.
-    if (const auto& error = feedLink->faultPlanError()) vantor::ui::showInfo(nullptr, QString::fromStdString(*error));
     // A demo made by this start is filed at once, so the window opens on it.
     if (demoFirstDate != 0) {
         if (const auto lock = vantor::ui::takeWriterLock(nullptr, folder, "vantor デモデータ取込み")) {
-            const std::string problem = vantor::fileGeneratedDemo(*feedLink, folder, ini, demoFirstDate);
+            const std::string problem = vantor::fileGeneratedDemo(*current, folder, ini, demoFirstDate);
             if (!problem.empty()) vantor::ui::showInfo(nullptr, QString::fromStdString(problem));
         }
     }
-    feedLink->setSettingsEditor([](vantor::FeedSettings& s) { return vantor::editFeedSettings(nullptr, s); });
-    vantor::TMainForm mainForm(std::move(feedLink));
+    auto link = std::make_unique<vantor::ProgramJVLink>(
+        choice, std::move(current), [](vantor::JVLinkChoice& c) { return vantor::editJVLinkChoice(nullptr, c); },
+        [&ini](const vantor::JVLinkChoice& c) { return vantor::saveJVLinkChoice(ini, c); });
+    link->setWaiter([] { QCoreApplication::processEvents(); });
+    std::unique_ptr<vantor::TPrgrsForm> checkBox;
+    link->setCheckNotice([&checkBox](bool checking) {
+        if (!checking) {
+            checkBox.reset();
+            return;
+        }
+        checkBox = std::make_unique<vantor::TPrgrsForm>();
+        checkBox->HeadingLabel->setText(QStringLiteral("JV-Link (Wine) を確認しています"));
+        checkBox->ProgressBar1->setRange(0, 0);  // no end known: a busy bar
+        checkBox->showCentred();
+    });
+    vantor::TMainForm mainForm(std::move(link));
     mainForm.show();
     if (demoFirstDate != 0) mainForm.showNewestDay();
     return QApplication::exec();

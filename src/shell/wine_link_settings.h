@@ -1,28 +1,28 @@
 #pragma once
-// Where the program's JV-Link comes from, as the settings file keeps it:
-// [JVLinkFeed] Source=folder (the feed folder replacement, the default) or
-// wine (JV-Link under Wine through vantor-jvbridge.exe), and for Wine
-// [JVLinkWine] Command=, Prefix=, Bridge=.
+// The program's JV-Link choice as the settings file keeps it:
+// [JVLinkFeed] Source=folder (the default) or wine, Folder=, Pace=,
+// Version= for the feed folder, and [JVLinkWine] Command=, Prefix=,
+// Bridge= for JV-Link under Wine.
 
 #include <filesystem>
 
-#include "jvlink/wine_prefix.h"
+#include "jvlink/jvlink_choice.h"
 
 namespace vantor {
 
 class TIniGT;
 
-enum class JVLinkSource { folder, wine };
+// The choice with the defaults of what is not set: the feed folder
+// <appDir>/jvfeed (a relative folder is taken from appDir); "wine",
+// $WINEPREFIX else ~/.wine, and the bridge installed with the program,
+// else the one built beside it.
+JVLinkChoice readJVLinkChoice(const std::filesystem::path& appDir, const TIniGT& ini);
 
-JVLinkSource readJVLinkSource(const TIniGT& ini);
+// Keeps the whole choice; false when it could not be saved.
+bool saveJVLinkChoice(TIniGT& ini, const JVLinkChoice& choice);
 
-// The Wine settings with their defaults: "wine"; $WINEPREFIX, else
-// ~/.wine; the bridge installed with the program, else the one built
-// beside it.
-WineSettings readWineSettings(const TIniGT& ini);
-
-// Keeps the source and the Wine settings; false when they could not be saved.
-bool saveJVLinkSource(TIniGT& ini, JVLinkSource source, const WineSettings& wine);
+// The feed folder used while the settings name none.
+std::filesystem::path defaultFeedFolder(const std::filesystem::path& appDir);
 
 // The bridge that came with this program.
 std::filesystem::path defaultBridge();

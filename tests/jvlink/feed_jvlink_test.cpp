@@ -274,26 +274,6 @@ TEST_F(FeedJVLinkTest, InjectedFaultsReplaceTheCallWithoutSideEffects) {
     EXPECT_NE(fromEnv.faultPlanError()->find("bogus"), std::string::npos);
 }
 
-TEST_F(FeedJVLinkTest, SettingsDialogResults) {
-    FeedJVLink link = make();
-    link.setSettingsEditor([](FeedSettings& s) {
-        s.paceMs = 25;
-        return true;
-    });
-    link.setSettingsSaver([](const FeedSettings&) { return false; });
-    EXPECT_EQ(link.JVSetUIProperties(), jv::kSettingsNotSaved);
-    EXPECT_EQ(link.settings().paceMs, 0);
-    link.setSettingsSaver([](const FeedSettings&) { return true; });
-    EXPECT_EQ(link.JVSetUIProperties(), jv::kOk);
-    EXPECT_EQ(link.settings().paceMs, 25);
-    link.setSettingsEditor([](FeedSettings& s) {
-        s.paceMs = 99;
-        return false;
-    });
-    EXPECT_EQ(link.JVSetUIProperties(), jv::kOk);
-    EXPECT_EQ(link.settings().paceMs, 25);
-}
-
 TEST(FeedJVLinkSource, AMissingOrUnreadableFeedFolderIsABadSettingNotNoData) {
     const test::TempDir base;
     const auto gone = base / "gone";

@@ -10,8 +10,7 @@
 namespace vantor::cli {
 namespace {
 
-std::variant<std::unique_ptr<JVLink>, int> openBridge(const Context& ctx, const TIniGT& ini) {
-    WineSettings wine = readWineSettings(ini);
+std::variant<std::unique_ptr<JVLink>, int> openBridge(const Context& ctx, WineSettings wine) {
     if (auto prefix = ctx.args.value("--wine-prefix")) wine.prefix = *prefix;
     if (auto bridge = ctx.args.value("--bridge")) wine.bridge = *bridge;
     if (auto problem = wineRunProblem(wine)) {
@@ -57,8 +56,9 @@ std::variant<std::unique_ptr<JVLink>, int> openJVLink(const Context& ctx, TIniGT
         std::cerr << "--bridge goes with --wine-prefix\n";
         return 2;
     }
-    const bool wine = wineAsked || (!ctx.args.value("--feed") && readJVLinkSource(ini) == JVLinkSource::wine);
-    return wine ? openBridge(ctx, ini) : openFeed(ctx, ini, progress);
+    const JVLinkChoice choice = readJVLinkChoice(ctx.appDir, ini);
+    const bool wine = wineAsked || (!ctx.args.value("--feed") && choice.source == JVLinkSource::wine);
+    return wine ? openBridge(ctx, choice.wine) : openFeed(ctx, ini, progress);
 }
 
 bool initialiseLink(JVLink& link) {

@@ -1,0 +1,123 @@
+// The window's JV-Link choice: kept in the settings file and read back with
+// its defaults; "JVLink設定" switches the source at once, keeps what could
+// be saved only, and under Wine goes on to JV-Link's own settings.
+
+#include "shell/program_jvlink.h"
+
+#include <gtest/gtest.h>
+
+#include "jvlink/feed_jvlink.h"
+#include "settings/app_dir.h"
+#include "settings/program_settings.h"
+#include "shell/wine_link_settings.h"
+#include "support/records.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+namespace fs = std::filesystem;
+
+namespace {
+
+int openNormal(JVLink& link) {
+    int reads = 0, downloads = 0;
+    std::string stamp;
+    const int r = link.JVOpen("RACEDIFN", "20240101000000", jv::kOptionNormal, reads, downloads, stamp);
+    link.JVClose();
+    return r;
+}
+
+}  // namespace
+
+TEST(JVLinkChoiceSettings, AreKeptAndReadBackWithTheirDefaults) {
+    const test::TempDir app;
+    setAppDir(app.path());
+    TIniGT ini = programSettings();
+    const ScopedEnv prefix("WINEPREFIX", "/srv/wine/jv");
+    JVLinkChoice read = readJVLinkChoice(app.path(), ini);
+    EXPECT_EQ(read.source, JVLinkSource::folder);
+    EXPECT_EQ(read.feed.feedDir, app / "jvfeed");
+    EXPECT_EQ(read.wine.command, "wine");
+    EXPECT_EQ(read.wine.prefix, "/srv/wine/jv");
+    EXPECT_EQ(read.wine.bridge, defaultBridge());
+
+    JVLinkChoice chosen = read;
+    chosen.source = JVLinkSource::wine;
+    chosen.feed.feedDir = "/mnt/feed 2";
+    chosen.feed.paceMs = 5;
+    chosen.wine = {"/opt/wine/bin/wine", "/home/a/jv prefix", "/opt/vantor/vantor-jvbridge.exe"};
+    ASSERT_TRUE(saveJVLinkChoice(ini, chosen));
+    read = readJVLinkChoice(app.path(), ini);
+    EXPECT_EQ(read.source, JVLinkSource::wine);
+    EXPECT_EQ(read.feed.feedDir, "/mnt/feed 2");
+    EXPECT_EQ(read.feed.paceMs, 5);
+    EXPECT_EQ(read.wine.command, "/opt/wine/bin/wine");
+    EXPECT_EQ(read.wine.prefix, "/home/a/jv prefix");
+    EXPECT_EQ(read.wine.bridge, "/opt/vantor/vantor-jvbridge.exe");
+    EXPECT_EQ(wineServerCommand(read.wine.command), "/opt/wine/bin/wineserver");
+    setAppDir({});
+}
+
+TEST(ProgramJVLink, TheSettingsChooseTheSourceAtOnceAndKeepOnlyWhatWasSaved) {
+    const test::TempDir base;
+    test::writeTwoRaceNormalFeed(base / "feed");
+    JVLinkChoice start;
+    start.feed.feedDir = base / "missing";
+    JVLinkChoice offered = start;
+    bool accept = true, save = false;
+    std::vector<JVLinkChoice> saved;
+    ProgramJVLink link(
+        start, nullptr,
+        [&](JVLinkChoice& c) {
+            c = offered;
+            return accept;
+        },
+        [&](const JVLinkChoice& c) {
+            saved.push_back(c);
+            return save;
+        });
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    EXPECT_EQ(openNormal(link), jv::kBadSettings);
+
+    offered.feed.feedDir = base / "feed";
+    EXPECT_EQ(link.JVSetUIProperties(), jv::kSettingsNotSaved);  // not saved: not used
+    EXPECT_EQ(link.choice().feed.feedDir, base / "missing");
+    accept = false;
+    EXPECT_EQ(link.JVSetUIProperties(), jv::kOk);  // cancelled: nothing asked, nothing kept
+    EXPECT_EQ(saved.size(), 1u);
+    accept = save = true;
+    EXPECT_EQ(link.JVSetUIProperties(), jv::kOk);
+    EXPECT_EQ(openNormal(link), jv::kOk);  // the new folder at once, initialised
+}
+
+TEST(ProgramJVLink, UnderWineTheCheckIsShownAndJVLinksOwnSettingsFollow) {
+    const test::TempDir base;
+    test::writeTwoRaceNormalFeed(base / "feed");
+    fs::create_directories(base / "prefix/drive_c");
+    test::writeFile(base / "vantor-jvbridge.exe", "a Windows program");
+    const ScopedEnv stubFeed("VANTOR_STUB_FEED", (base / "feed").string());
+    JVLinkChoice wine;
+    wine.source = JVLinkSource::wine;
+    wine.wine = {VANTOR_STREAM_STUB, base / "prefix", base / "vantor-jvbridge.exe"};
+    ProgramJVLink link(
+        JVLinkChoice{}, std::make_unique<FeedJVLink>(FeedSettings{base / "feed"}),
+        [&](JVLinkChoice& c) {
+            c = wine;
+            return true;
+        },
+        [](const JVLinkChoice&) { return true; });
+    std::vector<bool> notices;
+    link.setCheckNotice([&notices](bool checking) { notices.push_back(checking); });
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    EXPECT_TRUE(notices.empty());  // the feed folder needs no wait
+
+    EXPECT_EQ(link.JVSetUIProperties(), jv::kOk) << link.sourceProblem();
+    EXPECT_EQ(notices, (std::vector<bool>{true, false}));
+    EXPECT_EQ(link.choice().source, JVLinkSource::wine);
+    EXPECT_EQ(openNormal(link), jv::kOk) << link.sourceProblem();
+    EXPECT_TRUE(processesOfPrefix(base / "prefix").empty());
+
+    wine.wine.prefix = base / "no-prefix";
+    EXPECT_EQ(link.JVSetUIProperties(), jv::kInternalError);
+    EXPECT_NE(link.sourceProblem().find("no-prefix"), std::string::npos);
+}
