@@ -114,7 +114,9 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::FormShow() {
     const int result = JVLink1->JVInit(jvLinkSid());
     if (result != jv::kOk) {
-        ui::showInfo(this, QString::fromStdString(jvInitErrorText(result)));
+        std::string message = jvInitErrorText(result);
+        if (const std::string problem = JVLink1->sourceProblem(); !problem.empty()) message += "\n" + problem;
+        ui::showInfo(this, QString::fromStdString(message));
         return;
     }
     if (const auto warning = jvLinkVersionWarning(JVLink1->version()))
