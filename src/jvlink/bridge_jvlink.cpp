@@ -113,6 +113,14 @@ std::optional<BridgeJVLink::Event> BridgeJVLink::waitFor(Kind kind) {
     }
 }
 
+void BridgeJVLink::waitForEnd() {
+    for (;;) {
+        answers_.clear();
+        if (!pump(kWaitStepMs)) return;
+        if (waiter_) waiter_();
+    }
+}
+
 void BridgeJVLink::endRun() {
     if (!run_) return;
     run_->closeInput();
@@ -146,8 +154,7 @@ int BridgeJVLink::JVInit(std::string_view sid) {
     sid_ = sid;
     if (!startRun({"check"})) return jv::kInternalError;
     const auto init = waitFor(Kind::init);
-    while (pump(kWaitStepMs)) {  // the version follows, then the end
-    }
+    waitForEnd();  // the version follows, then the end
     const std::optional<int> status = run_->status(true);
     if (!init)
         return failed("vantor-jvbridge は JVInit の結果を伝えずに終わりました (終了コード " +

@@ -56,6 +56,8 @@ private:
     // The next queued answer of kind, waiting for it; nothing when the
     // bridge ended first or was given up on.
     std::optional<Event> waitFor(Event::Kind kind);
+    // Lets the run's output come to its end, its remaining answers unread.
+    void waitForEnd();
     // Waits for the run's process to end and lets go of what it started.
     void endRun();
     // Keeps why the bridge failed, with the end of what it said on
