@@ -1,16 +1,13 @@
 #include "analysis/copy_titles.h"
 
-#include <cstdio>
-
+#include "codes/racing_texts.h"
 #include "text/encoding.h"
 
 namespace vantor {
 
 SjisString cardCheckCopyTitle(SjisView dateLine, SjisView raceKey) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%2dR", lenientInt(field(raceKey, 15, 2)));
     static const SjisString mark = utf8ToCp932("【臨戦態勢ﾁｪｯｸ】");
-    return SjisString(dateLine) + number + mark;
+    return SjisString(dateLine) + raceNumberText(raceKey) + mark;
 }
 
 SjisString searchListCopyTitle(SjisView dateLine, SjisView criterion) {

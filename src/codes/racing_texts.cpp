@@ -5,6 +5,7 @@
 
 #include "codes/code_table.h"
 #include "codes/course_names.h"
+#include "codes/race_key.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -19,10 +20,10 @@ SjisString countWithMark(int n, const SjisString& mark) {
 }  // namespace
 
 SjisString raceCourseShort(SjisView raceKey) {
-    return SjisString(field(CourseName(field(raceKey, 9, 2), 2).value_or(SjisString()), 1, 4));
+    return SjisString(field(CourseName(RaceKey(raceKey).course(), 2).value_or(SjisString()), 1, 4));
 }
 
-SjisString raceNumberText(SjisView raceKey) { return formatted("%2dR", lenientInt(field(raceKey, 15, 2))); }
+SjisString raceNumberText(SjisView raceKey) { return formatted("%2dR", lenientInt(RaceKey(raceKey).raceNumber())); }
 
 SjisString dottedDate(SjisView date) {
     return SjisString(field(date, 1, 4)) + "." + SjisString(field(date, 5, 2)) + "." + SjisString(field(date, 7, 2));

@@ -1,6 +1,7 @@
 // The race card's run columns: column 5 the race itself, columns 6 to 10
 // the runner's last five runs, six lines each.
 
+#include "codes/race_key.h"
 #include "codes/racing_texts.h"
 #include "output/card_columns.h"
 #include "output/card_run_texts.h"
@@ -35,7 +36,7 @@ draw::Ops runCell(const TRaceRec& race, int runner, int k, const CellBox& box) {
     }
     c.setPoints(8);
     const SjisView key = race.RunKey[runner][k];
-    if (trimBlanks(field(key, 1, 4)).empty()) return c.take();  // no run: blank, without a line
+    if (trimBlanks(RaceKey(key).year()).empty()) return c.take();  // no run: blank, without a line
 
     int y = box.y0();
     int x = box.x0() + c.textOut(box.x0(), y, runPlaceDate(key)) + 5;

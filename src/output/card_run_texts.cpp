@@ -2,6 +2,7 @@
 
 #include "codes/circled_number.h"
 #include "codes/course_names.h"
+#include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
 #include "output/card_style.h"
@@ -22,14 +23,15 @@ SjisView firstChars(SjisView text, int n) {
 }  // namespace
 
 SjisString runPlaceDate(SjisView runKey) {
-    const SjisString course = CourseName(field(runKey, 9, 2), 2).value_or(SjisString());
-    SjisString out(field(runKey, 12, 1));
+    const RaceKey key(runKey);
+    const SjisString course = CourseName(key.course(), 2).value_or(SjisString());
+    SjisString out(key.meetingDigit());
     out += firstChars(course, 2);
-    out += field(runKey, 1, 4);
+    out += key.year();
     out += '.';
-    out += field(runKey, 5, 2);
+    out += key.month();
     out += '.';
-    out += field(runKey, 7, 2);
+    out += key.day();
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "print/page_texts.h"
 
 #include "codes/circled_number.h"
+#include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
 #include "output/card_run_texts.h"
@@ -43,12 +44,13 @@ SjisString groupedThousands(long long n) {
 }  // namespace
 
 SjisString raceDateLine(SjisView raceKey) {
-    return SjisString(field(raceKey, 1, 4)) + sjis("年") + formatted("%2d", lenientInt(field(raceKey, 5, 2))) +
-           sjis("月") + formatted("%2d", lenientInt(field(raceKey, 7, 2))) + sjis("日") + raceCourseShort(raceKey) +
-           " " + SjisString(field(raceKey, 12, 1)) + sjis("回 ") + SjisString(field(raceKey, 14, 1)) + sjis("日");
+    const RaceKey key(raceKey);
+    return SjisString(key.year()) + sjis("年") + formatted("%2d", lenientInt(key.month())) + sjis("月") +
+           formatted("%2d", lenientInt(key.day())) + sjis("日") + raceCourseShort(raceKey) + " " +
+           SjisString(key.meetingDigit()) + sjis("回 ") + SjisString(key.meetingDayDigit()) + sjis("日");
 }
 
-int raceNumberOf(SjisView raceKey) { return lenientInt(field(raceKey, 15, 2)); }
+int raceNumberOf(SjisView raceKey) { return lenientInt(RaceKey(raceKey).raceNumber()); }
 
 SjisString winResultText(const TRaceRec& race, int entry, SjisView label) {
     return SjisString(label) + CircledNumber(race.TanUmaban[entry]) + formatted("(%2d", race.TanNinki[entry]) +
@@ -64,23 +66,25 @@ SjisString frameColourName(int frame) {
 SjisString prizeLine(int place, i32 thousands) { return CircledNumber(place) + formatted("%8d", thousands); }
 
 SjisString trainerListTitle(SjisView raceKey) {
-    return SjisString(field(raceKey, 1, 4)) + sjis("年") + ZeroBlank(field(raceKey, 5, 2)) + sjis("月") +
-           ZeroBlank(field(raceKey, 7, 2)) + sjis("日　調教師別ﾘｽﾄ");
+    const RaceKey key(raceKey);
+    return SjisString(key.year()) + sjis("年") + ZeroBlank(key.month()) + sjis("月") + ZeroBlank(key.day()) +
+           sjis("日　調教師別ﾘｽﾄ");
 }
 
 bool hasPrintedRun(const TRaceRec& race, int runner, int run) {
-    return !trimBlanks(field(race.RunKey[runner][run], 9, 2)).empty();
+    return !trimBlanks(RaceKey(race.RunKey[runner][run]).course()).empty();
 }
 
 PrintedRun printedRun(const TRaceRec& race, int t, int k, bool oddsLine) {
     static const SjisString heads = sjis("頭"), popularity = sjis("人"), noTime = "----", noFurlongs = "3F---",
                             thousandYen = sjis("千円  ");
     const SjisView key = race.RunKey[t][k];
+    const RaceKey run(key);
     PrintedRun out;
 
     const SjisString name = card::cleanName(race.RunRyaku[t][k]);
-    out.lines[0] = SjisString(field(key, 12, 1)) + raceCourseShort(key) + " " + SjisString(field(key, 5, 2)) + "." +
-                   SjisString(field(key, 7, 2)) + " " + (name.empty() ? runClassText(race.RunJokenCd[t][k]) : name);
+    out.lines[0] = SjisString(run.meetingDigit()) + raceCourseShort(key) + " " + SjisString(run.month()) + "." +
+                   SjisString(run.day()) + " " + (name.empty() ? runClassText(race.RunJokenCd[t][k]) : name);
 
     const int number = race.RunUmaban[t][k];
     out.lines[1] = formatted("%2d", race.RunTosu[t][k]) + heads + (number < 1 ? SjisString() : CircledNumber(number)) +

@@ -1,6 +1,7 @@
 #include "print/trainer_page.h"
 
 #include "codes/circled_number.h"
+#include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
 #include "output/fonts.h"
@@ -29,7 +30,7 @@ draw::Page trainerPage(const RaceDay& day, SjisView trainerItem, const draw::Tex
         c.setColour(draw::kBlack);
         c.setPoints(7);
         c.textOut(102, v + 300, raceCourseShort(race.RaceKey));
-        c.textOut(105, v + 350, ZeroBlank(field(race.RaceKey, 15, 2)) + "R");
+        c.textOut(105, v + 350, ZeroBlank(RaceKey(race.RaceKey).raceNumber()) + "R");
         c.setPoints(9);
         c.textOut(165, v + 330, race.Wakuban[t]);
         drawRule(c, kTableLeft, rowTop(row), 1);

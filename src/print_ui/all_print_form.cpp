@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "codes/course_names.h"
+#include "codes/race_key.h"
 #include "components/speed_button.h"
 #include "output/fonts.h"
 #include "print/print_document.h"
@@ -33,7 +34,7 @@ constexpr int kZooms[] = {25, 50, 75, 100};
 // The JRA racecourse of a race key's code read as a number (1 to 10);
 // empty for any other code.
 QString courseOfKey(SjisView raceKey) {
-    const int code = lenientInt(field(raceKey, 9, 2));
+    const int code = lenientInt(RaceKey(raceKey).course());
     if (code < 1 || code > 10) return {};
     return toQString(CourseName(formatted("%02d", code), 2).value_or(SjisString()));
 }
@@ -122,7 +123,7 @@ void TAllPrintForm::FormCreate(const RaceDay& day) {
     for (const TRaceRec& race : day.RaceTbl) {
         if (race.RacePresent != 1) continue;
         const QString course = courseOfKey(race.RaceKey);
-        auto* entry = new QListWidgetItem(course + toQString(field(race.RaceKey, 15, 2)) + QStringLiteral("R"));
+        auto* entry = new QListWidgetItem(course + toQString(RaceKey(race.RaceKey).raceNumber()) + QStringLiteral("R"));
         entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
         entry->setCheckState(Qt::Unchecked);
         CheckListBox1->addItem(entry);

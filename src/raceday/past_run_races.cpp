@@ -45,7 +45,7 @@ void PastRunRaces::index(SjisView bytes, bool jra, std::uint64_t date, SjisView 
 SjisView PastRunRaces::find(SjisView run) {
     const SjisView code = get(run, se::JyoCD);
     if (!isAllDigits(get(run, se::Year)) || !isAllDigits(get(run, se::MonthDay))) return {};
-    const auto date = static_cast<std::uint64_t>(lenientNumber(field(run, se::Year.pos, 8)));
+    const auto date = static_cast<std::uint64_t>(lenientNumber(jvdata::raceKey(run).date()));
     const int course = lenientInt(code);
     const bool jra = course >= kFirstJraCourse && course <= kLastJraCourse;
     if (!jra && !isPlainCode(code)) return {};
@@ -70,7 +70,7 @@ SjisView PastRunRaces::outsideRaces(SjisView run, std::uint64_t date) {
     const SjisView code = get(run, se::JyoCD);
     return files_.shared(
         LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(date), code),
-        [&] { return paths_.outsideRaceFile(get(run, se::Year), std::string(field(run, se::Year.pos, 10))); },
+        [&] { return paths_.outsideRaceFile(get(run, se::Year), std::string(jvdata::raceKey(run).dateAndCourse())); },
         kRaceFileBound);
 }
 

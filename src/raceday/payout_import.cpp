@@ -48,7 +48,7 @@ void importPayouts(RaceDay& day, const StorePaths& paths, const std::string& day
         const std::size_t count = std::min<std::size_t>(recordCount(payouts.bytes, kHrLength), kMaxRaces);
         for (std::size_t n = 0; n < count; ++n) {
             const SjisView hr = recordAt(payouts.bytes, kHrLength, n);
-            if (trimBlanks(raceKey(hr)).empty()) continue;
+            if (trimBlanks(raceKey(hr).text()).empty()) continue;
             for (int r = 0; r < kMaxRaces; ++r) {
                 if (raceKey(day.JvRaTbl[r].view()) == raceKey(hr)) {
                     day.JvHrTbl[r].assign(hr);

@@ -32,7 +32,7 @@ std::optional<SjisString> oddsRecordKey(SjisView rec) {
 
 std::optional<SjisString> raceRecordKey(SjisView ra) {
     using namespace jvdata;
-    return raceMatchKey(field(ra, ra::Year.pos, 8), CourseName(get(ra, ra::JyoCD), 2), get(ra, ra::RaceNum));
+    return raceMatchKey(raceKey(ra).date(), CourseName(get(ra, ra::JyoCD), 2), get(ra, ra::RaceNum));
 }
 
 }  // namespace

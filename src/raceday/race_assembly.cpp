@@ -20,7 +20,7 @@ bool hasYear(SjisView rec) {
     return !year.empty() && year != "0000";
 }
 
-SjisView date(SjisView rec) { return field(rec, ra::Year.pos, ra::Year.len + ra::MonthDay.len); }
+SjisView date(SjisView rec) { return raceKey(rec).date(); }
 
 // The going of the track the race was run on: turf up to track code 22,
 // dirt 23-29; other tracks leave it as it was.
@@ -77,11 +77,11 @@ void assembleRuns(const RaceDay& day, int c, int i, TRaceRec& race) {
     for (int k = 1; k <= kDetailedEarlierRuns; ++k) {
         const SjisView run = history[k - 1].view();
         if (!hasYear(run)) continue;
-        race.RunKey[i][k] = raceKey(run);
+        race.RunKey[i][k] = raceKey(run).text();
         fillRunRace(race, i, k, historyRaces[k - 1].view());
         fillRunRunner(race, i, k, run);
     }
-    race.RunKey[i][0] = raceKey(ra);
+    race.RunKey[i][0] = raceKey(ra).text();
     fillRunRace(race, i, 0, ra);
     fillRunRunner(race, i, 0, se);
 }
@@ -91,7 +91,7 @@ i32 prizeThousands(SjisView ra, Field f, int n) { return lenientInt(get(ra, f, n
 
 void assembleHeader(SjisView ra, TRaceRec& race) {
     race.RacePresent = 1;
-    race.RaceKey = raceKey(ra);
+    race.RaceKey = raceKey(ra).text();
     race.RaceName = get(ra, ra::Hondai);
     race.GradeCd = get(ra, ra::GradeCD);
     race.JyuryoCd = get(ra, ra::JyuryoCD);

@@ -3,6 +3,7 @@
 #include "codes/code_table.h"
 #include "codes/course_names.h"
 #include "codes/horse_codes.h"
+#include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
 #include "text/formatted.h"
@@ -42,15 +43,14 @@ SjisString shortName(SjisView name) {
 }  // namespace
 
 RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
-    const SjisView key = rec.RaceKey;
+    const RaceKey key(rec.RaceKey);
     RaceHeaderTexts h;
     h.grade = gradeText(rec.GradeCd);
-    h.course = CourseName(field(key, 9, 2), 0).value_or(SjisString());
-    h.raceNumber = std::to_string(lenientNumber(field(key, 15, 2)));
-    h.dateLine = SjisString(field(key, 1, 4)) + sjis("年") + formatted("%2lld", lenientNumber(field(key, 5, 2))) +
-                 sjis("月") + formatted("%2lld", lenientNumber(field(key, 7, 2))) + sjis("日") +
-                 SjisString(field(h.course, 1, 4)) + ZeroBlank(field(key, 11, 2)) + sjis("回") +
-                 ZeroBlank(field(key, 13, 2)) + sjis("日");
+    h.course = CourseName(key.course(), 0).value_or(SjisString());
+    h.raceNumber = std::to_string(lenientNumber(key.raceNumber()));
+    h.dateLine = SjisString(key.year()) + sjis("年") + formatted("%2lld", lenientNumber(key.month())) + sjis("月") +
+                 formatted("%2lld", lenientNumber(key.day())) + sjis("日") + SjisString(field(h.course, 1, 4)) +
+                 ZeroBlank(key.meeting()) + sjis("回") + ZeroBlank(key.meetingDay()) + sjis("日");
     h.raceName = rec.RaceName.str();
     h.weightType = weightTypeText(rec.JyuryoCd);
     h.raceClass = raceClassHeaderText(rec.JokenCd);
@@ -131,8 +131,8 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
             check[5 + w] = weekSlotText(marks.SyuDate[j][w], marks.SyuKankaku[j][w], marks.SyuChakujun[j][w]);
     }
     if (incomplete)
-        out.incompleteMessage = CourseName(field(rec.RaceKey, 9, 2), 2).value_or(SjisString()) +
-                                ZeroBlank(field(rec.RaceKey, 15, 2)) + sjis("Rはデータ作成が未完了です。");
+        out.incompleteMessage = CourseName(RaceKey(rec.RaceKey).course(), 2).value_or(SjisString()) +
+                                ZeroBlank(RaceKey(rec.RaceKey).raceNumber()) + sjis("Rはデータ作成が未完了です。");
     return out;
 }
 

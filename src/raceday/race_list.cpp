@@ -1,9 +1,9 @@
 #include "raceday/race_list.h"
 
-#include <cstdio>
-
 #include "codes/course_names.h"
+#include "codes/race_key.h"
 #include "codes/racing_format.h"
+#include "codes/racing_texts.h"
 #include "text/encoding.h"
 
 namespace vantor {
@@ -11,15 +11,13 @@ namespace vantor {
 SjisString raceListItem(const TRaceRec& race) {
     static const SjisString kMeeting = utf8ToCp932("回");
     static const SjisString kDay = utf8ToCp932("日");
-    const SjisView key = race.RaceKey;
-    SjisString item = CourseName(field(key, 9, 2), 2).value_or(SjisString());
-    item += ZeroBlank(field(key, 11, 2));
+    const RaceKey key(race.RaceKey);
+    SjisString item = CourseName(key.course(), 2).value_or(SjisString());
+    item += ZeroBlank(key.meeting());
     item += kMeeting;
-    item += ZeroBlank(field(key, 13, 2));
+    item += ZeroBlank(key.meetingDay());
     item += kDay;
-    char number[16];
-    const int size = std::snprintf(number, sizeof number, "%2dR", lenientInt(field(key, 15, 2)));
-    item.append(number, static_cast<std::size_t>(size));
+    item += raceNumberText(race.RaceKey);
     return item;
 }
 

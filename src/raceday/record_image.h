@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <span>
 
+#include "store/jvdata_record.h"
 #include "text/sjis.h"
 
 namespace vantor {
@@ -29,7 +30,7 @@ public:
     void assignRaceKey(SjisView record) {
         static_assert(N >= kRaceKeyEnd);
         fillBlank();
-        const SjisView key = field(record, kRaceKeyPos, kRaceKeyEnd - kRaceKeyPos);
+        const SjisView key = jvdata::raceKey(record).text();
         std::copy(key.begin(), key.end(), bytes_.begin() + (kRaceKeyPos - 1));
     }
 

@@ -53,7 +53,7 @@ void readRunners(const StorePaths& paths, const std::string& dayName, LoadFiles&
         readHorseMaster(paths, id, files, day, c, j);
         const FileContent& history = files.read(paths.horseRunFile(id), kHistoryBound);
         if (history.status == FileContent::Status::ok)
-            earlierRuns[j] = takeEarlierRuns(history.bytes, lenientNumber(field(se, se::Year.pos, 8)), day, c, j);
+            earlierRuns[j] = takeEarlierRuns(history.bytes, lenientNumber(jvdata::raceKey(se).date()), day, c, j);
     }
 }
 
@@ -63,7 +63,7 @@ int takeEarlierRuns(SjisView historyBytes, long long raceDate, RaceDay& day, int
     int e = 0;
     for (std::size_t n = recordCount(historyBytes, kSeLength); n-- > 0 && e < kMaxEarlierRuns;) {
         const SjisView run = recordAt(historyBytes, kSeLength, n);
-        const long long runDate = lenientNumber(field(run, se::Year.pos, 8));
+        const long long runDate = lenientNumber(jvdata::raceKey(run).date());
         if (runDate >= raceDate || runDate < 1 || raceDate < 1) continue;
         day.JvSeiTbl[c][j][e].assign(run);
         // The past-run lookup writes the race images of the runs it looks up.

@@ -25,6 +25,7 @@
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 #include "shell/sjis_items.h"
+#include "store/jvdata_record.h"
 #include "text/qt_text.h"
 
 namespace vantor {
@@ -129,7 +130,7 @@ void TMainForm::DatListClick() {
 void TMainForm::KekkaGetBtnClick() {
     if (DatList->currentRow() < 0 || DateCombo->currentIndex() < 0) return;
     const int race = DatList->currentRow();
-    const SjisString key(field(Day->JvRaTbl[0].view(), 12, 8));
+    const SjisString key(jvdata::raceKey(Day->JvRaTbl[0].view()).date());
     auto lock = ui::takeWriterLock(this, AppDir, "vantor 結果情報");
     if (!lock) return;
     const ResultsFetchOutcome outcome = fetchResults(*JVLink1, StorePaths(AppDir), key,

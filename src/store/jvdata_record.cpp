@@ -6,15 +6,14 @@
 namespace vantor::jvdata {
 
 SjisString payoutKey(SjisView rec) {
-    SjisString key(field(rec, 12, 10));
-    key.append(field(rec, 26, 2));
-    return key;
+    const RaceKey key = raceKey(rec);
+    return SjisString(key.dateAndCourse()) + SjisString(key.raceNumber());
 }
 
 SjisView raceDate(SjisView rec) {
-    const SjisView year = field(rec, 12, 4);
-    if (year.size() < 4 || year == "0000" || trimBlanks(year).empty()) return {};
-    return field(rec, 12, 8);
+    const RaceKey key = raceKey(rec);
+    if (key.year().size() < 4 || key.year() == "0000" || trimBlanks(key.year()).empty()) return {};
+    return key.date();
 }
 
 RecordBuilder::RecordBuilder(const RecordLayout& layout) : rec_(layout.length - 2, ' ') {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "codes/race_key.h"
 #include "store/jvdata_structure.h"
 
 namespace vantor::jvdata {
@@ -12,9 +13,8 @@ namespace vantor::jvdata {
 constexpr SjisView recordKind(SjisView rec) { return field(rec, 1, 2); }
 constexpr SjisView dataKind(SjisView rec) { return field(rec, 3, 1); }
 
-// Year, month-day, racecourse, meeting, day and race number: the 16
-// characters that identify a race in RA, SE and HR records.
-constexpr SjisView raceKey(SjisView rec) { return field(rec, 12, 16); }
+// The key that names the race of an RA, SE or HR record.
+constexpr RaceKey raceKey(SjisView rec) { return RaceKey(field(rec, 12, RaceKey::kLength)); }
 
 // The payout key: year, month-day, racecourse and race number, without
 // meeting and day.

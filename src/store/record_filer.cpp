@@ -55,7 +55,7 @@ void RecordFiler::fileAcquired(SjisView record, long long fromDate, std::vector<
     if (!acceptable(record)) return;
     const SjisView line = withoutLineEnd(record);
     const SjisView dk = dataKind(record);
-    const long long date = lenientNumber(field(record, 12, 8));
+    const long long date = lenientNumber(raceKey(record).date());
     const bool datePasses = date >= fromDate - 10;
     const int race = inum(record, ra::RaceNum);
     const SjisView raceText = get(record, ra::RaceNum);
@@ -66,13 +66,13 @@ void RecordFiler::fileAcquired(SjisView record, long long fromDate, std::vector<
         if (isLocalOrOverseas(dk)) {
             const SjisView year = get(record, ra::Year);
             batch_.ensureFolder(paths_.seirDir() / std::string(year));
-            const SjisString name(field(record, 12, 10));
+            const SjisString name(raceKey(record).dateAndCourse());
             batch_.mergeKeyed(paths_.outsideRaceFile(year, name), zeroStamp(line));
             listLines.push_back(listLine({raceText, kRaceMark, name, ".jvSERA"}));
             return;
         }
         const int heads = inum(record, ra::TorokuTosu);
-        if (!datePasses || race <= 0 || heads < 1 || heads > 18) return;
+        if (!datePasses || race <= 0 || heads < 1 || heads > kRunnerSlotsPerRace) return;
         const Utf8AndSjis day = dayName(record);
         batch_.mergeKeyed(paths_.dayFile(day.utf8, ".jvRA"), zeroStamp(line));
         listLines.push_back(listLine({raceText, kRaceMark, day.sjis, ".jvRA"}));

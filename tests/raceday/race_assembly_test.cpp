@@ -118,7 +118,7 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
     EXPECT_EQ(r.JokenCd, "703") << "the youngest age group's condition";
     EXPECT_EQ(r.Bamei[0], utf8ToCp932("ウマノナマエハナガ"));
     EXPECT_EQ(r.HonSyokinSE[0], 100);
-    EXPECT_EQ(r.RunKey[0][0], raceKey(day->JvRaTbl[0].view()));
+    EXPECT_EQ(r.RunKey[0][0], raceKey(day->JvRaTbl[0].view()).text());
     EXPECT_EQ(r.RunDate[0][0], "20240526");
     EXPECT_EQ(r.RunKyori[0][0], 1600);
     EXPECT_EQ(r.RunBabaCd[0][0], "3");
@@ -127,7 +127,7 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
     EXPECT_EQ(r.RunSyokin[0][0], 1020);
     EXPECT_EQ(r.RunAiteUma[0][0], rival.substr(0, 18));
 
-    EXPECT_EQ(r.RunKey[0][1], raceKey(seRecord(jump, 4)));
+    EXPECT_EQ(r.RunKey[0][1], raceKey(seRecord(jump, 4)).text());
     EXPECT_EQ(r.RunChakujun[0][1], 5);
     EXPECT_TRUE(r.RunBabaCd[0][1].empty()) << "a jump race has no going";
     EXPECT_EQ(r.RunDate[0][2], "20240310");

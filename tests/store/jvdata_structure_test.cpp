@@ -1,6 +1,6 @@
-#include "store/jvdata_record.h"
-
 #include <gtest/gtest.h>
+
+#include "store/jvdata_record.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;
@@ -52,14 +52,20 @@ TEST(RecordLayouts, EveryLayoutNamesItsFieldsOnce) {
 
 TEST(RecordBuilder, WritesFieldsThatParseBack) {
     RecordBuilder b(kRaLayout);
-    b.number(ra::Year, 2024).number(ra::MonthDay, 526).text(ra::JyoCD, "05").number(ra::Kaiji, 2)
-        .number(ra::Nichiji, 12).number(ra::RaceNum, 11).number(ra::Honsyokin, 15000, 2)
-        .blankPadded(ra::TorokuTosu, 9).text(ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B");
+    b.number(ra::Year, 2024)
+        .number(ra::MonthDay, 526)
+        .text(ra::JyoCD, "05")
+        .number(ra::Kaiji, 2)
+        .number(ra::Nichiji, 12)
+        .number(ra::RaceNum, 11)
+        .number(ra::Honsyokin, 15000, 2)
+        .blankPadded(ra::TorokuTosu, 9)
+        .text(ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B");
     const SjisString rec = b.take();
     ASSERT_EQ(rec.size(), kRaLength);
     EXPECT_EQ(rec.substr(rec.size() - 2), "\r\n");
     EXPECT_EQ(recordKind(rec), "RA");
-    EXPECT_EQ(raceKey(rec), "2024052605021211");
+    EXPECT_EQ(raceKey(rec).text(), "2024052605021211");
     EXPECT_EQ(payoutKey(rec), "202405260511");
     EXPECT_EQ(raceDate(rec), "20240526");
     EXPECT_EQ(get(rec, ra::Honsyokin, 2), "00015000");
@@ -82,7 +88,7 @@ TEST(RecordKeys, ShortOrBlankRecordsGiveNoDate) {
     EXPECT_EQ(raceDate("SE7"), "");
     EXPECT_EQ(raceDate("SE700000000    0526"), "");
     EXPECT_EQ(raceDate("SE7000000000000052605"), "");
-    EXPECT_EQ(raceKey("SE7"), "");
+    EXPECT_EQ(raceKey("SE7").text(), "");
     EXPECT_EQ(withoutLineEnd("RA1\r\n"), "RA1");
     EXPECT_EQ(withoutLineEnd("RA1\n"), "RA1");
 }

@@ -6,6 +6,7 @@
 #include "race_view.h"
 #include "raceday/payout_import.h"
 #include "settings/ini_gt.h"
+#include "store/jvdata_record.h"
 
 namespace vantor::cli {
 
@@ -19,7 +20,7 @@ int results(const Context& ctx) {
     auto& link = *std::get<std::unique_ptr<JVLink>>(opened);
     if (!initialiseLink(link)) return 1;
     const StorePaths paths(ctx.appDir);
-    const SjisString key(field(view->day->JvRaTbl[0].view(), 12, 8));
+    const SjisString key(jvdata::raceKey(view->day->JvRaTbl[0].view()).date());
     const auto outcome = fetchResults(link, paths, key, {[] {}, [] {}});
     if (outcome.openResult != jv::kOk) std::cerr << "JVRTOpen: " << outcome.openResult << '\n';
     // "No results yet" is an answer; any other refusal is a failed fetch.
