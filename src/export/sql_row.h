@@ -15,6 +15,7 @@ public:
     Value(long long n) : kind_(Kind::integer), integer_(n) {}
     Value(double d) : kind_(Kind::real), real_(d) {}
     Value(std::string s) : kind_(Kind::text), text_(std::move(s)) {}
+    Value(const char* s) : Value(std::string(s)) {}
 
     Kind kind() const { return kind_; }
     bool isNull() const { return kind_ == Kind::null; }
