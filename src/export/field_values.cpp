@@ -1,5 +1,6 @@
 #include "export/field_values.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "codes/calendar.h"
@@ -64,7 +65,11 @@ SqlType sqlType(jvdata::Column column) {
 }
 
 Value textValue(SjisView text) {
-    const std::string utf8 = cp932ToUtf8(trimBlanks(text));
+    text = trimBlanks(text);
+    // Codes and numbers are plain ASCII, which needs no conversion.
+    if (std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return text.empty() ? Value() : Value(std::string(text));
+    const std::string utf8 = cp932ToUtf8(text);
     const std::string_view trimmed = trimUtf8(utf8);
     if (trimmed.empty()) return {};
     return std::string(trimmed);

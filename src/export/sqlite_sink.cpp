@@ -89,7 +89,7 @@ std::variant<std::unique_ptr<SqliteSink>, std::string> SqliteSink::open(const fs
     std::string error;
     std::error_code ec;
     if (fs::exists(file, ec)) {
-        sqlite3* db = openDb(file, SQLITE_OPEN_READWRITE, error);
+        sqlite3* db = openDb(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, error);
         if (!db) return error;
         const auto id = identityOf(db);
         const auto refused = refusal(id, file);
@@ -105,7 +105,7 @@ std::variant<std::unique_ptr<SqliteSink>, std::string> SqliteSink::open(const fs
     fs::path writing = file;
     writing += ".partial";
     fs::remove(writing, ec);
-    sqlite3* db = openDb(writing, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+    sqlite3* db = openDb(writing, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, error);
     if (!db) return error;
     std::unique_ptr<SqliteSink> sink(new SqliteSink(db, file, writing));
     sink->fresh_ = true;

@@ -1,12 +1,13 @@
 #include "export/store_export.h"
 
 #include <set>
+#include <unordered_set>
 
 #include "export/odds_rows.h"
 #include "export/payout_rows.h"
 #include "fileio/whole_file.h"
 #include "raceday/yoz_record.h"
-#include "store/jvdata_structure.h"
+#include "store/jvdata_record.h"
 
 namespace vantor::sqlexport {
 namespace {
@@ -50,6 +51,16 @@ std::optional<std::vector<SjisView>> recordsOf(SjisView bytes, const KindRules& 
         records.push_back(rec);
     }
     return records;
+}
+
+// Whether the record is the first one of its race (or race and horse
+// number) among the race and runner records seen.
+bool firstCopy(FileKind kind, SjisView record, std::unordered_set<std::string>& seen) {
+    const TableId table = rulesOf(kind).table;
+    if (table != TableId::races && table != TableId::runners) return true;
+    std::string key(jvdata::raceKey(record));
+    if (table == TableId::runners) key += jvdata::get(record, jvdata::se::Umaban);
+    return seen.insert(std::move(key)).second;
 }
 
 bool inRange(const Row& row, const ExportOptions& options) {
@@ -117,6 +128,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
         if (shadowed.contains(file.path) && todo.insert(file.path).second) --report.filesUnchanged;
 
     std::vector<Row> rows;
+    std::unordered_set<std::string> seen;
     int done = 0;
     for (const auto& file : files) {
         if (!todo.contains(file.path)) continue;
@@ -131,6 +143,9 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
             const TableDef& table = tableDef(rules.table);
             const Conflict conflict = isDayFile(file.kind) ? Conflict::replace : Conflict::keep;
             for (const SjisView record : *records) {
+                // Into an empty database the first copy of a race or run is
+                // the one kept: skip the others before building their rows.
+                if (empty && !firstCopy(file.kind, record, seen)) continue;
                 rows.clear();
                 rules.rows(record, rows);
                 for (auto& row : rows) {
