@@ -55,4 +55,15 @@ std::optional<QString> chooseFile(QWidget* parent, const QString& caption, const
     return run(dialog);
 }
 
+std::optional<QString> chooseSaveFile(QWidget* parent, const QString& caption, const QString& startPath,
+                                      const QString& filter) {
+    if (activeHook) return activeHook->take({caption, startPath, filter});
+    QFileDialog dialog(parent, caption, startPath, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return run(dialog);
+}
+
 }  // namespace vantor::ui

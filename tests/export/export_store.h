@@ -45,12 +45,12 @@ public:
     void dayOdds(int date, const std::string& records) { writeFile(paths().dayFile(dayName(date), ".yoz"), records); }
     // A course runner file of 216 slots holding the records at their race and horse numbers.
     void dayRunners(int date, const char* course, const std::vector<std::string>& records) {
-        std::vector<std::string> slots(216, std::string(553, ' ') + "\r\n");
+        std::vector<std::string> lines(216, std::string(553, ' ') + "\r\n");
         for (const auto& rec : records)
-            slots[static_cast<std::size_t>((jvdata::inum(rec, jvdata::se::RaceNum) - 1) * 18 +
+            lines[static_cast<std::size_t>((jvdata::inum(rec, jvdata::se::RaceNum) - 1) * 18 +
                                            jvdata::inum(rec, jvdata::se::Umaban) - 1)] = rec;
         std::string bytes;
-        for (const auto& s : slots) bytes += s;
+        for (const auto& line : lines) bytes += line;
         writeFile(paths().runnerFile(dayName(date), course), bytes);
     }
     void horseRuns(const char* horseId, const std::string& records) { writeFile(paths().horseRunFile(horseId), records); }

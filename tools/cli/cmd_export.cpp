@@ -2,6 +2,7 @@
 
 #include "codes/calendar.h"
 #include "commands.h"
+#include "export/export_messages.h"
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
 
@@ -44,14 +45,9 @@ int exportStore(const Context& ctx) {
             std::cerr << "\rexporting store files " << done << "/" << total << std::flush;
             if (done == total) std::cerr << '\n';
         });
-        std::cerr << "store files exported: " << report.filesRead << ", unchanged: " << report.filesUnchanged
-                  << ", gone from the store: " << report.filesRemoved << '\n';
-        if (!report.damaged.empty()) {
-            std::cerr << "damaged store files skipped: " << report.damaged.size() << '\n';
-            for (const auto& path : report.damaged) std::cerr << "  " << path << '\n';
-        }
+        for (const auto& line : reportLines(report)) std::cerr << line << '\n';
     } catch (const SinkError& error) {
-        std::cerr << "the export into " << *file << " failed, nothing was changed: " << error.what() << '\n';
+        std::cerr << failureText(*file, error.what()) << '\n';
         return 1;
     }
     return 0;
