@@ -3,6 +3,7 @@
 #include "codes/calendar.h"
 #include "commands.h"
 #include "export/export_messages.h"
+#include "export/postgres_sink.h"
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
 
@@ -29,25 +30,37 @@ int exportStore(const Context& ctx) {
         }
     }
     const auto file = ctx.args.value("--sqlite");
-    if (!file || file->empty()) {
-        std::cerr << "export needs --sqlite FILE\n";
+    const auto server = ctx.args.value("--postgres");
+    if (file.has_value() == server.has_value() || (file && file->empty())) {
+        std::cerr << "export needs --sqlite FILE or --postgres CONNINFO\n";
         return 2;
     }
-    auto opened = SqliteSink::open(*file, ctx.args.has("--replace"));
-    if (const auto* refused = std::get_if<std::string>(&opened)) {
-        std::cerr << *refused << "; --replace overwrites it\n";
-        return 1;
+    std::unique_ptr<SqlSink> sink;
+    if (file) {
+        auto opened = SqliteSink::open(*file, ctx.args.has("--replace"));
+        if (const auto* refused = std::get_if<std::string>(&opened)) {
+            std::cerr << *refused << "; --replace overwrites it\n";
+            return 1;
+        }
+        sink = std::move(std::get<0>(opened));
+    } else {
+        auto opened = PostgresSink::open(*server);
+        if (const auto* error = std::get_if<std::string>(&opened)) {
+            std::cerr << *error << '\n';
+            return 1;
+        }
+        sink = std::move(std::get<0>(opened));
     }
-    auto& sink = *std::get<std::unique_ptr<SqliteSink>>(opened);
+    const std::string target = file ? *file : "the PostgreSQL database";
     try {
-        const auto report = exportStore(StorePaths(ctx.appDir), sink, options, [](int done, int total) {
+        const auto report = exportStore(StorePaths(ctx.appDir), *sink, options, [](int done, int total) {
             if (done % 200 != 0 && done != total) return;
             std::cerr << "\rexporting store files " << done << "/" << total << std::flush;
             if (done == total) std::cerr << '\n';
         });
         for (const auto& line : reportLines(report)) std::cerr << line << '\n';
     } catch (const SinkError& error) {
-        std::cerr << failureText(*file, error.what()) << '\n';
+        std::cerr << failureText(target, error.what()) << '\n';
         return 1;
     }
     return 0;

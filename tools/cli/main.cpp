@@ -25,7 +25,7 @@ const char* kUsage =
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
     "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n"
-    "  export   --sqlite FILE [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n";
+    "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n";
 
 }  // namespace
 
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
     Args args;
     if (auto err = args.parse(
-            words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi", "--sqlite", "--to"})) {
+            words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi", "--sqlite", "--postgres", "--to"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
         {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},
-        {"export", exportStore, {"--app-dir", "--sqlite", "--from", "--to", "--replace"}},
+        {"export", exportStore, {"--app-dir", "--sqlite", "--postgres", "--from", "--to", "--replace"}},
     };
     for (const auto& c : commands) {
         if (command != c.name) continue;
