@@ -57,10 +57,13 @@ Value minSecValue(SjisView text, int fractionDigits) {
 SqlType sqlType(jvdata::Column column) {
     using enum jvdata::ColumnType;
     switch (column.type) {
-        case integer: return SqlType::integer;
+        case integer:
+            return SqlType::integer;
         case decimal:
-        case minSec: return SqlType::real;
-        default: return SqlType::text;
+        case minSec:
+            return SqlType::real;
+        default:
+            return SqlType::text;
     }
 }
 
@@ -94,16 +97,21 @@ Value fieldValue(SjisView record, const jvdata::FieldInfo& info, int n) {
     const SjisView raw = jvdata::get(record, info.field, n);
     using enum jvdata::ColumnType;
     switch (info.column.type) {
-        case integer: return integerValue(raw);
-        case date: return dateValue(raw);
+        case integer:
+            return integerValue(raw);
+        case date:
+            return dateValue(raw);
         case decimal: {
             const auto value = parseInteger(raw);
             if (!value) return {};
             return static_cast<double>(*value) / static_cast<double>(powerOfTen(info.column.scale));
         }
-        case minSec: return minSecValue(raw, info.column.scale);
-        case omit: return {};
-        case text: break;
+        case minSec:
+            return minSecValue(raw, info.column.scale);
+        case omit:
+            return {};
+        case text:
+            break;
     }
     return textValue(raw);
 }

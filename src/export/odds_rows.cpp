@@ -8,9 +8,9 @@
 namespace vantor::sqlexport {
 
 std::vector<ColumnDef> oddsColumns() {
-    return {{"race_date", SqlType::text}, {"source", SqlType::text},   {"course_code", SqlType::text},
-            {"course_name", SqlType::text}, {"kaiji", SqlType::integer}, {"nichiji", SqlType::integer},
-            {"racenum", SqlType::integer}, {"umaban", SqlType::integer}, {"odds", SqlType::real},
+    return {{"race_date", SqlType::text},   {"source", SqlType::text},    {"course_code", SqlType::text},
+            {"course_name", SqlType::text}, {"kaiji", SqlType::integer},  {"nichiji", SqlType::integer},
+            {"racenum", SqlType::integer},  {"umaban", SqlType::integer}, {"odds", SqlType::real},
             {"rank", SqlType::integer}};
 }
 

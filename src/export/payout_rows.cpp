@@ -3,8 +3,8 @@
 #include <array>
 #include <optional>
 
-#include "export/field_values.h"
 #include "export/export_tables.h"
+#include "export/field_values.h"
 #include "store/jvdata_structure.h"
 
 namespace vantor::sqlexport {

@@ -13,22 +13,36 @@ namespace {
 void appendCopyValue(std::string& line, const Value& value) {
     char buf[32];
     switch (value.kind()) {
-        case Value::Kind::null: line += "\\N"; return;
-        case Value::Kind::integer: line += std::to_string(value.integer()); return;
+        case Value::Kind::null:
+            line += "\\N";
+            return;
+        case Value::Kind::integer:
+            line += std::to_string(value.integer());
+            return;
         case Value::Kind::real: {
             const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value.real());
             line.append(buf, end);
             return;
         }
-        case Value::Kind::text: break;
+        case Value::Kind::text:
+            break;
     }
     for (const char c : value.text()) {
         switch (c) {
-            case '\\': line += "\\\\"; break;
-            case '\t': line += "\\t"; break;
-            case '\n': line += "\\n"; break;
-            case '\r': line += "\\r"; break;
-            default: line += c;
+            case '\\':
+                line += "\\\\";
+                break;
+            case '\t':
+                line += "\\t";
+                break;
+            case '\n':
+                line += "\\n";
+                break;
+            case '\r':
+                line += "\\r";
+                break;
+            default:
+                line += c;
         }
     }
 }

@@ -6,9 +6,12 @@ namespace {
 std::string_view typeName(SqlType type, Dialect dialect) {
     const bool pg = dialect == Dialect::postgres;
     switch (type) {
-        case SqlType::integer: return pg ? "bigint" : "INTEGER";
-        case SqlType::real: return pg ? "double precision" : "REAL";
-        case SqlType::text: break;
+        case SqlType::integer:
+            return pg ? "bigint" : "INTEGER";
+        case SqlType::real:
+            return pg ? "double precision" : "REAL";
+        case SqlType::text:
+            break;
     }
     return pg ? "text" : "TEXT";
 }

@@ -31,7 +31,8 @@ std::optional<Identity> identityOf(sqlite3* db) {
                                                           {"SELECT count(*) FROM sqlite_schema", &id.objects}};
     for (const auto& [sql, out] : queries) {
         sqlite3_stmt* stmt = nullptr;
-        const bool ok = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW;
+        const bool ok =
+            sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW;
         if (ok) *out = sqlite3_column_int64(stmt, 0);
         sqlite3_finalize(stmt);
         if (!ok) return std::nullopt;
@@ -65,21 +66,31 @@ sqlite3* openDb(const fs::path& path, int flags, std::string& error) {
 
 void bind(sqlite3_stmt* stmt, int index, const Value& value) {
     switch (value.kind()) {
-        case Value::Kind::integer: sqlite3_bind_int64(stmt, index, value.integer()); break;
-        case Value::Kind::real: sqlite3_bind_double(stmt, index, value.real()); break;
+        case Value::Kind::integer:
+            sqlite3_bind_int64(stmt, index, value.integer());
+            break;
+        case Value::Kind::real:
+            sqlite3_bind_double(stmt, index, value.real());
+            break;
         case Value::Kind::text:
             sqlite3_bind_text(stmt, index, value.text().data(), static_cast<int>(value.text().size()), SQLITE_STATIC);
             break;
-        case Value::Kind::null: sqlite3_bind_null(stmt, index); break;
+        case Value::Kind::null:
+            sqlite3_bind_null(stmt, index);
+            break;
     }
 }
 
 Value columnValue(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
-        case SQLITE_INTEGER: return static_cast<long long>(sqlite3_column_int64(stmt, i));
-        case SQLITE_FLOAT: return sqlite3_column_double(stmt, i);
-        case SQLITE_NULL: return {};
-        default: return std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)));
+        case SQLITE_INTEGER:
+            return static_cast<long long>(sqlite3_column_int64(stmt, i));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(stmt, i);
+        case SQLITE_NULL:
+            return {};
+        default:
+            return std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)));
     }
 }
 
@@ -151,7 +162,7 @@ FileIndex SqliteSink::exportedFiles() {
     sqlite3_stmt* stmt = statement("SELECT path, size, mtime FROM store_files");
     while (sqlite3_step(stmt) == SQLITE_ROW)
         files[reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))] = {sqlite3_column_int64(stmt, 1),
-                                                                               sqlite3_column_int64(stmt, 2)};
+                                                                              sqlite3_column_int64(stmt, 2)};
     return files;
 }
 

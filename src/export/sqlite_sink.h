@@ -20,8 +20,7 @@ class SqliteSink final : public SqlSink {
 public:
     // The sink, or a message (UTF-8) saying why the file is refused or
     // cannot be opened. replace: a file that is refused is written anew.
-    static std::variant<std::unique_ptr<SqliteSink>, std::string> open(const std::filesystem::path& file,
-                                                                        bool replace);
+    static std::variant<std::unique_ptr<SqliteSink>, std::string> open(const std::filesystem::path& file, bool replace);
     ~SqliteSink() override;
 
     FileIndex exportedFiles() override;

@@ -28,12 +28,17 @@ void horseRows(SjisView record, std::vector<Row>& rows) { appendHorseValues(reco
 KindRules rulesOf(FileKind kind) {
     switch (kind) {
         case FileKind::dayRaces:
-        case FileKind::outsideRaces: return {TableId::races, jvdata::kRaLength, "RA", raceRows};
+        case FileKind::outsideRaces:
+            return {TableId::races, jvdata::kRaLength, "RA", raceRows};
         case FileKind::dayRunners:
-        case FileKind::horseRuns: return {TableId::runners, jvdata::kSeLength, "SE", runnerRows};
-        case FileKind::dayPayouts: return {TableId::payouts, jvdata::kHrLength, "HR", appendPayoutRows};
-        case FileKind::dayOdds: return {TableId::predictedOdds, yoz::kLength, "", appendOddsRows};
-        case FileKind::horseMasters: break;
+        case FileKind::horseRuns:
+            return {TableId::runners, jvdata::kSeLength, "SE", runnerRows};
+        case FileKind::dayPayouts:
+            return {TableId::payouts, jvdata::kHrLength, "HR", appendPayoutRows};
+        case FileKind::dayOdds:
+            return {TableId::predictedOdds, yoz::kLength, "", appendOddsRows};
+        case FileKind::horseMasters:
+            break;
     }
     return {TableId::horses, jvdata::kUmLength, "UM", horseRows};
 }
@@ -86,7 +91,8 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
         }
     } else if (kind == FileKind::dayRunners) {
         for (const auto& row : sink.rowsFrom(tableDef(TableId::runners), "kettonum", dayFile))
-            if (const std::string& id = row[0].text(); id.size() >= 4) out.insert(relative(paths, paths.horseRunFile(id)));
+            if (const std::string& id = row[0].text(); id.size() >= 4)
+                out.insert(relative(paths, paths.horseRunFile(id)));
     }
 }
 
@@ -134,8 +140,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
         if (!todo.contains(file.path)) continue;
         const KindRules rules = rulesOf(file.kind);
         const FileContent content = readWholeFile(file.absolute);
-        const auto records =
-            content.status == FileContent::Status::ok ? recordsOf(content.bytes, rules) : std::nullopt;
+        const auto records = content.status == FileContent::Status::ok ? recordsOf(content.bytes, rules) : std::nullopt;
         if (!records) {
             report.damaged.push_back(file.path);
         } else {

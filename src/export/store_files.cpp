@@ -22,8 +22,10 @@ void addFile(const fs::directory_entry& entry, const fs::path& appDir, FileKind 
     const auto mtime = entry.last_write_time(error);
     if (error) return;
     const long long ns = std::chrono::duration_cast<std::chrono::nanoseconds>(mtime.time_since_epoch()).count();
-    out.push_back({entry.path().lexically_relative(appDir).generic_string(), entry.path(),
-                   {static_cast<long long>(size), ns}, kind});
+    out.push_back({entry.path().lexically_relative(appDir).generic_string(),
+                   entry.path(),
+                   {static_cast<long long>(size), ns},
+                   kind});
 }
 
 void scanFolder(const fs::path& folder, const fs::path& appDir, const Place& place, std::vector<StoreFile>& out) {

@@ -18,14 +18,15 @@ namespace vantor {
 
 void TMainForm::SqlExportItemClick() {
     using namespace sqlexport;
-    const auto chosen =
-        ui::chooseSaveFile(this, QStringLiteral("SQLiteへ書き出し"), QString::fromStdString((AppDir / "vantor.sqlite").string()),
-                           QStringLiteral("SQLite (*.sqlite *.db)"));
+    const auto chosen = ui::chooseSaveFile(this, QStringLiteral("SQLiteへ書き出し"),
+                                           QString::fromStdString((AppDir / "vantor.sqlite").string()),
+                                           QStringLiteral("SQLite (*.sqlite *.db)"));
     if (!chosen) return;
     const std::filesystem::path file = chosen->toStdString();
     auto opened = SqliteSink::open(file, false);
     if (const auto* refused = std::get_if<std::string>(&opened)) {
-        if (!ui::askYesNo(this, QString::fromStdString(*refused) + QStringLiteral("\n新しい書き出しで置き換えますか？")))
+        if (!ui::askYesNo(this,
+                          QString::fromStdString(*refused) + QStringLiteral("\n新しい書き出しで置き換えますか？")))
             return;
         opened = SqliteSink::open(file, true);
     }

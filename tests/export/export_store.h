@@ -2,9 +2,8 @@
 // A store written by hand for the export tests, and reading back what an
 // export wrote.
 
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
@@ -16,10 +15,18 @@ namespace vantor::sqlexport {
 
 inline void PrintTo(const Value& v, std::ostream* os) {
     switch (v.kind()) {
-        case Value::Kind::null: *os << "NULL"; break;
-        case Value::Kind::integer: *os << v.integer(); break;
-        case Value::Kind::real: *os << v.real() << "(real)"; break;
-        case Value::Kind::text: *os << '"' << v.text() << '"'; break;
+        case Value::Kind::null:
+            *os << "NULL";
+            break;
+        case Value::Kind::integer:
+            *os << v.integer();
+            break;
+        case Value::Kind::real:
+            *os << v.real() << "(real)";
+            break;
+        case Value::Kind::text:
+            *os << '"' << v.text() << '"';
+            break;
     }
 }
 
@@ -41,7 +48,9 @@ public:
     StorePaths paths() const { return StorePaths(appDir()); }
 
     void dayRaces(int date, const std::string& records) { writeFile(paths().dayFile(dayName(date), ".jvRA"), records); }
-    void dayPayouts(int date, const std::string& records) { writeFile(paths().dayFile(dayName(date), ".jvHR"), records); }
+    void dayPayouts(int date, const std::string& records) {
+        writeFile(paths().dayFile(dayName(date), ".jvHR"), records);
+    }
     void dayOdds(int date, const std::string& records) { writeFile(paths().dayFile(dayName(date), ".yoz"), records); }
     // A course runner file of 216 slots holding the records at their race and horse numbers.
     void dayRunners(int date, const char* course, const std::vector<std::string>& records) {
@@ -53,7 +62,9 @@ public:
         for (const auto& line : lines) bytes += line;
         writeFile(paths().runnerFile(dayName(date), course), bytes);
     }
-    void horseRuns(const char* horseId, const std::string& records) { writeFile(paths().horseRunFile(horseId), records); }
+    void horseRuns(const char* horseId, const std::string& records) {
+        writeFile(paths().horseRunFile(horseId), records);
+    }
     void outsideRaces(const char* yyyymmddCourse, const std::string& records) {
         writeFile(paths().outsideRaceFile(std::string(yyyymmddCourse, 4), yyyymmddCourse), records);
     }
@@ -82,10 +93,17 @@ inline std::vector<Row> query(const std::filesystem::path& file, const std::stri
             Row& row = rows.emplace_back();
             for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
                 switch (sqlite3_column_type(stmt, i)) {
-                    case SQLITE_INTEGER: row.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt, i))); break;
-                    case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(stmt, i)); break;
-                    case SQLITE_NULL: row.emplace_back(); break;
-                    default: row.emplace_back(std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i))));
+                    case SQLITE_INTEGER:
+                        row.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt, i)));
+                        break;
+                    case SQLITE_FLOAT:
+                        row.emplace_back(sqlite3_column_double(stmt, i));
+                        break;
+                    case SQLITE_NULL:
+                        row.emplace_back();
+                        break;
+                    default:
+                        row.emplace_back(std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i))));
                 }
             }
         }

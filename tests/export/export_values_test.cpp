@@ -28,8 +28,8 @@ TEST_F(ExportValues, RaceColumnsAreTypedWithTheirCodeTexts) {
                               "hondai, fukudai, kyori, trackcd, trackcd_name, tenkocd_name, sibababacd_name, "
                               "dirtbabacd, dirtbabacd_name, gradecd_name, jyokencd_5, jyokencd_5_name, laptime_1, "
                               "laptime_2, honsyokin_1, hassotime, torokutosu FROM races WHERE jyocd = '05'");
-    const Row expected{"2024-05-26", "05",   "東京", 2LL,    12LL,  11LL,   "2",      "2024-06-01", "東京優駿",
-                       Value(),      2400LL, "11",   "芝左", "晴",  "稍重", Value(),  Value(),      "G1",
+    const Row expected{"2024-05-26", "05",    "東京", 2LL,     12LL,       11LL,   "2",     "2024-06-01", "東京優駿",
+                       Value(),      2400LL,  "11",   "芝左",  "晴",       "稍重", Value(), Value(),      "G1",
                        "999",        "ｵｰﾌﾟﾝ", 12.3,   Value(), 30000000LL, "1540", 18LL};
     EXPECT_EQ(race, expected);
     // The outside race of the SEIR folder is a race too.
@@ -43,9 +43,27 @@ TEST_F(ExportValues, RunnerColumnsAreTypedAndTheDayFileCopyWins) {
                                 "bataijyu, zogenfugo, zogensa, kakuteijyuni, time, jyuni_4, odds, harontimel3, "
                                 "timediff, dmtime, kisyuryakusyo, datakubun, store_file FROM runners WHERE "
                                 "race_date = '2024-05-26'");
-    const Row expected{3LL,   2LL,  "2021100001", "テストホース", "牡",    "鹿毛",   3LL,
-                       57.0,  480LL, "+",         4LL,            2LL,     144.5,    12LL,
-                       12.3,  34.5,  -0.5,        144.56,         Value(), "2",      "Data/2024年05月26日東京.jvSEr"};
+    const Row expected{3LL,
+                       2LL,
+                       "2021100001",
+                       "テストホース",
+                       "牡",
+                       "鹿毛",
+                       3LL,
+                       57.0,
+                       480LL,
+                       "+",
+                       4LL,
+                       2LL,
+                       144.5,
+                       12LL,
+                       12.3,
+                       34.5,
+                       -0.5,
+                       144.56,
+                       Value(),
+                       "2",
+                       "Data/2024年05月26日東京.jvSEr"};
     EXPECT_EQ(runner, expected);
     // One row per race and horse number: the earlier run comes from the horse's run file.
     EXPECT_EQ(query(db, "SELECT race_date, jyocd, racenum, umaban, store_file FROM runners ORDER BY race_date"),
@@ -65,12 +83,15 @@ TEST_F(ExportValues, PayoutsHaveOneRowPerPaidCombination) {
 }
 
 TEST_F(ExportValues, HorsesAndPredictedOdds) {
-    EXPECT_EQ(queryRow(db, "SELECT kettonum, birthdate, deldate, bamei, sexcd_name, hansyokuname_1, "
-                           "hansyokuname_2, ruikeihonsyoheiti, chakusogo_1 FROM horses"),
-              (Row{"2021100001", "2021-03-15", Value(), "テストホース", "牝", "テストサイアー", Value(), 123456LL, 3LL}));
+    EXPECT_EQ(
+        queryRow(db,
+                 "SELECT kettonum, birthdate, deldate, bamei, sexcd_name, hansyokuname_1, "
+                 "hansyokuname_2, ruikeihonsyoheiti, chakusogo_1 FROM horses"),
+        (Row{"2021100001", "2021-03-15", Value(), "テストホース", "牝", "テストサイアー", Value(), 123456LL, 3LL}));
     // Equal odds rank by horse number; a horse without odds has no row.
-    EXPECT_EQ(query(db, "SELECT race_date, source, course_code, course_name, kaiji, nichiji, racenum, umaban, odds, "
-                        "rank FROM predicted_odds ORDER BY umaban"),
+    EXPECT_EQ(query(db,
+                    "SELECT race_date, source, course_code, course_name, kaiji, nichiji, racenum, umaban, odds, "
+                    "rank FROM predicted_odds ORDER BY umaban"),
               (std::vector<Row>{{"2024-05-26", "J", "05", "東京", 2LL, 12LL, 11LL, 1LL, 12.3, 3LL},
                                 {"2024-05-26", "J", "05", "東京", 2LL, 12LL, 11LL, 2LL, 3.4, 1LL},
                                 {"2024-05-26", "J", "05", "東京", 2LL, 12LL, 11LL, 3LL, 3.4, 2LL}}));

@@ -64,27 +64,35 @@ inline void fillHandMadeStore(ExportStore& store) {
     store.horseRuns("2021100001", seBuilder(kEarlierRun, 7, "2021100001").take() + derbyRunner("7", 999));
     store.outsideRaces("2024050544", raBuilder({.date = 20240505, .course = "44", .race = 3}, 12, "A").take());
     store.dayPayouts(kDerby.date, hrBuilder(kDerby)
-                      .number(hr::TanUmaban, 3, 1).number(hr::TanPay, 350, 1).number(hr::TanNinki, 1, 1)
-                      .number(hr::FukuUmaban, 3, 1).number(hr::FukuPay, 150, 1).number(hr::FukuNinki, 1, 1)
-                      .number(hr::FukuUmaban, 5, 2).number(hr::FukuPay, 210, 2).number(hr::FukuNinki, 3, 2)
-                      .text(hr::WakurenKumi, "24", 1).number(hr::WakurenPay, 800, 1)
-                      .text(hr::WideKumi, "0305", 1)  // a combination without payout
-                      .number(hr::WidePay, 500, 2)      // a payout without combination
-                      .text(hr::SanrentanKumi, "030512", 1).number(hr::SanrentanPay, 45670, 1)
-                      .number(hr::SanrentanNinki, 120, 1)
-                      .take());
+                                      .number(hr::TanUmaban, 3, 1)
+                                      .number(hr::TanPay, 350, 1)
+                                      .number(hr::TanNinki, 1, 1)
+                                      .number(hr::FukuUmaban, 3, 1)
+                                      .number(hr::FukuPay, 150, 1)
+                                      .number(hr::FukuNinki, 1, 1)
+                                      .number(hr::FukuUmaban, 5, 2)
+                                      .number(hr::FukuPay, 210, 2)
+                                      .number(hr::FukuNinki, 3, 2)
+                                      .text(hr::WakurenKumi, "24", 1)
+                                      .number(hr::WakurenPay, 800, 1)
+                                      .text(hr::WideKumi, "0305", 1)  // a combination without payout
+                                      .number(hr::WidePay, 500, 2)    // a payout without combination
+                                      .text(hr::SanrentanKumi, "030512", 1)
+                                      .number(hr::SanrentanPay, 45670, 1)
+                                      .number(hr::SanrentanNinki, 120, 1)
+                                      .take());
     store.dayOdds(kDerby.date, oddsRecord());
     store.horse("2021100001", jvdata::RecordBuilder(kUmLayout)
-                      .text(um::DataKubun, "1")
-                      .text(um::KettoNum, "2021100001")
-                      .number(um::BirthDate, 20210315)
-                      .text(um::DelDate, "00000000")
-                      .text(um::Bamei, utf8ToCp932("テストホース"))
-                      .text(um::SexCD, "2")
-                      .text(um::HansyokuName, utf8ToCp932("テストサイアー"), 1)
-                      .number(um::RuikeiHonsyoHeiti, 123456)
-                      .number(um::ChakuSogo, 3, 1)
-                      .take());
+                                  .text(um::DataKubun, "1")
+                                  .text(um::KettoNum, "2021100001")
+                                  .number(um::BirthDate, 20210315)
+                                  .text(um::DelDate, "00000000")
+                                  .text(um::Bamei, utf8ToCp932("テストホース"))
+                                  .text(um::SexCD, "2")
+                                  .text(um::HansyokuName, utf8ToCp932("テストサイアー"), 1)
+                                  .number(um::RuikeiHonsyoHeiti, 123456)
+                                  .number(um::ChakuSogo, 3, 1)
+                                  .take());
 }
 
 }  // namespace vantor::test

@@ -18,7 +18,8 @@ namespace {
 class ExportCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::writeFile(folder.paths().dayFile("2024年05月26日", ".jvRA"), test::raRecord({}) + test::raRecord({.race = 12}));
+        test::writeFile(folder.paths().dayFile("2024年05月26日", ".jvRA"),
+                        test::raRecord({}) + test::raRecord({.race = 12}));
         form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
     }
 
@@ -37,7 +38,8 @@ TEST_F(ExportCommand, TheChosenFileGetsTheStoreAndTheExportsMessage) {
     ASSERT_EQ(dialogs.requests().size(), 1u);
     EXPECT_EQ(dialogs.requests()[0].caption, QStringLiteral("SQLiteへ書き出し"));
     EXPECT_EQ(dialogs.requests()[0].startFolder, QString::fromStdString((folder.path() / "vantor.sqlite").string()));
-    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("store files exported: 1, unchanged: 0, gone from the store: 0")});
+    EXPECT_EQ(boxes.shown(),
+              QStringList{QStringLiteral("store files exported: 1, unchanged: 0, gone from the store: 0")});
     EXPECT_EQ(test::count(file, "races"), 2);
 }
 

@@ -1,9 +1,8 @@
 // The export into PostgreSQL writes what the SQLite export writes: the same
 // rows, value for value, in every table.
 
-#include <libpq-fe.h>
-
 #include <gtest/gtest.h>
+#include <libpq-fe.h>
 
 #include "export/postgres_sink.h"
 #include "hand_made_store.h"

@@ -28,12 +28,14 @@ PostgresServer::PostgresServer() : bin_(serverBinFolder()) {
         error_ = "the user postgres cannot own " + path().string();
         return;
     }
-    if (const auto failed = run("initdb", "-D data -U postgres -A trust -E UTF8 --locale=C --no-sync"); !failed.empty()) {
+    if (const auto failed = run("initdb", "-D data -U postgres -A trust -E UTF8 --locale=C --no-sync");
+        !failed.empty()) {
         error_ = failed;
         return;
     }
     const std::string options = "-c listen_addresses='' -c fsync=off -k " + path().string();
-    if (const auto failed = run("pg_ctl", "-D data -l server.log -w -o " + shellWord(options) + " start"); !failed.empty()) {
+    if (const auto failed = run("pg_ctl", "-D data -l server.log -w -o " + shellWord(options) + " start");
+        !failed.empty()) {
         error_ = failed + ": " + readFile(*this / "server.log");
         return;
     }

@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
     using namespace vantor::cli;
     const std::vector<std::string> words(argv + 1, argv + argc);
     Args args;
-    if (auto err = args.parse(
-            words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi", "--sqlite", "--postgres", "--to"})) {
+    if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
+                                      "--dpi", "--sqlite", "--postgres", "--to"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
