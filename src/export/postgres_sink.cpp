@@ -71,11 +71,7 @@ void PostgresSink::exec(const std::string& sql) {
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) throw SinkError(PQerrorMessage(conn_));
 }
 
-void PostgresSink::begin() {
-    std::string sql = "BEGIN;\n" + createBookkeepingSql(Dialect::postgres);
-    for (const auto& table : exportTables()) sql += createTableSql(table, Dialect::postgres);
-    exec(sql);
-}
+void PostgresSink::begin() { exec("BEGIN;\n" + createSchemaSql(Dialect::postgres)); }
 
 void PostgresSink::clear() {
     std::string sql = "TRUNCATE store_files, export_info";
@@ -129,9 +125,7 @@ void PostgresSink::commit(const std::string& range) {
     startCopy("export_info", "key, value");
     copyLine({"range", range});
     endCopy();
-    std::string sql;
-    for (const auto& table : exportTables()) sql += createIndexesSql(table);
-    exec(sql + "COMMIT;");
+    exec(createIndexesSql() + "COMMIT;");
 }
 
 }  // namespace vantor::sqlexport

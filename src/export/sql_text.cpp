@@ -36,30 +36,27 @@ std::string columnList(const TableDef& table) {
     return out;
 }
 
-std::string createTableSql(const TableDef& table, Dialect dialect, std::string_view name) {
-    std::string sql = "CREATE TABLE IF NOT EXISTS " + quoted(name.empty() ? table.name : name) + " (";
-    for (const auto& c : table.columns) sql += quoted(c.name) + " " + std::string(typeName(c.type, dialect)) + ", ";
-    sql += "PRIMARY KEY (" + joined(table.primaryKey) + "))";
-    sql += tableSuffix(dialect);
-    return sql + ";\n";
-}
-
-std::string createIndexesSql(const TableDef& table) {
-    std::string sql;
-    for (const auto& column : table.indexed)
-        sql += "CREATE INDEX IF NOT EXISTS " + quoted(table.name + "_" + column) + " ON " + quoted(table.name) + " (" +
-               quoted(column) + ");\n";
+std::string createSchemaSql(Dialect dialect) {
+    const std::string suffix(tableSuffix(dialect));
+    const std::string integer(typeName(SqlType::integer, dialect));
+    std::string sql = "CREATE TABLE IF NOT EXISTS store_files (path TEXT PRIMARY KEY, size " + integer +
+                      " NOT NULL, mtime " + integer + " NOT NULL)" + suffix +
+                      ";\nCREATE TABLE IF NOT EXISTS export_info (key TEXT PRIMARY KEY, value TEXT)" + suffix + ";\n";
+    for (const auto& table : exportTables()) {
+        sql += "CREATE TABLE IF NOT EXISTS " + quoted(table.name) + " (";
+        for (const auto& c : table.columns) sql += quoted(c.name) + " " + std::string(typeName(c.type, dialect)) + ", ";
+        sql += "PRIMARY KEY (" + joined(table.primaryKey) + "))" + suffix + ";\n";
+    }
     return sql;
 }
 
-std::string createBookkeepingSql(Dialect dialect) {
-    const std::string suffix(tableSuffix(dialect));
-    const std::string_view integer = typeName(SqlType::integer, dialect);
-    return "CREATE TABLE IF NOT EXISTS store_files (path TEXT PRIMARY KEY, size " + std::string(integer) +
-           " NOT NULL, mtime " + std::string(integer) + " NOT NULL)" + suffix +
-           ";\n"
-           "CREATE TABLE IF NOT EXISTS export_info (key TEXT PRIMARY KEY, value TEXT)" +
-           suffix + ";\n";
+std::string createIndexesSql() {
+    std::string sql;
+    for (const auto& table : exportTables())
+        for (const auto& column : table.indexed)
+            sql += "CREATE INDEX IF NOT EXISTS " + quoted(table.name + "_" + column) + " ON " + quoted(table.name) +
+                   " (" + quoted(column) + ");\n";
+    return sql;
 }
 
 }  // namespace vantor::sqlexport

@@ -10,10 +10,11 @@ namespace vantor::sqlexport {
 
 enum class Dialect { sqlite, postgres };
 
-std::string createTableSql(const TableDef& table, Dialect dialect, std::string_view name = {});
-std::string createIndexesSql(const TableDef& table);
-// store_files (path, size, mtime) and export_info (key, value).
-std::string createBookkeepingSql(Dialect dialect);
+// The export's own tables store_files (path, size, mtime) and export_info
+// (key, value), and the tables of the rows, where missing.
+std::string createSchemaSql(Dialect dialect);
+// The indexes of every table, where missing.
+std::string createIndexesSql();
 // "a", "b", "c" as "\"a\", \"b\", \"c\"".
 std::string columnList(const TableDef& table);
 

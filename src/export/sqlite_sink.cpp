@@ -177,9 +177,7 @@ void SqliteSink::begin() {
     if (fresh_)
         exec("PRAGMA application_id=" + std::to_string(kApplicationId) +
              "; PRAGMA user_version=" + std::to_string(kSchemaVersion) + ";");
-    std::string sql = createBookkeepingSql(Dialect::sqlite);
-    for (const auto& table : exportTables()) sql += createTableSql(table, Dialect::sqlite);
-    exec(sql);
+    exec(createSchemaSql(Dialect::sqlite));
 }
 
 void SqliteSink::clear() {
@@ -231,9 +229,7 @@ void SqliteSink::fileDone(const std::string& storeFile, FileStamp stamp) {
 }
 
 void SqliteSink::commit(const std::string& range) {
-    std::string sql;
-    for (const auto& table : exportTables()) sql += createIndexesSql(table);
-    exec(sql);
+    exec(createIndexesSql());
     sqlite3_stmt* stmt = statement("INSERT OR REPLACE INTO export_info (key, value) VALUES ('range', ?)");
     sqlite3_bind_text(stmt, 1, range.data(), static_cast<int>(range.size()), SQLITE_STATIC);
     check(db_, sqlite3_step(stmt));
