@@ -96,6 +96,34 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
     }
 }
 
+// Replaces the rows of a store file with those it holds now; false, with
+// nothing changed, when the file is damaged. Into an empty database the
+// first copy of a race or run is the one kept: the others are skipped
+// before their rows are built.
+bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
+               std::unordered_set<std::string>& seen) {
+    const KindRules rules = rulesOf(file.kind);
+    const FileContent content = readWholeFile(file.absolute);
+    const auto records = content.status == FileContent::Status::ok ? recordsOf(content.bytes, rules) : std::nullopt;
+    if (!records) return false;
+    if (!empty) sink.removeFile(file.path);
+    const TableDef& table = tableDef(rules.table);
+    const Conflict conflict = isDayFile(file.kind) ? Conflict::replace : Conflict::keep;
+    std::vector<Row> rows;
+    for (const SjisView record : *records) {
+        if (empty && !firstCopy(file.kind, record, seen)) continue;
+        rows.clear();
+        rules.rows(record, rows);
+        for (auto& row : rows) {
+            if (rules.table != TableId::horses && !inRange(row, options)) continue;
+            row.push_back(file.path);
+            sink.insert(table, row, conflict);
+        }
+    }
+    sink.fileDone(file.path, file.stamp);
+    return true;
+}
+
 }  // namespace
 
 ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOptions& options,
@@ -133,35 +161,14 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     for (const auto& file : files)
         if (shadowed.contains(file.path) && todo.insert(file.path).second) --report.filesUnchanged;
 
-    std::vector<Row> rows;
     std::unordered_set<std::string> seen;
     int done = 0;
     for (const auto& file : files) {
         if (!todo.contains(file.path)) continue;
-        const KindRules rules = rulesOf(file.kind);
-        const FileContent content = readWholeFile(file.absolute);
-        const auto records = content.status == FileContent::Status::ok ? recordsOf(content.bytes, rules) : std::nullopt;
-        if (!records) {
-            report.damaged.push_back(file.path);
-        } else {
-            if (!empty) sink.removeFile(file.path);
-            const TableDef& table = tableDef(rules.table);
-            const Conflict conflict = isDayFile(file.kind) ? Conflict::replace : Conflict::keep;
-            for (const SjisView record : *records) {
-                // Into an empty database the first copy of a race or run is
-                // the one kept: skip the others before building their rows.
-                if (empty && !firstCopy(file.kind, record, seen)) continue;
-                rows.clear();
-                rules.rows(record, rows);
-                for (auto& row : rows) {
-                    if (rules.table != TableId::horses && !inRange(row, options)) continue;
-                    row.push_back(file.path);
-                    sink.insert(table, row, conflict);
-                }
-            }
-            sink.fileDone(file.path, file.stamp);
+        if (writeFile(sink, file, options, empty, seen))
             ++report.filesRead;
-        }
+        else
+            report.damaged.push_back(file.path);
         if (progress) progress(++done, static_cast<int>(todo.size()));
     }
     sink.commit(range);
