@@ -12,15 +12,20 @@ namespace {
 // The full-width blank in UTF-8.
 constexpr std::string_view kWideBlank = "\xE3\x80\x80";
 
+// Without blanks, NUL padding and full-width blanks at either end.
 std::string_view trimUtf8(std::string_view s) {
-    for (bool again = true; again;) {
-        again = false;
-        while (!s.empty() && (s.front() == ' ' || s.front() == '\0')) s.remove_prefix(1), again = true;
-        while (!s.empty() && (s.back() == ' ' || s.back() == '\0')) s.remove_suffix(1), again = true;
-        if (s.starts_with(kWideBlank)) s.remove_prefix(kWideBlank.size()), again = true;
-        if (s.ends_with(kWideBlank)) s.remove_suffix(kWideBlank.size()), again = true;
+    while (true) {
+        if (s.starts_with(' ') || s.starts_with('\0'))
+            s.remove_prefix(1);
+        else if (s.ends_with(' ') || s.ends_with('\0'))
+            s.remove_suffix(1);
+        else if (s.starts_with(kWideBlank))
+            s.remove_prefix(kWideBlank.size());
+        else if (s.ends_with(kWideBlank))
+            s.remove_suffix(kWideBlank.size());
+        else
+            return s;
     }
-    return s;
 }
 
 std::optional<long long> parseInteger(SjisView text) {
