@@ -110,6 +110,22 @@ SjisString raceClassShortText(SjisView conditionCode) {
     return hundreds == 0 ? blank : formatted("%4lld", hundreds) + below;
 }
 
+SjisString gradeText(SjisView code) {
+    static const CodeTable<8> table{{
+        {"A", sjis("G1   ")},
+        {"B", sjis("G2   ")},
+        {"C", sjis("G3   ")},
+        {"D", sjis("重賞 ")},
+        {"E", sjis("特別競走 ")},
+        {"F", sjis("JG1  ")},
+        {"G", sjis("JG2  ")},
+        {"H", sjis("JG3  ")},
+    }};
+    if (const SjisString* text = findCodeText(table, code)) return *text;
+    static const SjisString other = sjis("一般競走");
+    return other;
+}
+
 SjisString finishListText(int position) {
     static const SjisString mark = sjis("着");
     return countWithMark(position, mark);

@@ -37,6 +37,10 @@ SjisString raceClassHeaderText(SjisView conditionCode);
 // A race condition code in a run's short form: "新馬", " 500下", or " ".
 SjisString raceClassShortText(SjisView conditionCode);
 
+// The grade code in the race header's form: "G1   ", "重賞 ", "一般競走" for
+// a code without a grade.
+SjisString gradeText(SjisView gradeCode);
+
 // Finishing position in the lists' form: "%2d着", or four blanks below 1.
 SjisString finishListText(int position);
 // Finishing position in the card's run form: "%2d", or two blanks for none (0).

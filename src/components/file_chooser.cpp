@@ -14,6 +14,19 @@ std::optional<QString> run(QFileDialog& dialog) {
     return dialog.selectedFiles().constFirst();
 }
 
+// A file in Qt's own dialog, to open (an existing file) or to save.
+std::optional<QString> askForFile(QWidget* parent, const QString& caption, const QString& start, const QString& filter,
+                                  bool save) {
+    QFileDialog dialog(parent, caption, start, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (save) {
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+    }
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    return run(dialog);
+}
+
 }  // namespace
 
 FileDialogHook::FileDialogHook() { activeHook = this; }
@@ -49,10 +62,13 @@ std::optional<QString> chooseFolder(QWidget* parent, const QString& caption, con
 std::optional<QString> chooseFile(QWidget* parent, const QString& caption, const QString& startFolder,
                                   const QString& filter) {
     if (activeHook) return activeHook->take({caption, startFolder, filter});
-    QFileDialog dialog(parent, caption, startFolder, filter);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    return run(dialog);
+    return askForFile(parent, caption, startFolder, filter, false);
+}
+
+std::optional<QString> chooseSaveFile(QWidget* parent, const QString& caption, const QString& startPath,
+                                      const QString& filter) {
+    if (activeHook) return activeHook->take({caption, startPath, filter});
+    return askForFile(parent, caption, startPath, filter, true);
 }
 
 }  // namespace vantor::ui

@@ -25,6 +25,12 @@ std::optional<QString> chooseFolder(QWidget* parent, const QString& caption, con
 std::optional<QString> chooseFile(QWidget* parent, const QString& caption, const QString& startFolder,
                                   const QString& filter);
 
+// A file to write, existing or new, chosen in a dialog that lists the files
+// matching filter; choosing an existing file asks nothing more. Nothing when
+// the user cancelled.
+std::optional<QString> chooseSaveFile(QWidget* parent, const QString& caption, const QString& startPath,
+                                      const QString& filter);
+
 class FileDialogHook {
 public:
     // What the program asked: the dialog's caption, start folder and, for
@@ -47,6 +53,7 @@ public:
 private:
     friend std::optional<QString> chooseFolder(QWidget*, const QString&, const QString&, const QString&);
     friend std::optional<QString> chooseFile(QWidget*, const QString&, const QString&, const QString&);
+    friend std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&, const QString&);
     std::optional<QString> take(Request request);
 
     std::deque<QString> answers_;  // a null text for Cancel

@@ -71,7 +71,7 @@ void matchPredictedOdds(SjisView yozBytes, RaceDay& day) {
     }
 }
 
-void rankPredictedOdds(TRaceRec& race) {
+PerRunner<i32> predictedOddsRanks(const PerRunner<double>& odds) {
     // Odds compared in tenths, as they are written; ties go by horse number.
     struct Entry {
         long long tenths;
@@ -80,12 +80,14 @@ void rankPredictedOdds(TRaceRec& race) {
     };
     std::array<Entry, kMaxRunners> entries;
     std::size_t count = 0;
-    for (int j = 0; j < kMaxRunners; ++j) {
-        race.YozRank[j] = 0;
-        if (race.YozOdds[j] > 0) entries[count++] = {std::llround(race.YozOdds[j] * 10), j};
-    }
+    PerRunner<i32> ranks{};
+    for (int j = 0; j < kMaxRunners; ++j)
+        if (odds[j] > 0) entries[count++] = {std::llround(odds[j] * 10), j};
     std::sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(count));
-    for (std::size_t n = 0; n < count; ++n) race.YozRank[entries[n].runner] = static_cast<i32>(n + 1);
+    for (std::size_t n = 0; n < count; ++n) ranks[entries[n].runner] = static_cast<i32>(n + 1);
+    return ranks;
 }
+
+void rankPredictedOdds(TRaceRec& race) { race.YozRank = predictedOddsRanks(race.YozOdds); }
 
 }  // namespace vantor

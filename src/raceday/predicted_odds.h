@@ -18,6 +18,7 @@ void setPredictedOdds(RaceDay& day, int r);
 
 // Ranks the runners with odds above 0 by their odds, lowest first, equal
 // odds by horse number; others get rank 0.
+PerRunner<i32> predictedOddsRanks(const PerRunner<double>& odds);
 void rankPredictedOdds(TRaceRec& race);
 
 // The value of an odds text ("  12.3"); 0 when it holds no number.

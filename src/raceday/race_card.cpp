@@ -1,6 +1,5 @@
 #include "raceday/race_card.h"
 
-#include "codes/code_table.h"
 #include "codes/course_names.h"
 #include "codes/horse_codes.h"
 #include "codes/race_key.h"
@@ -11,22 +10,6 @@
 
 namespace vantor {
 namespace {
-
-SjisString gradeText(SjisView code) {
-    static const CodeTable<8> table{{
-        {"A", sjis("G1   ")},
-        {"B", sjis("G2   ")},
-        {"C", sjis("G3   ")},
-        {"D", sjis("重賞 ")},
-        {"E", sjis("特別競走 ")},
-        {"F", sjis("JG1  ")},
-        {"G", sjis("JG2  ")},
-        {"H", sjis("JG3  ")},
-    }};
-    if (const SjisString* text = findCodeText(table, code)) return *text;
-    static const SjisString other = sjis("一般競走");
-    return other;
-}
 
 SjisString weightTypeText(SjisView code) {
     static const std::array<SjisString, 4> texts{sjis("ハンデ"), sjis("別定　"), sjis("馬齢　"), sjis("定量　")};

@@ -69,6 +69,7 @@ void TMainForm::connectHandlers() {
     connect(JVBtn, &QToolButton::clicked, this, &TMainForm::N13Click);
     connect(FilePrintItem, &QAction::triggered, this, &TMainForm::FilePrintItemClick);
     connect(P1, &QAction::triggered, this, &TMainForm::P1Click);
+    connect(SqlExportItem, &QAction::triggered, this, &TMainForm::SqlExportItemClick);
     connect(FilePrintSetupItem, &QAction::triggered, this, &TMainForm::FilePrintSetupItemClick);
     connect(FileExitItem, &QAction::triggered, this, &TMainForm::FileExitItemClick);
     connect(SpeedButton4, &QToolButton::clicked, this, &TMainForm::FileExitItemClick);

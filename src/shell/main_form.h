@@ -61,6 +61,7 @@ public:
     QAction* N13;
     QAction* FilePrintItem;
     QAction* P1;
+    QAction* SqlExportItem;
     QAction* FilePrintSetupItem;
     QAction* FileExitItem;
     QAction* N5;
@@ -164,6 +165,7 @@ public:
     void UpDown1Click();
     void FilePrintItemClick();
     void P1Click();
+    void SqlExportItemClick();
     void yosohaitomenuClick();
     void SpeedButton10Click();
     void StringGrid4DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);

@@ -29,6 +29,8 @@ void TMainForm::createMenu() {
     FilePrintItem =
         item(file, "FilePrintItem", "新聞形式印刷・馬番順(&P)...", "新聞形式で出馬表（馬番順）を印刷します");
     P1 = item(file, "P1", "新聞形式印刷・ｸﾞﾙｰﾌﾟ順(&G)...", "新聞形式で出馬表（ｸﾞﾙｰﾌﾟ順）を印刷します");
+    SqlExportItem =
+        item(file, "SqlExportItem", "SQLiteへ書き出し(&E)...", "保存したデータをSQLiteのファイルに書き出します");
     file->addSeparator();
     FilePrintSetupItem = item(file, "FilePrintSetupItem", "ﾌﾟﾘﾝﾀの設定(&R)...", "用紙と印刷の向きを設定します");
     file->addSeparator();

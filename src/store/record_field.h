@@ -22,10 +22,28 @@ struct Field {
     constexpr std::size_t at(int n = 1) const { return pos + static_cast<std::size_t>(n - 1) * stride; }
 };
 
+// How the SQL export writes a field: left out, trimmed text, whole number,
+// a yyyymmdd date as ISO text, a number in units of 10^-scale, or a time
+// "mss" followed by scale digits of fractions of a second, in seconds.
+enum class ColumnType : std::uint8_t { omit, text, integer, date, decimal, minSec };
+
+struct Column {
+    ColumnType type = ColumnType::text;
+    std::uint8_t scale = 0;
+};
+
+namespace columns {
+inline constexpr Column omit{ColumnType::omit}, text{ColumnType::text}, integer{ColumnType::integer},
+    date{ColumnType::date};
+constexpr Column dec(std::uint8_t scale) { return {ColumnType::decimal, scale}; }
+constexpr Column minSec(std::uint8_t scale) { return {ColumnType::minSec, scale}; }
+}  // namespace columns
+
 struct FieldInfo {
     std::string_view name;
     Field field;
     std::string_view comment;
+    Column column;
 };
 
 struct RecordLayout {

@@ -111,11 +111,12 @@ TEST_F(MainForm, MenusHaveTheirItemsShortcutsAndSeparators) {
     EXPECT_EQ(itemTexts(menus), QStringList({QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"),
                                              QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"), QStringLiteral("ﾍﾙﾌﾟ(&H)")}));
     ASSERT_EQ(menus.size(), 4);
-    EXPECT_EQ(itemTexts(menus[0]->menu()->actions()),
-              QStringList({QStringLiteral("ＪＶデータ取得(&J)"), QStringLiteral("-"),
-                           QStringLiteral("新聞形式印刷・馬番順(&P)..."),
-                           QStringLiteral("新聞形式印刷・ｸﾞﾙｰﾌﾟ順(&G)..."), QStringLiteral("-"),
-                           QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."), QStringLiteral("-"), QStringLiteral("終了(&X)")}));
+    EXPECT_EQ(
+        itemTexts(menus[0]->menu()->actions()),
+        QStringList({QStringLiteral("ＪＶデータ取得(&J)"), QStringLiteral("-"),
+                     QStringLiteral("新聞形式印刷・馬番順(&P)..."), QStringLiteral("新聞形式印刷・ｸﾞﾙｰﾌﾟ順(&G)..."),
+                     QStringLiteral("SQLiteへ書き出し(&E)..."), QStringLiteral("-"),
+                     QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."), QStringLiteral("-"), QStringLiteral("終了(&X)")}));
     EXPECT_EQ(itemTexts(menus[1]->menu()->actions()), QStringList({QStringLiteral("読込後、ﾃﾞｰﾀﾘｽﾄを消す")}));
     EXPECT_TRUE(form->N5->isCheckable());
     EXPECT_EQ(itemTexts(menus[2]->menu()->actions()), QStringList({QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定(&K)")}));

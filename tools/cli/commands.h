@@ -22,5 +22,6 @@ int results(const Context& ctx);
 int snapshot(const Context& ctx);
 int odds(const Context& ctx);
 int print(const Context& ctx);
+int exportStore(const Context& ctx);
 
 }  // namespace vantor::cli

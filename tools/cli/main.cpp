@@ -25,7 +25,8 @@ const char* kUsage =
     "  results  --day DAY [--wine-prefix DIR [--bridge EXE]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
-    "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n";
+    "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n"
+    "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n";
 
 }  // namespace
 
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
     Args args;
     if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
-                                      "--dpi", "--wine-prefix", "--bridge"})) {
+                                      "--dpi", "--wine-prefix", "--bridge", "--sqlite", "--postgres", "--to"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
     // Paths are the user's, from the folder the command was started in,
     // whatever folder a command enters later.
     std::error_code noStart;
-    args.resolvePaths({"--feed", "--out", "--pdf", "--png", "--wine-prefix", "--bridge"},
+    args.resolvePaths({"--feed", "--out", "--pdf", "--png", "--wine-prefix", "--bridge", "--sqlite"},
                       std::filesystem::current_path(noStart));
     if (auto dir = args.value("--app-dir")) vantor::setAppDir(*dir);
     const Context ctx{vantor::appDir(), args};
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
         {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},
+        {"export", exportStore, {"--app-dir", "--sqlite", "--postgres", "--from", "--to", "--replace"}},
     };
     for (const auto& c : commands) {
         if (command != c.name) continue;

@@ -1,0 +1,19 @@
+#include "export/export_messages.h"
+
+namespace vantor::sqlexport {
+
+std::vector<std::string> reportLines(const ExportReport& report) {
+    std::vector<std::string> lines{"store files exported: " + std::to_string(report.filesRead) +
+                                   ", unchanged: " + std::to_string(report.filesUnchanged) +
+                                   ", gone from the store: " + std::to_string(report.filesRemoved)};
+    if (report.damaged.empty()) return lines;
+    lines.push_back("damaged store files skipped: " + std::to_string(report.damaged.size()));
+    for (const auto& path : report.damaged) lines.push_back("  " + path);
+    return lines;
+}
+
+std::string failureText(const std::string& target, const std::string& error) {
+    return "the export into " + target + " failed, nothing was changed: " + error;
+}
+
+}  // namespace vantor::sqlexport

@@ -1,0 +1,18 @@
+#pragma once
+// What an export says when it ends, in UTF-8: the command line prints these
+// lines, the window shows them in a message box.
+
+#include <string>
+#include <vector>
+
+#include "export/store_export.h"
+
+namespace vantor::sqlexport {
+
+// The counts of store files, then the damaged files by name.
+std::vector<std::string> reportLines(const ExportReport& report);
+
+// A failed export: the database error, and that nothing was changed.
+std::string failureText(const std::string& target, const std::string& error);
+
+}  // namespace vantor::sqlexport

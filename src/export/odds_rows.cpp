@@ -1,0 +1,42 @@
+#include "export/odds_rows.h"
+
+#include "codes/course_names.h"
+#include "export/field_values.h"
+#include "raceday/predicted_odds.h"
+#include "raceday/yoz_record.h"
+
+namespace vantor::sqlexport {
+
+std::vector<ColumnDef> oddsColumns() {
+    return {{"race_date", SqlType::text},   {"source", SqlType::text},    {"course_code", SqlType::text},
+            {"course_name", SqlType::text}, {"kaiji", SqlType::integer},  {"nichiji", SqlType::integer},
+            {"racenum", SqlType::integer},  {"umaban", SqlType::integer}, {"odds", SqlType::real},
+            {"rank", SqlType::integer}};
+}
+
+void appendOddsRows(SjisView record, std::vector<Row>& rows) {
+    using namespace yoz;
+    const SjisView source = jvdata::get(record, Source);
+    const SjisView code = jvdata::get(record, CourseCode);
+    // A JRDB record keys the race by JRA racecourse code, a KOL one by the odds service's digit.
+    const SjisString course = source == "J" ? CourseName(code, 2).value_or(SjisString()) : KolCourseName(code);
+    PerRunner<double> odds{};
+    for (int j = 0; j < kMaxRunners; ++j) odds[j] = oddsValue(jvdata::get(record, WinOdds, j + 1));
+    const auto ranks = predictedOddsRanks(odds);
+    Row key;
+    key.reserve(oddsColumns().size());
+    key.push_back(dateValue(jvdata::get(record, Date)));
+    key.push_back(textValue(source));
+    key.push_back(textValue(code));
+    key.push_back(textValue(course));
+    for (const auto& f : {Kaiji, Nichiji, RaceNum}) key.push_back(integerValue(jvdata::get(record, f)));
+    for (int j = 0; j < kMaxRunners; ++j) {
+        if (trimBlanks(jvdata::get(record, WinOdds, j + 1)).empty()) continue;
+        Row& row = rows.emplace_back(key);
+        row.push_back(static_cast<long long>(j + 1));
+        row.push_back(odds[j] > 0 ? Value(odds[j]) : Value());
+        row.push_back(ranks[j] > 0 ? Value(static_cast<long long>(ranks[j])) : Value());
+    }
+}
+
+}  // namespace vantor::sqlexport

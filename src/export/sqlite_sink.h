@@ -1,0 +1,48 @@
+#pragma once
+// The export into an SQLite file. A new file is written under a temporary
+// name in the same folder and renamed into place at commit; an existing
+// export is updated in place in one transaction. A file that is not an
+// export of this schema version is refused unless it is to be replaced.
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <variant>
+
+#include "export/sql_sink.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace vantor::sqlexport {
+
+class SqliteSink final : public SqlSink {
+public:
+    // The sink, or a message (UTF-8) saying why the file is refused or
+    // cannot be opened. replace: a file that is refused is written anew.
+    static std::variant<std::unique_ptr<SqliteSink>, std::string> open(const std::filesystem::path& file, bool replace);
+    ~SqliteSink() override;
+
+    FileIndex exportedFiles() override;
+    std::string exportedRange() override;
+    void begin() override;
+    void clear() override;
+    std::vector<Row> rowsFrom(const TableDef& table, const std::string& columns, const std::string& storeFile) override;
+    void removeFile(const std::string& storeFile) override;
+    void insert(const TableDef& table, const Row& row, Conflict conflict) override;
+    void fileDone(const std::string& storeFile, FileStamp stamp) override;
+    void commit(const std::string& range) override;
+
+private:
+    SqliteSink(sqlite3* db, std::filesystem::path file, std::filesystem::path writing);
+    void exec(const std::string& sql);
+    sqlite3_stmt* statement(const std::string& sql);
+
+    sqlite3* db_;
+    std::filesystem::path file_, writing_;  // writing_ differs from file_ for a new file
+    std::map<std::string, sqlite3_stmt*> statements_;
+    std::map<std::pair<TableId, Conflict>, std::string> insertSql_;
+    bool fresh_ = false;
+};
+
+}  // namespace vantor::sqlexport

@@ -1,0 +1,178 @@
+#include "export/store_export.h"
+
+#include <set>
+#include <unordered_set>
+
+#include "export/odds_rows.h"
+#include "export/payout_rows.h"
+#include "fileio/whole_file.h"
+#include "raceday/yoz_record.h"
+#include "store/jvdata_record.h"
+
+namespace vantor::sqlexport {
+namespace {
+
+// How a kind of store file is read: its table, record length and record
+// kind, and the rows of one record.
+struct KindRules {
+    TableId table;
+    std::size_t length;
+    std::string_view recordKind;  // empty: not checked
+    void (*rows)(SjisView record, std::vector<Row>& rows);
+};
+
+void raceRows(SjisView record, std::vector<Row>& rows) { appendRaceValues(record, rows.emplace_back()); }
+void runnerRows(SjisView record, std::vector<Row>& rows) { appendRunnerValues(record, rows.emplace_back()); }
+void horseRows(SjisView record, std::vector<Row>& rows) { appendHorseValues(record, rows.emplace_back()); }
+
+KindRules rulesOf(FileKind kind) {
+    switch (kind) {
+        case FileKind::dayRaces:
+        case FileKind::outsideRaces:
+            return {TableId::races, jvdata::kRaLength, "RA", raceRows};
+        case FileKind::dayRunners:
+        case FileKind::horseRuns:
+            return {TableId::runners, jvdata::kSeLength, "SE", runnerRows};
+        case FileKind::dayPayouts:
+            return {TableId::payouts, jvdata::kHrLength, "HR", appendPayoutRows};
+        case FileKind::dayOdds:
+            return {TableId::predictedOdds, yoz::kLength, "", appendOddsRows};
+        case FileKind::horseMasters:
+            break;
+    }
+    return {TableId::horses, jvdata::kUmLength, "UM", horseRows};
+}
+
+// The records of a file, blank ones (free runner slots) left out; nothing
+// when the file is not whole records of its kind.
+std::optional<std::vector<SjisView>> recordsOf(SjisView bytes, const KindRules& rules) {
+    if (bytes.size() % rules.length != 0) return std::nullopt;
+    std::vector<SjisView> records;
+    for (std::size_t at = 0; at < bytes.size(); at += rules.length) {
+        const SjisView rec = bytes.substr(at, rules.length);
+        if (!rec.ends_with("\r\n")) return std::nullopt;
+        if (trimBlanks(rec.substr(0, rec.size() - 2)).empty()) continue;
+        if (!rec.starts_with(rules.recordKind)) return std::nullopt;
+        records.push_back(rec);
+    }
+    return records;
+}
+
+// Whether the record is the first one of its race (or race and horse
+// number) among the race and runner records seen.
+bool firstCopy(FileKind kind, SjisView record, std::unordered_set<std::string>& seen) {
+    const TableId table = rulesOf(kind).table;
+    if (table != TableId::races && table != TableId::runners) return true;
+    std::string key(jvdata::raceKey(record).text());
+    if (table == TableId::runners) key += jvdata::get(record, jvdata::se::Umaban);
+    return seen.insert(std::move(key)).second;
+}
+
+bool inRange(const Row& row, const ExportOptions& options) {
+    const std::string& date = row.front().text();
+    if (date.empty()) return false;  // a race without a date has no key
+    return (options.from.empty() || date >= options.from) && (options.to.empty() || date <= options.to);
+}
+
+std::string relative(const StorePaths& paths, const std::filesystem::path& file) {
+    return file.lexically_relative(paths.appDir()).generic_string();
+}
+
+// The outside race files and horse run files that may hold rows a day file
+// kept out: they are read again when the day file changes or goes.
+void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string& dayFile, FileKind kind,
+                      std::set<std::string>& out) {
+    if (kind == FileKind::dayRaces) {
+        for (const auto& row : sink.rowsFrom(tableDef(TableId::races), "race_date, jyocd", dayFile)) {
+            std::string date = row[0].text();
+            std::erase(date, '-');
+            if (date.size() != 8) continue;
+            out.insert(relative(paths, paths.outsideRaceFile(date.substr(0, 4), date + row[1].text())));
+        }
+    } else if (kind == FileKind::dayRunners) {
+        for (const auto& row : sink.rowsFrom(tableDef(TableId::runners), "kettonum", dayFile))
+            if (const std::string& id = row[0].text(); id.size() >= 4)
+                out.insert(relative(paths, paths.horseRunFile(id)));
+    }
+}
+
+// Replaces the rows of a store file with those it holds now; false, with
+// nothing changed, when the file is damaged. Into an empty database the
+// first copy of a race or run is the one kept: the others are skipped
+// before their rows are built.
+bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
+               std::unordered_set<std::string>& seen) {
+    const KindRules rules = rulesOf(file.kind);
+    const FileContent content = readWholeFile(file.absolute);
+    const auto records = content.status == FileContent::Status::ok ? recordsOf(content.bytes, rules) : std::nullopt;
+    if (!records) return false;
+    if (!empty) sink.removeFile(file.path);
+    const TableDef& table = tableDef(rules.table);
+    const Conflict conflict = isDayFile(file.kind) ? Conflict::replace : Conflict::keep;
+    std::vector<Row> rows;
+    for (const SjisView record : *records) {
+        if (empty && !firstCopy(file.kind, record, seen)) continue;
+        rows.clear();
+        rules.rows(record, rows);
+        for (auto& row : rows) {
+            if (rules.table != TableId::horses && !inRange(row, options)) continue;
+            row.push_back(file.path);
+            sink.insert(table, row, conflict);
+        }
+    }
+    sink.fileDone(file.path, file.stamp);
+    return true;
+}
+
+}  // namespace
+
+ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOptions& options,
+                         const ExportProgress& progress) {
+    ExportReport report;
+    const std::string range = options.from + ".." + options.to;
+    const bool newRange = sink.exportedRange() != range;
+    FileIndex previous = newRange ? FileIndex() : sink.exportedFiles();
+    // A database without rows (new, or cleared for a new range) has nothing
+    // to remove or to take back from a day file.
+    const bool empty = previous.empty();
+    const std::vector<StoreFile> files = scanStore(paths);
+
+    std::set<std::string> todo;
+    for (const auto& file : files) {
+        const auto it = previous.find(file.path);
+        if (it == previous.end() || it->second != file.stamp) todo.insert(file.path);
+        if (it != previous.end()) previous.erase(it);
+    }
+    // What is left of the previous index went from the store.
+    report.filesRemoved = static_cast<int>(previous.size());
+    report.filesUnchanged = static_cast<int>(files.size() - todo.size());
+    if (!newRange && todo.empty() && previous.empty()) return report;
+
+    sink.begin();
+    if (newRange) sink.clear();
+    std::set<std::string> shadowed;
+    for (const auto& file : files)
+        if (!empty && todo.contains(file.path)) addShadowedFiles(paths, sink, file.path, file.kind, shadowed);
+    for (const auto& [path, stamp] : previous) {
+        if (path.ends_with(".jvRA")) addShadowedFiles(paths, sink, path, FileKind::dayRaces, shadowed);
+        if (path.ends_with(".jvSEr")) addShadowedFiles(paths, sink, path, FileKind::dayRunners, shadowed);
+        sink.removeFile(path);
+    }
+    for (const auto& file : files)
+        if (shadowed.contains(file.path) && todo.insert(file.path).second) --report.filesUnchanged;
+
+    std::unordered_set<std::string> seen;
+    int done = 0;
+    for (const auto& file : files) {
+        if (!todo.contains(file.path)) continue;
+        if (writeFile(sink, file, options, empty, seen))
+            ++report.filesRead;
+        else
+            report.damaged.push_back(file.path);
+        if (progress) progress(++done, static_cast<int>(todo.size()));
+    }
+    sink.commit(range);
+    return report;
+}
+
+}  // namespace vantor::sqlexport

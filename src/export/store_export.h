@@ -1,0 +1,37 @@
+#pragma once
+// Writes the store into a database: the races, runners, payouts, horses and
+// predicted odds of the store files that changed since the sink's last
+// export (all of them for a new database), in one transaction.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "export/sql_sink.h"
+#include "store/store_paths.h"
+
+namespace vantor::sqlexport {
+
+struct ExportOptions {
+    // Race days exported, "yyyy-mm-dd"; empty for no bound. Horses are
+    // exported whatever the range.
+    std::string from, to;
+};
+
+struct ExportReport {
+    int filesRead = 0;     // store files whose rows were written
+    int filesRemoved = 0;  // files of the last export no longer in the store
+    int filesUnchanged = 0;
+    // Store files (paths from the program folder) that are not whole records
+    // of their kind: skipped, their earlier rows kept.
+    std::vector<std::string> damaged;
+};
+
+// Called after each store file read with the files done and to do.
+using ExportProgress = std::function<void(int done, int total)>;
+
+// Throws SinkError when the database fails; nothing is then changed.
+ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOptions& options,
+                         const ExportProgress& progress = {});
+
+}  // namespace vantor::sqlexport

@@ -1,0 +1,62 @@
+// The window's export into an SQLite file, with the dialogs answered as a
+// user would.
+
+#include <gtest/gtest.h>
+
+#include "components/file_chooser.h"
+#include "components/message_box.h"
+#include "export_store.h"
+#include "shell/main_form.h"
+#include "support/fake_jvlink.h"
+#include "support/program_folder.h"
+
+using namespace vantor;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ExportCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::writeFile(folder.paths().dayFile("2024年05月26日", ".jvRA"),
+                        test::raRecord({}) + test::raRecord({.race = 12}));
+        form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
+    }
+
+    test::RunningProgramFolder folder;
+    ui::MessageBoxHook boxes;
+    ui::FileDialogHook dialogs;
+    std::unique_ptr<TMainForm> form;
+};
+
+}  // namespace
+
+TEST_F(ExportCommand, TheChosenFileGetsTheStoreAndTheExportsMessage) {
+    const fs::path file = folder / "races.sqlite";
+    dialogs.answer(QString::fromStdString(file.string()));
+    form->SqlExportItem->trigger();
+    ASSERT_EQ(dialogs.requests().size(), 1u);
+    EXPECT_EQ(dialogs.requests()[0].caption, QStringLiteral("SQLiteへ書き出し"));
+    EXPECT_EQ(dialogs.requests()[0].startFolder, QString::fromStdString((folder.path() / "vantor.sqlite").string()));
+    EXPECT_EQ(boxes.shown(),
+              QStringList{QStringLiteral("store files exported: 1, unchanged: 0, gone from the store: 0")});
+    EXPECT_EQ(test::count(file, "races"), 2);
+}
+
+TEST_F(ExportCommand, AForeignFileIsReplacedOnlyWhenTheUserSaysYes) {
+    const fs::path file = folder / "notes.txt";
+    test::writeFile(file, "a text the user keeps, long enough for a database header\n");
+    const QString refusal = QString::fromStdString(file.string()) +
+                            QStringLiteral(" is not an SQLite database\n新しい書き出しで置き換えますか？");
+    dialogs.answer(QString::fromStdString(file.string()));
+    form->SqlExportItemClick();  // no answer: No
+    EXPECT_EQ(boxes.shown(), QStringList{refusal});
+    EXPECT_EQ(test::readFile(file), "a text the user keeps, long enough for a database header\n");
+
+    boxes.clear();
+    boxes.answer(true);
+    dialogs.answer(QString::fromStdString(file.string()));
+    form->SqlExportItemClick();
+    EXPECT_EQ(boxes.shown().size(), 2);
+    EXPECT_EQ(test::count(file, "races"), 2);
+}
