@@ -1,7 +1,7 @@
 // The race card's people column: trainer, jockey and carried weight.
 
 #include "output/card_columns.h"
-#include "text/formatted.h"
+#include "output/card_runner_texts.h"
 
 namespace vantor::card {
 
@@ -14,7 +14,7 @@ draw::Ops peopleCell(const TRaceRec& race, int runner, const CellBox& box) {
     y += c.lastHeight() + 15;
     c.textOut(box.x0(), y, race.KisyuName[runner]);
     y += c.lastHeight() + 5;
-    c.textOut(box.x0(), y, formatted("%4.1fkg", lenientInt(race.Futan[runner]) / 10.0));
+    c.textOut(box.x0(), y, carriedWeightText(race.Futan[runner]));
     c.bottomLine();
     return c.take();
 }

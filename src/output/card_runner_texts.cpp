@@ -19,6 +19,13 @@ SjisString cleanName(SjisView name) { return SjisString(trimBlanks(RemoveFullWid
 
 SjisString shortName(SjisView name, std::size_t bytes) { return cleanName(cutAtCharBoundary(name, bytes)); }
 
+SjisString carriedWeightText(SjisView futan) { return formatted("%4.1fkg", lenientInt(futan) / 10.0); }
+
+SjisString carriedWeightGridText(SjisView futan) {
+    if (trimBlanks(futan).empty()) return {};
+    return SjisString(field(futan, 1, 2)) + "." + SjisString(field(futan, 3, 1)) + "kg";
+}
+
 SjisString profileText(const TRaceRec& race, int runner) {
     static const std::array<SjisString, 12> coats{
         "    ",       sjis("栗  "), sjis("栃栗"), sjis("鹿  "), sjis("黒鹿"), sjis("青鹿"),

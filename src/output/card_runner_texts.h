@@ -11,6 +11,13 @@ SjisString cleanName(SjisView name);
 // The first bytes of a long name (never half a character), cleaned.
 SjisString shortName(SjisView name, std::size_t bytes);
 
+// Carried weight, delivered in tenths of a kilogram ("570"), as the card
+// and the pages show it: "57.0kg" (" 0.0kg" for none).
+SjisString carriedWeightText(SjisView futan);
+// The same as the check grid shows it: the delivered digits "57.0kg",
+// nothing for a blank weight.
+SjisString carriedWeightGridText(SjisView futan);
+
 // Sex, age two wide and coat: "牡 4鹿  ".
 SjisString profileText(const TRaceRec& race, int runner);
 // Horse symbol, birthplace and birth date: "(父)日高    2020.04.01生".

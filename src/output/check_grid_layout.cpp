@@ -6,6 +6,7 @@
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
 #include "output/bracket_colours.h"
+#include "output/card_runner_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -43,12 +44,6 @@ SjisString sexAge(const RaceDay& day, int race, std::size_t j) {
     const SjisView se = day.JvSeTbl[static_cast<std::size_t>(race)][j].view();
     return SexName(day.RaceTbl[static_cast<std::size_t>(race)].SexCd[j]) +
            ZeroBlank(jvdata::get(se, jvdata::se::Barei));
-}
-
-// "570" (tenths of a kilogram) as "57.0kg"; nothing for a blank weight.
-SjisString weightText(SjisView futan) {
-    if (trimBlanks(futan).empty()) return {};
-    return SjisString(field(futan, 1, 2)) + "." + SjisString(field(futan, 3, 1)) + "kg";
 }
 
 void weekSlot(draw::CellCanvas& c, const TRaceMarkRec& marks, std::size_t j, std::size_t w, const card::CellBox& box) {
@@ -104,7 +99,7 @@ draw::Ops runnerCell(const RaceDay& day, int race, int col, std::size_t j, const
             c.setColour(draw::kBlue);
             c.textOut(x, y, sexAge(day, race, j));
             c.setColour(draw::kBlack);
-            c.textOut(box.gridLine + 65, y, weightText(rec.Futan[j]));
+            c.textOut(box.gridLine + 65, y, card::carriedWeightGridText(rec.Futan[j]));
             break;
         }
         case 4:

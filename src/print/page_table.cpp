@@ -99,7 +99,7 @@ void drawRunnerTexts(draw::PageCanvas& c, const RaceDay& day, int race, int t, i
     c.textOut(470, v + 363, card::shortName(rec.BanusiName[t], 16));
     c.textOut(470, v + 383, card::shortName(rec.BreederName[t], 16));
     c.textOut(640, v + 285, rec.KisyuName[t]);
-    c.textOut(640, v + 310, formatted("%4.1fkg", lenientInt(rec.Futan[t]) / 10.0));
+    c.textOut(640, v + 310, card::carriedWeightText(rec.Futan[t]));
     c.textOut(640, v + 370, rec.ChokName[t]);
     c.setFont(kGothicFamily, 6);
     const SjisView horseRecord = day.JvUmTbl[static_cast<std::size_t>(race)][static_cast<std::size_t>(t)].view();
