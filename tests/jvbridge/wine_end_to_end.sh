@@ -17,20 +17,7 @@ feedgen=$2
 windir=$3
 arch=$4
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/vantor-jvbridge-e2e.XXXXXX")
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-unset DISPLAY WAYLAND_DISPLAY
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-step() { echo "== [${SECONDS}s] $*"; }
+source "$(dirname "$0")/wine_test_common.sh"
 winpath() { winepath -w "$1"; }
 bridge() { wine "$windir/vantor-jvbridge.exe" "$@"; }
 vantor() {
@@ -39,30 +26,15 @@ vantor() {
     "$cli" --app-dir "$work/$app" "$@"
 }
 
-step "source feed"
-"$feedgen" --out "$work/source" --years 1 --to 20240630 >/dev/null
-# A smaller season keeps the test quick: the last month's set-up file and
-# the normal files of the last week. The newest normal file is held back until
-# the normal run, so that one has something new to deliver.
-find "$work/source/setup" -name '*.jvd' ! -name '*_RACE202405.jvd' -delete
-find "$work/source/normal" -name '*.jvd' ! -name '2024062[4-9]*' ! -name '2024063*' -delete
+make_source_feed
+# The newest normal file is held back until the normal run, so that one has
+# something new to deliver.
 mkdir "$work/later"
 newest=$(ls "$work/source/normal" | tail -n 1)
 mv "$work/source/normal/$newest" "$work/later/"
 [ "${newest:0:14}" \> "$(ls "$work/source/normal" "$work/source/setup" | grep jvd | cut -c1-14 | sort | tail -n 1)" ] ||
     fail "the held-back file $newest is not the newest"
-
-step "fake JV-Link registered in a fresh Wine prefix"
-wineboot -i >/dev/null 2>&1
-# A prefix made without 32-bit Wine (wine32) has an empty syswow64, where
-# every 32-bit program fails at once.
-if [ "$arch" = i686 ] && [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
-    echo "SKIP: 32-bit Wine (wine32:i386) is not installed, so the 32-bit bridge cannot run"
-    exit 77
-fi
-wine regsvr32 /s "$(winpath "$windir/vantor-fakejvlink.dll")" || fail "regsvr32 could not register the fake"
-export VANTOR_FAKE_JVLINK_FEED
-VANTOR_FAKE_JVLINK_FEED=$(winpath "$work/source")
+make_prefix_with_fake
 bridged_w=$(winpath "$work/bridged")
 from=20230101000000
 from_text="2023/01/01 00:00:00"

@@ -16,21 +16,7 @@ feedgen=$2
 windir=$3
 arch=$4
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/vantor-wine-stream.XXXXXX")
-prefix=$work/prefix
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-unset DISPLAY WAYLAND_DISPLAY
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-step() { echo "== [${SECONDS}s] $*"; }
+source "$(dirname "$0")/wine_test_common.sh"
 bridge=$windir/vantor-jvbridge.exe
 from="2000/01/01 00:00:00"
 through_wine() {
@@ -55,21 +41,8 @@ prefix_processes() (
     grep -lzx "WINEPREFIX=$prefix" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 || true
 )
 
-step "source feed"
-"$feedgen" --out "$work/source" --years 1 --to 20240630 >/dev/null
-find "$work/source/setup" -name '*.jvd' ! -name '*_RACE202405.jvd' -delete
-find "$work/source/normal" -name '*.jvd' ! -name '2024062[4-9]*' ! -name '2024063*' -delete
-
-step "fake JV-Link registered in a fresh Wine prefix"
-wineboot -i >/dev/null 2>&1
-if [ "$arch" = i686 ] && [ ! -e "$prefix/drive_c/windows/syswow64/kernel32.dll" ]; then
-    echo "SKIP: 32-bit Wine (wine32:i386) is not installed, so the 32-bit bridge cannot run"
-    exit 77
-fi
-fake=$(winepath -w "$windir/vantor-fakejvlink.dll")
-wine regsvr32 /s "$fake" || fail "regsvr32 could not register the fake"
-export VANTOR_FAKE_JVLINK_FEED
-VANTOR_FAKE_JVLINK_FEED=$(winepath -w "$work/source")
+make_source_feed
+make_prefix_with_fake
 wineserver -w  # so that Vantor's runs start the prefix's server themselves
 
 step "set-up data through Wine and straight from the feed"
