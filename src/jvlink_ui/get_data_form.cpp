@@ -18,6 +18,7 @@
 #include "components/message_box.h"
 #include "components/writer_lock_box.h"
 #include "jvlink/jvlink.h"
+#include "jvlink_ui/filed_lines_model.h"
 #include "settings/last_time.h"
 #include "text/qt_text.h"
 

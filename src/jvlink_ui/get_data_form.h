@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "jvlink/acquisition.h"
-#include "jvlink_ui/filed_lines_model.h"
 #include "settings/ini_gt.h"
 #include "store/store_paths.h"
 
@@ -24,6 +23,7 @@ class QToolButton;
 
 namespace vantor {
 
+class FiledLinesModel;
 class JVLink;
 
 class TGetDataForm : public QDialog {

@@ -134,6 +134,10 @@ TEST_F(AcquireCommand, OnATerminalTheProgressLineIsRewrittenInPlace) {
     EXPECT_TRUE(saidLine("不正なレコードを除外しました:1件"));
     EXPECT_TRUE(saidLine("データ作成が完了しました。"));
     EXPECT_EQ(saidStartingWith("7 records filed in "), 1);
+
+    // An error takes the progress line's place whole.
+    EXPECT_EQ(acquire("JVRead@5=-502", "", Stderr::terminal), 1);
+    EXPECT_TRUE(saidLine("JVReadエラー:ダウンロードに失敗しました。(通信エラーやディスクエラー)(-502)")) << written;
 }
 
 TEST_F(AcquireCommand, VerboseWritesEveryStatusAndFiledRecordLine) {

@@ -60,8 +60,7 @@ void AcquireProgress::status(const SjisString& text) {
 }
 
 void AcquireProgress::bar(Phase phase, int pos, int max) {
-    pos_[static_cast<int>(phase)] = pos;
-    max_[static_cast<int>(phase)] = max;
+    counts_[static_cast<int>(phase)] = {pos, max};
     if (phase == phase_) progressed();
 }
 
@@ -70,8 +69,8 @@ void AcquireProgress::listLine(const SjisString& text) {
     if (!notice && recordLines_++ == 0) ++records_;
     if (mode_ == Mode::verbose || notice)
         writeLine(cp932ToUtf8(text), notice);
-    else if (mode_ == Mode::inPlace && phase_ == Phase::read && Clock::now() - drawn_ >= kRedrawInterval)
-        draw();
+    else if (phase_ == Phase::read)
+        progressed();
 }
 
 void AcquireProgress::report(const SjisString& text) {
@@ -80,20 +79,16 @@ void AcquireProgress::report(const SjisString& text) {
 }
 
 void AcquireProgress::progressed() {
-    if (mode_ == Mode::inPlace) {
-        draw();
-        return;
+    const Shown now{phase_, count().pos};
+    const bool newFile = now != shown_;
+    shown_ = now;
+    if (mode_ == Mode::inPlace && (newFile || Clock::now() - drawn_ >= kRedrawInterval)) {
+        out_ << '\r' << progressText() << kEraseToEnd << std::flush;
+        lineShown_ = true;
+        drawn_ = Clock::now();
+    } else if (mode_ == Mode::perFile && newFile && now.files > 0) {
+        writeLine(progressText());
     }
-    const Written now{phase_, pos_[static_cast<int>(phase_)]};
-    if (mode_ != Mode::perFile || now.files == 0 || now == written_) return;
-    written_ = now;
-    writeLine(progressText());
-}
-
-void AcquireProgress::draw() {
-    out_ << '\r' << progressText() << kEraseToEnd << std::flush;
-    lineShown_ = true;
-    drawn_ = Clock::now();
 }
 
 void AcquireProgress::writeLine(const std::string& utf8, bool flush) {
@@ -104,15 +99,14 @@ void AcquireProgress::writeLine(const std::string& utf8, bool flush) {
 }
 
 std::string AcquireProgress::progressText() const {
-    const int files = pos_[static_cast<int>(phase_)];
-    const int total = max_[static_cast<int>(phase_)];
+    const Count files = count();
     char text[128];
     if (phase_ == Phase::download) {
-        std::snprintf(text, sizeof text, "download %d/%d files, %.1f s", files, total, secondsSince(started_));
+        std::snprintf(text, sizeof text, "download %d/%d files, %.1f s", files.pos, files.max, secondsSince(started_));
     } else {
         const double reading = secondsSince(readStarted_);
         const long long rate = reading > 0 ? static_cast<long long>(records_ / reading) : 0;
-        std::snprintf(text, sizeof text, "read %d/%d files, %lld records, %lld records/s, %.1f s", files, total,
+        std::snprintf(text, sizeof text, "read %d/%d files, %lld records, %lld records/s, %.1f s", files.pos, files.max,
                       records_, rate, secondsSince(started_));
     }
     return text;

@@ -38,15 +38,26 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
     enum class Phase { none, download, read };
+    struct Count {
+        int pos = 0;  // files done
+        int max = 0;  // files announced
+    };
+    struct Shown {
+        Phase phase = Phase::none;
+        int files = 0;
+        bool operator==(const Shown&) const = default;
+    };
 
     void status(const SjisString& text);
     void bar(Phase phase, int pos, int max);
     void listLine(const SjisString& text);
     void report(const SjisString& text);
+    // Shows the progress: the in-place line at a new file and at a steady
+    // pace between, the per-file line at a new file.
     void progressed();
-    void draw();
     void writeLine(const std::string& utf8, bool flush = true);
     std::string progressText() const;
+    Count count() const { return counts_[static_cast<int>(phase_)]; }
     double secondsSince(Clock::time_point t) const;
 
     std::ostream& out_;
@@ -55,14 +66,8 @@ private:
     Clock::time_point readStarted_ = started_;
     Clock::time_point drawn_{};
     Phase phase_ = Phase::none;
-    // The files done and announced, by phase.
-    int pos_[3] = {};
-    int max_[3] = {};
-    struct Written {
-        Phase phase = Phase::none;
-        int files = 0;
-        bool operator==(const Written&) const = default;
-    } written_;               // the last progress line of the per-file mode
+    Count counts_[3];         // by phase, from the bars
+    Shown shown_;             // the file the progress last showed
     long long records_ = 0;   // filed records: records that gave list lines
     int recordLines_ = 0;     // list lines of the record being filed
     bool lineShown_ = false;  // the in-place line is on the terminal
