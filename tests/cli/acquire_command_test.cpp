@@ -70,9 +70,11 @@ protected:
     long saidStartingWith(const std::string& prefix) const {
         return std::count_if(said.begin(), said.end(), [&](const std::string& l) { return l.starts_with(prefix); });
     }
-    // A runner whose horse id is not digits: filing rejects it.
-    void addRejectedRecord() {
+    // A runner whose horse id is not digits, which filing rejects, and a
+    // folder named like a feed file, which JV-Link cannot read.
+    void addBadRecordAndFile() {
         writeFile(dir / "feed/normal/20240527100000_BAD.jvd", seRecord({.race = 3}, 1, "20201000X1"));
+        fs::create_directories(dir / "feed/normal/20240527110000_DIR.jvd");
     }
     bool lastTimeKept() const {
         return readFile(dir / "app/vantor.ini").find("LastTime=2024/05/27 09:00:00") != std::string::npos;
@@ -101,7 +103,7 @@ TEST_F(AcquireCommand, AnEarlyEndFailsTheRunAndKeepsNoStartTime) {
 // A log gets a line per file, never one per record; what went wrong and the
 // totals are there all the same.
 TEST_F(AcquireCommand, OffATerminalItWritesALinePerFileAndEveryNotice) {
-    addRejectedRecord();
+    addBadRecordAndFile();
     EXPECT_EQ(acquire(""), 0);
     EXPECT_EQ(written.find('\r'), std::string::npos);
     EXPECT_FALSE(saidLine("作成済み:2020100001.jvUM2"));
@@ -114,6 +116,8 @@ TEST_F(AcquireCommand, OffATerminalItWritesALinePerFileAndEveryNotice) {
     EXPECT_TRUE(saidLine("JVRead EndOfFile :0データ読込み完了(3/3)"));
     EXPECT_TRUE(saidLine("不正なレコードを除外しました:1件"));
     EXPECT_TRUE(saidLine("rejected records: 1"));
+    EXPECT_TRUE(saidLine("読込めないファイルを除外しました:1件"));
+    EXPECT_TRUE(saidLine("除外:20240527110000_DIR.jvd"));
     EXPECT_TRUE(saidLine("データ作成が完了しました。"));
     EXPECT_EQ(saidStartingWith("7 records filed in "), 1);
 
@@ -125,7 +129,7 @@ TEST_F(AcquireCommand, OffATerminalItWritesALinePerFileAndEveryNotice) {
 // On a terminal the progress line is drawn and at the end taken away; the
 // lines that stay are the same as in a log, without the per-file lines.
 TEST_F(AcquireCommand, OnATerminalTheProgressLineIsRewrittenInPlace) {
-    addRejectedRecord();
+    addBadRecordAndFile();
     EXPECT_EQ(acquire("", "", Stderr::terminal), 0);
     EXPECT_NE(written.find("\rread "), std::string::npos) << written;
     EXPECT_EQ(saidStartingWith("read "), 0);
