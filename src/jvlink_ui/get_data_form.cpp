@@ -6,7 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +18,7 @@
 #include "components/message_box.h"
 #include "components/writer_lock_box.h"
 #include "jvlink/jvlink.h"
+#include "jvlink_ui/filed_lines_model.h"
 #include "settings/last_time.h"
 #include "text/qt_text.h"
 
@@ -97,11 +98,13 @@ void TGetDataForm::buildLayout() {
     grid->addWidget(ProgressBar2, 5, 1, 1, 2);
 
     grid->addWidget(new QLabel(QStringLiteral("作成済みデータ"), this), 6, 0, 1, 3);
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new QListView(this);
     ListBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    // A file's lines run into thousands: one line height for all keeps each
-    // addition from laying out the whole list again.
+    // A set-up's lines run into millions: one line height for all keeps each
+    // addition from measuring every line again.
     ListBox1->setUniformItemSizes(true);
+    lines_ = new FiledLinesModel(ListBox1);
+    ListBox1->setModel(lines_);
     grid->addWidget(ListBox1, 7, 0, 1, 3);
     grid->setRowStretch(7, 1);
 
@@ -131,13 +134,10 @@ Acquisition::Ui TGetDataForm::makeUi() {
         ProgressBar2->setValue(pos);
         sincePump_.invalidate();
     };
-    ui.addLine = [this](const SjisString& s) { pendingLines_.append(toQString(s)); };
-    ui.clearLines = [this] {
-        pendingLines_.clear();
-        ListBox1->clear();
-    };
+    ui.addLine = [this](const SjisString& s) { lines_->append(s); };
+    ui.clearLines = [this] { lines_->clear(); };
     ui.report = [this](const SjisString& s) {
-        showPendingLines();
+        lines_->showAppended();
         ui::showInfo(this, toQString(s));
     };
     ui.beep = [] { ui::beep(); };
@@ -151,15 +151,9 @@ Acquisition::Ui TGetDataForm::makeUi() {
     return ui;
 }
 
-void TGetDataForm::showPendingLines() {
-    if (pendingLines_.isEmpty()) return;
-    ListBox1->addItems(pendingLines_);
-    pendingLines_.clear();
-}
-
 void TGetDataForm::pumpOnBudget() {
     if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs) return;
-    showPendingLines();
+    lines_->showAppended();
     QCoreApplication::processEvents();
     sincePump_.start();
 }
@@ -214,7 +208,7 @@ void TGetDataForm::TimerJVStatusTimer() {
 void TGetDataForm::readAndClose() {
     sincePump_.invalidate();
     acquisition_->readAll();
-    showPendingLines();
+    lines_->showAppended();
     CloseLink();
 }
 

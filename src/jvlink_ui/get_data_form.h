@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QStringList>
 #include <filesystem>
 #include <memory>
 
@@ -15,7 +14,7 @@
 
 class QDateTimeEdit;
 class QLabel;
-class QListWidget;
+class QListView;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -24,6 +23,7 @@ class QToolButton;
 
 namespace vantor {
 
+class FiledLinesModel;
 class JVLink;
 
 class TGetDataForm : public QDialog {
@@ -45,7 +45,7 @@ public:
     QLabel* progressLabel() const { return ProgressLabel; }
     QProgressBar* downloadBar() const { return ProgressBar1; }
     QProgressBar* readBar() const { return ProgressBar2; }
-    QListWidget* listBox() const { return ListBox1; }
+    QListView* listBox() const { return ListBox1; }
     QRadioButton* setupButton() const { return rbtSetup; }
     QRadioButton* normalButton() const { return rbtNormal; }
     QDateTimeEdit* datePicker() const { return DateTimePicker1; }
@@ -58,7 +58,6 @@ private:
     // The read loop's pump: shows the lines filed since the last turn and
     // processes window events, once per frame rather than once per record.
     void pumpOnBudget();
-    void showPendingLines();
     void readAndClose();
     void CloseLink();
     void setRunning(bool running);
@@ -67,8 +66,8 @@ private:
     TIniGT IniGT1;
     StorePaths paths_;
     std::unique_ptr<Acquisition> acquisition_;
-    bool running_ = false;      // from the start until the link is closed
-    QStringList pendingLines_;  // filed, not yet in ListBox1
+    bool running_ = false;              // from the start until the link is closed
+    FiledLinesModel* lines_ = nullptr;  // ListBox1's lines
     QElapsedTimer sincePump_;
 
     QPushButton* ButtonStart = nullptr;
@@ -79,7 +78,7 @@ private:
     QLabel* ProgressLabel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     QProgressBar* ProgressBar2 = nullptr;
-    QListWidget* ListBox1 = nullptr;
+    QListView* ListBox1 = nullptr;
     QDateTimeEdit* DateTimePicker1 = nullptr;
     QLabel* Label5 = nullptr;
     QTimer* TimerJVStatus = nullptr;

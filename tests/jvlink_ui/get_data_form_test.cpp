@@ -4,7 +4,7 @@
 
 #include <QDateTimeEdit>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTest>
@@ -34,6 +34,12 @@ protected:
         ini.setFileName("vantor.ini");
     }
     ~GetDataFormTest() override { setAppDir({}); }
+
+    // The list's line count and line row as the view has them.
+    static int listCount(const TGetDataForm& form) { return form.listBox()->model()->rowCount(); }
+    static QString listLine(const TGetDataForm& form, int row) {
+        return form.listBox()->model()->index(row, 0).data().toString();
+    }
 
     // Runs the event loop until the download timer has stopped.
     void waitForDownload(TGetDataForm& form) {
@@ -101,8 +107,8 @@ TEST_F(GetDataFormTest, StartReadsEverythingAndShowsTheNewStartPoint) {
     EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/27 09:00:00"));
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
     EXPECT_EQ(form.readBar()->value(), 0);
-    ASSERT_EQ(form.listBox()->count(), 1);
-    EXPECT_EQ(form.listBox()->item(0)->text(), QStringLiteral("作成済み:2020100001.jvUM2"));
+    ASSERT_EQ(listCount(form), 1);
+    EXPECT_EQ(listLine(form, 0), QStringLiteral("作成済み:2020100001.jvUM2"));
     EXPECT_TRUE(fs::exists(app.data() / "2024年05月26日.jvRA"));
 }
 
@@ -115,8 +121,8 @@ TEST_F(GetDataFormTest, AnEarlyEndIsListedAndKeepsTheStartPoint) {
     waitForDownload(form);
     EXPECT_EQ(messages.shown().size(), 1);  // the start notice, no error
     EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("JVRead EndOfFile :0データ読込み未完了(0/2)"));
-    ASSERT_GE(form.listBox()->count(), 1);
-    EXPECT_EQ(form.listBox()->item(form.listBox()->count() - 1)->text(),
+    ASSERT_GE(listCount(form), 1);
+    EXPECT_EQ(listLine(form, listCount(form) - 1),
               QStringLiteral("読込み未完了:2ファイル中0ファイルで終了しました。前回取得日時は更新しません"));
     EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/01 10:20:30"));
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/01 10:20:30");
@@ -181,10 +187,10 @@ TEST_F(GetDataFormTest, TheListShowsLinesWhileTheyArriveAndACancelKeepsThem) {
         bool onScreen = false;
         QTimer probe;
         QObject::connect(&probe, &QTimer::timeout, [&] {
-            const int count = form.listBox()->count();
+            const int count = listCount(form);
             if (count == 0 || shownWhileReading > 0) return;
             shownWhileReading = count;
-            const QRect first = form.listBox()->visualItemRect(form.listBox()->item(0));
+            const QRect first = form.listBox()->visualRect(form.listBox()->model()->index(0, 0));
             onScreen = form.listBox()->indexAt(first.center()).row() == 0;
             if (!cancel) return;
             messages.answer(true);
@@ -198,11 +204,11 @@ TEST_F(GetDataFormTest, TheListShowsLinesWhileTheyArriveAndACancelKeepsThem) {
         EXPECT_TRUE(onScreen);
         if (cancel) {
             EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("JVCancel:キャンセルされました"));
-            EXPECT_GE(form.listBox()->count(), shownWhileReading);
-            EXPECT_LT(form.listBox()->count(), 30000);
+            EXPECT_GE(listCount(form), shownWhileReading);
+            EXPECT_LT(listCount(form), 30000);
         } else {
             EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
-            EXPECT_EQ(form.listBox()->count(), 30000);
+            EXPECT_EQ(listCount(form), 30000);
         }
     }
 }

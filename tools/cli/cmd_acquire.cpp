@@ -1,13 +1,15 @@
+#include <unistd.h>
+
 #include <chrono>
 #include <iostream>
 #include <thread>
 
+#include "acquire_progress.h"
 #include "commands.h"
 #include "feed_link.h"
 #include "jvlink/acquisition.h"
 #include "settings/ini_gt.h"
 #include "settings/last_time.h"
-#include "text/encoding.h"
 
 namespace vantor::cli {
 namespace {
@@ -60,17 +62,10 @@ int acquire(const Context& ctx) {
     if (ctx.args.has("--setup")) option = jv::kOptionSetup;
     if (ctx.args.has("--normal")) option = jv::kOptionNormal;
 
-    // One line per filed record: buffer them, flushing with each status line.
-    std::cerr.unsetf(std::ios_base::unitbuf);
+    AcquireProgress progress(std::cerr, AcquireProgress::modeFor(ctx.args.has("--verbose"), isatty(STDERR_FILENO)));
     Acquisition::Ui ui;
-    ui.status = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << std::endl; };
-    ui.downloadBar = [](int, int) {};
-    ui.readBar = [](int, int) {};
-    ui.addLine = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << '\n'; };
-    ui.clearLines = [] {};
-    ui.report = [](const SjisString& s) { std::cerr << cp932ToUtf8(s) << std::endl; };
+    progress.attach(ui);
     ui.beep = [] {};
-    ui.pump = [] {};
     ui.storeLastTime = [&ini](const SjisString& s) { return storeLastTime(ini, s); };
 
     const StorePaths paths(ctx.appDir);
@@ -82,6 +77,7 @@ int acquire(const Context& ctx) {
     }
     if (next == Acquisition::Next::read) acquisition.readAll();
     acquisition.closeLink();
+    progress.finish();
     if (acquisition.rejected() > 0) std::cerr << "rejected records: " << acquisition.rejected() << '\n';
     return acquisition.failed() || acquisition.incomplete() ? 1 : 0;
 }

@@ -18,7 +18,7 @@ const char* kUsage =
     "usage: vantor-cli [--app-dir DIR] COMMAND ...\n"
     "       vantor-cli --version | --help\n"
     "  acquire  [--feed DIR | --wine-prefix DIR [--bridge EXE]] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
-    "           [--wait]\n"
+    "           [--wait] [--verbose]\n"
     "  days\n"
     "  races    --day DAY\n"
     "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     const Command commands[] = {
         {"acquire",
          acquire,
-         {"--app-dir", "--feed", "--wine-prefix", "--bridge", "--from", "--setup", "--normal", "--wait"},
+         {"--app-dir", "--feed", "--wine-prefix", "--bridge", "--from", "--setup", "--normal", "--wait", "--verbose"},
          Access::writer},
         {"days", days, {"--app-dir"}},
         {"races", races, {"--app-dir", "--day"}},
