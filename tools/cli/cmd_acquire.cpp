@@ -43,9 +43,13 @@ std::string defaultStart() {
 int acquire(const Context& ctx) {
     TIniGT ini;
     ini.setFileName("vantor.ini");  // the window's settings file in the program folder
-    auto opened = openJVLink(ctx, ini, [](int done, int total) {
-        std::cerr << "\rgenerating demo feed " << done << "/" << total << std::flush;
-        if (done == total) std::cerr << '\n';
+    // The demo's generation, on first use: counted in place on a terminal,
+    // said once when done elsewhere.
+    const bool terminal = isatty(STDERR_FILENO) == 1;
+    auto opened = openJVLink(ctx, ini, [terminal](int done, int total) {
+        if (terminal) std::cerr << "\rgenerating demo feed " << done << "/" << total << std::flush;
+        if (done == total)
+            std::cerr << (terminal ? "\n" : "generated demo feed of " + std::to_string(total) + " files\n");
     });
     if (const int* status = std::get_if<int>(&opened)) return *status;
     auto& link = std::get<std::unique_ptr<JVLink>>(opened);
@@ -62,7 +66,7 @@ int acquire(const Context& ctx) {
     if (ctx.args.has("--setup")) option = jv::kOptionSetup;
     if (ctx.args.has("--normal")) option = jv::kOptionNormal;
 
-    AcquireProgress progress(std::cerr, AcquireProgress::modeFor(ctx.args.has("--verbose"), isatty(STDERR_FILENO)));
+    AcquireProgress progress(std::cerr, AcquireProgress::modeFor(ctx.args.has("--verbose"), terminal));
     Acquisition::Ui ui;
     progress.attach(ui);
     ui.beep = [] {};
