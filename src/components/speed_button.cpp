@@ -1,6 +1,13 @@
 #include "components/speed_button.h"
 
+#include <QColor>
+
 namespace vantor::ui {
+namespace {
+
+const QColor kHotTrackColour(0, 0, 255);
+
+}  // namespace
 
 TSpeedButton::TSpeedButton(const QString& caption, QWidget* parent) : QToolButton(parent) {
     setText(caption);
@@ -27,8 +34,7 @@ void TSpeedButton::applyHot(bool hot) {
     }
     normal_ = palette();
     QPalette colours = normal_;
-    if (hotFont_.isValid()) colours.setColor(QPalette::ButtonText, hotFont_);
-    if (hotFace_.isValid()) colours.setColor(QPalette::Button, hotFace_);
+    colours.setColor(QPalette::ButtonText, kHotTrackColour);
     setPalette(colours);
 }
 

@@ -15,16 +15,6 @@ void PageCanvas::textOut(int x, int y, SjisView text) {
     ops_.emplace_back(Text{x, y, SjisString(text), font_, colour_, std::nullopt});
 }
 
-void PageCanvas::moveTo(int x, int y) {
-    penX_ = x;
-    penY_ = y;
-}
-
-void PageCanvas::lineTo(int x, int y) {
-    line(penX_, penY_, x, y);
-    moveTo(x, y);
-}
-
 void PageCanvas::line(int x1, int y1, int x2, int y2) { ops_.emplace_back(Line{x1, y1, x2, y2, kBlack, pen_}); }
 
 void PageCanvas::rectangle(int x1, int y1, int x2, int y2) {

@@ -17,7 +17,6 @@ public:
     PageCanvas();
 
     const Font& font() const { return font_; }
-    void setFamily(std::string_view family) { font_.family = family; }
     // Family, size and style at once; the colour stays.
     void setFont(std::string_view family, int points, bool bold = false, bool underline = false);
     void setPoints(int points) { font_.size = points; }
@@ -30,9 +29,7 @@ public:
 
     // Text with the top-left of its line at (x, y); empty text draws nothing.
     void textOut(int x, int y, SjisView text);
-    void moveTo(int x, int y);
-    void lineTo(int x, int y);
-    // A line with the current pen, without moving the pen position.
+    // A line with the current pen.
     void line(int x1, int y1, int x2, int y2);
     // The rectangle's inside filled with the brush, its edges with the pen.
     void rectangle(int x1, int y1, int x2, int y2);
@@ -44,7 +41,6 @@ private:
     Rgb colour_ = kBlack;
     int pen_ = 1;
     std::optional<Rgb> brush_;
-    int penX_ = 0, penY_ = 0;
     Ops ops_;
 };
 
