@@ -119,8 +119,10 @@ bool ChildProcess::read(std::string& out, int waitMs) {
     pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
     ::poll(fds, err_ >= 0 ? 2 : 1, waitMs);
     drainErrors();
+    // At most about a megabyte per call, so that a child that writes as fast
+    // as it is read cannot make one call take in everything it has.
     char buffer[65536];
-    for (;;) {
+    for (int reads = 0; reads < 16; ++reads) {
         const ssize_t n = ::read(out_, buffer, sizeof buffer);
         if (n > 0) {
             out.append(buffer, static_cast<std::size_t>(n));
@@ -134,6 +136,7 @@ bool ChildProcess::read(std::string& out, int waitMs) {
         }
         return true;  // nothing more for now
     }
+    return true;
 }
 
 void ChildProcess::write(std::string_view bytes) {

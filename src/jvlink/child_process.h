@@ -29,8 +29,8 @@ public:
     ~ChildProcess();  // kills a child that still runs, and reaps it
 
     // Waits up to waitMs for output, then appends to out what standard
-    // output holds; standard error goes to errors(). False once standard
-    // output has ended.
+    // output holds (up to about a megabyte); standard error goes to
+    // errors(). False once standard output has ended.
     bool read(std::string& out, int waitMs);
     // Writes to the child's standard input; a child that stopped reading
     // is no error.
