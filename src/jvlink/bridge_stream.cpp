@@ -10,16 +10,18 @@ namespace {
 
 using Kind = Event::Kind;
 
+// Each message: its tag and how many words its line holds, the tag included.
 struct Form {
     Kind kind;
     std::string_view tag;
+    std::size_t words;
 };
 
 constexpr std::array kForms = {
-    Form{Kind::hello, kGreeting},       Form{Kind::init, "init"},       Form{Kind::version, "version"},
-    Form{Kind::open, "open"},           Form{Kind::rtopen, "rtopen"},   Form{Kind::status, "status"},
-    Form{Kind::record, "record"},       Form{Kind::fileEnd, "fileend"}, Form{Kind::read, "read"},
-    Form{Kind::cancelled, "cancelled"}, Form{Kind::close, "close"},     Form{Kind::settings, "settings"},
+    Form{Kind::hello, kGreeting, 2},       Form{Kind::init, "init", 2},       Form{Kind::version, "version", 2},
+    Form{Kind::open, "open", 5},           Form{Kind::rtopen, "rtopen", 2},   Form{Kind::status, "status", 2},
+    Form{Kind::record, "record", 3},       Form{Kind::fileEnd, "fileend", 1}, Form{Kind::read, "read", 2},
+    Form{Kind::cancelled, "cancelled", 1}, Form{Kind::close, "close", 2},     Form{Kind::settings, "settings", 2},
 };
 
 std::string_view tagOf(Kind kind) {
@@ -120,11 +122,7 @@ std::optional<Event> Parser::next() {
     Event e;
     e.kind = form->kind;
     std::size_t consumed = lineEnd + 1;
-    const std::size_t fields = e.kind == Kind::open                                   ? 5
-                               : e.kind == Kind::record                               ? 3
-                               : e.kind == Kind::fileEnd || e.kind == Kind::cancelled ? 1
-                                                                                      : 2;
-    if (w.size() != fields)
+    if (w.size() != form->words)
         return fail("vantor-jvbridge wrote \"" + std::string(line.substr(0, 80)) + "\", which is no message");
     switch (e.kind) {
         case Kind::version:
