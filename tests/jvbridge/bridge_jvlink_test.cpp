@@ -90,6 +90,7 @@ TEST_F(BridgeJVLinkTest, AnAcquisitionFilesWhatTheFeedFolderJVLinkFiles) {
     BridgeJVLink link(wine());
     int waits = 0;
     link.setWaiter([&waits] { ++waits; });
+    const ScopedEnv slowStart("VANTOR_STUB_START_MS", "50");  // longer than one wait step
     ASSERT_EQ(link.JVInit("SA000000/SD000000/Vantor/Version 1.40"), jv::kOk) << link.sourceProblem();
     EXPECT_EQ(link.version(), "0490");
     const AcquireRun run = acquire(link, app.paths());

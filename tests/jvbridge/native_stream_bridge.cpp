@@ -5,7 +5,8 @@
 // the feed folder VANTOR_STUB_FEED. VANTOR_STUB_MODE makes it misbehave:
 //   version2         greets with another protocol version
 //   die-after-open   ends after the open, with a word on standard error
-// VANTOR_STUB_PACE_MS paces the simulated download per file.
+// VANTOR_STUB_PACE_MS paces the simulated download per file;
+// VANTOR_STUB_START_MS delays the start, as Wine's takes its time.
 
 #include <unistd.h>
 
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     }).detach();
 
     const StreamRequest request = streamRequest(parsed.command, parsed.command.sid.value_or("stub"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(env("VANTOR_STUB_START_MS").c_str())));
     const std::string mode = env("VANTOR_STUB_MODE");
     const int pace = std::atoi(env("VANTOR_STUB_PACE_MS").c_str());
     FeedJVLink link(FeedSettings{env("VANTOR_STUB_FEED"), pace, "0490"});

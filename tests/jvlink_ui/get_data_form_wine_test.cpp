@@ -70,6 +70,8 @@ protected:
     TempDir feed, base;
     ProgramFolder expected, app;
     ScopedEnv stubFeed{"VANTOR_STUB_FEED", feed.path().string()};
+    // Longer than one wait step, as Wine's start is: the window gets its turns.
+    ScopedEnv slowStart{"VANTOR_STUB_START_MS", "50"};
     BridgeJVLink link{{VANTOR_STREAM_STUB, base / "prefix", base / "vantor-jvbridge.exe"}};
     ui::MessageBoxHook messages;
     int waits = 0;
