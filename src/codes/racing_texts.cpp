@@ -6,6 +6,7 @@
 #include "codes/code_table.h"
 #include "codes/course_names.h"
 #include "codes/race_key.h"
+#include "codes/racing_format.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -24,6 +25,28 @@ SjisString raceCourseShort(SjisView raceKey) {
 }
 
 SjisString raceNumberText(SjisView raceKey) { return formatted("%2dR", lenientInt(RaceKey(raceKey).raceNumber())); }
+
+namespace {
+
+// "2024年 6月30日": the year, then month and day two wide.
+SjisString keyDateText(const RaceKey& key) {
+    return SjisString(key.year()) + sjis("年") + formatted("%2d", lenientInt(key.month())) + sjis("月") +
+           formatted("%2d", lenientInt(key.day())) + sjis("日");
+}
+
+}  // namespace
+
+SjisString raceDateHeaderText(SjisView raceKey) {
+    const RaceKey key(raceKey);
+    return keyDateText(key) + SjisString(field(CourseName(key.course(), 0).value_or(SjisString()), 1, 4)) +
+           ZeroBlank(key.meeting()) + sjis("回") + ZeroBlank(key.meetingDay()) + sjis("日");
+}
+
+SjisString raceDatePageText(SjisView raceKey) {
+    const RaceKey key(raceKey);
+    return keyDateText(key) + raceCourseShort(raceKey) + " " + SjisString(key.meetingDigit()) + sjis("回 ") +
+           SjisString(key.meetingDayDigit()) + sjis("日");
+}
 
 SjisString dottedDate(SjisView date) {
     return SjisString(field(date, 1, 4)) + "." + SjisString(field(date, 5, 2)) + "." + SjisString(field(date, 7, 2));

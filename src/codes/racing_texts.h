@@ -14,6 +14,11 @@ SjisString raceCourseShort(SjisView raceKey);
 SjisString raceNumberText(SjisView raceKey);
 // Racecourse and race number, "東京11R".
 inline SjisString raceLabel(SjisView raceKey) { return raceCourseShort(raceKey) + raceNumberText(raceKey); }
+// The day and meeting of a race key as the race header shows them:
+// "2024年 6月30日東京3回8日" (the course in its heading form cut to 4 bytes).
+SjisString raceDateHeaderText(SjisView raceKey);
+// The same as the printed pages show them: "2024年 6月30日東京 3回 8日".
+SjisString raceDatePageText(SjisView raceKey);
 // A "YYYYMMDD" date as "YYYY.MM.DD".
 SjisString dottedDate(SjisView date);
 

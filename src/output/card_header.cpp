@@ -77,15 +77,15 @@ draw::Ops prizeCaptions(const CellBox& box) {
 draw::Ops headerCell(int col, const CellBox& box) {
     static const SjisString frame = sjis("枠"), horse = sjis("馬"), number = sjis("番");
     switch (col) {
-        case 0:
+        case kBracketColumn:
             return stackedCaption(box, frame, number);
-        case 1:
+        case kNumberColumn:
             return stackedCaption(box, horse, number);
-        case 2:
+        case kHorseColumn:
             return horseCaptions(box);
-        case 3:
+        case kPeopleColumn:
             return peopleCaptions(box);
-        case 4:
+        case kPrizeColumn:
             return prizeCaptions(box);
         default: {
             draw::CellCanvas c = cardCanvas(box);

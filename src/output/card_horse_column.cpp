@@ -1,7 +1,7 @@
 // The race card's horse column: pedigree, profile, name, owner and breeder.
 
 #include "output/card_columns.h"
-#include "output/card_runner_texts.h"
+#include "raceday/runner_texts.h"
 
 namespace vantor::card {
 
@@ -22,10 +22,10 @@ draw::Ops horseCell(const TRaceRec& race, int runner, const CellBox& box) {
     c.setPoints(8);
     c.setBold(false);
     c.textOut(box.x0(), y, cleanName(race.Ketto2Name[runner]));
-    c.textOut(box.width - 100, y, shortName(race.BanusiName[runner], 16));
+    c.textOut(box.width - 100, y, cardShortName(race.BanusiName[runner], 16));
     y += c.lastHeight();
     c.textOut(box.x0(), y, cleanName(race.Ketto3Name[runner]));
-    c.textOut(box.width - 100, y, shortName(race.BreederName[runner], 16));
+    c.textOut(box.width - 100, y, cardShortName(race.BreederName[runner], 16));
     c.bottomLine();
     return c.take();
 }

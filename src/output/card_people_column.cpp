@@ -1,7 +1,7 @@
 // The race card's people column: trainer, jockey and carried weight.
 
 #include "output/card_columns.h"
-#include "output/card_runner_texts.h"
+#include "raceday/runner_texts.h"
 
 namespace vantor::card {
 

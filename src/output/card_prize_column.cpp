@@ -2,15 +2,15 @@
 // horse master, placings per surface, and the predicted odds.
 
 #include "output/card_columns.h"
-#include "output/card_runner_texts.h"
+#include "raceday/runner_texts.h"
 
 namespace vantor::card {
 
-draw::Ops prizeCell(const TRaceRec& race, SjisView horseRecord, int runner, const CellBox& box) {
+draw::Ops prizeCell(const TRaceRec& race, int runner, const CellBox& box) {
     draw::CellCanvas c = cardCanvas(box);
     c.fill(draw::kWhite);
     c.setPoints(8);
-    if (!horseRecord.empty() && horseRecord.front() != ' ') {
+    if (race.UmLoaded[runner] != 0) {
         int y = box.y0();
         for (const SjisString& line :
              {earnedPrizeText(race, runner), totalPrizeText(race, runner), placingsText(race.ShibaChaku[runner]),

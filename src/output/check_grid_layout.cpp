@@ -6,14 +6,13 @@
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
 #include "output/bracket_colours.h"
-#include "output/card_runner_texts.h"
+#include "raceday/race_card.h"
+#include "raceday/runner_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
 namespace vantor::views {
 namespace {
-
-constexpr int kWeekColumn = 6;  // column of week slot 1
 
 draw::Ops headerCell(int col, SjisView cellText, const card::CellBox& box, const ViewColours& colours) {
     static const SjisString frame = sjis("枠"), horse = sjis("馬"), number = sjis("番"), marks = sjis("格言該当"),
@@ -25,25 +24,18 @@ draw::Ops headerCell(int col, SjisView cellText, const card::CellBox& box, const
         c.textOut(x, y, top);
         c.textOut(x, y + c.lastHeight(), bottom);
     };
-    if (col == 0)
+    if (col == kCheckBracketColumn)
         twoLines(frame, number);
-    else if (col == 1)
+    else if (col == kCheckNumberColumn)
         twoLines(horse, number);
-    else if (col == 2)
+    else if (col == kCheckMarksColumn)
         c.textOut(x, y, marks);
-    else if (col >= kWeekColumn)
-        twoLines(std::to_string(col - kWeekColumn + 1) + weeksBefore, weekLine);
+    else if (col >= kCheckFirstWeekColumn)
+        twoLines(std::to_string(col - kCheckFirstWeekColumn + 1) + weeksBefore, weekLine);
     else
         c.textOut(x, y, cellText);
     c.bottomLine();
     return c.take();
-}
-
-// Sex symbol and age right-aligned in two characters.
-SjisString sexAge(const RaceDay& day, int race, std::size_t j) {
-    const SjisView se = day.JvSeTbl[static_cast<std::size_t>(race)][j].view();
-    return SexName(day.RaceTbl[static_cast<std::size_t>(race)].SexCd[j]) +
-           ZeroBlank(jvdata::get(se, jvdata::se::Barei));
 }
 
 void weekSlot(draw::CellCanvas& c, const TRaceMarkRec& marks, std::size_t j, std::size_t w, const card::CellBox& box) {
@@ -66,7 +58,7 @@ draw::Ops runnerCell(const RaceDay& day, int race, int col, std::size_t j, const
     draw::CellCanvas c = card::cardCanvas(box);
     const int x = box.x0();
     switch (col) {
-        case 0: {
+        case kCheckBracketColumn: {
             const int bracket = lenientInt(rec.Wakuban[j]);
             c.fill(draw::bracketColour(bracket).value_or(colours.buttonFace));
             c.setPoints(10);
@@ -75,20 +67,20 @@ draw::Ops runnerCell(const RaceDay& day, int race, int col, std::size_t j, const
             c.textOut(box.gridLine + 5, box.gridLine + 3, formatted("%1d", bracket));
             break;
         }
-        case 1:
+        case kCheckNumberColumn:
             c.fill(colours.infoBackground);
             c.setPoints(10);
             c.setBold(true);
             c.textOut(x, box.gridLine + 3, formatted("%2d", lenientInt(rec.Umaban[j])));
             break;
-        case 2:
+        case kCheckMarksColumn:
             c.fill(kLightCyan);
             c.setPoints(8);
             c.setColour(draw::kRed);
             c.textOut(x, box.y0(), rec.RinsenSign[j]);
             c.textOut(x, box.y0() + c.lastHeight(), marks.Kakugen2[j]);
             break;
-        case 3: {
+        case kCheckHorseColumn: {
             c.fill(draw::kWhite);
             c.setPoints(10);
             c.setBold(true);
@@ -97,21 +89,21 @@ draw::Ops runnerCell(const RaceDay& day, int race, int col, std::size_t j, const
             c.setPoints(8);
             c.setBold(false);
             c.setColour(draw::kBlue);
-            c.textOut(x, y, sexAge(day, race, j));
+            c.textOut(x, y, card::sexAgeText(rec, static_cast<int>(j)));
             c.setColour(draw::kBlack);
             c.textOut(box.gridLine + 65, y, card::carriedWeightGridText(rec.Futan[j]));
             break;
         }
-        case 4:
-        case 5:
+        case kCheckJockeyColumn:
+        case kCheckTrainerColumn:
             c.fill(draw::kWhite);
             c.setPoints(8);
-            c.textOut(x, box.gridLine + 7, col == 4 ? rec.KisyuName[j].view() : rec.ChokName[j].view());
+            c.textOut(x, box.gridLine + 7, col == kCheckJockeyColumn ? rec.KisyuName[j].view() : rec.ChokName[j].view());
             break;
         default:
             c.fill(draw::kWhite);
-            if (col >= kWeekColumn && col < kWeekColumn + kWeekSlots)
-                weekSlot(c, marks, j, static_cast<std::size_t>(col - kWeekColumn + 1), box);
+            if (col >= kCheckFirstWeekColumn && col < kCheckGridCols)
+                weekSlot(c, marks, j, static_cast<std::size_t>(col - kCheckFirstWeekColumn + 1), box);
             break;
     }
     c.bottomLine();

@@ -10,19 +10,19 @@ bool validRace(int race) { return race >= 0 && race < kMaxRaces; }
 }  // namespace
 
 draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, const CellBox& box) {
-    if (!validRace(race) || col < 2 || col >= kCardColumns || runner < kHeaderRunner || runner >= kMaxRunners)
+    if (!validRace(race) || col < kHorseColumn || col >= kCardColumns || runner < kHeaderRunner || runner >= kMaxRunners)
         return {};
     if (runner == kHeaderRunner) return headerCell(col, box);
     const TRaceRec& rec = day.RaceTbl[race];
     switch (col) {
-        case 2:
+        case kHorseColumn:
             return horseCell(rec, runner, box);
-        case 3:
+        case kPeopleColumn:
             return peopleCell(rec, runner, box);
-        case 4:
-            return prizeCell(rec, day.JvUmTbl[race][runner].view(), runner, box);
+        case kPrizeColumn:
+            return prizeCell(rec, runner, box);
         default:
-            return runCell(rec, runner, col - 5, box);
+            return runCell(rec, runner, col - kFirstRunColumn, box);
     }
 }
 
@@ -30,10 +30,10 @@ draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int runner,
                               const CardColours& colours) {
     if (!validRace(race) || col < 0 || col >= kCardColumns || runner < kHeaderRunner || runner >= kMaxRunners)
         return {};
-    if (col >= 2) return raceCardColumn(day, race, runner, col, box);
+    if (col >= kHorseColumn) return raceCardColumn(day, race, runner, col, box);
     if (runner == kHeaderRunner) return headerCell(col, box);
     const TRaceRec& rec = day.RaceTbl[race];
-    return col == 0 ? bracketCell(rec, runner, box) : numberCell(rec, day.MarkTbl[race], runner, box, colours);
+    return col == kBracketColumn ? bracketCell(rec, runner, box) : numberCell(rec, day.MarkTbl[race], runner, box, colours);
 }
 
 }  // namespace vantor::card

@@ -11,13 +11,23 @@
 
 namespace vantor::card {
 
-inline constexpr int kCardColumns = 11;
+// The grid's columns; run column kFirstRunColumn + k shows run k (0 the
+// race itself, 1 to 5 the last runs).
+enum CardColumn : int {
+    kBracketColumn,
+    kNumberColumn,
+    kHorseColumn,
+    kPeopleColumn,
+    kPrizeColumn,
+    kFirstRunColumn,
+    kCardColumns = kFirstRunColumn + 6,
+};
 // The runner slot that stands for the header row.
 inline constexpr int kHeaderRunner = -1;
 
-// A cell of columns 2 to 10 for runner slot `runner` of race slot `race`,
-// or of the header row for kHeaderRunner. The trainer grid draws its
-// columns 2 to 10 with these too. Nothing for a column, race or runner
+// A cell of the columns from kHorseColumn on for runner slot `runner` of race slot `race`,
+// or of the header row for kHeaderRunner. The trainer grid draws these
+// columns with it too. Nothing for a column, race or runner
 // outside the tables.
 draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, const CellBox& box);
 

@@ -75,15 +75,16 @@ draw::Ops trainerItem(SjisView text, int width, int height, const draw::Font& fo
 draw::Ops trainerGridCell(const RaceDay& day, int col, int row, const std::optional<TrainerRunner>& runner,
                           const card::CellBox& box, const ViewColours& colours) {
     if (row == 0) {
-        if (col < 2) return headerCell(col, box);
+        if (col < card::kHorseColumn) return headerCell(col, box);
         return withBottomLine(card::raceCardColumn(day, 0, card::kHeaderRunner, col, box), box);
     }
     if (!runner || runner->race < 0 || runner->race >= kMaxRaces || runner->runner < 0 || runner->runner >= kMaxRunners)
         return {};
     const auto r = static_cast<std::size_t>(runner->race);
     const auto j = static_cast<std::size_t>(runner->runner);
-    if (col == 0) return raceCell(day.RaceTbl[r], box, colours);
-    if (col == 1) return numberCell(day.RaceTbl[r], day.MarkTbl[r], j, box, colours);
+    // The race card's bracket column shows the runner's race here.
+    if (col == card::kBracketColumn) return raceCell(day.RaceTbl[r], box, colours);
+    if (col == card::kNumberColumn) return numberCell(day.RaceTbl[r], day.MarkTbl[r], j, box, colours);
     return withBottomLine(card::raceCardColumn(day, runner->race, runner->runner, col, box), box);
 }
 

@@ -1,6 +1,6 @@
 #include "print/page_table.h"
 
-#include "output/card_runner_texts.h"
+#include "raceday/runner_texts.h"
 #include "output/fonts.h"
 #include "print/page_texts.h"
 #include "text/formatted.h"
@@ -96,14 +96,13 @@ void drawRunnerTexts(draw::PageCanvas& c, const RaceDay& day, int race, int t, i
     c.textOut(205, v + 310, card::originText(rec, t));
     c.textOut(205, v + 363, card::cleanName(rec.Ketto2Name[t]));
     c.textOut(205, v + 383, card::cleanName(rec.Ketto3Name[t]));
-    c.textOut(470, v + 363, card::shortName(rec.BanusiName[t], 16));
-    c.textOut(470, v + 383, card::shortName(rec.BreederName[t], 16));
+    c.textOut(470, v + 363, card::cardShortName(rec.BanusiName[t], 16));
+    c.textOut(470, v + 383, card::cardShortName(rec.BreederName[t], 16));
     c.textOut(640, v + 285, rec.KisyuName[t]);
     c.textOut(640, v + 310, card::carriedWeightText(rec.Futan[t]));
     c.textOut(640, v + 370, rec.ChokName[t]);
     c.setFont(kGothicFamily, 6);
-    const SjisView horseRecord = day.JvUmTbl[static_cast<std::size_t>(race)][static_cast<std::size_t>(t)].view();
-    if (prizesAlways || (!horseRecord.empty() && horseRecord.front() != ' ')) {
+    if (prizesAlways || rec.UmLoaded[t] != 0) {
         c.textOut(750, v + 285, card::earnedPrizeText(rec, t));
         c.textOut(750, v + 305, card::totalPrizeText(rec, t));
         c.textOut(750, v + 325, card::placingsText(rec.ShibaChaku[t]));

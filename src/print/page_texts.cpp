@@ -5,7 +5,7 @@
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
 #include "output/card_run_texts.h"
-#include "output/card_runner_texts.h"
+#include "raceday/runner_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -42,13 +42,6 @@ SjisString groupedThousands(long long n) {
 }
 
 }  // namespace
-
-SjisString raceDateLine(SjisView raceKey) {
-    const RaceKey key(raceKey);
-    return SjisString(key.year()) + sjis("年") + formatted("%2d", lenientInt(key.month())) + sjis("月") +
-           formatted("%2d", lenientInt(key.day())) + sjis("日") + raceCourseShort(raceKey) + " " +
-           SjisString(key.meetingDigit()) + sjis("回 ") + SjisString(key.meetingDayDigit()) + sjis("日");
-}
 
 int raceNumberOf(SjisView raceKey) { return lenientInt(RaceKey(raceKey).raceNumber()); }
 

@@ -10,8 +10,6 @@
 
 namespace vantor::print {
 
-// "2024年 5月26日東京 2回 8日".
-SjisString raceDateLine(SjisView raceKey);
 // The race number of a race key as a plain number.
 int raceNumberOf(SjisView raceKey);
 // Win entry e (1-3) of the payouts: label + circled horse number +

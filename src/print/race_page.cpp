@@ -1,6 +1,7 @@
 #include "print/race_page.h"
 
 #include "codes/circled_number.h"
+#include "codes/racing_texts.h"
 #include "output/fonts.h"
 #include "output/page_canvas.h"
 #include "print/page_table.h"
@@ -28,7 +29,7 @@ void drawRaceHeader(draw::PageCanvas& c, const TRaceRec& race) {
     c.textOut(number > 9 ? 105 : 120, 175, std::to_string(number));
     c.setColour(draw::kBlack);
     c.setFont(kGothicFamily, 11, true);
-    c.textOut(300, 90, raceDateLine(key));
+    c.textOut(300, 90, raceDatePageText(key));
     c.textOut(900, 90, header.startTime);
     c.setFont(kGothicFamily, 10);
     c.textOut(300, 135, trimRightBlanks(race.RaceName.view()));

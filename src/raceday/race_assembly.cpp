@@ -141,6 +141,7 @@ void assembleRunner(SjisView se, SjisView um, int i, TRaceRec& race) {
     race.BirthDate[i] = get(um, um::BirthDate);
     race.SanchiName[i] = get(um, um::SanchiName);
     race.BreederName[i] = get(um, um::BreederName);
+    race.UmLoaded[i] = !um.empty() && um.front() != ' ' ? 1 : 0;
     race.HonSyokinSE[i] = static_cast<i32>(num(se, se::Honsyokin) / 10);
     race.FukaSyokinSE[i] = static_cast<i32>(num(se, se::Fukasyokin) / 10);
     // The horse's earned-prize totals (the prize money that sets its class)

@@ -5,6 +5,7 @@
 #include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
+#include "raceday/runner_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -17,12 +18,6 @@ SjisString weightTypeText(SjisView code) {
     return {};
 }
 
-// An owner or trainer name shown where it repeats: trimmed, without
-// full-width blanks, at most six bytes (never half a character).
-SjisString shortName(SjisView name) {
-    return SjisString(cutAtCharBoundary(RemoveFullWidthBlanks(trimBlanks(name)), 6));
-}
-
 }  // namespace
 
 RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
@@ -31,9 +26,7 @@ RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
     h.grade = gradeText(rec.GradeCd);
     h.course = CourseName(key.course(), 0).value_or(SjisString());
     h.raceNumber = std::to_string(lenientNumber(key.raceNumber()));
-    h.dateLine = SjisString(key.year()) + sjis("年") + formatted("%2lld", lenientNumber(key.month())) + sjis("月") +
-                 formatted("%2lld", lenientNumber(key.day())) + sjis("日") + SjisString(field(h.course, 1, 4)) +
-                 ZeroBlank(key.meeting()) + sjis("回") + ZeroBlank(key.meetingDay()) + sjis("日");
+    h.dateLine = raceDateHeaderText(rec.RaceKey);
     h.raceName = rec.RaceName.str();
     h.weightType = weightTypeText(rec.JyuryoCd);
     h.raceClass = raceClassHeaderText(rec.JokenCd);
@@ -90,11 +83,10 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
         auto& sign = out.signRows.emplace_back();
         sign[0] = rec.Wakuban[j].str();
         sign[1] = ZeroBlank(rec.Umaban[j]);
-        if (marks.SameBanusi[j]) sign[2] = shortName(rec.BanusiName[j]);
-        if (marks.SameChok[j]) sign[3] = shortName(rec.ChokName[j]);
+        if (marks.SameBanusi[j]) sign[2] = card::markShortName(rec.BanusiName[j]);
+        if (marks.SameChok[j]) sign[3] = card::markShortName(rec.ChokName[j]);
         sign[4] = rec.Bamei[j].str();
-        sign[5] = SexName(rec.SexCd[j]) +
-                  ZeroBlank(jvdata::get(day.JvSeTbl[static_cast<std::size_t>(race)][j].view(), jvdata::se::Barei));
+        sign[5] = card::sexAgeText(rec, static_cast<int>(j));
         sign[6] = rec.KisyuName[j].str();
         sign[7] = rec.ChokName[j].str();
         sign[8] = rec.BanusiName[j].str();
@@ -104,14 +96,14 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
         }
 
         auto& check = out.checkRows.emplace_back();
-        check[0] = rec.Wakuban[j].str();
-        check[1] = rec.Umaban[j].str();
-        check[2] = rec.RinsenSign[j].str();
-        check[3] = rec.Bamei[j].str();
-        check[4] = rec.KisyuName[j].str();
-        check[5] = rec.ChokName[j].str();
+        check[kCheckBracketColumn] = rec.Wakuban[j].str();
+        check[kCheckNumberColumn] = rec.Umaban[j].str();
+        check[kCheckMarksColumn] = rec.RinsenSign[j].str();
+        check[kCheckHorseColumn] = rec.Bamei[j].str();
+        check[kCheckJockeyColumn] = rec.KisyuName[j].str();
+        check[kCheckTrainerColumn] = rec.ChokName[j].str();
         for (std::size_t w = 1; w <= kWeekSlots; ++w)
-            check[5 + w] = weekSlotText(marks.SyuDate[j][w], marks.SyuKankaku[j][w], marks.SyuChakujun[j][w]);
+            check[kCheckFirstWeekColumn + w - 1] = weekSlotText(marks.SyuDate[j][w], marks.SyuKankaku[j][w], marks.SyuChakujun[j][w]);
     }
     if (incomplete)
         out.incompleteMessage = CourseName(RaceKey(rec.RaceKey).course(), 2).value_or(SjisString()) +

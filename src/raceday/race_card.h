@@ -23,8 +23,20 @@ struct RaceHeaderTexts {
 inline constexpr int kPayoutEntries = 21;
 using PayoutLabelTexts = std::array<std::array<SjisString, 3>, kPayoutEntries>;
 
-inline constexpr int kSignGridCols = 11;   // StringGrid1
-inline constexpr int kCheckGridCols = 31;  // StringGrid2
+inline constexpr int kSignGridCols = 11;  // StringGrid1
+
+// The card-check grid's (StringGrid2) columns; week slot w is in column
+// kCheckFirstWeekColumn + w - 1.
+enum CheckGridColumn : int {
+    kCheckBracketColumn,
+    kCheckNumberColumn,
+    kCheckMarksColumn,
+    kCheckHorseColumn,
+    kCheckJockeyColumn,
+    kCheckTrainerColumn,
+    kCheckFirstWeekColumn,
+    kCheckGridCols = kCheckFirstWeekColumn + kWeekSlots,
+};
 
 struct RaceCardTexts {
     int runners = 0;  // rows below the header row

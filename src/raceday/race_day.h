@@ -88,6 +88,7 @@ struct TRaceRec {
     PerRunner<FixedText<2>> TozaiCd;
     PerRunner<FixedText<21>> SanchiName;
     PerRunner<FixedText<71>> BreederName;
+    PerRunner<std::uint8_t> UmLoaded{};  // 1 when the horse master was found; its prizes and placings show
     PerRunner<i32> HonSyokinSE{};    // prize won in this race / 10
     PerRunner<i32> FukaSyokinSE{};   // added prize won in this race / 10
     PerRunner<i32> HeichiSyutoku{};  // flat earned-prize total of the horse master, thousands of yen

@@ -229,7 +229,7 @@ TEST_F(RaceCardCell, PrizeColumnCountsJumpEarningsAloneInJumpRaces) {
     r.ShibaChaku[kSlot] = {3, 1, 0, 2, 0, 5};
     EXPECT_TRUE(textsOf(cell(4)).empty()) << "no horse master, no prize lines";
 
-    day_->JvUmTbl[kRace][kSlot].assign("UM1");
+    r.UmLoaded[kSlot] = 1;
     auto texts = textStrings(cell(4));
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[0], "    1200千円");

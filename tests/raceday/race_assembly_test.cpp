@@ -160,6 +160,11 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     EXPECT_EQ(r.SyogaiChaku[0][5], 4);
     EXPECT_EQ(r.HeichiSyutoku[0], 12345) << "earned prize in thousands of yen";
     EXPECT_EQ(r.SyogaiSyutoku[0], 780);
+    EXPECT_EQ(r.UmLoaded[0], 1);
+
+    day->JvUmTbl[0][0].fillBlank();
+    assembleRace(*day, 0);
+    EXPECT_EQ(r.UmLoaded[0], 0) << "a horse master not found shows no prizes";
 }
 
 TEST_F(AssemblyTest, ResultsAndPayouts) {

@@ -123,12 +123,13 @@ TEST_F(RaceCardTest, GridRowsAndSameOwnerNames) {
     day->MarkTbl[3].SortRank[1] = 1;
     rec().YozRank[0] = 2;
     rec().YozOdds[0] = 12.25;
+    rec().Barei[0] = "  ";
     const RaceCardTexts card = assembleRaceCard(*day, 3);
     ASSERT_EQ(card.runners, 2);
     EXPECT_EQ(u(card.signRows[0][2]), "山田太");  // trimmed, no full-width blanks, six bytes
     EXPECT_EQ(card.signRows[1][2], "");
     EXPECT_EQ(u(card.signRows[1][3]), "藤沢和");
-    EXPECT_EQ(u(card.signRows[0][5]), "牡  ");  // no age in the raw record: two blanks
+    EXPECT_EQ(u(card.signRows[0][5]), "牡  ");  // a blank age stays two blanks
     EXPECT_EQ(card.signRows[0][9], " 12.2");
     EXPECT_EQ(card.signRows[0][10], " 2");
     EXPECT_EQ(card.signRows[1][9], "");

@@ -1,6 +1,8 @@
 #pragma once
-// The texts about a runner that the race card's horse and prize columns
-// and the printed pages show alike.
+// The texts about a runner and its race that more than one view shows:
+// the race card, the card check, the number-sign list and the printed
+// pages. Where two views show a value differently, each form has its own
+// name.
 
 #include "raceday/race_day.h"
 
@@ -8,8 +10,13 @@ namespace vantor::card {
 
 // A name as the card shows it: without full-width blanks or padding.
 SjisString cleanName(SjisView name);
-// The first bytes of a long name (never half a character), cleaned.
-SjisString shortName(SjisView name, std::size_t bytes);
+// The card's and the pages' short form of a long name: its first bytes
+// (never half a character), then cleaned.
+SjisString cardShortName(SjisView name, std::size_t bytes);
+// The number-sign list's short form of an owner or trainer shown where it
+// repeats: trimmed and without full-width blanks first, then at most six
+// bytes (never half a character).
+SjisString markShortName(SjisView name);
 
 // Carried weight, delivered in tenths of a kilogram ("570"), as the card
 // and the pages show it: "57.0kg" (" 0.0kg" for none).
@@ -18,6 +25,8 @@ SjisString carriedWeightText(SjisView futan);
 // nothing for a blank weight.
 SjisString carriedWeightGridText(SjisView futan);
 
+// Sex symbol and age as the lists show them: "牡4", "牝" without an age.
+SjisString sexAgeText(const TRaceRec& race, int runner);
 // Sex, age two wide and coat: "牡 4鹿  ".
 SjisString profileText(const TRaceRec& race, int runner);
 // Horse symbol, birthplace and birth date: "(父)日高    2020.04.01生".

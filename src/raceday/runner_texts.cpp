@@ -1,4 +1,4 @@
-#include "output/card_runner_texts.h"
+#include "raceday/runner_texts.h"
 
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
@@ -17,7 +17,11 @@ SjisString thousandsOfYen(i32 amount) {
 
 SjisString cleanName(SjisView name) { return SjisString(trimBlanks(RemoveFullWidthBlanks(name))); }
 
-SjisString shortName(SjisView name, std::size_t bytes) { return cleanName(cutAtCharBoundary(name, bytes)); }
+SjisString cardShortName(SjisView name, std::size_t bytes) { return cleanName(cutAtCharBoundary(name, bytes)); }
+
+SjisString markShortName(SjisView name) {
+    return SjisString(cutAtCharBoundary(RemoveFullWidthBlanks(trimBlanks(name)), 6));
+}
 
 SjisString carriedWeightText(SjisView futan) { return formatted("%4.1fkg", lenientInt(futan) / 10.0); }
 
@@ -25,6 +29,8 @@ SjisString carriedWeightGridText(SjisView futan) {
     if (trimBlanks(futan).empty()) return {};
     return SjisString(field(futan, 1, 2)) + "." + SjisString(field(futan, 3, 1)) + "kg";
 }
+
+SjisString sexAgeText(const TRaceRec& race, int runner) { return SexName(race.SexCd[runner]) + ZeroBlank(race.Barei[runner]); }
 
 SjisString profileText(const TRaceRec& race, int runner) {
     static const std::array<SjisString, 12> coats{
