@@ -23,6 +23,7 @@
 #include "print/print_document.h"
 #include "print_ui/prev_x.h"
 #include "settings/program_settings.h"
+#include "settings/setting.h"
 #include "text/formatted.h"
 #include "text/qt_text.h"
 
@@ -30,6 +31,9 @@ namespace vantor::ui {
 namespace {
 
 constexpr int kZooms[] = {25, 50, 75, 100};
+constexpr PlacementSetting kPlacement{"Printlocate", {10, 10, 630, 450}};
+// The preview's zoom: an index into kZooms.
+constexpr Setting<int> kZoom{"PrintZoom", "ratio", 1};
 
 // The JRA racecourse of a race key's code read as a number (1 to 10);
 // empty for any other code.
@@ -113,10 +117,11 @@ TAllPrintForm::TAllPrintForm(const RaceDay& day, QPrinter& printer, QWidget* par
 TAllPrintForm::~TAllPrintForm() = default;
 
 void TAllPrintForm::FormCreate(const RaceDay& day) {
-    move(IniGT1.ReadInteger("Printlocate", "left", 10), IniGT1.ReadInteger("Printlocate", "top", 10));
-    resize(IniGT1.ReadInteger("Printlocate", "width", 630), IniGT1.ReadInteger("Printlocate", "height", 450));
-    const int ratio = IniGT1.ReadInteger("PrintZoom", "ratio", 1);
-    const int item = ratio >= 0 && ratio <= 3 ? ratio : 1;
+    const WindowPlacement place = readSetting(IniGT1, kPlacement);
+    move(place.left, place.top);
+    resize(place.width, place.height);
+    const int ratio = readSetting(IniGT1, kZoom);
+    const int item = ratio >= 0 && ratio <= 3 ? ratio : kZoom.fallback;
     ZoomButtons->button(item)->setChecked(true);
     RadioGroup1Click(item);
 
@@ -163,7 +168,7 @@ void TAllPrintForm::showTrainerPages(const std::vector<SjisString>& trainerItems
 void TAllPrintForm::RadioGroup1Click(int item) {
     if (item < 0 || item > 3) return;
     PrevX1->SetZoomScale(kZooms[item]);
-    IniGT1.WriteInteger("PrintZoom", "ratio", item);
+    writeSetting(IniGT1, kZoom, item);
 }
 
 void TAllPrintForm::UpDown1Click() { PrevX1->SetCurrentPage(UpDown1->value()); }
@@ -218,10 +223,7 @@ void TAllPrintForm::done(int result) {
 }
 
 void TAllPrintForm::FormCloseQuery() {
-    IniGT1.WriteInteger("Printlocate", "top", y());
-    IniGT1.WriteInteger("Printlocate", "left", x());
-    IniGT1.WriteInteger("Printlocate", "width", width());
-    IniGT1.WriteInteger("Printlocate", "height", height());
+    writeSetting(IniGT1, kPlacement, {x(), y(), width(), height()});
 }
 
 void TAllPrintForm::FormClose() { PrevX1->SetPaper(); }

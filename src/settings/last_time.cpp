@@ -2,11 +2,13 @@
 
 #include <chrono>
 
+#include "settings/setting.h"
+
 namespace vantor {
 namespace {
 
-constexpr SjisView kSection = "JvDataGet";
-constexpr SjisView kKey = "LastTime";
+// The "from" time of the next acquisition; nothing before the first one.
+constexpr Setting<SjisView> kLastTime{"JvDataGet", "LastTime", ""};
 
 // The number the width digits at pos make, or -1 when any of them is not a digit.
 int digitsAt(SjisView text, std::size_t pos, std::size_t width) {
@@ -34,10 +36,10 @@ bool isValidLastTime(SjisView text) {
 }
 
 SjisString readLastTime(const TIniGT& ini) {
-    SjisString value = ini.ReadString(kSection, kKey, "");
+    SjisString value = readSetting(ini, kLastTime);
     return isValidLastTime(value) ? value : SjisString();
 }
 
-bool storeLastTime(TIniGT& ini, SjisView text) { return ini.WriteString(kSection, kKey, text); }
+bool storeLastTime(TIniGT& ini, SjisView text) { return writeSetting(ini, kLastTime, text); }
 
 }  // namespace vantor

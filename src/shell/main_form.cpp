@@ -22,6 +22,7 @@
 #include "jvlink_ui/get_data_form.h"
 #include "settings/app_dir.h"
 #include "settings/program_settings.h"
+#include "settings/setting.h"
 #include "shell/help_page.h"
 #include "shell/prgrs_form.h"
 #include "shell/version_form.h"
@@ -32,6 +33,9 @@ namespace vantor {
 namespace {
 
 constexpr int kPanelWidth = 120;
+constexpr PlacementSetting kPlacement{"locate", {10, 10, 1200, 800}};
+// Whether choosing a day closes the day list.
+constexpr Setting<bool> kCloseDayList{"datalist", "close", false};
 
 }  // namespace
 
@@ -54,9 +58,10 @@ TMainForm::TMainForm(std::unique_ptr<JVLink> jvLink, QWidget* parent)
     connectHandlers();
 
     HelpFile = AppDir / "vantor.html";
-    move(IniGT1.ReadInteger("locate", "left", 10), IniGT1.ReadInteger("locate", "top", 10));
-    resize(IniGT1.ReadInteger("locate", "width", 1200), IniGT1.ReadInteger("locate", "height", 800));
-    N5->setChecked(IniGT1.ReadBool("datalist", "close", false));
+    const WindowPlacement place = readSetting(IniGT1, kPlacement);
+    move(place.left, place.top);
+    resize(place.width, place.height);
+    N5->setChecked(readSetting(IniGT1, kCloseDayList));
     MakeDataListBtnClick();
 
     PrgrsForm = new TPrgrsForm(this);
@@ -130,10 +135,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormCloseQuery() {
-    IniGT1.WriteInteger("locate", "top", y());
-    IniGT1.WriteInteger("locate", "left", x());
-    IniGT1.WriteInteger("locate", "width", width());
-    IniGT1.WriteInteger("locate", "height", height());
+    writeSetting(IniGT1, kPlacement, {x(), y(), width(), height()});
 }
 
 void TMainForm::N13Click() {
@@ -149,7 +151,7 @@ void TMainForm::FilePrintSetupItemClick() {
 }
 
 void TMainForm::N5Click() {
-    if (!IniGT1.WriteBool("datalist", "close", N5->isChecked())) reportSettingsNotSaved();
+    if (!writeSetting(IniGT1, kCloseDayList, N5->isChecked())) reportSettingsNotSaved();
 }
 
 void TMainForm::reportSettingsNotSaved() {

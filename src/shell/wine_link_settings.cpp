@@ -4,16 +4,26 @@
 #include <cstdlib>
 
 #include "settings/app_dir.h"
-#include "settings/ini_gt.h"
+#include "settings/setting.h"
 #include "text/encoding.h"
 
 namespace vantor {
 namespace {
 
-constexpr SjisView kFeedSection = "JVLinkFeed";
-constexpr SjisView kWineSection = "JVLinkWine";
 constexpr int kDefaultPaceMs = 20;  // enough to watch the download bar move
 constexpr std::string_view kBridgeName = "vantor-jvbridge.exe";
+
+// Where JV-Link's data comes from: "folder" (a feed folder) or "wine".
+constexpr Setting<SjisView> kSource{"JVLinkFeed", "Source", "folder"};
+// The feed folder's settings. An empty folder means the program's own.
+constexpr Setting<SjisView> kFeedFolder{"JVLinkFeed", "Folder", ""};
+constexpr Setting<int> kFeedPace{"JVLinkFeed", "Pace", kDefaultPaceMs};
+constexpr Setting<SjisView> kFeedVersion{"JVLinkFeed", "Version", "0490"};
+// JV-Link under Wine. Empty values mean the defaults: "wine", the
+// environment's prefix, the bridge installed with the program.
+constexpr Setting<SjisView> kWineCommand{"JVLinkWine", "Command", ""};
+constexpr Setting<SjisView> kWinePrefix{"JVLinkWine", "Prefix", ""};
+constexpr Setting<SjisView> kWineBridge{"JVLinkWine", "Bridge", ""};
 
 std::filesystem::path defaultPrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return prefix;
@@ -21,8 +31,9 @@ std::filesystem::path defaultPrefix() {
     return std::filesystem::path(home ? home : "") / ".wine";
 }
 
-std::string readText(const TIniGT& ini, SjisView section, SjisView key, const std::string& fallback) {
-    const SjisString value = ini.ReadString(section, key, "");
+// A text read as UTF-8, or `fallback` when it is empty.
+std::string readText(const TIniGT& ini, const Setting<SjisView>& setting, const std::string& fallback) {
+    const SjisString value = readSetting(ini, setting);
     return value.empty() ? fallback : cp932ToUtf8(value);
 }
 
@@ -40,25 +51,25 @@ std::filesystem::path defaultBridge() {
 
 JVLinkChoice readJVLinkChoice(const std::filesystem::path& appDir, const TIniGT& ini) {
     JVLinkChoice c;
-    c.source = ini.ReadString(kFeedSection, "Source", "folder") == "wine" ? JVLinkSource::wine : JVLinkSource::folder;
+    c.source = readSetting(ini, kSource) == "wine" ? JVLinkSource::wine : JVLinkSource::folder;
     // A relative folder is taken from the program folder, wherever the program was started from.
-    c.feed.feedDir = appDir / readText(ini, kFeedSection, "Folder", defaultFeedFolder(appDir).string());
-    c.feed.paceMs = std::clamp(ini.ReadInteger(kFeedSection, "Pace", kDefaultPaceMs), 0, 10000);
-    const SjisString version = ini.ReadString(kFeedSection, "Version", "0490");
-    c.feed.version = version.size() == 4 && isAllDigits(version) ? version : "0490";
-    c.wine.command = readText(ini, kWineSection, "Command", "wine");
-    c.wine.prefix = readText(ini, kWineSection, "Prefix", defaultPrefix().string());
-    c.wine.bridge = readText(ini, kWineSection, "Bridge", defaultBridge().string());
+    c.feed.feedDir = appDir / readText(ini, kFeedFolder, defaultFeedFolder(appDir).string());
+    c.feed.paceMs = std::clamp(readSetting(ini, kFeedPace), 0, 10000);
+    const SjisString version = readSetting(ini, kFeedVersion);
+    c.feed.version = version.size() == 4 && isAllDigits(version) ? version : SjisString(kFeedVersion.fallback);
+    c.wine.command = readText(ini, kWineCommand, "wine");
+    c.wine.prefix = readText(ini, kWinePrefix, defaultPrefix().string());
+    c.wine.bridge = readText(ini, kWineBridge, defaultBridge().string());
     return c;
 }
 
 bool saveJVLinkChoice(TIniGT& ini, const JVLinkChoice& c) {
-    return ini.WriteString(kFeedSection, "Source", c.source == JVLinkSource::wine ? "wine" : "folder") &&
-           ini.WriteString(kFeedSection, "Folder", utf8ToCp932(c.feed.feedDir.string())) &&
-           ini.WriteInteger(kFeedSection, "Pace", c.feed.paceMs) &&
-           ini.WriteString(kWineSection, "Command", utf8ToCp932(c.wine.command)) &&
-           ini.WriteString(kWineSection, "Prefix", utf8ToCp932(c.wine.prefix.string())) &&
-           ini.WriteString(kWineSection, "Bridge", utf8ToCp932(c.wine.bridge.string()));
+    return writeSetting(ini, kSource, c.source == JVLinkSource::wine ? "wine" : "folder") &&
+           writeSetting(ini, kFeedFolder, utf8ToCp932(c.feed.feedDir.string())) &&
+           writeSetting(ini, kFeedPace, c.feed.paceMs) &&
+           writeSetting(ini, kWineCommand, utf8ToCp932(c.wine.command)) &&
+           writeSetting(ini, kWinePrefix, utf8ToCp932(c.wine.prefix.string())) &&
+           writeSetting(ini, kWineBridge, utf8ToCp932(c.wine.bridge.string()));
 }
 
 }  // namespace vantor

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <thread>
 
 #include "settings/app_dir.h"
+#include "settings/setting.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
@@ -191,4 +193,18 @@ TEST_F(IniGT, WritesOfDifferentKeysAtTheSameTimeAllStay) {
     for (const char* section : {"a", "b"})
         for (int i = 0; i < kWrites; ++i) kept += ini.ReadInteger(section, "k" + std::to_string(i), -1) == i;
     EXPECT_EQ(kept, 2 * kWrites);
+}
+
+TEST_F(IniGT, AWindowPlacementKeepsEachKeyAndFallsBackKeyByKey) {
+    const PlacementSetting place{"locate", {10, 20, 1200, 800}};
+    const WindowPlacement absent = readSetting(ini, place);
+    EXPECT_EQ((std::array{absent.left, absent.top, absent.width, absent.height}), (std::array{10, 20, 1200, 800}));
+
+    ASSERT_TRUE(writeSetting(ini, place, {-5, 7, 640, 480}));
+    const WindowPlacement back = readSetting(ini, place);
+    EXPECT_EQ((std::array{back.left, back.top, back.width, back.height}), (std::array{-5, 7, 640, 480}));
+
+    store("[locate]\nleft=3\ntop=abc\nwidth=\n");
+    const WindowPlacement odd = readSetting(ini, place);
+    EXPECT_EQ((std::array{odd.left, odd.top, odd.width, odd.height}), (std::array{3, 20, 1200, 800}));
 }
