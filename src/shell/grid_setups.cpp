@@ -3,6 +3,8 @@
 #include "analysis/grid_headers.h"
 #include "components/string_grid.h"
 #include "output/fonts.h"
+#include "output/race_card_cell.h"
+#include "raceday/race_card.h"
 #include "text/qt_text.h"
 
 namespace vantor {
@@ -19,7 +21,7 @@ GridSetup runnerCardSetup(int frameColumnWidth) {
     GridSetup setup;
     setup.colWidths = {frameColumnWidth, 20, 250, 60, 80, 140, 140, 140, 140, 140, 140};
     setup.headers = texts(raceCardHeaders());
-    setup.fixedCols = 5;
+    setup.fixedCols = card::kFirstRunColumn;
     setup.rowHeight = 70;
     setup.headerHeight = 60;
     setup.font = gothicFont(12);
@@ -42,9 +44,9 @@ GridSetup runnerListSetup(std::vector<int> widths, QStringList headers) {
 GridSetup cardCheckGridSetup() {
     GridSetup setup;
     setup.colWidths = {20, 20, 50, 150, 50, 50};
-    setup.colWidths.resize(31, 70);  // a column per week slot
+    setup.colWidths.resize(kCheckGridCols, 70);  // a column per week slot
     setup.headers = texts(cardCheckHeaders());
-    setup.fixedCols = 6;
+    setup.fixedCols = kCheckFirstWeekColumn;
     setup.rowHeight = 25;
     setup.headerHeight = 27;
     setup.font = gothicFont(12);

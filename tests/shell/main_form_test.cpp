@@ -154,63 +154,6 @@ TEST_F(MainForm, ToolBarAndSheetsCarryTheirCaptions) {
     EXPECT_EQ(form->DateCombo->maxVisibleItems(), 36);
 }
 
-TEST_F(MainForm, GridsHaveTheirColumnsHeadersAndHeaderHeights) {
-    const auto form = makeForm();
-    struct Expected {
-        ui::TStringGrid* grid;
-        std::vector<int> widths;
-        QStringList headers;
-        int headerHeight;
-        int fixedCols;
-    };
-    std::vector<int> checkWidths = {20, 20, 50, 150, 50, 50};
-    QStringList checkHeaders = {QStringLiteral("枠"),   QStringLiteral("馬"),   QStringLiteral("格言該当"),
-                                QStringLiteral("馬名"), QStringLiteral("騎手"), QStringLiteral("調教師")};
-    for (int week = 1; week <= 25; ++week) {
-        checkWidths.push_back(70);
-        checkHeaders.append(QString::number(week) + QStringLiteral("週前"));
-    }
-    const QStringList card = {QStringLiteral("枠"),    QStringLiteral("馬"),    QStringLiteral("馬名"),
-                              QStringLiteral("騎手"),  QStringLiteral("賞金"),  QStringLiteral("当該ﾚｰｽ"),
-                              QStringLiteral("前1走"), QStringLiteral("前2走"), QStringLiteral("前3走"),
-                              QStringLiteral("前4走"), QStringLiteral("前5走")};
-    const Expected grids[] = {
-        {form->StringGrid2, checkWidths, checkHeaders, 27, 6},
-        {form->StringGrid4, {20, 20, 250, 60, 80, 140, 140, 140, 140, 140, 140}, card, 60, 5},
-        {form->StringGrid5, {30, 20, 250, 60, 80, 140, 140, 140, 140, 140, 140}, card, 60, 5},
-        {form->StringGrid1,
-         {20, 20, 60, 60, 140, 30, 60, 60, 200, 60, 20},
-         QString::fromUtf8("枠,馬,馬主重複,厩舎重複,馬名,性齢,騎手,調教師,馬主,予想配当,順").split(u','),
-         15,
-         0},
-        {form->StringGrid3,
-         {60, 20, 20, 140, 60, 60, 50, 50, 50},
-         QString::fromUtf8("ﾚｰｽ,枠,馬,馬名,騎手,調教師,着順,人気,確ｵｯｽﾞ").split(u','),
-         15,
-         0},
-        {form->StringGrid7,
-         {60, 20, 20, 80, 140, 60, 60, 50, 50, 50},
-         QString::fromUtf8("ﾚｰｽ,枠,馬,該当,馬名,騎手,調教師,着順,人気,確ｵｯｽﾞ").split(u','),
-         15,
-         0},
-    };
-    for (const Expected& expected : grids) {
-        SCOPED_TRACE(expected.grid->objectName().toStdString());
-        std::vector<int> widths;
-        QStringList headers;
-        for (int col = 0; col < expected.grid->colCount(); ++col) {
-            widths.push_back(expected.grid->colWidth(col));
-            headers.append(expected.grid->cell(col, 0));
-        }
-        EXPECT_EQ(widths, expected.widths);
-        EXPECT_EQ(headers, expected.headers);
-        EXPECT_EQ(expected.grid->rowHeight(0), expected.headerHeight);
-        EXPECT_EQ(expected.grid->fixedCols(), expected.fixedCols);
-        EXPECT_EQ(expected.grid->rowCount(), 2);
-        EXPECT_EQ(expected.grid->cell(0, 1), QString());
-    }
-}
-
 TEST_F(MainForm, ResultLabelsStandInTheirBlocksInTableOrder) {
     const auto form = makeForm();
     ASSERT_EQ(form->KekkaLabels.size(), 63u);

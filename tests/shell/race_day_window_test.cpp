@@ -12,6 +12,8 @@
 #include "components/message_box.h"
 #include "components/string_grid.h"
 #include "jvlink/feed_jvlink.h"
+#include "output/race_card_cell.h"
+#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "store/record_filer.h"
 #include "support/program_folder.h"
@@ -155,4 +157,40 @@ TEST_F(RaceDayWindow, AMissingDayFileIsReported) {
     form->DateComboChange();
     EXPECT_EQ(messages.shown(), QStringList{QStringLiteral("データ作成が未完了のようです。")});
     EXPECT_EQ(form->DatList->count(), 0);
+}
+
+// Each caption stands over what it names, and a runner's identity stays in
+// the fixed columns while the rest scrolls.
+TEST_F(RaceDayWindow, EachCaptionStandsOverWhatItNames) {
+    auto form = openDay();
+    const auto under = [](const ui::TStringGrid* grid, const QString& caption, int row) {
+        for (int col = 0; col < grid->colCount(); ++col)
+            if (grid->cell(col, 0) == caption) return grid->cell(col, row).trimmed();
+        return QStringLiteral("<no column %1>").arg(caption);
+    };
+    for (const ui::TStringGrid* grid : {form->StringGrid1, form->StringGrid2}) {
+        SCOPED_TRACE(grid->objectName().toStdString());
+        EXPECT_EQ(under(grid, QStringLiteral("枠"), 2), QStringLiteral("2"));
+        EXPECT_EQ(under(grid, QStringLiteral("馬"), 2).toInt(), 2);
+        EXPECT_EQ(under(grid, QStringLiteral("馬名"), 2), QStringLiteral("アカイホシ"));
+    }
+    EXPECT_EQ(under(form->StringGrid1, QStringLiteral("性齢"), 1), QStringLiteral("牝 3"));
+    EXPECT_EQ(form->StringGrid1->rowHeight(0), form->StringGrid1->rowHeight(1)) << "one line per row";
+
+    const ui::TStringGrid* check = form->StringGrid2;
+    ASSERT_EQ(check->colCount(), kCheckGridCols);
+    EXPECT_EQ(check->fixedCols(), kCheckFirstWeekColumn) << "the runner stays in view";
+    for (int w = 1; w <= kWeekSlots; ++w)
+        EXPECT_EQ(check->cell(kCheckFirstWeekColumn + w - 1, 0), QString::number(w) + QStringLiteral("週前"));
+    EXPECT_GT(check->rowHeight(0), check->rowHeight(1)) << "captions of two lines";
+
+    for (const ui::TStringGrid* grid : {form->StringGrid4, form->StringGrid5}) {
+        SCOPED_TRACE(grid->objectName().toStdString());
+        ASSERT_EQ(grid->colCount(), card::kCardColumns);
+        EXPECT_EQ(grid->fixedCols(), card::kFirstRunColumn) << "the runner stays in view beside its runs";
+        EXPECT_EQ(grid->cell(card::kHorseColumn, 0), QStringLiteral("馬名"));
+        EXPECT_EQ(grid->cell(card::kFirstRunColumn, 0), QStringLiteral("当該ﾚｰｽ"));
+        EXPECT_EQ(grid->cell(card::kCardColumns - 1, 0), QStringLiteral("前5走"));
+    }
+    EXPECT_EQ(form->StringGrid4->cell(card::kNumberColumn, 2), QStringLiteral("02"));
 }
