@@ -75,11 +75,6 @@ std::span<const TrackOption> tracksOf(const JraCourse& course, Surface surface) 
 
 const JraCourse& jraCourse(int course) { return kCourses[static_cast<std::size_t>(course - 1)]; }
 
-Surface surfaceOfTrack(int trackCD) {
-    if (trackCD >= 51) return Surface::jump;
-    return trackCD >= 23 ? Surface::dirt : Surface::turf;
-}
-
 int trackGroup(int trackCD) {
     if (trackCD >= 51) return 6;
     if (trackCD == 10) return 0;

@@ -27,8 +27,6 @@ struct JraCourse {
 // course: 1..10.
 const JraCourse& jraCourse(int course);
 
-Surface surfaceOfTrack(int trackCD);
-
 // The horse master's track group of a track code: 0 turf straight, 1 turf
 // right-handed, 2 turf left-handed, 3 dirt straight, 4 dirt right-handed,
 // 5 dirt left-handed, 6 jump.

@@ -115,8 +115,6 @@ static_assert(std::size(kStakes) <= 128, "StakeBook keeps one year per stake");
 
 }  // namespace
 
-std::span<const Stake> jraStakes() { return kStakes; }
-
 const Stake* StakeBook::find(int course, int day, bool jump) const {
     const Ymd c = civil(day);
     const int week = (c.d - 1) / 7 + 1;

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 #include "demo/world.h"
@@ -26,8 +25,6 @@ struct Stake {
     std::uint8_t weightType;  // 1 handicap, 2 set weights, 3 weight for age, 4 fixed
     int prize;                // first prize, units of 100 yen
 };
-
-std::span<const Stake> jraStakes();
 
 // Which stakes have been run in which year, so that each is run at most
 // once a year.
