@@ -63,7 +63,7 @@ protected:
         });
         return loader.load(dayName, *day, hooks);
     }
-    SjisView earlierRace(int r, int j, int e) { return day->JvSeiRaTbl[r][j][e].view(); }
+    SjisView earlierRace(int r, int j, int e) { return day->JvSeiRaTbl(r, j, e).view(); }
 
     struct Opened {
         int maximum;
@@ -153,7 +153,7 @@ TEST_F(DayLoadTest, ALaterDayKeepsNothingOfAnEarlierOne) {
     EXPECT_EQ(day->RaceCount, 1);
     EXPECT_EQ(day->RaceTbl[0].RunDate[0][1], daysBefore(kRaceDate, 14));
     for (int e = 1; e < kMaxEarlierRuns; ++e) {
-        EXPECT_TRUE(trimBlanks(day->JvSeiTbl[0][0][e].view()).empty()) << e;
+        EXPECT_TRUE(trimBlanks(day->JvSeiTbl(0, 0, e).view()).empty()) << e;
         EXPECT_TRUE(trimBlanks(earlierRace(0, 0, e)).empty()) << e;
     }
     EXPECT_TRUE(trimBlanks(day->JvSeTbl[1][0].view()).empty());
