@@ -64,13 +64,6 @@ TEST(EarlierRuns, AFullDayOfDistinctRacesFitsAndClearsToNothing) {
     }
 }
 
-TEST(EarlierRuns, ARaceKeyImageHoldsTheKeyAlone) {
-    const auto runs = std::make_unique<EarlierRuns>();
-    const std::string run = std::string(11, 'x') + "2024052605021211" + std::string(100, 'y');
-    const RaImage& image = runs->image(runs->keepRaceKey(run));
-    EXPECT_EQ(image.view(), std::string(11, ' ') + "2024052605021211" + std::string(jvdata::kRaLength - 27, ' '));
-}
-
 // A slot nobody has written reads as a reset one, so that a day made once
 // needs no memory for the races it never holds.
 TEST(RaceDayTables, AResetSlotIsAllZeroBytes) {
