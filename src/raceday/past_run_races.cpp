@@ -49,7 +49,7 @@ std::uint64_t PastRunRaces::raceKey(bool jra, std::uint64_t date, SjisView code,
 void PastRunRaces::index(SjisView bytes, bool jra, std::uint64_t date, SjisView fileCode) {
     for (std::size_t n = 0, count = recordCount(bytes, kRaLength); n < count; ++n) {
         const SjisView rec = recordAt(bytes, kRaLength, n);
-        races_.insert(raceKey(jra, date, jra ? get(rec, ra::JyoCD) : fileCode, get(rec, ra::RaceNum)), {rec});
+        races_.insert(raceKey(jra, date, jra ? get(rec, ra::JyoCD) : fileCode, get(rec, ra::RaceNum)), {rec.data()});
     }
 }
 
@@ -97,8 +97,8 @@ PastRunRaces::ImageId PastRunRaces::raceImage(SjisView run, EarlierRuns& runs) {
     const std::optional<Place> place = placeOf(run);
     if (!place) return keyImage(run, runs);
     PastRace& race = find(*place, run);
-    if (race.record.empty()) return keyImage(run, runs);
-    if (race.image == EarlierRuns::kBlankImage) race.image = runs.keep(race.record);
+    if (race.record == nullptr) return keyImage(run, runs);
+    if (race.image == EarlierRuns::kBlankImage) race.image = runs.keep(SjisView(race.record, kRaLength));
     return race.image;
 }
 

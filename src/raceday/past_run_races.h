@@ -41,7 +41,7 @@ private:
     void index(SjisView bytes, bool jra, std::uint64_t date, SjisView fileCode);
     // A race of an indexed file, and its image in the pool once a run needed it.
     struct PastRace {
-        SjisView record;  // empty: the file lacks the race
+        const char* record = nullptr;  // its whole RA record; none when the file lacks the race
         ImageId image = EarlierRuns::kBlankImage;
     };
     PastRace& find(const Place& place, SjisView run);
