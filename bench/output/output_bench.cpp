@@ -102,7 +102,6 @@ void BM_ChooseRace(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = Clock::now();
         const double cpuStart = threadCpuMs();
-        day.CurRace = race;
         const vantor::RaceCardTexts card = vantor::assembleRaceCard(day, race);
         QPainter painter(&image);
         paintCard(painter, day, race, card);

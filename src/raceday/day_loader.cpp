@@ -32,23 +32,21 @@ SjisView bytesOf(const FileContent& content) {
 
 SjisString dayDataMissingMessage() { return utf8ToCp932("データ作成が未完了のようです。"); }
 
-DayLoader::DayLoader(const StorePaths& paths, FileReader reader) : paths_(paths), files_(std::move(reader)) {}
+DayLoader::DayLoader(const StorePaths& paths, FileReader reader) : paths_(paths), files_(std::move(reader)) {
+    sortKeys_.reserve(kMaxRunners);
+}
 
 DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const DayLoadHooks& hooks) {
     DayLoadResult result;
+    day.clear();
     day.Over2005 = lenientInt(SjisView(dayName).substr(0, 4)) >= kPredictedOddsFromYear ? 1 : 0;
-    IniBtnClick(day);
-    day.RaceCount = 0;
 
     const FileContent& races =
         files_.read(paths_.dayFile(dayName, ".jvRA"), firstRecords(kMaxRaces, jvdata::kRaLength));
     if (races.status != FileContent::Status::ok) {
-        // Nothing of an earlier day survives, not even when this one has no data.
-        day.blankRawTables();
         files_.forget();
         return result;
     }
-    day.blankDayRecords();
     result.status = DayLoadResult::Status::loaded;
     if (hooks.progressOpen)
         hooks.progressOpen(kDayLoadProgressMaximum, utf8ToCp932("レースデータを読み込んでいます。"),
@@ -77,23 +75,22 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
 // in assembly, so the tables come out as if each step ran over all races
 // in turn.
 void DayLoader::readRaces(SjisView raBytes, const std::string& dayName, RaceDay& day, const DayLoadHooks& hooks) {
-    const std::size_t count = std::min(recordCount(raBytes, jvdata::kRaLength), std::size_t{kMaxRaces});
+    const int count = static_cast<int>(std::min(recordCount(raBytes, jvdata::kRaLength), std::size_t{kMaxRaces}));
+    // The slots are in use before anything is written to them, so that the
+    // next load resets them even after this one was broken off.
+    day.RaceCount = count;
     // The runner reads below replace the buffer raBytes lives in, so every
     // race record is taken first.
-    for (std::size_t c = 0; c < count; ++c) day.JvRaTbl[c].assign(recordAt(raBytes, jvdata::kRaLength, c));
+    for (int c = 0; c < count; ++c) day.JvRaTbl[c].assign(recordAt(raBytes, jvdata::kRaLength, c));
     PastRunRaces pastRaces(paths_, files_);
-    for (int c = 0; c < static_cast<int>(count); ++c) {
+    for (int c = 0; c < count; ++c) {
         readRunnerRecords(paths_, dayName, files_, day, c);
         call(hooks.progressStep);
-        day.RaceCount = c + 1;
         pastRaces.read(day, c);
         call(hooks.progressStep);
         assembleRace(day, c);
     }
-    for (int c = day.RaceCount; c < kMaxRaces; ++c) {
-        for (int j = 0; j < kMaxRunners; ++j) day.settleEarlierRuns(c, j, 0);
-        call(hooks.progressStep);
-    }
+    for (int c = count; c < kMaxRaces; ++c) call(hooks.progressStep);
 }
 
 void DayLoader::derive(RaceDay& day, const DayLoadHooks& hooks, DayLoadResult& result) {
@@ -102,7 +99,7 @@ void DayLoader::derive(RaceDay& day, const DayLoadHooks& hooks, DayLoadResult& r
     for (int r = 0; r < kMaxRaces; ++r) {
         if (day.RaceTbl[r].RacePresent != 1) continue;
         result.raceItems.push_back(raceListItem(day.RaceTbl[r]));
-        deriveRaceMarks(day, r);
+        deriveRaceMarks(day, r, sortKeys_);
     }
     result.trainerItems = orderTrainers(day);
     result.upDownMax = static_cast<int>(result.raceItems.size()) - 1;

@@ -52,7 +52,8 @@ public:
     explicit DayLoader(const StorePaths& paths, FileReader reader = readFilePart);
 
     // Loads the day named dayName ("yyyy年mm月dd日", UTF-8, as the day list
-    // gives it) into day.
+    // gives it) into day. Nothing of the day loaded before stays, not even
+    // when this one has no data.
     DayLoadResult load(const std::string& dayName, RaceDay& day, const DayLoadHooks& hooks = {});
 
 private:
@@ -61,6 +62,7 @@ private:
 
     StorePaths paths_;
     LoadFiles files_;
+    std::vector<SjisString> sortKeys_;  // order keys of one race, sorted, duplicates kept
 };
 
 }  // namespace vantor

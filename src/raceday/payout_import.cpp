@@ -33,7 +33,8 @@ void importPayouts(RaceDay& day, const StorePaths& paths, const std::string& day
         readFilePart(paths.dayFile(dayName, ".jvRA"), firstRecords(kKeyedFileRecordLimit, kRaLength));
     if (races.status == FileContent::Status::ok) {
         int r = 0;
-        for (std::size_t n = 0; n < recordCount(races.bytes, kRaLength) && r < kMaxRaces; ++n) {
+        // Only the race slots of the loaded day: no other slot is ever written.
+        for (std::size_t n = 0; n < recordCount(races.bytes, kRaLength) && r < day.RaceCount; ++n) {
             const SjisView ra = recordAt(races.bytes, kRaLength, n);
             if (trimBlanks(get(ra, ra::Year)).empty()) continue;
             day.JvRaTbl[r].assign(ra);

@@ -1,7 +1,7 @@
 #pragma once
 // The payout import after a results fetch: re-reads the loaded day's race
 // file, the runner records of each race and the day's payout file into the
-// raw tables, matching payouts to races on the whole 16-character race key,
+// raw tables (the race slots the load filled), matching payouts to races on the whole 16-character race key,
 // and converts results and payouts again. The window then reloads the day.
 
 #include <string>

@@ -62,10 +62,10 @@ void fillRunRunner(TRaceRec& race, int i, int k, SjisView se) {
 }
 
 void assembleRuns(const RaceDay& day, int c, int i, TRaceRec& race) {
-    const auto& history = day.JvSeiTbl[c][i];
-    const auto& historyRaces = day.JvSeiRaTbl[c][i];
-    for (int k = 1; k <= kMaxEarlierRuns; ++k)
-        if (hasYear(historyRaces[k - 1].view())) race.RunDate[i][k] = date(historyRaces[k - 1].view());
+    for (int k = 1; k <= kMaxEarlierRuns; ++k) {
+        const SjisView runRace = day.JvSeiRaTbl(c, i, k - 1).view();
+        if (hasYear(runRace)) race.RunDate[i][k] = date(runRace);
+    }
     const SjisView ra = day.JvRaTbl[c].view();
     const SjisView se = day.JvSeTbl[c][i].view();
     race.RunDate[i][0] = date(ra);
@@ -75,10 +75,10 @@ void assembleRuns(const RaceDay& day, int c, int i, TRaceRec& race) {
     race.RinsenSign[i] = readinessSign(get(se, se::SexCD), race.Kankaku[i]);
 
     for (int k = 1; k <= kDetailedEarlierRuns; ++k) {
-        const SjisView run = history[k - 1].view();
+        const SjisView run = day.JvSeiTbl(c, i, k - 1).view();
         if (!hasYear(run)) continue;
         race.RunKey[i][k] = raceKey(run).text();
-        fillRunRace(race, i, k, historyRaces[k - 1].view());
+        fillRunRace(race, i, k, day.JvSeiRaTbl(c, i, k - 1).view());
         fillRunRunner(race, i, k, run);
     }
     race.RunKey[i][0] = raceKey(ra).text();

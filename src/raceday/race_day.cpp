@@ -9,40 +9,35 @@ namespace vantor {
 // Slots are reset by constructing them anew in place.
 static_assert(std::is_trivially_destructible_v<TRaceRec> && std::is_trivially_destructible_v<TRaceMarkRec>);
 
+namespace {
+
+void blankRace(RaceDay& day, int r) {
+    day.JvRaTbl[r].fillBlank();
+    day.JvHrTbl[r].fillBlank();
+    day.YozTbl[r].fillBlank();
+    for (auto& se : day.JvSeTbl[r]) se.fillBlank();
+    for (auto& um : day.JvUmTbl[r]) um.fillBlank();
+}
+
+}  // namespace
+
+// The raw images are blank from the start, as every reader of a day that
+// was never loaded expects: 1.5 MB, where a full day fills most of it.
 RaceDay::RaceDay() {
-    for (auto& race : earlierRunsHeld_) race.fill(kMaxEarlierRuns);
-    blankRawTables();
-    SortKeyList.reserve(kMaxRunners);
+    for (int r = 0; r < kMaxRaces; ++r) blankRace(*this, r);
     ChokList.reserve(kMaxRaces * kMaxRunners);
     ChokSortList.reserve(kMaxRaces * kMaxRunners);
     UmaNameList.reserve(kMaxRaces * kMaxRunners);
 }
 
-void RaceDay::blankRawTables() {
-    blankDayRecords();
-    for (int r = 0; r < kMaxRaces; ++r)
-        for (int j = 0; j < kMaxRunners; ++j) settleEarlierRuns(r, j, 0);
-}
-
-void RaceDay::blankDayRecords() {
-    for (auto& ra : JvRaTbl) ra.fillBlank();
-    for (auto& hr : JvHrTbl) hr.fillBlank();
-    for (auto& yoz : YozTbl) yoz.fillBlank();
-    for (int r = 0; r < kMaxRaces; ++r) {
-        for (int j = 0; j < kMaxRunners; ++j) {
-            JvSeTbl[r][j].fillBlank();
-            JvUmTbl[r][j].fillBlank();
-        }
+void RaceDay::clear() {
+    for (int r = 0; r < RaceCount; ++r) {
+        blankRace(*this, r);
+        std::construct_at(&RaceTbl[r]);
+        std::construct_at(&MarkTbl[r]);
     }
-}
-
-void RaceDay::settleEarlierRuns(int r, int j, int count) {
-    auto& held = earlierRunsHeld_[r][j];
-    for (int e = count; e < held; ++e) {
-        JvSeiTbl[r][j][e].fillBlank();
-        JvSeiRaTbl[r][j][e].fillBlank();
-    }
-    held = static_cast<std::uint8_t>(count);
+    earlierRuns_.clear();
+    RaceCount = 0;
 }
 
 void IniBtnClick(RaceDay& day) {

@@ -1,53 +1,33 @@
 #pragma once
 // One race day in memory: the raw record images read from the store, the
-// assembled race slots (RaceTbl), the derived marks (MarkTbl) and the work
-// lists of a load. Capacities are the limits of the system: 36 races, 18
-// runner slots per race, 25 earlier runs per runner.
+// assembled race slots (RaceTbl), the derived marks (MarkTbl) and the
+// day's trainer and horse-name lists. Capacities are the limits of the
+// system: 36 races, 18 runner slots per race, 25 earlier runs per runner
+// (day_capacity.h).
 //
 // Race slot r is race-list item r; runner slot j is horse number j + 1; run
 // index k is 0 for the race itself and k for the k-th most recent earlier
 // run. Text fields are Shift-JIS cut from the records with their padding.
 //
-// The whole day is one object of about 35 MB, made once (RaceDay::create)
-// and refilled by every load; nothing in it is allocated per record.
+// The whole day is made once (RaceDay::create) with room for the fullest
+// day and refilled by every load; nothing in it is allocated per record.
+// A day costs the memory it fills: the tables are allocated untouched, a
+// load writes only the race slots, runners and runs the day has, and the
+// next load resets only those.
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
+#include "raceday/day_capacity.h"
+#include "raceday/earlier_runs.h"
 #include "raceday/one_based.h"
-#include "raceday/record_image.h"
-#include "raceday/yoz_record.h"
-#include "store/jvdata_structure.h"
+#include "raceday/zeroed_slots.h"
 #include "text/fixed_text.h"
 #include "text/sjis.h"
 
 namespace vantor {
-
-inline constexpr int kMaxRaces = 36;
-inline constexpr int kMaxRunners = 18;
-inline constexpr int kMaxEarlierRuns = 25;
-// Earlier runs whose race details are looked up; runs 21-25 keep their
-// date and race key only.
-inline constexpr int kDetailedEarlierRuns = 20;
-inline constexpr int kRunIndexes = kMaxEarlierRuns + 1;
-inline constexpr int kWeekSlots = 25;
-inline constexpr int kFinishClasses = 6;  // 1st to 5th, unplaced
-
-template <class T>
-using PerRunner = std::array<T, kMaxRunners>;
-template <class T>
-using PerRun = std::array<std::array<T, kRunIndexes>, kMaxRunners>;
-
-using RaImage = RecordImage<jvdata::kRaLength>;
-using SeImage = RecordImage<jvdata::kSeLength>;
-using HrImage = RecordImage<jvdata::kHrLength>;
-using UmImage = RecordImage<jvdata::kUmLength>;
-using YozImage = RecordImage<yoz::kLength>;
-
-using i32 = std::int32_t;
 
 // An assembled race slot.
 struct TRaceRec {
@@ -155,7 +135,8 @@ struct TRaceMarkRec {
     PerRunner<std::uint8_t> SameChok{};                // another runner has the same trainer
 };
 
-struct RaceDay {
+class RaceDay {
+public:
     RaceDay();
     RaceDay(const RaceDay&) = delete;
     RaceDay& operator=(const RaceDay&) = delete;
@@ -163,24 +144,15 @@ struct RaceDay {
     // The one race day of a window or tool; made once and reused.
     static std::unique_ptr<RaceDay> create() { return std::make_unique<RaceDay>(); }
 
-    // Fills every raw record image with blanks.
-    void blankRawTables();
-    // Fills the race, runner, horse master, payout and odds images with
-    // blanks, but not the earlier runs: a load writes those runner by
-    // runner and then settles each runner's count.
-    void blankDayRecords();
-    // Runner j of race r holds `count` earlier runs, freshly written to
-    // elements 0 .. count-1 of JvSeiTbl and JvSeiRaTbl; the elements after
-    // them are made blank again. Blanking only what an earlier load wrote
-    // spares a full day's load 25 MB of blank filling.
-    void settleEarlierRuns(int r, int j, int count);
+    // Returns the day to the state it was made in, ready for a load: every
+    // raw image blank, every race slot and mark reset, no earlier runs, no
+    // race. Only the race slots below RaceCount are gone through: the tables
+    // are written nowhere else, so the slots after them are still as made.
+    void clear();
 
-    i32 RaceCount = 0;  // RA records read for the day
-    i32 CurRace = 0;    // race slot shown
+    i32 RaceCount = 0;  // RA records read for the day; race slots in use
     std::uint8_t Over2005 = 0;
-    std::filesystem::path UmaFileName, Um2FileName;  // horse files of the runner being loaded
 
-    std::vector<SjisString> SortKeyList;   // order keys of one race, sorted, duplicates kept
     std::vector<SjisString> ChokList;      // trainers of the day, sorted, unique
     std::vector<SjisString> ChokSortList;  // trainers keyed by runner count, unsorted
     std::vector<SjisString> UmaNameList;   // first characters of the horse names, sorted, unique
@@ -188,18 +160,24 @@ struct RaceDay {
     std::array<RaImage, kMaxRaces> JvRaTbl;
     std::array<PerRunner<SeImage>, kMaxRaces> JvSeTbl;
     std::array<PerRunner<UmImage>, kMaxRaces> JvUmTbl;
-    std::array<PerRunner<std::array<SeImage, kMaxEarlierRuns>>, kMaxRaces> JvSeiTbl;    // element e = run e + 1
-    std::array<PerRunner<std::array<RaImage, kMaxEarlierRuns>>, kMaxRaces> JvSeiRaTbl;  // race of JvSeiTbl's run
     std::array<HrImage, kMaxRaces> JvHrTbl;
     std::array<YozImage, kMaxRaces> YozTbl;
 
-    std::array<TRaceRec, kMaxRaces> RaceTbl;
-    std::array<TRaceMarkRec, kMaxRaces> MarkTbl;
+    // The earlier runs of runner j of race r: run e + 1 (blank beyond the
+    // runner's runs) and the race record of that run (the RA record found,
+    // a blank image holding only the run's race key, or a blank image).
+    // Runners who ran in the same race share one image of its record.
+    const SeImage& JvSeiTbl(int r, int j, int e) const { return earlierRuns_.run(r, j, e); }
+    const RaImage& JvSeiRaTbl(int r, int j, int e) const { return earlierRuns_.race(r, j, e); }
+    EarlierRuns& earlierRuns() { return earlierRuns_; }
+    const EarlierRuns& earlierRuns() const { return earlierRuns_; }
+
+    // All zero bytes is a reset slot: no memory for slots never filled.
+    ZeroedSlots<TRaceRec, kMaxRaces> RaceTbl;
+    ZeroedSlots<TRaceMarkRec, kMaxRaces> MarkTbl;
 
 private:
-    // Leading JvSeiTbl / JvSeiRaTbl elements of each runner that may hold
-    // more than blanks.
-    std::array<PerRunner<std::uint8_t>, kMaxRaces> earlierRunsHeld_{};
+    EarlierRuns earlierRuns_;
 };
 
 // Resets every race slot and its marks: texts empty, numbers 0, flags 0.

@@ -8,7 +8,7 @@
 
 namespace vantor {
 
-void deriveRaceMarks(RaceDay& day, int r) {
+void deriveRaceMarks(RaceDay& day, int r, std::vector<SjisString>& sortKeys) {
     const TRaceRec& race = day.RaceTbl[r];
     TRaceMarkRec& marks = day.MarkTbl[r];
     marks.SortRank.fill(0);
@@ -19,9 +19,9 @@ void deriveRaceMarks(RaceDay& day, int r) {
         fillWeekSlots(race, i, marks);
         applyMaxim2(race, i, marks);
     }
-    day.SortKeyList.clear();
-    buildOrderKeys(race, marks, day.SortKeyList);
-    rankByOrderKeys(day.SortKeyList, marks);
+    sortKeys.clear();
+    buildOrderKeys(race, marks, sortKeys);
+    rankByOrderKeys(sortKeys, marks);
     addHorseInitials(race, day.UmaNameList);
     markSameConnections(race, marks);
 }

@@ -40,7 +40,7 @@ SjisString combinationText(SjisView kumi) {
 }
 
 void SeiBtnClick(RaceDay& day) {
-    for (int r = 0; r < kMaxRaces; ++r) {
+    for (int r = 0; r < day.RaceCount; ++r) {
         TRaceRec& race = day.RaceTbl[r];
         for (int j = 0; j < kMaxRunners; ++j) {
             const SjisView se = day.JvSeTbl[r][j].view();

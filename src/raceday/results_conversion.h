@@ -1,8 +1,8 @@
 #pragma once
 // Results conversion: finishing positions, popularity and final win odds
 // from the day's runner records, and the payouts from its payout records,
-// for all 36 race slots. A race without a payout record gets 0 everywhere
-// and " 0- 0" combinations.
+// for the race slots in use (below RaceCount). A race without a payout
+// record gets 0 everywhere and " 0- 0" combinations.
 
 #include "raceday/race_day.h"
 

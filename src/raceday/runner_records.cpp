@@ -15,21 +15,21 @@ using namespace jvdata;
 constexpr ReadBound kMasterBound = firstRecords(1, kUmLength);
 
 void readHorseMaster(const StorePaths& paths, SjisView id, LoadFiles& files, RaceDay& day, int c, int j) {
-    day.Um2FileName = paths.horseMasterFile(id);
-    const FileContent* master = &files.read(day.Um2FileName, kMasterBound);
+    const std::filesystem::path um2File = paths.horseMasterFile(id);
+    const FileContent* master = &files.read(um2File, kMasterBound);
     if (master->status == FileContent::Status::missing) {
         std::error_code ignored;  // a folder that cannot be made fails the conversion's write
-        std::filesystem::create_directories(day.Um2FileName.parent_path(), ignored);
-        day.UmaFileName = paths.earlierHorseFile(id);
-        if (UMConvertBtnClick(day.UmaFileName, day.Um2FileName, files.reader()))
-            master = &files.read(day.Um2FileName, kMasterBound);
+        std::filesystem::create_directories(um2File.parent_path(), ignored);
+        if (UMConvertBtnClick(paths.earlierHorseFile(id), um2File, files.reader()))
+            master = &files.read(um2File, kMasterBound);
     }
     if (master->status == FileContent::Status::ok && recordCount(master->bytes, kUmLength) >= 1)
         day.JvUmTbl[c][j].assign(recordAt(master->bytes, kUmLength, 0));
 }
 
-void readRunners(const StorePaths& paths, const std::string& dayName, LoadFiles& files, RaceDay& day, int c,
-                 PerRunner<int>& earlierRuns) {
+}  // namespace
+
+void readRunnerRecords(const StorePaths& paths, const std::string& dayName, LoadFiles& files, RaceDay& day, int c) {
     const SjisView ra = day.JvRaTbl[c].view();
     const SjisView code = get(ra, ra::JyoCD);
     const auto course = courseFileNameUtf8(code);
@@ -53,30 +53,17 @@ void readRunners(const StorePaths& paths, const std::string& dayName, LoadFiles&
         readHorseMaster(paths, id, files, day, c, j);
         const FileContent& history = files.read(paths.horseRunFile(id), kHistoryBound);
         if (history.status == FileContent::Status::ok)
-            earlierRuns[j] = takeEarlierRuns(history.bytes, lenientNumber(jvdata::raceKey(se).date()), day, c, j);
+            takeEarlierRuns(history.bytes, lenientNumber(jvdata::raceKey(se).date()), day.earlierRuns(), c, j);
     }
 }
 
-}  // namespace
-
-int takeEarlierRuns(SjisView historyBytes, long long raceDate, RaceDay& day, int c, int j) {
-    int e = 0;
-    for (std::size_t n = recordCount(historyBytes, kSeLength); n-- > 0 && e < kMaxEarlierRuns;) {
+void takeEarlierRuns(SjisView historyBytes, long long raceDate, EarlierRuns& runs, int c, int j) {
+    for (std::size_t n = recordCount(historyBytes, kSeLength); n-- > 0 && runs.count(c, j) < kMaxEarlierRuns;) {
         const SjisView run = recordAt(historyBytes, kSeLength, n);
         const long long runDate = lenientNumber(jvdata::raceKey(run).date());
         if (runDate >= raceDate || runDate < 1 || raceDate < 1) continue;
-        day.JvSeiTbl[c][j][e].assign(run);
-        // The past-run lookup writes the race images of the runs it looks up.
-        if (e >= kDetailedEarlierRuns) day.JvSeiRaTbl[c][j][e].assignRaceKey(run);
-        ++e;
+        runs.append(c, j, run);
     }
-    return e;
-}
-
-void readRunnerRecords(const StorePaths& paths, const std::string& dayName, LoadFiles& files, RaceDay& day, int c) {
-    PerRunner<int> earlierRuns{};
-    readRunners(paths, dayName, files, day, c, earlierRuns);
-    for (int j = 0; j < kMaxRunners; ++j) day.settleEarlierRuns(c, j, earlierRuns[j]);
 }
 
 }  // namespace vantor

@@ -11,17 +11,15 @@
 
 namespace vantor {
 
-// Race c's record must be in JvRaTbl[c]. Slots up to the declared head
-// count (at most 18) are read, for race numbers 1 to 12 only: the runner
-// file holds 12 races of 18 slots. Settles the earlier runs of all 18
-// slots.
+// Race c's record must be in JvRaTbl[c], and its runners must hold no
+// earlier runs yet. Slots up to the declared head count (at most 18) are
+// read, for race numbers 1 to 12 only: the runner file holds 12 races of
+// 18 slots.
 void readRunnerRecords(const StorePaths& paths, const std::string& dayName, LoadFiles& files, RaceDay& day, int c);
 
-// Earlier runs of a horse from its history bytes into JvSeiTbl[c][j]: most
-// recent first, only runs dated before raceDate (so the race day's own run
-// is skipped), at most 25. Runs 21-25, which the past-run lookup skips, get
-// their race keys on blank images in JvSeiRaTbl[c][j]. Returns how many
-// runs; the caller settles the runner's count.
-int takeEarlierRuns(SjisView historyBytes, long long raceDate, RaceDay& day, int c, int j);
+// Earlier runs of a horse from its history bytes, added to runner j of
+// race c: most recent first, only runs dated before raceDate (so the race
+// day's own run is skipped), up to 25 runs in all.
+void takeEarlierRuns(SjisView historyBytes, long long raceDate, EarlierRuns& runs, int c, int j);
 
 }  // namespace vantor

@@ -1,27 +1,31 @@
 #pragma once
-// A table from 64-bit keys (never 0) to views, kept in one flat array with
-// open addressing: the lookups of a day load stay within a few hundred
-// kilobytes instead of chasing list nodes.
+// A table from 64-bit keys (never 0) to small values (views of records,
+// image numbers), kept in one flat array with open addressing: the lookups
+// of a day load stay within a few hundred kilobytes instead of chasing list
+// nodes.
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "text/sjis.h"
-
 namespace vantor {
 
-class ViewTable {
+template <class Value>
+class KeyTable {
 public:
-    explicit ViewTable(std::size_t expected) : slots_(capacityFor(expected)) {}
+    explicit KeyTable(std::size_t expected) : slots_(capacityFor(expected)) {}
 
-    const SjisView* find(std::uint64_t key) const {
+    const Value* find(std::uint64_t key) const {
         const Slot& slot = slots_[indexOf(key, slots_)];
+        return slot.key == key ? &slot.value : nullptr;
+    }
+    Value* find(std::uint64_t key) {
+        Slot& slot = slots_[indexOf(key, slots_)];
         return slot.key == key ? &slot.value : nullptr;
     }
 
     // Keeps the first value given for a key.
-    void insert(std::uint64_t key, SjisView value) {
+    void insert(std::uint64_t key, Value value) {
         if (2 * (used_ + 1) > slots_.size()) grow();
         Slot& slot = slots_[indexOf(key, slots_)];
         if (slot.key == key) return;
@@ -32,7 +36,7 @@ public:
 private:
     struct Slot {
         std::uint64_t key = 0;
-        SjisView value;
+        Value value{};
     };
 
     static std::size_t capacityFor(std::size_t expected) {

@@ -140,6 +140,8 @@ public:
 
     // The race day shown: made once, refilled by every load.
     std::unique_ptr<RaceDay> Day;
+    // The race slot shown (the race list's chosen item), set when a race is chosen.
+    int CurRace = 0;
     // The runners of the race card's rows and of the trainer grid's rows,
     // in row order: the grids' texts are written from them and their rows
     // painted from them.

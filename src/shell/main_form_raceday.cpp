@@ -103,7 +103,7 @@ void TMainForm::DatListClick() {
     const int race = DatList->currentRow();
     if (race < 0) return;
     PageControl1->hide();
-    Day->CurRace = race;
+    CurRace = race;
     const RaceCardTexts card = assembleRaceCard(*Day, race);
 
     for (ui::TStringGrid* grid : {StringGrid1, StringGrid2, StringGrid4}) grid->hide();

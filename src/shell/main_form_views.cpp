@@ -137,7 +137,7 @@ void TMainForm::ChokBoxChange() {
 
 void TMainForm::SpeedButton13Click() {
     copyGrid(*StringGrid2, cardCheckCopyTitle(fromQString(Label3D4->text()),
-                                              Day->RaceTbl[static_cast<std::size_t>(Day->CurRace)].RaceKey));
+                                              Day->RaceTbl[static_cast<std::size_t>(CurRace)].RaceKey));
 }
 
 void TMainForm::SpeedButton19Click() {
@@ -162,7 +162,7 @@ void TMainForm::StringGrid7DrawCell(QPainter& painter, int col, int row, const Q
 
 void TMainForm::StringGrid2DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool) {
     draw::render(painter,
-                 views::checkGridCell(*Day, Day->CurRace, col, row, cellText(*StringGrid2, 1, row),
+                 views::checkGridCell(*Day, CurRace, col, row, cellText(*StringGrid2, 1, row),
                                       cellText(*StringGrid2, col, row), cellBox(rect), viewColours(*StringGrid2)),
                  rect.topLeft());
 }

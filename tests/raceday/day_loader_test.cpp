@@ -3,83 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 
 #include "raceday/dates.h"
-#include "store/record_filer.h"
-#include "support/program_folder.h"
-#include "support/records.h"
-#include "text/encoding.h"
+#include "raceday/day_load_test.h"
 
 using namespace vantor;
 using namespace vantor::test;
 using namespace vantor::jvdata;
 namespace fs = std::filesystem;
-
-namespace {
-
-constexpr int kRaceDate = 20240526;
-const std::string kDay = "2024年05月26日";
-const RaceId kRace11{};
-const RaceId kRace1{.race = 1};
-
-std::string withName(RecordBuilder b, const std::string& nameUtf8) {
-    return b.text(ra::Hondai, utf8ToCp932(nameUtf8)).take();
-}
-
-std::string text(SjisView sjis) { return cp932ToUtf8(trimRightBlanks(sjis)); }
-
-// A store made by the acquisition filing, read through a reader that counts.
-class DayLoadTest : public ::testing::Test {
-protected:
-    DayLoadTest() {
-        hooks.progressOpen = [this](int maximum, const SjisString& caption, const SjisString& title) {
-            opened.push_back({maximum, cp932ToUtf8(caption), cp932ToUtf8(title)});
-        };
-        hooks.progressStep = [this] { ++steps; };
-        hooks.progressClose = [this] { ++closed; };
-        hooks.pump = [this] { ++pumps; };
-    }
-
-    void file(const std::vector<std::string>& records) {
-        StoreBatch batch;
-        RecordFiler filer(paths, batch);
-        std::vector<SjisString> lines;
-        for (const auto& r : records) filer.fileAcquired(r, 0, lines);
-        batch.flush();
-        ASSERT_EQ(filer.rejected(), 0);
-    }
-    // A runner of a past race, with that race's record, both filed.
-    void pastRun(const RaceId& run, const char* horseId, int horse, const char* dataKind = "7",
-                 const std::string& raceName = "過去") {
-        file({withName(raBuilder(run, 16, dataKind), raceName), seRecord(run, horse, horseId, dataKind)});
-    }
-
-    DayLoadResult load(const std::string& dayName = kDay) {
-        DayLoader loader(paths, [this](const fs::path& p, const ReadBound& bound) {
-            ++reads[p];
-            largestRead = std::max(largestRead, bound.maxBytes);
-            return readFilePart(p, bound);
-        });
-        return loader.load(dayName, *day, hooks);
-    }
-    SjisView earlierRace(int r, int j, int e) { return day->JvSeiRaTbl[r][j][e].view(); }
-
-    struct Opened {
-        int maximum;
-        std::string caption, title;
-    };
-    ProgramFolder dir;
-    StorePaths paths = dir.paths();
-    std::unique_ptr<RaceDay> day = RaceDay::create();
-    DayLoadHooks hooks;
-    std::vector<Opened> opened;
-    int steps = 0, closed = 0, pumps = 0;
-    std::map<fs::path, int> reads;
-    std::size_t largestRead = 0;
-};
-
-}  // namespace
 
 TEST_F(DayLoadTest, LoadsRacesRunnersAndTheWindowTexts) {
     const RaceId kyoto{.course = "08", .meeting = 3, .day = 4, .race = 1};
@@ -153,7 +84,7 @@ TEST_F(DayLoadTest, ALaterDayKeepsNothingOfAnEarlierOne) {
     EXPECT_EQ(day->RaceCount, 1);
     EXPECT_EQ(day->RaceTbl[0].RunDate[0][1], daysBefore(kRaceDate, 14));
     for (int e = 1; e < kMaxEarlierRuns; ++e) {
-        EXPECT_TRUE(trimBlanks(day->JvSeiTbl[0][0][e].view()).empty()) << e;
+        EXPECT_TRUE(trimBlanks(day->JvSeiTbl(0, 0, e).view()).empty()) << e;
         EXPECT_TRUE(trimBlanks(earlierRace(0, 0, e)).empty()) << e;
     }
     EXPECT_TRUE(trimBlanks(day->JvSeTbl[1][0].view()).empty());

@@ -30,11 +30,12 @@ protected:
         for (int gap : gaps) {
             date = daysBeforeNum(date, gap);
             const RaceId run{.date = date, .course = "06"};
-            day->JvSeiTbl[0][i][e].assign(seRecord(run, 3));
-            day->JvSeiRaTbl[0][i][e++].assign(raRecord(run));
+            runs().append(0, i, seRecord(run, 3));
+            runs().setRace(0, i, e++, runs().keep(raRecord(run)));
         }
     }
     TRaceRec& race() { return day->RaceTbl[0]; }
+    EarlierRuns& runs() { return day->earlierRuns(); }
 
     std::unique_ptr<RaceDay> day = RaceDay::create();
 };
@@ -102,13 +103,14 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
                                   .take());
     const RaceId jump{.date = 20240414, .course = "09", .race = 8};
     const RaceId blankTrack{.date = 20240303, .course = "06", .race = 2};
-    day->JvSeiTbl[0][0][0].assign(seRecord(jump, 4, "2020100001", "7", 5));
-    day->JvSeiRaTbl[0][0][0].assign(raBuilder(jump).number(ra::TrackCD, 51).text(ra::SibaBabaCD, "1").take());
+    runs().append(0, 0, seRecord(jump, 4, "2020100001", "7", 5));
+    runs().setRace(0, 0, 0, runs().keep(raBuilder(jump).number(ra::TrackCD, 51).text(ra::SibaBabaCD, "1").take()));
     // Run 2 missing from the history: run 3 is still filled.
-    day->JvSeiRaTbl[0][0][1].assign(raRecord({.date = 20240310}));
-    day->JvSeiTbl[0][0][2].assign(seRecord(blankTrack, 6));
-    day->JvSeiRaTbl[0][0][2].assign(raBuilder(blankTrack).text(ra::SibaBabaCD, "2").take());
-    for (int e = 20; e < kMaxEarlierRuns; ++e) day->JvSeiRaTbl[0][0][e].assign(raRecord({.date = 20230101 - e}));
+    runs().append(0, 0, {});
+    runs().setRace(0, 0, 1, runs().keep(raRecord({.date = 20240310})));
+    runs().append(0, 0, seRecord(blankTrack, 6));
+    runs().setRace(0, 0, 2, runs().keep(raBuilder(blankTrack).text(ra::SibaBabaCD, "2").take()));
+    for (int e = 20; e < kMaxEarlierRuns; ++e) runs().setRace(0, 0, e, runs().keep(raRecord({.date = 20230101 - e})));
 
     assembleRace(*day, 0);
 
@@ -168,6 +170,7 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
 }
 
 TEST_F(AssemblyTest, ResultsAndPayouts) {
+    day->RaceCount = 1;
     day->JvSeTbl[0][0].assign(
         seBuilder(kRace, 1).number(se::KakuteiJyuni, 1).number(se::Ninki, 2).text(se::Odds, "0123").take());
     day->JvSeTbl[0][1].assign(seBuilder(kRace, 2).text(se::Odds, "0000").take());
@@ -195,5 +198,6 @@ TEST_F(AssemblyTest, ResultsAndPayouts) {
     EXPECT_EQ(r.UmarenKumi[1], " 5-12");
     EXPECT_EQ(r.UmarenNinki[1], 123);
     EXPECT_EQ(r.WidePay[7], 98765);
-    EXPECT_EQ(day->RaceTbl[35].WideKumi[7], " 0- 0");
+    EXPECT_EQ(day->RaceTbl[0].WideKumi[7], " 0- 0");
+    EXPECT_TRUE(day->RaceTbl[1].WideKumi[7].empty()) << "a slot not in use is left as it is";
 }

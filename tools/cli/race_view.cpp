@@ -23,7 +23,6 @@ std::optional<RaceView> openRace(const Context& ctx) {
     const auto number = raceNumber(ctx, view.load.raceItems.size());
     if (!number) return std::nullopt;
     view.race = *number - 1;
-    view.day->CurRace = view.race;
     view.card = assembleRaceCard(*view.day, view.race);
     return view;
 }
