@@ -14,6 +14,7 @@ struct HandRunner {
     std::string name = "テストホース";  // UTF-8
     const char* bracket = "1";
     const char* number = "01";
+    const char* age = "  ";  // as the record gives it: two digits, blank when not known
     std::string jockey = "騎手";
     std::string trainer = "TA      ";  // stored as the record gives it: 8 bytes, blank-padded
     int position = 0;
@@ -46,6 +47,7 @@ public:
         rec.Bamei[s] = utf8ToCp932(h.name);
         rec.Wakuban[s] = h.bracket;
         rec.Umaban[s] = h.number;
+        rec.Barei[s] = h.age;
         rec.KisyuName[s] = utf8ToCp932(h.jockey);
         rec.ChokName[s] = utf8ToCp932(h.trainer);
         rec.KekkaChakujun[s] = h.position;
