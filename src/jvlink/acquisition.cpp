@@ -11,8 +11,12 @@
 namespace vantor {
 namespace {
 
-// The store files an acquisition may hold in memory before it writes them.
-constexpr std::size_t kHeldBytesBound = 256u << 20;
+// The store changes an acquisition may hold in memory: with the feed file
+// being read and the dialog's list, a set-up of ten demo years peaks at
+// about 125 MB. Past the bound, the files most worth writing are written
+// until a tenth of it is free, so that writes come in batches.
+constexpr std::size_t kHeldBytesBound = 64u << 20;
+constexpr std::size_t kHeldBytesAfterWrite = kHeldBytesBound / 10 * 9;
 SjisString number(long long n) { return std::to_string(n); }
 SjisString storeErrorText(const StoreError& e) { return sjis("データ保存エラー:") + utf8ToCp932(e.what()); }
 
@@ -93,9 +97,9 @@ void Acquisition::fail(const SjisString& message) {
     ui_.report(message);
 }
 
-bool Acquisition::flush() {
+bool Acquisition::flush(std::size_t keepBytes) {
     try {
-        batch_.flush();
+        batch_.flushTo(keepBytes);
         return true;
     } catch (const StoreError& e) {
         batch_.discard();
@@ -136,13 +140,13 @@ void Acquisition::readAll() {
                 failAfterFlush(storeErrorText(e));
                 return;
             }
+            if (batch_.heldBytes() > kHeldBytesBound && !flush(kHeldBytesAfterWrite)) return;
             for (const auto& l : lines) ui_.addLine(l);
             if (filer_.rejected() != rejectedShown) {
                 rejectedShown = filer_.rejected();
                 ui_.addLine(kRejected + number(rejectedShown) + kCount);
             }
         } else if (r == jv::kFileSwitched) {
-            if (batch_.heldBytes() > kHeldBytesBound && !flush()) return;
             // A file end repeated past the announced files is no further file.
             if (filesEnded == readCount_) continue;
             ++filesEnded;

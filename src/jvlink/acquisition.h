@@ -3,13 +3,12 @@
 // loop that files every record, and the closing JVClose. The dialog and
 // the command-line tool drive it and show what it reports through Ui.
 //
-// Changed store files are held across delivered files and written once, at
-// the end, on cancel or error, and between two delivered files when the
-// held files outgrow a memory bound. The next start time is handed to the
-// caller to keep only after a completed read, so an interrupted run is
-// simply run again. A read that JV-Link ends before every file its open
-// announced was read is incomplete: what was filed stays filed, but the
-// start time is not kept.
+// Changes to store files are held across delivered files and written at
+// the end, on cancel or error, and in part whenever they outgrow a memory
+// bound. The next start time is handed to the caller to keep only after a
+// completed read, so an interrupted run is simply run again. A read that
+// JV-Link ends before every file its open announced was read is
+// incomplete: what was filed stays filed, but the start time is not kept.
 
 #include <functional>
 #include <memory>
@@ -71,8 +70,9 @@ public:
     bool incomplete() const { return incomplete_; }
 
 private:
-    // Writes the held files; a store error is reported and gives false.
-    bool flush();
+    // Writes the held changes down to keepBytes; a store error is reported
+    // and gives false.
+    bool flush(std::size_t keepBytes = 0);
     // Ends the read on an error: writes what is held, then reports message,
     // or only the store's error when the write failed (its cause comes first).
     void failAfterFlush(const SjisString& message);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace vantor {
 namespace fs = std::filesystem;
@@ -13,16 +12,19 @@ std::chrono::milliseconds steadyNow() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
-bool readWholeFile(const fs::path& path, std::string& out) {
+// Read in one piece of the file's own size: a feed file runs to megabytes,
+// and the whole of it is held while its records are read. (The fake
+// JV-Link builds this for Windows too, so only the standard library.)
+bool readFeedFile(const fs::path& path, std::string& out) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return false;
+    const std::uintmax_t size = fs::file_size(path, ec);
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    if (in.bad()) return false;
-    out = std::move(buf).str();
-    return true;
+    if (ec || !in) return false;
+    out.resize(static_cast<std::size_t>(size));
+    in.read(out.data(), static_cast<std::streamsize>(size));
+    out.resize(static_cast<std::size_t>(in.gcount()));  // a file that shrank meanwhile
+    return !in.bad();
 }
 
 // A copy in the cache is current when it has the feed file's size and
@@ -70,7 +72,7 @@ void FeedJVLink::loadFaultPlan() {
         if (auto err = faults_.parse(env)) faultPlanError_ = "VANTOR_JVLINK_FAULTS: " + *err;
     }
     std::string text;
-    if (readWholeFile(settings_.feedDir / feed::kFaultFile, text)) {
+    if (readFeedFile(settings_.feedDir / feed::kFaultFile, text)) {
         if (auto err = faults_.parse(text)) faultPlanError_ = std::string(feed::kFaultFile) + ": " + *err;
     }
 }
@@ -232,7 +234,7 @@ int FeedJVLink::readNext(std::string& buff, std::string& filename) {
         if (!d.downloaded) return jv::kDownloading;
     }
     if (!currentLoaded_) {
-        if (!readWholeFile(d.readFrom, content_)) return jv::kFileNotFound;
+        if (!readFeedFile(d.readFrom, content_)) return jv::kFileNotFound;
         records_ = splitRecords(content_);
         nextRecord_ = 0;
         currentLoaded_ = true;

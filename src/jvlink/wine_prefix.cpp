@@ -61,9 +61,13 @@ std::vector<pid_t> processesOfPrefix(const fs::path& prefix) {
     std::vector<pid_t> found;
     std::error_code error;
     const std::string wanted = "WINEPREFIX=" + prefix.string();
+    const std::string self = std::to_string(::getpid());
     for (fs::directory_iterator it("/proc", error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+        // This program may have been started with the prefix as its WINEPREFIX
+        // (the prefix's default); it is no Wine process of the prefix.
+        if (name == self) continue;
         // /proc files tell no size: read to the end.
         std::ifstream in(it->path() / "environ", std::ios::binary);
         const std::string environment((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

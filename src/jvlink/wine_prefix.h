@@ -27,7 +27,8 @@ std::optional<std::string> wineRunProblem(const WineSettings& settings);
 // True when the Windows program is a 32-bit (i386) one.
 bool isThirtyTwoBitProgram(const std::filesystem::path& program);
 
-// The processes whose environment names prefix as their WINEPREFIX.
+// The processes whose environment names prefix as their WINEPREFIX, other
+// than this one.
 std::vector<pid_t> processesOfPrefix(const std::filesystem::path& prefix);
 
 // The wineserver that goes with the Wine command.

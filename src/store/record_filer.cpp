@@ -3,6 +3,7 @@
 #include "codes/racing_format.h"
 #include "store/jvdata_record.h"
 #include "store/record_checks.h"
+#include "store/store_bounds.h"
 #include "text/encoding.h"
 
 namespace vantor {

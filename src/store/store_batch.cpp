@@ -4,173 +4,63 @@
 #include <atomic>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 #include "fileio/whole_file.h"
-#include "text/encoding.h"
+#include "store/store_bounds.h"
 
 namespace vantor {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::size_t kKeyPos = 11, kKeyLength = 16;  // bytes 12-27
 constexpr std::size_t kFlushWriters = 4;
-
-// A record of `length` bytes (CR LF included) that is one whole line: no
-// line break before its own CR LF.
-bool isWholeRecord(std::string_view bytes, std::size_t length) {
-    return bytes.size() == length && bytes.ends_with(kLineEnd) &&
-           bytes.substr(0, length - kLineEnd.size()).find_first_of("\r\n") == std::string_view::npos;
-}
-
-// The lines of a store file, split at CR LF, LF or CR as a string list
-// loads them, that are whole records of `length` bytes, each with CR LF.
-std::string wholeRecordLines(std::string_view bytes, std::size_t length) {
-    std::string kept;
-    kept.reserve(bytes.size());
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = bytes.size();
-        if (end - start + kLineEnd.size() == length) kept.append(bytes.substr(start, end - start)).append(kLineEnd);
-        start = end;
-        if (start < bytes.size() && bytes[start] == '\r') ++start;
-        if (start < bytes.size() && bytes[start] == '\n') ++start;
-    }
-    return kept;
-}
-
-std::string_view recordAt(const std::string& bytes, std::size_t length, std::size_t index) {
-    return std::string_view(bytes).substr(index * length, length);
-}
-
-// Sorts the records of bytes as byte strings (equal-length lines sort as
-// their texts do without the CR LF).
-void sortRecords(std::string& bytes, std::size_t length) {
-    const std::size_t count = bytes.size() / length;
-    std::vector<std::string_view> records(count);
-    for (std::size_t i = 0; i < count; ++i) records[i] = recordAt(bytes, length, i);
-    if (std::is_sorted(records.begin(), records.end())) return;
-    std::sort(records.begin(), records.end());
-    std::string sorted;
-    sorted.reserve(bytes.size());
-    for (const auto r : records) sorted.append(r);
-    bytes = std::move(sorted);
-}
-
-std::string blankRunnerFile() {
-    std::string slot(jvdata::kSeLength - kLineEnd.size(), ' ');
-    slot.append(kLineEnd);
-    std::string file;
-    file.reserve(kRunnerFileBytes);
-    for (int i = 0; i < kRunnerFileSlots; ++i) file.append(slot);
-    return file;
-}
+// What a held file costs beyond its changes: its path and its map entry.
+constexpr std::size_t kFileOverhead = 128;
 
 }  // namespace
 
-StoreBatch::Image* StoreBatch::find(const fs::path& file) {
-    const auto it = files_.find(file.native());
-    return it == files_.end() ? nullptr : &it->second;
-}
-
-StoreBatch::Image& StoreBatch::keep(const fs::path& file, Image image) {
-    held_ += image.bytes.size();
-    return files_.insert_or_assign(file.native(), std::move(image)).first->second;
-}
-
-void StoreBatch::changed(Image& image, std::size_t sizeBefore) {
-    held_ = held_ + image.bytes.size() - sizeBefore;
-    image.exists = true;
-    image.dirty = true;
-}
-
-// A keyed file's whole records, sorted; the newest lines stand last, so an
-// oversized file is read from its end.
-StoreBatch::Image& StoreBatch::loadKeyed(const fs::path& file, std::size_t recordLength) {
-    if (Image* held = find(file)) return *held;
-    const FileContent content = readFilePart(file, {kKeyedFileRecordLimit * recordLength, ReadFrom::end});
-    if (content.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
-    Image image;
-    if (content.status == FileContent::Status::ok) {
-        image.exists = true;
-        image.bytes = wholeRecordLines(content.bytes, recordLength);
-        sortRecords(image.bytes, recordLength);
+StoreBatch::Changes& StoreBatch::changesOf(const fs::path& file) {
+    const auto [it, added] = files_.try_emplace(file.native());
+    Changes& changes = it->second;
+    if (!added) return changes;
+    const FileContent look = readFilePart(file, {0});
+    if (look.status == FileContent::Status::unreadable) {
+        files_.erase(it);
+        throw StoreError("cannot read " + file.string());
     }
-    return keep(file, std::move(image));
+    changes.readFirst = look.status == FileContent::Status::ok;
+    changes.bytes = file.native().size() + kFileOverhead;
+    held_ += changes.bytes;
+    return changes;
 }
 
-// A runner file's 216 slots: each holds its record when that record is
-// whole where readers look for it, else it is blank.
-StoreBatch::Image& StoreBatch::loadRunners(const fs::path& file) {
-    if (Image* held = find(file)) return *held;
-    const FileContent content = readFilePart(file, {kRunnerFileBytes});
-    if (content.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
-    Image image;
-    if (content.status == FileContent::Status::ok) {
-        image.exists = true;
-        image.bytes = blankRunnerFile();
-        for (std::size_t slot = 0; slot < static_cast<std::size_t>(kRunnerFileSlots); ++slot) {
-            const std::string_view record =
-                std::string_view(content.bytes)
-                    .substr(std::min(content.bytes.size(), slot * jvdata::kSeLength), jvdata::kSeLength);
-            if (isWholeRecord(record, jvdata::kSeLength))
-                image.bytes.replace(slot * jvdata::kSeLength, jvdata::kSeLength, record);
-        }
-    }
-    return keep(file, std::move(image));
+void StoreBatch::add(Changes& changes, Change change) {
+    const std::size_t bytes = sizeof(Change) + change.line.size();
+    changes.bytes += bytes;
+    held_ += bytes;
+    changes.last = ++changes_;
+    changes.list.push_back(std::move(change));
 }
 
 void StoreBatch::mergeKeyed(const fs::path& file, SjisView line, bool onlyIfExists, bool dropBlankFirstLine) {
-    const std::size_t length = line.size() + kLineEnd.size();
-    Image& image = loadKeyed(file, length);
-    if (!image.exists && onlyIfExists) return;
-    const std::size_t before = image.bytes.size();
-    std::string& bytes = image.bytes;
-    const SjisView key = line.substr(kKeyPos, kKeyLength);
-    const std::size_t count = bytes.size() / length;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (recordAt(bytes, length, i).substr(kKeyPos, kKeyLength) == key) {
-            bytes.erase(i * length, length);
-            break;
-        }
-    }
-    // The lines stay sorted, so the record goes where sorting would put it.
-    std::string record(line);
-    record.append(kLineEnd);
-    std::size_t low = 0, high = bytes.size() / length;
-    while (low < high) {
-        const std::size_t mid = (low + high) / 2;
-        if (recordAt(bytes, length, mid) <= std::string_view(record))
-            low = mid + 1;
-        else
-            high = mid;
-    }
-    bytes.insert(low * length, record);
-    if (dropBlankFirstLine && trimBlanks(recordAt(bytes, length, 0).substr(0, line.size())).empty())
-        bytes.erase(0, length);
-    changed(image, before);
+    add(changesOf(file), {std::string(line), Kind::keyed, onlyIfExists, dropBlankFirstLine, 0, 0});
 }
 
 void StoreBatch::putRunnerSlot(const fs::path& file, SjisView line, int race, int horse, bool create) {
     if (race < 1 || race > kRacesPerRunnerFile || horse < 1 || horse > kRunnerSlotsPerRace) return;
-    if (line.size() + kLineEnd.size() != jvdata::kSeLength) return;
-    Image& image = loadRunners(file);
-    if (!image.exists && !create) return;
-    const std::size_t before = image.bytes.size();
-    if (!image.exists) image.bytes = blankRunnerFile();
-    const auto slot = static_cast<std::size_t>((race - 1) * kRunnerSlotsPerRace + (horse - 1));
-    image.bytes.replace(slot * jvdata::kSeLength, line.size(), line);
-    changed(image, before);
+    if (line.size() + 2 != jvdata::kSeLength) return;  // the record without its CR LF
+    add(changesOf(file), {std::string(line), Kind::runnerSlot, create, false, static_cast<signed char>(race),
+                          static_cast<signed char>(horse)});
 }
 
 void StoreBatch::replaceWhole(const fs::path& file, SjisView line) {
-    Image* held = find(file);
-    Image& image = held ? *held : keep(file, {});
-    const std::size_t before = image.bytes.size();
-    image.bytes.assign(line).append(kLineEnd);
-    changed(image, before);
+    Changes& changes = files_[file.native()];
+    // What the file held before, on disk or changed, no longer matters.
+    held_ -= changes.bytes;
+    changes.bytes = file.native().size() + kFileOverhead;
+    held_ += changes.bytes;
+    changes.list.clear();
+    changes.readFirst = false;
+    add(changes, {std::string(line), Kind::whole, false, false, 0, 0});
 }
 
 void StoreBatch::ensureFolder(const fs::path& folder) {
@@ -181,46 +71,102 @@ void StoreBatch::ensureFolder(const fs::path& folder) {
     madeFolders_.insert(folder.native());
 }
 
-void StoreBatch::flush() {
-    std::vector<std::pair<fs::path, const Image*>> dirty;
-    for (const auto& [path, image] : files_) {
-        if (!image.dirty) continue;
-        dirty.emplace_back(path, &image);
-        const fs::path folder = dirty.back().first.parent_path();
+StoreImage StoreBatch::applied(const fs::path& file, const Changes& changes) {
+    StoreImage image;
+    if (changes.readFirst && !changes.list.empty()) {
+        // The first change says the kind of the file.
+        const Change& first = changes.list.front();
+        image = first.kind == Kind::runnerSlot ? loadRunnerImage(file) : loadKeyedImage(file, first.line.size() + 2);
+    }
+    for (const Change& c : changes.list) {
+        switch (c.kind) {
+            case Kind::keyed:
+                mergeKeyedLine(image, c.line, c.flag, c.dropBlankFirstLine);
+                break;
+            case Kind::runnerSlot:
+                putRunnerLine(image, c.line, c.race, c.horse, c.flag);
+                break;
+            case Kind::whole:
+                image.bytes.assign(c.line).append("\r\n");
+                image.exists = image.changed = true;
+                break;
+        }
+    }
+    return image;
+}
+
+std::string StoreBatch::save(const fs::path& file, const Changes& changes) {
+    try {
+        const StoreImage image = applied(file, changes);
+        if (image.changed && !replaceWholeFile(file, image.bytes, Durability::renameOnly))
+            return "cannot write " + file.string();
+    } catch (const StoreError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+void StoreBatch::write(const std::vector<Held::iterator>& files) {
+    for (const auto& entry : files) {
+        const fs::path folder = fs::path(entry->first).parent_path();
         if (sweptFolders_.insert(folder.native()).second) removeLeftTemporaries(folder);
     }
     // The files are independent, and most of the cost of a save is the file
-    // system's (create, rename), so a few writers share the list.
+    // system's (read, create, rename), so a few writers share the list.
     std::atomic<std::size_t> next{0};
     std::atomic<bool> failed{false};
     std::mutex failureLock;
     std::string failure;
     const auto writer = [&] {
-        for (std::size_t i; !failed && (i = next++) < dirty.size();) {
-            const auto& [path, image] = dirty[i];
-            if (!replaceWholeFile(path, image->bytes, Durability::renameOnly)) {
-                const std::lock_guard lock(failureLock);
-                if (!failed.exchange(true)) failure = path.string();
-            }
+        for (std::size_t i; !failed && (i = next++) < files.size();) {
+            std::string error = save(files[i]->first, files[i]->second);
+            if (error.empty()) continue;
+            const std::lock_guard lock(failureLock);
+            if (!failed.exchange(true)) failure = std::move(error);
         }
     };
-    const std::size_t threads = std::min<std::size_t>(kFlushWriters, (dirty.size() + 63) / 64);
+    const std::size_t threads = std::min<std::size_t>(kFlushWriters, (files.size() + 63) / 64);
     std::vector<std::thread> pool;
     for (std::size_t t = 1; t < threads; ++t) pool.emplace_back(writer);
     writer();
     for (auto& t : pool) t.join();
-    discard();
-    if (failed) throw StoreError("cannot write " + failure);
+    for (const auto& entry : files) {
+        held_ -= entry->second.bytes;
+        files_.erase(entry);
+    }
+    if (failed) throw StoreError(failure);
+}
+
+void StoreBatch::flush() {
+    std::vector<Held::iterator> all;
+    all.reserve(files_.size());
+    for (auto it = files_.begin(); it != files_.end(); ++it) all.push_back(it);
+    write(all);
+}
+
+void StoreBatch::flushTo(std::size_t keepBytes) {
+    if (held_ <= keepBytes) return;
+    // Most worth writing: a file with many changes frees much with one write,
+    // and one left alone for long is likely done with (a past race day, a
+    // horse that no longer runs), so writing it now costs no write later.
+    const auto worth = [now = changes_](const Changes& c) {
+        return static_cast<double>(c.bytes) * static_cast<double>(now - c.last);
+    };
+    std::vector<std::pair<double, Held::iterator>> ranked;
+    ranked.reserve(files_.size());
+    for (auto it = files_.begin(); it != files_.end(); ++it) ranked.emplace_back(worth(it->second), it);
+    std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<Held::iterator> chosen;
+    for (std::size_t freed = 0; chosen.size() < ranked.size() && held_ - freed > keepBytes;) {
+        chosen.push_back(ranked[chosen.size()].second);
+        freed += chosen.back()->second.bytes;
+    }
+    write(chosen);
 }
 
 void StoreBatch::discard() {
     files_.clear();
     held_ = 0;
-}
-
-std::size_t StoreBatch::pendingFiles() const {
-    return static_cast<std::size_t>(
-        std::count_if(files_.begin(), files_.end(), [](const auto& f) { return f.second.dirty; }));
 }
 
 }  // namespace vantor

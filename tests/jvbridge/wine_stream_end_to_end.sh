@@ -34,12 +34,6 @@ same_store() {
         diff -r "$work/$1/$d" "$work/$2/$d" >/dev/null || fail "$d of $1 and $2 differ"
     done
 }
-# The processes whose environment names the prefix (the ones looking are
-# started without it, so they do not find themselves).
-prefix_processes() (
-    unset WINEPREFIX
-    grep -lzx "WINEPREFIX=$prefix" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 || true
-)
 
 make_source_feed
 make_prefix_with_fake

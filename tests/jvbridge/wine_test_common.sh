@@ -1,7 +1,7 @@
-# Sourced by the Wine end-to-end tests after they have set cli, feedgen,
-# windir and arch: a work folder with a Wine prefix in it (removed at the
-# end, with the prefix's processes), the messages, a small demo feed and
-# the fake JV-Link registered in a fresh prefix.
+# Sourced by the Wine end-to-end tests after they have set feedgen, windir
+# and arch: a work folder with a Wine prefix in it (removed at the end,
+# with the prefix's processes), the messages, the prefix's processes, a
+# small demo feed and the fake JV-Link registered in a fresh prefix.
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vantor-wine-test.XXXXXX")
 prefix=$work/prefix
@@ -18,6 +18,12 @@ fail() {
     exit 1
 }
 step() { echo "== [${SECONDS}s] $*"; }
+# The processes whose environment names the prefix (the ones looking are
+# started without it, so they do not find themselves).
+prefix_processes() (
+    unset WINEPREFIX
+    grep -lzx "WINEPREFIX=$prefix" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 || true
+)
 
 # A smaller season keeps the tests quick: the last month's set-up file and
 # the normal files of the last week, in $work/source.
