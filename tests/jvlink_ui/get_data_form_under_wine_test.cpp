@@ -120,6 +120,19 @@ protected:
         return true;
     }
 
+    // After a cancel: its message once, no start time kept, no process left;
+    // the next run then files the whole store.
+    void expectCancelledThenConverged() {
+        EXPECT_EQ(messages.shown().count(kCancelled), 1);
+        EXPECT_EQ(lastTimeLine(app.path()), "");
+        EXPECT_TRUE(prefixEmptiesSoon());
+
+        CancelFlag = 0;
+        EXPECT_EQ(setUp(link, app.path()), kCompleted) << messages.shown().join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(sameStore());
+        EXPECT_TRUE(prefixEmptiesSoon());
+    }
+
     static ProgramFolder* expected_;
     ProgramFolder app;
     WineSettings settings{"wine", fromEnvironment("VANTOR_WINE_TEST_PREFIX"),
@@ -152,14 +165,7 @@ TEST_F(UnderWineTest, ACancelDuringTheDownloadConvergesOnTheNextRun) {
         ASSERT_TRUE(cancelClicked) << "the download showed no step before its end";
         EXPECT_EQ(label, kCancelled);
     }
-    EXPECT_EQ(messages.shown().count(kCancelled), 1);
-    EXPECT_EQ(lastTimeLine(app.path()), "");
-    EXPECT_TRUE(prefixEmptiesSoon());
-
-    CancelFlag = 0;
-    EXPECT_EQ(setUp(link, app.path()), kCompleted) << messages.shown().join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(sameStore());
-    EXPECT_TRUE(prefixEmptiesSoon());
+    expectCancelledThenConverged();
 }
 
 TEST_F(UnderWineTest, ACancelDuringTheReadConvergesOnTheNextRun) {
@@ -171,14 +177,7 @@ TEST_F(UnderWineTest, ACancelDuringTheReadConvergesOnTheNextRun) {
     });
     ASSERT_TRUE(cancelClicked) << "the read ended no file before its end";
     EXPECT_EQ(label, kCancelled);
-    EXPECT_EQ(messages.shown().count(kCancelled), 1);
     EXPECT_FALSE(snapshot(app / "DATA").empty());  // the first file stays filed
     EXPECT_FALSE(sameStore());
-    EXPECT_EQ(lastTimeLine(app.path()), "");
-    EXPECT_TRUE(prefixEmptiesSoon());
-
-    CancelFlag = 0;
-    EXPECT_EQ(setUp(link, app.path()), kCompleted) << messages.shown().join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(sameStore());
-    EXPECT_TRUE(prefixEmptiesSoon());
+    expectCancelledThenConverged();
 }
