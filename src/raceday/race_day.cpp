@@ -31,18 +31,18 @@ RaceDay::RaceDay() {
 }
 
 void RaceDay::clear() {
-    for (int r = 0; r < RaceCount; ++r) {
-        blankRace(*this, r);
-        std::construct_at(&RaceTbl[r]);
-        std::construct_at(&MarkTbl[r]);
-    }
+    for (int r = 0; r < RaceCount; ++r) blankRace(*this, r);
+    IniBtnClick(*this);
     earlierRuns_.clear();
     RaceCount = 0;
 }
 
 void IniBtnClick(RaceDay& day) {
-    for (auto& race : day.RaceTbl) std::construct_at(&race);
-    for (auto& marks : day.MarkTbl) std::construct_at(&marks);
+    // The slots from RaceCount on are written by nothing, so they are still reset.
+    for (int r = 0; r < day.RaceCount; ++r) {
+        std::construct_at(&day.RaceTbl[r]);
+        std::construct_at(&day.MarkTbl[r]);
+    }
 }
 
 int runnerSlotsOf(SjisView headCount) { return std::clamp(lenientInt(headCount), 0, kMaxRunners); }

@@ -181,6 +181,8 @@ private:
 };
 
 // Resets every race slot and its marks: texts empty, numbers 0, flags 0.
+// Only the slots in use (below RaceCount) are gone through; the others
+// have stayed reset since the day was made or last cleared.
 void IniBtnClick(RaceDay& day);
 
 // The runner slots a declared head count text gives: its number, kept

@@ -32,6 +32,7 @@ protected:
 
     void SetUp() override {
         IniBtnClick(*day_);
+        day_->RaceCount = kRace + 1;  // the slot each test fills counts as in use
         day_->JvUmTbl[kRace][kSlot].fillBlank();
         TRaceRec& r = rec();
         r.RacePresent = 1;
