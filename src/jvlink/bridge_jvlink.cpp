@@ -53,8 +53,9 @@ bool BridgeJVLink::startRun(std::vector<std::string> args) {
     args.insert(args.begin(), {settings_.command, settings_.bridge.string()});
     if (!sid_.empty()) args.insert(args.end(), {"--sid", sid_});
     auto started = ChildProcess::start(args, {{"WINEPREFIX", settings_.prefix.string()}, {"WINEDEBUG", "-all"}});
-    if (auto* error = std::get_if<std::string>(&started)) {
-        problem_ = *error;
+    if (auto* failure = std::get_if<ChildProcess::StartFailure>(&started)) {
+        const auto start = wineStartProblem(failure->shellStatus, settings_.command);
+        problem_ = start ? *start + "\n" + failure->message : failure->message;
         return false;
     }
     run_.emplace(std::move(std::get<ChildProcess>(started)));
@@ -136,15 +137,21 @@ void BridgeJVLink::endRun() {
 }
 
 int BridgeJVLink::failed(const std::string& why) {
-    const std::string errors = run_ ? run_->errors() : std::string();
+    std::string errors;
+    std::optional<int> status;
+    if (run_) {
+        errors = run_->errors();
+        // A run whose output has ended has ended too, or is ending: the kill
+        // leaves the status it ended with, such as the shell's 126 or 127
+        // of a Wine command that could not start its loader.
+        run_->kill();
+        status = run_->status(true);
+        endRun();
+    }
     if (problem_.empty()) {
-        problem_ = why;
+        problem_ = wineStartProblem(status.value_or(0), settings_.command).value_or(why);
         const std::string tail = lastLines(errors, 5);
         if (!tail.empty()) problem_ += "\n" + tail;
-    }
-    if (run_) {
-        run_->kill();
-        endRun();
     }
     return jv::kInternalError;
 }

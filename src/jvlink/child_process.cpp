@@ -46,18 +46,18 @@ std::vector<char*> pointers(std::vector<std::string>& words) {
 
 }  // namespace
 
-std::variant<ChildProcess, std::string> ChildProcess::start(const std::vector<std::string>& argv,
-                                                            const Environment& env) {
-    if (argv.empty()) return std::string("no program to start");
+std::variant<ChildProcess, ChildProcess::StartFailure> ChildProcess::start(const std::vector<std::string>& argv,
+                                                                           const Environment& env) {
+    if (argv.empty()) return StartFailure{"no program to start"};
     int in[2], out[2], err[2];
-    if (::pipe2(in, O_CLOEXEC) != 0) return std::string("cannot make a pipe: ") + std::strerror(errno);
+    if (::pipe2(in, O_CLOEXEC) != 0) return StartFailure{std::string("cannot make a pipe: ") + std::strerror(errno)};
     if (::pipe2(out, O_CLOEXEC) != 0) {
         ::close(in[0]), ::close(in[1]);
-        return std::string("cannot make a pipe: ") + std::strerror(errno);
+        return StartFailure{std::string("cannot make a pipe: ") + std::strerror(errno)};
     }
     if (::pipe2(err, O_CLOEXEC) != 0) {
         ::close(in[0]), ::close(in[1]), ::close(out[0]), ::close(out[1]);
-        return std::string("cannot make a pipe: ") + std::strerror(errno);
+        return StartFailure{std::string("cannot make a pipe: ") + std::strerror(errno)};
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -72,7 +72,7 @@ std::variant<ChildProcess, std::string> ChildProcess::start(const std::vector<st
     ::close(in[0]), ::close(out[1]), ::close(err[1]);
     if (r != 0) {
         ::close(in[1]), ::close(out[0]), ::close(err[0]);
-        return "cannot start " + argv[0] + ": " + std::strerror(r);
+        return StartFailure{"cannot start " + argv[0] + ": " + std::strerror(r), r == ENOENT ? 127 : 126};
     }
     ::fcntl(out[0], F_SETFL, O_NONBLOCK);
     ::fcntl(err[0], F_SETFL, O_NONBLOCK);

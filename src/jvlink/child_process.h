@@ -18,10 +18,17 @@ class ChildProcess {
 public:
     using Environment = std::vector<std::pair<std::string, std::string>>;
 
+    // Why a program could not start, with the status a shell gives for
+    // it: 127 not found, 126 found but not executable, -1 anything else.
+    struct StartFailure {
+        std::string message;
+        int shellStatus = -1;
+    };
+
     // Starts argv[0], looked up on PATH, with the caller's environment
-    // changed by env; or a message saying why it could not start.
-    static std::variant<ChildProcess, std::string> start(const std::vector<std::string>& argv,
-                                                         const Environment& env = {});
+    // changed by env; or why it could not start.
+    static std::variant<ChildProcess, StartFailure> start(const std::vector<std::string>& argv,
+                                                          const Environment& env = {});
 
     ChildProcess(ChildProcess&& other) noexcept;
     ChildProcess& operator=(ChildProcess&&) = delete;

@@ -26,7 +26,22 @@ std::optional<fs::path> findProgram(const std::string& command) {
     return std::nullopt;
 }
 
+std::string wineNotFoundText(const std::string& command) {
+    return "Wine (" + command +
+           ") が見つかりません。Wine をインストールするか、「JVLink設定」で Wine のコマンドを設定してください。";
+}
+
 }  // namespace
+
+std::optional<std::string> wineStartProblem(int shellStatus, const std::string& command) {
+    if (shellStatus == 127) return wineNotFoundText(command);
+    if (shellStatus == 126)
+        return "Wine (" + command +
+               ") を実行できません。このシステムでは、32 ビットの JV-Link に要る Wine の 32 ビットの部分が動きません "
+               "(Exec format error)。Windows で vantor-jvbridge.exe にフィードフォルダを作らせ、そのフォルダを"
+               "「JVLink設定」で指定してください。";
+    return std::nullopt;
+}
 
 bool isThirtyTwoBitProgram(const fs::path& program) {
     std::ifstream in(program, std::ios::binary);
@@ -39,9 +54,7 @@ bool isThirtyTwoBitProgram(const fs::path& program) {
 }
 
 std::optional<std::string> wineRunProblem(const WineSettings& s) {
-    if (!findProgram(s.command))
-        return "Wine (" + s.command +
-               ") が見つかりません。Wine をインストールするか、Wine のコマンドを設定してください。";
+    if (!findProgram(s.command)) return wineNotFoundText(s.command);
     std::error_code error;
     if (s.prefix.empty() || !fs::is_directory(s.prefix / "drive_c", error))
         return "Wine プレフィックス " + s.prefix.string() +

@@ -24,6 +24,13 @@ struct WineSettings {
 // that a 32-bit bridge needs.
 std::optional<std::string> wineRunProblem(const WineSettings& settings);
 
+// What to tell the user when the Wine command ended with shellStatus
+// before the bridge said anything, or could not be started with it: not
+// found (127), found but not executable (126, most often Wine's 32-bit
+// part on a system that cannot run 32-bit programs). Nothing for any
+// other status.
+std::optional<std::string> wineStartProblem(int shellStatus, const std::string& command);
+
 // True when the Windows program is a 32-bit (i386) one.
 bool isThirtyTwoBitProgram(const std::filesystem::path& program);
 

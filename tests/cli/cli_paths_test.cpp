@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "support/broken_wine.h"
 #include "support/demo_weekend.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -83,3 +84,22 @@ TEST(CliPaths, AMissingFeedIsAnErrorAndAFaultPlanThatCannotBeReadStopsTheRun) {
 }
 
 }  // namespace
+
+TEST(CliPaths, AWineCommandNamedFromHereThatCannotStartWineIsSaidWithWhatToDo) {
+    const TempDir here;
+    writeBrokenWines(here / "wines");
+    fs::create_directories(here / "prefix" / "drive_c");
+    writeFile(here / "vantor-jvbridge.exe", "a Windows program");
+    const std::string acquire = cli() + " --app-dir app acquire --wine-prefix prefix --bridge vantor-jvbridge.exe";
+
+    const CommandOutput cannotRun = runIn(here.path(), acquire + " --wine-command wines/wine-126");
+    EXPECT_EQ(cannotRun.status, 1);
+    EXPECT_NE(cannotRun.text.find("32 ビットの部分が動きません"), std::string::npos) << cannotRun.text;
+    const CommandOutput notFound = runIn(here.path(), acquire + " --wine-command wines/wine-127");
+    EXPECT_EQ(notFound.status, 1);
+    EXPECT_NE(notFound.text.find("Wine をインストールするか"), std::string::npos) << notFound.text;
+
+    const CommandOutput noWine = runIn(here.path(), cli() + " --app-dir app acquire --feed feed --wine-command wine64");
+    EXPECT_EQ(noWine.status, 2);
+    EXPECT_NE(noWine.text.find("--wine-command goes with"), std::string::npos) << noWine.text;
+}

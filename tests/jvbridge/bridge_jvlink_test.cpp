@@ -13,6 +13,7 @@
 #include "jvlink/acquisition.h"
 #include "jvlink/cancel_flag.h"
 #include "jvlink/feed_jvlink.h"
+#include "support/broken_wine.h"
 #include "support/program_folder.h"
 #include "support/records.h"
 #include "support/scoped_env.h"
@@ -184,4 +185,38 @@ TEST_F(BridgeJVLinkTest, WhatIsMissingForARunIsNamedBeforeAnythingStarts) {
     BridgeJVLink link({"no-such-wine-command", prefix, bridgeExe});
     EXPECT_EQ(link.JVInit("sid"), jv::kInternalError);
     EXPECT_NE(link.sourceProblem().find("no-such-wine-command"), std::string::npos);
+}
+
+// A Wine command that cannot start Wine is said with what to do, whether
+// the shell running it or the start itself fails, at the check and at an
+// open alike.
+TEST_F(BridgeJVLinkTest, AWineThatCannotStartIsSaidWithWhatToDo) {
+    const BrokenWines wines = writeBrokenWines(base / "wines");
+    const std::string cannotRun = "このシステムでは、32 ビットの JV-Link に要る Wine の 32 ビットの部分が動きません";
+    const std::string notFound = "Wine をインストールするか、「JVLink設定」で Wine のコマンドを設定してください。";
+    const auto problemAtInit = [&](const fs::path& command) {
+        BridgeJVLink link({command.string(), prefix, bridgeExe});
+        EXPECT_EQ(link.JVInit("sid"), jv::kInternalError);
+        return link.sourceProblem();
+    };
+
+    std::string problem = problemAtInit(wines.cannotExecute);
+    EXPECT_NE(problem.find(cannotRun), std::string::npos) << problem;
+    EXPECT_NE(problem.find("/usr/lib/wine/wine: Exec format error"), std::string::npos) << problem;
+    problem = problemAtInit(wines.notFound);
+    EXPECT_NE(problem.find(notFound), std::string::npos) << problem;
+    EXPECT_NE(problem.find("/no/such/wine/loader"), std::string::npos) << problem;
+
+    // Executable, but no program this system can start.
+    writeFile(base / "wines/not-a-program", "\x7f" "ELF garbage");
+    fs::permissions(base / "wines/not-a-program", fs::perms::owner_all);
+    problem = problemAtInit(base / "wines/not-a-program");
+    EXPECT_NE(problem.find(cannotRun), std::string::npos) << problem;
+
+    // The acquisition's open says the same.
+    BridgeJVLink link({wines.cannotExecute.string(), prefix, bridgeExe});
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_TRUE(run.failed);
+    ASSERT_FALSE(run.reports.empty());
+    EXPECT_NE(run.reports.back().find(cannotRun), std::string::npos) << run.reports.back();
 }

@@ -18,8 +18,7 @@ windir=$3
 arch=$4
 
 source "$(dirname "$0")/wine_test_common.sh"
-winpath() { winepath -w "$1"; }
-bridge() { wine "$windir/vantor-jvbridge.exe" "$@"; }
+bridge() { "$wine" "$windir/vantor-jvbridge.exe" "$@"; }
 vantor() {
     local app=$1
     shift
@@ -60,7 +59,7 @@ step "bridge: killed in the middle of a run, then run again"
 slow=$(seq -s, -f 'JVRead@%.0f=-3' 20 1000)
 killed_w=$(winpath "$work/killed")
 # Started without the shell function, so that $! is the bridge itself.
-VANTOR_JVLINK_FAULTS=$slow wine "$windir/vantor-jvbridge.exe" setup --feed "$killed_w" --from $from >/dev/null 2>&1 &
+VANTOR_JVLINK_FAULTS=$slow "$wine" "$windir/vantor-jvbridge.exe" setup --feed "$killed_w" --from $from >/dev/null 2>&1 &
 pid=$!
 for _ in $(seq 1 600); do
     ls "$work/killed/setup" 2>/dev/null | grep -q '\.partial$' && break
@@ -69,7 +68,7 @@ done
 ls "$work/killed/setup" | grep -q '\.partial$' || fail "the bridge never started writing"
 kill -KILL $pid
 wait $pid 2>/dev/null && fail "the bridge ended before it was killed"
-wineserver -w  # until Wine has let go of the killed program's open files
+"$wineserver" -w  # until Wine has let go of the killed program's open files
 ls "$work/killed/setup" | grep -q '\.jvd$' && fail "the killed run left feed files"
 bridge setup --feed "$killed_w" --from $from >/dev/null || fail "the run after the kill failed"
 diff -r "$work/bridged/setup" "$work/killed/setup" || fail "the run after the kill gave another folder"

@@ -22,7 +22,7 @@ from="2000/01/01 00:00:00"
 through_wine() {
     local app=$1
     shift
-    "$cli" --app-dir "$work/$app" acquire --wine-prefix "$prefix" --bridge "$bridge" "$@"
+    "$cli" --app-dir "$work/$app" acquire --wine-command "$wine" --wine-prefix "$prefix" --bridge "$bridge" "$@"
 }
 direct() {
     local app=$1
@@ -37,7 +37,7 @@ same_store() {
 
 make_source_feed
 make_prefix_with_fake
-wineserver -w  # so that Vantor's runs start the prefix's server themselves
+"$wineserver" -w  # so that Vantor's runs start the prefix's server themselves
 
 step "set-up data through Wine and straight from the feed"
 through_wine wine --setup --from "$from" 2>"$work/wine.err" || { cat "$work/wine.err"; fail "acquire through Wine"; }
@@ -60,19 +60,19 @@ step "results of the last race day through Wine and from the feed"
 day=$(ls "$work/source/realtime" | tail -n 1)
 day_name="${day:0:4}年${day:4:2}月${day:6:2}日"
 printf '[JVLinkFeed]\r\nFolder=%s\r\n' "$work/source" >>"$work/direct/vantor.ini"
-"$cli" --app-dir "$work/wine" results --day "$day_name" --wine-prefix "$prefix" --bridge "$bridge" \
+"$cli" --app-dir "$work/wine" results --day "$day_name" --wine-command "$wine" --wine-prefix "$prefix" --bridge "$bridge" \
     2>"$work/results.err" || { cat "$work/results.err"; fail "results through Wine"; }
 grep -q "records filed: [1-9]" "$work/results.err" || fail "results through Wine filed nothing"
 "$cli" --app-dir "$work/direct" results --day "$day_name" 2>/dev/null || fail "results from the feed"
 same_store wine direct
 
 step "what is missing is said"
-"$cli" --app-dir "$work/none" acquire --wine-prefix "$work/no-prefix" --bridge "$bridge" 2>"$work/none.err" &&
+"$cli" --app-dir "$work/none" acquire --wine-command "$wine" --wine-prefix "$work/no-prefix" --bridge "$bridge" 2>"$work/none.err" &&
     fail "a missing prefix ended with status 0"
 grep -q "$work/no-prefix" "$work/none.err" || fail "the missing prefix was not named"
-wine regsvr32 /s /u "$fake"
-wineserver -w
-"$cli" --app-dir "$work/none" acquire --wine-prefix "$prefix" --bridge "$bridge" 2>"$work/none.err" &&
+wine_step "$wine" regsvr32 /s /u "$fake"
+"$wineserver" -w
+"$cli" --app-dir "$work/none" acquire --wine-command "$wine" --wine-prefix "$prefix" --bridge "$bridge" 2>"$work/none.err" &&
     fail "a prefix without JV-Link ended with status 0"
 grep -q "JV-Link is not installed" "$work/none.err" || { cat "$work/none.err"; fail "the missing JV-Link was not said"; }
 

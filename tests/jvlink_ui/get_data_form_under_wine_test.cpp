@@ -135,7 +135,7 @@ protected:
 
     static ProgramFolder* expected_;
     ProgramFolder app;
-    WineSettings settings{"wine", fromEnvironment("VANTOR_WINE_TEST_PREFIX"),
+    WineSettings settings{fromEnvironment("VANTOR_WINE_TEST_COMMAND").string(), fromEnvironment("VANTOR_WINE_TEST_PREFIX"),
                           fromEnvironment("VANTOR_WINE_TEST_BRIDGE")};
     BridgeJVLink link{settings};
     ui::MessageBoxHook messages;

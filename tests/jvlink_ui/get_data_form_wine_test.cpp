@@ -18,6 +18,7 @@
 #include "jvlink/feed_jvlink.h"
 #include "jvlink_ui/get_data_form.h"
 #include "settings/app_dir.h"
+#include "support/broken_wine.h"
 #include "support/program_folder.h"
 #include "support/records.h"
 #include "support/scoped_env.h"
@@ -128,4 +129,14 @@ TEST_F(WineDialogTest, ACancelDuringTheDownloadConvergesOnTheNextRun) {
     acquire(link, app.path());
     EXPECT_EQ(label, QStringLiteral("データ作成が完了しました。"));
     EXPECT_TRUE(sameStore());
+}
+
+TEST_F(WineDialogTest, AWineThatCannotStartIsSaidWithWhatToDo) {
+    const BrokenWines wines = writeBrokenWines(base / "wines");
+    BridgeJVLink broken{{wines.cannotExecute.string(), base / "prefix", base / "vantor-jvbridge.exe"}};
+    acquire(broken, app.path());
+    const QString shown = messages.shown().join(QStringLiteral("|"));
+    EXPECT_TRUE(shown.contains(QStringLiteral("32 ビットの部分が動きません"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("「JVLink設定」で指定してください"))) << shown.toStdString();
+    EXPECT_NE(label, QStringLiteral("データ作成が完了しました。"));
 }

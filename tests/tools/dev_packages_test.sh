@@ -20,7 +20,11 @@ stub() {
 }
 stub sudo 'exec "$@"'
 stub sleep 'echo "sleep $*" >>"$STATE/calls"'
-stub dpkg-query 'grep -qx "${!#}" "$STATE/installed" && echo "install ok installed"'
+# dpkg-query -W -f=FORMAT lists every package (as name[:arch] and its status).
+stub dpkg-query 'case ${!#} in
+-f=*) sed "s/\$/ install ok installed/" "$STATE/installed" ;;
+*) grep -qx "${!#}" "$STATE/installed" && echo "install ok installed" ;;
+esac'
 stub dpkg 'case $1 in
 --print-architecture) echo amd64 ;;
 --print-foreign-architectures) cat "$STATE/archs" ;;
@@ -45,7 +49,13 @@ for p in "$@"; do
     case " ${MISSING:-} " in *" $p "*) echo "E: Unable to locate package $p" >&2; exit 100 ;; esac
 done
 case " $* " in *" -s "*) exit 0 ;; esac
-for p in "$@"; do case $p in -*|install) ;; *) echo "$p" >>"$STATE/installed" ;; esac; done'
+if [ "$1" = purge ]; then
+    for p in "$@"; do grep -vx -- "$p" "$STATE/installed" >"$STATE/kept"; mv "$STATE/kept" "$STATE/installed"; done
+    exit 0
+fi
+for p in "$@"; do case $p in -*|install) ;; *) echo "$p" >>"$STATE/installed" ;; esac; done
+# wine32 pulls in a library of its architecture.
+case " $* " in *" wine32:i386 "*) echo "libwine:i386" >>"$STATE/installed" ;; esac'
 
 # scenario NAME COMMANDS: runs COMMANDS with the functions of ./dev on a
 # fresh state and keeps their exit status, standard output and error.
@@ -83,9 +93,13 @@ grep -qx "./dev: cannot install qt6-base-dev, needed for Qt 6 (Widgets, PrintSup
     fail "the missing package is not named: $(cat "$work/missing.err")"
 grep -q "cmake" "$work/missing.err" && fail "a package that can be installed was named"
 
+# The machine's answers, for the scenarios that set them: 32-bit programs
+# run, and so does the Wine installed.
+runs32='i386_run_problem() { :; }; wine_run_problem() { :; };'
+
 # 32-bit Wine behind a broken i386 index: skipped in one line, and the i386
 # architecture it added is gone again.
-MISSING="wine32:i386" BROKEN_INDEX=i386 scenario wine32 try_wine32
+MISSING="wine32:i386" BROKEN_INDEX=i386 scenario wine32 "$runs32 try_wine32"
 [ "$(status wine32)" = 0 ] || fail "a missing wine32 stopped the command"
 [ "$(grep -c . "$work/wine32.out")" = 2 ] || fail "not two lines (installing, skipped): $(cat "$work/wine32.out")"
 grep -q "^./dev: the 32-bit Wine run of the JV-Link bridge is skipped: .*(W: Failed to fetch .*Could not connect)$" "$work/wine32.out" ||
@@ -93,13 +107,38 @@ grep -q "^./dev: the 32-bit Wine run of the JV-Link bridge is skipped: .*(W: Fai
 [ ! -s "$STATE/archs" ] || fail "the i386 architecture was left behind"
 
 # An i386 architecture the machine had before is kept.
-MISSING="wine32:i386" scenario wine32_kept 'echo i386 >"$STATE/archs"; try_wine32'
+MISSING="wine32:i386" scenario wine32_kept "$runs32"' echo i386 >"$STATE/archs"; try_wine32'
 grep -qx i386 "$STATE/archs" || fail "an i386 architecture the machine had was removed"
 grep -q "cannot be installed (E: Unable to locate package wine32:i386)" "$work/wine32_kept.out" ||
     fail "the install's error is not the reason: $(cat "$work/wine32_kept.out")"
 
 # Where it can be had, it is installed.
-scenario wine32_ok try_wine32
+scenario wine32_ok "$runs32 try_wine32"
 grep -qx "wine32:i386" "$STATE/installed" && grep -qx i386 "$STATE/archs" || fail "wine32 was not installed"
 grep -q skipped "$work/wine32_ok.out" && fail "an installed wine32 was reported skipped"
+
+# A machine that cannot execute 32-bit programs: said in one line at once,
+# with no question to the package index and nothing added.
+scenario no32 'i386_run_problem() { echo "Exec format error"; return 1; }; try_wine32'
+[ "$(status no32)" = 0 ] || fail "a machine without 32-bit programs stopped the command"
+[ "$(cat "$work/no32.out")" = "./dev: the 32-bit Wine run of the JV-Link bridge is skipped: this machine cannot run 32-bit programs (Exec format error)" ] ||
+    fail "the skip is not said in its line: $(cat "$work/no32.out")"
+[ "$(calls apt-get)" = 0 ] && [ ! -s "$STATE/archs" ] || fail "the package index was asked or i386 added"
+
+# wine32 installs but does not run: said, and what was installed for it
+# (with what it pulled in) and the i386 architecture go again.
+scenario wine32_broken 'i386_run_problem() { :; }; wine_run_problem() { echo "wine --version: status 126"; return 1; }
+echo cmake >"$STATE/installed"; try_wine32'
+[ "$(status wine32_broken)" = 0 ] || fail "a wine32 that does not run stopped the command"
+grep -qx "./dev: the 32-bit Wine run of the JV-Link bridge is skipped: 32-bit Wine does not run (wine --version: status 126)" \
+    "$work/wine32_broken.out" || fail "the skip is not said: $(cat "$work/wine32_broken.out")"
+[ "$(cat "$STATE/installed")" = cmake ] || fail "what was installed for wine32 stayed: $(cat "$STATE/installed")"
+[ ! -s "$STATE/archs" ] || fail "the i386 architecture was left behind"
+
+# wine32 installed before, by hand, that does not run: said, nothing removed.
+scenario wine32_hand 'i386_run_problem() { :; }; wine_run_problem() { echo "wine --version: status 126"; return 1; }
+printf "wine32:i386\nlibwine:i386\n" >"$STATE/installed"; echo i386 >"$STATE/archs"; try_wine32'
+grep -q "skipped: 32-bit Wine does not run" "$work/wine32_hand.out" || fail "a broken wine32 was not said"
+[ "$(calls apt-get)" = 0 ] && grep -qx "wine32:i386" "$STATE/installed" && grep -qx i386 "$STATE/archs" ||
+    fail "a wine32 installed by hand was touched"
 echo "PASS"

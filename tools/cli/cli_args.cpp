@@ -29,6 +29,11 @@ void Args::resolvePaths(const std::set<std::string>& names, const std::filesyste
             it->second = (base / it->second).lexically_normal().string();
 }
 
+void Args::resolveProgram(const std::string& name, const std::filesystem::path& base) {
+    if (const auto it = values_.find(name); it != values_.end() && it->second.find('/') != std::string::npos)
+        resolvePaths({name}, base);
+}
+
 std::vector<std::string> Args::unknown(const std::set<std::string>& known) const {
     std::vector<std::string> out;
     for (const auto& [k, v] : values_)

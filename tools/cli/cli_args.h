@@ -25,6 +25,9 @@ public:
     // folder the command was started in), so that they keep their meaning
     // in a command that enters the program folder.
     void resolvePaths(const std::set<std::string>& names, const std::filesystem::path& base);
+    // A program named with a folder is resolved as a path; a bare name
+    // stays as it is, to be looked up on PATH.
+    void resolveProgram(const std::string& name, const std::filesystem::path& base);
     // Options given that are not in known; empty when all are known.
     std::vector<std::string> unknown(const std::set<std::string>& known) const;
 

@@ -13,6 +13,7 @@ namespace {
 std::variant<std::unique_ptr<JVLink>, int> openBridge(const Context& ctx, WineSettings wine) {
     if (auto prefix = ctx.args.value("--wine-prefix")) wine.prefix = *prefix;
     if (auto bridge = ctx.args.value("--bridge")) wine.bridge = *bridge;
+    if (auto command = ctx.args.value("--wine-command")) wine.command = *command;
     if (auto problem = wineRunProblem(wine)) {
         std::cerr << *problem << '\n';
         return 1;
@@ -58,6 +59,10 @@ std::variant<std::unique_ptr<JVLink>, int> openJVLink(const Context& ctx, TIniGT
     }
     const JVLinkChoice choice = readJVLinkChoice(ctx.appDir, ini);
     const bool wine = wineAsked || (!ctx.args.value("--feed") && choice.source == JVLinkSource::wine);
+    if (ctx.args.value("--wine-command") && !wine) {
+        std::cerr << "--wine-command goes with --wine-prefix or with JV-Link under Wine chosen in the settings\n";
+        return 2;
+    }
     return wine ? openBridge(ctx, choice.wine) : openFeed(ctx, ini, progress);
 }
 
