@@ -23,5 +23,6 @@ int snapshot(const Context& ctx);
 int odds(const Context& ctx);
 int print(const Context& ctx);
 int exportStore(const Context& ctx);
+int marks(const Context& ctx);
 
 }  // namespace vantor::cli

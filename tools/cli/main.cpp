@@ -26,7 +26,8 @@ const char* kUsage =
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
     "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n"
-    "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n";
+    "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n"
+    "  marks    --day DAY [--set N] [--import FILE.csv | --export FILE.csv]\n";
 
 }  // namespace
 
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     Args args;
     if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
                                       "--dpi", "--wine-prefix", "--bridge", "--wine-command", "--sqlite", "--postgres",
-                                      "--to"})) {
+                                      "--to", "--set", "--import", "--export"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     // Paths are the user's, from the folder the command was started in,
     // whatever folder a command enters later.
     std::error_code noStart;
-    args.resolvePaths({"--feed", "--out", "--pdf", "--png", "--wine-prefix", "--bridge", "--sqlite"},
+    args.resolvePaths({"--feed", "--out", "--pdf", "--png", "--wine-prefix", "--bridge", "--sqlite", "--import", "--export"},
                       std::filesystem::current_path(noStart));
     args.resolveProgram("--wine-command", std::filesystem::current_path(noStart));
     if (auto dir = args.value("--app-dir")) vantor::setAppDir(*dir);
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
         {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},
         {"export", exportStore, {"--app-dir", "--sqlite", "--postgres", "--from", "--to", "--replace"}},
+        {"marks", marks, {"--app-dir", "--day", "--set", "--import", "--export"}},
     };
     for (const auto& c : commands) {
         if (command != c.name) continue;
