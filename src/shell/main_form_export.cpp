@@ -1,6 +1,7 @@
 // The main window's export of the store into an SQLite file
 // (SqlExportItemClick): the file chosen, a progress box while the core
-// exports, and the export's own messages.
+// exports, and what the export did, said in Japanese like the rest of the
+// window.
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -9,12 +10,35 @@
 
 #include "components/file_chooser.h"
 #include "components/message_box.h"
-#include "export/export_messages.h"
 #include "export/sqlite_sink.h"
+#include "export/store_export.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 
 namespace vantor {
+namespace {
+
+// What the window says when the export has ended: the counts of store
+// files, then the damaged files by name.
+QStringList reportLines(const sqlexport::ExportReport& report) {
+    QStringList lines{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：%1、変更のないファイル：%2、"
+                                     "ストアから消えたファイル：%3")
+                          .arg(report.filesRead)
+                          .arg(report.filesUnchanged)
+                          .arg(report.filesRemoved)};
+    if (report.damaged.empty()) return lines;
+    lines << QStringLiteral("壊れているため飛ばしたファイル：%1").arg(report.damaged.size());
+    for (const auto& path : report.damaged) lines << QStringLiteral("  ") + QString::fromStdString(path);
+    return lines;
+}
+
+// A failed export: that nothing was changed, then the database's own error.
+QString failureText(const std::filesystem::path& file, const std::string& error) {
+    return QStringLiteral("「%1」への書き出しに失敗しました。何も変更していません。\n%2")
+        .arg(QString::fromStdString(file.string()), QString::fromStdString(error));
+}
+
+}  // namespace
 
 void TMainForm::SqlExportItemClick() {
     using namespace sqlexport;
@@ -46,9 +70,9 @@ void TMainForm::SqlExportItemClick() {
             box.StatusLabel->setText(QStringLiteral("%1 / %2").arg(done).arg(total));
             QCoreApplication::processEvents();
         });
-        for (const auto& line : reportLines(report)) lines << QString::fromStdString(line);
+        lines = reportLines(report);
     } catch (const SinkError& error) {
-        lines << QString::fromStdString(failureText(file.string(), error.what()));
+        lines << failureText(file, error.what());
     }
     box.close();
     ui::showInfo(this, lines.join(QLatin1Char('\n')));

@@ -38,9 +38,21 @@ TEST_F(ExportCommand, TheChosenFileGetsTheStoreAndTheExportsMessage) {
     ASSERT_EQ(dialogs.requests().size(), 1u);
     EXPECT_EQ(dialogs.requests()[0].caption, QStringLiteral("SQLiteへ書き出し"));
     EXPECT_EQ(dialogs.requests()[0].startFolder, QString::fromStdString((folder.path() / "vantor.sqlite").string()));
-    EXPECT_EQ(boxes.shown(),
-              QStringList{QStringLiteral("store files exported: 1, unchanged: 0, gone from the store: 0")});
+    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：1、"
+                                                        "変更のないファイル：0、ストアから消えたファイル：0")});
     EXPECT_EQ(test::count(file, "races"), 2);
+}
+
+TEST_F(ExportCommand, DamagedStoreFilesAreNamedInJapaneseLikeTheRest) {
+    const fs::path damaged = folder.paths().dayFile("2024年06月01日", ".jvRA");
+    const std::string whole = test::raRecord({.date = 20240601});
+    test::writeFile(damaged, whole.substr(0, whole.size() - 100));
+    dialogs.answer(QString::fromStdString((folder / "races.sqlite").string()));
+    form->SqlExportItemClick();
+    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：1、"
+                                                        "変更のないファイル：0、ストアから消えたファイル：0\n"
+                                                        "壊れているため飛ばしたファイル：1\n  ") +
+                                         QString::fromStdString(fs::relative(damaged, folder.path()).string())});
 }
 
 TEST_F(ExportCommand, AForeignFileIsReplacedOnlyWhenTheUserSaysYes) {
