@@ -10,6 +10,7 @@
 
 #include "components/file_chooser.h"
 #include "components/message_box.h"
+#include "export/export_tables.h"
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
 #include "shell/main_form.h"
@@ -38,6 +39,26 @@ QString failureText(const std::filesystem::path& file, const std::string& error)
         .arg(QString::fromStdString(file.string()), QString::fromStdString(error));
 }
 
+// Why the chosen file is not exported into: what it is instead, or the
+// database's own error when it cannot be opened.
+QString openErrorText(const std::filesystem::path& file, const sqlexport::SqliteOpenError& error) {
+    const QString name = QString::fromStdString(file.string());
+    if (!error.refusal)
+        return QStringLiteral("「%1」を開けませんでした。\n%2").arg(name, QString::fromStdString(error.message));
+    switch (error.refusal->kind) {
+        case sqlexport::SqliteRefusal::Kind::notSqlite:
+            return QStringLiteral("「%1」はSQLiteのデータベースではありません。").arg(name);
+        case sqlexport::SqliteRefusal::Kind::foreignDatabase:
+            return QStringLiteral("「%1」はVantorの書き出しではない、別のデータベースです。").arg(name);
+        case sqlexport::SqliteRefusal::Kind::otherSchema:
+            break;
+    }
+    return QStringLiteral("「%1」は形式%2の書き出しです（このVantorは形式%3で書き出します）。")
+        .arg(name)
+        .arg(error.refusal->found)
+        .arg(sqlexport::kSchemaVersion);
+}
+
 }  // namespace
 
 void TMainForm::SqlExportItemClick() {
@@ -48,14 +69,13 @@ void TMainForm::SqlExportItemClick() {
     if (!chosen) return;
     const std::filesystem::path file = chosen->toStdString();
     auto opened = SqliteSink::open(file, false);
-    if (const auto* refused = std::get_if<std::string>(&opened)) {
-        if (!ui::askYesNo(this,
-                          QString::fromStdString(*refused) + QStringLiteral("\n新しい書き出しで置き換えますか？")))
+    if (const auto* refused = std::get_if<SqliteOpenError>(&opened)) {
+        if (!ui::askYesNo(this, openErrorText(file, *refused) + QStringLiteral("\n新しい書き出しで置き換えますか？")))
             return;
         opened = SqliteSink::open(file, true);
     }
-    if (const auto* error = std::get_if<std::string>(&opened)) {
-        ui::showInfo(this, QString::fromStdString(*error));
+    if (const auto* error = std::get_if<SqliteOpenError>(&opened)) {
+        ui::showInfo(this, openErrorText(file, *error));
         return;
     }
 
