@@ -1,11 +1,11 @@
 #include "demo/feed_writer.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "codes/calendar.h"
 #include "demo/records.h"
 #include "fileio/whole_file.h"
+#include "text/formatted.h"
 
 namespace vantor::demo {
 namespace fs = std::filesystem;
@@ -25,11 +25,7 @@ char dataKindOf(const Race& race) {
     return '7';
 }
 
-std::string digits(int value, int width) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*d", width, value);
-    return buf;
-}
+std::string digits(int value, int width) { return formatted("%0*d", width, value); }
 
 }  // namespace
 

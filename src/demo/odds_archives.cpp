@@ -1,7 +1,6 @@
 #include "demo/odds_archives.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <system_error>
 #include <tuple>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "demo/lzh_writer.h"
 #include "demo/odds_lines.h"
 #include "fileio/whole_file.h"
+#include "text/formatted.h"
 
 namespace vantor::demo {
 namespace fs = std::filesystem;
@@ -51,12 +51,11 @@ std::string writeOddsArchives(const World& world, int firstWeekend, const fs::pa
             jrdb.data += jrdbOddsLine(*race, book);
             kol.data += kolOddsLine(*race, book);
         }
-        char yymmdd[8];
-        std::snprintf(yymmdd, sizeof yymmdd, "%06d", day.date % 1000000);
-        jrdb.name = std::string("Oz") + yymmdd + ".txt";
+        const std::string yymmdd = formatted("%06d", day.date % 1000000);
+        jrdb.name = "Oz" + yymmdd + ".txt";
         const std::int64_t stamp = std::int64_t{day.day - 1} * 86400 + kEveningUtc;
-        std::string error = save(folder / (std::string("OZ") + yymmdd + ".lzh"), jrdb, 1, stamp);
-        if (error.empty()) error = save(folder / (std::string("j") + yymmdd + ".lzh"), kol, 2, stamp);
+        std::string error = save(folder / ("OZ" + yymmdd + ".lzh"), jrdb, 1, stamp);
+        if (error.empty()) error = save(folder / ("j" + yymmdd + ".lzh"), kol, 2, stamp);
         if (!error.empty()) return error;
         written += 2;
     }

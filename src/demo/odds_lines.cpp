@@ -1,26 +1,15 @@
 #include "demo/odds_lines.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <span>
 #include <string_view>
 
-#include "text/sjis.h"
+#include "text/formatted.h"
 
 namespace vantor::demo {
 namespace {
 
-std::string format(const char* pattern, double value) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, pattern, value);
-    return buf;
-}
-
-std::string number(int value, int width) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*d", width, value);
-    return buf;
-}
+std::string number(int value, int width) { return formatted("%0*d", width, value); }
 
 std::string hexDigit(int value) { return std::string(1, "0123456789abcdef"[value & 0xF]); }
 
@@ -28,7 +17,7 @@ std::string hexDigit(int value) { return std::string(1, "0123456789abcdef"[value
 std::string jrdbOdds(int tenths) {
     if (tenths <= 0) return std::string(5, ' ');
     const double odds = tenths / 10.0;
-    return odds < 1000 ? format("%5.1f", odds) : format("%5.0f", std::min(odds, 99999.0));
+    return odds < 1000 ? formatted("%5.1f", odds) : formatted("%5.0f", std::min(odds, 99999.0));
 }
 
 // KOL: whole tenths right-aligned, "*" undecided, "-" none.

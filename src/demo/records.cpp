@@ -1,12 +1,12 @@
 #include "demo/records.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "codes/calendar.h"
 #include "demo/race_names.h"
 #include "store/jvdata_record.h"
+#include "text/formatted.h"
 
 namespace vantor::demo {
 namespace {
@@ -49,9 +49,7 @@ int mssT(int tenths) { return tenths / 600 * 1000 + tenths / 10 % 60 * 10 + tent
 std::string timeDiffText(const Run& run) {
     if (run.status == RunStatus::scratched) return "0000";
     if (run.status == RunStatus::stopped) return "+999";
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%c%03d", run.position == 1 ? '-' : '+', std::min(999, std::abs(run.timeDiff)));
-    return buf;
+    return formatted("%c%03d", run.position == 1 ? '-' : '+', std::min(999, std::abs(run.timeDiff)));
 }
 
 void appendRa(std::string& out, const Race& race, RecordStamp stamp, bool results) {

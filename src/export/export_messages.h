@@ -1,6 +1,6 @@
 #pragma once
-// What an export says when it ends, in UTF-8: the command line prints these
-// lines, the window shows them in a message box.
+// What an export says when it ends, in UTF-8, as the command line prints
+// it; the window says the same in Japanese.
 
 #include <string>
 #include <vector>

@@ -42,16 +42,28 @@ std::optional<Identity> identityOf(sqlite3* db) {
 
 // Why an existing database is not updated; nothing when it is an export of
 // this schema version or an empty database.
-std::optional<std::string> refusal(const std::optional<Identity>& id, const fs::path& file) {
-    const std::string name = file.string();
-    if (!id) return name + " is not an SQLite database";
+std::optional<SqliteRefusal> refusal(const std::optional<Identity>& id) {
+    using Kind = SqliteRefusal::Kind;
+    if (!id) return SqliteRefusal{Kind::notSqlite};
     if (id->applicationId == 0 && id->objects == 0) return std::nullopt;
-    if (id->applicationId != kApplicationId)
-        return name + " is not a Vantor export (application id " + hex(id->applicationId) + ")";
-    if (id->version != kSchemaVersion)
-        return name + " holds Vantor export schema " + std::to_string(id->version) + ", this Vantor writes schema " +
-               std::to_string(kSchemaVersion);
+    if (id->applicationId != kApplicationId) return SqliteRefusal{Kind::foreignDatabase, id->applicationId};
+    if (id->version != kSchemaVersion) return SqliteRefusal{Kind::otherSchema, id->version};
     return std::nullopt;
+}
+
+SqliteOpenError refusalError(const SqliteRefusal& refused, const fs::path& file) {
+    const std::string name = file.string();
+    switch (refused.kind) {
+        case SqliteRefusal::Kind::notSqlite:
+            return {name + " is not an SQLite database", refused};
+        case SqliteRefusal::Kind::foreignDatabase:
+            return {name + " is not a Vantor export (application id " + hex(refused.found) + ")", refused};
+        case SqliteRefusal::Kind::otherSchema:
+            break;
+    }
+    return {name + " holds Vantor export schema " + std::to_string(refused.found) + ", this Vantor writes schema " +
+                std::to_string(kSchemaVersion),
+            refused};
 }
 
 sqlite3* openDb(const fs::path& path, int flags, std::string& error) {
@@ -96,28 +108,28 @@ Value columnValue(sqlite3_stmt* stmt, int i) {
 
 }  // namespace
 
-std::variant<std::unique_ptr<SqliteSink>, std::string> SqliteSink::open(const fs::path& file, bool replace) {
+std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> SqliteSink::open(const fs::path& file, bool replace) {
     std::string error;
     std::error_code ec;
     if (fs::exists(file, ec)) {
         sqlite3* db = openDb(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, error);
-        if (!db) return error;
+        if (!db) return SqliteOpenError{error, std::nullopt};
         const auto id = identityOf(db);
-        const auto refused = refusal(id, file);
+        const auto refused = refusal(id);
         if (!refused) {
             std::unique_ptr<SqliteSink> sink(new SqliteSink(db, file, file));
             sink->fresh_ = id->objects == 0;
             return sink;
         }
         sqlite3_close(db);
-        if (!replace) return *refused;
+        if (!replace) return refusalError(*refused, file);
     }
     // A new export is written beside the file and renamed over it at commit.
     fs::path writing = file;
     writing += ".partial";
     fs::remove(writing, ec);
     sqlite3* db = openDb(writing, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, error);
-    if (!db) return error;
+    if (!db) return SqliteOpenError{error, std::nullopt};
     std::unique_ptr<SqliteSink> sink(new SqliteSink(db, file, writing));
     sink->fresh_ = true;
     // Nobody reads the file before it is renamed into place: no journal needed.

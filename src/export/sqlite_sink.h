@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <variant>
 
 #include "export/sql_sink.h"
@@ -16,11 +17,27 @@ struct sqlite3_stmt;
 
 namespace vantor::sqlexport {
 
+// Why an existing file is not updated: it is no SQLite database, another
+// program's database, or an export of another schema version.
+struct SqliteRefusal {
+    enum class Kind { notSqlite, foreignDatabase, otherSchema };
+    Kind kind;
+    long long found = 0;  // the file's application id or schema version
+};
+
+// Why a file is not opened: a message (UTF-8) and, when the file is refused
+// rather than failing to open, what it is instead.
+struct SqliteOpenError {
+    std::string message;
+    std::optional<SqliteRefusal> refusal;
+};
+
 class SqliteSink final : public SqlSink {
 public:
-    // The sink, or a message (UTF-8) saying why the file is refused or
-    // cannot be opened. replace: a file that is refused is written anew.
-    static std::variant<std::unique_ptr<SqliteSink>, std::string> open(const std::filesystem::path& file, bool replace);
+    // The sink, or why the file is refused or cannot be opened. replace: a
+    // file that is refused is written anew.
+    static std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> open(const std::filesystem::path& file,
+                                                                           bool replace);
     ~SqliteSink() override;
 
     FileIndex exportedFiles() override;

@@ -1,5 +1,6 @@
 #include "jvlink/acquisition.h"
 
+#include <iostream>
 #include <vector>
 
 #include "codes/jv_result_message.h"
@@ -27,9 +28,12 @@ Acquisition::Acquisition(JVLink& link, const StorePaths& paths, Ui ui)
 
 Acquisition::~Acquisition() {
     // Whatever was filed stays filed, even when the owner goes away mid-read.
+    // The owner's Ui may be gone with it, so a failed write is told on
+    // standard error, which a terminal shows and the desktop's session log keeps.
     try {
         batch_.flush();
-    } catch (const StoreError&) {
+    } catch (const StoreError& e) {
+        std::cerr << cp932ToUtf8(storeErrorText(e)) << '\n';
     }
 }
 

@@ -1,9 +1,8 @@
 #include "odds/kol_odds.h"
 
-#include <cstdio>
-
 #include "codes/odds_pairs.h"
 #include "odds/yoz_line.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -29,9 +28,7 @@ SjisString kolOddsField(SjisView text, SjisView placeholder, std::size_t width) 
     const SjisView value = trimBlanks(text);
     if (value == "*") return SjisString(placeholder);
     if (value == "-") return SjisString(width, ' ');
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%*.1f", static_cast<int>(width), static_cast<double>(lenientNumber(value)) / 10);
-    return buf;
+    return formatted("%*.1f", static_cast<int>(width), static_cast<double>(lenientNumber(value)) / 10);
 }
 
 bool kolUsesHorsePairs(SjisView line, bool chosenDayFrom2005) {

@@ -1,8 +1,7 @@
 #include "raceday/order_keys.h"
 
-#include <cstdio>
-
 #include "raceday/sorted_list.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -12,16 +11,10 @@ constexpr std::size_t kMinKeysToRank = 4;
 }  // namespace
 
 SjisString orderKey(int popularity, int position, int number) {
-    char key[32];
-    int n = 0;
-    if (popularity < 1) {
-        n = std::snprintf(key, sizeof key, "f99%2d", number);
-    } else {
-        char kind = 'e';
-        if (position >= 1) kind = popularity < 5 ? (position < 4 ? 'a' : 'c') : (position < 4 ? 'b' : 'd');
-        n = std::snprintf(key, sizeof key, "%c%2d%2d", kind, popularity, number);
-    }
-    return SjisString(trimBlanks(SjisView(key, static_cast<std::size_t>(n))));
+    if (popularity < 1) return SjisString(trimBlanks(formatted("f99%2d", number)));
+    char kind = 'e';
+    if (position >= 1) kind = popularity < 5 ? (position < 4 ? 'a' : 'c') : (position < 4 ? 'b' : 'd');
+    return SjisString(trimBlanks(formatted("%c%2d%2d", kind, popularity, number)));
 }
 
 void buildOrderKeys(const TRaceRec& race, TRaceMarkRec& marks, std::vector<SjisString>& sortKeys) {

@@ -1,6 +1,6 @@
 #include "raceday/results_conversion.h"
 
-#include <cstdio>
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -33,10 +33,7 @@ void convertPairs(SjisView hr, Field kumi, Field pay, Field popularity, OneBased
 
 SjisString combinationText(SjisView kumi) {
     const std::size_t half = kumi.size() / 2;
-    char text[32];
-    const int n =
-        std::snprintf(text, sizeof text, "%2d-%2d", lenientInt(kumi.substr(0, half)), lenientInt(kumi.substr(half)));
-    return SjisString(text, static_cast<std::size_t>(n));
+    return formatted("%2d-%2d", lenientInt(kumi.substr(0, half)), lenientInt(kumi.substr(half)));
 }
 
 void SeiBtnClick(RaceDay& day) {

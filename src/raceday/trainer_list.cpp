@@ -1,9 +1,9 @@
 #include "raceday/trainer_list.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "raceday/sorted_list.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -19,11 +19,7 @@ int runnersOf(const RaceDay& day, SjisView name) {
     return count;
 }
 
-SjisString threeDigits(int n) {
-    char text[16];
-    const int size = std::snprintf(text, sizeof text, "%3d", n);
-    return SjisString(text, static_cast<std::size_t>(size));
-}
+SjisString threeDigits(int n) { return formatted("%3d", n); }
 
 }  // namespace
 

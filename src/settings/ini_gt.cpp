@@ -90,6 +90,10 @@ bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) {
     return WriteString(section, key, value ? "1" : "0");
 }
 
+bool TIniGT::ValueExists(SjisView section, SjisView key) const {
+    return storedValue(filePath(), section, key).has_value();
+}
+
 SjisString TIniGT::ReadString(SjisView section, SjisView key, SjisView defaultValue) const {
     const auto value = storedValue(filePath(), section, key);
     return value ? SjisString(unquoted(*value)) : SjisString(defaultValue);

@@ -47,6 +47,9 @@ public:
     bool ReadBool(SjisView section, SjisView key, bool defaultValue) const;
     bool WriteBool(SjisView section, SjisView key, bool value);
 
+    // Whether the file holds the key in the section, with any value.
+    bool ValueExists(SjisView section, SjisView key) const;
+
     // An absent key gives the default unchanged. A stored value enclosed in
     // double quotes or in the corner brackets "｢" and "｣" loses them, so that
     // blanks at its ends survive; "" and ｢｣ alone give an empty text.

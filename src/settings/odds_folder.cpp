@@ -1,8 +1,7 @@
 #include "settings/odds_folder.h"
 
 #include "fileio/folder_lookup.h"
-#include "settings/setting.h"
-#include "text/encoding.h"
+#include "settings/path_setting.h"
 
 namespace vantor {
 namespace {
@@ -10,19 +9,18 @@ namespace {
 constexpr std::string_view kDefaultName = "ylzh";
 
 // The predicted-odds archive folder; absent, the program folder's "ylzh".
-Setting<SjisView> oddsFolder(SjisView defaultFolder) { return {"Dir", "yoso", defaultFolder}; }
+constexpr PathSetting kOddsFolder{"Dir", "yoso"};
 
 }  // namespace
 
 std::filesystem::path oddsArchiveFolder(const TIniGT& ini, const std::filesystem::path& appDir) {
-    const SjisString fallback = utf8ToCp932((appDir / kDefaultName).string());
-    const SjisString value = readSetting(ini, oddsFolder(fallback));
-    if (value == fallback) return resolveFolder(appDir, kDefaultName);
-    return cp932ToUtf8(value);
+    const auto value = readSetting(ini, kOddsFolder);
+    if (!value || *value == appDir / kDefaultName) return resolveFolder(appDir, kDefaultName);
+    return *value;
 }
 
 bool storeOddsArchiveFolder(TIniGT& ini, const std::filesystem::path& folder) {
-    return writeSetting(ini, oddsFolder({}), utf8ToCp932(folder.string()));
+    return writeSetting(ini, kOddsFolder, folder);
 }
 
 }  // namespace vantor

@@ -1,6 +1,7 @@
 // The main window's export of the store into an SQLite file
 // (SqlExportItemClick): the file chosen, a progress box while the core
-// exports, and the export's own messages.
+// exports, and what the export did, said in Japanese like the rest of the
+// window.
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -9,12 +10,56 @@
 
 #include "components/file_chooser.h"
 #include "components/message_box.h"
-#include "export/export_messages.h"
+#include "export/export_tables.h"
 #include "export/sqlite_sink.h"
+#include "export/store_export.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 
 namespace vantor {
+namespace {
+
+// What the window says when the export has ended: the counts of store
+// files, then the damaged files by name.
+QStringList reportLines(const sqlexport::ExportReport& report) {
+    QStringList lines{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：%1、変更のないファイル：%2、"
+                                     "ストアから消えたファイル：%3")
+                          .arg(report.filesRead)
+                          .arg(report.filesUnchanged)
+                          .arg(report.filesRemoved)};
+    if (report.damaged.empty()) return lines;
+    lines << QStringLiteral("壊れているため飛ばしたファイル：%1").arg(report.damaged.size());
+    for (const auto& path : report.damaged) lines << QStringLiteral("  ") + QString::fromStdString(path);
+    return lines;
+}
+
+// A failed export: that nothing was changed, then the database's own error.
+QString failureText(const std::filesystem::path& file, const std::string& error) {
+    return QStringLiteral("「%1」への書き出しに失敗しました。何も変更していません。\n%2")
+        .arg(QString::fromStdString(file.string()), QString::fromStdString(error));
+}
+
+// Why the chosen file is not exported into: what it is instead, or the
+// database's own error when it cannot be opened.
+QString openErrorText(const std::filesystem::path& file, const sqlexport::SqliteOpenError& error) {
+    const QString name = QString::fromStdString(file.string());
+    if (!error.refusal)
+        return QStringLiteral("「%1」を開けませんでした。\n%2").arg(name, QString::fromStdString(error.message));
+    switch (error.refusal->kind) {
+        case sqlexport::SqliteRefusal::Kind::notSqlite:
+            return QStringLiteral("「%1」はSQLiteのデータベースではありません。").arg(name);
+        case sqlexport::SqliteRefusal::Kind::foreignDatabase:
+            return QStringLiteral("「%1」はVantorの書き出しではない、別のデータベースです。").arg(name);
+        case sqlexport::SqliteRefusal::Kind::otherSchema:
+            break;
+    }
+    return QStringLiteral("「%1」は形式%2の書き出しです（このVantorは形式%3で書き出します）。")
+        .arg(name)
+        .arg(error.refusal->found)
+        .arg(sqlexport::kSchemaVersion);
+}
+
+}  // namespace
 
 void TMainForm::SqlExportItemClick() {
     using namespace sqlexport;
@@ -24,14 +69,13 @@ void TMainForm::SqlExportItemClick() {
     if (!chosen) return;
     const std::filesystem::path file = chosen->toStdString();
     auto opened = SqliteSink::open(file, false);
-    if (const auto* refused = std::get_if<std::string>(&opened)) {
-        if (!ui::askYesNo(this,
-                          QString::fromStdString(*refused) + QStringLiteral("\n新しい書き出しで置き換えますか？")))
+    if (const auto* refused = std::get_if<SqliteOpenError>(&opened)) {
+        if (!ui::askYesNo(this, openErrorText(file, *refused) + QStringLiteral("\n新しい書き出しで置き換えますか？")))
             return;
         opened = SqliteSink::open(file, true);
     }
-    if (const auto* error = std::get_if<std::string>(&opened)) {
-        ui::showInfo(this, QString::fromStdString(*error));
+    if (const auto* error = std::get_if<SqliteOpenError>(&opened)) {
+        ui::showInfo(this, openErrorText(file, *error));
         return;
     }
 
@@ -46,9 +90,9 @@ void TMainForm::SqlExportItemClick() {
             box.StatusLabel->setText(QStringLiteral("%1 / %2").arg(done).arg(total));
             QCoreApplication::processEvents();
         });
-        for (const auto& line : reportLines(report)) lines << QString::fromStdString(line);
+        lines = reportLines(report);
     } catch (const SinkError& error) {
-        lines << QString::fromStdString(failureText(file.string(), error.what()));
+        lines << failureText(file, error.what());
     }
     box.close();
     ui::showInfo(this, lines.join(QLatin1Char('\n')));

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "settings/app_dir.h"
+#include "settings/path_setting.h"
 #include "settings/setting.h"
-#include "text/encoding.h"
 
 namespace vantor {
 namespace {
@@ -16,14 +16,14 @@ constexpr std::string_view kBridgeName = "vantor-jvbridge.exe";
 // Where JV-Link's data comes from: "folder" (a feed folder) or "wine".
 constexpr Setting<SjisView> kSource{"JVLinkFeed", "Source", "folder"};
 // The feed folder's settings. An empty folder means the program's own.
-constexpr Setting<SjisView> kFeedFolder{"JVLinkFeed", "Folder", ""};
+constexpr PathSetting kFeedFolder{"JVLinkFeed", "Folder"};
 constexpr Setting<int> kFeedPace{"JVLinkFeed", "Pace", kDefaultPaceMs};
 constexpr Setting<SjisView> kFeedVersion{"JVLinkFeed", "Version", "0490"};
 // JV-Link under Wine. Empty values mean the defaults: "wine", the
 // environment's prefix, the bridge installed with the program.
-constexpr Setting<SjisView> kWineCommand{"JVLinkWine", "Command", ""};
-constexpr Setting<SjisView> kWinePrefix{"JVLinkWine", "Prefix", ""};
-constexpr Setting<SjisView> kWineBridge{"JVLinkWine", "Bridge", ""};
+constexpr PathSetting kWineCommand{"JVLinkWine", "Command"};
+constexpr PathSetting kWinePrefix{"JVLinkWine", "Prefix"};
+constexpr PathSetting kWineBridge{"JVLinkWine", "Bridge"};
 
 std::filesystem::path defaultPrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return prefix;
@@ -31,10 +31,10 @@ std::filesystem::path defaultPrefix() {
     return std::filesystem::path(home ? home : "") / ".wine";
 }
 
-// A text read as UTF-8, or `fallback` when it is empty.
-std::string readText(const TIniGT& ini, const Setting<SjisView>& setting, const std::string& fallback) {
-    const SjisString value = readSetting(ini, setting);
-    return value.empty() ? fallback : cp932ToUtf8(value);
+// The stored path, or `fallback` when there is none or it is empty.
+std::filesystem::path readPath(const TIniGT& ini, const PathSetting& setting, const std::filesystem::path& fallback) {
+    const auto value = readSetting(ini, setting);
+    return value && !value->empty() ? *value : fallback;
 }
 
 }  // namespace
@@ -53,23 +53,21 @@ JVLinkChoice readJVLinkChoice(const std::filesystem::path& appDir, const TIniGT&
     JVLinkChoice c;
     c.source = readSetting(ini, kSource) == "wine" ? JVLinkSource::wine : JVLinkSource::folder;
     // A relative folder is taken from the program folder, wherever the program was started from.
-    c.feed.feedDir = appDir / readText(ini, kFeedFolder, defaultFeedFolder(appDir).string());
+    c.feed.feedDir = appDir / readPath(ini, kFeedFolder, defaultFeedFolder(appDir));
     c.feed.paceMs = std::clamp(readSetting(ini, kFeedPace), 0, 10000);
     const SjisString version = readSetting(ini, kFeedVersion);
     c.feed.version = version.size() == 4 && isAllDigits(version) ? version : SjisString(kFeedVersion.fallback);
-    c.wine.command = readText(ini, kWineCommand, "wine");
-    c.wine.prefix = readText(ini, kWinePrefix, defaultPrefix().string());
-    c.wine.bridge = readText(ini, kWineBridge, defaultBridge().string());
+    c.wine.command = readPath(ini, kWineCommand, "wine").native();
+    c.wine.prefix = readPath(ini, kWinePrefix, defaultPrefix());
+    c.wine.bridge = readPath(ini, kWineBridge, defaultBridge());
     return c;
 }
 
 bool saveJVLinkChoice(TIniGT& ini, const JVLinkChoice& c) {
     return writeSetting(ini, kSource, c.source == JVLinkSource::wine ? "wine" : "folder") &&
-           writeSetting(ini, kFeedFolder, utf8ToCp932(c.feed.feedDir.string())) &&
-           writeSetting(ini, kFeedPace, c.feed.paceMs) &&
-           writeSetting(ini, kWineCommand, utf8ToCp932(c.wine.command)) &&
-           writeSetting(ini, kWinePrefix, utf8ToCp932(c.wine.prefix.string())) &&
-           writeSetting(ini, kWineBridge, utf8ToCp932(c.wine.bridge.string()));
+           writeSetting(ini, kFeedFolder, c.feed.feedDir) && writeSetting(ini, kFeedPace, c.feed.paceMs) &&
+           writeSetting(ini, kWineCommand, c.wine.command) && writeSetting(ini, kWinePrefix, c.wine.prefix) &&
+           writeSetting(ini, kWineBridge, c.wine.bridge);
 }
 
 }  // namespace vantor

@@ -1,9 +1,10 @@
 #pragma once
 // Files delivered JV-Data records into the store: the acquisition filing
 // (every record an acquisition reads) and the real-time filing (results
-// fetched for a loaded day). Changes collect in a StoreBatch; the caller
-// flushes it when JV-Link moves to the next file, at the end, and on
-// cancel or error.
+// fetched for a loaded day). Changes collect in the caller's StoreBatch and
+// nothing is written here: the caller decides when the batch is written
+// (the acquisition when it outgrows a memory bound and at the end, cancel
+// or error included; the results fetch at each next file and at the end).
 
 #include <vector>
 

@@ -8,8 +8,10 @@
 
 #include "support/broken_wine.h"
 #include "support/demo_weekend.h"
+#include "support/records.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
+#include "text/encoding.h"
 
 using namespace vantor::test;
 namespace fs = std::filesystem;
@@ -81,6 +83,30 @@ TEST(CliPaths, AMissingFeedIsAnErrorAndAFaultPlanThatCannotBeReadStopsTheRun) {
         EXPECT_EQ(refused.status, 2) << bad;
         EXPECT_NE(refused.text.find(bad), std::string::npos) << refused.text;
     }
+}
+
+// The settings as "JV-Link設定" keeps them (UTF-8) and as the Windows
+// program wrote them (CP932): a program folder and a feed folder named in
+// other scripts than ASCII and with blanks are used as they are.
+TEST(CliPaths, FoldersNamedInAnyScriptAreFoundFromTheSettings) {
+    const TempDir here;
+    const fs::path app = here / "josé ü 한 日本 app";
+    const fs::path feed = here / "feed é ü 한 日本";
+    const fs::path windowsFeed = here / "日本 feed";
+    writeTwoRaceNormalFeed(feed);
+    writeTwoRaceNormalFeed(windowsFeed);
+    const std::string acquire =
+        cli() + " --app-dir " + shellWord(app.string()) + " acquire --normal --from '2024/01/01 00:00:00'";
+
+    writeFile(app / "vantor.ini", "[JVLinkFeed]\r\nFolder=" + feed.string() + "\r\nPace=0\r\n");
+    const CommandOutput chosen = runIn(here.path(), acquire);
+    EXPECT_EQ(chosen.status, 0) << chosen.text;
+    EXPECT_TRUE(fs::exists(feed / "cache")) << "the feed named was not the one read";
+
+    writeFile(app / "vantor.ini", "[JVLinkFeed]\r\nFolder=" + vantor::utf8ToCp932(windowsFeed.string()) + "\r\n");
+    const CommandOutput windows = runIn(here.path(), acquire);
+    EXPECT_EQ(windows.status, 0) << windows.text;
+    EXPECT_TRUE(fs::exists(windowsFeed / "cache"));
 }
 
 }  // namespace

@@ -72,8 +72,8 @@ public:
 
     sqlexport::ExportReport exportTo(const std::filesystem::path& file, const sqlexport::ExportOptions& options = {}) {
         auto opened = sqlexport::SqliteSink::open(file, false);
-        if (auto* refused = std::get_if<std::string>(&opened)) {
-            ADD_FAILURE() << *refused;
+        if (auto* refused = std::get_if<sqlexport::SqliteOpenError>(&opened)) {
+            ADD_FAILURE() << refused->message;
             return {};
         }
         return sqlexport::exportStore(paths(), *std::get<0>(opened), options);

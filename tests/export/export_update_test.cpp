@@ -88,6 +88,7 @@ TEST_F(ExportUpdate, ARangeKeepsItsRaceDaysAndANewRangeRewritesEverything) {
 }
 
 TEST_F(ExportUpdate, AFileThatIsNoExportOfThisSchemaIsRefusedUnlessReplaced) {
+    using sqlexport::SqliteOpenError;
     using sqlexport::SqliteSink;
     const auto text = store / "notes.txt";
     writeFile(text, "not a database, and long enough to be read as a header of one\n");
@@ -104,8 +105,9 @@ TEST_F(ExportUpdate, AFileThatIsNoExportOfThisSchemaIsRefusedUnlessReplaced) {
     for (const auto& [file, message] : refused) {
         const std::string before = readFile(file);
         auto opened = SqliteSink::open(file, false);
-        ASSERT_TRUE(std::holds_alternative<std::string>(opened)) << file;
-        EXPECT_EQ(std::get<std::string>(opened), file.string() + " " + message);
+        ASSERT_TRUE(std::holds_alternative<SqliteOpenError>(opened)) << file;
+        EXPECT_EQ(std::get<SqliteOpenError>(opened).message, file.string() + " " + message);
+        EXPECT_TRUE(std::get<SqliteOpenError>(opened).refusal.has_value());
         EXPECT_EQ(readFile(file), before);
 
         auto replacing = SqliteSink::open(file, true);

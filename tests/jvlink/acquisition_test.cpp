@@ -314,3 +314,29 @@ TEST_F(AcquisitionTest, AStoreErrorIsTheOnlyErrorReported) {
     EXPECT_TRUE(reports[0].starts_with("データ保存エラー:cannot write ")) << reports[0];
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
 }
+
+TEST_F(AcquisitionTest, AnOwnerGoneMidReadLeavesTheStoreErrorOnStandardError) {
+    // The owner's pump ends the read by throwing, with the first race file
+    // still held and its name taken by a folder.
+    struct OwnerGone {};
+    acquisition = std::make_unique<Acquisition>(link, paths, ui());
+    auto next = acquisition->start("20240101000000", 1);
+    while (next == Acquisition::Next::poll) {
+        clock += std::chrono::milliseconds(10);
+        next = acquisition->poll();
+    }
+    ASSERT_EQ(next, Acquisition::Next::read);
+    const int readStart = pumps;
+    onPump = [this, readStart](int pump) {
+        if (pump < readStart + 3) return;
+        fs::create_directories(app.data() / "2024年05月25日.jvRA");
+        throw OwnerGone{};
+    };
+    EXPECT_THROW(acquisition->readAll(), OwnerGone);
+    testing::internal::CaptureStderr();
+    acquisition.reset();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(said.starts_with("データ保存エラー:cannot write ")) << said;
+    EXPECT_NE(said.find("2024年05月25日.jvRA"), std::string::npos) << said;
+    EXPECT_TRUE(reports.empty());
+}

@@ -11,7 +11,6 @@
 #include "store/store_paths.h"
 #include "support/fake_jvlink.h"
 #include "support/program_folder.h"
-#include "text/encoding.h"
 
 using namespace vantor;
 namespace fs = std::filesystem;
@@ -68,14 +67,14 @@ TEST_F(OddsCommands, CancelDoesNothingAndFailuresBeep) {
 }
 
 TEST_F(OddsCommands, TheChosenFolderIsKeptForTheNextImport) {
-    const fs::path other = folder / "odds elsewhere";
+    const fs::path other = folder / "odds josé 日本";
     fs::create_directories(other);
     dialogs.answer(qpath(other));
     form->yosohaitomenuClick();
     ASSERT_EQ(dialogs.requests().size(), 1u);
     EXPECT_EQ(dialogs.requests()[0].caption, QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定"));
     EXPECT_EQ(dialogs.requests()[0].startFolder, qpath(oddsFolder));
-    EXPECT_EQ(cp932ToUtf8(programSettings().ReadString("Dir", "yoso", "")), other.string());
+    EXPECT_EQ(programSettings().ReadString("Dir", "yoso", ""), other.string());  // the file system's bytes
 
     form->YozBtnClick();  // no answer left: cancelled
     ASSERT_EQ(dialogs.requests().size(), 2u);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "store/jvdata_record.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;
@@ -42,11 +43,105 @@ TEST(RecordLayouts, FieldsTheProgramReadsStandWhereTheRecordsHaveThem) {
     EXPECT_EQ(uma::BreederName.len, 70);
 }
 
-TEST(RecordLayouts, EveryLayoutNamesItsFieldsOnce) {
-    for (const RecordLayout* layout : {&kRaLayout, &kSeLayout, &kHrLayout, &kUmLayout, &kUmaLayout}) {
-        for (std::size_t i = 0; i < layout->fields.size(); ++i)
-            for (std::size_t j = i + 1; j < layout->fields.size(); ++j)
-                EXPECT_NE(layout->fields[i].name, layout->fields[j].name) << layout->kind;
+namespace {
+
+// A record of length bytes, blank but for its CR LF, with fields placed by
+// hand where the JV-Data byte diagrams put them (1-based positions), not
+// where the layout tables say.
+class HandRecord {
+public:
+    explicit HandRecord(std::size_t length) : bytes_(length - 2, ' ') { bytes_ += "\r\n"; }
+    HandRecord& at(std::size_t pos, SjisView text) {
+        bytes_.replace(pos - 1, text.size(), text);
+        return *this;
+    }
+    const SjisString& bytes() const { return bytes_; }
+
+private:
+    SjisString bytes_;
+};
+
+// value as a text of width digits with leading zeros.
+SjisString digits(int width, int value) { return formatted("%0*d", width, value); }
+
+}  // namespace
+
+TEST(RecordLayouts, APayoutRecordPlacedByHandReadsBackEveryRepeatedEntry) {
+    HandRecord hand(719);
+    hand.at(1, "HR2").at(4, "20240527").at(12, "2024052605021211");
+    // Per bet type: the first entry, entries, stride, widths of the number and the
+    // popularity (payouts take 9 bytes), and the fields the table gives them.
+    struct Group {
+        std::size_t pos;
+        int entries, stride, numberLen, popularityLen;
+        Field number, pay, popularity;
+    };
+    const Group groups[] = {
+        {103, 3, 13, 2, 2, hr::TanUmaban, hr::TanPay, hr::TanNinki},
+        {142, 5, 13, 2, 2, hr::FukuUmaban, hr::FukuPay, hr::FukuNinki},
+        {207, 3, 13, 2, 2, hr::WakurenKumi, hr::WakurenPay, hr::WakurenNinki},
+        {246, 3, 16, 4, 3, hr::UmarenKumi, hr::UmarenPay, hr::UmarenNinki},
+        {294, 7, 16, 4, 3, hr::WideKumi, hr::WidePay, hr::WideNinki},
+    };
+    for (int g = 0; g < 5; ++g) {
+        const Group& group = groups[g];
+        for (int j = 1; j <= group.entries; ++j) {
+            const std::size_t entry = group.pos + static_cast<std::size_t>(group.stride * (j - 1));
+            hand.at(entry, digits(group.numberLen, 10 * g + j))
+                .at(entry + group.numberLen, digits(9, 1000 * g + j))
+                .at(entry + group.numberLen + 9, digits(group.popularityLen, 50 + 10 * g + j));
+        }
+    }
+    const SjisString& rec = hand.bytes();
+    EXPECT_EQ(raceKey(rec).text(), "2024052605021211");
+    EXPECT_EQ(payoutKey(rec), "202405260511");  // without meeting and day
+    for (int g = 0; g < 5; ++g) {
+        const Group& group = groups[g];
+        for (int j = 1; j <= group.entries; ++j) {
+            EXPECT_EQ(get(rec, group.number, j), digits(group.numberLen, 10 * g + j)) << group.pos << " entry " << j;
+            EXPECT_EQ(get(rec, group.pay, j), digits(9, 1000 * g + j)) << group.pos << " entry " << j;
+            EXPECT_EQ(get(rec, group.popularity, j), digits(group.popularityLen, 50 + 10 * g + j))
+                << group.pos << " entry " << j;
+        }
+    }
+}
+
+TEST(RecordLayouts, HorseMastersPlacedByHandReadBackInBothLayouts) {
+    struct Layout {
+        std::size_t length, idLen, breederCodeLen;
+        std::size_t breederCodePos, birthplacePos, finishCountsPos;
+        Field pedigreeName, breederName, birthplace, finishCounts;
+    };
+    // The earlier layout's 14 pedigree ids are 2 bytes narrower, its breeder
+    // code and name 2 bytes each: what follows them moves up by 28, 30, 32.
+    const Layout layouts[] = {
+        {1609, 10, 8, 883, 963, 1143, um::HansyokuName, um::BreederName, um::SanchiName, um::ChakuKaisuBa},
+        {1577, 8, 6, 855, 931, 1111, uma::HansyokuName, uma::BreederName, uma::SanchiName, uma::ChakuKaisuBa},
+    };
+    for (const Layout& l : layouts) {
+        HandRecord hand(l.length);
+        hand.at(1, "UM1").at(12, "2020100001").at(39, "20200415");
+        for (int n = 1; n <= 14; ++n) {
+            const std::size_t entry = 205 + (l.idLen + 36) * static_cast<std::size_t>(n - 1);
+            hand.at(entry, digits(static_cast<int>(l.idLen), 100 + n)).at(entry + l.idLen, "name " + digits(2, n));
+        }
+        hand.at(l.breederCodePos, digits(static_cast<int>(l.breederCodeLen), 201))
+            .at(l.breederCodePos + l.breederCodeLen, "breeder")
+            .at(l.birthplacePos, "birthplace");
+        for (int g = 1; g <= 7; ++g)
+            for (int c = 0; c <= 5; ++c)
+                hand.at(l.finishCountsPos + 18 * static_cast<std::size_t>(g - 1) + 3 * static_cast<std::size_t>(c),
+                        digits(3, 100 * g + c));
+        const SjisString& rec = hand.bytes();
+        EXPECT_EQ(get(rec, um::BirthDate), "20200415");
+        for (int n = 1; n <= 14; ++n)
+            EXPECT_EQ(trimRightBlanks(get(rec, l.pedigreeName, n)), "name " + digits(2, n)) << l.length;
+        EXPECT_EQ(trimRightBlanks(get(rec, l.breederName)), "breeder") << l.length;
+        EXPECT_EQ(trimRightBlanks(get(rec, l.birthplace)), "birthplace") << l.length;
+        for (int g = 1; g <= 7; ++g)
+            for (int c = 0; c <= 5; ++c)
+                EXPECT_EQ(get(rec, l.finishCounts, 6 * (g - 1) + c + 1), digits(3, 100 * g + c))
+                    << l.length << " group " << g << " class " << c;
     }
 }
 

@@ -29,3 +29,18 @@ TEST(Encoding, UnmappableCharactersBecomeOneQuestionMark) {
     EXPECT_EQ(utf8ToCp932("a\xC3" "b"), "a?b");  // broken UTF-8
     EXPECT_EQ(utf8ToCp932(""), "");
 }
+
+TEST(Encoding, TellsWellFormedUtf8FromShiftJis) {
+    EXPECT_TRUE(isValidUtf8(""));
+    EXPECT_TRUE(isValidUtf8("/home/josé/Müller 한 日本/😀"));
+    EXPECT_TRUE(isValidUtf8("\xED\x9F\xBF\xF4\x8F\xBF\xBF"));  // U+D7FF and U+10FFFF, the last before each bound
+    EXPECT_FALSE(isValidUtf8(utf8ToCp932("/home/日本")));
+    EXPECT_FALSE(isValidUtf8(utf8ToCp932("ｶﾅ")));   // half-width kana: lone bytes of 0xA1-0xDF
+    EXPECT_FALSE(isValidUtf8("jos\xC3"));           // cut inside a character
+    EXPECT_FALSE(isValidUtf8("\xC3\x41"));          // a lead followed by "A", not a continuation
+    EXPECT_FALSE(isValidUtf8("\x80"));              // a stray continuation
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));          // overlong "/"
+    EXPECT_FALSE(isValidUtf8("\xE0\x80\xAF"));      // overlong "/" in three bytes
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));      // a surrogate
+    EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
+}

@@ -38,8 +38,8 @@ int exportStore(const Context& ctx) {
     std::unique_ptr<SqlSink> sink;
     if (file) {
         auto opened = SqliteSink::open(*file, ctx.args.has("--replace"));
-        if (const auto* refused = std::get_if<std::string>(&opened)) {
-            std::cerr << *refused << "; --replace overwrites it\n";
+        if (const auto* refused = std::get_if<SqliteOpenError>(&opened)) {
+            std::cerr << refused->message << "; --replace overwrites it\n";
             return 1;
         }
         sink = std::move(std::get<0>(opened));
