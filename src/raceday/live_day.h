@@ -15,9 +15,8 @@
 // - a WH replaces the race's earlier weights, an O1 or O2 the race's
 //   earlier snapshot of its kind;
 // - a time-series O1 (0B41) adds its announcement once.
-// A record that is not of its layout's length, of a kind the answer's spec
-// does not deliver, not of a JRA race of the day, or with a horse number
-// outside 01-18, is counted by kind and reason and changes nothing.
+// A record that the checks of live_record_checks.h refuse is counted by
+// kind and reason and changes nothing; O3-O6 are no part of the state.
 //
 // Everything is preallocated by create(); applying a record allocates
 // nothing.
@@ -31,18 +30,11 @@
 
 #include "raceday/day_capacity.h"
 #include "raceday/live_values.h"
+#include "store/live_record_checks.h"
 #include "text/fixed_text.h"
 #include "text/sjis.h"
 
 namespace vantor {
-
-// The real-time data specs whose answers the state reads.
-enum class LiveSpec : std::uint8_t {
-    weights,        // 0B11: WH
-    dayChanges,     // 0B14: WE AV JC TC CC
-    odds,           // 0B30: O1 O2 (O3-O6 are no part of the state)
-    winOddsSeries,  // 0B41: O1, one per announcement
-};
 
 inline constexpr int kLiveCourses = 10;  // JRA racecourse codes 01-10
 inline constexpr int kLiveRacesPerCourse = 12;
@@ -133,21 +125,6 @@ struct LiveCourse {
     FixedText<1> turfGoing, dirtGoing;  // 1 良, 2 稍重, 3 重, 4 不良
 };
 
-enum class LiveSkipReason : std::uint8_t {
-    length,       // not the layout's length
-    kind,         // a kind the spec does not deliver
-    race,         // not a JRA race (or racecourse) of the day
-    horseNumber,  // a horse number outside 01-18
-    changeKind,   // a WE change kind other than 1-3
-    seriesFull,   // the race's time series is full
-};
-
-struct LiveSkip {
-    LiveSkipReason reason;
-    FixedText<2> kind;  // the record's first two bytes
-    int count = 0;
-};
-
 class LiveDay {
 public:
     static std::unique_ptr<LiveDay> create();
@@ -166,15 +143,14 @@ public:
     const LiveCourse* course(SjisView course) const;
     // The races the state holds, in the order they were first named.
     std::span<const LiveRace> races() const { return {races_.data(), racesUsed_}; }
-    std::span<const LiveSkip> skipped() const { return {skips_.data(), skipCount_}; }
+    std::span<const LiveSkip> skipped() const { return skips_.entries(); }
 
 private:
     LiveDay();
     void clearDayChanges();
     void apply(LiveSpec spec, SjisView record);
-    void skip(LiveSkipReason reason, SjisView record);
-    // The race slot a race-keyed record names, taken on first use; null
-    // (counted) for a record not of a JRA race of the day.
+    // The race slot or racecourse a checked record names, the race slot
+    // taken on first use; null when all are taken.
     LiveRace* raceOf(SjisView record);
     LiveCourse* courseOf(SjisView record);
     LiveTime timeOf(SjisView announce) const;
@@ -196,11 +172,7 @@ private:
     // c * 12 + r - 1; -1 when none.
     std::array<std::int8_t, kLiveCourses * kLiveRacesPerCourse> slotOf_;
     std::array<LiveCourse, kLiveCourses> courses_;
-    std::array<LiveSkip, 64> skips_;
-    std::size_t skipCount_ = 0;
+    LiveSkips skips_;
 };
-
-// "WH 2件 長さが違う" (UTF-8): the count of a skip and why.
-std::string liveSkipText(const LiveSkip& skip);
 
 }  // namespace vantor

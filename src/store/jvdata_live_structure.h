@@ -12,7 +12,7 @@
 // Odds, popularity and weight fields carry markers besides numbers: a field
 // all "-" (cancelled before sale), all "*" (cancelled after sale), all "0"
 // (no votes), blanks (no entry); a weight "999" (not weighed) or "000"
-// (scratched). They are read as states, not as numbers (live_values.h).
+// (scratched). They are read as states, not as numbers.
 
 #include "store/jvdata_structure.h"
 
@@ -128,6 +128,11 @@ inline constexpr std::size_t kCcLength = 50;
 inline constexpr std::size_t kWeLength = 42;
 inline constexpr std::size_t kO1Length = 962;
 inline constexpr std::size_t kO2Length = 2042;
+// Quinella-place, exacta, trio and trifecta odds: kept as delivered, not read.
+inline constexpr std::size_t kO3Length = 2654;
+inline constexpr std::size_t kO4Length = 4031;
+inline constexpr std::size_t kO5Length = 12293;
+inline constexpr std::size_t kO6Length = 83285;
 
 namespace wh { VANTOR_JV_WH_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 namespace av { VANTOR_JV_AV_FIELDS(VANTOR_JV_DECLARE_FIELD) }

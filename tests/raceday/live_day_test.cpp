@@ -170,7 +170,7 @@ TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTr
     const SjisString localCourse = liveRecord(kWhLayout, "05261040", 7, "30").take();
     answer(LiveSpec::weights, {short_, horse19, otherDay, localCourse, SjisView(wh).substr(0, 845)});
     answer(LiveSpec::dayChanges, {wh, av19, weRecord("05261000", '4', '1', '1', '1')});
-    answer(LiveSpec::odds, {RecordBuilder(RecordLayout{"O3", 2654, {}}).take(), wh});
+    answer(LiveSpec::odds, {liveRecord(RecordLayout{"O3", kO3Length, {}}, "05261000").take(), wh});
     answer(LiveSpec::winOddsSeries, {liveRecord(kO2Layout, "05261000").take()});
 
     EXPECT_EQ(skips(), (std::vector<std::string>{"WH 1件 長さが違う", "WH 1件 馬番が01-18の外",
