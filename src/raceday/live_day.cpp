@@ -76,17 +76,7 @@ void LiveDay::clearDayChanges() {
     courses_.fill(LiveCourse{});
 }
 
-LiveTime LiveDay::timeOf(SjisView announce) const {
-    LiveTime t{announce, 0};
-    // "00000000" (the first state) and anything that is no time come first;
-    // an announcement of a later month-day than the race day's is of the
-    // year before.
-    if (announce.size() != 8 || !isAllDigits(announce) || announce == "00000000") return t;
-    const int monthDay = lenientInt(announce.substr(0, 4));
-    const int sameYear = monthDay <= lenientInt(field(day_, 5, 4)) ? 1 : 0;
-    t.order = 1 + sameYear * 100000000 + lenientInt(announce);
-    return t;
-}
+LiveTime LiveDay::timeOf(SjisView announce) const { return {announce, liveAnnounceOrder(announce, day_)}; }
 
 LiveRace* LiveDay::raceOf(SjisView record) {
     const int c = liveCourseIndex(get(record, ra::JyoCD));

@@ -105,6 +105,12 @@ std::optional<LiveSkipReason> liveRecordProblem(LiveSpec spec, SjisView record, 
     return std::nullopt;
 }
 
+std::int32_t liveAnnounceOrder(SjisView announce, SjisView day) {
+    if (announce.size() != 8 || !isAllDigits(announce) || announce == "00000000") return 0;
+    const bool sameYear = lenientInt(announce.substr(0, 4)) <= lenientInt(field(day, 5, 4));
+    return 1 + (sameYear ? 100000000 : 0) + lenientInt(announce);
+}
+
 void LiveSkips::count(LiveSkipReason reason, SjisView record) {
     const SjisView kind = field(record, 1, 2);
     for (std::size_t i = 0; i < used_; ++i) {

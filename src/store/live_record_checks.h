@@ -42,6 +42,12 @@ int liveHorseNumber(SjisView text);
 // 0-9 for the JRA racecourse codes "01".."10", -1 for any other.
 int liveCourseIndex(SjisView code);
 
+// The place in time order of an announce time MMDDhhmm (no year) on race
+// day "yyyymmdd": "00000000" (the first state) and anything that is no
+// time come first (0); a later month-day than the race day's is of the
+// year before.
+std::int32_t liveAnnounceOrder(SjisView announce, SjisView day);
+
 struct LiveSkip {
     LiveSkipReason reason;
     FixedText<2> kind;  // the record's first two bytes
