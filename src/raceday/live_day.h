@@ -25,7 +25,6 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "raceday/day_capacity.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 
 using namespace vantor;
@@ -43,7 +44,9 @@ TEST(RecordLayouts, FieldsTheProgramReadsStandWhereTheRecordsHaveThem) {
 }
 
 TEST(RecordLayouts, EveryLayoutNamesItsFieldsOnce) {
-    for (const RecordLayout* layout : {&kRaLayout, &kSeLayout, &kHrLayout, &kUmLayout, &kUmaLayout}) {
+    std::vector<const RecordLayout*> layouts{&kRaLayout, &kSeLayout, &kHrLayout, &kUmLayout, &kUmaLayout};
+    for (const RecordLayout& live : kLiveLayouts) layouts.push_back(&live);
+    for (const RecordLayout* layout : layouts) {
         for (std::size_t i = 0; i < layout->fields.size(); ++i)
             for (std::size_t j = i + 1; j < layout->fields.size(); ++j)
                 EXPECT_NE(layout->fields[i].name, layout->fields[j].name) << layout->kind;
