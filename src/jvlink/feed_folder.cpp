@@ -58,19 +58,19 @@ RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day) {
     return {std::string(spec), parseRealtimeKey(rest.size() == 4 ? day : rest.substr(5))};
 }
 
-std::vector<FeedFile> realtimeDelivery(std::vector<FeedFile> dayFiles, std::string_view spec, const RealtimeKey& key,
-                                       std::string_view now, bool snapshot) {
+std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view spec,
+                                       const RealtimeKey& key, std::string_view now, bool snapshot) {
     struct Match {
-        FeedFile file;
+        const FeedFile* file;
         RealtimeKey key;
     };
     std::vector<Match> matches;
-    for (auto& f : dayFiles) {
+    for (const FeedFile& f : dayFiles) {
         if (f.stamp > now) continue;
         RealtimeFileName named = realtimeFileName(f, key.day);
         if (named.spec != spec || !named.key || named.key->day != key.day) continue;
         if (!key.isDay() && *named.key != key) continue;
-        matches.push_back({std::move(f), std::move(*named.key)});
+        matches.push_back({&f, std::move(*named.key)});
     }
     std::vector<FeedFile> delivered;
     for (std::size_t i = 0; i < matches.size(); ++i) {
@@ -78,7 +78,7 @@ std::vector<FeedFile> realtimeDelivery(std::vector<FeedFile> dayFiles, std::stri
         const auto supersedes = [&](const Match& later) { return later.key == matches[i].key; };
         if (snapshot && std::any_of(matches.begin() + static_cast<std::ptrdiff_t>(i) + 1, matches.end(), supersedes))
             continue;
-        delivered.push_back(std::move(matches[i].file));
+        delivered.push_back(*matches[i].file);
     }
     return delivered;
 }

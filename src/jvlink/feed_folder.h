@@ -78,8 +78,8 @@ RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day);
 // key is the open's race or, for a day key, the day or any race of it; of
 // a snapshot spec only the newest file of each key, so that what a later
 // answer no longer holds is gone. In stamp order.
-std::vector<FeedFile> realtimeDelivery(std::vector<FeedFile> dayFiles, std::string_view spec, const RealtimeKey& key,
-                                       std::string_view now, bool snapshot);
+std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view spec,
+                                       const RealtimeKey& key, std::string_view now, bool snapshot);
 
 // Splits a file's bytes into records: each line without its line end,
 // followed by CR LF. A last line without line end is still a record; a

@@ -210,7 +210,7 @@ int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     if (!parsed || !(parsed->isDay() ? spec->dayKey : spec->raceKey)) return jv::kBadKey;
     if (!sourceProblem().empty()) return jv::kBadSettings;
     std::vector<Delivery> files;
-    for (auto& f : realtimeDelivery(listFeedFiles(settings_.feedDir / feed::kRealtimeDir / parsed->day), spec->spec,
+    for (auto& f : realtimeDelivery(realtimeFiles(settings_.feedDir / feed::kRealtimeDir / parsed->day), spec->spec,
                                     *parsed, japanClock_(), spec->snapshot)) {
         fs::path path = f.path;
         files.push_back({std::move(f), std::move(path), true});
@@ -218,6 +218,21 @@ int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     // Nothing announced yet still opens the session: only JVClose ends it.
     startOpen(std::move(files));
     return deliveries_.empty() ? jv::kNoNewerData : jv::kOk;
+}
+
+const std::vector<FeedFile>& FeedJVLink::realtimeFiles(const fs::path& folder) {
+    // A race day's folder holds a file per announcement, and a day's fetch
+    // opens it some seventy times: a listing is kept while the folder's
+    // modification time stays. Within two seconds of a change the time may
+    // not show the next one (its granularity), so such a folder is listed
+    // again.
+    using namespace std::chrono_literals;
+    std::error_code ec;
+    const fs::file_time_type modified = fs::last_write_time(folder, ec);
+    Listing& l = realtimeListing_;
+    if (ec || l.folder != folder || l.modified != modified || l.listedAt - modified < 2s)
+        l = {folder, modified, fs::file_time_type::clock::now(), listFeedFiles(folder)};
+    return l.files;
 }
 
 void FeedJVLink::startOpen(std::vector<Delivery> files) {

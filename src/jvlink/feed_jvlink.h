@@ -76,6 +76,9 @@ private:
 
     void loadFaultPlan();
     void loadJapanClock();
+    // The feed files of a real-time day folder, listed again only when the
+    // folder may have changed since the last listing.
+    const std::vector<FeedFile>& realtimeFiles(const std::filesystem::path& folder);
     std::string folderProblem() const;
     void startOpen(std::vector<Delivery> files);
     // Copies due files into the cache; false when a copy failed.
@@ -98,6 +101,12 @@ private:
     std::chrono::milliseconds openedAt_{0};
     std::vector<Delivery> deliveries_;
     std::vector<std::string> unusable_;  // names JVOpen left out
+    struct Listing {
+        std::filesystem::path folder;
+        std::filesystem::file_time_type modified, listedAt;
+        std::vector<FeedFile> files;
+    };
+    Listing realtimeListing_;
     int toDownload_ = 0;
     std::size_t current_ = 0;  // index of the file being read
     bool currentLoaded_ = false;

@@ -222,6 +222,16 @@ TEST_F(FeedJVLinkTest, RealtimeServesTheDaysFiles) {
     EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kStillOpen);
     EXPECT_EQ(readAll(link), (std::vector<std::string>{"20240526153000_RT.jvd:07", "0"}));
     EXPECT_EQ(link.JVClose(), 0);
+
+    // A file that arrives within the folder time's granularity of the last
+    // listing, leaving the folder's time as it was, is still seen.
+    const std::filesystem::path day = dir / "realtime/20240526";
+    const auto listed = std::filesystem::last_write_time(day);
+    test::writeFile(day / "20240526154000_RT.jvd", raceRecord(8));
+    std::filesystem::last_write_time(day, listed);
+    ASSERT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kOk);
+    EXPECT_EQ(readAll(link).size(), 4u);
+    link.JVClose();
 }
 
 TEST_F(FeedJVLinkTest, NothingAnnouncedYetHoldsTheSessionUntilClose) {
