@@ -120,6 +120,10 @@ int LiveFiler::file(LiveSpec spec, std::span<const SjisView> records, bool compl
         it->records.push_back(record);
     }
 
+    // An answer of nothing but refused records says nothing of the day: the
+    // set it would replace stays.
+    if (spec == LiveSpec::dayChanges && !records.empty() && targets.front().records.empty()) return 0;
+
     int written = 0;
     bool folderReady = false;
     for (const Target& target : targets) {

@@ -35,7 +35,8 @@ public:
 
     // Files the records (with or without CR LF) of one answer of spec; a
     // day-changes answer only when complete, since the part of one would
-    // withdraw what it did not reach. Records the checks refuse are
+    // withdraw what it did not reach, and not when every record of it was
+    // refused. Records the checks refuse are
     // counted in skips(). Returns the number of files written. Throws
     // StoreError naming a file that could not be read or written (files
     // written before it stay written, each whole).

@@ -142,6 +142,12 @@ TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothing
     EXPECT_TRUE(broken.failed());
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900")) << "part of an answer withdraws nothing";
 
+    put("20240526093000_0B14_20240526", horse19);
+    now = "20240526094000";
+    EXPECT_EQ(fetch(LiveSpec::dayChanges, "20240526").filesWritten, 0) << "refused records withdraw nothing";
+    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900"));
+
+    now = "20240526103000";
     const LiveFetchOutcome skipped = fetch(LiveSpec::dayChanges, "20240526");
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(6, "05261000"));
     ASSERT_EQ(skipped.skipped.size(), 2u);
