@@ -1,12 +1,15 @@
 #include "codes/calendar.h"
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 
 namespace vantor {
 namespace {
 
 namespace chr = std::chrono;
+
+constexpr chr::hours kJapanOffset{9};
 
 chr::year_month_day ymdOf(int y, int m, int d) {
     return {chr::year(y), chr::month(static_cast<unsigned>(m)), chr::day(static_cast<unsigned>(d))};
@@ -65,6 +68,26 @@ bool isValidTimeStampText(std::string_view stamp) {
     if (stamp.size() != 14 || !isAllDigits(stamp) || !isValidDateText(stamp.substr(0, 8))) return false;
     return lenientInt(stamp.substr(8, 2)) <= 23 && lenientInt(stamp.substr(10, 2)) <= 59 &&
            lenientInt(stamp.substr(12, 2)) <= 59;
+}
+
+std::string japanTimeStamp(chr::sys_seconds moment) {
+    const chr::sys_seconds local = moment + kJapanOffset;
+    const chr::sys_days day = chr::floor<chr::days>(local);
+    const chr::hh_mm_ss<chr::seconds> time{local - day};
+    const Ymd d = civil(static_cast<int>(day.time_since_epoch().count()));
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", d.y, d.m, d.d, static_cast<int>(time.hours().count()),
+                  static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
+    return text;
+}
+
+std::optional<chr::sys_seconds> japanMoment(std::string_view stamp) {
+    if (!isValidTimeStampText(stamp)) return std::nullopt;
+    const int day = dayFromYmd(lenientInt(stamp.substr(0, 8)));
+    const chr::seconds time = chr::hours(lenientInt(stamp.substr(8, 2))) +
+                              chr::minutes(lenientInt(stamp.substr(10, 2))) +
+                              chr::seconds(lenientInt(stamp.substr(12, 2)));
+    return chr::sys_seconds{chr::days{day}} + time - kJapanOffset;
 }
 
 std::optional<int> civilDayNumber(SjisView yyyymmdd) {

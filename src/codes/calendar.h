@@ -3,7 +3,9 @@
 // day numbers (days since 1970-01-01), the yyyymmdd dates the records
 // carry as numbers or texts, and the time stamps of the feed files.
 
+#include <chrono>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "text/sjis.h"
@@ -33,6 +35,12 @@ bool isValidYmd(int yyyymmdd);
 bool isValidDateText(std::string_view yyyymmdd);
 // Fourteen digits "yyyymmddhhnnss": a real date from 1900 and a time of day.
 bool isValidTimeStampText(std::string_view stamp);
+
+// Race-day times are Japan time (UTC+9, no daylight saving) whatever the
+// machine's time zone: a moment as "yyyymmddhhnnss" there, and back; none
+// for a text that is no valid stamp.
+std::string japanTimeStamp(std::chrono::sys_seconds moment);
+std::optional<std::chrono::sys_seconds> japanMoment(std::string_view stamp);
 
 // The day number of a yyyymmdd text read leniently; none when the year,
 // month or day is 0 (a missing date) or the date does not exist.

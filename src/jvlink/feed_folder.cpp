@@ -38,6 +38,51 @@ bool feedIsEmpty(const fs::path& feedDir) {
     return true;
 }
 
+std::optional<RealtimeKey> parseRealtimeKey(std::string_view key) {
+    if ((key.size() != 8 && key.size() != 12 && key.size() != 16) || !isAllDigits(key) ||
+        !isValidDate(key.substr(0, 8)))
+        return std::nullopt;
+    if (key.size() == 8) return RealtimeKey{std::string(key), {}, {}};
+    const std::string_view race = key.substr(key.size() - 2);
+    if (race == "00") return std::nullopt;
+    return RealtimeKey{std::string(key.substr(0, 8)), std::string(key.substr(8, 2)), std::string(race)};
+}
+
+RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day) {
+    // The name after "<stamp>_", without ".jvd".
+    const std::string_view rest = std::string_view(file.name).substr(15, file.name.size() - 19);
+    const std::string_view spec = rest.substr(0, 4);
+    const bool namesSpec = spec.size() == 4 && spec.starts_with("0B") && isAllDigits(spec.substr(2)) &&
+                           (rest.size() == 4 || rest[4] == '_');
+    if (!namesSpec) return {"0B12", parseRealtimeKey(day)};
+    return {std::string(spec), parseRealtimeKey(rest.size() == 4 ? day : rest.substr(5))};
+}
+
+std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view spec,
+                                       const RealtimeKey& key, std::string_view now, bool snapshot) {
+    struct Match {
+        const FeedFile* file;
+        RealtimeKey key;
+    };
+    std::vector<Match> matches;
+    for (const FeedFile& f : dayFiles) {
+        if (f.stamp > now) continue;
+        RealtimeFileName named = realtimeFileName(f, key.day);
+        if (named.spec != spec || !named.key || named.key->day != key.day) continue;
+        if (!key.isDay() && *named.key != key) continue;
+        matches.push_back({&f, std::move(*named.key)});
+    }
+    std::vector<FeedFile> delivered;
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        // Files come in stamp order: a snapshot is superseded by any later file of its key.
+        const auto supersedes = [&](const Match& later) { return later.key == matches[i].key; };
+        if (snapshot && std::any_of(matches.begin() + static_cast<std::ptrdiff_t>(i) + 1, matches.end(), supersedes))
+            continue;
+        delivered.push_back(*matches[i].file);
+    }
+    return delivered;
+}
+
 std::vector<std::string_view> splitRecords(std::string_view content) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;

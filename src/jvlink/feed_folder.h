@@ -3,10 +3,13 @@
 //   <feed>/setup/<yyyymmddhhnnss>_<name>.jvd          set-up data
 //   <feed>/normal/<yyyymmddhhnnss>_<name>.jvd         normal data
 //   <feed>/realtime/<yyyymmdd>/<yyyymmddhhnnss>_<name>.jvd   real-time data of a race day
+//       (<name> "<spec>_<key>", such as "0B30_2024052605021211": the data spec
+//       and key the file answers; any other name: the day's results, "0B12")
 //   <feed>/cache/                                     files "downloaded" so far
 // A .jvd file holds plain JV-Data records, one per line, CR LF.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +46,40 @@ std::vector<FeedFile> listFeedFiles(const std::filesystem::path& folder, std::ve
 
 // True when the feed folder holds no feed file at all.
 bool feedIsEmpty(const std::filesystem::path& feedDir);
+
+// A key as the real-time service takes it: a day "yyyymmdd", or a race in
+// its 16-character form "yyyymmddJJKKHHRR" or its 12-character form
+// "yyyymmddJJRR" (both name the same race: a racecourse holds one meeting a
+// day). Race keys are kept by day, racecourse and race number only.
+struct RealtimeKey {
+    std::string day;     // yyyymmdd
+    std::string course;  // JJ; empty for a day key
+    std::string race;    // RR; empty for a day key
+
+    bool isDay() const { return race.empty(); }
+    friend bool operator==(const RealtimeKey&, const RealtimeKey&) = default;
+};
+// None for anything else (a date that does not exist, race number 00).
+std::optional<RealtimeKey> parseRealtimeKey(std::string_view key);
+
+// What a real-time file's name says after its stamp: the data spec ("0B"
+// and two digits) and key it answers, "<stamp>_<spec>_<key>.jvd". A name
+// that names no spec is the results of its folder's day ("0B12"); a key
+// that cannot be read leaves the file to no open.
+struct RealtimeFileName {
+    std::string spec;
+    std::optional<RealtimeKey> key;
+};
+RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day);
+
+// The files of one day's real-time folder (as listFeedFiles gives them)
+// that an open of spec with key delivers when the clock says `now`
+// ("yyyymmddhhnnss"): files of that spec stamped at or before now, whose
+// key is the open's race or, for a day key, the day or any race of it; of
+// a snapshot spec only the newest file of each key, so that what a later
+// answer no longer holds is gone. In stamp order.
+std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view spec,
+                                       const RealtimeKey& key, std::string_view now, bool snapshot);
 
 // Splits a file's bytes into records: each line without its line end,
 // followed by CR LF. A last line without line end is still a record; a

@@ -4,12 +4,41 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "codes/calendar.h"
+
 namespace vantor {
 namespace fs = std::filesystem;
 namespace {
 
 std::chrono::milliseconds steadyNow() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+struct RealtimeSpec {
+    std::string_view spec;
+    bool dayKey, raceKey;  // the keys the spec takes
+    bool snapshot;         // each answer replaces the last, rather than adding to it
+};
+
+// The real-time data specs served, as JV-Link takes their keys.
+// clang-format off
+constexpr RealtimeSpec kRealtimeSpecs[] = {
+    {jv::kWeightsDataSpec, true, true, true},
+    {jv::kResultsDataSpec, true, false, false},
+    {jv::kDayChangesDataSpec, true, false, true},
+    {jv::kOddsDataSpec, false, true, true},
+    {jv::kWinOddsSeriesDataSpec, false, true, false},
+};
+// clang-format on
+
+const RealtimeSpec* realtimeSpec(std::string_view spec) {
+    for (const RealtimeSpec& s : kRealtimeSpecs)
+        if (s.spec == spec) return &s;
+    return nullptr;
+}
+
+std::chrono::sys_seconds systemNow() {
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
 }
 
 // Read in one piece of the file's own size: a feed file runs to megabytes,
@@ -65,6 +94,19 @@ bool copyIntoCache(const fs::path& source, const fs::path& cached) {
 FeedJVLink::FeedJVLink(FeedSettings settings, Clock clock)
     : settings_(std::move(settings)), clock_(clock ? std::move(clock) : Clock(steadyNow)) {
     loadFaultPlan();
+    loadJapanClock();
+}
+
+void FeedJVLink::loadJapanClock() {
+    japanClock_ = [] { return japanTimeStamp(systemNow()); };
+    const char* start = std::getenv("VANTOR_JVLINK_CLOCK");
+    if (!start || !*start) return;
+    const std::optional<std::chrono::sys_seconds> moment = japanMoment(start);
+    if (!moment) {
+        clockError_ = std::string("VANTOR_JVLINK_CLOCK \"") + start + "\" は yyyymmddhhnnss の日本時間ではありません。";
+        return;
+    }
+    japanClock_ = [offset = *moment - systemNow()] { return japanTimeStamp(systemNow() + offset); };
 }
 
 void FeedJVLink::loadFaultPlan() {
@@ -77,13 +119,18 @@ void FeedJVLink::loadFaultPlan() {
     }
 }
 
-std::string FeedJVLink::sourceProblem() const {
+std::string FeedJVLink::folderProblem() const {
     const fs::path& folder = settings_.feedDir;
     // Listing fails for a missing path, a file and a folder that cannot be read.
     std::error_code error;
     const fs::directory_iterator listing(folder, error);
     if (!error) return {};
     return "フィードフォルダ " + folder.string() + " がないか、読み込めません。";
+}
+
+std::string FeedJVLink::sourceProblem() const {
+    std::string problem = folderProblem();
+    return problem.empty() ? clockError_ : problem;
 }
 
 int FeedJVLink::JVInit(std::string_view sid) {
@@ -111,7 +158,7 @@ int FeedJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, int
     if (!isValidTimeStamp(fromtime)) return jv::kBadFromTime;
     if (option != jv::kOptionNormal && option != jv::kOptionSetup) return jv::kBadOption;
     // A missing feed folder is a setting to mend, not "nothing newer".
-    if (!sourceProblem().empty()) return jv::kBadSettings;
+    if (!folderProblem().empty()) return jv::kBadSettings;
 
     std::vector<FeedFile> chosen;
     unusable_.clear();
@@ -157,17 +204,35 @@ int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     if (auto f = faults_.onCall("JVRTOpen")) return *f;
     if (!initialised_) return jv::kNotInitialised;
     if (open_) return jv::kStillOpen;
-    if (dataspec != jv::kResultsDataSpec) return jv::kBadDataSpec;
-    if (!isValidDate(key)) return jv::kBadKey;
+    const RealtimeSpec* spec = realtimeSpec(dataspec);
+    if (!spec) return jv::kBadDataSpec;
+    const std::optional<RealtimeKey> parsed = parseRealtimeKey(key);
+    if (!parsed || !(parsed->isDay() ? spec->dayKey : spec->raceKey)) return jv::kBadKey;
     if (!sourceProblem().empty()) return jv::kBadSettings;
     std::vector<Delivery> files;
-    for (auto& f : listFeedFiles(settings_.feedDir / feed::kRealtimeDir / std::string(key))) {
+    for (auto& f : realtimeDelivery(realtimeFiles(settings_.feedDir / feed::kRealtimeDir / parsed->day), spec->spec,
+                                    *parsed, japanClock_(), spec->snapshot)) {
         fs::path path = f.path;
         files.push_back({std::move(f), std::move(path), true});
     }
-    if (files.empty()) return jv::kNoNewerData;
+    // Nothing announced yet still opens the session: only JVClose ends it.
     startOpen(std::move(files));
-    return jv::kOk;
+    return deliveries_.empty() ? jv::kNoNewerData : jv::kOk;
+}
+
+const std::vector<FeedFile>& FeedJVLink::realtimeFiles(const fs::path& folder) {
+    // A race day's folder holds a file per announcement, and a day's fetch
+    // opens it some seventy times: a listing is kept while the folder's
+    // modification time stays. Within two seconds of a change the time may
+    // not show the next one (its granularity), so such a folder is listed
+    // again.
+    using namespace std::chrono_literals;
+    std::error_code ec;
+    const fs::file_time_type modified = fs::last_write_time(folder, ec);
+    Listing& l = realtimeListing_;
+    if (ec || l.folder != folder || l.modified != modified || l.listedAt - modified < 2s)
+        l = {folder, modified, fs::file_time_type::clock::now(), listFeedFiles(folder)};
+    return l.files;
 }
 
 void FeedJVLink::startOpen(std::vector<Delivery> files) {

@@ -7,6 +7,15 @@
 // them at once), as JVStatus or JVRead are called. Records are read only
 // from the cache. Real-time files are read where they are.
 //
+// Real-time opens ("0B11", "0B12", "0B14", "0B30", "0B41") serve the files
+// of realtime/<day>/ (feed_folder.h) whose announce time, the stamp of
+// their name, is at or before the replacement's Japan-time clock: the
+// system clock, or a clock that starts at the Japan time named by the
+// environment variable VANTOR_JVLINK_CLOCK ("yyyymmddhhnnss") when the
+// replacement is made and runs on from there, so that a past race day can
+// be replayed; tests set their own. As on JV-Link, an open that answers -1
+// (nothing announced yet) still holds the session until JVClose.
+//
 // Fault injection: see fault_plan.h. The plan is read from the environment
 // variable VANTOR_JVLINK_FAULTS and from <feed>/faults.txt when the
 // replacement is made; tests may add faults through faults().
@@ -33,6 +42,8 @@ struct FeedSettings {
 class FeedJVLink : public JVLink {
 public:
     using Clock = std::function<std::chrono::milliseconds()>;
+    // Japan time now as "yyyymmddhhnnss".
+    using JapanClock = std::function<std::string()>;
 
     explicit FeedJVLink(FeedSettings settings, Clock clock = {});
 
@@ -41,6 +52,7 @@ public:
     // An error text when the fault plan of the environment or the feed
     // folder could not be read completely.
     const std::optional<std::string>& faultPlanError() const { return faultPlanError_; }
+    void setJapanClock(JapanClock clock) { japanClock_ = std::move(clock); }
 
     int JVInit(std::string_view sid) override;
     std::string version() const override { return settings_.version; }
@@ -63,6 +75,11 @@ private:
     };
 
     void loadFaultPlan();
+    void loadJapanClock();
+    // The feed files of a real-time day folder, listed again only when the
+    // folder may have changed since the last listing.
+    const std::vector<FeedFile>& realtimeFiles(const std::filesystem::path& folder);
+    std::string folderProblem() const;
     void startOpen(std::vector<Delivery> files);
     // Copies due files into the cache; false when a copy failed.
     bool advanceDownload();
@@ -72,6 +89,8 @@ private:
 
     FeedSettings settings_;
     Clock clock_;
+    JapanClock japanClock_;
+    std::string clockError_;  // a VANTOR_JVLINK_CLOCK that is no time stamp (UTF-8)
     FaultPlan faults_;
     std::optional<std::string> faultPlanError_;
 
@@ -82,6 +101,12 @@ private:
     std::chrono::milliseconds openedAt_{0};
     std::vector<Delivery> deliveries_;
     std::vector<std::string> unusable_;  // names JVOpen left out
+    struct Listing {
+        std::filesystem::path folder;
+        std::filesystem::file_time_type modified, listedAt;
+        std::vector<FeedFile> files;
+    };
+    Listing realtimeListing_;
     int toDownload_ = 0;
     std::size_t current_ = 0;  // index of the file being read
     bool currentLoaded_ = false;

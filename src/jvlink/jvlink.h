@@ -35,6 +35,13 @@ inline constexpr int kFileNotFound = -503;
 
 inline constexpr std::string_view kAcquisitionDataSpec = "RACEDIFN";
 inline constexpr std::string_view kResultsDataSpec = "0B12";
+// The race day's live data through JVRTOpen: body weights (WH), the day's
+// scratches, jockey, post-time and course changes and weather (AV, JC, TC,
+// CC, WE), odds of every bet (O1-O6) and the win-odds time series (O1).
+inline constexpr std::string_view kWeightsDataSpec = "0B11";
+inline constexpr std::string_view kDayChangesDataSpec = "0B14";
+inline constexpr std::string_view kOddsDataSpec = "0B30";
+inline constexpr std::string_view kWinOddsSeriesDataSpec = "0B41";
 inline constexpr int kOptionNormal = 1;
 inline constexpr int kOptionSetup = 3;
 }  // namespace jv
@@ -55,7 +62,9 @@ public:
     virtual int JVRead(std::string& buff, int& size, std::string& filename) = 0;
     virtual void JVCancel() = 0;
     virtual int JVClose() = 0;
-    // key: the race date "yyyymmdd".
+    // key: a race day "yyyymmdd", or a race "yyyymmddJJKKHHRR" or
+    // "yyyymmddJJRR", as the data spec takes it (-114 otherwise). -1 means
+    // nothing announced yet; the session is open then too, until JVClose.
     virtual int JVRTOpen(std::string_view dataspec, std::string_view key) = 0;
     // The files the last JVOpen left out because they cannot be read (a
     // folder or a broken link named like a data file); the replacement's

@@ -39,3 +39,14 @@ TEST(Calendar, DateTextsReadLenientlyGiveNoneForMissingOrImpossibleDates) {
         EXPECT_FALSE(civilDayNumber(none)) << none;
     EXPECT_EQ(daysBetween(std::nullopt, civilDayNumber("20240526")), 0);
 }
+
+TEST(Calendar, JapanTimeIsNineHoursAheadOfUtcWhateverTheMachinesZone) {
+    using namespace std::chrono;
+    const sys_seconds utcMidnight = sys_days{year(2024) / May / 25};
+    EXPECT_EQ(japanTimeStamp(utcMidnight + 15h), "20240526000000") << "the day turns at 15:00 UTC";
+    EXPECT_EQ(japanTimeStamp(utcMidnight + 14h + 59min + 59s), "20240525235959");
+    EXPECT_EQ(japanMoment("20240526000000"), utcMidnight + 15h);
+    EXPECT_EQ(japanTimeStamp(*japanMoment("20241231235959") + 1s), "20250101000000");
+    EXPECT_FALSE(japanMoment("20240526246000"));
+    EXPECT_FALSE(japanMoment("2024052610300"));
+}

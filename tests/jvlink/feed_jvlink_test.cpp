@@ -215,14 +215,132 @@ TEST_F(FeedJVLinkTest, CancelStopsTheOpenButOnlyCloseEndsIt) {
 
 TEST_F(FeedJVLinkTest, RealtimeServesTheDaysFiles) {
     FeedJVLink link = make();
-    EXPECT_EQ(link.JVRTOpen("0B11", "20240526"), jv::kBadDataSpec);
+    EXPECT_EQ(link.JVRTOpen("0B99", "20240526"), jv::kBadDataSpec);
     EXPECT_EQ(link.JVRTOpen("0B12", "2024052"), jv::kBadKey);
     EXPECT_EQ(link.JVRTOpen("0B12", "2024-5-26"), jv::kBadKey);
-    EXPECT_EQ(link.JVRTOpen("0B12", "20240527"), jv::kNoNewerData);
     ASSERT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kOk);
     EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kStillOpen);
     EXPECT_EQ(readAll(link), (std::vector<std::string>{"20240526153000_RT.jvd:07", "0"}));
     EXPECT_EQ(link.JVClose(), 0);
+
+    // A file that arrives within the folder time's granularity of the last
+    // listing, leaving the folder's time as it was, is still seen.
+    const std::filesystem::path day = dir / "realtime/20240526";
+    const auto listed = std::filesystem::last_write_time(day);
+    test::writeFile(day / "20240526154000_RT.jvd", raceRecord(8));
+    std::filesystem::last_write_time(day, listed);
+    ASSERT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kOk);
+    EXPECT_EQ(readAll(link).size(), 4u);
+    link.JVClose();
+}
+
+TEST_F(FeedJVLinkTest, NothingAnnouncedYetHoldsTheSessionUntilClose) {
+    FeedJVLink link = make();
+    EXPECT_EQ(link.JVRTOpen("0B12", "20240527"), jv::kNoNewerData);
+    EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kStillOpen);
+    EXPECT_EQ(link.JVRTOpen("0B14", "20240526"), jv::kStillOpen);
+    int rc = 0, dc = 0;
+    std::string last;
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 1, rc, dc, last), jv::kStillOpen);
+    EXPECT_EQ(readAll(link), (std::vector<std::string>{"0"}));
+    EXPECT_EQ(link.JVClose(), 0);
+    EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kOk);
+}
+
+TEST_F(FeedJVLinkTest, EachRealtimeSpecTakesTheKeysTheServiceTakes) {
+    FeedJVLink link = make();
+    const auto answer = [&](std::string_view spec, std::string_view key) {
+        const int r = link.JVRTOpen(spec, key);
+        link.JVClose();
+        return r;
+    };
+    for (const char* spec : {"0B30", "0B41"}) EXPECT_EQ(answer(spec, "20240526"), jv::kBadKey) << spec;
+    for (const char* spec : {"0B14", "0B12"}) EXPECT_EQ(answer(spec, "2024052605021211"), jv::kBadKey) << spec;
+    for (const char* spec : {"0B11", "0B30", "0B41"}) {
+        EXPECT_EQ(answer(spec, "2024052605021211"), jv::kNoNewerData) << spec;
+        EXPECT_EQ(answer(spec, "202405260511"), jv::kNoNewerData) << spec;
+    }
+    EXPECT_EQ(answer("0B11", "20240526"), jv::kNoNewerData);
+    EXPECT_EQ(answer("0B14", "20240526"), jv::kNoNewerData);
+    for (const char* bad : {"20240526050212", "202405260500", "2024052605021200", "20240230", "2024052605021a11"})
+        EXPECT_EQ(answer("0B30", bad), jv::kBadKey) << bad;
+}
+
+TEST_F(FeedJVLinkTest, SnapshotsGiveTheNewestAnnouncedFileSeriesEveryAnnouncedOne) {
+    const auto put = [&](std::string_view name, int raceNum) {
+        test::writeFile(dir / "realtime/20240526" / (std::string(name) + ".jvd"), raceRecord(raceNum));
+    };
+    put("20240526090000_0B14_20240526", 1);
+    put("20240526100000_0B14_20240526", 2);
+    put("20240526110000_0B14_20240526", 3);  // not announced at 10:30
+    put("20240526093000_0B30_2024052605021211", 11);
+    put("20240526100000_0B30_2024052605021211", 11);
+    put("20240526100000_0B30_202405260512", 12);
+    put("20240526093000_0B41_2024052605021211", 1);
+    put("20240526100000_0B41_202405260511", 2);
+    put("20240526110000_0B41_2024052605021211", 3);
+    put("20240526094000_0B11_2024052605021211", 1);
+    put("20240526095000_0B11_2024052605021212", 2);
+    put("20240526100500_0B11_2024052605021211", 3);
+    put("20240526100000_0B11_2024052508021211", 4);  // another day's key in this day's folder
+    put("20240526090000_0B30_20240526x", 5);         // a key that cannot be read
+    std::string now = "20240526103000";
+    FeedJVLink link = make();
+    link.setJapanClock([&] { return now; });
+    const auto deliver = [&](std::string_view spec, std::string_view key) {
+        std::vector<std::string> seen;
+        if (link.JVRTOpen(spec, key) == jv::kOk) seen = readAll(link);
+        link.JVClose();
+        return seen;
+    };
+    using Seen = std::vector<std::string>;
+    EXPECT_EQ(deliver("0B14", "20240526"), (Seen{"20240526100000_0B14_20240526.jvd:02", "0"}));
+    EXPECT_EQ(deliver("0B30", "2024052605021211"), (Seen{"20240526100000_0B30_2024052605021211.jvd:11", "0"}));
+    EXPECT_EQ(deliver("0B30", "202405260512"), (Seen{"20240526100000_0B30_202405260512.jvd:12", "0"}))
+        << "the short and the long form name one race";
+    EXPECT_EQ(deliver("0B41", "202405260511"), (Seen{"20240526093000_0B41_2024052605021211.jvd:01", "-1",
+                                                     "20240526100000_0B41_202405260511.jvd:02", "0"}));
+    EXPECT_EQ(deliver("0B11", "20240526"), (Seen{"20240526095000_0B11_2024052605021212.jvd:02", "-1",
+                                                 "20240526100500_0B11_2024052605021211.jvd:03", "0"}))
+        << "a day's weights: the newest of each race";
+    EXPECT_EQ(deliver("0B11", "2024052605021212"), (Seen{"20240526095000_0B11_2024052605021212.jvd:02", "0"}));
+    EXPECT_EQ(deliver("0B12", "20240526"), Seen{}) << "the results are announced at 15:30";
+
+    now = "20240526160000";
+    EXPECT_EQ(deliver("0B14", "20240526"), (Seen{"20240526110000_0B14_20240526.jvd:03", "0"}));
+    EXPECT_EQ(deliver("0B41", "2024052605021211").size(), 6u);
+    EXPECT_EQ(deliver("0B12", "20240526"), (Seen{"20240526153000_RT.jvd:07", "0"}));
+}
+
+TEST_F(FeedJVLinkTest, TheClockCanStartAtAJapanTimeOfTheEnvironment) {
+    test::writeFile(dir / "realtime/20240526/20240526100000_0B14_20240526.jvd", raceRecord(2));
+    ::setenv("VANTOR_JVLINK_CLOCK", "20240526095959", 1);
+    FeedJVLink early = make();
+    ::setenv("VANTOR_JVLINK_CLOCK", "20240526100000", 1);
+    FeedJVLink onTime = make();
+    ::setenv("VANTOR_JVLINK_CLOCK", "2024-05-26 10:00", 1);
+    FeedJVLink garbled = make();
+    ::unsetenv("VANTOR_JVLINK_CLOCK");
+    EXPECT_EQ(early.JVRTOpen("0B14", "20240526"), jv::kNoNewerData);
+    EXPECT_EQ(onTime.JVRTOpen("0B14", "20240526"), jv::kOk);
+    EXPECT_EQ(garbled.JVRTOpen("0B14", "20240526"), jv::kBadSettings);
+    EXPECT_NE(garbled.sourceProblem().find("VANTOR_JVLINK_CLOCK"), std::string::npos) << garbled.sourceProblem();
+    int rc = 0, dc = 0;
+    std::string last;
+    EXPECT_EQ(garbled.JVOpen("RACEDIFN", "20240101000000", 1, rc, dc, last), jv::kOk) << "stored data needs no clock";
+}
+
+TEST_F(FeedJVLinkTest, FaultsReachEveryRealtimeOpen) {
+    test::writeFile(dir / "realtime/20240526/20240526100000_0B30_2024052605021211.jvd", raceRecord(11));
+    FeedJVLink link = make();
+    link.setJapanClock([] { return std::string("20240526120000"); });
+    link.faults().add("JVRTOpen", 1, -504);
+    link.faults().add("JVRTOpen", 3, -1);
+    EXPECT_EQ(link.JVRTOpen("0B30", "2024052605021211"), -504);
+    EXPECT_EQ(link.JVRTOpen("0B30", "2024052605021211"), jv::kOk) << "a faulted open opened nothing";
+    link.JVClose();
+    EXPECT_EQ(link.JVRTOpen("0B41", "2024052605021211"), -1);
+    EXPECT_EQ(link.faults().calls("JVRTOpen"), 3);
 }
 
 TEST_F(FeedJVLinkTest, BrokenFilesAreDeliveredAsTheyAreOrReportedByCode) {

@@ -1,0 +1,67 @@
+#include "jvlink/live_fetch.h"
+
+#include "jvlink/jvlink.h"
+#include "store/live_files.h"
+#include "store/store_image.h"
+
+namespace vantor {
+
+std::string_view liveDataSpec(LiveSpec spec) {
+    switch (spec) {
+        case LiveSpec::weights:
+            return jv::kWeightsDataSpec;
+        case LiveSpec::dayChanges:
+            return jv::kDayChangesDataSpec;
+        case LiveSpec::odds:
+            return jv::kOddsDataSpec;
+        case LiveSpec::winOddsSeries:
+            break;
+    }
+    return jv::kWinOddsSeriesDataSpec;
+}
+
+LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveSpec spec, std::string_view key,
+                           const std::function<void()>& pump) {
+    LiveFetchOutcome out;
+    pump();
+    out.openResult = link.JVRTOpen(liveDataSpec(spec), key);
+    // The answer's records one after the other, each with its CR LF, and
+    // where each ends: one buffer for the whole answer.
+    std::string answer;
+    std::vector<std::size_t> ends;
+    if (out.openResult == jv::kOk) {
+        int size = 110000;  // above the longest record (O6, 83,285 bytes)
+        std::string buffer, fileName;
+        for (;;) {
+            pump();
+            buffer.clear();
+            const int r = link.JVRead(buffer, size, fileName);
+            if (r > 0) {
+                answer += buffer;
+                ends.push_back(answer.size());
+            } else if (r == jv::kEndOfAll || r < jv::kDownloading) {
+                out.readResult = r;
+                break;
+            }
+        }
+    }
+    link.JVClose();
+    out.records = static_cast<int>(ends.size());
+    if (out.openResult != jv::kOk) return out;
+
+    std::vector<SjisView> records;
+    records.reserve(ends.size());
+    for (std::size_t i = 0, start = 0; i < ends.size(); start = ends[i++])
+        records.push_back(SjisView(answer).substr(start, ends[i] - start));
+    LiveFiler filer(paths, key.substr(0, 8));
+    try {
+        out.filesWritten = filer.file(spec, records, out.readResult == jv::kEndOfAll);
+    } catch (const StoreError& e) {
+        out.storeError = e.what();
+    }
+    const auto skips = filer.skips().entries();
+    out.skipped.assign(skips.begin(), skips.end());
+    return out;
+}
+
+}  // namespace vantor

@@ -1,0 +1,156 @@
+#include "jvlink/live_fetch.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "jvlink/feed_jvlink.h"
+#include "store/jvdata_live_structure.h"
+#include "store/jvdata_record.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+using namespace vantor::jvdata;
+
+namespace {
+
+// A live record of Tokyo on 2024-05-26, race raceNum, announced at MMDDhhmm.
+RecordBuilder liveRecord(const RecordLayout& layout, int raceNum, std::string_view announce) {
+    RecordBuilder b(layout);
+    b.text(wh::DataKubun, "1")
+        .number(wh::MakeDate, 20240526)
+        .number(wh::Year, 2024)
+        .number(wh::MonthDay, 526)
+        .text(wh::JyoCD, "05")
+        .number(wh::Kaiji, 2)
+        .number(wh::Nichiji, 12)
+        .number(wh::RaceNum, raceNum)
+        .text(wh::HappyoTime, announce);
+    return b;
+}
+
+SjisString scratch(int horse, std::string_view announce) {
+    return liveRecord(kAvLayout, 11, announce).number(av::Umaban, horse).text(av::JiyuKubun, "001").take();
+}
+
+SjisString winOdds(int raceNum, std::string_view announce, int tenths) {
+    return liveRecord(kO1Layout, raceNum, announce).number(o1::TanUmaban, 1).number(o1::TanOdds, tenths).take();
+}
+
+class LiveFetchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        link.JVInit("Vantor");
+        link.setJapanClock([this] { return now; });
+    }
+
+    void put(std::string_view name, std::string_view bytes) {
+        test::writeFile(feed / "realtime/20240526" / (std::string(name) + ".jvd"), bytes);
+    }
+    LiveFetchOutcome fetch(LiveSpec spec, std::string_view key) {
+        return fetchLive(link, paths, spec, key, [] {});
+    }
+    std::filesystem::path live(std::string_view name) const { return app / "Live/20240526" / name; }
+    // Every live file with its bytes and time, to see that nothing changed.
+    std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> liveFiles() const {
+        std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> files;
+        for (const auto& e : std::filesystem::directory_iterator(app / "Live/20240526"))
+            files[e.path().filename().string()] = {test::readFile(e.path()), e.last_write_time()};
+        return files;
+    }
+
+    test::TempDir feed, app;
+    StorePaths paths{app.path()};
+    std::string now = "20240526103000";
+    FeedJVLink link{FeedSettings{feed.path(), 0, "0490"}};
+};
+
+}  // namespace
+
+TEST_F(LiveFetchTest, EachSpecIsFiledAsDeliveredAndARepeatedFetchWritesNothing) {
+    const SjisString changes = scratch(5, "05260900") + scratch(7, "05261000");
+    put("20240526100000_0B14_20240526", changes);
+    const SjisString weights11 = liveRecord(kWhLayout, 11, "05261000").number(wh::Umaban, 1).take();
+    const SjisString weights3 = liveRecord(kWhLayout, 3, "05260900").number(wh::Umaban, 2).take();
+    put("20240526100000_0B11_2024052605021211", weights11);
+    put("20240526090000_0B11_2024052605021203", weights3);
+    const SjisString o3 = liveRecord(RecordLayout{"O3", kO3Length, {}}, 11, "05261000").take();
+    put("20240526100000_0B30_2024052605021211", winOdds(11, "05261000", 52) + o3);
+    put("20240526100000_0B41_2024052605021211", winOdds(11, "05261000", 52));
+    put("20240526093000_0B41_2024052605021211", winOdds(11, "05260930", 61));
+
+    const std::pair<LiveSpec, const char*> fetches[] = {{LiveSpec::dayChanges, "20240526"},
+                                                        {LiveSpec::weights, "20240526"},
+                                                        {LiveSpec::odds, "2024052605021211"},
+                                                        {LiveSpec::winOddsSeries, "202405260511"}};
+    const auto fetchAll = [&] {
+        int written = 0;
+        for (const auto& [spec, key] : fetches) {
+            const LiveFetchOutcome out = fetch(spec, key);
+            EXPECT_FALSE(out.failed()) << out.openResult << " " << out.storeError.value_or("");
+            EXPECT_TRUE(out.skipped.empty());
+            written += out.filesWritten;
+        }
+        return written;
+    };
+    EXPECT_EQ(fetchAll(), 5);
+    EXPECT_EQ(test::readFile(live("changes.jvd")), changes);
+    EXPECT_EQ(test::readFile(live("weights.jvd")), weights3 + weights11) << "in race-key order";
+    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(11, "05261000", 52));
+    EXPECT_EQ(test::readFile(live("0511_O3.jvd")), o3);
+    EXPECT_EQ(test::readFile(live("0511_series.jvd")), winOdds(11, "05260930", 61) + winOdds(11, "05261000", 52));
+
+    const auto before = liveFiles();
+    EXPECT_EQ(fetchAll(), 0);
+    EXPECT_EQ(liveFiles(), before) << "nothing new, no byte and no file time changed";
+}
+
+TEST_F(LiveFetchTest, ALaterAnswerReplacesOrAddsAsItsSpecSays) {
+    put("20240526100000_0B14_20240526", scratch(5, "05260900") + scratch(7, "05261000"));
+    put("20240526110000_0B14_20240526", scratch(7, "05261000"));  // the scratch of 5 withdrawn
+    put("20240526100000_0B41_2024052605021211", winOdds(11, "05261000", 52));
+    put("20240526110000_0B41_2024052605021211", winOdds(11, "05261100", 48));
+    put("20240526100000_0B30_2024052605021211", winOdds(11, "05261000", 52));
+    put("20240526110000_0B30_2024052605021211", winOdds(11, "05261100", 48));
+    fetch(LiveSpec::dayChanges, "20240526");
+    fetch(LiveSpec::winOddsSeries, "2024052605021211");
+    fetch(LiveSpec::odds, "2024052605021211");
+    now = "20240526113000";
+    fetch(LiveSpec::dayChanges, "20240526");
+    fetch(LiveSpec::winOddsSeries, "2024052605021211");
+    fetch(LiveSpec::odds, "2024052605021211");
+    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(7, "05261000"));
+    EXPECT_EQ(test::readFile(live("0511_series.jvd")), winOdds(11, "05261000", 52) + winOdds(11, "05261100", 48));
+    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(11, "05261100", 48));
+}
+
+TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothingOfThem) {
+    const LiveFetchOutcome none = fetch(LiveSpec::odds, "2024052605021211");
+    EXPECT_EQ(none.openResult, jv::kNoNewerData);
+    EXPECT_FALSE(none.failed()) << "not announced yet is no failure";
+    EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kNoNewerData) << "the fetch closed the session";
+    link.JVClose();
+    EXPECT_FALSE(std::filesystem::exists(app / "Live"));
+
+    put("20240526090000_0B14_20240526", scratch(5, "05260900"));
+    ASSERT_EQ(fetch(LiveSpec::dayChanges, "20240526").filesWritten, 1);
+    const SjisString horse19 = liveRecord(kAvLayout, 11, "05261000").number(av::Umaban, 19).take();
+    put("20240526100000_0B14_20240526",
+        scratch(6, "05261000") + horse19 + scratch(8, "05261000").substr(0, 40) + "\r\n");
+    link.faults().add("JVRead", link.faults().calls("JVRead") + 2, jv::kDownloadFailed);
+    const LiveFetchOutcome broken = fetch(LiveSpec::dayChanges, "20240526");
+    EXPECT_TRUE(broken.failed());
+    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900")) << "part of an answer withdraws nothing";
+
+    put("20240526093000_0B14_20240526", horse19);
+    now = "20240526094000";
+    EXPECT_EQ(fetch(LiveSpec::dayChanges, "20240526").filesWritten, 0) << "refused records withdraw nothing";
+    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900"));
+
+    now = "20240526103000";
+    const LiveFetchOutcome skipped = fetch(LiveSpec::dayChanges, "20240526");
+    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(6, "05261000"));
+    ASSERT_EQ(skipped.skipped.size(), 2u);
+    EXPECT_EQ(liveSkipText(skipped.skipped[0]), "AV 1件 馬番が01-18の外");
+    EXPECT_EQ(liveSkipText(skipped.skipped[1]), "AV 1件 長さが違う");
+}

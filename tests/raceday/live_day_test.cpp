@@ -1,0 +1,336 @@
+#include "raceday/live_day.h"
+
+#include <gtest/gtest.h>
+
+#include "store/jvdata_live_structure.h"
+#include "store/jvdata_record.h"
+#include "text/sjis_literal.h"
+
+using namespace vantor;
+using namespace vantor::jvdata;
+
+namespace {
+
+// A live record of Tokyo's 11th race on 2024-05-26 (or the race given),
+// announced at MMDDhhmm. The race-keyed kinds share the header's places.
+RecordBuilder liveRecord(const RecordLayout& layout, std::string_view announce, int race = 11,
+                         std::string_view course = "05", std::string_view dataKind = "1") {
+    RecordBuilder b(layout);
+    b.text(wh::DataKubun, dataKind)
+        .number(wh::MakeDate, 20240526)
+        .number(wh::Year, 2024)
+        .number(wh::MonthDay, 526)
+        .text(wh::JyoCD, course)
+        .number(wh::Kaiji, 2)
+        .number(wh::Nichiji, 12)
+        .number(wh::RaceNum, race)
+        .text(wh::HappyoTime, announce);
+    return b;
+}
+
+SjisString weRecord(std::string_view announce, char change, char weather, char turf, char dirt) {
+    RecordBuilder b(kWeLayout);
+    const char now[] = {change, weather, turf, dirt, 0};
+    b.text(we::DataKubun, "1")
+        .number(we::Year, 2024)
+        .number(we::MonthDay, 526)
+        .text(we::JyoCD, "05")
+        .number(we::Kaiji, 2)
+        .number(we::Nichiji, 12)
+        .text(we::HappyoTime, announce);
+    b.text(we::HenkoID, std::string_view(now, 1))
+        .text(we::TenkoCD, std::string_view(now + 1, 1))
+        .text(we::SibaBabaCD, std::string_view(now + 2, 1))
+        .text(we::DirtBabaCD, std::string_view(now + 3, 1))
+        .text(we::TenkoCDBefore, "0")
+        .text(we::SibaBabaCDBefore, "0")
+        .text(we::DirtBabaCDBefore, "0");
+    return b.take();
+}
+
+SjisString jcRecord(std::string_view announce, int horse, std::string_view code, std::string_view name) {
+    return liveRecord(kJcLayout, announce)
+        .number(jc::Umaban, horse)
+        .number(jc::Futan, 570)
+        .text(jc::KisyuCode, code)
+        .text(jc::KisyuName, sjis(name))
+        .number(jc::FutanBefore, 580)
+        .text(jc::KisyuCodeBefore, "01126")
+        .text(jc::KisyuNameBefore, sjis("北原"))
+        .take();
+}
+
+SjisString avRecord(std::string_view announce, int horse, std::string_view kind, std::string_view reason) {
+    return liveRecord(kAvLayout, announce, 11, "05", kind).number(av::Umaban, horse).text(av::JiyuKubun, reason).take();
+}
+
+// Win odds (tenths) of horses 1..n, popularity in that order; the rest of
+// the entries blank.
+SjisString o1Record(std::string_view announce, std::initializer_list<std::string_view> odds) {
+    RecordBuilder b = liveRecord(kO1Layout, announce);
+    b.number(o1::SyussoTosu, static_cast<long long>(odds.size())).text(o1::TansyoFlag, "7");
+    int i = 1;
+    for (std::string_view o : odds) {
+        b.number(o1::TanUmaban, i, i).text(o1::TanOdds, o, i).number(o1::TanNinki, i, i);
+        ++i;
+    }
+    return b.take();
+}
+
+class LiveDayTest : public ::testing::Test {
+protected:
+    void SetUp() override { day->reset("20240526"); }
+
+    void answer(LiveSpec spec, std::initializer_list<SjisView> records) {
+        day->applyAnswer(spec, std::span<const SjisView>(records.begin(), records.size()));
+    }
+    const LiveRace& race(int raceNum = 11) {
+        const LiveRace* r = day->race("05", raceNum);
+        EXPECT_TRUE(r);
+        static const LiveRace none;
+        return r ? *r : none;
+    }
+    const LiveRunner& runner(int horse, int raceNum = 11) { return race(raceNum).runners[horse - 1]; }
+    std::vector<std::string> skips() {
+        std::vector<std::string> texts;
+        for (const LiveSkip& s : day->skipped()) texts.push_back(liveSkipText(s));
+        return texts;
+    }
+
+    std::unique_ptr<LiveDay> day = LiveDay::create();
+};
+
+}  // namespace
+
+TEST(LiveValues, MarkersAreStatesAndNumbersAreNumbers) {
+    EXPECT_EQ(readOddsField("0297"), liveValue(297));
+    EXPECT_EQ(readOddsField("9999"), liveValue(9999)) << "999.9 or more";
+    EXPECT_EQ(readOddsField("----").mark, LiveMark::cancelledBeforeSale);
+    EXPECT_EQ(readOddsField("****").mark, LiveMark::cancelledAfterSale);
+    EXPECT_EQ(readOddsField("**").mark, LiveMark::cancelledAfterSale) << "popularity alike";
+    EXPECT_EQ(readOddsField("0000").mark, LiveMark::noVotes);
+    EXPECT_EQ(readOddsField("    ").mark, LiveMark::none);
+    for (const char* garbled : {"02 7", "-297", "0*97", "02-7"})
+        EXPECT_EQ(readOddsField(garbled).mark, LiveMark::garbled);
+
+    EXPECT_EQ(readWeightField("482"), liveValue(482));
+    EXPECT_EQ(readWeightField("999").mark, LiveMark::notWeighed);
+    EXPECT_EQ(readWeightField("000").mark, LiveMark::scratched);
+    EXPECT_EQ(readWeightField("   ").mark, LiveMark::none);
+    EXPECT_EQ(readWeightField("---").mark, LiveMark::garbled);
+    EXPECT_EQ(readWeightChange("+", "012"), liveValue(12));
+    EXPECT_EQ(readWeightChange("-", "004"), liveValue(-4));
+    EXPECT_EQ(readWeightChange(" ", "000"), liveValue(0)) << "no change";
+    EXPECT_EQ(readWeightChange(" ", "999").mark, LiveMark::notWeighed);
+    EXPECT_EQ(readWeightChange(" ", "   ").mark, LiveMark::none) << "first run or scratched";
+    EXPECT_EQ(readWeightChange("x", "004").mark, LiveMark::garbled);
+}
+
+TEST_F(LiveDayTest, AFullWeighingWithEmptySlotsAndALaterOneThatReplacesIt) {
+    RecordBuilder full = liveRecord(kWhLayout, "05261040");
+    for (int i = 1; i <= 16; ++i)
+        full.number(wh::Umaban, i, i)
+            .number(wh::BaTaijyu, 440 + i, i)
+            .text(wh::ZogenFugo, "+", i)
+            .number(wh::ZogenSa, i, i);
+    full.text(wh::Umaban, "00", 17);  // two empty slots: "00" and blanks
+    full.number(wh::BaTaijyu, 999, 3).text(wh::ZogenFugo, " ", 3).number(wh::ZogenSa, 999, 3);
+    full.number(wh::BaTaijyu, 0, 4).text(wh::ZogenFugo, " ", 4).text(wh::ZogenSa, "   ", 4);
+    answer(LiveSpec::weights, {full.record()});
+    EXPECT_EQ(race().weightsTime.text, "05261040");
+    EXPECT_EQ(runner(1).weight, liveValue(441));
+    EXPECT_EQ(runner(1).weightChange, liveValue(1));
+    EXPECT_EQ(runner(3).weight.mark, LiveMark::notWeighed);
+    EXPECT_EQ(runner(3).weightChange.mark, LiveMark::notWeighed);
+    EXPECT_EQ(runner(4).weight.mark, LiveMark::scratched);
+    EXPECT_EQ(runner(4).weightChange.mark, LiveMark::none);
+    EXPECT_EQ(runner(16).weight, liveValue(456));
+    EXPECT_EQ(runner(17).weight.mark, LiveMark::none);
+    EXPECT_EQ(runner(18).weight.mark, LiveMark::none);
+    EXPECT_TRUE(skips().empty());
+
+    const SjisString later = liveRecord(kWhLayout, "05261050")
+                                 .number(wh::Umaban, 2, 1)
+                                 .number(wh::BaTaijyu, 460, 1)
+                                 .text(wh::ZogenFugo, "-", 1)
+                                 .number(wh::ZogenSa, 6, 1)
+                                 .take();
+    answer(LiveSpec::weights, {later});
+    EXPECT_EQ(runner(2).weightChange, liveValue(-6));
+    EXPECT_EQ(runner(1).weight.mark, LiveMark::none) << "the later weighing replaces the whole earlier one";
+}
+
+TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTrace) {
+    const SjisString wh =
+        liveRecord(kWhLayout, "05261040", 3).number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 0, 1).take();
+    const SjisString short_ = wh.substr(0, 400) + "\r\n";
+    const SjisString horse19 = liveRecord(kWhLayout, "05261040", 4).number(wh::Umaban, 19, 2).take();
+    const SjisString av19 = liveRecord(kAvLayout, "05261000", 5).number(av::Umaban, 19).take();
+    const SjisString otherDay = liveRecord(kWhLayout, "05251040", 6).number(wh::Year, 2023).take();
+    const SjisString localCourse = liveRecord(kWhLayout, "05261040", 7, "30").take();
+    answer(LiveSpec::weights, {short_, horse19, otherDay, localCourse, SjisView(wh).substr(0, 845)});
+    answer(LiveSpec::dayChanges, {wh, av19, weRecord("05261000", '4', '1', '1', '1')});
+    answer(LiveSpec::odds, {liveRecord(RecordLayout{"O3", kO3Length, {}}, "05261000").take(), wh});
+    answer(LiveSpec::winOddsSeries, {liveRecord(kO2Layout, "05261000").take()});
+
+    EXPECT_EQ(skips(), (std::vector<std::string>{"WH 1件 長さが違う", "WH 1件 馬番が01-18の外",
+                                                 "WH 2件 この日のJRAのレースではない",
+                                                 "WH 2件 このデータ種別では届かない種別", "AV 1件 馬番が01-18の外",
+                                                 "WE 1件 変更識別が1-3の外", "O2 1件 このデータ種別では届かない種別"}))
+        << "O3-O6 of the odds are no part of the state, not an error";
+    EXPECT_EQ(day->races().size(), 1u) << "only the whole WH without its line end was used";
+    EXPECT_EQ(runner(1, 3).weight.mark, LiveMark::scratched);
+    EXPECT_FALSE(day->course("05"));
+}
+
+TEST_F(LiveDayTest, AJockeyChangeUndecidedFirstThenNamedTheLatestAnnouncementWins) {
+    const SjisString undecided = jcRecord("05260900", 5, "00000", "未定");
+    const SjisString named = jcRecord("05260930", 5, "01170", "横山");
+    answer(LiveSpec::dayChanges, {undecided, named});
+    EXPECT_EQ(runner(5).jockeyAfter.name.view().substr(0, 4), sjis("横山"));
+    EXPECT_EQ(runner(5).jockeyAfter.code, "01170");
+    EXPECT_EQ(runner(5).jockeyAfter.futan, liveValue(570));
+    EXPECT_EQ(runner(5).jockeyBefore.code, "01126");
+    EXPECT_EQ(runner(5).jockeyBefore.futan, liveValue(580));
+    EXPECT_EQ(runner(5).jockeyTime.text, "05260930");
+
+    answer(LiveSpec::dayChanges, {named, undecided});
+    EXPECT_EQ(runner(5).jockeyAfter.code, "01170") << "order of delivery does not matter, the announce time does";
+    answer(LiveSpec::dayChanges, {undecided});
+    EXPECT_EQ(runner(5).jockeyAfter.name.view().substr(0, 4), sjis("未定"));
+    EXPECT_EQ(runner(5).jockeyAfter.code, "00000");
+}
+
+TEST_F(LiveDayTest, ADayChangesAnswerReplacesTheWholeSetSoAWithdrawnScratchIsGone) {
+    const SjisString scratch = avRecord("05260830", 5, "1", "001");
+    const SjisString excluded = avRecord("05261410", 7, "2", "002");
+    const SjisString post =
+        liveRecord(kTcLayout, "05261000").text(tc::HassoTime, "1550").text(tc::HassoTimeBefore, "1540").take();
+    const SjisString course = liveRecord(kCcLayout, "05260800")
+                                  .number(cc::Kyori, 2000)
+                                  .text(cc::TrackCD, "24")
+                                  .number(cc::KyoriBefore, 2400)
+                                  .text(cc::TrackCDBefore, "11")
+                                  .text(cc::JiyuCD, "3")
+                                  .take();
+    answer(LiveSpec::weights,
+           {liveRecord(kWhLayout, "05261040").number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 480, 1).take()});
+    answer(LiveSpec::dayChanges, {scratch, excluded, post, course, jcRecord("05260900", 3, "01170", "横山"),
+                                  weRecord("00000000", '1', '1', '1', '1')});
+    EXPECT_EQ(runner(5).scratch, "1");
+    EXPECT_EQ(runner(5).scratchReason, "001");
+    EXPECT_EQ(runner(7).scratch, "2");
+    EXPECT_EQ(runner(7).scratchTime.text, "05261410");
+    EXPECT_EQ(race().postTime, "1550");
+    EXPECT_EQ(race().postTimeBefore, "1540");
+    EXPECT_EQ(race().distance, 2000);
+    EXPECT_EQ(race().distanceBefore, 2400);
+    EXPECT_EQ(race().track, "24");
+    EXPECT_EQ(race().courseChangeReason, "3");
+
+    answer(LiveSpec::dayChanges, {excluded});
+    EXPECT_TRUE(runner(5).scratch.empty()) << "the scratch the next answer no longer holds is withdrawn";
+    EXPECT_EQ(runner(7).scratch, "2");
+    EXPECT_TRUE(race().postTime.empty());
+    EXPECT_FALSE(race().courseChange.present());
+    EXPECT_FALSE(runner(3).jockeyTime.present());
+    EXPECT_FALSE(day->course("05"));
+    EXPECT_EQ(runner(1).weight, liveValue(480)) << "weights are no part of the day's changes";
+}
+
+TEST_F(LiveDayTest, WeatherFromTheLatestKindOneOrTwoGoingFromTheLatestKindOneOrThree) {
+    const SjisString first = weRecord("00000000", '1', '1', '1', '1');
+    const SjisString goingSoftens = weRecord("05261030", '3', '0', '2', '3');
+    const SjisString rainStarts = weRecord("05261100", '2', '3', '0', '0');
+    for (const auto& order : {std::vector<SjisView>{first, goingSoftens, rainStarts},
+                              std::vector<SjisView>{rainStarts, goingSoftens, first}}) {
+        day->applyAnswer(LiveSpec::dayChanges, order);
+        const LiveCourse* tokyo = day->course("05");
+        ASSERT_TRUE(tokyo);
+        EXPECT_EQ(tokyo->weather, "3");
+        EXPECT_EQ(tokyo->weatherTime.text, "05261100");
+        EXPECT_EQ(tokyo->turfGoing, "2");
+        EXPECT_EQ(tokyo->dirtGoing, "3");
+        EXPECT_EQ(tokyo->goingTime.text, "05261030");
+    }
+    answer(LiveSpec::dayChanges, {first});
+    EXPECT_EQ(day->course("05")->weather, "1") << "the day's first state alone";
+    EXPECT_EQ(day->course("05")->goingTime.text, "00000000");
+    EXPECT_TRUE(day->course("05")->goingTime.present());
+}
+
+TEST_F(LiveDayTest, OddsKeepTheirMarkersAndALaterSnapshotReplacesTheEarlier) {
+    RecordBuilder b = liveRecord(kO1Layout, "05261400");
+    b.number(o1::TanUmaban, 1, 1).text(o1::TanOdds, "0024", 1).text(o1::TanNinki, "01", 1);
+    b.number(o1::TanUmaban, 2, 2).text(o1::TanOdds, "----", 2).text(o1::TanNinki, "--", 2);
+    b.number(o1::TanUmaban, 3, 3).text(o1::TanOdds, "****", 3).text(o1::TanNinki, "**", 3);
+    b.number(o1::TanUmaban, 4, 4).text(o1::TanOdds, "0000", 4).text(o1::TanNinki, "00", 4);
+    b.number(o1::FukuUmaban, 1, 1)
+        .text(o1::FukuOddsLow, "0011", 1)
+        .text(o1::FukuOddsHigh, "0013", 1)
+        .text(o1::FukuNinki, "01", 1);
+    b.text(o1::WakurenKumi, "12", 1).text(o1::WakurenOdds, "00056", 1).text(o1::WakurenNinki, "03", 1);
+    answer(LiveSpec::odds, {b.record()});
+    EXPECT_EQ(runner(1).winOdds, liveValue(24));
+    EXPECT_EQ(runner(1).winNinki, liveValue(1));
+    EXPECT_EQ(runner(1).placeOddsLow, liveValue(11));
+    EXPECT_EQ(runner(1).placeOddsHigh, liveValue(13));
+    EXPECT_EQ(runner(2).winOdds.mark, LiveMark::cancelledBeforeSale);
+    EXPECT_EQ(runner(2).winNinki.mark, LiveMark::cancelledBeforeSale);
+    EXPECT_EQ(runner(3).winOdds.mark, LiveMark::cancelledAfterSale);
+    EXPECT_EQ(runner(4).winOdds.mark, LiveMark::noVotes);
+    EXPECT_EQ(runner(5).winOdds.mark, LiveMark::none) << "no entry";
+    EXPECT_EQ(race().bracket[0].first, 1);
+    EXPECT_EQ(race().bracket[0].second, 2);
+    EXPECT_EQ(race().bracket[0].odds, liveValue(56));
+    EXPECT_EQ(race().winPlace.time.text, "05261400");
+
+    RecordBuilder q = liveRecord(kO2Layout, "05261400");
+    q.text(o2::UmarenKumi, "0102", 1).text(o2::UmarenOdds, "001729", 1).text(o2::UmarenNinki, "012", 1);
+    q.text(o2::UmarenKumi, "0103", 2).text(o2::UmarenOdds, "******", 2).text(o2::UmarenNinki, "***", 2);
+    const SjisString closing = liveRecord(kO1Layout, "00000000", 11, "05", "3")
+                                   .number(o1::TanUmaban, 2, 1)
+                                   .text(o1::TanOdds, "0031", 1)
+                                   .take();
+    answer(LiveSpec::odds, {q.record(), closing});
+    EXPECT_EQ(race().quinellaPairs[0].odds, liveValue(1729));
+    EXPECT_EQ(race().quinellaPairs[0].second, 2);
+    EXPECT_EQ(race().quinellaPairs[1].odds.mark, LiveMark::cancelledAfterSale);
+    EXPECT_EQ(race().winPlace.dataKind, "3");
+    EXPECT_EQ(runner(2).winOdds, liveValue(31));
+    EXPECT_EQ(runner(1).winOdds.mark, LiveMark::none) << "the final snapshot replaced the interim one";
+    EXPECT_EQ(race().bracket[0].first, 0);
+    EXPECT_EQ(race().quinella.time.text, "05261400") << "another kind's snapshot stays";
+}
+
+TEST_F(LiveDayTest, TheWinOddsSeriesKeepsEachAnnouncementOnceInTimeOrder) {
+    const SjisString at0930 = o1Record("05260930", {"0035", "0052"});
+    const SjisString at0900 = o1Record("05260900", {"0041", "0048"});
+    const SjisString dayBefore = o1Record("05251700", {"0050", "0050"});
+    answer(LiveSpec::winOddsSeries, {at0930, at0900});
+    answer(LiveSpec::winOddsSeries, {dayBefore, at0900, at0930});
+    const auto& series = race().winSeries;
+    ASSERT_EQ(series.size(), 3u);
+    EXPECT_EQ(series[0].time.text, "05251700");
+    EXPECT_EQ(series[1].time.text, "05260900");
+    EXPECT_EQ(series[1].odds[0], liveValue(41));
+    EXPECT_EQ(series[2].odds[1], liveValue(52));
+    EXPECT_EQ(series[2].ninki[1], liveValue(2));
+    EXPECT_EQ(runner(1).winOdds.mark, LiveMark::none) << "the series is not the current odds";
+}
+
+TEST_F(LiveDayTest, AnnouncementsOfDecemberComeBeforeThoseOfAJanuaryRaceDay) {
+    day->reset("20250105");
+    const auto record = [](std::string_view announce, std::string_view name) {
+        RecordBuilder b = liveRecord(kJcLayout, announce);
+        return b.number(jc::Year, 2025)
+            .number(jc::MonthDay, 105)
+            .number(jc::Umaban, 1)
+            .text(jc::KisyuName, name)
+            .take();
+    };
+    const SjisString december = record("12281500", "A");
+    const SjisString january = record("01050900", "B");
+    answer(LiveSpec::dayChanges, {january, december});
+    EXPECT_EQ(runner(1).jockeyAfter.name.view().substr(0, 1), "B");
+}
