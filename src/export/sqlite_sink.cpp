@@ -116,7 +116,8 @@ std::variant<std::unique_ptr<SqliteSink>, std::string> SqliteSink::open(const fs
     fs::path writing = file;
     writing += ".partial";
     fs::remove(writing, ec);
-    sqlite3* db = openDb(writing, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, error);
+    sqlite3* db =
+        openDb(writing, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, error);
     if (!db) return error;
     std::unique_ptr<SqliteSink> sink(new SqliteSink(db, file, writing));
     sink->fresh_ = true;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,3 +92,33 @@ TEST(WriterLock, AFolderThatCannotHoldTheLockIsAMessage) {
 }
 
 }  // namespace
+
+TEST(WriterLock, ALockFileThatIsNotTheFoldersOwnIsRefusedAndNothingOutsideIsTouched) {
+    const test::TempDir folder, outside;
+    const auto victim = outside / "notes.txt";
+    test::writeFile(victim, "the user's notes\n");
+    const auto lockFile = folder / kWriterLockFile;
+    const auto refusedWith = [&folder](const std::string& words) {
+        const auto result = WriterLock::take(folder.path(), "vantor-cli acquire", false);
+        ASSERT_FALSE(taken(result));
+        EXPECT_NE(refusal(result).find(words), std::string::npos) << refusal(result);
+    };
+
+    std::filesystem::create_symlink(victim, lockFile);
+    refusedWith("シンボリックリンク");
+    EXPECT_EQ(test::readFile(victim), "the user's notes\n");
+
+    std::filesystem::remove(lockFile);
+    std::filesystem::create_symlink(outside / "made.txt", lockFile);  // dangling: nothing is created there
+    refusedWith("シンボリックリンク");
+    EXPECT_FALSE(std::filesystem::exists(outside / "made.txt"));
+
+    std::filesystem::remove(lockFile);
+    std::filesystem::create_hard_link(victim, lockFile);
+    refusedWith("ハードリンク");
+    EXPECT_EQ(test::readFile(victim), "the user's notes\n");
+
+    std::filesystem::remove(lockFile);
+    ASSERT_EQ(mkfifo(lockFile.c_str(), 0600), 0);
+    refusedWith("通常のファイルではありません");
+}
