@@ -59,6 +59,7 @@ bool BridgeJVLink::startRun(std::vector<std::string> args) {
     }
     run_.emplace(std::move(std::get<ChildProcess>(started)));
     parser_ = {};
+    order_ = {};
     incoming_.clear();
     answers_.clear();
     downloaded_ = 0;
@@ -73,6 +74,10 @@ bool BridgeJVLink::pump(int waitMs) {
     const bool open = run_->read(incoming_, waitMs);
     parser_.feed(incoming_);
     while (auto e = parser_.next()) {
+        if (auto wrong = order_.take(*e)) {
+            parser_.refuse(std::move(*wrong));
+            break;
+        }
         switch (e->kind) {
             case Kind::hello:
             case Kind::cancelled:

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "jvlink/bridge_stream.h"
+#include "jvlink/bridge_stream_order.h"
 #include "jvlink/child_process.h"
 #include "jvlink/jvlink.h"
 #include "jvlink/wine_prefix.h"
@@ -71,6 +72,7 @@ private:
     std::optional<ChildProcess> run_;
     bool startedServer_ = false;  // the prefix had nothing running when the run started
     bridge_stream::Parser parser_;
+    bridge_stream::Order order_;
     std::string incoming_;
     std::deque<Event> answers_;   // what the calls hand out, in order
     int downloaded_ = 0;          // from the latest status

@@ -24,12 +24,6 @@ constexpr std::array kForms = {
     Form{Kind::cancelled, "cancelled", 1}, Form{Kind::close, "close", 2},     Form{Kind::settings, "settings", 2},
 };
 
-std::string_view tagOf(Kind kind) {
-    for (const Form& f : kForms)
-        if (f.kind == kind) return f.tag;
-    return {};
-}
-
 std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> out;
     while (!line.empty()) {
@@ -50,6 +44,12 @@ std::optional<int> integer(std::string_view text) {
 }
 
 }  // namespace
+
+std::string_view tagOf(Kind kind) {
+    for (const Form& f : kForms)
+        if (f.kind == kind) return f.tag;
+    return {};
+}
 
 std::string encode(const Event& e) {
     std::string line(tagOf(e.kind));
@@ -147,6 +147,11 @@ std::optional<Event> Parser::next() {
         case Kind::record: {
             const auto length = number(1);
             if (!length || *length < 0) return fail("vantor-jvbridge wrote a malformed record line");
+            // JVRead's 0 is the end of the read, never a record: taken as one it would end the read early.
+            if (*length == 0) return fail("vantor-jvbridge wrote a record of length 0");
+            if (*length > kMaxRecordBytes)
+                return fail("vantor-jvbridge wrote a record of " + std::to_string(*length) +
+                            " bytes, longer than any JV-Data record");
             const std::size_t size = static_cast<std::size_t>(*length);
             if (pending_.size() - consumed < size + 1) {  // the record is still coming
                 pending_.erase(0, start_);

@@ -185,3 +185,47 @@ TEST_F(BridgeJVLinkTest, WhatIsMissingForARunIsNamedBeforeAnythingStarts) {
     EXPECT_EQ(link.JVInit("sid"), jv::kInternalError);
     EXPECT_NE(link.sourceProblem().find("no-such-wine-command"), std::string::npos);
 }
+
+namespace {
+
+// A run's output as a bridge speaking the protocol wrongly writes it.
+std::string wireOf(const std::vector<std::string>& lines) {
+    std::string wire = "vantor-jvbridge-stream 1\ninit 0\nversion 0490\n";
+    for (const std::string& line : lines) wire += line + "\n";
+    return wire;
+}
+
+}  // namespace
+
+TEST_F(BridgeJVLinkTest, AStreamThatSaysDoneEarlyFailsSaysWhyAndKeepsTheStartTime) {
+    const std::string ra = "record 4 A.jvd\nRA\r\n", rb = "record 4 B.jvd\nRB\r\n";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {wireOf({"open 0 2 0 20240601000000", ra, "fileend", rb, "record 0 B.jvd\n", rb, "read 0", "close 0"}),
+         "record of length 0"},
+        {wireOf({"open 0 2 0 20240601000000", ra, "fileend", "record 2000000000 B.jvd"}),
+         "longer than any JV-Data record"},
+        {wireOf({"open 0 2 0 20240601000000", ra, "fileend", ra, "read 0", "close 0"}), "file end inside"},
+        {wireOf({"open 0 3 0 20240601000000", ra, "fileend", "fileend", "read 0", "close 0"}),
+         "file end with no record"},
+    };
+    for (const auto& [wire, message] : cases) {
+        writeFile(base / "wire", wire);
+        const ScopedEnv hostile("VANTOR_STUB_WIRE", (base / "wire").string());
+        BridgeJVLink link(wine());
+        ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+        const AcquireRun run = acquire(link, app.paths());
+        EXPECT_TRUE(run.failed) << message;
+        EXPECT_EQ(run.lastTime, "") << message;
+        ASSERT_FALSE(run.reports.empty()) << message;
+        EXPECT_NE(run.reports.back().find(message), std::string::npos) << run.reports.back();
+        EXPECT_TRUE(processesOfPrefix(prefix).empty());
+    }
+    // A read that ends before the announced files is an incomplete one, as with any JV-Link.
+    writeFile(base / "wire", wireOf({"open 0 3 0 20240601000000", ra, "read 0", "close 0"}));
+    const ScopedEnv early("VANTOR_STUB_WIRE", (base / "wire").string());
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_TRUE(run.incomplete);
+    EXPECT_EQ(run.lastTime, "");
+}

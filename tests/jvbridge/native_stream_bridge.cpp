@@ -5,6 +5,9 @@
 // the feed folder VANTOR_STUB_FEED. VANTOR_STUB_MODE makes it misbehave:
 //   version2         greets with another protocol version
 //   die-after-open   ends after the open, with a word on standard error
+// VANTOR_STUB_WIRE names a file whose bytes a run other than the start-up
+// check writes instead of JV-Link's answers, as a bridge speaking the
+// protocol wrongly would.
 // VANTOR_STUB_PACE_MS paces the simulated download per file;
 // VANTOR_STUB_START_MS delays the start, as Wine's takes its time.
 
@@ -13,6 +16,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -63,6 +67,12 @@ int main(int argc, char** argv) {
     }).detach();
 
     const StreamRequest request = streamRequest(parsed.command, parsed.command.sid.value_or("stub"));
+    if (const std::string wire = env("VANTOR_STUB_WIRE");
+        !wire.empty() && request.kind != StreamRequest::Kind::Check) {
+        std::ifstream in(wire, std::ios::binary);
+        writeAll(std::string(std::istreambuf_iterator<char>(in), {}));
+        return 0;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(env("VANTOR_STUB_START_MS").c_str())));
     const std::string mode = env("VANTOR_STUB_MODE");
     const int pace = std::atoi(env("VANTOR_STUB_PACE_MS").c_str());
