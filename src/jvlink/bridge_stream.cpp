@@ -103,6 +103,8 @@ std::optional<Event> Parser::next() {
     if (error_) return std::nullopt;
     const std::size_t lineEnd = pending_.find('\n', start_);
     if (lineEnd == std::string::npos) {
+        if (pending_.size() - start_ > kMaxLineBytes)
+            return fail("vantor-jvbridge wrote a line of more than " + std::to_string(kMaxLineBytes) + " bytes");
         // Keep only what is not read yet, so the buffer stays one message long.
         pending_.erase(0, start_);
         start_ = 0;

@@ -31,6 +31,9 @@ inline constexpr std::string_view kCancel = "cancel\n";
 // No JV-Data record comes near this length (the longest are about 100 KB):
 // a record line announcing more is not believed, and nothing is held for it.
 inline constexpr int kMaxRecordBytes = 1 << 20;
+// Every message line is short; output that runs on without a line end is
+// not kept waiting for one.
+inline constexpr std::size_t kMaxLineBytes = 1024;
 
 struct Event {
     enum class Kind { hello, init, version, open, rtopen, status, record, fileEnd, read, cancelled, close, settings };

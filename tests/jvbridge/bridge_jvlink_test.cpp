@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <thread>
 
 #include "jvlink/acquisition.h"
@@ -228,4 +230,24 @@ TEST_F(BridgeJVLinkTest, AStreamThatSaysDoneEarlyFailsSaysWhyAndKeepsTheStartTim
     const AcquireRun run = acquire(link, app.paths());
     EXPECT_TRUE(run.incomplete);
     EXPECT_EQ(run.lastTime, "");
+}
+
+TEST_F(BridgeJVLinkTest, RecordsSentBeforeTheDownloadHasEndedAreRefusedNotHeld) {
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    const auto peakKb = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss;
+    };
+    const long before = peakKb();
+    const ScopedEnv flood("VANTOR_STUB_FLOOD_MB", "160");
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_LT(peakKb() - before, 40 * 1024) << "kB more at the peak";
+    EXPECT_TRUE(run.failed);
+    EXPECT_EQ(run.lastTime, "");
+    ASSERT_FALSE(run.reports.empty());
+    EXPECT_NE(run.reports.back().find("wrote \"record\" during the download"), std::string::npos)
+        << run.reports.back();
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
 }

@@ -105,11 +105,12 @@ TEST(BridgeStream, BlanksInAWordCannotSplitALine) {
     EXPECT_EQ(got[1].text, "4_9__0");
 }
 
-TEST(BridgeStream, ARecordOfLengthZeroOrBeyondAnyRecordIsRefusedAtItsLine) {
+TEST(BridgeStream, ARecordOfLengthZeroOrBeyondAnyRecordOrAnEndlessLineIsRefused) {
     const std::string hello = encode(event(Kind::hello, kVersion));
     for (const auto& [line, message] : std::vector<std::pair<std::string, std::string>>{
              {"record 0 RACE.jvd\n\n", "record of length 0"},
              {"record 1048577 RACE.jvd\n", "longer than any JV-Data record"},
+             {std::string(4096, 'x'), "a line of more than 1024 bytes"},
          }) {
         Parser parser;
         parser.feed(hello + line);

@@ -8,6 +8,8 @@
 // VANTOR_STUB_WIRE names a file whose bytes a run other than the start-up
 // check writes instead of JV-Link's answers, as a bridge speaking the
 // protocol wrongly would.
+// VANTOR_STUB_FLOOD_MB writes that many megabytes of records right after
+// the open line, before the download has ended.
 // VANTOR_STUB_PACE_MS paces the simulated download per file;
 // VANTOR_STUB_START_MS delays the start, as Wine's takes its time.
 
@@ -82,6 +84,12 @@ int main(int argc, char** argv) {
         if (!greeted && mode == "version2") bytes = "vantor-jvbridge-stream 2\n";
         greeted = true;
         writeAll(bytes);
+        if (const int flood = std::atoi(env("VANTOR_STUB_FLOOD_MB").c_str()); flood > 0 && bytes.starts_with("open ")) {
+            const std::string record = "record 1000 FLOOD.jvd\n" + std::string(1000, 'R') + "\n";
+            std::string megabyte;
+            while (megabyte.size() < (1u << 20)) megabyte += record;
+            for (int mb = 0; mb < flood; ++mb) writeAll(megabyte);
+        }
         if (mode == "die-after-open" && bytes.starts_with("open ")) {
             std::cerr << "wine: a helper of the stub gave up\n";
             std::_Exit(3);
