@@ -12,6 +12,8 @@
 #include <optional>
 #include <sstream>
 
+#include "text/printable_text.h"
+
 namespace vantor {
 namespace {
 
@@ -32,7 +34,9 @@ std::string holderText(int fd) {
     std::string who, pid, since;
     if (!std::getline(in, who) || !std::getline(in, pid) || !std::getline(in, since) || who.empty())
         return "プログラムフォルダは他のプログラムが書き込み中です。";
-    return "プログラムフォルダは " + who + " (プロセス " + pid + ", " + since + " から) が書き込み中です。";
+    // Another program may have written anything there: only printable text is shown.
+    return "プログラムフォルダは " + printableText(who) + " (プロセス " + printableText(pid, 20) + ", " +
+           printableText(since, 40) + " から) が書き込み中です。";
 }
 
 // Why the open file is no lock file of the folder's own; nothing when it is.

@@ -1,6 +1,10 @@
 #include "jvlink/bridge_jvlink.h"
 
+#include <algorithm>
 #include <chrono>
+#include <string_view>
+
+#include "text/printable_text.h"
 
 namespace vantor {
 namespace {
@@ -27,8 +31,18 @@ std::string lastLines(const std::string& text, int count) {
         start = lineEnd == std::string::npos ? 0 : lineEnd;
         if (lineEnd == std::string::npos) break;
     }
-    std::string out = text.substr(start, end + 1 - start);
-    if (!out.empty() && out.front() == '\n') out.erase(0, 1);
+    std::string_view tail(text.data() + start, end + 1 - start);
+    if (tail.starts_with('\n')) tail.remove_prefix(1);
+    // Each line as printable text: what a program writes may hold any byte.
+    std::string out;
+    while (!tail.empty()) {
+        const std::size_t lineEnd = std::min(tail.find('\n'), tail.size());
+        std::string_view line = tail.substr(0, lineEnd);
+        if (line.ends_with('\r')) line.remove_suffix(1);  // a Windows program's line end
+        if (!out.empty()) out += '\n';
+        out += printableText(line, 200);
+        tail.remove_prefix(std::min(lineEnd + 1, tail.size()));
+    }
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "jvlink/bridge_stream.h"
 
+#include "text/printable_text.h"
+
 #include <array>
 #include <charconv>
 #include <type_traits>
@@ -118,14 +120,14 @@ std::optional<Event> Parser::next() {
     const Form* form = nullptr;
     for (const Form& f : kForms)
         if (!w.empty() && w[0] == f.tag) form = &f;
-    if (!form) return fail("vantor-jvbridge wrote \"" + std::string(line.substr(0, 80)) + "\", which is no message");
+    if (!form) return fail("vantor-jvbridge wrote \"" + printableText(line) + "\", which is no message");
     if (!greeted_ && form->kind != Kind::hello) return fail("vantor-jvbridge did not start with its stream greeting");
 
     Event e;
     e.kind = form->kind;
     std::size_t consumed = lineEnd + 1;
     if (w.size() != form->words)
-        return fail("vantor-jvbridge wrote \"" + std::string(line.substr(0, 80)) + "\", which is no message");
+        return fail("vantor-jvbridge wrote \"" + printableText(line) + "\", which is no message");
     switch (e.kind) {
         case Kind::version:
             e.text = text(1);

@@ -1,5 +1,7 @@
 #include "jvlink/bridge_stream_order.h"
 
+#include "text/printable_text.h"
+
 namespace vantor::bridge_stream {
 
 using Kind = Event::Kind;
@@ -75,9 +77,10 @@ std::optional<std::string> Order::takeRecord(const Event& record) {
     // JV-Link names the file of every record: a change of name is a change of file.
     if (!file_.empty() && !record.text.empty()) {
         if (!recordsInFile_ && record.text == file_)
-            return "vantor-jvbridge wrote a file end inside the file " + file_;
+            return "vantor-jvbridge wrote a file end inside the file " + printableText(file_);
         if (recordsInFile_ && record.text != file_)
-            return "vantor-jvbridge wrote records of " + record.text + " without ending the file " + file_;
+            return "vantor-jvbridge wrote records of " + printableText(record.text) + " without ending the file " +
+                   printableText(file_);
     }
     if (counted_ && fileEnds_ >= reads_)
         return "vantor-jvbridge wrote records of more files than the " + std::to_string(reads_) +

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -121,4 +123,17 @@ TEST(WriterLock, ALockFileThatIsNotTheFoldersOwnIsRefusedAndNothingOutsideIsTouc
     std::filesystem::remove(lockFile);
     ASSERT_EQ(mkfifo(lockFile.c_str(), 0600), 0);
     refusedWith("通常のファイルではありません");
+}
+
+TEST(WriterLock, AForeignLockFilesBytesAreShownAsPrintableText) {
+    const test::TempDir folder;
+    test::writeFile(folder / kWriterLockFile, std::string("evil\x1b]0;owned\x07\0tool\n12\x1b[2J\nnow\r\n", 32));
+    const int fd = open((folder / kWriterLockFile).c_str(), O_RDWR);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    const auto result = WriterLock::take(folder.path(), "vantor", false);
+    close(fd);
+    const std::string message = refusal(result);
+    EXPECT_NE(message.find("evil\\x1b]0;owned\\x07\\x00tool (プロセス 12\\x1b[2J, now\\r から)"), std::string::npos)
+        << message;
+    for (const char c : message) EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20) << message;
 }

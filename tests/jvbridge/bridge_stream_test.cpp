@@ -85,6 +85,8 @@ TEST(BridgeStream, WhatIsNotTheProtocolStopsTheReadingWithAMessage) {
         {hello + "record 3 f\nabcd\n", "longer than it said"},
         {hello + "open 0 x 1 -\n", "malformed open line"},
         {hello + "status\n", "which is no message"},
+        // The first bytes of something else, shown as printable text.
+        {std::string("\x1b[31mMZ\0\x90\n", 10), "wrote \"\\x1b[31mMZ\\x00\\x90\", which is no message"},
     };
     for (const auto& [wire, message] : cases) {
         Parser parser;
