@@ -69,8 +69,7 @@ std::variant<WriterLock, std::string> WriterLock::take(const std::filesystem::pa
     } while (r != 0 && errno == EINTR);
     if (r != 0) {
         const int error = errno;
-        std::string message = error == EWOULDBLOCK ? holderText(fd)
-                                                   : cannot + " (" + std::strerror(error) + ")";
+        std::string message = error == EWOULDBLOCK ? holderText(fd) : cannot + " (" + std::strerror(error) + ")";
         close(fd);
         return message;
     }

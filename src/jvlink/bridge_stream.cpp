@@ -1,11 +1,11 @@
 #include "jvlink/bridge_stream.h"
 
-#include "text/printable_text.h"
-
 #include <array>
 #include <charconv>
 #include <type_traits>
 #include <vector>
+
+#include "text/printable_text.h"
 
 namespace vantor::bridge_stream {
 namespace {

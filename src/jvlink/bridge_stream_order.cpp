@@ -8,9 +8,9 @@ using Kind = Event::Kind;
 
 std::string Order::outOfOrder(Kind kind) const {
     static constexpr const char* kWhere[] = {
-        "where its greeting belongs",      "where JVInit's result belongs", "where JV-Link's version belongs",
-        "where a JV-Link call belongs",    "during the download",           "during the read",
-        "where JVClose's result belongs",  "after the run's end",
+        "where its greeting belongs",     "where JVInit's result belongs", "where JV-Link's version belongs",
+        "where a JV-Link call belongs",   "during the download",           "during the read",
+        "where JVClose's result belongs", "after the run's end",
     };
     return "vantor-jvbridge wrote \"" + std::string(tagOf(kind)) + "\" " + kWhere[static_cast<int>(phase_)];
 }
@@ -83,8 +83,7 @@ std::optional<std::string> Order::takeRecord(const Event& record) {
                    printableText(file_);
     }
     if (counted_ && fileEnds_ >= reads_)
-        return "vantor-jvbridge wrote records of more files than the " + std::to_string(reads_) +
-               " its open announced";
+        return "vantor-jvbridge wrote records of more files than the " + std::to_string(reads_) + " its open announced";
     file_ = record.text;
     recordsInFile_ = true;
     return std::nullopt;

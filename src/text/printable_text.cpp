@@ -11,9 +11,10 @@ std::size_t printableCharLength(std::string_view s) {
     const auto b = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char lead = b(0);
     if (lead >= 0x20 && lead < 0x7F) return 1;
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4                            ? 4
-                                                                                         : 0;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
     if (length == 0) return 0;
     char32_t c = lead & (0x7F >> length);
     if (s.size() < length) return 0;
