@@ -24,7 +24,10 @@ void TMainForm::SqlExportItemClick() {
     if (!chosen) return;
     const std::filesystem::path file = chosen->toStdString();
     auto opened = SqliteSink::open(file, false);
-    if (const auto* refused = std::get_if<std::string>(&opened)) {
+    // Only a regular file that is there can be replaced by a new export.
+    std::error_code statusError;
+    const auto* refused = std::get_if<std::string>(&opened);
+    if (refused && std::filesystem::is_regular_file(file, statusError)) {
         if (!ui::askYesNo(this,
                           QString::fromStdString(*refused) + QStringLiteral("\n新しい書き出しで置き換えますか？")))
             return;
