@@ -81,6 +81,7 @@ void FeedJVLink::loadFaultPlan() {
 }
 
 std::string FeedJVLink::sourceProblem() const {
+    if (!refused_.empty()) return refused_;
     const fs::path& folder = settings_.feedDir;
     // Listing fails for a missing path, a file and a folder that cannot be read.
     std::error_code error;

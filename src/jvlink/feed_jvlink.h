@@ -41,6 +41,9 @@ public:
     // An error text when the fault plan of the environment or the feed
     // folder could not be read completely.
     const std::optional<std::string>& faultPlanError() const { return faultPlanError_; }
+    // A feed folder that must not be used as it stands: every open fails
+    // with JV-Link's "settings unusable" and sourceProblem() says why.
+    void refuseFeed(std::string why) { refused_ = std::move(why); }
 
     int JVInit(std::string_view sid) override;
     std::string version() const override { return settings_.version; }
@@ -74,6 +77,7 @@ private:
     Clock clock_;
     FaultPlan faults_;
     std::optional<std::string> faultPlanError_;
+    std::string refused_;
 
     bool initialised_ = false;
     bool open_ = false;

@@ -8,6 +8,7 @@
 
 #include "commands.h"
 #include "fileio/writer_lock.h"
+#include "jvlink/feed_jvlink.h"
 #include "jvlink/version_text.h"
 #include "settings/app_dir.h"
 #include "store/program_folder.h"
@@ -100,19 +101,30 @@ int main(int argc, char** argv) {
             std::cerr << "the program folder " << ctx.appDir.string() << " does not exist\n";
             return 2;
         }
-        // Every command finds the store folders as the window's start-up leaves them.
-        if (const auto error = vantor::prepareProgramFolder(ctx.appDir)) {
-            std::cerr << *error << '\n';
-            return 1;
+        // A feed folder that cannot be read ends the command before anything is made.
+        if (const auto feed = args.value("--feed")) {
+            if (const std::string problem = vantor::FeedJVLink(vantor::FeedSettings{*feed}).sourceProblem();
+                !problem.empty()) {
+                std::cerr << problem << '\n';
+                return 1;
+            }
         }
+        // A writer is refused before it makes anything in the folder.
         std::optional<vantor::WriterLock> lock;
         if (c.access == Access::writer) {
+            std::error_code unmade;  // said by the lock, which cannot be taken then
+            std::filesystem::create_directories(ctx.appDir, unmade);
             auto taken = vantor::WriterLock::take(ctx.appDir, std::string("vantor-cli ") + c.name, args.has("--wait"));
             if (const auto* refused = std::get_if<std::string>(&taken)) {
                 std::cerr << *refused << '\n';
                 return 1;
             }
             lock.emplace(std::move(std::get<vantor::WriterLock>(taken)));
+        }
+        // Every command finds the store folders as the window's start-up leaves them.
+        if (const auto error = vantor::prepareProgramFolder(ctx.appDir)) {
+            std::cerr << *error << '\n';
+            return 1;
         }
         return c.run(ctx);
     }
