@@ -7,7 +7,6 @@
 #include "jvlink/bridge_jvlink.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 #include <thread>
@@ -247,7 +246,6 @@ TEST_F(BridgeJVLinkTest, RecordsSentBeforeTheDownloadHasEndedAreRefusedNotHeld) 
     EXPECT_TRUE(run.failed);
     EXPECT_EQ(run.lastTime, "");
     ASSERT_FALSE(run.reports.empty());
-    EXPECT_NE(run.reports.back().find("wrote \"record\" during the download"), std::string::npos)
-        << run.reports.back();
+    EXPECT_NE(run.reports.back().find("wrote \"record\" during the download"), std::string::npos) << run.reports.back();
     EXPECT_TRUE(processesOfPrefix(prefix).empty());
 }

@@ -4,11 +4,12 @@
 // the order of a run.
 
 #include "jvlink/bridge_stream.h"
-#include "jvlink/bridge_stream_order.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "jvlink/bridge_stream_order.h"
 
 using namespace vantor::bridge_stream;
 using Kind = Event::Kind;

@@ -69,8 +69,7 @@ int main(int argc, char** argv) {
     }).detach();
 
     const StreamRequest request = streamRequest(parsed.command, parsed.command.sid.value_or("stub"));
-    if (const std::string wire = env("VANTOR_STUB_WIRE");
-        !wire.empty() && request.kind != StreamRequest::Kind::Check) {
+    if (const std::string wire = env("VANTOR_STUB_WIRE"); !wire.empty() && request.kind != StreamRequest::Kind::Check) {
         std::ifstream in(wire, std::ios::binary);
         writeAll(std::string(std::istreambuf_iterator<char>(in), {}));
         return 0;

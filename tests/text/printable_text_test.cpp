@@ -12,7 +12,9 @@ TEST(PrintableText, ControlCodesAndBytesThatAreNoUtf8BecomeEscapes) {
     EXPECT_EQ(printableText("one\r\ntwo\tthree"), "one\\r\\ntwo\\tthree");
     EXPECT_EQ(printableText("C:\\jvfeed"), "C:\\\\jvfeed");
     EXPECT_EQ(printableText("\x7f"), "\\x7f");
-    EXPECT_EQ(printableText("\xc2\x9b" "31m"), "\\xc2\\x9b31m");       // C1 CSI: an escape to some terminals
+    EXPECT_EQ(printableText("\xc2\x9b"
+                            "31m"),
+              "\\xc2\\x9b31m");                                            // C1 CSI: an escape to some terminals
     EXPECT_EQ(printableText("\x82\xa0\xe3\x81"), "\\x82\\xa0\\xe3\\x81");  // Shift-JIS, a cut character
     EXPECT_EQ(printableText("\xc0\xaf\xed\xa0\x80"), "\\xc0\\xaf\\xed\\xa0\\x80");  // overlong, surrogate
     EXPECT_EQ(printableText("レース ok é"), "レース ok é");
@@ -21,6 +23,6 @@ TEST(PrintableText, ControlCodesAndBytesThatAreNoUtf8BecomeEscapes) {
 TEST(PrintableText, ALongTextIsCutBetweenCharacters) {
     EXPECT_EQ(printableText(std::string(100, 'x'), 10), std::string(10, 'x') + "...");
     EXPECT_EQ(printableText("ああああ", 10), "あああ...");  // 3 bytes each: the fourth does not fit
-    EXPECT_EQ(printableText("ab\x01", 4), "ab...");       // nor does half an escape
+    EXPECT_EQ(printableText("ab\x01", 4), "ab...");         // nor does half an escape
     EXPECT_EQ(printableText("abc", 3), "abc");
 }
