@@ -79,6 +79,7 @@ bool BridgeJVLink::startRun(std::vector<std::string> args) {
     downloaded_ = 0;
     readEnd_.reset();
     cancelSent_ = false;
+    heardAtMs_ = nowMs();
     return true;
 }
 
@@ -86,6 +87,7 @@ bool BridgeJVLink::pump(int waitMs) {
     if (!run_) return !answers_.empty();
     incoming_.clear();
     const bool open = run_->read(incoming_, waitMs);
+    if (!incoming_.empty()) heardAtMs_ = nowMs();
     parser_.feed(incoming_);
     while (auto e = parser_.next()) {
         if (auto wrong = order_.take(*e)) {
@@ -117,6 +119,12 @@ bool BridgeJVLink::pump(int waitMs) {
         return !answers_.empty();
     }
     if (cancelSent_ && open && nowMs() - cancelSentAtMs_ > kCancelGraceMs) run_->kill();
+    if (open && nowMs() - heardAtMs_ > timeLimit_.count()) {
+        problem_ = "vantor-jvbridge が " + std::to_string((timeLimit_.count() + 999) / 1000) +
+                   " 秒間何も伝えなかったため終了させました ([JVLinkWine] TimeLimit、vantor-cli の --timeout "
+                   "で変えられます)。";
+        run_->kill();
+    }
     return open || !answers_.empty();
 }
 

@@ -249,3 +249,18 @@ TEST_F(BridgeJVLinkTest, RecordsSentBeforeTheDownloadHasEndedAreRefusedNotHeld) 
     EXPECT_NE(run.reports.back().find("wrote \"record\" during the download"), std::string::npos) << run.reports.back();
     EXPECT_TRUE(processesOfPrefix(prefix).empty());
 }
+
+TEST_F(BridgeJVLinkTest, ABridgeThatSaysNothingIsEndedAtTheTimeLimit) {
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    link.setTimeLimit(std::chrono::milliseconds(300));
+    const ScopedEnv silent("VANTOR_STUB_MODE", "silent");
+    const auto start = std::chrono::steady_clock::now();
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_TRUE(run.failed);
+    EXPECT_EQ(run.lastTime, "");
+    ASSERT_FALSE(run.reports.empty());
+    EXPECT_NE(run.reports.back().find("1 秒間何も伝えなかった"), std::string::npos) << run.reports.back();
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
+}

@@ -5,6 +5,9 @@
 // the feed folder VANTOR_STUB_FEED. VANTOR_STUB_MODE makes it misbehave:
 //   version2         greets with another protocol version
 //   die-after-open   ends after the open, with a word on standard error
+//   silent           a run other than the start-up check greets, then says
+//                    nothing more and ends only on a cancel, as a bridge
+//                    whose JV-Link hangs in its open
 // VANTOR_STUB_WIRE names a file whose bytes a run other than the start-up
 // check writes instead of JV-Link's answers, as a bridge speaking the
 // protocol wrongly would.
@@ -76,6 +79,11 @@ int main(int argc, char** argv) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(env("VANTOR_STUB_START_MS").c_str())));
     const std::string mode = env("VANTOR_STUB_MODE");
+    if (mode == "silent" && request.kind != StreamRequest::Kind::Check) {
+        writeAll("vantor-jvbridge-stream 1\ninit 0\nversion 0490\n");
+        while (!cancelSeen) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return 1;
+    }
     const int pace = std::atoi(env("VANTOR_STUB_PACE_MS").c_str());
     FeedJVLink link(FeedSettings{env("VANTOR_STUB_FEED"), pace, "0490"});
     bool greeted = false;

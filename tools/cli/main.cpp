@@ -18,12 +18,12 @@ namespace {
 const char* kUsage =
     "usage: vantor-cli [--app-dir DIR] COMMAND ...\n"
     "       vantor-cli --version | --help\n"
-    "  acquire  [--feed DIR | --wine-prefix DIR [--bridge EXE]] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
-    "           [--wait] [--verbose]\n"
+    "  acquire  [--feed DIR | --wine-prefix DIR [--bridge EXE] [--timeout SECONDS]] [--from \"yyyy/mm/dd hh:nn:ss\"]\n"
+    "           [--setup|--normal] [--wait] [--verbose]\n"
     "  days\n"
     "  races    --day DAY\n"
     "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
-    "  results  --day DAY [--wine-prefix DIR [--bridge EXE]] [--wait]\n"
+    "  results  --day DAY [--wine-prefix DIR [--bridge EXE] [--timeout SECONDS]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
     "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n"
@@ -35,8 +35,9 @@ int main(int argc, char** argv) {
     using namespace vantor::cli;
     const std::vector<std::string> words(argv + 1, argv + argc);
     Args args;
-    if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
-                                      "--dpi", "--wine-prefix", "--bridge", "--sqlite", "--postgres", "--to"})) {
+    if (auto err =
+            args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png", "--dpi",
+                               "--wine-prefix", "--bridge", "--sqlite", "--postgres", "--to", "--timeout"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -79,12 +80,16 @@ int main(int argc, char** argv) {
     const Command commands[] = {
         {"acquire",
          acquire,
-         {"--app-dir", "--feed", "--wine-prefix", "--bridge", "--from", "--setup", "--normal", "--wait", "--verbose"},
+         {"--app-dir", "--feed", "--wine-prefix", "--bridge", "--timeout", "--from", "--setup", "--normal", "--wait",
+          "--verbose"},
          Access::writer},
         {"days", days, {"--app-dir"}},
         {"races", races, {"--app-dir", "--day"}},
         {"grid", grid, {"--app-dir", "--day", "--race"}},
-        {"results", results, {"--app-dir", "--day", "--wine-prefix", "--bridge", "--wait"}, Access::writer},
+        {"results",
+         results,
+         {"--app-dir", "--day", "--wine-prefix", "--bridge", "--timeout", "--wait"},
+         Access::writer},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
         {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},
