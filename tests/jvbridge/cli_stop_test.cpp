@@ -61,4 +61,9 @@ TEST_F(CliStop, TheTimeLimitEndsASilentBridge) {
     EXPECT_TRUE(processesOfPrefix(prefix).empty());
     run = acquire("--timeout 0");
     EXPECT_NE(run.text.find("exit 2"), std::string::npos) << run.text;
+    // The same limit from the settings file.
+    writeFile(dir / "app/vantor.ini", readFile(dir / "app/vantor.ini") + "TimeLimit=1\n");
+    run = acquire("");
+    EXPECT_NE(run.text.find("1 秒間何も伝えなかった"), std::string::npos) << run.text;
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
 }

@@ -5,7 +5,7 @@
 
 #include "jvlink/bridge_jvlink.h"
 #include "jvlink/cancel_flag.h"
-#include "settings/setting.h"
+#include "shell/bridge_time_limit.h"
 
 namespace vantor::cli {
 namespace {
@@ -13,8 +13,6 @@ namespace {
 volatile std::sig_atomic_t caughtSignal = 0;
 
 extern "C" void noteSignal(int signal) { caughtSignal = signal; }
-
-constexpr Setting<int> kTimeLimit{"JVLinkWine", "TimeLimit", static_cast<int>(BridgeJVLink::kDefaultTimeLimit.count())};
 
 struct sigaction previous[2];
 constexpr int kSignals[2] = {SIGINT, SIGTERM};
@@ -43,8 +41,7 @@ int StopSignals::exitStatus(int status) {
 }
 
 std::optional<std::string> readTimeLimit(const Context& ctx, const TIniGT& ini, int& seconds) {
-    seconds = readSetting(ini, kTimeLimit);
-    if (seconds <= 0) seconds = kTimeLimit.fallback;
+    seconds = static_cast<int>(readBridgeTimeLimit(ini).count());
     const auto option = ctx.args.value("--timeout");
     if (!option) return std::nullopt;
     std::size_t used = 0;
