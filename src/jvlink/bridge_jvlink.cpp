@@ -99,7 +99,7 @@ bool BridgeJVLink::pump(int waitMs) {
             case Kind::cancelled:
                 break;
             case Kind::version:
-                version_ = e->text;
+                version_ = printableText(e->text, 16);  // shown in the warning for an old JV-Link
                 break;
             case Kind::status:
                 downloaded_ = e->code;
