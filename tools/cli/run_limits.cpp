@@ -35,8 +35,7 @@ int StopSignals::caught() { return caughtSignal; }
 
 int StopSignals::exitStatus(int status) {
     if (!caught()) return status;
-    std::cerr << "stopped by " << (caught() == SIGINT ? "SIGINT" : "SIGTERM")
-              << ": the run was cancelled, and the next one asks JV-Link again\n";
+    std::cerr << "stopped by " << (caught() == SIGINT ? "SIGINT" : "SIGTERM") << ": the run was cancelled\n";
     return 128 + caught();
 }
 
