@@ -69,7 +69,7 @@ SqliteOpenError refusalError(const SqliteRefusal& refused, const fs::path& file)
 sqlite3* openDb(const fs::path& path, int flags, std::string& error) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        error = path.string() + ": " + (db ? sqlite3_errmsg(db) : "cannot be opened");
+        error = db ? sqlite3_errmsg(db) : "cannot be opened";
         sqlite3_close(db);
         return nullptr;
     }
@@ -111,9 +111,14 @@ Value columnValue(sqlite3_stmt* stmt, int i) {
 std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> SqliteSink::open(const fs::path& file, bool replace) {
     std::string error;
     std::error_code ec;
-    if (fs::exists(file, ec)) {
+    const fs::file_status status = fs::status(file, ec);
+    // A device or a pipe would be taken for an empty database, and replacing
+    // it would rename a file over it: only regular files are exports.
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        return SqliteOpenError{file.string() + " is not a regular file", std::nullopt};
+    if (fs::exists(status)) {
         sqlite3* db = openDb(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, error);
-        if (!db) return SqliteOpenError{error, std::nullopt};
+        if (!db) return SqliteOpenError{file.string() + ": " + error, std::nullopt};
         const auto id = identityOf(db);
         const auto refused = refusal(id);
         if (!refused) {
@@ -125,11 +130,16 @@ std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> SqliteSink::open(cons
         if (!replace) return refusalError(*refused, file);
     }
     // A new export is written beside the file and renamed over it at commit.
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (!fs::is_directory(folder, ec))
+        return SqliteOpenError{file.string() + " cannot be written: the folder " + folder.string() + " does not exist",
+                               std::nullopt};
     fs::path writing = file;
     writing += ".partial";
     fs::remove(writing, ec);
-    sqlite3* db = openDb(writing, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, error);
-    if (!db) return SqliteOpenError{error, std::nullopt};
+    sqlite3* db =
+        openDb(writing, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, error);
+    if (!db) return SqliteOpenError{file.string() + " cannot be written: " + error, std::nullopt};
     std::unique_ptr<SqliteSink> sink(new SqliteSink(db, file, writing));
     sink->fresh_ = true;
     // Nobody reads the file before it is renamed into place: no journal needed.

@@ -2,7 +2,8 @@
 // The export into an SQLite file. A new file is written under a temporary
 // name in the same folder and renamed into place at commit; an existing
 // export is updated in place in one transaction. A file that is not an
-// export of this schema version is refused unless it is to be replaced.
+// export of this schema version is refused unless it is to be replaced;
+// what is not a regular file (a device, a pipe, a folder) is never used.
 
 #include <filesystem>
 #include <map>

@@ -51,14 +51,15 @@ constexpr std::string_view kTemporaryMark = ".tmp-";
 
 // A name no other writer in this or another process is using: the file is
 // created exclusively, and the name ("." + name + ".tmp-" + process id +
-// "-" + counter) carries the process id and a counter.
+// "-" + counter) carries the process id and a counter. Whatever holds the
+// name already, a link included, is never opened.
 FileDescriptor createTemporary(const std::filesystem::path& path, std::filesystem::path& tempPath) {
     static std::atomic<unsigned> counter{0};
     static const std::string pid = std::to_string(::getpid());
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = folderOf(path) / ("." + path.filename().string() + std::string(kTemporaryMark) + pid + "-" +
                                      std::to_string(counter++));
-        FileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        FileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (fd.valid() || errno != EEXIST) return fd;
     }
     return FileDescriptor(-1);

@@ -2,13 +2,17 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <ctime>
+#include <optional>
 #include <sstream>
+
+#include "text/printable_text.h"
 
 namespace vantor {
 namespace {
@@ -30,7 +34,18 @@ std::string holderText(int fd) {
     std::string who, pid, since;
     if (!std::getline(in, who) || !std::getline(in, pid) || !std::getline(in, since) || who.empty())
         return "プログラムフォルダは他のプログラムが書き込み中です。";
-    return "プログラムフォルダは " + who + " (プロセス " + pid + ", " + since + " から) が書き込み中です。";
+    // Another program may have written anything there: only printable text is shown.
+    return "プログラムフォルダは " + printableText(who) + " (プロセス " + printableText(pid, 20) + ", " +
+           printableText(since, 40) + " から) が書き込み中です。";
+}
+
+// Why the open file is no lock file of the folder's own; nothing when it is.
+std::optional<std::string> notOwnRegularFile(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) return std::string(" (") + std::strerror(errno) + ")";
+    if (!S_ISREG(info.st_mode)) return std::string(" は通常のファイルではありません。削除してください。");
+    if (info.st_nlink != 1) return std::string(" は他のファイルへのハードリンクです。削除してください。");
+    return std::nullopt;
 }
 
 }  // namespace
@@ -38,17 +53,23 @@ std::string holderText(int fd) {
 std::variant<WriterLock, std::string> WriterLock::take(const std::filesystem::path& folder, std::string_view who,
                                                        bool wait) {
     const std::filesystem::path file = folder / kWriterLockFile;
-    const int fd = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return "プログラムフォルダをロックできません: " + file.string() + " (" + std::strerror(errno) + ")";
+    const std::string cannot = "プログラムフォルダをロックできません: " + file.string();
+    // The file is emptied and written: only a regular file of the folder's
+    // own, never what a link or a second name of another file leads to.
+    const int fd = open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == ELOOP) return cannot + " はシンボリックリンクです。削除してください。";
+    if (fd < 0) return cannot + " (" + std::strerror(errno) + ")";
+    if (auto wrong = notOwnRegularFile(fd)) {
+        close(fd);
+        return cannot + *wrong;
+    }
     int r;
     do {
         r = flock(fd, wait ? LOCK_EX : LOCK_EX | LOCK_NB);
     } while (r != 0 && errno == EINTR);
     if (r != 0) {
         const int error = errno;
-        std::string message = error == EWOULDBLOCK ? holderText(fd)
-                                                   : "プログラムフォルダをロックできません: " + file.string() + " (" +
-                                                         std::strerror(error) + ")";
+        std::string message = error == EWOULDBLOCK ? holderText(fd) : cannot + " (" + std::strerror(error) + ")";
         close(fd);
         return message;
     }

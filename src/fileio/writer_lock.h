@@ -4,7 +4,9 @@
 // holder ends, however it ends, so a killed writer never leaves a stale
 // lock behind. The holder writes who it is into the file, so that a
 // writer that is refused can say who holds the folder; the file is
-// emptied again when the lock is given back.
+// emptied again when the lock is given back. Only a regular file of the
+// folder's own is used: a link or a second name of another file in its
+// place is refused, so nothing outside the folder is ever emptied.
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,10 @@
 #include "jvlink/bridge_jvlink.h"
 
+#include <algorithm>
 #include <chrono>
+#include <string_view>
+
+#include "text/printable_text.h"
 
 namespace vantor {
 namespace {
@@ -27,8 +31,18 @@ std::string lastLines(const std::string& text, int count) {
         start = lineEnd == std::string::npos ? 0 : lineEnd;
         if (lineEnd == std::string::npos) break;
     }
-    std::string out = text.substr(start, end + 1 - start);
-    if (!out.empty() && out.front() == '\n') out.erase(0, 1);
+    std::string_view tail(text.data() + start, end + 1 - start);
+    if (tail.starts_with('\n')) tail.remove_prefix(1);
+    // Each line as printable text: what a program writes may hold any byte.
+    std::string out;
+    while (!tail.empty()) {
+        const std::size_t lineEnd = std::min(tail.find('\n'), tail.size());
+        std::string_view line = tail.substr(0, lineEnd);
+        if (line.ends_with('\r')) line.remove_suffix(1);  // a Windows program's line end
+        if (!out.empty()) out += '\n';
+        out += printableText(line, 200);
+        tail.remove_prefix(std::min(lineEnd + 1, tail.size()));
+    }
     return out;
 }
 
@@ -60,11 +74,13 @@ bool BridgeJVLink::startRun(std::vector<std::string> args) {
     }
     run_.emplace(std::move(std::get<ChildProcess>(started)));
     parser_ = {};
+    order_ = {};
     incoming_.clear();
     answers_.clear();
     downloaded_ = 0;
     readEnd_.reset();
     cancelSent_ = false;
+    heardAtMs_ = nowMs();
     return true;
 }
 
@@ -72,14 +88,19 @@ bool BridgeJVLink::pump(int waitMs) {
     if (!run_) return !answers_.empty();
     incoming_.clear();
     const bool open = run_->read(incoming_, waitMs);
+    if (!incoming_.empty()) heardAtMs_ = nowMs();
     parser_.feed(incoming_);
     while (auto e = parser_.next()) {
+        if (auto wrong = order_.take(*e)) {
+            parser_.refuse(std::move(*wrong));
+            break;
+        }
         switch (e->kind) {
             case Kind::hello:
             case Kind::cancelled:
                 break;
             case Kind::version:
-                version_ = e->text;
+                version_ = printableText(e->text, 16);  // shown in the warning for an old JV-Link
                 break;
             case Kind::status:
                 downloaded_ = e->code;
@@ -99,6 +120,12 @@ bool BridgeJVLink::pump(int waitMs) {
         return !answers_.empty();
     }
     if (cancelSent_ && open && nowMs() - cancelSentAtMs_ > kCancelGraceMs) run_->kill();
+    if (open && nowMs() - heardAtMs_ > timeLimit_.count()) {
+        problem_ = "vantor-jvbridge が " + std::to_string((timeLimit_.count() + 999) / 1000) +
+                   " 秒間何も伝えなかったため終了させました ([JVLinkWine] TimeLimit、vantor-cli の --timeout "
+                   "で変えられます)。";
+        run_->kill();
+    }
     return open || !answers_.empty();
 }
 

@@ -8,8 +8,10 @@
 //
 // While a call waits for the bridge (JV-Link may show its own windows
 // during JVOpen and wait for the user), the waiter is called about every
-// 10 ms: the window processes its events there and stays responsive.
+// 10 ms: the window processes its events there and stays responsive, and
+// a command can cancel on a signal.
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "jvlink/bridge_stream.h"
+#include "jvlink/bridge_stream_order.h"
 #include "jvlink/child_process.h"
 #include "jvlink/jvlink.h"
 #include "jvlink/wine_prefix.h"
@@ -31,6 +34,12 @@ public:
     ~BridgeJVLink() override;
 
     void setWaiter(Waiter waiter) { waiter_ = std::move(waiter); }
+    // A call gives up on a bridge that has written nothing for this long
+    // (JV-Link hung, a bridge that never answers): the bridge is ended and
+    // the call fails, saying so. Generous by default, as a real download
+    // may take minutes per file.
+    static constexpr std::chrono::seconds kDefaultTimeLimit{1800};
+    void setTimeLimit(std::chrono::milliseconds limit) { timeLimit_ = limit; }
     const WineSettings& settings() const { return settings_; }
 
     int JVInit(std::string_view sid) override;
@@ -71,11 +80,14 @@ private:
     std::optional<ChildProcess> run_;
     bool startedServer_ = false;  // the prefix had nothing running when the run started
     bridge_stream::Parser parser_;
+    bridge_stream::Order order_;
     std::string incoming_;
     std::deque<Event> answers_;   // what the calls hand out, in order
     int downloaded_ = 0;          // from the latest status
     std::optional<int> readEnd_;  // the read's end the bridge reported
     bool cancelSent_ = false;
+    std::chrono::milliseconds timeLimit_ = kDefaultTimeLimit;
+    long long heardAtMs_ = 0;  // when the bridge last wrote anything
     long long cancelSentAtMs_ = 0;
     std::string problem_;
 };

@@ -5,6 +5,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "text/printable_text.h"
+
 namespace vantor::bridge_stream {
 namespace {
 
@@ -23,12 +25,6 @@ constexpr std::array kForms = {
     Form{Kind::record, "record", 3},       Form{Kind::fileEnd, "fileend", 1}, Form{Kind::read, "read", 2},
     Form{Kind::cancelled, "cancelled", 1}, Form{Kind::close, "close", 2},     Form{Kind::settings, "settings", 2},
 };
-
-std::string_view tagOf(Kind kind) {
-    for (const Form& f : kForms)
-        if (f.kind == kind) return f.tag;
-    return {};
-}
 
 std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> out;
@@ -50,6 +46,12 @@ std::optional<int> integer(std::string_view text) {
 }
 
 }  // namespace
+
+std::string_view tagOf(Kind kind) {
+    for (const Form& f : kForms)
+        if (f.kind == kind) return f.tag;
+    return {};
+}
 
 std::string encode(const Event& e) {
     std::string line(tagOf(e.kind));
@@ -103,6 +105,8 @@ std::optional<Event> Parser::next() {
     if (error_) return std::nullopt;
     const std::size_t lineEnd = pending_.find('\n', start_);
     if (lineEnd == std::string::npos) {
+        if (pending_.size() - start_ > kMaxLineBytes)
+            return fail("vantor-jvbridge wrote a line of more than " + std::to_string(kMaxLineBytes) + " bytes");
         // Keep only what is not read yet, so the buffer stays one message long.
         pending_.erase(0, start_);
         start_ = 0;
@@ -116,14 +120,14 @@ std::optional<Event> Parser::next() {
     const Form* form = nullptr;
     for (const Form& f : kForms)
         if (!w.empty() && w[0] == f.tag) form = &f;
-    if (!form) return fail("vantor-jvbridge wrote \"" + std::string(line.substr(0, 80)) + "\", which is no message");
+    if (!form) return fail("vantor-jvbridge wrote \"" + printableText(line) + "\", which is no message");
     if (!greeted_ && form->kind != Kind::hello) return fail("vantor-jvbridge did not start with its stream greeting");
 
     Event e;
     e.kind = form->kind;
     std::size_t consumed = lineEnd + 1;
     if (w.size() != form->words)
-        return fail("vantor-jvbridge wrote \"" + std::string(line.substr(0, 80)) + "\", which is no message");
+        return fail("vantor-jvbridge wrote \"" + printableText(line) + "\", which is no message");
     switch (e.kind) {
         case Kind::version:
             e.text = text(1);
@@ -147,6 +151,11 @@ std::optional<Event> Parser::next() {
         case Kind::record: {
             const auto length = number(1);
             if (!length || *length < 0) return fail("vantor-jvbridge wrote a malformed record line");
+            // JVRead's 0 is the end of the read, never a record: taken as one it would end the read early.
+            if (*length == 0) return fail("vantor-jvbridge wrote a record of length 0");
+            if (*length > kMaxRecordBytes)
+                return fail("vantor-jvbridge wrote a record of " + std::to_string(*length) +
+                            " bytes, longer than any JV-Data record");
             const std::size_t size = static_cast<std::size_t>(*length);
             if (pending_.size() - consumed < size + 1) {  // the record is still coming
                 pending_.erase(0, start_);

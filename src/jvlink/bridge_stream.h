@@ -28,6 +28,12 @@ namespace vantor::bridge_stream {
 inline constexpr int kVersion = 1;
 inline constexpr std::string_view kGreeting = "vantor-jvbridge-stream";
 inline constexpr std::string_view kCancel = "cancel\n";
+// No JV-Data record comes near this length (the longest are about 100 KB):
+// a record line announcing more is not believed, and nothing is held for it.
+inline constexpr int kMaxRecordBytes = 1 << 20;
+// Every message line is short; output that runs on without a line end is
+// not kept waiting for one.
+inline constexpr std::size_t kMaxLineBytes = 1024;
 
 struct Event {
     enum class Kind { hello, init, version, open, rtopen, status, record, fileEnd, read, cancelled, close, settings };
@@ -41,6 +47,8 @@ struct Event {
 
 // The bytes of one message.
 std::string encode(const Event& event);
+// The word a message's line starts with.
+std::string_view tagOf(Event::Kind kind);
 
 // Takes the bridge's output in pieces of any size and gives its messages.
 class Parser {
@@ -52,6 +60,9 @@ public:
     // Why the output could not be read (another protocol version, a line
     // that is no message), once it happened.
     const std::optional<std::string>& error() const { return error_; }
+    // Stops the reading for a reason found beyond the message itself (a
+    // message out of order); error() then gives message.
+    void refuse(std::string message) { fail(std::move(message)); }
 
 private:
     std::optional<Event> fail(std::string message);

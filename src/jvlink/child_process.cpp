@@ -98,8 +98,10 @@ ChildProcess::~ChildProcess() {
 }
 
 void ChildProcess::drainErrors() {
+    // At most about a megabyte per call, as for standard output: a child
+    // that keeps writing cannot hold the caller here.
     char buffer[4096];
-    for (;;) {
+    for (int reads = 0; reads < 256; ++reads) {
         const ssize_t n = err_ >= 0 ? ::read(err_, buffer, sizeof buffer) : 0;
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {

@@ -75,13 +75,16 @@ bool cacheSlotTaken(const fs::path& cached) {
 }
 
 // Copies through a temporary name so that an interrupted copy never looks
-// like a finished download.
+// like a finished download. What holds the temporary name is removed, not
+// written through: a link there would lead the copy outside the folder,
+// and the copy itself only creates a new file.
 bool copyIntoCache(const fs::path& source, const fs::path& cached) {
     std::error_code ec;
     if (!fs::is_regular_file(source, ec)) return false;
     fs::create_directories(cached.parent_path(), ec);
     const fs::path temp = cached.string() + ".part";
-    fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
+    fs::remove(temp, ec);
+    fs::copy_file(source, temp, fs::copy_options::none, ec);
     const fs::file_time_type modified = ec ? fs::file_time_type{} : fs::last_write_time(source, ec);
     if (!ec) fs::last_write_time(temp, modified, ec);
     if (!ec) fs::rename(temp, cached, ec);
@@ -120,6 +123,7 @@ void FeedJVLink::loadFaultPlan() {
 }
 
 std::string FeedJVLink::folderProblem() const {
+    if (!refused_.empty()) return refused_;
     const fs::path& folder = settings_.feedDir;
     // Listing fails for a missing path, a file and a folder that cannot be read.
     std::error_code error;

@@ -53,6 +53,9 @@ public:
     // folder could not be read completely.
     const std::optional<std::string>& faultPlanError() const { return faultPlanError_; }
     void setJapanClock(JapanClock clock) { japanClock_ = std::move(clock); }
+    // A feed folder that must not be used as it stands: every open fails
+    // with JV-Link's "settings unusable" and sourceProblem() says why.
+    void refuseFeed(std::string why) { refused_ = std::move(why); }
 
     int JVInit(std::string_view sid) override;
     std::string version() const override { return settings_.version; }
@@ -93,6 +96,7 @@ private:
     std::string clockError_;  // a VANTOR_JVLINK_CLOCK that is no time stamp (UTF-8)
     FaultPlan faults_;
     std::optional<std::string> faultPlanError_;
+    std::string refused_;
 
     bool initialised_ = false;
     bool open_ = false;

@@ -1,8 +1,10 @@
 #pragma once
 // Makes the program's feed-folder JV-Link from its settings (feed folder,
 // download pace, version; see wine_link_settings.h). The default feed is <AppDir>/jvfeed, made when
-// missing; while it holds no feed file, a demo season is generated into it
-// first. A feed folder named in the settings is used as it stands.
+// missing; while it holds no feed file and the store is empty, a demo season
+// is generated into it first. Into a store that holds data no demo goes: the
+// link then refuses to open and says that the feed folder is not set. A feed
+// folder named in the settings is used as it stands.
 
 #include <filesystem>
 #include <functional>

@@ -14,6 +14,7 @@
 #include "output/fonts.h"
 #include "settings/app_dir.h"
 #include "settings/program_settings.h"
+#include "shell/bridge_time_limit.h"
 #include "shell/first_start.h"
 #include "shell/jvlink_factory.h"
 #include "shell/main_form.h"
@@ -127,6 +128,7 @@ int main(int argc, char* argv[]) {
         choice, std::move(current), [](vantor::JVLinkChoice& c) { return vantor::editJVLinkChoice(nullptr, c); },
         [&ini](const vantor::JVLinkChoice& c) { return vantor::saveJVLinkChoice(ini, c); });
     link->setWaiter([] { QCoreApplication::processEvents(); });
+    link->setTimeLimit(vantor::readBridgeTimeLimit(ini));
     std::unique_ptr<vantor::TPrgrsForm> checkBox;
     link->setCheckNotice([&checkBox](bool checking) {
         if (!checking) {

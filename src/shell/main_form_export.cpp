@@ -69,7 +69,9 @@ void TMainForm::SqlExportItemClick() {
     if (!chosen) return;
     const std::filesystem::path file = chosen->toStdString();
     auto opened = SqliteSink::open(file, false);
-    if (const auto* refused = std::get_if<SqliteOpenError>(&opened)) {
+    // Only a file refused as no export of this version can be replaced by a new one.
+    const auto* refused = std::get_if<SqliteOpenError>(&opened);
+    if (refused && refused->refusal) {
         if (!ui::askYesNo(this, openErrorText(file, *refused) + QStringLiteral("\n新しい書き出しで置き換えますか？")))
             return;
         opened = SqliteSink::open(file, true);

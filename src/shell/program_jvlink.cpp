@@ -17,7 +17,13 @@ void ProgramJVLink::makeLink() {
     }
     auto bridge = std::make_unique<BridgeJVLink>(choice_.wine);
     bridge->setWaiter(waiter_);
+    if (timeLimit_) bridge->setTimeLimit(*timeLimit_);
     link_ = std::move(bridge);
+}
+
+void ProgramJVLink::setTimeLimit(std::chrono::seconds limit) {
+    timeLimit_ = limit;
+    if (auto* bridge = dynamic_cast<BridgeJVLink*>(link_.get())) bridge->setTimeLimit(limit);
 }
 
 void ProgramJVLink::setWaiter(Waiter waiter) {

@@ -5,8 +5,10 @@
 // with the Wine source JV-Link's own settings window follows, where a
 // subscriber enters the service key and JV-Link's save folder.
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "jvlink/jvlink.h"
 #include "jvlink/jvlink_choice.h"
@@ -30,6 +32,8 @@ public:
     ProgramJVLink(JVLinkChoice choice, std::unique_ptr<JVLink> current, Editor editor, Saver saver);
 
     void setWaiter(Waiter waiter);
+    // The time limit of every call of JV-Link under Wine.
+    void setTimeLimit(std::chrono::seconds limit);
     void setCheckNotice(CheckNotice notice) { checkNotice_ = std::move(notice); }
     const JVLinkChoice& choice() const { return choice_; }
 
@@ -58,6 +62,7 @@ private:
     Editor editor_;
     Saver saver_;
     Waiter waiter_;
+    std::optional<std::chrono::seconds> timeLimit_;
     CheckNotice checkNotice_;
     std::string sid_;
 };

@@ -17,4 +17,15 @@ std::optional<std::string> ensureStoreFolders(const std::filesystem::path& appFo
     return std::nullopt;
 }
 
+bool storeHoldsData(const std::filesystem::path& appFolder) {
+    for (const auto name : kStoreFolderNames) {
+        if (name == "yLzh") continue;
+        std::error_code error;
+        for (std::filesystem::recursive_directory_iterator it(resolveFolder(appFolder, name), error), end;
+             !error && it != end; it.increment(error))
+            if (it->is_regular_file(error)) return true;
+    }
+    return false;
+}
+
 }  // namespace vantor

@@ -17,4 +17,8 @@ inline constexpr std::array<std::string_view, 5> kStoreFolderNames = {"yLzh", "S
 // message (UTF-8) naming it; nothing when all exist.
 std::optional<std::string> ensureStoreFolders(const std::filesystem::path& appFolder);
 
+// True when a store folder other than the odds archives' (yLzh) holds a
+// file: the program folder has filed races, runners or horses.
+bool storeHoldsData(const std::filesystem::path& appFolder);
+
 }  // namespace vantor

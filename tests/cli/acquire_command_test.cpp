@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "fileio/writer_lock.h"
 #include "support/records.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -151,4 +152,33 @@ TEST_F(AcquireCommand, VerboseWritesEveryStatusAndFiledRecordLine) {
     EXPECT_TRUE(saidLine("データ読込み中．．．(1/2)"));
     EXPECT_EQ(saidStartingWith("ダウンロード中．．．(2/2)"), 1) << "each poll's line once";
     EXPECT_EQ(saidStartingWith("7 records filed in "), 1);
+}
+
+TEST_F(AcquireCommand, NoDemoGoesAmongTheUsersRacesAndARefusedStartMakesNothing) {
+    ASSERT_EQ(acquire(""), 0);
+    const auto filed = snapshot(dir / "app");
+    // The settings name no feed folder: the program's own holds no feed file, and the store holds races.
+    auto run = runCommand("(" + std::string(VANTOR_CLI) + " --app-dir " + shellWord((dir / "app").string()) +
+                          " acquire 2>&1)");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.text.find("フィードフォルダが設定されていません"), std::string::npos) << run.text;
+    EXPECT_EQ(snapshot(dir / "app"), filed);
+    EXPECT_FALSE(fs::exists(dir / "app/jvfeed"));
+
+    run = runCommand("(" + std::string(VANTOR_CLI) + " --app-dir " + shellWord((dir / "fresh").string()) +
+                     " acquire --feed " + shellWord((dir / "missing").string()) + " 2>&1)");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.text.find((dir / "missing").string()), std::string::npos) << run.text;
+    EXPECT_FALSE(fs::exists(dir / "fresh"));
+
+    // A writer refused by the holder of the folder makes no store folder there.
+    fs::create_directories(dir / "held");
+    const auto holder = WriterLock::take(dir / "held", "vantor", false);
+    ASSERT_TRUE(std::holds_alternative<WriterLock>(holder));
+    run = runCommand("(" + std::string(VANTOR_CLI) + " --app-dir " + shellWord((dir / "held").string()) +
+                     " acquire --feed " + shellWord((dir / "feed").string()) + " 2>&1)");
+    EXPECT_EQ(run.status, 1);
+    std::vector<std::string> made;
+    for (const auto& entry : fs::directory_iterator(dir / "held")) made.push_back(entry.path().filename().string());
+    EXPECT_EQ(made, std::vector<std::string>{"vantor.lock"});
 }

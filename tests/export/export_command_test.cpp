@@ -41,6 +41,34 @@ TEST_F(ExportCommandLine, RefusesAForeignFileUnlessToldToReplaceIt) {
     EXPECT_EQ(count(store / "notes.txt", "races"), 2);
 }
 
+TEST_F(ExportCommandLine, WhatIsNoRegularFileIsRefusedAndEachFailureSaysOnlyWhatApplies) {
+    const bool journalBefore = std::filesystem::exists("/dev/null-journal");
+    for (const std::string replace : {"", " --replace"}) {
+        const auto run = cli("--sqlite /dev/null" + replace);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.text, "/dev/null is not a regular file\n");
+        EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    }
+    EXPECT_EQ(std::filesystem::exists("/dev/null-journal"), journalBefore);
+
+    auto run = cli("--sqlite missing/out.sqlite");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.text, (store / "missing/out.sqlite").string() + " cannot be written: the folder " +
+                            (store / "missing").string() + " does not exist\n");
+    EXPECT_FALSE(std::filesystem::exists(store / "missing"));
+
+    std::filesystem::create_directory(store / "folder.sqlite");
+    run = cli("--sqlite folder.sqlite --replace");
+    EXPECT_EQ(run.text, (store / "folder.sqlite").string() + " is not a regular file\n");
+}
+
+TEST_F(ExportCommandLine, ProgressIntoAPipeIsWholeLines) {
+    const auto run = cli("--sqlite out.sqlite");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.text.find('\r'), std::string::npos) << run.text;
+    EXPECT_EQ(lines(run.text).front().rfind("exporting store files ", 0), 0u) << run.text;
+}
+
 TEST_F(ExportCommandLine, BadArgumentsAndAnUnreachableServer) {
     EXPECT_EQ(cli("").status, 2);
     EXPECT_EQ(cli("--sqlite a.sqlite --postgres host=/nowhere").status, 2);

@@ -3,8 +3,11 @@
 
 #include "fileio/writer_lock.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,3 +94,46 @@ TEST(WriterLock, AFolderThatCannotHoldTheLockIsAMessage) {
 }
 
 }  // namespace
+
+TEST(WriterLock, ALockFileThatIsNotTheFoldersOwnIsRefusedAndNothingOutsideIsTouched) {
+    const test::TempDir folder, outside;
+    const auto victim = outside / "notes.txt";
+    test::writeFile(victim, "the user's notes\n");
+    const auto lockFile = folder / kWriterLockFile;
+    const auto refusedWith = [&folder](const std::string& words) {
+        const auto result = WriterLock::take(folder.path(), "vantor-cli acquire", false);
+        ASSERT_FALSE(taken(result));
+        EXPECT_NE(refusal(result).find(words), std::string::npos) << refusal(result);
+    };
+
+    std::filesystem::create_symlink(victim, lockFile);
+    refusedWith("シンボリックリンク");
+    EXPECT_EQ(test::readFile(victim), "the user's notes\n");
+
+    std::filesystem::remove(lockFile);
+    std::filesystem::create_symlink(outside / "made.txt", lockFile);  // dangling: nothing is created there
+    refusedWith("シンボリックリンク");
+    EXPECT_FALSE(std::filesystem::exists(outside / "made.txt"));
+
+    std::filesystem::remove(lockFile);
+    std::filesystem::create_hard_link(victim, lockFile);
+    refusedWith("ハードリンク");
+    EXPECT_EQ(test::readFile(victim), "the user's notes\n");
+
+    std::filesystem::remove(lockFile);
+    ASSERT_EQ(mkfifo(lockFile.c_str(), 0600), 0);
+    refusedWith("通常のファイルではありません");
+}
+
+TEST(WriterLock, AForeignLockFilesBytesAreShownAsPrintableText) {
+    const test::TempDir folder;
+    test::writeFile(folder / kWriterLockFile, std::string("evil\x1b]0;owned\x07\0tool\n12\x1b[2J\nnow\r\n", 32));
+    const int fd = open((folder / kWriterLockFile).c_str(), O_RDWR);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    const auto result = WriterLock::take(folder.path(), "vantor", false);
+    close(fd);
+    const std::string message = refusal(result);
+    EXPECT_NE(message.find("evil\\x1b]0;owned\\x07\\x00tool (プロセス 12\\x1b[2J, now\\r から)"), std::string::npos)
+        << message;
+    for (const char c : message) EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20) << message;
+}

@@ -7,6 +7,7 @@
 #include "jvlink/bridge_jvlink.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <thread>
 
@@ -219,4 +220,82 @@ TEST_F(BridgeJVLinkTest, AWineThatCannotStartIsSaidWithWhatToDo) {
     EXPECT_TRUE(run.failed);
     ASSERT_FALSE(run.reports.empty());
     EXPECT_NE(run.reports.back().find(cannotRun), std::string::npos) << run.reports.back();
+}
+
+namespace {
+
+// A run's output as a bridge speaking the protocol wrongly writes it.
+std::string wireOf(const std::vector<std::string>& lines) {
+    std::string wire = "vantor-jvbridge-stream 1\ninit 0\nversion 0490\n";
+    for (const std::string& line : lines) wire += line + "\n";
+    return wire;
+}
+
+}  // namespace
+
+TEST_F(BridgeJVLinkTest, AStreamThatSaysDoneEarlyFailsSaysWhyAndKeepsTheStartTime) {
+    const std::string ra = "record 4 A.jvd\nRA\r\n", rb = "record 4 B.jvd\nRB\r\n";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {wireOf({"open 0 2 0 20240601000000", ra, "fileend", rb, "record 0 B.jvd\n", rb, "read 0", "close 0"}),
+         "record of length 0"},
+        {wireOf({"open 0 2 0 20240601000000", ra, "fileend", "record 2000000000 B.jvd"}),
+         "longer than any JV-Data record"},
+        {wireOf({"open 0 2 0 20240601000000", ra, "fileend", ra, "read 0", "close 0"}), "file end inside"},
+        {wireOf({"open 0 3 0 20240601000000", ra, "fileend", "fileend", "read 0", "close 0"}),
+         "file end with no record"},
+    };
+    for (const auto& [wire, message] : cases) {
+        writeFile(base / "wire", wire);
+        const ScopedEnv hostile("VANTOR_STUB_WIRE", (base / "wire").string());
+        BridgeJVLink link(wine());
+        ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+        const AcquireRun run = acquire(link, app.paths());
+        EXPECT_TRUE(run.failed) << message;
+        EXPECT_EQ(run.lastTime, "") << message;
+        ASSERT_FALSE(run.reports.empty()) << message;
+        EXPECT_NE(run.reports.back().find(message), std::string::npos) << run.reports.back();
+        EXPECT_TRUE(processesOfPrefix(prefix).empty());
+    }
+    // A read that ends before the announced files is an incomplete one, as with any JV-Link.
+    writeFile(base / "wire", wireOf({"open 0 3 0 20240601000000", ra, "read 0", "close 0"}));
+    const ScopedEnv early("VANTOR_STUB_WIRE", (base / "wire").string());
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_TRUE(run.incomplete);
+    EXPECT_EQ(run.lastTime, "");
+}
+
+TEST_F(BridgeJVLinkTest, RecordsSentBeforeTheDownloadHasEndedAreRefusedNotHeld) {
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    const auto peakKb = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss;
+    };
+    const long before = peakKb();
+    const ScopedEnv flood("VANTOR_STUB_FLOOD_MB", "160");
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_LT(peakKb() - before, 40 * 1024) << "kB more at the peak";
+    EXPECT_TRUE(run.failed);
+    EXPECT_EQ(run.lastTime, "");
+    ASSERT_FALSE(run.reports.empty());
+    EXPECT_NE(run.reports.back().find("wrote \"record\" during the download"), std::string::npos) << run.reports.back();
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
+}
+
+TEST_F(BridgeJVLinkTest, ABridgeThatSaysNothingIsEndedAtTheTimeLimit) {
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    link.setTimeLimit(std::chrono::milliseconds(300));
+    const ScopedEnv silent("VANTOR_STUB_MODE", "silent");
+    const auto start = std::chrono::steady_clock::now();
+    const AcquireRun run = acquire(link, app.paths());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_TRUE(run.failed);
+    EXPECT_EQ(run.lastTime, "");
+    ASSERT_FALSE(run.reports.empty());
+    EXPECT_NE(run.reports.back().find("1 秒間何も伝えなかった"), std::string::npos) << run.reports.back();
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
 }

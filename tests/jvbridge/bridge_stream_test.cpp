@@ -1,12 +1,15 @@
 // The bridge's stream protocol: what the bridge writes, Vantor reads back
 // exactly, in whatever pieces the pipe hands it over; what is not the
-// protocol stops the reading with a message.
+// protocol stops the reading with a message, and so does a message out of
+// the order of a run.
 
 #include "jvlink/bridge_stream.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "jvlink/bridge_stream_order.h"
 
 using namespace vantor::bridge_stream;
 using Kind = Event::Kind;
@@ -83,6 +86,8 @@ TEST(BridgeStream, WhatIsNotTheProtocolStopsTheReadingWithAMessage) {
         {hello + "record 3 f\nabcd\n", "longer than it said"},
         {hello + "open 0 x 1 -\n", "malformed open line"},
         {hello + "status\n", "which is no message"},
+        // The first bytes of something else, shown as printable text.
+        {std::string("\x1b[31mMZ\0\x90\n", 10), "wrote \"\\x1b[31mMZ\\x00\\x90\", which is no message"},
     };
     for (const auto& [wire, message] : cases) {
         Parser parser;
@@ -101,4 +106,77 @@ TEST(BridgeStream, BlanksInAWordCannotSplitALine) {
     const auto got = parseAll(parser);
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[1].text, "4_9__0");
+}
+
+TEST(BridgeStream, ARecordOfLengthZeroOrBeyondAnyRecordOrAnEndlessLineIsRefused) {
+    const std::string hello = encode(event(Kind::hello, kVersion));
+    for (const auto& [line, message] : std::vector<std::pair<std::string, std::string>>{
+             {"record 0 RACE.jvd\n\n", "record of length 0"},
+             {"record 1048577 RACE.jvd\n", "longer than any JV-Data record"},
+             {std::string(4096, 'x'), "a line of more than 1024 bytes"},
+         }) {
+        Parser parser;
+        parser.feed(hello + line);
+        parseAll(parser);
+        ASSERT_TRUE(parser.error()) << line;
+        EXPECT_NE(parser.error()->find(message), std::string::npos) << *parser.error();
+    }
+}
+
+namespace {
+
+Event opened(int code, int reads, int downloads) {
+    Event e = event(Kind::open, code, "20240601000000");
+    e.readCount = reads;
+    e.downloadCount = downloads;
+    return e;
+}
+
+Event record(std::string file) { return event(Kind::record, 0, std::move(file), "RA\r\n"); }
+
+// The first refusal of the run's messages, or "" when the order holds.
+std::string refusalOf(std::vector<Event> run) {
+    run.insert(run.begin(), {event(Kind::hello, kVersion), event(Kind::init, 0), event(Kind::version, 0, "0490")});
+    Order order;
+    for (const Event& e : run)
+        if (auto wrong = order.take(e)) return *wrong;
+    return "";
+}
+
+}  // namespace
+
+TEST(BridgeStreamOrder, TheRunsOfTheBridgePass) {
+    const Event read0 = event(Kind::read, 0), close0 = event(Kind::close, 0), fileEnd = event(Kind::fileEnd);
+    EXPECT_EQ(refusalOf({}), "");  // the start-up check
+    EXPECT_EQ(refusalOf({event(Kind::settings, 0)}), "");
+    EXPECT_EQ(refusalOf({opened(0, 2, 2), event(Kind::status, 0), event(Kind::status, 2), record("A"), record("A"),
+                         fileEnd, record("B"), read0, close0}),
+              "");
+    // An end repeated after the last file is no further file.
+    EXPECT_EQ(refusalOf({opened(0, 2, 0), record("A"), fileEnd, record("B"), fileEnd, fileEnd, read0, close0}), "");
+    EXPECT_EQ(refusalOf({opened(0, 3, 0), record("A"), read0, close0}), "");  // an early end: the read says it
+    EXPECT_EQ(refusalOf({opened(-1, 0, 0), close0}), "");
+    EXPECT_EQ(refusalOf({opened(0, 2, 2), event(Kind::status, 1), event(Kind::cancelled), close0}), "");
+    EXPECT_EQ(refusalOf({opened(0, 2, 2), event(Kind::status, -502), close0}), "");
+    EXPECT_EQ(refusalOf({event(Kind::rtopen, 0), record("RT"), read0, close0}), "");
+}
+
+TEST(BridgeStreamOrder, WhatNoCallWaitsForOrWhatClaimsFilesNeverSentIsRefused) {
+    const Event read0 = event(Kind::read, 0), close0 = event(Kind::close, 0), fileEnd = event(Kind::fileEnd);
+    const std::vector<std::pair<std::vector<Event>, std::string>> cases = {
+        {{opened(0, 1, 1), record("A")}, "wrote \"record\" during the download"},
+        {{opened(0, 1, 1), event(Kind::status, 0), read0}, "wrote \"read\" during the download"},
+        {{opened(0, 1, 0), opened(0, 1, 0)}, "wrote \"open\" during the read"},
+        {{event(Kind::init, 0)}, "wrote \"init\" where a JV-Link call belongs"},
+        {{opened(0, 2, 0), record("A"), fileEnd, record("A")}, "file end inside the file A"},
+        {{opened(0, 2, 0), record("A"), record("B")}, "records of B without ending the file A"},
+        {{opened(0, 3, 0), record("A"), fileEnd, fileEnd, read0}, "file end with no record of its file"},
+        {{opened(0, 1, 0), record("A"), fileEnd, record("B")}, "more files than the 1 its open announced"},
+        {{event(Kind::rtopen, 0), record("RT"), close0}, "wrote \"close\" during the read"},
+        {{opened(0, 1, 0), record("A"), read0, close0, record("A")}, "wrote \"record\" after the run's end"},
+    };
+    for (const auto& [run, message] : cases) {
+        const std::string refused = refusalOf(run);
+        EXPECT_NE(refused.find(message), std::string::npos) << "got \"" << refused << "\", wanted " << message;
+    }
 }

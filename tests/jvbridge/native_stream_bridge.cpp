@@ -5,6 +5,14 @@
 // the feed folder VANTOR_STUB_FEED. VANTOR_STUB_MODE makes it misbehave:
 //   version2         greets with another protocol version
 //   die-after-open   ends after the open, with a word on standard error
+//   silent           a run other than the start-up check greets, then says
+//                    nothing more and ends only on a cancel, as a bridge
+//                    whose JV-Link hangs in its open
+// VANTOR_STUB_WIRE names a file whose bytes a run other than the start-up
+// check writes instead of JV-Link's answers, as a bridge speaking the
+// protocol wrongly would.
+// VANTOR_STUB_FLOOD_MB writes that many megabytes of records right after
+// the open line, before the download has ended.
 // VANTOR_STUB_PACE_MS paces the simulated download per file;
 // VANTOR_STUB_START_MS delays the start, as Wine's takes its time.
 
@@ -13,6 +21,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -63,8 +72,18 @@ int main(int argc, char** argv) {
     }).detach();
 
     const StreamRequest request = streamRequest(parsed.command, parsed.command.sid.value_or("stub"));
+    if (const std::string wire = env("VANTOR_STUB_WIRE"); !wire.empty() && request.kind != StreamRequest::Kind::Check) {
+        std::ifstream in(wire, std::ios::binary);
+        writeAll(std::string(std::istreambuf_iterator<char>(in), {}));
+        return 0;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(env("VANTOR_STUB_START_MS").c_str())));
     const std::string mode = env("VANTOR_STUB_MODE");
+    if (mode == "silent" && request.kind != StreamRequest::Kind::Check) {
+        writeAll("vantor-jvbridge-stream 1\ninit 0\nversion 0490\n");
+        while (!cancelSeen) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return 1;
+    }
     const int pace = std::atoi(env("VANTOR_STUB_PACE_MS").c_str());
     FeedJVLink link(FeedSettings{env("VANTOR_STUB_FEED"), pace, "0490"});
     bool greeted = false;
@@ -72,6 +91,12 @@ int main(int argc, char** argv) {
         if (!greeted && mode == "version2") bytes = "vantor-jvbridge-stream 2\n";
         greeted = true;
         writeAll(bytes);
+        if (const int flood = std::atoi(env("VANTOR_STUB_FLOOD_MB").c_str()); flood > 0 && bytes.starts_with("open ")) {
+            const std::string record = "record 1000 FLOOD.jvd\n" + std::string(1000, 'R') + "\n";
+            std::string megabyte;
+            while (megabyte.size() < (1u << 20)) megabyte += record;
+            for (int mb = 0; mb < flood; ++mb) writeAll(megabyte);
+        }
         if (mode == "die-after-open" && bytes.starts_with("open ")) {
             std::cerr << "wine: a helper of the stub gave up\n";
             std::_Exit(3);

@@ -145,6 +145,24 @@ TEST_F(FeedJVLinkTest, EntriesNamedLikeFeedFilesThatCannotBeReadAreLeftOutAndNam
     EXPECT_EQ(readAll(link).front(), "20240523120000_CARD.jvd:04");
 }
 
+TEST_F(FeedJVLinkTest, ALinkAtTheCachesTemporaryNameLeadsTheCopyNowhere) {
+    namespace fs = std::filesystem;
+    const test::TempDir outside;
+    test::writeFile(outside / "victim", "the user's file");
+    fs::create_directories(dir / "cache");
+    fs::create_symlink(outside / "victim", dir / "cache/20240603090000_RESULT.jvd.part");
+    fs::create_symlink(outside / "made", dir / "cache/20240523120000_CARD.jvd.part");
+    FeedJVLink link = make();
+    int rc = 0, dc = 0;
+    std::string last;
+    ASSERT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 1, rc, dc, last), jv::kOk);
+    EXPECT_EQ(link.JVStatus(), 2);
+    EXPECT_EQ(readAll(link).back(), "0");
+    EXPECT_EQ(test::readFile(outside / "victim"), "the user's file");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(outside / "made")));
+    EXPECT_EQ(test::readFile(dir / "cache/20240603090000_RESULT.jvd"), raceRecord(5) + raceRecord(6));
+}
+
 TEST_F(FeedJVLinkTest, ACorrectedFileOfTheSameSizeIsDownloadedAgain) {
     namespace fs = std::filesystem;
     FeedJVLink link = make();

@@ -46,3 +46,26 @@ TEST(JVLinkFactory, AFeedFolderTheUserNamedIsNeitherMadeNorFilledWithTheDemo) {
     EXPECT_FALSE(fs::exists(app / "jvfeed"));
     setAppDir({});
 }
+
+TEST(JVLinkFactory, NoDemoGoesIntoAStoreThatHoldsDataTheLinkSaysTheFeedIsNotSet) {
+    const test::TempDir app;
+    setAppDir(app.path());
+    TIniGT ini = programSettings();  // no feed folder named: the program's own, which holds no feed file
+    test::writeFile(app / "Data/2024年05月26日.jvRA", "the user's races");
+    int demoFirstDate = -1;
+    auto made = createJVLink(app.path(), ini, {}, &demoFirstDate);
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<FeedJVLink>>(made));
+    FeedJVLink& link = *std::get<std::unique_ptr<FeedJVLink>>(made);
+    EXPECT_EQ(demoFirstDate, 0);
+    EXPECT_FALSE(fs::exists(app / "jvfeed"));
+    EXPECT_FALSE(fs::exists(app / "yLzh"));
+    EXPECT_NE(link.sourceProblem().find("フィードフォルダが設定されていません"), std::string::npos)
+        << link.sourceProblem();
+    EXPECT_NE(link.sourceProblem().find("Folder="), std::string::npos);
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    int reads = 0, downloads = 0;
+    std::string last;
+    EXPECT_EQ(link.JVOpen("RACEDIFN", "20240101000000", 3, reads, downloads, last), jv::kBadSettings);
+    EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kBadSettings);
+    setAppDir({});
+}

@@ -8,6 +8,8 @@
 #include "commands.h"
 #include "feed_link.h"
 #include "jvlink/acquisition.h"
+#include "jvlink/cancel_flag.h"
+#include "run_limits.h"
 #include "settings/ini_gt.h"
 #include "settings/last_time.h"
 
@@ -53,7 +55,14 @@ int acquire(const Context& ctx) {
     });
     if (const int* status = std::get_if<int>(&opened)) return *status;
     auto& link = std::get<std::unique_ptr<JVLink>>(opened);
-    if (!initialiseLink(*link)) return 1;
+    int timeLimit = 0;
+    if (const auto bad = readTimeLimit(ctx, ini, timeLimit)) {
+        std::cerr << *bad << '\n';
+        return 2;
+    }
+    const StopSignals signals;
+    applyRunLimits(*link, timeLimit);
+    if (!initialiseLink(*link)) return StopSignals::exitStatus(1);
 
     const std::string lastTime = readLastTime(ini);
     const std::string start = ctx.args.value("--from").value_or(lastTime.empty() ? defaultStart() : lastTime);
@@ -72,10 +81,22 @@ int acquire(const Context& ctx) {
     ui.beep = [] {};
     ui.storeLastTime = [&ini](const SjisString& s) { return storeLastTime(ini, s); };
 
+    // A caught signal cancels as the dialog's cancel does, between two records.
+    Acquisition* running = nullptr;
+    ui.pump = [pump = ui.pump, &running] {
+        if (pump) pump();
+        if (StopSignals::caught() && running && CancelFlag != 1) running->cancel();
+    };
+
     const StorePaths paths(ctx.appDir);
     Acquisition acquisition(*link, paths, ui);
+    running = &acquisition;
     auto next = acquisition.start(fromtime, option);
     while (next == Acquisition::Next::poll) {
+        if (StopSignals::caught()) {
+            acquisition.cancel();
+            break;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         next = acquisition.poll();
     }
@@ -83,7 +104,7 @@ int acquire(const Context& ctx) {
     acquisition.closeLink();
     progress.finish();
     if (acquisition.rejected() > 0) std::cerr << "rejected records: " << acquisition.rejected() << '\n';
-    return acquisition.failed() || acquisition.incomplete() ? 1 : 0;
+    return StopSignals::exitStatus(acquisition.failed() || acquisition.incomplete() ? 1 : 0);
 }
 
 }  // namespace vantor::cli

@@ -1,3 +1,6 @@
+#include <unistd.h>
+
+#include <filesystem>
 #include <iostream>
 
 #include "codes/calendar.h"
@@ -15,6 +18,38 @@ bool isIsoDate(const std::string& text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
     return isValidDateText(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
 }
+
+// The export's progress on standard error: on a terminal one line
+// rewritten in place, elsewhere (a log, a pipe) a line at each tenth of the
+// store files, so that no "\r" reaches a file.
+class ProgressLines {
+public:
+    explicit ProgressLines(bool terminal) : terminal_(terminal) {}
+
+    void show(int done, int total) {
+        if (terminal_) {
+            if (done % 200 != 0 && done != total) return;
+            std::cerr << "\rexporting store files " << done << "/" << total << std::flush;
+            inPlace_ = done != total;
+            if (done == total) std::cerr << '\n';
+            return;
+        }
+        const int tenth = total > 0 ? static_cast<int>(10LL * done / total) : 10;
+        if (tenth == shownTenth_) return;
+        shownTenth_ = tenth;
+        std::cerr << "exporting store files " << done << "/" << total << '\n';
+    }
+    // Takes the in-place line off, so that a message after it has a line of its own.
+    void end() {
+        if (inPlace_) std::cerr << '\n';
+        inPlace_ = false;
+    }
+
+private:
+    bool terminal_;
+    bool inPlace_ = false;
+    int shownTenth_ = 0;
+};
 
 }  // namespace
 
@@ -37,9 +72,12 @@ int exportStore(const Context& ctx) {
     }
     std::unique_ptr<SqlSink> sink;
     if (file) {
-        auto opened = SqliteSink::open(*file, ctx.args.has("--replace"));
+        const bool replace = ctx.args.has("--replace");
+        auto opened = SqliteSink::open(*file, replace);
         if (const auto* refused = std::get_if<SqliteOpenError>(&opened)) {
-            std::cerr << refused->message << "; --replace overwrites it\n";
+            // Only a file refused as no export of this version can be replaced by a new one.
+            const bool replaceable = !replace && refused->refusal;
+            std::cerr << refused->message << (replaceable ? "; --replace overwrites it\n" : "\n");
             return 1;
         }
         sink = std::move(std::get<0>(opened));
@@ -52,14 +90,14 @@ int exportStore(const Context& ctx) {
         sink = std::move(std::get<0>(opened));
     }
     const std::string target = file ? *file : "the PostgreSQL database";
+    ProgressLines progress(isatty(STDERR_FILENO) == 1);
     try {
-        const auto report = exportStore(StorePaths(ctx.appDir), *sink, options, [](int done, int total) {
-            if (done % 200 != 0 && done != total) return;
-            std::cerr << "\rexporting store files " << done << "/" << total << std::flush;
-            if (done == total) std::cerr << '\n';
-        });
+        const auto report = exportStore(StorePaths(ctx.appDir), *sink, options,
+                                        [&progress](int done, int total) { progress.show(done, total); });
+        progress.end();
         for (const auto& line : reportLines(report)) std::cerr << line << '\n';
     } catch (const SinkError& error) {
+        progress.end();
         std::cerr << failureText(target, error.what()) << '\n';
         return 1;
     }

@@ -2,9 +2,11 @@
 
 #include "commands.h"
 #include "feed_link.h"
+#include "jvlink/cancel_flag.h"
 #include "jvlink/results_fetch.h"
 #include "race_view.h"
 #include "raceday/payout_import.h"
+#include "run_limits.h"
 #include "settings/ini_gt.h"
 #include "store/jvdata_record.h"
 
@@ -18,10 +20,24 @@ int results(const Context& ctx) {
     auto opened = openJVLink(ctx, ini);
     if (const int* status = std::get_if<int>(&opened)) return *status;
     auto& link = *std::get<std::unique_ptr<JVLink>>(opened);
-    if (!initialiseLink(link)) return 1;
+    int timeLimit = 0;
+    if (const auto bad = readTimeLimit(ctx, ini, timeLimit)) {
+        std::cerr << *bad << '\n';
+        return 2;
+    }
+    const StopSignals signals;
+    applyRunLimits(link, timeLimit);
+    if (!initialiseLink(link)) return StopSignals::exitStatus(1);
     const StorePaths paths(ctx.appDir);
     const SjisString key(jvdata::raceKey(view->day->JvRaTbl[0].view()).date());
-    const auto outcome = fetchResults(link, paths, key, {[] {}, [] {}});
+    // A caught signal cancels the fetch; what was filed stays filed.
+    const auto stopOnSignal = [&link] {
+        if (!StopSignals::caught() || CancelFlag == 1) return;
+        link.JVCancel();
+        CancelFlag = 1;
+    };
+    const auto outcome = fetchResults(link, paths, key, {stopOnSignal, [] {}});
+    if (StopSignals::caught()) return StopSignals::exitStatus(1);
     if (outcome.openResult != jv::kOk) std::cerr << "JVRTOpen: " << outcome.openResult << '\n';
     // "No results yet" is an answer; any other refusal is a failed fetch.
     if (outcome.openResult != jv::kOk && outcome.openResult != jv::kNoNewerData) return 1;

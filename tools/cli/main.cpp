@@ -8,6 +8,7 @@
 
 #include "commands.h"
 #include "fileio/writer_lock.h"
+#include "jvlink/feed_jvlink.h"
 #include "jvlink/version_text.h"
 #include "settings/app_dir.h"
 #include "store/program_folder.h"
@@ -17,12 +18,12 @@ namespace {
 const char* kUsage =
     "usage: vantor-cli [--app-dir DIR] COMMAND ...\n"
     "       vantor-cli --version | --help\n"
-    "  acquire  [--feed DIR | --wine-prefix DIR [--bridge EXE] [--wine-command WINE]] [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal]\n"
-    "           [--wait] [--verbose]\n"
+    "  acquire  [--feed DIR | --wine-prefix DIR [--bridge EXE] [--wine-command WINE] [--timeout SECONDS]]\n"
+    "           [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal] [--wait] [--verbose]\n"
     "  days\n"
     "  races    --day DAY\n"
     "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
-    "  results  --day DAY [--wine-prefix DIR [--bridge EXE] [--wine-command WINE]] [--wait]\n"
+    "  results  --day DAY [--wine-prefix DIR [--bridge EXE] [--wine-command WINE] [--timeout SECONDS]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
     "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n"
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
     Args args;
     if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
                                       "--dpi", "--wine-prefix", "--bridge", "--wine-command", "--sqlite", "--postgres",
-                                      "--to", "--set", "--import", "--export"})) {
+                                      "--to", "--timeout", "--set", "--import", "--export"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -81,15 +82,15 @@ int main(int argc, char** argv) {
     const Command commands[] = {
         {"acquire",
          acquire,
-         {"--app-dir", "--feed", "--wine-prefix", "--bridge", "--wine-command", "--from", "--setup", "--normal", "--wait",
-          "--verbose"},
+         {"--app-dir", "--feed", "--wine-prefix", "--bridge", "--wine-command", "--timeout", "--from", "--setup", "--normal",
+          "--wait", "--verbose"},
          Access::writer},
         {"days", days, {"--app-dir"}},
         {"races", races, {"--app-dir", "--day"}},
         {"grid", grid, {"--app-dir", "--day", "--race"}},
         {"results",
          results,
-         {"--app-dir", "--day", "--wine-prefix", "--bridge", "--wine-command", "--wait"},
+         {"--app-dir", "--day", "--wine-prefix", "--bridge", "--wine-command", "--timeout", "--wait"},
          Access::writer},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
@@ -108,19 +109,30 @@ int main(int argc, char** argv) {
             std::cerr << "the program folder " << ctx.appDir.string() << " does not exist\n";
             return 2;
         }
-        // Every command finds the store folders as the window's start-up leaves them.
-        if (const auto error = vantor::prepareProgramFolder(ctx.appDir)) {
-            std::cerr << *error << '\n';
-            return 1;
+        // A feed folder that cannot be read ends the command before anything is made.
+        if (const auto feed = args.value("--feed")) {
+            if (const std::string problem = vantor::FeedJVLink(vantor::FeedSettings{*feed}).sourceProblem();
+                !problem.empty()) {
+                std::cerr << problem << '\n';
+                return 1;
+            }
         }
+        // A writer is refused before it makes anything in the folder.
         std::optional<vantor::WriterLock> lock;
         if (c.access == Access::writer) {
+            std::error_code unmade;  // said by the lock, which cannot be taken then
+            std::filesystem::create_directories(ctx.appDir, unmade);
             auto taken = vantor::WriterLock::take(ctx.appDir, std::string("vantor-cli ") + c.name, args.has("--wait"));
             if (const auto* refused = std::get_if<std::string>(&taken)) {
                 std::cerr << *refused << '\n';
                 return 1;
             }
             lock.emplace(std::move(std::get<vantor::WriterLock>(taken)));
+        }
+        // Every command finds the store folders as the window's start-up leaves them.
+        if (const auto error = vantor::prepareProgramFolder(ctx.appDir)) {
+            std::cerr << *error << '\n';
+            return 1;
         }
         return c.run(ctx);
     }
