@@ -125,6 +125,7 @@ TEST(CliPaths, AWineCommandNamedFromHereThatCannotStartWineIsSaidWithWhatToDo) {
     EXPECT_EQ(notFound.status, 1);
     EXPECT_NE(notFound.text.find("Wine をインストールするか"), std::string::npos) << notFound.text;
 
+    fs::create_directories(here / "feed");
     const CommandOutput noWine = runIn(here.path(), cli() + " --app-dir app acquire --feed feed --wine-command wine64");
     EXPECT_EQ(noWine.status, 2);
     EXPECT_NE(noWine.text.find("--wine-command goes with"), std::string::npos) << noWine.text;
