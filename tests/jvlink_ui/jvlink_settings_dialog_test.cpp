@@ -17,11 +17,13 @@
 #include "settings/program_settings.h"
 #include "shell/program_jvlink.h"
 #include "shell/wine_link_settings.h"
+#include "support/normal_open.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;
 namespace fs = std::filesystem;
+using test::openNormal;
 
 namespace {
 
@@ -38,14 +40,6 @@ void answerSettingsDialog(const JVLinkChoice& typed) {
         dialog->bridgeEdit()->setText(qpath(typed.wine.bridge));
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
-}
-
-int openNormal(JVLink& link) {
-    int reads = 0, downloads = 0;
-    std::string stamp;
-    const int r = link.JVOpen("RACEDIFN", "20240101000000", jv::kOptionNormal, reads, downloads, stamp);
-    link.JVClose();
-    return r;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "settings/app_dir.h"
 #include "settings/program_settings.h"
 #include "shell/wine_link_settings.h"
+#include "support/normal_open.h"
 #include "support/records.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
@@ -17,17 +18,7 @@
 using namespace vantor;
 namespace fs = std::filesystem;
 
-namespace {
-
-int openNormal(JVLink& link) {
-    int reads = 0, downloads = 0;
-    std::string stamp;
-    const int r = link.JVOpen("RACEDIFN", "20240101000000", jv::kOptionNormal, reads, downloads, stamp);
-    link.JVClose();
-    return r;
-}
-
-}  // namespace
+using test::openNormal;
 
 TEST(JVLinkChoiceSettings, AreKeptAndReadBackWithTheirDefaults) {
     const test::TempDir app;
