@@ -66,7 +66,7 @@ TEST_F(PrintCommand, WritesOnePagePerRaceWithTextsWhereThePageSaysTheyAre) {
     ASSERT_GE(check.size(), 3u);
     const std::string raceName = trimmed(header[4]);
     std::string horse = check[2];
-    for (int field = 0; field < 3; ++field) horse = horse.substr(horse.find('\t') + 1);
+    for (int field = 0; field < 4; ++field) horse = horse.substr(horse.find('\t') + 1);  // 枠 馬 印 格言該当
     horse = trimmed(horse.substr(0, horse.find('\t')));
 
     const auto page2 = pdfWords(pdf, 2);

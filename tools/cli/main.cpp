@@ -21,7 +21,7 @@ const char* kUsage =
     "           [--wait] [--verbose]\n"
     "  days\n"
     "  races    --day DAY\n"
-    "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
+    "  grid     --day DAY [--race N] [--set N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
     "  results  --day DAY [--wine-prefix DIR [--bridge EXE] [--wine-command WINE]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
          Access::writer},
         {"days", days, {"--app-dir"}},
         {"races", races, {"--app-dir", "--day"}},
-        {"grid", grid, {"--app-dir", "--day", "--race"}},
+        {"grid", grid, {"--app-dir", "--day", "--race", "--set"}},
         {"results",
          results,
          {"--app-dir", "--day", "--wine-prefix", "--bridge", "--wine-command", "--wait"},

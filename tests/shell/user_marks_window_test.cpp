@@ -1,0 +1,182 @@
+// The user's marks in the main window: the keys on the race card put them
+// into the marks file at once, every runner view shows the set chosen, and
+// a marks file that cannot be used is said, not overwritten.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTableView>
+#include <QTest>
+
+#include "components/message_box.h"
+#include "components/speed_button.h"
+#include "components/string_grid.h"
+#include "raceday/race_card.h"
+#include "shell/main_form.h"
+#include "support/fake_jvlink.h"
+#include "support/marks_day.h"
+#include "support/program_folder.h"
+#include "usermarks/user_marks_file.h"
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+class UserMarksWindow : public ::testing::Test {
+protected:
+    void SetUp() override { fileMarksDay(app.paths()); }
+
+    std::unique_ptr<TMainForm> openDay() {
+        auto form = std::make_unique<TMainForm>(std::make_unique<FakeJVLink>());
+        form->DateCombo->setCurrentIndex(0);
+        form->DateComboChange();
+        return form;
+    }
+    static void chooseRace(TMainForm& form, int race) {
+        form.DatList->setCurrentRow(race);
+        form.DatListClick();
+    }
+    // Types key on card row `row`, as a user who chose the row.
+    static void type(TMainForm& form, int row, Qt::Key key) {
+        form.StringGrid4->setCurrentRow(row);
+        QTest::keyClick(&form.StringGrid4->view(), key);
+    }
+    static void chooseSet(TMainForm& form, int set) {
+        form.SirusiCombo->setCurrentIndex(set - 1);
+        emit form.SirusiCombo->activated(set - 1);
+    }
+    // The mark column of the card's rows.
+    static QStringList cardMarks(const TMainForm& form) {
+        QStringList marks;
+        for (int r = 1; r < form.StringGrid4->rowCount(); ++r)
+            marks.append(form.StringGrid4->cell(card::kUserMarkColumn, r));
+        return marks;
+    }
+    // What the file holds, read through a connection of its own.
+    RaceUserMarks fileMarks(const char* raceKey, int set) const {
+        auto file = UserMarksFile::open(userMarksPath(app.path()));
+        EXPECT_TRUE(std::holds_alternative<UserMarksFile>(file));
+        return std::get<UserMarksFile>(file).marksOfRace(raceKey, set);
+    }
+
+    RunningProgramFolder app;
+    ui::MessageBoxHook messages;
+};
+
+}  // namespace
+
+TEST_F(UserMarksWindow, KeysMarkTheChosenRunnerAtOnceInTheFileAndEveryRunnerViewShowsIt) {
+    auto form = openDay();
+    form->show();
+    ASSERT_EQ(form->StringGrid4->rowCount(), 4);
+    EXPECT_EQ(form->StringGrid4->cell(card::kUserMarkColumn, 0), q("印"));
+
+    // A click on the row chooses it, as the arrow keys do.
+    QTableView& view = form->StringGrid4->view();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualRect(view.model()->index(1, card::kUserMarkColumn)).center());
+    EXPECT_EQ(form->StringGrid4->currentRow(), 2);
+    QTest::keyClick(&view, Qt::Key_1);
+    EXPECT_EQ(cardMarks(*form), (QStringList{q(""), q("◎"), q("")}));
+    EXPECT_EQ(fileMarks(kMarksRace11Key, 1)[2], UserMark::honmei) << "in the file before anything else happens";
+
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_7);
+    type(*form, 1, Qt::Key_4);
+    EXPECT_EQ(cardMarks(*form), (QStringList{q("△"), q("◎"), q("注")}));
+    type(*form, 3, Qt::Key_9);
+    type(*form, 3, Qt::Key_8);
+    EXPECT_EQ(form->StringGrid4->currentRow(), 3) << "8 and 9 are no marks and move nothing";
+    EXPECT_EQ(cardMarks(*form), (QStringList{q("△"), q("◎"), q("注")}));
+    type(*form, 3, Qt::Key_0);
+    type(*form, 1, Qt::Key_Delete);
+    EXPECT_EQ(cardMarks(*form), (QStringList{q(""), q("◎"), q("")}));
+    const RaceUserMarks stored = fileMarks(kMarksRace11Key, 1);
+    EXPECT_EQ(stored[1], UserMark::none);
+    EXPECT_EQ(stored[3], UserMark::none);
+    EXPECT_TRUE(messages.shown().isEmpty()) << messages.shown().join(u'\n').toStdString();
+
+    // The number-sign and readiness views show it, and their copy buttons copy it.
+    EXPECT_EQ(form->StringGrid1->cell(kSignUserMarkColumn, 2), q("◎"));
+    EXPECT_EQ(form->StringGrid2->cell(kCheckUserMarkColumn, 2), q("◎"));
+    form->SpeedButton15->click();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(q("\r\n2\t 2\t◎\t")));
+    form->SpeedButton13->click();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(q("\r\n2\t02\t◎\t")));
+}
+
+TEST_F(UserMarksWindow, EachSetKeepsItsOwnMarksAndTheSetChosenAndItsNameStay) {
+    auto form = openDay();
+    ASSERT_EQ(form->SirusiCombo->count(), kUserMarkSets);
+    EXPECT_EQ(form->SirusiCombo->itemText(0), q("印1"));
+    EXPECT_EQ(form->SirusiCombo->itemText(7), q("印8"));
+    type(*form, 1, Qt::Key_1);
+
+    chooseSet(*form, 3);
+    EXPECT_EQ(cardMarks(*form), (QStringList{q(""), q(""), q("")})) << "set 3 has no marks yet";
+    type(*form, 1, Qt::Key_3);
+    form->renameUserMarkSet(q("  穴党  "));
+    EXPECT_EQ(form->SirusiCombo->itemText(2), q("穴党"));
+    EXPECT_EQ(fileMarks(kMarksRace11Key, 3)[1], UserMark::tanana);
+    EXPECT_EQ(fileMarks(kMarksRace11Key, 1)[1], UserMark::honmei);
+
+    chooseSet(*form, 1);
+    EXPECT_EQ(cardMarks(*form).front(), q("◎"));
+    chooseSet(*form, 3);
+    form.reset();
+
+    form = openDay();
+    EXPECT_EQ(form->SirusiCombo->currentIndex(), 2) << "the set chosen last";
+    EXPECT_EQ(form->SirusiCombo->itemText(2), q("穴党"));
+    EXPECT_EQ(cardMarks(*form).front(), q("▲"));
+    form->renameUserMarkSet(QString());
+    EXPECT_EQ(form->SirusiCombo->itemText(2), q("印3")) << "an empty name gives the default back";
+}
+
+TEST_F(UserMarksWindow, ADamagedMarksFileIsKeptAsideAndNamedAndANewOneTakesTheMarks) {
+    writeFile(userMarksPath(app.path()), std::string(8192, 'x'));
+    auto form = openDay();
+    form->show();
+    QTRY_COMPARE(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown().front().contains(q(".damaged-"))) << messages.shown().front().toStdString();
+    bool keptAside = false;
+    for (const auto& entry : std::filesystem::directory_iterator(app.path()))
+        keptAside |= entry.path().filename().string().starts_with("usermarks.sqlite.damaged-") &&
+                     readFile(entry.path()) == std::string(8192, 'x');
+    EXPECT_TRUE(keptAside) << "the damaged file is kept as it was";
+
+    type(*form, 2, Qt::Key_2);
+    EXPECT_EQ(fileMarks(kMarksRace11Key, 1)[2], UserMark::taikou);
+}
+
+TEST_F(UserMarksWindow, WithoutAUsableMarksFileTheCardWorksAndAMarkSaysWhyItCannotBeKept) {
+    {
+        // A marks file of a newer version is left alone.
+        auto file = UserMarksFile::open(userMarksPath(app.path()));
+        ASSERT_TRUE(std::holds_alternative<UserMarksFile>(file));
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(userMarksPath(app.path()).c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "PRAGMA user_version=99", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    const std::string before = readFile(userMarksPath(app.path()));
+    auto form = openDay();
+    form->show();
+    QTRY_COMPARE(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown().front().contains(q("新しい版")));
+    ASSERT_EQ(form->StringGrid4->rowCount(), 4) << "the card is there";
+    EXPECT_EQ(form->SirusiCombo->itemText(0), q("印1"));
+
+    messages.clear();
+    type(*form, 1, Qt::Key_1);
+    EXPECT_EQ(messages.shown().size(), 1) << "the mark cannot be kept, and the user is told";
+    EXPECT_EQ(cardMarks(*form).front(), q(""));
+    EXPECT_EQ(readFile(userMarksPath(app.path())), before);
+}
