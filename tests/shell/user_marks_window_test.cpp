@@ -1,6 +1,7 @@
-// The user's marks in the main window: the keys on the race card put them
-// into the marks file at once, every runner view shows the set chosen, and
-// a marks file that cannot be used is said, not overwritten.
+// The user's marks and notes in the main window: the keys on the race card
+// put marks into the marks file at once, every runner view shows the set
+// chosen, notes are kept as they are typed and follow their race or horse,
+// and a marks file that cannot be used is said, not overwritten.
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -9,8 +10,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 
 #include "components/message_box.h"
 #include "components/speed_button.h"
@@ -179,4 +182,63 @@ TEST_F(UserMarksWindow, WithoutAUsableMarksFileTheCardWorksAndAMarkSaysWhyItCann
     EXPECT_EQ(messages.shown().size(), 1) << "the mark cannot be kept, and the user is told";
     EXPECT_EQ(cardMarks(*form).front(), q(""));
     EXPECT_EQ(readFile(userMarksPath(app.path())), before);
+}
+
+TEST_F(UserMarksWindow, TheRaceNoteIsKeptAsItIsTypedAndShowsWithItsRace) {
+    auto form = openDay();
+    for (const QChar c : q("逃げ馬不在")) form->RaceMemo->insertPlainText(c);  // as typed, a character at a time
+    EXPECT_EQ(std::get<UserMarksFile>(UserMarksFile::open(userMarksPath(app.path()))).raceNote(kMarksRace11Key),
+              "逃げ馬不在")
+        << "kept with each change, not when the race is left";
+    chooseRace(*form, 1);
+    EXPECT_TRUE(form->RaceMemo->toPlainText().isEmpty()) << "race 12 has no note";
+    form->RaceMemo->setPlainText(q("重馬場なら\n外枠"));
+    chooseRace(*form, 0);
+    EXPECT_EQ(form->RaceMemo->toPlainText(), q("逃げ馬不在"));
+    form.reset();
+
+    form = openDay();
+    chooseRace(*form, 1);
+    EXPECT_EQ(form->RaceMemo->toPlainText(), q("重馬場なら\n外枠"));
+    form->RaceMemo->clear();
+    EXPECT_EQ(std::get<UserMarksFile>(UserMarksFile::open(userMarksPath(app.path()))).raceNote(kMarksRace12Key), "");
+}
+
+TEST_F(UserMarksWindow, AHorseNoteMarksItsRowShowsInTheTooltipAndFollowsTheHorseToALaterDay) {
+    // Horse 3 of race 11 runs again a week later, with horse number 1.
+    {
+        StoreBatch batch;
+        RecordFiler filer(app.paths(), batch);
+        std::vector<SjisString> lines;
+        const RaceId later{.date = 20240602, .race = 1};
+        filer.fileAcquired(raRecord(later, 1, "2"), 20240101, lines);
+        filer.fileAcquired(seBuilder(later, 1, marksHorseId(11, 3).c_str(), "2").number(jvdata::se::Wakuban, 1).take(),
+                           20240101, lines);
+        batch.flush();
+    }
+    auto form = std::make_unique<TMainForm>(std::make_unique<FakeJVLink>());
+    ASSERT_EQ(form->DateCombo->count(), 2);
+    form->DateCombo->setCurrentIndex(1);  // the 26th: the list is newest first
+    form->DateComboChange();
+    form->setHorseNoteOfRow(3, q("  右回り得意  "));
+    EXPECT_EQ(form->Day->RaceTbl[0].HorseNoted[2], 1);
+    EXPECT_EQ(form->Day->RaceTbl[0].HorseNoted[1], 0);
+    EXPECT_EQ(form->StringGrid4ToolTip(3), q("右回り得意"));
+    EXPECT_TRUE(form->StringGrid4ToolTip(2).isEmpty());
+
+    // The tooltip shows over any cell of the row.
+    form->show();
+    QTableView& view = form->StringGrid4->view();
+    const QRect cell = view.visualRect(view.model()->index(2, card::kFirstRunColumn));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), view.viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(view.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), q("右回り得意"));
+
+    form->DateCombo->setCurrentIndex(0);
+    form->DateComboChange();
+    EXPECT_EQ(form->Day->RaceTbl[0].HorseNoted[0], 1) << "the same horse a week later";
+    EXPECT_EQ(form->StringGrid4ToolTip(1), q("右回り得意"));
+    form->setHorseNoteOfRow(1, QString());
+    EXPECT_EQ(form->Day->RaceTbl[0].HorseNoted[0], 0) << "an empty note takes it off";
+    EXPECT_TRUE(messages.shown().isEmpty()) << messages.shown().join(u'\n').toStdString();
 }
