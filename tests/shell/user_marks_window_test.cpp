@@ -4,7 +4,10 @@
 // and a marks file that cannot be used is said, not overwritten.
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,15 +17,21 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolTip>
+#include <csignal>
+#include <cstdio>
 
+#include "components/label3d.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
+#include "jvlink/feed_jvlink.h"
 #include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "support/fake_jvlink.h"
 #include "support/marks_day.h"
 #include "support/program_folder.h"
+#include "support/run_command.h"
+#include "text/qt_text.h"
 #include "usermarks/user_marks_file.h"
 
 using namespace vantor;
@@ -241,4 +250,190 @@ TEST_F(UserMarksWindow, AHorseNoteMarksItsRowShowsInTheTooltipAndFollowsTheHorse
     form->setHorseNoteOfRow(1, QString());
     EXPECT_EQ(form->Day->RaceTbl[0].HorseNoted[0], 0) << "an empty note takes it off";
     EXPECT_TRUE(messages.shown().isEmpty()) << messages.shown().join(u'\n').toStdString();
+}
+
+TEST_F(UserMarksWindow, MarksOfTwoRacesInTwoSetsStayThroughAReloadAndANewWindow) {
+    auto form = openDay();
+    type(*form, 1, Qt::Key_1);
+    type(*form, 3, Qt::Key_5);
+    chooseRace(*form, 1);
+    type(*form, 2, Qt::Key_6);
+    chooseSet(*form, 2);
+    type(*form, 2, Qt::Key_2);
+    chooseRace(*form, 0);
+    type(*form, 1, Qt::Key_3);
+    const auto expectTyped = [](TMainForm& f) {
+        chooseSet(f, 1);
+        chooseRace(f, 0);
+        EXPECT_EQ(cardMarks(f), (QStringList{q("◎"), q(""), q("☆")}));
+        chooseRace(f, 1);
+        EXPECT_EQ(cardMarks(f), (QStringList{q(""), q("×")}));
+        chooseSet(f, 2);
+        EXPECT_EQ(cardMarks(f), (QStringList{q(""), q("○")}));
+        chooseRace(f, 0);
+        EXPECT_EQ(cardMarks(f), (QStringList{q("▲"), q(""), q("")}));
+    };
+    {
+        SCOPED_TRACE("the day loaded again");
+        form->DateComboChange();
+        expectTyped(*form);
+    }
+    form->close();
+    form.reset();
+    SCOPED_TRACE("a new window");
+    form = openDay();
+    expectTyped(*form);
+}
+
+namespace {
+
+// A program run with its standard output on a pipe, killed when it goes.
+class ChildProcess {
+public:
+    explicit ChildProcess(const std::vector<std::string>& argv) {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(fds[1], STDOUT_FILENO);
+            close(fds[0]);
+            close(fds[1]);
+            std::vector<char*> args;
+            for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+            args.push_back(nullptr);
+            execv(args[0], args.data());
+            _exit(127);
+        }
+        close(fds[1]);
+        out_ = fds[0];
+    }
+    ~ChildProcess() {
+        kill(SIGKILL);
+        if (out_ >= 0) close(out_);
+    }
+
+    // The next line it writes, or nothing when it writes none within timeoutMs.
+    std::optional<std::string> readLine(int timeoutMs) {
+        for (;;) {
+            if (const auto end = buffer_.find('\n'); end != std::string::npos) {
+                std::string line = buffer_.substr(0, end);
+                buffer_.erase(0, end + 1);
+                return line;
+            }
+            pollfd readable{out_, POLLIN, 0};
+            if (poll(&readable, 1, timeoutMs) <= 0) return std::nullopt;
+            char bytes[256];
+            const ssize_t n = read(out_, bytes, sizeof bytes);
+            if (n <= 0) return std::nullopt;
+            buffer_.append(bytes, static_cast<std::size_t>(n));
+        }
+    }
+    // Kills it and waits for its end; true when the signal ended it.
+    bool kill(int signal) {
+        if (pid_ <= 0) return false;
+        ::kill(pid_, signal);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFSIGNALED(status) && WTERMSIG(status) == signal;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int out_ = -1;
+    std::string buffer_;
+};
+
+}  // namespace
+
+TEST_F(UserMarksWindow, AKillRightAfterAMarkKeyLosesNoHandledMarkAndLeavesTheFileSound) {
+    ChildProcess typist({VANTOR_MARKS_TYPIST, app.path().string()});
+    struct Typed {
+        int set, row, mark;
+    };
+    std::vector<Typed> handled;
+    while (handled.size() < 12) {
+        const auto line = typist.readLine(30000);
+        ASSERT_TRUE(line) << "the typist stopped after " << handled.size() << " marks";
+        Typed t{};
+        ASSERT_EQ(std::sscanf(line->c_str(), "%d %d %d", &t.set, &t.row, &t.mark), 3) << *line;
+        handled.push_back(t);
+    }
+    QTest::qWait(100);
+    ASSERT_TRUE(typist.kill(SIGKILL));
+
+    auto opened = UserMarksFile::open(userMarksPath(app.path()));
+    ASSERT_TRUE(std::holds_alternative<UserMarksFile>(opened)) << std::get<std::string>(opened);
+    const UserMarksFile& file = std::get<UserMarksFile>(opened);
+    EXPECT_EQ(file.keptAside(), "") << "the file is sound: nothing kept aside";
+    for (const Typed& t : handled)
+        EXPECT_EQ(userMarkNumber(file.marksOfRace(kMarksRace11Key, t.set)[static_cast<std::size_t>(t.row)]), t.mark)
+            << "set " << t.set << " row " << t.row;
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(userMarksPath(app.path()).c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* check = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+    ASSERT_EQ(sqlite3_step(check), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok");
+    sqlite3_finalize(check);
+    sqlite3_close(db);
+
+    // And the window shows them.
+    auto form = openDay();
+    chooseSet(*form, handled.back().set);
+    EXPECT_EQ(cardMarks(*form)[handled.back().row - 1],
+              toQString(userMarkGlyph(static_cast<UserMark>(handled.back().mark))));
+}
+
+TEST_F(UserMarksWindow, AnAcquisitionAndAResultsFetchBesideTheWindowChangeNoMarkOrNote) {
+    // The day's results, as normal data for an acquisition and as real-time data for the fetch.
+    TempDir feed;
+    std::string results;
+    for (const auto& [id, heads] : {std::pair{kMarksRace11, 3}, std::pair{kMarksRace12, 2}}) {
+        results += raRecord(id, heads, "7");
+        for (int horse = 1; horse <= heads; ++horse) results += marksRunner(id, horse, "7");
+    }
+    writeFile(feed / "normal/20240527090000_RESULT.jvd", results);
+    writeFile(feed / "realtime/20240526/20240526170000_RT.jvd",
+              hrBuilder(kMarksRace11).number(jvdata::hr::TanUmaban, 2).number(jvdata::hr::TanPay, 340).take());
+    auto link = std::make_unique<FeedJVLink>(FeedSettings{feed.path(), 0, "0490"});
+    link->JVInit("sid");
+    auto form = std::make_unique<TMainForm>(std::move(link));
+    form->DateCombo->setCurrentIndex(0);
+    form->DateComboChange();
+
+    type(*form, 2, Qt::Key_1);
+    form->RaceMemo->setPlainText(q("本命"));
+    form->setHorseNoteOfRow(3, q("叩き良化"));
+    chooseRace(*form, 1);
+    chooseSet(*form, 4);
+    type(*form, 1, Qt::Key_6);
+    chooseRace(*form, 0);
+    const auto stored = [this] {
+        auto opened = UserMarksFile::open(userMarksPath(app.path()));
+        const UserMarksFile& file = std::get<UserMarksFile>(opened);
+        return std::tuple{file.marksOfDay("20240526"), file.raceNote(kMarksRace11Key),
+                          file.horseNote(marksHorseId(11, 3))};
+    };
+    const auto before = stored();
+    ASSERT_EQ(std::get<0>(before).size(), 2u);
+
+    const CommandOutput acquired =
+        runCommand(shellWord(VANTOR_CLI) + " --app-dir " + shellWord(app.path().string()) +
+                   " acquire --normal --from '2024/05/20 00:00:00' --feed " + shellWord(feed.path().string()));
+    ASSERT_EQ(acquired.status, 0);
+    EXPECT_EQ(stored(), before) << "the acquisition";
+    form->DateComboChange();
+    chooseSet(*form, 1);
+    EXPECT_EQ(cardMarks(*form), (QStringList{q(""), q("◎"), q("")}));
+
+    form->KekkaGetBtnClick();
+    ASSERT_EQ(form->KekkaLabels[0]->text(), q(" 2")) << "the results came in";
+    EXPECT_EQ(stored(), before) << "the results fetch";
+    EXPECT_EQ(cardMarks(*form), (QStringList{q(""), q("◎"), q("")}));
+    EXPECT_EQ(form->RaceMemo->toPlainText(), q("本命"));
+    EXPECT_EQ(form->Day->RaceTbl[0].HorseNoted[2], 1);
+    chooseSet(*form, 4);
+    chooseRace(*form, 1);
+    EXPECT_EQ(cardMarks(*form), (QStringList{q("×"), q("")}));
 }
