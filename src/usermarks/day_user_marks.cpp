@@ -6,18 +6,18 @@ SjisView userMarksRaceKey(const TRaceRec& race) { return race.RaceKey; }
 
 SjisView userMarksHorseKey(const TRaceRec& race, int runner) { return race.KettoNum[static_cast<std::size_t>(runner)]; }
 
+UserMark runnerUserMark(const TRaceRec& race, int runner, const RaceUserMarks& marks) {
+    const int umaban = lenientInt(race.Umaban[static_cast<std::size_t>(runner)]);
+    return umaban >= 1 && umaban <= kMaxUmaban ? marks[static_cast<std::size_t>(umaban)] : UserMark::none;
+}
+
 void showRaceUserMarks(RaceDay& day, int race, const UserMarksFile& file, int set) {
     if (race < 0 || race >= kMaxRaces) return;
     TRaceRec& rec = day.RaceTbl[static_cast<std::size_t>(race)];
-    // Marks are kept by horse number, so a runner keeps its mark whatever
-    // slot a changed card gives it.
     const RaceUserMarks marks = file.marksOfRace(userMarksRaceKey(rec), set);
     for (int j = 0; j < runnerSlotsOf(rec.TorokuTosu); ++j) {
         const auto s = static_cast<std::size_t>(j);
-        const int umaban = lenientInt(rec.Umaban[s]);
-        const UserMark mark =
-            umaban >= 1 && umaban <= kMaxUmaban ? marks[static_cast<std::size_t>(umaban)] : UserMark::none;
-        rec.UserMark[s] = userMarkGlyph(mark);
+        rec.UserMark[s] = userMarkGlyph(runnerUserMark(rec, j, marks));
         rec.HorseNoted[s] = !file.horseNote(userMarksHorseKey(rec, j)).empty();
     }
 }

@@ -14,6 +14,10 @@ void showUserMarks(RaceDay& day, const UserMarksFile& file, int set);
 // Race slot `race` only; nothing for a slot outside the tables.
 void showRaceUserMarks(RaceDay& day, int race, const UserMarksFile& file, int set);
 
+// The mark of runner slot `runner` among a race's marks, which are kept by
+// horse number: a runner keeps its mark whatever slot a changed card gives it.
+UserMark runnerUserMark(const TRaceRec& race, int runner, const RaceUserMarks& marks);
+
 // The race key of a race slot and the horse id of one of its runners, as
 // the marks file keys them.
 SjisView userMarksRaceKey(const TRaceRec& race);

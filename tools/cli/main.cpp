@@ -25,7 +25,7 @@ const char* kUsage =
     "  results  --day DAY [--wine-prefix DIR [--bridge EXE] [--wine-command WINE]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
-    "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n"
+    "  print    --day DAY (--number|--group|--trainers) [--marks N] --pdf FILE [--png DIR [--dpi N]]\n"
     "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n"
     "  marks    --day DAY [--set N] [--import FILE.csv | --export FILE.csv]\n";
 
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     Args args;
     if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
                                       "--dpi", "--wine-prefix", "--bridge", "--wine-command", "--sqlite", "--postgres",
-                                      "--to", "--set", "--import", "--export"})) {
+                                      "--to", "--set", "--import", "--export", "--marks"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
          Access::writer},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
-        {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},
+        {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--marks", "--pdf", "--png", "--dpi"}},
         {"export", exportStore, {"--app-dir", "--sqlite", "--postgres", "--from", "--to", "--replace"}},
         {"marks", marks, {"--app-dir", "--day", "--set", "--import", "--export"}},
     };
