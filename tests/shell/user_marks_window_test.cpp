@@ -14,8 +14,10 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <csignal>
 #include <cstdio>
@@ -25,12 +27,15 @@
 #include "components/speed_button.h"
 #include "components/string_grid.h"
 #include "jvlink/feed_jvlink.h"
+#include "print_ui/all_print_form.h"
+#include "print_ui/prev_x.h"
 #include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "support/fake_jvlink.h"
 #include "support/marks_day.h"
 #include "support/program_folder.h"
 #include "support/run_command.h"
+#include "text/encoding.h"
 #include "text/qt_text.h"
 #include "usermarks/user_marks_file.h"
 
@@ -436,4 +441,41 @@ TEST_F(UserMarksWindow, AnAcquisitionAndAResultsFetchBesideTheWindowChangeNoMark
     chooseSet(*form, 4);
     chooseRace(*form, 1);
     EXPECT_EQ(cardMarks(*form), (QStringList{q("×"), q("")}));
+}
+
+TEST_F(UserMarksWindow, ThePreviewPrintsTheSetChosenThereAndNoMarksUntilOneIs) {
+    auto form = openDay();
+    type(*form, 2, Qt::Key_1);
+    form->RaceMemo->setPlainText(q("先行有利"));
+    const auto hasText = [](const draw::Page& page, const char* utf8, int x, int y) {
+        for (const draw::Op& op : page.ops)
+            if (const auto* text = std::get_if<draw::Text>(&op);
+                text && text->text == utf8ToCp932(utf8) && text->x == x && text->y == y)
+                return true;
+        return false;
+    };
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<ui::TAllPrintForm*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(preview);
+        preview->reject();
+        ASSERT_FALSE(preview->SirusiCombo->isHidden());
+        ASSERT_EQ(preview->SirusiCombo->count(), 1 + kUserMarkSets);
+        EXPECT_EQ(preview->SirusiCombo->itemText(0), q("印なし"));
+        const draw::Page plain = preview->PrevX1->page(1);
+        EXPECT_FALSE(hasText(plain, "◎", 205, 126 * 2 + 330)) << "no set chosen: no marks";
+
+        preview->UpDown1->setValue(2);
+        preview->SirusiCombo->setCurrentIndex(1);
+        emit preview->SirusiCombo->activated(1);
+        EXPECT_TRUE(hasText(preview->PrevX1->page(1), "◎", 205, 126 * 2 + 330));
+        EXPECT_TRUE(hasText(preview->PrevX1->page(1), "先行有利", 300, 258));
+        EXPECT_EQ(preview->PrevX1->CurrentPage(), 2) << "the page shown stays";
+        preview->SirusiCombo->setCurrentIndex(0);
+        emit preview->SirusiCombo->activated(0);
+        EXPECT_TRUE(preview->PrevX1->page(1).ops == plain.ops);
+        checked = true;
+    });
+    form->FilePrintItemClick();
+    EXPECT_TRUE(checked);
 }
