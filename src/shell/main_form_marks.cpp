@@ -50,7 +50,7 @@ void TMainForm::openUserMarks() {
     UserMarkSet = isUserMarkSet(set) ? set : 1;
     const QSignalBlocker quiet(SirusiCombo);
     for (int n = 1; n <= kUserMarkSets; ++n)
-        SirusiCombo->addItem(UserMarks ? utf8(UserMarks->setName(n)) : QStringLiteral("印%1").arg(n));
+        SirusiCombo->addItem(utf8(UserMarks ? UserMarks->setName(n) : defaultUserMarkSetName(n)));
     SirusiCombo->setCurrentIndex(UserMarkSet - 1);
     SirusiNameBtn->setEnabled(UserMarks.has_value());
     RaceMemo->setReadOnly(!UserMarks);
