@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 
 constexpr double kFrameMs = 16.0;
 // The card grid's column widths and row heights, grid lines included.
-constexpr std::array<int, vantor::card::kCardColumns> kColWidths{20, 20, 250, 60, 80, 140, 140, 140, 140, 140, 140};
+constexpr std::array<int, vantor::card::kCardColumns> kColWidths{20, 20, 34, 250, 60, 80, 140, 140, 140, 140, 140, 140};
 constexpr int kHeaderHeight = 60, kRowHeight = 70;
 
 class LoadedDay {
@@ -70,11 +70,13 @@ void paintCard(QPainter& painter, const vantor::RaceDay& day, int race, const va
         for (int col = 0; col < vantor::card::kCardColumns; ++col) {
             const QRect rect(left, top, kColWidths[col] - 1, height - 1);
             painter.setClipRect(rect);
-            painter.fillRect(rect, row == 0 || col < 5 ? QColor(240, 240, 240) : QColor(Qt::white));
+            painter.fillRect(
+                rect, row == 0 || col < vantor::card::kFirstRunColumn ? QColor(240, 240, 240) : QColor(Qt::white));
             painter.setFont(gridFont);
-            if (col == 1 && row > 0) painter.drawText(rect.adjusted(2, 2, 0, 0), vantor::toQString(number));
+            if (col == vantor::card::kNumberColumn && row > 0)
+                painter.drawText(rect.adjusted(2, 2, 0, 0), vantor::toQString(number));
             const vantor::card::CellBox box{rect.width(), rect.height(), 1};
-            vantor::draw::render(painter, vantor::card::StringGrid4DrawCell(day, race, col, runner, box, {}),
+            vantor::draw::render(painter, vantor::card::StringGrid4DrawCell(day, race, col, runner, box, {}, false),
                                  rect.topLeft());
             left += kColWidths[col];
         }

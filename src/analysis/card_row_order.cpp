@@ -6,7 +6,9 @@
 
 namespace vantor::card {
 
-int sortKeyColumn(bool byNumberDown, bool byGroupDown) { return byNumberDown ? 1 : byGroupDown ? 2 : 0; }
+int sortKeyColumn(bool byNumberDown, bool byGroupDown) {
+    return byNumberDown ? kNumberColumn : byGroupDown ? kHorseColumn : 0;
+}
 
 std::vector<RunnerSlot> raceCardRows(int race, int runners) {
     std::vector<RunnerSlot> rows;
@@ -14,20 +16,23 @@ std::vector<RunnerSlot> raceCardRows(int race, int runners) {
     return rows;
 }
 
-std::array<SjisString, 2> raceCardKeys(const RaceDay& day, const RunnerSlot& runner) {
+RaceCardKeys raceCardKeys(const RaceDay& day, const RunnerSlot& runner) {
     const auto race = static_cast<std::size_t>(runner.race), slot = static_cast<std::size_t>(runner.runner);
-    return {day.RaceTbl[race].Umaban[slot].str(), formatted("%2d", day.MarkTbl[race].SortRank[slot])};
+    const TRaceRec& rec = day.RaceTbl[race];
+    return {rec.Umaban[slot].str(), rec.UserMark[slot].str(), formatted("%2d", day.MarkTbl[race].SortRank[slot])};
 }
 
 void sortCardRows(const RaceDay& day, std::vector<RunnerSlot>& rows, int keyCol) {
     struct Keyed {
         RunnerSlot runner;
-        std::array<SjisString, 2> keys;  // columns 1 and 2
+        RaceCardKeys keys;
     };
     std::vector<Keyed> keyed;
     for (const RunnerSlot& runner : rows) keyed.push_back({runner, raceCardKeys(day, runner)});
     const auto keyOf = [keyCol](const Keyed& row) {
-        return keyCol == 1 || keyCol == 2 ? SjisView(row.keys[static_cast<std::size_t>(keyCol - 1)]) : SjisView();
+        return keyCol == kNumberColumn || keyCol == kHorseColumn
+                   ? SjisView(row.keys[static_cast<std::size_t>(keyCol - kNumberColumn)])
+                   : SjisView();
     };
     std::stable_sort(keyed.begin(), keyed.end(), [&keyOf](const Keyed& a, const Keyed& b) {
         if (keyOf(a) != keyOf(b)) return keyOf(a) < keyOf(b);

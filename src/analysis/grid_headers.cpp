@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "raceday/day_capacity.h"
 #include "text/encoding.h"
 
 namespace vantor {
@@ -17,8 +18,8 @@ std::vector<SjisString> sjis(std::initializer_list<const char*> utf8) {
 
 const std::vector<SjisString>& cardCheckHeaders() {
     static const std::vector<SjisString> headers = [] {
-        auto h = sjis({"枠", "馬", "格言該当", "馬名", "騎手", "調教師"});
-        for (int c = 6; c <= 30; ++c) h.push_back(std::to_string(c - 5) + utf8ToCp932("週前"));
+        auto h = sjis({"枠", "馬", "印", "格言該当", "馬名", "騎手", "調教師"});
+        for (int w = 1; w <= kWeekSlots; ++w) h.push_back(std::to_string(w) + utf8ToCp932("週前"));
         return h;
     }();
     return headers;
@@ -26,13 +27,13 @@ const std::vector<SjisString>& cardCheckHeaders() {
 
 const std::vector<SjisString>& raceCardHeaders() {
     static const auto headers =
-        sjis({"枠", "馬", "馬名", "騎手", "賞金", "当該ﾚｰｽ", "前1走", "前2走", "前3走", "前4走", "前5走"});
+        sjis({"枠", "馬", "印", "馬名", "騎手", "賞金", "当該ﾚｰｽ", "前1走", "前2走", "前3走", "前4走", "前5走"});
     return headers;
 }
 
 const std::vector<SjisString>& signCheckHeaders() {
     static const auto headers =
-        sjis({"枠", "馬", "馬主重複", "厩舎重複", "馬名", "性齢", "騎手", "調教師", "馬主", "予想配当", "順"});
+        sjis({"枠", "馬", "印", "馬主重複", "厩舎重複", "馬名", "性齢", "騎手", "調教師", "馬主", "予想配当", "順"});
     return headers;
 }
 

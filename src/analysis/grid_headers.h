@@ -8,9 +8,9 @@
 
 namespace vantor {
 
-const std::vector<SjisString>& cardCheckHeaders();    // StringGrid2, "出馬表ﾁｪｯｸ": 31 columns
-const std::vector<SjisString>& raceCardHeaders();     // StringGrid4 and StringGrid5: 11 columns
-const std::vector<SjisString>& signCheckHeaders();    // StringGrid1, "暗号ﾁｪｯｸ": 11 columns
+const std::vector<SjisString>& cardCheckHeaders();    // StringGrid2, "出馬表ﾁｪｯｸ": 32 columns
+const std::vector<SjisString>& raceCardHeaders();     // StringGrid4 and StringGrid5: 12 columns
+const std::vector<SjisString>& signCheckHeaders();    // StringGrid1, "暗号ﾁｪｯｸ": 12 columns
 const std::vector<SjisString>& horseSearchHeaders();  // StringGrid3, "競走馬検索": 9 columns
 const std::vector<SjisString>& searchListHeaders();   // StringGrid7, "検索ﾘｽﾄ": 10 columns
 

@@ -37,9 +37,9 @@ GridCells searchListGrid(const RaceDay& day, int criterion) {
 }
 
 GridCells raceCardGrid(const RaceDay& day, const std::vector<RunnerSlot>& rows) {
-    std::vector<std::array<SjisString, 2>> keys;
+    std::vector<card::RaceCardKeys> keys;
     for (const RunnerSlot& runner : rows) keys.push_back(card::raceCardKeys(day, runner));
-    return runnerGrid(raceCardHeaders(), std::move(keys), 1);
+    return runnerGrid(raceCardHeaders(), std::move(keys), card::kNumberColumn);
 }
 
 }  // namespace vantor

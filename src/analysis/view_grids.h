@@ -19,8 +19,8 @@ GridCells horseSearchGrid(const HorseSearchResult& result);  // StringGrid3, "�
 // StringGrid7, "検索ﾘｽﾄ": criterion 0 to 5; no rows for any other.
 GridCells searchListGrid(const RaceDay& day, int criterion);
 // StringGrid4, "出馬表": one row per runner of rows, in order, holding its
-// horse number and order rank in columns 1 and 2; the painting draws
-// everything else.
+// horse number, user mark and order rank in columns 1 to 3 (raceCardKeys);
+// the painting draws everything else.
 GridCells raceCardGrid(const RaceDay& day, const std::vector<RunnerSlot>& rows);
 
 }  // namespace vantor

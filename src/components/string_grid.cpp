@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "components/grid_text_model.h"
@@ -21,9 +22,34 @@ public:
     void refreshGeometries() { updateGeometries(); }
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        QTableView::mousePressEvent(event);
+        // The fixed columns take no focus: a click there gives the keys to the grid.
+        grid_.view().setFocus(Qt::MouseFocusReason);
+    }
     void mouseReleaseEvent(QMouseEvent* event) override {
         QTableView::mouseReleaseEvent(event);
         grid_.mouseReleased();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (grid_.keyPressed(event->key(), event->modifiers())) return event->accept();
+        QTableView::keyPressEvent(event);
+    }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        const QModelIndex index = indexAt(event->pos());
+        if (!index.isValid()) return;
+        emit grid_.cellMenuRequested(index.column(), index.row() + 1, event->globalPos());
+    }
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString tip = index.isValid() ? grid_.toolTipOf(index.column(), index.row() + 1) : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+        return true;
     }
     void resizeEvent(QResizeEvent* event) override {
         QTableView::resizeEvent(event);
@@ -81,6 +107,8 @@ TStringGrid::TStringGrid(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     configureView(*view_);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { emit currentRowChanged(current.isValid() ? current.row() + 1 : -1); });
     setDefaultRowHeight(24);
     setRowCount(2);
 }
@@ -219,12 +247,34 @@ void TStringGrid::setRangeSelect(bool on) {
 
 void TStringGrid::clearSelection() { view_->selectionModel()->clear(); }
 
+int TStringGrid::currentRow() const {
+    const QModelIndex current = view_->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() + 1 : -1;
+}
+
+void TStringGrid::setCurrentRow(int row) {
+    if (row < 1 || row >= rowCount()) return view_->selectionModel()->clearCurrentIndex();
+    const QModelIndex current = view_->selectionModel()->currentIndex();
+    view_->setCurrentIndex(model_->index(row - 1, current.isValid() ? current.column() : 0));
+}
+
+bool TStringGrid::keyPressed(int key, Qt::KeyboardModifiers modifiers) const {
+    return onKeyPress_ && onKeyPress_(key, modifiers);
+}
+
+QString TStringGrid::toolTipOf(int col, int row) const { return onToolTip_ ? onToolTip_(col, row) : QString(); }
+
 void TStringGrid::mouseReleased() {
-    if (clearOnMouseUp_) clearSelection();
+    // The current cell stays: it is where the keys go.
+    if (clearOnMouseUp_) view_->selectionModel()->clearSelection();
 }
 
 void TStringGrid::setOnDrawCell(DrawCellHandler handler) {
     onDrawCell_ = std::move(handler);
+    updateCells();
+}
+
+void TStringGrid::updateCells() {
     view_->viewport()->update();
     view_->horizontalHeader()->viewport()->update();
     if (frozen_) frozen_->viewport()->update();

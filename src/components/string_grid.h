@@ -29,6 +29,10 @@ class TStringGrid : public QWidget {
     Q_OBJECT
 public:
     using DrawCellHandler = std::function<void(QPainter& painter, int col, int row, const QRect& rect, bool selected)>;
+    // Takes a key pressed in the grid before the grid moves with it; true when it took it.
+    using KeyHandler = std::function<bool(int key, Qt::KeyboardModifiers modifiers)>;
+    // The tooltip of a cell; empty for none.
+    using ToolTipHandler = std::function<QString(int col, int row)>;
 
     explicit TStringGrid(QWidget* parent = nullptr);
     ~TStringGrid() override;
@@ -59,16 +63,33 @@ public:
     void setRowSelect(bool on);
     // Dragging or shift-clicking selects a range instead of one cell or row.
     void setRangeSelect(bool on);
-    // After every mouse release the selection is emptied, so nothing stays highlighted.
+    // After every mouse release the selection is emptied, so nothing stays
+    // highlighted; the current cell stays.
     void setClearSelectionOnMouseUp(bool on) { clearOnMouseUp_ = on; }
+    // Empties the selection and forgets the current cell.
     void clearSelection();
+    // The row of the current cell, which a click and the arrow keys move;
+    // -1 when there is none. Setting a row outside the data rows clears it.
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+    void setOnKeyPress(KeyHandler handler) { onKeyPress_ = std::move(handler); }
+    void setOnToolTip(ToolTipHandler handler) { onToolTip_ = std::move(handler); }
 
     void setOnDrawCell(DrawCellHandler handler);
+    // Paints every cell again, as after a change of what the handler draws from.
+    void updateCells();
     void drawDefaultCell(QPainter& painter, int col, int row, const QRect& rect, bool selected) const;
     static constexpr int gridLineWidth() { return 1; }
 
     // The scrolling table that shows the grid.
     QTableView& view();
+
+signals:
+    // The context menu was asked for over cell (col, row) at globalPos.
+    void cellMenuRequested(int col, int row, const QPoint& globalPos);
+    // The current row changed (a click, the arrow keys, setCurrentRow).
+    void currentRowChanged(int row);
 
 private:
     friend class GridView;
@@ -79,6 +100,8 @@ private:
     void paintCell(QPainter& painter, int col, int row, const QRect& rect, bool selected) const;
     QColor gridLineColor() const;
     void mouseReleased();
+    bool keyPressed(int key, Qt::KeyboardModifiers modifiers) const;
+    QString toolTipOf(int col, int row) const;
     void configureView(GridView& view);
     void updateFrozenColumns();
     void updateFrozenGeometry();
@@ -88,6 +111,8 @@ private:
     GridView* view_;
     GridView* frozen_ = nullptr;  // the fixed columns, laid over the left edge of view_
     DrawCellHandler onDrawCell_;
+    KeyHandler onKeyPress_;
+    ToolTipHandler onToolTip_;
     int fixedCols_ = 0;
     int defaultColWidth_ = 64;
     bool clearOnMouseUp_ = false;

@@ -15,6 +15,10 @@ draw::Ops bracketCell(const TRaceRec& race, int runner, const CellBox& box);
 // kNumberColumn: the horse number and, below it, the initial of its order key.
 draw::Ops numberCell(const TRaceRec& race, const TRaceMarkRec& marks, int runner, const CellBox& box,
                      const CardColours& colours);
+// kUserMarkColumn: the user's mark in a large glyph, a marker when the
+// horse has a note; the chosen row's cell (where the keys put marks) in the
+// highlight colours.
+draw::Ops userMarkCell(const TRaceRec& race, int runner, const CellBox& box, bool chosen);
 // kHorseColumn: sire, sex, age and coat; symbol, birthplace and birth date;
 // the horse's name; dam and owner; dam's sire and breeder.
 draw::Ops horseCell(const TRaceRec& race, int runner, const CellBox& box);

@@ -75,12 +75,14 @@ draw::Ops prizeCaptions(const CellBox& box) {
 }  // namespace
 
 draw::Ops headerCell(int col, const CellBox& box) {
-    static const SjisString frame = sjis("枠"), horse = sjis("馬"), number = sjis("番");
+    static const SjisString frame = sjis("枠"), horse = sjis("馬"), number = sjis("番"), mark = sjis("印");
     switch (col) {
         case kBracketColumn:
             return stackedCaption(box, frame, number);
         case kNumberColumn:
             return stackedCaption(box, horse, number);
+        case kUserMarkColumn:
+            return stackedCaption(box, mark, SjisString());
         case kHorseColumn:
             return horseCaptions(box);
         case kPeopleColumn:

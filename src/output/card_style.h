@@ -28,6 +28,8 @@ struct CardColours {
 inline constexpr draw::Rgb kSilver{0xC0, 0xC0, 0xC0};
 inline constexpr draw::Rgb kTurfGreen{0x00, 0x80, 0x00};
 inline constexpr draw::Rgb kDirtMaroon{0x80, 0x00, 0x00};
+// The chosen row's user-mark cell: the row the mark keys go to.
+inline constexpr draw::Rgb kChosenFill{0x30, 0x8C, 0xC6};
 
 // The grid's font: "ＭＳ ゴシック", 12 pixels, regular.
 inline draw::Font gridFont() { return {SjisString(kGothicFamily), 12, false, false}; }

@@ -73,6 +73,13 @@ draw::Ops runnerCell(const RaceDay& day, int race, int col, std::size_t j, const
             c.setBold(true);
             c.textOut(x, box.gridLine + 3, formatted("%2d", lenientInt(rec.Umaban[j])));
             break;
+        case kCheckUserMarkColumn:
+            c.fill(draw::kWhite);
+            c.setPoints(10);
+            c.setBold(true);
+            c.setColour(draw::kRed);
+            c.textOut(x, box.gridLine + 3, rec.UserMark[j]);
+            break;
         case kCheckMarksColumn:
             c.fill(kLightCyan);
             c.setPoints(8);

@@ -28,8 +28,8 @@ draw::Rgb fillOf(ListFill fill, SjisView text, const ViewColours& colours) {
 
 const ListGridStyle& signGridStyle() {
     using enum ListFill;
-    static const ListGridStyle style{{bracket}, {info},  {lightCyan},   {lightCyan},  {white, true}, {white},
-                                     {white},   {white}, {white, true}, {lightGreen}, {lightGreen}};
+    static const ListGridStyle style{{bracket}, {info},  {white}, {lightCyan},   {lightCyan},  {white, true},
+                                     {white},   {white}, {white}, {white, true}, {lightGreen}, {lightGreen}};
     return style;
 }
 

@@ -75,8 +75,8 @@ draw::Ops trainerItem(SjisView text, int width, int height, const draw::Font& fo
 draw::Ops trainerGridCell(const RaceDay& day, int col, int row, const std::optional<TrainerRunner>& runner,
                           const card::CellBox& box, const ViewColours& colours) {
     if (row == 0) {
-        if (col < card::kHorseColumn) return headerCell(col, box);
-        return withBottomLine(card::raceCardColumn(day, 0, card::kHeaderRunner, col, box), box);
+        if (col < card::kUserMarkColumn) return headerCell(col, box);
+        return withBottomLine(card::raceCardColumn(day, 0, card::kHeaderRunner, col, box, false), box);
     }
     if (!runner || runner->race < 0 || runner->race >= kMaxRaces || runner->runner < 0 || runner->runner >= kMaxRunners)
         return {};
@@ -85,7 +85,7 @@ draw::Ops trainerGridCell(const RaceDay& day, int col, int row, const std::optio
     // The race card's bracket column shows the runner's race here.
     if (col == card::kBracketColumn) return raceCell(day.RaceTbl[r], box, colours);
     if (col == card::kNumberColumn) return numberCell(day.RaceTbl[r], day.MarkTbl[r], j, box, colours);
-    return withBottomLine(card::raceCardColumn(day, runner->race, runner->runner, col, box), box);
+    return withBottomLine(card::raceCardColumn(day, runner->race, runner->runner, col, box, false), box);
 }
 
 }  // namespace vantor::views

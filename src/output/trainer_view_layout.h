@@ -18,7 +18,7 @@ draw::Ops trainerItem(SjisView text, int width, int height, const draw::Font& fo
 
 // Cell (col, row) of the trainer grid. runner is the row's runner (nothing
 // for the header row); a data row without a runner, or with one outside the
-// tables, draws nothing. The header's race columns (5 to 10) get only their
+// tables, draws nothing. The header's race columns (6 to 11) get only their
 // bottom line, over the caption the grid draws.
 draw::Ops trainerGridCell(const RaceDay& day, int col, int row, const std::optional<TrainerRunner>& runner,
                           const card::CellBox& box, const ViewColours& colours);

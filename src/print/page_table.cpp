@@ -1,8 +1,8 @@
 #include "print/page_table.h"
 
-#include "raceday/runner_texts.h"
 #include "output/fonts.h"
 #include "print/page_texts.h"
+#include "raceday/runner_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -84,11 +84,18 @@ void drawColumnHeadings(draw::PageCanvas& c, bool currentRace) {
     }
 }
 
-void drawRunnerTexts(draw::PageCanvas& c, const RaceDay& day, int race, int t, int v, bool prizesAlways) {
+void drawRunnerTexts(draw::PageCanvas& c, const RaceDay& day, int race, int t, int v, bool prizesAlways,
+                     SjisView userMark) {
+    // A full-width glyph of 10 points is 35 units wide; the name follows a little apart.
+    constexpr int kUserMarkWidth = 40;
     const TRaceRec& rec = day.RaceTbl[static_cast<std::size_t>(race)];
     c.setColour(draw::kBlack);
+    if (!userMark.empty()) {
+        c.setFont(kGothicFamily, 10, true);
+        c.textOut(205, v + 330, userMark);
+    }
     c.setFont(kPGothicFamily, 9);
-    c.textOut(205, v + 333, rec.Bamei[t]);
+    c.textOut(userMark.empty() ? 205 : 205 + kUserMarkWidth, v + 333, rec.Bamei[t]);
     c.setFont(kPGothicFamily, 7);
     c.textOut(530, v + 285, card::profileText(rec, t));
     c.setFont(kPGothicFamily, 6);

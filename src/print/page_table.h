@@ -27,8 +27,11 @@ void drawTableFrame(draw::PageCanvas& c, int rows);
 void drawColumnHeadings(draw::PageCanvas& c, bool currentRace);
 
 // Horse, people and prize texts of runner slot t at row offset v. The prize
-// and placing lines need the runner's horse record unless prizesAlways.
-void drawRunnerTexts(draw::PageCanvas& c, const RaceDay& day, int race, int t, int v, bool prizesAlways);
+// and placing lines need the runner's horse record unless prizesAlways. A
+// user mark (a glyph, or empty for none) stands just left of the horse's
+// name, which moves right by its width.
+void drawRunnerTexts(draw::PageCanvas& c, const RaceDay& day, int race, int t, int v, bool prizesAlways,
+                     SjisView userMark);
 // The five previous-run columns of runner slot t: column k shows run
 // firstRun + k - 1; with oddsInFirstColumn the first column's sixth line
 // shows final win odds. A line too long for its column is set a point

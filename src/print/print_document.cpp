@@ -6,12 +6,17 @@
 
 namespace vantor::print {
 
-PrintDocument raceCardDocument(const RaceDay& day, int races, RunnerOrder order, const draw::TextMeasure& measure) {
+PrintDocument raceCardDocument(const RaceDay& day, int races, RunnerOrder order, const draw::TextMeasure& measure,
+                               const PrintedMarks* marks) {
     PrintDocument doc;
     doc.caption = order == RunnerOrder::number ? "Vantor出馬表（馬番順）　印刷" : "Vantor出馬表（グループ順）　印刷";
     const int count = std::clamp(races, 0, kMaxRaces);
     doc.pages.reserve(static_cast<std::size_t>(count));
-    for (int race = 0; race < count; ++race) doc.pages.push_back(racePage(day, race, order, measure));
+    for (int race = 0; race < count; ++race) {
+        const auto slot = static_cast<std::size_t>(race);
+        doc.pages.push_back(
+            racePage(day, race, order, measure, marks && slot < marks->size() ? &(*marks)[slot] : nullptr));
+    }
     return doc;
 }
 

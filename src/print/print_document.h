@@ -16,8 +16,10 @@ struct PrintDocument {
     std::vector<draw::Page> pages;
 };
 
-// Pages for race slots 0 .. races - 1 (the race list's entries).
-PrintDocument raceCardDocument(const RaceDay& day, int races, RunnerOrder order, const draw::TextMeasure& measure);
+// Pages for race slots 0 .. races - 1 (the race list's entries), with the
+// user's marks of a set when given.
+PrintDocument raceCardDocument(const RaceDay& day, int races, RunnerOrder order, const draw::TextMeasure& measure,
+                               const PrintedMarks* marks = nullptr);
 // One page per trainer drop-down item, in the list's order.
 PrintDocument trainerListDocument(const RaceDay& day, const std::vector<SjisString>& trainerItems,
                                   const draw::TextMeasure& measure);

@@ -8,6 +8,7 @@
 #include "print/page_texts.h"
 #include "raceday/race_card.h"
 #include "text/formatted.h"
+#include "text/sjis_chars.h"
 #include "text/sjis_literal.h"
 
 namespace vantor::print {
@@ -69,14 +70,27 @@ void drawNumberAndKey(draw::PageCanvas& c, const RaceDay& day, int race, int t, 
     if (!key.empty() && key.front() != 'z') c.textOut(162, v + 350, key.substr(0, 1));
 }
 
+// The race note on one line under the header's rule and results, as much of
+// it as fits beside the prize table.
+void drawRaceNote(draw::PageCanvas& c, const draw::TextMeasure& measure, SjisView note) {
+    constexpr int kLeft = 300, kRight = 1650;
+    c.setColour(draw::kBlack);
+    c.setFont(kGothicFamily, 6);
+    while (!note.empty() && measure.textWidth(c.font(), note) > kRight - kLeft)
+        note = note.substr(0, lastSjisCharStart(note));
+    c.textOut(kLeft, 258, note);
+}
+
 }  // namespace
 
-draw::Page racePage(const RaceDay& day, int race, RunnerOrder order, const draw::TextMeasure& measure) {
+draw::Page racePage(const RaceDay& day, int race, RunnerOrder order, const draw::TextMeasure& measure,
+                    const PrintedRaceMarks* userMarks) {
     const TRaceRec& rec = day.RaceTbl[static_cast<std::size_t>(race)];
     const TRaceMarkRec& marks = day.MarkTbl[static_cast<std::size_t>(race)];
     const int n = runnerSlotsOf(rec.TorokuTosu);
     draw::PageCanvas c;
     drawRaceHeader(c, rec);
+    if (userMarks) drawRaceNote(c, measure, userMarks->note);
     drawTableFrame(c, n);
 
     int framesStarted = 0;
@@ -107,7 +121,8 @@ draw::Page racePage(const RaceDay& day, int race, RunnerOrder order, const draw:
                 ++groupSizes[static_cast<std::size_t>(key.front() - 'a')];
         }
         drawNumberAndKey(c, day, race, t, v);
-        drawRunnerTexts(c, day, race, t, v, false);
+        drawRunnerTexts(c, day, race, t, v, false,
+                        userMarks ? SjisView(userMarks->marks[static_cast<std::size_t>(t)]) : SjisView());
         drawPreviousRuns(c, measure, rec, t, v, 1, rec.HrLoaded != 0);
     }
     if (order == RunnerOrder::group) {

@@ -5,6 +5,7 @@
 
 #include "output/page.h"
 #include "output/text_measure.h"
+#include "print/printed_marks.h"
 #include "raceday/race_day.h"
 
 namespace vantor::print {
@@ -14,7 +15,10 @@ enum class RunnerOrder {
     group,   // order rank (SortRank), heavy lines between the groups a to f
 };
 
-// Texts are fitted to their columns by `measure` (page units).
-draw::Page racePage(const RaceDay& day, int race, RunnerOrder order, const draw::TextMeasure& measure);
+// Texts are fitted to their columns by `measure` (page units). With the
+// user's marks of a set, each marked runner's mark stands left of its name
+// and the race note under the header; without, the page has neither.
+draw::Page racePage(const RaceDay& day, int race, RunnerOrder order, const draw::TextMeasure& measure,
+                    const PrintedRaceMarks* userMarks = nullptr);
 
 }  // namespace vantor::print

@@ -37,7 +37,7 @@ draw::Page trainerPage(const RaceDay& day, SjisView trainerItem, const draw::Tex
         c.textOut(160, v + 290, CircledNumberText(race.Umaban[t]));
         const SjisView key = day.MarkTbl[static_cast<std::size_t>(s)].SortKey[t];
         if (!key.empty() && key.front() != 'z') c.textOut(165, v + 360, key.substr(0, 1));
-        drawRunnerTexts(c, day, s, t, v, true);
+        drawRunnerTexts(c, day, s, t, v, true, {});
         // With its payouts in, the race itself fills the first run column.
         const bool paid = race.HrLoaded != 0;
         drawPreviousRuns(c, measure, race, t, v, paid ? 0 : 1, paid);

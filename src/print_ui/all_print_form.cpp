@@ -80,10 +80,14 @@ TAllPrintForm::TAllPrintForm(const RaceDay& day, QPrinter& printer, QWidget* par
     ChokBox->setFont(gothicFont(12));
     ChokBox->setMaxVisibleItems(30);
     ChokBox->hide();
+    SirusiCombo = new QComboBox;
+    SirusiCombo->setObjectName(QStringLiteral("SirusiCombo"));
+    SirusiCombo->setToolTip(QStringLiteral("印刷する印を選びます"));
+    SirusiCombo->hide();
 
     auto* top = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{PageLabel, UpDown1, ChokBox, BitBtn2, BitBtn4, BitBtn3, CloseBtn,
-                                                      RadioGroup1, GroupBox1})
+    for (QWidget* w : std::initializer_list<QWidget*>{PageLabel, UpDown1, ChokBox, SirusiCombo, BitBtn2, BitBtn4, BitBtn3,
+                                                      CloseBtn, RadioGroup1, GroupBox1})
         top->addWidget(w);
     top->addStretch();
 
@@ -111,6 +115,7 @@ TAllPrintForm::TAllPrintForm(const RaceDay& day, QPrinter& printer, QWidget* par
     connect(SpeedButton1, &QToolButton::clicked, this, &TAllPrintForm::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TAllPrintForm::SpeedButton2Click);
     connect(ChokBox, &QComboBox::activated, this, &TAllPrintForm::ChokBoxChange);
+    connect(SirusiCombo, &QComboBox::activated, this, &TAllPrintForm::SirusiComboChange);
     FormCreate(day);
 }
 
@@ -163,6 +168,23 @@ void TAllPrintForm::showTrainerPages(const std::vector<SjisString>& trainerItems
     ChokBox->show();
     ChokBox->setCurrentIndex(0);
     ChokBoxChange();
+}
+
+void TAllPrintForm::showUserMarkSets(const QStringList& setNames, RemakeWithMarks remake) {
+    remake_ = std::move(remake);
+    SirusiCombo->clear();
+    SirusiCombo->addItem(QStringLiteral("印なし"));
+    SirusiCombo->addItems(setNames);
+    SirusiCombo->setCurrentIndex(0);
+    SirusiCombo->show();
+}
+
+void TAllPrintForm::SirusiComboChange() {
+    if (!remake_ || SirusiCombo->currentIndex() < 0) return;
+    const int shown = UpDown1->value();
+    const int set = SirusiCombo->currentIndex();
+    recordDocument(remake_(set > 0 ? std::optional(set) : std::nullopt));
+    PrevX1->SetCurrentPage(shown);
 }
 
 void TAllPrintForm::RadioGroup1Click(int item) {

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "raceday/race_day.h"
@@ -45,6 +47,11 @@ public:
     void showRacePages();
     // Page selection for the trainer document: the trainer drop-down.
     void showTrainerPages(const std::vector<SjisString>& trainerItems);
+    // The user-mark set a race document carries: SirusiCombo offers "印なし"
+    // (the pages as without marks, chosen at first) and the sets by their
+    // names; choosing one records the document `remake` gives for it again.
+    using RemakeWithMarks = std::function<print::PrintDocument(std::optional<int> set)>;
+    void showUserMarkSets(const QStringList& setNames, RemakeWithMarks remake);
 
     TIniGT IniGT1;
     TPrevX* PrevX1;
@@ -61,6 +68,7 @@ public:
     TSpeedButton* SpeedButton1;  // "全選択"
     TSpeedButton* SpeedButton2;  // "全ｸﾘｱ"
     QComboBox* ChokBox;
+    QComboBox* SirusiCombo;  // the user-mark set printed, or none
     QListWidget* CheckListBox1;
 
     void RadioGroup1Click(int item);
@@ -71,6 +79,7 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void ChokBoxChange();
+    void SirusiComboChange();
 
 protected:
     // Closing by any way stores the placement and sets the paper back.
@@ -82,6 +91,7 @@ private:
     void FormClose();
 
     QStringList courseNames_;  // distinct racecourse names of the list, sorted
+    RemakeWithMarks remake_;
     int selectAllClicks_ = 0;
     bool closed_ = false;
 };

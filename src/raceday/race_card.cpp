@@ -83,21 +83,23 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
         auto& sign = out.signRows.emplace_back();
         sign[0] = rec.Wakuban[j].str();
         sign[1] = ZeroBlank(rec.Umaban[j]);
-        if (marks.SameBanusi[j]) sign[2] = card::markShortName(rec.BanusiName[j]);
-        if (marks.SameChok[j]) sign[3] = card::markShortName(rec.ChokName[j]);
-        sign[4] = rec.Bamei[j].str();
-        sign[5] = card::sexAgeText(rec, static_cast<int>(j));
-        sign[6] = rec.KisyuName[j].str();
-        sign[7] = rec.ChokName[j].str();
-        sign[8] = rec.BanusiName[j].str();
+        sign[kSignUserMarkColumn] = rec.UserMark[j].str();
+        if (marks.SameBanusi[j]) sign[3] = card::markShortName(rec.BanusiName[j]);
+        if (marks.SameChok[j]) sign[4] = card::markShortName(rec.ChokName[j]);
+        sign[5] = rec.Bamei[j].str();
+        sign[6] = card::sexAgeText(rec, static_cast<int>(j));
+        sign[7] = rec.KisyuName[j].str();
+        sign[8] = rec.ChokName[j].str();
+        sign[9] = rec.BanusiName[j].str();
         if (rec.YozRank[j] > 0) {
-            sign[9] = predictedOddsText(rec.YozOdds[j]);
-            sign[10] = formatted("%2d", rec.YozRank[j]);
+            sign[10] = predictedOddsText(rec.YozOdds[j]);
+            sign[11] = formatted("%2d", rec.YozRank[j]);
         }
 
         auto& check = out.checkRows.emplace_back();
         check[kCheckBracketColumn] = rec.Wakuban[j].str();
         check[kCheckNumberColumn] = rec.Umaban[j].str();
+        check[kCheckUserMarkColumn] = rec.UserMark[j].str();
         check[kCheckMarksColumn] = rec.RinsenSign[j].str();
         check[kCheckHorseColumn] = rec.Bamei[j].str();
         check[kCheckJockeyColumn] = rec.KisyuName[j].str();

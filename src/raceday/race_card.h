@@ -23,13 +23,33 @@ struct RaceHeaderTexts {
 inline constexpr int kPayoutEntries = 21;
 using PayoutLabelTexts = std::array<std::array<SjisString, 3>, kPayoutEntries>;
 
-inline constexpr int kSignGridCols = 11;  // StringGrid1
+// The number-sign grid (StringGrid1): bracket, horse number, the user's
+// mark, the owner and trainer coincidences, then the runner's texts.
+inline constexpr int kSignGridCols = 12;
+inline constexpr int kSignUserMarkColumn = 2;
+
+// The race card grid's (StringGrid4) columns, which the trainer grid
+// shares; run column kFirstRunColumn + k shows run k (0 the race itself, 1
+// to 5 the last runs).
+namespace card {
+enum CardColumn : int {
+    kBracketColumn,
+    kNumberColumn,
+    kUserMarkColumn,
+    kHorseColumn,
+    kPeopleColumn,
+    kPrizeColumn,
+    kFirstRunColumn,
+    kCardColumns = kFirstRunColumn + 6,
+};
+}  // namespace card
 
 // The card-check grid's (StringGrid2) columns; week slot w is in column
 // kCheckFirstWeekColumn + w - 1.
 enum CheckGridColumn : int {
     kCheckBracketColumn,
     kCheckNumberColumn,
+    kCheckUserMarkColumn,
     kCheckMarksColumn,
     kCheckHorseColumn,
     kCheckJockeyColumn,

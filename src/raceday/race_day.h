@@ -79,6 +79,10 @@ struct TRaceRec {
     // Element 0: days from run 1 to this race; element k: from run k+1 to run k.
     PerRunner<std::array<i32, kMaxEarlierRuns>> Kankaku{};
     PerRunner<FixedText<8>> RinsenSign;  // readiness sign: "牡1戦目", "牡3戦目", "牝2戦目" or empty
+    // The user's own, put in from the marks file after the records: the
+    // mark (印) of the set the views show, and whether the horse has a note.
+    PerRunner<FixedText<2>> UserMark;      // the mark's glyph; empty for none
+    PerRunner<std::uint8_t> HorseNoted{};  // 1 when the user keeps a note on the horse
 
     // Runs, [slot][k]: k = 0 this race, 1-20 earlier runs (RunDate 1-25).
     PerRun<FixedText<9>> RunDate;

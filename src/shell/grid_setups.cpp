@@ -19,7 +19,7 @@ QStringList texts(const std::vector<SjisString>& sjis) {
 // The race card and the trainer grid show a runner per row in the same columns.
 GridSetup runnerCardSetup(int frameColumnWidth) {
     GridSetup setup;
-    setup.colWidths = {frameColumnWidth, 20, 250, 60, 80, 140, 140, 140, 140, 140, 140};
+    setup.colWidths = {frameColumnWidth, 20, 34, 250, 60, 80, 140, 140, 140, 140, 140, 140};
     setup.headers = texts(raceCardHeaders());
     setup.fixedCols = card::kFirstRunColumn;
     setup.rowHeight = 70;
@@ -43,7 +43,7 @@ GridSetup runnerListSetup(std::vector<int> widths, QStringList headers) {
 
 GridSetup cardCheckGridSetup() {
     GridSetup setup;
-    setup.colWidths = {20, 20, 50, 150, 50, 50};
+    setup.colWidths = {20, 20, 20, 50, 150, 50, 50};
     setup.colWidths.resize(kCheckGridCols, 70);  // a column per week slot
     setup.headers = texts(cardCheckHeaders());
     setup.fixedCols = kCheckFirstWeekColumn;
@@ -59,7 +59,7 @@ GridSetup trainerGridSetup() { return runnerCardSetup(30); }
 
 GridSetup signCheckGridSetup() {
     return runnerListSetup(
-        {20, 20, 60, 60, 140, 30, 60, 60, 200, 60, 20},
+        {20, 20, 20, 60, 60, 140, 30, 60, 60, 200, 60, 20},
         texts(signCheckHeaders()));
 }
 

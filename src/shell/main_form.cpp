@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSplitter>
@@ -51,6 +52,7 @@ TMainForm::TMainForm(std::unique_ptr<JVLink> jvLink, QWidget* parent)
     createToolBar();
     createLeftPanel();
     createPages();
+    openUserMarks();
     StatusLine = new QStatusBar;
     StatusLine->setObjectName(QStringLiteral("StatusLine"));
     StatusLine->setSizeGripEnabled(false);
@@ -97,6 +99,16 @@ void TMainForm::connectHandlers() {
     StringGrid4->setOnDrawCell([this](QPainter& painter, int col, int row, const QRect& rect, bool selected) {
         StringGrid4DrawCell(painter, col, row, rect, selected);
     });
+    StringGrid4->setOnKeyPress(
+        [this](int key, Qt::KeyboardModifiers modifiers) { return StringGrid4KeyDown(key, modifiers); });
+    StringGrid4->setOnToolTip([this](int, int row) { return StringGrid4ToolTip(row); });
+    connect(StringGrid4, &ui::TStringGrid::cellMenuRequested, this,
+            [this](int, int row, const QPoint& at) { StringGrid4ContextMenu(row, at); });
+    // The chosen row's mark cell shows where the keys go.
+    connect(StringGrid4, &ui::TStringGrid::currentRowChanged, StringGrid4, &ui::TStringGrid::updateCells);
+    connect(SirusiCombo, &QComboBox::activated, this, &TMainForm::SirusiComboChange);
+    connect(SirusiNameBtn, &QToolButton::clicked, this, &TMainForm::SirusiNameBtnClick);
+    connect(RaceMemo, &QPlainTextEdit::textChanged, this, &TMainForm::RaceMemoChange);
     connect(SpeedButton13, &QToolButton::clicked, this, &TMainForm::SpeedButton13Click);
     connect(SpeedButton15, &QToolButton::clicked, this, &TMainForm::SpeedButton15Click);
     connect(SpeedButton18, &QToolButton::clicked, this, &TMainForm::SpeedButton18Click);
@@ -118,6 +130,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+    reportUserMarksFile();
     const int result = JVLink1->JVInit(jvLinkSid());
     if (result != jv::kOk) {
         std::string message = jvInitErrorText(result);

@@ -12,18 +12,22 @@
 #include <QMainWindow>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "analysis/runner_slot.h"
 #include "print/race_page.h"
 #include "raceday/race_day.h"
 #include "settings/ini_gt.h"
+#include "usermarks/user_marks_file.h"
 
 class QAction;
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QPainter;
+class QPlainTextEdit;
 class QPrinter;
 class QSplitter;
 class QStatusBar;
@@ -103,6 +107,9 @@ public:
     ui::TStringGrid* StringGrid4;
     ui::TSpeedButton* SpeedButton10;  // "馬番", down at start
     ui::TSpeedButton* SpeedButton17;  // "ｸﾞﾙｰﾌﾟ"
+    QComboBox* SirusiCombo;           // the user-mark set the views show; items the set names
+    ui::TSpeedButton* SirusiNameBtn;  // renames the set shown
+    QPlainTextEdit* RaceMemo;         // the user's note on the race shown
 
     QWidget* TabSheet1;  // "調教師"
     QComboBox* ChokBox;
@@ -148,6 +155,12 @@ public:
     std::vector<RunnerSlot> CardRows;
     std::vector<RunnerSlot> TrainerRows;
 
+    // The user's marks and notes, in the program folder's marks file, open
+    // for the whole run; none when the file cannot be had, and then the
+    // program works without them.
+    std::optional<UserMarksFile> UserMarks;
+    int UserMarkSet = 1;  // the set the views show, 1-8
+
     void N13Click();
     void FileExitItemClick();
     void FilePrintSetupItemClick();
@@ -171,6 +184,22 @@ public:
     void yosohaitomenuClick();
     void SpeedButton10Click();
     void StringGrid4DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
+    // A key on the race card: 1-7 put the marks ◎ ○ ▲ △ ☆ × 注 on the
+    // current row's runner, 0 and Delete take its mark off. True when the
+    // key was one of them.
+    bool StringGrid4KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The tooltip of a card cell: the note on the row's horse.
+    QString StringGrid4ToolTip(int row) const;
+    void StringGrid4ContextMenu(int row, const QPoint& globalPos);
+    // Puts mark on the runner of card row `row` in the set shown, at once in the marks file.
+    void setUserMarkOfRow(int row, UserMark mark);
+    // Keeps note as the note on the horse of card row `row`; empty removes it.
+    void setHorseNoteOfRow(int row, const QString& note);
+    void SirusiComboChange();
+    void SirusiNameBtnClick();
+    // Names the set shown; an empty name gives it back its default name.
+    void renameUserMarkSet(const QString& name);
+    void RaceMemoChange();
     void SpeedButton13Click();
     void SpeedButton15Click();
     void SpeedButton18Click();
@@ -211,8 +240,21 @@ private:
     void applyRaceHeading(const struct RaceHeaderTexts& header);
     void printRaceCards(print::RunnerOrder order);
 
+    void openUserMarks();
+    void reportUserMarksFile();
+    // Whether the marks file is there to write to; when not, says so.
+    bool userMarksWritable();
+    void showDayUserMarks();      // every race of the day, after a load or a set change
+    void refreshUserMarkViews();  // the shown race's grids and the trainer grid, after a change
+    void showRaceMemo();          // the note of the race chosen
+    void editHorseNote(int row);
+
     std::unique_ptr<QPrinter> printer_;
     bool shown_ = false;
+    // What the open of the marks file has to tell once the window shows: a
+    // file kept aside, or why there is none.
+    std::string userMarksNotice_;
+    std::string userMarksProblem_;
 };
 
 }  // namespace vantor

@@ -27,7 +27,8 @@ void TMainForm::StringGrid4DrawCell(QPainter& painter, int col, int row, const Q
                                      static_cast<std::uint8_t>(tip.blue())}};
     draw::render(painter,
                  card::StringGrid4DrawCell(*Day, runner ? runner->race : CurRace, col,
-                                           runner ? runner->runner : card::kHeaderRunner, box, colours),
+                                           runner ? runner->runner : card::kHeaderRunner, box, colours,
+                                           row == StringGrid4->currentRow()),
                  rect.topLeft());
 }
 

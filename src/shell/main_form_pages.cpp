@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -125,7 +126,25 @@ QWidget* TMainForm::createRaceCardSheet() {
     sortLayout->setContentsMargins(4, 0, 4, 2);
     sortLayout->addWidget(SpeedButton10);
     sortLayout->addWidget(SpeedButton17);
-    return gridSheet("TabSheet4", {sortGroup}, StringGrid4);
+
+    // The user's marks: the set shown (its items are filled once the marks file is open) and its name.
+    SirusiCombo = named(new QComboBox, "SirusiCombo");
+    SirusiCombo->setMinimumWidth(100);
+    setHint(SirusiCombo,
+            QStringLiteral("表示する印を選びます（出馬表で馬を選び 1-7 で ◎○▲△☆×注、0 か Delete で消します）"));
+    SirusiNameBtn = button("SirusiNameBtn", "名前変更", "表示している印の名前を変えます");
+    auto* markGroup = new QGroupBox(QStringLiteral("印"));
+    auto* markLayout = new QHBoxLayout(markGroup);
+    markLayout->setContentsMargins(4, 0, 4, 2);
+    markLayout->addWidget(SirusiCombo);
+    markLayout->addWidget(SirusiNameBtn);
+
+    RaceMemo = named(new QPlainTextEdit, "RaceMemo");
+    RaceMemo->setPlaceholderText(QStringLiteral("レースのメモ"));
+    RaceMemo->setMinimumWidth(360);
+    RaceMemo->setFixedHeight(RaceMemo->fontMetrics().lineSpacing() * 3 + 10);  // a few lines
+    setHint(RaceMemo, QStringLiteral("このレースのメモ（入力するとすぐ保存されます）"));
+    return gridSheet("TabSheet4", {sortGroup, markGroup, RaceMemo}, StringGrid4);
 }
 
 QWidget* TMainForm::createTrainerSheet() {

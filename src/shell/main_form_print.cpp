@@ -10,6 +10,7 @@
 #include "components/message_box.h"
 #include "output/text_measure.h"
 #include "print/print_document.h"
+#include "print/printed_marks.h"
 #include "print_ui/all_print_form.h"
 #include "shell/main_form.h"
 #include "shell/sjis_items.h"
@@ -37,6 +38,16 @@ void TMainForm::printRaceCards(print::RunnerOrder order) {
     ui::TAllPrintForm form(*Day, printer(), this);
     form.recordDocument(print::raceCardDocument(*Day, DatList->count(), order, measure));
     form.showRacePages();
+    if (UserMarks) {
+        QStringList names;
+        for (int n = 0; n < SirusiCombo->count(); ++n) names.append(SirusiCombo->itemText(n));
+        form.showUserMarkSets(names, [this, order, &measure](std::optional<int> set) {
+            const int races = DatList->count();
+            if (!set) return print::raceCardDocument(*Day, races, order, measure);
+            const print::PrintedMarks marks = print::printedMarks(*Day, races, *UserMarks, *set);
+            return print::raceCardDocument(*Day, races, order, measure, &marks);
+        });
+    }
     form.exec();
 }
 

@@ -27,6 +27,7 @@
 #include "shell/sjis_items.h"
 #include "store/jvdata_record.h"
 #include "text/qt_text.h"
+#include "usermarks/day_user_marks.h"
 
 namespace vantor {
 void TMainForm::DateComboChange() {
@@ -58,6 +59,7 @@ void TMainForm::DateComboChange() {
         return;
     }
 
+    showDayUserMarks();
     setItems(*ChokBox, result.trainerItems);
     setItems(*UmaListBox, result.horseInitials);
     UpDown1->setMaximum(result.upDownMax);
@@ -104,7 +106,10 @@ void TMainForm::DatListClick() {
     if (race < 0) return;
     PageControl1->hide();
     CurRace = race;
+    // Marks made elsewhere meanwhile (vantor-cli marks --import) show too.
+    if (UserMarks) showRaceUserMarks(*Day, race, *UserMarks, UserMarkSet);
     const RaceCardTexts card = assembleRaceCard(*Day, race);
+    showRaceMemo();
 
     for (ui::TStringGrid* grid : {StringGrid1, StringGrid2, StringGrid4}) grid->hide();
     for (std::size_t e = 0; e < card.payouts.size(); ++e)

@@ -297,7 +297,7 @@ std::string UserMarksFile::setName(int set) const {
     Statement q(db_->handle, "SELECT name FROM mark_sets WHERE mark_set = ?");
     q.bind(1, set);
     if (q.step() == SQLITE_ROW) return q.text(0);
-    return "印" + std::to_string(set);
+    return defaultUserMarkSetName(set);
 }
 
 fs::path userMarksPath(const fs::path& appDir) { return appDir / "usermarks.sqlite"; }

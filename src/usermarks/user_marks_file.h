@@ -75,6 +75,9 @@ private:
     std::string keptAside_;
 };
 
+// The name of a set the user has not named: "印1" ... "印8".
+inline std::string defaultUserMarkSetName(int set) { return "印" + std::to_string(set); }
+
 // The marks file of a program folder.
 std::filesystem::path userMarksPath(const std::filesystem::path& appDir);
 

@@ -18,6 +18,7 @@
 #include "output/bracket_colours.h"
 #include "output/view_colours.h"
 #include "raceday/dates.h"
+#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "store/record_filer.h"
 #include "support/fake_jvlink.h"
@@ -132,8 +133,8 @@ TEST_F(AnalysisTabs, EveryTabShowsTheLoadedDayAndCopiesItsGrid) {
     EXPECT_EQ(form->Label3D3->text(), q("11"));
 
     // Card check: the winner's run 11 weeks ago, after a rest.
-    EXPECT_EQ(form->StringGrid2->cell(2, 1), q("牡1戦目"));
-    EXPECT_EQ(form->StringGrid2->cell(5 + 11, 1), q("2024.03.10 *63日  1着"));
+    EXPECT_EQ(form->StringGrid2->cell(kCheckMarksColumn, 1), q("牡1戦目"));
+    EXPECT_EQ(form->StringGrid2->cell(kCheckFirstWeekColumn + 10, 1), q("2024.03.10 *63日  1着"));
     form->SpeedButton13->click();
     const QStringList check = clipboard().split(q("\r\n"));
     EXPECT_EQ(check.value(0), q("2024年 5月26日東京 2回12日11R【臨戦態勢ﾁｪｯｸ】"));
@@ -142,10 +143,10 @@ TEST_F(AnalysisTabs, EveryTabShowsTheLoadedDayAndCopiesItsGrid) {
     EXPECT_EQ(shownColour(*form->StringGrid2, 0, 2), qColour(*draw::bracketColour(2)));
 
     // Number-sign check: the shared owner.
-    EXPECT_EQ(form->StringGrid1->cell(2, 2), q("共同馬"));
-    EXPECT_TRUE(form->StringGrid1->cell(2, 1).isEmpty());
+    EXPECT_EQ(form->StringGrid1->cell(3, 2), q("共同馬"));
+    EXPECT_TRUE(form->StringGrid1->cell(3, 1).isEmpty());
     form->SpeedButton15->click();
-    EXPECT_TRUE(clipboard().startsWith(q("2024年05月26日\r\n枠\t馬\t馬主重複\t")));
+    EXPECT_TRUE(clipboard().startsWith(q("2024年05月26日\r\n枠\t馬\t印\t馬主重複\t")));
     EXPECT_EQ(shownColour(*form->StringGrid1, 0, 2), qColour(*draw::bracketColour(2)));
 
     // Search list: criterion 0 after the load, then the 12-week places, then one without any runner.

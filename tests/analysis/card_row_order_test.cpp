@@ -39,15 +39,17 @@ protected:
 }  // namespace
 
 TEST(CardRowOrder, KeyColumnFollowsTheButtonThatIsDown) {
-    EXPECT_EQ(sortKeyColumn(true, false), 1);
-    EXPECT_EQ(sortKeyColumn(false, true), 2);
+    EXPECT_EQ(sortKeyColumn(true, false), kNumberColumn);
+    EXPECT_EQ(sortKeyColumn(false, true), kHorseColumn) << "whose text is the order rank";
     EXPECT_EQ(sortKeyColumn(false, false), 0);
 }
 
 TEST_F(CardRows, ChoosingARaceListsItsRunnerSlotsAndRowsNameThem) {
     race({{"01", 2}, {"02", 1}});
     EXPECT_EQ(rows, (std::vector<RunnerSlot>{{kRace, 0}, {kRace, 1}}));
-    EXPECT_EQ(raceCardKeys(hand.day(), rows[0]), (std::array<SjisString, 2>{"01", " 2"}));
+    hand.race(kRace).UserMark[1] = "\x81\x9d";  // ◎
+    EXPECT_EQ(raceCardKeys(hand.day(), rows[0]), (RaceCardKeys{"01", "", " 2"}));
+    EXPECT_EQ(raceCardKeys(hand.day(), rows[1]), (RaceCardKeys{"02", "\x81\x9d", " 1"})) << "the user's mark";
     EXPECT_EQ(runnerOfRow(rows, 0), std::nullopt) << "the header row";
     EXPECT_EQ(runnerOfRow(rows, 2), (RunnerSlot{kRace, 1}));
     EXPECT_EQ(runnerOfRow(rows, 3), std::nullopt);
@@ -55,21 +57,24 @@ TEST_F(CardRows, ChoosingARaceListsItsRunnerSlotsAndRowsNameThem) {
 
 TEST_F(CardRows, GroupOrderKeepsEqualRanksInHorseNumberOrderWhateverTheyStartedIn) {
     race({{"07", 2}, {"03", 1}, {"12", 2}, {"01", 0}, {"05", 2}, {"10", 10}});
-    sortCardRows(hand.day(), rows, 2);
+    sortCardRows(hand.day(), rows, kHorseColumn);
     const std::vector<SjisString> grouped{"01", "03", "05", "07", "12", "10"};
     EXPECT_EQ(numbers(), grouped) << "rank 10 after 2: \"%2d\" texts order as numbers";
     EXPECT_EQ(rows[2], (RunnerSlot{kRace, 4})) << "the row names the runner slot of horse 05";
 
     std::reverse(rows.begin(), rows.end());
-    sortCardRows(hand.day(), rows, 2);
+    sortCardRows(hand.day(), rows, kHorseColumn);
     EXPECT_EQ(numbers(), grouped);
 }
 
 TEST_F(CardRows, NumberOrderRestoresTheCardAndNoKeyOrdersByNumber) {
     race({{"11", 1}, {"02", 3}, {"09", 2}});
-    sortCardRows(hand.day(), rows, 1);
+    sortCardRows(hand.day(), rows, kNumberColumn);
     EXPECT_EQ(numbers(), (std::vector<SjisString>{"02", "09", "11"}));
-    sortCardRows(hand.day(), rows, 2);
+    sortCardRows(hand.day(), rows, kHorseColumn);
     sortCardRows(hand.day(), rows, 0);
     EXPECT_EQ(numbers(), (std::vector<SjisString>{"02", "09", "11"})) << "empty key texts are all equal";
+    hand.race(kRace).UserMark[0] = "\x81\x9d";
+    sortCardRows(hand.day(), rows, kUserMarkColumn);
+    EXPECT_EQ(numbers(), (std::vector<SjisString>{"02", "09", "11"})) << "marks give no order";
 }

@@ -19,25 +19,27 @@ std::vector<SjisString> row(const GridCells& grid, int r) {
 
 }  // namespace
 
-TEST(ViewGrids, RaceCardRowsFollowTheRunnerListAndHoldOnlyNumberAndRank) {
+TEST(ViewGrids, RaceCardRowsFollowTheRunnerListAndHoldOnlyNumberMarkAndRank) {
     HandDay hand;
     hand.addRace(2, "05", 11, 3);
     for (int j = 0; j < 3; ++j) {
         hand.addRunner(2, j, {.number = j == 0 ? "01" : j == 1 ? "02" : "03"});
         hand.marks(2).SortRank[static_cast<std::size_t>(j)] = 3 - j;
     }
+    hand.race(2).UserMark[1] = "\x81\x9d";  // ◎ on horse 02
     std::vector<RunnerSlot> rows = card::raceCardRows(2, 3);
-    card::sortCardRows(hand.day(), rows, 2);
+    card::sortCardRows(hand.day(), rows, card::kHorseColumn);
 
     const GridCells grid = raceCardGrid(hand.day(), rows);
     ASSERT_EQ(grid.rowCount, 4);
     EXPECT_EQ(row(grid, 0), raceCardHeaders());
+    EXPECT_EQ(cp932ToUtf8(grid.cell(card::kUserMarkColumn, 0)), "印");
     std::vector<SjisString> first(raceCardHeaders().size());
-    first[1] = "03";
-    first[2] = " 1";
+    first[card::kNumberColumn] = "03";
+    first[card::kHorseColumn] = " 1";
     EXPECT_EQ(row(grid, 1), first);
     EXPECT_EQ(grid.cell(1, 3), "01");
-    EXPECT_EQ(clipboardText(grid, 0, 1, "T", 3, 2), "T\r\n\t03\t 1\r\n\t02\t 2\r\n\t01\t 3\r\n");
+    EXPECT_EQ(clipboardText(grid, 0, 1, "T", 3, 3), "T\r\n\t03\t\t 1\r\n\t02\t\x81\x9d\t 2\r\n\t01\t\t 3\r\n");
     EXPECT_EQ(grid.cell(1, 4), "") << "past the last row";
 }
 

@@ -5,6 +5,7 @@
 #include "output/check_grid_layout.h"
 #include "output/list_grid_layout.h"
 #include "output/trainer_view_layout.h"
+#include "raceday/race_card.h"
 #include "support/hand_day.h"
 #include "support/ops_readers.h"
 
@@ -82,18 +83,22 @@ TEST_F(ViewLayouts, BracketCellsTakeTheBracketColourWithBlackDigitsOnOneAndFiveO
 TEST_F(ViewLayouts, WeekColumnsDrawRestsFrom56DaysInRed) {
     hand.week(kRace, 2, 3, "20240407", 56, 2);
     hand.week(kRace, 2, 4, "20240331", 55, 1);
-    const auto rest = test::textsOf(check(8));  // week slot 3
-    ASSERT_EQ(strings(check(8)), (std::vector<std::string>{"2024.04.07", "56日", "　 2着"}));
+    const int week3 = kCheckFirstWeekColumn + 2;
+    const auto rest = test::textsOf(check(week3));
+    ASSERT_EQ(strings(check(week3)), (std::vector<std::string>{"2024.04.07", "56日", "　 2着"}));
     EXPECT_EQ(rest[1].color, draw::kRed);
     EXPECT_EQ(rest[2].color, draw::kBlack);
     EXPECT_TRUE(rest[2].y == rest[1].y && rest[2].x > rest[1].x && rest[1].y > rest[0].y);
-    EXPECT_EQ(test::textsOf(check(9))[1].color, draw::kBlack) << "55 days";
-    EXPECT_EQ(strings(check(10)), (std::vector<std::string>{"    ", "　    "})) << "no run";
+    EXPECT_EQ(test::textsOf(check(week3 + 1))[1].color, draw::kBlack) << "55 days";
+    EXPECT_EQ(strings(check(week3 + 2)), (std::vector<std::string>{"    ", "　    "})) << "no run";
 
-    EXPECT_EQ(strings(check(3)), (std::vector<std::string>{"アイウエオ", "牝  ", "55.0kg"}));
+    EXPECT_EQ(strings(check(kCheckHorseColumn)), (std::vector<std::string>{"アイウエオ", "牝  ", "55.0kg"}));
+    EXPECT_TRUE(strings(check(kCheckUserMarkColumn)).empty()) << "no mark";
+    hand.race(kRace).UserMark[2] = "\x92\x8d";  // 注
+    EXPECT_EQ(strings(check(kCheckUserMarkColumn)), (std::vector<std::string>{"注"}));
     for (const char* number : {"", "0", "19"})
         EXPECT_EQ(strings(check(0, number)), (std::vector<std::string>{"枠", "番"})) << "a header row: " << number;
-    EXPECT_EQ(strings(check(30, "03", 0)), (std::vector<std::string>{"25週前", "間隔　着順"}));
+    EXPECT_EQ(strings(check(kCheckGridCols - 1, "03", 0)), (std::vector<std::string>{"25週前", "間隔　着順"}));
 }
 
 TEST_F(ViewLayouts, TrainerGridCoversItsHiddenKeysAndEndsEveryCellWithABottomLine) {
@@ -108,7 +113,7 @@ TEST_F(ViewLayouts, TrainerGridCoversItsHiddenKeysAndEndsEveryCellWithABottomLin
               (std::vector<std::string>{" 5", "3", " "}));
     EXPECT_EQ(strings(trainerGridCell(hand.day(), 1, 0, std::nullopt, kCardBox, kColours)),
               (std::vector<std::string>{"馬", "枠"}));
-    for (int col = 0; col < 11; ++col)
+    for (int col = 0; col < card::kCardColumns; ++col)
         for (int row = 0; row < 2; ++row) {
             const auto ops =
                 trainerGridCell(hand.day(), col, row, row ? std::optional(runner) : std::nullopt, kCardBox, kColours);
@@ -117,6 +122,11 @@ TEST_F(ViewLayouts, TrainerGridCoversItsHiddenKeysAndEndsEveryCellWithABottomLin
             EXPECT_TRUE(!lines.empty() && lines.back().y1 == kCardBox.height - 1) << col << "/" << row;
         }
     EXPECT_TRUE(trainerGridCell(hand.day(), 3, 1, std::nullopt, kCardBox, kColours).empty());
+
+    hand.race(12).UserMark[4] = "\x81\xa2";  // △
+    EXPECT_EQ(strings(trainerGridCell(hand.day(), card::kUserMarkColumn, 1, runner, kCardBox, kColours)),
+              (std::vector<std::string>{"△"}))
+        << "the trainer grid shows the card's mark column";
 }
 
 TEST_F(ViewLayouts, ListCellsAreCentredExceptTheirTextColumns) {
@@ -126,9 +136,10 @@ TEST_F(ViewLayouts, ListCellsAreCentredExceptTheirTextColumns) {
     EXPECT_GT(x(searchListGridStyle(), 5, 1), 2);
     EXPECT_EQ(x(searchListGridStyle(), 6, 1), 2);
     EXPECT_EQ(x(searchListGridStyle(), 6, 0), x(searchListGridStyle(), 5, 1)) << "headers are centred";
-    EXPECT_EQ(x(signGridStyle(), 4, 1), 2);
-    EXPECT_EQ(x(signGridStyle(), 8, 1), 2);
+    EXPECT_EQ(x(signGridStyle(), 5, 1), 2);
+    EXPECT_EQ(x(signGridStyle(), 9, 1), 2);
+    EXPECT_GT(x(signGridStyle(), kSignUserMarkColumn, 1), 2) << "the mark is centred";
     EXPECT_EQ(x(horseSearchGridStyle(), 5, 1), 2);
-    EXPECT_EQ(cellFill(listGridCell(signGridStyle(), 9, 0, "", kListBox, kListFont, kColours), kListBox),
+    EXPECT_EQ(cellFill(listGridCell(signGridStyle(), 10, 0, "", kListBox, kListFont, kColours), kListBox),
               card::kSilver);
 }

@@ -7,6 +7,8 @@
 #include <filesystem>
 
 #include "support/demo_weekend.h"
+#include "support/marks_day.h"
+#include "support/program_folder.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 
@@ -64,4 +66,26 @@ TEST(MarksCommand, ADaysMarksGoOutAsCsvAndComeIntoAnotherProgramFolderTheSame) {
     EXPECT_EQ(run(weekend.cli() + " marks" + day).text, exported);
 
     EXPECT_EQ(run(weekend.cli() + " marks" + day + " --set 9").status, 2);
+}
+
+TEST(MarksCommand, GridShowsTheMarksOfTheSetAsTheCopyButtonsCopyThem) {
+    const ProgramFolder app;
+    fileMarksDay(app.paths());
+    const std::string cli = shellWord(VANTOR_CLI) + " --app-dir " + shellWord(app.path().string());
+    const std::string day = std::string(" --day ") + kMarksDayName;
+    const auto gridLines = [&](const std::string& args) { return lines(run(cli + " grid" + day + args).text); };
+
+    // Without a marks file the column is there, empty, and no file is made.
+    EXPECT_EQ(gridLines(" card").at(1), "枠\t馬\t印\t馬名\t騎手\t賞金\t当該ﾚｰｽ\t前1走\t前2走\t前3走\t前4走\t前5走\r");
+    EXPECT_EQ(gridLines(" card").at(2), "\t01\t\t 1\t\t\t\t\t\t\t\t\r") << "number, mark, order rank";
+    EXPECT_FALSE(fs::exists(app / "usermarks.sqlite"));
+
+    writeFile(app / "in.csv", std::string(kMarksRace11Key) + ",2,1,◎\n" + kMarksRace11Key + ",2,5,☆\n" +
+                                  kMarksRace12Key + ",1,1,×\n");
+    ASSERT_EQ(run(cli + " marks" + day + " --import " + shellWord((app / "in.csv").string())).status, 0);
+    EXPECT_EQ(gridLines(" card").at(3), "\t02\t◎\t 2\t\t\t\t\t\t\t\t\r");
+    EXPECT_EQ(gridLines(" --set 5 card").at(3), "\t02\t☆\t 2\t\t\t\t\t\t\t\t\r");
+    EXPECT_EQ(gridLines(" --race 2 sign").at(2).substr(0, 8), "1\t 1\t×\t");
+    EXPECT_EQ(gridLines(" check").at(3).substr(0, 9), "2\t02\t◎\t");
+    EXPECT_EQ(run(cli + " grid" + day + " --set 0 card").status, 2);
 }

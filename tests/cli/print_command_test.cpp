@@ -1,18 +1,24 @@
 // vantor-cli print on a demo day, read back with pdftotext: one page per
 // race, and the race name, a horse name and a run heading on their page
-// within 1.5 mm of where the page layout puts them.
+// within 1.5 mm of where the page layout puts them; with the user's marks
+// of a set, the marks and the race note at their places.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "support/cups_server.h"
 #include "support/demo_weekend.h"
+#include "support/marks_day.h"
 #include "support/pdf_text.h"
+#include "support/program_folder.h"
 #include "support/run_command.h"
+#include "usermarks/user_marks_file.h"
 
+using namespace vantor;
 using namespace vantor::test;
 
 namespace {
@@ -66,7 +72,7 @@ TEST_F(PrintCommand, WritesOnePagePerRaceWithTextsWhereThePageSaysTheyAre) {
     ASSERT_GE(check.size(), 3u);
     const std::string raceName = trimmed(header[4]);
     std::string horse = check[2];
-    for (int field = 0; field < 3; ++field) horse = horse.substr(horse.find('\t') + 1);
+    for (int field = 0; field < 4; ++field) horse = horse.substr(horse.find('\t') + 1);  // 枠 馬 印 格言該当
     horse = trimmed(horse.substr(0, horse.find('\t')));
 
     const auto page2 = pdfWords(pdf, 2);
@@ -87,3 +93,55 @@ TEST_F(PrintCommand, AnUnknownDayIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// The PDF's bytes without its creation date, the one thing two prints of the same pages differ in.
+std::string withoutCreationDate(const std::string& pdf) {
+    std::string bytes = readFile(pdf);
+    const auto date = bytes.find("/CreationDate (");
+    if (date != std::string::npos) bytes.erase(date, bytes.find(')', date) - date);
+    return bytes;
+}
+
+}  // namespace
+
+TEST(PrintCommandMarks, ASetsMarksStandLeftOfTheNamesAndTheNoteUnderTheHeaderAndNoSetPrintsAsBefore) {
+    const PrivateCupsSocket printServer;
+    const ProgramFolder app;
+    fileMarksDay(app.paths());
+    // Qt's PDF writer orders its fonts by a hash that each process seeds anew, unless told the seed.
+    const std::string cli = "QT_HASH_SEED=0 " + shellWord(VANTOR_CLI) + " --app-dir " + shellWord(app.path().string()) +
+                            " print --number --day " + kMarksDayName + " --pdf ";
+    const std::string plain = (app / "plain.pdf").string(), marked = (app / "marked.pdf").string(),
+                      again = (app / "again.pdf").string();
+    ASSERT_EQ(runCommand(cli + shellWord(plain)).status, 0);
+    {
+        auto opened = UserMarksFile::open(userMarksPath(app.path()));
+        UserMarksFile& file = std::get<UserMarksFile>(opened);
+        EXPECT_FALSE(file.setMark(kMarksRace11Key, 2, 1, UserMark::honmei));
+        EXPECT_FALSE(file.setMark(kMarksRace11Key, 3, 2, UserMark::keshi));
+        EXPECT_FALSE(file.setMark(kMarksRace12Key, 1, 1, UserMark::chui));
+        EXPECT_FALSE(file.setRaceNote(kMarksRace11Key, "逃げ馬不在\n\n前残り"));
+    }
+    ASSERT_EQ(runCommand(cli + shellWord(marked) + " --marks 1").status, 0);
+    ASSERT_EQ(runCommand(cli + shellWord(again)).status, 0);
+    EXPECT_TRUE(withoutCreationDate(again) == withoutCreationDate(plain)) << "no set chosen: the pages as without marks";
+    EXPECT_FALSE(withoutCreationDate(marked) == withoutCreationDate(plain));
+
+    const auto race11 = pdfWords(marked, 1);
+    const int v2 = 126 * 2;  // horse 2's row
+    EXPECT_TRUE(foundAt(race11, "◎", 205, v2 + 330));
+    EXPECT_TRUE(foundAt(race11, "シルシホース2", 245, v2 + 333)) << "the name moves right of its mark";
+    EXPECT_TRUE(foundAt(race11, "シルシホース1", 205, 126 + 333)) << "an unmarked runner's name stays";
+    EXPECT_TRUE(foundAt(race11, "逃げ馬不在", 300, 258));
+    EXPECT_TRUE(foundAt(race11, "前残り", 300, 258) || std::any_of(race11.begin(), race11.end(), [](const PdfWord& w) {
+                    return w.text.find("前残り") != std::string::npos && std::abs(w.yMm - 25.8) <= 1.5;
+                })) << "the note's lines on one line";
+    EXPECT_FALSE(std::any_of(race11.begin(), race11.end(), [](const PdfWord& w) { return w.text == "×"; }))
+        << "set 2's mark is not printed";
+    EXPECT_TRUE(foundAt(pdfWords(marked, 2), "注", 205, 126 + 330));
+    EXPECT_FALSE(foundAt(pdfWords(plain, 1), "◎", 205, v2 + 330));
+
+    EXPECT_EQ(runCommand(cli + shellWord(again) + " --marks 9").status, 2);
+}

@@ -70,7 +70,7 @@ protected:
 
     static TRaceRec& rec() { return day_->RaceTbl[kRace]; }
     static draw::Ops cell(int col, int runner = kSlot, const CellBox& box = kRunBox) {
-        return StringGrid4DrawCell(*day_, kRace, col, runner, box, kColours);
+        return StringGrid4DrawCell(*day_, kRace, col, runner, box, kColours, false);
     }
     static std::vector<std::string> textStrings(const draw::Ops& ops) {
         std::vector<std::string> out;
@@ -96,7 +96,7 @@ TEST_F(RaceCardCell, BracketFillsTheCellAndDigitsAreBlackOnlyOnTheLightBrackets)
                                {255, 255, 0},   {0, 255, 0},     {255, 128, 0}, {255, 0, 255}};
     for (int bracket = 1; bracket <= 8; ++bracket) {
         rec().Wakuban[kSlot] = std::to_string(bracket);
-        const draw::Ops ops = cell(0);
+        const draw::Ops ops = cell(kBracketColumn);
         const auto fill = opsOf<draw::Fill>(ops);
         ASSERT_EQ(fill.size(), 1u) << bracket;
         EXPECT_EQ(fill[0].color, fills[bracket - 1]) << bracket;
@@ -109,8 +109,8 @@ TEST_F(RaceCardCell, BracketFillsTheCellAndDigitsAreBlackOnlyOnTheLightBrackets)
         EXPECT_TRUE(hasBottomLine(ops));
     }
     rec().Wakuban[kSlot] = "9";
-    EXPECT_TRUE(opsOf<draw::Fill>(cell(0)).empty()) << "an unknown bracket keeps the grid's fill";
-    EXPECT_EQ(textsOf(cell(0))[0].color, draw::kWhite);
+    EXPECT_TRUE(opsOf<draw::Fill>(cell(kBracketColumn)).empty()) << "an unknown bracket keeps the grid's fill";
+    EXPECT_EQ(textsOf(cell(kBracketColumn))[0].color, draw::kWhite);
 }
 
 TEST_F(RaceCardCell, FinishingPositionIsRedForAWinBlueForSecondAndThirdBlackBelow) {
@@ -118,7 +118,7 @@ TEST_F(RaceCardCell, FinishingPositionIsRedForAWinBlueForSecondAndThirdBlackBelo
         {1, draw::kRed}, {2, draw::kBlue}, {3, draw::kBlue}, {4, draw::kBlack}, {12, draw::kBlack}};
     for (const auto& [position, colour] : expected) {
         rec().RunChakujun[kSlot][1] = position;
-        const auto texts = textsOf(cell(6));
+        const auto texts = textsOf(cell(kFirstRunColumn + 1));
         const auto finish = std::find_if(texts.begin(), texts.end(), [](const draw::Text& t) { return t.x == 121; });
         ASSERT_NE(finish, texts.end()) << position;
         EXPECT_EQ(finish->text, (position < 10 ? " " : "") + std::to_string(position));
@@ -129,7 +129,7 @@ TEST_F(RaceCardCell, FinishingPositionIsRedForAWinBlueForSecondAndThirdBlackBelo
 }
 
 TEST_F(RaceCardCell, RunColumnShowsSixLinesOfTheRunAndEndsWithTheBottomLine) {
-    const draw::Ops ops = cell(6);
+    const draw::Ops ops = cell(kFirstRunColumn + 1);
     const auto texts = textStrings(ops);
     for (const char* expected : {"2東京2024.04.28", " 500下", "16頭⑤2400", "芝左", "晴 良", "武豊     57.0kg  1人",
                                  "2245", "④", "①", " 3F:345", "480kg   1500千円", "ライバル- 0.2"})
@@ -145,7 +145,7 @@ TEST_F(RaceCardCell, RunColumnShowsSixLinesOfTheRunAndEndsWithTheBottomLine) {
 TEST_F(RaceCardCell, RunSlotWithoutRaceKeyIsAWhiteCellWithoutTextOrLine) {
     for (const char* key : {"", "    0428050212", "                "}) {
         rec().RunKey[kSlot][1] = key;
-        const draw::Ops ops = cell(6);
+        const draw::Ops ops = cell(kFirstRunColumn + 1);
         ASSERT_EQ(ops.size(), 1u) << '"' << key << '"';
         EXPECT_EQ(std::get<draw::Fill>(ops[0]).color, draw::kWhite);
     }
@@ -153,7 +153,7 @@ TEST_F(RaceCardCell, RunSlotWithoutRaceKeyIsAWhiteCellWithoutTextOrLine) {
 
 TEST_F(RaceCardCell, RunWithoutATimeShowsItsFirstThreeLinesOnly) {
     rec().RunTime[kSlot][1] = "0000";
-    const draw::Ops ops = cell(6);
+    const draw::Ops ops = cell(kFirstRunColumn + 1);
     std::set<int> lines;
     for (const auto& t : textsOf(ops)) lines.insert(t.y);
     EXPECT_EQ(lines.size(), 3u);
@@ -166,18 +166,18 @@ TEST_F(RaceCardCell, RaceColumnIsBlankWithPredictedOddsUntilPayoutsArriveThenSho
     setRun(0);
     rec().RunOdds[kSlot][0] = "0123";
     rec().YozLoaded = 1;
-    const draw::Ops waiting = cell(5);
+    const draw::Ops waiting = cell(kFirstRunColumn);
     EXPECT_TRUE(textsOf(waiting).empty());
     EXPECT_TRUE(hasBottomLine(waiting));
 
     rec().HrLoaded = 1;
-    EXPECT_EQ(textStrings(cell(5)).back(), "　 12.3倍");
-    EXPECT_EQ(textStrings(cell(6)).back(), "ライバル- 0.2") << "earlier runs keep the margin line";
+    EXPECT_EQ(textStrings(cell(kFirstRunColumn)).back(), "　 12.3倍");
+    EXPECT_EQ(textStrings(cell(kFirstRunColumn + 1)).back(), "ライバル- 0.2") << "earlier runs keep the margin line";
 }
 
 TEST_F(RaceCardCell, OrderKeyLetterSitsUnderTheHorseNumberAndNoKeyIsABlank) {
     auto letter = [&] {
-        const auto texts = textsOf(cell(1));
+        const auto texts = textsOf(cell(kNumberColumn));
         EXPECT_EQ(texts.size(), 2u);
         EXPECT_EQ(texts[0].text, " 3");
         EXPECT_EQ(texts[1].color, draw::kBlue);
@@ -187,12 +187,12 @@ TEST_F(RaceCardCell, OrderKeyLetterSitsUnderTheHorseNumberAndNoKeyIsABlank) {
     EXPECT_EQ(letter(), "a");
     day_->MarkTbl[kRace].SortKey[kSlot] = "z9999";
     EXPECT_EQ(letter(), " ");
-    EXPECT_EQ(std::get<draw::Fill>(cell(1)[0]).color, kColours.infoBackground);
+    EXPECT_EQ(std::get<draw::Fill>(cell(kNumberColumn)[0]).color, kColours.infoBackground);
 }
 
 TEST_F(RaceCardCell, HeaderRowCaptionsAndRaceColumnsKeepTheGridCaption) {
     const CellBox header{19, 59, 1};
-    const draw::Ops frame = cell(0, kHeaderRunner, header);
+    const draw::Ops frame = cell(kBracketColumn, kHeaderRunner, header);
     EXPECT_EQ(std::get<draw::Fill>(frame[0]).color, (draw::Rgb{0xC0, 0xC0, 0xC0}));
     const auto captions = textsOf(frame);
     ASSERT_EQ(captions.size(), 2u);
@@ -200,13 +200,13 @@ TEST_F(RaceCardCell, HeaderRowCaptionsAndRaceColumnsKeepTheGridCaption) {
     EXPECT_EQ(u(captions[1].text), "番");
     EXPECT_EQ(captions[1].y, captions[0].y + draw::screenMeasure().lineHeight(captions[0].font) + 10);
 
-    const auto prize = textsOf(cell(4, kHeaderRunner, {79, 59, 1}));
+    const auto prize = textsOf(cell(kPrizeColumn, kHeaderRunner, {79, 59, 1}));
     ASSERT_EQ(prize.size(), 6u);
     EXPECT_EQ(prize[0].y, 1) << "from the grid line, not one below it";
     EXPECT_EQ(prize[1].y, 1 + draw::screenMeasure().lineHeight(prize[0].font) - 1);
     EXPECT_EQ(u(prize[5].text), "予想配当・順位");
 
-    for (int col = 5; col <= 10; ++col) {
+    for (int col = kFirstRunColumn; col < kCardColumns; ++col) {
         const draw::Ops race = cell(col, kHeaderRunner, header);
         ASSERT_EQ(race.size(), 1u);
         EXPECT_TRUE(hasBottomLine(race, header));
@@ -214,11 +214,12 @@ TEST_F(RaceCardCell, HeaderRowCaptionsAndRaceColumnsKeepTheGridCaption) {
 }
 
 TEST_F(RaceCardCell, RowsPaintTheirRunnerSlotAndNothingOutsideTheTables) {
-    EXPECT_EQ(textStrings(cell(2))[2], "テストホース") << "name without blanks";
-    EXPECT_TRUE(cell(2, kMaxRunners).empty());
-    EXPECT_TRUE(cell(2, kHeaderRunner - 1).empty());
-    EXPECT_TRUE(StringGrid4DrawCell(*day_, kMaxRaces, 2, 3, kRunBox, kColours).empty());
-    EXPECT_TRUE(raceCardColumn(*day_, kRace, kSlot, 1, kRunBox).empty()) << "columns 2 to 10 only";
+    EXPECT_EQ(textStrings(cell(kHorseColumn))[2], "テストホース") << "name without blanks";
+    EXPECT_TRUE(cell(kHorseColumn, kMaxRunners).empty());
+    EXPECT_TRUE(cell(kHorseColumn, kHeaderRunner - 1).empty());
+    EXPECT_TRUE(StringGrid4DrawCell(*day_, kMaxRaces, kHorseColumn, 3, kRunBox, kColours, false).empty());
+    EXPECT_TRUE(raceCardColumn(*day_, kRace, kSlot, kNumberColumn, kRunBox, false).empty())
+        << "the columns from the user's mark on only";
 }
 
 TEST_F(RaceCardCell, PrizeColumnCountsJumpEarningsAloneInJumpRaces) {
@@ -228,21 +229,45 @@ TEST_F(RaceCardCell, PrizeColumnCountsJumpEarningsAloneInJumpRaces) {
     r.HonSyokinSE[kSlot] = 500;
     r.FukaSyokinSE[kSlot] = 50;
     r.ShibaChaku[kSlot] = {3, 1, 0, 2, 0, 5};
-    EXPECT_TRUE(textsOf(cell(4)).empty()) << "no horse master, no prize lines";
+    EXPECT_TRUE(textsOf(cell(kPrizeColumn)).empty()) << "no horse master, no prize lines";
 
     r.UmLoaded[kSlot] = 1;
-    auto texts = textStrings(cell(4));
+    auto texts = textStrings(cell(kPrizeColumn));
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[0], "    1200千円");
     EXPECT_EQ(texts[1], "    1750千円");
     EXPECT_EQ(texts[2], " 3- 1- 0- 2");
     r.TrackCd = "51";
-    EXPECT_EQ(textStrings(cell(4))[0], "     200千円");
+    EXPECT_EQ(textStrings(cell(kPrizeColumn))[0], "     200千円");
 
     r.YozLoaded = 1;
     r.YozOdds[kSlot] = 4.5;
     r.YozRank[kSlot] = 2;
-    const auto odds = textsOf(cell(4)).back();
+    const auto odds = textsOf(cell(kPrizeColumn)).back();
     EXPECT_EQ(u(odds.text), "  4.5倍　 2人");
     EXPECT_EQ(odds.y, 57);
+}
+
+TEST_F(RaceCardCell, UserMarkColumnShowsTheMarkLargeTheNoteMarkerAndTheChosenRow) {
+    const CellBox box{33, 69, 1};
+    EXPECT_TRUE(textsOf(cell(kUserMarkColumn, kSlot, box)).empty()) << "no mark";
+
+    rec().UserMark[kSlot] = "\x81\x9d";  // ◎
+    const draw::Ops marked = cell(kUserMarkColumn, kSlot, box);
+    const auto glyph = textsOf(marked);
+    ASSERT_EQ(glyph.size(), 1u);
+    EXPECT_EQ(u(glyph[0].text), "◎");
+    EXPECT_EQ(glyph[0].font.size, draw::pointsToPixels(20)) << "a large glyph";
+    EXPECT_EQ(glyph[0].x, (box.width - draw::screenMeasure().textWidth(glyph[0].font, glyph[0].text)) / 2) << "centred";
+    EXPECT_EQ(opsOf<draw::Fill>(marked)[0].color, draw::kWhite);
+    EXPECT_TRUE(hasBottomLine(marked, box));
+
+    rec().HorseNoted[kSlot] = 1;
+    const draw::Ops chosen = StringGrid4DrawCell(*day_, kRace, kUserMarkColumn, kSlot, box, kColours, true);
+    EXPECT_EQ(opsOf<draw::Fill>(chosen)[0].color, kChosenFill) << "the row the keys mark";
+    EXPECT_EQ(textStrings(chosen), (std::vector<std::string>{"◎", "メモ"})) << "the horse has a note";
+    EXPECT_EQ(textsOf(chosen)[0].color, draw::kWhite);
+
+    EXPECT_EQ(textStrings(cell(kUserMarkColumn, kHeaderRunner, box))[0], "印");
+    EXPECT_EQ(textStrings(cell(kHorseColumn))[2], "テストホース") << "the horse column follows the mark";
 }

@@ -178,3 +178,24 @@ TEST_F(RacePage, AnUnknownRacecourseLeavesBlanksNotAnotherRacesName) {
 }
 
 }  // namespace
+
+TEST_F(RacePage, AUserMarkStandsLeftOfTheNameInEitherOrderAndTheNoteIsCutToTheHeader) {
+    race(11, 2, {"1", "2"});
+    hand.marks(0).SortRank[0] = 2;
+    hand.marks(0).SortRank[1] = 1;
+    print::PrintedRaceMarks marks;
+    marks.marks[1] = utf8ToCp932("◎");
+    for (int n = 0; n < 200; ++n) marks.note += utf8ToCp932("印");
+
+    draw::Page p = print::racePage(hand.day(), 0, RunnerOrder::number, measure, &marks);
+    EXPECT_EQ(textAt(p, 205, v(2) + 330), "◎");
+    EXPECT_EQ(textAt(p, 245, v(2) + 333), "ウマ2") << "the name moves right of its mark";
+    EXPECT_EQ(textAt(p, 205, v(1) + 333), "ウマ1") << "an unmarked name stays";
+    const std::string note = textAt(p, 300, 258).value_or("");
+    EXPECT_EQ(utf8ToCp932(note).size(), 126u) << "cut to the 1350 units beside the prize table, on a character";
+    EXPECT_EQ(utf8ToCp932(note), marks.note.substr(0, 126));
+
+    p = print::racePage(hand.day(), 0, RunnerOrder::group, measure, &marks);
+    EXPECT_EQ(textAt(p, 205, v(1) + 330), "◎") << "horse 2 leads the group order";
+    EXPECT_EQ(textAt(p, 245, v(1) + 333), "ウマ2");
+}

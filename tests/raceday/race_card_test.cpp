@@ -124,16 +124,20 @@ TEST_F(RaceCardTest, GridRowsAndSameOwnerNames) {
     rec().YozRank[0] = 2;
     rec().YozOdds[0] = 12.25;
     rec().Barei[0] = "  ";
+    rec().UserMark[1] = "\x81\x9b";  // ○, as the marks file put it in
     const RaceCardTexts card = assembleRaceCard(*day, 3);
     ASSERT_EQ(card.runners, 2);
-    EXPECT_EQ(u(card.signRows[0][2]), "山田太");  // trimmed, no full-width blanks, six bytes
-    EXPECT_EQ(card.signRows[1][2], "");
-    EXPECT_EQ(u(card.signRows[1][3]), "藤沢和");
-    EXPECT_EQ(u(card.signRows[0][5]), "牡  ");  // a blank age stays two blanks
-    EXPECT_EQ(card.signRows[0][9], " 12.2");
-    EXPECT_EQ(card.signRows[0][10], " 2");
-    EXPECT_EQ(card.signRows[1][9], "");
-    EXPECT_EQ(card.checkRows[0][6].size(), 21u);
+    EXPECT_EQ(card.signRows[0][kSignUserMarkColumn], "");
+    EXPECT_EQ(u(card.signRows[1][kSignUserMarkColumn]), "○");
+    EXPECT_EQ(u(card.checkRows[1][kCheckUserMarkColumn]), "○");
+    EXPECT_EQ(u(card.signRows[0][3]), "山田太");  // trimmed, no full-width blanks, six bytes
+    EXPECT_EQ(card.signRows[1][3], "");
+    EXPECT_EQ(u(card.signRows[1][4]), "藤沢和");
+    EXPECT_EQ(u(card.signRows[0][6]), "牡  ");  // a blank age stays two blanks
+    EXPECT_EQ(card.signRows[0][10], " 12.2");
+    EXPECT_EQ(card.signRows[0][11], " 2");
+    EXPECT_EQ(card.signRows[1][10], "");
+    EXPECT_EQ(card.checkRows[0][kCheckFirstWeekColumn].size(), 21u);
     EXPECT_TRUE(card.incompleteMessage.empty());
 
     rec().Wakuban[1] = " ";

@@ -10,6 +10,7 @@
 
 #include "components/speed_button.h"
 #include "components/string_grid.h"
+#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "support/fake_jvlink.h"
 #include "support/program_folder.h"
@@ -80,7 +81,7 @@ TEST_F(RaceCardSheet, GroupButtonOrdersByRankThenNumberAndNumberButtonRestoresTh
     EXPECT_EQ(numbers(), QStringLiteral("01,02,03,04").split(u','));
     form->SpeedButton17->click();
     EXPECT_EQ(numbers(), QStringLiteral("04,02,03,01").split(u','));
-    EXPECT_EQ(form->StringGrid4->cell(2, 4), QStringLiteral(" 3")) << "rows move whole";
+    EXPECT_EQ(form->StringGrid4->cell(card::kHorseColumn, 4), QStringLiteral(" 3")) << "rows move whole: the rank";
     EXPECT_EQ(form->CardRows.front(), (RunnerSlot{0, 3})) << "the first row paints horse 04";
     form->SpeedButton10->click();
     EXPECT_EQ(numbers(), QStringLiteral("01,02,03,04").split(u','));

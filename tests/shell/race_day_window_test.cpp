@@ -95,8 +95,8 @@ TEST_F(RaceDayWindow, ChoosingTheDayShowsItsFirstRace) {
     EXPECT_EQ(form->Label3D8->text(), QStringLiteral("ﾀﾞ右"));
     EXPECT_EQ(form->Label3D110->text(), QStringLiteral("15時40分発走"));
     EXPECT_EQ(form->StringGrid1->rowCount(), 3);
-    EXPECT_EQ(form->StringGrid1->cell(4, 2).trimmed(), QStringLiteral("アカイホシ"));
-    EXPECT_EQ(form->StringGrid1->cell(5, 1), QStringLiteral("牝 3"));
+    EXPECT_EQ(form->StringGrid1->cell(5, 2).trimmed(), QStringLiteral("アカイホシ"));
+    EXPECT_EQ(form->StringGrid1->cell(6, 1), QStringLiteral("牝 3"));
     EXPECT_EQ(form->StringGrid4->cell(1, 2), QStringLiteral("02"));
     EXPECT_EQ(form->KekkaLabels[0]->text(), QString());  // no payouts yet
     EXPECT_TRUE(messages.shown().isEmpty());

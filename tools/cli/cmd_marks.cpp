@@ -1,9 +1,9 @@
 #include <algorithm>
-#include <charconv>
 #include <iostream>
 
 #include "commands.h"
 #include "fileio/whole_file.h"
+#include "marks_option.h"
 #include "race_view.h"
 #include "usermarks/marks_csv.h"
 
@@ -15,20 +15,6 @@ std::string dateOfDay(const std::string& day) {
     std::string date;
     std::copy_if(day.begin(), day.end(), std::back_inserter(date), [](char c) { return c >= '0' && c <= '9'; });
     return date;
-}
-
-// The --set option: nothing for all sets; false when it is no set.
-bool readSet(const Context& ctx, std::optional<int>& set) {
-    const auto text = ctx.args.value("--set");
-    if (!text) return true;
-    int n = 0;
-    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), n);
-    if (error != std::errc() || end != text->data() + text->size() || !isUserMarkSet(n)) {
-        std::cerr << "--set must be 1 to " << kUserMarkSets << ", not \"" << *text << "\"\n";
-        return false;
-    }
-    set = n;
-    return true;
 }
 
 int importMarks(UserMarksFile& file, const std::string& from, const std::string& date, std::optional<int> set) {
@@ -64,7 +50,7 @@ int marks(const Context& ctx) {
     const auto day = dayName(ctx);
     if (!day) return 2;
     std::optional<int> set;
-    if (!readSet(ctx, set)) return 2;
+    if (!readMarkSet(ctx, "--set", set)) return 2;
     const auto from = ctx.args.value("--import");
     const auto to = ctx.args.value("--export");
     if (from && to) {
@@ -72,17 +58,8 @@ int marks(const Context& ctx) {
         return 2;
     }
     // The file is made only when marks come in: without it there are none.
-    const auto path = userMarksPath(ctx.appDir);
     std::optional<UserMarksFile> file;
-    if (std::error_code error; from || std::filesystem::exists(path, error)) {
-        auto opened = UserMarksFile::open(path);
-        if (const auto* problem = std::get_if<std::string>(&opened)) {
-            std::cerr << *problem << '\n';
-            return 1;
-        }
-        file.emplace(std::move(std::get<UserMarksFile>(opened)));
-        if (!file->keptAside().empty()) std::cerr << file->keptAside() << '\n';
-    }
+    if (!openMarksFile(ctx, from.has_value(), file)) return 1;
     const std::string date = dateOfDay(*day);
     if (from) return importMarks(*file, *from, date, set);
     const std::string csv = userMarksCsv(file ? file->marksOfDay(date, set) : std::vector<UserMarkRow>{});

@@ -1,14 +1,17 @@
 // vantor-cli print: the newspaper-style race cards or the trainer list of a
 // day, the same document the menu command or the trainer button shows in
-// the preview, written as one PDF and optionally one PNG per page.
+// the preview, written as one PDF and optionally one PNG per page; the race
+// cards with the user's marks of a set when --marks names one.
 
 #include <QGuiApplication>
 #include <charconv>
 #include <iostream>
 
 #include "commands.h"
+#include "marks_option.h"
 #include "offscreen_app.h"
 #include "print/page_files.h"
+#include "print/printed_marks.h"
 #include "race_view.h"
 #include "raceday/day_loader.h"
 #include "store/store_paths.h"
@@ -43,6 +46,8 @@ int print(const Context& ctx) {
     if (!dpi) return 2;
     const auto day = dayName(ctx);
     if (!day) return 2;
+    std::optional<int> markSet;
+    if (!readMarkSet(ctx, "--marks", markSet)) return 2;
 
     std::unique_ptr<RaceDay> raceDay = RaceDay::create();
     const DayLoadResult load = DayLoader(StorePaths(ctx.appDir)).load(*day, *raceDay);
@@ -50,6 +55,13 @@ int print(const Context& ctx) {
         std::cerr << "race day \"" << *day << "\" has no races\n";
         return 2;
     }
+    // The user's marks of the set chosen, when there is a marks file.
+    std::optional<UserMarksFile> marksFile;
+    if (markSet && !openMarksFile(ctx, false, marksFile)) return 1;
+    const std::optional<print::PrintedMarks> marks =
+        marksFile ? std::optional(
+                        print::printedMarks(*raceDay, static_cast<int>(load.raceItems.size()), *marksFile, *markSet))
+                  : std::nullopt;
     const OffscreenApp<QGuiApplication> app;
 
     const draw::PrinterMeasure measure(print::kPdfDotsPerInch);
@@ -58,7 +70,7 @@ int print(const Context& ctx) {
             ? print::trainerListDocument(*raceDay, load.trainerItems, measure)
             : print::raceCardDocument(*raceDay, static_cast<int>(load.raceItems.size()),
                                       ctx.args.has("--group") ? print::RunnerOrder::group : print::RunnerOrder::number,
-                                      measure);
+                                      measure, marks ? &*marks : nullptr);
 
     if (const auto error = print::writePdf(doc, *pdf, doc.caption)) {
         std::cerr << *error << '\n';

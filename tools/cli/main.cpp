@@ -22,11 +22,11 @@ const char* kUsage =
     "           [--from \"yyyy/mm/dd hh:nn:ss\"] [--setup|--normal] [--wait] [--verbose]\n"
     "  days\n"
     "  races    --day DAY\n"
-    "  grid     --day DAY [--race N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
+    "  grid     --day DAY [--race N] [--set N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
     "  results  --day DAY [--wine-prefix DIR [--bridge EXE] [--wine-command WINE] [--timeout SECONDS]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
-    "  print    --day DAY (--number|--group|--trainers) --pdf FILE [--png DIR [--dpi N]]\n"
+    "  print    --day DAY (--number|--group|--trainers) [--marks N] --pdf FILE [--png DIR [--dpi N]]\n"
     "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n"
     "  marks    --day DAY [--set N] [--import FILE.csv | --export FILE.csv]\n";
 
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     Args args;
     if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
                                       "--dpi", "--wine-prefix", "--bridge", "--wine-command", "--sqlite", "--postgres",
-                                      "--to", "--timeout", "--set", "--import", "--export"})) {
+                                      "--to", "--timeout", "--set", "--import", "--export", "--marks"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -87,14 +87,14 @@ int main(int argc, char** argv) {
          Access::writer},
         {"days", days, {"--app-dir"}},
         {"races", races, {"--app-dir", "--day"}},
-        {"grid", grid, {"--app-dir", "--day", "--race"}},
+        {"grid", grid, {"--app-dir", "--day", "--race", "--set"}},
         {"results",
          results,
          {"--app-dir", "--day", "--wine-prefix", "--bridge", "--wine-command", "--timeout", "--wait"},
          Access::writer},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
-        {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--pdf", "--png", "--dpi"}},
+        {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--marks", "--pdf", "--png", "--dpi"}},
         {"export", exportStore, {"--app-dir", "--sqlite", "--postgres", "--from", "--to", "--replace"}},
         {"marks", marks, {"--app-dir", "--day", "--set", "--import", "--export"}},
     };

@@ -4,7 +4,9 @@
 #include <charconv>
 #include <iostream>
 
+#include "marks_option.h"
 #include "store/day_list.h"
+#include "usermarks/day_user_marks.h"
 
 namespace vantor::cli {
 
@@ -23,6 +25,11 @@ std::optional<RaceView> openRace(const Context& ctx) {
     const auto number = raceNumber(ctx, view.load.raceItems.size());
     if (!number) return std::nullopt;
     view.race = *number - 1;
+    // The marks of a set (--set, else the first) as the window shows them.
+    std::optional<int> set;
+    std::optional<UserMarksFile> marks;
+    if (!readMarkSet(ctx, "--set", set) || !openMarksFile(ctx, false, marks)) return std::nullopt;
+    if (marks) showUserMarks(*view.day, *marks, set.value_or(1));
     view.card = assembleRaceCard(*view.day, view.race);
     return view;
 }

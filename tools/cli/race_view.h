@@ -20,8 +20,10 @@ struct RaceView {
     RaceCardTexts card;
 };
 
-// Loads --day and chooses --race (1-based, default 1). Prints a message and
-// gives nothing for an unknown day, a day without races or a bad race number.
+// Loads --day and chooses --race (1-based, default 1), with the user's
+// marks of --set (default 1) when there is a marks file. Prints a message
+// and gives nothing for an unknown day, a day without races, a bad race
+// number or set, or a marks file that cannot be opened.
 std::optional<RaceView> openRace(const Context& ctx);
 
 // The --day option, when it names a race day of the store. Prints a
