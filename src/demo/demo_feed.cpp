@@ -91,7 +91,8 @@ DemoResult generate(const DemoOptions& options) {
     // The newest race day also as the real-time service announces it, from
     // a stream of its own so that the stored data stay as they are.
     LiveDayCounts live;
-    if (std::string error = writeLiveDay(world, raceDays - 1, options.out / "realtime", Rng(options.seed ^ kLiveSeed), live);
+    if (std::string error =
+            writeLiveDay(world, raceDays - 1, options.out / "realtime", Rng(options.seed ^ kLiveSeed), live);
         !error.empty())
         return {error, {}};
     report();

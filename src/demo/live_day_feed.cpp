@@ -1,9 +1,10 @@
 #include "demo/live_day_feed.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
-#include <numeric>
+#include <span>
 #include <vector>
 
 #include "codes/racing_texts.h"
@@ -92,9 +93,9 @@ private:
     }
 
     std::string save(int minutes, std::string_view spec, std::string_view key, const std::string& bytes) {
-        const fs::path path = folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(),
-                                                  static_cast<int>(spec.size()), spec.data(),
-                                                  static_cast<int>(key.size()), key.data());
+        const fs::path path =
+            folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(), static_cast<int>(spec.size()),
+                                spec.data(), static_cast<int>(key.size()), key.data());
         if (!replaceWholeFile(path, bytes, Durability::renameOnly)) return "cannot write the file " + path.string();
         ++counts_.files;
         counts_.bytes += static_cast<long long>(bytes.size());
@@ -148,8 +149,8 @@ private:
         namespace we = jvdata::we;
         std::vector<const Race*> courses;  // the last race of each racecourse
         for (const Race* r : races_) {
-            const auto same = std::find_if(courses.begin(), courses.end(),
-                                           [&](const Race* c) { return c->course == r->course; });
+            const auto same =
+                std::find_if(courses.begin(), courses.end(), [&](const Race* c) { return c->course == r->course; });
             if (same == courses.end())
                 courses.push_back(r);
             else
@@ -199,7 +200,8 @@ private:
                     scratched.push_back(&run);
                     used.push_back(r);
                 }
-        const std::size_t wanted = std::max<std::size_t>(scratched.size(), static_cast<std::size_t>(rng_.between(2, 4)));
+        const std::size_t wanted =
+            std::max<std::size_t>(scratched.size(), static_cast<std::size_t>(rng_.between(2, 4)));
         while (scratched.size() < wanted)
             if (const Run* run = pickRunner(used))
                 scratched.push_back(run);
@@ -210,7 +212,8 @@ private:
             changes_.push_back({at, INT_MAX, scratch(*scratched[i], i == 0 ? '2' : '1', at)});
         }
         // A scratch that a later answer no longer holds.
-        if (const Run* run = pickRunner(used)) changes_.push_back({9 * 60 + 10, 10 * 60 + 15, scratch(*run, '1', 9 * 60 + 10)});
+        if (const Run* run = pickRunner(used))
+            changes_.push_back({9 * 60 + 10, 10 * 60 + 15, scratch(*run, '1', 9 * 60 + 10)});
         // Jockey changes: the first 未定 at first, named later.
         const int jockeyChanges = rng_.between(2, 3);
         for (int i = 0; i < jockeyChanges; ++i) {
@@ -284,7 +287,11 @@ private:
             } else {
                 b.number(wh::BaTaijyu, run.bodyWeight, n);
                 if (!run.firstStart)
-                    b.text(wh::ZogenFugo, run.weightChange > 0 ? "+" : run.weightChange < 0 ? "-" : " ", n)
+                    b.text(wh::ZogenFugo,
+                           run.weightChange > 0   ? "+"
+                           : run.weightChange < 0 ? "-"
+                                                  : " ",
+                           n)
                         .number(wh::ZogenSa, std::abs(run.weightChange), n);
             }
             ++n;
