@@ -74,6 +74,8 @@ TrackSurface trackSurface(SjisView trackCode) {
     return TrackSurface::Other;
 }
 
+SjisString undecidedJockeyName() { return sjis("未定"); }
+
 SjisString weatherName(SjisView weatherCode) {
     static const CodeTable<6> weather{{
         {"1", sjis("晴")},

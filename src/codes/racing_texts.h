@@ -35,6 +35,9 @@ SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode);
 // "稍重"); empty for a code without a name.
 SjisString weatherName(SjisView weatherCode);
 SjisString goingName(SjisView goingCode);
+// The jockey name a jockey change carries while the new rider is not
+// decided yet: "未定".
+SjisString undecidedJockeyName();
 
 // A race condition code in the race header's ten-byte form: "新馬　　　",
 // " 500万円下".

@@ -6,6 +6,7 @@
 
 #include "codes/calendar.h"
 #include "demo/feed_writer.h"
+#include "demo/live_day_feed.h"
 #include "demo/odds_archives.h"
 #include "demo/race_calendar.h"
 #include "demo/rng.h"
@@ -16,6 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kMaxYears = 10;
+constexpr std::uint64_t kLiveSeed = 0x4C495645;  // "LIVE"
 
 bool isFeedFile(const fs::directory_entry& e) { return e.is_regular_file() && e.path().extension() == ".jvd"; }
 
@@ -83,9 +85,17 @@ DemoResult generate(const DemoOptions& options) {
     simulateSeasons(world, {layout.outsideUntil, 2600, rng.next()}, [&](int, int) { report(); });
 
     FeedWriter writer(world, layout);
-    total += writer.fileCount();
+    total += writer.fileCount() + 1;
     FeedCounts counts;
     if (std::string error = writer.write(options.out, counts, report); !error.empty()) return {error, {}};
+    // The newest race day also as the real-time service announces it, from
+    // a stream of its own so that the stored data stay as they are.
+    LiveDayCounts live;
+    if (std::string error =
+            writeLiveDay(world, raceDays - 1, options.out / "realtime", Rng(options.seed ^ kLiveSeed), live);
+        !error.empty())
+        return {error, {}};
+    report();
     if (!options.oddsOut.empty()) {
         Rng oddsRng = rng.split();
         if (std::string error =
@@ -101,6 +111,8 @@ DemoResult generate(const DemoOptions& options) {
     s.hrRecords = counts.hr;
     s.umRecords = counts.um;
     s.bytes = counts.bytes;
+    s.liveFiles = live.files;
+    s.liveBytes = live.bytes;
     s.firstDate = world.calendar.days.front().date;
     s.lastDate = world.calendar.days.back().date;
     s.raceDays = raceDays;

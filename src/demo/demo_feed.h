@@ -32,6 +32,9 @@ struct DemoSummary {
     int files = 0;
     long long raRecords = 0, seRecords = 0, hrRecords = 0, umRecords = 0;
     long long bytes = 0;
+    // The live files of the newest race day (live_day_feed.h), besides the above.
+    int liveFiles = 0;
+    long long liveBytes = 0;
     int firstDate = 0, lastDate = 0;  // yyyymmdd of the first and last race day
     int raceDays = 0;
     int races = 0, outsideRaces = 0;

@@ -56,6 +56,10 @@ TEST(DemoFeed, ReportsWhatItWroteAndItsProgress) {
         }
     EXPECT_EQ(records, s.raRecords + s.seRecords + s.hrRecords + s.umRecords);
     EXPECT_EQ(bytes, s.bytes);
+    long long liveBytes = 0;
+    for (const auto& file : f.live) liveBytes += static_cast<long long>(file.bytes.size());
+    EXPECT_EQ(s.liveFiles, static_cast<int>(f.live.size()));
+    EXPECT_EQ(s.liveBytes, liveBytes);
     EXPECT_EQ(s.lastDate, 20240526);
     EXPECT_GT(s.outsideRaces, 0);
 
@@ -119,6 +123,6 @@ TEST(DemoFeed, LeavesAnExistingFeedAloneUnlessToldToReplaceIt) {
     ASSERT_TRUE(replaced.ok()) << replaced.error;
     const auto after = test::snapshot(dir.path());
     // Only the new feed's files and the unrelated one remain.
-    EXPECT_EQ(static_cast<int>(after.size()), replaced.summary.files + 1);
+    EXPECT_EQ(static_cast<int>(after.size()), replaced.summary.files + replaced.summary.liveFiles + 1);
     EXPECT_EQ(after.at("notes.txt"), "mine");
 }

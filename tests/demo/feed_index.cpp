@@ -41,6 +41,9 @@ std::vector<FeedFileData> readFolder(const fs::path& folder, const std::string& 
     return files;
 }
 
+// "<stamp>_0B30_<key>.jvd": a file that names its data spec.
+bool isLiveFile(std::string_view name) { return name.size() > 19 && name.substr(14, 3) == "_0B"; }
+
 bool isFinal(std::string_view rec) {
     const std::string_view dk = jvdata::dataKind(rec);
     return dk == "7" || dk == "A" || dk == "B";
@@ -76,7 +79,7 @@ FeedIndex indexFeed(const fs::path& root) {
         std::sort(days.begin(), days.end());
         for (const fs::path& d : days)
             for (FeedFileData& f : readFolder(d, "realtime/" + d.filename().string()))
-                index.realtime.push_back(std::move(f));
+                (isLiveFile(f.name) ? index.live : index.realtime).push_back(std::move(f));
     }
     // Set-up data first, then normal data: the order the program acquires them.
     indexRecords(index, index.setup);

@@ -26,6 +26,9 @@ struct FeedIndex {
     std::filesystem::path root;
     demo::DemoSummary summary;
     std::vector<FeedFileData> setup, normal, realtime;  // each in time-stamp order, then by name
+    // The real-time files that name their data spec, "<stamp>_<spec>_<key>.jvd",
+    // in time-stamp order, then by name.
+    std::vector<FeedFileData> live;
 
     // Final results as set-up and normal data deliver them (data kind 7,
     // A or B), by the 16-character race key.

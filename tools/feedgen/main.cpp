@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     std::printf("races         %d at the JRA, %d elsewhere\n", s.races, s.outsideRaces);
     std::printf("horses        %d\n", s.horses);
     std::printf("files         %d, %lld bytes\n", s.files, s.bytes);
+    std::printf("live day      %d files, %lld bytes\n", s.liveFiles, s.liveBytes);
     std::printf("records       RA %lld, SE %lld, HR %lld, UM %lld\n", s.raRecords, s.seRecords, s.hrRecords,
                 s.umRecords);
     if (!options.oddsOut.empty())

@@ -1,0 +1,452 @@
+#include "demo/live_day_feed.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <span>
+#include <vector>
+
+#include "codes/racing_texts.h"
+#include "fileio/whole_file.h"
+#include "store/jvdata_live_structure.h"
+#include "store/jvdata_record.h"
+#include "text/formatted.h"
+
+namespace vantor::demo {
+namespace fs = std::filesystem;
+namespace {
+
+using jvdata::RecordBuilder;
+
+constexpr int kFirstOdds = 9 * 60;  // the first interim odds, 9:00
+constexpr int kOddsStep = 10;
+constexpr int kWeightsBefore = 60;
+constexpr int kHorses = 18;
+
+int minutesOf(int hhmm) { return hhmm / 100 * 60 + hhmm % 100; }
+std::string hhmm(int minutes) { return formatted("%02d%02d", minutes / 60, minutes % 60); }
+
+// A change of the day's changes snapshot: in every 0B14 answer from its
+// announce time until it is withdrawn.
+struct DayChange {
+    int shownFrom = 0;  // minutes of the day
+    int shownUntil = INT_MAX;
+    SjisString record;
+};
+
+// Popularity of pair entries by their odds (odds, entry), lowest first.
+void rankEntries(RecordBuilder& b, jvdata::Field popularity, std::vector<std::pair<int, int>>& pairs) {
+    std::stable_sort(pairs.begin(), pairs.end());
+    for (std::size_t p = 0; p < pairs.size(); ++p) b.number(popularity, static_cast<int>(p) + 1, pairs[p].second);
+}
+
+class LiveDayWriter {
+public:
+    LiveDayWriter(const World& world, const RaceDay& day, fs::path folder, Rng rng, LiveDayCounts& counts)
+        : w_(world), date_(day.date), folder_(std::move(folder)), rng_(rng), counts_(counts) {
+        for (std::uint32_t i = 0; i < w_.races.size(); ++i)
+            if (w_.races[i].venue == Venue::jra && w_.races[i].day == day.day) races_.push_back(&w_.races[i]);
+    }
+
+    std::string write() {
+        std::error_code ec;
+        fs::create_directories(folder_, ec);
+        if (ec) return "cannot create the folder " + folder_.string() + ": " + ec.message();
+        if (races_.empty()) return {};
+        addDayChanges();
+        if (std::string error = writeDayChanges(); !error.empty()) return error;
+        for (const Race* race : races_) {
+            if (std::string error = writeWeights(*race); !error.empty()) return error;
+            if (std::string error = writeOdds(*race); !error.empty()) return error;
+        }
+        return {};
+    }
+
+private:
+    std::string announce(int minutes) const { return formatted("%04d", date_ % 10000) + hhmm(minutes); }
+
+    std::string raceKey(const Race& r) const {
+        return formatted("%08d%.2s%02d%02d%02d", r.date, r.course.data(), r.kaiji, r.nichiji, r.raceNum);
+    }
+
+    std::span<const Run> runsOf(const Race& r) const {
+        return {w_.runs.data() + r.firstRun, static_cast<std::size_t>(r.runCount)};
+    }
+
+    // The header, race key and announce time, at the same places in every
+    // race-keyed live layout.
+    RecordBuilder raceRecord(const jvdata::RecordLayout& layout, const Race& r, char dataKind,
+                             std::string_view announced) const {
+        namespace o1 = jvdata::o1;
+        RecordBuilder b(layout);
+        b.text(o1::DataKubun, std::string_view(&dataKind, 1))
+            .number(o1::MakeDate, date_)
+            .number(o1::Year, r.date / 10000)
+            .number(o1::MonthDay, r.date % 10000)
+            .text(o1::JyoCD, std::string_view(r.course.data(), 2))
+            .number(o1::Kaiji, r.kaiji)
+            .number(o1::Nichiji, r.nichiji)
+            .number(o1::RaceNum, r.raceNum)
+            .text(o1::HappyoTime, announced);
+        return b;
+    }
+
+    std::string save(int minutes, std::string_view spec, std::string_view key, const std::string& bytes) {
+        const fs::path path =
+            folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(), static_cast<int>(spec.size()),
+                                spec.data(), static_cast<int>(key.size()), key.data());
+        if (!replaceWholeFile(path, bytes, Durability::renameOnly)) return "cannot write the file " + path.string();
+        ++counts_.files;
+        counts_.bytes += static_cast<long long>(bytes.size());
+        return {};
+    }
+
+    // A runner of the day that ran, from a race not yet used for a change.
+    const Run* pickRunner(std::vector<const Race*>& used) {
+        for (int tries = 0; tries < 100; ++tries) {
+            const Race* r = races_[static_cast<std::size_t>(rng_.between(0, static_cast<int>(races_.size()) - 1))];
+            if (std::find(used.begin(), used.end(), r) != used.end()) continue;
+            const std::span<const Run> runs = runsOf(*r);
+            const Run& run = runs[static_cast<std::size_t>(rng_.between(0, static_cast<int>(runs.size()) - 1))];
+            if (run.status == RunStatus::scratched) continue;
+            used.push_back(r);
+            return &run;
+        }
+        return nullptr;
+    }
+
+    SjisString scratch(const Run& run, char kind, int minutes) const {
+        namespace av = jvdata::av;
+        const Race& r = w_.races[run.race];
+        RecordBuilder b = raceRecord(jvdata::kAvLayout, r, kind, announce(minutes));
+        b.number(av::Umaban, run.umaban).text(av::Bamei, w_.horses[run.horse].name);
+        b.text(av::JiyuKubun, formatted("%03d", 1 + static_cast<int>(run.umaban % 3)));
+        return b.take();
+    }
+
+    SjisString jockeyChange(const Run& run, int minutes, bool decided) const {
+        namespace jc = jvdata::jc;
+        const Race& r = w_.races[run.race];
+        const Jockey& after = w_.jockeys[run.jockey];
+        const Jockey& before = w_.jockeys[(run.jockey + 7u) % w_.jockeys.size()];
+        RecordBuilder b = raceRecord(jvdata::kJcLayout, r, '1', announce(minutes));
+        b.number(jc::Umaban, run.umaban).text(jc::Bamei, w_.horses[run.horse].name).number(jc::Futan, run.futan);
+        if (decided)
+            b.number(jc::KisyuCode, after.code).text(jc::KisyuName, after.name).number(jc::MinaraiCD, after.minarai);
+        else
+            b.number(jc::KisyuCode, 0).text(jc::KisyuName, undecidedJockeyName()).number(jc::MinaraiCD, 0);
+        b.number(jc::FutanBefore, run.futan)
+            .number(jc::KisyuCodeBefore, before.code)
+            .text(jc::KisyuNameBefore, before.name)
+            .number(jc::MinaraiCDBefore, before.minarai);
+        return b.take();
+    }
+
+    // Weather and going of each racecourse: the day's first state, and on
+    // the first racecourse a change of going that ends at the results'.
+    void addWeather() {
+        namespace we = jvdata::we;
+        std::vector<const Race*> courses;  // the last race of each racecourse
+        for (const Race* r : races_) {
+            const auto same =
+                std::find_if(courses.begin(), courses.end(), [&](const Race* c) { return c->course == r->course; });
+            if (same == courses.end())
+                courses.push_back(r);
+            else
+                *same = r;
+        }
+        for (std::size_t c = 0; c < courses.size(); ++c) {
+            const Race& r = *courses[c];
+            const auto other = [](int going) { return going > 1 ? going - 1 : going + 1; };
+            const bool changes = c == 0;
+            const int turf = changes ? other(r.turfGoing) : r.turfGoing;
+            const int dirt = changes ? other(r.dirtGoing) : r.dirtGoing;
+            const auto weRecord = [&](std::string_view announced, char kind) {
+                RecordBuilder b(jvdata::kWeLayout);
+                b.text(we::DataKubun, "1")
+                    .number(we::MakeDate, date_)
+                    .number(we::Year, r.date / 10000)
+                    .number(we::MonthDay, r.date % 10000)
+                    .text(we::JyoCD, std::string_view(r.course.data(), 2))
+                    .number(we::Kaiji, r.kaiji)
+                    .number(we::Nichiji, r.nichiji)
+                    .text(we::HappyoTime, announced)
+                    .text(we::HenkoID, std::string_view(&kind, 1));
+                return b;
+            };
+            RecordBuilder first = weRecord("00000000", '1');
+            first.number(we::TenkoCD, r.weather).number(we::SibaBabaCD, turf).number(we::DirtBabaCD, dirt);
+            first.number(we::TenkoCDBefore, 0).number(we::SibaBabaCDBefore, 0).number(we::DirtBabaCDBefore, 0);
+            changes_.push_back({8 * 60, INT_MAX, first.take()});
+            if (!changes) continue;
+            const int at = 12 * 60 + 10;
+            RecordBuilder change = weRecord(announce(at), '3');
+            change.number(we::TenkoCD, 0).number(we::SibaBabaCD, r.turfGoing).number(we::DirtBabaCD, r.dirtGoing);
+            change.number(we::TenkoCDBefore, 0).number(we::SibaBabaCDBefore, turf).number(we::DirtBabaCDBefore, dirt);
+            changes_.push_back({at, INT_MAX, change.take()});
+        }
+    }
+
+    void addDayChanges() {
+        addWeather();
+        std::vector<const Race*> used;
+        // Scratches: the results' own first, then runners picked to make two
+        // to four; the first of them excluded rather than scratched.
+        std::vector<const Run*> scratched;
+        for (const Race* r : races_)
+            for (const Run& run : runsOf(*r))
+                if (run.status == RunStatus::scratched && scratched.size() < 4) {
+                    scratched.push_back(&run);
+                    used.push_back(r);
+                }
+        const std::size_t wanted =
+            std::max<std::size_t>(scratched.size(), static_cast<std::size_t>(rng_.between(2, 4)));
+        while (scratched.size() < wanted)
+            if (const Run* run = pickRunner(used))
+                scratched.push_back(run);
+            else
+                break;
+        for (std::size_t i = 0; i < scratched.size(); ++i) {
+            const int at = 8 * 60 + 40 + 25 * static_cast<int>(i);
+            changes_.push_back({at, INT_MAX, scratch(*scratched[i], i == 0 ? '2' : '1', at)});
+        }
+        // A scratch that a later answer no longer holds.
+        if (const Run* run = pickRunner(used))
+            changes_.push_back({9 * 60 + 10, 10 * 60 + 15, scratch(*run, '1', 9 * 60 + 10)});
+        // Jockey changes: the first 未定 at first, named later.
+        const int jockeyChanges = rng_.between(2, 3);
+        for (int i = 0; i < jockeyChanges; ++i) {
+            const Run* run = pickRunner(used);
+            if (!run) break;
+            const int at = 9 * 60 + 30 + 15 * i;
+            if (i == 0) {
+                changes_.push_back({at, INT_MAX, jockeyChange(*run, at, false)});
+                changes_.push_back({10 * 60 + 20, INT_MAX, jockeyChange(*run, 10 * 60 + 20, true)});
+            } else {
+                changes_.push_back({at, INT_MAX, jockeyChange(*run, at, true)});
+            }
+        }
+        addPostAndCourseChanges(used);
+    }
+
+    // A later post of one afternoon race and a shorter course of another,
+    // announced in the morning; the results show the changed values.
+    void addPostAndCourseChanges(std::vector<const Race*>& used) {
+        std::vector<const Race*> afternoon;
+        for (const Race* r : races_)
+            if (r->startTime >= 1300 && std::find(used.begin(), used.end(), r) == used.end()) afternoon.push_back(r);
+        if (afternoon.size() < 2) return;
+        const Race& moved = *afternoon[0];
+        const Race& shortened = *afternoon[afternoon.size() / 2];
+        const int tcAt = 10 * 60;
+        RecordBuilder tc = raceRecord(jvdata::kTcLayout, moved, '1', announce(tcAt));
+        tc.text(jvdata::tc::HassoTime, hhmm(minutesOf(moved.startTime)))
+            .text(jvdata::tc::HassoTimeBefore, hhmm(minutesOf(moved.startTime) - 10));
+        changes_.push_back({tcAt, INT_MAX, tc.take()});
+        const int ccAt = 10 * 60 + 5;
+        RecordBuilder cc = raceRecord(jvdata::kCcLayout, shortened, '1', announce(ccAt));
+        cc.number(jvdata::cc::Kyori, shortened.distance)
+            .number(jvdata::cc::TrackCD, shortened.trackCD)
+            .number(jvdata::cc::KyoriBefore, shortened.distance + 200)
+            .number(jvdata::cc::TrackCDBefore, shortened.trackCD)
+            .text(jvdata::cc::JiyuCD, "1");
+        changes_.push_back({ccAt, INT_MAX, cc.take()});
+    }
+
+    // One 0B14 answer per moment the day's changes change: everything shown
+    // at that moment.
+    std::string writeDayChanges() {
+        std::vector<int> moments;
+        for (const DayChange& c : changes_) {
+            moments.push_back(c.shownFrom);
+            if (c.shownUntil != INT_MAX) moments.push_back(c.shownUntil);
+        }
+        std::sort(moments.begin(), moments.end());
+        moments.erase(std::unique(moments.begin(), moments.end()), moments.end());
+        const std::string day = formatted("%08d", date_);
+        for (int m : moments) {
+            std::string bytes;
+            for (const DayChange& c : changes_)
+                if (c.shownFrom <= m && m < c.shownUntil) bytes += c.record;
+            if (std::string error = save(m, "0B14", day, bytes); !error.empty()) return error;
+        }
+        return {};
+    }
+
+    std::string writeWeights(const Race& r) {
+        namespace wh = jvdata::wh;
+        const int at = minutesOf(r.startTime) - kWeightsBefore;
+        RecordBuilder b = raceRecord(jvdata::kWhLayout, r, '1', announce(at));
+        int n = 1;
+        for (const Run& run : runsOf(r)) {
+            if (n > kHorses) break;
+            b.number(wh::Umaban, run.umaban, n).text(wh::Bamei, w_.horses[run.horse].name, n);
+            if (run.status == RunStatus::scratched) {
+                b.text(wh::BaTaijyu, "000", n);
+            } else {
+                b.number(wh::BaTaijyu, run.bodyWeight, n);
+                if (!run.firstStart)
+                    b.text(wh::ZogenFugo,
+                           run.weightChange > 0   ? "+"
+                           : run.weightChange < 0 ? "-"
+                                                  : " ",
+                           n)
+                        .number(wh::ZogenSa, std::abs(run.weightChange), n);
+            }
+            ++n;
+        }
+        return save(at, "0B11", raceKey(r), b.take());
+    }
+
+    // Interim odds from 9:00 to the last ten minutes before the post: each
+    // runner's odds start off its final odds by a drift of its own and
+    // reach them at the last announcement.
+    std::string writeOdds(const Race& r) {
+        const std::span<const Run> runs = runsOf(r);
+        std::vector<double> drift(runs.size());
+        for (double& d : drift) d = 0.3 * rng_.normal();
+        const int post = minutesOf(r.startTime);
+        const int steps = std::max(1, (post - 1 - kFirstOdds) / kOddsStep + 1);
+        const std::string key = raceKey(r);
+        std::vector<int> odds(runs.size());
+        for (int k = 0; k < steps; ++k) {
+            const int at = std::min(kFirstOdds + kOddsStep * k, post - 1);
+            const double left = steps > 1 ? static_cast<double>(steps - 1 - k) / (steps - 1) : 0.0;
+            for (std::size_t i = 0; i < runs.size(); ++i)
+                odds[i] = std::clamp(static_cast<int>(std::lround(runs[i].odds * std::exp(drift[i] * left))), 11, 9999);
+            const bool last = k == steps - 1;
+            const SjisString o1 = winPlaceBracket(r, odds, at, last, k);
+            std::string snapshot = o1 + quinella(r, odds, at, k);
+            if (last) snapshot += otherOdds(r, at);
+            if (std::string error = save(at, "0B30", key, snapshot); !error.empty()) return error;
+            if (std::string error = save(at, "0B41", key, o1); !error.empty()) return error;
+        }
+        return {};
+    }
+
+    // Popularity by odds among the runners that start; the last interim
+    // announcement has the results' popularity.
+    std::vector<int> popularity(std::span<const Run> runs, const std::vector<int>& odds, bool last) const {
+        std::vector<int> rank(runs.size(), 0);
+        if (last) {
+            for (std::size_t i = 0; i < runs.size(); ++i) rank[i] = runs[i].ninki;
+            return rank;
+        }
+        std::vector<std::size_t> order;
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            if (runs[i].status != RunStatus::scratched) order.push_back(i);
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return odds[a] != odds[b] ? odds[a] < odds[b] : runs[a].ninki < runs[b].ninki;
+        });
+        for (std::size_t p = 0; p < order.size(); ++p) rank[order[p]] = static_cast<int>(p) + 1;
+        return rank;
+    }
+
+    RecordBuilder oddsRecord(const jvdata::RecordLayout& layout, const Race& r, int at) const {
+        RecordBuilder b = raceRecord(layout, r, '1', announce(at));
+        b.number(jvdata::o1::TorokuTosu, r.declared).number(jvdata::o1::SyussoTosu, r.starters);
+        return b;
+    }
+
+    SjisString winPlaceBracket(const Race& r, const std::vector<int>& odds, int at, bool last, int step) const {
+        namespace o1 = jvdata::o1;
+        const std::span<const Run> runs = runsOf(r);
+        const std::vector<int> rank = popularity(runs, odds, last);
+        RecordBuilder b = oddsRecord(jvdata::kO1Layout, r, at);
+        b.text(o1::TansyoFlag, "7").text(o1::FukusyoFlag, "7").text(o1::WakurenFlag, r.starters >= 9 ? "7" : "0");
+        b.text(o1::FukuChakuBaraiKey, r.starters >= 8 ? "3" : r.starters >= 5 ? "2" : "0");
+        std::array<int, 9> bracketBest{};  // the lowest win odds of each bracket
+        for (std::size_t i = 0; i < runs.size() && i < 28; ++i) {
+            const Run& run = runs[i];
+            const int n = static_cast<int>(i) + 1;
+            b.number(o1::TanUmaban, run.umaban, n).number(o1::FukuUmaban, run.umaban, n);
+            if (run.status == RunStatus::scratched) {
+                b.text(o1::TanOdds, "----", n).text(o1::TanNinki, "--", n);
+                b.text(o1::FukuOddsLow, "----", n).text(o1::FukuOddsHigh, "----", n).text(o1::FukuNinki, "--", n);
+                continue;
+            }
+            const int low = std::max(10, odds[i] / 4), high = std::max(low, odds[i] * 2 / 5);
+            b.number(o1::TanOdds, odds[i], n).number(o1::TanNinki, rank[i], n);
+            b.number(o1::FukuOddsLow, low, n).number(o1::FukuOddsHigh, high, n).number(o1::FukuNinki, rank[i], n);
+            int& best = bracketBest[std::min<std::size_t>(run.waku, 8)];
+            best = best == 0 ? odds[i] : std::min(best, odds[i]);
+        }
+        if (r.starters >= 9) {
+            std::vector<std::pair<int, int>> pairs;  // odds, entry
+            int n = 1;
+            for (int a = 1; a <= 8; ++a)
+                for (int c = a; c <= 8; ++c, ++n) {
+                    const int oa = bracketBest[static_cast<std::size_t>(a)];
+                    const int oc = bracketBest[static_cast<std::size_t>(c)];
+                    if (oa == 0 || oc == 0) continue;
+                    const int pair = std::clamp(oa * oc / 300, 10, 99999);
+                    b.text(o1::WakurenKumi, formatted("%d%d", a, c), n).number(o1::WakurenOdds, pair, n);
+                    pairs.push_back({pair, n});
+                }
+            rankEntries(b, o1::WakurenNinki, pairs);
+        }
+        const long long votes = 20000LL * (step + 1);
+        b.number(o1::TanHyoTotal, votes).number(o1::FukuHyoTotal, votes * 3 / 2);
+        b.number(o1::WakurenHyoTotal, r.starters >= 9 ? votes / 2 : 0);
+        return b.take();
+    }
+
+    SjisString quinella(const Race& r, const std::vector<int>& odds, int at, int step) const {
+        namespace o2 = jvdata::o2;
+        const std::span<const Run> runs = runsOf(r);
+        std::array<int, kHorses + 1> byNumber{};  // win odds by horse number; -1 scratched
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            if (runs[i].umaban >= 1 && runs[i].umaban <= kHorses)
+                byNumber[runs[i].umaban] = runs[i].status == RunStatus::scratched ? -1 : odds[i];
+        RecordBuilder b = oddsRecord(jvdata::kO2Layout, r, at);
+        b.text(o2::UmarenFlag, "7");
+        std::vector<std::pair<int, int>> pairs;  // odds, entry
+        int n = 1;
+        for (int a = 1; a <= kHorses; ++a)
+            for (int c = a + 1; c <= kHorses; ++c, ++n) {
+                const int oa = byNumber[static_cast<std::size_t>(a)], oc = byNumber[static_cast<std::size_t>(c)];
+                if (oa == 0 || oc == 0) continue;
+                b.text(o2::UmarenKumi, formatted("%02d%02d", a, c), n);
+                if (oa < 0 || oc < 0) {
+                    b.text(o2::UmarenOdds, "------", n).text(o2::UmarenNinki, "---", n);
+                    continue;
+                }
+                const int pair = std::clamp(oa * oc / 250, 10, 999999);
+                b.number(o2::UmarenOdds, pair, n);
+                pairs.push_back({pair, n});
+            }
+        rankEntries(b, o2::UmarenNinki, pairs);
+        b.number(o2::UmarenHyoTotal, 30000LL * (step + 1));
+        return b.take();
+    }
+
+    // Quinella-place, exacta, trio and trifecta odds: the header and the
+    // counts, kept by the store as delivered.
+    SjisString otherOdds(const Race& r, int at) const {
+        static constexpr jvdata::RecordLayout kinds[] = {{"O3", jvdata::kO3Length, {}},
+                                                         {"O4", jvdata::kO4Length, {}},
+                                                         {"O5", jvdata::kO5Length, {}},
+                                                         {"O6", jvdata::kO6Length, {}}};
+        SjisString out;
+        for (const jvdata::RecordLayout& kind : kinds) out += oddsRecord(kind, r, at).take();
+        return out;
+    }
+
+    const World& w_;
+    int date_ = 0;
+    fs::path folder_;
+    Rng rng_;
+    LiveDayCounts& counts_;
+    std::vector<const Race*> races_;
+    std::vector<DayChange> changes_;
+};
+
+}  // namespace
+
+std::string writeLiveDay(const World& world, int dayIndex, const fs::path& realtime, Rng rng, LiveDayCounts& counts) {
+    const RaceDay& day = world.calendar.days[static_cast<std::size_t>(dayIndex)];
+    return LiveDayWriter(world, day, realtime / formatted("%08d", day.date), rng, counts).write();
+}
+
+}  // namespace vantor::demo

@@ -1,0 +1,115 @@
+// The demo's live day fetched through the feed replacement as a race day's
+// schedule fetches it: every record of it filed, a withdrawn scratch gone
+// from the store after its withdrawal, and nothing new writing nothing.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "demo/demo_feed.h"
+#include "jvlink/feed_jvlink.h"
+#include "jvlink/live_fetch.h"
+#include "store/jvdata_record.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+
+namespace {
+
+class DemoLiveFetchTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        feed_ = new test::TempDir;
+        demo::DemoOptions options;
+        options.out = feed_->path();
+        options.toDate = 20240527;
+        options.years = 1;
+        const demo::DemoResult made = demo::generateDemoFeed(options);
+        ASSERT_TRUE(made.ok()) << made.error;
+    }
+    static void TearDownTestSuite() { delete feed_; }
+
+    void SetUp() override {
+        link.JVInit("Vantor");
+        link.setJapanClock([this] { return now; });
+    }
+
+    // The day's race keys, as its odds files name them.
+    static std::set<std::string> raceKeys() {
+        std::set<std::string> keys;
+        for (const auto& e : std::filesystem::directory_iterator(feed_->path() / "realtime/20240526")) {
+            const std::string name = e.path().filename().string();
+            if (name.substr(14, 6) == "_0B30_") keys.insert(name.substr(20, 16));
+        }
+        return keys;
+    }
+
+    // What a schedule fetches of the whole day; the files written.
+    int fetchDay() {
+        int written = 0;
+        const auto one = [&](LiveSpec spec, std::string_view key) {
+            const LiveFetchOutcome out = fetchLive(link, paths, spec, key, [] {});
+            EXPECT_FALSE(out.failed()) << key << " " << out.openResult << " " << out.storeError.value_or("");
+            EXPECT_TRUE(out.skipped.empty()) << key;
+            written += out.filesWritten;
+        };
+        one(LiveSpec::dayChanges, "20240526");
+        one(LiveSpec::weights, "20240526");
+        for (const std::string& key : raceKeys()) {
+            one(LiveSpec::odds, key);
+            one(LiveSpec::winOddsSeries, key);
+        }
+        return written;
+    }
+
+    std::map<std::string, std::string> liveFiles() const {
+        std::map<std::string, std::string> files;
+        for (const auto& e : std::filesystem::directory_iterator(app.path() / "Live/20240526"))
+            files[e.path().filename().string()] = test::readFile(e.path());
+        return files;
+    }
+
+    int scratches() const {
+        int n = 0;
+        const std::string changes = test::readFile(app.path() / "Live/20240526/changes.jvd");
+        for (std::size_t at = 0; at + 2 <= changes.size(); at = changes.find("\r\n", at) + 2)
+            n += changes.compare(at, 2, "AV") == 0;
+        return n;
+    }
+
+    static test::TempDir* feed_;
+    test::TempDir app;
+    StorePaths paths{app.path()};
+    std::string now = "20240526100000";
+    FeedJVLink link{FeedSettings{feed_->path(), 0, "0490"}};
+};
+
+test::TempDir* DemoLiveFetchTest::feed_ = nullptr;
+
+}  // namespace
+
+TEST_F(DemoLiveFetchTest, TheDayUnfoldsInTheStoreAndEndsWithoutTheWithdrawnScratch) {
+    ASSERT_GE(raceKeys().size(), 24u);
+    EXPECT_GT(fetchDay(), 0);
+    const int morning = scratches();
+    EXPECT_GE(morning, 3) << "two scratches and the one withdrawn later";
+    const std::string morningOdds = test::readFile(app.path() / "Live/20240526/odds_O1.jvd");
+
+    now = "20240526170000";
+    EXPECT_GT(fetchDay(), 0);
+    EXPECT_EQ(scratches(), morning - 1) << "the withdrawn scratch is gone";
+    EXPECT_NE(test::readFile(app.path() / "Live/20240526/odds_O1.jvd"), morningOdds);
+    const auto evening = liveFiles();
+    // Every race's four other kinds of odds, and its time series.
+    int others = 0, series = 0;
+    for (const auto& [name, bytes] : evening) {
+        others += name.ends_with("_O3.jvd") || name.ends_with("_O6.jvd");
+        series += name.ends_with("_series.jvd");
+    }
+    EXPECT_EQ(others, 2 * static_cast<int>(raceKeys().size()));
+    EXPECT_EQ(series, static_cast<int>(raceKeys().size()));
+
+    EXPECT_EQ(fetchDay(), 0);
+    EXPECT_EQ(liveFiles(), evening);
+}
