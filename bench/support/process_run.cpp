@@ -1,37 +1,35 @@
 #include "process_run.h"
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
 namespace vantor::bench {
+namespace {
+
+// A shell word: the argument in single quotes.
+std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (const char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+}  // namespace
 
 ProcessRun runProcess(std::vector<std::string> args) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        std::freopen("/dev/null", "w", stderr);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        std::_Exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::cerr << "failed: " << args[0] << (args.size() > 1 ? " " + args.back() : std::string()) << '\n';
+    std::string command = quoted(VANTOR_PROCESS_PEAK);
+    for (const std::string& a : args) command += ' ' + quoted(a);
+    ProcessRun run;
+    long kib = 0;
+    FILE* out = ::popen(command.c_str(), "r");
+    const bool read = out && std::fscanf(out, "%lf %ld", &run.seconds, &kib) == 2;
+    if (!out || ::pclose(out) != 0 || !read) {
+        std::cerr << "failed: " << command << '\n';
         std::exit(1);
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return {seconds, static_cast<double>(usage.ru_maxrss) / 1024};  // ru_maxrss is in KiB
+    run.peakMb = static_cast<double>(kib) / 1024;
+    return run;
 }
 
 double median(std::vector<double> values) {

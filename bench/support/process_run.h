@@ -12,8 +12,10 @@ struct ProcessRun {
     double peakMb = 0;  // the process's peak resident memory
 };
 
-// Runs args[0] with its arguments, standard output and error discarded;
-// exits with a message when it cannot start or does not succeed.
+// Runs args[0] with its arguments through process_peak, so that the peak
+// is the program's own and not the benchmark's; standard output and error
+// are discarded. Exits with a message when it cannot start or does not
+// succeed.
 ProcessRun runProcess(std::vector<std::string> args);
 
 // The middle value (the upper one of an even count); 0 for none.
