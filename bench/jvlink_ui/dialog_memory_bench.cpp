@@ -27,7 +27,7 @@ void BM_TenYearSetUpThroughTheDialog(benchmark::State& state) {
     const std::string from = date.substr(0, 4) + "/" + date.substr(4, 2) + "/" + date.substr(6, 2);
     const auto cli = [&](const fs::path& app) {
         return runProcess({VANTOR_CLI, "--app-dir", app.string(), "acquire", "--feed", feed.folder.string(), "--setup",
-                         "--from", from + " 00:00:00"});
+                           "--from", from + " 00:00:00"});
     };
     cli(base / "warm");  // JV-Link's download fills the feed's cache
     fs::remove_all(base / "warm");

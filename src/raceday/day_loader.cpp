@@ -69,12 +69,13 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
 }
 
 // The runners of every race are read first, so that the past race files
-// their earlier runs name can each be read once and let go at once; then
-// each race is given its earlier runs' race records and assembled before
-// the next one, so that its record images are still in the processor's
-// cache when assembly reads them. No step reads another race's images, and
-// neither payouts nor predicted odds take part in assembly, so the tables
-// come out as if each step ran over all races in turn.
+// their earlier runs name can each be read once and let go before the
+// next; then each race is given its earlier runs' race records and
+// assembled before the next one, so that its record images are still in
+// the processor's cache when assembly reads them. No step reads another
+// race's images, and neither payouts nor predicted odds take part in
+// assembly, so the tables come out as if each step ran over all races in
+// turn.
 void DayLoader::readRaces(SjisView raBytes, const std::string& dayName, RaceDay& day, const DayLoadHooks& hooks) {
     const int count = static_cast<int>(std::min(recordCount(raBytes, jvdata::kRaLength), std::size_t{kMaxRaces}));
     // The slots are in use before anything is written to them, so that the

@@ -2,8 +2,9 @@
 // The store files of one day load. A file that several races need (a
 // runner file) is read on first use and kept until the load ends; a file
 // needed once (a horse's history, a past race file) is held only until the
-// next read, so every store file is read once per load. Records are cut from the bytes; a tail shorter than a record
-// (a truncated file) is ignored. No file is read further than it can
+// next read, so every store file is read once per load. Records are cut
+// from the bytes; a tail shorter than a record (a truncated file) is
+// ignored. No file is read further than it can
 // sensibly hold (store_bounds.h).
 
 #include <cstddef>

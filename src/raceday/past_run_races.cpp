@@ -41,11 +41,7 @@ std::uint64_t hashOf(SjisView key) {
 }  // namespace
 
 PastRunRaces::PastRunRaces(const StorePaths& paths, LoadFiles& files)
-    : paths_(paths),
-      files_(files),
-      races_(kExpectedRaces),
-      filesNeeded_(kExpectedFiles),
-      keyOnly_(kExpectedKeyOnly) {
+    : paths_(paths), files_(files), races_(kExpectedRaces), filesNeeded_(kExpectedFiles), keyOnly_(kExpectedKeyOnly) {
     pastFiles_.reserve(kMostFiles);
 }
 
