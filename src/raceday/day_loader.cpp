@@ -68,12 +68,14 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
     return result;
 }
 
-// Each race is read, given its earlier runs' race records and assembled
-// before the next one is read, so that its 800 KB of record images are
-// still in the processor's cache when assembly reads them. No step reads
-// another race's images, and neither payouts nor predicted odds take part
-// in assembly, so the tables come out as if each step ran over all races
-// in turn.
+// The runners of every race are read first, so that the past race files
+// their earlier runs name can each be read once and let go before the
+// next; then each race is given its earlier runs' race records and
+// assembled before the next one, so that its record images are still in
+// the processor's cache when assembly reads them. No step reads another
+// race's images, and neither payouts nor predicted odds take part in
+// assembly, so the tables come out as if each step ran over all races in
+// turn.
 void DayLoader::readRaces(SjisView raBytes, const std::string& dayName, RaceDay& day, const DayLoadHooks& hooks) {
     const int count = static_cast<int>(std::min(recordCount(raBytes, jvdata::kRaLength), std::size_t{kMaxRaces}));
     // The slots are in use before anything is written to them, so that the
@@ -82,11 +84,14 @@ void DayLoader::readRaces(SjisView raBytes, const std::string& dayName, RaceDay&
     // The runner reads below replace the buffer raBytes lives in, so every
     // race record is taken first.
     for (int c = 0; c < count; ++c) day.JvRaTbl[c].assign(recordAt(raBytes, jvdata::kRaLength, c));
-    PastRunRaces pastRaces(paths_, files_);
     for (int c = 0; c < count; ++c) {
         readRunnerRecords(paths_, dayName, files_, day, c);
         call(hooks.progressStep);
-        pastRaces.read(day, c);
+    }
+    PastRunRaces pastRaces(paths_, files_);
+    pastRaces.read(day, count);
+    for (int c = 0; c < count; ++c) {
+        pastRaces.give(day, c);
         call(hooks.progressStep);
         assembleRace(day, c);
     }

@@ -1,9 +1,10 @@
 #pragma once
-// The store files of one day load. A file that several races or runs need
-// (a runner file, a past day's race file, an outside race file) is read on
-// first use and kept until the load ends, so every store file is read once
-// per load. Records are cut from the bytes; a tail shorter than a record
-// (a truncated file) is ignored. No file is read further than it can
+// The store files of one day load. A file that several races need (a
+// runner file) is read on first use and kept until the load ends; a file
+// needed once (a horse's history, a past race file) is held only until the
+// next read, so every store file is read once per load. Records are cut
+// from the bytes; a tail shorter than a record (a truncated file) is
+// ignored. No file is read further than it can
 // sensibly hold (store_bounds.h).
 
 #include <cstddef>
@@ -51,10 +52,10 @@ public:
         return current_;
     }
 
-    // What a shared file holds.
+    // What a file of the load holds.
     enum class Kind : std::uint64_t { runners = 1, dayRaces, outsideRaces };
 
-    // The key of a shared file: its kind, date (yyyymmdd) and racecourse
+    // The key of a file of the load: its kind, date (yyyymmdd) and racecourse
     // code (two bytes, or none).
     static constexpr std::uint64_t key(Kind kind, long long date, SjisView code = {}) {
         return static_cast<std::uint64_t>(kind) << 56 | static_cast<std::uint64_t>(date) << 16 | twoByteKey(code);

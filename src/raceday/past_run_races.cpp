@@ -13,7 +13,11 @@ using namespace jvdata;
 
 constexpr int kFirstJraCourse = 1;
 constexpr int kLastJraCourse = 10;
-constexpr std::size_t kExpectedRaces = 8192;  // races of the past race files a full day reads, about
+constexpr std::size_t kExpectedRaces = 4096;  // distinct races the earlier runs of a full day name, about
+constexpr std::size_t kExpectedFiles = 1024;  // past race files a full day names, about
+// Every detailed run of a full day naming a file of its own: the list of
+// files never grows during a load.
+constexpr std::size_t kMostFiles = std::size_t{kMaxRaces} * kMaxRunners * kDetailedEarlierRuns;
 // Runs beyond run 20 of a full day; runs without a race record found are few.
 constexpr std::size_t kExpectedKeyOnly = kMaxRaces * kMaxRunners * (kMaxEarlierRuns - kDetailedEarlierRuns);
 constexpr ReadBound kRaceFileBound = firstRecords(kKeyedFileRecordLimit, kRaLength);
@@ -37,20 +41,14 @@ std::uint64_t hashOf(SjisView key) {
 }  // namespace
 
 PastRunRaces::PastRunRaces(const StorePaths& paths, LoadFiles& files)
-    : paths_(paths), files_(files), races_(kExpectedRaces), keyOnly_(kExpectedKeyOnly) {}
+    : paths_(paths), files_(files), races_(kExpectedRaces), filesNeeded_(kExpectedFiles), keyOnly_(kExpectedKeyOnly) {
+    pastFiles_.reserve(kMostFiles);
+}
 
 // Key of a race: where it is kept (1 day file, 2 outside race file), date,
 // racecourse code and race number.
 std::uint64_t PastRunRaces::raceKey(bool jra, std::uint64_t date, SjisView code, SjisView raceNumber) {
     return (jra ? 1ULL : 2ULL) << 59 | date << 32 | twoByteKey(code) << 16 | twoByteKey(raceNumber);
-}
-
-// The first record of each racecourse and race number of a file, under its key.
-void PastRunRaces::index(SjisView bytes, bool jra, std::uint64_t date, SjisView fileCode) {
-    for (std::size_t n = 0, count = recordCount(bytes, kRaLength); n < count; ++n) {
-        const SjisView rec = recordAt(bytes, kRaLength, n);
-        races_.insert(raceKey(jra, date, jra ? get(rec, ra::JyoCD) : fileCode, get(rec, ra::RaceNum)), {rec.data()});
-    }
 }
 
 // Where a run's race record is kept; nothing for a run whose date or
@@ -67,39 +65,63 @@ std::optional<PastRunRaces::Place> PastRunRaces::placeOf(SjisView run) {
     return place;
 }
 
-PastRunRaces::PastRace& PastRunRaces::find(const Place& place, SjisView run) {
-    if (PastRace* known = races_.find(place.key)) return *known;
-    // First need of this race: its file is read and indexed whole (a file
-    // already indexed adds nothing), and a race it lacks is noted as missing.
-    index(place.jra ? dayRaces(run, place.date) : outsideRaces(run, place.date), place.jra, place.date, place.code);
-    races_.insert(place.key, {});
-    return *races_.find(place.key);
+template <class Visit>
+void PastRunRaces::eachDetailedRun(const EarlierRuns& runs, int r, Visit&& visit) {
+    for (int j = 0; j < kMaxRunners; ++j) {
+        for (int e = 0, count = std::min(runs.count(r, j), kDetailedEarlierRuns); e < count; ++e) {
+            const SjisView run = runs.run(r, j, e).view();
+            if (trimBlanks(get(run, se::Year)).empty()) break;
+            visit(j, e, run);
+        }
+    }
 }
 
-SjisView PastRunRaces::dayRaces(SjisView run, std::uint64_t date) {
-    return files_.shared(
-        LoadFiles::key(LoadFiles::Kind::dayRaces, static_cast<long long>(date)),
-        [&] { return paths_.dayFile(dayNameUtf8(get(run, se::Year), get(run, se::MonthDay)), ".jvRA"); },
-        kRaceFileBound);
+// Notes a run's race, and its file the first time a run names that file.
+// A day file holds every JRA racecourse of its date; an outside race file
+// one racecourse.
+void PastRunRaces::need(SjisView run) {
+    const std::optional<Place> place = placeOf(run);
+    if (!place) return;
+    races_.insert(place->key, EarlierRuns::kBlankImage);
+    const std::uint64_t fileKey =
+        place->jra ? LoadFiles::key(LoadFiles::Kind::dayRaces, static_cast<long long>(place->date))
+                   : LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(place->date), place->code);
+    if (filesNeeded_.find(fileKey)) return;
+    filesNeeded_.insert(fileKey, true);
+    pastFiles_.push_back({run, place->jra, place->date, place->jra ? SjisView() : place->code});
 }
 
-SjisView PastRunRaces::outsideRaces(SjisView run, std::uint64_t date) {
-    const SjisView code = get(run, se::JyoCD);
-    return files_.shared(
-        LoadFiles::key(LoadFiles::Kind::outsideRaces, static_cast<long long>(date), code),
-        [&] { return paths_.outsideRaceFile(get(run, se::Year), std::string(jvdata::raceKey(run).dateAndCourse())); },
-        kRaceFileBound);
+std::filesystem::path PastRunRaces::pathOf(const PastFile& file) const {
+    if (file.jra) return paths_.dayFile(dayNameUtf8(get(file.run, se::Year), get(file.run, se::MonthDay)), ".jvRA");
+    return paths_.outsideRaceFile(get(file.run, se::Year), std::string(jvdata::raceKey(file.run).dateAndCourse()));
 }
 
-// The race found for a run, pooled once for all its runners; the run's
-// key alone when there is none.
+// Pools the first record of each needed race a file holds. A missing or
+// unreadable file gives nothing; its runs keep their race key alone.
+void PastRunRaces::take(const PastFile& file, EarlierRuns& runs) {
+    const FileContent& content = files_.read(pathOf(file), kRaceFileBound);
+    if (content.status != FileContent::Status::ok) return;
+    const SjisView bytes = content.bytes;
+    for (std::size_t n = 0, count = recordCount(bytes, kRaLength); n < count; ++n) {
+        const SjisView rec = recordAt(bytes, kRaLength, n);
+        const SjisView code = file.jra ? get(rec, ra::JyoCD) : file.code;
+        ImageId* image = races_.find(raceKey(file.jra, file.date, code, get(rec, ra::RaceNum)));
+        if (image && *image == EarlierRuns::kBlankImage) *image = runs.keep(rec);
+    }
+}
+
+void PastRunRaces::read(RaceDay& day, int count) {
+    EarlierRuns& runs = day.earlierRuns();
+    for (int r = 0; r < count; ++r) eachDetailedRun(runs, r, [&](int, int, SjisView run) { need(run); });
+    for (const PastFile& file : pastFiles_) take(file, runs);
+}
+
+// The race pooled for a run; the run's key alone when no file held it.
 PastRunRaces::ImageId PastRunRaces::raceImage(SjisView run, EarlierRuns& runs) {
     const std::optional<Place> place = placeOf(run);
-    if (!place) return keyImage(run, runs);
-    PastRace& race = find(*place, run);
-    if (race.record == nullptr) return keyImage(run, runs);
-    if (race.image == EarlierRuns::kBlankImage) race.image = runs.keep(SjisView(race.record, kRaLength));
-    return race.image;
+    const ImageId* image = place ? races_.find(place->key) : nullptr;
+    if (image == nullptr || *image == EarlierRuns::kBlankImage) return keyImage(run, runs);
+    return *image;
 }
 
 // An image holding only the run's race key, pooled once per key: the hash
@@ -114,18 +136,12 @@ PastRunRaces::ImageId PastRunRaces::keyImage(SjisView run, EarlierRuns& runs) {
     return id;
 }
 
-void PastRunRaces::read(RaceDay& day, int r) {
+void PastRunRaces::give(RaceDay& day, int r) {
     EarlierRuns& runs = day.earlierRuns();
-    for (int j = 0; j < kMaxRunners; ++j) {
-        const int count = runs.count(r, j);
-        for (int e = 0; e < std::min(count, kDetailedEarlierRuns); ++e) {
-            const SjisView run = runs.run(r, j, e).view();
-            if (trimBlanks(get(run, se::Year)).empty()) break;
-            runs.setRace(r, j, e, raceImage(run, runs));
-        }
-        for (int e = kDetailedEarlierRuns; e < count; ++e)
+    eachDetailedRun(runs, r, [&](int j, int e, SjisView run) { runs.setRace(r, j, e, raceImage(run, runs)); });
+    for (int j = 0; j < kMaxRunners; ++j)
+        for (int e = kDetailedEarlierRuns; e < runs.count(r, j); ++e)
             runs.setRace(r, j, e, keyImage(runs.run(r, j, e).view(), runs));
-    }
 }
 
 }  // namespace vantor

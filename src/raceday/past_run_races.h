@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "raceday/load_files.h"
 #include "raceday/race_day.h"
@@ -16,15 +17,21 @@
 
 namespace vantor {
 
-// One per load: each past race file is indexed once, the first time one
-// of its races is needed, and every race record goes into the day's pool
-// of earlier-run races once, shared by all the runs of that race.
+// One per load. The races the whole day's runs need are gathered first;
+// then each past race file is read once, the records of those races go
+// into the day's pool of earlier-run races (once each, shared by all the
+// runs of that race) and the file is let go before the next one is read,
+// so that no more than one past race file is held at a time.
 class PastRunRaces {
 public:
     PastRunRaces(const StorePaths& paths, LoadFiles& files);
 
-    // Gives race records to the earlier runs of every runner of race slot r.
-    void read(RaceDay& day, int r);
+    // Pools the race records the earlier runs of race slots 0 .. count-1
+    // need, reading every past race file they name once.
+    void read(RaceDay& day, int count);
+    // Gives race records to the earlier runs of every runner of race slot
+    // r, from what read() pooled.
+    void give(RaceDay& day, int r);
 
 private:
     using ImageId = EarlierRuns::ImageId;
@@ -35,24 +42,34 @@ private:
         bool jra = false;
         std::uint64_t key = 0;
     };
+    // A past race file some run needs, named through the first such run.
+    struct PastFile {
+        SjisView run;
+        bool jra = false;
+        std::uint64_t date = 0;
+        SjisView code;
+    };
 
     static std::uint64_t raceKey(bool jra, std::uint64_t date, SjisView code, SjisView raceNumber);
     static std::optional<Place> placeOf(SjisView run);
-    void index(SjisView bytes, bool jra, std::uint64_t date, SjisView fileCode);
-    // A race of an indexed file, and its image in the pool once a run needed it.
-    struct PastRace {
-        const char* record = nullptr;  // its whole RA record; none when the file lacks the race
-        ImageId image = EarlierRuns::kBlankImage;
-    };
-    PastRace& find(const Place& place, SjisView run);
-    SjisView dayRaces(SjisView run, std::uint64_t date);
-    SjisView outsideRaces(SjisView run, std::uint64_t date);
+    void need(SjisView run);
+    void take(const PastFile& file, EarlierRuns& runs);
+    std::filesystem::path pathOf(const PastFile& file) const;
     ImageId raceImage(SjisView run, EarlierRuns& runs);
     ImageId keyImage(SjisView run, EarlierRuns& runs);
 
+    // Visits runs 1-20 of every runner of race slot r, up to the first run
+    // without a year.
+    template <class Visit>
+    static void eachDetailedRun(const EarlierRuns& runs, int r, Visit&& visit);
+
     const StorePaths& paths_;
     LoadFiles& files_;
-    KeyTable<PastRace> races_;   // races of the files indexed, by raceKey()
+    // Races some run needs, by raceKey(): their pool image once a file held
+    // them, the blank image while none did.
+    KeyTable<ImageId> races_;
+    KeyTable<bool> filesNeeded_;  // past race files already in pastFiles_, by their load key
+    std::vector<PastFile> pastFiles_;
     KeyTable<ImageId> keyOnly_;  // pool images holding a race key only, by a hash of the key
 };
 

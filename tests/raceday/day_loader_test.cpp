@@ -218,6 +218,38 @@ TEST_F(DayLoadTest, EachStoreFileIsReadOnce) {
     EXPECT_EQ(day->RaceTbl[1].RunDate[2][2], "20240428");
 }
 
+// Runs of different races of the day that name races of one past day file
+// (two racecourses, and a race the file lacks) are served from one read.
+TEST_F(DayLoadTest, OnePastDayFileServesTheRunsOfEveryRace) {
+    const RaceId tokyo{.date = 20240512, .race = 3}, kyoto{.date = 20240512, .course = "08", .race = 3};
+    const RaceId missing{.date = 20240512, .race = 9};
+    const char* a = "2019100021";
+    const char* b = "2019100022";
+    file({raRecord(kRace11, 1), seRecord(kRace11, 1, a), raRecord(kRace1, 1), seRecord(kRace1, 1, b)});
+    pastRun(tokyo, a, 1, "7", "東京");
+    pastRun(tokyo, b, 2, "7", "東京");
+    pastRun(kyoto, b, 3, "7", "京都");
+    file({seRecord(missing, 4, a)});
+
+    load();
+    EXPECT_EQ(reads[paths.dayFile("2024年05月12日", ".jvRA")], 1);
+    // Race 1 (runner b) is slot 0, race 11 (runner a) slot 1; runs of one
+    // date come in either order, so each is found by its race number.
+    const auto raceOf = [&](int r, const char* course, const char* number) {
+        for (int e = 0; e < 2; ++e) {
+            const SjisView race = earlierRace(r, 0, e);
+            if (get(race, ra::RaceNum) == number && get(day->earlierRuns().run(r, 0, e).view(), se::JyoCD) == course)
+                return race;
+        }
+        return SjisView();
+    };
+    EXPECT_EQ(text(get(raceOf(1, "05", "03"), ra::Hondai)), "東京");
+    EXPECT_EQ(get(raceOf(1, "05", "09"), ra::JyoCD), "05") << "a race the file lacks keeps its key";
+    EXPECT_TRUE(trimBlanks(get(raceOf(1, "05", "09"), ra::Hondai)).empty());
+    EXPECT_EQ(text(get(raceOf(0, "08", "03"), ra::Hondai)), "京都");
+    EXPECT_EQ(raceOf(0, "05", "03").data(), raceOf(1, "05", "03").data()) << "one pooled image per race";
+}
+
 TEST_F(DayLoadTest, HorseMasterConvertedFromTheEarlierLayoutWhenMissing) {
     file({raRecord(kRace11, 1), seRecord(kRace11, 1, "2020100001")});
     writeFile(dir / "UMA/2020/2020100001.jvUMA", umaBuilder("2020100001").text(uma::HansyokuName, "Sire", 1).take());
