@@ -147,10 +147,10 @@ TEST_F(BridgeJVLinkTest, ACancelDuringTheDownloadStopsTheBridgeAndTheNextRunConv
 
 TEST_F(BridgeJVLinkTest, ABridgeThatGoesWrongIsSaidWithItsLastWordsAndReportsNoSuccess) {
     {
-        const ScopedEnv mode("VANTOR_STUB_MODE", "version2");
+        const ScopedEnv mode("VANTOR_STUB_MODE", "other-version");
         BridgeJVLink link(wine());
         EXPECT_EQ(link.JVInit("sid"), jv::kInternalError);
-        EXPECT_NE(link.sourceProblem().find("version 2, this Vantor version 1"), std::string::npos)
+        EXPECT_NE(link.sourceProblem().find("version 1, this Vantor version 2"), std::string::npos)
             << link.sourceProblem();
     }
     BridgeJVLink link(wine());
@@ -226,7 +226,8 @@ namespace {
 
 // A run's output as a bridge speaking the protocol wrongly writes it.
 std::string wireOf(const std::vector<std::string>& lines) {
-    std::string wire = "vantor-jvbridge-stream 1\ninit 0\nversion 0490\n";
+    std::string wire = std::string(bridge_stream::kGreeting) + " " + std::to_string(bridge_stream::kVersion) +
+                       "\ninit 0\nversion 0490\n";
     for (const std::string& line : lines) wire += line + "\n";
     return wire;
 }

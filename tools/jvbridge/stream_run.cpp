@@ -103,8 +103,8 @@ public:
         return close() && ok ? 0 : 1;
     }
 
-    int results(const StreamRequest& request) {
-        const int r = link_.JVRTOpen(jv::kResultsDataSpec, request.date);
+    int realtime(const StreamRequest& request) {
+        const int r = link_.JVRTOpen(request.spec, request.key);
         send(Kind::rtopen, r);
         const bool ok = r == jv::kNoNewerData || (r == jv::kOk && readAll());
         return close() && ok ? 0 : 1;
@@ -126,13 +126,14 @@ private:
 StreamRequest streamRequest(const BridgeCommand& c, std::string sid) {
     using Kind = BridgeCommand::Kind;
     StreamRequest request;
-    request.kind = c.kind == Kind::Setup || c.kind == Kind::Normal ? StreamRequest::Kind::Acquire
-                   : c.kind == Kind::Results                       ? StreamRequest::Kind::Results
-                   : c.kind == Kind::Settings                      ? StreamRequest::Kind::Settings
-                                                                   : StreamRequest::Kind::Check;
+    request.kind = c.kind == Kind::Setup || c.kind == Kind::Normal   ? StreamRequest::Kind::Acquire
+                   : c.kind == Kind::Results || c.kind == Kind::Realtime ? StreamRequest::Kind::Realtime
+                   : c.kind == Kind::Settings                        ? StreamRequest::Kind::Settings
+                                                                     : StreamRequest::Kind::Check;
     request.from = c.from;
     request.setup = c.kind == Kind::Setup;
-    request.date = c.date;
+    request.spec = c.kind == Kind::Results ? std::string(jv::kResultsDataSpec) : c.spec;
+    request.key = c.kind == Kind::Results ? c.date : c.key;
     request.sid = std::move(sid);
     return request;
 }
@@ -145,8 +146,8 @@ int runStream(JVLink& link, const StreamRequest& request, const StreamIo& io) {
             return 0;
         case StreamRequest::Kind::Acquire:
             return run.acquire(request);
-        case StreamRequest::Kind::Results:
-            return run.results(request);
+        case StreamRequest::Kind::Realtime:
+            return run.realtime(request);
         case StreamRequest::Kind::Settings:
             return run.settings();
     }

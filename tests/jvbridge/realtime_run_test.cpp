@@ -1,4 +1,4 @@
-#include "results_run.h"
+#include "realtime_run.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ protected:
     int run(std::string_view date = "20240526", const std::vector<std::string>& faults = {}) {
         FeedJVLink link(FeedSettings{source.path(), 0, "0490"});
         for (const std::string& f : faults) EXPECT_FALSE(link.faults().parse(f));
-        return runResults(link, {out.path(), std::string(date), "SID"}, io.io());
+        return runRealtime(link, resultsRequest(out.path(), std::string(date), "SID"), io.io());
     }
 
     static std::vector<std::string> withoutFileChanges(std::vector<std::string> records) {
