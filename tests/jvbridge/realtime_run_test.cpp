@@ -22,7 +22,7 @@ protected:
 
     int fetch(std::string_view spec, std::string_view key) {
         FeedJVLink link(FeedSettings{source.path(), 0, "0490"});
-        return runRealtime(link, {out.path(), {std::string(spec), std::string(key)}, "SID"}, io.io());
+        return runRealtime(link, realtimeRequest(out.path(), std::string(spec), std::string(key), "SID"), io.io());
     }
 
     int run(std::string_view date = "20240526", const std::vector<std::string>& faults = {}) {
