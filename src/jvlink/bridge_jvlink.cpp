@@ -4,6 +4,7 @@
 #include <chrono>
 #include <string_view>
 
+#include "jvlink/realtime_specs.h"
 #include "text/printable_text.h"
 
 namespace vantor {
@@ -223,8 +224,10 @@ int BridgeJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, i
 
 int BridgeJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     if (run_) return jv::kStillOpen;
-    if (dataspec != jv::kResultsDataSpec) return jv::kBadDataSpec;
-    if (!startRun({"results", "--stream", "--date", std::string(key)})) return jv::kInternalError;
+    if (const int refused = realtimeOpenRefusal(dataspec, key)) return refused;
+    // JV-Link can hang inside JVRTOpen: the call's time limit ends the bridge then.
+    if (!startRun({"realtime", "--stream", "--spec", std::string(dataspec), "--key", std::string(key)}))
+        return jv::kInternalError;
     const auto opened = waitFor(Kind::rtopen);
     if (!opened) return failed("vantor-jvbridge は JVRTOpen の結果を伝えずに終わりました。");
     return opened->code;

@@ -2,7 +2,7 @@
 // JV-Link under Wine: every call is answered by vantor-jvbridge.exe run in
 // stream mode inside the Wine prefix where JV-Link is installed. A run is
 // one bridge process (JVInit's check, one open with its download and read,
-// a results fetch, the settings dialog); its answers arrive as they happen
+// a real-time fetch, the settings dialog); its answers arrive as they happen
 // and are handed out with JV-Link's call order and result codes, so that
 // the acquisition and the results fetch run as with any JV-Link.
 //

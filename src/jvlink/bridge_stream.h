@@ -25,7 +25,9 @@
 
 namespace vantor::bridge_stream {
 
-inline constexpr int kVersion = 1;
+// 2: real-time opens of any data spec and key ("realtime" in place of
+// "results"), so that a bridge of version 1 is found out at JVInit's check.
+inline constexpr int kVersion = 2;
 inline constexpr std::string_view kGreeting = "vantor-jvbridge-stream";
 inline constexpr std::string_view kCancel = "cancel\n";
 // No JV-Data record comes near this length (the longest are about 100 KB):

@@ -48,12 +48,15 @@ std::optional<RealtimeKey> parseRealtimeKey(std::string_view key) {
     return RealtimeKey{std::string(key.substr(0, 8)), std::string(key.substr(8, 2)), std::string(race)};
 }
 
+bool isRealtimeSpecName(std::string_view spec) {
+    return spec.size() == 4 && spec.starts_with("0B") && isAllDigits(spec.substr(2));
+}
+
 RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day) {
     // The name after "<stamp>_", without ".jvd".
     const std::string_view rest = std::string_view(file.name).substr(15, file.name.size() - 19);
     const std::string_view spec = rest.substr(0, 4);
-    const bool namesSpec = spec.size() == 4 && spec.starts_with("0B") && isAllDigits(spec.substr(2)) &&
-                           (rest.size() == 4 || rest[4] == '_');
+    const bool namesSpec = isRealtimeSpecName(spec) && (rest.size() == 4 || rest[4] == '_');
     if (!namesSpec) return {"0B12", parseRealtimeKey(day)};
     return {std::string(spec), parseRealtimeKey(rest.size() == 4 ? day : rest.substr(5))};
 }

@@ -62,6 +62,9 @@ struct RealtimeKey {
 // None for anything else (a date that does not exist, race number 00).
 std::optional<RealtimeKey> parseRealtimeKey(std::string_view key);
 
+// True for a real-time data spec's form, "0B" and two digits.
+bool isRealtimeSpecName(std::string_view spec);
+
 // What a real-time file's name says after its stamp: the data spec ("0B"
 // and two digits) and key it answers, "<stamp>_<spec>_<key>.jvd". A name
 // that names no spec is the results of its folder's day ("0B12"); a key

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "codes/calendar.h"
+#include "jvlink/realtime_specs.h"
 
 namespace vantor {
 namespace fs = std::filesystem;
@@ -12,29 +13,6 @@ namespace {
 
 std::chrono::milliseconds steadyNow() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
-}
-
-struct RealtimeSpec {
-    std::string_view spec;
-    bool dayKey, raceKey;  // the keys the spec takes
-    bool snapshot;         // each answer replaces the last, rather than adding to it
-};
-
-// The real-time data specs served, as JV-Link takes their keys.
-// clang-format off
-constexpr RealtimeSpec kRealtimeSpecs[] = {
-    {jv::kWeightsDataSpec, true, true, true},
-    {jv::kResultsDataSpec, true, false, false},
-    {jv::kDayChangesDataSpec, true, false, true},
-    {jv::kOddsDataSpec, false, true, true},
-    {jv::kWinOddsSeriesDataSpec, false, true, false},
-};
-// clang-format on
-
-const RealtimeSpec* realtimeSpec(std::string_view spec) {
-    for (const RealtimeSpec& s : kRealtimeSpecs)
-        if (s.spec == spec) return &s;
-    return nullptr;
 }
 
 std::chrono::sys_seconds systemNow() {
@@ -208,10 +186,9 @@ int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     if (auto f = faults_.onCall("JVRTOpen")) return *f;
     if (!initialised_) return jv::kNotInitialised;
     if (open_) return jv::kStillOpen;
+    if (const int refused = realtimeOpenRefusal(dataspec, key)) return refused;
     const RealtimeSpec* spec = realtimeSpec(dataspec);
-    if (!spec) return jv::kBadDataSpec;
     const std::optional<RealtimeKey> parsed = parseRealtimeKey(key);
-    if (!parsed || !(parsed->isDay() ? spec->dayKey : spec->raceKey)) return jv::kBadKey;
     if (!sourceProblem().empty()) return jv::kBadSettings;
     std::vector<Delivery> files;
     for (auto& f : realtimeDelivery(realtimeFiles(settings_.feedDir / feed::kRealtimeDir / parsed->day), spec->spec,

@@ -147,10 +147,10 @@ TEST_F(BridgeJVLinkTest, ACancelDuringTheDownloadStopsTheBridgeAndTheNextRunConv
 
 TEST_F(BridgeJVLinkTest, ABridgeThatGoesWrongIsSaidWithItsLastWordsAndReportsNoSuccess) {
     {
-        const ScopedEnv mode("VANTOR_STUB_MODE", "version2");
+        const ScopedEnv mode("VANTOR_STUB_MODE", "other-version");
         BridgeJVLink link(wine());
         EXPECT_EQ(link.JVInit("sid"), jv::kInternalError);
-        EXPECT_NE(link.sourceProblem().find("version 2, this Vantor version 1"), std::string::npos)
+        EXPECT_NE(link.sourceProblem().find("version 1, this Vantor version 2"), std::string::npos)
             << link.sourceProblem();
     }
     BridgeJVLink link(wine());
@@ -209,7 +209,9 @@ TEST_F(BridgeJVLinkTest, AWineThatCannotStartIsSaidWithWhatToDo) {
     EXPECT_NE(problem.find("/no/such/wine/loader"), std::string::npos) << problem;
 
     // Executable, but no program this system can start.
-    writeFile(base / "wines/not-a-program", "\x7f" "ELF garbage");
+    writeFile(base / "wines/not-a-program",
+              "\x7f"
+              "ELF garbage");
     fs::permissions(base / "wines/not-a-program", fs::perms::owner_all);
     problem = problemAtInit(base / "wines/not-a-program");
     EXPECT_NE(problem.find(cannotRun), std::string::npos) << problem;
@@ -226,7 +228,8 @@ namespace {
 
 // A run's output as a bridge speaking the protocol wrongly writes it.
 std::string wireOf(const std::vector<std::string>& lines) {
-    std::string wire = "vantor-jvbridge-stream 1\ninit 0\nversion 0490\n";
+    std::string wire = std::string(bridge_stream::kGreeting) + " " + std::to_string(bridge_stream::kVersion) +
+                       "\ninit 0\nversion 0490\n";
     for (const std::string& line : lines) wire += line + "\n";
     return wire;
 }
@@ -298,4 +301,98 @@ TEST_F(BridgeJVLinkTest, ABridgeThatSaysNothingIsEndedAtTheTimeLimit) {
     ASSERT_FALSE(run.reports.empty());
     EXPECT_NE(run.reports.back().find("1 秒間何も伝えなかった"), std::string::npos) << run.reports.back();
     EXPECT_TRUE(processesOfPrefix(prefix).empty());
+}
+
+namespace {
+
+// What a real-time open delivers, "-1" at each change of file; the open's
+// code alone when it delivers nothing.
+std::vector<std::string> realtimeRecords(JVLink& link, std::string_view spec, std::string_view key) {
+    const int opened = link.JVRTOpen(spec, key);
+    std::vector<std::string> got;
+    if (opened != jv::kOk) got.push_back("open " + std::to_string(opened));
+    std::string buff, name;
+    int size = 100000;
+    for (int r = opened == jv::kOk ? link.JVRead(buff, size, name) : 0; r != jv::kEndOfAll;
+         r = link.JVRead(buff, size, name)) {
+        if (r == jv::kNoRecordNow) continue;
+        if (r < jv::kFileSwitched) {
+            got.push_back("read " + std::to_string(r));
+            break;
+        }
+        got.push_back(r > 0 ? buff : "-1");
+    }
+    got.push_back("close " + std::to_string(link.JVClose()));
+    return got;
+}
+
+void writeRealtimeDay(const fs::path& feed) {
+    const fs::path day = feed / "realtime/20240526";
+    writeFile(day / "20240526090000_0B14_20240526.jvd", "WE1\r\nAV1\r\nJC1\r\n");
+    writeFile(day / "20240526093000_0B14_20240526.jvd", "WE2\r\nJC2\r\n");  // the scratch withdrawn
+    writeFile(day / "20240526100000_0B11_2024052605021211.jvd", "WH11\r\n");
+    writeFile(day / "20240526100000_0B30_2024052605021211.jvd", std::string(962, '1') + "\r\nO2a\r\n");
+    writeFile(day / "20240526101000_0B30_2024052605021211.jvd", std::string(83285, '6') + "\r\nO2b\r\n");
+    writeFile(day / "20240526100000_0B41_2024052605021211.jvd", "O1a\r\n");
+    writeFile(day / "20240526101000_0B41_202405260511.jvd", "O1b\r\n");
+    writeFile(day / "20240526160000_RT.jvd", "RA\r\nSE\r\nHR\r\n");
+}
+
+}  // namespace
+
+TEST_F(BridgeJVLinkTest, EveryRealtimeSpecDeliversWhatTheFeedFolderJVLinkDelivers) {
+    writeRealtimeDay(feed.path());
+    FeedJVLink direct(FeedSettings{feed.path(), 0, "0490"});
+    ASSERT_EQ(direct.JVInit("sid"), jv::kOk);
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    const std::vector<std::pair<std::string, std::string>> opens = {
+        {"0B14", "20240526"},     {"0B11", "20240526"}, {"0B11", "202405260511"}, {"0B30", "2024052605021211"},
+        {"0B41", "202405260511"}, {"0B12", "20240526"}, {"0B30", "202405260512"},  // nothing announced for that race
+                                                                                   // yet
+    };
+    for (const auto& [spec, key] : opens) {
+        const std::vector<std::string> expected = realtimeRecords(direct, spec, key);
+        EXPECT_EQ(realtimeRecords(link, spec, key), expected) << spec << " " << key;
+        EXPECT_GT(expected.size(), 1u);
+    }
+    EXPECT_EQ(realtimeRecords(link, "0B30", "202405260511")[0], std::string(83285, '6') + "\r\n");
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
+}
+
+TEST_F(BridgeJVLinkTest, RealtimeOpensKeepJVLinksCodesAndItsSessionAfterNothingAnnounced) {
+    writeRealtimeDay(feed.path());
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    EXPECT_EQ(link.JVRTOpen("0B30", "20240526"), jv::kBadKey);  // odds take a race key
+    EXPECT_EQ(link.JVRTOpen("0B14", "202405260511"), jv::kBadKey);
+    EXPECT_EQ(link.JVRTOpen("0B99", "20240526"), jv::kBadDataSpec);
+    EXPECT_EQ(link.JVRTOpen("0B11", "2024052605"), jv::kBadKey);
+
+    // -1 holds the session as JV-Link does: every open is busy until JVClose.
+    EXPECT_EQ(link.JVRTOpen("0B11", "20240527"), jv::kNoNewerData);
+    EXPECT_EQ(link.JVRTOpen("0B14", "20240526"), jv::kStillOpen);
+    EXPECT_EQ(link.JVRTOpen("0B11", "20240527"), jv::kStillOpen);
+    EXPECT_EQ(link.JVClose(), jv::kOk);
+    EXPECT_EQ(realtimeRecords(link, "0B14", "20240526"), (std::vector<std::string>{"WE2\r\n", "JC2\r\n", "close 0"}));
+    EXPECT_TRUE(processesOfPrefix(prefix).empty());
+}
+
+TEST_F(BridgeJVLinkTest, AJVRTOpenThatHangsIsEndedAtTheTimeLimitAndTheNextFetchWorks) {
+    writeRealtimeDay(feed.path());
+    BridgeJVLink link(wine());
+    ASSERT_EQ(link.JVInit("sid"), jv::kOk);
+    link.setTimeLimit(std::chrono::milliseconds(300));
+    {
+        const ScopedEnv silent("VANTOR_STUB_MODE", "silent");
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(link.JVRTOpen("0B30", "2024052605021211"), jv::kInternalError);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_NE(link.sourceProblem().find("1 秒間何も伝えなかった"), std::string::npos) << link.sourceProblem();
+        EXPECT_EQ(link.JVClose(), jv::kOk);
+        EXPECT_TRUE(processesOfPrefix(prefix).empty());
+    }
+    EXPECT_EQ(realtimeRecords(link, "0B41", "2024052605021211"),
+              (std::vector<std::string>{"O1a\r\n", "-1", "O1b\r\n", "close 0"}));
+    EXPECT_EQ(link.sourceProblem(), "");
 }

@@ -80,7 +80,7 @@ TEST(BridgeStream, EveryMessageComesBackWhateverPiecesItArrivesIn) {
 TEST(BridgeStream, WhatIsNotTheProtocolStopsTheReadingWithAMessage) {
     const std::string hello = encode(event(Kind::hello, kVersion));
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"vantor-jvbridge-stream 2\n", "speaks stream version 2, this Vantor version 1"},
+        {"vantor-jvbridge-stream 1\n", "speaks stream version 1, this Vantor version 2"},
         {"init 0\n", "did not start with its stream greeting"},
         {hello + "wine: could not load kernel32.dll\n", "wine: could not load kernel32.dll"},
         {hello + "record 3 f\nabcd\n", "longer than it said"},

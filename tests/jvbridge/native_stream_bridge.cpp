@@ -3,7 +3,7 @@
 //   native_stream_bridge BRIDGE-PATH COMMAND ARGS...
 // (the way Vantor starts "wine BRIDGE-PATH COMMAND ARGS..."), it serves
 // the feed folder VANTOR_STUB_FEED. VANTOR_STUB_MODE makes it misbehave:
-//   version2         greets with another protocol version
+//   other-version    greets with another protocol version
 //   die-after-open   ends after the open, with a word on standard error
 //   silent           a run other than the start-up check greets, then says
 //                    nothing more and ends only on a cancel, as a bridge
@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(env("VANTOR_STUB_START_MS").c_str())));
     const std::string mode = env("VANTOR_STUB_MODE");
     if (mode == "silent" && request.kind != StreamRequest::Kind::Check) {
-        writeAll("vantor-jvbridge-stream 1\ninit 0\nversion 0490\n");
+        writeAll(std::string(bridge_stream::kGreeting) + " " + std::to_string(bridge_stream::kVersion) +
+                 "\ninit 0\nversion 0490\n");
         while (!cancelSeen) std::this_thread::sleep_for(std::chrono::milliseconds(5));
         return 1;
     }
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
     FeedJVLink link(FeedSettings{env("VANTOR_STUB_FEED"), pace, "0490"});
     bool greeted = false;
     const auto write = [&](std::string_view bytes) {
-        if (!greeted && mode == "version2") bytes = "vantor-jvbridge-stream 2\n";
+        if (!greeted && mode == "other-version") bytes = "vantor-jvbridge-stream 1\n";
         greeted = true;
         writeAll(bytes);
         if (const int flood = std::atoi(env("VANTOR_STUB_FLOOD_MB").c_str()); flood > 0 && bytes.starts_with("open ")) {

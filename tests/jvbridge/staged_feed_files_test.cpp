@@ -58,11 +58,20 @@ TEST(FeedFileNamingTest, NamesSortInDeliveryOrderAndStaySafe) {
     EXPECT_EQ(safeNamePart(std::string(300, 'a')).size(), 100u);
 }
 
-TEST(FeedFileNamingTest, OnlyResultsFileNamesGiveAStamp) {
-    EXPECT_EQ(resultsFileStamp(resultsFileName("20240526170000")), "20240526170000");
-    EXPECT_EQ(resultsFileStamp("20240526170000_0B12.jvd.partial"), "");
-    EXPECT_EQ(resultsFileStamp("20240526170000_RT.jvd"), "");
-    EXPECT_EQ(resultsFileStamp("20241399170000_0B12.jvd"), "");
+TEST(FeedFileNamingTest, OnlyNamesOfTheSameAnswerGiveAStamp) {
+    const RealtimeAnswerName results{"0B12", "20240526", true};
+    EXPECT_EQ(results.at("20240526170000"), "20240526170000_0B12.jvd");
+    EXPECT_EQ(results.stampOf(results.at("20240526170000")), "20240526170000");
+    EXPECT_EQ(results.stampOf("20240526170000_0B12.jvd.partial"), "");
+    EXPECT_EQ(results.stampOf("20240526170000_RT.jvd"), "");
+    EXPECT_EQ(results.stampOf("20241399170000_0B12.jvd"), "");
+
+    const RealtimeAnswerName odds{"0B30", "2024052605021211"};
+    EXPECT_EQ(odds.at("20240526100000"), "20240526100000_0B30_2024052605021211.jvd");
+    EXPECT_EQ(odds.stampOf("20240526100000_0B30_2024052605021211.jvd"), "20240526100000");
+    EXPECT_EQ(odds.stampOf("20240526100000_0B30_2024052605021212.jvd"), "");  // another race
+    EXPECT_EQ(odds.stampOf("20240526100000_0B41_2024052605021211.jvd"), "");  // another spec
+    EXPECT_EQ(odds.stampOf("20240526100000_0B12.jvd"), "");
 }
 
 }  // namespace

@@ -3,9 +3,10 @@
 //   setup   --feed DIR --from yyyymmddhhnnss [--sid SID]
 //   normal  --feed DIR --from yyyymmddhhnnss [--sid SID]
 //   results --feed DIR --date yyyymmdd [--sid SID]
+//   realtime --feed DIR --spec 0Bnn --key KEY [--sid SID]
 //   settings [--sid SID]
 //   check    [--sid SID]
-// setup, normal, results and settings take --stream in place of --feed:
+// setup, normal, results, realtime and settings take --stream in place of --feed:
 // JV-Link's answers then go to standard output as they happen (see
 // jvlink/bridge_stream.h); check always streams.
 
@@ -18,11 +19,13 @@ namespace vantor::jvbridge {
 extern const char* const kUsage;
 
 struct BridgeCommand {
-    enum class Kind { Setup, Normal, Results, Settings, Check, Help };
+    enum class Kind { Setup, Normal, Results, Realtime, Settings, Check, Help };
     Kind kind = Kind::Help;
     std::string feed;  // UTF-8
     std::string from;
     std::string date;
+    std::string spec;  // realtime: "0B" and two digits
+    std::string key;   // realtime: a day yyyymmdd or a race key of 12 or 16 digits
     std::optional<std::string> sid;
     bool stream = false;
 };

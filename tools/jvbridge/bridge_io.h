@@ -14,7 +14,7 @@ struct BridgeIo {
     std::function<void(std::string_view)> complain;  // a line on standard error
     std::function<void(std::string_view)> progress;  // a status line the next one may overwrite
     std::function<void()> pause;                     // a short wait that lets JV-Link get on
-    std::function<std::string()> now;                // local time as "yyyymmddhhnnss"
+    std::function<std::string()> now;                // Japan time as "yyyymmddhhnnss"
 };
 
 }  // namespace vantor::jvbridge

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "jvlink/feed_folder.h"
-#include "jvlink/jvlink.h"
 
 namespace vantor::jvbridge {
 namespace {
@@ -45,13 +44,15 @@ std::string runFileName(std::string_view stamp, int sequence, std::string_view r
     return std::string(stamp) + "_" + number + "_" + safeNamePart(reportedName) + std::string(kFeedExtension);
 }
 
-std::string resultsFileName(std::string_view stamp) {
-    return std::string(stamp) + "_" + std::string(jv::kResultsDataSpec) + std::string(kFeedExtension);
+std::string RealtimeAnswerName::at(std::string_view stamp) const {
+    std::string name = std::string(stamp) + "_" + spec;
+    if (!resultsForm) name += "_" + key;
+    return name + std::string(kFeedExtension);
 }
 
-std::string_view resultsFileStamp(std::string_view name) {
+std::string_view RealtimeAnswerName::stampOf(std::string_view name) const {
     const std::string_view stamp = name.substr(0, 14);
-    if (!isValidTimeStamp(stamp) || name != resultsFileName(stamp)) return {};
+    if (!isValidTimeStamp(stamp) || name != at(stamp)) return {};
     return stamp;
 }
 

@@ -2,7 +2,9 @@
 // Names of the files the bridge puts into a feed folder. A delivered file
 // becomes "<stamp>_<nnnnnn>_<name>.jvd": every file of one run carries the
 // run's time stamp and its place in the delivery, so that name order is
-// delivery order. A results fetch becomes "<stamp>_0B12.jvd".
+// delivery order. A real-time fetch becomes one file named after its data
+// spec and key, "<stamp>_<spec>_<key>.jvd"; the results command's fetch of
+// a day's "0B12" keeps its shorter "<stamp>_0B12.jvd".
 
 #include <string>
 #include <string_view>
@@ -24,10 +26,15 @@ std::string safeNamePart(std::string_view reported);
 // "<stamp>_<sequence in six digits>_<safe name>.jvd"; sequence 1 to kMaxSequence.
 std::string runFileName(std::string_view stamp, int sequence, std::string_view reportedName);
 
-// "<stamp>_0B12.jvd"
-std::string resultsFileName(std::string_view stamp);
+// The file a real-time answer of spec and key goes into.
+struct RealtimeAnswerName {
+    std::string spec;
+    std::string key;
+    bool resultsForm = false;  // "<stamp>_<spec>.jvd", the key being the folder's day
 
-// The stamp of a results file name, or empty when name is not one.
-std::string_view resultsFileStamp(std::string_view name);
+    std::string at(std::string_view stamp) const;
+    // The stamp of a file name of this answer, or empty when name is none.
+    std::string_view stampOf(std::string_view name) const;
+};
 
 }  // namespace vantor::jvbridge

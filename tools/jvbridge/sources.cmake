@@ -7,6 +7,6 @@ set(JVBRIDGE_LOGIC_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/read_loop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/jv_calls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acquisition_run.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/results_run.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/realtime_run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/stream_run.cpp)

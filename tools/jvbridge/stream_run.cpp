@@ -9,8 +9,10 @@ namespace {
 using bridge_stream::Event;
 using Kind = Event::Kind;
 
-// The record buffer size JVRead is told.
+// The record buffer size JVRead is told: real-time answers hold the
+// longest records (O6, some 83 KB).
 constexpr int kReadBufferSize = 6000;
+constexpr int kRealtimeReadBufferSize = 100000;
 
 class Run {
 public:
@@ -58,8 +60,7 @@ public:
     }
 
     // Every record until the end; false on an error or a cancel.
-    bool readAll() {
-        int size = kReadBufferSize;
+    bool readAll(int size) {
         std::string buff, fileName;
         Event record;
         record.kind = Kind::record;
@@ -99,14 +100,14 @@ public:
         send(opened);
         bool ok = opened.code == jv::kOk || opened.code == jv::kNoNewerData;
         if (opened.code == jv::kOk && opened.readCount > 0)
-            ok = (opened.downloadCount == 0 || waitForDownload(opened.downloadCount)) && readAll();
+            ok = (opened.downloadCount == 0 || waitForDownload(opened.downloadCount)) && readAll(kReadBufferSize);
         return close() && ok ? 0 : 1;
     }
 
-    int results(const StreamRequest& request) {
-        const int r = link_.JVRTOpen(jv::kResultsDataSpec, request.date);
+    int realtime(const StreamRequest& request) {
+        const int r = link_.JVRTOpen(request.spec, request.key);
         send(Kind::rtopen, r);
-        const bool ok = r == jv::kNoNewerData || (r == jv::kOk && readAll());
+        const bool ok = r == jv::kNoNewerData || (r == jv::kOk && readAll(kRealtimeReadBufferSize));
         return close() && ok ? 0 : 1;
     }
 
@@ -126,13 +127,14 @@ private:
 StreamRequest streamRequest(const BridgeCommand& c, std::string sid) {
     using Kind = BridgeCommand::Kind;
     StreamRequest request;
-    request.kind = c.kind == Kind::Setup || c.kind == Kind::Normal ? StreamRequest::Kind::Acquire
-                   : c.kind == Kind::Results                       ? StreamRequest::Kind::Results
-                   : c.kind == Kind::Settings                      ? StreamRequest::Kind::Settings
-                                                                   : StreamRequest::Kind::Check;
+    request.kind = c.kind == Kind::Setup || c.kind == Kind::Normal       ? StreamRequest::Kind::Acquire
+                   : c.kind == Kind::Results || c.kind == Kind::Realtime ? StreamRequest::Kind::Realtime
+                   : c.kind == Kind::Settings                            ? StreamRequest::Kind::Settings
+                                                                         : StreamRequest::Kind::Check;
     request.from = c.from;
     request.setup = c.kind == Kind::Setup;
-    request.date = c.date;
+    request.spec = c.kind == Kind::Results ? std::string(jv::kResultsDataSpec) : c.spec;
+    request.key = c.kind == Kind::Results ? c.date : c.key;
     request.sid = std::move(sid);
     return request;
 }
@@ -145,8 +147,8 @@ int runStream(JVLink& link, const StreamRequest& request, const StreamIo& io) {
             return 0;
         case StreamRequest::Kind::Acquire:
             return run.acquire(request);
-        case StreamRequest::Kind::Results:
-            return run.results(request);
+        case StreamRequest::Kind::Realtime:
+            return run.realtime(request);
         case StreamRequest::Kind::Settings:
             return run.settings();
     }

@@ -13,11 +13,12 @@
 namespace vantor::jvbridge {
 
 struct StreamRequest {
-    enum class Kind { Check, Acquire, Results, Settings };
+    enum class Kind { Check, Acquire, Realtime, Settings };
     Kind kind = Kind::Check;
     std::string from;    // Acquire: "yyyymmddhhnnss"
     bool setup = false;  // Acquire: set-up data (option 3)
-    std::string date;    // Results: "yyyymmdd"
+    std::string spec;    // Realtime: the data spec of JVRTOpen
+    std::string key;     // Realtime: its key
     std::string sid;
 };
 

@@ -13,7 +13,7 @@
 #include "dispatch_jvlink.h"
 #include "jvlink/jvlink_startup.h"
 #include "path_text.h"
-#include "results_run.h"
+#include "realtime_run.h"
 #include "settings_run.h"
 #include "stream_pipes.h"
 #include "stream_run.h"
@@ -53,7 +53,9 @@ int run(const BridgeCommand& c, const BridgeIo& io) {
         case BridgeCommand::Kind::Normal:
             return runAcquisition(link, {pathFromUtf8(c.feed), c.from, c.kind == BridgeCommand::Kind::Setup, sid}, io);
         case BridgeCommand::Kind::Results:
-            return runResults(link, {pathFromUtf8(c.feed), c.date, sid}, io);
+            return runRealtime(link, resultsRequest(pathFromUtf8(c.feed), c.date, sid), io);
+        case BridgeCommand::Kind::Realtime:
+            return runRealtime(link, realtimeRequest(pathFromUtf8(c.feed), c.spec, c.key, sid), io);
         case BridgeCommand::Kind::Settings:
             return runSettings(link, sid, io);
         case BridgeCommand::Kind::Check:

@@ -1,7 +1,8 @@
 #include "win_console.h"
 
-#include <cstdio>
+#include <chrono>
 
+#include "codes/calendar.h"
 #include "com_text.h"
 
 namespace vantor::jvbridge {
@@ -19,7 +20,7 @@ WinConsole::WinConsole() : out_(GetStdHandle(STD_OUTPUT_HANDLE)), err_(GetStdHan
 BridgeIo WinConsole::io() {
     return {[this](std::string_view text) { writeLine(out_, text); },
             [this](std::string_view text) { writeLine(err_, text); }, [this](std::string_view text) { progress(text); },
-            pumpAndWait, localTimeStamp};
+            pumpAndWait, japanNowStamp};
 }
 
 void WinConsole::write(HANDLE handle, std::string_view utf8) {
@@ -64,13 +65,8 @@ void pumpAndWait() {
     }
 }
 
-std::string localTimeStamp() {
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04u%02u%02u%02u%02u%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
-                  t.wSecond);
-    return text;
+std::string japanNowStamp() {
+    return japanTimeStamp(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
 }
 
 }  // namespace vantor::jvbridge

@@ -34,7 +34,9 @@ private:
 // messages, which an apartment-threaded control may need to get on.
 void pumpAndWait();
 
-// The local time as "yyyymmddhhnnss".
-std::string localTimeStamp();
+// Japan time as "yyyymmddhhnnss", whatever the machine's time zone: the
+// feed folder's reader serves a real-time file only once its stamp is past
+// by Japan time, so a local stamp east of Japan would hold it back.
+std::string japanNowStamp();
 
 }  // namespace vantor::jvbridge
