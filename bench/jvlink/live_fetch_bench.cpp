@@ -101,12 +101,12 @@ double millisecondsOf(Clock::duration d) { return std::chrono::duration<double, 
 // Every fetch of a full day: 0B14 and 0B11 for the day, 0B30 and 0B41 for
 // each race; the number of files written.
 int fetchDay(FeedJVLink& link, const StorePaths& paths) {
-    int written = fetchLive(link, paths, LiveSpec::dayChanges, "20240526", [] {}).filesWritten;
-    written += fetchLive(link, paths, LiveSpec::weights, "20240526", [] {}).filesWritten;
+    int written = fetchLive(link, paths, LiveDataspec::dayChanges, "20240526", [] {}).filesWritten;
+    written += fetchLive(link, paths, LiveDataspec::weights, "20240526", [] {}).filesWritten;
     for (const char* course : kCourses) {
         for (int race = 1; race <= 12; ++race) {
-            written += fetchLive(link, paths, LiveSpec::odds, raceKeyOf(course, race), [] {}).filesWritten;
-            written += fetchLive(link, paths, LiveSpec::winOddsSeries, raceKeyOf(course, race), [] {}).filesWritten;
+            written += fetchLive(link, paths, LiveDataspec::odds, raceKeyOf(course, race), [] {}).filesWritten;
+            written += fetchLive(link, paths, LiveDataspec::winOddsSeries, raceKeyOf(course, race), [] {}).filesWritten;
         }
     }
     return written;

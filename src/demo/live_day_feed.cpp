@@ -92,10 +92,10 @@ private:
         return b;
     }
 
-    std::string save(int minutes, std::string_view spec, std::string_view key, const std::string& bytes) {
+    std::string save(int minutes, std::string_view dataspec, std::string_view key, const std::string& bytes) {
         const fs::path path =
-            folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(), static_cast<int>(spec.size()),
-                                spec.data(), static_cast<int>(key.size()), key.data());
+            folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(), static_cast<int>(dataspec.size()),
+                                dataspec.data(), static_cast<int>(key.size()), key.data());
         if (!replaceWholeFile(path, bytes, Durability::renameOnly)) return "cannot write the file " + path.string();
         ++counts_.files;
         counts_.bytes += static_cast<long long>(bytes.size());

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "jvlink/realtime_specs.h"
+#include "jvlink/realtime_dataspecs.h"
 #include "text/printable_text.h"
 
 namespace vantor {
@@ -226,7 +226,7 @@ int BridgeJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     if (run_) return jv::kStillOpen;
     if (const int refused = realtimeOpenRefusal(dataspec, key)) return refused;
     // JV-Link can hang inside JVRTOpen: the call's time limit ends the bridge then.
-    if (!startRun({"realtime", "--stream", "--spec", std::string(dataspec), "--key", std::string(key)}))
+    if (!startRun({"realtime", "--stream", "--dataspec", std::string(dataspec), "--key", std::string(key)}))
         return jv::kInternalError;
     const auto opened = waitFor(Kind::rtopen);
     if (!opened) return failed("vantor-jvbridge は JVRTOpen の結果を伝えずに終わりました。");

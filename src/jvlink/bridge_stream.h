@@ -25,7 +25,7 @@
 
 namespace vantor::bridge_stream {
 
-// 2: real-time opens of any data spec and key ("realtime" in place of
+// 2: real-time opens of any dataspec and key ("realtime" in place of
 // "results"), so that a bridge of version 1 is found out at JVInit's check.
 inline constexpr int kVersion = 2;
 inline constexpr std::string_view kGreeting = "vantor-jvbridge-stream";

@@ -48,20 +48,20 @@ std::optional<RealtimeKey> parseRealtimeKey(std::string_view key) {
     return RealtimeKey{std::string(key.substr(0, 8)), std::string(key.substr(8, 2)), std::string(race)};
 }
 
-bool isRealtimeSpecName(std::string_view spec) {
-    return spec.size() == 4 && spec.starts_with("0B") && isAllDigits(spec.substr(2));
+bool isRealtimeDataspecName(std::string_view dataspec) {
+    return dataspec.size() == 4 && dataspec.starts_with("0B") && isAllDigits(dataspec.substr(2));
 }
 
 RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day) {
     // The name after "<stamp>_", without ".jvd".
     const std::string_view rest = std::string_view(file.name).substr(15, file.name.size() - 19);
-    const std::string_view spec = rest.substr(0, 4);
-    const bool namesSpec = isRealtimeSpecName(spec) && (rest.size() == 4 || rest[4] == '_');
-    if (!namesSpec) return {"0B12", parseRealtimeKey(day)};
-    return {std::string(spec), parseRealtimeKey(rest.size() == 4 ? day : rest.substr(5))};
+    const std::string_view dataspec = rest.substr(0, 4);
+    const bool namesDataspec = isRealtimeDataspecName(dataspec) && (rest.size() == 4 || rest[4] == '_');
+    if (!namesDataspec) return {"0B12", parseRealtimeKey(day)};
+    return {std::string(dataspec), parseRealtimeKey(rest.size() == 4 ? day : rest.substr(5))};
 }
 
-std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view spec,
+std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view dataspec,
                                        const RealtimeKey& key, std::string_view now, bool snapshot) {
     struct Match {
         const FeedFile* file;
@@ -71,7 +71,7 @@ std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, st
     for (const FeedFile& f : dayFiles) {
         if (f.stamp > now) continue;
         RealtimeFileName named = realtimeFileName(f, key.day);
-        if (named.spec != spec || !named.key || named.key->day != key.day) continue;
+        if (named.dataspec != dataspec || !named.key || named.key->day != key.day) continue;
         if (!key.isDay() && *named.key != key) continue;
         matches.push_back({&f, std::move(*named.key)});
     }

@@ -3,7 +3,7 @@
 //   <feed>/setup/<yyyymmddhhnnss>_<name>.jvd          set-up data
 //   <feed>/normal/<yyyymmddhhnnss>_<name>.jvd         normal data
 //   <feed>/realtime/<yyyymmdd>/<yyyymmddhhnnss>_<name>.jvd   real-time data of a race day
-//       (<name> "<spec>_<key>", such as "0B30_2024052605021211": the data spec
+//       (<name> "<dataspec>_<key>", such as "0B30_2024052605021211": the dataspec
 //       and key the file answers; any other name: the day's results, "0B12")
 //   <feed>/cache/                                     files "downloaded" so far
 // A .jvd file holds plain JV-Data records, one per line, CR LF.
@@ -62,26 +62,26 @@ struct RealtimeKey {
 // None for anything else (a date that does not exist, race number 00).
 std::optional<RealtimeKey> parseRealtimeKey(std::string_view key);
 
-// True for a real-time data spec's form, "0B" and two digits.
-bool isRealtimeSpecName(std::string_view spec);
+// True for a real-time dataspec's form, "0B" and two digits.
+bool isRealtimeDataspecName(std::string_view dataspec);
 
-// What a real-time file's name says after its stamp: the data spec ("0B"
-// and two digits) and key it answers, "<stamp>_<spec>_<key>.jvd". A name
-// that names no spec is the results of its folder's day ("0B12"); a key
+// What a real-time file's name says after its stamp: the dataspec ("0B"
+// and two digits) and key it answers, "<stamp>_<dataspec>_<key>.jvd". A name
+// that names no dataspec is the results of its folder's day ("0B12"); a key
 // that cannot be read leaves the file to no open.
 struct RealtimeFileName {
-    std::string spec;
+    std::string dataspec;
     std::optional<RealtimeKey> key;
 };
 RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day);
 
 // The files of one day's real-time folder (as listFeedFiles gives them)
-// that an open of spec with key delivers when the clock says `now`
-// ("yyyymmddhhnnss"): files of that spec stamped at or before now, whose
+// that an open of dataspec with key delivers when the clock says `now`
+// ("yyyymmddhhnnss"): files of that dataspec stamped at or before now, whose
 // key is the open's race or, for a day key, the day or any race of it; of
-// a snapshot spec only the newest file of each key, so that what a later
+// a snapshot dataspec only the newest file of each key, so that what a later
 // answer no longer holds is gone. In stamp order.
-std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view spec,
+std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view dataspec,
                                        const RealtimeKey& key, std::string_view now, bool snapshot);
 
 // Splits a file's bytes into records: each line without its line end,

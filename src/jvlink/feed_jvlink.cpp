@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "codes/calendar.h"
-#include "jvlink/realtime_specs.h"
+#include "jvlink/realtime_dataspecs.h"
 
 namespace vantor {
 namespace fs = std::filesystem;
@@ -187,12 +187,12 @@ int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     if (!initialised_) return jv::kNotInitialised;
     if (open_) return jv::kStillOpen;
     if (const int refused = realtimeOpenRefusal(dataspec, key)) return refused;
-    const RealtimeSpec* spec = realtimeSpec(dataspec);
+    const RealtimeDataspec* known = realtimeDataspec(dataspec);
     const std::optional<RealtimeKey> parsed = parseRealtimeKey(key);
     if (!sourceProblem().empty()) return jv::kBadSettings;
     std::vector<Delivery> files;
-    for (auto& f : realtimeDelivery(realtimeFiles(settings_.feedDir / feed::kRealtimeDir / parsed->day), spec->spec,
-                                    *parsed, japanClock_(), spec->snapshot)) {
+    for (auto& f : realtimeDelivery(realtimeFiles(settings_.feedDir / feed::kRealtimeDir / parsed->day), known->dataspec,
+                                    *parsed, japanClock_(), known->snapshot)) {
         fs::path path = f.path;
         files.push_back({std::move(f), std::move(path), true});
     }

@@ -63,7 +63,7 @@ public:
     virtual void JVCancel() = 0;
     virtual int JVClose() = 0;
     // key: a race day "yyyymmdd", or a race "yyyymmddJJKKHHRR" or
-    // "yyyymmddJJRR", as the data spec takes it (-114 otherwise). -1 means
+    // "yyyymmddJJRR", as the dataspec takes it (-114 otherwise). -1 means
     // nothing announced yet; the session is open then too, until JVClose.
     virtual int JVRTOpen(std::string_view dataspec, std::string_view key) = 0;
     // The files the last JVOpen left out because they cannot be read (a

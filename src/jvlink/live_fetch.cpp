@@ -6,25 +6,25 @@
 
 namespace vantor {
 
-std::string_view liveDataSpec(LiveSpec spec) {
-    switch (spec) {
-        case LiveSpec::weights:
+std::string_view dataspecText(LiveDataspec dataspec) {
+    switch (dataspec) {
+        case LiveDataspec::weights:
             return jv::kWeightsDataSpec;
-        case LiveSpec::dayChanges:
+        case LiveDataspec::dayChanges:
             return jv::kDayChangesDataSpec;
-        case LiveSpec::odds:
+        case LiveDataspec::odds:
             return jv::kOddsDataSpec;
-        case LiveSpec::winOddsSeries:
+        case LiveDataspec::winOddsSeries:
             break;
     }
     return jv::kWinOddsSeriesDataSpec;
 }
 
-LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveSpec spec, std::string_view key,
+LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveDataspec dataspec, std::string_view key,
                            const std::function<void()>& pump) {
     LiveFetchOutcome out;
     pump();
-    out.openResult = link.JVRTOpen(liveDataSpec(spec), key);
+    out.openResult = link.JVRTOpen(dataspecText(dataspec), key);
     // The answer's records one after the other, each with its CR LF, and
     // where each ends: one buffer for the whole answer.
     std::string answer;
@@ -55,7 +55,7 @@ LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveSpec spec,
         records.push_back(SjisView(answer).substr(start, ends[i] - start));
     LiveFiler filer(paths, key.substr(0, 8));
     try {
-        out.filesWritten = filer.file(spec, records, out.readResult == jv::kEndOfAll);
+        out.filesWritten = filer.file(dataspec, records, out.readResult == jv::kEndOfAll);
     } catch (const StoreError& e) {
         out.storeError = e.what();
     }

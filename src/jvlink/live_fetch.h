@@ -1,6 +1,6 @@
 #pragma once
 // One fetch of the race day's live data: opens JV-Link's real-time service
-// for a data spec and key, reads the whole answer, closes, and files it
+// for a dataspec and key, reads the whole answer, closes, and files it
 // (live_files.h). JVClose follows every open, also one that answered -1
 // (nothing announced yet) or failed. The caller holds the writer lock.
 
@@ -28,12 +28,12 @@ struct LiveFetchOutcome {
     bool failed() const { return (openResult != 0 && openResult != -1) || readResult < 0 || storeError; }
 };
 
-// The data spec of JVRTOpen for spec ("0B11", ...).
-std::string_view liveDataSpec(LiveSpec spec);
+// The dataspec of JVRTOpen for dataspec ("0B11", ...).
+std::string_view dataspecText(LiveDataspec dataspec);
 
 // key: the day "yyyymmdd" for weights and day changes, a race key for odds
 // and the time series. pump runs between reads.
-LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveSpec spec, std::string_view key,
+LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveDataspec dataspec, std::string_view key,
                            const std::function<void()>& pump);
 
 }  // namespace vantor

@@ -37,9 +37,9 @@ void LiveDay::reset(SjisView day) {
     skips_.clear();
 }
 
-void LiveDay::applyAnswer(LiveSpec spec, std::span<const SjisView> records) {
-    if (spec == LiveSpec::dayChanges) clearDayChanges();
-    for (SjisView record : records) apply(spec, withoutLineEnd(record));
+void LiveDay::applyAnswer(LiveDataspec dataspec, std::span<const SjisView> records) {
+    if (dataspec == LiveDataspec::dayChanges) clearDayChanges();
+    for (SjisView record : records) apply(dataspec, withoutLineEnd(record));
 }
 
 const LiveRace* LiveDay::race(SjisView course, int raceNum) const {
@@ -98,8 +98,8 @@ LiveCourse* LiveDay::courseOf(SjisView record) {
     return &course;
 }
 
-void LiveDay::apply(LiveSpec spec, SjisView record) {
-    if (const auto problem = liveRecordProblem(spec, record, day_)) return skips_.count(*problem, record);
+void LiveDay::apply(LiveDataspec dataspec, SjisView record) {
+    if (const auto problem = liveRecordProblem(dataspec, record, day_)) return skips_.count(*problem, record);
     const SjisView kind = recordKind(record);
     if (kind == "WE") return applyWeather(*courseOf(record), record);
     if (kind != "WH" && kind != "AV" && kind != "JC" && kind != "TC" && kind != "CC" && kind != "O1" && kind != "O2")
@@ -122,7 +122,7 @@ void LiveDay::apply(LiveSpec spec, SjisView record) {
         applyCourseChange(*race, record);
     } else if (kind == "O2") {
         applyQuinella(*race, record);
-    } else if (spec == LiveSpec::winOddsSeries) {
+    } else if (dataspec == LiveDataspec::winOddsSeries) {
         applySeries(*race, record);
     } else {
         applyWinPlace(*race, record);

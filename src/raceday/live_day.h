@@ -131,9 +131,9 @@ public:
     // Forgets everything; the day is "yyyymmdd".
     void reset(SjisView day);
 
-    // One complete answer of spec, its records in delivery order (with or
+    // One complete answer of dataspec, its records in delivery order (with or
     // without their CR LF).
-    void applyAnswer(LiveSpec spec, std::span<const SjisView> records);
+    void applyAnswer(LiveDataspec dataspec, std::span<const SjisView> records);
 
     SjisView day() const { return day_; }
     // The race of a racecourse code "05" and race number 1-12; null when the
@@ -147,7 +147,7 @@ public:
 private:
     LiveDay();
     void clearDayChanges();
-    void apply(LiveSpec spec, SjisView record);
+    void apply(LiveDataspec dataspec, SjisView record);
     // The race slot or racecourse a checked record names, the race slot
     // taken on first use; null when all are taken.
     LiveRace* raceOf(SjisView record);

@@ -33,17 +33,17 @@ struct Target {
     std::vector<SjisView> records;  // the answer's, in delivery order
 };
 
-Target targetOf(LiveSpec spec, SjisView record) {
+Target targetOf(LiveDataspec dataspec, SjisView record) {
     const SjisView kind = recordKind(record);
     const std::string race = std::string(get(record, wh::JyoCD)).append(get(record, wh::RaceNum));
-    switch (spec) {
-        case LiveSpec::dayChanges:
+    switch (dataspec) {
+        case LiveDataspec::dayChanges:
             return {"changes.jvd", Rule::whole, {}};
-        case LiveSpec::weights:
+        case LiveDataspec::weights:
             return {"weights.jvd", Rule::byRace, {}};
-        case LiveSpec::winOddsSeries:
+        case LiveDataspec::winOddsSeries:
             return {race + "_series.jvd", Rule::byAnnounce, {}};
-        case LiveSpec::odds:
+        case LiveDataspec::odds:
             break;
     }
     if (kind == "O1" || kind == "O2") return {"odds_" + std::string(kind) + ".jvd", Rule::byRace, {}};
@@ -104,17 +104,17 @@ std::string merged(const Target& target, std::string_view old, SjisView day) {
 
 LiveFiler::LiveFiler(const StorePaths& paths, SjisView day) : folder_(paths.liveDayDir(day)), day_(day) {}
 
-int LiveFiler::file(LiveSpec spec, std::span<const SjisView> records, bool complete) {
-    if (spec == LiveSpec::dayChanges && !complete) return 0;
+int LiveFiler::file(LiveDataspec dataspec, std::span<const SjisView> records, bool complete) {
+    if (dataspec == LiveDataspec::dayChanges && !complete) return 0;
     std::vector<Target> targets;
-    if (spec == LiveSpec::dayChanges) targets.push_back({"changes.jvd", Rule::whole, {}});
+    if (dataspec == LiveDataspec::dayChanges) targets.push_back({"changes.jvd", Rule::whole, {}});
     for (SjisView delivered : records) {
         const SjisView record = withoutLineEnd(delivered);
-        if (const auto problem = liveRecordProblem(spec, record, day_)) {
+        if (const auto problem = liveRecordProblem(dataspec, record, day_)) {
             skips_.count(*problem, record);
             continue;
         }
-        Target target = targetOf(spec, record);
+        Target target = targetOf(dataspec, record);
         auto it = std::find_if(targets.begin(), targets.end(), [&](const Target& t) { return t.name == target.name; });
         if (it == targets.end()) it = targets.insert(targets.end(), std::move(target));
         it->records.push_back(record);
@@ -122,7 +122,7 @@ int LiveFiler::file(LiveSpec spec, std::span<const SjisView> records, bool compl
 
     // An answer of nothing but refused records says nothing of the day: the
     // set it would replace stays.
-    if (spec == LiveSpec::dayChanges && !records.empty() && targets.front().records.empty()) return 0;
+    if (dataspec == LiveDataspec::dayChanges && !records.empty() && targets.front().records.empty()) return 0;
 
     int written = 0;
     bool folderReady = false;

@@ -33,14 +33,14 @@ public:
     // day: "yyyymmdd".
     LiveFiler(const StorePaths& paths, SjisView day);
 
-    // Files the records (with or without CR LF) of one answer of spec; a
+    // Files the records (with or without CR LF) of one answer of dataspec; a
     // day-changes answer only when complete, since the part of one would
     // withdraw what it did not reach, and not when every record of it was
     // refused. Records the checks refuse are
     // counted in skips(). Returns the number of files written. Throws
     // StoreError naming a file that could not be read or written (files
     // written before it stay written, each whole).
-    int file(LiveSpec spec, std::span<const SjisView> records, bool complete);
+    int file(LiveDataspec dataspec, std::span<const SjisView> records, bool complete);
 
     const LiveSkips& skips() const { return skips_; }
 

@@ -16,22 +16,22 @@ struct KindLength {
     std::size_t length;
 };
 
-// The kinds each spec delivers, with their record lengths.
-std::span<const KindLength> kindsOf(LiveSpec spec) {
+// The kinds each dataspec delivers, with their record lengths.
+std::span<const KindLength> kindsOf(LiveDataspec dataspec) {
     static constexpr KindLength weights[] = {{"WH", kWhLength}};
     static constexpr KindLength changes[] = {
         {"WE", kWeLength}, {"AV", kAvLength}, {"JC", kJcLength}, {"TC", kTcLength}, {"CC", kCcLength}};
     static constexpr KindLength odds[] = {{"O1", kO1Length}, {"O2", kO2Length}, {"O3", kO3Length},
                                           {"O4", kO4Length}, {"O5", kO5Length}, {"O6", kO6Length}};
     static constexpr KindLength series[] = {{"O1", kO1Length}};
-    switch (spec) {
-        case LiveSpec::weights:
+    switch (dataspec) {
+        case LiveDataspec::weights:
             return weights;
-        case LiveSpec::dayChanges:
+        case LiveDataspec::dayChanges:
             return changes;
-        case LiveSpec::odds:
+        case LiveDataspec::odds:
             return odds;
-        case LiveSpec::winOddsSeries:
+        case LiveDataspec::winOddsSeries:
             break;
     }
     return series;
@@ -86,10 +86,10 @@ int liveCourseIndex(SjisView code) {
     return c >= 1 && c <= 10 ? c - 1 : -1;
 }
 
-std::optional<LiveSkipReason> liveRecordProblem(LiveSpec spec, SjisView record, SjisView day) {
+std::optional<LiveSkipReason> liveRecordProblem(LiveDataspec dataspec, SjisView record, SjisView day) {
     const SjisView kind = recordKind(record);
     const KindLength* known = nullptr;
-    for (const KindLength& k : kindsOf(spec))
+    for (const KindLength& k : kindsOf(dataspec))
         if (k.kind == kind) known = &k;
     if (!known) return LiveSkipReason::kind;
     if (record.size() + 2 != known->length) return LiveSkipReason::length;

@@ -1,6 +1,6 @@
 #pragma once
 // Checks that a live record of a real-time answer may be used: its kind is
-// one the answer's data spec delivers, it has its layout's length, it names
+// one the answer's dataspec delivers, it has its layout's length, it names
 // a JRA race (or racecourse) of the day, and every horse number in it is
 // 01-18. A record that fails is counted by kind and reason, never used.
 
@@ -15,8 +15,8 @@
 
 namespace vantor {
 
-// The real-time data specs of the race day's live data.
-enum class LiveSpec : std::uint8_t {
+// The real-time dataspecs of the race day's live data.
+enum class LiveDataspec : std::uint8_t {
     weights,        // 0B11: WH
     dayChanges,     // 0B14: WE AV JC TC CC
     odds,           // 0B30: O1-O6
@@ -25,16 +25,16 @@ enum class LiveSpec : std::uint8_t {
 
 enum class LiveSkipReason : std::uint8_t {
     length,       // not the layout's length
-    kind,         // a kind the spec does not deliver
+    kind,         // a kind the dataspec does not deliver
     race,         // not a JRA race (or racecourse) of the day
     horseNumber,  // a horse number outside 01-18
     changeKind,   // a WE change kind other than 1-3
     seriesFull,   // a race's time series is full
 };
 
-// Why the record (without its CR LF) of an answer of spec on day
+// Why the record (without its CR LF) of an answer of dataspec on day
 // "yyyymmdd" cannot be used; none when it can.
-std::optional<LiveSkipReason> liveRecordProblem(LiveSpec spec, SjisView record, SjisView day);
+std::optional<LiveSkipReason> liveRecordProblem(LiveDataspec dataspec, SjisView record, SjisView day);
 
 // A horse number field: 1-18, 0 for an empty entry ("00" or blanks), -1
 // for anything else.

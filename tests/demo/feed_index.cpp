@@ -41,7 +41,7 @@ std::vector<FeedFileData> readFolder(const fs::path& folder, const std::string& 
     return files;
 }
 
-// "<stamp>_0B30_<key>.jvd": a file that names its data spec.
+// "<stamp>_0B30_<key>.jvd": a file that names its dataspec.
 bool isLiveFile(std::string_view name) { return name.size() > 19 && name.substr(14, 3) == "_0B"; }
 
 bool isFinal(std::string_view rec) {

@@ -26,7 +26,7 @@ struct FeedIndex {
     std::filesystem::path root;
     demo::DemoSummary summary;
     std::vector<FeedFileData> setup, normal, realtime;  // each in time-stamp order, then by name
-    // The real-time files that name their data spec, "<stamp>_<spec>_<key>.jvd",
+    // The real-time files that name their dataspec, "<stamp>_<dataspec>_<key>.jvd",
     // in time-stamp order, then by name.
     std::vector<FeedFileData> live;
 

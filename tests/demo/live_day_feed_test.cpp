@@ -24,15 +24,15 @@ const test::FeedIndex& feed() { return test::sharedFeed(1); }
 std::string specOf(const FeedFileData& f) { return f.name.substr(15, 4); }
 std::string keyOf(const FeedFileData& f) { return f.name.substr(20, f.name.size() - 24); }
 
-LiveSpec liveSpecOf(const std::string& spec) {
-    if (spec == "0B11") return LiveSpec::weights;
-    if (spec == "0B14") return LiveSpec::dayChanges;
-    if (spec == "0B30") return LiveSpec::odds;
-    return LiveSpec::winOddsSeries;
+LiveDataspec liveSpecOf(const std::string& dataspec) {
+    if (dataspec == "0B11") return LiveDataspec::weights;
+    if (dataspec == "0B14") return LiveDataspec::dayChanges;
+    if (dataspec == "0B30") return LiveDataspec::odds;
+    return LiveDataspec::winOddsSeries;
 }
 
 // The live state at clock time hhmmss: as the feed serves it, the newest
-// file of each snapshot spec and key, every time-series file.
+// file of each snapshot dataspec and key, every time-series file.
 std::unique_ptr<LiveDay> stateAt(std::string_view hhmmss) {
     std::unique_ptr<LiveDay> day = LiveDay::create();
     day->reset("20240526");
@@ -41,7 +41,7 @@ std::unique_ptr<LiveDay> stateAt(std::string_view hhmmss) {
         if (f.stamp.substr(8) > hhmmss) continue;
         if (specOf(f) == "0B41") {
             std::vector<SjisView> records(f.records.begin(), f.records.end());
-            day->applyAnswer(LiveSpec::winOddsSeries, records);
+            day->applyAnswer(LiveDataspec::winOddsSeries, records);
         } else {
             newest[specOf(f) + keyOf(f)] = &f;
         }
@@ -62,16 +62,16 @@ TEST(DemoLiveDay, FilesOfTheNewestRaceDayNameSpecKeyAndAnnounceTime) {
     for (const FeedFileData& f : feed().live) {
         EXPECT_EQ(f.folder, "realtime/20240526") << f.name;
         EXPECT_EQ(f.stamp.substr(0, 8), "20240526") << f.name;
-        const std::string spec = specOf(f);
-        ++perSpec[spec];
-        EXPECT_EQ(keyOf(f).size(), spec == "0B14" ? 8u : 16u) << f.name;
+        const std::string dataspec = specOf(f);
+        ++perSpec[dataspec];
+        EXPECT_EQ(keyOf(f).size(), dataspec == "0B14" ? 8u : 16u) << f.name;
         for (std::string_view rec : f.records) {
             const bool race = recordKind(rec) != "WE";
             if (race) {
-                EXPECT_EQ(rec.substr(11, 16).substr(0, spec == "0B14" ? 8 : 16), keyOf(f)) << f.name;
+                EXPECT_EQ(rec.substr(11, 16).substr(0, dataspec == "0B14" ? 8 : 16), keyOf(f)) << f.name;
             }
             // Weights and odds carry the file's stamp as their announce time.
-            if (spec != "0B14") {
+            if (dataspec != "0B14") {
                 EXPECT_EQ(get(rec, o1::HappyoTime), f.stamp.substr(4, 8)) << f.name;
             }
         }

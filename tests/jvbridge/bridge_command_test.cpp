@@ -30,10 +30,10 @@ TEST(BridgeCommandTest, EachCommandTakesItsOwnOptions) {
     EXPECT_EQ(p.command.feed, "");
     EXPECT_EQ(parseCommand({"--help"}).command.kind, Kind::Help);
 
-    p = parseCommand({"realtime", "--stream", "--key", "202405260511", "--spec", "0B30"});
+    p = parseCommand({"realtime", "--stream", "--key", "202405260511", "--dataspec", "0B30"});
     ASSERT_EQ(p.error, "");
     EXPECT_EQ(p.command.kind, Kind::Realtime);
-    EXPECT_EQ(p.command.spec, "0B30");
+    EXPECT_EQ(p.command.dataspec, "0B30");
     EXPECT_EQ(p.command.key, "202405260511");
 }
 
@@ -52,15 +52,15 @@ TEST(BridgeCommandTest, BadArgumentsAreNamed) {
         {{"setup", "--stream", "--feed", "f", "--from", "20240101000000"},
          "--stream writes no feed folder: leave out --feed"},
         {{"check", "--stream"}, "unknown argument for check: --stream"},
-        // Spec and key become a feed file's name: only their own forms pass.
-        {{"realtime", "--feed", "f", "--spec", "../x", "--key", "20240526"},
-         "--spec needs a real-time data spec 0Bnn, not \"../x\""},
-        {{"realtime", "--feed", "f", "--spec", "0B30", "--key", "2024052605"},
+        // Dataspec and key become a feed file's name: only their own forms pass.
+        {{"realtime", "--feed", "f", "--dataspec", "../x", "--key", "20240526"},
+         "--dataspec needs a real-time dataspec 0Bnn, not \"../x\""},
+        {{"realtime", "--feed", "f", "--dataspec", "0B30", "--key", "2024052605"},
          "--key needs a day yyyymmdd or a race yyyymmddJJKKHHRR or yyyymmddJJRR, not \"2024052605\""},
-        {{"realtime", "--feed", "f", "--spec", "0B30", "--key", "202405260500"},
+        {{"realtime", "--feed", "f", "--dataspec", "0B30", "--key", "202405260500"},
          "--key needs a day yyyymmdd or a race yyyymmddJJKKHHRR or yyyymmddJJRR, not \"202405260500\""},
-        {{"realtime", "--spec", "0B30", "--key", "20240526"}, "realtime needs --feed DIR or --stream"},
-        {{"results", "--feed", "f", "--date", "20240526", "--spec", "0B30"}, "unknown argument for results: --spec"},
+        {{"realtime", "--dataspec", "0B30", "--key", "20240526"}, "realtime needs --feed DIR or --stream"},
+        {{"results", "--feed", "f", "--date", "20240526", "--dataspec", "0B30"}, "unknown argument for results: --dataspec"},
     };
     for (const auto& [args, error] : cases) EXPECT_EQ(parseCommand(args).error, error);
 }

@@ -307,8 +307,8 @@ namespace {
 
 // What a real-time open delivers, "-1" at each change of file; the open's
 // code alone when it delivers nothing.
-std::vector<std::string> realtimeRecords(JVLink& link, std::string_view spec, std::string_view key) {
-    const int opened = link.JVRTOpen(spec, key);
+std::vector<std::string> realtimeRecords(JVLink& link, std::string_view dataspec, std::string_view key) {
+    const int opened = link.JVRTOpen(dataspec, key);
     std::vector<std::string> got;
     if (opened != jv::kOk) got.push_back("open " + std::to_string(opened));
     std::string buff, name;
@@ -351,9 +351,9 @@ TEST_F(BridgeJVLinkTest, EveryRealtimeSpecDeliversWhatTheFeedFolderJVLinkDeliver
         {"0B41", "202405260511"}, {"0B12", "20240526"}, {"0B30", "202405260512"},  // nothing announced for that race
                                                                                    // yet
     };
-    for (const auto& [spec, key] : opens) {
-        const std::vector<std::string> expected = realtimeRecords(direct, spec, key);
-        EXPECT_EQ(realtimeRecords(link, spec, key), expected) << spec << " " << key;
+    for (const auto& [dataspec, key] : opens) {
+        const std::vector<std::string> expected = realtimeRecords(direct, dataspec, key);
+        EXPECT_EQ(realtimeRecords(link, dataspec, key), expected) << dataspec << " " << key;
         EXPECT_GT(expected.size(), 1u);
     }
     EXPECT_EQ(realtimeRecords(link, "0B30", "202405260511")[0], std::string(83285, '6') + "\r\n");

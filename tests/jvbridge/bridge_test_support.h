@@ -59,11 +59,11 @@ inline Delivery deliver(const std::filesystem::path& feed, int option, std::stri
     return read;
 }
 
-inline Delivery deliverRealtime(const std::filesystem::path& feed, std::string_view spec, std::string_view key) {
+inline Delivery deliverRealtime(const std::filesystem::path& feed, std::string_view dataspec, std::string_view key) {
     FeedJVLink link(FeedSettings{feed, 0, "0490"});
     link.JVInit("SA000000/SD000000/Vantor/Version 1.40");
     Delivery d;
-    d.openResult = link.JVRTOpen(spec, key);
+    d.openResult = link.JVRTOpen(dataspec, key);
     if (d.openResult != 0) link.JVClose();
     return d.openResult == 0 ? readDelivery(link) : d;
 }

@@ -1,6 +1,6 @@
 // What one real-time open delivers, for the Wine tests to compare:
-//   realtime_delivery SPEC KEY --feed DIR
-//   realtime_delivery SPEC KEY --wine WINE PREFIX BRIDGE
+//   realtime_delivery DATASPEC KEY --feed DIR
+//   realtime_delivery DATASPEC KEY --wine WINE PREFIX BRIDGE
 // reads it through the feed folder's JV-Link or through the bridge in
 // stream mode, and writes the open's code, each record as "<length>\n" and
 // its bytes, and the close's code. File changes are left out: the bridge's
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     else if (mode == "--wine" && argc == 7)
         link = std::make_unique<BridgeJVLink>(WineSettings{argv[4], argv[5], argv[6]});
     if (!link) {
-        std::cerr << "usage: realtime_delivery SPEC KEY --feed DIR | --wine WINE PREFIX BRIDGE\n";
+        std::cerr << "usage: realtime_delivery DATASPEC KEY --feed DIR | --wine WINE PREFIX BRIDGE\n";
         return 2;
     }
     if (const int init = link->JVInit("SA000000/SD000000/Vantor/Version 1.40"); init != jv::kOk) {

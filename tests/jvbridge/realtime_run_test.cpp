@@ -20,9 +20,9 @@ protected:
         test::writeFile(source / "realtime/20240526/20240526101000_0B30_2024052605021211.jvd", "O1c\r\nO2c\r\n");
     }
 
-    int fetch(std::string_view spec, std::string_view key) {
+    int fetch(std::string_view dataspec, std::string_view key) {
         FeedJVLink link(FeedSettings{source.path(), 0, "0490"});
-        return runRealtime(link, realtimeRequest(out.path(), std::string(spec), std::string(key), "SID"), io.io());
+        return runRealtime(link, realtimeRequest(out.path(), std::string(dataspec), std::string(key), "SID"), io.io());
     }
 
     int run(std::string_view date = "20240526", const std::vector<std::string>& faults = {}) {

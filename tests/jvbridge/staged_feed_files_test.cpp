@@ -70,7 +70,7 @@ TEST(FeedFileNamingTest, OnlyNamesOfTheSameAnswerGiveAStamp) {
     EXPECT_EQ(odds.at("20240526100000"), "20240526100000_0B30_2024052605021211.jvd");
     EXPECT_EQ(odds.stampOf("20240526100000_0B30_2024052605021211.jvd"), "20240526100000");
     EXPECT_EQ(odds.stampOf("20240526100000_0B30_2024052605021212.jvd"), "");  // another race
-    EXPECT_EQ(odds.stampOf("20240526100000_0B41_2024052605021211.jvd"), "");  // another spec
+    EXPECT_EQ(odds.stampOf("20240526100000_0B41_2024052605021211.jvd"), "");  // another dataspec
     EXPECT_EQ(odds.stampOf("20240526100000_0B12.jvd"), "");
 }
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Every real-time data spec through the bridge under Wine, with the fake
+# Every real-time dataspec through the bridge under Wine, with the fake
 # JV-Link registered in a throwaway prefix serving a race day's real-time
 # folder. Each open must deliver the records the feed folder's JV-Link
 # delivers: through the bridge in stream mode (Vantor's route), and through
 # the bridge's folder mode, whose files the feed folder then serves. The
-# folder mode's files are named after spec and key and stamped in Japan
+# folder mode's files are named after dataspec and key and stamped in Japan
 # time, also when Wine's time zone is far east of Japan.
 #
 # usage: wine_realtime_end_to_end.sh REALTIME_DELIVERY WINDOWS_BUILD_DIR i686|x86_64
@@ -41,28 +41,28 @@ direct() { "$delivery" "$1" "$2" --feed "$3" >"$4" || fail "$1 $2 from the feed 
 
 for open in "0B14 20240526" "0B11 20240526" "0B11 202405260512" "0B30 2024052605021211" "0B41 202405260511" \
     "0B12 20240526" "0B30 202405260501"; do
-    read -r spec key <<<"$open"
-    step "$spec $key"
-    direct "$spec" "$key" "$work/source" "$work/expected"
-    grep -q '^open \(0\|-1\)$' "$work/expected" || fail "$spec $key: the feed folder refused the open"
-    "$delivery" "$spec" "$key" --wine "$wine" "$prefix" "$bridge" >"$work/stream" 2>"$work/stream.err" ||
-        { cat "$work/stream.err"; fail "$spec $key through the bridge in stream mode"; }
-    cmp -s "$work/expected" "$work/stream" || fail "$spec $key: stream mode delivers other records than the feed"
+    read -r dataspec key <<<"$open"
+    step "$dataspec $key"
+    direct "$dataspec" "$key" "$work/source" "$work/expected"
+    grep -q '^open \(0\|-1\)$' "$work/expected" || fail "$dataspec $key: the feed folder refused the open"
+    "$delivery" "$dataspec" "$key" --wine "$wine" "$prefix" "$bridge" >"$work/stream" 2>"$work/stream.err" ||
+        { cat "$work/stream.err"; fail "$dataspec $key through the bridge in stream mode"; }
+    cmp -s "$work/expected" "$work/stream" || fail "$dataspec $key: stream mode delivers other records than the feed"
 
     before=$(TZ=Asia/Tokyo date +%Y%m%d%H%M%S)
-    TZ=Pacific/Kiritimati wine_step "$wine" "$bridge" realtime --feed "$bridged_w" --spec "$spec" --key "$key"
+    TZ=Pacific/Kiritimati wine_step "$wine" "$bridge" realtime --feed "$bridged_w" --dataspec "$dataspec" --key "$key"
     after=$(TZ=Asia/Tokyo date +%Y%m%d%H%M%S)
-    files=$(cd "$work/bridged/realtime/$day" 2>/dev/null && ls | grep "_${spec}_${key}\.jvd$" || true)
+    files=$(cd "$work/bridged/realtime/$day" 2>/dev/null && ls | grep "_${dataspec}_${key}\.jvd$" || true)
     if grep -q '^open -1$' "$work/expected"; then
-        [ -z "$files" ] || fail "$spec $key: nothing announced, yet the bridge wrote $files"
+        [ -z "$files" ] || fail "$dataspec $key: nothing announced, yet the bridge wrote $files"
         continue
     fi
-    [ "$(wc -w <<<"$files")" = 1 ] || fail "$spec $key: the bridge wrote \"$files\", not one file"
+    [ "$(wc -w <<<"$files")" = 1 ] || fail "$dataspec $key: the bridge wrote \"$files\", not one file"
     stamp=${files:0:14}
     [[ "$stamp" > "$before" || "$stamp" = "$before" ]] && [[ "$stamp" < "$after" || "$stamp" = "$after" ]] ||
-        fail "$spec $key: $files is not stamped in Japan time ($before to $after)"
-    direct "$spec" "$key" "$work/bridged" "$work/folder"
-    cmp -s "$work/expected" "$work/folder" || fail "$spec $key: the bridge's file delivers other records than the feed"
+        fail "$dataspec $key: $files is not stamped in Japan time ($before to $after)"
+    direct "$dataspec" "$key" "$work/bridged" "$work/folder"
+    cmp -s "$work/expected" "$work/folder" || fail "$dataspec $key: the bridge's file delivers other records than the feed"
 done
 
 step "the results command files the day's results as before"

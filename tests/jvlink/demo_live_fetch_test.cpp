@@ -48,17 +48,17 @@ protected:
     // What a schedule fetches of the whole day; the files written.
     int fetchDay() {
         int written = 0;
-        const auto one = [&](LiveSpec spec, std::string_view key) {
-            const LiveFetchOutcome out = fetchLive(link, paths, spec, key, [] {});
+        const auto one = [&](LiveDataspec dataspec, std::string_view key) {
+            const LiveFetchOutcome out = fetchLive(link, paths, dataspec, key, [] {});
             EXPECT_FALSE(out.failed()) << key << " " << out.openResult << " " << out.storeError.value_or("");
             EXPECT_TRUE(out.skipped.empty()) << key;
             written += out.filesWritten;
         };
-        one(LiveSpec::dayChanges, "20240526");
-        one(LiveSpec::weights, "20240526");
+        one(LiveDataspec::dayChanges, "20240526");
+        one(LiveDataspec::weights, "20240526");
         for (const std::string& key : raceKeys()) {
-            one(LiveSpec::odds, key);
-            one(LiveSpec::winOddsSeries, key);
+            one(LiveDataspec::odds, key);
+            one(LiveDataspec::winOddsSeries, key);
         }
         return written;
     }

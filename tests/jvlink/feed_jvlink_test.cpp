@@ -267,16 +267,16 @@ TEST_F(FeedJVLinkTest, NothingAnnouncedYetHoldsTheSessionUntilClose) {
 
 TEST_F(FeedJVLinkTest, EachRealtimeSpecTakesTheKeysTheServiceTakes) {
     FeedJVLink link = make();
-    const auto answer = [&](std::string_view spec, std::string_view key) {
-        const int r = link.JVRTOpen(spec, key);
+    const auto answer = [&](std::string_view dataspec, std::string_view key) {
+        const int r = link.JVRTOpen(dataspec, key);
         link.JVClose();
         return r;
     };
-    for (const char* spec : {"0B30", "0B41"}) EXPECT_EQ(answer(spec, "20240526"), jv::kBadKey) << spec;
-    for (const char* spec : {"0B14", "0B12"}) EXPECT_EQ(answer(spec, "2024052605021211"), jv::kBadKey) << spec;
-    for (const char* spec : {"0B11", "0B30", "0B41"}) {
-        EXPECT_EQ(answer(spec, "2024052605021211"), jv::kNoNewerData) << spec;
-        EXPECT_EQ(answer(spec, "202405260511"), jv::kNoNewerData) << spec;
+    for (const char* dataspec : {"0B30", "0B41"}) EXPECT_EQ(answer(dataspec, "20240526"), jv::kBadKey) << dataspec;
+    for (const char* dataspec : {"0B14", "0B12"}) EXPECT_EQ(answer(dataspec, "2024052605021211"), jv::kBadKey) << dataspec;
+    for (const char* dataspec : {"0B11", "0B30", "0B41"}) {
+        EXPECT_EQ(answer(dataspec, "2024052605021211"), jv::kNoNewerData) << dataspec;
+        EXPECT_EQ(answer(dataspec, "202405260511"), jv::kNoNewerData) << dataspec;
     }
     EXPECT_EQ(answer("0B11", "20240526"), jv::kNoNewerData);
     EXPECT_EQ(answer("0B14", "20240526"), jv::kNoNewerData);
@@ -305,9 +305,9 @@ TEST_F(FeedJVLinkTest, SnapshotsGiveTheNewestAnnouncedFileSeriesEveryAnnouncedOn
     std::string now = "20240526103000";
     FeedJVLink link = make();
     link.setJapanClock([&] { return now; });
-    const auto deliver = [&](std::string_view spec, std::string_view key) {
+    const auto deliver = [&](std::string_view dataspec, std::string_view key) {
         std::vector<std::string> seen;
-        if (link.JVRTOpen(spec, key) == jv::kOk) seen = readAll(link);
+        if (link.JVRTOpen(dataspec, key) == jv::kOk) seen = readAll(link);
         link.JVClose();
         return seen;
     };

@@ -47,8 +47,8 @@ protected:
     void put(std::string_view name, std::string_view bytes) {
         test::writeFile(feed / "realtime/20240526" / (std::string(name) + ".jvd"), bytes);
     }
-    LiveFetchOutcome fetch(LiveSpec spec, std::string_view key) {
-        return fetchLive(link, paths, spec, key, [] {});
+    LiveFetchOutcome fetch(LiveDataspec dataspec, std::string_view key) {
+        return fetchLive(link, paths, dataspec, key, [] {});
     }
     std::filesystem::path live(std::string_view name) const { return app / "Live/20240526" / name; }
     // Every live file with its bytes and time, to see that nothing changed.
@@ -79,14 +79,14 @@ TEST_F(LiveFetchTest, EachSpecIsFiledAsDeliveredAndARepeatedFetchWritesNothing) 
     put("20240526100000_0B41_2024052605021211", winOdds(11, "05261000", 52));
     put("20240526093000_0B41_2024052605021211", winOdds(11, "05260930", 61));
 
-    const std::pair<LiveSpec, const char*> fetches[] = {{LiveSpec::dayChanges, "20240526"},
-                                                        {LiveSpec::weights, "20240526"},
-                                                        {LiveSpec::odds, "2024052605021211"},
-                                                        {LiveSpec::winOddsSeries, "202405260511"}};
+    const std::pair<LiveDataspec, const char*> fetches[] = {{LiveDataspec::dayChanges, "20240526"},
+                                                        {LiveDataspec::weights, "20240526"},
+                                                        {LiveDataspec::odds, "2024052605021211"},
+                                                        {LiveDataspec::winOddsSeries, "202405260511"}};
     const auto fetchAll = [&] {
         int written = 0;
-        for (const auto& [spec, key] : fetches) {
-            const LiveFetchOutcome out = fetch(spec, key);
+        for (const auto& [dataspec, key] : fetches) {
+            const LiveFetchOutcome out = fetch(dataspec, key);
             EXPECT_FALSE(out.failed()) << out.openResult << " " << out.storeError.value_or("");
             EXPECT_TRUE(out.skipped.empty());
             written += out.filesWritten;
@@ -112,20 +112,20 @@ TEST_F(LiveFetchTest, ALaterAnswerReplacesOrAddsAsItsSpecSays) {
     put("20240526110000_0B41_2024052605021211", winOdds(11, "05261100", 48));
     put("20240526100000_0B30_2024052605021211", winOdds(11, "05261000", 52));
     put("20240526110000_0B30_2024052605021211", winOdds(11, "05261100", 48));
-    fetch(LiveSpec::dayChanges, "20240526");
-    fetch(LiveSpec::winOddsSeries, "2024052605021211");
-    fetch(LiveSpec::odds, "2024052605021211");
+    fetch(LiveDataspec::dayChanges, "20240526");
+    fetch(LiveDataspec::winOddsSeries, "2024052605021211");
+    fetch(LiveDataspec::odds, "2024052605021211");
     now = "20240526113000";
-    fetch(LiveSpec::dayChanges, "20240526");
-    fetch(LiveSpec::winOddsSeries, "2024052605021211");
-    fetch(LiveSpec::odds, "2024052605021211");
+    fetch(LiveDataspec::dayChanges, "20240526");
+    fetch(LiveDataspec::winOddsSeries, "2024052605021211");
+    fetch(LiveDataspec::odds, "2024052605021211");
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(7, "05261000"));
     EXPECT_EQ(test::readFile(live("0511_series.jvd")), winOdds(11, "05261000", 52) + winOdds(11, "05261100", 48));
     EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(11, "05261100", 48));
 }
 
 TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothingOfThem) {
-    const LiveFetchOutcome none = fetch(LiveSpec::odds, "2024052605021211");
+    const LiveFetchOutcome none = fetch(LiveDataspec::odds, "2024052605021211");
     EXPECT_EQ(none.openResult, jv::kNoNewerData);
     EXPECT_FALSE(none.failed()) << "not announced yet is no failure";
     EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kNoNewerData) << "the fetch closed the session";
@@ -133,22 +133,22 @@ TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothing
     EXPECT_FALSE(std::filesystem::exists(app / "Live"));
 
     put("20240526090000_0B14_20240526", scratch(5, "05260900"));
-    ASSERT_EQ(fetch(LiveSpec::dayChanges, "20240526").filesWritten, 1);
+    ASSERT_EQ(fetch(LiveDataspec::dayChanges, "20240526").filesWritten, 1);
     const SjisString horse19 = liveRecord(kAvLayout, 11, "05261000").number(av::Umaban, 19).take();
     put("20240526100000_0B14_20240526",
         scratch(6, "05261000") + horse19 + scratch(8, "05261000").substr(0, 40) + "\r\n");
     link.faults().add("JVRead", link.faults().calls("JVRead") + 2, jv::kDownloadFailed);
-    const LiveFetchOutcome broken = fetch(LiveSpec::dayChanges, "20240526");
+    const LiveFetchOutcome broken = fetch(LiveDataspec::dayChanges, "20240526");
     EXPECT_TRUE(broken.failed());
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900")) << "part of an answer withdraws nothing";
 
     put("20240526093000_0B14_20240526", horse19);
     now = "20240526094000";
-    EXPECT_EQ(fetch(LiveSpec::dayChanges, "20240526").filesWritten, 0) << "refused records withdraw nothing";
+    EXPECT_EQ(fetch(LiveDataspec::dayChanges, "20240526").filesWritten, 0) << "refused records withdraw nothing";
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900"));
 
     now = "20240526103000";
-    const LiveFetchOutcome skipped = fetch(LiveSpec::dayChanges, "20240526");
+    const LiveFetchOutcome skipped = fetch(LiveDataspec::dayChanges, "20240526");
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(6, "05261000"));
     ASSERT_EQ(skipped.skipped.size(), 2u);
     EXPECT_EQ(liveSkipText(skipped.skipped[0]), "AV 1件 馬番が01-18の外");

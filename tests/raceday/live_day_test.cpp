@@ -81,8 +81,8 @@ class LiveDayTest : public ::testing::Test {
 protected:
     void SetUp() override { day->reset("20240526"); }
 
-    void answer(LiveSpec spec, std::initializer_list<SjisView> records) {
-        day->applyAnswer(spec, std::span<const SjisView>(records.begin(), records.size()));
+    void answer(LiveDataspec dataspec, std::initializer_list<SjisView> records) {
+        day->applyAnswer(dataspec, std::span<const SjisView>(records.begin(), records.size()));
     }
     const LiveRace& race(int raceNum = 11) {
         const LiveRace* r = day->race("05", raceNum);
@@ -136,7 +136,7 @@ TEST_F(LiveDayTest, AFullWeighingWithEmptySlotsAndALaterOneThatReplacesIt) {
     full.text(wh::Umaban, "00", 17);  // two empty slots: "00" and blanks
     full.number(wh::BaTaijyu, 999, 3).text(wh::ZogenFugo, " ", 3).number(wh::ZogenSa, 999, 3);
     full.number(wh::BaTaijyu, 0, 4).text(wh::ZogenFugo, " ", 4).text(wh::ZogenSa, "   ", 4);
-    answer(LiveSpec::weights, {full.record()});
+    answer(LiveDataspec::weights, {full.record()});
     EXPECT_EQ(race().weightsTime.text, "05261040");
     EXPECT_EQ(runner(1).weight, liveValue(441));
     EXPECT_EQ(runner(1).weightChange, liveValue(1));
@@ -155,7 +155,7 @@ TEST_F(LiveDayTest, AFullWeighingWithEmptySlotsAndALaterOneThatReplacesIt) {
                                  .text(wh::ZogenFugo, "-", 1)
                                  .number(wh::ZogenSa, 6, 1)
                                  .take();
-    answer(LiveSpec::weights, {later});
+    answer(LiveDataspec::weights, {later});
     EXPECT_EQ(runner(2).weightChange, liveValue(-6));
     EXPECT_EQ(runner(1).weight.mark, LiveMark::none) << "the later weighing replaces the whole earlier one";
 }
@@ -168,10 +168,10 @@ TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTr
     const SjisString av19 = liveRecord(kAvLayout, "05261000", 5).number(av::Umaban, 19).take();
     const SjisString otherDay = liveRecord(kWhLayout, "05251040", 6).number(wh::Year, 2023).take();
     const SjisString localCourse = liveRecord(kWhLayout, "05261040", 7, "30").take();
-    answer(LiveSpec::weights, {short_, horse19, otherDay, localCourse, SjisView(wh).substr(0, 845)});
-    answer(LiveSpec::dayChanges, {wh, av19, weRecord("05261000", '4', '1', '1', '1')});
-    answer(LiveSpec::odds, {liveRecord(RecordLayout{"O3", kO3Length, {}}, "05261000").take(), wh});
-    answer(LiveSpec::winOddsSeries, {liveRecord(kO2Layout, "05261000").take()});
+    answer(LiveDataspec::weights, {short_, horse19, otherDay, localCourse, SjisView(wh).substr(0, 845)});
+    answer(LiveDataspec::dayChanges, {wh, av19, weRecord("05261000", '4', '1', '1', '1')});
+    answer(LiveDataspec::odds, {liveRecord(RecordLayout{"O3", kO3Length, {}}, "05261000").take(), wh});
+    answer(LiveDataspec::winOddsSeries, {liveRecord(kO2Layout, "05261000").take()});
 
     EXPECT_EQ(skips(), (std::vector<std::string>{"WH 1件 長さが違う", "WH 1件 馬番が01-18の外",
                                                  "WH 2件 この日のJRAのレースではない",
@@ -186,7 +186,7 @@ TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTr
 TEST_F(LiveDayTest, AJockeyChangeUndecidedFirstThenNamedTheLatestAnnouncementWins) {
     const SjisString undecided = jcRecord("05260900", 5, "00000", "未定");
     const SjisString named = jcRecord("05260930", 5, "01170", "横山");
-    answer(LiveSpec::dayChanges, {undecided, named});
+    answer(LiveDataspec::dayChanges, {undecided, named});
     EXPECT_EQ(runner(5).jockeyAfter.name.view().substr(0, 4), sjis("横山"));
     EXPECT_EQ(runner(5).jockeyAfter.code, "01170");
     EXPECT_EQ(runner(5).jockeyAfter.futan, liveValue(570));
@@ -194,9 +194,9 @@ TEST_F(LiveDayTest, AJockeyChangeUndecidedFirstThenNamedTheLatestAnnouncementWin
     EXPECT_EQ(runner(5).jockeyBefore.futan, liveValue(580));
     EXPECT_EQ(runner(5).jockeyTime.text, "05260930");
 
-    answer(LiveSpec::dayChanges, {named, undecided});
+    answer(LiveDataspec::dayChanges, {named, undecided});
     EXPECT_EQ(runner(5).jockeyAfter.code, "01170") << "order of delivery does not matter, the announce time does";
-    answer(LiveSpec::dayChanges, {undecided});
+    answer(LiveDataspec::dayChanges, {undecided});
     EXPECT_EQ(runner(5).jockeyAfter.name.view().substr(0, 4), sjis("未定"));
     EXPECT_EQ(runner(5).jockeyAfter.code, "00000");
 }
@@ -213,9 +213,9 @@ TEST_F(LiveDayTest, ADayChangesAnswerReplacesTheWholeSetSoAWithdrawnScratchIsGon
                                   .text(cc::TrackCDBefore, "11")
                                   .text(cc::JiyuCD, "3")
                                   .take();
-    answer(LiveSpec::weights,
+    answer(LiveDataspec::weights,
            {liveRecord(kWhLayout, "05261040").number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 480, 1).take()});
-    answer(LiveSpec::dayChanges, {scratch, excluded, post, course, jcRecord("05260900", 3, "01170", "横山"),
+    answer(LiveDataspec::dayChanges, {scratch, excluded, post, course, jcRecord("05260900", 3, "01170", "横山"),
                                   weRecord("00000000", '1', '1', '1', '1')});
     EXPECT_EQ(runner(5).scratch, "1");
     EXPECT_EQ(runner(5).scratchReason, "001");
@@ -228,7 +228,7 @@ TEST_F(LiveDayTest, ADayChangesAnswerReplacesTheWholeSetSoAWithdrawnScratchIsGon
     EXPECT_EQ(race().track, "24");
     EXPECT_EQ(race().courseChangeReason, "3");
 
-    answer(LiveSpec::dayChanges, {excluded});
+    answer(LiveDataspec::dayChanges, {excluded});
     EXPECT_TRUE(runner(5).scratch.empty()) << "the scratch the next answer no longer holds is withdrawn";
     EXPECT_EQ(runner(7).scratch, "2");
     EXPECT_TRUE(race().postTime.empty());
@@ -244,7 +244,7 @@ TEST_F(LiveDayTest, WeatherFromTheLatestKindOneOrTwoGoingFromTheLatestKindOneOrT
     const SjisString rainStarts = weRecord("05261100", '2', '3', '0', '0');
     for (const auto& order : {std::vector<SjisView>{first, goingSoftens, rainStarts},
                               std::vector<SjisView>{rainStarts, goingSoftens, first}}) {
-        day->applyAnswer(LiveSpec::dayChanges, order);
+        day->applyAnswer(LiveDataspec::dayChanges, order);
         const LiveCourse* tokyo = day->course("05");
         ASSERT_TRUE(tokyo);
         EXPECT_EQ(tokyo->weather, "3");
@@ -253,7 +253,7 @@ TEST_F(LiveDayTest, WeatherFromTheLatestKindOneOrTwoGoingFromTheLatestKindOneOrT
         EXPECT_EQ(tokyo->dirtGoing, "3");
         EXPECT_EQ(tokyo->goingTime.text, "05261030");
     }
-    answer(LiveSpec::dayChanges, {first});
+    answer(LiveDataspec::dayChanges, {first});
     EXPECT_EQ(day->course("05")->weather, "1") << "the day's first state alone";
     EXPECT_EQ(day->course("05")->goingTime.text, "00000000");
     EXPECT_TRUE(day->course("05")->goingTime.present());
@@ -270,7 +270,7 @@ TEST_F(LiveDayTest, OddsKeepTheirMarkersAndALaterSnapshotReplacesTheEarlier) {
         .text(o1::FukuOddsHigh, "0013", 1)
         .text(o1::FukuNinki, "01", 1);
     b.text(o1::WakurenKumi, "12", 1).text(o1::WakurenOdds, "00056", 1).text(o1::WakurenNinki, "03", 1);
-    answer(LiveSpec::odds, {b.record()});
+    answer(LiveDataspec::odds, {b.record()});
     EXPECT_EQ(runner(1).winOdds, liveValue(24));
     EXPECT_EQ(runner(1).winNinki, liveValue(1));
     EXPECT_EQ(runner(1).placeOddsLow, liveValue(11));
@@ -292,7 +292,7 @@ TEST_F(LiveDayTest, OddsKeepTheirMarkersAndALaterSnapshotReplacesTheEarlier) {
                                    .number(o1::TanUmaban, 2, 1)
                                    .text(o1::TanOdds, "0031", 1)
                                    .take();
-    answer(LiveSpec::odds, {q.record(), closing});
+    answer(LiveDataspec::odds, {q.record(), closing});
     EXPECT_EQ(race().quinellaPairs[0].odds, liveValue(1729));
     EXPECT_EQ(race().quinellaPairs[0].second, 2);
     EXPECT_EQ(race().quinellaPairs[1].odds.mark, LiveMark::cancelledAfterSale);
@@ -307,8 +307,8 @@ TEST_F(LiveDayTest, TheWinOddsSeriesKeepsEachAnnouncementOnceInTimeOrder) {
     const SjisString at0930 = o1Record("05260930", {"0035", "0052"});
     const SjisString at0900 = o1Record("05260900", {"0041", "0048"});
     const SjisString dayBefore = o1Record("05251700", {"0050", "0050"});
-    answer(LiveSpec::winOddsSeries, {at0930, at0900});
-    answer(LiveSpec::winOddsSeries, {dayBefore, at0900, at0930});
+    answer(LiveDataspec::winOddsSeries, {at0930, at0900});
+    answer(LiveDataspec::winOddsSeries, {dayBefore, at0900, at0930});
     const auto& series = race().winSeries;
     ASSERT_EQ(series.size(), 3u);
     EXPECT_EQ(series[0].time.text, "05251700");
@@ -331,6 +331,6 @@ TEST_F(LiveDayTest, AnnouncementsOfDecemberComeBeforeThoseOfAJanuaryRaceDay) {
     };
     const SjisString december = record("12281500", "A");
     const SjisString january = record("01050900", "B");
-    answer(LiveSpec::dayChanges, {january, december});
+    answer(LiveDataspec::dayChanges, {january, december});
     EXPECT_EQ(runner(1).jockeyAfter.name.view().substr(0, 1), "B");
 }

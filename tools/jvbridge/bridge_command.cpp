@@ -14,12 +14,12 @@ struct CommandForm {
     std::string_view name;
     Kind kind;
     bool needsFeed;
-    std::string_view startOption;  // "--from", "--date", "--spec" (with "--key") or none
+    std::string_view startOption;  // "--from", "--date", "--dataspec" (with "--key") or none
 };
 
 constexpr std::array kForms = {
     CommandForm{"setup", Kind::Setup, true, "--from"},     CommandForm{"normal", Kind::Normal, true, "--from"},
-    CommandForm{"results", Kind::Results, true, "--date"}, CommandForm{"realtime", Kind::Realtime, true, "--spec"},
+    CommandForm{"results", Kind::Results, true, "--date"}, CommandForm{"realtime", Kind::Realtime, true, "--dataspec"},
     CommandForm{"settings", Kind::Settings, false, ""},    CommandForm{"check", Kind::Check, false, ""},
 };
 
@@ -29,12 +29,12 @@ const char* const kUsage =
     "usage: vantor-jvbridge setup   --feed DIR --from yyyymmddhhnnss [--sid SID]\n"
     "       vantor-jvbridge normal  --feed DIR --from yyyymmddhhnnss [--sid SID]\n"
     "       vantor-jvbridge results --feed DIR --date yyyymmdd [--sid SID]\n"
-    "       vantor-jvbridge realtime --feed DIR --spec 0Bnn --key KEY [--sid SID]\n"
+    "       vantor-jvbridge realtime --feed DIR --dataspec 0Bnn --key KEY [--sid SID]\n"
     "       vantor-jvbridge settings [--sid SID]\n"
     "       vantor-jvbridge check [--sid SID]\n"
     "  setup, normal  JV-Link's set-up or normal data from the time on, into DIR/setup or DIR/normal\n"
     "  results        the race day's results, into DIR/realtime/yyyymmdd\n"
-    "  realtime       JV-Link's real-time data of a spec and key (a day yyyymmdd or a race\n"
+    "  realtime       JV-Link's real-time data of a dataspec and key (a day yyyymmdd or a race\n"
     "                 yyyymmddJJKKHHRR or yyyymmddJJRR), into DIR/realtime/yyyymmdd\n"
     "  settings       JV-Link's settings dialog (service key, save folder)\n"
     "  check          JVInit and JV-Link's version, in stream form\n"
@@ -77,8 +77,8 @@ ParsedCommand parseCommand(const std::vector<std::string>& args) {
             c.feed = value;
         else if (option == "--from")
             c.from = value;
-        else if (option == "--spec")
-            c.spec = value;
+        else if (option == "--dataspec")
+            c.dataspec = value;
         else if (option == "--key")
             c.key = value;
         else
@@ -92,8 +92,8 @@ ParsedCommand parseCommand(const std::vector<std::string>& args) {
     if (form->startOption == "--date" && !isValidDate(c.date))
         return fail("--date needs a date yyyymmdd, not \"" + c.date + "\"");
     // Both become part of a feed file's name, which the feed folder reads back.
-    if (form->kind == Kind::Realtime && !isRealtimeSpecName(c.spec))
-        return fail("--spec needs a real-time data spec 0Bnn, not \"" + c.spec + "\"");
+    if (form->kind == Kind::Realtime && !isRealtimeDataspecName(c.dataspec))
+        return fail("--dataspec needs a real-time dataspec 0Bnn, not \"" + c.dataspec + "\"");
     if (form->kind == Kind::Realtime && !parseRealtimeKey(c.key))
         return fail("--key needs a day yyyymmdd or a race yyyymmddJJKKHHRR or yyyymmddJJRR, not \"" + c.key + "\"");
     return parsed;

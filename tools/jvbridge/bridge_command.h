@@ -3,7 +3,7 @@
 //   setup   --feed DIR --from yyyymmddhhnnss [--sid SID]
 //   normal  --feed DIR --from yyyymmddhhnnss [--sid SID]
 //   results --feed DIR --date yyyymmdd [--sid SID]
-//   realtime --feed DIR --spec 0Bnn --key KEY [--sid SID]
+//   realtime --feed DIR --dataspec 0Bnn --key KEY [--sid SID]
 //   settings [--sid SID]
 //   check    [--sid SID]
 // setup, normal, results, realtime and settings take --stream in place of --feed:
@@ -24,7 +24,7 @@ struct BridgeCommand {
     std::string feed;  // UTF-8
     std::string from;
     std::string date;
-    std::string spec;  // realtime: "0B" and two digits
+    std::string dataspec;  // realtime: "0B" and two digits
     std::string key;   // realtime: a day yyyymmdd or a race key of 12 or 16 digits
     std::optional<std::string> sid;
     bool stream = false;

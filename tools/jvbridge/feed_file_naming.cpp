@@ -45,7 +45,7 @@ std::string runFileName(std::string_view stamp, int sequence, std::string_view r
 }
 
 std::string RealtimeAnswerName::at(std::string_view stamp) const {
-    std::string name = std::string(stamp) + "_" + spec;
+    std::string name = std::string(stamp) + "_" + dataspec;
     if (!resultsForm) name += "_" + key;
     return name + std::string(kFeedExtension);
 }

@@ -3,7 +3,7 @@
 // becomes "<stamp>_<nnnnnn>_<name>.jvd": every file of one run carries the
 // run's time stamp and its place in the delivery, so that name order is
 // delivery order. A real-time fetch becomes one file named after its data
-// spec and key, "<stamp>_<spec>_<key>.jvd"; the results command's fetch of
+// dataspec and key, "<stamp>_<dataspec>_<key>.jvd"; the results command's fetch of
 // a day's "0B12" keeps its shorter "<stamp>_0B12.jvd".
 
 #include <string>
@@ -26,11 +26,11 @@ std::string safeNamePart(std::string_view reported);
 // "<stamp>_<sequence in six digits>_<safe name>.jvd"; sequence 1 to kMaxSequence.
 std::string runFileName(std::string_view stamp, int sequence, std::string_view reportedName);
 
-// The file a real-time answer of spec and key goes into.
+// The file a real-time answer of dataspec and key goes into.
 struct RealtimeAnswerName {
-    std::string spec;
+    std::string dataspec;
     std::string key;
-    bool resultsForm = false;  // "<stamp>_<spec>.jvd", the key being the folder's day
+    bool resultsForm = false;  // "<stamp>_<dataspec>.jvd", the key being the folder's day
 
     std::string at(std::string_view stamp) const;
     // The stamp of a file name of this answer, or empty when name is none.

@@ -52,8 +52,8 @@ void removeSuperseded(const fs::path& folder, const RealtimeAnswerName& answer, 
 
 }  // namespace
 
-RealtimeRequest realtimeRequest(fs::path feedDir, std::string spec, std::string key, std::string sid) {
-    return {std::move(feedDir), {std::move(spec), std::move(key), false}, std::move(sid)};
+RealtimeRequest realtimeRequest(fs::path feedDir, std::string dataspec, std::string key, std::string sid) {
+    return {std::move(feedDir), {std::move(dataspec), std::move(key), false}, std::move(sid)};
 }
 
 RealtimeRequest resultsRequest(fs::path feedDir, std::string date, std::string sid) {
@@ -63,9 +63,9 @@ RealtimeRequest resultsRequest(fs::path feedDir, std::string date, std::string s
 int runRealtime(JVLink& link, const RealtimeRequest& request, const BridgeIo& io) {
     const RealtimeAnswerName& answer = request.answer;
     const std::string nothing = answer.resultsForm ? "no results for " + answer.key
-                                                   : "nothing announced yet for " + answer.spec + " " + answer.key;
+                                                   : "nothing announced yet for " + answer.dataspec + " " + answer.key;
     if (!initialise(link, request.sid, io)) return 1;
-    const int opened = link.JVRTOpen(answer.spec, answer.key);
+    const int opened = link.JVRTOpen(answer.dataspec, answer.key);
     if (opened == jv::kNoNewerData) {
         io.say(nothing);
         return close(link, io) ? 0 : 1;

@@ -105,7 +105,7 @@ public:
     }
 
     int realtime(const StreamRequest& request) {
-        const int r = link_.JVRTOpen(request.spec, request.key);
+        const int r = link_.JVRTOpen(request.dataspec, request.key);
         send(Kind::rtopen, r);
         const bool ok = r == jv::kNoNewerData || (r == jv::kOk && readAll(kRealtimeReadBufferSize));
         return close() && ok ? 0 : 1;
@@ -133,7 +133,7 @@ StreamRequest streamRequest(const BridgeCommand& c, std::string sid) {
                                                                          : StreamRequest::Kind::Check;
     request.from = c.from;
     request.setup = c.kind == Kind::Setup;
-    request.spec = c.kind == Kind::Results ? std::string(jv::kResultsDataSpec) : c.spec;
+    request.dataspec = c.kind == Kind::Results ? std::string(jv::kResultsDataSpec) : c.dataspec;
     request.key = c.kind == Kind::Results ? c.date : c.key;
     request.sid = std::move(sid);
     return request;

@@ -17,7 +17,7 @@ struct StreamRequest {
     Kind kind = Kind::Check;
     std::string from;    // Acquire: "yyyymmddhhnnss"
     bool setup = false;  // Acquire: set-up data (option 3)
-    std::string spec;    // Realtime: the data spec of JVRTOpen
+    std::string dataspec;    // Realtime: the dataspec of JVRTOpen
     std::string key;     // Realtime: its key
     std::string sid;
 };

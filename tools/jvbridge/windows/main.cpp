@@ -55,7 +55,7 @@ int run(const BridgeCommand& c, const BridgeIo& io) {
         case BridgeCommand::Kind::Results:
             return runRealtime(link, resultsRequest(pathFromUtf8(c.feed), c.date, sid), io);
         case BridgeCommand::Kind::Realtime:
-            return runRealtime(link, realtimeRequest(pathFromUtf8(c.feed), c.spec, c.key, sid), io);
+            return runRealtime(link, realtimeRequest(pathFromUtf8(c.feed), c.dataspec, c.key, sid), io);
         case BridgeCommand::Kind::Settings:
             return runSettings(link, sid, io);
         case BridgeCommand::Kind::Check:

@@ -1,5 +1,5 @@
 #pragma once
-// The real-time data specs JVRTOpen is asked for, with the keys JV-Link
+// The real-time dataspecs JVRTOpen is asked for, with the keys JV-Link
 // takes for each: the feed replacement serves them and the bridge passes
 // them on, so both refuse the same opens with the same codes.
 
@@ -10,14 +10,14 @@
 
 namespace vantor {
 
-struct RealtimeSpec {
-    std::string_view spec;
-    bool dayKey, raceKey;  // the keys the spec takes
+struct RealtimeDataspec {
+    std::string_view dataspec;
+    bool dayKey, raceKey;  // the keys the dataspec takes
     bool snapshot;         // each answer replaces the last, rather than adding to it
 };
 
 // clang-format off
-inline constexpr RealtimeSpec kRealtimeSpecs[] = {
+inline constexpr RealtimeDataspec kRealtimeSpecs[] = {
     {jv::kWeightsDataSpec, true, true, true},
     {jv::kResultsDataSpec, true, false, false},
     {jv::kDayChangesDataSpec, true, false, true},
@@ -26,17 +26,17 @@ inline constexpr RealtimeSpec kRealtimeSpecs[] = {
 };
 // clang-format on
 
-inline const RealtimeSpec* realtimeSpec(std::string_view spec) {
-    for (const RealtimeSpec& s : kRealtimeSpecs)
-        if (s.spec == spec) return &s;
+inline const RealtimeDataspec* realtimeDataspec(std::string_view dataspec) {
+    for (const RealtimeDataspec& s : kRealtimeSpecs)
+        if (s.dataspec == dataspec) return &s;
     return nullptr;
 }
 
-// JV-Link's answer to an open of spec with key that cannot be served:
-// -111 for a spec it does not know, -114 for a key the spec does not take;
+// JV-Link's answer to an open of dataspec with key that cannot be served:
+// -111 for a dataspec it does not know, -114 for a key the dataspec does not take;
 // 0 when the open may go ahead.
-inline int realtimeOpenRefusal(std::string_view spec, std::string_view key) {
-    const RealtimeSpec* s = realtimeSpec(spec);
+inline int realtimeOpenRefusal(std::string_view dataspec, std::string_view key) {
+    const RealtimeDataspec* s = realtimeDataspec(dataspec);
     if (!s) return jv::kBadDataSpec;
     const std::optional<RealtimeKey> parsed = parseRealtimeKey(key);
     if (!parsed || !(parsed->isDay() ? s->dayKey : s->raceKey)) return jv::kBadKey;
