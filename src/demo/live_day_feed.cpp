@@ -74,21 +74,28 @@ private:
         return {w_.runs.data() + r.firstRun, static_cast<std::size_t>(r.runCount)};
     }
 
-    // The header, race key and announce time, at the same places in every
-    // race-keyed live layout.
+    // The header and the racecourse's day (date, course, meeting, day), at
+    // the same places in every live layout.
+    RecordBuilder courseRecord(const jvdata::RecordLayout& layout, const Race& r, char dataKind) const {
+        namespace we = jvdata::we;
+        RecordBuilder b(layout);
+        b.text(we::DataKubun, std::string_view(&dataKind, 1))
+            .number(we::MakeDate, date_)
+            .number(we::Year, r.date / 10000)
+            .number(we::MonthDay, r.date % 10000)
+            .text(we::JyoCD, std::string_view(r.course.data(), 2))
+            .number(we::Kaiji, r.kaiji)
+            .number(we::Nichiji, r.nichiji);
+        return b;
+    }
+
+    // A race-keyed live record: the racecourse's day, the race number and
+    // the announce time, at the same places in every race-keyed layout.
     RecordBuilder raceRecord(const jvdata::RecordLayout& layout, const Race& r, char dataKind,
                              std::string_view announced) const {
         namespace o1 = jvdata::o1;
-        RecordBuilder b(layout);
-        b.text(o1::DataKubun, std::string_view(&dataKind, 1))
-            .number(o1::MakeDate, date_)
-            .number(o1::Year, r.date / 10000)
-            .number(o1::MonthDay, r.date % 10000)
-            .text(o1::JyoCD, std::string_view(r.course.data(), 2))
-            .number(o1::Kaiji, r.kaiji)
-            .number(o1::Nichiji, r.nichiji)
-            .number(o1::RaceNum, r.raceNum)
-            .text(o1::HappyoTime, announced);
+        RecordBuilder b = courseRecord(layout, r, dataKind);
+        b.number(o1::RaceNum, r.raceNum).text(o1::HappyoTime, announced);
         return b;
     }
 
@@ -163,16 +170,8 @@ private:
             const int turf = changes ? other(r.turfGoing) : r.turfGoing;
             const int dirt = changes ? other(r.dirtGoing) : r.dirtGoing;
             const auto weRecord = [&](std::string_view announced, char kind) {
-                RecordBuilder b(jvdata::kWeLayout);
-                b.text(we::DataKubun, "1")
-                    .number(we::MakeDate, date_)
-                    .number(we::Year, r.date / 10000)
-                    .number(we::MonthDay, r.date % 10000)
-                    .text(we::JyoCD, std::string_view(r.course.data(), 2))
-                    .number(we::Kaiji, r.kaiji)
-                    .number(we::Nichiji, r.nichiji)
-                    .text(we::HappyoTime, announced)
-                    .text(we::HenkoID, std::string_view(&kind, 1));
+                RecordBuilder b = courseRecord(jvdata::kWeLayout, r, '1');
+                b.text(we::HappyoTime, announced).text(we::HenkoID, std::string_view(&kind, 1));
                 return b;
             };
             RecordBuilder first = weRecord("00000000", '1');
