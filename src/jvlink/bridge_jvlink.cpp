@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "jvlink/realtime_dataspecs.h"
+#include "jvlink/realtime_opens.h"
 #include "text/printable_text.h"
 
 namespace vantor {

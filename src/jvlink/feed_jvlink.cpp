@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "codes/calendar.h"
-#include "jvlink/realtime_dataspecs.h"
+#include "jvlink/realtime_opens.h"
 
 namespace vantor {
 namespace fs = std::filesystem;
