@@ -9,7 +9,8 @@
 
 namespace vantor::sqlexport {
 
-// The counts of store files, then the damaged files by name.
+// What the files beside the store said, the counts of store files, then
+// the damaged files by name and the live records left out.
 std::vector<std::string> reportLines(const ExportReport& report);
 
 // A failed export: the database error, and that nothing was changed.

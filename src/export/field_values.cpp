@@ -98,6 +98,18 @@ Value dateValue(SjisView yyyymmdd) {
     return iso;
 }
 
+Value announceTimeValue(SjisView mmddhhmm, SjisView raceDay) {
+    if (mmddhhmm.size() != 8 || !isAllDigits(mmddhhmm) || raceDay.size() != 8 || !isAllDigits(raceDay)) return {};
+    const SjisView monthDay = mmddhhmm.substr(0, 4);
+    int year = lenientInt(raceDay.substr(0, 4));
+    if (monthDay > raceDay.substr(4, 4)) --year;
+    const std::string date = std::to_string(year) + std::string(monthDay);
+    if (lenientInt(mmddhhmm.substr(4, 2)) > 23 || lenientInt(mmddhhmm.substr(6, 2)) > 59) return {};
+    Value day = dateValue(date);
+    if (day.isNull()) return {};
+    return day.text() + " " + std::string(mmddhhmm.substr(4, 2)) + ":" + std::string(mmddhhmm.substr(6, 2));
+}
+
 Value fieldValue(SjisView record, const jvdata::FieldInfo& info, int n) {
     const SjisView raw = jvdata::get(record, info.field, n);
     using enum jvdata::ColumnType;

@@ -21,5 +21,9 @@ Value textValue(SjisView text);
 Value integerValue(SjisView text);
 // "yyyymmdd" as "yyyy-mm-dd"; NULL when it is not a valid date.
 Value dateValue(SjisView yyyymmdd);
+// A live announce time "MMDDhhmm" as "yyyy-mm-dd hh:mm" on race day
+// "yyyymmdd": a later month and day than the race day's are of the year
+// before. NULL for "00000000" (no announcement) and what is no time.
+Value announceTimeValue(SjisView mmddhhmm, SjisView raceDay);
 
 }  // namespace vantor::sqlexport

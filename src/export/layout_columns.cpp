@@ -47,7 +47,10 @@ std::vector<ColumnDef> columnsOf(const LayoutColumns& table) {
 void appendValues(const LayoutColumns& table, SjisView record, Row& row) {
     if (table.raceKeyed) row.push_back(dateValue(jvdata::raceDate(record)));
     forEachColumn(table, [&](const jvdata::FieldInfo& info, int n, const CodeText* code) {
-        row.push_back(fieldValue(record, info, n));
+        if (table.announceTimed && info.name == "HappyoTime")
+            row.push_back(announceTimeValue(jvdata::get(record, info.field, n), jvdata::raceDate(record)));
+        else
+            row.push_back(fieldValue(record, info, n));
         if (!code) return;
         const SjisView value = jvdata::get(record, info.field, n);
         row.push_back(trimBlanks(value).empty() ? Value() : textValue(code->text(value)));

@@ -21,6 +21,9 @@ struct LayoutColumns {
     std::span<const jvdata::FieldInfo> fields;
     std::span<const CodeText> codeTexts;
     bool raceKeyed = false;  // a first column race_date from the record's year and month-day
+    // A live record's announce time HappyoTime (MMDDhhmm) written as
+    // "yyyy-mm-dd hh:mm" in the year of the race day.
+    bool announceTimed = false;
 };
 
 std::vector<ColumnDef> columnsOf(const LayoutColumns& table);

@@ -14,7 +14,7 @@ std::vector<ColumnDef> oddsColumns() {
             {"rank", SqlType::integer}};
 }
 
-void appendOddsRows(SjisView record, std::vector<Row>& rows) {
+void appendOddsRows(SjisView record, TableRows& rows) {
     using namespace yoz;
     const SjisView source = jvdata::get(record, Source);
     const SjisView code = jvdata::get(record, CourseCode);
@@ -32,7 +32,7 @@ void appendOddsRows(SjisView record, std::vector<Row>& rows) {
     for (const auto& f : {Kaiji, Nichiji, RaceNum}) key.push_back(integerValue(jvdata::get(record, f)));
     for (int j = 0; j < kMaxRunners; ++j) {
         if (trimBlanks(jvdata::get(record, WinOdds, j + 1)).empty()) continue;
-        Row& row = rows.emplace_back(key);
+        Row& row = rows.emplace_back(TableId::predictedOdds, key).second;
         row.push_back(static_cast<long long>(j + 1));
         row.push_back(odds[j] > 0 ? Value(odds[j]) : Value());
         row.push_back(ranks[j] > 0 ? Value(static_cast<long long>(ranks[j])) : Value());

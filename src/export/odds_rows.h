@@ -3,7 +3,7 @@
 // record of a day's ".yoz" file, keyed as the file keys the race, with the
 // rank day loading gives the odds.
 
-#include "export/sql_row.h"
+#include "export/export_tables.h"
 #include "text/sjis.h"
 
 namespace vantor::sqlexport {
@@ -11,6 +11,6 @@ namespace vantor::sqlexport {
 std::vector<ColumnDef> oddsColumns();
 
 // Appends the record's rows, each in the order of oddsColumns.
-void appendOddsRows(SjisView record, std::vector<Row>& rows);
+void appendOddsRows(SjisView record, TableRows& rows);
 
 }  // namespace vantor::sqlexport

@@ -54,7 +54,7 @@ std::vector<ColumnDef> payoutColumns() {
     return columns;
 }
 
-void appendPayoutRows(SjisView record, std::vector<Row>& rows) {
+void appendPayoutRows(SjisView record, TableRows& rows) {
     Row key;
     appendRaceKey(record, key);
     for (const auto& bet : kBetKinds) {
@@ -63,7 +63,7 @@ void appendPayoutRows(SjisView record, std::vector<Row>& rows) {
             if (pay <= 0) continue;
             auto combination = combinationText(jvdata::get(record, bet.combination, n), bet.digits);
             if (!combination) continue;
-            Row& row = rows.emplace_back(key);
+            Row& row = rows.emplace_back(TableId::payouts, key).second;
             row.push_back(std::string(bet.name));
             row.push_back(static_cast<long long>(n));
             row.push_back(std::move(*combination));

@@ -29,6 +29,9 @@ public:
     // writes everything.
     virtual FileIndex exportedFiles() = 0;
     virtual std::string exportedRange() = 0;
+    // Whether the database holds an earlier schema version, which begin()
+    // brings up to this one: an export then writes even when nothing changed.
+    virtual bool outdated() { return false; }
 
     // Starts the transaction; makes the tables that are missing.
     virtual void begin() = 0;

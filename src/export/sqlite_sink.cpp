@@ -41,13 +41,14 @@ std::optional<Identity> identityOf(sqlite3* db) {
 }
 
 // Why an existing database is not updated; nothing when it is an export of
-// this schema version or an empty database.
+// this schema version or an earlier one, or an empty database.
 std::optional<SqliteRefusal> refusal(const std::optional<Identity>& id) {
     using Kind = SqliteRefusal::Kind;
     if (!id) return SqliteRefusal{Kind::notSqlite};
     if (id->applicationId == 0 && id->objects == 0) return std::nullopt;
     if (id->applicationId != kApplicationId) return SqliteRefusal{Kind::foreignDatabase, id->applicationId};
-    if (id->version != kSchemaVersion) return SqliteRefusal{Kind::otherSchema, id->version};
+    if (id->version < kOldestUpgradableSchema || id->version > kSchemaVersion)
+        return SqliteRefusal{Kind::otherSchema, id->version};
     return std::nullopt;
 }
 
@@ -124,6 +125,7 @@ std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> SqliteSink::open(cons
         if (!refused) {
             std::unique_ptr<SqliteSink> sink(new SqliteSink(db, file, file));
             sink->fresh_ = id->objects == 0;
+            sink->outdated_ = !sink->fresh_ && id->version < kSchemaVersion;
             return sink;
         }
         sqlite3_close(db);
@@ -197,8 +199,9 @@ std::string SqliteSink::exportedRange() {
 void SqliteSink::begin() {
     exec("BEGIN IMMEDIATE;");
     if (fresh_)
-        exec("PRAGMA application_id=" + std::to_string(kApplicationId) +
-             "; PRAGMA user_version=" + std::to_string(kSchemaVersion) + ";");
+        exec("PRAGMA application_id=" + std::to_string(kApplicationId) + ";");
+    // An earlier schema lacks only tables, which the statements below make.
+    if (fresh_ || outdated_) exec("PRAGMA user_version=" + std::to_string(kSchemaVersion) + ";");
     exec(createSchemaSql(Dialect::sqlite));
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The export into an SQLite file. A new file is written under a temporary
 // name in the same folder and renamed into place at commit; an existing
-// export is updated in place in one transaction. A file that is not an
-// export of this schema version is refused unless it is to be replaced;
-// what is not a regular file (a device, a pipe, a folder) is never used.
+// export is updated in place in one transaction, an export of an earlier
+// schema version brought up to this one on the way. A file that is not an
+// export of this or an earlier schema version is refused unless it is to be
+// replaced; what is not a regular file (a device, a pipe, a folder) is
+// never used.
 
 #include <filesystem>
 #include <map>
@@ -19,7 +21,7 @@ struct sqlite3_stmt;
 namespace vantor::sqlexport {
 
 // Why an existing file is not updated: it is no SQLite database, another
-// program's database, or an export of another schema version.
+// program's database, or an export of a newer (or unknown) schema version.
 struct SqliteRefusal {
     enum class Kind { notSqlite, foreignDatabase, otherSchema };
     Kind kind;
@@ -41,6 +43,7 @@ public:
                                                                            bool replace);
     ~SqliteSink() override;
 
+    bool outdated() override { return outdated_; }
     FileIndex exportedFiles() override;
     std::string exportedRange() override;
     void begin() override;
@@ -61,6 +64,7 @@ private:
     std::map<std::string, sqlite3_stmt*> statements_;
     std::map<std::pair<TableId, Conflict>, std::string> insertSql_;
     bool fresh_ = false;
+    bool outdated_ = false;  // an export of an earlier schema version
 };
 
 }  // namespace vantor::sqlexport

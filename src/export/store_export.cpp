@@ -1,8 +1,10 @@
 #include "export/store_export.h"
 
+#include <algorithm>
 #include <set>
 #include <unordered_set>
 
+#include "export/live_tables.h"
 #include "export/odds_rows.h"
 #include "export/payout_rows.h"
 #include "fileio/whole_file.h"
@@ -18,12 +20,16 @@ struct KindRules {
     TableId table;
     std::size_t length;
     std::string_view recordKind;  // empty: not checked
-    void (*rows)(SjisView record, std::vector<Row>& rows);
+    void (*rows)(SjisView record, TableRows& rows);
 };
 
-void raceRows(SjisView record, std::vector<Row>& rows) { appendRaceValues(record, rows.emplace_back()); }
-void runnerRows(SjisView record, std::vector<Row>& rows) { appendRunnerValues(record, rows.emplace_back()); }
-void horseRows(SjisView record, std::vector<Row>& rows) { appendHorseValues(record, rows.emplace_back()); }
+void raceRows(SjisView record, TableRows& rows) { appendRaceValues(record, rows.emplace_back(TableId::races, Row()).second); }
+void runnerRows(SjisView record, TableRows& rows) {
+    appendRunnerValues(record, rows.emplace_back(TableId::runners, Row()).second);
+}
+void horseRows(SjisView record, TableRows& rows) {
+    appendHorseValues(record, rows.emplace_back(TableId::horses, Row()).second);
+}
 
 KindRules rulesOf(FileKind kind) {
     switch (kind) {
@@ -37,7 +43,7 @@ KindRules rulesOf(FileKind kind) {
             return {TableId::payouts, jvdata::kHrLength, "HR", appendPayoutRows};
         case FileKind::dayOdds:
             return {TableId::predictedOdds, yoz::kLength, "", appendOddsRows};
-        case FileKind::horseMasters:
+        default:
             break;
     }
     return {TableId::horses, jvdata::kUmLength, "UM", horseRows};
@@ -56,6 +62,51 @@ std::optional<std::vector<SjisView>> recordsOf(SjisView bytes, const KindRules& 
         records.push_back(rec);
     }
     return records;
+}
+
+LiveDataspec dataspecOf(FileKind kind) {
+    switch (kind) {
+        case FileKind::liveChanges:
+            return LiveDataspec::dayChanges;
+        case FileKind::liveWeights:
+            return LiveDataspec::weights;
+        case FileKind::liveSeries:
+            return LiveDataspec::winOddsSeries;
+        default:
+            return LiveDataspec::odds;
+    }
+}
+
+// The rows of a live file's lines with their line numbers (1-based). A line
+// that is no usable record of the file's dataspec on its race day (the
+// name of its folder) is counted and left out.
+TableRows liveFileRows(SjisView bytes, const StoreFile& file, LiveSkips& skips) {
+    const LiveDataspec dataspec = dataspecOf(file.kind);
+    const std::string day = file.absolute.parent_path().filename().string();
+    TableRows rows;
+    long long line = 0;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
+        SjisView record = bytes.substr(at, end - at);
+        at = end + 1;
+        ++line;
+        if (record.ends_with('\r')) record.remove_suffix(1);
+        if (record.empty()) continue;
+        if (const auto problem = liveRecordProblem(dataspec, record, day)) {
+            skips.count(*problem, record);
+            continue;
+        }
+        const std::size_t first = rows.size();
+        appendLiveRows(record, dataspec == LiveDataspec::winOddsSeries, rows);
+        for (std::size_t i = first; i < rows.size(); ++i) rows[i].second.push_back(line);
+    }
+    return rows;
+}
+
+const SideSource* sideSourceOf(const ExportOptions& options, const std::string& path) {
+    for (const SideSource* source : options.sideSources)
+        if (source->path() == path) return source;
+    return nullptr;
 }
 
 // Whether the record is the first one of its race (or race and horse
@@ -96,29 +147,46 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
     }
 }
 
-// Replaces the rows of a store file with those it holds now; false, with
-// nothing changed, when the file is damaged. Into an empty database the
-// first copy of a race or run is the one kept: the others are skipped
-// before their rows are built.
-bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
-               std::unordered_set<std::string>& seen) {
-    const KindRules rules = rulesOf(file.kind);
-    const FileContent content = readWholeFile(file.absolute);
-    const auto records = content.status == FileContent::Status::ok ? recordsOf(content.bytes, rules) : std::nullopt;
-    if (!records) return false;
-    if (!empty) sink.removeFile(file.path);
-    const TableDef& table = tableDef(rules.table);
-    const Conflict conflict = isDayFile(file.kind) ? Conflict::replace : Conflict::keep;
-    std::vector<Row> rows;
-    for (const SjisView record : *records) {
-        if (empty && !firstCopy(file.kind, record, seen)) continue;
-        rows.clear();
-        rules.rows(record, rows);
-        for (auto& row : rows) {
-            if (rules.table != TableId::horses && !inRange(row, options)) continue;
-            row.push_back(file.path);
-            sink.insert(table, row, conflict);
+// The rows a store file holds now, or nothing when it is damaged. Into an
+// empty database the first copy of a race or run is the one kept: the
+// others are skipped before their rows are built.
+std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& options, bool empty,
+                                    std::unordered_set<std::string>& seen, ExportReport& report) {
+    if (file.kind == FileKind::userMarks) {
+        TableRows rows;
+        if (const auto problem = sideSourceOf(options, file.path)->appendRows(rows)) {
+            report.notices.push_back(*problem);
+            return std::nullopt;
         }
+        return rows;
+    }
+    const FileContent content = readWholeFile(file.absolute);
+    if (content.status != FileContent::Status::ok) return std::nullopt;
+    if (isLiveFile(file.kind)) return liveFileRows(content.bytes, file, report.liveSkips);
+    const KindRules rules = rulesOf(file.kind);
+    const auto records = recordsOf(content.bytes, rules);
+    if (!records) return std::nullopt;
+    TableRows rows;
+    for (const SjisView record : *records)
+        if (!empty || firstCopy(file.kind, record, seen)) rules.rows(record, rows);
+    return rows;
+}
+
+// Replaces the rows of a store file with those it holds now; false, with
+// nothing changed, when the file is damaged. A marks file that cannot be
+// read leaves its tables empty, and is read again by the next export.
+bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
+               std::unordered_set<std::string>& seen, ExportReport& report) {
+    auto rows = rowsOfFile(file, options, empty, seen, report);
+    if (!rows && file.kind != FileKind::userMarks) return false;
+    if (!empty) sink.removeFile(file.path);
+    if (!rows) return true;
+    const Conflict conflict = isDayFile(file.kind) ? Conflict::replace : Conflict::keep;
+    for (auto& [table, row] : *rows) {
+        const TableDef& def = tableDef(table);
+        if (def.raceDays && !inRange(row, options)) continue;
+        row.push_back(file.path);
+        sink.insert(def, row, conflict);
     }
     sink.fileDone(file.path, file.stamp);
     return true;
@@ -135,7 +203,13 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     // A database without rows (new, or cleared for a new range) has nothing
     // to remove or to take back from a day file.
     const bool empty = previous.empty();
-    const std::vector<StoreFile> files = scanStore(paths);
+    std::vector<StoreFile> files = scanStore(paths);
+    for (const SideSource* source : options.sideSources) {
+        if (const auto stamp = source->stamp())
+            files.push_back({source->path(), paths.appDir() / source->path(), *stamp, FileKind::userMarks});
+        else
+            report.notices.push_back(source->missingText());
+    }
 
     std::set<std::string> todo;
     for (const auto& file : files) {
@@ -146,7 +220,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     // What is left of the previous index went from the store.
     report.filesRemoved = static_cast<int>(previous.size());
     report.filesUnchanged = static_cast<int>(files.size() - todo.size());
-    if (!newRange && todo.empty() && previous.empty()) return report;
+    if (!newRange && todo.empty() && previous.empty() && !sink.outdated()) return report;
 
     sink.begin();
     if (newRange) sink.clear();
@@ -165,7 +239,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     int done = 0;
     for (const auto& file : files) {
         if (!todo.contains(file.path)) continue;
-        if (writeFile(sink, file, options, empty, seen))
+        if (writeFile(sink, file, options, empty, seen, report))
             ++report.filesRead;
         else
             report.damaged.push_back(file.path);

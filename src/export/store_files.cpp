@@ -4,6 +4,8 @@
 #include <array>
 #include <chrono>
 
+#include "text/sjis.h"
+
 namespace vantor::sqlexport {
 namespace fs = std::filesystem;
 namespace {
@@ -39,6 +41,27 @@ void scanFolder(const fs::path& folder, const fs::path& appDir, const Place& pla
     }
 }
 
+// The live files of the race days' folders Live/<yyyymmdd>/.
+void scanLiveFolders(const fs::path& liveDir, const fs::path& appDir, std::vector<StoreFile>& out) {
+    std::error_code error;
+    for (fs::directory_iterator day(liveDir, error), end; !error && day != end; day.increment(error)) {
+        const std::string name = day->path().filename().string();
+        std::error_code ignored;
+        if (name.size() != 8 || !isAllDigits(name) || !day->is_directory(ignored)) continue;
+        for (fs::directory_iterator it(day->path(), ignored); !ignored && it != end; it.increment(ignored)) {
+            const std::string file = it->path().filename().string();
+            if (file == "changes.jvd")
+                addFile(*it, appDir, FileKind::liveChanges, out);
+            else if (file == "weights.jvd")
+                addFile(*it, appDir, FileKind::liveWeights, out);
+            else if (file == "odds_O1.jvd" || file == "odds_O2.jvd")
+                addFile(*it, appDir, FileKind::liveOdds, out);
+            else if (file.ends_with("_series.jvd"))
+                addFile(*it, appDir, FileKind::liveSeries, out);
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<StoreFile> scanStore(const StorePaths& paths) {
@@ -53,6 +76,7 @@ std::vector<StoreFile> scanStore(const StorePaths& paths) {
     }};
     std::vector<StoreFile> files;
     for (const auto& [folder, place] : places) scanFolder(folder, paths.appDir(), place, files);
+    scanLiveFolders(paths.liveDir(), paths.appDir(), files);
     std::ranges::sort(files, [](const StoreFile& a, const StoreFile& b) {
         return std::tie(a.kind, a.path) < std::tie(b.kind, b.path);
     });

@@ -13,8 +13,23 @@ namespace vantor::sqlexport {
 
 // In the order an export reads them: the day files, whose rows win over
 // the copies in the outside race files and the horse run files, then those,
-// then the horse masters.
-enum class FileKind { dayRaces, dayRunners, dayPayouts, dayOdds, outsideRaces, horseRuns, horseMasters };
+// then the horse masters, the race days' live files (Live/<yyyymmdd>/: the
+// day's changes, body weights, O1 and O2 snapshots and win-odds series;
+// O3-O6 are not exported) and last the user's marks file beside the store.
+enum class FileKind {
+    dayRaces,
+    dayRunners,
+    dayPayouts,
+    dayOdds,
+    outsideRaces,
+    horseRuns,
+    horseMasters,
+    liveChanges,
+    liveWeights,
+    liveOdds,
+    liveSeries,
+    userMarks,
+};
 
 struct FileStamp {
     long long size = 0;
@@ -38,5 +53,6 @@ std::vector<StoreFile> scanStore(const StorePaths& paths);
 
 // Whether a kind's rows win over the same rows of other kinds.
 constexpr bool isDayFile(FileKind kind) { return kind <= FileKind::dayOdds; }
+constexpr bool isLiveFile(FileKind kind) { return kind >= FileKind::liveChanges && kind <= FileKind::liveSeries; }
 
 }  // namespace vantor::sqlexport

@@ -15,21 +15,28 @@
 #include "export/store_export.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
+#include "usermarks/user_marks_export.h"
 
 namespace vantor {
 namespace {
 
-// What the window says when the export has ended: the counts of store
-// files, then the damaged files by name.
+// What the window says when the export has ended: what the marks file
+// said, the counts of store files, then the damaged files by name and the
+// live records left out.
 QStringList reportLines(const sqlexport::ExportReport& report) {
-    QStringList lines{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：%1、変更のないファイル：%2、"
-                                     "ストアから消えたファイル：%3")
-                          .arg(report.filesRead)
-                          .arg(report.filesUnchanged)
-                          .arg(report.filesRemoved)};
-    if (report.damaged.empty()) return lines;
-    lines << QStringLiteral("壊れているため飛ばしたファイル：%1").arg(report.damaged.size());
-    for (const auto& path : report.damaged) lines << QStringLiteral("  ") + QString::fromStdString(path);
+    QStringList lines;
+    for (const auto& notice : report.notices) lines << QString::fromStdString(notice);
+    lines << QStringLiteral("SQLiteへ書き出しました。書き出したファイル：%1、変更のないファイル：%2、"
+                            "ストアから消えたファイル：%3")
+                 .arg(report.filesRead)
+                 .arg(report.filesUnchanged)
+                 .arg(report.filesRemoved);
+    if (!report.damaged.empty()) {
+        lines << QStringLiteral("壊れているため飛ばしたファイル：%1").arg(report.damaged.size());
+        for (const auto& path : report.damaged) lines << QStringLiteral("  ") + QString::fromStdString(path);
+    }
+    for (const auto& skip : report.liveSkips.entries())
+        lines << QStringLiteral("書き出さなかった当日の記録：") + QString::fromStdString(liveSkipText(skip));
     return lines;
 }
 
@@ -86,7 +93,10 @@ void TMainForm::SqlExportItemClick() {
     box.showCentred();
     QStringList lines;
     try {
-        const auto report = exportStore(StorePaths(AppDir), *std::get<0>(opened), {}, [&box](int done, int total) {
+        const UserMarksExportSource marks(AppDir);
+        ExportOptions options;
+        options.sideSources.push_back(&marks);
+        const auto report = exportStore(StorePaths(AppDir), *std::get<0>(opened), options, [&box](int done, int total) {
             box.ProgressBar1->setMaximum(total);
             box.ProgressBar1->setValue(done);
             box.StatusLabel->setText(QStringLiteral("%1 / %2").arg(done).arg(total));

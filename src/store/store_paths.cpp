@@ -34,7 +34,9 @@ StorePaths::StorePaths(const fs::path& appDir)
 
 fs::path StorePaths::umaDir() const { return resolveFolder(appDir_, "UMA"); }
 
-fs::path StorePaths::liveDayDir(SjisView day) const { return resolveFolder(appDir_, "Live") / std::string(day); }
+fs::path StorePaths::liveDir() const { return resolveFolder(appDir_, "Live"); }
+
+fs::path StorePaths::liveDayDir(SjisView day) const { return liveDir() / std::string(day); }
 
 fs::path StorePaths::dayFile(const std::string& dayName, std::string_view extension) const {
     return data_ / (dayName + std::string(extension));

@@ -32,6 +32,7 @@ public:
     const std::filesystem::path& um2Dir() const { return um2_; }
     std::filesystem::path umaDir() const;
     // Live/<yyyymmdd>: the race day's live records (live_files.h).
+    std::filesystem::path liveDir() const;
     std::filesystem::path liveDayDir(SjisView day) const;
 
     std::filesystem::path dayFile(const std::string& dayName, std::string_view extension) const;

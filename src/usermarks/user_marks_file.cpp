@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdio>
 #include <ctime>
 
 #include "text/sjis.h"
@@ -138,7 +139,46 @@ sqlite3* openHandle(const fs::path& path, std::string& error) {
     return db;
 }
 
+// "file:" URI of a path, the bytes that a URI gives a meaning escaped.
+std::string fileUri(const fs::path& path) {
+    std::string uri = "file:";
+    for (const char c : path.string()) {
+        if (c == '%' || c == '?' || c == '#') {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
+            uri += hex;
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
 }  // namespace
+
+std::variant<UserMarksFile, std::string> UserMarksFile::openToRead(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) return path.string() + " がありません";
+    // Without a writer's journal the file is all there is: read as immutable,
+    // SQLite makes no journal or shared-memory file beside it. With one, a
+    // read-only connection reads the journal too.
+    const bool journal = fs::exists(path.string() + "-wal", error);
+    const std::string uri = fileUri(path) + (journal ? "?mode=ro" : "?immutable=1");
+    auto db = std::make_unique<Db>();
+    if (sqlite3_open_v2(uri.c_str(), &db->handle, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK)
+        return *db->error(path.string());
+    sqlite3_busy_timeout(db->handle, kBusyWaitMs);
+    switch (stateOf(db->handle)) {
+        case FileState::usable:
+            return UserMarksFile(std::move(db), {});
+        case FileState::newer:
+            return path.string() + " は新しい版の Vantor が書いた印のファイルです";
+        case FileState::foreign:
+            break;
+    }
+    return path.string() + " は印のファイルとして読めません";
+}
 
 std::variant<UserMarksFile, std::string> UserMarksFile::open(const fs::path& path) {
     std::string error, keptAside;
@@ -291,6 +331,25 @@ std::string UserMarksFile::raceNote(std::string_view raceKey) const {
 
 std::string UserMarksFile::horseNote(std::string_view kettonum) const {
     return getText(db_->handle, "SELECT note FROM horse_notes WHERE kettonum = ?", kettonum);
+}
+
+namespace {
+
+std::vector<std::pair<std::string, std::string>> keyedTexts(sqlite3* db, const char* sql) {
+    std::vector<std::pair<std::string, std::string>> texts;
+    Statement q(db, sql);
+    while (q.step() == SQLITE_ROW) texts.emplace_back(q.text(0), q.text(1));
+    return texts;
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> UserMarksFile::raceNotes() const {
+    return keyedTexts(db_->handle, "SELECT race_key, note FROM race_notes ORDER BY race_key");
+}
+
+std::vector<std::pair<std::string, std::string>> UserMarksFile::horseNotes() const {
+    return keyedTexts(db_->handle, "SELECT kettonum, note FROM horse_notes ORDER BY kettonum");
 }
 
 std::string UserMarksFile::setName(int set) const {

@@ -41,6 +41,11 @@ public:
     // in keptAside()) and a new one made; an error (UTF-8) only when no file
     // can be had, or the file was written by a newer Vantor.
     static std::variant<UserMarksFile, std::string> open(const std::filesystem::path& path);
+    // Opens an existing marks file to read it only: nothing of it is changed,
+    // made or kept aside, and a writer's journal is read as it stands. An
+    // error (UTF-8) when the file is missing, damaged, no marks file or a
+    // newer Vantor's.
+    static std::variant<UserMarksFile, std::string> openToRead(const std::filesystem::path& path);
 
     UserMarksFile(UserMarksFile&&) noexcept;
     UserMarksFile& operator=(UserMarksFile&&) noexcept;
@@ -64,6 +69,9 @@ public:
     std::vector<UserMarkRow> marksOfDay(std::string_view date, std::optional<int> set = std::nullopt) const;
     std::string raceNote(std::string_view raceKey) const;
     std::string horseNote(std::string_view kettonum) const;
+    // Every race note (by race key) or horse note (by horse id), in key order.
+    std::vector<std::pair<std::string, std::string>> raceNotes() const;
+    std::vector<std::pair<std::string, std::string>> horseNotes() const;
     // The set's name: the user's, or "印1" ... "印8".
     std::string setName(int set) const;
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "export_store.h"
+#include "schema_upgrade.h"
 
 namespace vantor::test {
 namespace {
@@ -101,7 +102,7 @@ TEST_F(ExportUpdate, AFileThatIsNoExportOfThisSchemaIsRefusedUnlessReplaced) {
     const std::pair<std::filesystem::path, std::string> refused[] = {
         {text, "is not an SQLite database"},
         {other, "is not a Vantor export (application id 0x00000000)"},
-        {older, "holds Vantor export schema 7, this Vantor writes schema 1"}};
+        {older, "holds Vantor export schema 7, this Vantor writes schema 2"}};
     for (const auto& [file, message] : refused) {
         const std::string before = readFile(file);
         auto opened = SqliteSink::open(file, false);
@@ -114,8 +115,26 @@ TEST_F(ExportUpdate, AFileThatIsNoExportOfThisSchemaIsRefusedUnlessReplaced) {
         ASSERT_TRUE(std::holds_alternative<std::unique_ptr<SqliteSink>>(replacing)) << file;
         sqlexport::exportStore(store.paths(), *std::get<0>(replacing), {});
         EXPECT_EQ(count(file, "races"), 2);
-        EXPECT_EQ(queryRow(file, "PRAGMA user_version"), (Row{1LL}));
+        EXPECT_EQ(queryRow(file, "PRAGMA user_version"), (Row{2LL}));
     }
+}
+
+TEST_F(ExportUpdate, AnExportOfSchemaOneIsBroughtUpToDateInPlaceWithoutReplace) {
+    store.exportTo(db);
+    makeSchema1(db);
+    // Nothing changed in the store: the export still makes the new tables.
+    const auto report = store.exportTo(db);
+    EXPECT_EQ(report.filesRead, 0);
+    EXPECT_EQ(queryRow(db, "PRAGMA user_version"), (Row{2LL}));
+    EXPECT_EQ(count(db, "live_win_odds"), 0);
+    EXPECT_EQ(count(db, "marks"), 0);
+    const auto fresh = store / "fresh.sqlite";
+    store.exportTo(fresh);
+    EXPECT_EQ(dump(db), dump(fresh));
+    // Once brought up to date, a further export writes nothing.
+    const std::string before = readFile(db);
+    store.exportTo(db);
+    EXPECT_EQ(readFile(db), before);
 }
 
 TEST_F(ExportUpdate, ADamagedStoreFileIsNamedAndItsEarlierRowsKept) {

@@ -99,7 +99,7 @@ TEST_F(ExportValues, HorsesAndPredictedOdds) {
 
 TEST_F(ExportValues, TheDatabaseSaysItIsAVantorExport) {
     EXPECT_EQ(queryRow(db, "PRAGMA application_id"), (Row{0x56414E54LL}));
-    EXPECT_EQ(queryRow(db, "PRAGMA user_version"), (Row{1LL}));
+    EXPECT_EQ(queryRow(db, "PRAGMA user_version"), (Row{2LL}));
 }
 
 }  // namespace

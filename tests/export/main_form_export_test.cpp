@@ -39,9 +39,11 @@ TEST_F(ExportCommand, TheChosenFileGetsTheStoreAndTheExportsMessage) {
     ASSERT_EQ(dialogs.requests().size(), 1u);
     EXPECT_EQ(dialogs.requests()[0].caption, QStringLiteral("SQLiteへ書き出し"));
     EXPECT_EQ(dialogs.requests()[0].startFolder, QString::fromStdString((folder.path() / "vantor.sqlite").string()));
-    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：1、"
+    // The day's race file and the marks file the window keeps open.
+    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：2、"
                                                         "変更のないファイル：0、ストアから消えたファイル：0")});
     EXPECT_EQ(test::count(file, "races"), 2);
+    EXPECT_EQ(test::count(file, "mark_sets"), 8);
 }
 
 TEST_F(ExportCommand, DamagedStoreFilesAreNamedInJapaneseLikeTheRest) {
@@ -50,7 +52,7 @@ TEST_F(ExportCommand, DamagedStoreFilesAreNamedInJapaneseLikeTheRest) {
     test::writeFile(damaged, whole.substr(0, whole.size() - 100));
     dialogs.answer(QString::fromStdString((folder / "races.sqlite").string()));
     form->SqlExportItemClick();
-    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：1、"
+    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：2、"
                                                         "変更のないファイル：0、ストアから消えたファイル：0\n"
                                                         "壊れているため飛ばしたファイル：1\n  ") +
                                          QString::fromStdString(fs::relative(damaged, folder.path()).string())});
@@ -91,7 +93,7 @@ TEST_F(ExportCommand, AnotherDatabaseOrAnExportOfAnotherFormatIsSaidInJapanese) 
               (QStringList{QStringLiteral("「%1」はVantorの書き出しではない、別のデータベースです。")
                                    .arg(QString::fromStdString(other.string())) +
                                replace,
-                           QStringLiteral("「%1」は形式7の書き出しです（このVantorは形式1で書き出します）。")
+                           QStringLiteral("「%1」は形式7の書き出しです（このVantorは形式2で書き出します）。")
                                    .arg(QString::fromStdString(older.string())) +
                                replace}));
 }

@@ -5,8 +5,11 @@
 #include <libpq-fe.h>
 
 #include "export/postgres_sink.h"
+#include "hand_made_live_day.h"
 #include "hand_made_store.h"
 #include "postgres_server.h"
+#include "usermarks/user_marks_export.h"
+#include "usermarks/user_marks_file.h"
 
 namespace vantor::test {
 namespace {
@@ -50,15 +53,26 @@ TEST(PostgresExport, EveryTableHoldsTheRowsOfTheSqliteExport) {
 
     ExportStore store;
     fillHandMadeStore(store);
+    fillHandMadeLiveDay(store);
+    {
+        auto marks = UserMarksFile::open(userMarksPath(store.appDir()));
+        ASSERT_TRUE(std::holds_alternative<UserMarksFile>(marks));
+        auto& file = std::get<UserMarksFile>(marks);
+        EXPECT_FALSE(file.setMark("2024052605021211", 3, 1, UserMark::honmei));
+        EXPECT_FALSE(file.setRaceNote("2024052605021211", "メモ"));
+    }
+    const UserMarksExportSource source(store.appDir());
+    sqlexport::ExportOptions options;
+    options.sideSources.push_back(&source);
     const auto sqlite = store / "vantor.sqlite";
-    store.exportTo(sqlite);
+    store.exportTo(sqlite, options);
     // Twice: a second export replaces the rows of the first.
     for (int n = 0; n < 2; ++n) {
         auto opened = sqlexport::PostgresSink::open(server.conninfo());
         ASSERT_TRUE(std::holds_alternative<std::unique_ptr<sqlexport::PostgresSink>>(opened))
             << std::get<std::string>(opened);
-        const auto report = sqlexport::exportStore(store.paths(), *std::get<0>(opened), {});
-        EXPECT_EQ(report.filesRead, 7);
+        const auto report = sqlexport::exportStore(store.paths(), *std::get<0>(opened), options);
+        EXPECT_EQ(report.filesRead, 13);
     }
 
     PGconn* conn = PQconnectdb(server.conninfo().c_str());

@@ -9,6 +9,7 @@
 #include "export/postgres_sink.h"
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
+#include "usermarks/user_marks_export.h"
 
 namespace vantor::cli {
 namespace {
@@ -89,6 +90,8 @@ int exportStore(const Context& ctx) {
         }
         sink = std::move(std::get<0>(opened));
     }
+    const UserMarksExportSource marks(ctx.appDir);
+    options.sideSources.push_back(&marks);
     const std::string target = file ? *file : "the PostgreSQL database";
     ProgressLines progress(isatty(STDERR_FILENO) == 1);
     try {
