@@ -106,8 +106,8 @@ const std::vector<TableDef>& exportTables() {
         table(TableId::marks, "marks", markColumns(), raceKeyAnd({"umaban", "mark_set"}), {}),
         table(TableId::notes, "notes", {{"kind", SqlType::text}, {"key", SqlType::text}, {"note", SqlType::text}},
               {"kind", "key"}, {}, false),
-        table(TableId::markSets, "mark_sets", {{"mark_set", SqlType::integer}, {"name", SqlType::text}},
-              {"mark_set"}, {}, false),
+        table(TableId::markSets, "mark_sets", {{"mark_set", SqlType::integer}, {"name", SqlType::text}}, {"mark_set"},
+              {}, false),
     };
     return tables;
 }

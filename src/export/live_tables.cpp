@@ -87,7 +87,8 @@ Row headerRow(SjisView record, bool odds) {
     return row;
 }
 
-std::vector<ColumnDef> liveOddsColumns(std::string_view entry, SqlType entryType, std::initializer_list<const char*> odds) {
+std::vector<ColumnDef> liveOddsColumns(std::string_view entry, SqlType entryType,
+                                       std::initializer_list<const char*> odds) {
     auto columns = headerColumns(true);
     columns.push_back({std::string(entry), entryType});
     for (const char* name : odds) addLiveNumberColumns(name, SqlType::real, columns);

@@ -198,8 +198,7 @@ std::string SqliteSink::exportedRange() {
 
 void SqliteSink::begin() {
     exec("BEGIN IMMEDIATE;");
-    if (fresh_)
-        exec("PRAGMA application_id=" + std::to_string(kApplicationId) + ";");
+    if (fresh_) exec("PRAGMA application_id=" + std::to_string(kApplicationId) + ";");
     // An earlier schema lacks only tables, which the statements below make.
     if (fresh_ || outdated_) exec("PRAGMA user_version=" + std::to_string(kSchemaVersion) + ";");
     exec(createSchemaSql(Dialect::sqlite));

@@ -23,7 +23,9 @@ struct KindRules {
     void (*rows)(SjisView record, TableRows& rows);
 };
 
-void raceRows(SjisView record, TableRows& rows) { appendRaceValues(record, rows.emplace_back(TableId::races, Row()).second); }
+void raceRows(SjisView record, TableRows& rows) {
+    appendRaceValues(record, rows.emplace_back(TableId::races, Row()).second);
+}
 void runnerRows(SjisView record, TableRows& rows) {
     appendRunnerValues(record, rows.emplace_back(TableId::runners, Row()).second);
 }
@@ -152,7 +154,7 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
 // others are skipped before their rows are built.
 std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& options, bool empty,
                                     std::unordered_set<std::string>& seen, ExportReport& report) {
-    if (file.kind == FileKind::userMarks) {
+    if (file.kind == FileKind::sideSource) {
         TableRows rows;
         if (const auto problem = sideSourceOf(options, file.path)->appendRows(rows)) {
             report.notices.push_back(*problem);
@@ -178,7 +180,7 @@ std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& 
 bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
                std::unordered_set<std::string>& seen, ExportReport& report) {
     auto rows = rowsOfFile(file, options, empty, seen, report);
-    if (!rows && file.kind != FileKind::userMarks) return false;
+    if (!rows && file.kind != FileKind::sideSource) return false;
     if (!empty) sink.removeFile(file.path);
     if (!rows) return true;
     const Conflict conflict = isDayFile(file.kind) ? Conflict::replace : Conflict::keep;
@@ -206,7 +208,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     std::vector<StoreFile> files = scanStore(paths);
     for (const SideSource* source : options.sideSources) {
         if (const auto stamp = source->stamp())
-            files.push_back({source->path(), paths.appDir() / source->path(), *stamp, FileKind::userMarks});
+            files.push_back({source->path(), paths.appDir() / source->path(), *stamp, FileKind::sideSource});
         else
             report.notices.push_back(source->missingText());
     }

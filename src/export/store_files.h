@@ -28,7 +28,7 @@ enum class FileKind {
     liveWeights,
     liveOdds,
     liveSeries,
-    userMarks,
+    sideSource,
 };
 
 struct FileStamp {

@@ -30,8 +30,8 @@ inline std::string weights() {
     RecordBuilder b = liveRecord(kWhLayout, "05261430");
     // Horse number, weight, sign, change; slot 17 "00" and slot 18 blank are empty entries.
     const std::tuple<int, const char*, const char*, const char*> slots[] = {
-        {1, "480", "+", "004"}, {2, "999", " ", "999"}, {3, "000", " ", "   "}, {4, "462", "-", "006"},
-        {5, "500", " ", "000"}, {6, "47x", "+", "002"}};
+        {1, "480", "+", "004"}, {2, "999", " ", "999"}, {3, "000", " ", "   "},
+        {4, "462", "-", "006"}, {5, "500", " ", "000"}, {6, "47x", "+", "002"}};
     for (int i = 0; i < 6; ++i) {
         const auto& [horse, weight, sign, change] = slots[i];
         b.number(wh::Umaban, horse, i + 1).text(wh::BaTaijyu, weight, i + 1).text(wh::ZogenFugo, sign, i + 1);
@@ -121,7 +121,8 @@ inline void fillHandMadeLiveDay(ExportStore& store) {
     putLiveFile(store, "weights.jvd", weights());
     putLiveFile(store, "odds_O1.jvd", winPlaceOdds("1", "05261450", "0297"));
     putLiveFile(store, "odds_O2.jvd", quinellaOdds());
-    putLiveFile(store, "0511_series.jvd", winPlaceOdds("1", "05261440", "0310") + winPlaceOdds("1", "05261450", "0297"));
+    putLiveFile(store, "0511_series.jvd",
+                winPlaceOdds("1", "05261440", "0310") + winPlaceOdds("1", "05261450", "0297"));
     putLiveFile(store, "0511_O3.jvd", "O3 kept as delivered, not exported\r\n");
 }
 

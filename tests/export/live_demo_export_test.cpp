@@ -76,16 +76,16 @@ TEST(LiveDemoExport, TheReadmesFavouriteOddsQueryAnswersAsShown) {
                               "live_bracket_odds", "live_quinella_odds", "live_win_odds_series"})
         EXPECT_GT(count(db, table), 0) << table;
     // Every race's last interim odds are its snapshot's.
-    EXPECT_EQ(queryRow(db, "SELECT count(*) FROM live_win_odds w JOIN live_win_odds_series s USING (race_date, jyocd, "
-                           "racenum, umaban, happyotime) WHERE s.odds IS NOT w.odds"),
+    EXPECT_EQ(queryRow(db,
+                       "SELECT count(*) FROM live_win_odds w JOIN live_win_odds_series s USING (race_date, jyocd, "
+                       "racenum, umaban, happyotime) WHERE s.odds IS NOT w.odds"),
               (Row{0LL}));
 
     const std::string sql = readmeBlock(kQuestion, 0);
     ASSERT_FALSE(sql.empty());
     const auto run = runCommand("sqlite3 -header -column " + shellWord(db.string()) + " " + shellWord(sql));
     ASSERT_EQ(run.status, 0) << run.text;
-    EXPECT_EQ(trimmedLines(run.text), trimmedLines(readmeBlock(kQuestion, 1)))
-        << run.text;
+    EXPECT_EQ(trimmedLines(run.text), trimmedLines(readmeBlock(kQuestion, 1))) << run.text;
 }
 
 }  // namespace

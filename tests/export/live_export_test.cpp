@@ -27,8 +27,9 @@ protected:
 TEST_F(LiveExport, MarkersAreStatesBesideNullNumbersAndEmptyEntriesGiveNoRows) {
     const auto report = store.exportTo(db);
     EXPECT_EQ(report.filesRead, 5);
-    EXPECT_EQ(query(db, "SELECT umaban, bataijyu, bataijyu_state, zogensa, zogensa_state FROM live_weights "
-                        "WHERE umaban <= 6 ORDER BY umaban"),
+    EXPECT_EQ(query(db,
+                    "SELECT umaban, bataijyu, bataijyu_state, zogensa, zogensa_state FROM live_weights "
+                    "WHERE umaban <= 6 ORDER BY umaban"),
               (Rows{{1LL, 480LL, {}, 4LL, {}},
                     {2LL, {}, "not_weighed", {}, "not_weighed"},
                     {3LL, {}, "scratched", {}, "blank"},
@@ -36,8 +37,9 @@ TEST_F(LiveExport, MarkersAreStatesBesideNullNumbersAndEmptyEntriesGiveNoRows) {
                     {5LL, 500LL, {}, 0LL, {}},
                     {6LL, {}, "garbled", 2LL, {}}}));
     EXPECT_EQ(count(db, "live_weights"), 16);  // the two empty slots left out
-    EXPECT_EQ(queryRow(db, "SELECT race_date, jyocd, jyocd_name, kaiji, nichiji, racenum, happyotime, line "
-                           "FROM live_weights WHERE umaban = 1"),
+    EXPECT_EQ(queryRow(db,
+                       "SELECT race_date, jyocd, jyocd_name, kaiji, nichiji, racenum, happyotime, line "
+                       "FROM live_weights WHERE umaban = 1"),
               (Row{"2024-05-26", "05", "東京", 2LL, 12LL, 11LL, "2024-05-26 14:30", 1LL}));
 
     EXPECT_EQ(query(db, "SELECT umaban, odds, odds_state, ninki, ninki_state FROM live_win_odds ORDER BY umaban"),
@@ -60,14 +62,17 @@ TEST_F(LiveExport, MarkersAreStatesBesideNullNumbersAndEmptyEntriesGiveNoRows) {
 
 TEST_F(LiveExport, DayChangesAreOneRowPerRecordWithTheirTextsAndBadLinesAreCounted) {
     const auto report = store.exportTo(db);
-    EXPECT_EQ(query(db, "SELECT happyotime, henkoid, sibababacd, sibababacd_name, tenkocd_name FROM live_weather "
-                        "ORDER BY line"),
+    EXPECT_EQ(query(db,
+                    "SELECT happyotime, henkoid, sibababacd, sibababacd_name, tenkocd_name FROM live_weather "
+                    "ORDER BY line"),
               (Rows{{{}, "1", "1", "良", "晴"}, {"2024-05-26 12:10", "3", "2", "稍重", "晴"}}));
-    EXPECT_EQ(query(db, "SELECT umaban, datakubun, datakubun_name, jiyukubun, jiyukubun_name FROM live_scratches "
-                        "ORDER BY umaban"),
+    EXPECT_EQ(query(db,
+                    "SELECT umaban, datakubun, datakubun_name, jiyukubun, jiyukubun_name FROM live_scratches "
+                    "ORDER BY umaban"),
               (Rows{{6LL, "1", "出走取消", "001", "疾病"}, {7LL, "2", "競走除外", "002", "事故"}}));
-    EXPECT_EQ(query(db, "SELECT happyotime, futan, kisyucode, kisyuname, futanbefore, kisyucodebefore "
-                        "FROM live_jockey_changes ORDER BY happyotime"),
+    EXPECT_EQ(query(db,
+                    "SELECT happyotime, futan, kisyucode, kisyuname, futanbefore, kisyucodebefore "
+                    "FROM live_jockey_changes ORDER BY happyotime"),
               (Rows{{"2024-05-26 09:30", 57.0, "00000", "未定", 56.0, "01111"},
                     {"2024-05-26 10:20", 57.0, "01234", "テスト騎手", 56.0, "01111"}}));
     EXPECT_EQ(query(db, "SELECT hassotime, hassotimebefore FROM live_post_time_changes"), (Rows{{"1550", "1540"}}));

@@ -61,8 +61,9 @@ TEST_F(MarksExport, MarksNotesAndSetNamesAreTablesAndTheFileStaysAsItWas) {
     EXPECT_EQ(query(db, "SELECT mark_set, name FROM mark_sets WHERE mark_set <= 3"),
               (Rows{{1LL, "印1"}, {2LL, "本紙"}, {3LL, "印3"}}));
     // The marks join the runners they were typed on.
-    EXPECT_EQ(query(db, "SELECT r.bamei FROM marks m JOIN runners r USING (race_date, jyocd, kaiji, nichiji, "
-                        "racenum, umaban) WHERE m.mark = '◎'"),
+    EXPECT_EQ(query(db,
+                    "SELECT r.bamei FROM marks m JOIN runners r USING (race_date, jyocd, kaiji, nichiji, "
+                    "racenum, umaban) WHERE m.mark = '◎'"),
               (Rows{{"テストホース"}}));
     EXPECT_EQ(exportTo(db).filesRead, 0);
 }
@@ -80,8 +81,8 @@ TEST_F(MarksExport, AMarkTypedWhileTheWindowHoldsTheFileIsExportedNextTime) {
 
 TEST_F(MarksExport, AMissingOrDamagedMarksFileGivesEmptyTablesAndAMessage) {
     auto report = exportTo(db);
-    EXPECT_EQ(report.notices,
-              std::vector<std::string>{"印のファイル usermarks.sqlite がないため、表 marks、notes、mark_sets は空です"});
+    EXPECT_EQ(report.notices, std::vector<std::string>{
+                                  "印のファイル usermarks.sqlite がないため、表 marks、notes、mark_sets は空です"});
     EXPECT_FALSE(std::filesystem::exists(marksPath()));
     EXPECT_EQ(count(db, "races"), 2);
     EXPECT_EQ(count(db, "marks"), 0);
@@ -99,7 +100,8 @@ TEST_F(MarksExport, AMissingOrDamagedMarksFileGivesEmptyTablesAndAMessage) {
     const auto folder = marksFolder();
     report = exportTo(db);
     ASSERT_EQ(report.notices.size(), 1u);
-    EXPECT_EQ(report.notices[0], marksPath().string() + " は印のファイルとして読めません。表 marks、notes、mark_sets は空にしました");
+    EXPECT_EQ(report.notices[0],
+              marksPath().string() + " は印のファイルとして読めません。表 marks、notes、mark_sets は空にしました");
     EXPECT_EQ(marksFolder(), folder);  // nothing kept aside, nothing made
     EXPECT_EQ(count(db, "marks"), 0);
     EXPECT_EQ(count(db, "mark_sets"), 0);
