@@ -15,8 +15,6 @@
 namespace vantor::sqlexport {
 namespace {
 
-SjisString courseName(SjisView code) { return CourseName(code, 2).value_or(SjisString()); }
-
 constexpr std::array<CodeText, 1> kCourseText{{{"JyoCD", courseName}}};
 constexpr std::array<CodeText, 7> kRaceTexts{{
     {"JyoCD", courseName},
@@ -68,6 +66,8 @@ std::vector<ColumnDef> markColumns() {
 }
 
 }  // namespace
+
+SjisString courseName(SjisView code) { return CourseName(code, 2).value_or(SjisString()); }
 
 std::vector<ColumnDef> raceKeyColumns() { return columnsOf(kRaceKey); }
 void appendRaceKey(SjisView record, Row& row) { appendValues(kRaceKey, record, row); }

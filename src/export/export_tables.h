@@ -59,6 +59,10 @@ inline constexpr int kOldestUpgradableSchema = 1;
 const std::vector<TableDef>& exportTables();
 const TableDef& tableDef(TableId id);
 
+// The racecourse's name for the code as the program shows it (jyocd_name);
+// empty for a code without one.
+SjisString courseName(SjisView code);
+
 // race_date, jyocd, jyocd_name, kaiji, nichiji, racenum.
 std::vector<ColumnDef> raceKeyColumns();
 void appendRaceKey(SjisView record, Row& row);

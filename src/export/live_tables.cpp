@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "codes/course_names.h"
 #include "codes/racing_texts.h"
 #include "export/field_values.h"
 #include "export/layout_columns.h"
@@ -17,8 +16,6 @@ namespace vantor::sqlexport {
 namespace {
 
 using namespace jvdata;
-
-SjisString courseName(SjisView code) { return CourseName(code, 2).value_or(SjisString()); }
 
 SjisString scratchKindName(SjisView kind) {
     static const SjisString cancelled = utf8ToCp932("出走取消"), excluded = utf8ToCp932("競走除外");
