@@ -18,10 +18,9 @@ public:
 
     // The file's path from the program folder ("usermarks.sqlite").
     virtual std::string path() const = 0;
-    // Its stamp now; nothing when there is no such file.
+    // Its stamp now; nothing when there is no such file, whose tables are
+    // then empty without a word (a user who never marked has none).
     virtual std::optional<FileStamp> stamp() const = 0;
-    // What the export says when there is no such file (UTF-8).
-    virtual std::string missingText() const = 0;
     // Appends the file's rows, or says (UTF-8) why it cannot be read; the
     // file's tables are then left empty.
     virtual std::optional<std::string> appendRows(TableRows& rows) const = 0;

@@ -206,12 +206,9 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     // to remove or to take back from a day file.
     const bool empty = previous.empty();
     std::vector<StoreFile> files = scanStore(paths);
-    for (const SideSource* source : options.sideSources) {
+    for (const SideSource* source : options.sideSources)
         if (const auto stamp = source->stamp())
             files.push_back({source->path(), paths.appDir() / source->path(), *stamp, FileKind::sideSource});
-        else
-            report.notices.push_back(source->missingText());
-    }
 
     std::set<std::string> todo;
     for (const auto& file : files) {

@@ -46,10 +46,6 @@ std::optional<FileStamp> UserMarksExportSource::stamp() const {
     return stamp;
 }
 
-std::string UserMarksExportSource::missingText() const {
-    return "印のファイル " + path() + " がないため、表 marks、notes、mark_sets は空です";
-}
-
 std::optional<std::string> UserMarksExportSource::appendRows(TableRows& rows) const {
     auto opened = UserMarksFile::openToRead(userMarksPath(appDir_));
     if (const auto* error = std::get_if<std::string>(&opened))

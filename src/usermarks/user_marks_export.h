@@ -18,7 +18,6 @@ public:
     // The file's size and time with its journal's: a change a writer has
     // not yet moved out of the journal is a change too.
     std::optional<sqlexport::FileStamp> stamp() const override;
-    std::string missingText() const override;
     std::optional<std::string> appendRows(sqlexport::TableRows& rows) const override;
 
 private:

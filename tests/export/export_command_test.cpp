@@ -27,9 +27,7 @@ TEST_F(ExportCommandLine, WritesTheFileNamedFromTheStartFolderAndSaysWhatItDid) 
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(lines(run.text).back(), "store files exported: 7, unchanged: 0, gone from the store: 0");
     EXPECT_EQ(count(store / "out.sqlite", "runners"), 2);
-    EXPECT_NE(run.text.find("印のファイル usermarks.sqlite がないため、表 marks、notes、mark_sets は空です\n"),
-              std::string::npos)
-        << run.text;
+    EXPECT_EQ(run.text.find("印"), std::string::npos) << "a missing marks file is no news: " << run.text;
     run = cli("--sqlite out.sqlite");
     EXPECT_EQ(lines(run.text).back(), "store files exported: 0, unchanged: 7, gone from the store: 0");
 }
