@@ -48,9 +48,11 @@ SjisString line(const SjisString& time, const SjisString& where, const SjisStrin
     return time + " " + where + " " + what;
 }
 
+SjisString scratchKindText(const LiveRunner& r) { return r.scratch == "2" ? texts().excluded : texts().scratched; }
+
 SjisString scratchText(const LiveRunner& r) {
     const Texts& t = texts();
-    SjisString text = r.scratch == "2" ? t.excluded : t.scratched;
+    SjisString text = scratchKindText(r);
     const int reason = lenientInt(r.scratchReason.view());
     if (reason >= 1 && reason <= 3) text += t.openParen + t.reasons[reason - 1] + t.closeParen;
     return text;
@@ -120,7 +122,7 @@ void raceLines(const LiveRace& before, const LiveRace& after, SjisView raceKey, 
             if (!a.scratch.empty())
                 out.push_back(line(timeText(a.scratchTime, now), horse, scratchText(a)));
             else
-                out.push_back(line(nowText, horse, scratchText(b) + t.withdrawn));
+                out.push_back(line(nowText, horse, scratchKindText(b) + t.withdrawn));
         }
         if (a.jockeyTime != b.jockeyTime || a.jockeyAfter != b.jockeyAfter) {
             if (a.jockeyTime.present())
