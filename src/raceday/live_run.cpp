@@ -41,12 +41,37 @@ LiveRun::LiveRun(const StorePaths& paths, const RaceDay& day)
     plan_.reserve(3 + 2 * kMaxRaces);
 }
 
+// What failed in one fetch, or nothing; records not filed go to notes.
+std::optional<std::string> LiveRun::fetch(JVLink& link, const LiveFetchPlan& plan, const std::string& key,
+                                          const LiveStepHooks& hooks, std::vector<std::string>& notes) {
+    // JV-Link under Wine says why a call failed: a hung call ended by its time limit, a bridge that broke off.
+    const auto linkFailure = [&link](const char* call, int code) {
+        std::string text = std::string(call) + " " + std::to_string(code);
+        if (const std::string problem = link.sourceProblem(); !problem.empty()) text += ": " + problem;
+        return text;
+    };
+    const auto refused = [](int open) { return open != jv::kOk && open != jv::kNoNewerData; };
+    if (plan.kind == LiveFetchKind::results) {
+        const ResultsFetchOutcome out = fetchResults(link, paths_, day_, {hooks.pump, [] {}});
+        if (out.rejected > 0) notes.push_back(std::to_string(out.rejected) + " records rejected");
+        if (refused(out.openResult)) return linkFailure("JVRTOpen", out.openResult);
+        return out.storeError;
+    }
+    const LiveFetchOutcome out = fetchLive(link, paths_, dataspecOf(plan.kind), key, hooks.pump);
+    for (const LiveSkip& skip : out.skipped) notes.push_back(liveSkipText(skip));
+    if (out.storeError) return out.storeError;
+    if (refused(out.openResult)) return linkFailure("JVRTOpen", out.openResult);
+    if (out.readResult < 0) return linkFailure("JVRead", out.readResult);
+    return std::nullopt;
+}
+
 LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const LiveStepHooks& hooks) {
     LiveStepReport report;
     const int seconds = japanSecondsOfDay(day_, now).value_or(0);
     liveRaceTimes(raceDay_, *current_, races_);
     planLiveFetches(races_, seconds, log_, plan_);
 
+    std::vector<std::string> notes;
     for (const LiveFetchPlan& plan : plan_) {
         if (hooks.stop && hooks.stop()) break;
         const bool forDay = plan.race < 0;
@@ -55,30 +80,15 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
                                                                                   : dataspecText(dataspecOf(plan.kind))) +
                                  " " + key + ": ";
         auto lock = hooks.takeLock();
-        if (const std::string* refused = std::get_if<std::string>(&lock)) {
-            report.notes.push_back(what + *refused);
-            report.failed = true;
-            continue;
-        }
-        ++report.fetches;
         std::optional<std::string> failure;
-        if (plan.kind == LiveFetchKind::results) {
-            const ResultsFetchOutcome out = fetchResults(link, paths_, day_, {hooks.pump, [] {}});
-            if (out.openResult != jv::kOk && out.openResult != jv::kNoNewerData)
-                failure = "JVRTOpen " + std::to_string(out.openResult);
-            else if (out.storeError)
-                failure = *out.storeError;
-            if (out.rejected > 0) report.notes.push_back(what + std::to_string(out.rejected) + " records rejected");
+        notes.clear();
+        if (const std::string* held = std::get_if<std::string>(&lock)) {
+            failure = *held;
         } else {
-            const LiveFetchOutcome out = fetchLive(link, paths_, dataspecOf(plan.kind), key, hooks.pump);
-            if (out.storeError)
-                failure = *out.storeError;
-            else if (out.openResult != jv::kOk && out.openResult != jv::kNoNewerData)
-                failure = "JVRTOpen " + std::to_string(out.openResult);
-            else if (out.readResult < 0)
-                failure = "JVRead " + std::to_string(out.readResult);
-            for (const LiveSkip& skip : out.skipped) report.notes.push_back(what + liveSkipText(skip));
+            ++report.fetches;
+            failure = fetch(link, plan, key, hooks, notes);
         }
+        for (const std::string& note : notes) report.notes.push_back(what + note);
         if (failure) {
             report.notes.push_back(what + *failure);
             report.failed = true;

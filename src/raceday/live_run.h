@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -50,6 +51,9 @@ public:
     SjisView day() const { return day_; }
 
 private:
+    std::optional<std::string> fetch(JVLink& link, const LiveFetchPlan& plan, const std::string& key,
+                                     const LiveStepHooks& hooks, std::vector<std::string>& notes);
+
     StorePaths paths_;
     const RaceDay& raceDay_;
     FixedText<8> day_;
