@@ -60,17 +60,22 @@ SjisString scratchText(const LiveRunner& r) {
 
 SjisString jockeyText(const LiveRunner& r) {
     const Texts& t = texts();
-    SjisString text = t.jockey + " " + nameText(r.jockeyBefore.name.view()) + t.arrow + nameText(r.jockeyAfter.name.view());
+    SjisString text =
+        t.jockey + " " + nameText(r.jockeyBefore.name.view()) + t.arrow + nameText(r.jockeyAfter.name.view());
     if (r.jockeyAfter.futan.hasValue()) text += " " + tenths(r.jockeyAfter.futan.value) + "kg";
     return text;
 }
 
-SjisString hhmm(SjisView t) { return t.size() == 4 ? SjisString(t.substr(0, 2)) + ":" + SjisString(t.substr(2, 2)) : SjisString(t); }
+SjisString hhmm(SjisView t) {
+    return t.size() == 4 ? SjisString(t.substr(0, 2)) + ":" + SjisString(t.substr(2, 2)) : SjisString(t);
+}
 
 SjisString courseText(SjisView track, int distance) {
     const Texts& t = texts();
     const TrackSurface surface = trackSurface(track);
-    return (surface == TrackSurface::Turf ? t.turf : surface == TrackSurface::Dirt ? t.dirt : t.jump) +
+    return (surface == TrackSurface::Turf   ? t.turf
+            : surface == TrackSurface::Dirt ? t.dirt
+                                            : t.jump) +
            std::to_string(distance) + "m";
 }
 

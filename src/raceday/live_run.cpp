@@ -9,7 +9,9 @@
 namespace vantor {
 namespace {
 
-std::string twoDigits(int n) { return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10); }
+std::string twoDigits(int n) {
+    return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
+}
 
 // "hh:mm" of seconds after the day's midnight.
 std::string clockText(int seconds) {
@@ -76,9 +78,10 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
         if (hooks.stop && hooks.stop()) break;
         const bool forDay = plan.race < 0;
         const std::string key(forDay ? day_.view() : races_[static_cast<std::size_t>(plan.race)].raceKey.view());
-        const std::string what = std::string(plan.kind == LiveFetchKind::results ? jv::kResultsDataSpec
-                                                                                  : dataspecText(dataspecOf(plan.kind))) +
-                                 " " + key + ": ";
+        const std::string what =
+            std::string(plan.kind == LiveFetchKind::results ? jv::kResultsDataSpec
+                                                            : dataspecText(dataspecOf(plan.kind))) +
+            " " + key + ": ";
         auto lock = hooks.takeLock();
         std::optional<std::string> failure;
         notes.clear();

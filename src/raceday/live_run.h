@@ -26,8 +26,8 @@ namespace vantor {
 class JVLink;
 
 struct LiveStepHooks {
-    std::function<void()> pump;    // between JV-Link's reads: events, signals
-    std::function<bool()> stop;    // true ends the step before its next fetch
+    std::function<void()> pump;                                       // between JV-Link's reads: events, signals
+    std::function<bool()> stop;                                       // true ends the step before its next fetch
     std::function<std::variant<WriterLock, std::string>()> takeLock;  // for one fetch, or why not (UTF-8)
 };
 

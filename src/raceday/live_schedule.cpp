@@ -1,5 +1,6 @@
 #include "raceday/live_schedule.h"
 
+#include <algorithm>
 #include <string>
 
 #include "codes/calendar.h"
@@ -69,7 +70,9 @@ void noteLiveFetch(LiveFetchLog& log, const LiveFetchPlan& plan, int now) {
 std::optional<int> japanSecondsOfDay(SjisView day, std::chrono::sys_seconds moment) {
     const std::optional<std::chrono::sys_seconds> midnight = japanMoment(std::string(day) + "000000");
     if (!midnight) return std::nullopt;
-    return static_cast<int>((moment - *midnight).count());
+    // Kept within int: a day decades away is as far before or after as any.
+    constexpr long long kFar = 1LL << 30;
+    return static_cast<int>(std::clamp<long long>((moment - *midnight).count(), -kFar, kFar));
 }
 
 void liveRaceTimes(const RaceDay& day, const LiveDay& live, std::vector<LiveRaceTime>& out) {

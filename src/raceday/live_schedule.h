@@ -26,8 +26,8 @@ namespace vantor {
 class LiveDay;
 class RaceDay;
 
-inline constexpr int kLiveNearPost = 30 * 60;        // odds at every step from then on
-inline constexpr int kLiveOddsInterval = 10 * 60;    // before that, at most this often
+inline constexpr int kLiveNearPost = 30 * 60;          // odds at every step from then on
+inline constexpr int kLiveOddsInterval = 10 * 60;      // before that, at most this often
 inline constexpr int kLiveResultsAfterPost = 10 * 60;  // a race is over this long after its post
 
 struct LiveRaceTime {
@@ -56,8 +56,8 @@ void planLiveFetches(std::span<const LiveRaceTime> races, int now, const LiveFet
 // Notes in log that plan ran at `now`.
 void noteLiveFetch(LiveFetchLog& log, const LiveFetchPlan& plan, int now);
 
-// The seconds of moment after the Japan midnight that begins day "yyyymmdd";
-// none for a day that is no date.
+// The seconds of moment after the Japan midnight that begins day "yyyymmdd",
+// within ±2^30; none for a day that is no date.
 std::optional<int> japanSecondsOfDay(SjisView day, std::chrono::sys_seconds moment);
 
 // The day's races with their post times: the race record's, or the live

@@ -48,14 +48,15 @@ protected:
                           shellWord(app.path().string()) + " live --day " + shellWord(kDay) + " --feed " +
                           shellWord(feed().string()) + " " + options);
     }
-    // live --once at 17:00 as a process of its own.
-    pid_t start() const {
+    // live at 17:00 as a process of its own, --once unless other options are given.
+    pid_t start(const std::vector<std::string>& options = {"--once"}) const {
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (!std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr)) ::_exit(126);
             ::setenv("VANTOR_JVLINK_CLOCK", "20240526170000", 1);
-            std::vector<std::string> words = {VANTOR_CLI, "--app-dir", app.path().string(), "live", "--day", kDay,
-                                              "--feed",   feed().string(), "--once"};
+            std::vector<std::string> words = {VANTOR_CLI, "--app-dir", app.path().string(), "live", "--day",
+                                              kDay,       "--feed",    feed().string()};
+            words.insert(words.end(), options.begin(), options.end());
             std::vector<char*> args;
             for (std::string& w : words) args.push_back(w.data());
             args.push_back(nullptr);
@@ -89,7 +90,8 @@ protected:
 DemoWeekend* LiveCommand::demo_ = nullptr;
 
 bool contains(const std::vector<std::string>& lines, const std::string& part) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(part) != std::string::npos; });
 }
 
 // The scratches (AV records) of each of the feed's day-changes answers, in announce order.
@@ -101,7 +103,8 @@ std::vector<int> scratchesPerAnswer(const fs::path& feed) {
     for (const fs::path& a : answers) {
         const std::string records = readFile(a);
         int n = 0;
-        for (std::size_t at = 0; at < records.size(); at = records.find("\r\n", at) + 2) n += records.compare(at, 2, "AV") == 0;
+        for (std::size_t at = 0; at < records.size(); at = records.find("\r\n", at) + 2)
+            n += records.compare(at, 2, "AV") == 0;
         counts.push_back(n);
     }
     return counts;
@@ -182,7 +185,8 @@ TEST_F(LiveCommand, TheMorningIsToldAsItComesAndTheEveningEndsAsTheResults) {
             scratched += !runner.scratch.empty();
             if (lenientInt(jvdata::get(se, jvdata::se::Odds)) <= 0) continue;
             EXPECT_EQ(runner.winOdds, liveValue(lenientInt(jvdata::get(se, jvdata::se::Odds)))) << key << " " << j + 1;
-            EXPECT_EQ(runner.winNinki, liveValue(lenientInt(jvdata::get(se, jvdata::se::Ninki)))) << key << " " << j + 1;
+            EXPECT_EQ(runner.winNinki, liveValue(lenientInt(jvdata::get(se, jvdata::se::Ninki))))
+                << key << " " << j + 1;
             ++compared;
         }
     }
@@ -220,4 +224,38 @@ TEST_F(LiveCommand, RunsKilledMidFetchLeaveWholeFilesAndTheNextRunConverges) {
     EXPECT_GE(midway, 1);
     ASSERT_EQ(once("1700").status, 0);
     EXPECT_TRUE(bytes() == expected) << "the run after the kills ends where an unkilled run ends";
+}
+
+TEST_F(LiveCommand, AReplayedLoopStepsByItsClockUntilItsEndAndASignalEndsALoop) {
+    // Half an hour of the morning at 600 times the pace: three seconds.
+    const auto started = std::chrono::steady_clock::now();
+    const CommandOutput replay = once("0000", "--replay-from 09:00 --speed 600 --every 300 --until 09:30");
+    const auto took = std::chrono::steady_clock::now() - started;
+    ASSERT_EQ(replay.status, 0);
+    EXPECT_GE(took, std::chrono::seconds(2));
+    EXPECT_LT(took, std::chrono::seconds(60));
+    const std::vector<std::string> told = lines(replay.text);
+    ASSERT_FALSE(told.empty());
+    EXPECT_LE(told.back().substr(0, 5), "09:30") << told.back();
+    EXPECT_TRUE(contains(told, "09:05 新潟 4R 3番 出走取消(疾病)")) << replay.text;
+    EXPECT_TRUE(contains(told, "09:10 東京 1R 馬体重")) << "the weighing of a later step";
+
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const pid_t pid = start({"--every", "1"});
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        ::kill(pid, signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << signal;
+        EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+    }
+    EXPECT_EQ(once("1700").text, "") << "the loop ended with the day filed";
+}
+
+TEST_F(LiveCommand, BadOptionsAreRefusedBeforeAnythingIsFetched) {
+    for (const std::string options : {"--every 0", "--until 25:00", "--replay-from 9:00", "--speed 2",
+                                      "--replay-from 09:00 --speed 0", "--once --every 10", "--race 3"}) {
+        EXPECT_EQ(once("1000", options).status, 2) << options;
+    }
+    EXPECT_FALSE(fs::exists(live()));
 }

@@ -47,7 +47,11 @@ SjisString o1WithFavourite(std::string_view announce, int favourite, std::string
         const bool fav = horse == favourite;
         b.number(o1::TanUmaban, horse, horse)
             .text(o1::TanOdds, fav ? odds : "0150", horse)
-            .number(o1::TanNinki, fav ? 1 : horse == 3 && favourite != 3 ? 3 : 2, horse);
+            .number(o1::TanNinki,
+                    fav                            ? 1
+                    : horse == 3 && favourite != 3 ? 3
+                                                   : 2,
+                    horse);
     }
     return b.take();
 }
@@ -72,7 +76,8 @@ TEST_F(LiveChangesTest, DayChangesAreToldOnceEachAndAWithdrawnOneSaysSo) {
     EXPECT_EQ(answer(LiveDataspec::dayChanges, {first, undecided, named, scratch, unset, post, going}, "11:05"),
               (Lines{"10:58 東京 11R 3番 騎手変更 北原 → 武豊 57.0kg", "11:00 東京 馬場 芝 稍重 ダート 稍重",
                      "11:05 東京 11R 8番 競走除外を撤回"}));
-    EXPECT_TRUE(answer(LiveDataspec::dayChanges, {first, undecided, named, scratch, unset, post, going}, "11:06").empty());
+    EXPECT_TRUE(
+        answer(LiveDataspec::dayChanges, {first, undecided, named, scratch, unset, post, going}, "11:06").empty());
 
     EXPECT_EQ(answer(LiveDataspec::dayChanges, {first, named, scratch, unset, going}, "11:10"),
               (Lines{"11:10 東京 11R 発走時刻変更を撤回"}));

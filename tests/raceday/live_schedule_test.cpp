@@ -46,7 +46,8 @@ LiveFetchLog fetchedAt(std::span<const LiveRaceTime> races, int now) {
 }  // namespace
 
 TEST(LiveSchedule, OddsEveryStepFromThirtyMinutesBeforeThePostAndEveryTenBefore) {
-    const LiveRaceTime races[] = {{SjisView("2024052605021201"), at(10, 0)}, {SjisView("2024052605021211"), at(15, 40)}};
+    const LiveRaceTime races[] = {{SjisView("2024052605021201"), at(10, 0)},
+                                  {SjisView("2024052605021211"), at(15, 40)}};
     EXPECT_EQ(planText(races, at(9, 0), {}), "d w o0 s0 o1 s1") << "never fetched: all due";
 
     const LiveFetchLog log = fetchedAt(races, at(9, 25));
@@ -59,7 +60,8 @@ TEST(LiveSchedule, OddsEveryStepFromThirtyMinutesBeforeThePostAndEveryTenBefore)
 }
 
 TEST(LiveSchedule, ARaceThatIsOverGetsItsFinalOddsAndTheResultsOnce) {
-    const LiveRaceTime races[] = {{SjisView("2024052605021201"), at(10, 0)}, {SjisView("2024052605021202"), at(10, 30)}};
+    const LiveRaceTime races[] = {{SjisView("2024052605021201"), at(10, 0)},
+                                  {SjisView("2024052605021202"), at(10, 30)}};
     EXPECT_EQ(planText(races, at(10, 9, 59), fetchedAt(races, at(10, 9))), "d w o0 s0 o1 s1");
 
     LiveFetchLog log = fetchedAt(races, at(10, 9));
@@ -119,6 +121,7 @@ TEST(LiveSchedule, TheDayIsJapanTimeWhateverTheTimeZone) {
     else
         ::unsetenv("TZ");
     ::tzset();
+    EXPECT_EQ(japanSecondsOfDay("19500101", midnight), 1 << 30) << "decades later: far, never wrapped";
     EXPECT_FALSE(japanSecondsOfDay("20240231", midnight));
     EXPECT_FALSE(japanSecondsOfDay("", midnight));
 }

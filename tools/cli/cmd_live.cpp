@@ -36,8 +36,8 @@ std::optional<int> positive(const std::string& text, int most) {
 
 struct LiveOptions {
     int every = kDefaultEverySeconds;
-    std::optional<int> until;        // seconds after the day's midnight
-    std::optional<int> replayFrom;   // likewise
+    std::optional<int> until;       // seconds after the day's midnight
+    std::optional<int> replayFrom;  // likewise
     int speed = 1;
 };
 
