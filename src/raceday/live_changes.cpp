@@ -5,6 +5,7 @@
 
 #include "codes/course_names.h"
 #include "codes/racing_texts.h"
+#include "text/formatted.h"
 #include "text/sjis_literal.h"
 
 namespace vantor {
@@ -27,14 +28,19 @@ const Texts& texts() {
     return t;
 }
 
+// "hh:mm" of "hhmm".
+SjisString hhmm(SjisView t) {
+    return t.size() == 4 ? SjisString(t.substr(0, 2)) + ":" + SjisString(t.substr(2, 2)) : SjisString(t);
+}
+
 // "hh:mm" of an announce time MMDDhhmm; now for none or the day's first state.
 SjisString timeText(const LiveTime& t, SjisView now) {
     const SjisView text = t.text.view();
     if (!t.present() || text.size() != 8 || text == "00000000") return SjisString(now);
-    return SjisString(text.substr(4, 2)) + ":" + SjisString(text.substr(6, 2));
+    return hhmm(text.substr(4));
 }
 
-SjisString tenths(int value) { return std::to_string(value / 10) + "." + std::to_string(value % 10); }
+SjisString tenths(int value) { return formatted("%d.%d", value / 10, value % 10); }
 
 SjisString nameText(SjisView name) { return removeFullWidthBlanks(trimBlanks(name)); }
 
@@ -64,10 +70,6 @@ SjisString jockeyText(const LiveRunner& r) {
         t.jockey + " " + nameText(r.jockeyBefore.name.view()) + t.arrow + nameText(r.jockeyAfter.name.view());
     if (r.jockeyAfter.futan.hasValue()) text += " " + tenths(r.jockeyAfter.futan.value) + "kg";
     return text;
-}
-
-SjisString hhmm(SjisView t) {
-    return t.size() == 4 ? SjisString(t.substr(0, 2)) + ":" + SjisString(t.substr(2, 2)) : SjisString(t);
 }
 
 SjisString courseText(SjisView track, int distance) {

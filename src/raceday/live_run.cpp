@@ -5,18 +5,15 @@
 #include "jvlink/results_fetch.h"
 #include "raceday/live_changes.h"
 #include "raceday/live_day_load.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
 
-std::string twoDigits(int n) {
-    return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
-}
-
 // "hh:mm" of seconds after the day's midnight.
-std::string clockText(int seconds) {
+SjisString clockText(int seconds) {
     const int minutes = (seconds < 0 ? 0 : seconds) / 60;
-    return twoDigits(minutes / 60 % 24) + ":" + twoDigits(minutes % 60);
+    return formatted("%02d:%02d", minutes / 60 % 24, minutes % 60);
 }
 
 LiveDataspec dataspecOf(LiveFetchKind kind) {

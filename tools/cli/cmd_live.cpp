@@ -11,6 +11,7 @@
 #include "run_limits.h"
 #include "settings/ini_gt.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor::cli {
 namespace {
@@ -73,8 +74,7 @@ std::variant<LiveOptions, std::string> readOptions(const Args& args) {
 std::variant<JapanClockSource, std::string> runClock(const LiveOptions& o, SjisView day) {
     if (!o.replayFrom) return environmentJapanClock();
     const int m = *o.replayFrom / 60;
-    const std::string start = std::string(day) + (m / 60 < 10 ? "0" : "") + std::to_string(m / 60) +
-                              (m % 60 < 10 ? "0" : "") + std::to_string(m % 60) + "00";
+    const std::string start = std::string(day) + formatted("%02d%02d00", m / 60, m % 60);
     return *replayJapanClock(start, o.speed);
 }
 
