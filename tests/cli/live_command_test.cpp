@@ -13,6 +13,7 @@
 #include <set>
 #include <thread>
 
+#include "fileio/writer_lock.h"
 #include "raceday/day_loader.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
@@ -258,4 +259,25 @@ TEST_F(LiveCommand, BadOptionsAreRefusedBeforeAnythingIsFetched) {
         EXPECT_EQ(once("1000", options).status, 2) << options;
     }
     EXPECT_FALSE(fs::exists(live()));
+}
+
+TEST_F(LiveCommand, TheWriterLockIsTakenForEachFetchAlone) {
+    {
+        auto held = WriterLock::take(app.path(), "the window", false);
+        ASSERT_TRUE(std::holds_alternative<WriterLock>(held));
+        const CommandOutput refused = once("1000", "--once 2>&1; exit $?");  // its standard error too
+        EXPECT_EQ(refused.status, 1) << "every fetch refused is a failed fetch";
+        EXPECT_NE(refused.text.find("0B14 20240526: "), std::string::npos) << refused.text;
+        EXPECT_NE(refused.text.find("the window"), std::string::npos) << "the holder is named";
+        EXPECT_FALSE(fs::exists(live()));
+    }
+    // Between its steps a loop holds nothing: another writer gets the folder at once.
+    const pid_t pid = start({"--every", "60"});
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_TRUE(std::holds_alternative<WriterLock>(WriterLock::take(app.path(), "another writer", false)));
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 143);
+    EXPECT_TRUE(fs::exists(live() / "weights.jvd"));
 }
