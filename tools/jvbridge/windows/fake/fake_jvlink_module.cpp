@@ -5,6 +5,8 @@
 //   VANTOR_FAKE_JVLINK_FEED      the feed folder (required)
 //   VANTOR_FAKE_JVLINK_PACE_MS   simulated download time per file (default 0)
 //   VANTOR_FAKE_JVLINK_NO_GETS   "1" hides JVGets, so callers read wide text
+//   VANTOR_FAKE_JVLINK_HANG_FILE a file: the first JVRTOpen that finds it
+//                                removes it and hangs, as JV-Link can
 // Faults are injected as for the replacement on Linux: VANTOR_JVLINK_FAULTS
 // or faults.txt in the feed folder.
 

@@ -36,6 +36,16 @@ constexpr std::array kMembers = {
     MemberName{L"JVRTOpen", kJVRTOpen},
 };
 
+// JV-Link can hang inside JVRTOpen: the first JVRTOpen that finds the file
+// VANTOR_FAKE_JVLINK_HANG_FILE names removes it and never returns, so that
+// a test sees one hung call among runs of the bridge and the next one work.
+void hangOnceWhenAsked() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"VANTOR_FAKE_JVLINK_HANG_FILE", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH || !DeleteFileW(path)) return;
+    for (;;) Sleep(INFINITE);
+}
+
 void setNumber(VARIANT* result, int value) {
     if (!result) return;
     VariantInit(result);
@@ -159,6 +169,7 @@ HRESULT callMember(FeedJVLink& link, DISPID id, WORD flags, const Call& call, bo
             const auto key = a.shiftJisText(1);
             if (!dataspec) return call.mismatch(0);
             if (!key) return call.mismatch(1);
+            hangOnceWhenAsked();
             setNumber(result, link.JVRTOpen(*dataspec, *key));
             return S_OK;
         }
