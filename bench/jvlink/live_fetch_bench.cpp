@@ -19,6 +19,7 @@
 #include "fileio/whole_file.h"
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
+#include "jvlink/realtime_index.h"
 #include "jvlink/realtime_opens.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
@@ -104,12 +105,12 @@ public:
         fs::last_write_time(folder(), fs::file_time_type::clock::now() - std::chrono::minutes(1));
         // The files the day's opens deliver at the clock, each once.
         const std::vector<FeedFile> all = listFeedFiles(folder());
+        const RealtimeIndex index(all, day_);
         std::set<fs::path> delivered;
         for (const auto& [dataspec, key] : opens()) {
             const RealtimeDataspec* spec = realtimeDataspec(dataspecText(dataspec));
-            for (const FeedFile& f :
-                 realtimeDelivery(all, spec->dataspec, *parseRealtimeKey(key), clock(), spec->snapshot))
-                delivered.insert(f.path);
+            for (const FeedFile* f : index.delivery(spec->dataspec, *parseRealtimeKey(key), clock(), spec->snapshot))
+                delivered.insert(f->path);
         }
         delivered_.assign(delivered.begin(), delivered.end());
         folderFiles_ = all.size();

@@ -191,29 +191,29 @@ int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     const std::optional<RealtimeKey> parsed = parseRealtimeKey(key);
     if (!sourceProblem().empty()) return jv::kBadSettings;
     std::vector<Delivery> files;
-    for (auto& f : realtimeDelivery(realtimeFiles(settings_.feedDir / feed::kRealtimeDir / parsed->day), known->dataspec,
-                                    *parsed, japanClock_(), known->snapshot)) {
-        fs::path path = f.path;
-        files.push_back({std::move(f), std::move(path), true});
-    }
+    for (const FeedFile* f :
+         realtimeIndex(parsed->day).delivery(known->dataspec, *parsed, japanClock_(), known->snapshot))
+        files.push_back({*f, f->path, true});
     // Nothing announced yet still opens the session: only JVClose ends it.
     startOpen(std::move(files));
     return deliveries_.empty() ? jv::kNoNewerData : jv::kOk;
 }
 
-const std::vector<FeedFile>& FeedJVLink::realtimeFiles(const fs::path& folder) {
+const RealtimeIndex& FeedJVLink::realtimeIndex(std::string_view day) {
     // A race day's folder holds a file per announcement, and a day's fetch
     // opens it some seventy times: a listing is kept while the folder's
     // modification time stays. Within two seconds of a change the time may
     // not show the next one (its granularity), so such a folder is listed
-    // again.
+    // again. The clock is the open's: a kept listing never decides what is
+    // announced.
     using namespace std::chrono_literals;
+    const fs::path folder = settings_.feedDir / feed::kRealtimeDir / day;
     std::error_code ec;
     const fs::file_time_type modified = fs::last_write_time(folder, ec);
     Listing& l = realtimeListing_;
     if (ec || l.folder != folder || l.modified != modified || l.listedAt - modified < 2s)
-        l = {folder, modified, fs::file_time_type::clock::now(), listFeedFiles(folder)};
-    return l.files;
+        l = {folder, modified, fs::file_time_type::clock::now(), RealtimeIndex(listFeedFiles(folder), day)};
+    return l.index;
 }
 
 void FeedJVLink::startOpen(std::vector<Delivery> files) {

@@ -30,6 +30,7 @@
 #include "jvlink/fault_plan.h"
 #include "jvlink/feed_folder.h"
 #include "jvlink/jvlink.h"
+#include "jvlink/realtime_index.h"
 
 namespace vantor {
 
@@ -79,9 +80,9 @@ private:
 
     void loadFaultPlan();
     void loadJapanClock();
-    // The feed files of a real-time day folder, listed again only when the
-    // folder may have changed since the last listing.
-    const std::vector<FeedFile>& realtimeFiles(const std::filesystem::path& folder);
+    // The feed files of the real-time folder of day, listed and indexed
+    // again only when the folder may have changed since the last listing.
+    const RealtimeIndex& realtimeIndex(std::string_view day);
     std::string folderProblem() const;
     void startOpen(std::vector<Delivery> files);
     // Copies due files into the cache; false when a copy failed.
@@ -108,7 +109,7 @@ private:
     struct Listing {
         std::filesystem::path folder;
         std::filesystem::file_time_type modified, listedAt;
-        std::vector<FeedFile> files;
+        RealtimeIndex index;
     };
     Listing realtimeListing_;
     int toDownload_ = 0;
