@@ -366,9 +366,9 @@ TEST_F(FeedJVLinkTest, AKeptListingFollowsTheClockAndEveryChangeOfTheFolder) {
     put("20240526105000_0B41_2024052605021211", 3);
     settle(std::chrono::minutes(2));
     EXPECT_EQ(deliver("0B30"), (Seen{"20240526110000_0B30_2024052605021211.jvd:02", "0"}));
-    EXPECT_EQ(deliver("0B41"), (Seen{"20240526100000_0B41_2024052605021211.jvd:01", "-1",
-                                     "20240526105000_0B41_2024052605021211.jvd:03", "-1",
-                                     "20240526110000_0B41_2024052605021211.jvd:02", "0"}));
+    EXPECT_EQ(deliver("0B41"),
+              (Seen{"20240526100000_0B41_2024052605021211.jvd:01", "-1", "20240526105000_0B41_2024052605021211.jvd:03",
+                    "-1", "20240526110000_0B41_2024052605021211.jvd:02", "0"}));
     // A withdrawn file is gone with the listing that held it.
     std::filesystem::remove(day / "20240526110000_0B30_2024052605021211.jvd");
     EXPECT_EQ(deliver("0B30"), (Seen{"20240526105000_0B30_2024052605021211.jvd:03", "0"}));
