@@ -23,11 +23,12 @@ std::chrono::sys_seconds systemNow() {
 // and the whole of it is held while its records are read. (The fake
 // JV-Link builds this for Windows too, so only the standard library.)
 bool readFeedFile(const fs::path& path, std::string& out) {
+    // Only a plain file is opened: opening a pipe would wait for a writer.
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return false;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    std::ifstream in(path, std::ios::binary);
-    if (ec || !in) return false;
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? std::streamoff(in.tellg()) : -1;
+    if (size < 0 || !in.seekg(0)) return false;
     out.resize(static_cast<std::size_t>(size));
     in.read(out.data(), static_cast<std::streamsize>(size));
     out.resize(static_cast<std::size_t>(in.gcount()));  // a file that shrank meanwhile
