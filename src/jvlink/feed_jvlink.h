@@ -72,10 +72,14 @@ public:
     std::string sourceProblem() const override;
 
 private:
+    // A file of the open session. The file lies in openedFiles_ or in the
+    // real-time index, which only an open replaces, and an open only when
+    // no session is open.
     struct Delivery {
-        FeedFile file;
-        std::filesystem::path readFrom;  // the cached copy, or the file itself
+        const FeedFile* file;
+        std::filesystem::path cached;  // its copy in the cache; empty: the file is read where it is
         bool downloaded = false;
+        const std::filesystem::path& readFrom() const { return cached.empty() ? file->path : cached; }
     };
 
     void loadFaultPlan();
@@ -104,6 +108,7 @@ private:
     bool cancelled_ = false;
     bool downloadFailed_ = false;
     std::chrono::milliseconds openedAt_{0};
+    std::vector<FeedFile> openedFiles_;  // JVOpen's files
     std::vector<Delivery> deliveries_;
     std::vector<std::string> unusable_;  // names JVOpen left out
     struct Listing {
