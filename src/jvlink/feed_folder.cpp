@@ -61,31 +61,6 @@ RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day) {
     return {std::string(dataspec), parseRealtimeKey(rest.size() == 4 ? day : rest.substr(5))};
 }
 
-std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view dataspec,
-                                       const RealtimeKey& key, std::string_view now, bool snapshot) {
-    struct Match {
-        const FeedFile* file;
-        RealtimeKey key;
-    };
-    std::vector<Match> matches;
-    for (const FeedFile& f : dayFiles) {
-        if (f.stamp > now) continue;
-        RealtimeFileName named = realtimeFileName(f, key.day);
-        if (named.dataspec != dataspec || !named.key || named.key->day != key.day) continue;
-        if (!key.isDay() && *named.key != key) continue;
-        matches.push_back({&f, std::move(*named.key)});
-    }
-    std::vector<FeedFile> delivered;
-    for (std::size_t i = 0; i < matches.size(); ++i) {
-        // Files come in stamp order: a snapshot is superseded by any later file of its key.
-        const auto supersedes = [&](const Match& later) { return later.key == matches[i].key; };
-        if (snapshot && std::any_of(matches.begin() + static_cast<std::ptrdiff_t>(i) + 1, matches.end(), supersedes))
-            continue;
-        delivered.push_back(*matches[i].file);
-    }
-    return delivered;
-}
-
 std::vector<std::string_view> splitRecords(std::string_view content) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;

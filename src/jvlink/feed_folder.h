@@ -75,15 +75,6 @@ struct RealtimeFileName {
 };
 RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day);
 
-// The files of one day's real-time folder (as listFeedFiles gives them)
-// that an open of dataspec with key delivers when the clock says `now`
-// ("yyyymmddhhnnss"): files of that dataspec stamped at or before now, whose
-// key is the open's race or, for a day key, the day or any race of it; of
-// a snapshot dataspec only the newest file of each key, so that what a later
-// answer no longer holds is gone. In stamp order.
-std::vector<FeedFile> realtimeDelivery(const std::vector<FeedFile>& dayFiles, std::string_view dataspec,
-                                       const RealtimeKey& key, std::string_view now, bool snapshot);
-
 // Splits a file's bytes into records: each line without its line end,
 // followed by CR LF. A last line without line end is still a record; a
 // file's trailing line end does not make an empty record.

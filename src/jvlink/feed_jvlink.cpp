@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 
 #include "codes/calendar.h"
+#include "jvlink/feed_file_read.h"
 #include "jvlink/realtime_opens.h"
 
 namespace vantor {
@@ -13,21 +13,6 @@ namespace {
 
 std::chrono::milliseconds steadyNow() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
-}
-
-// Read in one piece of the file's own size: a feed file runs to megabytes,
-// and the whole of it is held while its records are read. (The fake
-// JV-Link builds this for Windows too, so only the standard library.)
-bool readFeedFile(const fs::path& path, std::string& out) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return false;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    std::ifstream in(path, std::ios::binary);
-    if (ec || !in) return false;
-    out.resize(static_cast<std::size_t>(size));
-    in.read(out.data(), static_cast<std::streamsize>(size));
-    out.resize(static_cast<std::size_t>(in.gcount()));  // a file that shrank meanwhile
-    return !in.bad();
 }
 
 // A copy in the cache is current when it has the feed file's size and
@@ -162,20 +147,20 @@ int FeedJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, int
                      [](const FeedFile& a, const FeedFile& b) { return a.stamp < b.stamp; });
 
     const fs::path cacheDir = settings_.feedDir / feed::kCacheDir;
+    openedFiles_ = std::move(chosen);
     std::vector<Delivery> files;
-    files.reserve(chosen.size());
-    for (auto& f : chosen) {
-        fs::path cached = cacheDir / f.name;
-        Delivery d{std::move(f), std::move(cached), false};
+    files.reserve(openedFiles_.size());
+    for (const FeedFile& f : openedFiles_) {
+        Delivery d{&f, cacheDir / f.name, false};
         // A cache name taken by something else: the file is read where it is.
-        if (cacheSlotTaken(d.readFrom)) d.readFrom = d.file.path;
-        d.downloaded = d.readFrom == d.file.path || alreadyCached(d.file.path, d.readFrom);
+        if (cacheSlotTaken(d.cached)) d.cached.clear();
+        d.downloaded = d.cached.empty() || alreadyCached(f.path, d.cached);
         files.push_back(std::move(d));
     }
     startOpen(std::move(files));
     readcount = static_cast<int>(deliveries_.size());
     downloadcount = toDownload_;
-    lastfiletimestamp = deliveries_.back().file.stamp;
+    lastfiletimestamp = deliveries_.back().file->stamp;
     return jv::kOk;
 }
 
@@ -188,29 +173,29 @@ int FeedJVLink::JVRTOpen(std::string_view dataspec, std::string_view key) {
     const std::optional<RealtimeKey> parsed = parseRealtimeKey(key);
     if (!sourceProblem().empty()) return jv::kBadSettings;
     std::vector<Delivery> files;
-    for (auto& f : realtimeDelivery(realtimeFiles(settings_.feedDir / feed::kRealtimeDir / parsed->day), known->dataspec,
-                                    *parsed, japanClock_(), known->snapshot)) {
-        fs::path path = f.path;
-        files.push_back({std::move(f), std::move(path), true});
-    }
+    for (const FeedFile* f :
+         realtimeIndex(parsed->day).delivery(known->dataspec, *parsed, japanClock_(), known->snapshot))
+        files.push_back({f, {}, true});
     // Nothing announced yet still opens the session: only JVClose ends it.
     startOpen(std::move(files));
     return deliveries_.empty() ? jv::kNoNewerData : jv::kOk;
 }
 
-const std::vector<FeedFile>& FeedJVLink::realtimeFiles(const fs::path& folder) {
+const RealtimeIndex& FeedJVLink::realtimeIndex(std::string_view day) {
     // A race day's folder holds a file per announcement, and a day's fetch
     // opens it some seventy times: a listing is kept while the folder's
     // modification time stays. Within two seconds of a change the time may
     // not show the next one (its granularity), so such a folder is listed
-    // again.
+    // again. The clock is the open's: a kept listing never decides what is
+    // announced.
     using namespace std::chrono_literals;
+    const fs::path folder = settings_.feedDir / feed::kRealtimeDir / day;
     std::error_code ec;
     const fs::file_time_type modified = fs::last_write_time(folder, ec);
     Listing& l = realtimeListing_;
     if (ec || l.folder != folder || l.modified != modified || l.listedAt - modified < 2s)
-        l = {folder, modified, fs::file_time_type::clock::now(), listFeedFiles(folder)};
-    return l.files;
+        l = {folder, modified, fs::file_time_type::clock::now(), RealtimeIndex(listFeedFiles(folder), day)};
+    return l.index;
 }
 
 void FeedJVLink::startOpen(std::vector<Delivery> files) {
@@ -236,7 +221,7 @@ bool FeedJVLink::advanceDownload() {
     for (auto& d : deliveries_) {
         if (copied >= due) break;
         if (d.downloaded) continue;
-        if (!copyIntoCache(d.file.path, d.readFrom)) {
+        if (!copyIntoCache(d.file->path, d.cached)) {
             downloadFailed_ = true;
             return false;
         }
@@ -271,13 +256,13 @@ int FeedJVLink::JVRead(std::string& buff, int& size, std::string& filename) {
 int FeedJVLink::readNext(std::string& buff, std::string& filename) {
     if (current_ >= deliveries_.size()) return jv::kEndOfAll;
     Delivery& d = deliveries_[current_];
-    filename = d.file.name;
+    filename = d.file->name;
     if (!d.downloaded) {
         if (!advanceDownload()) return jv::kDownloadFailed;
         if (!d.downloaded) return jv::kDownloading;
     }
     if (!currentLoaded_) {
-        if (!readFeedFile(d.readFrom, content_)) return jv::kFileNotFound;
+        if (!readFeedFile(d.readFrom(), content_)) return jv::kFileNotFound;
         records_ = splitRecords(content_);
         nextRecord_ = 0;
         currentLoaded_ = true;
@@ -306,6 +291,7 @@ int FeedJVLink::JVClose() {
     open_ = false;
     cancelled_ = false;
     deliveries_.clear();
+    openedFiles_.clear();
     content_.clear();
     records_.clear();
     return jv::kOk;

@@ -31,6 +31,7 @@
 #include "jvlink/japan_clock.h"
 #include "jvlink/feed_folder.h"
 #include "jvlink/jvlink.h"
+#include "jvlink/realtime_index.h"
 
 namespace vantor {
 
@@ -74,17 +75,21 @@ public:
     std::string sourceProblem() const override;
 
 private:
+    // A file of the open session. The file lies in openedFiles_ or in the
+    // real-time index, which only an open replaces, and an open only when
+    // no session is open.
     struct Delivery {
-        FeedFile file;
-        std::filesystem::path readFrom;  // the cached copy, or the file itself
+        const FeedFile* file;
+        std::filesystem::path cached;  // its copy in the cache; empty: the file is read where it is
         bool downloaded = false;
+        const std::filesystem::path& readFrom() const { return cached.empty() ? file->path : cached; }
     };
 
     void loadFaultPlan();
     void loadJapanClock();
-    // The feed files of a real-time day folder, listed again only when the
-    // folder may have changed since the last listing.
-    const std::vector<FeedFile>& realtimeFiles(const std::filesystem::path& folder);
+    // The feed files of the real-time folder of day, listed and indexed
+    // again only when the folder may have changed since the last listing.
+    const RealtimeIndex& realtimeIndex(std::string_view day);
     std::string folderProblem() const;
     void startOpen(std::vector<Delivery> files);
     // Copies due files into the cache; false when a copy failed.
@@ -106,12 +111,13 @@ private:
     bool cancelled_ = false;
     bool downloadFailed_ = false;
     std::chrono::milliseconds openedAt_{0};
+    std::vector<FeedFile> openedFiles_;  // JVOpen's files
     std::vector<Delivery> deliveries_;
     std::vector<std::string> unusable_;  // names JVOpen left out
     struct Listing {
         std::filesystem::path folder;
         std::filesystem::file_time_type modified, listedAt;
-        std::vector<FeedFile> files;
+        RealtimeIndex index;
     };
     Listing realtimeListing_;
     int toDownload_ = 0;

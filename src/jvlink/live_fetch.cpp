@@ -32,6 +32,7 @@ LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveDataspec d
     if (out.openResult == jv::kOk) {
         int size = 110000;  // above the longest record (O6, 83,285 bytes)
         std::string buffer, fileName;
+        buffer.reserve(static_cast<std::size_t>(size));  // as a caller of JV-Link hands it a buffer of that size
         for (;;) {
             pump();
             buffer.clear();

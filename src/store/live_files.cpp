@@ -1,6 +1,8 @@
 #include "store/live_files.h"
 
 #include <algorithm>
+#include <mutex>
+#include <unordered_set>
 #include <vector>
 
 #include "fileio/whole_file.h"
@@ -50,13 +52,21 @@ Target targetOf(LiveDataspec dataspec, SjisView record) {
     return {race + "_" + std::string(kind) + ".jvd", Rule::single, {}};
 }
 
+// Where the line from start ends: at the first CR or LF, or the end. Two
+// searches for one byte each, which run many bytes at a time, rather than
+// one for either (a search of the set at every byte).
+std::size_t lineEnd(std::string_view bytes, std::size_t start) {
+    const std::size_t lf = std::min(bytes.find('\n', start), bytes.size());
+    return std::min(bytes.substr(0, lf).find('\r', start), lf);
+}
+
 // The lines of bytes that are whole records of `length` bytes, without their CR LF.
 std::vector<SjisView> wholeLines(std::string_view bytes, std::size_t length) {
     std::vector<SjisView> lines;
+    lines.reserve(bytes.size() / length + 1);
     std::size_t start = 0;
     while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = bytes.size();
+        const std::size_t end = lineEnd(bytes, start);
         if (end - start + kLineEnd.size() == length) lines.push_back(bytes.substr(start, end - start));
         start = end;
         if (start < bytes.size() && bytes[start] == '\r') ++start;
@@ -82,22 +92,48 @@ std::string joined(std::span<const SjisView> lines) {
     return bytes;
 }
 
-// The file's bytes after the target's records; `old` is what it holds now.
-std::string merged(const Target& target, std::string_view old, SjisView day) {
-    if (target.rule == Rule::whole) return joined(target.records);
-    if (target.rule == Rule::single) return joined(std::span(&target.records.back(), 1));
+// True the first time this process writes into folder. The temporaries a
+// killed writer left there are removed then and not at every answer: a
+// day's fetches answer some seventy times a round, and this process leaves
+// none behind.
+bool firstWriteInto(const fs::path& folder) {
+    static std::mutex guard;
+    static std::unordered_set<std::string> swept;
+    const std::lock_guard lock(guard);
+    return swept.insert(folder.native()).second;
+}
+
+// The file's lines after the target's records; `old` is what it holds now.
+std::vector<SjisView> mergedLines(const Target& target, std::string_view old, SjisView day) {
+    if (target.rule == Rule::whole) return target.records;
+    if (target.rule == Rule::single) return {target.records.back()};
     const std::size_t length = target.records.front().size() + kLineEnd.size();
     std::vector<SjisView> lines = wholeLines(old, length);
     const Field key = target.rule == Rule::byRace ? Field{12, 16} : wh::HappyoTime;
     for (SjisView record : target.records) putLine(lines, record, key.pos, key.len);
+    // Most answers leave the order as it was: sorted lines are not sorted again.
+    const auto sortBy = [&lines](const auto& before) {
+        if (!std::is_sorted(lines.begin(), lines.end(), before)) std::stable_sort(lines.begin(), lines.end(), before);
+    };
     if (target.rule == Rule::byRace) {
-        std::stable_sort(lines.begin(), lines.end(),
-                         [](SjisView a, SjisView b) { return a.substr(11, 16) < b.substr(11, 16); });
+        sortBy([](SjisView a, SjisView b) { return a.substr(11, 16) < b.substr(11, 16); });
     } else {
         const auto order = [day](SjisView l) { return liveAnnounceOrder(get(l, wh::HappyoTime), day); };
-        std::stable_sort(lines.begin(), lines.end(), [&](SjisView a, SjisView b) { return order(a) < order(b); });
+        sortBy([&](SjisView a, SjisView b) { return order(a) < order(b); });
     }
-    return joined(lines);
+    return lines;
+}
+
+// True when bytes are the lines, each with its CR LF: an answer with
+// nothing new is told without making the file's bytes again.
+bool holdsExactly(std::string_view bytes, std::span<const SjisView> lines) {
+    for (SjisView l : lines) {
+        if (bytes.size() < l.size() + kLineEnd.size() || !bytes.starts_with(l) ||
+            bytes.substr(l.size(), kLineEnd.size()) != kLineEnd)
+            return false;
+        bytes.remove_prefix(l.size() + kLineEnd.size());
+    }
+    return bytes.empty();
 }
 
 }  // namespace
@@ -134,16 +170,17 @@ int LiveFiler::file(LiveDataspec dataspec, std::span<const SjisView> records, bo
                                     ? readFilePart(file, {limit * length, ReadFrom::end, length})
                                     : readWholeFile(file);
         if (old.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
-        const std::string bytes = merged(target, old.bytes, day_);
-        if (old.status == FileContent::Status::ok && bytes == old.bytes) continue;
+        const std::vector<SjisView> lines = mergedLines(target, old.bytes, day_);
+        if (old.status == FileContent::Status::ok && holdsExactly(old.bytes, lines)) continue;
         if (!folderReady) {
             std::error_code ec;
             fs::create_directories(folder_, ec);
             if (ec || !fs::is_directory(folder_, ec)) throw StoreError("cannot create folder " + folder_.string());
-            removeLeftTemporaries(folder_);
+            if (firstWriteInto(folder_)) removeLeftTemporaries(folder_);
             folderReady = true;
         }
-        if (!replaceWholeFile(file, bytes, Durability::renameOnly)) throw StoreError("cannot write " + file.string());
+        if (!replaceWholeFile(file, joined(lines), Durability::renameOnly))
+            throw StoreError("cannot write " + file.string());
         ++written;
     }
     return written;

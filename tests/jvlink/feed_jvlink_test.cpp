@@ -330,6 +330,50 @@ TEST_F(FeedJVLinkTest, SnapshotsGiveTheNewestAnnouncedFileSeriesEveryAnnouncedOn
     EXPECT_EQ(deliver("0B12", "20240526"), (Seen{"20240526153000_RT.jvd:07", "0"}));
 }
 
+TEST_F(FeedJVLinkTest, AKeptListingFollowsTheClockAndEveryChangeOfTheFolder) {
+    const std::filesystem::path day = dir / "realtime/20240526";
+    const auto put = [&](std::string_view name, int raceNum) {
+        test::writeFile(day / (std::string(name) + ".jvd"), raceRecord(raceNum));
+    };
+    // Files written a minute ago: the first open's listing is kept.
+    const auto settle = [&](std::chrono::minutes ago) {
+        std::filesystem::last_write_time(day, std::filesystem::file_time_type::clock::now() - ago);
+    };
+    put("20240526100000_0B30_2024052605021211", 1);
+    put("20240526110000_0B30_2024052605021211", 2);
+    put("20240526100000_0B41_2024052605021211", 1);
+    put("20240526110000_0B41_2024052605021211", 2);
+    settle(std::chrono::minutes(1));
+    std::string now = "20240526103000";
+    FeedJVLink link = make();
+    link.setJapanClock([&] { return now; });
+    const auto deliver = [&](std::string_view dataspec) {
+        std::vector<std::string> seen;
+        if (link.JVRTOpen(dataspec, "2024052605021211") == jv::kOk) seen = readAll(link);
+        link.JVClose();
+        return seen;
+    };
+    using Seen = std::vector<std::string>;
+    EXPECT_EQ(deliver("0B30"), (Seen{"20240526100000_0B30_2024052605021211.jvd:01", "0"}));
+    EXPECT_EQ(deliver("0B41"), (Seen{"20240526100000_0B41_2024052605021211.jvd:01", "0"}))
+        << "a file listed before its announce time waits for it";
+    now = "20240526110000";
+    EXPECT_EQ(deliver("0B30"), (Seen{"20240526110000_0B30_2024052605021211.jvd:02", "0"}));
+    EXPECT_EQ(deliver("0B41").size(), 4u);
+
+    // A file that arrives later changes the folder's time, whichever way.
+    put("20240526105000_0B30_2024052605021211", 3);
+    put("20240526105000_0B41_2024052605021211", 3);
+    settle(std::chrono::minutes(2));
+    EXPECT_EQ(deliver("0B30"), (Seen{"20240526110000_0B30_2024052605021211.jvd:02", "0"}));
+    EXPECT_EQ(deliver("0B41"),
+              (Seen{"20240526100000_0B41_2024052605021211.jvd:01", "-1", "20240526105000_0B41_2024052605021211.jvd:03",
+                    "-1", "20240526110000_0B41_2024052605021211.jvd:02", "0"}));
+    // A withdrawn file is gone with the listing that held it.
+    std::filesystem::remove(day / "20240526110000_0B30_2024052605021211.jvd");
+    EXPECT_EQ(deliver("0B30"), (Seen{"20240526105000_0B30_2024052605021211.jvd:03", "0"}));
+}
+
 TEST_F(FeedJVLinkTest, TheClockCanStartAtAJapanTimeOfTheEnvironment) {
     test::writeFile(dir / "realtime/20240526/20240526100000_0B14_20240526.jvd", raceRecord(2));
     ::setenv("VANTOR_JVLINK_CLOCK", "20240526095959", 1);

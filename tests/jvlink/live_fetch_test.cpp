@@ -1,6 +1,8 @@
 #include "jvlink/live_fetch.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <map>
 
@@ -153,4 +155,32 @@ TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothing
     ASSERT_EQ(skipped.skipped.size(), 2u);
     EXPECT_EQ(liveSkipText(skipped.skipped[0]), "AV 1件 馬番が01-18の外");
     EXPECT_EQ(liveSkipText(skipped.skipped[1]), "AV 1件 長さが違う");
+}
+
+TEST_F(LiveFetchTest, AKeyedFileIsReadWhateverItsLineEndsAndMendedByTheNextChange) {
+    // odds_O1.jvd as another tool may leave it: a lone CR and a lone LF
+    // between records, a broken line, races out of order, no last line end.
+    std::filesystem::create_directories(live(""));
+    test::writeFile(live("odds_O1.jvd"), winOdds(12, "05261000", 30) + "\r" + winOdds(3, "05261000", 41) + "\n" +
+                                             winOdds(5, "05261000", 25).substr(0, 50) + "\r\n" +
+                                             winOdds(4, "05261000", 90).substr(0, kO1Length - 2));
+    put("20240526100000_0B30_2024052605021211", winOdds(11, "05261000", 52));
+    EXPECT_EQ(fetch(LiveDataspec::odds, "2024052605021211").filesWritten, 1);
+    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(3, "05261000", 41) + winOdds(4, "05261000", 90) +
+                                                       winOdds(11, "05261000", 52) + winOdds(12, "05261000", 30));
+    EXPECT_EQ(fetch(LiveDataspec::odds, "2024052605021211").filesWritten, 0);
+}
+
+TEST_F(LiveFetchTest, AKilledWritersTemporaryIsRemovedWhenTheDayIsWrittenNext) {
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string left = ".odds_O1.jvd.tmp-" + std::to_string(ended) + "-0";
+    test::writeFile(live(left), "half a record");
+    test::writeFile(live(".odds_O1.jvd.tmp-" + std::to_string(::getpid()) + "-999999"), "this process's");
+    put("20240526100000_0B30_2024052605021211", winOdds(11, "05261000", 52));
+    EXPECT_EQ(fetch(LiveDataspec::odds, "2024052605021211").filesWritten, 1);
+    EXPECT_FALSE(std::filesystem::exists(live(left)));
+    EXPECT_TRUE(std::filesystem::exists(live(".odds_O1.jvd.tmp-" + std::to_string(::getpid()) + "-999999")));
 }
