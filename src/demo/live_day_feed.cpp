@@ -354,7 +354,7 @@ private:
         const std::span<const Run> runs = runsOf(r);
         const std::vector<int> rank = popularity(runs, odds, last);
         OddsSheet sheet;
-        std::array<int, 9> bracketBest{};  // the lowest win odds of each bracket
+        std::array<int, 9> bracketBest{};         // the lowest win odds of each bracket
         std::array<int, kHorses + 1> byNumber{};  // win odds by horse number; -1 scratched
         for (std::size_t i = 0; i < runs.size() && i < sheet.runners.size(); ++i) {
             const Run& run = runs[i];

@@ -42,8 +42,7 @@ struct OddsStamp {
 // The race's header, entries and starters in a layout of the odds kinds.
 jvdata::RecordBuilder oddsRecord(const jvdata::RecordLayout& layout, const Race& race, const OddsStamp& stamp);
 
-SjisString winPlaceBracketRecord(const World& world, const Race& race, const OddsSheet& sheet,
-                                 const OddsStamp& stamp);
+SjisString winPlaceBracketRecord(const World& world, const Race& race, const OddsSheet& sheet, const OddsStamp& stamp);
 SjisString quinellaRecord(const Race& race, const OddsSheet& sheet, const OddsStamp& stamp);
 
 // The final odds of a race that was run: the results' win odds and

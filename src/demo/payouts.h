@@ -39,12 +39,11 @@ struct FinalOddsEntry {
 
 struct FinalOdds {
     std::array<FinalOddsEntry, kOddsHorses> win{}, place{};  // by runner, in the order given
-    std::array<FinalOddsEntry, kBracketPairs> bracket{};      // 1-1, 1-2, ..., 8-8; from 9 starters on
-    std::array<FinalOddsEntry, kHorsePairs> quinella{};       // by horse numbers 1-2, 1-3, ..., 17-18
+    std::array<FinalOddsEntry, kBracketPairs> bracket{};     // 1-1, 1-2, ..., 8-8; from 9 starters on
+    std::array<FinalOddsEntry, kHorsePairs> quinella{};      // by horse numbers 1-2, 1-3, ..., 17-18
 };
 
 // runners: at most kOddsHorses, horse numbers 1 to 18.
 FinalOdds computeFinalOdds(std::span<const PayoutRunner> runners);
-
 
 }  // namespace vantor::demo

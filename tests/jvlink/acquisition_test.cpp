@@ -345,9 +345,9 @@ TEST_F(AcquisitionTest, RecordsReadAndNotFiledAreCountedByKindAtTheEndOfEachRun)
     const RaceId race{.race = 1};
     const std::string votes = std::string("H1") + std::string(28951, ' ') + "\r\n";
     const std::string quinellaPlace = std::string("O3") + std::string(2650, ' ') + "\r\n";
-    writeFile(feed / "normal/20240527100000_ODDS.jvd",
-              votes + finalOddsRecord(jvdata::kO1Layout, race) + finalOddsRecord(jvdata::kO2Layout, race) + votes +
-                  quinellaPlace);
+    writeFile(feed / "normal/20240527100000_ODDS.jvd", votes + finalOddsRecord(jvdata::kO1Layout, race) +
+                                                           finalOddsRecord(jvdata::kO2Layout, race) + votes +
+                                                           quinellaPlace);
     run();
     ASSERT_FALSE(lines.empty());
     const std::string counted = "読込んで保存しなかったレコード:H1 2件 O3 1件";

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "store/day_list.h"
-#include "store/unfiled_counts.h"
 #include "store/jvdata_record.h"
+#include "store/unfiled_counts.h"
 #include "support/program_folder.h"
 #include "support/records.h"
 #include "text/encoding.h"
@@ -308,8 +308,8 @@ TEST_F(FilingTest, RecordsFiledNowhereAreCountedByKindAndBadOnesAsRejected) {
     badCourse.replace(19, 2, "..");
     const std::string voteCounts = std::string("H1") + std::string(28951, ' ') + "\r\n";
     acquire({finalOddsRecord(kO1Layout, {.date = 20231201}),                 // before the date filter
-             finalOddsRecord(kO1Layout, {.course = "00"}),                    // a racecourse without a name
-             raRecord({.race = 1}, 0),                                        // no head count
+             finalOddsRecord(kO1Layout, {.course = "00"}),                   // a racecourse without a name
+             raRecord({.race = 1}, 0),                                       // no head count
              voteCounts, voteCounts, "O3x\r\n", "WF\r\n", "\x82\xa0xx\r\n",  // kinds the store does not keep
              shortOdds, badCourse, raRecord({.race = 2})});
     EXPECT_EQ(filer.rejected(), 2) << "a short record and one that could name a bad path";
