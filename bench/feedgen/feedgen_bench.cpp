@@ -44,7 +44,7 @@ void generate(benchmark::State& state, int years) {
             return;
         }
         const vantor::demo::DemoSummary& s = result.summary;
-        records += s.raRecords + s.seRecords + s.hrRecords + s.umRecords;
+        records += s.records();
         bytes += s.bytes;
     }
     state.counters["records/s"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsRate);

@@ -110,6 +110,9 @@ DemoResult generate(const DemoOptions& options) {
     s.seRecords = counts.se;
     s.hrRecords = counts.hr;
     s.umRecords = counts.um;
+    s.o1Records = counts.o1;
+    s.o2Records = counts.o2;
+    s.h1Records = counts.h1;
     s.bytes = counts.bytes;
     s.liveFiles = live.files;
     s.liveBytes = live.bytes;

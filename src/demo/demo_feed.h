@@ -31,6 +31,10 @@ struct DemoOptions {
 struct DemoSummary {
     int files = 0;
     long long raRecords = 0, seRecords = 0, hrRecords = 0, umRecords = 0;
+    long long o1Records = 0, o2Records = 0, h1Records = 0;  // final odds and vote counts of the set-up
+    long long records() const {
+        return raRecords + seRecords + hrRecords + umRecords + o1Records + o2Records + h1Records;
+    }
     long long bytes = 0;
     // The live files of the newest race day (live_day_feed.h), besides the above.
     int liveFiles = 0;

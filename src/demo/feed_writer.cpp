@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "codes/calendar.h"
+#include "demo/odds_records.h"
 #include "demo/records.h"
 #include "fileio/whole_file.h"
 #include "text/formatted.h"
@@ -127,6 +128,23 @@ void FeedWriter::appendMaster(std::uint32_t horse, int makeDate, int day) {
     ++counts_->um;
 }
 
+void FeedWriter::appendFinalOdds(std::uint32_t raceIndex, int makeDate, bool votes) {
+    const Race& race = w_.races[raceIndex];
+    if (race.venue != Venue::jra || race.payout < 0) return;
+    const OddsSheet sheet = finalOddsSheet(w_, race);
+    const OddsStamp stamp{{'4', makeDate}, "00000000", 40000LL * race.starters};
+    buffer_ += winPlaceBracketRecord(w_, race, sheet, stamp);
+    buffer_ += quinellaRecord(race, sheet, stamp);
+    counts_->o1 += 1;
+    counts_->o2 += 1;
+    if (!votes) return;
+    // Only the header: no reader of the store takes the counts.
+    jvdata::RecordBuilder h1({"H1", jvdata::kH1Length, {}});
+    raceHeader(h1, race, stamp.record);
+    buffer_ += h1.take();
+    counts_->h1 += 1;
+}
+
 std::string FeedWriter::save(const fs::path& folder, int stampDay, const char* time, const std::string& name) {
     std::error_code ec;
     fs::create_directories(folder, ec);
@@ -142,7 +160,13 @@ std::string FeedWriter::save(const fs::path& folder, int stampDay, const char* t
 std::string FeedWriter::writeSetup(const Bucket& month, std::size_t index) {
     buffer_.clear();
     const int makeDate = ymdFromDay(layout_.setupStampDay);
-    for (std::uint32_t i : month.races) appendRace(i, '2', makeDate, true, true);
+    bool votesWritten = false;
+    for (std::uint32_t i : month.races) {
+        appendRace(i, '2', makeDate, true, true);
+        const bool jra = w_.races[i].venue == Venue::jra;
+        appendFinalOdds(i, makeDate, jra && !votesWritten);
+        votesWritten = votesWritten || jra;
+    }
     for (std::uint32_t i : month.races) {
         const Race& race = w_.races[i];
         for (int r = 0; r < race.runCount; ++r) {

@@ -1,6 +1,8 @@
 #pragma once
 // The feed folder of a simulated world: set-up files for everything before
-// the last eight race weekends, one per month; for each of those weekends
+// the last eight race weekends, one per month, with the final odds (O1, O2)
+// of every JRA race and the vote counts (H1) of the month's first; for each
+// of those weekends
 // a Thursday entry-card file and a Monday result file as normal data
 // (the last weekend's results only as real-time files); and real-time
 // result files for each of their race days.
@@ -29,7 +31,7 @@ FeedLayout feedLayout(const RaceCalendar& calendar);
 
 struct FeedCounts {
     int files = 0;
-    long long ra = 0, se = 0, hr = 0, um = 0;
+    long long ra = 0, se = 0, hr = 0, um = 0, o1 = 0, o2 = 0, h1 = 0;
     long long bytes = 0;
 };
 
@@ -57,6 +59,8 @@ private:
     // counted: the runs enter the horses' records, as with final results.
     void appendRace(std::uint32_t raceIndex, char payoutKind, int makeDate, bool results, bool counted);
     void appendMaster(std::uint32_t horse, int makeDate, int day);
+    // The final odds of a JRA race that was run, with its vote counts when asked.
+    void appendFinalOdds(std::uint32_t raceIndex, int makeDate, bool votes);
     int resultDay(int weekend) const;
 
     const World& w_;

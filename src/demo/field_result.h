@@ -31,13 +31,15 @@ struct FieldRunner {
 };
 
 // Copies a runner's outcome in the field (position, time, corners, odds,
-// popularity, last three furlongs, running style) into its run.
+// popularity, the market's chance, last three furlongs, running style) into
+// its run.
 inline void takeOutcome(Run& run, const FieldRunner& f) {
     run.position = f.position;
     run.time = f.time;
     run.corners = f.corners;
     run.odds = f.odds;
     run.ninki = f.ninki;
+    run.winProb = f.winProb;
     run.last3F = f.last3F;
     run.style = f.style;
 }

@@ -56,7 +56,7 @@ void runJraRace(World& world, std::uint32_t raceIndex, Rng& rng) {
                        : run.position > 0 ? f.time - field[winner].time
                                           : 0;
         run.rivalHorse = static_cast<int>(runs[i == winner ? second : winner].horse);
-        bets[i] = {run.umaban, run.waku, f.winProb, f.odds, f.ninki, f.position};
+        bets[i] = payoutRunnerOf(run);
     }
     race.payout = static_cast<int>(world.payouts.size());
     world.payouts.push_back(computePayout(std::span(bets.data(), runs.size())));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "codes/racing_texts.h"
+#include "demo/odds_records.h"
 #include "fileio/whole_file.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
@@ -36,9 +37,11 @@ struct DayChange {
 };
 
 // Popularity of pair entries by their odds (odds, entry), lowest first.
-void rankEntries(RecordBuilder& b, jvdata::Field popularity, std::vector<std::pair<int, int>>& pairs) {
+template <std::size_t N>
+void rankEntries(std::array<PairOdds, N>& entries, std::vector<std::pair<int, int>>& pairs) {
     std::stable_sort(pairs.begin(), pairs.end());
-    for (std::size_t p = 0; p < pairs.size(); ++p) b.number(popularity, static_cast<int>(p) + 1, pairs[p].second);
+    for (std::size_t p = 0; p < pairs.size(); ++p)
+        entries[static_cast<std::size_t>(pairs[p].second - 1)].ninki = static_cast<int>(p) + 1;
 }
 
 class LiveDayWriter {
@@ -315,9 +318,12 @@ private:
             for (std::size_t i = 0; i < runs.size(); ++i)
                 odds[i] = std::clamp(static_cast<int>(std::lround(runs[i].odds * std::exp(drift[i] * left))), 11, 9999);
             const bool last = k == steps - 1;
-            const SjisString o1 = winPlaceBracket(r, odds, at, last, k);
-            std::string snapshot = o1 + quinella(r, odds, at, k);
-            if (last) snapshot += otherOdds(r, at);
+            const std::string announced = announce(at);
+            const OddsStamp stamp{{'1', date_}, announced, 20000LL * (k + 1)};
+            const OddsSheet sheet = interimSheet(r, odds, last);
+            const SjisString o1 = winPlaceBracketRecord(w_, r, sheet, stamp);
+            std::string snapshot = o1 + quinellaRecord(r, sheet, stamp);
+            if (last) snapshot += otherOdds(r, stamp);
             if (std::string error = save(at, "0B30", key, snapshot); !error.empty()) return error;
             if (std::string error = save(at, "0B41", key, o1); !error.empty()) return error;
         }
@@ -342,32 +348,24 @@ private:
         return rank;
     }
 
-    RecordBuilder oddsRecord(const jvdata::RecordLayout& layout, const Race& r, int at) const {
-        RecordBuilder b = raceRecord(layout, r, '1', announce(at));
-        b.number(jvdata::o1::TorokuTosu, r.declared).number(jvdata::o1::SyussoTosu, r.starters);
-        return b;
-    }
-
-    SjisString winPlaceBracket(const Race& r, const std::vector<int>& odds, int at, bool last, int step) const {
-        namespace o1 = jvdata::o1;
+    // The sheet of one interim announcement: the runners' win odds, place
+    // odds around them, and pair odds from the runners' win odds.
+    OddsSheet interimSheet(const Race& r, const std::vector<int>& odds, bool last) const {
         const std::span<const Run> runs = runsOf(r);
         const std::vector<int> rank = popularity(runs, odds, last);
-        RecordBuilder b = oddsRecord(jvdata::kO1Layout, r, at);
-        b.text(o1::TansyoFlag, "7").text(o1::FukusyoFlag, "7").text(o1::WakurenFlag, r.starters >= 9 ? "7" : "0");
-        b.text(o1::FukuChakuBaraiKey, r.starters >= 8 ? "3" : r.starters >= 5 ? "2" : "0");
-        std::array<int, 9> bracketBest{};  // the lowest win odds of each bracket
-        for (std::size_t i = 0; i < runs.size() && i < 28; ++i) {
+        OddsSheet sheet;
+        std::array<int, 9> bracketBest{};         // the lowest win odds of each bracket
+        std::array<int, kHorses + 1> byNumber{};  // win odds by horse number; -1 scratched
+        for (std::size_t i = 0; i < runs.size() && i < sheet.runners.size(); ++i) {
             const Run& run = runs[i];
-            const int n = static_cast<int>(i) + 1;
-            b.number(o1::TanUmaban, run.umaban, n).number(o1::FukuUmaban, run.umaban, n);
+            if (run.umaban >= 1 && run.umaban <= kHorses)
+                byNumber[run.umaban] = run.status == RunStatus::scratched ? -1 : odds[i];
             if (run.status == RunStatus::scratched) {
-                b.text(o1::TanOdds, "----", n).text(o1::TanNinki, "--", n);
-                b.text(o1::FukuOddsLow, "----", n).text(o1::FukuOddsHigh, "----", n).text(o1::FukuNinki, "--", n);
+                sheet.runners[i].win = kUndecided;
                 continue;
             }
             const int low = std::max(10, odds[i] / 4), high = std::max(low, odds[i] * 2 / 5);
-            b.number(o1::TanOdds, odds[i], n).number(o1::TanNinki, rank[i], n);
-            b.number(o1::FukuOddsLow, low, n).number(o1::FukuOddsHigh, high, n).number(o1::FukuNinki, rank[i], n);
+            sheet.runners[i] = {odds[i], rank[i], low, high, rank[i]};
             int& best = bracketBest[std::min<std::size_t>(run.waku, 8)];
             best = best == 0 ? odds[i] : std::min(best, odds[i]);
         }
@@ -380,55 +378,38 @@ private:
                     const int oc = bracketBest[static_cast<std::size_t>(c)];
                     if (oa == 0 || oc == 0) continue;
                     const int pair = std::clamp(oa * oc / 300, 10, 99999);
-                    b.text(o1::WakurenKumi, formatted("%d%d", a, c), n).number(o1::WakurenOdds, pair, n);
+                    sheet.bracket[static_cast<std::size_t>(n - 1)].odds = pair;
                     pairs.push_back({pair, n});
                 }
-            rankEntries(b, o1::WakurenNinki, pairs);
+            rankEntries(sheet.bracket, pairs);
         }
-        const long long votes = 20000LL * (step + 1);
-        b.number(o1::TanHyoTotal, votes).number(o1::FukuHyoTotal, votes * 3 / 2);
-        b.number(o1::WakurenHyoTotal, r.starters >= 9 ? votes / 2 : 0);
-        return b.take();
-    }
-
-    SjisString quinella(const Race& r, const std::vector<int>& odds, int at, int step) const {
-        namespace o2 = jvdata::o2;
-        const std::span<const Run> runs = runsOf(r);
-        std::array<int, kHorses + 1> byNumber{};  // win odds by horse number; -1 scratched
-        for (std::size_t i = 0; i < runs.size(); ++i)
-            if (runs[i].umaban >= 1 && runs[i].umaban <= kHorses)
-                byNumber[runs[i].umaban] = runs[i].status == RunStatus::scratched ? -1 : odds[i];
-        RecordBuilder b = oddsRecord(jvdata::kO2Layout, r, at);
-        b.text(o2::UmarenFlag, "7");
         std::vector<std::pair<int, int>> pairs;  // odds, entry
         int n = 1;
         for (int a = 1; a <= kHorses; ++a)
             for (int c = a + 1; c <= kHorses; ++c, ++n) {
                 const int oa = byNumber[static_cast<std::size_t>(a)], oc = byNumber[static_cast<std::size_t>(c)];
                 if (oa == 0 || oc == 0) continue;
-                b.text(o2::UmarenKumi, formatted("%02d%02d", a, c), n);
+                PairOdds& entry = sheet.quinella[static_cast<std::size_t>(n - 1)];
                 if (oa < 0 || oc < 0) {
-                    b.text(o2::UmarenOdds, "------", n).text(o2::UmarenNinki, "---", n);
+                    entry.odds = kUndecided;
                     continue;
                 }
-                const int pair = std::clamp(oa * oc / 250, 10, 999999);
-                b.number(o2::UmarenOdds, pair, n);
-                pairs.push_back({pair, n});
+                entry.odds = std::clamp(oa * oc / 250, 10, 999999);
+                pairs.push_back({entry.odds, n});
             }
-        rankEntries(b, o2::UmarenNinki, pairs);
-        b.number(o2::UmarenHyoTotal, 30000LL * (step + 1));
-        return b.take();
+        rankEntries(sheet.quinella, pairs);
+        return sheet;
     }
 
     // Quinella-place, exacta, trio and trifecta odds: the header and the
     // counts, kept by the store as delivered.
-    SjisString otherOdds(const Race& r, int at) const {
+    SjisString otherOdds(const Race& r, const OddsStamp& stamp) const {
         static constexpr jvdata::RecordLayout kinds[] = {{"O3", jvdata::kO3Length, {}},
                                                          {"O4", jvdata::kO4Length, {}},
                                                          {"O5", jvdata::kO5Length, {}},
                                                          {"O6", jvdata::kO6Length, {}}};
         SjisString out;
-        for (const jvdata::RecordLayout& kind : kinds) out += oddsRecord(kind, r, at).take();
+        for (const jvdata::RecordLayout& kind : kinds) out += oddsRecord(kind, r, stamp).take();
         return out;
     }
 

@@ -15,9 +15,6 @@ constexpr double kMostLikely = 0.95;
 
 int tenths(double odds, int most) { return static_cast<int>(std::clamp(std::lround(odds * 10), 10L, long{most})); }
 
-// Position of bracket pair x-y (x <= y, both 1 to 8) in the order 1-1, 1-2, ..., 8-8.
-int bracketPair(int x, int y) { return (x - 1) * 8 - (x - 1) * (x - 2) / 2 + (y - x); }
-
 }  // namespace
 
 OddsBook predictOdds(const World& world, const Race& race, Rng& rng) {
@@ -57,7 +54,7 @@ OddsBook predictOdds(const World& world, const Race& race, Rng& rng) {
             int& pair = book.quinella[static_cast<std::size_t>(k++)];
             if (book.win[a] == kNoRunner || book.win[b] == kNoRunner) continue;
             const auto t = static_cast<std::size_t>(
-                bracketPair(std::min(bracket[a], bracket[b]), std::max(bracket[a], bracket[b])));
+                bracketPairIndex(std::min(bracket[a], bracket[b]), std::max(bracket[a], bracket[b])));
             if (book.win[a] == kUndecided || book.win[b] == kUndecided) {
                 pair = kUndecided;
                 bracketUndecided[t] = true;

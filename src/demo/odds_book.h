@@ -15,6 +15,12 @@ inline constexpr int kOddsHorses = 18;
 inline constexpr int kBracketPairs = 36;  // 1-1, 1-2, ..., 1-8, 2-2, ..., 8-8
 inline constexpr int kHorsePairs = 153;   // 1-2, 1-3, ..., 1-18, 2-3, ..., 17-18
 
+// Position of bracket pair x-y (x <= y, both 1 to 8) in that order,
+// and of horse pair x-y (x < y, both 1 to 18) in its.
+constexpr int bracketPairIndex(int x, int y) { return (x - 1) * 8 - (x - 1) * (x - 2) / 2 + (y - x); }
+constexpr int horsePairIndex(int x, int y) { return (x - 1) * kOddsHorses - x * (x - 1) / 2 + (y - x - 1); }
+static_assert(bracketPairIndex(8, 8) == kBracketPairs - 1 && horsePairIndex(17, 18) == kHorsePairs - 1);
+
 // Odds in tenths. kNoRunner: no such runner or pair; kUndecided: a runner
 // (or a pair with one) without a market, such as a scratched horse.
 inline constexpr int kNoRunner = 0;

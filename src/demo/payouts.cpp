@@ -109,60 +109,102 @@ std::array<std::uint8_t, 3> sorted(std::array<std::uint8_t, 3> c, std::size_t n)
     return c;
 }
 
+// The market of a race: who starts, how many places pay, and every entry's
+// chance, which ranks an entry's popularity among those of its bet type.
+struct Market {
+    explicit Market(std::span<const PayoutRunner> r) : h(r) {
+        for (std::size_t i = 0; i < r.size(); ++i)
+            if (r[i].winProb > 0) live.push_back(i);
+        starters = static_cast<int>(live.size());
+        places = starters <= 7 ? 2 : 3;
+        for (std::size_t a : live) {
+            place.push_back(h.place(a, places));
+            for (std::size_t b : live) {
+                if (b <= a) continue;
+                quinella.push_back(h.quinella(a, b));
+                wide.push_back(h.wide(a, b));
+                byBracket[std::min(r[a].waku, r[b].waku)][std::max(r[a].waku, r[b].waku)] += h.quinella(a, b);
+                for (std::size_t c : live)
+                    if (c > b) trio.push_back(h.trio(a, b, c));
+            }
+        }
+        for (const auto& row : byBracket)
+            for (double p : row)
+                if (p > 0) bracket.push_back(p);
+    }
+
+    Combo placeCombo(std::uint8_t num, std::size_t a) const {
+        return priced({num}, h.place(a, places), place, live.size(), 0.2);
+    }
+    Combo bracketCombo(std::uint8_t lo, std::uint8_t hi) const {
+        return priced({lo, hi}, byBracket[lo][hi], bracket, bracket.size(), 0.225);
+    }
+    Combo quinellaCombo(std::array<std::uint8_t, 3> nums, std::size_t a, std::size_t b) const {
+        return priced(nums, h.quinella(a, b), quinella, quinella.size(), 0.225);
+    }
+
+    Harville h;
+    std::vector<std::size_t> live;
+    int starters = 0, places = 2;
+    std::vector<double> place, quinella, wide, trio, bracket;
+    std::array<std::array<double, 9>, 9> byBracket{};
+};
+
 }  // namespace
 
 Payout computePayout(std::span<const PayoutRunner> r) {
     Payout out;
-    const Harville h(r);
-    std::vector<std::size_t> live;
-    for (std::size_t i = 0; i < r.size(); ++i)
-        if (r[i].winProb > 0) live.push_back(i);
-    const int starters = static_cast<int>(live.size());
-    const int places = starters <= 7 ? 2 : 3;
-
-    // The chances of every combination, for the popularity ranks.
-    std::vector<double> place, quinella, wide, trio, bracket;
-    std::array<std::array<double, 9>, 9> byBracket{};
-    for (std::size_t a : live) {
-        place.push_back(h.place(a, places));
-        for (std::size_t b : live) {
-            if (b <= a) continue;
-            quinella.push_back(h.quinella(a, b));
-            wide.push_back(h.wide(a, b));
-            byBracket[std::min(r[a].waku, r[b].waku)][std::max(r[a].waku, r[b].waku)] += h.quinella(a, b);
-            for (std::size_t c : live)
-                if (c > b) trio.push_back(h.trio(a, b, c));
-        }
-    }
-    for (const auto& row : byBracket)
-        for (double p : row)
-            if (p > 0) bracket.push_back(p);
-
-    const std::size_t n = live.size();
+    const Market m(r);
+    const Harville& h = m.h;
+    const std::size_t n = m.live.size();
     const auto num = [&](std::size_t i) { return r[i].umaban; };
     const auto pair = [&](std::size_t a, std::size_t b) { return sorted({num(a), num(b)}, 2); };
     for (const Order& o : readings(r)) {
         const std::size_t w = o[0], s = o[1], t = o[2];
         addUnique(out.win, Combo{{num(w)}, r[w].odds * 10, r[w].ninki});
-        for (int k = 0; k < places; ++k) {
+        for (int k = 0; k < m.places; ++k) {
             const std::size_t a = o[static_cast<std::size_t>(k)];
-            addUnique(out.place, priced({num(a)}, h.place(a, places), place, n, 0.2));
+            addUnique(out.place, m.placeCombo(num(a), a));
         }
-        if (starters >= 9) {
+        if (m.starters >= 9) {
             const std::uint8_t lo = std::min(r[w].waku, r[s].waku), hi = std::max(r[w].waku, r[s].waku);
-            addUnique(out.bracket, priced({lo, hi}, byBracket[lo][hi], bracket, bracket.size(), 0.225));
+            addUnique(out.bracket, m.bracketCombo(lo, hi));
         }
-        addUnique(out.quinella, priced(pair(w, s), h.quinella(w, s), quinella, quinella.size(), 0.225));
-        addUnique(out.wide, priced(pair(w, s), h.wide(w, s), wide, wide.size(), 0.225));
-        addUnique(out.wide, priced(pair(w, t), h.wide(w, t), wide, wide.size(), 0.225));
-        addUnique(out.wide, priced(pair(s, t), h.wide(s, t), wide, wide.size(), 0.225));
+        addUnique(out.quinella, m.quinellaCombo(pair(w, s), w, s));
+        addUnique(out.wide, priced(pair(w, s), h.wide(w, s), m.wide, m.wide.size(), 0.225));
+        addUnique(out.wide, priced(pair(w, t), h.wide(w, t), m.wide, m.wide.size(), 0.225));
+        addUnique(out.wide, priced(pair(s, t), h.wide(s, t), m.wide, m.wide.size(), 0.225));
         addUnique(out.exacta, priced({num(w), num(s)}, h.exacta(w, s), h.exactas(), n * (n - 1), 0.25));
-        addUnique(out.trio, priced(sorted({num(w), num(s), num(t)}, 3), h.trio(w, s, t), trio, trio.size(), 0.25));
+        addUnique(out.trio, priced(sorted({num(w), num(s), num(t)}, 3), h.trio(w, s, t), m.trio, m.trio.size(), 0.25));
         addUnique(out.trifecta,
                   priced({num(w), num(s), num(t)}, h.trifecta(w, s, t), h.trifectas(), n * (n - 1) * (n - 2), 0.275));
     }
     std::sort(out.win.items.begin(), out.win.items.begin() + out.win.count,
               [](const Combo& a, const Combo& b) { return a.nums[0] < b.nums[0]; });
+    return out;
+}
+
+FinalOdds computeFinalOdds(std::span<const PayoutRunner> r) {
+    FinalOdds out;
+    const Market m(r);
+    const auto odds = [](const Combo& c) { return FinalOddsEntry{c.pay / 10, c.ninki}; };
+    for (std::size_t a : m.live) {
+        if (a >= out.win.size()) continue;
+        out.win[a] = {r[a].odds, r[a].ninki};
+        out.place[a] = odds(m.placeCombo(r[a].umaban, a));
+    }
+    if (m.starters >= 9)
+        for (std::uint8_t lo = 1; lo <= 8; ++lo)
+            for (std::uint8_t hi = lo; hi <= 8; ++hi)
+                if (m.byBracket[lo][hi] > 0)
+                    out.bracket[static_cast<std::size_t>(bracketPairIndex(lo, hi))] = odds(m.bracketCombo(lo, hi));
+    for (std::size_t a : m.live)
+        for (std::size_t b : m.live) {
+            const int x = r[a].umaban, y = r[b].umaban;
+            if (x >= y || x < 1 || y > kOddsHorses) continue;
+            out.quinella[static_cast<std::size_t>(horsePairIndex(x, y))] =
+                odds(m.quinellaCombo(sorted({r[a].umaban, r[b].umaban}, 2), a, b));
+        }
     return out;
 }
 

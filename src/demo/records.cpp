@@ -13,21 +13,6 @@ namespace {
 
 using jvdata::RecordBuilder;
 
-// Writes the header and race key shared by RA, SE and HR records (their
-// fields stand at the same places in all three layouts).
-void raceHeader(RecordBuilder& b, const Race& race, RecordStamp stamp) {
-    namespace ra = jvdata::ra;
-    const char kind[] = {stamp.dataKind, 0};
-    b.text(ra::DataKubun, kind)
-        .number(ra::MakeDate, stamp.makeDate)
-        .number(ra::Year, race.date / 10000)
-        .number(ra::MonthDay, race.date % 10000)
-        .text(ra::JyoCD, std::string_view(race.course.data(), 2))
-        .number(ra::Kaiji, race.kaiji)
-        .number(ra::Nichiji, race.nichiji)
-        .number(ra::RaceNum, race.raceNum);
-}
-
 // Race type code: 11 two-year-olds, 12 three-year-olds, 13 three and up,
 // 14 four and up; 18 and 19 the jump races for three and four and up.
 int syubetuOf(const Race& race) {
@@ -45,6 +30,19 @@ int jyokenOf(RaceClass cls) {
 int mssT(int tenths) { return tenths / 600 * 1000 + tenths / 10 % 60 * 10 + tenths % 10; }
 
 }  // namespace
+
+void raceHeader(RecordBuilder& b, const Race& race, RecordStamp stamp) {
+    namespace ra = jvdata::ra;
+    const char kind[] = {stamp.dataKind, 0};
+    b.text(ra::DataKubun, kind)
+        .number(ra::MakeDate, stamp.makeDate)
+        .number(ra::Year, race.date / 10000)
+        .number(ra::MonthDay, race.date % 10000)
+        .text(ra::JyoCD, std::string_view(race.course.data(), 2))
+        .number(ra::Kaiji, race.kaiji)
+        .number(ra::Nichiji, race.nichiji)
+        .number(ra::RaceNum, race.raceNum);
+}
 
 std::string timeDiffText(const Run& run) {
     if (run.status == RunStatus::scratched) return "0000";

@@ -7,6 +7,7 @@
 
 #include "demo/career_stats.h"
 #include "demo/world.h"
+#include "store/jvdata_record.h"
 
 namespace vantor::demo {
 
@@ -14,6 +15,10 @@ struct RecordStamp {
     char dataKind = '7';
     int makeDate = 0;  // yyyymmdd
 };
+
+// The header and race key of a race's record (bytes 1-27), at the same
+// places in every race-keyed layout.
+void raceHeader(jvdata::RecordBuilder& b, const Race& race, RecordStamp stamp);
 
 // With results false, the race as the entry card shows it: no weather,
 // going, times, places or odds yet.

@@ -126,6 +126,7 @@ struct Run {
     std::array<std::uint8_t, 4> corners{};
     int odds = 0;  // tenths
     std::uint8_t ninki = 0;
+    double winProb = 0;        // the market's chance of winning, behind odds and payouts; 0 when scratched
     int prize = 0, added = 0;  // units of 100 yen
     int last3F = 0;            // tenths
     int timeDiff = 0;          // tenths; the winner's is minus its lead

@@ -41,6 +41,7 @@ Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
     CancelFlag = 0;
     downloading_ = false;
     failed_ = incomplete_ = completed_ = false;
+    filer_.resetCounts();
     ui_.downloadBar(0, 100);
     ui_.readBar(0, 100);
     ui_.clearLines();
@@ -117,6 +118,11 @@ void Acquisition::failAfterFlush(const SjisString& message) {
 }
 
 void Acquisition::readAll() {
+    readRecords();
+    if (!filer_.unfiled().empty()) ui_.addLine(unfiledRecordsLine(filer_.unfiled()));
+}
+
+void Acquisition::readRecords() {
     ui_.status(sjis("データ読込み中．．．(0/") + number(readCount_) + ")");
     ui_.readBar(0, readCount_);
     int filesEnded = 0;

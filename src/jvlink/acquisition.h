@@ -49,7 +49,9 @@ public:
     Next start(SjisView fromtime, int option);
     // One download poll: poll again, read now, or close (error reported).
     Next poll();
-    // The read loop; returns when all is read, on error or on cancel.
+    // The read loop; returns when all is read, on error or on cancel, and
+    // then says in the list how many records of each kind it read and did
+    // not file, when there were any.
     void readAll();
     // JVClose and its report; the completion message once a completed read
     // has been closed.
@@ -63,6 +65,7 @@ public:
     int readCount() const { return readCount_; }
     int downloadCount() const { return downloadCount_; }
     int rejected() const { return filer_.rejected(); }
+    const UnfiledCounts& unfiled() const { return filer_.unfiled(); }
     // True once JV-Link or the store reported an error during this run
     // ("nothing newer" and a cancel are not errors).
     bool failed() const { return failed_; }
@@ -73,6 +76,8 @@ private:
     // Writes the held changes down to keepBytes; a store error is reported
     // and gives false.
     bool flush(std::size_t keepBytes = 0);
+    // The loop of readAll.
+    void readRecords();
     // Ends the read on an error: writes what is held, then reports message,
     // or only the store's error when the write failed (its cause comes first).
     void failAfterFlush(const SjisString& message);

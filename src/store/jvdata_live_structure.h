@@ -133,6 +133,9 @@ inline constexpr std::size_t kO3Length = 2654;
 inline constexpr std::size_t kO4Length = 4031;
 inline constexpr std::size_t kO5Length = 12293;
 inline constexpr std::size_t kO6Length = 83285;
+// Vote counts of every bet type but the trifecta (H1), which the stored data
+// deliver beside the final odds: read, counted and not kept.
+inline constexpr std::size_t kH1Length = 28955;
 
 namespace wh { VANTOR_JV_WH_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 namespace av { VANTOR_JV_AV_FIELDS(VANTOR_JV_DECLARE_FIELD) }

@@ -1,6 +1,7 @@
 #include "store/record_checks.h"
 
 #include "codes/course_names.h"
+#include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 
 namespace vantor {
@@ -16,6 +17,10 @@ bool hasLengthOfItsKind(SjisView record) {
         expected = jvdata::kHrLength;
     else if (kind == "UM")
         expected = jvdata::kUmLength;
+    else if (kind == "O1")
+        expected = jvdata::kO1Length;
+    else if (kind == "O2")
+        expected = jvdata::kO2Length;
     else
         return true;
     return record.size() == expected && record.ends_with("\r\n");

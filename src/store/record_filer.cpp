@@ -1,6 +1,7 @@
 #include "store/record_filer.h"
 
 #include "codes/racing_format.h"
+#include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 #include "store/record_checks.h"
 #include "store/store_bounds.h"
@@ -33,6 +34,8 @@ SjisString listLine(std::initializer_list<SjisView> parts) {
 
 bool isLocalOrOverseas(SjisView dk) { return dk == "A" || dk == "B"; }
 
+bool isFinalOdds(SjisView kind) { return kind == "O1" || kind == "O2"; }
+
 }  // namespace
 
 SjisView filedLinePrefix() {
@@ -43,7 +46,7 @@ SjisView filedLinePrefix() {
 bool RecordFiler::acceptable(SjisView record) {
     const SjisView kind = recordKind(record);
     bool ok = hasLengthOfItsKind(record) && isOneLine(record);
-    if (ok && (kind == "RA" || kind == "SE" || kind == "HR")) ok = hasValidRaceKeyForPaths(record);
+    if (ok && (kind == "RA" || kind == "SE" || kind == "HR" || isFinalOdds(kind))) ok = hasValidRaceKeyForPaths(record);
     if (ok && kind == "SE") ok = isValidHorseId(get(record, se::KettoNum));
     if (ok && kind == "UM") ok = isValidHorseId(get(record, um::KettoNum));
     if (!ok) ++rejected_;
@@ -51,8 +54,16 @@ bool RecordFiler::acceptable(SjisView record) {
 }
 
 void RecordFiler::fileAcquired(SjisView record, long long fromDate, std::vector<SjisString>& listLines) {
+    // Every filing adds its list line, so a record that added none went nowhere.
+    const std::size_t linesBefore = listLines.size();
+    const int rejectedBefore = rejected_;
+    fileAcquiredKind(record, fromDate, listLines);
+    if (listLines.size() == linesBefore && rejected_ == rejectedBefore) unfiled_.add(recordKind(record));
+}
+
+void RecordFiler::fileAcquiredKind(SjisView record, long long fromDate, std::vector<SjisString>& listLines) {
     const SjisView kind = recordKind(record);
-    if (kind != "RA" && kind != "SE" && kind != "HR" && kind != "UM") return;
+    if (kind != "RA" && kind != "SE" && kind != "HR" && kind != "UM" && !isFinalOdds(kind)) return;
     if (!acceptable(record)) return;
     const SjisView line = withoutLineEnd(record);
     const SjisView dk = dataKind(record);
@@ -102,6 +113,13 @@ void RecordFiler::fileAcquired(SjisView record, long long fromDate, std::vector<
         const Utf8AndSjis day = dayName(record);
         batch_.mergeKeyed(paths_.dayFile(day.utf8, ".jvHR"), zeroStamp(line));
         listLines.push_back(listLine({raceText, kRaceMark, day.sjis, ".jvHR"}));
+    } else if (isFinalOdds(kind)) {
+        // Beside the race's runners: one file per racecourse day and kind.
+        const std::optional<SjisString> course = courseNameForFiles(get(record, o1::JyoCD));
+        if (!course || !datePasses || race <= 0) return;
+        const Utf8AndSjis day = dayName(record);
+        batch_.mergeKeyed(paths_.finalOddsFile(day.utf8, cp932ToUtf8(*course), kind), zeroStamp(line));
+        listLines.push_back(listLine({raceText, kRaceMark, day.sjis, *course, ".jv", kind}));
     } else {  // UM
         const SjisView id = get(record, um::KettoNum);
         batch_.ensureFolder(paths_.um2Dir() / std::string(id.substr(0, 4)));

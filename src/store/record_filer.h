@@ -10,6 +10,7 @@
 
 #include "store/store_batch.h"
 #include "store/store_paths.h"
+#include "store/unfiled_counts.h"
 #include "text/sjis.h"
 
 namespace vantor {
@@ -20,7 +21,8 @@ public:
 
     // The acquisition filing of one record (with its CR LF). fromDate is
     // the yyyymmdd number of the start point: day files take races from
-    // fromDate - 10 on. Adds one line per filed file to listLines. A record
+    // fromDate - 10 on. Adds one line per filed file to listLines; a record
+    // that goes into no file is counted in unfiled(). A record
     // of the wrong length, holding a line break before its CR LF, or whose
     // date, racecourse or horse id could not name a file, is counted as
     // rejected and skipped. Throws StoreError
@@ -33,13 +35,21 @@ public:
     void fileRealtime(SjisView record);
 
     int rejected() const { return rejected_; }
+    const UnfiledCounts& unfiled() const { return unfiled_; }
+    // Both counts back to none, for the next run of the same filer.
+    void resetCounts() {
+        rejected_ = 0;
+        unfiled_ = {};
+    }
 
 private:
     bool acceptable(SjisView record);
+    void fileAcquiredKind(SjisView record, long long fromDate, std::vector<SjisString>& listLines);
 
     StorePaths paths_;
     StoreBatch& batch_;
     int rejected_ = 0;
+    UnfiledCounts unfiled_;
 };
 
 // "作成済み:" in Shift-JIS, the start of every acquisition list line.

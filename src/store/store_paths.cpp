@@ -46,6 +46,10 @@ fs::path StorePaths::runnerFile(const std::string& dayName, const std::string& c
     return data_ / (dayName + course + ".jvSEr");
 }
 
+fs::path StorePaths::finalOddsFile(const std::string& dayName, const std::string& course, SjisView kind) const {
+    return data_ / (dayName + course + ".jv" + std::string(kind));
+}
+
 fs::path StorePaths::horseRunFile(SjisView id) const {
     return sei_ / std::string(id.substr(0, 4)) / (std::string(id) + ".jvSEI");
 }

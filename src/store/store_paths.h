@@ -37,6 +37,9 @@ public:
 
     std::filesystem::path dayFile(const std::string& dayName, std::string_view extension) const;
     std::filesystem::path runnerFile(const std::string& dayName, const std::string& course) const;
+    // Data/<day><course>.jvO1 or .jvO2 (kind "O1" or "O2"): the final odds of
+    // the racecourse day's races.
+    std::filesystem::path finalOddsFile(const std::string& dayName, const std::string& course, SjisView kind) const;
     std::filesystem::path horseRunFile(SjisView horseId) const;
     std::filesystem::path horseMasterFile(SjisView horseId) const;
     std::filesystem::path earlierHorseFile(SjisView horseId) const;

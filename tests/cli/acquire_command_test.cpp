@@ -127,6 +127,18 @@ TEST_F(AcquireCommand, OffATerminalItWritesALinePerFileAndEveryNotice) {
     EXPECT_EQ(saidStartingWith("read "), 0);
 }
 
+// The records read and not filed are said as the dialog's list says them,
+// and are no filed records.
+TEST_F(AcquireCommand, RecordsReadAndNotFiledAreSaidByKind) {
+    writeFile(dir / "feed/normal/20240527100000_ODDS.jvd", std::string("H1") + std::string(28951, ' ') + "\r\n" +
+                                                               std::string("O3") + std::string(2650, ' ') + "\r\n" +
+                                                               finalOddsRecord(jvdata::kO1Layout, {.race = 1}));
+    EXPECT_EQ(acquire(""), 0);
+    EXPECT_TRUE(saidLine("読込んで保存しなかったレコード:H1 1件 O3 1件")) << written;
+    EXPECT_EQ(saidStartingWith("8 records filed in "), 1) << written;
+    EXPECT_TRUE(fs::exists(dir / "app/DATA/2024年05月26日東京.jvO1"));
+}
+
 // On a terminal the progress line is drawn and at the end taken away; the
 // lines that stay are the same as in a log, without the per-file lines.
 TEST_F(AcquireCommand, OnATerminalTheProgressLineIsRewrittenInPlace) {

@@ -54,7 +54,7 @@ TEST(DemoFeed, ReportsWhatItWroteAndItsProgress) {
             records += static_cast<long long>(file.records.size());
             bytes += static_cast<long long>(file.bytes.size());
         }
-    EXPECT_EQ(records, s.raRecords + s.seRecords + s.hrRecords + s.umRecords);
+    EXPECT_EQ(records, s.records());
     EXPECT_EQ(bytes, s.bytes);
     long long liveBytes = 0;
     for (const auto& file : f.live) liveBytes += static_cast<long long>(file.bytes.size());

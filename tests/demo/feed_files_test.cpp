@@ -7,6 +7,7 @@
 
 #include "codes/calendar.h"
 #include "feed_index.h"
+#include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 #include "text/encoding.h"
 #include "text/sjis.h"
@@ -26,8 +27,11 @@ std::vector<const FeedFileData*> allFiles() {
     return out;
 }
 
+// The vote counts are written as a header only: no field is read.
+constexpr RecordLayout kH1Layout{"H1", kH1Length, {}};
+
 const RecordLayout* layoutOf(std::string_view rec) {
-    for (const RecordLayout* l : {&kRaLayout, &kSeLayout, &kHrLayout, &kUmLayout})
+    for (const RecordLayout* l : {&kRaLayout, &kSeLayout, &kHrLayout, &kUmLayout, &kO1Layout, &kO2Layout, &kH1Layout})
         if (recordKind(rec) == l->kind) return l;
     return nullptr;
 }

@@ -55,6 +55,12 @@ void indexRecords(FeedIndex& index, const std::vector<FeedFileData>& files) {
             const std::string_view kind = jvdata::recordKind(rec);
             if (kind == "UM") {
                 index.master[std::string(jvdata::get(rec, jvdata::um::KettoNum))] = rec;
+            } else if (kind == "O1") {
+                index.winOdds[key(rec)] = rec;
+            } else if (kind == "O2") {
+                index.quinellaOdds[key(rec)] = rec;
+            } else if (kind == "H1") {
+                index.voteCounts.push_back(rec);
             } else if (kind == "HR") {
                 index.payouts[key(rec)] = rec;
             } else if (kind == "RA" && isFinal(rec)) {

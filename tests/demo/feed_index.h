@@ -35,6 +35,9 @@ struct FeedIndex {
     std::map<std::string, std::string_view> races;
     std::map<std::string, std::vector<std::string_view>> runners;
     std::map<std::string, std::string_view> payouts;
+    // The set-up's final odds (O1, O2) by race key, and its vote counts (H1).
+    std::map<std::string, std::string_view> winOdds, quinellaOdds;
+    std::vector<std::string_view> voteCounts;
     // By horse id: its runs (data kind 7, A or B) in date order, and the
     // last horse master record delivered.
     std::map<std::string, std::vector<std::string_view>> runsOf;

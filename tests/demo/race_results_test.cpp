@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "feed_index.h"
+#include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 
 using namespace vantor;
@@ -201,4 +203,60 @@ TEST(RaceResults, PayoutsFollowTheFinishingOrderAndTheOdds) {
                 EXPECT_GE(inum(hr, hr::WidePay, n), 100) << k;
             }
     });
+}
+
+TEST(RaceResults, FinalOddsOfTheSetUpAgreeWithTheResultsAndThePayouts) {
+    const test::FeedIndex& f = feed();
+    ASSERT_GT(f.winOdds.size(), 2000u);
+    EXPECT_EQ(f.quinellaOdds.size(), f.winOdds.size());
+    for (const auto& [k, o1rec] : f.winOdds) {
+        const std::string_view o2rec = f.quinellaOdds.at(k);
+        ASSERT_EQ(o1rec.size(), kO1Length) << k;
+        ASSERT_EQ(o2rec.size(), kO2Length) << k;
+        EXPECT_EQ(get(o1rec, o1::HappyoTime), "00000000") << k;
+        const std::string_view hr = f.payouts.at(k);
+        // Win and place entries by horse number.
+        std::map<int, int> entry;
+        for (int n = 1; n <= 28; ++n)
+            if (inum(o1rec, o1::TanUmaban, n) != 0) entry[inum(o1rec, o1::TanUmaban, n)] = n;
+        const std::vector<std::string_view>& runners = f.runners.at(k);
+        ASSERT_EQ(entry.size(), runners.size()) << k;
+        for (std::string_view se : runners) {
+            const int n = entry.at(inum(se, se::Umaban));
+            if (scratched(se)) {
+                EXPECT_EQ(get(o1rec, o1::TanOdds, n), "----") << k;
+                continue;
+            }
+            EXPECT_EQ(inum(o1rec, o1::TanOdds, n), inum(se, se::Odds)) << k;
+            EXPECT_EQ(inum(o1rec, o1::TanNinki, n), inum(se, se::Ninki)) << k;
+        }
+        for (int j = 1; j <= 5; ++j) {
+            const int horse = inum(hr, hr::FukuUmaban, j);
+            if (horse == 0) continue;
+            const int n = entry.at(horse), odds = inum(hr, hr::FukuPay, j) / 10;
+            EXPECT_LE(inum(o1rec, o1::FukuOddsLow, n), odds) << k;
+            EXPECT_GE(inum(o1rec, o1::FukuOddsHigh, n), std::min(odds, 9999)) << k;
+            EXPECT_EQ(inum(o1rec, o1::FukuNinki, n), inum(hr, hr::FukuNinki, j)) << k;
+        }
+        // A paid pair's odds are its payout.
+        for (int j = 1; j <= 3; ++j) {
+            const std::string_view bracket = trimBlanks(get(hr, hr::WakurenKumi, j));
+            if (!bracket.empty()) {
+                int n = 1;
+                while (n <= 36 && get(o1rec, o1::WakurenKumi, n) != bracket) ++n;
+                ASSERT_LE(n, 36) << k << " bracket " << bracket;
+                EXPECT_EQ(inum(o1rec, o1::WakurenOdds, n), std::min(inum(hr, hr::WakurenPay, j) / 10, 99999)) << k;
+                EXPECT_EQ(inum(o1rec, o1::WakurenNinki, n), inum(hr, hr::WakurenNinki, j)) << k;
+            }
+            const std::string_view pair = get(hr, hr::UmarenKumi, j);
+            if (inum(hr, hr::UmarenKumi, j) == 0) continue;
+            int n = 1;
+            while (n <= 153 && get(o2rec, o2::UmarenKumi, n) != pair) ++n;
+            ASSERT_LE(n, 153) << k << " pair " << pair;
+            EXPECT_EQ(inum(o2rec, o2::UmarenOdds, n), std::min(inum(hr, hr::UmarenPay, j) / 10, 999999)) << k;
+            EXPECT_EQ(inum(o2rec, o2::UmarenNinki, n), inum(hr, hr::UmarenNinki, j)) << k;
+        }
+    }
+    ASSERT_FALSE(f.voteCounts.empty());
+    for (std::string_view h1 : f.voteCounts) EXPECT_EQ(h1.size(), kH1Length);
 }

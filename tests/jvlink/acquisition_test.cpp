@@ -340,3 +340,32 @@ TEST_F(AcquisitionTest, AnOwnerGoneMidReadLeavesTheStoreErrorOnStandardError) {
     EXPECT_NE(said.find("2024年05月25日.jvRA"), std::string::npos) << said;
     EXPECT_TRUE(reports.empty());
 }
+
+TEST_F(AcquisitionTest, RecordsReadAndNotFiledAreCountedByKindAtTheEndOfEachRun) {
+    const RaceId race{.race = 1};
+    const std::string votes = std::string("H1") + std::string(28951, ' ') + "\r\n";
+    const std::string quinellaPlace = std::string("O3") + std::string(2650, ' ') + "\r\n";
+    writeFile(feed / "normal/20240527100000_ODDS.jvd", votes + finalOddsRecord(jvdata::kO1Layout, race) +
+                                                           finalOddsRecord(jvdata::kO2Layout, race) + votes +
+                                                           quinellaPlace);
+    run();
+    ASSERT_FALSE(lines.empty());
+    const std::string counted = "読込んで保存しなかったレコード:H1 2件 O3 1件";
+    EXPECT_EQ(lines.back(), counted);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), counted), 1);
+    EXPECT_EQ(lines[lines.size() - 3], "作成済み:01R/2024年05月26日東京.jvO1");
+    EXPECT_TRUE(fs::exists(app.data() / "2024年05月26日東京.jvO2"));
+
+    // The dialog starts its acquisition again: the counts are the new run's.
+    fs::remove_all(feed / "cache");
+    lines.clear();
+    auto next = acquisition->start("20240101000000", 1);
+    while (next == Acquisition::Next::poll) {
+        clock += std::chrono::milliseconds(10);
+        next = acquisition->poll();
+    }
+    ASSERT_EQ(next, Acquisition::Next::read);
+    acquisition->readAll();
+    acquisition->closeLink();
+    EXPECT_EQ(lines.back(), counted);
+}

@@ -36,10 +36,12 @@ TEST(FirstStart, TheGeneratedDemoIsFiledAndTheNewestDayShown) {
     ini.setFileName("vantor.ini");
     ui::MessageBoxHook messages;
 
-    // A read that JV-Link ends before the last file is said, and keeps no start time.
+    // A read that JV-Link ends before the last file is said, and keeps no start time;
+    // the list's end also says what was read and not filed (the race before the first day).
     link.faults().add("JVRead", 2, jv::kEndOfAll);
     EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519),
-              "読込み未完了:2ファイル中0ファイルで終了しました。前回取得日時は更新しません\n");
+              "読込み未完了:2ファイル中0ファイルで終了しました。前回取得日時は更新しません\n"
+              "読込んで保存しなかったレコード:RA 1件\n");
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "");
 
     EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519), "");

@@ -4,6 +4,7 @@
 
 #include "store/day_list.h"
 #include "store/jvdata_record.h"
+#include "store/unfiled_counts.h"
 #include "support/program_folder.h"
 #include "support/records.h"
 #include "text/encoding.h"
@@ -281,4 +282,57 @@ TEST_F(FilingTest, SplitLinesOfAKeyedFileAreDroppedByTheNextFiling) {
     test::writeFile(history, run + "\r\n" + zeroed(seRecord({.date = 20240201}, 1)).substr(0, 300));
     acquire({seRecord({.date = 20240301}, 1)});
     EXPECT_EQ(lines(history), std::vector<std::string>{zeroed(seRecord({.date = 20240301}, 1))});
+}
+
+TEST_F(FilingTest, FinalOddsGoBesideTheRaceOneFilePerRacecourseDayAndKind) {
+    using jvdata::kO1Layout, jvdata::kO2Layout;
+    const RaceId tokyo11{}, tokyo2{.race = 2}, kyoto5{.course = "08", .meeting = 3, .day = 8, .race = 5};
+    const std::string later = finalOddsRecord(kO1Layout, tokyo11, 41, "5");
+    const auto list = acquire({finalOddsRecord(kO1Layout, tokyo11, 35), finalOddsRecord(kO2Layout, tokyo11),
+                               finalOddsRecord(kO1Layout, tokyo2), finalOddsRecord(kO1Layout, kyoto5), later});
+    // A later record of the race replaces the earlier; lines in race-key order, stamp zeroed.
+    EXPECT_EQ(lines(data("2024年05月26日東京.jvO1")),
+              (std::vector<std::string>{zeroed(finalOddsRecord(kO1Layout, tokyo2)), zeroed(later)}));
+    EXPECT_EQ(lines(data("2024年05月26日東京.jvO2")),
+              std::vector<std::string>{zeroed(finalOddsRecord(kO2Layout, tokyo11))});
+    EXPECT_EQ(lines(data("2024年05月26日京都.jvO1")).size(), 1u);
+    EXPECT_EQ(list[0], "作成済み:11R/2024年05月26日東京.jvO1");
+    EXPECT_EQ(list[1], "作成済み:11R/2024年05月26日東京.jvO2");
+    EXPECT_TRUE(filer.unfiled().empty());
+}
+
+TEST_F(FilingTest, RecordsFiledNowhereAreCountedByKindAndBadOnesAsRejected) {
+    using jvdata::kO1Layout;
+    std::string shortOdds = finalOddsRecord(kO1Layout, {}).substr(0, 500) + "\r\n";
+    std::string badCourse = finalOddsRecord(kO1Layout, {});
+    badCourse.replace(19, 2, "..");
+    const std::string voteCounts = std::string("H1") + std::string(28951, ' ') + "\r\n";
+    acquire({finalOddsRecord(kO1Layout, {.date = 20231201}),                 // before the date filter
+             finalOddsRecord(kO1Layout, {.course = "00"}),                   // a racecourse without a name
+             raRecord({.race = 1}, 0),                                       // no head count
+             voteCounts, voteCounts, "O3x\r\n", "WF\r\n", "\x82\xa0xx\r\n",  // kinds the store does not keep
+             shortOdds, badCourse, raRecord({.race = 2})});
+    EXPECT_EQ(filer.rejected(), 2) << "a short record and one that could name a bad path";
+    EXPECT_EQ(cp932ToUtf8(filer.unfiled().text()), "?? 1件 H1 2件 O1 2件 O3 1件 RA 1件 WF 1件");
+    EXPECT_EQ(lines(data("2024年05月26日.jvRA")).size(), 1u);
+    EXPECT_FALSE(fs::exists(data("2023年12月01日東京.jvO1")));
+
+    filer.resetCounts();
+    EXPECT_TRUE(filer.unfiled().empty());
+    EXPECT_EQ(filer.rejected(), 0);
+}
+
+TEST(UnfiledCounts, CountsAreGroupedByThousandsAndNoKindIsLostWhenTheTableIsFull) {
+    UnfiledCounts counts;
+    for (int i = 0; i < 1234567; ++i) counts.add("O3");
+    EXPECT_EQ(unfiledRecordsLine(counts), utf8ToCp932("読込んで保存しなかったレコード:O3 1,234,567件"));
+    UnfiledCounts many;
+    for (char a = 'A'; a <= 'Z'; ++a)
+        for (char b = 'A'; b <= 'C'; ++b) many.add(std::string{a, b});
+    EXPECT_EQ(many.count("AA"), 1);
+    long long sum = 0;
+    for (char a = 'A'; a <= 'Z'; ++a)
+        for (char b = 'A'; b <= 'C'; ++b) sum += many.count(std::string{a, b});
+    EXPECT_EQ(sum + many.count("??"), 26 * 3);
+    EXPECT_GT(many.count("??"), 0);
 }

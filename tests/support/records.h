@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 #include "support/temp_dir.h"
 #include "text/encoding.h"
@@ -58,6 +59,19 @@ inline std::string umRecord(const char* horseId, const std::string& sireUtf8 = "
     b.text(jvdata::um::DataKubun, "1")
         .text(jvdata::um::KettoNum, horseId)
         .text(jvdata::um::HansyokuName, utf8ToCp932(sireUtf8), 1);
+    return b.take();
+}
+
+// Final odds of a race (O1 or O2 layout, announce time "00000000"), with the
+// first entry's odds set, so that two records of one race tell apart.
+inline std::string finalOddsRecord(const jvdata::RecordLayout& layout, const RaceId& id, int firstOdds = 35,
+                                   const char* dataKind = "4") {
+    jvdata::RecordBuilder b(layout);
+    withRaceKey(b, id, dataKind).text(jvdata::o1::HappyoTime, "00000000").number(jvdata::o1::SyussoTosu, 16);
+    if (layout.kind == "O1")
+        b.number(jvdata::o1::TanUmaban, 1, 1).number(jvdata::o1::TanOdds, firstOdds, 1);
+    else
+        b.text(jvdata::o2::UmarenKumi, "0102", 1).number(jvdata::o2::UmarenOdds, firstOdds, 1);
     return b.take();
 }
 

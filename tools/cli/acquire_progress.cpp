@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "store/unfiled_counts.h"
 #include "text/encoding.h"
 #include "text/sjis_literal.h"
 
@@ -22,7 +23,7 @@ bool isNotice(SjisView line) {
                                            sjis("読込めないファイルを除外しました:"), sjis("除外:")};
     for (const SjisString& prefix : kPrefixes)
         if (startsWith(line, prefix)) return true;
-    return false;
+    return startsWith(line, SjisString(unfiledLinePrefix()));
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 // files, records, rate, elapsed time) is rewritten in place; elsewhere (a
 // log, a pipe) one line is written per file downloaded or read. Reports,
 // the status lines that are not progress, the list's notices (rejected
-// records, unreadable files, an early end) and the totals are always
-// written.
+// records, unreadable files, an early end, the records read and not filed)
+// and the totals are always written.
 
 #include <chrono>
 #include <iosfwd>

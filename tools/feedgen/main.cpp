@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
     std::printf("horses        %d\n", s.horses);
     std::printf("files         %d, %lld bytes\n", s.files, s.bytes);
     std::printf("live day      %d files, %lld bytes\n", s.liveFiles, s.liveBytes);
-    std::printf("records       RA %lld, SE %lld, HR %lld, UM %lld\n", s.raRecords, s.seRecords, s.hrRecords,
-                s.umRecords);
+    std::printf("records       RA %lld, SE %lld, HR %lld, UM %lld, O1 %lld, O2 %lld, H1 %lld\n", s.raRecords,
+                s.seRecords, s.hrRecords, s.umRecords, s.o1Records, s.o2Records, s.h1Records);
     if (!options.oddsOut.empty())
         std::printf("odds archives %d in %s\n", s.oddsArchives, options.oddsOut.string().c_str());
     std::printf("time          %.2f s\n", seconds);
