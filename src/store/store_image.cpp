@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "fileio/whole_file.h"
 #include "store/store_bounds.h"
 #include "text/encoding.h"
 
@@ -65,16 +64,16 @@ std::string blankRunnerFile() {
     return file;
 }
 
-FileContent readStoreFile(const fs::path& file, const ReadBound& bound) {
-    FileContent content = readFilePart(file, bound);
+FileContent readStoreFile(FileAccess& files, const fs::path& file, const ReadBound& bound) {
+    FileContent content = files.readPart(file, bound);
     if (content.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
     return content;
 }
 
 }  // namespace
 
-StoreImage loadKeyedImage(const fs::path& file, std::size_t recordLength) {
-    const FileContent content = readStoreFile(file, {kKeyedFileRecordLimit * recordLength, ReadFrom::end});
+StoreImage loadKeyedImage(FileAccess& files, const fs::path& file, std::size_t recordLength) {
+    const FileContent content = readStoreFile(files, file, {kKeyedFileRecordLimit * recordLength, ReadFrom::end});
     StoreImage image;
     if (content.status == FileContent::Status::ok) {
         image.exists = true;
@@ -84,8 +83,8 @@ StoreImage loadKeyedImage(const fs::path& file, std::size_t recordLength) {
     return image;
 }
 
-StoreImage loadRunnerImage(const fs::path& file) {
-    const FileContent content = readStoreFile(file, {kRunnerFileBytes});
+StoreImage loadRunnerImage(FileAccess& files, const fs::path& file) {
+    const FileContent content = readStoreFile(files, file, {kRunnerFileBytes});
     StoreImage image;
     if (content.status == FileContent::Status::ok) {
         image.exists = true;
