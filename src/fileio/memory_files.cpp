@@ -56,9 +56,9 @@ void MemoryFiles::makeUnreadable(const std::filesystem::path& path) {
     unreadable_.insert(keyOf(path));
 }
 
-std::map<std::string, std::string> MemoryFiles::files() const {
+void MemoryFiles::forEachFile(const std::function<void(const std::string& path, std::string_view bytes)>& visit) const {
     const std::lock_guard guard(lock_);
-    return files_;
+    for (const auto& [path, bytes] : files_) visit(path, bytes);
 }
 
 void MemoryFiles::clear() {

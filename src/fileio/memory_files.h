@@ -7,6 +7,7 @@
 // ever left half-written, so there are no temporaries to remove. Safe to
 // use from several threads.
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <set>
@@ -27,8 +28,8 @@ public:
     void put(const std::filesystem::path& path, std::string_view content);
     // The file is there but cannot be read (as without read permission).
     void makeUnreadable(const std::filesystem::path& path);
-    // Every file, by path.
-    std::map<std::string, std::string> files() const;
+    // Calls visit with every file's path and bytes, in path order.
+    void forEachFile(const std::function<void(const std::string& path, std::string_view bytes)>& visit) const;
     // Forgets every file and folder.
     void clear();
 

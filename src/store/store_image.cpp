@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "store/record_checks.h"
 #include "store/store_bounds.h"
 #include "text/encoding.h"
 
@@ -16,8 +17,7 @@ constexpr std::size_t kKeyPos = 11, kKeyLength = 16;  // bytes 12-27
 // A record of `length` bytes (CR LF included) that is one whole line: no
 // line break before its own CR LF.
 bool isWholeRecord(std::string_view bytes, std::size_t length) {
-    return bytes.size() == length && bytes.ends_with(kLineEnd) &&
-           bytes.substr(0, length - kLineEnd.size()).find_first_of("\r\n") == std::string_view::npos;
+    return bytes.size() == length && bytes.ends_with(kLineEnd) && isOneLine(bytes);
 }
 
 // The lines of a store file, split at CR LF, LF or CR as a string list
