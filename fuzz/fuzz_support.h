@@ -67,5 +67,7 @@ inline std::vector<std::string_view> split(std::string_view bytes, std::string_v
 
 // Separates the files of a day-loading input: a byte string no store file holds.
 inline constexpr std::string_view kFileBreak{"\0FILE\0", 6};
+// Separates the answers of a live-records input, likewise.
+inline constexpr std::string_view kAnswerBreak{"\0ANSWER\0", 8};
 
 }  // namespace vantor::fuzz
