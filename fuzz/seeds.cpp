@@ -161,7 +161,8 @@ void bridgeStreamSeeds(const fs::path& feed, Corpus corpus) {
 }
 
 // The live answers of the demo's newest race day: each file one answer,
-// the smaller files of every dataspec.
+// the first few smaller files of every dataspec, and one input of the
+// first of each.
 void liveRecordSeeds(const fs::path& feed, Corpus corpus) {
     struct Spec {
         std::string_view name;
@@ -187,7 +188,7 @@ void liveRecordSeeds(const fs::path& feed, Corpus corpus) {
                 std::string answer(1, static_cast<char>(static_cast<int>(spec.dataspec) | 4));
                 answer += fileBytes(file);
                 corpus.add(days->path().filename().string() + answer);
-                all.append(fuzz::kAnswerBreak).append(answer);
+                if (taken[spec.name] == 1) all.append(fuzz::kAnswerBreak).append(answer);
             }
         }
         corpus.add(all);
