@@ -19,8 +19,8 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
 }
 
 // A fresh folder under the system temporary folder for this process,
-// removed when the run ends normally; every target works inside it and
-// checks that nothing lands beside its own part of it.
+// removed when the run ends normally, for a target that works on real
+// files; it checks that nothing lands beside its own part of it.
 inline const std::filesystem::path& workFolder() {
     struct Folder {
         Folder() {
