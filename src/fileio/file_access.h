@@ -1,8 +1,8 @@
 #pragma once
-// The file operations the store and the day load make, behind one small
-// interface: the program uses the disk (diskFiles()), the fuzz targets and
-// benchmarks a store held in memory (memory_files.h), so that the same
-// code paths run without a file system round trip per input.
+// The file operations of the store, the day load and the settings file,
+// behind one small interface: the program uses the disk (diskFiles()), the
+// fuzz targets files held in memory (memory_files.h), so that the same code
+// paths run without a file system round trip per input.
 
 #include <filesystem>
 #include <string_view>

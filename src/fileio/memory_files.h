@@ -1,5 +1,5 @@
 #pragma once
-// Files and folders held in memory, for the fuzz targets and benchmarks:
+// Files and folders held in memory, for the fuzz targets and tests:
 // they behave as the disk does where the store relies on it. A missing file
 // reads as missing and a folder or a file marked unreadable as unreadable;
 // a replacement needs its folder to exist and the path not to be a folder,
