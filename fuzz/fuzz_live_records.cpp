@@ -37,7 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::unique_ptr<LiveDay> live = LiveDay::create();
     const std::string_view input = fuzz::bytesOf(data, size);
     if (input.size() < 8) return 0;
+    // The race day as the live fetch names it: eight digits.
     const SjisView day = input.substr(0, 8);
+    if (!isAllDigits(day)) return 0;
     fuzz::MemoryStore store;
     const StorePaths& paths = store.paths();
     live->reset(day);
