@@ -18,99 +18,99 @@
 
 // Race-keyed live records start with the header, the race key and the
 // announce time.
-#define VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X) \
-    VANTOR_JV_HEADER_FIELDS(X)               \
-    VANTOR_JV_RACE_KEY_FIELDS(X)             \
+#define VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                        \
+    VANTOR_JV_HEADER_FIELDS(X)                                                                      \
+    VANTOR_JV_RACE_KEY_FIELDS(X)                                                                    \
     X(HappyoTime, 28, 8, 1, 0, text, "announce time MMDDhhmm; 00000000 on final odds")
 
-#define VANTOR_JV_WH_FIELDS(X)                                                            \
-    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                  \
-    X(Umaban, 36, 2, 18, 45, integer, "horse number; 00 or blanks: empty entry")          \
-    X(Bamei, 38, 36, 18, 45, text, "horse name")                                          \
-    X(BaTaijyu, 74, 3, 18, 45, integer, "body weight kg; 999 not weighed, 000 scratched") \
-    X(ZogenFugo, 77, 1, 18, 45, text, "change sign: +, - or blank")                       \
+#define VANTOR_JV_WH_FIELDS(X)                                                                      \
+    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                            \
+    X(Umaban, 36, 2, 18, 45, integer, "horse number; 00 or blanks: empty entry")                    \
+    X(Bamei, 38, 36, 18, 45, text, "horse name")                                                    \
+    X(BaTaijyu, 74, 3, 18, 45, integer, "body weight kg; 999 not weighed, 000 scratched")           \
+    X(ZogenFugo, 77, 1, 18, 45, text, "change sign: +, - or blank")                                 \
     X(ZogenSa, 78, 3, 18, 45, integer, "change kg; 999 not weighed, blanks first run or scratched")
 
-#define VANTOR_JV_AV_FIELDS(X)                      \
-    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)            \
-    X(Umaban, 36, 2, 1, 0, integer, "horse number") \
-    X(Bamei, 38, 36, 1, 0, text, "horse name")      \
+#define VANTOR_JV_AV_FIELDS(X)                                                                      \
+    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                            \
+    X(Umaban, 36, 2, 1, 0, integer, "horse number")                                                 \
+    X(Bamei, 38, 36, 1, 0, text, "horse name")                                                      \
     X(JiyuKubun, 74, 3, 1, 0, text, "reason: 001 illness, 002 accident, 003 other; 000 unset")
 
-#define VANTOR_JV_JC_FIELDS(X)                                                   \
-    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                         \
-    X(Umaban, 36, 2, 1, 0, integer, "horse number")                              \
-    X(Bamei, 38, 36, 1, 0, text, "horse name")                                   \
-    X(Futan, 74, 3, 1, 0, dec(1), "after: carried weight, tenths of kg")         \
-    X(KisyuCode, 77, 5, 1, 0, text, "after: jockey code; zeros while undecided") \
-    X(KisyuName, 82, 34, 1, 0, text, "after: jockey name")                       \
-    X(MinaraiCD, 116, 1, 1, 0, text, "after: apprentice code")                   \
-    X(FutanBefore, 117, 3, 1, 0, dec(1), "before: carried weight, tenths of kg") \
-    X(KisyuCodeBefore, 120, 5, 1, 0, text, "before: jockey code")                \
-    X(KisyuNameBefore, 125, 34, 1, 0, text, "before: jockey name")               \
+#define VANTOR_JV_JC_FIELDS(X)                                                                      \
+    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                            \
+    X(Umaban, 36, 2, 1, 0, integer, "horse number")                                                 \
+    X(Bamei, 38, 36, 1, 0, text, "horse name")                                                      \
+    X(Futan, 74, 3, 1, 0, dec(1), "after: carried weight, tenths of kg")                            \
+    X(KisyuCode, 77, 5, 1, 0, text, "after: jockey code; zeros while undecided")                    \
+    X(KisyuName, 82, 34, 1, 0, text, "after: jockey name")                                          \
+    X(MinaraiCD, 116, 1, 1, 0, text, "after: apprentice code")                                      \
+    X(FutanBefore, 117, 3, 1, 0, dec(1), "before: carried weight, tenths of kg")                    \
+    X(KisyuCodeBefore, 120, 5, 1, 0, text, "before: jockey code")                                   \
+    X(KisyuNameBefore, 125, 34, 1, 0, text, "before: jockey name")                                  \
     X(MinaraiCDBefore, 159, 1, 1, 0, text, "before: apprentice code")
 
-#define VANTOR_JV_TC_FIELDS(X)                            \
-    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                  \
-    X(HassoTime, 36, 4, 1, 0, text, "new post time hhmm") \
+#define VANTOR_JV_TC_FIELDS(X)                                                                      \
+    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                            \
+    X(HassoTime, 36, 4, 1, 0, text, "new post time hhmm")                                           \
     X(HassoTimeBefore, 40, 4, 1, 0, text, "post time before the change")
 
-#define VANTOR_JV_CC_FIELDS(X)                                          \
-    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                \
-    X(Kyori, 36, 4, 1, 0, integer, "new distance m")                    \
-    X(TrackCD, 40, 2, 1, 0, text, "new track code")                     \
-    X(KyoriBefore, 42, 4, 1, 0, integer, "distance before the change")  \
-    X(TrackCDBefore, 46, 2, 1, 0, text, "track code before the change") \
+#define VANTOR_JV_CC_FIELDS(X)                                                                      \
+    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                            \
+    X(Kyori, 36, 4, 1, 0, integer, "new distance m")                                                \
+    X(TrackCD, 40, 2, 1, 0, text, "new track code")                                                 \
+    X(KyoriBefore, 42, 4, 1, 0, integer, "distance before the change")                              \
+    X(TrackCDBefore, 46, 2, 1, 0, text, "track code before the change")                             \
     X(JiyuCD, 48, 1, 1, 0, text, "reason: 1 strong wind, 2 typhoon, 3 snow, 4 other")
 
 // Per racecourse and day: no race number, the announce time right after
 // the day of the meeting.
-#define VANTOR_JV_WE_FIELDS(X)                                                                 \
-    VANTOR_JV_HEADER_FIELDS(X)                                                                 \
-    X(Year, 12, 4, 1, 0, omit, "year")                                                         \
-    X(MonthDay, 16, 4, 1, 0, omit, "month and day mmdd")                                       \
-    X(JyoCD, 20, 2, 1, 0, text, "racecourse code")                                             \
-    X(Kaiji, 22, 2, 1, 0, integer, "meeting number")                                           \
-    X(Nichiji, 24, 2, 1, 0, integer, "day of the meeting")                                     \
-    X(HappyoTime, 26, 8, 1, 0, text, "announce time MMDDhhmm; 00000000 the day's first state") \
-    X(HenkoID, 34, 1, 1, 0, text, "change kind: 1 initial, 2 weather, 3 going")                \
-    X(TenkoCD, 35, 1, 1, 0, text, "weather now")                                               \
-    X(SibaBabaCD, 36, 1, 1, 0, text, "turf going now")                                         \
-    X(DirtBabaCD, 37, 1, 1, 0, text, "dirt going now")                                         \
-    X(TenkoCDBefore, 38, 1, 1, 0, text, "weather before the change")                           \
-    X(SibaBabaCDBefore, 39, 1, 1, 0, text, "turf going before the change")                     \
+#define VANTOR_JV_WE_FIELDS(X)                                                                      \
+    VANTOR_JV_HEADER_FIELDS(X)                                                                      \
+    X(Year, 12, 4, 1, 0, omit, "year")                                                              \
+    X(MonthDay, 16, 4, 1, 0, omit, "month and day mmdd")                                            \
+    X(JyoCD, 20, 2, 1, 0, text, "racecourse code")                                                  \
+    X(Kaiji, 22, 2, 1, 0, integer, "meeting number")                                                \
+    X(Nichiji, 24, 2, 1, 0, integer, "day of the meeting")                                          \
+    X(HappyoTime, 26, 8, 1, 0, text, "announce time MMDDhhmm; 00000000 the day's first state")      \
+    X(HenkoID, 34, 1, 1, 0, text, "change kind: 1 initial, 2 weather, 3 going")                     \
+    X(TenkoCD, 35, 1, 1, 0, text, "weather now")                                                    \
+    X(SibaBabaCD, 36, 1, 1, 0, text, "turf going now")                                              \
+    X(DirtBabaCD, 37, 1, 1, 0, text, "dirt going now")                                              \
+    X(TenkoCDBefore, 38, 1, 1, 0, text, "weather before the change")                                \
+    X(SibaBabaCDBefore, 39, 1, 1, 0, text, "turf going before the change")                          \
     X(DirtBabaCDBefore, 40, 1, 1, 0, text, "dirt going before the change")
 
-#define VANTOR_JV_O1_FIELDS(X)                                                                   \
-    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                         \
-    X(TorokuTosu, 36, 2, 1, 0, integer, "entries")                                               \
-    X(SyussoTosu, 38, 2, 1, 0, integer, "starters")                                              \
-    X(TansyoFlag, 40, 1, 1, 0, text, "win sale: 0 none, 1 cancelled before, 3 after, 7 on sale") \
-    X(FukusyoFlag, 41, 1, 1, 0, text, "place sale")                                              \
-    X(WakurenFlag, 42, 1, 1, 0, text, "bracket quinella sale")                                   \
-    X(FukuChakuBaraiKey, 43, 1, 1, 0, text, "place pays to: 0 none, 2 or 3")                     \
-    X(TanUmaban, 44, 2, 28, 8, integer, "win: horse number")                                     \
-    X(TanOdds, 46, 4, 28, 8, dec(1), "win: odds, tenths; 9999 is 999.9 or more")                 \
-    X(TanNinki, 50, 2, 28, 8, integer, "win: popularity")                                        \
-    X(FukuUmaban, 268, 2, 28, 12, integer, "place: horse number")                                \
-    X(FukuOddsLow, 270, 4, 28, 12, dec(1), "place: lowest odds, tenths")                         \
-    X(FukuOddsHigh, 274, 4, 28, 12, dec(1), "place: highest odds, tenths")                       \
-    X(FukuNinki, 278, 2, 28, 12, integer, "place: popularity")                                   \
-    X(WakurenKumi, 604, 2, 36, 9, text, "bracket quinella: pair, 12 is 1-2")                     \
-    X(WakurenOdds, 606, 5, 36, 9, dec(1), "bracket quinella: odds, tenths")                      \
-    X(WakurenNinki, 611, 2, 36, 9, integer, "bracket quinella: popularity")                      \
-    X(TanHyoTotal, 928, 11, 1, 0, integer, "win vote total, 100-yen units")                      \
-    X(FukuHyoTotal, 939, 11, 1, 0, integer, "place vote total")                                  \
+#define VANTOR_JV_O1_FIELDS(X)                                                                      \
+    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                            \
+    X(TorokuTosu, 36, 2, 1, 0, integer, "entries")                                                  \
+    X(SyussoTosu, 38, 2, 1, 0, integer, "starters")                                                 \
+    X(TansyoFlag, 40, 1, 1, 0, text, "win sale: 0 none, 1 cancelled before, 3 after, 7 on sale")    \
+    X(FukusyoFlag, 41, 1, 1, 0, text, "place sale")                                                 \
+    X(WakurenFlag, 42, 1, 1, 0, text, "bracket quinella sale")                                      \
+    X(FukuChakuBaraiKey, 43, 1, 1, 0, text, "place pays to: 0 none, 2 or 3")                        \
+    X(TanUmaban, 44, 2, 28, 8, integer, "win: horse number")                                        \
+    X(TanOdds, 46, 4, 28, 8, dec(1), "win: odds, tenths; 9999 is 999.9 or more")                    \
+    X(TanNinki, 50, 2, 28, 8, integer, "win: popularity")                                           \
+    X(FukuUmaban, 268, 2, 28, 12, integer, "place: horse number")                                   \
+    X(FukuOddsLow, 270, 4, 28, 12, dec(1), "place: lowest odds, tenths")                            \
+    X(FukuOddsHigh, 274, 4, 28, 12, dec(1), "place: highest odds, tenths")                          \
+    X(FukuNinki, 278, 2, 28, 12, integer, "place: popularity")                                      \
+    X(WakurenKumi, 604, 2, 36, 9, text, "bracket quinella: pair, 12 is 1-2")                        \
+    X(WakurenOdds, 606, 5, 36, 9, dec(1), "bracket quinella: odds, tenths")                         \
+    X(WakurenNinki, 611, 2, 36, 9, integer, "bracket quinella: popularity")                         \
+    X(TanHyoTotal, 928, 11, 1, 0, integer, "win vote total, 100-yen units")                         \
+    X(FukuHyoTotal, 939, 11, 1, 0, integer, "place vote total")                                     \
     X(WakurenHyoTotal, 950, 11, 1, 0, integer, "bracket quinella vote total")
 
-#define VANTOR_JV_O2_FIELDS(X)                                            \
-    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                  \
-    X(TorokuTosu, 36, 2, 1, 0, integer, "entries")                        \
-    X(SyussoTosu, 38, 2, 1, 0, integer, "starters")                       \
-    X(UmarenFlag, 40, 1, 1, 0, text, "quinella sale")                     \
-    X(UmarenKumi, 41, 4, 153, 13, text, "quinella: pair 0102, ascending") \
-    X(UmarenOdds, 45, 6, 153, 13, dec(1), "quinella: odds, tenths")       \
-    X(UmarenNinki, 51, 3, 153, 13, integer, "quinella: popularity")       \
+#define VANTOR_JV_O2_FIELDS(X)                                                                      \
+    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                            \
+    X(TorokuTosu, 36, 2, 1, 0, integer, "entries")                                                  \
+    X(SyussoTosu, 38, 2, 1, 0, integer, "starters")                                                 \
+    X(UmarenFlag, 40, 1, 1, 0, text, "quinella sale")                                               \
+    X(UmarenKumi, 41, 4, 153, 13, text, "quinella: pair 0102, ascending")                           \
+    X(UmarenOdds, 45, 6, 153, 13, dec(1), "quinella: odds, tenths")                                 \
+    X(UmarenNinki, 51, 3, 153, 13, integer, "quinella: popularity")                                 \
     X(UmarenHyoTotal, 2030, 11, 1, 0, integer, "quinella vote total")
 
 #define VANTOR_JV_DECLARE_FIELD(name, pos, len, count, stride, column, comment) \
@@ -134,30 +134,14 @@ inline constexpr std::size_t kO4Length = 4031;
 inline constexpr std::size_t kO5Length = 12293;
 inline constexpr std::size_t kO6Length = 83285;
 
-namespace wh {
-VANTOR_JV_WH_FIELDS(VANTOR_JV_DECLARE_FIELD)
-}
-namespace av {
-VANTOR_JV_AV_FIELDS(VANTOR_JV_DECLARE_FIELD)
-}
-namespace jc {
-VANTOR_JV_JC_FIELDS(VANTOR_JV_DECLARE_FIELD)
-}
-namespace tc {
-VANTOR_JV_TC_FIELDS(VANTOR_JV_DECLARE_FIELD)
-}
-namespace cc {
-VANTOR_JV_CC_FIELDS(VANTOR_JV_DECLARE_FIELD)
-}
-namespace we {
-VANTOR_JV_WE_FIELDS(VANTOR_JV_DECLARE_FIELD)
-}
-namespace o1 {
-VANTOR_JV_O1_FIELDS(VANTOR_JV_DECLARE_FIELD)
-}
-namespace o2 {
-VANTOR_JV_O2_FIELDS(VANTOR_JV_DECLARE_FIELD)
-}
+namespace wh { VANTOR_JV_WH_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace av { VANTOR_JV_AV_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace jc { VANTOR_JV_JC_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace tc { VANTOR_JV_TC_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace cc { VANTOR_JV_CC_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace we { VANTOR_JV_WE_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace o1 { VANTOR_JV_O1_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace o2 { VANTOR_JV_O2_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 
 inline constexpr auto kWhFields = std::to_array<FieldInfo>({VANTOR_JV_WH_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
 inline constexpr auto kAvFields = std::to_array<FieldInfo>({VANTOR_JV_AV_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
