@@ -13,8 +13,12 @@ using namespace vantor;
 
 namespace {
 
+// The cache copies a file through its name and ".part", which must fit
+// the 255 bytes of a file name too.
+constexpr std::size_t kLongestName = 255 - 5;
+
 bool isFileName(std::string_view name) {
-    return !name.empty() && name.size() <= 255 && name != "." && name != ".." &&
+    return !name.empty() && name.size() <= kLongestName && name != "." && name != ".." &&
            name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 

@@ -3,15 +3,16 @@
 // filing (which loads, changes and saves what the first wrote). The store
 // must then hold only whole records of each file's kind, one per line,
 // runner files of 216 slots, keyed files in strictly ascending race-key
-// order, no temporary files, and nothing outside the program folder.
+// order, no temporary files, and nothing outside the program folder. The
+// store is held in memory (a fresh one per input).
 
 #include <algorithm>
 
-#include "fileio/whole_file.h"
 #include "fuzz_support.h"
+#include "memory_store.h"
 #include "store/jvdata_structure.h"
+#include "store/record_checks.h"
 #include "store/record_filer.h"
-#include "store/store_folders.h"
 
 namespace fs = std::filesystem;
 using namespace vantor;
@@ -29,15 +30,12 @@ constexpr Kind kKinds[] = {
     {".jvSEI", jvdata::kSeLength, true}, {".jvSERA", jvdata::kRaLength, true}, {".jvUM2", jvdata::kUmLength, false},
 };
 
-void checkStoreFile(const fs::path& path) {
+void checkStoreFile(const fs::path& path, std::string_view bytes) {
     const std::string name = path.filename().string();
     fuzz::check(!name.starts_with("."), "no temporary file is left");
     const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds),
                                    [&](const Kind& k) { return path.extension() == k.extension; });
     fuzz::check(kind != std::end(kKinds), "every store file is of a known kind");
-    const FileContent content = readWholeFile(path);
-    fuzz::check(content.status == FileContent::Status::ok, "a store file reads");
-    const std::string_view bytes = content.bytes;
     fuzz::check(bytes.size() % kind->length == 0, "a store file is whole records");
     if (kind->extension == ".jvSEr") fuzz::check(bytes.size() == kRunnerFileSlots * kind->length, "216 slots");
     if (kind->extension == ".jvUM2") fuzz::check(bytes.size() == kind->length, "one horse master record");
@@ -45,7 +43,7 @@ void checkStoreFile(const fs::path& path) {
     for (std::size_t at = 0; at < bytes.size(); at += kind->length) {
         const std::string_view record = bytes.substr(at, kind->length);
         fuzz::check(record.ends_with("\r\n"), "every record ends its line");
-        fuzz::check(record.find_first_of("\r\n") == kind->length - 2, "every line is one whole record");
+        fuzz::check(isOneLine(record), "every line is one whole record");
         if (!kind->keyed) continue;
         const std::string_view key = record.substr(11, 16);
         fuzz::check(previousKey.empty() || previousKey < key, "race keys ascend, each once");
@@ -57,27 +55,23 @@ void checkStoreFile(const fs::path& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view record = fuzz::bytesOf(data, size);
-    const fs::path root = fuzz::workFolder() / "filing";
-    const fs::path app = root / "app";
-    std::error_code error;
-    fs::remove_all(root, error);
-    fs::create_directories(app);
-    if (ensureStoreFolders(app)) std::abort();
-    const StorePaths paths(app);
+    fuzz::MemoryStore store;
+    const StorePaths& paths = store.paths();
     try {
-        StoreBatch acquired;
+        StoreBatch acquired(store.files);
         RecordFiler filer(paths, acquired);
         std::vector<SjisString> lines;
         filer.fileAcquired(record, 0, lines);
         acquired.flush();
-        StoreBatch realtime;
+        StoreBatch realtime(store.files);
         RecordFiler(paths, realtime).fileRealtime(record);
         realtime.flush();
     } catch (const StoreError&) {
         // A record that cannot name a file in a folder is an error of the run, not damage.
     }
-    fuzz::check(fuzz::namesIn(root) == std::vector<std::string>{"app"}, "nothing lands outside the program folder");
-    for (fs::recursive_directory_iterator it(app), end; it != end; ++it)
-        if (it->is_regular_file()) checkStoreFile(it->path());
+    store.files.forEachFile([](const std::string& path, std::string_view bytes) {
+        fuzz::check(fuzz::MemoryStore::inside(path), "nothing lands outside the program folder");
+        checkStoreFile(path, bytes);
+    });
     return 0;
 }

@@ -19,8 +19,8 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
 }
 
 // A fresh folder under the system temporary folder for this process,
-// removed when the run ends normally; every target works inside it and
-// checks that nothing lands beside its own part of it.
+// removed when the run ends normally, for a target that works on real
+// files; it checks that nothing lands beside its own part of it.
 inline const std::filesystem::path& workFolder() {
     struct Folder {
         Folder() {
@@ -67,5 +67,7 @@ inline std::vector<std::string_view> split(std::string_view bytes, std::string_v
 
 // Separates the files of a day-loading input: a byte string no store file holds.
 inline constexpr std::string_view kFileBreak{"\0FILE\0", 6};
+// Separates the answers of a live-records input, likewise.
+inline constexpr std::string_view kAnswerBreak{"\0ANSWER\0", 8};
 
 }  // namespace vantor::fuzz

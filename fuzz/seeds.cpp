@@ -10,11 +10,13 @@
 
 #include "demo/demo_feed.h"
 #include "fuzz_support.h"
+#include "jvlink/bridge_stream.h"
 #include "jvlink/feed_folder.h"
 #include "odds/archive_extract.h"
 #include "raceday/day_loader.h"
 #include "settings/ini_gt.h"
 #include "store/day_list.h"
+#include "store/live_record_checks.h"
 #include "store/record_filer.h"
 #include "store/store_folders.h"
 
@@ -123,6 +125,89 @@ void dayLoadingSeeds(const fs::path& feed, const fs::path& work, Corpus corpus) 
     corpus.add(seed);
 }
 
+// A whole run of the bridge reading a few records in two files, cut into
+// pieces of each size.
+void bridgeStreamSeeds(const fs::path& feed, Corpus corpus) {
+    using bridge_stream::Event;
+    const auto message = [](Event::Kind kind, int code = 0, std::string text = {}, std::string bytes = {}) {
+        Event e;
+        e.kind = kind;
+        e.code = code;
+        e.text = std::move(text);
+        e.bytes = std::move(bytes);
+        return bridge_stream::encode(e);
+    };
+    Event open;
+    open.kind = Event::Kind::open;
+    open.readCount = 2;
+    open.downloadCount = 1;
+    open.text = "20240601000000";
+    std::string run = message(Event::Kind::hello, bridge_stream::kVersion) + message(Event::Kind::init) +
+                      message(Event::Kind::version, 0, "4.9.0.2") + bridge_stream::encode(open) +
+                      message(Event::Kind::status, 1);
+    const std::vector<FeedFile> files = normalFiles(feed);
+    for (std::size_t f = 0; f < std::min<std::size_t>(files.size(), 2); ++f) {
+        const std::string bytes = fileBytes(files[f].path);
+        const std::vector<std::string_view> records = splitRecords(bytes);
+        for (std::size_t r = 0; r < std::min<std::size_t>(records.size(), 3); ++r)
+            run += message(Event::Kind::record, 0, files[f].name, std::string(records[r]) + "\r\n");
+        run += message(Event::Kind::fileEnd);
+    }
+    run += message(Event::Kind::read) + message(Event::Kind::close);
+    for (const char piece : {'\x00', '\x07', '\x7f', '\xff'}) corpus.add(std::string(1, piece) + run);
+    corpus.add(std::string(1, '\x10') + message(Event::Kind::hello, bridge_stream::kVersion) +
+               message(Event::Kind::init) + message(Event::Kind::version, 0, "4.9.0.2") + message(Event::Kind::rtopen) +
+               message(Event::Kind::read) + message(Event::Kind::close));
+}
+
+// The live answers of the demo's newest race day: each file one answer,
+// the first few smaller files of every dataspec, and one input of the
+// first of each.
+void liveRecordSeeds(const fs::path& feed, Corpus corpus) {
+    struct Spec {
+        std::string_view name;
+        LiveDataspec dataspec;
+    };
+    constexpr Spec kSpecs[] = {{"_0B11_", LiveDataspec::weights},
+                               {"_0B14_", LiveDataspec::dayChanges},
+                               {"_0B30_", LiveDataspec::odds},
+                               {"_0B41_", LiveDataspec::winOddsSeries}};
+    std::error_code error;
+    for (fs::directory_iterator days(feed / feed::kRealtimeDir, error), end; !error && days != end; ++days) {
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::directory_iterator(days->path())) files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+        std::string all = days->path().filename().string();
+        std::map<std::string_view, int> taken;
+        for (const fs::path& file : files) {
+            const std::string name = file.filename().string();
+            for (const Spec& spec : kSpecs) {
+                if (name.find(spec.name) == std::string::npos || fs::file_size(file) > 16 * 1024 ||
+                    taken[spec.name]++ >= 3)
+                    continue;
+                std::string answer(1, static_cast<char>(static_cast<int>(spec.dataspec) | 4));
+                answer += fileBytes(file);
+                corpus.add(days->path().filename().string() + answer);
+                if (taken[spec.name] == 1) all.append(fuzz::kAnswerBreak).append(answer);
+            }
+        }
+        corpus.add(all);
+    }
+}
+
+// Records of each layout the export converts.
+void sqlValueSeeds(const fs::path& feed, Corpus corpus) {
+    std::map<std::string, int> taken;
+    for (const FeedFile& file : normalFiles(feed)) {
+        const std::string bytes = fileBytes(file.path);
+        for (const std::string_view record : splitRecords(bytes)) {
+            const std::string kind(record.substr(0, 2));
+            if (taken[kind]++ >= 2) continue;
+            for (const char layout : {'\0', '\1', '\2', '\3'}) corpus.add(std::string(1, layout) + std::string(record));
+        }
+    }
+}
+
 void feedNameSeeds(const fs::path& feed, Corpus corpus) {
     std::string names;
     for (const FeedFile& file : normalFiles(feed)) names += file.name + "\n";
@@ -154,6 +239,9 @@ int main(int argc, char** argv) {
     oddsSeeds(options.oddsOut, work, Corpus(out, "archive"), Corpus(out, "odds_lines"));
     dayLoadingSeeds(options.out, work, Corpus(out, "day_loading"));
     feedNameSeeds(options.out, Corpus(out, "feed_names"));
+    bridgeStreamSeeds(options.out, Corpus(out, "bridge_stream"));
+    liveRecordSeeds(options.out, Corpus(out, "live_records"));
+    sqlValueSeeds(options.out, Corpus(out, "sql_values"));
     fs::remove_all(work);
     return 0;
 }

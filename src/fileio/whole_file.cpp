@@ -90,6 +90,16 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
+ReadRange readRange(std::size_t size, const ReadBound& bound) {
+    std::size_t offset = 0;
+    if (bound.from == ReadFrom::end && size > bound.maxBytes) {
+        const std::size_t unit = std::max<std::size_t>(bound.unit, 1);
+        offset = (size - bound.maxBytes + unit - 1) / unit * unit;
+    }
+    offset = std::min(offset, size);
+    return {offset, std::min(size - offset, bound.maxBytes)};
+}
+
 FileContent readWholeFile(const std::filesystem::path& path) { return readFilePart(path, ReadBound{}); }
 
 FileContent readFilePart(const std::filesystem::path& path, const ReadBound& bound) {
@@ -99,14 +109,9 @@ FileContent readFilePart(const std::filesystem::path& path, const ReadBound& bou
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return {FileContent::Status::unreadable, {}};
 
-    const auto size = static_cast<std::size_t>(info.st_size);
-    std::size_t offset = 0;
-    if (bound.from == ReadFrom::end && size > bound.maxBytes) {
-        const std::size_t unit = std::max<std::size_t>(bound.unit, 1);
-        offset = (size - bound.maxBytes + unit - 1) / unit * unit;
-    }
+    const auto [offset, length] = readRange(static_cast<std::size_t>(info.st_size), bound);
     FileContent content{FileContent::Status::ok, {}};
-    content.bytes.resize(std::min(size - std::min(offset, size), bound.maxBytes));
+    content.bytes.resize(length);
     std::size_t done = 0;
     while (done < content.bytes.size()) {
         const ssize_t n = ::pread(fd.get(), content.bytes.data() + done, content.bytes.size() - done,

@@ -29,6 +29,13 @@ struct ReadBound {
     std::size_t unit = 1;
 };
 
+// Where a read within the bound of a file of `size` bytes starts, and how
+// many bytes it takes.
+struct ReadRange {
+    std::size_t offset = 0, length = 0;
+};
+ReadRange readRange(std::size_t size, const ReadBound& bound);
+
 // The bytes of a regular file within the bound, as readWholeFile reads.
 FileContent readFilePart(const std::filesystem::path& path, const ReadBound& bound);
 

@@ -104,9 +104,11 @@ std::optional<Event> Parser::fail(std::string message) {
 std::optional<Event> Parser::next() {
     if (error_) return std::nullopt;
     const std::size_t lineEnd = pending_.find('\n', start_);
+    // A line is too long whether or not its end came in the same piece, so
+    // that what is held never depends on how the pipe cut the output.
+    if ((lineEnd == std::string::npos ? pending_.size() : lineEnd) - start_ > kMaxLineBytes)
+        return fail("vantor-jvbridge wrote a line of more than " + std::to_string(kMaxLineBytes) + " bytes");
     if (lineEnd == std::string::npos) {
-        if (pending_.size() - start_ > kMaxLineBytes)
-            return fail("vantor-jvbridge wrote a line of more than " + std::to_string(kMaxLineBytes) + " bytes");
         // Keep only what is not read yet, so the buffer stays one message long.
         pending_.erase(0, start_);
         start_ = 0;

@@ -55,7 +55,10 @@ std::string_view tagOf(Event::Kind kind);
 // Takes the bridge's output in pieces of any size and gives its messages.
 class Parser {
 public:
-    void feed(std::string_view bytes) { pending_.append(bytes); }
+    // Takes more of the output; after an error, nothing more is kept.
+    void feed(std::string_view bytes) {
+        if (!error_) pending_.append(bytes);
+    }
     // The next whole message, or nothing while it is incomplete. After an
     // error, nothing more.
     std::optional<Event> next();
@@ -65,6 +68,9 @@ public:
     // Stops the reading for a reason found beyond the message itself (a
     // message out of order); error() then gives message.
     void refuse(std::string message) { fail(std::move(message)); }
+    // The bytes held once next() gave nothing: at most one message (a
+    // record line and its record) not yet whole.
+    std::size_t heldBytes() const { return pending_.size(); }
 
 private:
     std::optional<Event> fail(std::string message);

@@ -89,10 +89,11 @@ bool writeNewFile(const fs::path& path, const std::string& bytes) {
     return false;
 }
 
-}  // namespace
-
-MemberExtract extractWantedMember(const fs::path& archivePath, const std::vector<std::string>& wanted,
-                                  const fs::path& folder, std::uint64_t budget) {
+// Finds the wanted member in the archive open() opens in the reader, with
+// its bytes.
+template <class Open>
+MemberExtract findWantedMember(Open&& open, const std::vector<std::string>& wanted, std::uint64_t budget,
+                               std::string& bestBytes) {
     MemberExtract result;
     const Utf8NamesInThisThread utf8Names;
     const Reader reader(archive_read_new());
@@ -100,12 +101,12 @@ MemberExtract extractWantedMember(const fs::path& archivePath, const std::vector
     // bytes may be "\": decoded first, they cannot pass for separators.
     if (!reader || archive_read_support_format_lha(reader.get()) != ARCHIVE_OK ||
         archive_read_set_format_option(reader.get(), "lha", "hdrcharset", "CP932") != ARCHIVE_OK ||
-        archive_read_open_filename(reader.get(), archivePath.c_str(), 64 * 1024) != ARCHIVE_OK)
+        open(reader.get()) != ARCHIVE_OK)
         return result;
 
     int members = 0;
     std::optional<std::size_t> best;  // the wanted index of bestBytes
-    std::string bestBytes, bytes;
+    std::string bytes;
     std::optional<MemberExtract::Status> failure;  // why a wanted member was not taken
     for (;;) {
         archive_entry* entry = nullptr;
@@ -145,9 +146,31 @@ MemberExtract extractWantedMember(const fs::path& archivePath, const std::vector
         return result;
     }
     result.wantedIndex = *best;
-    result.file = folder / wanted[*best];
-    result.status =
-        writeNewFile(result.file, bestBytes) ? MemberExtract::Status::extracted : MemberExtract::Status::notWritten;
+    result.status = MemberExtract::Status::extracted;
+    return result;
+}
+
+}  // namespace
+
+MemberExtract extractWantedMember(const fs::path& archivePath, const std::vector<std::string>& wanted,
+                                  const fs::path& folder, std::uint64_t budget) {
+    std::string bytes;
+    MemberExtract result = findWantedMember(
+        [&](archive* reader) { return archive_read_open_filename(reader, archivePath.c_str(), 64 * 1024); }, wanted,
+        budget, bytes);
+    if (result.status != MemberExtract::Status::extracted) return result;
+    result.file = folder / wanted[result.wantedIndex];
+    if (!writeNewFile(result.file, bytes)) result.status = MemberExtract::Status::notWritten;
+    return result;
+}
+
+MemberExtract readWantedMember(std::string_view archiveBytes, const std::vector<std::string>& wanted,
+                               std::string& member, std::uint64_t budget) {
+    member.clear();
+    const MemberExtract result = findWantedMember(
+        [&](archive* reader) { return archive_read_open_memory(reader, archiveBytes.data(), archiveBytes.size()); },
+        wanted, budget, member);
+    if (result.status != MemberExtract::Status::extracted) member.clear();
     return result;
 }
 

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantor {
@@ -45,5 +46,10 @@ struct MemberExtract {
 // with what it found before.
 MemberExtract extractWantedMember(const std::filesystem::path& archive, const std::vector<std::string>& wanted,
                                   const std::filesystem::path& folder, std::uint64_t budget = kExtractBudget);
+
+// The same for an archive held in memory: the member's bytes go into
+// member instead of a file (status extracted; file stays empty).
+MemberExtract readWantedMember(std::string_view archiveBytes, const std::vector<std::string>& wanted,
+                               std::string& member, std::uint64_t budget = kExtractBudget);
 
 }  // namespace vantor

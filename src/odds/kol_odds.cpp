@@ -1,5 +1,7 @@
 #include "odds/kol_odds.h"
 
+#include <array>
+
 #include "codes/odds_pairs.h"
 #include "odds/yoz_line.h"
 #include "text/formatted.h"
@@ -14,10 +16,20 @@ constexpr std::size_t kWinWidth = 6, kPairWidth = 8;
 
 SjisView runnersField(SjisView line) { return field(line, 110, 2); }
 
+// The bracket pair numbered like horse pair k (1-based): horses 1 to 8
+// only, 0 for the others. Worked out once: every line asks for all of them.
+int bracketPairOf(int k) {
+    static const std::array<int, kYozHorsePairs + 1> table = [] {
+        std::array<int, kYozHorsePairs + 1> t{};
+        for (int pair = 1; pair <= kYozHorsePairs; ++pair) t[pair] = WakurenIndex(UmarenPairText(pair).value_or(""));
+        return t;
+    }();
+    return table[static_cast<std::size_t>(k)];
+}
+
 SjisString pairOdds(SjisView line, int k, bool horsePairs) {
     if (horsePairs) return kolOddsField(field(line, 432 + 7 * (k - 1), 7), kHorsePairPlaceholder, kPairWidth);
-    // The bracket pair numbered like the horse pair: horses 1 to 8 only.
-    const int t = WakurenIndex(UmarenPairText(k).value_or(""));
+    const int t = bracketPairOf(k);
     if (t == 0) return SjisString(kPairWidth, ' ');
     return kolOddsField(field(line, 252 + 5 * (t - 1), 5), kBracketPairPlaceholder, kPairWidth);
 }

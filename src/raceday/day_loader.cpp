@@ -41,7 +41,14 @@ SjisString liveDayOf(const std::string& dayName) {
 
 SjisString dayDataMissingMessage() { return utf8ToCp932("データ作成が未完了のようです。"); }
 
-DayLoader::DayLoader(const StorePaths& paths, FileReader reader) : paths_(paths), files_(std::move(reader)) {
+DayLoader::DayLoader(const StorePaths& paths, FileAccess& files)
+    : DayLoader(
+          paths,
+          [&files](const std::filesystem::path& path, const ReadBound& bound) { return files.readPart(path, bound); },
+          files) {}
+
+DayLoader::DayLoader(const StorePaths& paths, FileReader reader, FileAccess& files)
+    : paths_(paths), files_(std::move(reader), files) {
     sortKeys_.reserve(kMaxRunners);
 }
 

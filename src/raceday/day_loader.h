@@ -49,7 +49,10 @@ SjisString dayDataMissingMessage();
 
 class DayLoader {
 public:
-    explicit DayLoader(const StorePaths& paths, FileReader reader = readFilePart);
+    // The load reads and writes the store through files.
+    explicit DayLoader(const StorePaths& paths, FileAccess& files = diskFiles());
+    // The load reads through reader (tests count the reads), writes through files.
+    DayLoader(const StorePaths& paths, FileReader reader, FileAccess& files = diskFiles());
 
     // Loads the day named dayName ("yyyy年mm月dd日", UTF-8, as the day list
     // gives it) into day. Nothing of the day loaded before stays, not even

@@ -50,12 +50,12 @@ SjisString widenHorseRecords(SjisView earlierLayout) {
 }
 
 bool UMConvertBtnClick(const std::filesystem::path& umaFile, const std::filesystem::path& um2File,
-                       const FileReader& read) {
+                       const FileReader& read, FileAccess& files) {
     const FileContent earlier = read(umaFile, firstRecords(kKeyedFileRecordLimit, jvdata::kUmaLength));
     if (earlier.status != FileContent::Status::ok) return false;
     const SjisString converted = widenHorseRecords(earlier.bytes);
     if (converted.empty()) return false;
-    return replaceWholeFile(um2File, converted, Durability::renameOnly);
+    return files.replace(um2File, converted, Durability::renameOnly);
 }
 
 }  // namespace vantor

@@ -16,9 +16,10 @@ namespace vantor {
 // earlier layout, in the same order; a trailing partial record is ignored.
 SjisString widenHorseRecords(SjisView earlierLayout);
 
-// Writes um2File from umaFile. Nothing is written when umaFile is missing
-// or holds no whole record; false then, and when the write fails.
+// Writes um2File from umaFile (read through read, written through files).
+// Nothing is written when umaFile is missing or holds no whole record;
+// false then, and when the write fails.
 bool UMConvertBtnClick(const std::filesystem::path& umaFile, const std::filesystem::path& um2File,
-                       const FileReader& read = readFilePart);
+                       const FileReader& read = readFilePart, FileAccess& files = diskFiles());
 
 }  // namespace vantor

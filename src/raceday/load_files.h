@@ -14,6 +14,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "fileio/file_access.h"
 #include "fileio/whole_file.h"
 #include "store/store_bounds.h"
 #include "text/sjis.h"
@@ -44,7 +45,9 @@ constexpr std::uint64_t twoByteKey(SjisView code) {
 
 class LoadFiles {
 public:
-    explicit LoadFiles(FileReader reader) : reader_(std::move(reader)) {}
+    // Reads through reader; what the load writes (a converted horse master)
+    // goes through files.
+    LoadFiles(FileReader reader, FileAccess& files) : reader_(std::move(reader)), files_(files) {}
 
     // A file needed once; valid until the next read().
     const FileContent& read(const std::filesystem::path& path, const ReadBound& bound) {
@@ -81,9 +84,11 @@ public:
     }
 
     const FileReader& reader() const { return reader_; }
+    FileAccess& access() const { return files_; }
 
 private:
     FileReader reader_;
+    FileAccess& files_;
     FileContent current_;
     std::unordered_map<std::uint64_t, std::string> shared_;
 };

@@ -1,7 +1,5 @@
 #include "raceday/runner_records.h"
 
-#include <system_error>
-
 #include "raceday/horse_file_conversion.h"
 #include "store/jvdata_record.h"
 #include "store/record_checks.h"
@@ -18,9 +16,9 @@ void readHorseMaster(const StorePaths& paths, SjisView id, LoadFiles& files, Rac
     const std::filesystem::path um2File = paths.horseMasterFile(id);
     const FileContent* master = &files.read(um2File, kMasterBound);
     if (master->status == FileContent::Status::missing) {
-        std::error_code ignored;  // a folder that cannot be made fails the conversion's write
-        std::filesystem::create_directories(um2File.parent_path(), ignored);
-        if (UMConvertBtnClick(paths.earlierHorseFile(id), um2File, files.reader()))
+        // A folder that cannot be made fails the conversion's write.
+        files.access().makeFolders(um2File.parent_path());
+        if (UMConvertBtnClick(paths.earlierHorseFile(id), um2File, files.reader(), files.access()))
             master = &files.read(um2File, kMasterBound);
     }
     if (master->status == FileContent::Status::ok && recordCount(master->bytes, kUmLength) >= 1)

@@ -73,8 +73,8 @@ std::optional<std::size_t> IniText::findKey(SjisView section, SjisView key) cons
     if (!isValidIniSection(section) || !isValidIniKey(key)) return std::nullopt;
     bool inSection = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (sectionOf(lines_[i])) {
-            inSection = isSection(lines_[i], section);
+        if (const auto name = sectionOf(lines_[i])) {
+            inSection = equalsIgnoringAsciiCase(*name, section);
         } else if (inSection) {
             const auto entry = entryOf(lines_[i]);
             if (entry && equalsIgnoringAsciiCase(entry->key, key)) return i;

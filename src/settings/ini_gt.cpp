@@ -5,7 +5,6 @@
 
 #include "fileio/folder_update_lock.h"
 #include "fileio/link_target.h"
-#include "fileio/whole_file.h"
 #include "settings/app_dir.h"
 #include "settings/ini_file.h"
 #include "settings/user_dirs.h"
@@ -43,8 +42,9 @@ SjisView unquoted(SjisView value) {
 }
 
 // A missing or unreadable file reads as empty: every key takes its default.
-std::optional<SjisString> storedValue(const std::filesystem::path& path, SjisView section, SjisView key) {
-    const IniText ini(readWholeFile(path).bytes);
+std::optional<SjisString> storedValue(FileAccess& files, const std::filesystem::path& path, SjisView section,
+                                      SjisView key) {
+    const IniText ini(files.readWhole(path).bytes);
     const auto value = ini.value(section, key);
     return value ? std::optional<SjisString>(*value) : std::nullopt;
 }
@@ -74,7 +74,7 @@ std::filesystem::path TIniGT::filePath() const {
 }
 
 int TIniGT::ReadInteger(SjisView section, SjisView key, int defaultValue) const {
-    const auto value = storedValue(filePath(), section, key);
+    const auto value = storedValue(*files_, filePath(), section, key);
     return value ? decimalInt(*value).value_or(defaultValue) : defaultValue;
 }
 
@@ -91,11 +91,11 @@ bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) {
 }
 
 bool TIniGT::ValueExists(SjisView section, SjisView key) const {
-    return storedValue(filePath(), section, key).has_value();
+    return storedValue(*files_, filePath(), section, key).has_value();
 }
 
 SjisString TIniGT::ReadString(SjisView section, SjisView key, SjisView defaultValue) const {
-    const auto value = storedValue(filePath(), section, key);
+    const auto value = storedValue(*files_, filePath(), section, key);
     return value ? SjisString(unquoted(*value)) : SjisString(defaultValue);
 }
 
@@ -107,11 +107,11 @@ bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
     // Another window or command may write a key of the same file at the
     // same moment: each update reads and replaces the file under the lock.
     const FolderUpdateLock lock(path->parent_path());
-    const auto file = readWholeFile(*path);
+    const auto file = files_->readWhole(*path);
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;
     IniText ini(file.bytes);
-    return ini.setValue(section, key, value) && replaceWholeFile(*path, ini.text());
+    return ini.setValue(section, key, value) && files_->replace(*path, ini.text(), Durability::flushed);
 }
 
 }  // namespace vantor

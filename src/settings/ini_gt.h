@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 
+#include "fileio/file_access.h"
 #include "text/sjis.h"
 
 namespace vantor {
@@ -25,6 +26,9 @@ enum class TIniGTDefaultDir {
 
 class TIniGT {
 public:
+    // The settings file is read and replaced through files.
+    explicit TIniGT(FileAccess& files = diskFiles()) : files_(&files) {}
+
     // Without a file name of its own, the executable's name with the
     // extension ".ini" is used.
     const std::string& fileName() const { return fileName_; }
@@ -58,6 +62,7 @@ public:
     bool WriteString(SjisView section, SjisView key, SjisView value);
 
 private:
+    FileAccess* files_;
     std::string fileName_ = defaultFileName();
     TIniGTDefaultDir defaultDir_ = TIniGTDefaultDir::ddApplication;
 

@@ -138,7 +138,8 @@ bool holdsExactly(std::string_view bytes, std::span<const SjisView> lines) {
 
 }  // namespace
 
-LiveFiler::LiveFiler(const StorePaths& paths, SjisView day) : folder_(paths.liveDayDir(day)), day_(day) {}
+LiveFiler::LiveFiler(const StorePaths& paths, SjisView day, FileAccess& files)
+    : fileAccess_(files), folder_(paths.liveDayDir(day)), day_(day) {}
 
 int LiveFiler::file(LiveDataspec dataspec, std::span<const SjisView> records, bool complete) {
     if (dataspec == LiveDataspec::dayChanges && !complete) return 0;
@@ -167,19 +168,17 @@ int LiveFiler::file(LiveDataspec dataspec, std::span<const SjisView> records, bo
         const std::size_t length = target.records.empty() ? 0 : target.records.front().size() + kLineEnd.size();
         const std::size_t limit = target.rule == Rule::byRace ? kKeyedFileRecordLimit : kSeriesRecordLimit;
         const FileContent old = target.rule == Rule::byRace || target.rule == Rule::byAnnounce
-                                    ? readFilePart(file, {limit * length, ReadFrom::end, length})
-                                    : readWholeFile(file);
+                                    ? fileAccess_.readPart(file, {limit * length, ReadFrom::end, length})
+                                    : fileAccess_.readWhole(file);
         if (old.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
         const std::vector<SjisView> lines = mergedLines(target, old.bytes, day_);
         if (old.status == FileContent::Status::ok && holdsExactly(old.bytes, lines)) continue;
         if (!folderReady) {
-            std::error_code ec;
-            fs::create_directories(folder_, ec);
-            if (ec || !fs::is_directory(folder_, ec)) throw StoreError("cannot create folder " + folder_.string());
-            if (firstWriteInto(folder_)) removeLeftTemporaries(folder_);
+            if (!fileAccess_.makeFolders(folder_)) throw StoreError("cannot create folder " + folder_.string());
+            if (firstWriteInto(folder_)) fileAccess_.removeLeftTemporaries(folder_);
             folderReady = true;
         }
-        if (!replaceWholeFile(file, joined(lines), Durability::renameOnly))
+        if (!fileAccess_.replace(file, joined(lines), Durability::renameOnly))
             throw StoreError("cannot write " + file.string());
         ++written;
     }

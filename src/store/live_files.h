@@ -22,6 +22,7 @@
 
 #include <span>
 
+#include "fileio/file_access.h"
 #include "store/live_record_checks.h"
 #include "store/store_paths.h"
 #include "text/sjis.h"
@@ -30,8 +31,8 @@ namespace vantor {
 
 class LiveFiler {
 public:
-    // day: "yyyymmdd".
-    LiveFiler(const StorePaths& paths, SjisView day);
+    // day: "yyyymmdd"; the files are read and written through files.
+    LiveFiler(const StorePaths& paths, SjisView day, FileAccess& files = diskFiles());
 
     // Files the records (with or without CR LF) of one answer of dataspec; a
     // day-changes answer only when complete, since the part of one would
@@ -45,6 +46,7 @@ public:
     const LiveSkips& skips() const { return skips_; }
 
 private:
+    FileAccess& fileAccess_;
     std::filesystem::path folder_;
     FixedText<8> day_;
     LiveSkips skips_;

@@ -4,6 +4,7 @@
 
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
+#include "store/record_checks.h"
 #include "text/encoding.h"
 
 namespace vantor {
@@ -92,7 +93,9 @@ std::optional<LiveSkipReason> liveRecordProblem(LiveDataspec dataspec, SjisView 
     for (const KindLength& k : kindsOf(dataspec))
         if (k.kind == kind) known = &k;
     if (!known) return LiveSkipReason::kind;
-    if (record.size() + 2 != known->length) return LiveSkipReason::length;
+    // A line break inside would split the record's line in its file: as a
+    // line, it does not have the layout's length.
+    if (record.size() + 2 != known->length || !isOneLine(record)) return LiveSkipReason::length;
     if (kind == "WE") {
         const SjisView change = get(record, we::HenkoID);
         if (change != "1" && change != "2" && change != "3") return LiveSkipReason::changeKind;

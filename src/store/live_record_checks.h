@@ -1,8 +1,9 @@
 #pragma once
 // Checks that a live record of a real-time answer may be used: its kind is
-// one the answer's dataspec delivers, it has its layout's length, it names
-// a JRA race (or racecourse) of the day, and every horse number in it is
-// 01-18. A record that fails is counted by kind and reason, never used.
+// one the answer's dataspec delivers, it is one line of its layout's
+// length, it names a JRA race (or racecourse) of the day, and every horse
+// number in it is 01-18. A record that fails is counted by kind and
+// reason, never used.
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,7 @@ enum class LiveDataspec : std::uint8_t {
 };
 
 enum class LiveSkipReason : std::uint8_t {
-    length,       // not the layout's length
+    length,       // not one line of the layout's length
     kind,         // a kind the dataspec does not deliver
     race,         // not a JRA race (or racecourse) of the day
     horseNumber,  // a horse number outside 01-18

@@ -44,7 +44,8 @@ bool isValidHorseId(SjisView id) { return id.size() == 10 && isAllDigits(id); }
 
 bool isOneLine(SjisView record) {
     const SjisView body = record.ends_with("\r\n") ? record.substr(0, record.size() - 2) : record;
-    return body.find_first_of("\r\n") == SjisView::npos;
+    // Two scans for one byte each: far cheaper than testing every byte against a set.
+    return body.find('\r') == SjisView::npos && body.find('\n') == SjisView::npos;
 }
 
 }  // namespace vantor

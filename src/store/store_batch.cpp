@@ -5,7 +5,6 @@
 #include <mutex>
 #include <thread>
 
-#include "fileio/whole_file.h"
 #include "store/store_bounds.h"
 
 namespace vantor {
@@ -22,7 +21,7 @@ StoreBatch::Changes& StoreBatch::changesOf(const fs::path& file) {
     const auto [it, added] = files_.try_emplace(file.native());
     Changes& changes = it->second;
     if (!added) return changes;
-    const FileContent look = readFilePart(file, {0});
+    const FileContent look = fileAccess_.readPart(file, {0});
     if (look.status == FileContent::Status::unreadable) {
         files_.erase(it);
         throw StoreError("cannot read " + file.string());
@@ -65,18 +64,17 @@ void StoreBatch::replaceWhole(const fs::path& file, SjisView line) {
 
 void StoreBatch::ensureFolder(const fs::path& folder) {
     if (madeFolders_.contains(folder.native())) return;
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec || !fs::is_directory(folder, ec)) throw StoreError("cannot create folder " + folder.string());
+    if (!fileAccess_.makeFolders(folder)) throw StoreError("cannot create folder " + folder.string());
     madeFolders_.insert(folder.native());
 }
 
-StoreImage StoreBatch::applied(const fs::path& file, const Changes& changes) {
+StoreImage StoreBatch::applied(const fs::path& file, const Changes& changes) const {
     StoreImage image;
     if (changes.readFirst && !changes.list.empty()) {
         // The first change says the kind of the file.
         const Change& first = changes.list.front();
-        image = first.kind == Kind::runnerSlot ? loadRunnerImage(file) : loadKeyedImage(file, first.line.size() + 2);
+        image = first.kind == Kind::runnerSlot ? loadRunnerImage(fileAccess_, file)
+                                               : loadKeyedImage(fileAccess_, file, first.line.size() + 2);
     }
     for (const Change& c : changes.list) {
         switch (c.kind) {
@@ -95,10 +93,10 @@ StoreImage StoreBatch::applied(const fs::path& file, const Changes& changes) {
     return image;
 }
 
-std::string StoreBatch::save(const fs::path& file, const Changes& changes) {
+std::string StoreBatch::save(const fs::path& file, const Changes& changes) const {
     try {
         const StoreImage image = applied(file, changes);
-        if (image.changed && !image.sameAsDisk() && !replaceWholeFile(file, image.bytes, Durability::renameOnly))
+        if (image.changed && !image.sameAsDisk() && !fileAccess_.replace(file, image.bytes, Durability::renameOnly))
             return "cannot write " + file.string();
     } catch (const StoreError& e) {
         return e.what();
@@ -109,7 +107,7 @@ std::string StoreBatch::save(const fs::path& file, const Changes& changes) {
 void StoreBatch::write(const std::vector<Held::iterator>& files) {
     for (const auto& entry : files) {
         const fs::path folder = fs::path(entry->first).parent_path();
-        if (sweptFolders_.insert(folder.native()).second) removeLeftTemporaries(folder);
+        if (sweptFolders_.insert(folder.native()).second) fileAccess_.removeLeftTemporaries(folder);
     }
     // The files are independent, and most of the cost of a save is the file
     // system's (read, create, rename), so a few writers share the list.

@@ -30,6 +30,9 @@ namespace vantor {
 
 class StoreBatch {
 public:
+    // The store's files are read and written through files.
+    explicit StoreBatch(FileAccess& files = diskFiles()) : fileAccess_(files) {}
+
     // The operations of store_image.h. The file is taken as it is at its
     // first change in the batch: there but unreadable (a folder, no read
     // permission) is a StoreError at once; missing, it is not read later.
@@ -83,10 +86,11 @@ private:
     // Writes the files (some of the held ones) and lets go of them.
     void write(const std::vector<Held::iterator>& files);
     // The file with its changes made; throws StoreError when it cannot be read.
-    static StoreImage applied(const std::filesystem::path& file, const Changes& changes);
+    StoreImage applied(const std::filesystem::path& file, const Changes& changes) const;
     // Writes the file when its changes changed it; the error text otherwise.
-    static std::string save(const std::filesystem::path& file, const Changes& changes);
+    std::string save(const std::filesystem::path& file, const Changes& changes) const;
 
+    FileAccess& fileAccess_;
     Held files_;
     std::unordered_set<std::string> madeFolders_, sweptFolders_;
     std::size_t held_ = 0;

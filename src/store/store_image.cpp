@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "fileio/whole_file.h"
+#include "store/record_checks.h"
 #include "store/store_bounds.h"
 #include "text/encoding.h"
 
@@ -17,8 +17,7 @@ constexpr std::size_t kKeyPos = 11, kKeyLength = 16;  // bytes 12-27
 // A record of `length` bytes (CR LF included) that is one whole line: no
 // line break before its own CR LF.
 bool isWholeRecord(std::string_view bytes, std::size_t length) {
-    return bytes.size() == length && bytes.ends_with(kLineEnd) &&
-           bytes.substr(0, length - kLineEnd.size()).find_first_of("\r\n") == std::string_view::npos;
+    return bytes.size() == length && bytes.ends_with(kLineEnd) && isOneLine(bytes);
 }
 
 // The lines of a store file, split at CR LF, LF or CR as a string list
@@ -65,8 +64,8 @@ std::string blankRunnerFile() {
     return file;
 }
 
-FileContent readStoreFile(const fs::path& file, const ReadBound& bound) {
-    FileContent content = readFilePart(file, bound);
+FileContent readStoreFile(FileAccess& files, const fs::path& file, const ReadBound& bound) {
+    FileContent content = files.readPart(file, bound);
     if (content.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
     return content;
 }
@@ -80,8 +79,8 @@ void keepDiskBytes(const fs::path& file, FileContent& content, StoreImage& image
 
 }  // namespace
 
-StoreImage loadKeyedImage(const fs::path& file, std::size_t recordLength) {
-    FileContent content = readStoreFile(file, {kKeyedFileRecordLimit * recordLength, ReadFrom::end});
+StoreImage loadKeyedImage(FileAccess& files, const fs::path& file, std::size_t recordLength) {
+    FileContent content = readStoreFile(files, file, {kKeyedFileRecordLimit * recordLength, ReadFrom::end});
     StoreImage image;
     if (content.status == FileContent::Status::ok) {
         image.exists = true;
@@ -92,8 +91,8 @@ StoreImage loadKeyedImage(const fs::path& file, std::size_t recordLength) {
     return image;
 }
 
-StoreImage loadRunnerImage(const fs::path& file) {
-    FileContent content = readStoreFile(file, {kRunnerFileBytes});
+StoreImage loadRunnerImage(FileAccess& files, const fs::path& file) {
+    FileContent content = readStoreFile(files, file, {kRunnerFileBytes});
     StoreImage image;
     if (content.status == FileContent::Status::ok) {
         image.exists = true;

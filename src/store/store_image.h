@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "fileio/file_access.h"
 #include "text/sjis.h"
 
 namespace vantor {
@@ -32,10 +33,10 @@ struct StoreImage {
 // A keyed file's whole records of recordLength bytes (CR LF included),
 // sorted; the newest lines stand last, so an oversized file is read from
 // its end. Throws StoreError when the file is there but cannot be read.
-StoreImage loadKeyedImage(const std::filesystem::path& file, std::size_t recordLength);
+StoreImage loadKeyedImage(FileAccess& files, const std::filesystem::path& file, std::size_t recordLength);
 // A runner file's 216 slots: each holds its record when that record is
 // whole where readers look for it, else it is blank. Throws as above.
-StoreImage loadRunnerImage(const std::filesystem::path& file);
+StoreImage loadRunnerImage(FileAccess& files, const std::filesystem::path& file);
 
 // Replaces the line with the record's race key (bytes 12-27) or adds the
 // line, keeping the lines sorted as byte strings. Every line of the image

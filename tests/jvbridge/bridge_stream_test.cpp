@@ -97,6 +97,7 @@ TEST(BridgeStream, WhatIsNotTheProtocolStopsTheReadingWithAMessage) {
         EXPECT_NE(parser.error()->find(message), std::string::npos) << *parser.error();
         parser.feed(hello);
         EXPECT_FALSE(parser.next()) << "nothing is read after an error";
+        EXPECT_EQ(parser.heldBytes(), 0u) << "nor kept";
     }
 }
 
@@ -114,6 +115,8 @@ TEST(BridgeStream, ARecordOfLengthZeroOrBeyondAnyRecordOrAnEndlessLineIsRefused)
              {"record 0 RACE.jvd\n\n", "record of length 0"},
              {"record 1048577 RACE.jvd\n", "longer than any JV-Data record"},
              {std::string(4096, 'x'), "a line of more than 1024 bytes"},
+             // Its end in the same piece makes it no shorter.
+             {"record 4 " + std::string(4096, 'x') + "\nRA\r\n\n", "a line of more than 1024 bytes"},
          }) {
         Parser parser;
         parser.feed(hello + line);

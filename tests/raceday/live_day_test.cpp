@@ -100,16 +100,19 @@ TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTr
     const SjisString wh =
         liveRecord(kWhLayout, "05261040", 3).number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 0, 1).take();
     const SjisString short_ = wh.substr(0, 400) + "\r\n";
+    // Of the layout's length, but no line of it: filed, it would break its file's lines.
+    SjisString lineBreak = liveRecord(kWhLayout, "05261040", 8).take();
+    lineBreak[300] = '\r';
     const SjisString horse19 = liveRecord(kWhLayout, "05261040", 4).number(wh::Umaban, 19, 2).take();
     const SjisString av19 = liveRecord(kAvLayout, "05261000", 5).number(av::Umaban, 19).take();
     const SjisString otherDay = liveRecord(kWhLayout, "05251040", 6).number(wh::Year, 2023).take();
     const SjisString localCourse = liveRecord(kWhLayout, "05261040", 7, "30").take();
-    answer(LiveDataspec::weights, {short_, horse19, otherDay, localCourse, SjisView(wh).substr(0, 845)});
+    answer(LiveDataspec::weights, {short_, lineBreak, horse19, otherDay, localCourse, SjisView(wh).substr(0, 845)});
     answer(LiveDataspec::dayChanges, {wh, av19, weRecord("05261000", '4', '1', '1', '1')});
     answer(LiveDataspec::odds, {liveRecord(RecordLayout{"O3", kO3Length, {}}, "05261000").take(), wh});
     answer(LiveDataspec::winOddsSeries, {liveRecord(kO2Layout, "05261000").take()});
 
-    EXPECT_EQ(skips(), (std::vector<std::string>{"WH 1件 長さが違う", "WH 1件 馬番が01-18の外",
+    EXPECT_EQ(skips(), (std::vector<std::string>{"WH 2件 長さが違う", "WH 1件 馬番が01-18の外",
                                                  "WH 2件 この日のJRAのレースではない",
                                                  "WH 2件 このデータ種別では届かない種別", "AV 1件 馬番が01-18の外",
                                                  "WE 1件 変更識別が1-3の外", "O2 1件 このデータ種別では届かない種別"}))

@@ -8,6 +8,7 @@
 
 #include <map>
 
+#include "fileio/memory_files.h"
 #include "store/record_filer.h"
 #include "support/program_folder.h"
 #include "support/records.h"
@@ -46,11 +47,11 @@ Season season(int firstWeek, int weeks) {
     return s;
 }
 
-// Files the season into folder; with keep, writes early after every record
-// so that the held changes take no more than keep bytes.
-void file(const ProgramFolder& folder, const Season& s, std::optional<std::size_t> keep) {
-    StoreBatch batch;
-    RecordFiler filer(folder.paths(), batch);
+// Files the season into the store of paths; with keep, writes early after
+// every record so that the held changes take no more than keep bytes.
+void file(const StorePaths& paths, const Season& s, std::optional<std::size_t> keep, FileAccess& files = diskFiles()) {
+    StoreBatch batch(files);
+    RecordFiler filer(paths, batch);
     std::vector<SjisString> lines;
     const auto early = [&] {
         if (!keep) return;
@@ -74,10 +75,10 @@ void file(const ProgramFolder& folder, const Season& s, std::optional<std::size_
 TEST(StoreBatch, FilesWrittenEarlyEndAsOneWriteAtTheEndLeavesThem) {
     ProgramFolder once, early;
     // Files already on disk, which the early writes read back.
-    file(once, season(0, 2), {});
-    file(early, season(0, 2), {});
-    file(once, season(2, 4), {});
-    file(early, season(2, 4), 3000);
+    file(once.paths(), season(0, 2), {});
+    file(early.paths(), season(0, 2), {});
+    file(once.paths(), season(2, 4), {});
+    file(early.paths(), season(2, 4), 3000);
     const auto expected = snapshot(once.path());
     EXPECT_GT(expected.size(), 20u);
     EXPECT_EQ(snapshot(early.path()), expected);
@@ -88,7 +89,7 @@ TEST(StoreBatch, FilesWrittenEarlyEndAsOneWriteAtTheEndLeavesThem) {
 // file with a torn tail is still mended by its next save.
 TEST(StoreBatch, FilingWhatIsThereAgainRewritesNothingButStillMendsDamage) {
     ProgramFolder folder;
-    file(folder, season(0, 3), {});
+    file(folder.paths(), season(0, 3), {});
     std::map<fs::path, fs::file_time_type> written;
     for (const auto& e : fs::recursive_directory_iterator(folder.path()))
         if (e.is_regular_file() && e.path().extension() != ".jvUM2") written[e.path()] = fs::last_write_time(e.path());
@@ -100,7 +101,7 @@ TEST(StoreBatch, FilingWhatIsThereAgainRewritesNothingButStillMendsDamage) {
     const auto tornTime = fs::last_write_time(torn);
     for (auto& [path, time] : written) fs::last_write_time(path, time - std::chrono::hours(1));
 
-    file(folder, season(0, 3), {});
+    file(folder.paths(), season(0, 3), {});
     EXPECT_EQ(snapshot(folder.path()), expected) << "the torn tail is cut";
     for (const auto& [path, time] : written) {
         if (path == torn)
@@ -108,6 +109,42 @@ TEST(StoreBatch, FilingWhatIsThereAgainRewritesNothingButStillMendsDamage) {
         else
             EXPECT_EQ(fs::last_write_time(path), time - std::chrono::hours(1)) << path;
     }
+}
+
+TEST(StoreBatch, AStoreInMemoryEndsWithTheFilesTheDiskGets) {
+    ProgramFolder disk;
+    file(disk.paths(), season(0, 2), {});
+    file(disk.paths(), season(2, 4), 3000);
+
+    MemoryFiles memory;
+    const StorePaths paths(fs::path("/nonexistent/app"));
+    for (const fs::path& folder : {paths.dataDir(), paths.seiDir(), paths.seirDir(), paths.um2Dir()})
+        memory.makeFolders(folder);
+    file(paths, season(0, 2), {}, memory);
+    file(paths, season(2, 4), 3000, memory);
+    std::map<std::string, std::string> inMemory;
+    memory.forEachFile([&](const std::string& path, std::string_view bytes) {
+        inMemory[fs::relative(path, paths.appDir()).string()] = bytes;
+    });
+    // The store folders on disk match their names without regard to case.
+    std::map<std::string, std::string> onDisk;
+    for (const auto& [path, bytes] : snapshot(disk.path())) {
+        const std::size_t slash = path.find('/');
+        const std::string top = path.substr(0, slash);
+        const fs::path spelt = top == "DATA" ? paths.dataDir() : paths.appDir() / top;
+        onDisk[fs::relative(spelt, paths.appDir()).string() + path.substr(slash)] = bytes;
+    }
+    EXPECT_EQ(inMemory, onDisk);
+}
+
+TEST(StoreBatch, AnUnreadableFileInMemoryIsAnErrorNamingIt) {
+    MemoryFiles memory;
+    memory.put("/app/Data/x.jvRA", "");
+    memory.makeUnreadable("/app/Data/x.jvRA");
+    StoreBatch b(memory);
+    EXPECT_THROW(b.mergeKeyed("/app/Data/x.jvRA", std::string(1268, 'R')), StoreError);
+    b.putRunnerSlot("/app/Data/missing/x.jvSEr", std::string(553, 'B'), 1, 1, true);
+    EXPECT_THROW(b.flush(), StoreError) << "its folder is not there";
 }
 
 TEST(StoreBatch, TheFileLeftAloneLongestIsWrittenFirst) {

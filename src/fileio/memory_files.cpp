@@ -1,0 +1,71 @@
+#include "fileio/memory_files.h"
+
+namespace vantor {
+
+std::string MemoryFiles::keyOf(const std::filesystem::path& path) {
+    std::string key = path.lexically_normal().native();
+    // "a/b/" names the folder "a/b"; "/" stays the root.
+    while (key.size() > 1 && key.back() == '/') key.pop_back();
+    return key;
+}
+
+FileContent MemoryFiles::readPart(const std::filesystem::path& path, const ReadBound& bound) {
+    const std::string key = keyOf(path);
+    const std::lock_guard guard(lock_);
+    if (isFolder(key) || unreadable_.contains(key)) return {FileContent::Status::unreadable, {}};
+    const auto it = files_.find(key);
+    if (it == files_.end()) return {FileContent::Status::missing, {}};
+    const ReadRange range = readRange(it->second.size(), bound);
+    return {FileContent::Status::ok, it->second.substr(range.offset, range.length)};
+}
+
+bool MemoryFiles::replace(const std::filesystem::path& path, std::string_view content, Durability) {
+    if (!path.has_filename()) return false;
+    const std::string key = keyOf(path);
+    const std::string folder = std::filesystem::path(key).parent_path().native();
+    const std::lock_guard guard(lock_);
+    if (isFolder(key) || !isFolder(folder)) return false;
+    files_[key].assign(content);
+    return true;
+}
+
+bool MemoryFiles::makeFolders(const std::filesystem::path& folder) {
+    const std::string key = keyOf(folder);
+    const std::lock_guard guard(lock_);
+    return makeFoldersLocked(key);
+}
+
+bool MemoryFiles::makeFoldersLocked(const std::string& key) {
+    if (isFolder(key)) return true;
+    if (files_.contains(key)) return false;
+    const std::string parent = std::filesystem::path(key).parent_path().native();
+    if (parent != key && !makeFoldersLocked(parent)) return false;
+    folders_.insert(key);
+    return true;
+}
+
+void MemoryFiles::put(const std::filesystem::path& path, std::string_view content) {
+    const std::string key = keyOf(path);
+    const std::lock_guard guard(lock_);
+    if (makeFoldersLocked(std::filesystem::path(key).parent_path().native()) && !isFolder(key))
+        files_[key].assign(content);
+}
+
+void MemoryFiles::makeUnreadable(const std::filesystem::path& path) {
+    const std::lock_guard guard(lock_);
+    unreadable_.insert(keyOf(path));
+}
+
+void MemoryFiles::forEachFile(const std::function<void(const std::string& path, std::string_view bytes)>& visit) const {
+    const std::lock_guard guard(lock_);
+    for (const auto& [path, bytes] : files_) visit(path, bytes);
+}
+
+void MemoryFiles::clear() {
+    const std::lock_guard guard(lock_);
+    files_.clear();
+    folders_.clear();
+    unreadable_.clear();
+}
+
+}  // namespace vantor
