@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "raceday/live_day_load.h"
 #include "raceday/past_run_races.h"
 #include "raceday/payout_match.h"
 #include "raceday/predicted_odds.h"
@@ -26,6 +27,14 @@ void call(const std::function<void()>& hook) {
 
 SjisView bytesOf(const FileContent& content) {
     return content.status == FileContent::Status::ok ? SjisView(content.bytes) : SjisView();
+}
+
+// "yyyymmdd" of a day name "yyyy年mm月dd日": its digits.
+SjisString liveDayOf(const std::string& dayName) {
+    SjisString day;
+    for (char c : dayName)
+        if (c >= '0' && c <= '9') day += c;
+    return day;
 }
 
 }  // namespace
@@ -58,6 +67,7 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
                  day);
     matchPredictedOdds(bytesOf(files_.read(paths_.dayFile(dayName, ".yoz"), firstRecords(kMaxRaces, yoz::kLength))),
                        day);
+    loadLiveDay(paths_, liveDayOf(dayName), day.live(), files_.reader());
     files_.forget();
 
     call(hooks.progressClose);

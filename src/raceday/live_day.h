@@ -48,6 +48,7 @@ struct LiveTime {
     std::int32_t order = -1;  // -1: no announcement
 
     bool present() const { return order >= 0; }
+    friend bool operator==(const LiveTime&, const LiveTime&) = default;
 };
 
 struct JockeySide {
@@ -55,6 +56,8 @@ struct JockeySide {
     FixedText<5> code;
     FixedText<34> name;
     FixedText<1> minarai;
+
+    friend bool operator==(const JockeySide&, const JockeySide&) = default;
 };
 
 struct LiveRunner {
@@ -71,11 +74,15 @@ struct LiveRunner {
     // JC, the latest announcement
     LiveTime jockeyTime;
     JockeySide jockeyAfter, jockeyBefore;
+
+    friend bool operator==(const LiveRunner&, const LiveRunner&) = default;
 };
 
 struct PairOdds {
     std::uint8_t first = 0, second = 0;  // 0: no entry
     LiveNumber odds, ninki;
+
+    friend bool operator==(const PairOdds&, const PairOdds&) = default;
 };
 
 // What an odds record says of itself.
@@ -84,11 +91,15 @@ struct OddsSnapshot {
     FixedText<1> dataKind;  // 1 interim, 2 day before, 3 final, 4/5 confirmed, 9 race cancelled, 0 deleted
     LiveTime time;          // set on interim odds only
     std::int32_t starters = 0;
+
+    friend bool operator==(const OddsSnapshot&, const OddsSnapshot&) = default;
 };
 
 struct WinSeriesPoint {
     LiveTime time;
     PerRunner<LiveNumber> odds, ninki;
+
+    friend bool operator==(const WinSeriesPoint&, const WinSeriesPoint&) = default;
 };
 
 struct LiveRace {
@@ -115,6 +126,8 @@ struct LiveRace {
     std::vector<WinSeriesPoint> winSeries;
 
     PerRunner<LiveRunner> runners;  // slot = horse number - 1
+
+    friend bool operator==(const LiveRace&, const LiveRace&) = default;
 };
 
 struct LiveCourse {
@@ -122,6 +135,8 @@ struct LiveCourse {
     LiveTime weatherTime, goingTime;
     FixedText<1> weather;               // 1 晴, 2 曇, 3 雨, 4 小雨, 5 雪, 6 小雪
     FixedText<1> turfGoing, dirtGoing;  // 1 良, 2 稍重, 3 重, 4 不良
+
+    friend bool operator==(const LiveCourse&, const LiveCourse&) = default;
 };
 
 class LiveDay {

@@ -34,6 +34,7 @@ void RaceDay::clear() {
     for (int r = 0; r < RaceCount; ++r) blankRace(*this, r);
     IniBtnClick(*this);
     earlierRuns_.clear();
+    live_->reset({});
     RaceCount = 0;
 }
 

@@ -22,6 +22,7 @@
 
 #include "raceday/day_capacity.h"
 #include "raceday/earlier_runs.h"
+#include "raceday/live_day.h"
 #include "raceday/one_based.h"
 #include "raceday/zeroed_slots.h"
 #include "text/fixed_text.h"
@@ -176,12 +177,18 @@ public:
     EarlierRuns& earlierRuns() { return earlierRuns_; }
     const EarlierRuns& earlierRuns() const { return earlierRuns_; }
 
+    // The day's live state (weights, scratches, jockey changes, odds, going),
+    // loaded beside the races from the store's live files.
+    LiveDay& live() { return *live_; }
+    const LiveDay& live() const { return *live_; }
+
     // All zero bytes is a reset slot: no memory for slots never filled.
     ZeroedSlots<TRaceRec, kMaxRaces> RaceTbl;
     ZeroedSlots<TRaceMarkRec, kMaxRaces> MarkTbl;
 
 private:
     EarlierRuns earlierRuns_;
+    std::unique_ptr<LiveDay> live_ = LiveDay::create();
 };
 
 // Resets every race slot and its marks: texts empty, numbers 0, flags 0.

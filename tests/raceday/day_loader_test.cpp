@@ -6,6 +6,8 @@
 
 #include "raceday/dates.h"
 #include "raceday/day_load_test.h"
+#include "store/jvdata_live_structure.h"
+#include "store/live_files.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -69,6 +71,34 @@ TEST_F(DayLoadTest, MissingRaceFileResetsTheDay) {
     EXPECT_EQ(day->RaceTbl[0].RacePresent, 0);
     EXPECT_TRUE(trimBlanks(day->JvSeTbl[0][0].view()).empty());
     EXPECT_EQ(opened.size(), 1u) << "no progress window for a missing day";
+}
+
+TEST_F(DayLoadTest, TheDayLoadsItsLiveStateBesideItsRaces) {
+    file({raRecord(kRace11, 1), raRecord({.date = 20240602}, 1)});
+    RecordBuilder tc(kTcLayout);
+    tc.text(tc::DataKubun, "1")
+        .number(tc::MakeDate, kRaceDate)
+        .number(tc::Year, 2024)
+        .number(tc::MonthDay, 526)
+        .text(tc::JyoCD, "05")
+        .number(tc::Kaiji, 2)
+        .number(tc::Nichiji, 12)
+        .number(tc::RaceNum, 11)
+        .text(tc::HappyoTime, "05261010")
+        .text(tc::HassoTime, "1550")
+        .text(tc::HassoTimeBefore, "1540");
+    const SjisString record = tc.take();
+    const SjisView records[] = {record};
+    ASSERT_EQ(LiveFiler(paths, "20240526").file(LiveDataspec::dayChanges, records, true), 1);
+
+    load();
+    ASSERT_NE(day->live().race("05", 11), nullptr);
+    EXPECT_EQ(day->live().race("05", 11)->postTime, "1550");
+    EXPECT_EQ(reads[paths.liveDayDir("20240526") / "changes.jvd"], 1);
+
+    load("2024年06月02日");
+    EXPECT_EQ(day->live().day(), "20240602");
+    EXPECT_TRUE(day->live().races().empty());
 }
 
 TEST_F(DayLoadTest, ALaterDayKeepsNothingOfAnEarlierOne) {

@@ -1,0 +1,151 @@
+// The live state loaded from the store equals the one built from the
+// answers that filed it: the demo's live day, file by file as the service
+// announced it, both filed and applied, then loaded at two moments.
+
+#include "raceday/live_day_load.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "demo/demo_feed.h"
+#include "store/live_files.h"
+#include "support/temp_dir.h"
+
+using namespace vantor;
+
+namespace {
+
+constexpr std::string_view kDay = "20240526";
+
+std::optional<LiveDataspec> dataspecOf(std::string_view name) {
+    const std::string_view spec = name.substr(15, 4);
+    if (spec == "0B11") return LiveDataspec::weights;
+    if (spec == "0B14") return LiveDataspec::dayChanges;
+    if (spec == "0B30") return LiveDataspec::odds;
+    if (spec == "0B41") return LiveDataspec::winOddsSeries;
+    return std::nullopt;  // the results
+}
+
+std::vector<SjisView> linesOf(const std::string& bytes) {
+    std::vector<SjisView> lines;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = bytes.find("\r\n", at);
+        lines.push_back(SjisView(bytes).substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+
+void expectSameState(const LiveDay& loaded, const LiveDay& applied) {
+    for (const char* code : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"}) {
+        const LiveCourse* a = loaded.course(code);
+        const LiveCourse* b = applied.course(code);
+        ASSERT_EQ(a == nullptr, b == nullptr) << code;
+        if (a) {
+            EXPECT_TRUE(*a == *b) << code;
+        }
+        for (int r = 1; r <= kLiveRacesPerCourse; ++r) {
+            const LiveRace* x = loaded.race(code, r);
+            const LiveRace* y = applied.race(code, r);
+            ASSERT_EQ(x == nullptr, y == nullptr) << code << " " << r;
+            if (x) {
+                EXPECT_TRUE(*x == *y) << code << " " << r;
+            }
+        }
+    }
+}
+
+class LiveDayLoadTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        feed_ = new test::TempDir;
+        demo::DemoOptions options;
+        options.out = feed_->path();
+        options.toDate = 20240527;
+        options.years = 1;
+        const demo::DemoResult made = demo::generateDemoFeed(options);
+        ASSERT_TRUE(made.ok()) << made.error;
+    }
+    static void TearDownTestSuite() { delete feed_; }
+
+    // Files and applies the demo's live files announced up to stamp that
+    // were not yet taken, in announce order.
+    void announceUpTo(const std::string& stamp) {
+        std::map<std::string, std::filesystem::path> files;
+        for (const auto& e : std::filesystem::directory_iterator(feed_->path() / "realtime" / std::string(kDay)))
+            files[e.path().filename().string()] = e.path();
+        for (const auto& [name, path] : files) {
+            if (name.substr(0, 14) > stamp || name <= taken) continue;
+            taken = name;
+            const auto dataspec = dataspecOf(name);
+            if (!dataspec) continue;
+            const std::string bytes = test::readFile(path);
+            const std::vector<SjisView> records = linesOf(bytes);
+            applied->applyAnswer(*dataspec, records);
+            LiveFiler(paths, kDay).file(*dataspec, records, true);
+        }
+    }
+
+    std::unique_ptr<LiveDay> load() {
+        reads.clear();
+        std::unique_ptr<LiveDay> loaded = LiveDay::create();
+        loadLiveDay(paths, kDay, *loaded, [this](const std::filesystem::path& p, const ReadBound& bound) {
+            ++reads[p.filename().string()];
+            return readFilePart(p, bound);
+        });
+        return loaded;
+    }
+
+    static test::TempDir* feed_;
+    test::TempDir app;
+    StorePaths paths{app.path()};
+    std::unique_ptr<LiveDay> applied = [] {
+        auto day = LiveDay::create();
+        day->reset(kDay);
+        return day;
+    }();
+    std::string taken;
+    std::map<std::string, int> reads;
+};
+
+test::TempDir* LiveDayLoadTest::feed_ = nullptr;
+
+}  // namespace
+
+TEST_F(LiveDayLoadTest, FiledAnswersLoadAsTheStateTheyBuiltReadingEachFileOnce) {
+    std::unique_ptr<LiveDay> empty = load();
+    EXPECT_TRUE(empty->races().empty()) << "nothing announced: no folder";
+    EXPECT_EQ(empty->day(), kDay);
+
+    for (const std::string stamp : {"20240526103000", "20240526170000"}) {
+        announceUpTo(stamp);
+        const std::unique_ptr<LiveDay> loaded = load();
+        ASSERT_FALSE(loaded->races().empty()) << stamp;
+        EXPECT_EQ(loaded->races().size(), applied->races().size()) << stamp;
+        expectSameState(*loaded, *applied);
+        EXPECT_TRUE(loaded->skipped().empty());
+
+        int stateFiles = 0;
+        for (const auto& e : std::filesystem::directory_iterator(paths.liveDayDir(kDay))) {
+            const std::string name = e.path().filename().string();
+            const bool inState = name == "changes.jvd" || name == "weights.jvd" || name.starts_with("odds_") ||
+                                 name.ends_with("_series.jvd");
+            stateFiles += inState;
+            const auto read = reads.find(name);
+            EXPECT_EQ(read == reads.end() ? 0 : read->second, inState ? 1 : 0) << name;
+        }
+        EXPECT_EQ(static_cast<int>(reads.size()), stateFiles);
+    }
+}
+
+TEST_F(LiveDayLoadTest, LoadingAnotherDayKeepsNothingOfTheFirst) {
+    announceUpTo("20240526120000");
+    std::unique_ptr<LiveDay> loaded = load();
+    ASSERT_FALSE(loaded->races().empty());
+    loadLiveDay(paths, "20240602", *loaded);
+    EXPECT_TRUE(loaded->races().empty());
+    EXPECT_EQ(loaded->course("05"), nullptr);
+}
