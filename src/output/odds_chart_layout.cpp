@@ -122,8 +122,8 @@ OddsChart oddsChart(const TRaceRec& race, const LiveRace* live, SjisView day, in
 
     const SjisView key = race.RaceKey.view();
     const SjisString course = key.size() >= 16 ? CourseName(key.substr(8, 2), 2).value_or(SjisString()) : SjisString();
-    SjisString title =
-        course + formatted("%dR ", digitsAt(key, 14, 2)) + SjisString(race.RaceName.view()) + sjis("　単勝ｵｯｽﾞの推移");
+    SjisString title = course + formatted("%dR ", digitsAt(key, 14, 2)) + SjisString(trimBlanks(race.RaceName.view())) +
+                       sjis("　単勝ｵｯｽﾞの推移");
 
     // The series' points with a time, in time order.
     std::vector<std::pair<std::int64_t, const WinSeriesPoint*>> points;
@@ -199,8 +199,9 @@ OddsChart oddsChart(const TRaceRec& race, const LiveRace* live, SjisView day, in
         const int x = scale.x(*post);
         ops.push_back(draw::Line{x, scale.top, x, scale.bottom, kPost, 2});
         const SjisString label = sjis("発走 ") + clockLabel(*post);
-        ops.push_back(draw::Text{x - measure.textWidth(font, label) / 2, scale.top - lineHeight - 2, label, font, kPost,
-                                 std::nullopt});
+        const int postWidth = measure.textWidth(font, label);
+        ops.push_back(draw::Text{std::min(x - postWidth / 2, width - postWidth - 2), scale.top - lineHeight - 2, label,
+                                 font, kPost, std::nullopt});
     }
 
     // A line per runner through its odds, broken where a point has none;
