@@ -48,11 +48,16 @@ SjisString liveOddsText(const LiveNumber& odds) {
     }
 }
 
+const std::vector<SjisString>& winPlaceHeaders() {
+    static const std::vector<SjisString> headers{sjis("枠"),   sjis("馬番"),   sjis("馬名"), sjis("単勝"),
+                                                 sjis("人気"), sjis("支持率"), sjis("複勝"), sjis("人気")};
+    return headers;
+}
+
 OddsTable winPlaceTable(const TRaceRec& race, const LiveRace* live, WinPlaceOrder order) {
     OddsTable table;
     table.cols = kWinPlaceCols;
-    for (const char* header : {"枠", "馬番", "馬名", "単勝", "人気", "支持率", "複勝", "人気"})
-        table.cells.push_back(sjis(header));
+    table.cells = winPlaceHeaders();
     const int runners = runnersOf(race);
     std::vector<int> slots(static_cast<std::size_t>(runners));
     std::iota(slots.begin(), slots.end(), 0);

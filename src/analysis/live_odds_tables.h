@@ -33,6 +33,7 @@ enum class WinPlaceOrder { number, popularity };
 // last, in number order). The share is the runner's part of the sum of
 // 1/odds over the runners with odds, in percent with one decimal.
 inline constexpr int kWinPlaceCols = 8;
+const std::vector<SjisString>& winPlaceHeaders();
 OddsTable winPlaceTable(const TRaceRec& race, const LiveRace* live, WinPlaceOrder order);
 
 // 9 by 9: brackets 1-8 across and down, the odds of bracket pair i-j

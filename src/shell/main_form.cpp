@@ -114,6 +114,11 @@ void TMainForm::connectHandlers() {
     connect(SpeedButton18, &QToolButton::clicked, this, &TMainForm::SpeedButton18Click);
     connect(SpeedButton19, &QToolButton::clicked, this, &TMainForm::SpeedButton19Click);
     connect(SpeedButton21, &QToolButton::clicked, this, &TMainForm::SpeedButton21Click);
+    connect(WinNumberBtn, &QToolButton::clicked, this, &TMainForm::showLiveOdds);
+    connect(WinNinkiBtn, &QToolButton::clicked, this, &TMainForm::showLiveOdds);
+    connect(WinPlaceCopyBtn, &QToolButton::clicked, this, &TMainForm::WinPlaceCopyBtnClick);
+    connect(BracketCopyBtn, &QToolButton::clicked, this, &TMainForm::BracketCopyBtnClick);
+    connect(QuinellaCopyBtn, &QToolButton::clicked, this, &TMainForm::QuinellaCopyBtnClick);
     connect(ChokBox, &QComboBox::activated, this, &TMainForm::ChokBoxChange);
     connect(RinsenCombo, &QComboBox::activated, this, &TMainForm::RinsenComboChange);
     ui::onListClick(UmaListBox, [this] { UmaListBoxClick(); });

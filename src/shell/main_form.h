@@ -36,6 +36,7 @@ class QTabWidget;
 namespace vantor {
 
 class JVLink;
+class OddsChartView;
 class TPrgrsForm;
 
 namespace ui {
@@ -143,6 +144,22 @@ public:
     // 1-7; three labels per entry: result, popularity, payout.
     std::vector<ui::TLabel3D*> KekkaLabels;
 
+    QWidget* OddsSheet;  // "ｵｯｽﾞ": the live odds of the race shown
+    QTabWidget* OddsPages;
+    QLabel* OddsTimeLabel;  // the announce time of the odds shown
+    QWidget* WinPlaceSheet;  // "単勝・複勝"
+    ui::TStringGrid* WinPlaceGrid;
+    ui::TSpeedButton* WinNumberBtn;  // "馬番順", down at start
+    ui::TSpeedButton* WinNinkiBtn;   // "人気順"
+    ui::TSpeedButton* WinPlaceCopyBtn;
+    QWidget* BracketSheet;  // "枠連"
+    ui::TStringGrid* BracketGrid;
+    ui::TSpeedButton* BracketCopyBtn;
+    QWidget* QuinellaSheet;  // "馬連"
+    ui::TStringGrid* QuinellaGrid;
+    ui::TSpeedButton* QuinellaCopyBtn;
+    OddsChartView* OddsChart;  // "ｵｯｽﾞ推移"
+
     QStatusBar* StatusLine;
 
     // The race day shown: made once, refilled by every load.
@@ -205,6 +222,11 @@ public:
     void SpeedButton18Click();
     void SpeedButton19Click();
     void SpeedButton21Click();
+    // The odds pane of the race shown, from the day's live state.
+    void showLiveOdds();
+    void WinPlaceCopyBtnClick();
+    void BracketCopyBtnClick();
+    void QuinellaCopyBtnClick();
     void ChokBoxChange();
     void RinsenComboChange();
     void UmaListBoxClick();
@@ -235,6 +257,7 @@ private:
     QWidget* createReadinessSheet();
     QWidget* createSignCheckSheet();
     QWidget* createHorseSearchSheet();
+    QWidget* createOddsSheet();
     void connectHandlers();
     void connectViews();  // the analysis grids' and the trainer list's drawing
     void applyRaceHeading(const struct RaceHeaderTexts& header);
