@@ -148,7 +148,7 @@ TEST_F(MainForm, ToolBarAndSheetsCarryTheirCaptions) {
     for (int i = 0; i < form->PageControl1->count(); ++i) tabs.append(form->PageControl1->tabText(i));
     EXPECT_EQ(tabs,
               QStringList({QStringLiteral("出馬表"), QStringLiteral("調教師"), QStringLiteral("臨戦態勢ﾁｪｯｸ"),
-                           QStringLiteral("暗号ﾁｪｯｸ"), QStringLiteral("競走馬検索"), QStringLiteral("成績結果")}));
+                           QStringLiteral("暗号ﾁｪｯｸ"), QStringLiteral("競走馬検索"), QStringLiteral("成績結果"), QStringLiteral("ｵｯｽﾞ")}));
     EXPECT_EQ(form->PageControl2->tabText(0), QStringLiteral("出馬表ﾁｪｯｸ"));
     EXPECT_EQ(form->PageControl2->tabText(1), QStringLiteral("検索ﾘｽﾄ"));
     EXPECT_EQ(form->DateCombo->maxVisibleItems(), 36);

@@ -30,15 +30,17 @@ inline jvdata::RecordBuilder liveRaceRecord(const jvdata::RecordLayout& layout, 
 }
 
 // An O1 with the win odds (tenths, or a marker such as "----") of horses
-// 1..n and their popularity in that order.
+// 1..n and their popularity: as given, else in that order.
 inline std::string winOddsRecord(std::string_view announce, std::initializer_list<std::string_view> odds,
-                                 std::string_view dataKind = "1", int race = 11) {
+                                 std::string_view dataKind = "1", int race = 11,
+                                 std::initializer_list<int> popularity = {}) {
     using namespace jvdata;
     RecordBuilder b = liveRaceRecord(kO1Layout, announce, race, dataKind);
     b.number(o1::SyussoTosu, static_cast<long long>(odds.size())).text(o1::TansyoFlag, "7");
     int i = 1;
     for (std::string_view o : odds) {
-        b.number(o1::TanUmaban, i, i).text(o1::TanOdds, o, i).number(o1::TanNinki, i, i);
+        const int ninki = popularity.size() >= static_cast<std::size_t>(i) ? popularity.begin()[i - 1] : i;
+        b.number(o1::TanUmaban, i, i).text(o1::TanOdds, o, i).number(o1::TanNinki, ninki, i);
         ++i;
     }
     return b.take();
