@@ -15,10 +15,6 @@ std::chrono::milliseconds steadyNow() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
-std::chrono::sys_seconds systemNow() {
-    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-}
-
 // Read in one piece of the file's own size: a feed file runs to megabytes,
 // and the whole of it is held while its records are read. (The fake
 // JV-Link builds this for Windows too, so only the standard library.)
@@ -79,15 +75,16 @@ FeedJVLink::FeedJVLink(FeedSettings settings, Clock clock)
 }
 
 void FeedJVLink::loadJapanClock() {
-    japanClock_ = [] { return japanTimeStamp(systemNow()); };
-    const char* start = std::getenv("VANTOR_JVLINK_CLOCK");
-    if (!start || !*start) return;
-    const std::optional<std::chrono::sys_seconds> moment = japanMoment(start);
-    if (!moment) {
-        clockError_ = std::string("VANTOR_JVLINK_CLOCK \"") + start + "\" は yyyymmddhhnnss の日本時間ではありません。";
-        return;
+    auto clock = environmentJapanClock();
+    if (const std::string* error = std::get_if<std::string>(&clock)) {
+        clockError_ = *error;
+        clock = systemJapanClock();
     }
-    japanClock_ = [offset = *moment - systemNow()] { return japanTimeStamp(systemNow() + offset); };
+    setClockSource(std::get<JapanClockSource>(std::move(clock)));
+}
+
+void FeedJVLink::setClockSource(JapanClockSource clock) {
+    japanClock_ = [clock = std::move(clock)] { return japanTimeStamp(clock()); };
 }
 
 void FeedJVLink::loadFaultPlan() {

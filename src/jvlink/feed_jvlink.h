@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "jvlink/fault_plan.h"
+#include "jvlink/japan_clock.h"
 #include "jvlink/feed_folder.h"
 #include "jvlink/jvlink.h"
 
@@ -53,6 +54,8 @@ public:
     // folder could not be read completely.
     const std::optional<std::string>& faultPlanError() const { return faultPlanError_; }
     void setJapanClock(JapanClock clock) { japanClock_ = std::move(clock); }
+    // The clock as a moment: a replay (japan_clock.h) that a live run shares.
+    void setClockSource(JapanClockSource clock);
     // A feed folder that must not be used as it stands: every open fails
     // with JV-Link's "settings unusable" and sourceProblem() says why.
     void refuseFeed(std::string why) { refused_ = std::move(why); }

@@ -98,7 +98,7 @@ StoreImage StoreBatch::applied(const fs::path& file, const Changes& changes) {
 std::string StoreBatch::save(const fs::path& file, const Changes& changes) {
     try {
         const StoreImage image = applied(file, changes);
-        if (image.changed && !replaceWholeFile(file, image.bytes, Durability::renameOnly))
+        if (image.changed && !image.sameAsDisk() && !replaceWholeFile(file, image.bytes, Durability::renameOnly))
             return "cannot write " + file.string();
     } catch (const StoreError& e) {
         return e.what();

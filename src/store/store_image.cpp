@@ -71,21 +71,29 @@ FileContent readStoreFile(const fs::path& file, const ReadBound& bound) {
     return content;
 }
 
+// The bytes read, when they are the whole file: a file beyond its bound is
+// never taken as the same as its image, so its next save still cuts it.
+void keepDiskBytes(const fs::path& file, FileContent& content, StoreImage& image) {
+    std::error_code ec;
+    if (fs::file_size(file, ec) == content.bytes.size() && !ec) image.onDisk = std::move(content.bytes);
+}
+
 }  // namespace
 
 StoreImage loadKeyedImage(const fs::path& file, std::size_t recordLength) {
-    const FileContent content = readStoreFile(file, {kKeyedFileRecordLimit * recordLength, ReadFrom::end});
+    FileContent content = readStoreFile(file, {kKeyedFileRecordLimit * recordLength, ReadFrom::end});
     StoreImage image;
     if (content.status == FileContent::Status::ok) {
         image.exists = true;
         image.bytes = wholeRecordLines(content.bytes, recordLength);
         sortRecords(image.bytes, recordLength);
+        keepDiskBytes(file, content, image);
     }
     return image;
 }
 
 StoreImage loadRunnerImage(const fs::path& file) {
-    const FileContent content = readStoreFile(file, {kRunnerFileBytes});
+    FileContent content = readStoreFile(file, {kRunnerFileBytes});
     StoreImage image;
     if (content.status == FileContent::Status::ok) {
         image.exists = true;
@@ -97,6 +105,7 @@ StoreImage loadRunnerImage(const fs::path& file) {
             if (isWholeRecord(record, jvdata::kSeLength))
                 image.bytes.replace(slot * jvdata::kSeLength, jvdata::kSeLength, record);
         }
+        keepDiskBytes(file, content, image);
     }
     return image;
 }

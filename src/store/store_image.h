@@ -4,6 +4,7 @@
 // its kind, then changed as "load the file, change it, save it" changes it.
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -21,6 +22,11 @@ struct StoreImage {
     std::string bytes;    // whole records, each ending in CR LF
     bool exists = false;  // on disk, or made by a change
     bool changed = false;
+    std::optional<std::string> onDisk;  // the file's bytes as read, when it was there
+
+    // Whether saving the image would write the bytes the file already holds:
+    // a repeated filing of what is there rewrites nothing.
+    bool sameAsDisk() const { return onDisk && *onDisk == bytes; }
 };
 
 // A keyed file's whole records of recordLength bytes (CR LF included),

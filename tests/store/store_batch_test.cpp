@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "store/record_filer.h"
 #include "support/program_folder.h"
 #include "support/records.h"
@@ -79,6 +81,33 @@ TEST(StoreBatch, FilesWrittenEarlyEndAsOneWriteAtTheEndLeavesThem) {
     const auto expected = snapshot(once.path());
     EXPECT_GT(expected.size(), 20u);
     EXPECT_EQ(snapshot(early.path()), expected);
+}
+
+// Filing again what the store holds (a repeated results fetch) writes no
+// file it merges into (the horse masters are replaced whole, unread); a
+// file with a torn tail is still mended by its next save.
+TEST(StoreBatch, FilingWhatIsThereAgainRewritesNothingButStillMendsDamage) {
+    ProgramFolder folder;
+    file(folder, season(0, 3), {});
+    std::map<fs::path, fs::file_time_type> written;
+    for (const auto& e : fs::recursive_directory_iterator(folder.path()))
+        if (e.is_regular_file() && e.path().extension() != ".jvUM2") written[e.path()] = fs::last_write_time(e.path());
+    ASSERT_GT(written.size(), 10u);
+    const auto expected = snapshot(folder.path());
+    const fs::path torn = folder.paths().dayFile("2024年01月06日", ".jvRA");
+    std::string bytes = readFile(torn);
+    writeFile(torn, bytes + bytes.substr(0, 100));
+    const auto tornTime = fs::last_write_time(torn);
+    for (auto& [path, time] : written) fs::last_write_time(path, time - std::chrono::hours(1));
+
+    file(folder, season(0, 3), {});
+    EXPECT_EQ(snapshot(folder.path()), expected) << "the torn tail is cut";
+    for (const auto& [path, time] : written) {
+        if (path == torn)
+            EXPECT_NE(fs::last_write_time(path), tornTime - std::chrono::hours(1)) << path;
+        else
+            EXPECT_EQ(fs::last_write_time(path), time - std::chrono::hours(1)) << path;
+    }
 }
 
 TEST(StoreBatch, TheFileLeftAloneLongestIsWrittenFirst) {

@@ -19,6 +19,7 @@ int days(const Context& ctx);
 int races(const Context& ctx);
 int grid(const Context& ctx);
 int results(const Context& ctx);
+int live(const Context& ctx);
 int snapshot(const Context& ctx);
 int odds(const Context& ctx);
 int chart(const Context& ctx);

@@ -24,6 +24,8 @@ const char* kUsage =
     "  races    --day DAY\n"
     "  grid     --day DAY [--race N] [--set N] check|sign|card|results|header|rinsen:C|search[:KEY]\n"
     "  results  --day DAY [--wine-prefix DIR [--bridge EXE] [--wine-command WINE] [--timeout SECONDS]] [--wait]\n"
+    "  live     --day DAY [--once] [--every SECONDS] [--until HH:MM] [--replay-from HH:MM [--speed N]]\n"
+    "           [--feed DIR | --wine-prefix DIR [--bridge EXE] [--wine-command WINE] [--timeout SECONDS]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
     "  chart    --day DAY [--race N] --png FILE [--pdf FILE]\n"
@@ -39,7 +41,8 @@ int main(int argc, char** argv) {
     Args args;
     if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
                                       "--dpi", "--wine-prefix", "--bridge", "--wine-command", "--sqlite", "--postgres",
-                                      "--to", "--timeout", "--set", "--import", "--export", "--marks"})) {
+                                      "--to", "--timeout", "--set", "--import", "--export", "--marks", "--every",
+                                      "--until", "--replay-from", "--speed"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -93,6 +96,11 @@ int main(int argc, char** argv) {
          results,
          {"--app-dir", "--day", "--wine-prefix", "--bridge", "--wine-command", "--timeout", "--wait"},
          Access::writer},
+        // A live run holds the writer lock for each fetch alone (live_run.h).
+        {"live",
+         live,
+         {"--app-dir", "--day", "--once", "--every", "--until", "--replay-from", "--speed", "--feed", "--wine-prefix",
+          "--bridge", "--wine-command", "--timeout", "--wait"}},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
         {"chart", chart, {"--app-dir", "--day", "--race", "--png", "--pdf"}},
