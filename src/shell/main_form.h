@@ -70,6 +70,13 @@ public:
     QAction* FilePrintSetupItem;
     QAction* FileExitItem;
     QAction* N5;
+    QAction* ReopenItem;  // "前回のﾚｰｽを開いて起動", on at first
+    // Menu "ﾚｰｽ(&R)": the lists stepped by keys, leaving the arrow keys to
+    // the card's rows.
+    QAction* NextRaceItem;  // Page Down
+    QAction* PrevRaceItem;  // Page Up
+    QAction* OlderDayItem;  // Ctrl+Page Down: the day list's next item, the day before
+    QAction* NewerDayItem;  // Ctrl+Page Up
     QAction* yosohaitomenu;
     QAction* HelpContentsItem;
     QAction* HelpAboutItem;
@@ -146,7 +153,7 @@ public:
 
     QWidget* OddsSheet;  // "ｵｯｽﾞ": the live odds of the race shown
     QTabWidget* OddsPages;
-    QLabel* OddsTimeLabel;  // the announce time of the odds shown
+    QLabel* OddsTimeLabel;   // the announce time of the odds shown
     QWidget* WinPlaceSheet;  // "単勝・複勝"
     ui::TStringGrid* WinPlaceGrid;
     ui::TSpeedButton* WinNumberBtn;  // "馬番順", down at start
@@ -182,12 +189,21 @@ public:
     void FileExitItemClick();
     void FilePrintSetupItemClick();
     void N5Click();
+    void ReopenItemClick();
     void HelpContentsItemClick();
     void HelpAboutItemClick();
     void SpeedButton8Click();
     void MakeDataListBtnClick();
     // Chooses the newest race day, as a user would in DateCombo.
     void showNewestDay();
+    // Chooses the day and race shown when the window last closed, or the
+    // newest day when that day is gone; nothing when the user turned it off
+    // or no day was shown.
+    void reopenLastRace();
+    // Steps the race list or the day list by one item (+1 down, -1 up);
+    // nothing past either end.
+    void stepRace(int by);
+    void stepDay(int by);
     void HrReadBtnClick();
 
     void DateComboChange();
