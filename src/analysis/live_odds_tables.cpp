@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "raceday/live_card.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -111,9 +112,7 @@ OddsTable quinellaMatrix(const TRaceRec& race, const LiveRace* live) {
 }
 
 SjisString oddsAnnounceClock(const OddsSnapshot& snapshot) {
-    const SjisView text = snapshot.time.text.view();
-    if (!snapshot.present || text.size() != 8 || !isAllDigits(text) || text == "00000000") return {};
-    return SjisString(text.substr(4, 2)) + ":" + SjisString(text.substr(6, 2));
+    return snapshot.present ? liveClockText(snapshot.time) : SjisString();
 }
 
 }  // namespace vantor
