@@ -7,6 +7,19 @@ namespace {
 
 bool validRace(int race) { return race >= 0 && race < kMaxRaces; }
 
+// A scratched or excluded runner's cells: grey where they are white.
+constexpr draw::Rgb kOutGrey{200, 200, 200};
+
+draw::Ops greyedIfOut(const TRaceRec& rec, int runner, draw::Ops ops) {
+    if (runner < 0 || rec.LiveStatus[runner].empty()) return ops;
+    for (draw::Op& op : ops) {
+        if (auto* fill = std::get_if<draw::Fill>(&op); fill && fill->color == draw::kWhite) fill->color = kOutGrey;
+        if (auto* text = std::get_if<draw::Text>(&op); text && text->background == draw::kWhite)
+            text->background = kOutGrey;
+    }
+    return ops;
+}
+
 }  // namespace
 
 draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, const CellBox& box, bool chosen) {
@@ -16,15 +29,15 @@ draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, cons
     const TRaceRec& rec = day.RaceTbl[race];
     switch (col) {
         case kUserMarkColumn:
-            return userMarkCell(rec, runner, box, chosen);
+            return greyedIfOut(rec, runner, userMarkCell(rec, runner, box, chosen));
         case kHorseColumn:
-            return horseCell(rec, runner, box);
+            return greyedIfOut(rec, runner, horseCell(rec, runner, box));
         case kPeopleColumn:
-            return peopleCell(rec, runner, box);
+            return greyedIfOut(rec, runner, peopleCell(rec, runner, box));
         case kPrizeColumn:
-            return prizeCell(rec, runner, box);
+            return greyedIfOut(rec, runner, prizeCell(rec, runner, box));
         default:
-            return runCell(rec, runner, col - kFirstRunColumn, box);
+            return greyedIfOut(rec, runner, runCell(rec, runner, col - kFirstRunColumn, box));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "raceday/live_card.h"
 #include "raceday/live_day_load.h"
 #include "raceday/past_run_races.h"
 #include "raceday/payout_match.h"
@@ -75,6 +76,7 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
     matchPredictedOdds(bytesOf(files_.read(paths_.dayFile(dayName, ".yoz"), firstRecords(kMaxRaces, yoz::kLength))),
                        day);
     loadLiveDay(paths_, liveDayOf(dayName), day.live(), files_.reader());
+    fillLiveCard(day);
     files_.forget();
 
     call(hooks.progressClose);

@@ -32,9 +32,13 @@ RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
     h.raceClass = raceClassHeaderText(rec.JokenCd);
     h.track = trackName(rec.TrackCd);
     h.distance = ZeroBlank(rec.Kyori) + "m";
-    h.startTime =
-        SjisString(field(rec.HassoTime, 1, 2)) + sjis("時") + SjisString(field(rec.HassoTime, 3, 2)) + sjis("分発走");
-    h.headCount = ZeroBlank(rec.TorokuTosu) + sjis("頭");
+    // A post-time change announced that day stands for the time and is marked.
+    const SjisView post = rec.LivePostTime.empty() ? rec.HassoTime.view() : rec.LivePostTime.view();
+    h.startTime = SjisString(field(post, 1, 2)) + sjis("時") + SjisString(field(post, 3, 2)) + sjis("分発走") +
+                  (rec.LivePostTime.empty() ? SjisString() : sjis("(変更)"));
+    // Runners scratched or excluded are left out of the count.
+    h.headCount = rec.LiveOut == 0 ? ZeroBlank(rec.TorokuTosu) + sjis("頭")
+                                   : formatted("%d", runnerSlotsOf(rec.TorokuTosu.view()) - rec.LiveOut) + sjis("頭");
     return h;
 }
 

@@ -125,6 +125,19 @@ struct TRaceRec {
     OneBased<i32, 3> UmarenNinki, UmarenPay;
     OneBased<FixedText<6>, 7> WideKumi;
     OneBased<i32, 7> WideNinki, WidePay;
+
+    // The day's live state as the card shows it (live_card.h): all empty
+    // when nothing was announced, so that the card is then as without it.
+    PerRunner<FixedText<4>> LiveStatus;         // "取消", "除外"; empty for a runner who runs
+    PerRunner<FixedText<6>> LiveStatusReason;   // "疾病", "事故", "その他"
+    PerRunner<FixedText<34>> LiveKisyuName;     // the jockey a change names; empty for none
+    PerRunner<FixedText<34>> LiveKisyuBefore;   // the jockey it replaces
+    PerRunner<FixedText<4>> LiveFutan;          // the carried weight it gives, tenths of kg ("570")
+    PerRunner<FixedText<10>> LiveWeight;        // today's body weight: "486(+4)", "計不"
+    PerRunner<FixedText<16>> LiveWinOdds;       // "2.4倍 1人"
+    FixedText<5> LiveOddsTime;                  // "10:30": the announce time of the odds shown
+    FixedText<5> LivePostTime;                  // "hhmm" of a post-time change
+    i32 LiveOut = 0;                            // runners scratched or excluded
 };
 
 // The marks day loading derives for a race.

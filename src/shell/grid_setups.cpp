@@ -1,6 +1,7 @@
 #include "shell/grid_setups.h"
 
 #include "analysis/grid_headers.h"
+#include "analysis/live_odds_tables.h"
 #include "components/string_grid.h"
 #include "output/fonts.h"
 #include "output/race_card_cell.h"
@@ -71,6 +72,18 @@ GridSetup horseSearchGridSetup() {
 GridSetup searchListGridSetup() {
     return runnerListSetup({60, 20, 20, 80, 140, 60, 60, 50, 50, 50},
                            texts(searchListHeaders()));
+}
+
+GridSetup winPlaceGridSetup() { return runnerListSetup({20, 34, 150, 70, 34, 60, 90, 34}, texts(winPlaceHeaders())); }
+
+GridSetup oddsMatrixGridSetup(int size) {
+    GridSetup setup = runnerListSetup({}, {});
+    setup.colWidths.assign(static_cast<std::size_t>(size + 1), 60);
+    setup.colWidths.front() = 24;
+    setup.headers.append(QString());
+    for (int i = 1; i <= size; ++i) setup.headers.append(QString::number(i));
+    setup.fixedCols = 1;
+    return setup;
 }
 
 void applyGridSetup(ui::TStringGrid& grid, const GridSetup& setup) {

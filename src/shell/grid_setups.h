@@ -28,6 +28,10 @@ GridSetup trainerGridSetup();      // StringGrid5, "調教師"
 GridSetup signCheckGridSetup();    // StringGrid1, "暗号ﾁｪｯｸ"
 GridSetup horseSearchGridSetup();  // StringGrid3, "競走馬検索"
 GridSetup searchListGridSetup();   // StringGrid7, "検索ﾘｽﾄ"
+GridSetup winPlaceGridSetup();     // WinPlaceGrid, "単勝・複勝"
+// The bracket quinella (8) and quinella (18) matrices: a header row and
+// column of the numbers.
+GridSetup oddsMatrixGridSetup(int size);
 
 // Applies the setup to an empty grid: header row and one empty row. Every
 // grid selects whole rows and empties its selection on mouse release, so no

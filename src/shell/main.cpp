@@ -142,6 +142,9 @@ int main(int argc, char* argv[]) {
     });
     vantor::TMainForm mainForm(std::move(link));
     mainForm.show();
-    if (demoFirstDate != 0) mainForm.showNewestDay();
+    if (demoFirstDate != 0)
+        mainForm.showNewestDay();
+    else
+        mainForm.reopenLastRace();
     return QApplication::exec();
 }

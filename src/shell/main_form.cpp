@@ -5,9 +5,10 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPageSetupDialog>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include "shell/version_form.h"
 #include "store/day_list.h"
 #include "store/store_paths.h"
+#include "text/qt_text.h"
 
 namespace vantor {
 namespace {
@@ -37,6 +39,11 @@ constexpr int kPanelWidth = 120;
 constexpr PlacementSetting kPlacement{"locate", {10, 10, 1200, 800}};
 // Whether choosing a day closes the day list.
 constexpr Setting<bool> kCloseDayList{"datalist", "close", false};
+// The race day and race (1-based) shown when the window closed, and whether
+// a start opens them; an empty day: none was shown.
+constexpr Setting<bool> kReopen{"lastrace", "reopen", true};
+constexpr Setting<SjisView> kLastDay{"lastrace", "day", ""};
+constexpr Setting<int> kLastRace{"lastrace", "race", 1};
 
 }  // namespace
 
@@ -64,6 +71,7 @@ TMainForm::TMainForm(std::unique_ptr<JVLink> jvLink, QWidget* parent)
     move(place.left, place.top);
     resize(place.width, place.height);
     N5->setChecked(readSetting(IniGT1, kCloseDayList));
+    ReopenItem->setChecked(readSetting(IniGT1, kReopen));
     MakeDataListBtnClick();
 
     PrgrsForm = new TPrgrsForm(this);
@@ -92,6 +100,11 @@ void TMainForm::connectHandlers() {
     connect(UpDown1, &ui::TUpDown::clicked, this, &TMainForm::UpDown1Click);
 
     connect(DateCombo, &QComboBox::activated, this, &TMainForm::DateComboChange);
+    connect(ReopenItem, &QAction::triggered, this, &TMainForm::ReopenItemClick);
+    connect(NextRaceItem, &QAction::triggered, this, [this] { stepRace(1); });
+    connect(PrevRaceItem, &QAction::triggered, this, [this] { stepRace(-1); });
+    connect(OlderDayItem, &QAction::triggered, this, [this] { stepDay(1); });
+    connect(NewerDayItem, &QAction::triggered, this, [this] { stepDay(-1); });
     ui::onListClick(DatList, [this] { DatListClick(); });
 
     connect(SpeedButton10, &QToolButton::clicked, this, &TMainForm::SpeedButton10Click);
@@ -114,6 +127,11 @@ void TMainForm::connectHandlers() {
     connect(SpeedButton18, &QToolButton::clicked, this, &TMainForm::SpeedButton18Click);
     connect(SpeedButton19, &QToolButton::clicked, this, &TMainForm::SpeedButton19Click);
     connect(SpeedButton21, &QToolButton::clicked, this, &TMainForm::SpeedButton21Click);
+    connect(WinNumberBtn, &QToolButton::clicked, this, &TMainForm::showLiveOdds);
+    connect(WinNinkiBtn, &QToolButton::clicked, this, &TMainForm::showLiveOdds);
+    connect(WinPlaceCopyBtn, &QToolButton::clicked, this, &TMainForm::WinPlaceCopyBtnClick);
+    connect(BracketCopyBtn, &QToolButton::clicked, this, &TMainForm::BracketCopyBtnClick);
+    connect(QuinellaCopyBtn, &QToolButton::clicked, this, &TMainForm::QuinellaCopyBtnClick);
     connect(ChokBox, &QComboBox::activated, this, &TMainForm::ChokBoxChange);
     connect(RinsenCombo, &QComboBox::activated, this, &TMainForm::RinsenComboChange);
     ui::onListClick(UmaListBox, [this] { UmaListBoxClick(); });
@@ -149,6 +167,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormCloseQuery() {
     writeSetting(IniGT1, kPlacement, {x(), y(), width(), height()});
+    const bool shown = DateCombo->currentIndex() >= 0 && DatList->currentRow() >= 0;
+    writeSetting(IniGT1, kLastDay, shown ? fromQString(DateCombo->currentText()) : SjisString());
+    writeSetting(IniGT1, kLastRace, shown ? DatList->currentRow() + 1 : 1);
 }
 
 void TMainForm::N13Click() {
@@ -165,6 +186,10 @@ void TMainForm::FilePrintSetupItemClick() {
 
 void TMainForm::N5Click() {
     if (!writeSetting(IniGT1, kCloseDayList, N5->isChecked())) reportSettingsNotSaved();
+}
+
+void TMainForm::ReopenItemClick() {
+    if (!writeSetting(IniGT1, kReopen, ReopenItem->isChecked())) reportSettingsNotSaved();
 }
 
 void TMainForm::reportSettingsNotSaved() {
@@ -198,6 +223,40 @@ void TMainForm::MakeDataListBtnClick() {
 void TMainForm::showNewestDay() {
     if (DateCombo->count() == 0) return;
     DateCombo->setCurrentIndex(0);
+    DateComboChange();
+}
+
+void TMainForm::reopenLastRace() {
+    const SjisString day = readSetting(IniGT1, kLastDay);
+    if (!readSetting(IniGT1, kReopen) || day.empty() || DateCombo->count() == 0) return;
+    const int index = DateCombo->findText(toQString(day));
+    if (index < 0) return showNewestDay();
+    DateCombo->setCurrentIndex(index);
+    DateComboChange();
+    const int race = readSetting(IniGT1, kLastRace) - 1;
+    if (race > 0 && race < DatList->count()) {
+        {
+            const QSignalBlocker block(DatList);
+            DatList->setCurrentRow(race);
+        }
+        DatListClick();
+    }
+}
+
+void TMainForm::stepRace(int by) {
+    const int race = DatList->currentRow() + by;
+    if (DatList->currentRow() < 0 || race < 0 || race >= DatList->count()) return;
+    {
+        const QSignalBlocker block(DatList);
+        DatList->setCurrentRow(race);
+    }
+    DatListClick();
+}
+
+void TMainForm::stepDay(int by) {
+    const int day = DateCombo->currentIndex() + by;
+    if (DateCombo->currentIndex() < 0 || day < 0 || day >= DateCombo->count()) return;
+    DateCombo->setCurrentIndex(day);
     DateComboChange();
 }
 

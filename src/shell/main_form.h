@@ -36,6 +36,7 @@ class QTabWidget;
 namespace vantor {
 
 class JVLink;
+class OddsChartView;
 class TPrgrsForm;
 
 namespace ui {
@@ -69,6 +70,13 @@ public:
     QAction* FilePrintSetupItem;
     QAction* FileExitItem;
     QAction* N5;
+    QAction* ReopenItem;  // "前回のﾚｰｽを開いて起動", on at first
+    // Menu "ﾚｰｽ(&R)": the lists stepped by keys, leaving the arrow keys to
+    // the card's rows.
+    QAction* NextRaceItem;  // Page Down
+    QAction* PrevRaceItem;  // Page Up
+    QAction* OlderDayItem;  // Ctrl+Page Down: the day list's next item, the day before
+    QAction* NewerDayItem;  // Ctrl+Page Up
     QAction* yosohaitomenu;
     QAction* HelpContentsItem;
     QAction* HelpAboutItem;
@@ -143,6 +151,22 @@ public:
     // 1-7; three labels per entry: result, popularity, payout.
     std::vector<ui::TLabel3D*> KekkaLabels;
 
+    QWidget* OddsSheet;  // "ｵｯｽﾞ": the live odds of the race shown
+    QTabWidget* OddsPages;
+    QLabel* OddsTimeLabel;   // the announce time of the odds shown
+    QWidget* WinPlaceSheet;  // "単勝・複勝"
+    ui::TStringGrid* WinPlaceGrid;
+    ui::TSpeedButton* WinNumberBtn;  // "馬番順", down at start
+    ui::TSpeedButton* WinNinkiBtn;   // "人気順"
+    ui::TSpeedButton* WinPlaceCopyBtn;
+    QWidget* BracketSheet;  // "枠連"
+    ui::TStringGrid* BracketGrid;
+    ui::TSpeedButton* BracketCopyBtn;
+    QWidget* QuinellaSheet;  // "馬連"
+    ui::TStringGrid* QuinellaGrid;
+    ui::TSpeedButton* QuinellaCopyBtn;
+    OddsChartView* OddsChart;  // "ｵｯｽﾞ推移"
+
     QStatusBar* StatusLine;
 
     // The race day shown: made once, refilled by every load.
@@ -165,12 +189,21 @@ public:
     void FileExitItemClick();
     void FilePrintSetupItemClick();
     void N5Click();
+    void ReopenItemClick();
     void HelpContentsItemClick();
     void HelpAboutItemClick();
     void SpeedButton8Click();
     void MakeDataListBtnClick();
     // Chooses the newest race day, as a user would in DateCombo.
     void showNewestDay();
+    // Chooses the day and race shown when the window last closed, or the
+    // newest day when that day is gone; nothing when the user turned it off
+    // or no day was shown.
+    void reopenLastRace();
+    // Steps the race list or the day list by one item (+1 down, -1 up);
+    // nothing past either end.
+    void stepRace(int by);
+    void stepDay(int by);
     void HrReadBtnClick();
 
     void DateComboChange();
@@ -205,6 +238,11 @@ public:
     void SpeedButton18Click();
     void SpeedButton19Click();
     void SpeedButton21Click();
+    // The odds pane of the race shown, from the day's live state.
+    void showLiveOdds();
+    void WinPlaceCopyBtnClick();
+    void BracketCopyBtnClick();
+    void QuinellaCopyBtnClick();
     void ChokBoxChange();
     void RinsenComboChange();
     void UmaListBoxClick();
@@ -235,6 +273,7 @@ private:
     QWidget* createReadinessSheet();
     QWidget* createSignCheckSheet();
     QWidget* createHorseSearchSheet();
+    QWidget* createOddsSheet();
     void connectHandlers();
     void connectViews();  // the analysis grids' and the trainer list's drawing
     void applyRaceHeading(const struct RaceHeaderTexts& header);

@@ -1,6 +1,7 @@
 // The main menu of TMainForm.
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -39,6 +40,22 @@ void TMainForm::createMenu() {
     QMenu* options = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     N5 = item(options, "N5", "読込後、ﾃﾞｰﾀﾘｽﾄを消す", "レースを表示した後、左のﾃﾞｰﾀﾘｽﾄを隠します");
     N5->setCheckable(true);
+    ReopenItem =
+        item(options, "ReopenItem", "前回のﾚｰｽを開いて起動", "起動時に、前回終了時に表示していたﾚｰｽを開きます");
+    ReopenItem->setCheckable(true);
+
+    QMenu* races = bar->addMenu(QStringLiteral("ﾚｰｽ(&R)"));
+    NextRaceItem = item(races, "NextRaceItem", "次のﾚｰｽ(&N)", "ﾃﾞｰﾀﾘｽﾄの次のﾚｰｽを表示します");
+    NextRaceItem->setShortcut(QKeySequence(Qt::Key_PageDown));
+    PrevRaceItem = item(races, "PrevRaceItem", "前のﾚｰｽ(&P)", "ﾃﾞｰﾀﾘｽﾄの前のﾚｰｽを表示します");
+    PrevRaceItem->setShortcut(QKeySequence(Qt::Key_PageUp));
+    races->addSeparator();
+    OlderDayItem = item(races, "OlderDayItem", "前の開催日(&B)", "一つ前の開催日を読み込みます");
+    OlderDayItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    NewerDayItem = item(races, "NewerDayItem", "次の開催日(&A)", "一つ後の開催日を読み込みます");
+    NewerDayItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    // The window's own too, so that the keys work wherever its focus is.
+    addActions({NextRaceItem, PrevRaceItem, OlderDayItem, NewerDayItem});
 
     QMenu* folders = bar->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
     yosohaitomenu = item(folders, "yosohaitomenu", "単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定(&K)",

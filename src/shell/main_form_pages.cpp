@@ -20,6 +20,7 @@
 #include "shell/grid_setups.h"
 #include "shell/hints.h"
 #include "shell/main_form.h"
+#include "shell/odds_chart_view.h"
 #include "shell/result_labels.h"
 #include "text/qt_text.h"
 
@@ -94,6 +95,7 @@ void TMainForm::createPages() {
     TabSheet3 = named(new QWidget, "TabSheet3");
     KekkaLabels = buildResultLabels(*TabSheet3);
     PageControl1->addTab(TabSheet3, QStringLiteral("成績結果"));
+    PageControl1->addTab(OddsSheet = createOddsSheet(), QStringLiteral("ｵｯｽﾞ"));
     PageControl1->hide();
 
     // The page control shows only once a race is chosen; until then its place stays empty.
@@ -228,6 +230,38 @@ QWidget* TMainForm::createHorseSearchSheet() {
     layout->addWidget(UmaListBox);
     layout->addWidget(results, 1);
     return sheet;
+}
+
+QWidget* TMainForm::createOddsSheet() {
+    OddsTimeLabel = named(new QLabel, "OddsTimeLabel");
+    OddsTimeLabel->setFont(gothicFont(12, true));
+
+    WinPlaceGrid = grid("WinPlaceGrid", winPlaceGridSetup());
+    WinNumberBtn = button("WinNumberBtn", "馬番順", "馬番順に並べます");
+    WinNinkiBtn = button("WinNinkiBtn", "人気順", "単勝人気順に並べます");
+    auto* order = new QButtonGroup(this);
+    for (ui::TSpeedButton* orderButton : {WinNumberBtn, WinNinkiBtn}) {
+        orderButton->setCheckable(true);
+        order->addButton(orderButton);
+    }
+    WinNumberBtn->setChecked(true);
+    WinPlaceCopyBtn = copyButton("WinPlaceCopyBtn");
+    WinPlaceSheet = gridSheet("WinPlaceSheet", {WinNumberBtn, WinNinkiBtn, WinPlaceCopyBtn}, WinPlaceGrid);
+
+    BracketGrid = grid("BracketGrid", oddsMatrixGridSetup(8));
+    BracketCopyBtn = copyButton("BracketCopyBtn");
+    BracketSheet = gridSheet("BracketSheet", {BracketCopyBtn}, BracketGrid);
+    QuinellaGrid = grid("QuinellaGrid", oddsMatrixGridSetup(kMaxRunners));
+    QuinellaCopyBtn = copyButton("QuinellaCopyBtn");
+    QuinellaSheet = gridSheet("QuinellaSheet", {QuinellaCopyBtn}, QuinellaGrid);
+    OddsChart = named(new OddsChartView(*Day), "OddsChart");
+
+    OddsPages = named(new QTabWidget, "OddsPages");
+    OddsPages->addTab(WinPlaceSheet, QStringLiteral("単勝・複勝"));
+    OddsPages->addTab(BracketSheet, QStringLiteral("枠連"));
+    OddsPages->addTab(QuinellaSheet, QStringLiteral("馬連"));
+    OddsPages->addTab(OddsChart, QStringLiteral("ｵｯｽﾞ推移"));
+    return gridSheet("OddsSheet", {OddsTimeLabel}, OddsPages);
 }
 
 }  // namespace vantor

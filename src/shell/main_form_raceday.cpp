@@ -119,6 +119,7 @@ void TMainForm::DatListClick() {
     fillRows(*StringGrid2, cardCheckGrid(card));
     CardRows = card::raceCardRows(race, card.runners);
     fillRows(*StringGrid4, raceCardGrid(*Day, CardRows));
+    showLiveOdds();
 
     if (!card.incompleteMessage.empty())
         ui::showInfoQuiet(this, toQString(card.incompleteMessage));

@@ -146,6 +146,19 @@ void TMainForm::SpeedButton19Click() {
 
 void TMainForm::SpeedButton15Click() { copyGrid(*StringGrid1, fromQString(DateCombo->currentText())); }
 
+// The odds pane's copies: the race's date line, the table and the time of its odds.
+void TMainForm::WinPlaceCopyBtnClick() {
+    copyGrid(*WinPlaceGrid, fromQString(Label3D4->text() + QStringLiteral(" 単勝・複勝 ") + OddsTimeLabel->text()));
+}
+
+void TMainForm::BracketCopyBtnClick() {
+    copyGrid(*BracketGrid, fromQString(Label3D4->text() + QStringLiteral(" 枠連 ") + OddsTimeLabel->text()));
+}
+
+void TMainForm::QuinellaCopyBtnClick() {
+    copyGrid(*QuinellaGrid, fromQString(Label3D4->text() + QStringLiteral(" 馬連 ") + OddsTimeLabel->text()));
+}
+
 void TMainForm::SpeedButton21Click() { copyGrid(*StringGrid3, fromQString(DateCombo->currentText())); }
 
 void TMainForm::StringGrid1DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool) {

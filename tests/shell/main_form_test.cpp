@@ -108,19 +108,27 @@ TEST_F(MainForm, OptionToHideTheListPanelIsKeptInTheSettings) {
 TEST_F(MainForm, MenusHaveTheirItemsShortcutsAndSeparators) {
     const auto form = makeForm();
     const QList<QAction*> menus = form->menuBar()->actions();
-    EXPECT_EQ(itemTexts(menus), QStringList({QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"),
-                                             QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"), QStringLiteral("ﾍﾙﾌﾟ(&H)")}));
-    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(itemTexts(menus),
+              QStringList({QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"), QStringLiteral("ﾚｰｽ(&R)"),
+                           QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"), QStringLiteral("ﾍﾙﾌﾟ(&H)")}));
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(
         itemTexts(menus[0]->menu()->actions()),
         QStringList({QStringLiteral("ＪＶデータ取得(&J)"), QStringLiteral("-"),
                      QStringLiteral("新聞形式印刷・馬番順(&P)..."), QStringLiteral("新聞形式印刷・ｸﾞﾙｰﾌﾟ順(&G)..."),
                      QStringLiteral("SQLiteへ書き出し(&E)..."), QStringLiteral("-"),
                      QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."), QStringLiteral("-"), QStringLiteral("終了(&X)")}));
-    EXPECT_EQ(itemTexts(menus[1]->menu()->actions()), QStringList({QStringLiteral("読込後、ﾃﾞｰﾀﾘｽﾄを消す")}));
+    EXPECT_EQ(itemTexts(menus[1]->menu()->actions()),
+              QStringList({QStringLiteral("読込後、ﾃﾞｰﾀﾘｽﾄを消す"), QStringLiteral("前回のﾚｰｽを開いて起動")}));
     EXPECT_TRUE(form->N5->isCheckable());
-    EXPECT_EQ(itemTexts(menus[2]->menu()->actions()), QStringList({QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定(&K)")}));
-    EXPECT_EQ(itemTexts(menus[3]->menu()->actions()),
+    EXPECT_TRUE(form->ReopenItem->isCheckable());
+    EXPECT_EQ(itemTexts(menus[2]->menu()->actions()),
+              QStringList({QStringLiteral("次のﾚｰｽ(&N)"), QStringLiteral("前のﾚｰｽ(&P)"), QStringLiteral("-"),
+                           QStringLiteral("前の開催日(&B)"), QStringLiteral("次の開催日(&A)")}));
+    EXPECT_EQ(form->OlderDayItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    EXPECT_EQ(form->NewerDayItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    EXPECT_EQ(itemTexts(menus[3]->menu()->actions()), QStringList({QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定(&K)")}));
+    EXPECT_EQ(itemTexts(menus[4]->menu()->actions()),
               QStringList({QStringLiteral("目次(&C)"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)...")}));
     EXPECT_EQ(menus[0]->menu()->actions().constFirst(), form->N13);
 }
@@ -148,7 +156,7 @@ TEST_F(MainForm, ToolBarAndSheetsCarryTheirCaptions) {
     for (int i = 0; i < form->PageControl1->count(); ++i) tabs.append(form->PageControl1->tabText(i));
     EXPECT_EQ(tabs,
               QStringList({QStringLiteral("出馬表"), QStringLiteral("調教師"), QStringLiteral("臨戦態勢ﾁｪｯｸ"),
-                           QStringLiteral("暗号ﾁｪｯｸ"), QStringLiteral("競走馬検索"), QStringLiteral("成績結果")}));
+                           QStringLiteral("暗号ﾁｪｯｸ"), QStringLiteral("競走馬検索"), QStringLiteral("成績結果"), QStringLiteral("ｵｯｽﾞ")}));
     EXPECT_EQ(form->PageControl2->tabText(0), QStringLiteral("出馬表ﾁｪｯｸ"));
     EXPECT_EQ(form->PageControl2->tabText(1), QStringLiteral("検索ﾘｽﾄ"));
     EXPECT_EQ(form->DateCombo->maxVisibleItems(), 36);

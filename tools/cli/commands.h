@@ -22,6 +22,7 @@ int results(const Context& ctx);
 int live(const Context& ctx);
 int snapshot(const Context& ctx);
 int odds(const Context& ctx);
+int chart(const Context& ctx);
 int print(const Context& ctx);
 int exportStore(const Context& ctx);
 int marks(const Context& ctx);

@@ -28,6 +28,7 @@ const char* kUsage =
     "           [--feed DIR | --wine-prefix DIR [--bridge EXE] [--wine-command WINE] [--timeout SECONDS]] [--wait]\n"
     "  snapshot --day DAY [--race N] --out DIR\n"
     "  odds     ARCHIVE [--day DAY] [--wait]\n"
+    "  chart    --day DAY [--race N] --png FILE [--pdf FILE]\n"
     "  print    --day DAY (--number|--group|--trainers) [--marks N] --pdf FILE [--png DIR [--dpi N]]\n"
     "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n"
     "  marks    --day DAY [--set N] [--import FILE.csv | --export FILE.csv]\n";
@@ -102,6 +103,7 @@ int main(int argc, char** argv) {
           "--bridge", "--wine-command", "--timeout", "--wait"}},
         {"snapshot", snapshot, {"--app-dir", "--day", "--race", "--out"}},
         {"odds", odds, {"--app-dir", "--day", "--wait"}, Access::writer},
+        {"chart", chart, {"--app-dir", "--day", "--race", "--png", "--pdf"}},
         {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--marks", "--pdf", "--png", "--dpi"}},
         {"export", exportStore, {"--app-dir", "--sqlite", "--postgres", "--from", "--to", "--replace"}},
         {"marks", marks, {"--app-dir", "--day", "--set", "--import", "--export"}},

@@ -1,0 +1,43 @@
+// The odds pane of the race shown: the core's tables of the day's live
+// state written into the pane's grids, and the chart pointed at the race.
+
+#include <QLabel>
+
+#include "analysis/live_odds_tables.h"
+#include "components/speed_button.h"
+#include "components/string_grid.h"
+#include "raceday/live_race_of.h"
+#include "shell/main_form.h"
+#include "shell/odds_chart_view.h"
+#include "text/qt_text.h"
+#include "text/sjis_literal.h"
+
+namespace vantor {
+namespace {
+
+// Every cell of the table, its header row included: the matrices' headers
+// follow the race's runners.
+void fillTable(ui::TStringGrid& grid, const OddsTable& table) {
+    grid.setColCount(table.cols);
+    grid.setRowCount(std::max(2, table.rows()));
+    for (int r = 0; r < table.rows(); ++r)
+        for (int c = 0; c < table.cols; ++c) grid.setCell(c, r, toQString(table.cell(c, r)));
+    for (int c = 0; c < table.cols && table.rows() < 2; ++c) grid.setCell(c, 1, QString());
+}
+
+}  // namespace
+
+void TMainForm::showLiveOdds() {
+    const TRaceRec& race = Day->RaceTbl[CurRace];
+    const LiveRace* live = liveRaceOf(*Day, CurRace);
+    fillTable(*WinPlaceGrid,
+              winPlaceTable(race, live, WinNinkiBtn->isChecked() ? WinPlaceOrder::popularity : WinPlaceOrder::number));
+    fillTable(*BracketGrid, bracketQuinellaMatrix(live));
+    fillTable(*QuinellaGrid, quinellaMatrix(race, live));
+    const SjisString clock = live ? oddsAnnounceClock(live->winPlace) : SjisString();
+    OddsTimeLabel->setText(clock.empty() ? QStringLiteral("ｵｯｽﾞ発表なし")
+                                         : toQString(sjis("ｵｯｽﾞ ") + clock + sjis(" 現在")));
+    OddsChart->setRace(CurRace);
+}
+
+}  // namespace vantor

@@ -1,0 +1,94 @@
+#include "raceday/live_card.h"
+
+#include <gtest/gtest.h>
+
+#include "raceday/race_card.h"
+#include "support/live_records.h"
+#include "text/encoding.h"
+#include "text/sjis_literal.h"
+
+using namespace vantor;
+using namespace vantor::jvdata;
+
+namespace {
+
+std::string u(SjisView s) { return cp932ToUtf8(s); }
+
+class LiveCard : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { day_ = RaceDay::create().release(); }
+    static void TearDownTestSuite() { delete day_; }
+
+    void SetUp() override {
+        IniBtnClick(*day_);
+        day_->RaceCount = 1;
+        TRaceRec& r = day_->RaceTbl[0];
+        r.RacePresent = 1;
+        r.RaceKey = "2024052605021211";
+        r.TorokuTosu = "03";
+        r.HassoTime = "1540";
+        day_->live().reset("20240526");
+    }
+    void apply(LiveDataspec dataspec, const std::string& record) {
+        const SjisView view(record);
+        day_->live().applyAnswer(dataspec, std::span(&view, 1));
+    }
+    const TRaceRec& race() const { return day_->RaceTbl[0]; }
+
+    static RaceDay* day_;
+};
+RaceDay* LiveCard::day_ = nullptr;
+
+TEST_F(LiveCard, ScratchJockeyChangeWeightsAndOddsReachTheRaceSlotAndTheHeader) {
+    std::string changes =
+        test::liveRaceRecord(kAvLayout, "05261010").number(av::Umaban, 2).text(av::JiyuKubun, "001").take();
+    const std::string jc = test::liveRaceRecord(kJcLayout, "05261012")
+                               .number(jc::Umaban, 3)
+                               .number(jc::Futan, 560)
+                               .text(jc::KisyuName, sjis("新井"))
+                               .text(jc::KisyuNameBefore, sjis("北原"))
+                               .take();
+    const std::string tc = test::liveRaceRecord(kTcLayout, "05261015")
+                               .text(tc::HassoTime, "1555")
+                               .text(tc::HassoTimeBefore, "1540")
+                               .take();
+    const SjisView answer[] = {changes, jc, tc};
+    day_->live().applyAnswer(LiveDataspec::dayChanges, answer);
+    RecordBuilder wh = test::liveRaceRecord(kWhLayout, "05261020");
+    wh.number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 486, 1).text(wh::ZogenFugo, "+", 1).number(wh::ZogenSa, 4, 1);
+    wh.number(wh::Umaban, 3, 2).text(wh::BaTaijyu, "999", 2).text(wh::ZogenSa, "999", 2);
+    apply(LiveDataspec::weights, wh.take());
+    apply(LiveDataspec::odds, test::winOddsRecord("05261030", {"0024", "----", "0150"}));
+
+    fillLiveCard(*day_);
+    EXPECT_EQ(u(race().LiveStatus[1]), "取消");
+    EXPECT_EQ(u(race().LiveStatusReason[1]), "疾病");
+    EXPECT_EQ(race().LiveWinOdds[1], "") << "a scratched runner shows no odds";
+    EXPECT_EQ(u(race().LiveKisyuName[2]), "新井");
+    EXPECT_EQ(u(race().LiveKisyuBefore[2]), "北原");
+    EXPECT_EQ(race().LiveFutan[2], "560");
+    EXPECT_EQ(u(race().LiveWeight[0]), "486(+4)");
+    EXPECT_EQ(u(race().LiveWeight[2]), "計不");
+    EXPECT_EQ(u(race().LiveWinOdds[0]), "2.4倍 1人");
+    EXPECT_EQ(race().LiveOddsTime, "10:30");
+    EXPECT_EQ(race().LiveOut, 1);
+
+    const RaceHeaderTexts header = raceHeaderTexts(race());
+    EXPECT_EQ(u(header.headCount), "2頭") << "the scratch is left out of the count";
+    EXPECT_EQ(u(header.startTime), "15時55分発走(変更)");
+}
+
+TEST_F(LiveCard, NothingAnnouncedLeavesTheSlotAndHeaderAsWithoutLiveData) {
+    const RaceHeaderTexts before = raceHeaderTexts(race());
+    fillLiveCard(*day_);
+    for (int j = 0; j < kMaxRunners; ++j) {
+        EXPECT_TRUE(race().LiveStatus[j].empty() && race().LiveKisyuName[j].empty() && race().LiveWeight[j].empty() &&
+                    race().LiveWinOdds[j].empty());
+    }
+    const RaceHeaderTexts after = raceHeaderTexts(race());
+    EXPECT_EQ(after.headCount, before.headCount);
+    EXPECT_EQ(after.startTime, before.startTime);
+    EXPECT_EQ(u(after.startTime), "15時40分発走");
+}
+
+}  // namespace
