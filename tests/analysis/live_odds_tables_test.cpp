@@ -44,7 +44,7 @@ protected:
 RaceDay* LiveOddsTables::day_ = nullptr;
 
 TEST_F(LiveOddsTables, WinAndPlaceInEitherOrderWithTheMarketShareAndTheMarkersInWords) {
-    RecordBuilder b = test::liveRaceRecord(kO1Layout, "05261030");
+    RecordBuilder b = test::liveRecord(kO1Layout, "05261030");
     b.number(o1::SyussoTosu, 4).text(o1::TansyoFlag, "7").text(o1::FukusyoFlag, "7");
     // Horse 3 was scratched before the sale; horse 4 has no votes.
     const char* odds[] = {"0040", "0020", "----", "0000"};
@@ -86,13 +86,13 @@ TEST_F(LiveOddsTables, WithoutLiveOddsTheRunnersStandWithEmptyCells) {
 }
 
 TEST_F(LiveOddsTables, PairOddsFillTheMatricesAboveTheDiagonal) {
-    RecordBuilder o1 = test::liveRaceRecord(kO1Layout, "05261030");
+    RecordBuilder o1 = test::liveRecord(kO1Layout, "05261030");
     o1.text(o1::WakurenKumi, "11", 1)
         .number(o1::WakurenOdds, 1234, 1)
         .text(o1::WakurenKumi, "38", 2)
         .text(o1::WakurenOdds, "*****", 2);
     apply(o1.take());
-    RecordBuilder o2 = test::liveRaceRecord(kO2Layout, "05261030");
+    RecordBuilder o2 = test::liveRecord(kO2Layout, "05261030");
     o2.text(o2::UmarenKumi, "0104", 1)
         .number(o2::UmarenOdds, 56, 1)
         .text(o2::UmarenKumi, "0118", 2)

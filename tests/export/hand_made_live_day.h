@@ -5,26 +5,12 @@
 
 #include "export_store.h"
 #include "store/jvdata_live_structure.h"
+#include "support/live_records.h"
 
 namespace vantor::test {
 namespace live_day {
 
 using namespace jvdata;
-
-// A live record of Tokyo race 11 on 2024-05-26, announced at MMDDhhmm.
-inline RecordBuilder liveRecord(const RecordLayout& layout, std::string_view announce, const char* dataKind = "1") {
-    RecordBuilder b(layout);
-    b.text(wh::DataKubun, dataKind)
-        .number(wh::MakeDate, 20240526)
-        .number(wh::Year, 2024)
-        .number(wh::MonthDay, 526)
-        .text(wh::JyoCD, "05")
-        .number(wh::Kaiji, 2)
-        .number(wh::Nichiji, 12)
-        .number(wh::RaceNum, 11)
-        .text(wh::HappyoTime, announce);
-    return b;
-}
 
 inline std::string weights() {
     RecordBuilder b = liveRecord(kWhLayout, "05261430");
@@ -42,7 +28,7 @@ inline std::string weights() {
 }
 
 inline std::string winPlaceOdds(const char* dataKind, std::string_view announce, const char* firstOdds) {
-    RecordBuilder b = liveRecord(kO1Layout, announce, dataKind);
+    RecordBuilder b = liveRecord(kO1Layout, announce, 11, "05", dataKind);
     b.number(o1::SyussoTosu, 16);
     const std::tuple<int, const char*, const char*> win[] = {
         {1, firstOdds, "01"}, {2, "----", "--"}, {3, "****", "**"}, {4, "0000", "00"}, {5, "    ", "  "}};
@@ -79,7 +65,7 @@ inline std::string weather(std::string_view announce, const char* change, const 
 }
 
 inline std::string scratch(int horse, const char* dataKind, const char* reason) {
-    return liveRecord(kAvLayout, "05260840", dataKind).number(av::Umaban, horse).text(av::JiyuKubun, reason).take();
+    return liveRecord(kAvLayout, "05260840", 11, "05", dataKind).number(av::Umaban, horse).text(av::JiyuKubun, reason).take();
 }
 
 inline std::string jockey(std::string_view announce, const char* code, const std::string& nameUtf8) {

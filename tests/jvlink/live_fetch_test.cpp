@@ -9,34 +9,21 @@
 #include "jvlink/feed_jvlink.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
+#include "support/live_records.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;
+using vantor::test::liveRecord;
 
 namespace {
 
-// A live record of Tokyo on 2024-05-26, race raceNum, announced at MMDDhhmm.
-RecordBuilder liveRecord(const RecordLayout& layout, int raceNum, std::string_view announce) {
-    RecordBuilder b(layout);
-    b.text(wh::DataKubun, "1")
-        .number(wh::MakeDate, 20240526)
-        .number(wh::Year, 2024)
-        .number(wh::MonthDay, 526)
-        .text(wh::JyoCD, "05")
-        .number(wh::Kaiji, 2)
-        .number(wh::Nichiji, 12)
-        .number(wh::RaceNum, raceNum)
-        .text(wh::HappyoTime, announce);
-    return b;
-}
-
 SjisString scratch(int horse, std::string_view announce) {
-    return liveRecord(kAvLayout, 11, announce).number(av::Umaban, horse).text(av::JiyuKubun, "001").take();
+    return liveRecord(kAvLayout, announce, 11).number(av::Umaban, horse).text(av::JiyuKubun, "001").take();
 }
 
 SjisString winOdds(int raceNum, std::string_view announce, int tenths) {
-    return liveRecord(kO1Layout, raceNum, announce).number(o1::TanUmaban, 1).number(o1::TanOdds, tenths).take();
+    return liveRecord(kO1Layout, announce, raceNum).number(o1::TanUmaban, 1).number(o1::TanOdds, tenths).take();
 }
 
 class LiveFetchTest : public ::testing::Test {
@@ -72,11 +59,11 @@ protected:
 TEST_F(LiveFetchTest, EachSpecIsFiledAsDeliveredAndARepeatedFetchWritesNothing) {
     const SjisString changes = scratch(5, "05260900") + scratch(7, "05261000");
     put("20240526100000_0B14_20240526", changes);
-    const SjisString weights11 = liveRecord(kWhLayout, 11, "05261000").number(wh::Umaban, 1).take();
-    const SjisString weights3 = liveRecord(kWhLayout, 3, "05260900").number(wh::Umaban, 2).take();
+    const SjisString weights11 = liveRecord(kWhLayout, "05261000", 11).number(wh::Umaban, 1).take();
+    const SjisString weights3 = liveRecord(kWhLayout, "05260900", 3).number(wh::Umaban, 2).take();
     put("20240526100000_0B11_2024052605021211", weights11);
     put("20240526090000_0B11_2024052605021203", weights3);
-    const SjisString o3 = liveRecord(RecordLayout{"O3", kO3Length, {}}, 11, "05261000").take();
+    const SjisString o3 = liveRecord(RecordLayout{"O3", kO3Length, {}}, "05261000", 11).take();
     put("20240526100000_0B30_2024052605021211", winOdds(11, "05261000", 52) + o3);
     put("20240526100000_0B41_2024052605021211", winOdds(11, "05261000", 52));
     put("20240526093000_0B41_2024052605021211", winOdds(11, "05260930", 61));
@@ -136,7 +123,7 @@ TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothing
 
     put("20240526090000_0B14_20240526", scratch(5, "05260900"));
     ASSERT_EQ(fetch(LiveDataspec::dayChanges, "20240526").filesWritten, 1);
-    const SjisString horse19 = liveRecord(kAvLayout, 11, "05261000").number(av::Umaban, 19).take();
+    const SjisString horse19 = liveRecord(kAvLayout, "05261000", 11).number(av::Umaban, 19).take();
     put("20240526100000_0B14_20240526",
         scratch(6, "05261000") + horse19 + scratch(8, "05261000").substr(0, 40) + "\r\n");
     link.faults().add("JVRead", link.faults().calls("JVRead") + 2, jv::kDownloadFailed);

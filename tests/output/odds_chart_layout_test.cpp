@@ -123,7 +123,7 @@ TEST_F(OddsChartTest, AScratchEndsItsLineAndAChangedPostTimeMovesThePost) {
     series({test::winOddsRecord("05261500", {"0028", "0150", "0400"}),
             test::winOddsRecord("05261510", {"0027", "----", "0410"}),
             test::winOddsRecord("05261520", {"0026", "----", "0420"})});
-    const std::string tc = test::liveRaceRecord(jvdata::kTcLayout, "05261505")
+    const std::string tc = test::liveRecord(jvdata::kTcLayout, "05261505")
                                .text(jvdata::tc::HassoTime, "1555")
                                .text(jvdata::tc::HassoTimeBefore, "1540")
                                .take();

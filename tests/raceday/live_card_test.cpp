@@ -41,20 +41,20 @@ RaceDay* LiveCard::day_ = nullptr;
 
 TEST_F(LiveCard, ScratchJockeyChangeWeightsAndOddsReachTheRaceSlotAndTheHeader) {
     std::string changes =
-        test::liveRaceRecord(kAvLayout, "05261010").number(av::Umaban, 2).text(av::JiyuKubun, "001").take();
-    const std::string jc = test::liveRaceRecord(kJcLayout, "05261012")
+        test::liveRecord(kAvLayout, "05261010").number(av::Umaban, 2).text(av::JiyuKubun, "001").take();
+    const std::string jc = test::liveRecord(kJcLayout, "05261012")
                                .number(jc::Umaban, 3)
                                .number(jc::Futan, 560)
                                .text(jc::KisyuName, sjis("新井"))
                                .text(jc::KisyuNameBefore, sjis("北原"))
                                .take();
-    const std::string tc = test::liveRaceRecord(kTcLayout, "05261015")
+    const std::string tc = test::liveRecord(kTcLayout, "05261015")
                                .text(tc::HassoTime, "1555")
                                .text(tc::HassoTimeBefore, "1540")
                                .take();
     const SjisView answer[] = {changes, jc, tc};
     day_->live().applyAnswer(LiveDataspec::dayChanges, answer);
-    RecordBuilder wh = test::liveRaceRecord(kWhLayout, "05261020");
+    RecordBuilder wh = test::liveRecord(kWhLayout, "05261020");
     wh.number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 486, 1).text(wh::ZogenFugo, "+", 1).number(wh::ZogenSa, 4, 1);
     wh.number(wh::Umaban, 3, 2).text(wh::BaTaijyu, "999", 2).text(wh::ZogenSa, "999", 2);
     apply(LiveDataspec::weights, wh.take());

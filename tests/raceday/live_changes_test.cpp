@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "raceday/live_records.h"
+#include "support/live_records.h"
 #include "text/encoding.h"
 
 using namespace vantor;

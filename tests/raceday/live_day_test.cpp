@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "raceday/live_records.h"
+#include "support/live_records.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 #include "text/sjis_literal.h"
@@ -243,9 +243,9 @@ TEST_F(LiveDayTest, OddsKeepTheirMarkersAndALaterSnapshotReplacesTheEarlier) {
 }
 
 TEST_F(LiveDayTest, TheWinOddsSeriesKeepsEachAnnouncementOnceInTimeOrder) {
-    const SjisString at0930 = o1Record("05260930", {"0035", "0052"});
-    const SjisString at0900 = o1Record("05260900", {"0041", "0048"});
-    const SjisString dayBefore = o1Record("05251700", {"0050", "0050"});
+    const SjisString at0930 = winOddsRecord("05260930", {"0035", "0052"});
+    const SjisString at0900 = winOddsRecord("05260900", {"0041", "0048"});
+    const SjisString dayBefore = winOddsRecord("05251700", {"0050", "0050"});
     answer(LiveDataspec::winOddsSeries, {at0930, at0900});
     answer(LiveDataspec::winOddsSeries, {dayBefore, at0900, at0930});
     const auto& series = race().winSeries;

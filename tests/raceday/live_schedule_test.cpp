@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "raceday/live_records.h"
+#include "support/live_records.h"
 #include "raceday/race_day.h"
 
 using namespace vantor;

@@ -1,6 +1,6 @@
 #pragma once
-// Hand-made real-time records of one race for tests, built with the layout
-// table: Tokyo's 11th race on 2024-05-26 unless told otherwise.
+// Hand-made real-time records for tests, built with the layout table:
+// Tokyo's 11th race on 2024-05-26 unless told otherwise.
 
 #include <initializer_list>
 #include <string>
@@ -8,20 +8,22 @@
 
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
+#include "text/sjis_literal.h"
 
 namespace vantor::test {
 
-// A race-keyed live record (the kinds share the header's places) announced
-// at MMDDhhmm.
-inline jvdata::RecordBuilder liveRaceRecord(const jvdata::RecordLayout& layout, std::string_view announce,
-                                            int race = 11, std::string_view dataKind = "1") {
-    using namespace jvdata;
+using namespace vantor::jvdata;
+
+// A live record of Tokyo's 11th race on 2024-05-26 (or the race given),
+// announced at MMDDhhmm. The race-keyed kinds share the header's places.
+inline RecordBuilder liveRecord(const RecordLayout& layout, std::string_view announce, int race = 11,
+                                std::string_view course = "05", std::string_view dataKind = "1") {
     RecordBuilder b(layout);
     b.text(wh::DataKubun, dataKind)
         .number(wh::MakeDate, 20240526)
         .number(wh::Year, 2024)
         .number(wh::MonthDay, 526)
-        .text(wh::JyoCD, "05")
+        .text(wh::JyoCD, course)
         .number(wh::Kaiji, 2)
         .number(wh::Nichiji, 12)
         .number(wh::RaceNum, race)
@@ -29,13 +31,54 @@ inline jvdata::RecordBuilder liveRaceRecord(const jvdata::RecordLayout& layout, 
     return b;
 }
 
+inline SjisString weRecord(std::string_view announce, char change, char weather, char turf, char dirt) {
+    RecordBuilder b(kWeLayout);
+    const char now[] = {change, weather, turf, dirt, 0};
+    b.text(we::DataKubun, "1")
+        .number(we::Year, 2024)
+        .number(we::MonthDay, 526)
+        .text(we::JyoCD, "05")
+        .number(we::Kaiji, 2)
+        .number(we::Nichiji, 12)
+        .text(we::HappyoTime, announce);
+    b.text(we::HenkoID, std::string_view(now, 1))
+        .text(we::TenkoCD, std::string_view(now + 1, 1))
+        .text(we::SibaBabaCD, std::string_view(now + 2, 1))
+        .text(we::DirtBabaCD, std::string_view(now + 3, 1))
+        .text(we::TenkoCDBefore, "0")
+        .text(we::SibaBabaCDBefore, "0")
+        .text(we::DirtBabaCDBefore, "0");
+    return b.take();
+}
+
+inline SjisString jcRecord(std::string_view announce, int horse, std::string_view code, std::string_view name) {
+    return liveRecord(kJcLayout, announce)
+        .number(jc::Umaban, horse)
+        .number(jc::Futan, 570)
+        .text(jc::KisyuCode, code)
+        .text(jc::KisyuName, sjis(name))
+        .number(jc::FutanBefore, 580)
+        .text(jc::KisyuCodeBefore, "01126")
+        .text(jc::KisyuNameBefore, sjis("北原"))
+        .take();
+}
+
+inline SjisString avRecord(std::string_view announce, int horse, std::string_view kind, std::string_view reason) {
+    return liveRecord(kAvLayout, announce, 11, "05", kind).number(av::Umaban, horse).text(av::JiyuKubun, reason).take();
+}
+
+// A post-time change of race 11 from `before` to `after` (hhmm).
+inline SjisString tcRecord(std::string_view announce, std::string_view after, std::string_view before) {
+    return liveRecord(kTcLayout, announce).text(tc::HassoTime, after).text(tc::HassoTimeBefore, before).take();
+}
+
+
 // An O1 with the win odds (tenths, or a marker such as "----") of horses
 // 1..n and their popularity: as given, else in that order.
 inline std::string winOddsRecord(std::string_view announce, std::initializer_list<std::string_view> odds,
                                  std::string_view dataKind = "1", int race = 11,
                                  std::initializer_list<int> popularity = {}) {
-    using namespace jvdata;
-    RecordBuilder b = liveRaceRecord(kO1Layout, announce, race, dataKind);
+    RecordBuilder b = liveRecord(kO1Layout, announce, race, "05", dataKind);
     b.number(o1::SyussoTosu, static_cast<long long>(odds.size())).text(o1::TansyoFlag, "7");
     int i = 1;
     for (std::string_view o : odds) {
