@@ -54,12 +54,7 @@ int acquire(const Context& ctx) {
             std::cerr << (terminal ? "\n" : "generated demo feed of " + std::to_string(total) + " files\n");
     });
     if (const int* status = std::get_if<int>(&opened)) return *status;
-    auto& link = std::get<std::unique_ptr<JVLink>>(opened);
-    int timeLimit = 0;
-    if (const auto bad = readTimeLimit(ctx, ini, timeLimit)) {
-        std::cerr << *bad << '\n';
-        return 2;
-    }
+    auto& [link, timeLimit] = std::get<OpenedLink>(opened);
     const StopSignals signals;
     applyRunLimits(*link, timeLimit);
     if (!initialiseLink(*link)) return StopSignals::exitStatus(1);

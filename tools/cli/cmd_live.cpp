@@ -93,12 +93,8 @@ int live(const Context& ctx) {
     ini.setFileName("vantor.ini");
     auto opened = openJVLink(ctx, ini);
     if (const int* status = std::get_if<int>(&opened)) return *status;
-    auto& link = *std::get<std::unique_ptr<JVLink>>(opened);
-    int timeLimit = 0;
-    if (const auto bad = readTimeLimit(ctx, ini, timeLimit)) {
-        std::cerr << *bad << '\n';
-        return 2;
-    }
+    auto& [linkHeld, timeLimit] = std::get<OpenedLink>(opened);
+    JVLink& link = *linkHeld;
 
     const StorePaths paths(ctx.appDir);
     LiveRun run(paths, *view->day);

@@ -19,12 +19,8 @@ int results(const Context& ctx) {
     ini.setFileName("vantor.ini");
     auto opened = openJVLink(ctx, ini);
     if (const int* status = std::get_if<int>(&opened)) return *status;
-    auto& link = *std::get<std::unique_ptr<JVLink>>(opened);
-    int timeLimit = 0;
-    if (const auto bad = readTimeLimit(ctx, ini, timeLimit)) {
-        std::cerr << *bad << '\n';
-        return 2;
-    }
+    auto& [linkHeld, timeLimit] = std::get<OpenedLink>(opened);
+    JVLink& link = *linkHeld;
     const StopSignals signals;
     applyRunLimits(link, timeLimit);
     if (!initialiseLink(link)) return StopSignals::exitStatus(1);

@@ -5,6 +5,7 @@
 #include "jvlink/bridge_jvlink.h"
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/jvlink_startup.h"
+#include "run_limits.h"
 #include "shell/wine_link_settings.h"
 
 namespace vantor::cli {
@@ -45,9 +46,7 @@ std::variant<std::unique_ptr<JVLink>, int> openFeed(const Context& ctx, TIniGT& 
     return std::unique_ptr<JVLink>(std::move(link));
 }
 
-}  // namespace
-
-std::variant<std::unique_ptr<JVLink>, int> openJVLink(const Context& ctx, TIniGT& ini, const FeedProgress& progress) {
+std::variant<std::unique_ptr<JVLink>, int> openSource(const Context& ctx, TIniGT& ini, const FeedProgress& progress) {
     const bool wineAsked = ctx.args.value("--wine-prefix").has_value();
     if (wineAsked && ctx.args.value("--feed")) {
         std::cerr << "--feed and --wine-prefix name two sources: give one\n";
@@ -64,6 +63,19 @@ std::variant<std::unique_ptr<JVLink>, int> openJVLink(const Context& ctx, TIniGT
         return 2;
     }
     return wine ? openBridge(ctx, choice.wine) : openFeed(ctx, ini, progress);
+}
+
+}  // namespace
+
+std::variant<OpenedLink, int> openJVLink(const Context& ctx, TIniGT& ini, const FeedProgress& progress) {
+    auto source = openSource(ctx, ini, progress);
+    if (const int* status = std::get_if<int>(&source)) return *status;
+    OpenedLink opened{std::move(std::get<std::unique_ptr<JVLink>>(source))};
+    if (const auto bad = readTimeLimit(ctx, ini, opened.timeLimit)) {
+        std::cerr << *bad << '\n';
+        return 2;
+    }
+    return opened;
 }
 
 bool initialiseLink(JVLink& link) {

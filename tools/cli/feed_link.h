@@ -17,11 +17,15 @@ class TIniGT;
 
 namespace vantor::cli {
 
-// The link, or the exit status after the reason was printed: 1 when the
-// source cannot be used, 2 when options clash or the feed's fault plan
-// cannot be read.
-std::variant<std::unique_ptr<JVLink>, int> openJVLink(const Context& ctx, TIniGT& ini,
-                                                      const FeedProgress& progress = {});
+struct OpenedLink {
+    std::unique_ptr<JVLink> link;
+    int timeLimit = 0;  // of a bridge call, in seconds (readTimeLimit)
+};
+
+// The link with its time limit, or the exit status after the reason was
+// printed: 1 when the source cannot be used, 2 when options clash, the
+// feed's fault plan cannot be read or --timeout is no time limit.
+std::variant<OpenedLink, int> openJVLink(const Context& ctx, TIniGT& ini, const FeedProgress& progress = {});
 
 // JVInit with the program's software id, and the warning for an old
 // JV-Link; false, said on standard error, when JV-Link is not ready.
