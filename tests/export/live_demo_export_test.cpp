@@ -7,10 +7,10 @@
 
 #include <set>
 
-#include "demo/demo_feed.h"
 #include "export_store.h"
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
+#include "support/demo_live_feed.h"
 
 namespace vantor::test {
 namespace {
@@ -43,11 +43,7 @@ constexpr const char* kQuestion = "A favourite's win odds before its race";
 
 TEST(LiveDemoExport, TheReadmesFavouriteOddsQueryAnswersAsShown) {
     TempDir feed, app;
-    demo::DemoOptions options;
-    options.out = feed.path();
-    options.toDate = 20240527;
-    options.years = 1;
-    ASSERT_TRUE(demo::generateDemoFeed(options).ok());
+    ASSERT_TRUE(makeDemoLiveFeed(feed.path()).ok());
 
     FeedJVLink link{FeedSettings{feed.path(), 0, "0490"}};
     link.JVInit("Vantor");

@@ -7,10 +7,10 @@
 #include <map>
 #include <set>
 
-#include "demo/demo_feed.h"
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
 #include "store/jvdata_record.h"
+#include "support/demo_live_feed.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;
@@ -21,11 +21,7 @@ class DemoLiveFetchTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         feed_ = new test::TempDir;
-        demo::DemoOptions options;
-        options.out = feed_->path();
-        options.toDate = 20240527;
-        options.years = 1;
-        const demo::DemoResult made = demo::generateDemoFeed(options);
+        const demo::DemoResult made = test::makeDemoLiveFeed(feed_->path());
         ASSERT_TRUE(made.ok()) << made.error;
     }
     static void TearDownTestSuite() { delete feed_; }

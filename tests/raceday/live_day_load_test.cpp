@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "demo/demo_feed.h"
 #include "store/live_files.h"
+#include "support/demo_live_feed.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;
@@ -62,11 +62,7 @@ class LiveDayLoadTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         feed_ = new test::TempDir;
-        demo::DemoOptions options;
-        options.out = feed_->path();
-        options.toDate = 20240527;
-        options.years = 1;
-        const demo::DemoResult made = demo::generateDemoFeed(options);
+        const demo::DemoResult made = test::makeDemoLiveFeed(feed_->path());
         ASSERT_TRUE(made.ok()) << made.error;
     }
     static void TearDownTestSuite() { delete feed_; }
