@@ -12,14 +12,19 @@ namespace vantor::fuzz {
 
 // The program folder with its store folders for one input. Everything goes
 // when the input is done, so that no input sees another's files (and
-// libFuzzer's leak check finds nothing held from one input to the next).
+// libFuzzer's leak check finds nothing held from one input to the next);
+// a target that keeps one store for the whole run renews it per input.
 struct MemoryStore {
-    MemoryStore() {
+    MemoryStore() { renew(); }
+    ~MemoryStore() { files.clear(); }
+
+    // Back to the empty store folders.
+    void renew() {
+        files.clear();
         for (const std::filesystem::path& folder :
              {paths().dataDir(), paths().seiDir(), paths().seirDir(), paths().um2Dir()})
             files.makeFolders(folder);
     }
-    ~MemoryStore() { files.clear(); }
 
     // No such folder exists on disk, so the folder lookups of StorePaths
     // find nothing there and keep the names as spelt.

@@ -4,7 +4,6 @@
 
 #include "raceday/live_card.h"
 #include "raceday/live_day_load.h"
-#include "raceday/past_run_races.h"
 #include "raceday/payout_match.h"
 #include "raceday/predicted_odds.h"
 #include "raceday/race_assembly.h"
@@ -107,10 +106,9 @@ void DayLoader::readRaces(SjisView raBytes, const std::string& dayName, RaceDay&
         readRunnerRecords(paths_, dayName, files_, day, c);
         call(hooks.progressStep);
     }
-    PastRunRaces pastRaces(paths_, files_);
-    pastRaces.read(day, count);
+    pastRaces_.read(day, count);
     for (int c = 0; c < count; ++c) {
-        pastRaces.give(day, c);
+        pastRaces_.give(day, c);
         call(hooks.progressStep);
         assembleRace(day, c);
     }

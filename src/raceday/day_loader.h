@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "raceday/load_files.h"
+#include "raceday/past_run_races.h"
 #include "raceday/race_day.h"
 #include "store/store_paths.h"
 
@@ -53,10 +54,14 @@ public:
     explicit DayLoader(const StorePaths& paths, FileAccess& files = diskFiles());
     // The load reads through reader (tests count the reads), writes through files.
     DayLoader(const StorePaths& paths, FileReader reader, FileAccess& files = diskFiles());
+    // The loader's tables refer to its own members.
+    DayLoader(const DayLoader&) = delete;
+    DayLoader& operator=(const DayLoader&) = delete;
 
     // Loads the day named dayName ("yyyy年mm月dd日", UTF-8, as the day list
     // gives it) into day. Nothing of the day loaded before stays, not even
-    // when this one has no data.
+    // when this one has no data. A loader kept for the next load keeps its
+    // lookup tables' room, so that a load allocates none of them.
     DayLoadResult load(const std::string& dayName, RaceDay& day, const DayLoadHooks& hooks = {});
 
 private:
@@ -65,6 +70,7 @@ private:
 
     StorePaths paths_;
     LoadFiles files_;
+    PastRunRaces pastRaces_{paths_, files_};
     std::vector<SjisString> sortKeys_;  // order keys of one race, sorted, duplicates kept
 };
 

@@ -110,7 +110,15 @@ void PastRunRaces::take(const PastFile& file, EarlierRuns& runs) {
     }
 }
 
+void PastRunRaces::clear() {
+    races_.clear();
+    filesNeeded_.clear();
+    pastFiles_.clear();
+    keyOnly_.clear();
+}
+
 void PastRunRaces::read(RaceDay& day, int count) {
+    clear();
     EarlierRuns& runs = day.earlierRuns();
     for (int r = 0; r < count; ++r) eachDetailedRun(runs, r, [&](int, int, SjisView run) { need(run); });
     for (const PastFile& file : pastFiles_) take(file, runs);

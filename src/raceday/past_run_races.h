@@ -17,7 +17,8 @@
 
 namespace vantor {
 
-// One per load. The races the whole day's runs need are gathered first;
+// One per day loader, its tables kept from load to load and cleared by
+// every read(). The races the whole day's runs need are gathered first;
 // then each past race file is read once, the records of those races go
 // into the day's pool of earlier-run races (once each, shared by all the
 // runs of that race) and the file is let go before the next one is read,
@@ -27,7 +28,8 @@ public:
     PastRunRaces(const StorePaths& paths, LoadFiles& files);
 
     // Pools the race records the earlier runs of race slots 0 .. count-1
-    // need, reading every past race file they name once.
+    // need, reading every past race file they name once; nothing of an
+    // earlier read() stays.
     void read(RaceDay& day, int count);
     // Gives race records to the earlier runs of every runner of race slot
     // r, from what read() pooled.
@@ -52,6 +54,7 @@ private:
 
     static std::uint64_t raceKey(bool jra, std::uint64_t date, SjisView code, SjisView raceNumber);
     static std::optional<Place> placeOf(SjisView run);
+    void clear();
     void need(SjisView run);
     void take(const PastFile& file, EarlierRuns& runs);
     std::filesystem::path pathOf(const PastFile& file) const;

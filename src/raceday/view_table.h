@@ -2,7 +2,8 @@
 // A table from 64-bit keys (never 0) to small values (views of records,
 // image numbers), kept in one flat array with open addressing: the lookups
 // of a day load stay within a few hundred kilobytes instead of chasing list
-// nodes.
+// nodes. The table remembers which slots it filled, so that a clear costs
+// what was put in, not the table's size, and it is reused from load to load.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace vantor {
 template <class Value>
 class KeyTable {
 public:
-    explicit KeyTable(std::size_t expected) : slots_(capacityFor(expected)) {}
+    explicit KeyTable(std::size_t expected) : slots_(capacityFor(expected)) { filled_.reserve(slots_.size() / 2); }
 
     const Value* find(std::uint64_t key) const {
         const Slot& slot = slots_[indexOf(key, slots_)];
@@ -26,11 +27,17 @@ public:
 
     // Keeps the first value given for a key.
     void insert(std::uint64_t key, Value value) {
-        if (2 * (used_ + 1) > slots_.size()) grow();
+        if (2 * (filled_.size() + 1) > slots_.size()) grow();
         Slot& slot = slots_[indexOf(key, slots_)];
         if (slot.key == key) return;
         slot = {key, value};
-        ++used_;
+        filled_.push_back(static_cast<std::size_t>(&slot - slots_.data()));
+    }
+
+    // Forgets every key; the table keeps its room.
+    void clear() {
+        for (const std::size_t i : filled_) slots_[i] = Slot{};
+        filled_.clear();
     }
 
 private:
@@ -55,13 +62,16 @@ private:
 
     void grow() {
         std::vector<Slot> bigger(slots_.size() * 2);
-        for (const Slot& slot : slots_)
-            if (slot.key != 0) bigger[indexOf(slot.key, bigger)] = slot;
+        for (std::size_t& i : filled_) {
+            const std::size_t to = indexOf(slots_[i].key, bigger);
+            bigger[to] = slots_[i];
+            i = to;
+        }
         slots_.swap(bigger);
     }
 
     std::vector<Slot> slots_;
-    std::size_t used_ = 0;
+    std::vector<std::size_t> filled_;  // the slots in use
 };
 
 }  // namespace vantor

@@ -62,6 +62,8 @@ protected:
         });
         return loader.load(dayName, *day, hooks);
     }
+    // Loads through the one loader of the test, kept from load to load as the window's is.
+    DayLoadResult loadAgain(const std::string& dayName = kDay) { return keptLoader.load(dayName, *day, hooks); }
     SjisView earlierRace(int r, int j, int e) { return day->JvSeiRaTbl(r, j, e).view(); }
 
     struct Opened {
@@ -72,6 +74,7 @@ protected:
     StorePaths paths = dir.paths();
     std::unique_ptr<RaceDay> day = RaceDay::create();
     DayLoadHooks hooks;
+    DayLoader keptLoader{paths};
     std::vector<Opened> opened;
     int steps = 0, closed = 0, pumps = 0;
     std::map<std::filesystem::path, int> reads;

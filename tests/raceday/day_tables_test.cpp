@@ -142,3 +142,30 @@ TEST_F(DayTables, RunnersOfOneEarlierRaceShareItsRecord) {
         << "runs 1-20 whose races are not in the store";
     EXPECT_EQ(day->earlierRuns().pooled(), 1 + 3 + 20) << "blank, P, M's key, P's key and the 20 keys of runs 1-20";
 }
+
+// One loader for both days, as the window keeps it: day A pools two earlier
+// races, P and Q, and a race key alone; day B's runner ran in Q and in a
+// race not in the store with the key A kept alone. Each table of the
+// loader holds something of A that B asks about again; B must come out as
+// a fresh loader gives it, with nothing of A's lookups left.
+TEST_F(DayTables, AKeptLoaderLoadsTheNextDayAsAFreshOneDoes) {
+    const RaceId later{.date = 20240602};
+    const RaceId p{.date = daysBeforeNum(kRaceDate, 14), .race = 3}, q{.date = daysBeforeNum(kRaceDate, 28)};
+    const RaceId gone{.date = daysBeforeNum(kRaceDate, 42), .course = "06", .race = 7};
+    file({raRecord(kRace11, 1), seRecord(kRace11, 1, "2019100001"), raRecord(later, 1),
+          seRecord(later, 1, "2019100003")});
+    pastRun(q, "2019100001", 2, "7", "Q");
+    pastRun(p, "2019100001", 2, "7", "P");
+    file({seRecord(gone, 1, "2019100001"), seRecord(q, 5, "2019100003"), seRecord(gone, 4, "2019100003")});
+
+    ASSERT_EQ(loadAgain().status, DayLoadResult::Status::loaded);
+    ASSERT_EQ(day->earlierRuns().pooled(), 4) << "blank, P, Q and the key alone";
+    ASSERT_EQ(loadAgain("2024年06月02日").status, DayLoadResult::Status::loaded);
+
+    const std::unique_ptr<RaceDay> fresh = RaceDay::create();
+    ASSERT_EQ(DayLoader(paths).load("2024年06月02日", *fresh).status, DayLoadResult::Status::loaded);
+    expectSameTables(*day, *fresh);
+    EXPECT_EQ(text(get(day->JvSeiRaTbl(0, 0, 0).view(), ra::Hondai)), "Q");
+    EXPECT_EQ(day->JvSeiRaTbl(0, 0, 1).view(), keyOnlyImage(seRecord(gone, 4)));
+    EXPECT_EQ(day->earlierRuns().pooled(), 3) << "blank, Q and the key alone";
+}
