@@ -111,8 +111,10 @@ void dayLoadingSeeds(const fs::path& feed, const fs::path& work, Corpus corpus) 
     const std::vector<std::string> days = listRaceDays(paths);
     if (days.empty()) return;
     // The first records of each file keep every step of the load while the
-    // input stays small enough for the fuzzer to be quick.
-    constexpr std::size_t kFileLimit = 4 * 1024, kSeedLimit = 64 * 1024;
+    // input stays small enough for the fuzzer to be quick: one race (a race
+    // record is 1272 bytes), its first runners, a horse master and a few
+    // runs of each history.
+    constexpr std::size_t kFileLimit = 2 * 1024, kSeedLimit = 32 * 1024;
     std::string seed;
     DayLoader loader(paths, [&](const fs::path& path, const ReadBound& bound) {
         FileContent content = readFilePart(path, bound);
