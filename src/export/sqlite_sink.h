@@ -20,8 +20,9 @@ struct sqlite3_stmt;
 
 namespace vantor::sqlexport {
 
-// Why an existing file is not updated: it is no SQLite database, another
-// program's database, or an export of a newer (or unknown) schema version.
+// Why an existing file is not updated: it is no SQLite database (or a
+// damaged one), another program's database, or an export of a newer (or
+// unknown) schema version.
 struct SqliteRefusal {
     enum class Kind { notSqlite, foreignDatabase, otherSchema };
     Kind kind;
@@ -41,6 +42,9 @@ public:
     // file that is refused is written anew.
     static std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> open(const std::filesystem::path& file,
                                                                            bool replace);
+    // A new export written under the temporary name and renamed over the
+    // file at commit, whatever the file holds now (a damaged export).
+    static std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> create(const std::filesystem::path& file);
     ~SqliteSink() override;
 
     bool outdated() override { return outdated_; }
