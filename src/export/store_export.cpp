@@ -121,6 +121,25 @@ bool firstCopy(FileKind kind, SjisView record, std::unordered_set<std::string>& 
     return seen.insert(std::move(key)).second;
 }
 
+// Whether the row has a value in every column of its table's key. A
+// record whose key fields are no numbers (a damaged line of a file) has no
+// row to be kept under, and the database would refuse the whole export.
+bool hasKey(const TableDef& def, const Row& row) {
+    static const std::vector<std::vector<std::size_t>> keys = [] {
+        std::vector<std::vector<std::size_t>> all;
+        for (const TableDef& table : exportTables()) {
+            auto& columns = all.emplace_back();
+            for (const auto& name : table.primaryKey)
+                for (std::size_t i = 0; i < table.columns.size(); ++i)
+                    if (table.columns[i].name == name) columns.push_back(i);
+        }
+        return all;
+    }();
+    for (const std::size_t i : keys[static_cast<std::size_t>(def.id)])
+        if (i < row.size() && row[i].isNull()) return false;
+    return true;
+}
+
 bool inRange(const Row& row, const ExportOptions& options) {
     const std::string& date = row.front().text();
     if (date.empty()) return false;  // a race without a date has no key
@@ -188,6 +207,7 @@ bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& option
         const TableDef& def = tableDef(table);
         if (def.raceDays && !inRange(row, options)) continue;
         row.push_back(file.path);
+        if (!hasKey(def, row)) continue;
         sink.insert(def, row, conflict);
     }
     sink.fileDone(file.path, file.stamp);
