@@ -84,7 +84,8 @@ LiveDataspec dataspecOf(FileKind kind) {
 // name of its folder) is counted and left out.
 TableRows liveFileRows(SjisView bytes, const StoreFile& file, LiveSkips& skips) {
     const LiveDataspec dataspec = dataspecOf(file.kind);
-    const std::string day = file.absolute.parent_path().filename().string();
+    const std::filesystem::path folder = std::filesystem::path(file.path).parent_path();
+    const std::string day = folder.filename().string();
     TableRows rows;
     long long line = 0;
     for (std::size_t at = 0; at < bytes.size();) {
@@ -171,7 +172,8 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
 // The rows a store file holds now, or nothing when it is damaged. Into an
 // empty database the first copy of a race or run is the one kept: the
 // others are skipped before their rows are built.
-std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& options, bool empty,
+std::optional<TableRows> rowsOfFile(const StorePaths& paths, const StoreFile& file, const ExportOptions& options,
+                                    bool empty,
                                     std::unordered_set<std::string>& seen, ExportReport& report) {
     if (file.kind == FileKind::sideSource) {
         TableRows rows;
@@ -181,7 +183,7 @@ std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& 
         }
         return rows;
     }
-    const FileContent content = readWholeFile(file.absolute);
+    const FileContent content = readWholeFile(paths.appDir() / file.path);
     if (content.status != FileContent::Status::ok) return std::nullopt;
     if (isLiveFile(file.kind)) return liveFileRows(content.bytes, file, report.liveSkips);
     const KindRules rules = rulesOf(file.kind);
@@ -196,9 +198,9 @@ std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& 
 // Replaces the rows of a store file with those it holds now; false, with
 // nothing changed, when the file is damaged. A marks file that cannot be
 // read leaves its tables empty, and is read again by the next export.
-bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
+bool writeFile(const StorePaths& paths, SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
                std::unordered_set<std::string>& seen, ExportReport& report) {
-    auto rows = rowsOfFile(file, options, empty, seen, report);
+    auto rows = rowsOfFile(paths, file, options, empty, seen, report);
     if (!rows && file.kind != FileKind::sideSource) return false;
     if (!empty) sink.removeFile(file.path);
     if (!rows) return true;
@@ -228,7 +230,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     std::vector<StoreFile> files = scanStore(paths);
     for (const SideSource* source : options.sideSources)
         if (const auto stamp = source->stamp())
-            files.push_back({source->path(), paths.appDir() / source->path(), *stamp, FileKind::sideSource});
+            files.push_back({source->path(), *stamp, FileKind::sideSource});
 
     std::set<std::string> todo;
     for (const auto& file : files) {
@@ -258,7 +260,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     int done = 0;
     for (const auto& file : files) {
         if (!todo.contains(file.path)) continue;
-        if (writeFile(sink, file, options, empty, seen, report))
+        if (writeFile(paths, sink, file, options, empty, seen, report))
             ++report.filesRead;
         else
             report.damaged.push_back(file.path);
