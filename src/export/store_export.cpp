@@ -173,8 +173,7 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
 // empty database the first copy of a race or run is the one kept: the
 // others are skipped before their rows are built.
 std::optional<TableRows> rowsOfFile(const StorePaths& paths, const StoreFile& file, const ExportOptions& options,
-                                    bool empty,
-                                    std::unordered_set<std::string>& seen, ExportReport& report) {
+                                    bool empty, std::unordered_set<std::string>& seen, ExportReport& report) {
     if (file.kind == FileKind::sideSource) {
         TableRows rows;
         if (const auto problem = sideSourceOf(options, file.path)->appendRows(rows)) {
@@ -229,8 +228,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     const bool empty = previous.empty();
     std::vector<StoreFile> files = scanStore(paths);
     for (const SideSource* source : options.sideSources)
-        if (const auto stamp = source->stamp())
-            files.push_back({source->path(), *stamp, FileKind::sideSource});
+        if (const auto stamp = source->stamp()) files.push_back({source->path(), *stamp, FileKind::sideSource});
 
     std::set<std::string> todo;
     for (const auto& file : files) {

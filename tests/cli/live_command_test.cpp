@@ -16,8 +16,8 @@
 #include "raceday/day_loader.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
-#include "support/demo_weekend.h"
 #include "support/analysis_db_rows.h"
+#include "support/demo_weekend.h"
 #include "support/run_command.h"
 #include "text/encoding.h"
 
@@ -81,7 +81,8 @@ protected:
     // The files' bytes, the analysis database's by its rows.
     std::map<std::string, std::string> bytes() const {
         std::map<std::string, std::string> all;
-        for (auto& [name, file] : files()) all[name] = name == "analysis.sqlite" ? analysisDbRows(file.first) : file.first;
+        for (auto& [name, file] : files())
+            all[name] = name == "analysis.sqlite" ? analysisDbRows(file.first) : file.first;
         return all;
     }
 

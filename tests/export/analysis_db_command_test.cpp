@@ -22,7 +22,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(demo_->error().empty()) << demo_->error(); }
 
     static std::string acquireAgain() {
-        const CommandOutput run = AnalysisDbCommands::run("acquire --feed " + shellWord((demo_->path() / "feed").string()));
+        const CommandOutput run =
+            AnalysisDbCommands::run("acquire --feed " + shellWord((demo_->path() / "feed").string()));
         EXPECT_EQ(run.status, 0) << run.text;
         return run.text;
     }

@@ -3,10 +3,11 @@
 // is new, and written anew, saying why, when the file in its place is no
 // usable export.
 
+#include "export/analysis_db.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "export/analysis_db.h"
 #include "export/export_messages.h"
 #include "export_store.h"
 
@@ -87,8 +88,9 @@ TEST_F(AnalysisDb, WhatIsFiledAfterAnUpdateAppearsInTheNextInPlace) {
     EXPECT_EQ(count(db, "races"), 2);
     EXPECT_EQ(inode(db), first) << "updated in place, not rebuilt";
     EXPECT_EQ(dump(db), freshDump());
-    EXPECT_EQ(sqlexport::analysisDbLines(next),
-              std::vector<std::string>{"analysis database: store files exported: 3, unchanged: 3, gone from the store: 0"});
+    EXPECT_EQ(
+        sqlexport::analysisDbLines(next),
+        std::vector<std::string>{"analysis database: store files exported: 3, unchanged: 3, gone from the store: 0"});
 
     // The store changed behind the database's back: the race day's results
     // filed over its card, and a day taken away.
@@ -132,8 +134,7 @@ TEST_F(AnalysisDb, AFileThatIsNoUsableExportIsRebuiltSayingWhy) {
              writeFile(db, bytes);
          },
          "is not an SQLite database"},
-        {"another program's database",
-         [&] { sql(db, "CREATE TABLE trainers (name TEXT)"); },
+        {"another program's database", [&] { sql(db, "CREATE TABLE trainers (name TEXT)"); },
          "is not a Vantor export (application id 0x00000000)"},
         {"a newer schema",
          [&] {

@@ -59,9 +59,9 @@ TEST_F(AnalysisDbWindow, TheOddsImportBringsItsOddsIn) {
 TEST_F(AnalysisDbWindow, ADamagedFileIsRebuiltWithAMessageAndThenUsedQuietly) {
     test::writeFile(db, "not a database, and long enough to be read as a header of one\n");
     form->updateAnalysisDb();
-    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("分析用データベースが使えない状態だったため、作り直しました。\n") +
-                                         QString::fromStdString(db.string()) +
-                                         QStringLiteral(" is not an SQLite database")});
+    EXPECT_EQ(boxes.shown(),
+              QStringList{QStringLiteral("分析用データベースが使えない状態だったため、作り直しました。\n") +
+                          QString::fromStdString(db.string()) + QStringLiteral(" is not an SQLite database")});
     EXPECT_EQ(test::count(db, "races"), 2);
     form->updateAnalysisDb();
     EXPECT_EQ(boxes.shown().size(), 1);

@@ -5,11 +5,11 @@
 
 #include "codes/calendar.h"
 #include "commands.h"
-#include "progress_lines.h"
 #include "export/export_messages.h"
 #include "export/postgres_sink.h"
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
+#include "progress_lines.h"
 #include "usermarks/user_marks_export.h"
 
 namespace vantor::cli {
