@@ -25,7 +25,7 @@ std::optional<std::string> exportInto(const StorePaths& paths, SqlSink& sink, co
 fs::path analysisDbPath(const fs::path& programFolder) { return programFolder / "analysis.sqlite"; }
 
 AnalysisDbUpdate updateAnalysisDb(const StorePaths& paths, const std::vector<const SideSource*>& sideSources,
-                                  const ExportProgress& progress) {
+                                  const ExportProgress& progress, const std::function<void()>& pump) {
     using Status = AnalysisDbUpdate::Status;
     const fs::path file = analysisDbPath(paths.appDir());
     ExportOptions options;
@@ -46,6 +46,7 @@ AnalysisDbUpdate updateAnalysisDb(const StorePaths& paths, const std::vector<con
     } else {
         auto opened = SqliteSink::open(file, false);
         if (auto* sink = std::get_if<std::unique_ptr<SqliteSink>>(&opened)) {
+            (*sink)->setPump(pump);
             const auto failure = exportInto(paths, **sink, options, progress, result.report);
             if (!failure) {
                 result.status = existed ? Status::updated : Status::built;
@@ -68,6 +69,7 @@ AnalysisDbUpdate updateAnalysisDb(const StorePaths& paths, const std::vector<con
         return result;
     }
     result.report = {};
+    std::get<0>(created)->setPump(pump);
     if (const auto failure = exportInto(paths, *std::get<0>(created), options, progress, result.report)) {
         result.status = Status::failed;
         result.problem += "; " + file.string() + ": " + *failure;

@@ -6,6 +6,7 @@
 // exports are other files and are never touched.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,13 @@ struct AnalysisDbUpdate {
 // schema version, or that fails while it is updated is written anew; the
 // file in place is always a whole export, of before or after. Progress is
 // called only for the store files read, so an update with nothing new
-// calls it never.
+// calls it never; pump every so often while the database works.
+//
+// A reader (the statistics) that wants the database current takes the
+// writer lock without waiting (WriterLock::take(folder, who, false)) and
+// updates; when a writer holds the lock, that writer updates after its
+// change, and the database is read as it is.
 AnalysisDbUpdate updateAnalysisDb(const StorePaths& paths, const std::vector<const SideSource*>& sideSources,
-                                  const ExportProgress& progress = {});
+                                  const ExportProgress& progress = {}, const std::function<void()>& pump = {});
 
 }  // namespace vantor::sqlexport

@@ -175,6 +175,19 @@ SqliteSink::~SqliteSink() {
     }
 }
 
+void SqliteSink::setPump(std::function<void()> pump) {
+    pump_ = std::move(pump);
+    // About every millisecond of SQLite's work; 0 lets it go on.
+    constexpr int kSteps = 20000;
+    sqlite3_progress_handler(
+        db_, pump_ ? kSteps : 0,
+        [](void* sink) {
+            static_cast<SqliteSink*>(sink)->pump_();
+            return 0;
+        },
+        this);
+}
+
 void SqliteSink::exec(const std::string& sql) {
     char* message = nullptr;
     if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {

@@ -8,6 +8,7 @@
 // never used.
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -47,6 +48,10 @@ public:
     static std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> create(const std::filesystem::path& file);
     ~SqliteSink() override;
 
+    // Called every so often while SQLite works (a first export's commit
+    // makes the indexes for seconds), so that a window stays alive.
+    void setPump(std::function<void()> pump);
+
     bool outdated() override { return outdated_; }
     FileIndex exportedFiles() override;
     std::string exportedRange() override;
@@ -67,6 +72,7 @@ private:
     std::filesystem::path file_, writing_;  // writing_ differs from file_ for a new file
     std::map<std::string, sqlite3_stmt*> statements_;
     std::map<std::pair<TableId, Conflict>, std::string> insertSql_;
+    std::function<void()> pump_;
     bool fresh_ = false;
     bool outdated_ = false;  // an export of an earlier schema version
 };

@@ -30,7 +30,7 @@ void TMainForm::updateAnalysisDb() {
         box->ProgressBar1->setValue(done);
         box->StatusLabel->setText(QStringLiteral("%1 / %2").arg(done).arg(total));
         QCoreApplication::processEvents();
-    });
+    }, [] { QCoreApplication::processEvents(); });
     box.reset();
     const QString problem = QString::fromStdString(update.problem);
     if (update.status == Status::rebuilt)
