@@ -1,15 +1,20 @@
 // Exporting the filed 3-year demo, its newest race day's live files and a
 // marks file into a new SQLite file, against the read floor (reading every
 // store file once with `cat`), and an export with nothing changed, timed in
-// the same run.
+// the same run. Then the update of the analysis database with nothing new,
+// against the two things it cannot do without: looking at every store
+// file once (stat) and reading the file table of the last export.
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 
 #include "demo_store.h"
+#include "export/analysis_db.h"
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
 #include "jvlink/feed_jvlink.h"
@@ -77,6 +82,84 @@ void BM_ExportTheDemo(benchmark::State& state) {
     state.counters["unchanged_to_floor"] = unchanged / reading;
 }
 BENCHMARK(BM_ExportTheDemo)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
+
+template <class F>
+double secondsTaken(F&& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Every store file looked at once, by its path, as any check for changes must.
+double secondsToStat(const std::vector<fs::path>& files) {
+    return secondsTaken([&] {
+        struct stat st {};
+        for (const auto& file : files) benchmark::DoNotOptimize(::stat(file.c_str(), &st));
+    });
+}
+
+// The file table of the database read whole with one query.
+double secondsToReadFileTable(const fs::path& db) {
+    return secondsTaken([&] {
+        sqlite3* handle = nullptr;
+        sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(handle, "SELECT path, size, mtime FROM store_files", -1, &stmt, nullptr);
+        long long bytes = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW) bytes += sqlite3_column_bytes(stmt, 0) + sqlite3_column_int64(stmt, 2);
+        benchmark::DoNotOptimize(bytes);
+        sqlite3_finalize(stmt);
+        sqlite3_close(handle);
+    });
+}
+
+void BM_UpdateTheAnalysisDbWithNothingNew(benchmark::State& state) {
+    const fs::path base = fs::temp_directory_path() / "vantor-analysis-db-bench";
+    fs::remove_all(base);
+    const fs::path app = base / "app";
+    const auto feed = vantor::bench::generateDemo(base / "feed", 3);
+    vantor::bench::fileDemo(feed, app);
+    fileLiveDayAndMarks(feed.folder, app);
+    const StorePaths paths(app);
+    const UserMarksExportSource marks(app);
+    // The first build as the window runs it: the longest time between two
+    // calls that let it process its events.
+    auto last = std::chrono::steady_clock::now();
+    double longestWait = 0;
+    const auto alive = [&] {
+        const auto now = std::chrono::steady_clock::now();
+        longestWait = std::max(longestWait, std::chrono::duration<double>(now - last).count());
+        last = now;
+    };
+    const double first = secondsTaken([&] {
+        sqlexport::updateAnalysisDb(paths, {&marks}, [&](int, int) { alive(); }, alive);
+    });
+    std::vector<fs::path> files;
+    for (const auto& file : sqlexport::scanStore(paths)) files.push_back(app / file.path);
+    const fs::path db = sqlexport::analysisDbPath(app);
+    double update = 1e9, stat = 1e9, table = 1e9;
+    for (auto _ : state) {
+        const auto before = fs::last_write_time(db);
+        const double took = secondsTaken([&] {
+            if (sqlexport::updateAnalysisDb(paths, {&marks}).report.filesRead != 0) state.SkipWithError("files read");
+        });
+        if (fs::last_write_time(db) != before) state.SkipWithError("the database was written");
+        update = std::min(update, took);
+        stat = std::min(stat, secondsToStat(files));
+        table = std::min(table, secondsToReadFileTable(db));
+        state.SetIterationTime(took);
+    }
+    fs::remove_all(base);
+    state.counters["store_files"] = static_cast<double>(files.size());
+    state.counters["first_build_s"] = first;
+    state.counters["first_build_longest_wait_s"] = longestWait;
+    state.counters["unchanged_s"] = update;
+    state.counters["floor_stat_s"] = stat;
+    state.counters["floor_file_table_s"] = table;
+    state.counters["unchanged_to_stat"] = update / stat;
+    state.counters["unchanged_to_floors"] = update / (stat + table);
+}
+BENCHMARK(BM_UpdateTheAnalysisDbWithNothingNew)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

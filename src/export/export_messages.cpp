@@ -22,4 +22,18 @@ std::string failureText(const std::string& target, const std::string& error) {
     return "the export into " + target + " failed, nothing was changed: " + error;
 }
 
+std::vector<std::string> analysisDbLines(const AnalysisDbUpdate& update) {
+    using Status = AnalysisDbUpdate::Status;
+    std::vector<std::string> lines;
+    if (update.status == Status::failed)
+        lines.push_back("the analysis database was not brought up to date: " + update.problem);
+    if (update.status == Status::rebuilt) lines.push_back("the analysis database was rebuilt: " + update.problem);
+    const ExportReport& r = update.report;
+    const bool said = r.filesRead > 0 || r.filesRemoved > 0 || !r.damaged.empty() || !r.notices.empty() ||
+                      !r.liveSkips.entries().empty();
+    if (update.status == Status::failed || !said) return lines;
+    for (const auto& line : reportLines(r)) lines.push_back("analysis database: " + line);
+    return lines;
+}
+
 }  // namespace vantor::sqlexport

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "export/analysis_db.h"
 #include "export/store_export.h"
 
 namespace vantor::sqlexport {
@@ -15,5 +16,10 @@ std::vector<std::string> reportLines(const ExportReport& report);
 
 // A failed export: the database error, and that nothing was changed.
 std::string failureText(const std::string& target, const std::string& error);
+
+// What an update of the analysis database says: a rebuild or a failure and
+// why, then the export's lines when it wrote or found anything to say;
+// nothing when there was nothing new.
+std::vector<std::string> analysisDbLines(const AnalysisDbUpdate& update);
 
 }  // namespace vantor::sqlexport

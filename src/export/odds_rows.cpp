@@ -14,6 +14,21 @@ std::vector<ColumnDef> oddsColumns() {
             {"rank", SqlType::integer}};
 }
 
+namespace {
+
+// The day of the meeting: JRDB counts it in one hexadecimal digit (days 10
+// to 12 are "a" to "c"), which the .yoz line keeps after a "0".
+Value meetingDayValue(SjisView field, bool jrdb) {
+    if (jrdb && field.size() == 2 && field[0] == '0') {
+        const char digit = field[1];
+        if (digit >= 'a' && digit <= 'f') return static_cast<long long>(digit - 'a' + 10);
+        if (digit >= 'A' && digit <= 'F') return static_cast<long long>(digit - 'A' + 10);
+    }
+    return integerValue(field);
+}
+
+}  // namespace
+
 void appendOddsRows(SjisView record, TableRows& rows) {
     using namespace yoz;
     const SjisView source = jvdata::get(record, Source);
@@ -29,7 +44,9 @@ void appendOddsRows(SjisView record, TableRows& rows) {
     key.push_back(textValue(source));
     key.push_back(textValue(code));
     key.push_back(textValue(course));
-    for (const auto& f : {Kaiji, Nichiji, RaceNum}) key.push_back(integerValue(jvdata::get(record, f)));
+    key.push_back(integerValue(jvdata::get(record, Kaiji)));
+    key.push_back(meetingDayValue(jvdata::get(record, Nichiji), source == "J"));
+    key.push_back(integerValue(jvdata::get(record, RaceNum)));
     for (int j = 0; j < kMaxRunners; ++j) {
         if (trimBlanks(jvdata::get(record, WinOdds, j + 1)).empty()) continue;
         Row& row = rows.emplace_back(TableId::predictedOdds, key).second;

@@ -23,7 +23,8 @@ struct Identity {
 };
 
 // The application id, schema version and number of schema objects; nothing
-// when the file is no SQLite database.
+// when the file is no SQLite database or a damaged one (SQLite finds a file
+// shorter than its header says malformed).
 std::optional<Identity> identityOf(sqlite3* db) {
     Identity id;
     const std::pair<const char*, long long*> queries[] = {{"PRAGMA application_id", &id.applicationId},
@@ -131,6 +132,14 @@ std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> SqliteSink::open(cons
         sqlite3_close(db);
         if (!replace) return refusalError(*refused, file);
     }
+    return create(file);
+}
+
+std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> SqliteSink::create(const fs::path& file) {
+    std::string error;
+    std::error_code ec;
+    if (const fs::file_status status = fs::status(file, ec); fs::exists(status) && !fs::is_regular_file(status))
+        return SqliteOpenError{file.string() + " is not a regular file", std::nullopt};
     // A new export is written beside the file and renamed over it at commit.
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     if (!fs::is_directory(folder, ec))
@@ -151,6 +160,9 @@ std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> SqliteSink::open(cons
 
 SqliteSink::SqliteSink(sqlite3* db, fs::path file, fs::path writing)
     : db_(db), file_(std::move(file)), writing_(std::move(writing)) {
+    // A reader of the file in the middle of a query holds off the commit a
+    // moment, not for good.
+    sqlite3_busy_timeout(db_, 5000);
     exec("PRAGMA cache_size=-65536;");
 }
 
@@ -161,6 +173,19 @@ SqliteSink::~SqliteSink() {
         std::error_code ec;
         fs::remove(writing_, ec);
     }
+}
+
+void SqliteSink::setPump(std::function<void()> pump) {
+    pump_ = std::move(pump);
+    // About every millisecond of SQLite's work; 0 lets it go on.
+    constexpr int kSteps = 20000;
+    sqlite3_progress_handler(
+        db_, pump_ ? kSteps : 0,
+        [](void* sink) {
+            static_cast<SqliteSink*>(sink)->pump_();
+            return 0;
+        },
+        this);
 }
 
 void SqliteSink::exec(const std::string& sql) {
@@ -184,16 +209,21 @@ FileIndex SqliteSink::exportedFiles() {
     FileIndex files;
     if (fresh_) return files;
     sqlite3_stmt* stmt = statement("SELECT path, size, mtime FROM store_files");
-    while (sqlite3_step(stmt) == SQLITE_ROW)
+    int rc;
+    // A damaged file fails here rather than passing for a short index.
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
         files[reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))] = {sqlite3_column_int64(stmt, 1),
                                                                               sqlite3_column_int64(stmt, 2)};
+    check(db_, rc);
     return files;
 }
 
 std::string SqliteSink::exportedRange() {
     if (fresh_) return {};
     sqlite3_stmt* stmt = statement("SELECT value FROM export_info WHERE key = 'range'");
-    return sqlite3_step(stmt) == SQLITE_ROW ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)) : "";
+    const int rc = sqlite3_step(stmt);
+    check(db_, rc);
+    return rc == SQLITE_ROW ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)) : "";
 }
 
 void SqliteSink::begin() {
@@ -214,10 +244,12 @@ std::vector<Row> SqliteSink::rowsFrom(const TableDef& table, const std::string& 
     sqlite3_stmt* stmt = statement("SELECT DISTINCT " + columns + " FROM \"" + table.name + "\" WHERE store_file = ?");
     sqlite3_bind_text(stmt, 1, storeFile.data(), static_cast<int>(storeFile.size()), SQLITE_STATIC);
     std::vector<Row> rows;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         Row& row = rows.emplace_back();
         for (int i = 0; i < sqlite3_column_count(stmt); ++i) row.push_back(columnValue(stmt, i));
     }
+    check(db_, rc);
     return rows;
 }
 
@@ -264,6 +296,11 @@ void SqliteSink::commit(const std::string& range) {
     if (sqlite3_close(db_) != SQLITE_OK) throw SinkError(sqlite3_errmsg(db_));
     db_ = nullptr;
     std::error_code error;
+    // The journal of an update of the old file that was cut off would be
+    // played back into the new one.
+    fs::path journal = file_;
+    journal += "-journal";
+    fs::remove(journal, error);
     fs::rename(writing_, file_, error);
     if (error) throw SinkError(file_.string() + ": " + error.message());
     writing_ = file_;

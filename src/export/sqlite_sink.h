@@ -8,6 +8,7 @@
 // never used.
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,8 +21,9 @@ struct sqlite3_stmt;
 
 namespace vantor::sqlexport {
 
-// Why an existing file is not updated: it is no SQLite database, another
-// program's database, or an export of a newer (or unknown) schema version.
+// Why an existing file is not updated: it is no SQLite database (or a
+// damaged one), another program's database, or an export of a newer (or
+// unknown) schema version.
 struct SqliteRefusal {
     enum class Kind { notSqlite, foreignDatabase, otherSchema };
     Kind kind;
@@ -41,7 +43,14 @@ public:
     // file that is refused is written anew.
     static std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> open(const std::filesystem::path& file,
                                                                            bool replace);
+    // A new export written under the temporary name and renamed over the
+    // file at commit, whatever the file holds now (a damaged export).
+    static std::variant<std::unique_ptr<SqliteSink>, SqliteOpenError> create(const std::filesystem::path& file);
     ~SqliteSink() override;
+
+    // Called every so often while SQLite works (a first export's commit
+    // makes the indexes for seconds), so that a window stays alive.
+    void setPump(std::function<void()> pump);
 
     bool outdated() override { return outdated_; }
     FileIndex exportedFiles() override;
@@ -63,6 +72,7 @@ private:
     std::filesystem::path file_, writing_;  // writing_ differs from file_ for a new file
     std::map<std::string, sqlite3_stmt*> statements_;
     std::map<std::pair<TableId, Conflict>, std::string> insertSql_;
+    std::function<void()> pump_;
     bool fresh_ = false;
     bool outdated_ = false;  // an export of an earlier schema version
 };

@@ -84,7 +84,8 @@ LiveDataspec dataspecOf(FileKind kind) {
 // name of its folder) is counted and left out.
 TableRows liveFileRows(SjisView bytes, const StoreFile& file, LiveSkips& skips) {
     const LiveDataspec dataspec = dataspecOf(file.kind);
-    const std::string day = file.absolute.parent_path().filename().string();
+    const std::filesystem::path folder = std::filesystem::path(file.path).parent_path();
+    const std::string day = folder.filename().string();
     TableRows rows;
     long long line = 0;
     for (std::size_t at = 0; at < bytes.size();) {
@@ -121,6 +122,25 @@ bool firstCopy(FileKind kind, SjisView record, std::unordered_set<std::string>& 
     return seen.insert(std::move(key)).second;
 }
 
+// Whether the row has a value in every column of its table's key. A
+// record whose key fields are no numbers (a damaged line of a file) has no
+// row to be kept under, and the database would refuse the whole export.
+bool hasKey(const TableDef& def, const Row& row) {
+    static const std::vector<std::vector<std::size_t>> keys = [] {
+        std::vector<std::vector<std::size_t>> all;
+        for (const TableDef& table : exportTables()) {
+            auto& columns = all.emplace_back();
+            for (const auto& name : table.primaryKey)
+                for (std::size_t i = 0; i < table.columns.size(); ++i)
+                    if (table.columns[i].name == name) columns.push_back(i);
+        }
+        return all;
+    }();
+    for (const std::size_t i : keys[static_cast<std::size_t>(def.id)])
+        if (i < row.size() && row[i].isNull()) return false;
+    return true;
+}
+
 bool inRange(const Row& row, const ExportOptions& options) {
     const std::string& date = row.front().text();
     if (date.empty()) return false;  // a race without a date has no key
@@ -152,8 +172,8 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
 // The rows a store file holds now, or nothing when it is damaged. Into an
 // empty database the first copy of a race or run is the one kept: the
 // others are skipped before their rows are built.
-std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& options, bool empty,
-                                    std::unordered_set<std::string>& seen, ExportReport& report) {
+std::optional<TableRows> rowsOfFile(const StorePaths& paths, const StoreFile& file, const ExportOptions& options,
+                                    bool empty, std::unordered_set<std::string>& seen, ExportReport& report) {
     if (file.kind == FileKind::sideSource) {
         TableRows rows;
         if (const auto problem = sideSourceOf(options, file.path)->appendRows(rows)) {
@@ -162,7 +182,7 @@ std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& 
         }
         return rows;
     }
-    const FileContent content = readWholeFile(file.absolute);
+    const FileContent content = readWholeFile(paths.appDir() / file.path);
     if (content.status != FileContent::Status::ok) return std::nullopt;
     if (isLiveFile(file.kind)) return liveFileRows(content.bytes, file, report.liveSkips);
     const KindRules rules = rulesOf(file.kind);
@@ -177,9 +197,9 @@ std::optional<TableRows> rowsOfFile(const StoreFile& file, const ExportOptions& 
 // Replaces the rows of a store file with those it holds now; false, with
 // nothing changed, when the file is damaged. A marks file that cannot be
 // read leaves its tables empty, and is read again by the next export.
-bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
+bool writeFile(const StorePaths& paths, SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
                std::unordered_set<std::string>& seen, ExportReport& report) {
-    auto rows = rowsOfFile(file, options, empty, seen, report);
+    auto rows = rowsOfFile(paths, file, options, empty, seen, report);
     if (!rows && file.kind != FileKind::sideSource) return false;
     if (!empty) sink.removeFile(file.path);
     if (!rows) return true;
@@ -188,6 +208,7 @@ bool writeFile(SqlSink& sink, const StoreFile& file, const ExportOptions& option
         const TableDef& def = tableDef(table);
         if (def.raceDays && !inRange(row, options)) continue;
         row.push_back(file.path);
+        if (!hasKey(def, row)) continue;
         sink.insert(def, row, conflict);
     }
     sink.fileDone(file.path, file.stamp);
@@ -207,8 +228,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     const bool empty = previous.empty();
     std::vector<StoreFile> files = scanStore(paths);
     for (const SideSource* source : options.sideSources)
-        if (const auto stamp = source->stamp())
-            files.push_back({source->path(), paths.appDir() / source->path(), *stamp, FileKind::sideSource});
+        if (const auto stamp = source->stamp()) files.push_back({source->path(), *stamp, FileKind::sideSource});
 
     std::set<std::string> todo;
     for (const auto& file : files) {
@@ -238,7 +258,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     int done = 0;
     for (const auto& file : files) {
         if (!todo.contains(file.path)) continue;
-        if (writeFile(sink, file, options, empty, seen, report))
+        if (writeFile(paths, sink, file, options, empty, seen, report))
             ++report.filesRead;
         else
             report.damaged.push_back(file.path);

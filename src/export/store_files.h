@@ -39,7 +39,6 @@ struct FileStamp {
 
 struct StoreFile {
     std::string path;  // from the program folder, with "/" between names
-    std::filesystem::path absolute;
     FileStamp stamp;
     FileKind kind;
 };

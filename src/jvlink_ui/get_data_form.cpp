@@ -240,11 +240,15 @@ void TGetDataForm::ButtonCancelClick() {
     if (!acquisition_->downloading()) unsetCursor();
 }
 
-void runAcquisitionDialog(QWidget* parent, JVLink& link, const std::filesystem::path& appDir) {
+void runAcquisitionDialog(QWidget* parent, JVLink& link, const std::filesystem::path& appDir,
+                          const std::function<void()>& afterClose) {
     const auto lock = ui::takeWriterLock(parent, appDir, "vantor ＪＶデータ取得");
     if (!lock) return;
-    TGetDataForm dialog(parent, link, appDir);
-    dialog.exec();
+    {
+        TGetDataForm dialog(parent, link, appDir);
+        dialog.exec();
+    }
+    if (afterClose) afterClose();
 }
 
 }  // namespace vantor

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "jvlink/acquisition.h"
@@ -84,8 +85,10 @@ private:
     QTimer* TimerJVStatus = nullptr;
 };
 
-// Shows the dialog modally; returns when the user closes it. The caller
-// rebuilds its day list afterwards.
-void runAcquisitionDialog(QWidget* parent, JVLink& link, const std::filesystem::path& appDir);
+// Shows the dialog modally; returns when the user closes it, after
+// afterClose ran with the folder still locked (what follows from the
+// store's change). The caller rebuilds its day list afterwards.
+void runAcquisitionDialog(QWidget* parent, JVLink& link, const std::filesystem::path& appDir,
+                          const std::function<void()>& afterClose = {});
 
 }  // namespace vantor

@@ -173,7 +173,7 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::N13Click() {
-    runAcquisitionDialog(this, *JVLink1, AppDir);
+    runAcquisitionDialog(this, *JVLink1, AppDir, [this] { updateAnalysisDb(); });
     MakeDataListBtnClick();
 }
 

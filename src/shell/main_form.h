@@ -214,6 +214,11 @@ public:
     void FilePrintItemClick();
     void P1Click();
     void SqlExportItemClick();
+    // Brings the analysis database up to date with the store, for a writer
+    // that changed the store and still holds the writer lock: with a
+    // progress box when it has store files to read, the window kept alive;
+    // a rebuild or a failure is said in a message box.
+    void updateAnalysisDb();
     void yosohaitomenuClick();
     void SpeedButton10Click();
     void StringGrid4DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);

@@ -22,6 +22,7 @@ void TMainForm::YozBtnClick() {
     auto lock = ui::takeWriterLock(this, AppDir, "vantor 予想配当");
     if (!lock) return;
     const OddsImportOutcome outcome = importPredictedOdds(archive, StorePaths(AppDir), Day->Over2005 != 0);
+    if (outcome.status == OddsImportOutcome::Status::saved) updateAnalysisDb();
     lock.reset();
     for (const OddsImportMessage& message : outcome.messages) {
         if (message.error)

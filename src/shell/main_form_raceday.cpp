@@ -141,6 +141,7 @@ void TMainForm::KekkaGetBtnClick() {
     if (!lock) return;
     const ResultsFetchOutcome outcome = fetchResults(*JVLink1, StorePaths(AppDir), key,
                                                      {[] { QCoreApplication::processEvents(); }, [] { ui::beep(); }});
+    if (outcome.ran) updateAnalysisDb();
     lock.reset();
     if (!outcome.ran) return;
     if (outcome.openResult == jv::kBadSettings) ui::showInfo(this, QString::fromStdString(JVLink1->sourceProblem()));

@@ -16,6 +16,7 @@
 #include "raceday/day_loader.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
+#include "support/analysis_db_rows.h"
 #include "support/demo_weekend.h"
 #include "support/run_command.h"
 #include "text/encoding.h"
@@ -77,9 +78,11 @@ protected:
         }
         return all;
     }
+    // The files' bytes, the analysis database's by its rows.
     std::map<std::string, std::string> bytes() const {
         std::map<std::string, std::string> all;
-        for (auto& [name, file] : files()) all[name] = file.first;
+        for (auto& [name, file] : files())
+            all[name] = name == "analysis.sqlite" ? analysisDbRows(file.first) : file.first;
         return all;
     }
 

@@ -97,6 +97,20 @@ TEST_F(ExportValues, HorsesAndPredictedOdds) {
                                 {"2024-05-26", "J", "05", "東京", 2LL, 12LL, 11LL, 3LL, 3.4, 2LL}}));
 }
 
+// The odds import writes a JRDB day of the meeting as JRDB counts it, in a
+// hexadecimal digit; a line whose race it cannot tell is left out, not the
+// whole export refused for it.
+TEST_F(ExportValues, PredictedOddsOfATwelfthDayAndOfALineWithoutItsRace) {
+    std::string twelfth = oddsRecord(), damaged = oddsRecord();
+    twelfth.replace(12, 2, "0c");
+    damaged.replace(10, 2, "x2");
+    store.dayOdds(20240526, twelfth + damaged);
+    const auto report = store.exportTo(db);
+    EXPECT_EQ(report.filesRead, 1);
+    EXPECT_EQ(query(db, "SELECT kaiji, nichiji, racenum, count(*) FROM predicted_odds GROUP BY 1, 2, 3"),
+              (std::vector<Row>{{2LL, 12LL, 11LL, 3LL}}));
+}
+
 TEST_F(ExportValues, TheDatabaseSaysItIsAVantorExport) {
     EXPECT_EQ(queryRow(db, "PRAGMA application_id"), (Row{0x56414E54LL}));
     EXPECT_EQ(queryRow(db, "PRAGMA user_version"), (Row{2LL}));

@@ -34,7 +34,7 @@ TEST_F(AcquireKillTest, KilledRunsConvergeOnReRunAndLeaveNoTemporaries) {
     const auto start = Clock::now();
     ASSERT_EQ(waitFor(startAcquire(complete.path(), feed_->path())), 0);
     const auto whole = Clock::now() - start;
-    const auto expected = snapshot(complete.path());
+    const auto expected = folderSnapshot(complete.path());
     ASSERT_GT(expected.size(), 100u);
 
     for (const double at : {0.2, 0.6, 0.85, 0.95, 1.0}) {
@@ -48,6 +48,6 @@ TEST_F(AcquireKillTest, KilledRunsConvergeOnReRunAndLeaveNoTemporaries) {
         if (WIFSIGNALED(status) && fs::is_directory(app / "DATA"))
             writeFile(app / "DATA" / (".x.jvRA.tmp-" + std::to_string(pid) + "-0"), "half a file");
         ASSERT_EQ(waitFor(startAcquire(app.path(), feed_->path())), 0) << "re-run after " << at;
-        EXPECT_EQ(snapshot(app.path()), expected) << "killed at " << at << " of the run";
+        EXPECT_EQ(folderSnapshot(app.path()), expected) << "killed at " << at << " of the run";
     }
 }

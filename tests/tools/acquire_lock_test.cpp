@@ -35,7 +35,7 @@ protected:
     static std::map<std::string, std::string> serial(std::initializer_list<const char*> names) {
         const TempDir app;
         for (const char* name : names) EXPECT_EQ(waitFor(startAcquire(app.path(), feed(name))), 0) << name;
-        return snapshot(app.path());
+        return folderSnapshot(app.path());
     }
 
     static TempDir* feeds_;
@@ -62,7 +62,7 @@ TEST_F(AcquireLockTest, ASecondRunIsRefusedNamingTheHolderAndWithWaitRunsAfterIt
         EXPECT_EQ(waitFor(waiting), 0);
     }
     fs::remove(errors);
-    EXPECT_EQ(snapshot(app.path()), serial({"a"}));
+    EXPECT_EQ(folderSnapshot(app.path()), serial({"a"}));
 }
 
 TEST_F(AcquireLockTest, RunsStartedTogetherWithWaitLeaveTheStoreOfOneAfterTheOther) {
@@ -71,7 +71,7 @@ TEST_F(AcquireLockTest, RunsStartedTogetherWithWaitLeaveTheStoreOfOneAfterTheOth
     const pid_t b = startAcquire(app.path(), feed("b"), {"--wait"});
     ASSERT_EQ(waitFor(a), 0);
     ASSERT_EQ(waitFor(b), 0);
-    const auto together = snapshot(app.path());
+    const auto together = folderSnapshot(app.path());
     EXPECT_TRUE(together == serial({"a", "b"}) || together == serial({"b", "a"}))
         << "the store is neither serial order";
 }

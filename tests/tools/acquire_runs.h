@@ -1,7 +1,8 @@
 #pragma once
 // Real `vantor-cli acquire` runs for the tools tests: a small set-up feed
 // cut from the demo season, runs started as processes, and a program
-// folder's files to compare byte for byte (snapshot, in temp_dir.h).
+// folder's files to compare byte for byte (snapshot, in temp_dir.h), the
+// analysis database by its rows.
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "demo/demo_feed.h"
+#include "support/analysis_db_rows.h"
 #include "support/temp_dir.h"
 
 namespace vantor::test {
@@ -40,6 +42,14 @@ inline int waitFor(pid_t pid) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     return status;
+}
+
+// The program folder's files with their bytes, but the analysis database
+// by its rows.
+inline std::map<std::string, std::string> folderSnapshot(const std::filesystem::path& app) {
+    auto files = snapshot(app);
+    if (const auto db = files.find("analysis.sqlite"); db != files.end()) db->second = analysisDbRows(db->second);
+    return files;
 }
 
 // Writes into out the set-up data of the demo's last month, records

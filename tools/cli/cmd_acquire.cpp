@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "acquire_progress.h"
+#include "analysis_update.h"
 #include "commands.h"
 #include "feed_link.h"
 #include "jvlink/acquisition.h"
@@ -99,6 +100,8 @@ int acquire(const Context& ctx) {
     acquisition.closeLink();
     progress.finish();
     if (acquisition.rejected() > 0) std::cerr << "rejected records: " << acquisition.rejected() << '\n';
+    // What was filed, a cancelled read's files too; a stop by signal leaves it to the next writer.
+    if (!StopSignals::caught()) updateAnalysisDb(ctx);
     return StopSignals::exitStatus(acquisition.failed() || acquisition.incomplete() ? 1 : 0);
 }
 

@@ -9,6 +9,7 @@
 #include "export/postgres_sink.h"
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
+#include "progress_lines.h"
 #include "usermarks/user_marks_export.h"
 
 namespace vantor::cli {
@@ -19,38 +20,6 @@ bool isIsoDate(const std::string& text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
     return isValidDateText(text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2));
 }
-
-// The export's progress on standard error: on a terminal one line
-// rewritten in place, elsewhere (a log, a pipe) a line at each tenth of the
-// store files, so that no "\r" reaches a file.
-class ProgressLines {
-public:
-    explicit ProgressLines(bool terminal) : terminal_(terminal) {}
-
-    void show(int done, int total) {
-        if (terminal_) {
-            if (done % 200 != 0 && done != total) return;
-            std::cerr << "\rexporting store files " << done << "/" << total << std::flush;
-            inPlace_ = done != total;
-            if (done == total) std::cerr << '\n';
-            return;
-        }
-        const int tenth = total > 0 ? static_cast<int>(10LL * done / total) : 10;
-        if (tenth == shownTenth_) return;
-        shownTenth_ = tenth;
-        std::cerr << "exporting store files " << done << "/" << total << '\n';
-    }
-    // Takes the in-place line off, so that a message after it has a line of its own.
-    void end() {
-        if (inPlace_) std::cerr << '\n';
-        inPlace_ = false;
-    }
-
-private:
-    bool terminal_;
-    bool inPlace_ = false;
-    int shownTenth_ = 0;
-};
 
 }  // namespace
 
@@ -93,7 +62,7 @@ int exportStore(const Context& ctx) {
     const UserMarksExportSource marks(ctx.appDir);
     options.sideSources.push_back(&marks);
     const std::string target = file ? *file : "the PostgreSQL database";
-    ProgressLines progress(isatty(STDERR_FILENO) == 1);
+    ProgressLines progress("exporting store files", isatty(STDERR_FILENO) == 1);
     try {
         const auto report = exportStore(StorePaths(ctx.appDir), *sink, options,
                                         [&progress](int done, int total) { progress.show(done, total); });

@@ -1,6 +1,7 @@
 #include <iostream>
 #include <thread>
 
+#include "analysis_update.h"
 #include "commands.h"
 #include "feed_link.h"
 #include "fileio/writer_lock.h"
@@ -131,6 +132,11 @@ int live(const Context& ctx) {
         std::cout.flush();
         for (const std::string& note : report.notes) std::cerr << note << '\n';
         failed |= report.failed;
+        // The step's fetches filed under locks of their own; the update takes
+        // it once more. A writer holding it meanwhile updates after itself.
+        if (report.fetches > 0 && !StopSignals::caught()) {
+            if (auto lock = hooks.takeLock(); std::holds_alternative<WriterLock>(lock)) updateAnalysisDb(ctx);
+        }
         if (ctx.args.has("--once")) break;
         // --every counts the run's clock: a replay steps as often in its own time.
         const auto next = now() + std::chrono::seconds(o.every);

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "analysis_update.h"
 #include "commands.h"
 #include "odds/odds_import.h"
 #include "text/encoding.h"
@@ -19,6 +20,7 @@ int odds(const Context& ctx) {
     const std::string day = ctx.args.value("--day").value_or("");
     const bool from2005 = lenientInt(SjisView(day).substr(0, 4)) >= 2005;
     const OddsImportOutcome outcome = importPredictedOdds(ctx.args.words()[1], StorePaths(ctx.appDir), from2005);
+    if (outcome.status == OddsImportOutcome::Status::saved) updateAnalysisDb(ctx);
     for (const OddsImportMessage& message : outcome.messages)
         (message.error ? std::cerr : std::cout) << cp932ToUtf8(message.text) << '\n';
     if (outcome.status == OddsImportOutcome::Status::noOddsFile)

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "analysis_update.h"
 #include "commands.h"
 #include "feed_link.h"
 #include "jvlink/cancel_flag.h"
@@ -34,6 +35,7 @@ int results(const Context& ctx) {
     };
     const auto outcome = fetchResults(link, paths, key, {stopOnSignal, [] {}});
     if (StopSignals::caught()) return StopSignals::exitStatus(1);
+    updateAnalysisDb(ctx);
     if (outcome.openResult != jv::kOk) std::cerr << "JVRTOpen: " << outcome.openResult << '\n';
     // "No results yet" is an answer; any other refusal is a failed fetch.
     if (outcome.openResult != jv::kOk && outcome.openResult != jv::kNoNewerData) return 1;
