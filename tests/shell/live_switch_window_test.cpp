@@ -294,6 +294,8 @@ TEST_F(LiveSwitchWindow, ADayChosenOrTheWindowClosedMidFetchEndsTheSwitchWithNoF
         EXPECT_EQ(link->sessions, 0);
         EXPECT_EQ(link->opens.size(), opensAtEnd) << "a fetch began after the end";
         EXPECT_EQ(link->mostSessions, 1);
-        if (!closing) EXPECT_EQ(form->DateCombo->currentText(), QStringLiteral("2024年05月25日"));
+        if (!closing) {
+            EXPECT_EQ(form->DateCombo->currentText(), QStringLiteral("2024年05月25日"));
+        }
     }
 }
