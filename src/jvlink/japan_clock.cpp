@@ -1,5 +1,6 @@
 #include "jvlink/japan_clock.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "codes/calendar.h"
@@ -23,6 +24,14 @@ std::optional<JapanClockSource> replayJapanClock(std::string_view start, double 
         const std::chrono::duration<double> real = std::chrono::steady_clock::now() - startedAt;
         return from + std::chrono::seconds(static_cast<long long>(real.count() * speed));
     });
+}
+
+std::optional<JapanClockSource> replayJapanDay(std::string_view day, int secondsOfDay, double speed) {
+    if (day.size() != 8 || secondsOfDay < 0 || secondsOfDay >= 24 * 60 * 60) return std::nullopt;
+    const int minutes = secondsOfDay / 60;
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d%02d%02d", minutes / 60, minutes % 60, secondsOfDay % 60);
+    return replayJapanClock(std::string(day) + time, speed);
 }
 
 std::variant<JapanClockSource, std::string> environmentJapanClock() {

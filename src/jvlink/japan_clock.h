@@ -20,6 +20,9 @@ JapanClockSource systemJapanClock();
 // start: the Japan time "yyyymmddhhnnss" the clock shows now; none for a
 // text that is no such time or a speed that is not positive.
 std::optional<JapanClockSource> replayJapanClock(std::string_view start, double speed = 1);
+// A replay of race day "yyyymmdd" from secondsOfDay after its Japan
+// midnight (0 to 86,399); none for a day that is no date.
+std::optional<JapanClockSource> replayJapanDay(std::string_view day, int secondsOfDay, double speed);
 
 // The clock that the environment variable VANTOR_JVLINK_CLOCK starts (at
 // its Japan time, running at the system clock's pace), the system clock

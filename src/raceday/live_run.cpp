@@ -98,7 +98,8 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
     }
 
     loadLiveDay(paths_, day_, *next_);
-    liveChangeLines(*current_, *next_, clockText(seconds), report.changes);
+    report.clock = clockText(seconds);
+    liveChangeLines(*current_, *next_, report.clock, report.changes);
     std::swap(current_, next_);
     return report;
 }

@@ -32,6 +32,7 @@ struct LiveStepHooks {
 };
 
 struct LiveStepReport {
+    SjisString clock;                 // "hh:mm" of the step's time
     std::vector<SjisString> changes;  // live_changes.h
     std::vector<std::string> notes;   // failed fetches and records not filed, one line each (UTF-8)
     int fetches = 0;                  // fetches run

@@ -65,6 +65,7 @@ TMainForm::TMainForm(std::unique_ptr<JVLink> jvLink, QWidget* parent)
     StatusLine->setSizeGripEnabled(false);
     setStatusBar(StatusLine);
     connectHandlers();
+    createLiveSwitch();
 
     HelpFile = AppDir / "vantor.html";
     const WindowPlacement place = readSetting(IniGT1, kPlacement);
@@ -161,6 +162,7 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    LiveSwitch1->stop();  // a fetch under way ends before the window does
     FormCloseQuery();
     event->accept();
 }
@@ -173,8 +175,11 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::N13Click() {
-    runAcquisitionDialog(this, *JVLink1, AppDir, [this] { updateAnalysisDb(); });
-    MakeDataListBtnClick();
+    // JV-Link serves one session at a time: the 速報 switch waits meanwhile.
+    LiveSwitch1->exclusive([this] {
+        runAcquisitionDialog(this, *JVLink1, AppDir, [this] { updateAnalysisDb(); });
+        MakeDataListBtnClick();
+    });
 }
 
 void TMainForm::FileExitItemClick() { close(); }

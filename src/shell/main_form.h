@@ -20,6 +20,7 @@
 #include "print/race_page.h"
 #include "raceday/race_day.h"
 #include "settings/ini_gt.h"
+#include "shell/live_switch.h"
 #include "usermarks/user_marks_file.h"
 
 class QAction;
@@ -35,6 +36,7 @@ class QTabWidget;
 
 namespace vantor {
 
+class FeedJVLink;
 class JVLink;
 class OddsChartView;
 class TPrgrsForm;
@@ -77,6 +79,7 @@ public:
     QAction* PrevRaceItem;  // Page Up
     QAction* OlderDayItem;  // Ctrl+Page Down: the day list's next item, the day before
     QAction* NewerDayItem;  // Ctrl+Page Up
+    QAction* SokuhoItem;    // "速報(&S)", checked while the switch is on; F5
     QAction* yosohaitomenu;
     QAction* HelpContentsItem;
     QAction* HelpAboutItem;
@@ -85,6 +88,7 @@ public:
     ui::TSpeedButton* JVBtn;
     ui::TSpeedButton* KekkaGetBtn;
     ui::TSpeedButton* YozBtn;
+    ui::TSpeedButton* SokuhoBtn;  // "速報", as SokuhoItem
     ui::TUpDown* UpDown1;
     ui::TSpeedButton* SpeedButton8;  // "F"
     ui::TSpeedButton* SpeedButton4;  // "終了"
@@ -168,6 +172,7 @@ public:
     OddsChartView* OddsChart;  // "ｵｯｽﾞ推移"
 
     QStatusBar* StatusLine;
+    QLabel* LiveStatusLabel;  // in StatusLine: the switch's last update and the last change
 
     // The race day shown: made once, refilled by every load.
     std::unique_ptr<RaceDay> Day;
@@ -184,6 +189,9 @@ public:
     // program works without them.
     std::optional<UserMarksFile> UserMarks;
     int UserMarkSet = 1;  // the set the views show, 1-8
+
+    // The 速報 switch's run of the day shown; made after JVLink1 and Day, which it uses.
+    std::unique_ptr<LiveSwitch> LiveSwitch1;
 
     void N13Click();
     void FileExitItemClick();
@@ -245,6 +253,16 @@ public:
     void SpeedButton21Click();
     // The odds pane of the race shown, from the day's live state.
     void showLiveOdds();
+    // The 速報 switch: on asks for a replay where offersLiveReplay(), then
+    // starts; off ends it.
+    void SokuhoBtnClick(bool on);
+    // Starts the switch on the day shown, live or replayed; false when it cannot.
+    bool startLiveSwitch(std::optional<LiveReplay> replay);
+    // The day shown has real-time files in the feed folder and is over.
+    bool offersLiveReplay() const;
+    // The card, its header, the odds pane and the chart of the race shown,
+    // again from the switch's live state, rows, selection and order kept.
+    void refreshLiveViews();
     void WinPlaceCopyBtnClick();
     void BracketCopyBtnClick();
     void QuinellaCopyBtnClick();
@@ -284,6 +302,15 @@ private:
     void applyRaceHeading(const struct RaceHeaderTexts& header);
     void printRaceCards(print::RunnerOrder order);
 
+    void createLiveSwitch();
+    FeedJVLink* feedLink() const;  // the feed replacement behind JVLink1, or null
+    // Ends the switch when the day about to load is not its own; no step
+    // starts while the returned hold lives.
+    LiveSwitch::Hold holdLiveSwitch();
+    void LiveSwitchStepped(const LiveStepReport& report);
+    void LiveSwitchEnded();
+    void fetchDayResults();  // KekkaGetBtnClick's fetch
+
     void openUserMarks();
     void reportUserMarksFile();
     // Whether the marks file is there to write to; when not, says so.
@@ -299,6 +326,8 @@ private:
     // file kept aside, or why there is none.
     std::string userMarksNotice_;
     std::string userMarksProblem_;
+    QString liveSwitchDay_;   // the day list's text of the switch's day
+    QString lastLiveChange_;  // the last change the switch announced
 };
 
 }  // namespace vantor

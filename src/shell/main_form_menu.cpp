@@ -54,8 +54,12 @@ void TMainForm::createMenu() {
     OlderDayItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     NewerDayItem = item(races, "NewerDayItem", "次の開催日(&A)", "一つ後の開催日を読み込みます");
     NewerDayItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    races->addSeparator();
+    SokuhoItem = item(races, "SokuhoItem", "速報(&S)", "当日の変更とオッズを自動で取得して表示します");
+    SokuhoItem->setCheckable(true);
+    SokuhoItem->setShortcut(QKeySequence(Qt::Key_F5));
     // The window's own too, so that the keys work wherever its focus is.
-    addActions({NextRaceItem, PrevRaceItem, OlderDayItem, NewerDayItem});
+    addActions({NextRaceItem, PrevRaceItem, OlderDayItem, NewerDayItem, SokuhoItem});
 
     QMenu* folders = bar->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&D)"));
     yosohaitomenu = item(folders, "yosohaitomenu", "単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定(&K)",

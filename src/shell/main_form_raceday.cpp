@@ -31,6 +31,7 @@
 
 namespace vantor {
 void TMainForm::DateComboChange() {
+    const LiveSwitch::Hold hold = holdLiveSwitch();  // no live step while the day loads
     PageControl1->hide();
     setItems(*DatList, {});
     const std::string dayName = DateCombo->currentText().toStdString();
@@ -134,6 +135,11 @@ void TMainForm::DatListClick() {
 }
 
 void TMainForm::KekkaGetBtnClick() {
+    // JV-Link serves one session at a time: the 速報 switch waits meanwhile.
+    LiveSwitch1->exclusive([this] { fetchDayResults(); });
+}
+
+void TMainForm::fetchDayResults() {
     if (DatList->currentRow() < 0 || DateCombo->currentIndex() < 0) return;
     const int race = DatList->currentRow();
     const SjisString key(jvdata::raceKey(Day->JvRaTbl[0].view()).date());

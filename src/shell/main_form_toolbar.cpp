@@ -51,6 +51,8 @@ void TMainForm::createToolBar() {
     JVBtn->setFont(bold);
     KekkaGetBtn = toolButton(bar, "KekkaGetBtn", "結果情報", "レース結果データを取得します");
     YozBtn = toolButton(bar, "YozBtn", "予想配当", "単勝予想配当ﾃﾞｰﾀを読み込みます");
+    SokuhoBtn = toolButton(bar, "SokuhoBtn", "速報", "当日の変更とオッズを自動で取得して表示します (F5)");
+    SokuhoBtn->setCheckable(true);
     bar->addSeparator();
     UpDown1 = new ui::TUpDown;
     UpDown1->setObjectName(QStringLiteral("UpDown1"));

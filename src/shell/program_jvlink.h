@@ -36,6 +36,9 @@ public:
     void setTimeLimit(std::chrono::seconds limit);
     void setCheckNotice(CheckNotice notice) { checkNotice_ = std::move(notice); }
     const JVLinkChoice& choice() const { return choice_; }
+    // The link the choice made, until a changed choice makes another.
+    JVLink& current() { return *link_; }
+    const JVLink& current() const { return *link_; }
 
     int JVInit(std::string_view sid) override;
     std::string version() const override { return link_->version(); }

@@ -124,7 +124,9 @@ TEST_F(MainForm, MenusHaveTheirItemsShortcutsAndSeparators) {
     EXPECT_TRUE(form->ReopenItem->isCheckable());
     EXPECT_EQ(itemTexts(menus[2]->menu()->actions()),
               QStringList({QStringLiteral("次のﾚｰｽ(&N)"), QStringLiteral("前のﾚｰｽ(&P)"), QStringLiteral("-"),
-                           QStringLiteral("前の開催日(&B)"), QStringLiteral("次の開催日(&A)")}));
+                           QStringLiteral("前の開催日(&B)"), QStringLiteral("次の開催日(&A)"), QStringLiteral("-"),
+                           QStringLiteral("速報(&S)")}));
+    EXPECT_TRUE(form->SokuhoItem->isCheckable());
     EXPECT_EQ(form->OlderDayItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     EXPECT_EQ(form->NewerDayItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     EXPECT_EQ(itemTexts(menus[3]->menu()->actions()), QStringList({QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定(&K)")}));
@@ -139,6 +141,7 @@ TEST_F(MainForm, ToolBarAndSheetsCarryTheirCaptions) {
         {form->JVBtn, "JVデータ取得"},
         {form->KekkaGetBtn, "結果情報"},
         {form->YozBtn, "予想配当"},
+        {form->SokuhoBtn, "速報"},
         {form->SpeedButton8, "F"},
         {form->SpeedButton4, "終了"},
         {form->SpeedButton5, "ﾍﾙﾌﾟ"},

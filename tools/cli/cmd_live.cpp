@@ -12,7 +12,6 @@
 #include "run_limits.h"
 #include "settings/ini_gt.h"
 #include "text/encoding.h"
-#include "text/formatted.h"
 
 namespace vantor::cli {
 namespace {
@@ -74,9 +73,8 @@ std::variant<LiveOptions, std::string> readOptions(const Args& args) {
 // one VANTOR_JVLINK_CLOCK starts, else the system clock.
 std::variant<JapanClockSource, std::string> runClock(const LiveOptions& o, SjisView day) {
     if (!o.replayFrom) return environmentJapanClock();
-    const int m = *o.replayFrom / 60;
-    const std::string start = std::string(day) + formatted("%02d%02d00", m / 60, m % 60);
-    return *replayJapanClock(start, o.speed);
+    if (auto replay = replayJapanDay(day, *o.replayFrom, o.speed)) return std::move(*replay);
+    return "no race day to replay: \"" + std::string(day) + "\"";
 }
 
 }  // namespace
