@@ -109,15 +109,16 @@ TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTr
     const SjisString localCourse = liveRecord(kWhLayout, "05261040", 7, "30").take();
     answer(LiveDataspec::weights, {short_, lineBreak, horse19, otherDay, localCourse, SjisView(wh).substr(0, 845)});
     answer(LiveDataspec::dayChanges, {wh, av19, weRecord("05261000", '4', '1', '1', '1')});
-    answer(LiveDataspec::odds, {liveRecord(RecordLayout{"O3", kO3Length, {}}, "05261000").take(), wh});
+    answer(LiveDataspec::odds, {liveRecord(kO3Layout, "05261000", 3).take(), wh});
     answer(LiveDataspec::winOddsSeries, {liveRecord(kO2Layout, "05261000").take()});
 
     EXPECT_EQ(skips(), (std::vector<std::string>{"WH 2件 長さが違う", "WH 1件 馬番が01-18の外",
                                                  "WH 2件 この日のJRAのレースではない",
                                                  "WH 2件 このデータ種別では届かない種別", "AV 1件 馬番が01-18の外",
                                                  "WE 1件 変更識別が1-3の外", "O2 1件 このデータ種別では届かない種別"}))
-        << "O3-O6 of the odds are no part of the state, not an error";
-    EXPECT_EQ(day->races().size(), 1u) << "only the whole WH without its line end was used";
+        << "an O3 of the odds is no error";
+    EXPECT_EQ(day->races().size(), 1u) << "only the whole WH without its line end and the O3 were used";
+    EXPECT_TRUE(day->race("05", 3)->combos[0].snapshot.present);
     EXPECT_EQ(runner(1, 3).weight.mark, LiveMark::scratched);
     EXPECT_FALSE(day->course("05"));
 }
