@@ -24,20 +24,20 @@ void drawLiveRunner(draw::PageCanvas& c, const TRaceRec& race, int t, int v) {
     const bool out = !race.LiveStatus[t].empty();
     if (out || !race.LiveWinOdds[t].empty()) {
         c.setColour(out ? draw::kRed : draw::kBlue);
-        c.setFont(kGothicFamily, 7, out);
-        c.textOut(530, v + 335,
+        c.setFont(kGothicFamily, 6, out);
+        c.textOut(505, v + 337,
                   out ? race.LiveStatus[t].str() + " " + race.LiveStatusReason[t].str() : race.LiveWinOdds[t].str());
     }
     // Below the jockey whom a change replaced (page_table.cpp prints the new one).
     if (!race.LiveKisyuName[t].empty()) {
         c.setColour(draw::kBlack);
         c.setFont(kPGothicFamily, 5);
-        c.textOut(640, v + 332, sjis("旧 ") + card::cardShortName(race.LiveKisyuBefore[t], 12));
+        c.textOut(640, v + 330, sjis("旧 ") + card::cardShortName(race.LiveKisyuBefore[t], 12));
     }
     if (!race.LiveWeight[t].empty()) {
         c.setColour(draw::kBlack);
         c.setFont(kPGothicFamily, 6);
-        c.textOut(640, v + 350, race.LiveWeight[t]);
+        c.textOut(640, v + 347, race.LiveWeight[t]);
     }
     c.setColour(draw::kBlack);
 }
