@@ -2,15 +2,13 @@
 
 #include "codes/racing_texts.h"
 #include "output/fonts.h"
-#include "raceday/race_card.h"
 #include "raceday/runner_texts.h"
 #include "text/sjis_literal.h"
 
 namespace vantor::print {
 
-void drawLiveHeader(draw::PageCanvas& c, const TRaceRec& race) {
+void drawLiveHeader(draw::PageCanvas& c, const TRaceRec& race, const RaceHeaderTexts& header) {
     if (race.LiveAsOf.empty()) return;
-    const RaceHeaderTexts header = raceHeaderTexts(race);
     c.setColour(draw::kRed);
     c.setFont(kGothicFamily, 11, true);
     c.textOut(1250, 90, liveAsOfText(race.LiveAsOf));

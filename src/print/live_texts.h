@@ -7,11 +7,12 @@
 // so that its page is as without live data.
 
 #include "output/page_canvas.h"
-#include "raceday/race_day.h"
+#include "raceday/race_card.h"
 
 namespace vantor::print {
 
-void drawLiveHeader(draw::PageCanvas& c, const TRaceRec& race);
+// header: the race's header texts (race_card.h), which the page shows too.
+void drawLiveHeader(draw::PageCanvas& c, const TRaceRec& race, const RaceHeaderTexts& header);
 // Runner slot t at row offset v (as page_table.h places rows).
 void drawLiveRunner(draw::PageCanvas& c, const TRaceRec& race, int t, int v);
 

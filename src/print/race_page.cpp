@@ -55,7 +55,7 @@ void drawRaceHeader(draw::PageCanvas& c, const TRaceRec& race) {
     c.textOut(1700, 100, sjis("　　本賞金　　　付加賞金"));
     for (int j = 0; j < 7; ++j) c.textOut(1700, 120 + 20 * j, prizeLine(j + 1, race.HonSyokin[j + 1]));
     for (int j = 0; j < 5; ++j) c.textOut(1850, 120 + 20 * j, prizeLine(j + 1, race.FukaSyokin[j + 1]));
-    drawLiveHeader(c, race);
+    drawLiveHeader(c, race, header);
 }
 
 // The frame's colour name and number over a box, at row offset v; the

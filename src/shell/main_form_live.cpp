@@ -11,7 +11,6 @@
 #include "shell/main_form.h"
 #include "shell/odds_chart_view.h"
 #include "text/qt_text.h"
-#include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
