@@ -149,7 +149,8 @@ OddsTable comboOddsList(const TRaceRec& race, const LiveRace* live, ComboKind ki
     for (std::size_t n = 0; n < shown; ++n) {
         const ComboOdds entry = comboEntry(combo, kind, ranked[n].second);
         SjisString horses = formatted("%d", entry.horses[0]);
-        for (int h = 1; h < comboHorses(kind); ++h) horses += joint + formatted("%d", entry.horses[static_cast<std::size_t>(h)]);
+        for (int h = 1; h < comboHorses(kind); ++h)
+            horses += joint + formatted("%d", entry.horses[static_cast<std::size_t>(h)]);
         SjisString odds = liveOddsText(entry.odds);
         if (kind == ComboKind::wide && entry.odds.hasValue()) odds += "-" + liveOddsText(entry.oddsHigh);
         for (SjisString text : {popularityText(entry.ninki), std::move(horses), std::move(odds)})

@@ -19,7 +19,7 @@ namespace o6 = jvdata::o6;
 constexpr double kWideReturn = 0.775, kExactaReturn = 0.75, kTrioReturn = 0.75, kTrifectaReturn = 0.725;
 
 struct Chances {
-    int horses = 0;                         // entries 1..horses
+    int horses = 0;                           // entries 1..horses
     std::array<double, kOddsHorses + 1> p{};  // by horse number; 0 scratched
     std::array<bool, kOddsHorses + 1> out{};  // scratched
 
@@ -135,8 +135,8 @@ SjisString comboOddsRecords(const World& world, const Race& race, const OddsShee
             const int low = tenths(c.wide(a, b), kWideReturn, 99999);
             entries.push_back({i, formatted("%02d%02d", a, b), c.scratched({a, b}), low, std::min(99999, low * 7 / 5)});
         }
-    out += write(jvdata::kO3Layout, {o3::Kumi, o3::OddsLow, o3::OddsHigh, o3::Ninki, o3::HyoTotal}, race, stamp,
-                 entries);
+    out +=
+        write(jvdata::kO3Layout, {o3::Kumi, o3::OddsLow, o3::OddsHigh, o3::Ninki, o3::HyoTotal}, race, stamp, entries);
 
     entries.clear();
     i = 0;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <functional>
 #include <cmath>
+#include <functional>
 #include <span>
 #include <vector>
 

@@ -109,8 +109,9 @@ void drawRunnerTexts(draw::PageCanvas& c, const RaceDay& day, int race, int t, i
     const bool changed = !rec.LiveKisyuName[t].empty();
     if (changed) c.setColour(draw::kRed);
     c.textOut(640, v + 285, changed ? sjis("替 ") + rec.LiveKisyuName[t].str() : rec.KisyuName[t].str());
-    c.textOut(640, v + 310, card::carriedWeightText(changed && !rec.LiveFutan[t].empty() ? rec.LiveFutan[t].view()
-                                                                                         : rec.Futan[t].view()));
+    c.textOut(
+        640, v + 310,
+        card::carriedWeightText(changed && !rec.LiveFutan[t].empty() ? rec.LiveFutan[t].view() : rec.Futan[t].view()));
     c.setColour(draw::kBlack);
     c.textOut(640, v + 370, rec.ChokName[t]);
     c.setFont(kGothicFamily, 6);

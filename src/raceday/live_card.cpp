@@ -70,8 +70,8 @@ LiveTime latestOf(const LiveRace* race, const LiveCourse* course) {
     LiveTime latest;
     if (course) latest = later(course->weatherTime, course->goingTime);
     if (!race) return latest;
-    for (const LiveTime& t : {race->postTimeChange, race->courseChange, race->weightsTime, race->winPlace.time,
-                              race->quinella.time})
+    for (const LiveTime& t :
+         {race->postTimeChange, race->courseChange, race->weightsTime, race->winPlace.time, race->quinella.time})
         latest = later(latest, t);
     for (const ComboSnapshot& combo : race->combos) latest = later(latest, combo.snapshot.time);
     for (const LiveRunner& runner : race->runners) latest = later(later(latest, runner.scratchTime), runner.jockeyTime);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/jvdata_live_structure.h"

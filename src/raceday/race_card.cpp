@@ -34,8 +34,7 @@ RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
     // value and is marked.
     const SjisString changed = changedMark();
     h.track = rec.LiveTrackCd.empty() ? trackName(rec.TrackCd) : trackName(rec.LiveTrackCd) + changed;
-    h.distance =
-        rec.LiveKyori.empty() ? ZeroBlank(rec.Kyori) + "m" : ZeroBlank(rec.LiveKyori) + "m" + changed;
+    h.distance = rec.LiveKyori.empty() ? ZeroBlank(rec.Kyori) + "m" : ZeroBlank(rec.LiveKyori) + "m" + changed;
     const SjisView post = rec.LivePostTime.empty() ? rec.HassoTime.view() : rec.LivePostTime.view();
     h.startTime = SjisString(field(post, 1, 2)) + sjis("時") + SjisString(field(post, 3, 2)) + sjis("分発走") +
                   (rec.LivePostTime.empty() ? SjisString() : changed);

@@ -86,9 +86,7 @@ GridSetup oddsMatrixGridSetup(int size) {
     return setup;
 }
 
-GridSetup comboListGridSetup() {
-    return runnerListSetup({40, 90, 110}, texts(comboListHeaders()));
-}
+GridSetup comboListGridSetup() { return runnerListSetup({40, 90, 110}, texts(comboListHeaders())); }
 
 void applyGridSetup(ui::TStringGrid& grid, const GridSetup& setup) {
     grid.setFont(setup.font);

@@ -138,7 +138,10 @@ TEST_F(LiveOddsTables, CombinationOddsListTheFirstHundredByPopularityThenTheUnra
     EXPECT_EQ(listColumn(exacta, 2), "4.5|4.5|7.8|12.3|発売前取消|票なし|");
 
     RecordBuilder wide = test::liveRecord(kO3Layout, "05261030");
-    wide.text(o3::Kumi, "0102", 1).text(o3::OddsLow, "00012", 1).text(o3::OddsHigh, "00018", 1).text(o3::Ninki, "001", 1);
+    wide.text(o3::Kumi, "0102", 1)
+        .text(o3::OddsLow, "00012", 1)
+        .text(o3::OddsHigh, "00018", 1)
+        .text(o3::Ninki, "001", 1);
     wide.text(o3::Kumi, "0304", 17).text(o3::OddsLow, "*****", 17).text(o3::OddsHigh, "*****", 17);
     apply(wide.take());
     const OddsTable wides = comboOddsList(race(), live(), ComboKind::wide);

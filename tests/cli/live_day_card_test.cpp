@@ -96,7 +96,8 @@ TEST(LiveDayCard, ARaceWithAScratchAndAJockeyChangeIsShownAndPrintedWithBoth) {
     const std::vector<PdfWord> words = pdfWords(live, race.slot + 1);
     EXPECT_TRUE(foundAt(words, "速報", 1250, 90));
     const auto inHeader = [](const PdfWord& w) { return std::abs(w.yMm - 9.0) <= 1.5 && w.xMm > 125; };
-    EXPECT_TRUE(std::any_of(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == "現在" && inHeader(w); }));
+    EXPECT_TRUE(
+        std::any_of(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == "現在" && inHeader(w); }));
     const std::regex hhmm("[0-9]{2}:[0-9]{2}");
     const auto clock = std::find_if(words.begin(), words.end(),
                                     [&](const PdfWord& w) { return std::regex_match(w.text, hhmm) && inHeader(w); });
@@ -112,5 +113,6 @@ TEST(LiveDayCard, ARaceWithAScratchAndAJockeyChangeIsShownAndPrintedWithBoth) {
 
     std::filesystem::remove_all(store.appDir() / "Live");
     ASSERT_EQ(runCommand(cli + " print --number --day " + kDayName + " --pdf " + shellWord(again.string())).status, 0);
-    EXPECT_TRUE(pdfBytesWithoutCreationDate(again) == pdfBytesWithoutCreationDate(plain)) << "without live files: the pages as before";
+    EXPECT_TRUE(pdfBytesWithoutCreationDate(again) == pdfBytesWithoutCreationDate(plain))
+        << "without live files: the pages as before";
 }

@@ -114,7 +114,8 @@ TEST(PrintCommandMarks, ASetsMarksStandLeftOfTheNamesAndTheNoteUnderTheHeaderAnd
     }
     ASSERT_EQ(runCommand(cli + shellWord(marked) + " --marks 1").status, 0);
     ASSERT_EQ(runCommand(cli + shellWord(again)).status, 0);
-    EXPECT_TRUE(pdfBytesWithoutCreationDate(again) == pdfBytesWithoutCreationDate(plain)) << "no set chosen: the pages as without marks";
+    EXPECT_TRUE(pdfBytesWithoutCreationDate(again) == pdfBytesWithoutCreationDate(plain))
+        << "no set chosen: the pages as without marks";
     EXPECT_FALSE(pdfBytesWithoutCreationDate(marked) == pdfBytesWithoutCreationDate(plain));
 
     const auto race11 = pdfWords(marked, 1);

@@ -214,10 +214,8 @@ void announce(RaceDay& day) {
                                    .text(jc::KisyuName, sjis("新井"))
                                    .text(jc::KisyuNameBefore, sjis("北原"))
                                    .take();
-    const std::string scratch9 = liveRecord(kAvLayout, "05261010", 9, "05", "1")
-                                     .number(av::Umaban, 1)
-                                     .text(av::JiyuKubun, "002")
-                                     .take();
+    const std::string scratch9 =
+        liveRecord(kAvLayout, "05261010", 9, "05", "1").number(av::Umaban, 1).text(av::JiyuKubun, "002").take();
     const SjisView changes[] = {scratch, jockey, scratch9};
     day.live().applyAnswer(LiveDataspec::dayChanges, changes);
     const std::string odds = winOddsRecord("05261030", {"----", "0035", "0120"}, "1", 9, {0, 1, 2});

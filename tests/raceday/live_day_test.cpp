@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "raceday/live_combos.h"
-#include "support/live_records.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
+#include "support/live_records.h"
 #include "text/sjis_literal.h"
 
 using namespace vantor;
@@ -277,12 +277,17 @@ TEST_F(LiveDayTest, AnnouncementsOfDecemberComeBeforeThoseOfAJanuaryRaceDay) {
 }
 
 TEST_F(LiveDayTest, TheCombinationOddsAreKeptPerKindReadEntryByEntryAndALaterOneReplacesThem) {
-    answer(LiveDataspec::odds,
-           {exactaRecord("05261030", {{1, "0102", "000123", "001"}, {2, "0103", "------", "---"}, {306, "1817", "999999", "306"}})});
+    answer(
+        LiveDataspec::odds,
+        {exactaRecord("05261030",
+                      {{1, "0102", "000123", "001"}, {2, "0103", "------", "---"}, {306, "1817", "999999", "306"}})});
     RecordBuilder trifecta = liveRecord(kO6Layout, "05261031");
     trifecta.text(o6::Kumi, "180201", 4896).text(o6::Odds, "0000000", 4896).text(o6::Ninki, "0000", 4896);
     RecordBuilder wide = liveRecord(kO3Layout, "05261032");
-    wide.text(o3::Kumi, "0102", 1).text(o3::OddsLow, "00012", 1).text(o3::OddsHigh, "00018", 1).text(o3::Ninki, "001", 1);
+    wide.text(o3::Kumi, "0102", 1)
+        .text(o3::OddsLow, "00012", 1)
+        .text(o3::OddsHigh, "00018", 1)
+        .text(o3::Ninki, "001", 1);
     answer(LiveDataspec::odds, {trifecta.take(), wide.take()});
 
     const auto& combos = race().combos;

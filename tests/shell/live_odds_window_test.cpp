@@ -15,14 +15,14 @@
 #include "components/speed_button.h"
 #include "components/string_grid.h"
 #include "jvlink/feed_jvlink.h"
+#include "output/race_card_cell.h"
 #include "shell/main_form.h"
 #include "store/live_files.h"
 #include "store/record_filer.h"
 #include "support/live_records.h"
-#include "support/program_folder.h"
 #include "support/ops_readers.h"
+#include "support/program_folder.h"
 #include "support/records.h"
-#include "output/race_card_cell.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -119,8 +119,9 @@ TEST_F(LiveOddsWindow, ADayWithoutLiveFilesShowsItsRunnersWithoutOdds) {
 
 TEST_F(LiveOddsWindow, ScratchJockeyChangeSnapshot) {
     // Horse 2 scratched, horse 3 with a new jockey, in the one race.
-    file(LiveDataspec::dayChanges, {avRecord("05261010", 2, "1", "001"), jcRecord("05261020", 3, "01234", "新井"),
-                                    weRecord("00000000", '1', '2', '1', '1'), weRecord("05261015", '3', '0', '3', '2')});
+    file(LiveDataspec::dayChanges,
+         {avRecord("05261010", 2, "1", "001"), jcRecord("05261020", 3, "01234", "新井"),
+          weRecord("00000000", '1', '2', '1', '1'), weRecord("05261015", '3', '0', '3', '2')});
     RecordBuilder wh = liveRecord(jvdata::kWhLayout, "05261025");
     wh.number(jvdata::wh::Umaban, 1, 1).number(jvdata::wh::BaTaijyu, 486, 1).text(jvdata::wh::ZogenFugo, "+", 1);
     wh.number(jvdata::wh::ZogenSa, 4, 1);
@@ -149,7 +150,8 @@ TEST_F(LiveOddsWindow, ScratchJockeyChangeSnapshot) {
         << "no trifecta odds: one empty row";
     wideSheet.copyBtn->click();
     EXPECT_EQ(QApplication::clipboard()->text(),
-              QStringLiteral("2024年 5月26日東京 2回12日 ワイド ｵｯｽﾞ 10:31 現在\r\n人気\t組番\tオッズ\r\n1\t1-3\t1.5-2.1\r\n"));
+              QStringLiteral(
+                  "2024年 5月26日東京 2回12日 ワイド ｵｯｽﾞ 10:31 現在\r\n人気\t組番\tオッズ\r\n1\t1-3\t1.5-2.1\r\n"));
     EXPECT_FALSE(form->grab().isNull());
     EXPECT_TRUE(messages.shown().isEmpty());
 }
