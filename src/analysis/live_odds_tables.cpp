@@ -1,9 +1,12 @@
 #include "analysis/live_odds_tables.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
+#include <utility>
 
 #include "raceday/live_card.h"
+#include "raceday/live_combos.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -108,6 +111,51 @@ OddsTable quinellaMatrix(const TRaceRec& race, const LiveRace* live) {
     for (const PairOdds& pair : live->quinellaPairs)
         if (pair.first >= 1 && pair.first < pair.second && pair.second <= runners)
             table.cells[static_cast<std::size_t>(pair.first * table.cols + pair.second)] = liveOddsText(pair.odds);
+    return table;
+}
+
+SjisString comboKindName(ComboKind kind) {
+    static const SjisString names[] = {sjis("ワイド"), sjis("馬単"), sjis("3連複"), sjis("3連単")};
+    return names[static_cast<std::size_t>(kind)];
+}
+
+const std::vector<SjisString>& comboListHeaders() {
+    static const std::vector<SjisString> headers{sjis("人気"), sjis("組番"), sjis("オッズ")};
+    return headers;
+}
+
+OddsTable comboOddsList(const TRaceRec& race, const LiveRace* live, ComboKind kind) {
+    OddsTable table;
+    table.cols = kComboListCols;
+    table.cells = comboListHeaders();
+    if (!live) return table;
+    const ComboSnapshot& combo = live->combos[static_cast<std::size_t>(kind)];
+    const int runners = runnersOf(race);
+    // The entries that name horses of the race, as (rank, entry): rank the
+    // popularity, or after every popularity for an entry without one.
+    std::vector<std::pair<int, int>> ranked;
+    ranked.reserve(static_cast<std::size_t>(comboEntryCount(kind)));
+    for (int i = 1; i <= comboEntryCount(kind); ++i) {
+        const ComboOdds entry = comboEntry(combo, kind, i);
+        const auto last = static_cast<std::size_t>(comboHorses(kind) - 1);
+        if (entry.horses[0] == 0 || entry.horses[last] > runners) continue;
+        const bool hasRank = entry.ninki.hasValue() && entry.ninki.value > 0;
+        ranked.emplace_back(hasRank ? entry.ninki.value : std::numeric_limits<int>::max(), i);
+    }
+    const auto shown = std::min(ranked.size(), static_cast<std::size_t>(kComboListRows));
+    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(shown), ranked.end());
+    const bool ordered = kind == ComboKind::exacta || kind == ComboKind::trifecta;
+    const SjisString joint = ordered ? sjis("→") : SjisString("-");
+    for (std::size_t n = 0; n < shown; ++n) {
+        const ComboOdds entry = comboEntry(combo, kind, ranked[n].second);
+        SjisString horses = formatted("%d", entry.horses[0]);
+        for (int h = 1; h < comboHorses(kind); ++h)
+            horses += joint + formatted("%d", entry.horses[static_cast<std::size_t>(h)]);
+        SjisString odds = liveOddsText(entry.odds);
+        if (kind == ComboKind::wide && entry.odds.hasValue()) odds += "-" + liveOddsText(entry.oddsHigh);
+        for (SjisString text : {popularityText(entry.ninki), std::move(horses), std::move(odds)})
+            table.cells.push_back(std::move(text));
+    }
     return table;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The odds pane's tables of a race from the day's live state: win and place
-// per runner with each runner's share of the win market, and the bracket
-// quinella and quinella as matrices. A header row (and for a matrix a
+// per runner with each runner's share of the win market, the bracket
+// quinella and quinella as matrices, and the quinella-place, exacta, trio
+// and trifecta as lists by popularity. A header row (and for a matrix a
 // header column) first; every cell a text as the pane shows it, markers in
 // words ("発売前取消", "発売後取消", "票なし").
 
@@ -41,6 +42,18 @@ OddsTable winPlaceTable(const TRaceRec& race, const LiveRace* live, WinPlaceOrde
 OddsTable bracketQuinellaMatrix(const LiveRace* live);
 // (runners + 1) square, likewise for horse pairs i-j (i < j).
 OddsTable quinellaMatrix(const TRaceRec& race, const LiveRace* live);
+
+// 人気, 組番, オッズ: the first kComboListRows entries of the race's
+// snapshot of kind, by popularity; entries without one (a cancelled sale,
+// no votes) after them in combination order, their odds in words. Pairs
+// read "1-2", ordered ones "1→2"; the quinella-place's odds "1.2-1.5".
+inline constexpr int kComboListCols = 3;
+inline constexpr int kComboListRows = 100;
+const std::vector<SjisString>& comboListHeaders();
+OddsTable comboOddsList(const TRaceRec& race, const LiveRace* live, ComboKind kind);
+// The name of a kind as the pane's tab and copy title say it: "ワイド",
+// "馬単", "3連複", "3連単".
+SjisString comboKindName(ComboKind kind);
 
 // "hh:mm" of the announce time of the odds shown; empty when none.
 SjisString oddsAnnounceClock(const OddsSnapshot& snapshot);

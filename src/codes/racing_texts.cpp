@@ -105,6 +105,26 @@ SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
     return (weather.empty() ? " " : weather) + " " + (going.empty() ? " " : going);
 }
 
+SjisString liveWeatherGoingText(SjisView weatherCode, SjisView turfCode, SjisView dirtCode, SjisView clock) {
+    const SjisString weather = weatherName(weatherCode), turf = goingName(turfCode), dirt = goingName(dirtCode);
+    if (weather.empty() && turf.empty() && dirt.empty()) return {};
+    SjisString text = weather.empty() ? sjis("－") : weather;
+    text += sjis(" 芝:") + (turf.empty() ? sjis("－") : turf);
+    text += sjis(" ダ:") + (dirt.empty() ? sjis("－") : dirt);
+    if (!clock.empty()) text += " " + SjisString(clock) + sjis("発表");
+    return text;
+}
+
+SjisString changedMark() { return sjis("(変更)"); }
+
+SjisString oddsAsOfText(SjisView clock) {
+    return clock.empty() ? SjisString() : sjis("ｵｯｽﾞ ") + SjisString(clock) + sjis(" 現在");
+}
+
+SjisString liveAsOfText(SjisView clock) {
+    return clock.empty() ? SjisString() : sjis("速報 ") + SjisString(clock) + sjis(" 現在");
+}
+
 SjisString raceClassHeaderText(SjisView conditionCode) {
     static const CodeTable<7> named{{
         {"701", sjis("新馬　　　")},

@@ -35,6 +35,18 @@ SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode);
 // "稍重"); empty for a code without a name.
 SjisString weatherName(SjisView weatherCode);
 SjisString goingName(SjisView goingCode);
+// The weather and going of a racecourse as announced on the race day, for
+// the race header: "晴 芝:良 ダ:稍重", then " 10:15発表" when the clock
+// "hh:mm" of the announcement is given; empty when no code has a name.
+SjisString liveWeatherGoingText(SjisView weatherCode, SjisView turfCode, SjisView dirtCode, SjisView clock);
+// The mark of a value the race day changed (post time, distance, track): "(変更)".
+SjisString changedMark();
+// The time of the odds shown, from its clock "hh:mm": "ｵｯｽﾞ 10:30 現在";
+// empty for no clock.
+SjisString oddsAsOfText(SjisView clock);
+// The time of the latest announcement a printed card shows: "速報 10:42 現在";
+// empty for no clock.
+SjisString liveAsOfText(SjisView clock);
 // The jockey name a jockey change carries while the new rider is not
 // decided yet: "未定".
 SjisString undecidedJockeyName();

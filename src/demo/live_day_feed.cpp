@@ -4,10 +4,12 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <span>
 #include <vector>
 
 #include "codes/racing_texts.h"
+#include "demo/combo_odds.h"
 #include "demo/odds_records.h"
 #include "fileio/whole_file.h"
 #include "store/jvdata_live_structure.h"
@@ -126,6 +128,26 @@ private:
         return nullptr;
     }
 
+    // The runners of a race that start, in number order.
+    std::vector<std::reference_wrapper<const Run>> startersOf(const Race& r) const {
+        std::vector<std::reference_wrapper<const Run>> starters;
+        for (const Run& run : runsOf(r))
+            if (run.status != RunStatus::scratched) starters.push_back(run);
+        return starters;
+    }
+
+    // The first race not yet used whose weights come by 10:30 and whose post
+    // is after it; null when there is none.
+    const Race* morningRace(const std::vector<const Race*>& used) const {
+        for (const Race* r : races_) {
+            const int post = minutesOf(r->startTime);
+            if (post > 10 * 60 + 30 && post - kWeightsBefore <= 10 * 60 + 30 && startersOf(*r).size() >= 2 &&
+                std::find(used.begin(), used.end(), r) == used.end())
+                return r;
+        }
+        return nullptr;
+    }
+
     SjisString scratch(const Run& run, char kind, int minutes) const {
         namespace av = jvdata::av;
         const Race& r = w_.races[run.race];
@@ -204,6 +226,15 @@ private:
                 }
         const std::size_t wanted =
             std::max<std::size_t>(scratched.size(), static_cast<std::size_t>(rng_.between(2, 4)));
+        // One morning race, weighed by half past ten and off after it, has
+        // both a scratch and a jockey change, so that one card shows the two.
+        const Race* both = morningRace(used);
+        if (both && scratched.size() < wanted) {
+            scratched.push_back(&startersOf(*both)[0].get());
+            used.push_back(both);
+        } else {
+            both = nullptr;
+        }
         while (scratched.size() < wanted)
             if (const Run* run = pickRunner(used))
                 scratched.push_back(run);
@@ -219,7 +250,7 @@ private:
         // Jockey changes: the first 未定 at first, named later.
         const int jockeyChanges = rng_.between(2, 3);
         for (int i = 0; i < jockeyChanges; ++i) {
-            const Run* run = pickRunner(used);
+            const Run* run = i == 1 && both ? &startersOf(*both)[1].get() : pickRunner(used);
             if (!run) break;
             const int at = 9 * 60 + 30 + 15 * i;
             if (i == 0) {
@@ -323,7 +354,7 @@ private:
             const OddsSheet sheet = interimSheet(r, odds, last);
             const SjisString o1 = winPlaceBracketRecord(w_, r, sheet, stamp);
             std::string snapshot = o1 + quinellaRecord(r, sheet, stamp);
-            if (last) snapshot += otherOdds(r, stamp);
+            if (last) snapshot += comboOddsRecords(w_, r, sheet, stamp);
             if (std::string error = save(at, "0B30", key, snapshot); !error.empty()) return error;
             if (std::string error = save(at, "0B41", key, o1); !error.empty()) return error;
         }
@@ -399,18 +430,6 @@ private:
             }
         rankEntries(sheet.quinella, pairs);
         return sheet;
-    }
-
-    // Quinella-place, exacta, trio and trifecta odds: the header and the
-    // counts, kept by the store as delivered.
-    SjisString otherOdds(const Race& r, const OddsStamp& stamp) const {
-        static constexpr jvdata::RecordLayout kinds[] = {{"O3", jvdata::kO3Length, {}},
-                                                         {"O4", jvdata::kO4Length, {}},
-                                                         {"O5", jvdata::kO5Length, {}},
-                                                         {"O6", jvdata::kO6Length, {}}};
-        SjisString out;
-        for (const jvdata::RecordLayout& kind : kinds) out += oddsRecord(kind, r, stamp).take();
-        return out;
     }
 
     const World& w_;

@@ -105,8 +105,14 @@ void drawRunnerTexts(draw::PageCanvas& c, const RaceDay& day, int race, int t, i
     c.textOut(205, v + 383, card::cleanName(rec.Ketto3Name[t]));
     c.textOut(470, v + 363, card::cardShortName(rec.BanusiName[t], 16));
     c.textOut(470, v + 383, card::cardShortName(rec.BreederName[t], 16));
-    c.textOut(640, v + 285, rec.KisyuName[t]);
-    c.textOut(640, v + 310, card::carriedWeightText(rec.Futan[t]));
+    // A jockey change announced that day: the new jockey in red and the weight he carries.
+    const bool changed = !rec.LiveKisyuName[t].empty();
+    if (changed) c.setColour(draw::kRed);
+    c.textOut(640, v + 285, changed ? sjis("替 ") + rec.LiveKisyuName[t].str() : rec.KisyuName[t].str());
+    c.textOut(
+        640, v + 310,
+        card::carriedWeightText(changed && !rec.LiveFutan[t].empty() ? rec.LiveFutan[t].view() : rec.Futan[t].view()));
+    c.setColour(draw::kBlack);
     c.textOut(640, v + 370, rec.ChokName[t]);
     c.setFont(kGothicFamily, 6);
     if (prizesAlways || rec.UmLoaded[t] != 0) {

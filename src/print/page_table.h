@@ -26,7 +26,8 @@ void drawTableFrame(draw::PageCanvas& c, int rows);
 // is headed "当該ﾚｰｽ" and the others "前走-1" to "前走-4".
 void drawColumnHeadings(draw::PageCanvas& c, bool currentRace);
 
-// Horse, people and prize texts of runner slot t at row offset v. The prize
+// Horse, people and prize texts of runner slot t at row offset v, with a
+// jockey change of the day's live state in the jockey's place. The prize
 // and placing lines need the runner's horse record unless prizesAlways. A
 // user mark (a glyph, or empty for none) stands just left of the horse's
 // name, which moves right by its width.

@@ -4,6 +4,7 @@
 #include "codes/racing_texts.h"
 #include "output/fonts.h"
 #include "output/page_canvas.h"
+#include "print/live_texts.h"
 #include "print/page_table.h"
 #include "print/page_texts.h"
 #include "raceday/race_card.h"
@@ -34,11 +35,15 @@ void drawRaceHeader(draw::PageCanvas& c, const TRaceRec& race) {
     c.textOut(900, 90, header.startTime);
     c.setFont(kGothicFamily, 10);
     c.textOut(300, 135, trimRightBlanks(race.RaceName.view()));
-    c.textOut(300, 170, formatted("%2d", lenientInt(race.TorokuTosu)) + sjis("頭"));
+    // Scratched and excluded runners are left out of the count; a course
+    // change stands for the track and distance, marked as the header marks it.
+    c.textOut(300, 170, formatted("%2d", lenientInt(race.TorokuTosu) - race.LiveOut) + sjis("頭"));
     c.textOut(500, 170, header.weightType);
     c.textOut(800, 170, header.raceClass);
     c.textOut(1100, 170, header.track);
-    c.textOut(1300, 170, formatted("%4dm", lenientInt(race.Kyori)));
+    c.textOut(1300, 170,
+              race.LiveKyori.empty() ? formatted("%4dm", lenientInt(race.Kyori))
+                                     : formatted("%4dm", lenientInt(race.LiveKyori)) + changedMark());
     c.line(300, 210, 1650, 210);
     c.setFont(kGothicFamily, 8);
     if (race.HrLoaded != 0) {
@@ -50,6 +55,7 @@ void drawRaceHeader(draw::PageCanvas& c, const TRaceRec& race) {
     c.textOut(1700, 100, sjis("　　本賞金　　　付加賞金"));
     for (int j = 0; j < 7; ++j) c.textOut(1700, 120 + 20 * j, prizeLine(j + 1, race.HonSyokin[j + 1]));
     for (int j = 0; j < 5; ++j) c.textOut(1850, 120 + 20 * j, prizeLine(j + 1, race.FukaSyokin[j + 1]));
+    drawLiveHeader(c, race, header);
 }
 
 // The frame's colour name and number over a box, at row offset v; the
@@ -124,6 +130,7 @@ draw::Page racePage(const RaceDay& day, int race, RunnerOrder order, const draw:
         drawRunnerTexts(c, day, race, t, v, false,
                         userMarks ? SjisView(userMarks->marks[static_cast<std::size_t>(t)]) : SjisView());
         drawPreviousRuns(c, measure, rec, t, v, 1, rec.HrLoaded != 0);
+        drawLiveRunner(c, rec, t, v);
     }
     if (order == RunnerOrder::group) {
         int boundary = 1;

@@ -7,6 +7,8 @@
 namespace vantor {
 namespace {
 
+const LiveTime& later(const LiveTime& a, const LiveTime& b) { return b.order > a.order ? b : a; }
+
 SjisString reasonText(SjisView code) {
     if (code == "001") return sjis("疾病");
     if (code == "002") return sjis("事故");
@@ -51,6 +53,29 @@ void fillRace(TRaceRec& rec, const LiveRace& live) {
     rec.LiveOddsTime = live.winPlace.present ? liveClockText(live.winPlace.time) : SjisString();
     rec.LivePostTime =
         live.postTimeChange.present() && isAllDigits(live.postTime.view()) ? live.postTime.view() : SjisView();
+    const bool courseChanged = live.courseChange.present() && live.distance > 0;
+    rec.LiveKyori = courseChanged ? formatted("%d", live.distance) : SjisString();
+    rec.LiveTrackCd = courseChanged && isAllDigits(live.track.view()) ? live.track.view() : SjisView();
+}
+
+void fillCourse(TRaceRec& rec, const LiveCourse& course) {
+    rec.LiveTenkoCd = course.weather;
+    rec.LiveSibaBabaCd = course.turfGoing;
+    rec.LiveDirtBabaCd = course.dirtGoing;
+    rec.LiveBabaTime = liveClockText(later(course.weatherTime, course.goingTime));
+}
+
+// The latest announcement of the race and its racecourse.
+LiveTime latestOf(const LiveRace* race, const LiveCourse* course) {
+    LiveTime latest;
+    if (course) latest = later(course->weatherTime, course->goingTime);
+    if (!race) return latest;
+    for (const LiveTime& t :
+         {race->postTimeChange, race->courseChange, race->weightsTime, race->winPlace.time, race->quinella.time})
+        latest = later(latest, t);
+    for (const ComboSnapshot& combo : race->combos) latest = later(latest, combo.snapshot.time);
+    for (const LiveRunner& runner : race->runners) latest = later(later(latest, runner.scratchTime), runner.jockeyTime);
+    return latest;
 }
 
 }  // namespace
@@ -62,8 +87,15 @@ SjisString liveClockText(const LiveTime& time) {
 }
 
 void fillLiveCard(RaceDay& day) {
-    for (int r = 0; r < day.RaceCount && r < kMaxRaces; ++r)
-        if (const LiveRace* live = liveRaceOf(day, r)) fillRace(day.RaceTbl[r], *live);
+    for (int r = 0; r < day.RaceCount && r < kMaxRaces; ++r) {
+        TRaceRec& rec = day.RaceTbl[r];
+        const LiveRace* live = liveRaceOf(day, r);
+        const SjisView key = rec.RaceKey.view();
+        const LiveCourse* course = key.size() >= 16 ? day.live().course(key.substr(8, 2)) : nullptr;
+        if (live) fillRace(rec, *live);
+        if (course) fillCourse(rec, *course);
+        rec.LiveAsOf = liveClockText(latestOf(live, course));
+    }
 }
 
 }  // namespace vantor

@@ -2,9 +2,10 @@
 // The day's live state put into the race slots as the card, the printed
 // card and the header show it: per runner a scratch or exclusion and its
 // reason, a jockey change, today's body weight and the win odds with
-// their popularity; per race the odds' announce time, a post-time change
-// and the runners left out of the count. Nothing announced leaves every
-// live field empty.
+// their popularity; per race the odds' announce time, a post-time or course
+// change, the runners left out of the count, the weather and going of its
+// racecourse and the time of its latest announcement. Nothing announced
+// leaves every live field empty.
 
 #include "raceday/race_day.h"
 

@@ -17,7 +17,11 @@ bool isLater(const LiveTime& t, const LiveTime& current) { return t.order >= cur
 
 std::unique_ptr<LiveDay> LiveDay::create() {
     std::unique_ptr<LiveDay> day(new LiveDay());
-    for (LiveRace& race : day->races_) race.winSeries.reserve(kWinSeriesCapacity);
+    static constexpr std::size_t kComboLengths[] = {kO3Length, kO4Length, kO5Length, kO6Length};
+    for (LiveRace& race : day->races_) {
+        race.winSeries.reserve(kWinSeriesCapacity);
+        for (std::size_t k = 0; k < race.combos.size(); ++k) race.combos[k].record.reserve(kComboLengths[k]);
+    }
     return day;
 }
 
@@ -26,10 +30,18 @@ LiveDay::LiveDay() { slotOf_.fill(-1); }
 void LiveDay::reset(SjisView day) {
     day_ = day;
     for (std::size_t i = 0; i < racesUsed_; ++i) {
-        std::vector<WinSeriesPoint> series = std::move(races_[i].winSeries);
+        // The series and the combination records keep their room.
+        LiveRace& race = races_[i];
+        std::vector<WinSeriesPoint> series = std::move(race.winSeries);
+        std::array<std::string, kComboKinds> records;
+        for (std::size_t k = 0; k < records.size(); ++k) records[k] = std::move(race.combos[k].record);
+        race = LiveRace{};
         series.clear();
-        races_[i] = LiveRace{};
-        races_[i].winSeries = std::move(series);  // keeps its room
+        race.winSeries = std::move(series);
+        for (std::size_t k = 0; k < records.size(); ++k) {
+            records[k].clear();
+            race.combos[k].record = std::move(records[k]);
+        }
     }
     racesUsed_ = 0;
     slotOf_.fill(-1);
@@ -102,8 +114,6 @@ void LiveDay::apply(LiveDataspec dataspec, SjisView record) {
     if (const auto problem = liveRecordProblem(dataspec, record, day_)) return skips_.count(*problem, record);
     const SjisView kind = recordKind(record);
     if (kind == "WE") return applyWeather(*courseOf(record), record);
-    if (kind != "WH" && kind != "AV" && kind != "JC" && kind != "TC" && kind != "CC" && kind != "O1" && kind != "O2")
-        return;  // O3-O6: kept in the store, no part of the state
     LiveRace* race = raceOf(record);
     if (!race) return skips_.count(LiveSkipReason::race, record);  // more races than a day holds
 
@@ -122,6 +132,8 @@ void LiveDay::apply(LiveDataspec dataspec, SjisView record) {
         applyCourseChange(*race, record);
     } else if (kind == "O2") {
         applyQuinella(*race, record);
+    } else if (kind != "O1") {  // O3-O6: the checks let no other kind through
+        applyCombo(race->combos[static_cast<std::size_t>(kind[1] - '3')], record);
     } else if (dataspec == LiveDataspec::winOddsSeries) {
         applySeries(*race, record);
     } else {
@@ -239,6 +251,12 @@ void LiveDay::applyQuinella(LiveRace& race, SjisView record) {
             static_cast<std::uint8_t>(std::max(0, liveHorseNumber(pair.substr(2, 2)))),
             readOddsField(get(record, o2::UmarenOdds, i)), readOddsField(get(record, o2::UmarenNinki, i))};
     }
+}
+
+void LiveDay::applyCombo(ComboSnapshot& combo, SjisView record) {
+    combo.snapshot = snapshotOf(record, timeOf(get(record, o3::HappyoTime)), o3::SyussoTosu);
+    combo.sale = get(record, o3::HatubaiFlag);
+    combo.record.assign(record);  // within the room create() made: a checked record has its kind's length
 }
 
 void LiveDay::applySeries(LiveRace& race, SjisView record) {

@@ -12,11 +12,16 @@
 //   gone; within it the latest announce time wins (a jockey "未定" first,
 //   the named one later), for the weather the latest change of kind 1 or
 //   2, for the going the latest of kind 1 or 3;
-// - a WH replaces the race's earlier weights, an O1 or O2 the race's
+// - a WH replaces the race's earlier weights, an O1 to O6 the race's
 //   earlier snapshot of its kind;
 // - a time-series O1 (0B41) adds its announcement once.
 // A record that the checks of live_record_checks.h refuse is counted by
-// kind and reason and changes nothing; O3-O6 are no part of the state.
+// kind and reason and changes nothing.
+//
+// The quinella-place, exacta, trio and trifecta snapshots (O3-O6) hold up to
+// 4,896 entries each: a race keeps each as the record's bytes, read entry by
+// entry through live_combos.h, rather than as tables that every load would
+// fill for races nobody looks at.
 //
 // Everything is preallocated by create(); applying a record allocates
 // nothing.
@@ -25,6 +30,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "raceday/day_capacity.h"
@@ -95,6 +101,19 @@ struct OddsSnapshot {
     friend bool operator==(const OddsSnapshot&, const OddsSnapshot&) = default;
 };
 
+// The kinds of odds a race keeps as records: O3 quinella-place (ワイド), O4
+// exacta (馬単), O5 trio (3連複), O6 trifecta (3連単).
+enum class ComboKind : std::uint8_t { wide, exacta, trio, trifecta };
+inline constexpr int kComboKinds = 4;
+
+struct ComboSnapshot {
+    OddsSnapshot snapshot;
+    FixedText<1> sale;   // 0 none, 1 cancelled before, 3 after, 7 on sale
+    std::string record;  // the latest record without its CR LF; empty for none
+
+    friend bool operator==(const ComboSnapshot&, const ComboSnapshot&) = default;
+};
+
 struct WinSeriesPoint {
     LiveTime time;
     PerRunner<LiveNumber> odds, ninki;
@@ -122,6 +141,8 @@ struct LiveRace {
     OddsSnapshot quinella;
     FixedText<1> quinellaSale;
     std::array<PairOdds, kQuinellaPairs> quinellaPairs;
+    // O3-O6, at ComboKind
+    std::array<ComboSnapshot, kComboKinds> combos;
     // O1 of the time series, in time order, each announcement once
     std::vector<WinSeriesPoint> winSeries;
 
@@ -177,6 +198,7 @@ private:
     void applyWeather(LiveCourse& course, SjisView record);
     void applyWinPlace(LiveRace& race, SjisView record);
     void applyQuinella(LiveRace& race, SjisView record);
+    void applyCombo(ComboSnapshot& combo, SjisView record);
     void applySeries(LiveRace& race, SjisView record);
 
     FixedText<8> day_;

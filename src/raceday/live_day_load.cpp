@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/jvdata_live_structure.h"
@@ -33,6 +34,12 @@ std::optional<LiveFile> liveFileOf(const std::string& name) {
         return LiveFile{LiveDataspec::odds, {kKeyedFileRecordLimit * kO2Length, ReadFrom::end, kO2Length}};
     if (name.size() == std::string_view("0511_series.jvd").size() && name.ends_with("_series.jvd"))
         return LiveFile{LiveDataspec::winOddsSeries, {kWinSeriesCapacity * kO1Length, ReadFrom::end, kO1Length}};
+    // A race's O3-O6: one record each.
+    static constexpr std::pair<std::string_view, std::size_t> kCombos[] = {
+        {"_O3.jvd", kO3Length}, {"_O4.jvd", kO4Length}, {"_O5.jvd", kO5Length}, {"_O6.jvd", kO6Length}};
+    for (const auto& [suffix, length] : kCombos)
+        if (name.size() == std::string_view("0511_O3.jvd").size() && name.ends_with(suffix))
+            return LiveFile{LiveDataspec::odds, {length, ReadFrom::end, length}};
     return std::nullopt;
 }
 

@@ -2,8 +2,8 @@
 // The race day's live state from the store: the files of Live/<yyyymmdd>/
 // (live_files.h) applied to a LiveDay as the answers that filed them, so
 // that the state loaded equals the one the answers built. Each file is read
-// once, within what it can hold; the O3-O6 files are no part of the state
-// and are not read. A missing folder is a day with nothing announced.
+// once, within what it can hold. A missing folder is a day with nothing
+// announced.
 
 #include "raceday/live_day.h"
 #include "raceday/load_files.h"

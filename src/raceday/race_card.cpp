@@ -30,15 +30,19 @@ RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
     h.raceName = rec.RaceName.str();
     h.weightType = weightTypeText(rec.JyuryoCd);
     h.raceClass = raceClassHeaderText(rec.JokenCd);
-    h.track = trackName(rec.TrackCd);
-    h.distance = ZeroBlank(rec.Kyori) + "m";
-    // A post-time change announced that day stands for the time and is marked.
+    // A post-time or course change announced that day stands for the card's
+    // value and is marked.
+    const SjisString changed = changedMark();
+    h.track = rec.LiveTrackCd.empty() ? trackName(rec.TrackCd) : trackName(rec.LiveTrackCd) + changed;
+    h.distance = rec.LiveKyori.empty() ? ZeroBlank(rec.Kyori) + "m" : ZeroBlank(rec.LiveKyori) + "m" + changed;
     const SjisView post = rec.LivePostTime.empty() ? rec.HassoTime.view() : rec.LivePostTime.view();
     h.startTime = SjisString(field(post, 1, 2)) + sjis("時") + SjisString(field(post, 3, 2)) + sjis("分発走") +
-                  (rec.LivePostTime.empty() ? SjisString() : sjis("(変更)"));
+                  (rec.LivePostTime.empty() ? SjisString() : changed);
     // Runners scratched or excluded are left out of the count.
     h.headCount = rec.LiveOut == 0 ? ZeroBlank(rec.TorokuTosu) + sjis("頭")
                                    : formatted("%d", runnerSlotsOf(rec.TorokuTosu.view()) - rec.LiveOut) + sjis("頭");
+    h.weatherGoing = liveWeatherGoingText(rec.LiveTenkoCd, rec.LiveSibaBabaCd, rec.LiveDirtBabaCd, rec.LiveBabaTime);
+    h.oddsTime = oddsAsOfText(rec.LiveOddsTime);
     return h;
 }
 

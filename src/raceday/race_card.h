@@ -15,6 +15,9 @@ namespace vantor {
 struct RaceHeaderTexts {
     SjisString grade, course, raceNumber, dateLine, raceName, weightType, raceClass, track, distance, startTime,
         headCount;
+    // From the day's live state; empty when nothing was announced.
+    SjisString weatherGoing;  // "晴 芝:良 ダ:稍重 10:15発表"
+    SjisString oddsTime;      // "ｵｯｽﾞ 10:30 現在"
 };
 
 // The payout labels in their fixed order: win 1-3, place 1-5, bracket

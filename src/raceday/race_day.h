@@ -137,6 +137,12 @@ struct TRaceRec {
     PerRunner<FixedText<16>> LiveWinOdds;       // "2.4倍 1人"
     FixedText<5> LiveOddsTime;                  // "10:30": the announce time of the odds shown
     FixedText<5> LivePostTime;                  // "hhmm" of a post-time change
+    FixedText<5> LiveKyori;                     // the distance of a course change ("1600")
+    FixedText<3> LiveTrackCd;                   // the track code of a course change
+    FixedText<1> LiveTenkoCd;                   // the racecourse's weather now
+    FixedText<1> LiveSibaBabaCd, LiveDirtBabaCd;  // its going now, turf and dirt
+    FixedText<5> LiveBabaTime;                  // "10:15": when weather or going was last announced
+    FixedText<5> LiveAsOf;                      // "10:42": the race's latest announcement of any kind
     i32 LiveOut = 0;                            // runners scratched or excluded
 };
 

@@ -86,6 +86,8 @@ GridSetup oddsMatrixGridSetup(int size) {
     return setup;
 }
 
+GridSetup comboListGridSetup() { return runnerListSetup({40, 90, 110}, texts(comboListHeaders())); }
+
 void applyGridSetup(ui::TStringGrid& grid, const GridSetup& setup) {
     grid.setFont(setup.font);
     grid.setColCount(static_cast<int>(setup.colWidths.size()));

@@ -32,6 +32,8 @@ GridSetup winPlaceGridSetup();     // WinPlaceGrid, "単勝・複勝"
 // The bracket quinella (8) and quinella (18) matrices: a header row and
 // column of the numbers.
 GridSetup oddsMatrixGridSetup(int size);
+// The quinella-place, exacta, trio and trifecta lists: 人気, 組番, オッズ.
+GridSetup comboListGridSetup();
 
 // Applies the setup to an empty grid: header row and one empty row. Every
 // grid selects whole rows and empties its selection on mouse release, so no

@@ -133,6 +133,9 @@ void TMainForm::connectHandlers() {
     connect(WinPlaceCopyBtn, &QToolButton::clicked, this, &TMainForm::WinPlaceCopyBtnClick);
     connect(BracketCopyBtn, &QToolButton::clicked, this, &TMainForm::BracketCopyBtnClick);
     connect(QuinellaCopyBtn, &QToolButton::clicked, this, &TMainForm::QuinellaCopyBtnClick);
+    for (int k = 0; k < kComboKinds; ++k)
+        connect(ComboSheets[static_cast<std::size_t>(k)].copyBtn, &QToolButton::clicked, this,
+                [this, k] { ComboCopyBtnClick(static_cast<ComboKind>(k)); });
     connect(ChokBox, &QComboBox::activated, this, &TMainForm::ChokBoxChange);
     connect(RinsenCombo, &QComboBox::activated, this, &TMainForm::RinsenComboChange);
     ui::onListClick(UmaListBox, [this] { UmaListBoxClick(); });

@@ -10,6 +10,7 @@
 // initialises JV-Link; closing it saves the placement.
 
 #include <QMainWindow>
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -107,6 +108,8 @@ public:
     ui::TLabel3D* Label3D9;    // distance
     ui::TLabel3D* Label3D110;  // start time
     ui::TLabel3D* Label3D115;  // head count
+    ui::TLabel3D* LiveBabaLabel;  // the weather and going announced that day
+    ui::TLabel3D* LiveOddsLabel;  // the announce time of the odds the card shows
 
     // Left panel and the splitter beside it.
     QWidget* Panel5;
@@ -169,6 +172,15 @@ public:
     QWidget* QuinellaSheet;  // "馬連"
     ui::TStringGrid* QuinellaGrid;
     ui::TSpeedButton* QuinellaCopyBtn;
+    // "ワイド", "馬単", "3連複", "3連単": the lists at ComboKind, each with
+    // the announce time of its odds.
+    struct ComboSheet {
+        QWidget* sheet;
+        QLabel* timeLabel;
+        ui::TStringGrid* grid;
+        ui::TSpeedButton* copyBtn;
+    };
+    std::array<ComboSheet, kComboKinds> ComboSheets;
     OddsChartView* OddsChart;  // "ｵｯｽﾞ推移"
 
     QStatusBar* StatusLine;
@@ -266,6 +278,7 @@ public:
     void WinPlaceCopyBtnClick();
     void BracketCopyBtnClick();
     void QuinellaCopyBtnClick();
+    void ComboCopyBtnClick(ComboKind kind);
     void ChokBoxChange();
     void RinsenComboChange();
     void UmaListBoxClick();

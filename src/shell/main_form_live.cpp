@@ -4,13 +4,13 @@
 #include <QLabel>
 
 #include "analysis/live_odds_tables.h"
+#include "codes/racing_texts.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
 #include "raceday/live_race_of.h"
 #include "shell/main_form.h"
 #include "shell/odds_chart_view.h"
 #include "text/qt_text.h"
-#include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
@@ -25,6 +25,12 @@ void fillTable(ui::TStringGrid& grid, const OddsTable& table) {
     for (int c = 0; c < table.cols && table.rows() < 2; ++c) grid.setCell(c, 1, QString());
 }
 
+// "ｵｯｽﾞ 10:30 現在" of a snapshot, or that none was announced.
+QString oddsTimeText(const OddsSnapshot* snapshot) {
+    const SjisString clock = snapshot ? oddsAnnounceClock(*snapshot) : SjisString();
+    return clock.empty() ? QStringLiteral("ｵｯｽﾞ発表なし") : toQString(oddsAsOfText(clock));
+}
+
 }  // namespace
 
 void TMainForm::showLiveOdds() {
@@ -34,9 +40,13 @@ void TMainForm::showLiveOdds() {
               winPlaceTable(race, live, WinNinkiBtn->isChecked() ? WinPlaceOrder::popularity : WinPlaceOrder::number));
     fillTable(*BracketGrid, bracketQuinellaMatrix(live));
     fillTable(*QuinellaGrid, quinellaMatrix(race, live));
-    const SjisString clock = live ? oddsAnnounceClock(live->winPlace) : SjisString();
-    OddsTimeLabel->setText(clock.empty() ? QStringLiteral("ｵｯｽﾞ発表なし")
-                                         : toQString(sjis("ｵｯｽﾞ ") + clock + sjis(" 現在")));
+    OddsTimeLabel->setText(oddsTimeText(live ? &live->winPlace : nullptr));
+    for (int k = 0; k < kComboKinds; ++k) {
+        const auto kind = static_cast<ComboKind>(k);
+        const ComboSheet& combo = ComboSheets[static_cast<std::size_t>(k)];
+        fillTable(*combo.grid, comboOddsList(race, live, kind));
+        combo.timeLabel->setText(oddsTimeText(live ? &live->combos[static_cast<std::size_t>(k)].snapshot : nullptr));
+    }
     OddsChart->setRace(CurRace);
 }
 

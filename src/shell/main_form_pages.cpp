@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "analysis/live_odds_tables.h"
 #include "analysis/search_list.h"
 #include "components/label3d.h"
 #include "components/speed_button.h"
@@ -254,12 +255,24 @@ QWidget* TMainForm::createOddsSheet() {
     QuinellaGrid = grid("QuinellaGrid", oddsMatrixGridSetup(kMaxRunners));
     QuinellaCopyBtn = copyButton("QuinellaCopyBtn");
     QuinellaSheet = gridSheet("QuinellaSheet", {QuinellaCopyBtn}, QuinellaGrid);
+    static const char* const comboNames[] = {"Wide", "Exacta", "Trio", "Trifecta"};
+    for (int k = 0; k < kComboKinds; ++k) {
+        ComboSheet& combo = ComboSheets[static_cast<std::size_t>(k)];
+        const std::string name = comboNames[k];
+        combo.timeLabel = named(new QLabel, (name + "TimeLabel").c_str());
+        combo.grid = grid((name + "Grid").c_str(), comboListGridSetup());
+        combo.copyBtn = copyButton((name + "CopyBtn").c_str());
+        combo.sheet = gridSheet((name + "Sheet").c_str(), {combo.timeLabel, combo.copyBtn}, combo.grid);
+    }
     OddsChart = named(new OddsChartView(*Day), "OddsChart");
 
     OddsPages = named(new QTabWidget, "OddsPages");
     OddsPages->addTab(WinPlaceSheet, QStringLiteral("単勝・複勝"));
     OddsPages->addTab(BracketSheet, QStringLiteral("枠連"));
     OddsPages->addTab(QuinellaSheet, QStringLiteral("馬連"));
+    for (int k = 0; k < kComboKinds; ++k)
+        OddsPages->addTab(ComboSheets[static_cast<std::size_t>(k)].sheet,
+                          toQString(comboKindName(static_cast<ComboKind>(k))));
     OddsPages->addTab(OddsChart, QStringLiteral("ｵｯｽﾞ推移"));
     return gridSheet("OddsSheet", {OddsTimeLabel}, OddsPages);
 }

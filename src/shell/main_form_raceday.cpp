@@ -100,6 +100,8 @@ void TMainForm::applyRaceHeading(const RaceHeaderTexts& h) {
     Label3D9->setText(toQString(h.distance));
     Label3D110->setText(toQString(h.startTime));
     Label3D115->setText(toQString(h.headCount));
+    LiveBabaLabel->setText(toQString(h.weatherGoing));
+    LiveOddsLabel->setText(toQString(h.oddsTime));
 }
 
 void TMainForm::DatListClick() {

@@ -99,7 +99,11 @@ QWidget* TMainForm::createRaceHeading() {
     Label3D9 = headingLabel(grid, "Label3D9", 44, 1, 6);
     Label3D110 = headingLabel(grid, "Label3D110", 96, 1, 7);
     Label3D115 = headingLabel(grid, "Label3D115", 36, 1, 8);
-    grid->setColumnStretch(9, 1);
+    // What the day announced: weather and going, the time of the odds.
+    LiveBabaLabel = headingLabel(grid, "LiveBabaLabel", 0, 0, 8, 2);
+    LiveOddsLabel = headingLabel(grid, "LiveOddsLabel", 0, 1, 9);
+    for (ui::TLabel3D* label : {LiveBabaLabel, LiveOddsLabel}) label->setFontColor(QColor(0, 0, 160));
+    grid->setColumnStretch(10, 1);
     return heading;
 }
 

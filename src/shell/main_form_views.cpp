@@ -14,6 +14,7 @@
 #include "analysis/clipboard_text.h"
 #include "analysis/copy_titles.h"
 #include "analysis/horse_search.h"
+#include "analysis/live_odds_tables.h"
 #include "analysis/race_stepping.h"
 #include "analysis/trainer_view.h"
 #include "analysis/view_grids.h"
@@ -157,6 +158,12 @@ void TMainForm::BracketCopyBtnClick() {
 
 void TMainForm::QuinellaCopyBtnClick() {
     copyGrid(*QuinellaGrid, fromQString(Label3D4->text() + QStringLiteral(" 馬連 ") + OddsTimeLabel->text()));
+}
+
+void TMainForm::ComboCopyBtnClick(ComboKind kind) {
+    const ComboSheet& combo = ComboSheets[static_cast<std::size_t>(kind)];
+    copyGrid(*combo.grid, fromQString(Label3D4->text() + QLatin1Char(' ') + toQString(comboKindName(kind)) +
+                                      QLatin1Char(' ') + combo.timeLabel->text()));
 }
 
 void TMainForm::SpeedButton21Click() { copyGrid(*StringGrid3, fromQString(DateCombo->currentText())); }

@@ -113,6 +113,45 @@
     X(UmarenNinki, 51, 3, 153, 13, integer, "quinella: popularity")                                 \
     X(UmarenHyoTotal, 2030, 11, 1, 0, integer, "quinella vote total")
 
+// Quinella-place (O3), exacta (O4), trio (O5) and trifecta (O6): after the
+// header the same counts and sale flag as O2, then the entries in ascending
+// combination order and the vote total.
+#define VANTOR_JV_COMBO_HEAD_FIELDS(X)                                                              \
+    VANTOR_JV_LIVE_RACE_HEADER_FIELDS(X)                                                            \
+    X(TorokuTosu, 36, 2, 1, 0, integer, "entries")                                                  \
+    X(SyussoTosu, 38, 2, 1, 0, integer, "starters")                                                 \
+    X(HatubaiFlag, 40, 1, 1, 0, text, "sale: 0 none, 1 cancelled before, 3 after, 7 on sale")
+
+#define VANTOR_JV_O3_FIELDS(X)                                                                      \
+    VANTOR_JV_COMBO_HEAD_FIELDS(X)                                                                  \
+    X(Kumi, 41, 4, 153, 17, text, "quinella-place: pair 0102, ascending")                           \
+    X(OddsLow, 45, 5, 153, 17, dec(1), "quinella-place: lowest odds, tenths")                       \
+    X(OddsHigh, 50, 5, 153, 17, dec(1), "quinella-place: highest odds, tenths")                     \
+    X(Ninki, 55, 3, 153, 17, integer, "quinella-place: popularity")                                 \
+    X(HyoTotal, 2642, 11, 1, 0, integer, "quinella-place vote total")
+
+#define VANTOR_JV_O4_FIELDS(X)                                                                      \
+    VANTOR_JV_COMBO_HEAD_FIELDS(X)                                                                  \
+    X(Kumi, 41, 4, 306, 13, text, "exacta: first and second 0102, ascending")                       \
+    X(Odds, 45, 6, 306, 13, dec(1), "exacta: odds, tenths")                                         \
+    X(Ninki, 51, 3, 306, 13, integer, "exacta: popularity")                                         \
+    X(HyoTotal, 4019, 11, 1, 0, integer, "exacta vote total")
+
+#define VANTOR_JV_O5_FIELDS(X)                                                                      \
+    VANTOR_JV_COMBO_HEAD_FIELDS(X)                                                                  \
+    X(Kumi, 41, 6, 816, 15, text, "trio: 010203, ascending")                                        \
+    X(Odds, 47, 6, 816, 15, dec(1), "trio: odds, tenths")                                           \
+    X(Ninki, 53, 3, 816, 15, integer, "trio: popularity")                                           \
+    X(HyoTotal, 12281, 11, 1, 0, integer, "trio vote total")
+
+// The trifecta's vote total (11 bytes at 83273) lies beyond the positions a
+// field holds; nothing reads it.
+#define VANTOR_JV_O6_FIELDS(X)                                                                      \
+    VANTOR_JV_COMBO_HEAD_FIELDS(X)                                                                  \
+    X(Kumi, 41, 6, 4896, 17, text, "trifecta: first, second, third 010203, ascending")              \
+    X(Odds, 47, 7, 4896, 17, dec(1), "trifecta: odds, tenths")                                      \
+    X(Ninki, 54, 4, 4896, 17, integer, "trifecta: popularity")
+
 #define VANTOR_JV_DECLARE_FIELD(name, pos, len, count, stride, column, comment) \
     inline constexpr Field name{pos, len, count, stride};
 #define VANTOR_JV_DESCRIBE_FIELD(name, pos, len, count, stride, column, comment) \
@@ -128,7 +167,6 @@ inline constexpr std::size_t kCcLength = 50;
 inline constexpr std::size_t kWeLength = 42;
 inline constexpr std::size_t kO1Length = 962;
 inline constexpr std::size_t kO2Length = 2042;
-// Quinella-place, exacta, trio and trifecta odds: kept as delivered, not read.
 inline constexpr std::size_t kO3Length = 2654;
 inline constexpr std::size_t kO4Length = 4031;
 inline constexpr std::size_t kO5Length = 12293;
@@ -145,6 +183,10 @@ namespace cc { VANTOR_JV_CC_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 namespace we { VANTOR_JV_WE_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 namespace o1 { VANTOR_JV_O1_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 namespace o2 { VANTOR_JV_O2_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace o3 { VANTOR_JV_O3_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace o4 { VANTOR_JV_O4_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace o5 { VANTOR_JV_O5_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+namespace o6 { VANTOR_JV_O6_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 
 inline constexpr auto kWhFields = std::to_array<FieldInfo>({VANTOR_JV_WH_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
 inline constexpr auto kAvFields = std::to_array<FieldInfo>({VANTOR_JV_AV_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
@@ -154,6 +196,10 @@ inline constexpr auto kCcFields = std::to_array<FieldInfo>({VANTOR_JV_CC_FIELDS(
 inline constexpr auto kWeFields = std::to_array<FieldInfo>({VANTOR_JV_WE_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
 inline constexpr auto kO1Fields = std::to_array<FieldInfo>({VANTOR_JV_O1_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
 inline constexpr auto kO2Fields = std::to_array<FieldInfo>({VANTOR_JV_O2_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
+inline constexpr auto kO3Fields = std::to_array<FieldInfo>({VANTOR_JV_O3_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
+inline constexpr auto kO4Fields = std::to_array<FieldInfo>({VANTOR_JV_O4_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
+inline constexpr auto kO5Fields = std::to_array<FieldInfo>({VANTOR_JV_O5_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
+inline constexpr auto kO6Fields = std::to_array<FieldInfo>({VANTOR_JV_O6_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});
 
 static_assert(coversRecordExactly<kWhLength>(kWhFields), "WH layout must cover 845 bytes exactly");
 static_assert(coversRecordExactly<kAvLength>(kAvFields), "AV layout must cover 76 bytes exactly");
@@ -163,6 +209,11 @@ static_assert(coversRecordExactly<kCcLength>(kCcFields), "CC layout must cover 4
 static_assert(coversRecordExactly<kWeLength>(kWeFields), "WE layout must cover 40 bytes exactly");
 static_assert(coversRecordExactly<kO1Length>(kO1Fields), "O1 layout must cover 960 bytes exactly");
 static_assert(coversRecordExactly<kO2Length>(kO2Fields), "O2 layout must cover 2040 bytes exactly");
+static_assert(coversRecordExactly<kO3Length>(kO3Fields), "O3 layout must cover 2652 bytes exactly");
+static_assert(coversRecordExactly<kO4Length>(kO4Fields), "O4 layout must cover 4029 bytes exactly");
+static_assert(coversRecordExactly<kO5Length>(kO5Fields), "O5 layout must cover 12291 bytes exactly");
+static_assert(o6::Ninki.at(o6::Ninki.count) + o6::Ninki.len - 1 + 11 == kO6Length - 2,
+              "O6 entries must end just before the 11-byte vote total");
 
 inline constexpr RecordLayout kWhLayout{"WH", kWhLength, kWhFields};
 inline constexpr RecordLayout kAvLayout{"AV", kAvLength, kAvFields};
@@ -172,6 +223,10 @@ inline constexpr RecordLayout kCcLayout{"CC", kCcLength, kCcFields};
 inline constexpr RecordLayout kWeLayout{"WE", kWeLength, kWeFields};
 inline constexpr RecordLayout kO1Layout{"O1", kO1Length, kO1Fields};
 inline constexpr RecordLayout kO2Layout{"O2", kO2Length, kO2Fields};
+inline constexpr RecordLayout kO3Layout{"O3", kO3Length, kO3Fields};
+inline constexpr RecordLayout kO4Layout{"O4", kO4Length, kO4Fields};
+inline constexpr RecordLayout kO5Layout{"O5", kO5Length, kO5Fields};
+inline constexpr RecordLayout kO6Layout{"O6", kO6Length, kO6Fields};
 
 // The live layouts, for readers that pick one by the record's kind.
 inline constexpr RecordLayout kLiveLayouts[] = {kWhLayout, kAvLayout, kJcLayout, kTcLayout,

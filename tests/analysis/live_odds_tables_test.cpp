@@ -113,6 +113,62 @@ TEST_F(LiveOddsTables, PairOddsFillTheMatricesAboveTheDiagonal) {
     EXPECT_EQ(u(quinella.cell(1, 4)), "");
 }
 
+// The list's column of texts under the header, each followed by "|".
+std::string listColumn(const OddsTable& table, int col) {
+    std::string texts;
+    for (int r = 1; r < table.rows(); ++r) texts += u(table.cell(col, r)) + "|";
+    return texts;
+}
+
+TEST_F(LiveOddsTables, CombinationOddsListTheFirstHundredByPopularityThenTheUnrankedInEntryOrder) {
+    EXPECT_EQ(comboOddsList(race(), nullptr, ComboKind::exacta).rows(), 1) << "only the header without live odds";
+    // 4 runners: the exacta's twelve entries 1-2 .. 4-3 lie at 1-3, 18-20, 35-37, 52-54.
+    apply(test::exactaRecord("05261030", {{1, "0102", "000123", "003"},
+                                          {2, "0103", "------", "---"},
+                                          {3, "0104", "000045", "001"},
+                                          {18, "0201", "000000", "000"},
+                                          {19, "0203", "000078", "002"},
+                                          {54, "0403", "000045", "001"},
+                                          {55, "0405", "000011", "001"}}));
+    const OddsTable exacta = comboOddsList(race(), live(), ComboKind::exacta);
+    ASSERT_EQ(exacta.cols, kComboListCols);
+    EXPECT_EQ(u(exacta.cell(1, 0)), "組番");
+    EXPECT_EQ(listColumn(exacta, 1), "1→4|4→3|2→3|1→2|1→3|2→1|") << "4-5 names no runner of the race";
+    EXPECT_EQ(listColumn(exacta, 0), "1|1|2|3|発売前取消|票なし|");
+    EXPECT_EQ(listColumn(exacta, 2), "4.5|4.5|7.8|12.3|発売前取消|票なし|");
+
+    RecordBuilder wide = test::liveRecord(kO3Layout, "05261030");
+    wide.text(o3::Kumi, "0102", 1)
+        .text(o3::OddsLow, "00012", 1)
+        .text(o3::OddsHigh, "00018", 1)
+        .text(o3::Ninki, "001", 1);
+    wide.text(o3::Kumi, "0304", 17).text(o3::OddsLow, "*****", 17).text(o3::OddsHigh, "*****", 17);
+    apply(wide.take());
+    const OddsTable wides = comboOddsList(race(), live(), ComboKind::wide);
+    EXPECT_EQ(listColumn(wides, 1), "1-2|3-4|");
+    EXPECT_EQ(listColumn(wides, 2), "1.2-1.8|発売後取消|");
+    EXPECT_EQ(u(comboKindName(ComboKind::trio)), "3連複");
+
+    // A full trifecta of 18 runners: 4,896 ranked entries, the list holds the first hundred.
+    race().TorokuTosu = "18";
+    RecordBuilder trifecta = test::liveRecord(kO6Layout, "05261030");
+    int i = 0;
+    for (int a = 1; a <= 18; ++a)
+        for (int b = 1; b <= 18; ++b)
+            for (int c = 1; c <= 18; ++c) {
+                if (a == b || a == c || b == c) continue;
+                ++i;
+                trifecta.text(o6::Kumi, formatted("%02d%02d%02d", a, b, c), i)
+                    .number(o6::Odds, 100 + 4896 - i, i)
+                    .number(o6::Ninki, 4897 - i, i);
+            }
+    apply(trifecta.take());
+    const OddsTable trifectas = comboOddsList(race(), live(), ComboKind::trifecta);
+    ASSERT_EQ(trifectas.rows(), kComboListRows + 1);
+    EXPECT_EQ(u(trifectas.cell(1, 1)), "18→17→16");
+    EXPECT_EQ(u(trifectas.cell(0, kComboListRows)), "100");
+}
+
 TEST(LiveOddsTexts, AnnounceClockOfASnapshot) {
     OddsSnapshot s;
     EXPECT_EQ(oddsAnnounceClock(s), "");

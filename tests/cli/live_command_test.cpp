@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <regex>
 #include <set>
 #include <thread>
 
@@ -241,7 +242,11 @@ TEST_F(LiveCommand, AReplayedLoopStepsByItsClockUntilItsEndAndASignalEndsALoop) 
     const std::vector<std::string> told = lines(replay.text);
     ASSERT_FALSE(told.empty());
     EXPECT_LE(told.back().substr(0, 5), "09:30") << told.back();
-    EXPECT_TRUE(contains(told, "09:05 新潟 4R 3番 出走取消(疾病)")) << replay.text;
+    // The demo announces its scratches from 8:40 every 25 minutes, 出走取消 from the second on.
+    const std::regex scratch("09:05 .+R [0-9]+番 出走取消\\((疾病|事故|その他)\\)");
+    EXPECT_TRUE(std::any_of(told.begin(), told.end(), [&](const std::string& l) {
+        return std::regex_match(l, scratch);
+    })) << replay.text;
     EXPECT_TRUE(contains(told, "09:10 東京 1R 馬体重")) << "the weighing of a later step";
 
     for (const int signal : {SIGINT, SIGTERM}) {

@@ -94,18 +94,6 @@ TEST_F(PrintCommand, AnUnknownDayIsRefused) {
 
 }  // namespace
 
-namespace {
-
-// The PDF's bytes without its creation date, the one thing two prints of the same pages differ in.
-std::string withoutCreationDate(const std::string& pdf) {
-    std::string bytes = readFile(pdf);
-    const auto date = bytes.find("/CreationDate (");
-    if (date != std::string::npos) bytes.erase(date, bytes.find(')', date) - date);
-    return bytes;
-}
-
-}  // namespace
-
 TEST(PrintCommandMarks, ASetsMarksStandLeftOfTheNamesAndTheNoteUnderTheHeaderAndNoSetPrintsAsBefore) {
     const PrivateCupsSocket printServer;
     const ProgramFolder app;
@@ -126,8 +114,9 @@ TEST(PrintCommandMarks, ASetsMarksStandLeftOfTheNamesAndTheNoteUnderTheHeaderAnd
     }
     ASSERT_EQ(runCommand(cli + shellWord(marked) + " --marks 1").status, 0);
     ASSERT_EQ(runCommand(cli + shellWord(again)).status, 0);
-    EXPECT_TRUE(withoutCreationDate(again) == withoutCreationDate(plain)) << "no set chosen: the pages as without marks";
-    EXPECT_FALSE(withoutCreationDate(marked) == withoutCreationDate(plain));
+    EXPECT_TRUE(pdfBytesWithoutCreationDate(again) == pdfBytesWithoutCreationDate(plain))
+        << "no set chosen: the pages as without marks";
+    EXPECT_FALSE(pdfBytesWithoutCreationDate(marked) == pdfBytesWithoutCreationDate(plain));
 
     const auto race11 = pdfWords(marked, 1);
     const int v2 = 126 * 2;  // horse 2's row

@@ -8,7 +8,9 @@
 
 #include "fixed_measure.h"
 #include "page_ops.h"
+#include "raceday/live_card.h"
 #include "support/hand_day.h"
+#include "support/live_records.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -198,4 +200,56 @@ TEST_F(RacePage, AUserMarkStandsLeftOfTheNameInEitherOrderAndTheNoteIsCutToTheHe
     p = print::racePage(hand.day(), 0, RunnerOrder::group, measure, &marks);
     EXPECT_EQ(textAt(p, 205, v(1) + 330), "◎") << "horse 2 leads the group order";
     EXPECT_EQ(textAt(p, 245, v(1) + 333), "ウマ2");
+}
+
+namespace {
+
+// The day's live state in race 9, slot 0: horse 1 scratched, horse 2 with a new jockey.
+void announce(RaceDay& day) {
+    day.live().reset("20240526");
+    const std::string scratch = avRecord("05261010", 1, "1", "002");
+    const std::string jockey = liveRecord(kJcLayout, "05261042", 9)
+                                   .number(jc::Umaban, 2)
+                                   .number(jc::Futan, 550)
+                                   .text(jc::KisyuName, sjis("新井"))
+                                   .text(jc::KisyuNameBefore, sjis("北原"))
+                                   .take();
+    const std::string scratch9 =
+        liveRecord(kAvLayout, "05261010", 9, "05", "1").number(av::Umaban, 1).text(av::JiyuKubun, "002").take();
+    const SjisView changes[] = {scratch, jockey, scratch9};
+    day.live().applyAnswer(LiveDataspec::dayChanges, changes);
+    const std::string odds = winOddsRecord("05261030", {"----", "0035", "0120"}, "1", 9, {0, 1, 2});
+    const SjisView o1(odds);
+    day.live().applyAnswer(LiveDataspec::odds, std::span(&o1, 1));
+    day.RaceCount = 1;
+    fillLiveCard(day);
+}
+
+}  // namespace
+
+TEST_F(RacePage, AScratchAndAJockeyChangeInOneRacePrintWithTheTimeOfTheLatestAnnouncement) {
+    race(9, 3, {"1", "2", "3"}).HassoTime = "1540";
+    for (int j = 0; j < 3; ++j) hand.day().RaceTbl[0].KisyuName[static_cast<std::size_t>(j)] = sjis("騎手");
+    const draw::Page plain = page();
+    announce(hand.day());
+    const draw::Page p = page();
+    EXPECT_EQ(textAt(p, 1250, 90), "速報 10:42 現在") << "the jockey change is the race's latest news";
+    EXPECT_EQ(textAt(p, 300, 170), " 2頭") << "the scratch is left out of the count";
+    EXPECT_EQ(textAt(p, 505, v(1) + 337), "取消 事故");
+    EXPECT_EQ(textAt(p, 505, v(2) + 337), "3.5倍 1人");
+    EXPECT_EQ(textAt(p, 640, v(2) + 285), "替 新井");
+    EXPECT_EQ(textOpAt(p, 640, v(2) + 285)->color, draw::kRed);
+    EXPECT_EQ(textAt(p, 640, v(2) + 310), "55.0kg");
+    EXPECT_EQ(textAt(p, 640, v(2) + 330), "旧 北原");
+    EXPECT_EQ(textAt(p, 640, v(3) + 285), "騎手") << "no change, the card's jockey";
+
+    // The same race with nothing announced prints as before.
+    hand.day().live().reset("20240526");
+    IniBtnClick(hand.day());
+    race(9, 3, {"1", "2", "3"}).HassoTime = "1540";
+    for (int j = 0; j < 3; ++j) hand.day().RaceTbl[0].KisyuName[static_cast<std::size_t>(j)] = sjis("騎手");
+    hand.day().RaceCount = 1;
+    fillLiveCard(hand.day());
+    EXPECT_TRUE(page().ops == plain.ops);
+    EXPECT_FALSE(textAt(plain, 1250, 90));
 }

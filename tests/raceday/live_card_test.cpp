@@ -92,3 +92,39 @@ TEST_F(LiveCard, NothingAnnouncedLeavesTheSlotAndHeaderAsWithoutLiveData) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LiveCard, ACourseChangeTheGoingAndTheOddsTimeReachTheHeaderMarkedAsTheDaysValues) {
+    day_->RaceTbl[0].Kyori = "1600";
+    day_->RaceTbl[0].TrackCd = "11";
+    const RaceHeaderTexts before = raceHeaderTexts(race());
+    EXPECT_EQ(u(before.weatherGoing), "");
+    EXPECT_EQ(u(before.oddsTime), "");
+
+    const std::string cc = test::liveRecord(kCcLayout, "05260905")
+                               .number(cc::Kyori, 1400)
+                               .text(cc::TrackCD, "17")
+                               .number(cc::KyoriBefore, 1600)
+                               .text(cc::TrackCDBefore, "11")
+                               .text(cc::JiyuCD, "1")
+                               .take();
+    const SjisString first = test::weRecord("00000000", '1', '1', '1', '1');
+    const SjisString going = test::weRecord("05261015", '3', '0', '2', '1');
+    // A scratch of another race, announced later, is no announcement of this one.
+    const std::string other = test::liveRecord(kAvLayout, "05261100", 12).number(av::Umaban, 1).take();
+    const SjisView answer[] = {cc, first, going, other};
+    day_->live().applyAnswer(LiveDataspec::dayChanges, answer);
+    apply(LiveDataspec::odds, test::winOddsRecord("05261030", {"0024", "0150", "0300"}));
+    fillLiveCard(*day_);
+
+    const RaceHeaderTexts h = raceHeaderTexts(race());
+    EXPECT_EQ(u(h.track), "芝右(変更)");
+    EXPECT_EQ(u(h.distance), "1400m(変更)");
+    EXPECT_EQ(u(h.weatherGoing), "晴 芝:稍重 ダ:良 10:15発表") << "weather of the first state, going of the change";
+    EXPECT_EQ(u(h.oddsTime), "ｵｯｽﾞ 10:30 現在");
+    EXPECT_EQ(u(h.headCount), " 3頭") << "nobody of this race is out";
+    EXPECT_EQ(race().LiveAsOf, "10:30") << "the race's latest announcement";
+}
+
+}  // namespace

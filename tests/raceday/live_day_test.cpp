@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/live_records.h"
+#include "raceday/live_combos.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
+#include "support/live_records.h"
 #include "text/sjis_literal.h"
 
 using namespace vantor;
@@ -109,15 +110,16 @@ TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTr
     const SjisString localCourse = liveRecord(kWhLayout, "05261040", 7, "30").take();
     answer(LiveDataspec::weights, {short_, lineBreak, horse19, otherDay, localCourse, SjisView(wh).substr(0, 845)});
     answer(LiveDataspec::dayChanges, {wh, av19, weRecord("05261000", '4', '1', '1', '1')});
-    answer(LiveDataspec::odds, {liveRecord(RecordLayout{"O3", kO3Length, {}}, "05261000").take(), wh});
+    answer(LiveDataspec::odds, {liveRecord(kO3Layout, "05261000", 3).take(), wh});
     answer(LiveDataspec::winOddsSeries, {liveRecord(kO2Layout, "05261000").take()});
 
     EXPECT_EQ(skips(), (std::vector<std::string>{"WH 2件 長さが違う", "WH 1件 馬番が01-18の外",
                                                  "WH 2件 この日のJRAのレースではない",
                                                  "WH 2件 このデータ種別では届かない種別", "AV 1件 馬番が01-18の外",
                                                  "WE 1件 変更識別が1-3の外", "O2 1件 このデータ種別では届かない種別"}))
-        << "O3-O6 of the odds are no part of the state, not an error";
-    EXPECT_EQ(day->races().size(), 1u) << "only the whole WH without its line end was used";
+        << "an O3 of the odds is no error";
+    EXPECT_EQ(day->races().size(), 1u) << "only the whole WH without its line end and the O3 were used";
+    EXPECT_TRUE(day->race("05", 3)->combos[0].snapshot.present);
     EXPECT_EQ(runner(1, 3).weight.mark, LiveMark::scratched);
     EXPECT_FALSE(day->course("05"));
 }
@@ -272,4 +274,51 @@ TEST_F(LiveDayTest, AnnouncementsOfDecemberComeBeforeThoseOfAJanuaryRaceDay) {
     const SjisString january = record("01050900", "B");
     answer(LiveDataspec::dayChanges, {january, december});
     EXPECT_EQ(runner(1).jockeyAfter.name.view().substr(0, 1), "B");
+}
+
+TEST_F(LiveDayTest, TheCombinationOddsAreKeptPerKindReadEntryByEntryAndALaterOneReplacesThem) {
+    answer(
+        LiveDataspec::odds,
+        {exactaRecord("05261030",
+                      {{1, "0102", "000123", "001"}, {2, "0103", "------", "---"}, {306, "1817", "999999", "306"}})});
+    RecordBuilder trifecta = liveRecord(kO6Layout, "05261031");
+    trifecta.text(o6::Kumi, "180201", 4896).text(o6::Odds, "0000000", 4896).text(o6::Ninki, "0000", 4896);
+    RecordBuilder wide = liveRecord(kO3Layout, "05261032");
+    wide.text(o3::Kumi, "0102", 1)
+        .text(o3::OddsLow, "00012", 1)
+        .text(o3::OddsHigh, "00018", 1)
+        .text(o3::Ninki, "001", 1);
+    answer(LiveDataspec::odds, {trifecta.take(), wide.take()});
+
+    const auto& combos = race().combos;
+    const ComboSnapshot& exacta = combos[static_cast<std::size_t>(ComboKind::exacta)];
+    EXPECT_EQ(comboEntryCount(ComboKind::exacta), 306);
+    EXPECT_EQ(exacta.snapshot.time.text, "05261030");
+    const ComboOdds first = comboEntry(exacta, ComboKind::exacta, 1);
+    EXPECT_EQ(first.horses, (std::array<std::uint8_t, 3>{1, 2, 0}));
+    EXPECT_EQ(first.odds, liveValue(123));
+    EXPECT_EQ(first.ninki, liveValue(1));
+    EXPECT_EQ(comboEntry(exacta, ComboKind::exacta, 2).odds.mark, LiveMark::cancelledBeforeSale);
+    EXPECT_EQ(comboEntry(exacta, ComboKind::exacta, 306).horses, (std::array<std::uint8_t, 3>{18, 17, 0}));
+    EXPECT_EQ(comboEntry(exacta, ComboKind::exacta, 3).horses[0], 0) << "a blank entry names no horse";
+    EXPECT_EQ(comboEntry(exacta, ComboKind::exacta, 307).horses[0], 0) << "beyond the record";
+
+    const ComboOdds last = comboEntry(combos[static_cast<std::size_t>(ComboKind::trifecta)], ComboKind::trifecta, 4896);
+    EXPECT_EQ(last.horses, (std::array<std::uint8_t, 3>{18, 2, 1})) << "the record's order, not sorted";
+    EXPECT_EQ(last.odds.mark, LiveMark::noVotes);
+    const ComboOdds range = comboEntry(combos[static_cast<std::size_t>(ComboKind::wide)], ComboKind::wide, 1);
+    EXPECT_EQ(range.odds, liveValue(12));
+    EXPECT_EQ(range.oddsHigh, liveValue(18));
+    EXPECT_FALSE(combos[static_cast<std::size_t>(ComboKind::trio)].snapshot.present);
+    EXPECT_EQ(comboEntry(combos[static_cast<std::size_t>(ComboKind::trio)], ComboKind::trio, 1).horses[0], 0);
+
+    answer(LiveDataspec::odds, {exactaRecord("05261040", {{2, "0103", "000456", "001"}})});
+    EXPECT_EQ(comboEntry(race().combos[1], ComboKind::exacta, 1).horses[0], 0) << "the later snapshot replaces";
+    EXPECT_EQ(comboEntry(race().combos[1], ComboKind::exacta, 2).odds, liveValue(456));
+
+    const std::size_t room = race().combos[3].record.capacity();
+    day->reset("20240526");
+    answer(LiveDataspec::odds, {exactaRecord("05261050", {}, 10)});
+    EXPECT_TRUE(race(10).combos[3].record.empty()) << "a new day keeps nothing of the last";
+    EXPECT_GE(race(10).combos[3].record.capacity(), room) << "nor gives back the room";
 }

@@ -89,4 +89,18 @@ inline std::string winOddsRecord(std::string_view announce, std::initializer_lis
     return b.take();
 }
 
+// An O4 (exacta) whose entries are given as combination, odds and
+// popularity texts, each at its place in the record (1-based).
+struct ExactaEntry {
+    int index;
+    std::string_view kumi, odds, ninki;
+};
+inline std::string exactaRecord(std::string_view announce, std::initializer_list<ExactaEntry> entries, int race = 11) {
+    RecordBuilder b = liveRecord(kO4Layout, announce, race);
+    b.text(o4::HatubaiFlag, "7");
+    for (const ExactaEntry& e : entries)
+        b.text(o4::Kumi, e.kumi, e.index).text(o4::Odds, e.odds, e.index).text(o4::Ninki, e.ninki, e.index);
+    return b.take();
+}
+
 }  // namespace vantor::test

@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "support/run_command.h"
+#include "support/temp_dir.h"
 
 namespace vantor::test {
 
@@ -26,6 +27,13 @@ std::vector<PdfPage> pdfPages(const std::filesystem::path& pdf) {
 bool isA4Portrait(const PdfPage& page) {
     constexpr double kWidth = 210 / 25.4 * 72, kHeight = 297 / 25.4 * 72;
     return page.rotation % 180 == 0 && std::abs(page.widthPt - kWidth) <= 1 && std::abs(page.heightPt - kHeight) <= 1;
+}
+
+std::string pdfBytesWithoutCreationDate(const std::filesystem::path& pdf) {
+    std::string bytes = readFile(pdf);
+    const auto date = bytes.find("/CreationDate (");
+    if (date != std::string::npos) bytes.erase(date, bytes.find(')', date) - date);
+    return bytes;
 }
 
 std::vector<PdfWord> pdfWords(const std::filesystem::path& pdf, int page) {

@@ -31,6 +31,10 @@ struct PdfWord {
 // The words of page (1-based).
 std::vector<PdfWord> pdfWords(const std::filesystem::path& pdf, int page);
 
+// The file's bytes without its creation date, the one thing two prints of
+// the same pages differ in.
+std::string pdfBytesWithoutCreationDate(const std::filesystem::path& pdf);
+
 // The words of expected that actual lacks: no word of the same text within
 // toleranceMm of its place (each actual word matches at most one).
 std::vector<PdfWord> missingWords(const std::vector<PdfWord>& expected, const std::vector<PdfWord>& actual,
