@@ -53,10 +53,10 @@ private:
     }
 
     // The slot holding key, or the empty one where it belongs.
-    static std::size_t indexOf(std::uint64_t key, const std::vector<Slot>& slots) {
-        const std::size_t mask = slots.size() - 1;
+    static std::size_t indexOf(std::uint64_t key, const std::vector<Slot>& table) {
+        const std::size_t mask = table.size() - 1;
         std::size_t i = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 32) & mask;
-        while (slots[i].key != 0 && slots[i].key != key) i = (i + 1) & mask;
+        while (table[i].key != 0 && table[i].key != key) i = (i + 1) & mask;
         return i;
     }
 
