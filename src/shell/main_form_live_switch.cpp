@@ -13,6 +13,7 @@
 #include "analysis/view_grids.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
+#include "fileio/writer_lock.h"
 #include "jvlink/feed_jvlink.h"
 #include "raceday/live_card.h"
 #include "raceday/race_card.h"
@@ -105,6 +106,13 @@ void TMainForm::refreshLiveViews() {
 }
 
 void TMainForm::LiveSwitchStepped(const LiveStepReport& report) {
+    // What the step filed goes into the analysis database under the writer
+    // lock, as every writer's files do; a lock held elsewhere leaves it to
+    // that writer's own update.
+    if (report.fetches > 0) {
+        if (auto lock = WriterLock::take(AppDir, "vantor 速報", false); std::holds_alternative<WriterLock>(lock))
+            updateAnalysisDb();
+    }
     refreshLiveViews();
     if (!report.changes.empty()) lastLiveChange_ = toQString(report.changes.back());
     QString text = QStringLiteral("速報 %1 更新").arg(toQString(report.clock));
