@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "demo/courses.h"
+#include "demo/field_result.h"
 #include "demo/form.h"
+#include "demo/riders.h"
 #include "demo/rng.h"
 
 namespace vantor::demo {
@@ -188,8 +190,8 @@ int bracketOf(int umaban, int n) {
     return 8 - extra + (umaban - small - 1) / (base + 1) + 1;
 }
 
-void seatRunners(World& world, std::uint32_t raceIndex, std::span<const std::uint32_t> horses,
-                 std::span<const std::uint16_t> jockeys, Rng& rng) {
+void seatRunners(World& world, std::uint32_t raceIndex, std::span<const std::uint32_t> horses, CourseRiders& riders,
+                 Rng& rng) {
     Race& race = world.races[raceIndex];
     const int n = static_cast<int>(horses.size());
     const int year = race.date / 10000, month = race.date / 100 % 100;
@@ -197,24 +199,17 @@ void seatRunners(World& world, std::uint32_t raceIndex, std::span<const std::uin
     for (int i = n - 1; i > 0; --i)
         std::swap(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(rng.between(0, i))]);
 
-    // Better horses get better jockeys, give or take.
-    std::vector<std::uint16_t> riders(jockeys.begin(), jockeys.end());
-    std::sort(riders.begin(), riders.end(),
-              [&](std::uint16_t a, std::uint16_t b) { return world.jockeys[a].skill > world.jockeys[b].skill; });
     std::vector<std::pair<double, int>> byStrength;
     for (int i = 0; i < n; ++i)
         byStrength.push_back(
             {-strengthFor(world.horses[order[static_cast<std::size_t>(i)]], race.surface, race.distance, year, month),
              i});
     std::sort(byStrength.begin(), byStrength.end());
-    std::vector<std::uint16_t> riderOf(static_cast<std::size_t>(n));
-    for (int k = 0; k < n; ++k) {
-        const int at =
-            std::clamp(static_cast<int>(std::lround(k + rng.normal() * 5)), 0, static_cast<int>(riders.size()) - 1);
-        riderOf[static_cast<std::size_t>(byStrength[static_cast<std::size_t>(k)].second)] =
-            riders[static_cast<std::size_t>(at)];
-        riders.erase(riders.begin() + at);
-    }
+    std::array<int, kMaxField> strongestFirst{};
+    for (int k = 0; k < n; ++k)
+        strongestFirst[static_cast<std::size_t>(k)] = byStrength[static_cast<std::size_t>(k)].second;
+    std::array<std::uint16_t, kMaxField> riderOf{};
+    riders.seat(world, std::span(strongestFirst.data(), static_cast<std::size_t>(n)), riderOf, rng);
 
     // Handicaps: the better the horse, the more it carries.
     std::vector<int> handicap(static_cast<std::size_t>(n), 0);

@@ -12,6 +12,7 @@
 
 namespace vantor::demo {
 
+class CourseRiders;
 class Rng;
 struct JraCourse;
 
@@ -45,9 +46,9 @@ int bracketOf(int umaban, int n);
 
 // Adds the runners of world.races[raceIndex] to world.runs in horse-number
 // order (drawn at random), with jockeys from those riding at the course
-// that day (at least as many as runners), carried weights by the race's
-// weight type and the weigh-in body weights.
-void seatRunners(World& world, std::uint32_t raceIndex, std::span<const std::uint32_t> horses,
-                 std::span<const std::uint16_t> jockeys, Rng& rng);
+// that day, carried weights by the race's weight type and the weigh-in body
+// weights.
+void seatRunners(World& world, std::uint32_t raceIndex, std::span<const std::uint32_t> horses, CourseRiders& riders,
+                 Rng& rng);
 
 }  // namespace vantor::demo

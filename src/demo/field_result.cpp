@@ -8,8 +8,17 @@
 namespace vantor::demo {
 namespace {
 
-constexpr double kMarketSharpness = 1.7;
+// A runner's performance is its strength plus Gumbel noise of this scale,
+// so that the chances of every finishing order follow Harville's formulas,
+// which price the payouts. The market reads the strengths a little blurred
+// and a little flatter than they are: favourites are backed a shade less,
+// outsiders a shade more than their chances, as on a real course.
+constexpr double kLuck = 0.85;
+constexpr double kMarketBlur = 0.3;
+constexpr double kMarketSharpness = 0.9 / kLuck;
 constexpr double kTakeout = 0.2;  // the win pool's deduction
+
+double gumbel(Rng& rng) { return -std::log(-std::log(rng.unit() + 1e-300) + 1e-300); }
 
 int winnerTime(const RaceShape& s, Rng& rng) {
     const double d = s.distance;
@@ -33,7 +42,7 @@ void setOdds(std::span<FieldRunner> field, Rng& rng) {
     double total = 0;
     for (FieldRunner& r : field) {
         if (r.scratched) continue;
-        r.winProb = std::exp(kMarketSharpness * (r.strength + rng.normal() * 0.35));
+        r.winProb = std::exp(kMarketSharpness * (r.strength + rng.normal() * kMarketBlur));
         total += r.winProb;
     }
     std::array<std::uint8_t, kMaxField> byOdds{};
@@ -126,7 +135,7 @@ FieldSummary runField(std::span<FieldRunner> field, const RaceShape& shape, bool
         r.stopped = sum.starters - stopped > 4 && rng.chance(stopChance);
         stopped += r.stopped;
         if (r.stopped) continue;
-        perf[i] = r.strength + rng.normal() * 0.85;
+        perf[i] = r.strength + kLuck * gumbel(rng);
         sum.order[static_cast<std::size_t>(sum.finishers++)] = static_cast<std::uint8_t>(i);
     }
     std::sort(sum.order.begin(), sum.order.begin() + sum.finishers,

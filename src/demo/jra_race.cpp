@@ -8,6 +8,11 @@
 #include "demo/rng.h"
 
 namespace vantor::demo {
+namespace {
+
+constexpr double kRiding = 0.55;  // what a jockey's skill adds to a runner's strength
+
+}  // namespace
 
 int prizeShare(std::span<const int> prizes, const Run& run) {
     const std::size_t p = run.position;
@@ -28,7 +33,7 @@ void runJraRace(World& world, std::uint32_t raceIndex, Rng& rng) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const Horse& h = world.horses[runs[i].horse];
         field[i].strength =
-            strengthFor(h, race.surface, race.distance, year, month) + 0.25 * world.jockeys[runs[i].jockey].skill;
+            strengthFor(h, race.surface, race.distance, year, month) + kRiding * world.jockeys[runs[i].jockey].skill;
         field[i].early = h.early;
         field[i].scratched = static_cast<int>(i) == scratched;
     }

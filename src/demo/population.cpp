@@ -21,6 +21,12 @@ constexpr int kBreeders = 150;
 constexpr int kForeignBreeders = 12;
 constexpr int kStallions = 70;
 constexpr int kFoundationSires = 30;
+// How much a horse gains from the stable it is trained in and from its sire,
+// on the scale of Horse::ability: the biggest stables and the most popular
+// stallions are the best ones, give or take.
+constexpr double kStableEdge = 1.4;
+constexpr double kSireEdge = 1.1;
+constexpr double kEdgeNoise = 0.12;
 constexpr std::int64_t kSireIdBase = 1100000000;
 constexpr std::int64_t kMareIdBase = 1200000000;
 
@@ -62,6 +68,7 @@ public:
           names_(rng.next()),
           owners_(kOwners, 4.0),
           breeders_(kBreeders, 3.0),
+          stablePick_(kTrainersPerCentre, 30.0),
           stallionPick_(kStallions, 6.0) {}
 
     void build() {
@@ -78,9 +85,11 @@ public:
 private:
     void makePeople() {
         for (int centre = 1; centre <= 2; ++centre)
-            for (int i = 0; i < kTrainersPerCentre; ++i)
+            for (int i = 0; i < kTrainersPerCentre; ++i) {
                 w_.trainers.push_back({1000 + static_cast<int>(w_.trainers.size()) * 7, people_.shortName(),
                                        static_cast<std::uint8_t>(centre)});
+                stableEdge_.push_back(edge(kStableEdge, i, kTrainersPerCentre));
+            }
         for (int i = 0; i < kJockeys; ++i) {
             Jockey j;
             j.code = 1000 + i * 3;
@@ -121,17 +130,24 @@ private:
             const auto& f = foundation[static_cast<std::size_t>(rng_.between(0, kFoundationSires - 1))];
             const auto& g = foundation[static_cast<std::size_t>(rng_.between(0, kFoundationSires - 1))];
             stallions_.push_back(addLine({ancestor(true), f[0], ancestor(false), f[1], f[2], g[0], ancestor(false)}));
+            sireEdge_.push_back(edge(kSireEdge, i, kStallions));
         }
     }
 
-    std::uint32_t stallion() { return stallions_[static_cast<std::size_t>(stallionPick_.draw(rng_))]; }
+    // From +top for the first of n (the biggest stable, the most popular
+    // stallion) down to -top for the last, with a little noise.
+    float edge(double top, int i, int n) {
+        return static_cast<float>(top * (1 - 2.0 * i / (n - 1)) + rng_.normal() * kEdgeNoise);
+    }
+
+    std::size_t stallion() { return static_cast<std::size_t>(stallionPick_.draw(rng_)); }
 
     // Most foals have a dam of their own in the feed; some are siblings.
     std::uint32_t dam() {
         if (!mares_.empty() && rng_.chance(0.25))
             return mares_[static_cast<std::size_t>(rng_.between(0, static_cast<int>(mares_.size()) - 1))];
-        const Line& damsire = w_.lines[stallion()];
-        const Line& other = w_.lines[stallion()];
+        const Line& damsire = w_.lines[stallions_[stallion()]];
+        const Line& other = w_.lines[stallions_[stallion()]];
         mares_.push_back(
             addLine({ancestor(false), damsire[0], ancestor(false), damsire[1], damsire[2], other[0], ancestor(false)}));
         return mares_.back();
@@ -148,18 +164,19 @@ private:
         h.birthDate = birthYear * 10000 + month * 100 + rng_.between(1, 28);
         h.damLine = dam();
         // No stallion covers his own daughter.
-        do h.sireLine = stallion();
-        while (w_.lines[h.sireLine][0] == w_.lines[h.damLine][1]);
+        std::size_t sire = 0;
+        do sire = stallion();
+        while (w_.lines[stallions_[sire]][0] == w_.lines[h.damLine][1]);
+        h.sireLine = stallions_[sire];
         h.tozai = static_cast<std::uint8_t>(rng_.between(1, 2));
-        h.trainer =
-            static_cast<std::uint16_t>((h.tozai - 1) * kTrainersPerCentre + rng_.between(0, kTrainersPerCentre - 1));
+        h.trainer = static_cast<std::uint16_t>((h.tozai - 1) * kTrainersPerCentre + stablePick_.draw(rng_));
         h.owner = static_cast<std::uint16_t>(owners_.draw(rng_));
         h.sex = static_cast<std::uint8_t>(rng_.chance(0.52) ? 1 : 2);
         h.coat = static_cast<std::uint8_t>(1 + rng_.weighted(kCoatWeights));
         h.symbol = kSymbols[rng_.weighted(kSymbolWeights)];
         h.breeder = static_cast<std::uint16_t>(foreignBred(h.symbol) ? kBreeders + rng_.between(0, kForeignBreeders - 1)
                                                                      : breeders_.draw(rng_));
-        h.ability = static_cast<float>(rng_.normal());
+        h.ability = static_cast<float>(rng_.normal() + stableEdge_[h.trainer] + sireEdge_[sire]);
         const double style = rng_.unit();
         h.turf = static_cast<float>(style < 0.45   ? 0.75 + rng_.unit() * 0.25
                                     : style < 0.85 ? rng_.unit() * 0.25
@@ -208,8 +225,9 @@ private:
     Rng& rng_;
     PeopleNamer people_;
     HorseNamer names_;
-    Skewed owners_, breeders_, stallionPick_;
+    Skewed owners_, breeders_, stablePick_, stallionPick_;
     std::vector<std::uint32_t> stallions_, mares_;
+    std::vector<float> stableEdge_, sireEdge_;  // by trainer, by stallion
     std::map<int, int> serials_;
 };
 

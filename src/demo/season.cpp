@@ -12,12 +12,11 @@
 #include "demo/outside_races.h"
 #include "demo/population.h"
 #include "demo/race_plan.h"
+#include "demo/riders.h"
 #include "demo/rng.h"
 
 namespace vantor::demo {
 namespace {
-
-constexpr std::size_t kMinRiders = 18;
 
 struct Going {
     std::uint8_t weather, turf, dirt;
@@ -35,33 +34,6 @@ Going dayGoing(int month, Rng& rng) {
     const std::size_t row = weather <= 2 ? 0 : weather == 3 ? 1 : weather == 4 ? 2 : 3;
     return {static_cast<std::uint8_t>(weather), static_cast<std::uint8_t>(1 + rng.weighted(kTurf[row])),
             static_cast<std::uint8_t>(1 + rng.weighted(kDirt[row]))};
-}
-
-// Each jockey rides at one course a day, mostly in his own region; every
-// course gets enough riders for a full field.
-std::array<std::vector<std::uint16_t>, 3> assignRiders(const World& world, const RaceDay& rd, Rng& rng) {
-    std::array<std::vector<std::uint16_t>, 3> riders;
-    const int n = rd.courseCount;
-    for (std::uint16_t j = 0; j < world.jockeys.size(); ++j) {
-        std::array<int, 3> home{};
-        int homes = 0;
-        for (int c = 0; c < n; ++c)
-            if (jraCourse(rd.courses[static_cast<std::size_t>(c)].course).east == (world.jockeys[j].tozai == 1))
-                home[static_cast<std::size_t>(homes++)] = c;
-        const int c = homes > 0 && rng.chance(0.8) ? home[static_cast<std::size_t>(rng.between(0, homes - 1))]
-                                                   : rng.between(0, n - 1);
-        riders[static_cast<std::size_t>(c)].push_back(j);
-    }
-    for (int c = 0; c < n; ++c) {
-        auto& mine = riders[static_cast<std::size_t>(c)];
-        while (mine.size() < kMinRiders) {
-            auto& richest = *std::max_element(riders.begin(), riders.begin() + n,
-                                              [](const auto& a, const auto& b) { return a.size() < b.size(); });
-            mine.push_back(richest.back());
-            richest.pop_back();
-        }
-    }
-    return riders;
 }
 
 class Simulation {
@@ -123,7 +95,7 @@ private:
             p.runners = chooseRunners(p.terms, course, pool, raceRng_);
         }
 
-        const auto riders = assignRiders(w_, rd, raceRng_);
+        auto riders = dayRiders(w_, rd, raceRng_);
         std::array<Going, 3> going{};
         for (int ci = 0; ci < rd.courseCount; ++ci) going[static_cast<std::size_t>(ci)] = dayGoing(c.m, raceRng_);
         for (const Planned& p : planned) {
