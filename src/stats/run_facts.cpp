@@ -14,11 +14,13 @@ int numberOf(std::string_view digits) {
 
 // What one ticket of the bet on the runner paid: the sum over the payout
 // rows of its horse number (a dead heat gives each horse a row of its own).
-std::string paidSql(const char* bet) {
-    return std::string("(SELECT coalesce(sum(p.pay), 0) FROM payouts p WHERE p.race_date = r.race_date AND "
-                       "p.jyocd = r.jyocd AND p.kaiji = r.kaiji AND p.nichiji = r.nichiji AND p.racenum = r.racenum "
-                       "AND p.bet = '") +
-           bet + "' AND p.combination = CAST(r.umaban AS TEXT))";
+// Only the finishes the bet pays on are looked up: a win ticket pays on
+// 1st, a place ticket on 1st to 3rd.
+std::string paidSql(const char* bet, int lastPaid) {
+    return "CASE WHEN r.kakuteijyuni BETWEEN 1 AND " + std::to_string(lastPaid) +
+           " THEN (SELECT coalesce(sum(p.pay), 0) FROM payouts p WHERE p.race_date = r.race_date AND "
+           "p.jyocd = r.jyocd AND p.kaiji = r.kaiji AND p.nichiji = r.nichiji AND p.racenum = r.racenum AND p.bet = '" +
+           bet + "' AND p.combination = CAST(r.umaban AS TEXT)) ELSE 0 END";
 }
 
 }  // namespace
@@ -26,7 +28,7 @@ std::string paidSql(const char* bet) {
 const std::string kRunColumns =
     "r.race_date, r.jyocd, r.jyocd_name, ra.trackcd, ra.kyori, ra.sibababacd, ra.dirtbabacd, ra.jyokencd_5, "
     "ra.jyokencd_5_name, r.ninki, r.kakuteijyuni, coalesce(r.ijyocd, '0'), " +
-    paidSql("tan") + ", " + paidSql("fuku");
+    paidSql("tan", 1) + ", " + paidSql("fuku", 3);
 
 const std::string kRanCondition = "(r.kakuteijyuni > 0 OR coalesce(r.ijyocd, '0') <> '0')";
 const std::string kJraCondition = "r.jyocd BETWEEN '01' AND '10'";

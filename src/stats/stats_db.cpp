@@ -13,19 +13,27 @@ namespace {
 // How long a query waits for a writer of the database to finish.
 constexpr int kBusyWaitMs = 5000;
 
-// The indexes of the record queries: a person's runs of a period, a
-// horse's runs, the names a subject is looked up by. The export's own
-// indexes (runners by kettonum, horses by sire) serve the rest.
-constexpr std::array<const char*, 8> kIndexes{{
-    "CREATE INDEX IF NOT EXISTS stats_runners_jockey ON runners (kisyucode, race_date)",
-    "CREATE INDEX IF NOT EXISTS stats_runners_trainer ON runners (chokyosicode, race_date)",
-    "CREATE INDEX IF NOT EXISTS stats_runners_owner ON runners (banusicode, race_date)",
+// The indexes of the record queries. A person's (and a horse's, for a
+// sire's runners) runs of a period, and a race's facts, are read from the
+// index alone: the runner and race rows are wide, and reading them was
+// most of a record's time. The secondary indexes of these WITHOUT ROWID
+// tables hold the primary key (the race key and horse number) too. Then
+// the names people are found by.
+#define VANTOR_STATS_RUN_COLUMNS "race_date, kakuteijyuni, ninki, ijyocd, jyocd_name"
+constexpr std::array<const char*, 10> kIndexes{{
+    "CREATE INDEX IF NOT EXISTS stats_runners_jockey ON runners (kisyucode, " VANTOR_STATS_RUN_COLUMNS ")",
+    "CREATE INDEX IF NOT EXISTS stats_runners_trainer ON runners (chokyosicode, " VANTOR_STATS_RUN_COLUMNS ")",
+    "CREATE INDEX IF NOT EXISTS stats_runners_owner ON runners (banusicode, " VANTOR_STATS_RUN_COLUMNS ")",
+    "CREATE INDEX IF NOT EXISTS stats_runners_horse ON runners (kettonum, " VANTOR_STATS_RUN_COLUMNS ")",
+    "CREATE INDEX IF NOT EXISTS stats_races_facts ON races (race_date, jyocd, kaiji, nichiji, racenum, trackcd, kyori, "
+    "sibababacd, dirtbabacd, jyokencd_5, jyokencd_5_name)",
     "CREATE INDEX IF NOT EXISTS stats_runners_jockey_name ON runners (kisyuryakusyo, kisyucode, race_date)",
     "CREATE INDEX IF NOT EXISTS stats_runners_trainer_name ON runners (chokyosiryakusyo, chokyosicode, race_date)",
     "CREATE INDEX IF NOT EXISTS stats_runners_owner_name ON runners (banusiname, banusicode, race_date)",
     "CREATE INDEX IF NOT EXISTS stats_runners_horse_name ON runners (bamei, kettonum, race_date)",
     "CREATE INDEX IF NOT EXISTS stats_horses_sire_name ON horses (hansyokuname_1, hansyokunum_1)",
 }};
+#undef VANTOR_STATS_RUN_COLUMNS
 
 long long pragma(sqlite3* db, const char* sql) {
     sqlite3_stmt* stmt = nullptr;
