@@ -31,7 +31,7 @@ constexpr std::array<const char*, 10> kIndexes{{
     "CREATE INDEX IF NOT EXISTS stats_runners_trainer_name ON runners (chokyosiryakusyo, chokyosicode, race_date)",
     "CREATE INDEX IF NOT EXISTS stats_runners_owner_name ON runners (banusiname, banusicode, race_date)",
     "CREATE INDEX IF NOT EXISTS stats_runners_horse_name ON runners (bamei, kettonum, race_date)",
-    "CREATE INDEX IF NOT EXISTS stats_horses_sire_name ON horses (hansyokuname_1, hansyokunum_1)",
+    "CREATE INDEX IF NOT EXISTS stats_horses_sire_name ON horses (hansyokuname_1, hansyokunum_1, birthdate)",
 }};
 #undef VANTOR_STATS_RUN_COLUMNS
 
