@@ -11,12 +11,10 @@
 #include <functional>
 #include <set>
 
-#include "codes/calendar.h"
 #include "codes/course_names.h"
 #include "demo/demo_feed.h"
 #include "stats/horse_career.h"
 #include "stats/person_record.h"
-#include "store/day_list.h"
 #include "store_runs.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -176,17 +174,6 @@ TEST_F(DemoRecords, JockeysTrainersAndSiresByCourseAndGoingEqualTheStoreFiles) {
     // The cases that count differently are among the runs compared.
     EXPECT_GT(deadHeats, 0);
     EXPECT_GT(scratches, 0);
-}
-
-TEST_F(DemoRecords, TheDefaultPeriodIsTheTwelveMonthsUpToTheNewestRaceDay) {
-    // The newest stored race day, a card or not: "yyyy年mm月dd日".
-    const std::string day = listRaceDays(StorePaths(app())).front();
-    const int newest = std::stoi(day.substr(0, 4) + day.substr(7, 2) + day.substr(12, 2));
-    const auto record = personRecord(*db, {SubjectKind::jockey, runs->front().jockey, {}}, {}, Dimension::month);
-    EXPECT_EQ(record.filter.to, newest);
-    // From the day after the same date a year before.
-    EXPECT_EQ(record.filter.from, ymdFromDay(dayNumber(newest / 10000 - 1, newest / 100 % 100, newest % 100) + 1));
-    EXPECT_LE(record.rows.size(), 13u);
 }
 
 TEST_F(DemoRecords, CareersListExactlyTheStoredRunsNewestFirstAndTheirTotalsAddUp) {
