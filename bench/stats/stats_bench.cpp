@@ -67,7 +67,8 @@ double msOf(const std::function<void()>& run) {
     for (int i = 0; i < 5; ++i) {
         const auto start = std::chrono::steady_clock::now();
         run();
-        best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        best =
+            std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     return best;
 }
@@ -103,8 +104,7 @@ struct RecordCase {
 
 // The subject's runner rows for the floor's scan.
 std::string runnersOf(const RecordCase& c) {
-    if (c.kind == SubjectKind::sire)
-        return "kettonum IN (SELECT kettonum FROM horses WHERE hansyokunum_1 = ?1)";
+    if (c.kind == SubjectKind::sire) return "kettonum IN (SELECT kettonum FROM horses WHERE hansyokunum_1 = ?1)";
     return std::string(c.column) + " = ?1";
 }
 
@@ -125,15 +125,25 @@ void BM_Record(benchmark::State& state, RecordCase c) {
     report(state, ms, scanMs(runnersOf(c), code, period), record.total.starts);
 }
 BENCHMARK_CAPTURE(BM_Record, jockey_12_months, RecordCase{SubjectKind::jockey, "kisyucode", false})
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Record, trainer_12_months, RecordCase{SubjectKind::trainer, "chokyosicode", false})
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Record, owner_12_months, RecordCase{SubjectKind::owner, "banusicode", false})
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Record, sire_12_months, RecordCase{SubjectKind::sire, "hansyokunum_1", false})
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Record, jockey_ten_years, RecordCase{SubjectKind::jockey, "kisyucode", true})
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Career(benchmark::State& state) {
     auto& demo = tenYears();

@@ -13,7 +13,7 @@
 namespace vantor::stats {
 
 struct CareerRun {
-    int date = 0;  // yyyymmdd
+    int date = 0;         // yyyymmdd
     std::string raceKey;  // the 16 digits of the race
     SjisString course;    // racecourse name
     SjisString raceName;  // the race's name; empty for a race known by its class alone
@@ -21,18 +21,18 @@ struct CareerRun {
     SjisString grade;  // the grade code ("A" G1); empty for none
     std::optional<Surface> surface;
     int distance = 0;
-    int going = 0;      // 1-4, 0 for none
-    int fieldSize = 0;  // starters
+    int going = 0;             // 1-4, 0 for none
+    int fieldSize = 0;         // starters
     int gate = 0, number = 0;  // bracket and horse number
     int popularity = 0;
     double odds = 0;
     int finish = 0;  // 0 for none
     int status = 0;  // the abnormality code: 1 出走取消 ... 7 降着, 0 for none
     bool started = false;
-    double time = 0;    // seconds, 0 for none
-    double margin = 0;  // seconds behind the winner (the winner's lead over the second negative)
-    double lastThree = 0;  // last three furlongs in seconds
-    int bodyWeight = 0;    // kg, 0 when not weighed
+    double time = 0;                  // seconds, 0 for none
+    double margin = 0;                // seconds behind the winner (the winner's lead over the second negative)
+    double lastThree = 0;             // last three furlongs in seconds
+    int bodyWeight = 0;               // kg, 0 when not weighed
     std::optional<int> weightChange;  // kg; none on a first start or unweighed
     SjisString jockey;
     double carried = 0;  // kg
@@ -48,7 +48,7 @@ struct HorseCareer {
 };
 
 inline constexpr std::array<Dimension, 5> kCareerDimensions{Dimension::surface, Dimension::distance, Dimension::going,
-                                                             Dimension::course, Dimension::raceClass};
+                                                            Dimension::course, Dimension::raceClass};
 
 // The runs of the horse that the filter admits (all with an empty one),
 // totalled by each of totalsBy (by default surface, distance band, going,

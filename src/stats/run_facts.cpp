@@ -37,7 +37,8 @@ RunFacts runFacts(const Query& row) {
     RunFacts run;
     const std::string_view date = row.text(0);
     if (date.size() == 10)
-        run.date = numberOf(date.substr(0, 4)) * 10000 + numberOf(date.substr(5, 2)) * 100 + numberOf(date.substr(8, 2));
+        run.date =
+            numberOf(date.substr(0, 4)) * 10000 + numberOf(date.substr(5, 2)) * 100 + numberOf(date.substr(8, 2));
     run.courseCode = row.text(1);
     run.courseName = row.text(2);
     run.surface = surfaceOfTrack(numberOf(row.text(3)));

@@ -14,7 +14,7 @@
 namespace vantor::stats {
 
 struct RunFacts {
-    int date = 0;  // yyyymmdd
+    int date = 0;                                        // yyyymmdd
     std::string_view courseCode, courseName, className;  // UTF-8, valid while the row is
     std::optional<Surface> surface;
     int distance = 0;

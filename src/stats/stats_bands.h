@@ -59,8 +59,8 @@ std::optional<int> bandOf(const std::array<Band, N>& bands, int value) {
 
 // What a record is broken down by.
 enum class Dimension { course, surface, distance, going, raceClass, month, popularity };
-inline constexpr std::array<std::string_view, 7> kDimensionWords{"course",   "surface", "distance",  "going",
-                                                                 "class",    "month",   "popularity"};
+inline constexpr std::array<std::string_view, 7> kDimensionWords{"course", "surface", "distance",  "going",
+                                                                 "class",  "month",   "popularity"};
 // The dimension of its command-line word ("course", "going", ...).
 std::optional<Dimension> dimensionOfWord(std::string_view word);
 // The heading of a breakdown's first column: "競馬場", "馬場", "距離", ...

@@ -64,9 +64,9 @@ TextTable figuresTable(SjisString title, Dimension by, const std::vector<RecordR
     TextTable table;
     table.title = std::move(title);
     table.headings = {dimensionHeading(by)};
-    const auto figures = returns ? utf8Words({"出走", "1着", "2着", "3着", "着外", "勝率", "連対率", "複勝率",
-                                              "単回収率", "複回収率"})
-                                 : utf8Words({"出走", "1着", "2着", "3着", "着外", "勝率", "複勝率"});
+    const auto figures =
+        returns ? utf8Words({"出走", "1着", "2着", "3着", "着外", "勝率", "連対率", "複勝率", "単回収率", "複回収率"})
+                : utf8Words({"出走", "1着", "2着", "3着", "着外", "勝率", "複勝率"});
     table.headings.insert(table.headings.end(), figures.begin(), figures.end());
     table.numeric.assign(table.headings.size(), true);
     table.numeric[0] = false;
@@ -106,19 +106,18 @@ TextTable careerTable(const HorseCareer& career) {
     TextTable table;
     table.title = kindName(SubjectKind::horse) + " " + career.horse.name + " (" + career.horse.code + ") " +
                   formatted("%zu", career.runs.size()) + sjis("走");
-    table.headings = utf8Words({"日付", "競馬場", "レース名", "クラス", "コース", "馬場", "頭数", "枠", "馬番", "人気",
-                                "オッズ", "着順", "タイム", "着差", "上り3F", "馬体重", "騎手", "斤量",
-                                "勝ち馬(2着馬)"});
-    table.numeric = {false, false, false, false, false, false, true, true, true, true,
+    table.headings =
+        utf8Words({"日付", "競馬場", "レース名", "クラス", "コース", "馬場", "頭数", "枠", "馬番", "人気", "オッズ",
+                   "着順", "タイム", "着差", "上り3F", "馬体重", "騎手", "斤量", "勝ち馬(2着馬)"});
+    table.numeric = {false, false, false, false, false, false, true,  true, true, true,
                      true,  true,  true,  true,  true,  true,  false, true, false};
     for (const auto& run : career.runs) {
-        table.rows.push_back({isoDate(run.date), run.course, run.raceName, run.className,
-                              courseText(run.surface, run.distance), goingName(run.going), positive(run.fieldSize),
-                              positive(run.gate), positive(run.number), positive(run.popularity),
-                              oneDecimal(run.odds), finishText(run), raceTime(run.time),
-                              run.started && run.finish > 0 ? formatted("%.1f", run.margin) : SjisString(),
-                              oneDecimal(run.lastThree), bodyWeightText(run), run.jockey, oneDecimal(run.carried),
-                              run.rival});
+        table.rows.push_back(
+            {isoDate(run.date), run.course, run.raceName, run.className, courseText(run.surface, run.distance),
+             goingName(run.going), positive(run.fieldSize), positive(run.gate), positive(run.number),
+             positive(run.popularity), oneDecimal(run.odds), finishText(run), raceTime(run.time),
+             run.started && run.finish > 0 ? formatted("%.1f", run.margin) : SjisString(), oneDecimal(run.lastThree),
+             bodyWeightText(run), run.jockey, oneDecimal(run.carried), run.rival});
     }
     return table;
 }

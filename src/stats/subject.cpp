@@ -63,8 +63,8 @@ std::vector<Subject> findSubjects(StatsDb& db, SubjectKind kind, SjisView codeOr
     if (text.empty()) return {};
     if (isCode(codeOrName, c.codeLength)) {
         // The newest name of the code: the name of its newest row.
-        auto& q = db.query(std::string("SELECT ") + c.name + " FROM " + c.table + " WHERE " + c.code + " = ?1 ORDER BY " +
-                           c.newest + " DESC LIMIT 1");
+        auto& q = db.query(std::string("SELECT ") + c.name + " FROM " + c.table + " WHERE " + c.code +
+                           " = ?1 ORDER BY " + c.newest + " DESC LIMIT 1");
         q.bind(1, text);
         if (!q.next()) return {};
         return {{kind, text, utf8ToCp932(q.text(0))}};

@@ -12,7 +12,7 @@ namespace vantor::stats {
 
 struct Tally {
     int starts = 0;
-    std::array<int, 3> placed{};  // finishes 1st, 2nd, 3rd (each horse of a dead heat counts)
+    std::array<int, 3> placed{};               // finishes 1st, 2nd, 3rd (each horse of a dead heat counts)
     long long winReturn = 0, placeReturn = 0;  // yen paid back on 100 yen a start
 
     // Adds a run; one that did not start counts nothing.

@@ -99,8 +99,10 @@ std::vector<std::string> chosenSubjects(const std::vector<StoreRun>& runs, const
     for (std::size_t i = 0; i < busiest.size() && chosen.size() < 4; ++i) chosen.push_back(busiest[i].second);
     const auto fifth = std::find_if(busiest.begin() + static_cast<long>(chosen.size()), busiest.end(),
                                     [&](const auto& b) { return deadHeats.contains(b.second); });
-    if (fifth != busiest.end()) chosen.push_back(fifth->second);
-    else if (busiest.size() > 4) chosen.push_back(busiest[4].second);
+    if (fifth != busiest.end())
+        chosen.push_back(fifth->second);
+    else if (busiest.size() > 4)
+        chosen.push_back(busiest[4].second);
     return chosen;
 }
 

@@ -35,8 +35,8 @@ inline const std::vector<HandRide>& handRides() {
         // Race 1: a dead heat for first between kJockey's horse 1 and the rival's horse 2.
         {{.date = 20240526, .course = "05", .race = 1}, 1, kJockey, 1, 0, "11", 1, 2, true},
         {{.date = 20240526, .course = "05", .race = 1}, 2, kDeadHeatRival, 1, 0, "11", 1, 1, true, "2020100002"},
-        {{.date = 20240526, .course = "05", .race = 2}, 3, kJockey, 0, 1},  // scratched
-        {{.date = 20240526, .course = "05", .race = 3}, 4, kJockey, 0, 3},  // excluded at the start
+        {{.date = 20240526, .course = "05", .race = 2}, 3, kJockey, 0, 1},              // scratched
+        {{.date = 20240526, .course = "05", .race = 3}, 4, kJockey, 0, 3},              // excluded at the start
         {{.date = 20240526, .course = "05", .race = 4}, 5, kJockey, 0, 4, "11", 1, 7},  // pulled up: a start
         // A dirt race on heavy going, 3rd.
         {{.date = 20240525, .course = "05", .race = 5}, 6, kJockey, 3, 0, "23", 3, 4},

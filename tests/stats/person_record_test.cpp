@@ -2,11 +2,12 @@
 // dead heat pays, the default twelve months, the filters and breakdowns,
 // finding people by code and name, and the database the records read.
 
+#include "stats/person_record.h"
+
 #include <gtest/gtest.h>
 
 #include "hand_made_records.h"
 #include "stats/horse_career.h"
-#include "stats/person_record.h"
 #include "text/sjis_literal.h"
 
 namespace vantor::test {
@@ -87,7 +88,7 @@ TEST_F(HandRecord, BreakdownsGroupByTheRacesSurfaceGoingAndPopularityInTheirTabl
     std::vector<SjisString> labels;
     for (const auto& row : popularity.rows) labels.push_back(row.label);
     EXPECT_EQ(labels, (std::vector<SjisString>{sjis("1番人気"), sjis("2番人気"), sjis("3番人気"), sjis("4～5番人気"),
-                                                sjis("6～9番人気")}));
+                                               sjis("6～9番人気")}));
 
     int sum = 0;
     for (const auto& row : going.rows) sum += row.tally.starts;

@@ -51,12 +51,12 @@ TEST_F(StatsCommand, ANameOfSeveralPeopleListsThemAndExitsTwo) {
 }
 
 TEST_F(StatsCommand, BadOptionsExitTwoBeforeAnythingIsRead) {
-    for (const char* bad : {"", "--jockey 01001 --trainer 05001", "--jockey ''", "--jockey 01001 --going 雨",
-                            "--jockey 01001 --surface 砂", "--jockey 01001 --distance 1800-1600",
-                            "--jockey 01001 --distance 1600", "--jockey 01001 --by weather",
-                            "--jockey 01001 --course 11", "--jockey 01001 --from 2024-02-30",
-                            "--jockey 01001 --from 2024-05-01 --to 2024-04-01", "--jockey 01001 extra",
-                            "--jockey 01001 --day 2024年05月26日"}) {
+    for (const char* bad :
+         {"", "--jockey 01001 --trainer 05001", "--jockey ''", "--jockey 01001 --going 雨",
+          "--jockey 01001 --surface 砂", "--jockey 01001 --distance 1800-1600", "--jockey 01001 --distance 1600",
+          "--jockey 01001 --by weather", "--jockey 01001 --course 11", "--jockey 01001 --from 2024-02-30",
+          "--jockey 01001 --from 2024-05-01 --to 2024-04-01", "--jockey 01001 extra",
+          "--jockey 01001 --day 2024年05月26日"}) {
         EXPECT_EQ(stats(bad).status, 2) << bad;
     }
     EXPECT_FALSE(std::filesystem::exists(store.appDir() / "analysis.sqlite"));

@@ -16,7 +16,8 @@ using namespace jvdata;
 // The whole records of `length` bytes in a file's bytes.
 std::vector<std::string_view> records(const std::string& bytes, std::size_t length) {
     std::vector<std::string_view> out;
-    for (std::size_t at = 0; at + length <= bytes.size(); at += length) out.push_back(std::string_view(bytes).substr(at, length));
+    for (std::size_t at = 0; at + length <= bytes.size(); at += length)
+        out.push_back(std::string_view(bytes).substr(at, length));
     return out;
 }
 

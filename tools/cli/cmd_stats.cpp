@@ -89,8 +89,8 @@ std::variant<RecordFilter, std::string> filterOf(const Args& args) {
     if (const auto distance = args.value("--distance")) {
         const auto dash = distance->find('-');
         const auto low = wholeNumber(std::string_view(*distance).substr(0, dash));
-        const auto high = dash == std::string::npos ? std::nullopt
-                                                    : wholeNumber(std::string_view(*distance).substr(dash + 1));
+        const auto high =
+            dash == std::string::npos ? std::nullopt : wholeNumber(std::string_view(*distance).substr(dash + 1));
         if (!low || !high || *low == 0 || *low > *high)
             return "--distance takes metres MIN-MAX, not \"" + *distance + "\"";
         filter.minDistance = *low;
@@ -109,7 +109,8 @@ std::variant<RecordFilter, std::string> filterOf(const Args& args) {
 void printAligned(const TextTable& table) {
     std::vector<std::size_t> widths(table.headings.size());
     const auto widen = [&widths](const std::vector<SjisString>& row) {
-        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
     };
     widen(table.headings);
     for (const auto& row : table.rows) widen(row);
@@ -211,7 +212,8 @@ int stats(const Context& ctx) {
                 print(careerTotalsTable(dimension, rows, career.total));
             }
         } else {
-            print(recordTable(personRecord(db, found.front(), std::get<RecordFilter>(filter), by.value_or(Dimension::course))));
+            print(recordTable(
+                personRecord(db, found.front(), std::get<RecordFilter>(filter), by.value_or(Dimension::course))));
         }
     } catch (const StatsError& error) {
         std::cerr << "analysis.sqlite: " << error.what() << '\n';
