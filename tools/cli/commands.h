@@ -26,5 +26,6 @@ int chart(const Context& ctx);
 int print(const Context& ctx);
 int exportStore(const Context& ctx);
 int marks(const Context& ctx);
+int stats(const Context& ctx);
 
 }  // namespace vantor::cli

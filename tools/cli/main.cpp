@@ -31,7 +31,10 @@ const char* kUsage =
     "  chart    --day DAY [--race N] --png FILE [--pdf FILE]\n"
     "  print    --day DAY (--number|--group|--trainers) [--marks N] --pdf FILE [--png DIR [--dpi N]]\n"
     "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n"
-    "  marks    --day DAY [--set N] [--import FILE.csv | --export FILE.csv]\n";
+    "  marks    --day DAY [--set N] [--import FILE.csv | --export FILE.csv]\n"
+    "  stats    (--horse ID|NAME | --jockey NAME|CODE | --trainer NAME|CODE | --owner NAME|CODE | --sire NAME|CODE)\n"
+    "           [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--course CODE] [--surface 芝|ダ|障] [--distance MIN-MAX]\n"
+    "           [--going 良|稍|重|不] [--by course|surface|distance|going|class|month|popularity] [--csv]\n";
 
 }  // namespace
 
@@ -42,7 +45,8 @@ int main(int argc, char** argv) {
     if (auto err = args.parse(words, {"--app-dir", "--feed", "--from", "--day", "--race", "--out", "--pdf", "--png",
                                       "--dpi", "--wine-prefix", "--bridge", "--wine-command", "--sqlite", "--postgres",
                                       "--to", "--timeout", "--set", "--import", "--export", "--marks", "--every",
-                                      "--until", "--replay-from", "--speed"})) {
+                                      "--until", "--replay-from", "--speed", "--horse", "--jockey", "--trainer",
+                                      "--owner", "--sire", "--course", "--surface", "--distance", "--going", "--by"})) {
         std::cerr << *err << '\n' << kUsage;
         return 2;
     }
@@ -107,6 +111,10 @@ int main(int argc, char** argv) {
         {"print", print, {"--app-dir", "--day", "--number", "--group", "--trainers", "--marks", "--pdf", "--png", "--dpi"}},
         {"export", exportStore, {"--app-dir", "--sqlite", "--postgres", "--from", "--to", "--replace"}},
         {"marks", marks, {"--app-dir", "--day", "--set", "--import", "--export"}},
+        {"stats",
+         stats,
+         {"--app-dir", "--horse", "--jockey", "--trainer", "--owner", "--sire", "--from", "--to", "--course", "--surface",
+          "--distance", "--going", "--by", "--csv"}},
     };
     for (const auto& c : commands) {
         if (command != c.name) continue;
