@@ -18,6 +18,7 @@
 
 #include "components/message_box.h"
 #include "demo_store.h"
+#include "painting_bench_main.h"
 #include "jvlink/feed_jvlink.h"
 #include "raceday/live_day_load.h"
 #include "raceday/live_schedule.h"
@@ -124,11 +125,4 @@ BENCHMARK(BM_LiveSwitchReplay)->UseManualTime()->Iterations(1)->Unit(benchmark::
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return vantor::bench::runPaintingBenchmarks<QApplication>(argc, argv); }
