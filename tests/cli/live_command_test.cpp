@@ -279,10 +279,17 @@ TEST_F(LiveCommand, TheWriterLockIsTakenForEachFetchAlone) {
         EXPECT_NE(refused.text.find("the window"), std::string::npos) << "the holder is named";
         EXPECT_FALSE(fs::exists(live()));
     }
-    // Between its steps a loop holds nothing: another writer gets the folder at once.
+    // Between its steps a loop holds nothing: another writer gets the folder
+    // once the first step (its fetches, then the analysis database's update)
+    // is done, long before the next step is due.
     const pid_t pid = start({"--every", "60"});
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_TRUE(std::holds_alternative<WriterLock>(WriterLock::take(app.path(), "another writer", false)));
+    bool taken = false;
+    for (int tries = 0; tries < 300 && !taken; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        taken = fs::exists(live() / "weights.jvd") &&
+                std::holds_alternative<WriterLock>(WriterLock::take(app.path(), "another writer", false));
+    }
+    EXPECT_TRUE(taken) << "the folder was still held 30 s into a loop stepping every 60 s";
     ::kill(pid, SIGTERM);
     int status = 0;
     ::waitpid(pid, &status, 0);
