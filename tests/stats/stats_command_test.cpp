@@ -1,9 +1,10 @@
 // vantor-cli stats on hand-made races: its tables, a name several people
-// share, bad options, and an analysis database it has to make anew.
+// share, bad options, an analysis database it has to make anew, and the
+// record of a mark set.
 
 #include <gtest/gtest.h>
 
-#include "hand_made_records.h"
+#include "hand_made_marks.h"
 #include "support/run_command.h"
 
 namespace vantor::test {
@@ -68,6 +69,53 @@ TEST_F(StatsCommand, ADamagedAnalysisDatabaseIsMadeAnew) {
     EXPECT_EQ(answered.status, 0) << answered.text;
     EXPECT_NE(answered.text.find("the analysis database was rebuilt"), std::string::npos) << answered.text;
     EXPECT_NE(answered.text.find("計,3,"), std::string::npos) << answered.text;
+}
+
+TEST_F(StatsCommand, TheRecordOfAMarkSetCountsMarksTypedAfterTheDatabaseWasMade) {
+    const auto before = stats("--marks 3 --csv");
+    ASSERT_EQ(before.status, 0) << before.text;
+    EXPECT_EQ(lines(before.text).back(), "計,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0");
+    ASSERT_TRUE(std::filesystem::exists(store.appDir() / "analysis.sqlite"));
+    EXPECT_FALSE(std::filesystem::exists(userMarksPath(store.appDir())));  // read, never made
+
+    auto writer = openHandMarks(store);
+    markHandRides(writer);
+    const auto csv = stats("--marks 3 --csv");
+    ASSERT_EQ(csv.status, 0) << csv.text;
+    EXPECT_EQ(csv.text,
+              "印,出走,1着,2着,3着,着外,勝率,連対率,複勝率,単回収率,複回収率\n"
+              "◎,2,2,0,0,0,100.0,100.0,100.0,230.0,130.0\n"
+              "○,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0\n"
+              "▲,1,0,0,0,1,0.0,0.0,0.0,0.0,0.0\n"
+              "△,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0\n"
+              "☆,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0\n"
+              "×,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0\n"
+              "注,1,0,0,1,0,0.0,0.0,100.0,0.0,400.0\n"
+              "計,4,2,0,1,1,50.0,50.0,75.0,115.0,165.0\n");
+
+    // With the filters, and titled with the set's name.
+    ASSERT_FALSE(writer.setSetName(3, "本紙"));
+    const auto text = stats("--marks 3 --from 2023-01-01 --to 2024-12-31 --surface 芝");
+    ASSERT_EQ(text.status, 0) << text.text;
+    const auto out = lines(text.text);
+    ASSERT_EQ(out.size(), 10u);  // title, heading, seven marks, 計
+    EXPECT_EQ(out[0], "本紙 2023-01-01～2024-12-31 芝");
+    EXPECT_TRUE(out[5].starts_with("△     1    1")) << out[5];
+    EXPECT_TRUE(out[9].starts_with("計     4    3")) << out[9];
+    EXPECT_TRUE(lines(stats("--marks 4").text)[0].starts_with("印4 "));
+}
+
+TEST_F(StatsCommand, MarkSetOptionsAndADamagedMarksFile) {
+    for (const char* bad : {"--marks 0", "--marks 9", "--marks x", "--marks ''", "--marks 1 --jockey 01001",
+                            "--jockey 01001 --marks 1", "--marks 1 --by going", "--marks 1 --going 雨"}) {
+        EXPECT_EQ(stats(bad).status, 2) << bad;
+    }
+    const std::string damage(4096, 'x');
+    writeFile(userMarksPath(store.appDir()), damage);
+    const auto damaged = stats("--marks 1", true);
+    EXPECT_EQ(damaged.status, 1) << damaged.text;
+    EXPECT_NE(damaged.text.find("usermarks.sqlite"), std::string::npos) << damaged.text;
+    EXPECT_EQ(readFile(userMarksPath(store.appDir())), damage);
 }
 
 }  // namespace
