@@ -2,9 +2,9 @@
 #include <charconv>
 #include <iostream>
 
+#include "analysis_update.h"
 #include "codes/calendar.h"
 #include "commands.h"
-#include "analysis_update.h"
 #include "export/analysis_db.h"
 #include "fileio/writer_lock.h"
 #include "marks_option.h"
