@@ -68,16 +68,24 @@ bool RecordFilter::admits(const RunFacts& run) const {
     return true;
 }
 
-std::optional<RecordFilter> sameCourseAndDistance(StatsDb& db, std::string_view raceKey, RecordFilter filter) {
-    if (raceKey.size() != 16) return std::nullopt;
-    auto& race = db.query(
-        "SELECT jyocd, trackcd, kyori FROM races WHERE race_date = ?1 AND jyocd = ?2 AND kaiji = ?3 AND nichiji = ?4 "
-        "AND racenum = ?5");
-    race.bind(1, isoDate(numberOf(raceKey.substr(0, 8))))
+std::string raceKeyCondition(std::string_view table) {
+    const std::string t = table.empty() ? std::string() : std::string(table) + ".";
+    return t + "race_date = ?1 AND " + t + "jyocd = ?2 AND " + t + "kaiji = ?3 AND " + t + "nichiji = ?4 AND " + t +
+           "racenum = ?5";
+}
+
+void bindRaceKey(Query& query, std::string_view raceKey) {
+    query.bind(1, isoDate(numberOf(raceKey.substr(0, 8))))
         .bind(2, raceKey.substr(8, 2))
         .bind(3, static_cast<long long>(numberOf(raceKey.substr(10, 2))))
         .bind(4, static_cast<long long>(numberOf(raceKey.substr(12, 2))))
         .bind(5, static_cast<long long>(numberOf(raceKey.substr(14, 2))));
+}
+
+std::optional<RecordFilter> sameCourseAndDistance(StatsDb& db, std::string_view raceKey, RecordFilter filter) {
+    if (raceKey.size() != 16) return std::nullopt;
+    auto& race = db.query("SELECT jyocd, trackcd, kyori FROM races WHERE " + raceKeyCondition(""));
+    bindRaceKey(race, raceKey);
     if (!race.next()) return std::nullopt;
     filter.course = std::string(race.text(0));
     filter.surface = surfaceOfTrack(numberOf(race.text(1)));

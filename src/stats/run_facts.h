@@ -49,6 +49,12 @@ struct RecordFilter {
     bool admits(const RunFacts& run) const;
 };
 
+// The condition that a row of `table` (an alias; empty for none) is the
+// race of a 16-digit race key bound by bindRaceKey to ?1-?5: its date,
+// racecourse, meeting, day and race number.
+std::string raceKeyCondition(std::string_view table);
+void bindRaceKey(Query& query, std::string_view raceKey);
+
 // The course, surface and distance of a stored race (its 16-digit race
 // key) as a filter's; none for a race the database does not hold.
 std::optional<RecordFilter> sameCourseAndDistance(StatsDb& db, std::string_view raceKey, RecordFilter filter);

@@ -59,11 +59,11 @@ void appendFigures(std::vector<SjisString>& row, const Tally& t, bool returns) {
     if (returns) row.insert(row.end(), {rate(t.winReturnRate()), rate(t.placeReturnRate())});
 }
 
-TextTable figuresTable(SjisString title, Dimension by, const std::vector<RecordRow>& rows, const Tally& total,
+TextTable figuresTable(SjisString title, SjisString heading, const std::vector<RecordRow>& rows, const Tally& total,
                        bool returns) {
     TextTable table;
     table.title = std::move(title);
-    table.headings = {dimensionHeading(by)};
+    table.headings = {std::move(heading)};
     const auto figures =
         returns ? utf8Words({"出走", "1着", "2着", "3着", "着外", "勝率", "連対率", "複勝率", "単回収率", "複回収率"})
                 : utf8Words({"出走", "1着", "2着", "3着", "着外", "勝率", "複勝率"});
@@ -79,12 +79,9 @@ TextTable figuresTable(SjisString title, Dimension by, const std::vector<RecordR
     return table;
 }
 
-}  // namespace
-
-SjisString recordTitle(const PersonRecord& record) {
-    const RecordFilter& f = record.filter;
-    SjisString title = kindName(record.subject.kind) + " " + record.subject.name + " (" + record.subject.code + ") " +
-                       isoDate(f.from) + sjis("～") + isoDate(f.to);
+// The period and the filter's other limits: "2023-06-02～2024-06-01 芝 1400-1800m".
+SjisString filterText(const RecordFilter& f) {
+    SjisString title = isoDate(f.from) + sjis("～") + isoDate(f.to);
     if (!f.course.empty()) title += sjis(" 競馬場") + f.course;
     if (f.surface) title += " " + surfaceName(*f.surface);
     if (f.minDistance != 0 || f.maxDistance != 0)
@@ -94,12 +91,23 @@ SjisString recordTitle(const PersonRecord& record) {
     return title;
 }
 
+}  // namespace
+
+SjisString recordTitle(const PersonRecord& record) {
+    return kindName(record.subject.kind) + " " + record.subject.name + " (" + record.subject.code + ") " +
+           filterText(record.filter);
+}
+
 TextTable recordTable(const PersonRecord& record) {
-    return figuresTable(recordTitle(record), record.by, record.rows, record.total, true);
+    return figuresTable(recordTitle(record), dimensionHeading(record.by), record.rows, record.total, true);
+}
+
+TextTable marksTable(const MarksRecord& record) {
+    return figuresTable(record.setName + " " + filterText(record.filter), sjis("印"), record.rows, record.total, true);
 }
 
 TextTable careerTotalsTable(Dimension by, const std::vector<RecordRow>& rows, const Tally& total) {
-    return figuresTable(sjis("成績 ") + dimensionHeading(by), by, rows, total, false);
+    return figuresTable(sjis("成績 ") + dimensionHeading(by), dimensionHeading(by), rows, total, false);
 }
 
 TextTable careerTable(const HorseCareer& career) {

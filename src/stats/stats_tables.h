@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "stats/horse_career.h"
+#include "stats/marks_record.h"
 #include "stats/person_record.h"
 
 namespace vantor::stats {
@@ -20,6 +21,9 @@ struct TextTable {
 // The breakdown rows, then the total "計": starts, 1st, 2nd, 3rd,
 // unplaced, win, top-two and top-three rates, win and place return rates.
 TextTable recordTable(const PersonRecord& record);
+// The same figures of a set's marks, a row per mark (◎ ○ ▲ △ ☆ × 注) and
+// the total, titled with the set's name and the filter.
+TextTable marksTable(const MarksRecord& record);
 // A career's runs, one row each, newest first.
 TextTable careerTable(const HorseCareer& career);
 // A career's totals by one dimension: starts, 1st-2nd-3rd-unplaced, win

@@ -1,10 +1,13 @@
 // vantor-cli stats on hand-made races: its tables, a name several people
-// share, bad options, and an analysis database it has to make anew.
+// share, bad options, an analysis database it has to make anew, and the
+// record of a mark set.
 
 #include <gtest/gtest.h>
 
 #include "hand_made_records.h"
 #include "support/run_command.h"
+#include "text/formatted.h"
+#include "usermarks/user_marks_file.h"
 
 namespace vantor::test {
 namespace {
@@ -68,6 +71,69 @@ TEST_F(StatsCommand, ADamagedAnalysisDatabaseIsMadeAnew) {
     EXPECT_EQ(answered.status, 0) << answered.text;
     EXPECT_NE(answered.text.find("the analysis database was rebuilt"), std::string::npos) << answered.text;
     EXPECT_NE(answered.text.find("計,3,"), std::string::npos) << answered.text;
+}
+
+// Marks typed as the window types them, the file held open: ◎ on both horses
+// of the dead heat, ○ on the scratched and the excluded horse, ▲ on the
+// pulled-up one, 注 on the dirt race's 3rd, △ on a ride before the twelve
+// months, × on the card entry, and of set 4 the namesake's winner.
+void markRides(UserMarksFile& file) {
+    const auto& r = handRides();
+    const HandRide card{{.date = 20240601, .course = "05", .race = 1}, 1, kJockey, 0};
+    for (const auto& [ride, mark, set] : {std::tuple{&r[0], UserMark::honmei, 3},
+                                          {&r[1], UserMark::honmei, 3},
+                                          {&r[2], UserMark::taikou, 3},
+                                          {&r[3], UserMark::taikou, 3},
+                                          {&r[4], UserMark::tanana, 3},
+                                          {&r[5], UserMark::chui, 3},
+                                          {&r[7], UserMark::renka, 3},
+                                          {&card, UserMark::keshi, 3},
+                                          {&r[8], UserMark::honmei, 4}}) {
+        const RaceId& id = ride->race;
+        const auto key = formatted("%08d%s%02d%02d%02d", id.date, id.course, id.meeting, id.day, id.race);
+        ASSERT_FALSE(file.setMark(key, ride->umaban, set, mark));
+    }
+}
+
+TEST_F(StatsCommand, TheRecordOfAMarkSetCountsMarksTypedAfterTheDatabaseWasMade) {
+    EXPECT_EQ(lines(stats("--marks 3 --csv").text).back(), "計,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0");
+    ASSERT_TRUE(std::filesystem::exists(store.appDir() / "analysis.sqlite"));
+    EXPECT_FALSE(std::filesystem::exists(userMarksPath(store.appDir())));  // read, never made
+
+    auto writer = std::get<UserMarksFile>(UserMarksFile::open(userMarksPath(store.appDir())));
+    markRides(writer);
+    EXPECT_EQ(stats("--marks 3 --csv").text,
+              "印,出走,1着,2着,3着,着外,勝率,連対率,複勝率,単回収率,複回収率\n"
+              "◎,2,2,0,0,0,100.0,100.0,100.0,230.0,130.0\n"
+              "○,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0\n"
+              "▲,1,0,0,0,1,0.0,0.0,0.0,0.0,0.0\n"
+              "△,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0\n"
+              "☆,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0\n"
+              "×,0,0,0,0,0,0.0,0.0,0.0,0.0,0.0\n"
+              "注,1,0,0,1,0,0.0,0.0,100.0,0.0,400.0\n"
+              "計,4,2,0,1,1,50.0,50.0,75.0,115.0,165.0\n");
+
+    // The filters apply; the title names the set as the user named it.
+    ASSERT_FALSE(writer.setSetName(3, "本紙"));
+    const auto out = lines(stats("--marks 3 --from 2023-01-01 --to 2024-12-31 --surface 芝").text);
+    ASSERT_EQ(out.size(), 10u);  // title, heading, seven marks, 計
+    EXPECT_EQ(out[0], "本紙 2023-01-01～2024-12-31 芝");
+    EXPECT_TRUE(out[5].starts_with("△     1    1")) << out[5];
+    EXPECT_TRUE(out[9].starts_with("計     4    3")) << out[9];
+    EXPECT_TRUE(lines(stats("--marks 4").text)[0].starts_with("印4 "));
+}
+
+TEST_F(StatsCommand, MarkSetOptionsAndADamagedMarksFile) {
+    for (const char* bad : {"--marks 0", "--marks 9", "--marks x", "--marks 1 --jockey 01001",
+                            "--jockey 01001 --marks 1", "--marks 1 --by going", "--marks 1 --going 雨"}) {
+        EXPECT_EQ(stats(bad).status, 2) << bad;
+    }
+    const std::string damage(4096, 'x');
+    writeFile(userMarksPath(store.appDir()), damage);
+    const auto damaged = stats("--marks 1", true);
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.text.find("usermarks.sqlite"), std::string::npos) << damaged.text;
+    EXPECT_EQ(readFile(userMarksPath(store.appDir())), damage);
 }
 
 }  // namespace

@@ -2,11 +2,12 @@
 #include <charconv>
 #include <iostream>
 
+#include "analysis_update.h"
 #include "codes/calendar.h"
 #include "commands.h"
-#include "analysis_update.h"
 #include "export/analysis_db.h"
 #include "fileio/writer_lock.h"
+#include "marks_option.h"
 #include "stats/stats_tables.h"
 #include "text/encoding.h"
 
@@ -124,21 +125,39 @@ void printCsv(const TextTable& table) {
     for (const auto& row : table.rows) print(row);
 }
 
+// The record of a mark set, read from the marks file as it stands now.
+int printMarksRecord(StatsDb& db, const Context& ctx, int set, const RecordFilter& filter,
+                     void (*print)(const TextTable&)) {
+    auto marks = readUserMarksFile(ctx.appDir);
+    if (const auto* problem = std::get_if<std::string>(&marks)) {
+        std::cerr << *problem << '\n';
+        return 1;
+    }
+    print(marksTable(marksRecord(db, std::get<std::optional<UserMarksFile>>(marks), set, filter)));
+    return 0;
+}
+
 }  // namespace
 
 int stats(const Context& ctx) {
     const SubjectOption* subject = nullptr;
     for (const auto& s : kSubjects) {
         if (!ctx.args.has(s.option)) continue;
-        if (subject) {
-            std::cerr << "stats takes one of --horse, --jockey, --trainer, --owner and --sire\n";
+        if (subject || ctx.args.has("--marks")) {
+            std::cerr << "stats takes one of --horse, --jockey, --trainer, --owner, --sire and --marks\n";
             return 2;
         }
         subject = &s;
     }
+    std::optional<int> markSet;
+    if (!readMarkSet(ctx, "--marks", markSet)) return 2;
     const auto named = subject ? ctx.args.value(subject->option) : std::nullopt;
-    if (!named || named->empty()) {
-        std::cerr << "stats needs --horse ID|NAME, --jockey, --trainer, --owner or --sire NAME|CODE\n";
+    if (!markSet && (!named || named->empty())) {
+        std::cerr << "stats needs --horse ID|NAME, --jockey, --trainer, --owner or --sire NAME|CODE, or --marks N\n";
+        return 2;
+    }
+    if (markSet && ctx.args.has("--by")) {
+        std::cerr << "stats --marks is broken down by mark and takes no --by\n";
         return 2;
     }
     if (ctx.args.words().size() > 1) {
@@ -171,6 +190,7 @@ int stats(const Context& ctx) {
     auto& db = std::get<StatsDb>(opened);
     const auto print = ctx.args.has("--csv") ? printCsv : printAligned;
     try {
+        if (markSet) return printMarksRecord(db, ctx, *markSet, std::get<RecordFilter>(filter), print);
         const auto found = findSubjects(db, subject->kind, utf8ToCp932(*named));
         if (found.empty()) {
             std::cerr << "no " << subject->noun << " matches \"" << *named << "\"\n";

@@ -32,7 +32,8 @@ const char* kUsage =
     "  print    --day DAY (--number|--group|--trainers) [--marks N] --pdf FILE [--png DIR [--dpi N]]\n"
     "  export   (--sqlite FILE | --postgres CONNINFO) [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--replace]\n"
     "  marks    --day DAY [--set N] [--import FILE.csv | --export FILE.csv]\n"
-    "  stats    (--horse ID|NAME | --jockey NAME|CODE | --trainer NAME|CODE | --owner NAME|CODE | --sire NAME|CODE)\n"
+    "  stats    (--horse ID|NAME | --jockey NAME|CODE | --trainer NAME|CODE | --owner NAME|CODE | --sire NAME|CODE\n"
+    "           | --marks N)\n"
     "           [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--course CODE] [--surface 芝|ダ|障] [--distance MIN-MAX]\n"
     "           [--going 良|稍|重|不] [--by course|surface|distance|going|class|month|popularity] [--csv]\n";
 
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
         {"stats",
          stats,
          {"--app-dir", "--horse", "--jockey", "--trainer", "--owner", "--sire", "--from", "--to", "--course", "--surface",
-          "--distance", "--going", "--by", "--csv"}},
+          "--distance", "--going", "--by", "--marks", "--csv"}},
     };
     for (const auto& c : commands) {
         if (command != c.name) continue;
