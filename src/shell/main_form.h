@@ -238,7 +238,14 @@ public:
     // that changed the store and still holds the writer lock: with a
     // progress box when it has store files to read, the window kept alive;
     // a rebuild or a failure is said in a message box.
-    void updateAnalysisDb();
+    // False, after a message box, when the update failed.
+    bool updateAnalysisDb();
+    // The analysis database for a view about to read it: brought up to date
+    // first, since vantor-cli may have changed the store behind the window.
+    // When another program holds the writer lock, the database in place is
+    // read as it is (it is always a whole export). False, after a message
+    // box, when there is none to read.
+    bool ensureAnalysisDb();
     void yosohaitomenuClick();
     void SpeedButton10Click();
     void StringGrid4DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);

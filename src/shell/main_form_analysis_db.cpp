@@ -10,13 +10,14 @@
 
 #include "components/message_box.h"
 #include "export/analysis_db.h"
+#include "fileio/writer_lock.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 #include "usermarks/user_marks_export.h"
 
 namespace vantor {
 
-void TMainForm::updateAnalysisDb() {
+bool TMainForm::updateAnalysisDb() {
     using Status = sqlexport::AnalysisDbUpdate::Status;
     const UserMarksExportSource marks(AppDir);
     std::unique_ptr<TPrgrsForm> box;
@@ -35,8 +36,19 @@ void TMainForm::updateAnalysisDb() {
     const QString problem = QString::fromStdString(update.problem);
     if (update.status == Status::rebuilt)
         ui::showInfo(this, QStringLiteral("分析用データベースが使えない状態だったため、作り直しました。\n") + problem);
-    if (update.status == Status::failed)
+    if (update.status == Status::failed) {
         ui::showInfo(this, QStringLiteral("分析用データベースを更新できませんでした。\n") + problem);
+        return false;
+    }
+    return true;
+}
+
+bool TMainForm::ensureAnalysisDb() {
+    if (auto lock = WriterLock::take(AppDir, "vantor 分析", false); std::holds_alternative<WriterLock>(lock))
+        return updateAnalysisDb();
+    if (std::filesystem::exists(sqlexport::analysisDbPath(AppDir))) return true;
+    ui::showInfo(this, QStringLiteral("分析用データベースがまだありません。データの取得が終わってから開いてください。"));
+    return false;
 }
 
 }  // namespace vantor
