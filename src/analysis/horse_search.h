@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "analysis/runner_slot.h"
 #include "raceday/race_day.h"
 
 namespace vantor {
@@ -17,6 +18,7 @@ struct HorseSearchResult {
     SjisString item;                   // the label after "検索項目："
     SjisString key;                    // the label after "検索キー："
     std::vector<HorseSearchRow> rows;  // under the header row; none when nothing matches
+    std::vector<RunnerSlot> runners;   // the runner of each row
 };
 
 // Runners whose name's first two bytes, untrimmed, equal key. An initial

@@ -31,6 +31,11 @@ protected:
         QTableView::mouseReleaseEvent(event);
         grid_.mouseReleased();
     }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        QTableView::mouseDoubleClickEvent(event);
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid()) emit grid_.cellDoubleClicked(index.column(), index.row() + 1);
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (grid_.keyPressed(event->key(), event->modifiers())) return event->accept();
         QTableView::keyPressEvent(event);

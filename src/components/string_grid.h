@@ -88,6 +88,8 @@ public:
 signals:
     // The context menu was asked for over cell (col, row) at globalPos.
     void cellMenuRequested(int col, int row, const QPoint& globalPos);
+    // Cell (col, row) of a data row was double-clicked.
+    void cellDoubleClicked(int col, int row);
     // The current row changed (a click, the arrow keys, setCurrentRow).
     void currentRowChanged(int row);
 

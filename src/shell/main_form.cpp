@@ -118,6 +118,7 @@ void TMainForm::connectHandlers() {
     StringGrid4->setOnToolTip([this](int, int row) { return StringGrid4ToolTip(row); });
     connect(StringGrid4, &ui::TStringGrid::cellMenuRequested, this,
             [this](int, int row, const QPoint& at) { StringGrid4ContextMenu(row, at); });
+    connectCareerViews();
     // The chosen row's mark cell shows where the keys go.
     connect(StringGrid4, &ui::TStringGrid::currentRowChanged, StringGrid4, &ui::TStringGrid::updateCells);
     connect(SirusiCombo, &QComboBox::activated, this, &TMainForm::SirusiComboChange);

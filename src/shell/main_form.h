@@ -28,6 +28,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPainter;
 class QPlainTextEdit;
 class QPrinter;
@@ -38,6 +39,7 @@ class QTabWidget;
 namespace vantor {
 
 class FeedJVLink;
+class HorseCareerForm;
 class JVLink;
 class OddsChartView;
 class TPrgrsForm;
@@ -195,6 +197,7 @@ public:
     // painted from them.
     std::vector<RunnerSlot> CardRows;
     std::vector<RunnerSlot> TrainerRows;
+    std::vector<RunnerSlot> SearchRows;  // the horse search's rows
 
     // The user's marks and notes, in the program folder's marks file, open
     // for the whole run; none when the file cannot be had, and then the
@@ -260,6 +263,19 @@ public:
     void setUserMarkOfRow(int row, UserMark mark);
     // Keeps note as the note on the horse of card row `row`; empty removes it.
     void setHorseNoteOfRow(int row, const QString& note);
+    // Keeps note as the note on horse (its kettonum); empty removes it.
+    void setHorseNote(SjisView horse, const QString& note);
+    // Asks for the note on horse (shown by its name) in a box over parent
+    // and keeps it: the card's rows and the career view edit notes so.
+    // The note kept; none when cancelled or there is no marks file.
+    std::optional<QString> editHorseNote(QWidget* parent, SjisView horse, const QString& name);
+    // The career of runner in a window of its own, read from the analysis
+    // database; null, after a message box where something failed, when
+    // there is none to show.
+    HorseCareerForm* openHorseCareer(RunnerSlot runner);
+    // The context-menu entry that opens the career of runner; Enter on a
+    // runner grid's chosen row does the same.
+    void addCareerAction(QMenu& menu, RunnerSlot runner);
     void SirusiComboChange();
     void SirusiNameBtnClick();
     // Names the set shown; an empty name gives it back its default name.
@@ -339,6 +355,11 @@ private:
     void refreshUserMarkViews();  // the shown race's grids and the trainer grid, after a change
     void showRaceMemo();          // the note of the race chosen
     void editHorseNote(int row);
+    // The career views' double-clicks, menus and keys on the runner grids.
+    void connectCareerViews();
+    // Opens the career of the grid's chosen row on Enter; true when the key was Enter.
+    bool openCareerByKey(const ui::TStringGrid& grid, const std::vector<RunnerSlot>& rows, int key,
+                         Qt::KeyboardModifiers modifiers);
 
     std::unique_ptr<QPrinter> printer_;
     bool shown_ = false;

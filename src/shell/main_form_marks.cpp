@@ -91,6 +91,7 @@ void TMainForm::showRaceMemo() {
 }
 
 bool TMainForm::StringGrid4KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (openCareerByKey(*StringGrid4, CardRows, key, modifiers)) return true;
     if (modifiers & ~Qt::KeypadModifier) return false;
     const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
     if (!digit && key != Qt::Key_Delete) return false;
@@ -122,29 +123,38 @@ void TMainForm::StringGrid4ContextMenu(int row, const QPoint& globalPos) {
     if (!runnerOfRow(CardRows, row) || DatList->count() == 0) return;
     QMenu menu(this);
     menu.addAction(QStringLiteral("馬メモ編集(&M)..."), this, [this, row] { editHorseNote(row); });
+    addCareerAction(menu, *runnerOfRow(CardRows, row));
     menu.exec(globalPos);
 }
 
 void TMainForm::editHorseNote(int row) {
     const std::optional<RunnerSlot> runner = runnerOfRow(CardRows, row);
-    if (!runner || !userMarksWritable()) return;
+    if (!runner) return;
     const TRaceRec& race = Day->RaceTbl[static_cast<std::size_t>(runner->race)];
+    editHorseNote(this, userMarksHorseKey(race, runner->runner),
+                  toQString(race.Bamei[static_cast<std::size_t>(runner->runner)]));
+}
+
+std::optional<QString> TMainForm::editHorseNote(QWidget* parent, SjisView horse, const QString& name) {
+    if (!userMarksWritable()) return std::nullopt;
     bool ok = false;
-    const QString note =
-        QInputDialog::getMultiLineText(this, QStringLiteral("馬メモ"),
-                                       toQString(race.Bamei[static_cast<std::size_t>(runner->runner)]) +
-                                           QStringLiteral("（以後のレースにも表示されます）"),
-                                       StringGrid4ToolTip(row), &ok);
-    if (ok) setHorseNoteOfRow(row, note);
+    const QString note = QInputDialog::getMultiLineText(parent, QStringLiteral("馬メモ"),
+                                                        name + QStringLiteral("（以後のレースにも表示されます）"),
+                                                        utf8(UserMarks->horseNote(horse)), &ok);
+    if (!ok) return std::nullopt;
+    setHorseNote(horse, note);
+    return utf8(UserMarks->horseNote(horse));
 }
 
 void TMainForm::setHorseNoteOfRow(int row, const QString& note) {
     const std::optional<RunnerSlot> runner = runnerOfRow(CardRows, row);
-    if (!runner || !userMarksWritable()) return;
-    const TRaceRec& race = Day->RaceTbl[static_cast<std::size_t>(runner->race)];
-    if (const auto error =
-            UserMarks->setHorseNote(userMarksHorseKey(race, runner->runner), note.trimmed().toStdString()))
-        ui::showInfo(this, utf8(*error));
+    if (!runner) return;
+    setHorseNote(userMarksHorseKey(Day->RaceTbl[static_cast<std::size_t>(runner->race)], runner->runner), note);
+}
+
+void TMainForm::setHorseNote(SjisView horse, const QString& note) {
+    if (!userMarksWritable()) return;
+    if (const auto error = UserMarks->setHorseNote(horse, note.trimmed().toStdString())) ui::showInfo(this, utf8(*error));
     // The horse may run in more than one race of the day.
     showDayUserMarks();
     refreshUserMarkViews();

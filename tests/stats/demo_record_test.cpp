@@ -2,7 +2,8 @@
 // trainers and sires (each with a dead heat among its starts where the
 // demo has one to give), by racecourse and by going, equal the figures
 // counted from the store files themselves; careers list exactly the
-// stored runs. The store is filed by `vantor-cli acquire` and the analysis
+// stored runs, and a card's last five runs are the five of the career
+// before its race. The store is filed by `vantor-cli acquire` and the analysis
 // database made by `vantor-cli stats`.
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 
 #include "codes/course_names.h"
 #include "demo/demo_feed.h"
+#include "raceday/day_loader.h"
+#include "store/day_list.h"
 #include "stats/horse_career.h"
 #include "stats/person_record.h"
 #include "store_runs.h"
@@ -214,6 +217,59 @@ TEST_F(DemoRecords, CareersListExactlyTheStoredRunsNewestFirstAndTheirTotalsAddU
             EXPECT_EQ(places, career.total.topThree());
         }
     }
+}
+
+// The card's last five runs of a runner (the race model's earlier runs),
+// race keys newest first.
+std::vector<std::string> cardRunKeys(const TRaceRec& race, std::size_t runner) {
+    std::vector<std::string> keys;
+    for (std::size_t k = 1; k <= 5; ++k) {
+        const SjisView key = race.RunKey[runner][k].view();
+        if (!key.empty()) keys.emplace_back(key);
+    }
+    return keys;
+}
+
+// The first five runs of the career that come before the race's day.
+std::vector<std::string> careerRunKeysBefore(const HorseCareer& career, int date) {
+    std::vector<std::string> keys;
+    for (const auto& run : career.runs)
+        if (run.date < date && keys.size() < 5) keys.push_back(run.raceKey);
+    return keys;
+}
+
+TEST_F(DemoRecords, ACardsLastFiveRunsAreTheFiveOfTheCareerBeforeItsRace) {
+    // The newest day and two older ones (their runners have later runs);
+    // every runner of each day's first two races.
+    const StorePaths paths(app());
+    const std::vector<std::string> days = listRaceDays(paths);
+    ASSERT_GE(days.size(), 3u);
+    auto day = RaceDay::create();
+    DayLoader loader(paths);
+    int compared = 0, withFive = 0, withLater = 0;
+    for (const std::string& name : {days.front(), days[days.size() / 2], days[days.size() / 4]}) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(loader.load(name, *day).status, DayLoadResult::Status::loaded);
+        for (int r = 0; r < std::min(2, day->RaceCount); ++r) {
+            const TRaceRec& race = day->RaceTbl[static_cast<std::size_t>(r)];
+            const int date = lenientInt(race.RaceKey.view().substr(0, 8));
+            for (std::size_t j = 0; j < kMaxRunners; ++j) {
+                const std::string horse(trimBlanks(race.KettoNum[j].view()));
+                if (horse.empty()) continue;
+                SCOPED_TRACE(horse);
+                const auto career = horseCareer(*db, {SubjectKind::horse, horse, {}});
+                const auto card = cardRunKeys(race, j);
+                EXPECT_EQ(card, careerRunKeysBefore(career, date));
+                ++compared;
+                withFive += card.size() == 5;
+                withLater += !career.runs.empty() && career.runs.front().date > date;
+            }
+        }
+    }
+    // Runners with a full five and with runs after the day are among them.
+    EXPECT_GT(compared, 20);
+    EXPECT_GT(withFive, 0);
+    EXPECT_GT(withLater, 0);
 }
 
 }  // namespace
