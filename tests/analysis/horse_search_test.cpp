@@ -28,6 +28,8 @@ TEST(HorseSearch, FindsTheDaysRunnersByTheUntrimmedInitialInSlotOrder) {
     }
     EXPECT_EQ(rows, (std::vector<std::string>{"東京11R|2| 2|アイウ|騎手|TA      | 3着| 1人|  12.3|",
                                               "京都 3R|1|10|アオイ|騎手|TA      |    |    |      |"}));
+    // Each row knows its runner, for the views that open a row's horse.
+    EXPECT_EQ(found.runners, (std::vector<RunnerSlot>{{0, 1}, {1, 1}}));
 
     // The entry made from " アカ" is its trimmed first two bytes, which no name begins with untrimmed.
     std::vector<SjisString> initials;
