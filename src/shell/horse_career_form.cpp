@@ -211,6 +211,8 @@ void HorseCareerForm::sortTable(ui::TStringGrid& grid, SortedTable& sorted, int 
     sorted.order =
         sortedRowOrder(sorted.table, static_cast<std::size_t>(column), sorted.descending, sorted.keptLast);
     showTable(grid, sorted);
+    // A click on the header selects its column's cells: no row stays highlighted.
+    grid.clearSelection();
 }
 
 void HorseCareerForm::sortRuns(int column) { sortTable(*RunGrid, runs_, column); }

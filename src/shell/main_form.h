@@ -253,8 +253,8 @@ public:
     void SpeedButton10Click();
     void StringGrid4DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
     // A key on the race card: 1-7 put the marks ◎ ○ ▲ △ ☆ × 注 on the
-    // current row's runner, 0 and Delete take its mark off. True when the
-    // key was one of them.
+    // current row's runner, 0 and Delete take its mark off, Enter opens its
+    // career. True when the key was one of them.
     bool StringGrid4KeyDown(int key, Qt::KeyboardModifiers modifiers);
     // The tooltip of a card cell: the note on the row's horse.
     QString StringGrid4ToolTip(int row) const;
