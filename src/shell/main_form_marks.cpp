@@ -135,8 +135,10 @@ void TMainForm::editHorseNote(int row) {
                   toQString(race.Bamei[static_cast<std::size_t>(runner->runner)]));
 }
 
-std::optional<QString> TMainForm::editHorseNote(QWidget* parent, SjisView horse, const QString& name) {
+std::optional<QString> TMainForm::editHorseNote(QWidget* parent, SjisView horseKey, const QString& name) {
     if (!userMarksWritable()) return std::nullopt;
+    // The box waits for the user while the window may load the day again: the key is kept apart.
+    const SjisString horse(horseKey);
     bool ok = false;
     const QString note = QInputDialog::getMultiLineText(parent, QStringLiteral("馬メモ"),
                                                         name + QStringLiteral("（以後のレースにも表示されます）"),
