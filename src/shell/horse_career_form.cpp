@@ -35,7 +35,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        draw::render(painter, views::careerChart(career_.runs, chosenDate_, width(), height(), draw::screenMeasure()).ops);
+        draw::render(painter,
+                     views::careerChart(career_.runs, chosenDate_, width(), height(), draw::screenMeasure()).ops);
     }
 
 private:
@@ -82,8 +83,10 @@ draw::Font fontOf(const QFont& font) {
 
 // "2023-05-27" of yyyymmdd.
 QString isoDay(int date) {
-    return QStringLiteral("%1-%2-%3").arg(date / 10000).arg(date / 100 % 100, 2, 10, QLatin1Char('0')).arg(
-        date % 100, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1-%2-%3")
+        .arg(date / 10000)
+        .arg(date / 100 % 100, 2, 10, QLatin1Char('0'))
+        .arg(date % 100, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -120,9 +123,8 @@ HorseCareerForm::HorseCareerForm(stats::HorseCareer career, int chosenDate, QStr
 
     RunGrid = tableGrid(runs_.table, kRunWidths);
     RunGrid->setObjectName(QStringLiteral("RunGrid"));
-    RunGrid->setOnDrawCell([this](QPainter& painter, int col, int row, const QRect& rect, bool) {
-        drawRunCell(painter, col, row, rect);
-    });
+    RunGrid->setOnDrawCell(
+        [this](QPainter& painter, int col, int row, const QRect& rect, bool) { drawRunCell(painter, col, row, rect); });
     RunCopyBtn = copyButton();
     showTable(*RunGrid, runs_);
 
@@ -208,8 +210,7 @@ void HorseCareerForm::sortTable(ui::TStringGrid& grid, SortedTable& sorted, int 
     const bool numeric = sorted.table.numeric[static_cast<std::size_t>(column)];
     sorted.descending = sorted.column == column ? !sorted.descending : numeric;
     sorted.column = column;
-    sorted.order =
-        sortedRowOrder(sorted.table, static_cast<std::size_t>(column), sorted.descending, sorted.keptLast);
+    sorted.order = sortedRowOrder(sorted.table, static_cast<std::size_t>(column), sorted.descending, sorted.keptLast);
     showTable(grid, sorted);
     // A click on the header selects its column's cells: no row stays highlighted.
     grid.clearSelection();
@@ -239,9 +240,7 @@ void HorseCareerForm::editNote() {
     }
 }
 
-void HorseCareerForm::showNote() {
-    NoteLabel->setText(note_.isEmpty() ? QStringLiteral("（馬メモなし）") : note_);
-}
+void HorseCareerForm::showNote() { NoteLabel->setText(note_.isEmpty() ? QStringLiteral("（馬メモなし）") : note_); }
 
 const stats::CareerRun* HorseCareerForm::runOfRow(int row) const {
     if (row < 1 || row > static_cast<int>(career_.runs.size())) return nullptr;

@@ -52,11 +52,11 @@ public:
     bool isLaterRow(int row) const;
 
     ui::TStringGrid* RunGrid;
-    QTabWidget* TotalsTabs;               // one grid per dimension
+    QTabWidget* TotalsTabs;  // one grid per dimension
     std::vector<ui::TStringGrid*> TotalsGrids;
-    QLabel* NoteLabel;                    // the note in full
-    ui::TSpeedButton* NoteBtn;            // "馬メモ編集(&M)..."
-    ui::TSpeedButton* RunCopyBtn;         // "クリップボードへコピー"
+    QLabel* NoteLabel;             // the note in full
+    ui::TSpeedButton* NoteBtn;     // "馬メモ編集(&M)..."
+    ui::TSpeedButton* RunCopyBtn;  // "クリップボードへコピー"
     ui::TSpeedButton* TotalsCopyBtn;
 
 private:

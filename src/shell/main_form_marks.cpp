@@ -156,7 +156,8 @@ void TMainForm::setHorseNoteOfRow(int row, const QString& note) {
 
 void TMainForm::setHorseNote(SjisView horse, const QString& note) {
     if (!userMarksWritable()) return;
-    if (const auto error = UserMarks->setHorseNote(horse, note.trimmed().toStdString())) ui::showInfo(this, utf8(*error));
+    if (const auto error = UserMarks->setHorseNote(horse, note.trimmed().toStdString()))
+        ui::showInfo(this, utf8(*error));
     // The horse may run in more than one race of the day.
     showDayUserMarks();
     refreshUserMarkViews();

@@ -40,8 +40,8 @@ std::vector<Point> pointsOf(const draw::Ops& ops) {
 TEST(CareerChart, RunsArePlacedByDayAcrossAndByFinishDownTheChosenDayMarked) {
     // Newest first, as a career lists them: a scratch, a 3rd of 12, a 9th of
     // 16 half a year before, a win of 10 on the first day.
-    const std::vector<stats::CareerRun> runs{run(20240301, 0, 14, false), run(20240101, 3, 12),
-                                             run(20230703, 9, 16), run(20230101, 1, 10)};
+    const std::vector<stats::CareerRun> runs{run(20240301, 0, 14, false), run(20240101, 3, 12), run(20230703, 9, 16),
+                                             run(20230101, 1, 10)};
     const CareerChart chart = careerChart(runs, 20230703, kWidth, kHeight, draw::screenMeasure());
     ASSERT_TRUE(chart.scale);
     const CareerChartScale& s = *chart.scale;
@@ -53,7 +53,8 @@ TEST(CareerChart, RunsArePlacedByDayAcrossAndByFinishDownTheChosenDayMarked) {
     ASSERT_EQ(points.size(), 3u);
     EXPECT_EQ(points[0].x, s.left);
     EXPECT_EQ(points[2].x, s.right);
-    const double share = (*epochDay(20230703) - *epochDay(20230101)) / double(*epochDay(20240101) - *epochDay(20230101));
+    const double share =
+        (*epochDay(20230703) - *epochDay(20230101)) / double(*epochDay(20240101) - *epochDay(20230101));
     EXPECT_NEAR(points[1].x, s.left + share * (s.right - s.left), 1);
     // 1st at the top, the 16th would be at the bottom, the 9th in between.
     EXPECT_EQ(points[0].y, s.top);
@@ -65,13 +66,15 @@ TEST(CareerChart, RunsArePlacedByDayAcrossAndByFinishDownTheChosenDayMarked) {
 
     // The chosen day's line goes through its run's point.
     const auto lines = opsOf<draw::Line>(chart.ops);
-    const auto chosen = std::find_if(lines.begin(), lines.end(), [](const auto& l) { return l.color == kCareerChosen; });
+    const auto chosen =
+        std::find_if(lines.begin(), lines.end(), [](const auto& l) { return l.color == kCareerChosen; });
     ASSERT_NE(chosen, lines.end());
     EXPECT_EQ(chosen->x1, points[1].x);
     EXPECT_EQ(chosen->x2, points[1].x);
     // The year 2024 starts at the last run: its label is centred there.
     const auto texts = textsOf(chart.ops);
-    const auto year = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return cp932ToUtf8(t.text) == "2024"; });
+    const auto year =
+        std::find_if(texts.begin(), texts.end(), [](const auto& t) { return cp932ToUtf8(t.text) == "2024"; });
     ASSERT_NE(year, texts.end());
     EXPECT_NEAR(year->x + draw::screenMeasure().textWidth(year->font, year->text) / 2.0, points[2].x, 1);
 

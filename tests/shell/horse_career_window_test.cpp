@@ -52,8 +52,9 @@ protected:
         store.dayRaces(tenth.date(), handRace(tenth));
         store.dayRunners(tenth.date(), "中山", {handRunner(tenth, "手作騎手")});
         store.dayPayouts(tenth.date(), handPayout(tenth.race, {}));
-        std::filesystem::copy(store.appDir(), app.path(),
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy(
+            store.appDir(), app.path(),
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     }
 
     // The main window on the chosen day, its first race shown.
@@ -106,8 +107,7 @@ TEST_F(HorseCareerWindow, EnterOnTheCardListsTheStoredRunsWithTheChosenDayMarked
     const int chosen = career->chosenRow();
     ASSERT_GT(chosen, 0);
     EXPECT_EQ(career->RunGrid->cell(0, chosen), q("2023-05-27"));
-    for (int row = 1; row < career->RunGrid->rowCount(); ++row)
-        EXPECT_EQ(career->isLaterRow(row), row < chosen) << row;
+    for (int row = 1; row < career->RunGrid->rowCount(); ++row) EXPECT_EQ(career->isLaterRow(row), row < chosen) << row;
     EXPECT_EQ(chosen, 6);
     EXPECT_TRUE(messages.shown().empty()) << messages.shown().join(q("\n")).toStdString();
 }
