@@ -50,6 +50,8 @@ namespace {
 // going, field, gate, number, popularity, odds, finish, time, margin, last
 // three furlongs, body weight, jockey, carried, winner or second.
 const std::vector<int> kRunWidths{84, 48, 150, 70, 60, 40, 36, 28, 36, 36, 48, 40, 56, 40, 48, 70, 70, 40, 140};
+// The group, starts, 1st, 2nd, 3rd, unplaced, win and top-three rates.
+const std::vector<int> kTotalsWidths{130, 48, 44, 44, 44, 44, 56, 56};
 
 ui::TStringGrid* tableGrid(const stats::TextTable& table, const std::vector<int>& widths) {
     auto* grid = new ui::TStringGrid;
@@ -135,7 +137,7 @@ HorseCareerForm::HorseCareerForm(stats::HorseCareer career, int chosenDate, QStr
         sorted.keptLast = 1;
     }
     for (std::size_t t = 0; t < totals_.size(); ++t) {
-        auto* grid = tableGrid(totals_[t].table, {150});
+        auto* grid = tableGrid(totals_[t].table, kTotalsWidths);
         grid->setOnDrawCell([this, grid, t](QPainter& painter, int col, int row, const QRect& rect, bool) {
             const auto c = static_cast<std::size_t>(col);
             const auto& numeric = totals_[t].table.numeric;
@@ -173,6 +175,7 @@ HorseCareerForm::HorseCareerForm(stats::HorseCareer career, int chosenDate, QStr
     lower->addWidget(totalsPane);
     lower->addWidget(new ChartView(career_, chosenDate_, lower));
     lower->setStretchFactor(1, 1);
+    lower->setSizes({560, 600});  // the totals' ten columns beside the chart
 
     auto* body = new QSplitter(Qt::Vertical);
     body->addWidget(runPane);
