@@ -3,9 +3,7 @@
 // trainer view, their copy buttons and their drawing. The core computes
 // every text and the layouts every cell; these handlers only apply them.
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -25,6 +23,7 @@
 #include "output/list_grid_layout.h"
 #include "output/renderer.h"
 #include "output/trainer_view_layout.h"
+#include "shell/grid_copy.h"
 #include "shell/grid_rows.h"
 #include "shell/main_form.h"
 #include "shell/sjis_items.h"
@@ -51,13 +50,6 @@ draw::Font fontOf(const QFont& font) {
 card::CellBox cellBox(const QRect& rect) { return {rect.width(), rect.height(), ui::TStringGrid::gridLineWidth()}; }
 
 SjisString cellText(const ui::TStringGrid& grid, int col, int row) { return fromQString(grid.cell(col, row)); }
-
-// Puts the whole grid, header row included, under title on the clipboard.
-void copyGrid(const ui::TStringGrid& grid, SjisView title) {
-    const GridCells cells{grid.colCount(), grid.rowCount(),
-                          [&grid](int col, int row) { return cellText(grid, col, row); }};
-    QGuiApplication::clipboard()->setText(toQString(clipboardText(cells, title)));
-}
 
 void drawListCell(const ui::TStringGrid& grid, const views::ListGridStyle& style, QPainter& painter, int col, int row,
                   const QRect& rect) {
