@@ -60,8 +60,8 @@ TEST(BarChartLayout, TheAxisEndsAtTheFirstRoundNumberAtOrAboveTheGreatestValue) 
 }
 
 TEST(BarChartLayout, BarsAreAsLongAsTheirValuesShareOfTheAxisAndZeroDrawsNone) {
-    const BarChart chart = barChart(input({{"東京", 25}, {"中山", 50}, {"京都", 0}, {"阪神", 100}}), kWidth, kHeight,
-                                    measure);
+    const BarChart chart =
+        barChart(input({{"東京", 25}, {"中山", 50}, {"京都", 0}, {"阪神", 100}}), kWidth, kHeight, measure);
     EXPECT_EQ(chart.axisEnd, 100);
     const auto drawn = bars(chart.ops);
     ASSERT_EQ(drawn.size(), 3u) << "no bar for the zero row";
