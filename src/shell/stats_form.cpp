@@ -193,20 +193,16 @@ void TStatsForm::KindComboChange() {
     subjects_.clear();
     SubjectCombo->clear();
     if (marks) {
-        fillMarkSets();
         showRecord();
     } else {
         clearRecord(QStringLiteral("名前またはコードを入れて検索してください"));
     }
 }
 
-// The set names as the marks file has them now; the default names without one.
-void TStatsForm::fillMarkSets() {
+void TStatsForm::fillMarkSets(const std::optional<UserMarksFile>* marks) {
     const int chosen = std::max(0, SubjectCombo->currentIndex());
     const QSignalBlocker blocker(SubjectCombo);
     SubjectCombo->clear();
-    const auto file = readUserMarksFile(appDir_);
-    const auto* marks = std::get_if<std::optional<UserMarksFile>>(&file);
     for (int set = 1; set <= kMarkSets; ++set)
         SubjectCombo->addItem(utf8(marks && *marks ? (*marks)->setName(set) : defaultUserMarkSetName(set)));
     SubjectCombo->setCurrentIndex(chosen);
@@ -272,8 +268,8 @@ void TStatsForm::showRecord() {
             return;
         }
         if (marksChosen()) {
-            fillMarkSets();
             const auto file = readUserMarksFile(appDir_);
+            fillMarkSets(std::get_if<std::optional<UserMarksFile>>(&file));
             if (const auto* problem = std::get_if<std::string>(&file)) {
                 clearRecord(utf8(*problem));
                 return;

@@ -83,7 +83,9 @@ private:
     bool marksChosen() const;
     // The filter of the fields; none when the chosen race is not stored.
     std::optional<stats::RecordFilter> filter();
-    void fillMarkSets();
+    // The set names as the marks file has them (null: it cannot be read);
+    // the default names without one.
+    void fillMarkSets(const std::optional<UserMarksFile>* marks);
     // The table and the chart of the record computed last, in the chosen order.
     void applyRecord();
     void clearRecord(const QString& why);

@@ -89,17 +89,6 @@ TEST(BarChartLayout, BarsAreAsLongAsTheirValuesShareOfTheAxisAndZeroDrawsNone) {
     for (const char* tick : {"0", "20", "40", "60", "80", "100"}) EXPECT_TRUE(textOf(chart.ops, tick, keep)) << tick;
 }
 
-TEST(BarChartLayout, AValueBeyond100PercentStaysInsideThePlot) {
-    const BarChart chart = barChart(input({{"a", 180}, {"b", 45}}), kWidth, kHeight, measure);
-    EXPECT_EQ(chart.axisEnd, 200);
-    const auto drawn = bars(chart.ops);
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_LE(drawn[0].x + drawn[0].w, chart.plotRight);
-    EXPECT_NEAR(static_cast<double>(drawn[0].w) / drawn[1].w, 4.0, 0.05);
-    std::vector<draw::Text> keep;
-    for (const char* tick : {"50", "150", "200"}) EXPECT_TRUE(textOf(chart.ops, tick, keep)) << tick;
-}
-
 TEST(BarChartLayout, AnEmptyTableOrATinyPaneDrawsTheTitleAndNoBar) {
     const BarChart empty = barChart(input({}), kWidth, kHeight, measure);
     EXPECT_TRUE(bars(empty.ops).empty());
