@@ -28,7 +28,6 @@ namespace {
 using namespace stats;
 
 constexpr int kMarksKind = 4;  // KindCombo's item "印"; items 0-3 are SubjectKind jockey to sire
-constexpr int kMarkSets = 8;
 constexpr int kWinRateColumn = 1 + static_cast<int>(Figure::winRate);
 
 QDate dateOf(int yyyymmdd) { return QDate(yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100); }
@@ -49,7 +48,8 @@ GridSetup recordGridSetup(const TextTable& table) {
     setup.colWidths.assign(table.headings.size(), 64);
     setup.colWidths.front() = 150;
     for (const SjisString& heading : table.headings) setup.headers.append(toQString(heading));
-    setup.fixedCols = 1;
+    // No fixed column: the table fits its dialog, and every heading sorts.
+    setup.fixedCols = 0;
     setup.rowHeight = 18;
     setup.headerHeight = 18;
     setup.font = gothicFont(12);
@@ -80,7 +80,14 @@ TStatsForm::TStatsForm(std::filesystem::path appDir, StatsDb db, QWidget* parent
     SubjectCombo = new QComboBox(this);
     SubjectCombo->setMinimumContentsLength(16);
 
-    const RecordFilter period = withDefaultPeriod(db_, {});
+    // A database that fails here leaves the fields at their plainest; the
+    // first record then says what failed.
+    RecordFilter period;
+    try {
+        period = withDefaultPeriod(db_, {});
+        classes_ = storedClasses(db_);
+    } catch (const StatsError&) {
+    }
     FromDate = new QDateEdit(period.from > 0 ? dateOf(period.from) : QDate::currentDate(), this);
     ToDate = new QDateEdit(period.to > 0 ? dateOf(period.to) : QDate::currentDate(), this);
     for (QDateEdit* edit : {FromDate, ToDate}) {
@@ -101,7 +108,6 @@ TStatsForm::TStatsForm(std::filesystem::path appDir, StatsDb db, QWidget* parent
     GoingCombo = combo(this, {QStringLiteral("全て")});
     for (int going = 1; going <= kGoingCount; ++going) GoingCombo->addItem(toQString(goingName(going)));
     ClassCombo = combo(this, {QStringLiteral("全クラス")});
-    classes_ = storedClasses(db_);
     for (const RaceClass& c : classes_) ClassCombo->addItem(toQString(c.name));
     SameCourseBtn = new ui::TSpeedButton(QStringLiteral("同コース・同距離"), this);
     SameCourseBtn->setCheckable(true);
@@ -152,6 +158,8 @@ TStatsForm::TStatsForm(std::filesystem::path appDir, StatsDb db, QWidget* parent
     connect(FindBtn, &QToolButton::clicked, this, &TStatsForm::FindBtnClick);
     connect(SameCourseBtn, &QToolButton::clicked, this, &TStatsForm::SameCourseBtnClick);
     connect(CopyBtn, &QToolButton::clicked, this, &TStatsForm::CopyBtnClick);
+    // The grid's headings take no clicks of their own; these sort.
+    Grid->view().horizontalHeader()->setSectionsClickable(true);
     connect(Grid->view().horizontalHeader(), &QHeaderView::sectionClicked, this, &TStatsForm::GridHeaderClick);
     for (QComboBox* box : {SubjectCombo, CourseCombo, SurfaceCombo, DistanceCombo, GoingCombo, ClassCombo, ByCombo})
         connect(box, &QComboBox::activated, this, &TStatsForm::showRecord);
@@ -176,13 +184,6 @@ void TStatsForm::presetSubject(SubjectKind kind, SjisView codeOrName) {
     FindBtnClick();
 }
 
-void TStatsForm::presetMarks(int set) {
-    KindCombo->setCurrentIndex(kMarksKind);
-    KindComboChange();
-    SubjectCombo->setCurrentIndex(std::clamp(set, 1, kMarkSets) - 1);
-    showRecord();
-}
-
 bool TStatsForm::marksChosen() const { return KindCombo->currentIndex() == kMarksKind; }
 
 void TStatsForm::KindComboChange() {
@@ -203,7 +204,7 @@ void TStatsForm::fillMarkSets(const std::optional<UserMarksFile>* marks) {
     const int chosen = std::max(0, SubjectCombo->currentIndex());
     const QSignalBlocker blocker(SubjectCombo);
     SubjectCombo->clear();
-    for (int set = 1; set <= kMarkSets; ++set)
+    for (int set = 1; set <= kUserMarkSets; ++set)
         SubjectCombo->addItem(utf8(marks && *marks ? (*marks)->setName(set) : defaultUserMarkSetName(set)));
     SubjectCombo->setCurrentIndex(chosen);
 }
@@ -211,7 +212,14 @@ void TStatsForm::fillMarkSets(const std::optional<UserMarksFile>* marks) {
 void TStatsForm::FindBtnClick() {
     if (marksChosen()) return;
     const auto kind = static_cast<SubjectKind>(KindCombo->currentIndex() + static_cast<int>(SubjectKind::jockey));
-    subjects_ = findSubjects(db_, kind, fromQString(NameEdit->text().trimmed()));
+    try {
+        subjects_ = findSubjects(db_, kind, fromQString(NameEdit->text().trimmed()));
+    } catch (const StatsError& error) {
+        subjects_.clear();
+        SubjectCombo->clear();
+        clearRecord(QStringLiteral("分析用データベースを読めませんでした。\n") + utf8(error.what()));
+        return;
+    }
     SubjectCombo->clear();
     for (const Subject& s : subjects_)
         SubjectCombo->addItem(toQString(s.name) + QStringLiteral(" (") + QString::fromStdString(s.code) +

@@ -49,8 +49,6 @@ public:
     void presetSubject(stats::SubjectKind kind, SjisView codeOrName);
     // SameCourseBtn on or off, the fields it stands for disabled while on.
     void setSameCourse(bool on);
-    // The record of the marks of set 1-8.
-    void presetMarks(int set);
     // The record of what the form's fields choose, again from the database.
     void showRecord();
 
