@@ -109,10 +109,10 @@ protected:
     // A click on a column's heading, as the user makes it: apart from the
     // one before, so that two are no double click.
     static void clickHeading(TStatsForm& dialog, int col) {
-        QTest::qWait(QApplication::doubleClickInterval() + 20);
         QHeaderView* header = dialog.Grid->view().horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(col) + 4, header->height() / 2));
+                          QPoint(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2),
+                          QApplication::doubleClickInterval() + 20);
     }
     static void choose(QComboBox* box, int index) {
         box->setCurrentIndex(index);
