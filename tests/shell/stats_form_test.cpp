@@ -47,6 +47,13 @@ class StatsFormWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         fillHandRides(store);
+        // The ridden horse's master with its sire's breeding id, by which a sire is found.
+        jvdata::RecordBuilder master(jvdata::kUmLayout);
+        master.text(jvdata::um::DataKubun, "1")
+            .text(jvdata::um::KettoNum, "2020100001")
+            .text(jvdata::um::HansyokuNum, "1990100001", 1)
+            .text(jvdata::um::HansyokuName, utf8ToCp932("テストサイアー"), 1);
+        store.horse("2020100001", master.take());
         std::filesystem::copy(
             store.appDir(), app.path(),
             std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
@@ -110,9 +117,10 @@ protected:
     // one before, so that two are no double click.
     static void clickHeading(TStatsForm& dialog, int col) {
         QHeaderView* header = dialog.Grid->view().horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2),
-                          QApplication::doubleClickInterval() + 20);
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2),
+            QApplication::doubleClickInterval() + 20);
     }
     static void choose(QComboBox* box, int index) {
         box->setCurrentIndex(index);
@@ -258,6 +266,15 @@ TEST_F(StatsFormWindow, TheCardsMenuOnAJockeyOpensHisRecordOnTheChosenRacesCours
     QStringList horseItems;
     for (QAction* action : horseMenu.actions()) horseItems.append(action->text());
     EXPECT_EQ(horseItems.filter(q("種牡馬「テストサイアー」")).size(), 1) << horseItems.join(q(" | ")).toStdString();
+    for (QAction* action : horseMenu.actions())
+        if (action->text().startsWith(q("種牡馬"))) action->trigger();
+    forms = form->findChildren<TStatsForm*>();
+    ASSERT_EQ(forms.size(), 2);
+    TStatsForm* sire = forms.back() == dialog ? forms.front() : forms.back();
+    EXPECT_EQ(sire->KindCombo->currentText(), q("種牡馬"));
+    EXPECT_TRUE(sire->SubjectCombo->currentText().startsWith(q("テストサイアー")))
+        << "found by the horse masters' name";
+    EXPECT_NE(sire->Grid->cell(1, sire->Grid->rowCount() - 1), q("")) << "its runners' record shown";
     QMenu numberMenu;
     form->addRecordActions(numberMenu, card::kNumberColumn, row);
     EXPECT_TRUE(numberMenu.actions().isEmpty());
