@@ -19,6 +19,7 @@
 #include "export/store_export.h"
 #include "stats/horse_career.h"
 #include "stats/person_record.h"
+#include "stats/record_figures.h"
 
 namespace {
 
@@ -181,6 +182,27 @@ void BM_FindJockey(benchmark::State& state, bool part) {
 }
 BENCHMARK_CAPTURE(BM_FindJockey, exact_name, false)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FindJockey, part_of_name, true)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The classes the record dialog offers, read once as it opens, beside one
+// plain scan of the races table's class column.
+void BM_StoredClasses(benchmark::State& state) {
+    auto& db = *tenYears().db;
+    std::size_t classes = 0;
+    double ms = 0;
+    for (auto _ : state) {
+        ms = msOf([&] { classes = storedClasses(db).size(); });
+        state.SetIterationTime(ms / 1000);
+    }
+    const double floorMs = msOf([&] {
+        auto& q = db.query("SELECT jyokencd_5 FROM races");
+        q.restart();
+        long long rows = 0;
+        while (q.next()) ++rows;
+        benchmark::DoNotOptimize(rows);
+    });
+    report(state, ms, floorMs, static_cast<long long>(classes));
+}
+BENCHMARK(BM_StoredClasses)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

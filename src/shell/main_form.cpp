@@ -102,6 +102,7 @@ void TMainForm::connectHandlers() {
 
     connect(DateCombo, &QComboBox::activated, this, &TMainForm::DateComboChange);
     connect(ReopenItem, &QAction::triggered, this, &TMainForm::ReopenItemClick);
+    connect(StatsItem, &QAction::triggered, this, &TMainForm::StatsItemClick);
     connect(NextRaceItem, &QAction::triggered, this, [this] { stepRace(1); });
     connect(PrevRaceItem, &QAction::triggered, this, [this] { stepRace(-1); });
     connect(OlderDayItem, &QAction::triggered, this, [this] { stepDay(1); });
@@ -117,7 +118,7 @@ void TMainForm::connectHandlers() {
         [this](int key, Qt::KeyboardModifiers modifiers) { return StringGrid4KeyDown(key, modifiers); });
     StringGrid4->setOnToolTip([this](int, int row) { return StringGrid4ToolTip(row); });
     connect(StringGrid4, &ui::TStringGrid::cellMenuRequested, this,
-            [this](int, int row, const QPoint& at) { StringGrid4ContextMenu(row, at); });
+            [this](int col, int row, const QPoint& at) { StringGrid4ContextMenu(col, row, at); });
     connectCareerViews();
     // The chosen row's mark cell shows where the keys go.
     connect(StringGrid4, &ui::TStringGrid::currentRowChanged, StringGrid4, &ui::TStringGrid::updateCells);

@@ -43,6 +43,7 @@ class HorseCareerForm;
 class JVLink;
 class OddsChartView;
 class TPrgrsForm;
+class TStatsForm;
 
 namespace ui {
 class TLabel3D;
@@ -83,6 +84,7 @@ public:
     QAction* OlderDayItem;  // Ctrl+Page Down: the day list's next item, the day before
     QAction* NewerDayItem;  // Ctrl+Page Up
     QAction* SokuhoItem;    // "速報(&S)", checked while the switch is on; F5
+    QAction* StatsItem;     // "成績集計(&T)...": the record dialog, the race shown chosen
     QAction* yosohaitomenu;
     QAction* HelpContentsItem;
     QAction* HelpAboutItem;
@@ -258,7 +260,17 @@ public:
     bool StringGrid4KeyDown(int key, Qt::KeyboardModifiers modifiers);
     // The tooltip of a card cell: the note on the row's horse.
     QString StringGrid4ToolTip(int row) const;
-    void StringGrid4ContextMenu(int row, const QPoint& globalPos);
+    void StringGrid4ContextMenu(int col, int row, const QPoint& globalPos);
+    // The card menu's records of the names in cell (col, row): the jockey
+    // and trainer of the people column, the sire and owner of the horse
+    // column, each opening the record dialog on the race shown's course
+    // and distance.
+    void addRecordActions(QMenu& menu, int col, int row);
+    // Opens a record dialog on the analysis database, raceKey the chosen
+    // race (empty for none); null, after a message box, when there is no
+    // database to read.
+    TStatsForm* openStatsForm(const std::string& raceKey);
+    void StatsItemClick();
     // Puts mark on the runner of card row `row` in the set shown, at once in the marks file.
     void setUserMarkOfRow(int row, UserMark mark);
     // Keeps note as the note on the horse of card row `row`; empty removes it.

@@ -119,11 +119,12 @@ QString TMainForm::StringGrid4ToolTip(int row) const {
     return utf8(UserMarks->horseNote(userMarksHorseKey(race, runner->runner)));
 }
 
-void TMainForm::StringGrid4ContextMenu(int row, const QPoint& globalPos) {
+void TMainForm::StringGrid4ContextMenu(int col, int row, const QPoint& globalPos) {
     if (!runnerOfRow(CardRows, row) || DatList->count() == 0) return;
     QMenu menu(this);
     menu.addAction(QStringLiteral("馬メモ編集(&M)..."), this, [this, row] { editHorseNote(row); });
     addCareerAction(menu, *runnerOfRow(CardRows, row));
+    addRecordActions(menu, col, row);
     menu.exec(globalPos);
 }
 

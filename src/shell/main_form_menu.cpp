@@ -58,6 +58,9 @@ void TMainForm::createMenu() {
     SokuhoItem = item(races, "SokuhoItem", "速報(&S)", "当日の変更とオッズを自動で取得して表示します");
     SokuhoItem->setCheckable(true);
     SokuhoItem->setShortcut(QKeySequence(Qt::Key_F5));
+    races->addSeparator();
+    StatsItem = item(races, "StatsItem", "成績集計(&T)...",
+                     "騎手・調教師・馬主・種牡馬・印の成績を条件で集計します");
     // The window's own too, so that the keys work wherever its focus is.
     addActions({NextRaceItem, PrevRaceItem, OlderDayItem, NewerDayItem, SokuhoItem});
 

@@ -11,15 +11,6 @@ namespace {
 
 constexpr int kNoGroup = INT_MAX;
 
-// Classes from the newcomers' races to the open class: 新馬, 未出走,
-// 未勝利, the prize classes from the lowest, then オープン.
-int classOrder(int code) {
-    if (code >= 701 && code <= 703) return code - 701;
-    if (code == 999) return 100000;
-    if (code == 0) return kNoGroup;
-    return 1000 + code;
-}
-
 int groupKey(Dimension by, const RunFacts& run) {
     switch (by) {
         case Dimension::course:
@@ -63,6 +54,13 @@ SjisString groupLabel(Dimension by, int key, const RunFacts& run) {
 }
 
 }  // namespace
+
+int classOrder(int code) {
+    if (code >= 701 && code <= 703) return code - 701;
+    if (code == 999) return 100000;
+    if (code == 0) return kNoGroup;
+    return 1000 + code;
+}
 
 void Tally::add(const RunFacts& run) {
     if (!run.started) return;

@@ -34,6 +34,11 @@ private:
     double percent(int n) const { return starts == 0 ? 0 : 100.0 * n / starts; }
 };
 
+// The place of a race class (its condition code) in a breakdown: 新馬,
+// 未出走, 未勝利, the prize classes from the lowest, then オープン, and
+// last no class (0).
+int classOrder(int code);
+
 // One group of a breakdown: its label (Shift-JIS) and figures.
 struct RecordRow {
     SjisString label;

@@ -125,7 +125,7 @@ TEST_F(MainForm, MenusHaveTheirItemsShortcutsAndSeparators) {
     EXPECT_EQ(itemTexts(menus[2]->menu()->actions()),
               QStringList({QStringLiteral("次のﾚｰｽ(&N)"), QStringLiteral("前のﾚｰｽ(&P)"), QStringLiteral("-"),
                            QStringLiteral("前の開催日(&B)"), QStringLiteral("次の開催日(&A)"), QStringLiteral("-"),
-                           QStringLiteral("速報(&S)")}));
+                           QStringLiteral("速報(&S)"), QStringLiteral("-"), QStringLiteral("成績集計(&T)...")}));
     EXPECT_TRUE(form->SokuhoItem->isCheckable());
     EXPECT_EQ(form->OlderDayItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     EXPECT_EQ(form->NewerDayItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageUp));
