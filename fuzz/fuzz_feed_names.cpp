@@ -8,7 +8,7 @@
 
 #include "fuzz_support.h"
 #include "jvlink/feed_jvlink.h"
-#include "memory_feed.h"
+#include "jvlink/memory_feed_storage.h"
 
 namespace fs = std::filesystem;
 using namespace vantor;
@@ -28,7 +28,7 @@ bool isFileName(std::string_view name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static fuzz::MemoryFeed storage;
+    static MemoryFeedStorage storage;
     const fs::path root = "/vantor-fuzz";
     const fs::path feed = root / "feed";
     storage.clear();

@@ -1,8 +1,10 @@
 #pragma once
-// A feed folder held in memory for the feed names target, so that an input
-// costs no file system round trip: files and folders by their paths, every
-// file plain and readable, copies made whole at once.
+// A feed folder held in memory, for the fuzz targets and tests: files and
+// folders by their paths as the replacement spells them, every file plain
+// and readable, each file put given a modification time of its own, copies
+// made whole at once with their source's time.
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -10,9 +12,9 @@
 
 #include "jvlink/feed_storage.h"
 
-namespace vantor::fuzz {
+namespace vantor {
 
-class MemoryFeed final : public FeedStorage {
+class MemoryFeedStorage final : public FeedStorage {
 public:
     bool list(const std::filesystem::path& folder, std::vector<Entry>& entries) override {
         entries.clear();
@@ -66,7 +68,7 @@ public:
     bool put(const std::filesystem::path& path, std::string bytes) {
         const std::string& key = keyOf(path);
         if (!folders_.contains(keyOf(path.parent_path())) || folders_.contains(key)) return false;
-        files_[key] = {std::move(bytes), std::filesystem::file_time_type{}};
+        files_[key] = {std::move(bytes), std::filesystem::file_time_type(std::chrono::seconds(++puts_))};
         return true;
     }
     // Calls visit with the path of every folder, then of every file.
@@ -92,6 +94,7 @@ private:
 
     std::map<std::string, File, std::less<>> files_;
     std::set<std::string, std::less<>> folders_;
+    long long puts_ = 0;
 };
 
-}  // namespace vantor::fuzz
+}  // namespace vantor
