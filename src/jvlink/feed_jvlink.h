@@ -48,8 +48,8 @@ public:
     // Japan time now as "yyyymmddhhnnss".
     using JapanClock = std::function<std::string()>;
 
-    // storage: where the feed folder lies, the disk unless a fuzz target
-    // holds it in memory.
+    // storage: where the feed folder lies, the disk unless a test or a fuzz
+    // target holds it in memory.
     explicit FeedJVLink(FeedSettings settings, Clock clock = {}, FeedStorage& storage = diskFeedStorage());
 
     const FeedSettings& settings() const { return settings_; }
