@@ -1,20 +1,23 @@
 // Feed folder file names: the input is file names, one a line, each made
-// as a normal-data file of one record. The replacement lists exactly the
-// names of the feed-file form in time-stamp order, an open delivers each
-// of them once, and its cache receives those files and nothing else.
+// as a normal-data file of one record in a feed folder held in memory. The
+// replacement lists exactly the names of the feed-file form in time-stamp
+// order, an open delivers each of them once, and its cache receives those
+// files and nothing else.
 
 #include <algorithm>
 
 #include "fuzz_support.h"
 #include "jvlink/feed_jvlink.h"
+#include "jvlink/memory_feed_storage.h"
 
 namespace fs = std::filesystem;
 using namespace vantor;
 
 namespace {
 
-// The cache copies a file through its name and ".part", which must fit
-// the 255 bytes of a file name too.
+// The names a feed folder on disk can hold: the cache copies a file there
+// through its name and ".part", which must fit the 255 bytes of a file
+// name too.
 constexpr std::size_t kLongestName = 255 - 5;
 
 bool isFileName(std::string_view name) {
@@ -25,20 +28,15 @@ bool isFileName(std::string_view name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const fs::path root = fuzz::workFolder() / "names";
+    static MemoryFeedStorage storage;
+    const fs::path root = "/vantor-fuzz";
     const fs::path feed = root / "feed";
-    std::error_code error;
-    fs::remove_all(root, error);
-    fs::create_directories(feed / "normal");
-    for (const std::string_view name : fuzz::split(fuzz::bytesOf(data, size), "\n")) {
-        if (!isFileName(name)) continue;
-        std::FILE* out = std::fopen((feed / "normal" / std::string(name)).c_str(), "wb");
-        if (!out) continue;
-        std::fputs("RA\r\n", out);
-        std::fclose(out);
-    }
+    storage.clear();
+    storage.makeFolders(feed / "normal");
+    for (const std::string_view name : fuzz::split(fuzz::bytesOf(data, size), "\n"))
+        if (isFileName(name)) storage.put(feed / "normal" / std::string(name), "RA\r\n");
 
-    const std::vector<FeedFile> listed = listFeedFiles(feed / "normal");
+    const std::vector<FeedFile> listed = listFeedFiles(feed / "normal", nullptr, storage);
     fuzz::check(std::is_sorted(listed.begin(), listed.end(),
                                [](const FeedFile& a, const FeedFile& b) { return a.stamp < b.stamp; }),
                 "files in time-stamp order");
@@ -49,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (f.stamp > "19000101000000") due.push_back(f.name);
     }
 
-    FeedJVLink link(FeedSettings{feed, 0, "0490"});
+    FeedJVLink link(FeedSettings{feed, 0, "0490"}, {}, storage);
     link.JVInit("fuzz");
     int readCount = 0, downloadCount = 0, size6000 = 6000;
     std::string last, buffer, name;
@@ -66,10 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::sort(due.begin(), due.end());
     std::sort(delivered.begin(), delivered.end());
     fuzz::check(delivered == due, "each file due is delivered once");
-    std::vector<std::string> cached = fuzz::namesIn(feed / "cache");
-    std::sort(cached.begin(), cached.end());
+    std::vector<std::string> cached, outside;
+    const std::string cacheFolder = (feed / "cache").string() + "/", feedFolder = feed.string() + "/";
+    storage.forEachPath([&](const std::string& path) {
+        if (path.starts_with(cacheFolder))
+            cached.push_back(path.substr(cacheFolder.size()));
+        else if (path != feed && !path.starts_with(feedFolder))
+            outside.push_back(path);
+    });
     fuzz::check(cached == due, "the cache holds the files delivered");
-    std::vector<std::string> top = fuzz::namesIn(root);
-    fuzz::check(top == std::vector<std::string>{"feed"}, "nothing lands outside the feed folder");
+    fuzz::check(outside == std::vector<std::string>{root.string()}, "nothing lands outside the feed folder");
+    // What the input made goes with it, so that libFuzzer's leak check
+    // finds nothing held from one input to the next.
+    storage.clear();
     return 0;
 }

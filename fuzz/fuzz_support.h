@@ -1,14 +1,10 @@
 #pragma once
-// Shared by the fuzz targets: the input as bytes, a private folder per
-// process, and a check that stops the run with a message.
-
-#include <unistd.h>
+// Shared by the fuzz targets: the input as bytes, its parts, and a check
+// that stops the run with a message.
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,40 +14,11 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// A fresh folder under the system temporary folder for this process,
-// removed when the run ends normally, for a target that works on real
-// files; it checks that nothing lands beside its own part of it.
-inline const std::filesystem::path& workFolder() {
-    struct Folder {
-        Folder() {
-            std::string name = (std::filesystem::temp_directory_path() / "vantor-fuzz-XXXXXX").string();
-            if (!::mkdtemp(name.data())) std::abort();
-            path = name;
-        }
-        ~Folder() {
-            std::error_code error;
-            std::filesystem::remove_all(path, error);
-        }
-        std::filesystem::path path;
-    };
-    static const Folder folder;
-    return folder.path;
-}
-
 // Stops the run (libFuzzer keeps the input) when an invariant is broken.
 inline void check(bool holds, const char* what) {
     if (holds) return;
     std::fprintf(stderr, "invariant broken: %s\n", what);
     std::abort();
-}
-
-// The file names directly in folder.
-inline std::vector<std::string> namesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        names.push_back(it->path().filename().string());
-    return names;
 }
 
 // Splits bytes at every separator.

@@ -1,9 +1,9 @@
 #include "jvlink/bridge_stream.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <type_traits>
-#include <vector>
 
 #include "text/printable_text.h"
 
@@ -26,11 +26,22 @@ constexpr std::array kForms = {
     Form{Kind::cancelled, "cancelled", 1}, Form{Kind::close, "close", 2},     Form{Kind::settings, "settings", 2},
 };
 
-std::vector<std::string_view> words(std::string_view line) {
-    std::vector<std::string_view> out;
-    while (!line.empty()) {
+// The words of a line, held in place: the reader splits a line per record.
+// Splitting stops one word beyond the longest message, so that a line of
+// more words never matches a message's count.
+constexpr std::size_t kMostWords = std::max_element(kForms.begin(), kForms.end(), [](const Form& a, const Form& b) {
+                                       return a.words < b.words;
+                                   })->words;
+struct Words {
+    std::array<std::string_view, kMostWords + 1> at{};
+    std::size_t count = 0;
+};
+
+Words words(std::string_view line) {
+    Words out;
+    while (!line.empty() && out.count < out.at.size()) {
         const std::size_t blank = line.find(' ');
-        out.push_back(line.substr(0, blank));
+        out.at[out.count++] = line.substr(0, blank);
         if (blank == std::string_view::npos) break;
         line.remove_prefix(blank + 1);
     }
@@ -86,12 +97,18 @@ std::string encode(const Event& e) {
         case Kind::record:
             add(static_cast<int>(e.bytes.size()));
             add(std::string_view(e.text));
-            return line + '\n' + e.bytes + '\n';
+            // Up to a megabyte: made in one piece.
+            line.reserve(line.size() + e.bytes.size() + 2);
+            line += '\n';
+            line += e.bytes;
+            line += '\n';
+            return line;
         case Kind::fileEnd:
         case Kind::cancelled:
             break;
     }
-    return line + '\n';
+    line += '\n';
+    return line;
 }
 
 std::optional<Event> Parser::fail(std::string message) {
@@ -115,20 +132,22 @@ std::optional<Event> Parser::next() {
         return std::nullopt;
     }
     const std::string_view line(pending_.data() + start_, lineEnd - start_);
-    const std::vector<std::string_view> w = words(line);
-    const auto number = [&w](std::size_t i) { return i < w.size() ? integer(w[i]) : std::nullopt; };
-    const auto text = [&w](std::size_t i) { return i < w.size() && w[i] != "-" ? std::string(w[i]) : std::string(); };
+    const Words w = words(line);
+    const auto number = [&w](std::size_t i) { return i < w.count ? integer(w.at[i]) : std::nullopt; };
+    const auto text = [&w](std::size_t i) {
+        return i < w.count && w.at[i] != "-" ? std::string(w.at[i]) : std::string();
+    };
 
     const Form* form = nullptr;
     for (const Form& f : kForms)
-        if (!w.empty() && w[0] == f.tag) form = &f;
+        if (w.count != 0 && w.at[0] == f.tag) form = &f;
     if (!form) return fail("vantor-jvbridge wrote \"" + printableText(line) + "\", which is no message");
     if (!greeted_ && form->kind != Kind::hello) return fail("vantor-jvbridge did not start with its stream greeting");
 
     Event e;
     e.kind = form->kind;
     std::size_t consumed = lineEnd + 1;
-    if (w.size() != form->words)
+    if (w.count != form->words)
         return fail("vantor-jvbridge wrote \"" + printableText(line) + "\", which is no message");
     switch (e.kind) {
         case Kind::version:

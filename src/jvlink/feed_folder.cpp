@@ -7,18 +7,17 @@
 namespace vantor {
 namespace fs = std::filesystem;
 
-std::vector<FeedFile> listFeedFiles(const fs::path& folder, std::vector<FeedFile>* unusable) {
+std::vector<FeedFile> listFeedFiles(const fs::path& folder, std::vector<FeedFile>* unusable, FeedStorage& storage) {
     std::vector<FeedFile> files;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
+    std::vector<FeedStorage::Entry> entries;
+    storage.list(folder, entries);
+    for (FeedStorage::Entry& entry : entries) {
+        std::string& name = entry.name;
         if (name.size() < 19 || name[14] != '_' || !name.ends_with(".jvd")) continue;
         std::string stamp = name.substr(0, 14);
         if (!isValidTimeStamp(stamp)) continue;
-        // Links are followed: one that leads nowhere fails like a folder.
-        std::error_code statusError;
-        FeedFile file{it->path(), std::move(name), std::move(stamp)};
-        if (it->is_regular_file(statusError))
+        FeedFile file{folder / name, std::move(name), std::move(stamp)};
+        if (entry.plainFile)
             files.push_back(std::move(file));
         else if (unusable)
             unusable->push_back(std::move(file));
@@ -30,11 +29,15 @@ std::vector<FeedFile> listFeedFiles(const fs::path& folder, std::vector<FeedFile
 }
 
 bool feedIsEmpty(const fs::path& feedDir) {
-    if (!listFeedFiles(feedDir / feed::kSetupDir).empty() || !listFeedFiles(feedDir / feed::kNormalDir).empty())
+    FeedStorage& storage = diskFeedStorage();
+    if (!listFeedFiles(feedDir / feed::kSetupDir, nullptr, storage).empty() ||
+        !listFeedFiles(feedDir / feed::kNormalDir, nullptr, storage).empty())
         return false;
-    std::error_code ec;
-    for (fs::directory_iterator it(feedDir / feed::kRealtimeDir, ec), end; !ec && it != end; it.increment(ec))
-        if (!listFeedFiles(it->path()).empty()) return false;
+    const fs::path realtime = feedDir / feed::kRealtimeDir;
+    std::vector<FeedStorage::Entry> days;
+    storage.list(realtime, days);
+    for (const FeedStorage::Entry& day : days)
+        if (!listFeedFiles(realtime / day.name, nullptr, storage).empty()) return false;
     return true;
 }
 
@@ -63,6 +66,12 @@ RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day) {
 
 std::vector<std::string_view> splitRecords(std::string_view content) {
     std::vector<std::string_view> lines;
+    splitRecords(content, lines);
+    return lines;
+}
+
+void splitRecords(std::string_view content, std::vector<std::string_view>& lines) {
+    lines.clear();
     std::size_t start = 0;
     while (start < content.size()) {
         std::size_t end = content.find('\n', start);
@@ -73,7 +82,6 @@ std::vector<std::string_view> splitRecords(std::string_view content) {
         lines.push_back(line);
         start = next;
     }
-    return lines;
 }
 
 }  // namespace vantor

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "codes/calendar.h"
+#include "jvlink/feed_storage.h"
 
 namespace vantor {
 
@@ -42,7 +43,8 @@ inline bool isValidDate(std::string_view date) { return isValidDateText(date); }
 // missing folder gives none. An entry named like a feed file that is no
 // readable file (a folder, a pipe, a dangling or looping link) is left
 // out and, when unusable is given, added there.
-std::vector<FeedFile> listFeedFiles(const std::filesystem::path& folder, std::vector<FeedFile>* unusable = nullptr);
+std::vector<FeedFile> listFeedFiles(const std::filesystem::path& folder, std::vector<FeedFile>* unusable = nullptr,
+                                    FeedStorage& storage = diskFeedStorage());
 
 // True when the feed folder holds no feed file at all.
 bool feedIsEmpty(const std::filesystem::path& feedDir);
@@ -79,5 +81,7 @@ RealtimeFileName realtimeFileName(const FeedFile& file, std::string_view day);
 // followed by CR LF. A last line without line end is still a record; a
 // file's trailing line end does not make an empty record.
 std::vector<std::string_view> splitRecords(std::string_view content);
+// The same into lines, emptied first: a reader of many files keeps one.
+void splitRecords(std::string_view content, std::vector<std::string_view>& lines);
 
 }  // namespace vantor

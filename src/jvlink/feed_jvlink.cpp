@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "codes/calendar.h"
-#include "jvlink/feed_file_read.h"
 #include "jvlink/realtime_opens.h"
 
 namespace vantor {
@@ -18,43 +17,15 @@ std::chrono::milliseconds steadyNow() {
 // A copy in the cache is current when it has the feed file's size and
 // modification time (the copy takes the time over): fixed-length records
 // make a corrected file of the same size the rule, not the exception.
-bool alreadyCached(const fs::path& source, const fs::path& cached) {
-    std::error_code ec1, ec2, ec3, ec4;
-    return fs::is_regular_file(cached, ec1) && fs::is_regular_file(source, ec2) &&
-           fs::file_size(cached, ec1) == fs::file_size(source, ec2) &&
-           fs::last_write_time(cached, ec3) == fs::last_write_time(source, ec4) && !ec1 && !ec2 && !ec3 && !ec4;
-}
-
-// True when something other than a plain file holds the cache's name for a
-// feed file (a folder, a pipe, a link): it is never copied over.
-bool cacheSlotTaken(const fs::path& cached) {
-    std::error_code ec;
-    const fs::file_status status = fs::symlink_status(cached, ec);
-    return fs::exists(status) && !fs::is_regular_file(status);
-}
-
-// Copies through a temporary name so that an interrupted copy never looks
-// like a finished download. What holds the temporary name is removed, not
-// written through: a link there would lead the copy outside the folder,
-// and the copy itself only creates a new file.
-bool copyIntoCache(const fs::path& source, const fs::path& cached) {
-    std::error_code ec;
-    if (!fs::is_regular_file(source, ec)) return false;
-    fs::create_directories(cached.parent_path(), ec);
-    const fs::path temp = cached.string() + ".part";
-    fs::remove(temp, ec);
-    fs::copy_file(source, temp, fs::copy_options::none, ec);
-    const fs::file_time_type modified = ec ? fs::file_time_type{} : fs::last_write_time(source, ec);
-    if (!ec) fs::last_write_time(temp, modified, ec);
-    if (!ec) fs::rename(temp, cached, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
+bool alreadyCached(FeedStorage& storage, const fs::path& source, const fs::path& cached) {
+    const std::optional<FeedStorage::FileStamp> copy = storage.stampOf(cached);
+    return copy && copy == storage.stampOf(source);
 }
 
 }  // namespace
 
-FeedJVLink::FeedJVLink(FeedSettings settings, Clock clock)
-    : settings_(std::move(settings)), clock_(clock ? std::move(clock) : Clock(steadyNow)) {
+FeedJVLink::FeedJVLink(FeedSettings settings, Clock clock, FeedStorage& storage)
+    : settings_(std::move(settings)), clock_(clock ? std::move(clock) : Clock(steadyNow)), storage_(storage) {
     loadFaultPlan();
     loadJapanClock();
 }
@@ -77,7 +48,7 @@ void FeedJVLink::loadFaultPlan() {
         if (auto err = faults_.parse(env)) faultPlanError_ = "VANTOR_JVLINK_FAULTS: " + *err;
     }
     std::string text;
-    if (readFeedFile(settings_.feedDir / feed::kFaultFile, text)) {
+    if (storage_.read(settings_.feedDir / feed::kFaultFile, text)) {
         if (auto err = faults_.parse(text)) faultPlanError_ = std::string(feed::kFaultFile) + ": " + *err;
     }
 }
@@ -86,9 +57,8 @@ std::string FeedJVLink::folderProblem() const {
     if (!refused_.empty()) return refused_;
     const fs::path& folder = settings_.feedDir;
     // Listing fails for a missing path, a file and a folder that cannot be read.
-    std::error_code error;
-    const fs::directory_iterator listing(folder, error);
-    if (!error) return {};
+    std::vector<FeedStorage::Entry> entries;
+    if (storage_.list(folder, entries)) return {};
     return "フィードフォルダ " + folder.string() + " がないか、読み込めません。";
 }
 
@@ -130,7 +100,7 @@ int FeedJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, int
     // cannot be read are named in unusable_ instead.
     const auto take = [&](std::string_view folder, const auto& delivered) {
         std::vector<FeedFile> unreadable;
-        for (auto& f : listFeedFiles(settings_.feedDir / folder, &unreadable))
+        for (auto& f : listFeedFiles(settings_.feedDir / folder, &unreadable, storage_))
             if (delivered(f)) chosen.push_back(std::move(f));
         for (auto& f : unreadable)
             if (delivered(f)) unusable_.push_back(std::move(f.name));
@@ -153,8 +123,8 @@ int FeedJVLink::JVOpen(std::string_view dataspec, std::string_view fromtime, int
     for (const FeedFile& f : openedFiles_) {
         Delivery d{&f, cacheDir / f.name, false};
         // A cache name taken by something else: the file is read where it is.
-        if (cacheSlotTaken(d.cached)) d.cached.clear();
-        d.downloaded = d.cached.empty() || alreadyCached(f.path, d.cached);
+        if (storage_.heldByOther(d.cached)) d.cached.clear();
+        d.downloaded = d.cached.empty() || alreadyCached(storage_, f.path, d.cached);
         files.push_back(std::move(d));
     }
     startOpen(std::move(files));
@@ -190,11 +160,11 @@ const RealtimeIndex& FeedJVLink::realtimeIndex(std::string_view day) {
     // announced.
     using namespace std::chrono_literals;
     const fs::path folder = settings_.feedDir / feed::kRealtimeDir / day;
-    std::error_code ec;
-    const fs::file_time_type modified = fs::last_write_time(folder, ec);
+    const std::optional<fs::file_time_type> modified = storage_.folderModified(folder);
     Listing& l = realtimeListing_;
-    if (ec || l.folder != folder || l.modified != modified || l.listedAt - modified < 2s)
-        l = {folder, modified, fs::file_time_type::clock::now(), RealtimeIndex(listFeedFiles(folder), day)};
+    if (!modified || l.folder != folder || l.modified != *modified || l.listedAt - *modified < 2s)
+        l = {folder, modified.value_or(fs::file_time_type{}), fs::file_time_type::clock::now(),
+             RealtimeIndex(listFeedFiles(folder, nullptr, storage_), day)};
     return l.index;
 }
 
@@ -221,7 +191,7 @@ bool FeedJVLink::advanceDownload() {
     for (auto& d : deliveries_) {
         if (copied >= due) break;
         if (d.downloaded) continue;
-        if (!copyIntoCache(d.file->path, d.cached)) {
+        if (!storage_.copyWithTime(d.file->path, d.cached)) {
             downloadFailed_ = true;
             return false;
         }
@@ -262,8 +232,8 @@ int FeedJVLink::readNext(std::string& buff, std::string& filename) {
         if (!d.downloaded) return jv::kDownloading;
     }
     if (!currentLoaded_) {
-        if (!readFeedFile(d.readFrom(), content_)) return jv::kFileNotFound;
-        records_ = splitRecords(content_);
+        if (!storage_.read(d.readFrom(), content_)) return jv::kFileNotFound;
+        splitRecords(content_, records_);
         nextRecord_ = 0;
         currentLoaded_ = true;
     }

@@ -30,6 +30,7 @@
 #include "jvlink/fault_plan.h"
 #include "jvlink/japan_clock.h"
 #include "jvlink/feed_folder.h"
+#include "jvlink/feed_storage.h"
 #include "jvlink/jvlink.h"
 #include "jvlink/realtime_index.h"
 
@@ -47,7 +48,9 @@ public:
     // Japan time now as "yyyymmddhhnnss".
     using JapanClock = std::function<std::string()>;
 
-    explicit FeedJVLink(FeedSettings settings, Clock clock = {});
+    // storage: where the feed folder lies, the disk unless a test or a fuzz
+    // target holds it in memory.
+    explicit FeedJVLink(FeedSettings settings, Clock clock = {}, FeedStorage& storage = diskFeedStorage());
 
     const FeedSettings& settings() const { return settings_; }
     FaultPlan& faults() { return faults_; }
@@ -100,6 +103,7 @@ private:
 
     FeedSettings settings_;
     Clock clock_;
+    FeedStorage& storage_;
     JapanClock japanClock_;
     std::string clockError_;  // a VANTOR_JVLINK_CLOCK that is no time stamp (UTF-8)
     FaultPlan faults_;

@@ -1,10 +1,10 @@
 #include "odds/kol_odds.h"
 
 #include <array>
+#include <iterator>
 
 #include "codes/odds_pairs.h"
 #include "odds/yoz_line.h"
-#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -27,20 +27,40 @@ int bracketPairOf(int k) {
     return table[static_cast<std::size_t>(k)];
 }
 
-SjisString pairOdds(SjisView line, int k, bool horsePairs) {
-    if (horsePairs) return kolOddsField(field(line, 432 + 7 * (k - 1), 7), kHorsePairPlaceholder, kPairWidth);
+void appendPairOdds(SjisString& out, SjisView line, int k, bool horsePairs) {
+    if (horsePairs)
+        return appendKolOddsField(out, field(line, 432 + 7 * (k - 1), 7), kHorsePairPlaceholder, kPairWidth);
     const int t = bracketPairOf(k);
-    if (t == 0) return SjisString(kPairWidth, ' ');
-    return kolOddsField(field(line, 252 + 5 * (t - 1), 5), kBracketPairPlaceholder, kPairWidth);
+    if (t == 0) return (void)out.append(kPairWidth, ' ');
+    appendKolOddsField(out, field(line, 252 + 5 * (t - 1), 5), kBracketPairPlaceholder, kPairWidth);
+}
+
+// Appends tenths as "%<width>.1f" writes tenths / 10, exactly: digits from
+// the right, the last one behind the point, at least one before it.
+void appendTenths(SjisString& out, long long tenths, std::size_t width) {
+    char digits[24];
+    char* first = std::end(digits);
+    unsigned long long rest = tenths < 0 ? 0ULL - static_cast<unsigned long long>(tenths) : tenths;
+    *--first = static_cast<char>('0' + rest % 10);
+    *--first = '.';
+    rest /= 10;
+    do {
+        *--first = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (tenths < 0) *--first = '-';
+    const std::size_t length = static_cast<std::size_t>(std::end(digits) - first);
+    if (length < width) out.append(width - length, ' ');
+    out.append(first, length);
 }
 
 }  // namespace
 
-SjisString kolOddsField(SjisView text, SjisView placeholder, std::size_t width) {
+void appendKolOddsField(SjisString& out, SjisView text, SjisView placeholder, std::size_t width) {
     const SjisView value = trimBlanks(text);
-    if (value == "*") return SjisString(placeholder);
-    if (value == "-") return SjisString(width, ' ');
-    return formatted("%*.1f", static_cast<int>(width), static_cast<double>(lenientNumber(value)) / 10);
+    if (value == "*") return (void)(out += placeholder);
+    if (value == "-") return (void)out.append(width, ' ');
+    appendTenths(out, lenientNumber(value), width);
 }
 
 bool kolUsesHorsePairs(SjisView line, bool chosenDayFrom2005) {
@@ -50,14 +70,15 @@ bool kolUsesHorsePairs(SjisView line, bool chosenDayFrom2005) {
 SjisString kolYozLine(SjisView line, bool horsePairs) {
     SjisString out;
     out.reserve(kYozLineLength);
-    out += sourceField(line, 13, 8);  // date
-    out += sourceField(line, 1, 2);   // racecourse number
-    out += sourceField(line, 7, 6);   // meeting, day of meeting, race number
-    out += "K";
-    out += sourceField(runnersField(line), 1, 2);
-    for (int i = 0; i < kYozHorses; ++i) out += kolOddsField(field(line, 162 + 5 * i, 5), kWinPlaceholder, kWinWidth);
-    out += SjisString(kYozHorses * kWinWidth, ' ');  // KOL gives no place odds
-    for (int k = 1; k <= kYozHorsePairs; ++k) out += pairOdds(line, k, horsePairs);
+    appendSourceField(out, line, 13, 8);  // date
+    appendSourceField(out, line, 1, 2);   // racecourse number
+    appendSourceField(out, line, 7, 6);   // meeting, day of meeting, race number
+    out += 'K';
+    appendSourceField(out, runnersField(line), 1, 2);
+    for (int i = 0; i < kYozHorses; ++i)
+        appendKolOddsField(out, field(line, 162 + 5 * i, 5), kWinPlaceholder, kWinWidth);
+    out.append(kYozHorses * kWinWidth, ' ');  // KOL gives no place odds
+    for (int k = 1; k <= kYozHorsePairs; ++k) appendPairOdds(out, line, k, horsePairs);
     return out;
 }
 

@@ -9,10 +9,10 @@
 
 namespace vantor {
 
-// One odds field: "*" (blanks around it ignored) gives placeholder, "-"
-// gives width blanks, anything else is read as tenths (blank as 0) and
-// written as "%<width>.1f".
-SjisString kolOddsField(SjisView text, SjisView placeholder, std::size_t width);
+// Appends one odds field: "*" (blanks around it ignored) gives
+// placeholder, "-" gives width blanks, anything else is read as tenths
+// (blank as 0) and written as printf's "%<width>.1f" writes them.
+void appendKolOddsField(SjisString& out, SjisView text, SjisView placeholder, std::size_t width);
 
 // The ".yoz" line (without CR LF) of one KOL line. Quinella odds come from
 // the quinella block when horsePairs is set, otherwise from the

@@ -23,10 +23,14 @@ inline constexpr std::size_t kYozLineLength = yoz::kLength - 2;
 inline constexpr int kYozHorses = 18;
 inline constexpr int kYozHorsePairs = 153;
 
-// Bytes pos .. pos+len-1 (1-based) of a source line, padded with blanks
-// where the line is shorter, so that every field keeps its width.
-inline SjisString sourceField(SjisView line, std::size_t pos, std::size_t len) {
-    return padRight(field(line, pos, len), len);
+// Appends bytes pos .. pos+len-1 (1-based) of a source line, padded with
+// blanks where the line is shorter, so that every field keeps its width.
+// A line's some 340 fields go straight into its text, with no text of
+// their own.
+inline void appendSourceField(SjisString& out, SjisView line, std::size_t pos, std::size_t len) {
+    const SjisView text = field(line, pos, len);
+    out += text;
+    out.append(len - text.size(), ' ');
 }
 
 }  // namespace vantor

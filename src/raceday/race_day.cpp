@@ -1,6 +1,7 @@
 #include "raceday/race_day.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <type_traits>
 
@@ -40,9 +41,11 @@ void RaceDay::clear() {
 
 void IniBtnClick(RaceDay& day) {
     // The slots from RaceCount on are written by nothing, so they are still reset.
+    // All zero bytes is a reset slot (zeroed_slots.h): one fill of each
+    // slot's 170 KB, not one per field.
     for (int r = 0; r < day.RaceCount; ++r) {
-        std::construct_at(&day.RaceTbl[r]);
-        std::construct_at(&day.MarkTbl[r]);
+        std::memset(static_cast<void*>(&day.RaceTbl[r]), 0, sizeof(TRaceRec));
+        std::memset(static_cast<void*>(&day.MarkTbl[r]), 0, sizeof(TRaceMarkRec));
     }
 }
 

@@ -86,6 +86,10 @@ TEST(BridgeStream, WhatIsNotTheProtocolStopsTheReadingWithAMessage) {
         {hello + "record 3 f\nabcd\n", "longer than it said"},
         {hello + "open 0 x 1 -\n", "malformed open line"},
         {hello + "status\n", "which is no message"},
+        // One word more than the message has, or many more.
+        {hello + "open 0 1 1 - 20240526\n", "which is no message"},
+        {hello + "close 0 1 2 3 4 5 6 7 8\n", "which is no message"},
+        {hello + "record 3 f g\nabc\n", "which is no message"},
         // The first bytes of something else, shown as printable text.
         {std::string("\x1b[31mMZ\0\x90\n", 10), "wrote \"\\x1b[31mMZ\\x00\\x90\", which is no message"},
     };

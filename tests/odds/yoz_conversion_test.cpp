@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -123,4 +124,18 @@ TEST(KolConversion, MoreThanEightRunnersOrADayFrom2005TakeTheQuinellaBlock) {
     EXPECT_EQ(quinella(yoz, 3), "     0.0");
     EXPECT_EQ(quinella(yoz, 4), "        ");
     EXPECT_EQ(quinella(yoz, 153), "  1234.5");
+}
+
+TEST(KolConversion, OddsAreWrittenAsPrintfWritesTheirTenths) {
+    const char* const texts[] = {"", "0", "  7", "-0", "-5", "+12", "-123", "12x3", "99999", "9999999", "-999999",
+                                 "1000"};
+    for (const std::size_t width : {std::size_t{1}, std::size_t{6}, std::size_t{8}, std::size_t{40}})
+        for (const char* text : texts) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%*.1f", static_cast<int>(width),
+                          static_cast<double>(lenientNumber(text)) / 10);
+            SjisString out = "x";
+            appendKolOddsField(out, text, "*", width);
+            EXPECT_EQ(out, std::string("x") + expected) << '"' << text << "\" in " << width;
+        }
 }

@@ -169,3 +169,13 @@ TEST_F(DayTables, AKeptLoaderLoadsTheNextDayAsAFreshOneDoes) {
     EXPECT_EQ(day->JvSeiRaTbl(0, 0, 1).view(), keyOnlyImage(seRecord(gone, 4)));
     EXPECT_EQ(day->earlierRuns().pooled(), 3) << "blank, Q and the key alone";
 }
+
+// A reset fills the slots in use with zero bytes, as a new day's slots
+// start: that is their value only while every field's reset is zero.
+TEST(DaySlots, AResetSlotIsAllZeroBytes) {
+    const auto race = std::make_unique<TRaceRec>();
+    const auto marks = std::make_unique<TRaceMarkRec>();
+    const std::vector<char> zeros(sizeof(TRaceRec), 0);
+    EXPECT_EQ(std::memcmp(race.get(), zeros.data(), sizeof(TRaceRec)), 0);
+    EXPECT_EQ(std::memcmp(marks.get(), zeros.data(), sizeof(TRaceMarkRec)), 0);
+}
