@@ -105,9 +105,9 @@ private:
     }
 
     std::string save(int minutes, std::string_view dataspec, std::string_view key, const std::string& bytes) {
-        const fs::path path =
-            folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(), static_cast<int>(dataspec.size()),
-                                dataspec.data(), static_cast<int>(key.size()), key.data());
+        const fs::path path = folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(),
+                                                  static_cast<int>(dataspec.size()), dataspec.data(),
+                                                  static_cast<int>(key.size()), key.data());
         if (!replaceWholeFile(path, bytes, Durability::renameOnly)) return "cannot write the file " + path.string();
         ++counts_.files;
         counts_.bytes += static_cast<long long>(bytes.size());
@@ -347,7 +347,7 @@ private:
             const int at = std::min(kFirstOdds + kOddsStep * k, post - 1);
             const double left = steps > 1 ? static_cast<double>(steps - 1 - k) / (steps - 1) : 0.0;
             for (std::size_t i = 0; i < runs.size(); ++i)
-                odds[i] = std::clamp(static_cast<int>(std::lround(runs[i].odds * std::exp(drift[i] * left))), 11, 9999);
+                odds[i] = std::clamp(static_cast<int>(std::lround(runs[i].odds * std::exp(drift[i] * left))), 10, 9999);
             const bool last = k == steps - 1;
             const std::string announced = announce(at);
             const OddsStamp stamp{{'1', date_}, announced, 20000LL * (k + 1)};

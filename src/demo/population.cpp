@@ -27,6 +27,15 @@ constexpr int kFoundationSires = 30;
 constexpr double kStableEdge = 1.4;
 constexpr double kSireEdge = 1.1;
 constexpr double kEdgeNoise = 0.12;
+// Jockeys' skill (Jockey::skill): the visiting stars' lowest and its range,
+// the home riders' spread and how much of it lies below the middle, the
+// apprentices' lowest and range.
+constexpr double kForeignSkill = 1.1;
+constexpr double kForeignSkillRange = 0.4;
+constexpr double kJockeySpread = 0.35;
+constexpr double kBelowMiddle = 0.3;
+constexpr double kApprenticeSkill = -0.15;
+constexpr double kApprenticeSkillRange = 0.3;
 constexpr std::int64_t kSireIdBase = 1100000000;
 constexpr std::int64_t kMareIdBase = 1200000000;
 
@@ -95,17 +104,26 @@ private:
             j.code = 1000 + i * 3;
             j.name = i < kForeignJockeys ? people_.foreignShortName() : people_.shortName();
             j.tozai = static_cast<std::uint8_t>(1 + i % 2);
-            j.skill = static_cast<float>(i < kForeignJockeys ? 1.2 + rng_.unit() * 0.4 : rng_.normal() * 0.5);
-            if (i >= kJockeys - kApprentices) {
-                j.minarai = static_cast<std::uint8_t>(1 + (i % 4));
-                j.skill = static_cast<float>(-0.6 + rng_.unit() * 0.4);
-            }
+            const bool apprentice = i >= kJockeys - kApprentices;
+            if (apprentice) j.minarai = static_cast<std::uint8_t>(1 + (i % 4));
+            j.skill = jockeySkill(i < kForeignJockeys, apprentice);
             w_.jockeys.push_back(std::move(j));
         }
         for (int i = 0; i < kOwners; ++i)
             w_.owners.push_back({100001 + i * 13, people_.ownerName(), people_.colours()});
         for (int i = 0; i < kBreeders + kForeignBreeders; ++i)
             w_.breeders.push_back({373001 + i * 11, people_.breederName(), people_.birthplace(i >= kBreeders)});
+    }
+
+    // A few visiting stars well ahead; the home riders spread above the
+    // middle (the leaders among them) far more than below it, where the
+    // journeymen and the apprentices, who carry less weight, are close to
+    // one another.
+    float jockeySkill(bool foreign, bool apprentice) {
+        const double spread = rng_.normal() * kJockeySpread;
+        if (foreign) return static_cast<float>(kForeignSkill + rng_.unit() * kForeignSkillRange);
+        if (apprentice) return static_cast<float>(kApprenticeSkill + rng_.unit() * kApprenticeSkillRange);
+        return static_cast<float>(spread < 0 ? spread * kBelowMiddle : spread);
     }
 
     std::uint32_t ancestor(bool sire) {

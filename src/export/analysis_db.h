@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "export/side_source.h"
+#include "export/sqlite_sink.h"
 #include "export/store_export.h"
 #include "store/store_paths.h"
 
@@ -18,6 +19,13 @@ namespace vantor::sqlexport {
 
 // <program folder>/analysis.sqlite
 std::filesystem::path analysisDbPath(const std::filesystem::path& programFolder);
+
+// The indexes the record views' queries read through, beyond every
+// export's own: made once when the database is built (or rebuilt), and by
+// the next update of one that lacks any, so that a reader never needs to
+// write. The user's own exports do without them: they would grow a file by
+// half and its first export by seconds.
+const std::vector<ExtraIndex>& analysisDbIndexes();
 
 struct AnalysisDbUpdate {
     enum class Status {

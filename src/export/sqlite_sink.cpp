@@ -188,6 +188,21 @@ void SqliteSink::setPump(std::function<void()> pump) {
         this);
 }
 
+void SqliteSink::setExtraIndexes(std::vector<ExtraIndex> indexes) {
+    extraIndexes_ = std::move(indexes);
+    std::size_t present = 0;
+    if (!fresh_) {
+        sqlite3_stmt* stmt = statement("SELECT count(*) FROM sqlite_schema WHERE type = 'index' AND name = ?");
+        for (const ExtraIndex& index : extraIndexes_) {
+            sqlite3_reset(stmt);
+            sqlite3_bind_text(stmt, 1, index.name.data(), static_cast<int>(index.name.size()), SQLITE_STATIC);
+            check(db_, sqlite3_step(stmt));
+            present += sqlite3_column_int64(stmt, 0) > 0;
+        }
+    }
+    lacksIndexes_ = present < extraIndexes_.size();
+}
+
 void SqliteSink::exec(const std::string& sql) {
     char* message = nullptr;
     if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
@@ -286,6 +301,9 @@ void SqliteSink::fileDone(const std::string& storeFile, FileStamp stamp) {
 
 void SqliteSink::commit(const std::string& range) {
     exec(createIndexesSql());
+    for (const ExtraIndex& index : extraIndexes_)
+        exec("CREATE INDEX IF NOT EXISTS " + index.name + " ON " + index.on + ";");
+    lacksIndexes_ = false;
     sqlite3_stmt* stmt = statement("INSERT OR REPLACE INTO export_info (key, value) VALUES ('range', ?)");
     sqlite3_bind_text(stmt, 1, range.data(), static_cast<int>(range.size()), SQLITE_STATIC);
     check(db_, sqlite3_step(stmt));

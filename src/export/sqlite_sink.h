@@ -12,7 +12,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <variant>
+#include <vector>
 
 #include "export/sql_sink.h"
 
@@ -37,6 +39,13 @@ struct SqliteOpenError {
     std::optional<SqliteRefusal> refusal;
 };
 
+// An index beyond the export's own: its name and what it covers, as
+// CREATE INDEX takes it after ON ("runners (kisyucode, race_date)").
+struct ExtraIndex {
+    std::string name;
+    std::string on;
+};
+
 class SqliteSink final : public SqlSink {
 public:
     // The sink, or why the file is refused or cannot be opened. replace: a
@@ -52,7 +61,12 @@ public:
     // makes the indexes for seconds), so that a window stays alive.
     void setPump(std::function<void()> pump);
 
-    bool outdated() override { return outdated_; }
+    // Indexes the file is to hold beside the export's own, made at the
+    // commit when it lacks them; a file that lacks one counts as outdated,
+    // so that even an export with nothing new makes it.
+    void setExtraIndexes(std::vector<ExtraIndex> indexes);
+
+    bool outdated() override { return outdated_ || lacksIndexes_; }
     FileIndex exportedFiles() override;
     std::string exportedRange() override;
     void begin() override;
@@ -73,6 +87,8 @@ private:
     std::map<std::string, sqlite3_stmt*> statements_;
     std::map<std::pair<TableId, Conflict>, std::string> insertSql_;
     std::function<void()> pump_;
+    std::vector<ExtraIndex> extraIndexes_;
+    bool lacksIndexes_ = false;
     bool fresh_ = false;
     bool outdated_ = false;  // an export of an earlier schema version
 };

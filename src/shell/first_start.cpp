@@ -11,6 +11,7 @@
 #include "jvlink/jvlink_startup.h"
 #include "settings/ini_gt.h"
 #include "settings/last_time.h"
+#include "shell/analysis_db_box.h"
 #include "shell/prgrs_form.h"
 #include "text/encoding.h"
 #include "text/qt_text.h"
@@ -60,8 +61,12 @@ std::string fileGeneratedDemo(JVLink& link, const std::filesystem::path& appDir,
     }
     if (next == Acquisition::Next::read) acquisition.readAll();
     acquisition.closeLink();
-    if (acquisition.failed()) return problem;
-    return acquisition.incomplete() ? lines : std::string();
+    std::string said = acquisition.failed() ? problem : acquisition.incomplete() ? lines : std::string();
+    // What was filed goes into the analysis database in the same box, so
+    // that the first career or record view opens at once.
+    if (const std::string message = analysisDbMessage(updateAnalysisDbShown(appDir, nullptr, &box)); !message.empty())
+        said += (said.empty() || said.ends_with('\n') ? "" : "\n") + message;
+    return said;
 }
 
 }  // namespace vantor

@@ -117,7 +117,8 @@ int main(int argc, char* argv[]) {
         vantor::ui::showInfo(nullptr, QString::fromStdString(*error));
         return 1;
     }
-    // A demo made by this start is filed at once, so the window opens on it.
+    // A demo made by this start is filed at once, and its analysis database
+    // built, so that the window opens on it and its record views at once.
     if (demoFirstDate != 0) {
         if (const auto lock = vantor::ui::takeWriterLock(nullptr, folder, "vantor デモデータ取込み")) {
             const std::string problem = vantor::fileGeneratedDemo(*current, folder, ini, demoFirstDate);

@@ -106,13 +106,6 @@ void TMainForm::refreshLiveViews() {
 }
 
 void TMainForm::LiveSwitchStepped(const LiveStepReport& report) {
-    // What the step filed goes into the analysis database under the writer
-    // lock, as every writer's files do; a lock held elsewhere leaves it to
-    // that writer's own update.
-    if (report.fetches > 0) {
-        if (auto lock = WriterLock::take(AppDir, "vantor 速報", false); std::holds_alternative<WriterLock>(lock))
-            updateAnalysisDb();
-    }
     refreshLiveViews();
     if (!report.changes.empty()) lastLiveChange_ = toQString(report.changes.back());
     QString text = QStringLiteral("速報 %1 更新").arg(toQString(report.clock));
@@ -122,6 +115,13 @@ void TMainForm::LiveSwitchStepped(const LiveStepReport& report) {
     QString notes;
     for (const std::string& note : report.notes) notes += QString::fromStdString(note) + QLatin1Char('\n');
     LiveStatusLabel->setToolTip(notes.trimmed());
+    // What the step filed goes into the analysis database under the writer
+    // lock, as every writer's files do, once the views show the step; a
+    // lock held elsewhere leaves it to that writer's own update.
+    if (report.fetches > 0) {
+        if (auto lock = WriterLock::take(AppDir, "vantor 速報", false); std::holds_alternative<WriterLock>(lock))
+            updateAnalysisDb();
+    }
 }
 
 void TMainForm::LiveSwitchEnded() {

@@ -2,8 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <array>
-
 #include "export/export_tables.h"
 
 namespace vantor::stats {
@@ -12,28 +10,6 @@ namespace {
 
 // How long a query waits for a writer of the database to finish.
 constexpr int kBusyWaitMs = 5000;
-
-// The indexes of the record queries. A person's (and a horse's, for a
-// sire's runners) runs of a period, and a race's facts, are read from the
-// index alone: the runner and race rows are wide, and reading them was
-// most of a record's time. The secondary indexes of these WITHOUT ROWID
-// tables hold the primary key (the race key and horse number) too. Then
-// the names people are found by.
-#define VANTOR_STATS_RUN_COLUMNS "race_date, kakuteijyuni, ninki, ijyocd, jyocd_name"
-constexpr std::array<const char*, 10> kIndexes{{
-    "CREATE INDEX IF NOT EXISTS stats_runners_jockey ON runners (kisyucode, " VANTOR_STATS_RUN_COLUMNS ")",
-    "CREATE INDEX IF NOT EXISTS stats_runners_trainer ON runners (chokyosicode, " VANTOR_STATS_RUN_COLUMNS ")",
-    "CREATE INDEX IF NOT EXISTS stats_runners_owner ON runners (banusicode, " VANTOR_STATS_RUN_COLUMNS ")",
-    "CREATE INDEX IF NOT EXISTS stats_runners_horse ON runners (kettonum, " VANTOR_STATS_RUN_COLUMNS ")",
-    "CREATE INDEX IF NOT EXISTS stats_races_facts ON races (race_date, jyocd, kaiji, nichiji, racenum, trackcd, kyori, "
-    "sibababacd, dirtbabacd, jyokencd_5, jyokencd_5_name)",
-    "CREATE INDEX IF NOT EXISTS stats_runners_jockey_name ON runners (kisyuryakusyo, kisyucode, race_date)",
-    "CREATE INDEX IF NOT EXISTS stats_runners_trainer_name ON runners (chokyosiryakusyo, chokyosicode, race_date)",
-    "CREATE INDEX IF NOT EXISTS stats_runners_owner_name ON runners (banusiname, banusicode, race_date)",
-    "CREATE INDEX IF NOT EXISTS stats_runners_horse_name ON runners (bamei, kettonum, race_date)",
-    "CREATE INDEX IF NOT EXISTS stats_horses_sire_name ON horses (hansyokuname_1, hansyokunum_1, birthdate)",
-}};
-#undef VANTOR_STATS_RUN_COLUMNS
 
 long long pragma(sqlite3* db, const char* sql) {
     sqlite3_stmt* stmt = nullptr;
@@ -85,7 +61,7 @@ std::variant<StatsDb, std::string> StatsDb::open(const fs::path& file) {
     std::error_code error;
     if (!fs::is_regular_file(file, error)) return file.string() + " does not exist";
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         std::string message = file.string() + ": " + (db ? sqlite3_errmsg(db) : "cannot be opened");
         sqlite3_close(db);
         return message;
@@ -95,14 +71,6 @@ std::variant<StatsDb, std::string> StatsDb::open(const fs::path& file) {
     if (pragma(db, "PRAGMA application_id") != sqlexport::kApplicationId ||
         pragma(db, "PRAGMA user_version") != sqlexport::kSchemaVersion)
         return file.string() + " is no Vantor export of schema " + std::to_string(sqlexport::kSchemaVersion);
-    for (const char* sql : kIndexes) {
-        char* message = nullptr;
-        if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-            std::string why = file.string() + ": " + (message ? message : "the indexes cannot be made");
-            sqlite3_free(message);
-            return why;
-        }
-    }
     return opened;
 }
 

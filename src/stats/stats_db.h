@@ -1,8 +1,8 @@
 #pragma once
 // The analysis database as the record queries read it: the program's own
-// export of the store. Opening it makes the indexes the queries need (the
-// file is the program's, not a user's export, so they change nothing of
-// the user's); statements are prepared once and reused.
+// export of the store, with the indexes its build made for them
+// (export/analysis_db.h). It is only read, so a reader needs no write
+// access; statements are prepared once and reused.
 
 #include <filesystem>
 #include <map>
@@ -51,8 +51,8 @@ private:
 
 class StatsDb {
 public:
-    // The database, or why it cannot be read (UTF-8): it is missing, no
-    // export of this schema, or the indexes cannot be made.
+    // The database, or why it cannot be read (UTF-8): it is missing or no
+    // export of this schema.
     static std::variant<StatsDb, std::string> open(const std::filesystem::path& file);
     StatsDb(StatsDb&& other) noexcept;
     StatsDb& operator=(StatsDb&&) = delete;

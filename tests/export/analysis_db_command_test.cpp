@@ -1,5 +1,6 @@
 // vantor-cli's writers keep the analysis database up to date: acquire
-// builds it as `vantor-cli export` would write it, live and odds bring in
+// builds it as `vantor-cli export` would write it (with the record views'
+// indexes), live and odds bring in
 // what they filed, and a run with nothing new leaves the file as it was.
 
 #include <gtest/gtest.h>
@@ -39,11 +40,16 @@ protected:
                    "VANTOR_JVLINK_CLOCK=20240526" + hhmm + "00 ")
             .text;
     }
-    // The database as `vantor-cli export` writes the store now, as text.
+    // The database as `vantor-cli export` writes the store now, with the
+    // record views' indexes the analysis database has beside, as text.
     static std::string exportedDump() {
         const fs::path file = demo_->path() / "export.sqlite";
         fs::remove(file);
         EXPECT_EQ(runCommand(demo_->cli() + " export --sqlite " + shellWord(file.string()) + " 2>/dev/null").status, 0);
+        std::string indexes;
+        for (const auto& index : sqlexport::analysisDbIndexes())
+            indexes += "CREATE INDEX " + index.name + " ON " + index.on + ";";
+        EXPECT_EQ(runCommand("sqlite3 " + shellWord(file.string()) + " " + shellWord(indexes)).status, 0);
         return dump(file);
     }
 

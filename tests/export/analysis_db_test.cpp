@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "export/export_messages.h"
+#include "export/sqlite_sink.h"
 #include "export_store.h"
 
 namespace vantor::test {
@@ -34,12 +35,25 @@ protected:
         return sqlexport::updateAnalysisDb(store.paths(), {}, [this](int, int) { ++progressCalls; });
     }
 
-    // A new export of the store as it is now, as text.
+    // A new build of the analysis database of the store as it is now, as text.
     std::string freshDump() const {
         const fs::path file = store / "fresh.sqlite";
         fs::remove(file);
-        const_cast<ExportStore&>(store).exportTo(file);
+        auto sink = std::get<0>(sqlexport::SqliteSink::open(file, false));
+        sink->setExtraIndexes(sqlexport::analysisDbIndexes());
+        sqlexport::exportStore(store.paths(), *sink, {});
+        sink.reset();
         return dump(file);
+    }
+
+    // The names of the record views' indexes the file lacks.
+    static std::vector<std::string> missingIndexes(const fs::path& file) {
+        std::vector<std::string> missing;
+        for (const auto& index : sqlexport::analysisDbIndexes())
+            if (queryRow(file, "SELECT count(*) FROM sqlite_schema WHERE type = 'index' AND name = '" + index.name +
+                                   "'") != Row{1LL})
+                missing.push_back(index.name);
+        return missing;
     }
 
     static ino_t inode(const fs::path& file) {
@@ -62,6 +76,7 @@ TEST_F(AnalysisDb, FirstUseBuildsItAndAnUpdateWithNothingNewWritesNothing) {
     EXPECT_EQ(db, store.appDir() / "analysis.sqlite");
     EXPECT_EQ(dump(db), freshDump());
     EXPECT_FALSE(fs::exists(store.appDir() / "analysis.sqlite.partial"));
+    EXPECT_EQ(missingIndexes(db), std::vector<std::string>{});
 
     const std::string bytes = readFile(db);
     const auto time = fs::last_write_time(db);
@@ -101,6 +116,29 @@ TEST_F(AnalysisDb, WhatIsFiledAfterAnUpdateAppearsInTheNextInPlace) {
               (std::vector<Row>{{"7"}}));
     EXPECT_EQ(count(db, "payouts"), 1);
     EXPECT_EQ(dump(db), freshDump());
+}
+
+// A database built before the record views' indexes were part of it gets
+// them from its next update, even one with nothing new; a user's own export
+// never does.
+TEST_F(AnalysisDb, AnUpdateMakesTheRecordIndexesItLacksAndAUsersExportHasNone) {
+    update();
+    const std::string index = sqlexport::analysisDbIndexes().front().name;
+    ASSERT_EQ(runCommand("sqlite3 " + shellWord(db.string()) + " 'DROP INDEX " + index + "'").status, 0);
+    ASSERT_EQ(missingIndexes(db), std::vector<std::string>{index});
+    const auto again = update();
+    EXPECT_EQ(again.status, Status::updated);
+    EXPECT_EQ(again.report.filesRead, 0);
+    EXPECT_EQ(progressCalls, 3) << "no store file read again";
+    EXPECT_EQ(missingIndexes(db), std::vector<std::string>{});
+    // Made once: the next update with nothing new writes nothing.
+    const auto time = fs::last_write_time(db);
+    update();
+    EXPECT_EQ(fs::last_write_time(db), time);
+
+    const fs::path mine = store / "mine.sqlite";
+    store.exportTo(mine);
+    EXPECT_EQ(missingIndexes(mine).size(), sqlexport::analysisDbIndexes().size());
 }
 
 // Whatever stands in the database's place, the update ends with a whole

@@ -1,5 +1,6 @@
-// The first start on a freshly generated demo: the feed is filed at once
-// and the window opens on the newest race day's first race.
+// The first start on a freshly generated demo: the feed is filed at once,
+// its analysis database built, and the window opens on the newest race
+// day's first race.
 
 #include "shell/first_start.h"
 
@@ -10,6 +11,8 @@
 
 #include "components/message_box.h"
 #include "components/string_grid.h"
+#include "export/analysis_db.h"
+#include "export/export_store.h"
 #include "jvlink/feed_jvlink.h"
 #include "settings/app_dir.h"
 #include "settings/ini_gt.h"
@@ -47,6 +50,14 @@ TEST(FirstStart, TheGeneratedDemoIsFiledAndTheNewestDayShown) {
     EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519), "");
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 06:00:00");
     EXPECT_FALSE(std::filesystem::exists(app / "DATA" / "2023年01月01日.jvRA"));
+
+    // The analysis database holds what was filed, with the record views'
+    // indexes, before the window opens: its first record view reads at once.
+    const auto db = sqlexport::analysisDbPath(app.path());
+    EXPECT_EQ(queryRow(db, "SELECT count(*) FROM races"), Row{2LL});
+    for (const auto& index : sqlexport::analysisDbIndexes())
+        EXPECT_EQ(queryRow(db, "SELECT count(*) FROM sqlite_schema WHERE name = '" + index.name + "'"), Row{1LL})
+            << index.name;
 
     TMainForm form(std::make_unique<FeedJVLink>(FeedSettings{feed.path(), 0, "0490"}));
     form.showNewestDay();

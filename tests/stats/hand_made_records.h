@@ -2,9 +2,10 @@
 // A store of hand-made races for the record tests: one jockey's dead-heat
 // win, scratched, excluded and pulled-up rides, a card entry without
 // results, rides just inside and just outside the default twelve months,
-// a dirt race, and two jockeys who share a name; exported into an
-// analysis database.
+// a dirt race, and two jockeys who share a name; built into the analysis
+// database.
 
+#include "export/analysis_db.h"
 #include "export/export_store.h"
 #include "stats/stats_db.h"
 
@@ -137,9 +138,9 @@ inline void fillHandRides(ExportStore& store) {
 }
 
 inline stats::StatsDb exportedStatsDb(ExportStore& store) {
-    const auto file = store.appDir() / "analysis.sqlite";
-    store.exportTo(file);
-    auto opened = stats::StatsDb::open(file);
+    const auto update = sqlexport::updateAnalysisDb(store.paths(), {});
+    if (update.status == sqlexport::AnalysisDbUpdate::Status::failed) ADD_FAILURE() << update.problem;
+    auto opened = stats::StatsDb::open(sqlexport::analysisDbPath(store.appDir()));
     if (auto* error = std::get_if<std::string>(&opened)) ADD_FAILURE() << *error;
     return std::move(std::get<stats::StatsDb>(opened));
 }
