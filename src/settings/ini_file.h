@@ -9,7 +9,11 @@
 // names match without regard to ASCII letter case. Lines before the first
 // section, comments (";") and anything else are kept but never match. When a
 // section or key occurs twice, the first one counts, for reading and writing.
+//
+// The text is indexed once when it is read (and again after each change),
+// so that looking a key up costs no scan of its lines.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,10 +39,25 @@ public:
     SjisString text() const;
 
 private:
+    // A line as an extent of content_, its line break left out.
+    struct Line {
+        std::size_t begin, size;
+    };
+    // A "key=value" line inside a section, under the hash of its section
+    // and key names as they match (ASCII letters folded).
+    struct IndexEntry {
+        std::size_t hash;
+        std::uint32_t line, header;
+    };
+
+    SjisView line(std::size_t i) const { return SjisView(content_).substr(lines_[i].begin, lines_[i].size); }
+    void index();
     // Index of the line holding key in section, or nothing.
     std::optional<std::size_t> findKey(SjisView section, SjisView key) const;
 
-    std::vector<SjisString> lines_;
+    SjisString content_;
+    std::vector<Line> lines_;
+    std::vector<IndexEntry> entries_;  // by hash, then by line
 };
 
 // Whether a name can be stored in and found again in an ini text.

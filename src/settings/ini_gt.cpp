@@ -7,6 +7,7 @@
 #include "fileio/link_target.h"
 #include "settings/app_dir.h"
 #include "settings/ini_file.h"
+#include "settings/program_settings.h"
 #include "settings/user_dirs.h"
 #include "text/sjis_chars.h"
 
@@ -53,7 +54,7 @@ std::optional<SjisString> storedValue(FileAccess& files, const std::filesystem::
 
 std::string TIniGT::defaultFileName() {
     auto name = executablePath().filename();
-    if (name.empty()) return "vantor.ini";
+    if (name.empty()) return std::string(kProgramSettingsName);
     return name.replace_extension(".ini").string();
 }
 
@@ -78,8 +79,12 @@ int TIniGT::ReadInteger(SjisView section, SjisView key, int defaultValue) const 
     return value ? decimalInt(*value).value_or(defaultValue) : defaultValue;
 }
 
+SjisString iniInteger(int value) { return std::to_string(value); }
+
+SjisString iniBool(bool value) { return value ? "1" : "0"; }
+
 bool TIniGT::WriteInteger(SjisView section, SjisView key, int value) {
-    return WriteString(section, key, std::to_string(value));
+    return WriteString(section, key, iniInteger(value));
 }
 
 bool TIniGT::ReadBool(SjisView section, SjisView key, bool defaultValue) const {
@@ -87,7 +92,7 @@ bool TIniGT::ReadBool(SjisView section, SjisView key, bool defaultValue) const {
 }
 
 bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) {
-    return WriteString(section, key, value ? "1" : "0");
+    return WriteString(section, key, iniBool(value));
 }
 
 bool TIniGT::ValueExists(SjisView section, SjisView key) const {
@@ -100,6 +105,11 @@ SjisString TIniGT::ReadString(SjisView section, SjisView key, SjisView defaultVa
 }
 
 bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
+    return WriteValues({{SjisString(section), SjisString(key), SjisString(value)}});
+}
+
+bool TIniGT::WriteValues(const std::vector<Change>& changes) {
+    if (changes.empty()) return true;
     // A settings file kept elsewhere through a link is replaced where it
     // lives, so the link stays a link.
     const auto path = linkTarget(filePath());
@@ -111,7 +121,9 @@ bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;
     IniText ini(file.bytes);
-    return ini.setValue(section, key, value) && files_->replace(*path, ini.text(), Durability::flushed);
+    for (const Change& c : changes)
+        if (!ini.setValue(c.section, c.key, c.value)) return false;
+    return files_->replace(*path, ini.text(), Durability::flushed);
 }
 
 }  // namespace vantor
