@@ -1,6 +1,7 @@
 #include "settings/ini_file.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "text/sjis_chars.h"
 
@@ -79,45 +80,49 @@ bool isValidIniKey(SjisView name) {
            name.front() != ';' && findSjisChar(name, '=') == SjisView::npos;
 }
 
-IniText::IniText(SjisView content) : content_(content) {
-    std::size_t begin = 0;
-    while (begin < content_.size()) {
-        const std::size_t end = std::min(content_.find('\n', begin), content_.size());
-        std::size_t size = end - begin;
-        if (size > 0 && content_[end - 1] == '\r') --size;
-        lines_.push_back({begin, size});
-        begin = end + 1;
-    }
-    index();
-}
+IniText::IniText(SjisString content) : content_(std::move(content)) {
+    const char* const text = content_.data();
+    const std::size_t size = content_.size();
+    std::size_t count = 0;
+    for (const char* at = text; (at = static_cast<const char*>(std::memchr(at, '\n', size - (at - text)))); ++at)
+        ++count;
+    lines_.reserve(count + 1);
+    entries_.reserve(count + 1);
 
-void IniText::index() {
-    entries_.clear();
     std::optional<SjisView> section;
     std::uint32_t header = 0;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (const auto name = sectionOf(line(i))) {
+    std::size_t begin = 0;
+    while (begin < size) {
+        const void* found = std::memchr(text + begin, '\n', size - begin);
+        const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text) : size;
+        std::size_t length = end - begin;
+        if (length > 0 && text[end - 1] == '\r') --length;
+        const auto at = static_cast<std::uint32_t>(lines_.size());
+        lines_.push_back({begin, length});
+        const SjisView line(text + begin, length);
+        if (const auto name = sectionOf(line)) {
             section = name;
-            header = static_cast<std::uint32_t>(i);
+            header = at;
         } else if (section) {
-            if (const auto entry = entryOf(line(i)))
-                entries_.push_back({namesHash(*section, entry->key), static_cast<std::uint32_t>(i), header});
+            if (const auto entry = entryOf(line)) entries_.push_back({namesHash(*section, entry->key), at, header});
         }
+        begin = end + 1;
     }
-    std::sort(entries_.begin(), entries_.end(),
-              [](const IndexEntry& a, const IndexEntry& b) { return a.hash != b.hash ? a.hash < b.hash : a.line < b.line; });
+    std::sort(entries_.begin(), entries_.end(), [](const IndexEntry& a, const IndexEntry& b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.line < b.line;
+    });
 }
 
 std::optional<std::size_t> IniText::findKey(SjisView section, SjisView key) const {
-    if (!isValidIniSection(section) || !isValidIniKey(key)) return std::nullopt;
     const std::size_t hash = namesHash(section, key);
     auto it = std::lower_bound(entries_.begin(), entries_.end(), hash,
                                [](const IndexEntry& e, std::size_t h) { return e.hash < h; });
     // Within one hash by line, so the first that matches is the first in the text.
     for (; it != entries_.end() && it->hash == hash; ++it) {
+        // A name that could not be written (a line break in it, say) is never found.
         if (equalsIgnoringAsciiCase(*sectionOf(line(it->header)), section) &&
             equalsIgnoringAsciiCase(entryOf(line(it->line))->key, key))
-            return it->line;
+            return isValidIniSection(section) && isValidIniKey(key) ? std::optional(it->line) : std::nullopt;
     }
     return std::nullopt;
 }
@@ -175,7 +180,7 @@ bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
         content += changed;
         content += "\r\n";
     }
-    *this = IniText(content);
+    *this = IniText(std::move(content));
     return true;
 }
 

@@ -10,8 +10,8 @@
 // section, comments (";") and anything else are kept but never match. When a
 // section or key occurs twice, the first one counts, for reading and writing.
 //
-// The text is indexed once when it is read (and again after each change),
-// so that looking a key up costs no scan of its lines.
+// The text is indexed as it is read (and read anew after each change), so
+// that looking a key up costs no scan of its lines.
 
 #include <cstdint>
 #include <optional>
@@ -25,7 +25,7 @@ namespace vantor {
 class IniText {
 public:
     IniText() = default;
-    explicit IniText(SjisView content);
+    explicit IniText(SjisString content);
 
     // The value of key in section, or nothing when either is absent.
     std::optional<SjisView> value(SjisView section, SjisView key) const;
@@ -50,8 +50,7 @@ private:
         std::uint32_t line, header;
     };
 
-    SjisView line(std::size_t i) const { return SjisView(content_).substr(lines_[i].begin, lines_[i].size); }
-    void index();
+    SjisView line(std::size_t i) const { return SjisView(content_.data() + lines_[i].begin, lines_[i].size); }
     // Index of the line holding key in section, or nothing.
     std::optional<std::size_t> findKey(SjisView section, SjisView key) const;
 

@@ -53,9 +53,12 @@ std::optional<SjisString> storedValue(FileAccess& files, const std::filesystem::
 }  // namespace
 
 std::string TIniGT::defaultFileName() {
-    auto name = executablePath().filename();
-    if (name.empty()) return std::string(kProgramSettingsName);
-    return name.replace_extension(".ini").string();
+    // The executable stays what it is while it runs: asked once.
+    static const std::string name = [] {
+        auto file = executablePath().filename();
+        return file.empty() ? std::string(kProgramSettingsName) : file.replace_extension(".ini").string();
+    }();
+    return name;
 }
 
 void TIniGT::setFileName(std::string name) { fileName_ = name.empty() ? defaultFileName() : std::move(name); }
@@ -117,10 +120,10 @@ bool TIniGT::WriteValues(const std::vector<Change>& changes) {
     // Another window or command may write a key of the same file at the
     // same moment: each update reads and replaces the file under the lock.
     const FolderUpdateLock lock(path->parent_path());
-    const auto file = files_->readWhole(*path);
+    auto file = files_->readWhole(*path);
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;
-    IniText ini(file.bytes);
+    IniText ini(std::move(file.bytes));
     for (const Change& c : changes)
         if (!ini.setValue(c.section, c.key, c.value)) return false;
     return files_->replace(*path, ini.text(), Durability::flushed);
