@@ -87,8 +87,8 @@ TAllPrintForm::TAllPrintForm(const RaceDay& day, QPrinter& printer, QWidget* par
     SirusiCombo->hide();
 
     auto* top = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{PageLabel, UpDown1, ChokBox, SirusiCombo, BitBtn2, BitBtn4, BitBtn3,
-                                                      CloseBtn, RadioGroup1, GroupBox1})
+    for (QWidget* w : std::initializer_list<QWidget*>{PageLabel, UpDown1, ChokBox, SirusiCombo, BitBtn2, BitBtn4,
+                                                      BitBtn3, CloseBtn, RadioGroup1, GroupBox1})
         top->addWidget(w);
     top->addStretch();
 
@@ -244,9 +244,7 @@ void TAllPrintForm::done(int result) {
     QDialog::done(result);
 }
 
-void TAllPrintForm::FormCloseQuery() {
-    writeSetting(IniGT1, kPlacement, {x(), y(), width(), height()});
-}
+void TAllPrintForm::FormCloseQuery() { writeSetting(IniGT1, kPlacement, {x(), y(), width(), height()}); }
 
 void TAllPrintForm::FormClose() { PrevX1->SetPaper(); }
 

@@ -94,9 +94,7 @@ bool TIniGT::ReadBool(SjisView section, SjisView key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) {
-    return WriteString(section, key, iniBool(value));
-}
+bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) { return WriteString(section, key, iniBool(value)); }
 
 bool TIniGT::ValueExists(SjisView section, SjisView key) const {
     return storedValue(*files_, filePath(), section, key).has_value();

@@ -96,7 +96,8 @@ TEST_F(PrintCommand, AnUnknownDayIsRefused) {
 TEST_F(PrintCommand, AFileThatCannotBeWrittenFailsWithItsNameAndKeepsWhatWasThere) {
     const auto run = [](const std::string& options) {
         // Its error output too, in order.
-        return runCommand("{ echo; " + cli() + " print --day " + shellWord(day) + " --number --dpi 10 " + options + " 2>&1; }");
+        return runCommand("{ echo; " + cli() + " print --day " + shellWord(day) + " --number --dpi 10 " + options +
+                          " 2>&1; }");
     };
     const auto missing = *store / "missing/x.pdf";
     const CommandOutput noFolder = run("--pdf " + shellWord(missing.string()));
@@ -148,9 +149,12 @@ TEST(PrintCommandMarks, ASetsMarksStandLeftOfTheNamesAndTheNoteUnderTheHeaderAnd
     EXPECT_TRUE(foundAt(race11, "シルシホース2", 245, v2 + 333)) << "the name moves right of its mark";
     EXPECT_TRUE(foundAt(race11, "シルシホース1", 205, 126 + 333)) << "an unmarked runner's name stays";
     EXPECT_TRUE(foundAt(race11, "逃げ馬不在", 300, 258));
-    EXPECT_TRUE(foundAt(race11, "前残り", 300, 258) || std::any_of(race11.begin(), race11.end(), [](const PdfWord& w) {
-                    return w.text.find("前残り") != std::string::npos && std::abs(w.yMm - 25.8) <= 1.5;
-                })) << "the note's lines on one line";
+    EXPECT_TRUE(foundAt(race11, "前残り", 300, 258) ||
+                std::any_of(race11.begin(), race11.end(),
+                            [](const PdfWord& w) {
+                                return w.text.find("前残り") != std::string::npos && std::abs(w.yMm - 25.8) <= 1.5;
+                            }))
+        << "the note's lines on one line";
     EXPECT_FALSE(std::any_of(race11.begin(), race11.end(), [](const PdfWord& w) { return w.text == "×"; }))
         << "set 2's mark is not printed";
     EXPECT_TRUE(foundAt(pdfWords(marked, 2), "注", 205, 126 + 330));

@@ -1,5 +1,5 @@
 // The values of one choice written together: one replacement of the file,
-// all of them or none, and the checks each setting carries when read.
+// all of them or none.
 
 #include "settings/settings_batch.h"
 
@@ -72,22 +72,4 @@ TEST_F(Batch, OneValueTheFileCannotHoldKeepsTheWholeOldFile) {
     writeSetting(batch, Setting<int>{"JVLinkFeed", "Pace", 0}, 50);
     EXPECT_FALSE(batch.commit());
     EXPECT_EQ(bytes(), old);
-}
-
-TEST_F(Batch, EachSettingTakesAStoredValueAsItsCheckSays) {
-    constexpr Setting<int> pace{"f", "pace", 20, [](int stored, int) { return std::clamp(stored, 0, 100); }};
-    constexpr Setting<SjisView> version{"f", "version", "0490", [](SjisView stored, SjisView fallback) {
-                                            return stored.size() == 4 ? stored : fallback;
-                                        }};
-    constexpr Setting<int> plain{"f", "plain", 7};
-    disk.files.put(file, "[f]\r\npace=500\r\nversion=12345\r\nplain=-3\r\n");
-    EXPECT_EQ(readSetting(ini, pace), 100);
-    EXPECT_EQ(readSetting(ini, version), "0490");
-    EXPECT_EQ(readSetting(ini, plain), -3);
-    disk.files.put(file, "[f]\r\npace=-1\r\nversion=0500\r\n");
-    EXPECT_EQ(readSetting(ini, pace), 0);
-    EXPECT_EQ(readSetting(ini, version), "0500");
-    disk.files.put(file, "");
-    EXPECT_EQ(readSetting(ini, pace), 20);  // absent: the fallback, through the check
-    EXPECT_EQ(readSetting(ini, plain), 7);
 }

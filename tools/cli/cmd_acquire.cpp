@@ -11,8 +11,8 @@
 #include "jvlink/acquisition.h"
 #include "jvlink/cancel_flag.h"
 #include "run_limits.h"
-#include "settings/program_settings.h"
 #include "settings/last_time.h"
+#include "settings/program_settings.h"
 
 namespace vantor::cli {
 namespace {
