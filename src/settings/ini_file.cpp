@@ -90,14 +90,14 @@ IniText::IniText(SjisString content) : content_(std::move(content)) {
     entries_.reserve(count + 1);
 
     std::optional<SjisView> section;
-    std::uint32_t header = 0;
+    std::size_t header = 0;
     std::size_t begin = 0;
     while (begin < size) {
         const void* found = std::memchr(text + begin, '\n', size - begin);
         const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text) : size;
         std::size_t length = end - begin;
         if (length > 0 && text[end - 1] == '\r') --length;
-        const auto at = static_cast<std::uint32_t>(lines_.size());
+        const std::size_t at = lines_.size();
         lines_.push_back({begin, length});
         const SjisView line(text + begin, length);
         if (const auto name = sectionOf(line)) {

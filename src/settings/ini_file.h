@@ -13,7 +13,6 @@
 // The text is indexed as it is read (and read anew after each change), so
 // that looking a key up costs no scan of its lines.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,8 +45,7 @@ private:
     // A "key=value" line inside a section, under the hash of its section
     // and key names as they match (ASCII letters folded).
     struct IndexEntry {
-        std::size_t hash;
-        std::uint32_t line, header;
+        std::size_t hash, line, header;
     };
 
     SjisView line(std::size_t i) const { return SjisView(content_.data() + lines_[i].begin, lines_[i].size); }
