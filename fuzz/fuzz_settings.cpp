@@ -42,9 +42,9 @@ SjisView trimmedBlanks(SjisView text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The program's settings file holds a few dozen short lines. Every check
-// looks keys up line by line, so a longer input costs in proportion while
-// its further lines only repeat the forms of the first.
+// The program's settings file holds a few dozen short lines. Each text is
+// read (and indexed) in proportion to its length, while the further lines
+// of a longer input only repeat the forms of the first.
 constexpr std::size_t kInputLimit = 1024;
 
 }  // namespace
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SjisView text = input.substr(0, nul);
     const SjisView value = nul == std::string_view::npos ? SjisView{} : input.substr(nul + 1);
 
-    const IniText parsed(text);
+    const IniText parsed{SjisString(text)};
     const IniText again(parsed.text());
     std::array<std::optional<SjisView>, kProgramKeys.size()> stored;
     for (std::size_t i = 0; i < kProgramKeys.size(); ++i) {

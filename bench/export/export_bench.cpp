@@ -132,7 +132,8 @@ void BM_UpdateTheAnalysisDbWithNothingNew(benchmark::State& state) {
         last = now;
     };
     const double first = secondsTaken([&] {
-        sqlexport::updateAnalysisDb(paths, {&marks}, [&](int, int) { alive(); }, alive);
+        sqlexport::updateAnalysisDb(
+            paths, {&marks}, [&](int, int) { alive(); }, alive);
     });
     std::vector<fs::path> files;
     for (const auto& file : sqlexport::scanStore(paths)) files.push_back(app / file.path);

@@ -8,7 +8,7 @@
 #include "jvlink/acquisition.h"
 #include "jvlink/feed_jvlink.h"
 #include "settings/app_dir.h"
-#include "settings/ini_gt.h"
+#include "settings/program_settings.h"
 #include "store/store_folders.h"
 
 namespace vantor::bench {
@@ -35,8 +35,7 @@ long long fileDemo(const DemoFeed& feed, const fs::path& app) {
         std::exit(1);
     }
     setAppDir(app);
-    TIniGT ini;
-    ini.setFileName("vantor.ini");
+    TIniGT ini = programSettings();
     FeedJVLink link(FeedSettings{feed.folder, 0, "0490"});
     link.JVInit("bench");
     Acquisition::Ui ui;

@@ -43,8 +43,7 @@ const std::vector<SjisString>& horseSearchHeaders() {
 }
 
 const std::vector<SjisString>& searchListHeaders() {
-    static const auto headers =
-        sjis({"ﾚｰｽ", "枠", "馬", "該当", "馬名", "騎手", "調教師", "着順", "人気", "確ｵｯｽﾞ"});
+    static const auto headers = sjis({"ﾚｰｽ", "枠", "馬", "該当", "馬名", "騎手", "調教師", "着順", "人気", "確ｵｯｽﾞ"});
     return headers;
 }
 

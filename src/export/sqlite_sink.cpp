@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "export/sql_text.h"
+#include "text/formatted.h"
 
 namespace vantor::sqlexport {
 namespace fs = std::filesystem;
@@ -12,11 +13,7 @@ void check(sqlite3* db, int rc) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) throw SinkError(sqlite3_errmsg(db));
 }
 
-std::string hex(long long n) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08llx", n & 0xffffffffLL);
-    return text;
-}
+std::string hex(long long n) { return formatted("0x%08llx", n & 0xffffffffLL); }
 
 struct Identity {
     long long applicationId = 0, version = 0, objects = 0;

@@ -53,9 +53,7 @@ std::optional<std::string> FaultPlan::parse(std::string_view text) {
     return std::nullopt;
 }
 
-void FaultPlan::add(std::string_view operation, int call, int code) {
-    faults_[{std::string(operation), call}] = code;
-}
+void FaultPlan::add(std::string_view operation, int call, int code) { faults_[{std::string(operation), call}] = code; }
 
 void FaultPlan::clear() {
     faults_.clear();

@@ -28,9 +28,9 @@
 #include <vector>
 
 #include "jvlink/fault_plan.h"
-#include "jvlink/japan_clock.h"
 #include "jvlink/feed_folder.h"
 #include "jvlink/feed_storage.h"
+#include "jvlink/japan_clock.h"
 #include "jvlink/jvlink.h"
 #include "jvlink/realtime_index.h"
 

@@ -20,6 +20,7 @@
 #include "jvlink/jvlink.h"
 #include "jvlink_ui/filed_lines_model.h"
 #include "settings/last_time.h"
+#include "settings/program_settings.h"
 #include "text/qt_text.h"
 
 namespace vantor {
@@ -34,8 +35,7 @@ constexpr qint64 kPumpIntervalMs = 15;
 }  // namespace
 
 TGetDataForm::TGetDataForm(QWidget* parent, JVLink& link, const std::filesystem::path& appDir)
-    : QDialog(parent), link_(link), paths_(appDir) {
-    IniGT1.setFileName("vantor.ini");
+    : QDialog(parent), link_(link), IniGT1(programSettings()), paths_(appDir) {
     buildLayout();
     acquisition_ = std::make_unique<Acquisition>(link_, paths_, makeUi());
 

@@ -105,7 +105,8 @@ draw::Ops runnerCell(const RaceDay& day, int race, int col, std::size_t j, const
         case kCheckTrainerColumn:
             c.fill(draw::kWhite);
             c.setPoints(8);
-            c.textOut(x, box.gridLine + 7, col == kCheckJockeyColumn ? rec.KisyuName[j].view() : rec.ChokName[j].view());
+            c.textOut(x, box.gridLine + 7,
+                      col == kCheckJockeyColumn ? rec.KisyuName[j].view() : rec.ChokName[j].view());
             break;
         default:
             c.fill(draw::kWhite);

@@ -23,7 +23,8 @@ draw::Ops greyedIfOut(const TRaceRec& rec, int runner, draw::Ops ops) {
 }  // namespace
 
 draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, const CellBox& box, bool chosen) {
-    if (!validRace(race) || col < kUserMarkColumn || col >= kCardColumns || runner < kHeaderRunner || runner >= kMaxRunners)
+    if (!validRace(race) || col < kUserMarkColumn || col >= kCardColumns || runner < kHeaderRunner ||
+        runner >= kMaxRunners)
         return {};
     if (runner == kHeaderRunner) return headerCell(col, box);
     const TRaceRec& rec = day.RaceTbl[race];
@@ -48,7 +49,8 @@ draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int runner,
     if (col >= kUserMarkColumn) return raceCardColumn(day, race, runner, col, box, chosen);
     if (runner == kHeaderRunner) return headerCell(col, box);
     const TRaceRec& rec = day.RaceTbl[race];
-    return col == kBracketColumn ? bracketCell(rec, runner, box) : numberCell(rec, day.MarkTbl[race], runner, box, colours);
+    return col == kBracketColumn ? bracketCell(rec, runner, box)
+                                 : numberCell(rec, day.MarkTbl[race], runner, box, colours);
 }
 
 }  // namespace vantor::card

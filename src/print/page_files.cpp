@@ -1,34 +1,37 @@
 #include "print/page_files.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
-#include <QPainter>
 #include <QPdfWriter>
 
-#include "output/renderer.h"
+#include "fileio/whole_file.h"
+#include "print/print_pages.h"
 
 namespace vantor::print {
 namespace {
 
-QString qpath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+std::string cannotWrite(const std::filesystem::path& file) { return "cannot write " + file.string(); }
 
 }  // namespace
 
 std::optional<std::string> writePdf(const PrintDocument& doc, const std::filesystem::path& file,
-                                    const std::string& title) {
-    QPdfWriter writer(qpath(file));
-    writer.setTitle(QString::fromStdString(title));
-    writer.setCreator(QStringLiteral("Vantor"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setResolution(kPdfDotsPerInch);
-    QPainter painter;
-    if (!painter.begin(&writer)) return "cannot write " + file.string();
-    const draw::PageScale scale{kPdfDotsPerInch, kPdfDotsPerInch, {}};
-    for (std::size_t p = 0; p < doc.pages.size(); ++p) {
-        if (p > 0) writer.newPage();
-        draw::paintPage(painter, doc.pages[p], scale);
+                                    const std::string& title, int from, int to) {
+    // Made in memory and then put in place whole: a file that was there
+    // before stays as it was when anything fails.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&bytes);
+        writer.setTitle(QString::fromStdString(title));
+        writer.setCreator(QStringLiteral("Vantor"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setResolution(kPdfDotsPerInch);
+        if (printDocument(doc, writer, from, to == 0 ? static_cast<int>(doc.pages.size()) : to))
+            return cannotWrite(file);
     }
-    if (!painter.end()) return "cannot write " + file.string();
+    if (!replaceWholeFile(file, std::string_view(bytes.data().constData(), static_cast<std::size_t>(bytes.size()))))
+        return cannotWrite(file);
     return std::nullopt;
 }
 
@@ -39,16 +42,18 @@ PngPages writePngs(const PrintDocument& doc, const std::filesystem::path& folder
     // Names as wide as the last page's number, so that they sort in page order.
     const int digits = std::max(2, static_cast<int>(std::to_string(doc.pages.size()).size()));
     for (std::size_t p = 0; p < doc.pages.size(); ++p) {
+        const auto file = folder / QStringLiteral("page-%1.png").arg(p + 1, digits, 10, QLatin1Char('0')).toStdString();
         QImage image(dots(draw::kA4Width), dots(draw::kA4Height), QImage::Format_RGB32);
         image.setDotsPerMeterX(dotsPerMetre);
         image.setDotsPerMeterY(dotsPerMetre);
         image.fill(Qt::white);
-        QPainter painter(&image);
-        draw::paintPage(painter, doc.pages[p], {static_cast<double>(dotsPerInch), dotsPerInch, {}});
-        painter.end();
-        const auto file = folder / QStringLiteral("page-%1.png").arg(p + 1, digits, 10, QLatin1Char('0')).toStdString();
-        if (!image.save(qpath(file))) {
-            out.error = "cannot write " + file.string();
+        const int page = static_cast<int>(p) + 1;
+        QBuffer bytes;
+        bytes.open(QIODevice::WriteOnly);
+        if (printDocument(doc, image, page, page) || !image.save(&bytes, "PNG") ||
+            !replaceWholeFile(file, std::string_view(bytes.data().constData(), static_cast<std::size_t>(bytes.size())),
+                              Durability::renameOnly)) {
+            out.error = cannotWrite(file);
             return out;
         }
         out.files.push_back(file);

@@ -33,7 +33,8 @@ namespace {
 constexpr int kZooms[] = {25, 50, 75, 100};
 constexpr PlacementSetting kPlacement{"Printlocate", {10, 10, 630, 450}};
 // The preview's zoom: an index into kZooms.
-constexpr Setting<int> kZoom{"PrintZoom", "ratio", 1};
+constexpr Setting<int> kZoom{"PrintZoom", "ratio", 1,
+                             [](int stored, int fallback) { return stored >= 0 && stored <= 3 ? stored : fallback; }};
 
 // The JRA racecourse of a race key's code read as a number (1 to 10);
 // empty for any other code.
@@ -86,8 +87,8 @@ TAllPrintForm::TAllPrintForm(const RaceDay& day, QPrinter& printer, QWidget* par
     SirusiCombo->hide();
 
     auto* top = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{PageLabel, UpDown1, ChokBox, SirusiCombo, BitBtn2, BitBtn4, BitBtn3,
-                                                      CloseBtn, RadioGroup1, GroupBox1})
+    for (QWidget* w : std::initializer_list<QWidget*>{PageLabel, UpDown1, ChokBox, SirusiCombo, BitBtn2, BitBtn4,
+                                                      BitBtn3, CloseBtn, RadioGroup1, GroupBox1})
         top->addWidget(w);
     top->addStretch();
 
@@ -125,8 +126,7 @@ void TAllPrintForm::FormCreate(const RaceDay& day) {
     const WindowPlacement place = readSetting(IniGT1, kPlacement);
     move(place.left, place.top);
     resize(place.width, place.height);
-    const int ratio = readSetting(IniGT1, kZoom);
-    const int item = ratio >= 0 && ratio <= 3 ? ratio : kZoom.fallback;
+    const int item = readSetting(IniGT1, kZoom);
     ZoomButtons->button(item)->setChecked(true);
     RadioGroup1Click(item);
 
@@ -244,9 +244,7 @@ void TAllPrintForm::done(int result) {
     QDialog::done(result);
 }
 
-void TAllPrintForm::FormCloseQuery() {
-    writeSetting(IniGT1, kPlacement, {x(), y(), width(), height()});
-}
+void TAllPrintForm::FormCloseQuery() { writeSetting(IniGT1, kPlacement, {x(), y(), width(), height()}); }
 
 void TAllPrintForm::FormClose() { PrevX1->SetPaper(); }
 

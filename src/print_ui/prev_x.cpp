@@ -1,10 +1,13 @@
 #include "print_ui/prev_x.h"
 
-#include <QFileDialog>
 #include <QPainter>
 #include <QPrinter>
 
+#include "components/file_chooser.h"
+#include "components/message_box.h"
 #include "output/renderer.h"
+#include "print/page_files.h"
+#include "print/print_pages.h"
 
 namespace vantor::ui {
 namespace {
@@ -15,7 +18,6 @@ constexpr int kBorder = 10;
 
 TPrevX::TPrevX(QPrinter& printer, QWidget* parent) : QWidget(parent), printer_(printer) {
     setObjectName(QStringLiteral("PrevX1"));
-    jobRunner_ = [this](const QString&, int from, int to) { printOnPrinter(from, to); };
     UpdateMetrics();
 }
 
@@ -24,10 +26,10 @@ void TPrevX::StartDoc() {
     currentPage_ = 1;
     printFrom_ = 1;
     printTo_ = 9999;
-    pages_.assign(1, draw::Page{});
+    document_.pages.assign(1, draw::Page{});
 }
 
-void TPrevX::NewPage() { pages_.emplace_back(); }
+void TPrevX::NewPage() { document_.pages.emplace_back(); }
 
 void TPrevX::EndDoc() { update(); }
 
@@ -56,29 +58,32 @@ void TPrevX::SetZoomScale(int percent) {
 void TPrevX::PrintPages() {
     const int to = std::min(PageCount(), printTo_);
     if (printFrom_ > to) return;
-    jobRunner_(Title, printFrom_, to);
+    if (jobRunner_)
+        jobRunner_(Title, printFrom_, to);
+    else
+        printOnPrinter(printFrom_, to);
 }
 
 void TPrevX::printOnPrinter(int from, int to) {
-    // Without a system printer the printer writes PDF: the user names the file.
     if (printer_.outputFormat() == QPrinter::PdfFormat) {
-        const QString file = QFileDialog::getSaveFileName(this, Title, QString(), QStringLiteral("PDF (*.pdf)"));
-        if (file.isEmpty()) return;
-        printer_.setOutputFileName(file);
+        printToPdf(from, to);
+        return;
     }
     // Whatever paper the printer was set to since (by the printer setup,
     // say), each job goes out on A4 portrait, the paper the pages are laid
     // out for.
     SetPaper();
     printer_.setDocName(Title);
-    QPainter painter;
-    if (!painter.begin(&printer_)) return;
-    const int dpi = printer_.resolution();
-    for (int p = from; p <= to; ++p) {
-        if (p > from) printer_.newPage();
-        draw::paintPage(painter, page(p), {static_cast<double>(dpi), dpi, {}});
-    }
-    painter.end();
+    if (print::printDocument(document_, printer_, from, to))
+        ui::showInfo(this, QStringLiteral("プリンタ「%1」に印刷できませんでした。").arg(printer_.printerName()));
+}
+
+void TPrevX::printToPdf(int from, int to) {
+    // Without a system printer the pages are written as PDF: the user names the file.
+    const auto file = ui::chooseSaveFile(this, Title, QString(), QStringLiteral("PDF (*.pdf)"));
+    if (!file || file->isEmpty()) return;
+    if (print::writePdf(document_, file->toStdString(), Title.toStdString(), from, to))
+        ui::showInfo(this, QStringLiteral("PDFファイル「%1」に書き込めませんでした。").arg(*file));
 }
 
 // Screen pixels per printer dot at the zoom.
@@ -121,7 +126,7 @@ void TPrevX::paintEvent(QPaintEvent*) {
     const QRect printable = previewPrintableRect().translated(kBorder, kBorder);
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.drawRect(printable);
-    if (pages_.empty()) return;
+    if (document_.pages.empty()) return;
     const int printerDpi = printer_.resolution();
     draw::paintPage(painter, page(currentPage_),
                     {printerDpi * previewFactor(), printerDpi, QPointF(printable.topLeft())});

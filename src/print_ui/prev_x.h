@@ -2,15 +2,15 @@
 // TPrevX: the page store of the print preview. It holds the pages of one
 // document as drawing operations, shows one of them at a zoom as the
 // printer's physical page with its printable area dotted, and prints a
-// range of pages on the printer, each page painted by draw::paintPage at
-// the printer's resolution, so that the preview shows what is printed.
+// range of pages on the printer through print::printDocument, each page
+// painted by draw::paintPage at the printer's resolution, so that the
+// preview shows what is printed. A job that fails is told in a message box.
 
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <vector>
 
-#include "output/page.h"
+#include "print/print_document.h"
 
 class QPrinter;
 
@@ -27,13 +27,13 @@ public:
     void StartDoc();
     void NewPage();
     void EndDoc();
-    draw::Page& PageCanvas() { return pages_.back(); }
+    draw::Page& PageCanvas() { return document_.pages.back(); }
 
     int CurrentPage() const { return currentPage_; }
-    int PageCount() const { return static_cast<int>(pages_.size()); }
+    int PageCount() const { return static_cast<int>(document_.pages.size()); }
     int PrintFrom() const { return printFrom_; }
     int PrintTo() const { return printTo_; }
-    const draw::Page& page(int p) const { return pages_[static_cast<std::size_t>(p - 1)]; }
+    const draw::Page& page(int p) const { return document_.pages[static_cast<std::size_t>(p - 1)]; }
 
     // Each ignores a page outside 1 .. PageCount (PrintTo only one below 1).
     void SetCurrentPage(int p);
@@ -47,9 +47,11 @@ public:
 
     // One printer job of pages PrintFrom .. min(PageCount, PrintTo), on A4
     // portrait whatever paper the printer was set to. A PDF printer (the
-    // stand-in when the system has none) first asks for the file.
+    // stand-in when the system has none) first asks for the file, and the
+    // file is put in place whole or, when writing fails, left as it was.
     void PrintPages();
-    // Who runs a print job; by default the printer prints the pages.
+    // Who runs a print job; by default, and when set to none, the preview
+    // prints the pages itself.
     using JobRunner = std::function<void(const QString& title, int from, int to)>;
     void setJobRunner(JobRunner runner) { jobRunner_ = std::move(runner); }
 
@@ -69,10 +71,11 @@ protected:
 
 private:
     void printOnPrinter(int from, int to);
+    void printToPdf(int from, int to);
     double previewFactor() const;
 
     QPrinter& printer_;
-    std::vector<draw::Page> pages_;
+    print::PrintDocument document_;
     int currentPage_ = 1;
     int printFrom_ = 1;
     int printTo_ = 9999;

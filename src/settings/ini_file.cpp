@@ -1,5 +1,8 @@
 #include "settings/ini_file.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "text/sjis_chars.h"
 
 namespace vantor {
@@ -48,6 +51,24 @@ bool isSection(SjisView line, SjisView section) {
     return name && equalsIgnoringAsciiCase(*name, section);
 }
 
+// Names match with ASCII letters folded, so the hash folds every byte
+// alike: names that match hash the same, and a trail byte folded here is
+// told apart by the comparison of the names themselves.
+void hashNames(std::size_t& hash, SjisView name) {
+    for (const char c : name) {
+        const char folded = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        hash = (hash ^ static_cast<unsigned char>(folded)) * 1099511628211u;
+    }
+}
+
+std::size_t namesHash(SjisView section, SjisView key) {
+    std::size_t hash = 14695981039346656037u;
+    hashNames(hash, section);
+    hash = (hash ^ 0x100u) * 1099511628211u;  // no byte: the boundary between the names
+    hashNames(hash, key);
+    return hash;
+}
+
 }  // namespace
 
 bool isValidIniSection(SjisView name) {
@@ -59,26 +80,49 @@ bool isValidIniKey(SjisView name) {
            name.front() != ';' && findSjisChar(name, '=') == SjisView::npos;
 }
 
-IniText::IniText(SjisView content) {
-    while (!content.empty()) {
-        const std::size_t end = content.find('\n');
-        SjisView line = content.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines_.emplace_back(line);
-        content.remove_prefix(end == SjisView::npos ? content.size() : end + 1);
+IniText::IniText(SjisString content) : content_(std::move(content)) {
+    const char* const text = content_.data();
+    const std::size_t size = content_.size();
+    std::size_t count = 0;
+    for (const char* at = text; (at = static_cast<const char*>(std::memchr(at, '\n', size - (at - text)))); ++at)
+        ++count;
+    lines_.reserve(count + 1);
+    entries_.reserve(count + 1);
+
+    std::optional<SjisView> section;
+    std::size_t header = 0;
+    std::size_t begin = 0;
+    while (begin < size) {
+        const void* found = std::memchr(text + begin, '\n', size - begin);
+        const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text) : size;
+        std::size_t length = end - begin;
+        if (length > 0 && text[end - 1] == '\r') --length;
+        const std::size_t at = lines_.size();
+        lines_.push_back({begin, length});
+        const SjisView line(text + begin, length);
+        if (const auto name = sectionOf(line)) {
+            section = name;
+            header = at;
+        } else if (section) {
+            if (const auto entry = entryOf(line)) entries_.push_back({namesHash(*section, entry->key), at, header});
+        }
+        begin = end + 1;
     }
+    std::sort(entries_.begin(), entries_.end(), [](const IndexEntry& a, const IndexEntry& b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.line < b.line;
+    });
 }
 
 std::optional<std::size_t> IniText::findKey(SjisView section, SjisView key) const {
-    if (!isValidIniSection(section) || !isValidIniKey(key)) return std::nullopt;
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (const auto name = sectionOf(lines_[i])) {
-            inSection = equalsIgnoringAsciiCase(*name, section);
-        } else if (inSection) {
-            const auto entry = entryOf(lines_[i]);
-            if (entry && equalsIgnoringAsciiCase(entry->key, key)) return i;
-        }
+    const std::size_t hash = namesHash(section, key);
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), hash,
+                               [](const IndexEntry& e, std::size_t h) { return e.hash < h; });
+    // Within one hash by line, so the first that matches is the first in the text.
+    for (; it != entries_.end() && it->hash == hash; ++it) {
+        // A name that could not be written (a line break in it, say) is never found.
+        if (equalsIgnoringAsciiCase(*sectionOf(line(it->header)), section) &&
+            equalsIgnoringAsciiCase(entryOf(line(it->line))->key, key))
+            return isValidIniSection(section) && isValidIniKey(key) ? std::optional(it->line) : std::nullopt;
     }
     return std::nullopt;
 }
@@ -86,41 +130,65 @@ std::optional<std::size_t> IniText::findKey(SjisView section, SjisView key) cons
 std::optional<SjisView> IniText::value(SjisView section, SjisView key) const {
     const auto at = findKey(section, key);
     if (!at) return std::nullopt;
-    return entryOf(lines_[*at])->value;
+    return entryOf(line(*at))->value;
 }
 
 bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
     if (!isValidIniSection(section) || !isValidIniKey(key) || hasLineBreak(value)) return false;
 
-    if (const auto at = findKey(section, key)) {
+    // The lines that change or are added, and where: before line `at`,
+    // replacing it when `replaces`. The text is then read anew, its line
+    // breaks CR LF (so that a CR ending a line's own text stays in it).
+    SjisString changed;
+    std::size_t at = lines_.size();
+    bool replaces = false;
+    if (const auto found = findKey(section, key)) {
         // Keep the stored spelling of the key.
-        SjisString line = SjisString(entryOf(lines_[*at])->key) + '=' + SjisString(value);
-        lines_[*at] = std::move(line);
-        return true;
-    }
-
-    SjisString line = SjisString(key) + '=' + SjisString(value);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (!isSection(lines_[i], section)) continue;
-        // After the section's last non-blank line, so blank separators stay before the next header.
-        std::size_t last = i;
-        for (std::size_t j = i + 1; j < lines_.size() && !sectionOf(lines_[j]); ++j) {
-            if (!trimmed(lines_[j]).empty()) last = j;
+        changed = SjisString(entryOf(line(*found))->key) + '=' + SjisString(value);
+        at = *found;
+        replaces = true;
+    } else {
+        changed = SjisString(key) + '=' + SjisString(value);
+        std::size_t header = 0;
+        while (header < lines_.size() && !isSection(line(header), section)) ++header;
+        if (header < lines_.size()) {
+            // After the section's last non-blank line, so blank separators stay before the next header.
+            std::size_t last = header;
+            for (std::size_t j = header + 1; j < lines_.size() && !sectionOf(line(j)); ++j) {
+                if (!trimmed(line(j)).empty()) last = j;
+            }
+            at = last + 1;
+        } else {
+            // A new section at the end, a blank line before it.
+            const bool blankBefore = !lines_.empty() && !trimmed(line(lines_.size() - 1)).empty();
+            changed = (blankBefore ? "\r\n[" : "[") + SjisString(section) + "]\r\n" + changed;
         }
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), std::move(line));
-        return true;
     }
 
-    if (!lines_.empty() && !trimmed(lines_.back()).empty()) lines_.emplace_back();
-    lines_.push_back('[' + SjisString(section) + ']');
-    lines_.push_back(std::move(line));
+    SjisString content;
+    content.reserve(content_.size() + lines_.size() + changed.size() + 2);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (i == at) {
+            content += changed;
+            content += "\r\n";
+            if (replaces) continue;
+        }
+        content += line(i);
+        content += "\r\n";
+    }
+    if (at == lines_.size()) {
+        content += changed;
+        content += "\r\n";
+    }
+    *this = IniText(std::move(content));
     return true;
 }
 
 SjisString IniText::text() const {
     SjisString out;
-    for (const auto& line : lines_) {
-        out += line;
+    out.reserve(content_.size() + lines_.size());
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        out += line(i);
         out += "\r\n";
     }
     return out;

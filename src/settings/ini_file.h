@@ -9,6 +9,9 @@
 // names match without regard to ASCII letter case. Lines before the first
 // section, comments (";") and anything else are kept but never match. When a
 // section or key occurs twice, the first one counts, for reading and writing.
+//
+// The text is indexed as it is read (and read anew after each change), so
+// that looking a key up costs no scan of its lines.
 
 #include <optional>
 #include <string>
@@ -21,7 +24,7 @@ namespace vantor {
 class IniText {
 public:
     IniText() = default;
-    explicit IniText(SjisView content);
+    explicit IniText(SjisString content);
 
     // The value of key in section, or nothing when either is absent.
     std::optional<SjisView> value(SjisView section, SjisView key) const;
@@ -35,10 +38,23 @@ public:
     SjisString text() const;
 
 private:
+    // A line as an extent of content_, its line break left out.
+    struct Line {
+        std::size_t begin, size;
+    };
+    // A "key=value" line inside a section, under the hash of its section
+    // and key names as they match (ASCII letters folded).
+    struct IndexEntry {
+        std::size_t hash, line, header;
+    };
+
+    SjisView line(std::size_t i) const { return SjisView(content_.data() + lines_[i].begin, lines_[i].size); }
     // Index of the line holding key in section, or nothing.
     std::optional<std::size_t> findKey(SjisView section, SjisView key) const;
 
-    std::vector<SjisString> lines_;
+    SjisString content_;
+    std::vector<Line> lines_;
+    std::vector<IndexEntry> entries_;  // by hash, then by line
 };
 
 // Whether a name can be stored in and found again in an ini text.

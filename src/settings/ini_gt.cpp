@@ -7,6 +7,7 @@
 #include "fileio/link_target.h"
 #include "settings/app_dir.h"
 #include "settings/ini_file.h"
+#include "settings/program_settings.h"
 #include "settings/user_dirs.h"
 #include "text/sjis_chars.h"
 
@@ -52,9 +53,12 @@ std::optional<SjisString> storedValue(FileAccess& files, const std::filesystem::
 }  // namespace
 
 std::string TIniGT::defaultFileName() {
-    auto name = executablePath().filename();
-    if (name.empty()) return "vantor.ini";
-    return name.replace_extension(".ini").string();
+    // The executable stays what it is while it runs: asked once.
+    static const std::string name = [] {
+        auto file = executablePath().filename();
+        return file.empty() ? std::string(kProgramSettingsName) : file.replace_extension(".ini").string();
+    }();
+    return name;
 }
 
 void TIniGT::setFileName(std::string name) { fileName_ = name.empty() ? defaultFileName() : std::move(name); }
@@ -78,17 +82,19 @@ int TIniGT::ReadInteger(SjisView section, SjisView key, int defaultValue) const 
     return value ? decimalInt(*value).value_or(defaultValue) : defaultValue;
 }
 
+SjisString iniInteger(int value) { return std::to_string(value); }
+
+SjisString iniBool(bool value) { return value ? "1" : "0"; }
+
 bool TIniGT::WriteInteger(SjisView section, SjisView key, int value) {
-    return WriteString(section, key, std::to_string(value));
+    return WriteString(section, key, iniInteger(value));
 }
 
 bool TIniGT::ReadBool(SjisView section, SjisView key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) {
-    return WriteString(section, key, value ? "1" : "0");
-}
+bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) { return WriteString(section, key, iniBool(value)); }
 
 bool TIniGT::ValueExists(SjisView section, SjisView key) const {
     return storedValue(*files_, filePath(), section, key).has_value();
@@ -100,6 +106,11 @@ SjisString TIniGT::ReadString(SjisView section, SjisView key, SjisView defaultVa
 }
 
 bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
+    return WriteValues({{SjisString(section), SjisString(key), SjisString(value)}});
+}
+
+bool TIniGT::WriteValues(const std::vector<Change>& changes) {
+    if (changes.empty()) return true;
     // A settings file kept elsewhere through a link is replaced where it
     // lives, so the link stays a link.
     const auto path = linkTarget(filePath());
@@ -107,11 +118,13 @@ bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
     // Another window or command may write a key of the same file at the
     // same moment: each update reads and replaces the file under the lock.
     const FolderUpdateLock lock(path->parent_path());
-    const auto file = files_->readWhole(*path);
+    auto file = files_->readWhole(*path);
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;
-    IniText ini(file.bytes);
-    return ini.setValue(section, key, value) && files_->replace(*path, ini.text(), Durability::flushed);
+    IniText ini(std::move(file.bytes));
+    for (const Change& c : changes)
+        if (!ini.setValue(c.section, c.key, c.value)) return false;
+    return files_->replace(*path, ini.text(), Durability::flushed);
 }
 
 }  // namespace vantor

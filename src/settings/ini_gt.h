@@ -9,9 +9,12 @@
 // through a symbolic link is replaced where the link leads. They return
 // false on failure (the file is a folder, a pipe, unreadable, or its folder
 // is not writable); callers report it where the user relies on the value.
+// Several values that belong together are written as one SettingsBatch
+// (settings_batch.h): one replacement of the file, all of them or none.
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "fileio/file_access.h"
 #include "text/sjis.h"
@@ -61,6 +64,15 @@ public:
     // The value is stored as given, without adding quotes.
     bool WriteString(SjisView section, SjisView key, SjisView value);
 
+    // Stores every value in one replacement of the file, later ones over
+    // earlier ones of the same key. When any of them cannot be stored (a
+    // name or value the text refuses) or the file cannot be replaced, the
+    // file stays as it was and the result is false.
+    struct Change {
+        SjisString section, key, value;
+    };
+    bool WriteValues(const std::vector<Change>& changes);
+
 private:
     FileAccess* files_;
     std::string fileName_ = defaultFileName();
@@ -68,5 +80,9 @@ private:
 
     static std::string defaultFileName();
 };
+
+// Integers and booleans as the settings file holds them: decimal, and "1" or "0".
+SjisString iniInteger(int value);
+SjisString iniBool(bool value);
 
 }  // namespace vantor

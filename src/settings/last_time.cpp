@@ -7,9 +7,6 @@
 namespace vantor {
 namespace {
 
-// The "from" time of the next acquisition; nothing before the first one.
-constexpr Setting<SjisView> kLastTime{"JvDataGet", "LastTime", ""};
-
 // The number the width digits at pos make, or -1 when any of them is not a digit.
 int digitsAt(SjisView text, std::size_t pos, std::size_t width) {
     int value = 0;
@@ -19,6 +16,12 @@ int digitsAt(SjisView text, std::size_t pos, std::size_t width) {
     }
     return value;
 }
+
+// The "from" time of the next acquisition; nothing before the first one,
+// and nothing for a time out of form.
+constexpr Setting<SjisView> kLastTime{"JvDataGet", "LastTime", "", [](SjisView stored, SjisView fallback) {
+                                          return isValidLastTime(stored) ? stored : fallback;
+                                      }};
 
 }  // namespace
 
@@ -35,10 +38,7 @@ bool isValidLastTime(SjisView text) {
     return date.ok() && hour <= 23 && minute <= 59 && second <= 59;
 }
 
-SjisString readLastTime(const TIniGT& ini) {
-    SjisString value = readSetting(ini, kLastTime);
-    return isValidLastTime(value) ? value : SjisString();
-}
+SjisString readLastTime(const TIniGT& ini) { return readSetting(ini, kLastTime); }
 
 bool storeLastTime(TIniGT& ini, SjisView text) { return writeSetting(ini, kLastTime, text); }
 

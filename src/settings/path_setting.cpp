@@ -21,9 +21,9 @@ std::optional<std::filesystem::path> readSetting(const TIniGT& ini, const PathSe
     return std::filesystem::path(isValidUtf8(stored) ? stored : cp932ToUtf8(stored));
 }
 
-bool writeSetting(TIniGT& ini, const PathSetting& s, const std::filesystem::path& path) {
+void writeSetting(SettingsBatch& batch, const PathSetting& s, const std::filesystem::path& path) {
     const std::string& bytes = path.native();
-    return ini.WriteString(s.section, s.key, needsQuotes(bytes) ? '"' + bytes + '"' : bytes);
+    batch.set(s.section, s.key, needsQuotes(bytes) ? '"' + bytes + '"' : bytes);
 }
 
 }  // namespace vantor

@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <optional>
 
-#include "settings/ini_gt.h"
+#include "settings/setting.h"
 
 namespace vantor {
 
 struct PathSetting {
+    using Value = std::filesystem::path;
     SjisView section;
     SjisView key;
 };
@@ -21,7 +22,7 @@ struct PathSetting {
 std::optional<std::filesystem::path> readSetting(const TIniGT& ini, const PathSetting& s);
 
 // Quoted when the value would otherwise not read back the same (blanks at
-// its ends, enclosing quotes); false when it could not be saved.
-bool writeSetting(TIniGT& ini, const PathSetting& s, const std::filesystem::path& path);
+// its ends, enclosing quotes).
+void writeSetting(SettingsBatch& batch, const PathSetting& s, const std::filesystem::path& path);
 
 }  // namespace vantor

@@ -6,13 +6,14 @@
 namespace vantor {
 namespace {
 
-constexpr Setting<int> kTimeLimit{"JVLinkWine", "TimeLimit", static_cast<int>(BridgeJVLink::kDefaultTimeLimit.count())};
+// Seconds; none or less gives the default.
+constexpr Setting<int> kTimeLimit{"JVLinkWine", "TimeLimit", static_cast<int>(BridgeJVLink::kDefaultTimeLimit.count()),
+                                  [](int stored, int fallback) { return stored > 0 ? stored : fallback; }};
 
 }  // namespace
 
 std::chrono::seconds readBridgeTimeLimit(const TIniGT& ini) {
-    const int seconds = readSetting(ini, kTimeLimit);
-    return std::chrono::seconds(seconds > 0 ? seconds : kTimeLimit.fallback);
+    return std::chrono::seconds(readSetting(ini, kTimeLimit));
 }
 
 }  // namespace vantor

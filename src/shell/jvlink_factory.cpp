@@ -4,6 +4,7 @@
 
 #include "demo/demo_feed.h"
 #include "fileio/folder_lookup.h"
+#include "settings/program_settings.h"
 #include "shell/wine_link_settings.h"
 #include "store/store_folders.h"
 
@@ -16,7 +17,7 @@ namespace {
 std::string feedNotSet(const std::filesystem::path& appDir) {
     return "JV-Linkのフィードフォルダが設定されていません。データのあるプログラムフォルダにはデモデータを作成しません。"
            "「ＪＶデータ取得」の「JVLink設定」でフィードフォルダを選ぶか、" +
-           (appDir / "vantor.ini").string() + " の [JVLinkFeed] に Folder=フォルダ を書いてください。";
+           (appDir / kProgramSettingsName).string() + " の [JVLinkFeed] に Folder=フォルダ を書いてください。";
 }
 
 // Makes the program's own feed folder and, while it holds no feed file and

@@ -173,10 +173,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormCloseQuery() {
-    writeSetting(IniGT1, kPlacement, {x(), y(), width(), height()});
+    // The place and the day shown are one choice: written together.
+    SettingsBatch batch(IniGT1);
+    writeSetting(batch, kPlacement, {x(), y(), width(), height()});
     const bool shown = DateCombo->currentIndex() >= 0 && DatList->currentRow() >= 0;
-    writeSetting(IniGT1, kLastDay, shown ? fromQString(DateCombo->currentText()) : SjisString());
-    writeSetting(IniGT1, kLastRace, shown ? DatList->currentRow() + 1 : 1);
+    writeSetting(batch, kLastDay, shown ? fromQString(DateCombo->currentText()) : SjisString());
+    writeSetting(batch, kLastRace, shown ? DatList->currentRow() + 1 : 1);
+    batch.commit();
 }
 
 void TMainForm::N13Click() {

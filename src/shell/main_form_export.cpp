@@ -26,8 +26,9 @@ namespace {
 QStringList reportLines(const sqlexport::ExportReport& report) {
     QStringList lines;
     for (const auto& notice : report.notices) lines << QString::fromStdString(notice);
-    lines << QStringLiteral("SQLiteへ書き出しました。書き出したファイル：%1、変更のないファイル：%2、"
-                            "ストアから消えたファイル：%3")
+    lines << QStringLiteral(
+                 "SQLiteへ書き出しました。書き出したファイル：%1、変更のないファイル：%2、"
+                 "ストアから消えたファイル：%3")
                  .arg(report.filesRead)
                  .arg(report.filesUnchanged)
                  .arg(report.filesRemoved);

@@ -17,8 +17,13 @@ constexpr std::string_view kBridgeName = "vantor-jvbridge.exe";
 constexpr Setting<SjisView> kSource{"JVLinkFeed", "Source", "folder"};
 // The feed folder's settings. An empty folder means the program's own.
 constexpr PathSetting kFeedFolder{"JVLinkFeed", "Folder"};
-constexpr Setting<int> kFeedPace{"JVLinkFeed", "Pace", kDefaultPaceMs};
-constexpr Setting<SjisView> kFeedVersion{"JVLinkFeed", "Version", "0490"};
+// The pace between files, in milliseconds: at most ten seconds.
+constexpr Setting<int> kFeedPace{"JVLinkFeed", "Pace", kDefaultPaceMs,
+                                 [](int stored, int) { return std::clamp(stored, 0, 10000); }};
+// The version the feed's JV-Link reports: four digits.
+constexpr Setting<SjisView> kFeedVersion{"JVLinkFeed", "Version", "0490", [](SjisView stored, SjisView fallback) {
+                                             return stored.size() == 4 && isAllDigits(stored) ? stored : fallback;
+                                         }};
 // JV-Link under Wine. Empty values mean the defaults: "wine", the
 // environment's prefix, the bridge installed with the program.
 constexpr PathSetting kWineCommand{"JVLinkWine", "Command"};
@@ -54,9 +59,8 @@ JVLinkChoice readJVLinkChoice(const std::filesystem::path& appDir, const TIniGT&
     c.source = readSetting(ini, kSource) == "wine" ? JVLinkSource::wine : JVLinkSource::folder;
     // A relative folder is taken from the program folder, wherever the program was started from.
     c.feed.feedDir = appDir / readPath(ini, kFeedFolder, defaultFeedFolder(appDir));
-    c.feed.paceMs = std::clamp(readSetting(ini, kFeedPace), 0, 10000);
-    const SjisString version = readSetting(ini, kFeedVersion);
-    c.feed.version = version.size() == 4 && isAllDigits(version) ? version : SjisString(kFeedVersion.fallback);
+    c.feed.paceMs = readSetting(ini, kFeedPace);
+    c.feed.version = readSetting(ini, kFeedVersion);
     c.wine.command = readPath(ini, kWineCommand, "wine").native();
     c.wine.prefix = readPath(ini, kWinePrefix, defaultPrefix());
     c.wine.bridge = readPath(ini, kWineBridge, defaultBridge());
@@ -64,10 +68,14 @@ JVLinkChoice readJVLinkChoice(const std::filesystem::path& appDir, const TIniGT&
 }
 
 bool saveJVLinkChoice(TIniGT& ini, const JVLinkChoice& c) {
-    return writeSetting(ini, kSource, c.source == JVLinkSource::wine ? "wine" : "folder") &&
-           writeSetting(ini, kFeedFolder, c.feed.feedDir) && writeSetting(ini, kFeedPace, c.feed.paceMs) &&
-           writeSetting(ini, kWineCommand, c.wine.command) && writeSetting(ini, kWinePrefix, c.wine.prefix) &&
-           writeSetting(ini, kWineBridge, c.wine.bridge);
+    SettingsBatch batch(ini);
+    writeSetting(batch, kSource, c.source == JVLinkSource::wine ? "wine" : "folder");
+    writeSetting(batch, kFeedFolder, c.feed.feedDir);
+    writeSetting(batch, kFeedPace, c.feed.paceMs);
+    writeSetting(batch, kWineCommand, c.wine.command);
+    writeSetting(batch, kWinePrefix, c.wine.prefix);
+    writeSetting(batch, kWineBridge, c.wine.bridge);
+    return batch.commit();
 }
 
 }  // namespace vantor

@@ -18,7 +18,8 @@ class TIniGT;
 // else the one built beside it.
 JVLinkChoice readJVLinkChoice(const std::filesystem::path& appDir, const TIniGT& ini);
 
-// Keeps the whole choice; false when it could not be saved.
+// Keeps the whole choice in one write of the settings file; false, the
+// old choice kept whole, when it could not be saved.
 bool saveJVLinkChoice(TIniGT& ini, const JVLinkChoice& choice);
 
 // The feed folder used while the settings name none.

@@ -1,7 +1,8 @@
 #include "stats/run_facts.h"
 
 #include <charconv>
-#include <cstdio>
+
+#include "text/formatted.h"
 
 namespace vantor::stats {
 namespace {
@@ -94,9 +95,7 @@ std::optional<RecordFilter> sameCourseAndDistance(StatsDb& db, std::string_view 
 }
 
 std::string isoDate(int yyyymmdd) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100);
-    return text;
+    return formatted("%04d-%02d-%02d", yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100);
 }
 
 }  // namespace vantor::stats

@@ -17,6 +17,8 @@
 
 #include "store/record_field.h"
 
+// The tables are laid out as columns: kept as written.
+// clang-format off
 // Fields every record kind starts with.
 #define VANTOR_JV_HEADER_FIELDS(X)                                                                  \
     X(RecordSpec, 1, 2, 1, 0, omit, "record kind")                                                  \
@@ -245,6 +247,7 @@ namespace se { VANTOR_JV_SE_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 namespace hr { VANTOR_JV_HR_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 namespace um { VANTOR_JV_UM_FIELDS(VANTOR_JV_DECLARE_FIELD) }
 namespace uma { VANTOR_JV_UMA_FIELDS(VANTOR_JV_DECLARE_FIELD) }
+// clang-format on
 
 // The race key alone, as every race-keyed record kind starts with it.
 inline constexpr auto kRaceKeyFields = std::to_array<FieldInfo>({VANTOR_JV_RACE_KEY_FIELDS(VANTOR_JV_DESCRIBE_FIELD)});

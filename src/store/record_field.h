@@ -47,8 +47,8 @@ struct FieldInfo {
 };
 
 struct RecordLayout {
-    std::string_view kind;   // first two bytes of the record
-    std::size_t length;      // whole record including CR LF
+    std::string_view kind;  // first two bytes of the record
+    std::size_t length;     // whole record including CR LF
     std::span<const FieldInfo> fields;
 };
 

@@ -1,7 +1,8 @@
 #include "text/encoding.h"
 
-#include <cerrno>
 #include <iconv.h>
+
+#include <cerrno>
 
 namespace vantor {
 namespace {

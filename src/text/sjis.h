@@ -13,9 +13,7 @@ using SjisString = std::string;
 using SjisView = std::string_view;
 
 // Lead byte of a double-byte character: 0x81-0x9F and 0xE0-0xFC.
-constexpr bool isSjisLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+constexpr bool isSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // The full-width blank "　" (0x81 0x40).
 inline constexpr SjisView kFullWidthBlank = "\x81\x40";

@@ -13,8 +13,10 @@ char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A'
 }  // namespace
 
 std::size_t findSjisChar(SjisView text, char c) {
-    for (std::size_t i = 0; i < text.size(); i += charLength(text, i)) {
-        if (charLength(text, i) == 1 && text[i] == c) return i;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = charLength(text, i);
+        if (length == 1 && text[i] == c) return i;
+        i += length;
     }
     return SjisView::npos;
 }

@@ -2,9 +2,9 @@
 
 #include <sqlite3.h>
 
-#include <cstdio>
 #include <ctime>
 
+#include "text/formatted.h"
 #include "text/sjis.h"
 
 namespace vantor {
@@ -129,8 +129,8 @@ FileState stateOf(sqlite3* db) {
 
 sqlite3* openHandle(const fs::path& path, std::string& error) {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
         error = path.string() + ": " + (db ? sqlite3_errmsg(db) : "cannot be opened");
         sqlite3_close(db);
         return nullptr;
@@ -144,9 +144,7 @@ std::string fileUri(const fs::path& path) {
     std::string uri = "file:";
     for (const char c : path.string()) {
         if (c == '%' || c == '?' || c == '#') {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
-            uri += hex;
+            uri += formatted("%%%02X", static_cast<unsigned char>(c));
         } else {
             uri += c;
         }
@@ -196,7 +194,8 @@ std::variant<UserMarksFile, std::string> UserMarksFile::open(const fs::path& pat
         fs::rename(path, aside, moved);
         if (moved) return path.string() + " は印のファイルとして読めず、よけて残すこともできません: " + moved.message();
         std::error_code ignored;
-        if (fs::exists(path.string() + "-wal", ignored)) fs::rename(path.string() + "-wal", aside.string() + "-wal", ignored);
+        if (fs::exists(path.string() + "-wal", ignored))
+            fs::rename(path.string() + "-wal", aside.string() + "-wal", ignored);
         fs::remove(path.string() + "-shm", ignored);
         keptAside = path.string() + " は印のファイルとして読めなかったため " + aside.string() +
                     " として残し、新しい印のファイルを作りました。";
@@ -206,8 +205,7 @@ std::variant<UserMarksFile, std::string> UserMarksFile::open(const fs::path& pat
     }
     // WAL: readers and one writer at once, and a commit is synced before it returns.
     const bool ready = execute(db->handle, "PRAGMA journal_mode=WAL") &&
-                       execute(db->handle, "PRAGMA synchronous=FULL") &&
-                       !db->transaction([&] {
+                       execute(db->handle, "PRAGMA synchronous=FULL") && !db->transaction([&] {
                            const std::string identity = "PRAGMA application_id=" + std::to_string(kApplicationId) +
                                                         "; PRAGMA user_version=" + std::to_string(kSchemaVersion);
                            return execute(db->handle, kSchema) && execute(db->handle, identity.c_str());
@@ -278,7 +276,8 @@ std::optional<std::string> UserMarksFile::setRaceNote(std::string_view raceKey, 
 }
 
 std::optional<std::string> UserMarksFile::setHorseNote(std::string_view kettonum, std::string_view note) {
-    if (kettonum.size() != 10 || !isAllDigits(kettonum)) return "血統登録番号は 10 桁の数字です: " + std::string(kettonum);
+    if (kettonum.size() != 10 || !isAllDigits(kettonum))
+        return "血統登録番号は 10 桁の数字です: " + std::string(kettonum);
     return db_->transaction([&] {
         return putText(db_->handle, "INSERT OR REPLACE INTO horse_notes VALUES (?, ?)",
                        "DELETE FROM horse_notes WHERE kettonum = ?", kettonum, note);

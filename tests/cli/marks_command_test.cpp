@@ -44,7 +44,8 @@ TEST(MarksCommand, ADaysMarksGoOutAsCsvAndComeIntoAnotherProgramFolderTheSame) {
     const std::string exported = readFile(weekend / "out.csv");
     EXPECT_EQ(exported, "race_key,umaban,set,mark\n" + date + "05021101,3,1,◎\n" + date + "05021101,5,1,○\n" + date +
                             "06031112,1,4,注\n");
-    EXPECT_EQ(run(weekend.cli() + " marks" + day + " --set 4").text, "race_key,umaban,set,mark\n" + date + "06031112,1,4,注\n");
+    EXPECT_EQ(run(weekend.cli() + " marks" + day + " --set 4").text,
+              "race_key,umaban,set,mark\n" + date + "06031112,1,4,注\n");
 
     // Into a copy of the store without marks: the same marks come out.
     const TempDir other;
@@ -56,13 +57,17 @@ TEST(MarksCommand, ADaysMarksGoOutAsCsvAndComeIntoAnotherProgramFolderTheSame) {
     EXPECT_EQ(run(otherCli + " marks" + day).text, exported);
 
     // A line that cannot be read, or a race of another day: named, and nothing taken.
-    writeFile(weekend / "bad.csv", "race_key,umaban,set,mark\n" + date + "05021101,7,1,☆\n" + date + "05021101,19,1,◎\n");
+    writeFile(weekend / "bad.csv",
+              "race_key,umaban,set,mark\n" + date + "05021101,7,1,☆\n" + date + "05021101,19,1,◎\n");
     out = run(weekend.cli() + " marks" + day + " --import " + shellWord((weekend / "bad.csv").string()));
     EXPECT_EQ(out.status, 1);
     EXPECT_NE(out.text.find("bad.csv: 3 行目: "), std::string::npos) << out.text;
     EXPECT_NE(out.text.find("nothing was imported"), std::string::npos) << out.text;
-    writeFile(weekend / "late.csv", date + "05021101,7,1,☆\n20991231050211" "01,1,1,◎\n");
-    EXPECT_EQ(run(weekend.cli() + " marks" + day + " --import " + shellWord((weekend / "late.csv").string())).status, 1);
+    writeFile(weekend / "late.csv", date +
+                                        "05021101,7,1,☆\n20991231050211"
+                                        "01,1,1,◎\n");
+    EXPECT_EQ(run(weekend.cli() + " marks" + day + " --import " + shellWord((weekend / "late.csv").string())).status,
+              1);
     EXPECT_EQ(run(weekend.cli() + " marks" + day).text, exported);
 
     EXPECT_EQ(run(weekend.cli() + " marks" + day + " --set 9").status, 2);
@@ -80,8 +85,8 @@ TEST(MarksCommand, GridShowsTheMarksOfTheSetAsTheCopyButtonsCopyThem) {
     EXPECT_EQ(gridLines(" card").at(2), "\t01\t\t 1\t\t\t\t\t\t\t\t\r") << "number, mark, order rank";
     EXPECT_FALSE(fs::exists(app / "usermarks.sqlite"));
 
-    writeFile(app / "in.csv", std::string(kMarksRace11Key) + ",2,1,◎\n" + kMarksRace11Key + ",2,5,☆\n" +
-                                  kMarksRace12Key + ",1,1,×\n");
+    writeFile(app / "in.csv",
+              std::string(kMarksRace11Key) + ",2,1,◎\n" + kMarksRace11Key + ",2,5,☆\n" + kMarksRace12Key + ",1,1,×\n");
     ASSERT_EQ(run(cli + " marks" + day + " --import " + shellWord((app / "in.csv").string())).status, 0);
     EXPECT_EQ(gridLines(" card").at(3), "\t02\t◎\t 2\t\t\t\t\t\t\t\t\r");
     EXPECT_EQ(gridLines(" --set 5 card").at(3), "\t02\t☆\t 2\t\t\t\t\t\t\t\t\r");

@@ -3,6 +3,7 @@
 // within 1.5 mm of where the page layout puts them; with the user's marks
 // of a set, the marks and the race note at their places.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -92,6 +93,30 @@ TEST_F(PrintCommand, AnUnknownDayIsRefused) {
               2);
 }
 
+TEST_F(PrintCommand, AFileThatCannotBeWrittenFailsWithItsNameAndKeepsWhatWasThere) {
+    const auto run = [](const std::string& options) {
+        // Its error output too, in order.
+        return runCommand("{ echo; " + cli() + " print --day " + shellWord(day) + " --number --dpi 10 " + options +
+                          " 2>&1; }");
+    };
+    const auto missing = *store / "missing/x.pdf";
+    const CommandOutput noFolder = run("--pdf " + shellWord(missing.string()));
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_THAT(noFolder.text, ::testing::EndsWith("\ncannot write " + missing.string() + "\n"));
+
+    // The first page's name is taken by a folder (a day has fewer than 100
+    // races): the PDF is written, the pages stop there, and the folder stays.
+    const auto pdf = *store / "numbers.pdf";
+    const auto png = *store / "number-pages";
+    std::filesystem::create_directories(png / "page-01.png");
+    const CommandOutput taken = run("--pdf " + shellWord(pdf.string()) + " --png " + shellWord(png.string()));
+    EXPECT_EQ(taken.status, 1);
+    EXPECT_THAT(taken.text, ::testing::HasSubstr("\n" + pdf.string() + "\n"));
+    EXPECT_THAT(taken.text, ::testing::HasSubstr("\ncannot write " + (png / "page-01.png").string() + "\n"));
+    EXPECT_TRUE(std::filesystem::is_directory(png / "page-01.png"));
+    EXPECT_FALSE(pdfPages(pdf).empty());
+}
+
 }  // namespace
 
 TEST(PrintCommandMarks, ASetsMarksStandLeftOfTheNamesAndTheNoteUnderTheHeaderAndNoSetPrintsAsBefore) {
@@ -124,9 +149,12 @@ TEST(PrintCommandMarks, ASetsMarksStandLeftOfTheNamesAndTheNoteUnderTheHeaderAnd
     EXPECT_TRUE(foundAt(race11, "シルシホース2", 245, v2 + 333)) << "the name moves right of its mark";
     EXPECT_TRUE(foundAt(race11, "シルシホース1", 205, 126 + 333)) << "an unmarked runner's name stays";
     EXPECT_TRUE(foundAt(race11, "逃げ馬不在", 300, 258));
-    EXPECT_TRUE(foundAt(race11, "前残り", 300, 258) || std::any_of(race11.begin(), race11.end(), [](const PdfWord& w) {
-                    return w.text.find("前残り") != std::string::npos && std::abs(w.yMm - 25.8) <= 1.5;
-                })) << "the note's lines on one line";
+    EXPECT_TRUE(foundAt(race11, "前残り", 300, 258) ||
+                std::any_of(race11.begin(), race11.end(),
+                            [](const PdfWord& w) {
+                                return w.text.find("前残り") != std::string::npos && std::abs(w.yMm - 25.8) <= 1.5;
+                            }))
+        << "the note's lines on one line";
     EXPECT_FALSE(std::any_of(race11.begin(), race11.end(), [](const PdfWord& w) { return w.text == "×"; }))
         << "set 2's mark is not printed";
     EXPECT_TRUE(foundAt(pdfWords(marked, 2), "注", 205, 126 + 330));

@@ -60,7 +60,8 @@ TEST(BridgeCommandTest, BadArgumentsAreNamed) {
         {{"realtime", "--feed", "f", "--dataspec", "0B30", "--key", "202405260500"},
          "--key needs a day yyyymmdd or a race yyyymmddJJKKHHRR or yyyymmddJJRR, not \"202405260500\""},
         {{"realtime", "--dataspec", "0B30", "--key", "20240526"}, "realtime needs --feed DIR or --stream"},
-        {{"results", "--feed", "f", "--date", "20240526", "--dataspec", "0B30"}, "unknown argument for results: --dataspec"},
+        {{"results", "--feed", "f", "--date", "20240526", "--dataspec", "0B30"},
+         "unknown argument for results: --dataspec"},
     };
     for (const auto& [args, error] : cases) EXPECT_EQ(parseCommand(args).error, error);
 }

@@ -273,7 +273,8 @@ TEST_F(FeedJVLinkTest, EachRealtimeSpecTakesTheKeysTheServiceTakes) {
         return r;
     };
     for (const char* dataspec : {"0B30", "0B41"}) EXPECT_EQ(answer(dataspec, "20240526"), jv::kBadKey) << dataspec;
-    for (const char* dataspec : {"0B14", "0B12"}) EXPECT_EQ(answer(dataspec, "2024052605021211"), jv::kBadKey) << dataspec;
+    for (const char* dataspec : {"0B14", "0B12"})
+        EXPECT_EQ(answer(dataspec, "2024052605021211"), jv::kBadKey) << dataspec;
     for (const char* dataspec : {"0B11", "0B30", "0B41"}) {
         EXPECT_EQ(answer(dataspec, "2024052605021211"), jv::kNoNewerData) << dataspec;
         EXPECT_EQ(answer(dataspec, "202405260511"), jv::kNoNewerData) << dataspec;

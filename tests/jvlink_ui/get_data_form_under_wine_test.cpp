@@ -135,8 +135,8 @@ protected:
 
     static ProgramFolder* expected_;
     ProgramFolder app;
-    WineSettings settings{fromEnvironment("VANTOR_WINE_TEST_COMMAND").string(), fromEnvironment("VANTOR_WINE_TEST_PREFIX"),
-                          fromEnvironment("VANTOR_WINE_TEST_BRIDGE")};
+    WineSettings settings{fromEnvironment("VANTOR_WINE_TEST_COMMAND").string(),
+                          fromEnvironment("VANTOR_WINE_TEST_PREFIX"), fromEnvironment("VANTOR_WINE_TEST_BRIDGE")};
     BridgeJVLink link{settings};
     ui::MessageBoxHook messages;
     bool cancelClicked = false;

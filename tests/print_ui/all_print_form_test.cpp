@@ -15,12 +15,15 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "components/file_chooser.h"
+#include "components/message_box.h"
 #include "print/fixed_measure.h"
 #include "print/print_document.h"
 #include "print_ui/prev_x.h"
 #include "settings/app_dir.h"
 #include "settings/program_settings.h"
 #include "support/hand_day.h"
+#include "support/pdf_text.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;
@@ -185,6 +188,32 @@ TEST_F(Preview, TheTrainerDocumentIsChosenByTrainer) {
     form.ChokBoxChange();
     EXPECT_EQ(form.PrevX1->CurrentPage(), 3);
     EXPECT_EQ(form.UpDown1->value(), 3);
+}
+
+TEST_F(Preview, APrintThatFailsIsToldAndTheFileNamedIsWrittenWholeOrNotAtAll) {
+    // Without a system printer the pages go to a PDF file the user names.
+    auto form = racePreview();
+    form->PrevX1->setJobRunner(nullptr);  // the preview's own printing
+    ui::FileDialogHook files;
+    ui::MessageBoxHook boxes;
+    const QString missing = QString::fromStdString((app / "missing/cards.pdf").string());
+    const auto file = app / "cards.pdf";
+    files.answer(missing);
+    files.answer(QString::fromStdString(file.string()));
+    files.answer(std::nullopt);
+    form->UpDown1->setValue(3);
+
+    form->BitBtn2Click();
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("PDFファイル「%1」に書き込めませんでした。").arg(missing)});
+    boxes.clear();
+    form->BitBtn2Click();
+    EXPECT_TRUE(boxes.shown().isEmpty());
+    EXPECT_EQ(pdfPages(file).size(), 1u);
+    const std::string written = readFile(file);
+    form->BitBtn2Click();  // cancelled: nothing written
+    EXPECT_EQ(readFile(file), written);
+    EXPECT_EQ(files.requests().size(), 3u);
 }
 
 }  // namespace

@@ -63,3 +63,27 @@ TEST(IniText, GarbageNeverMatchesAndNeverBreaks) {
     ASSERT_TRUE(ini.setValue("locate", "top", "3"));
     EXPECT_EQ(IniText(ini.text()).value("locate", "top"), "3");
 }
+
+TEST(IniText, LookupsAndChangesFindWhatALineByLineReadingFinds) {
+    // Sections and keys repeated in other spellings, a CR ending a line's own
+    // text, and a section that is split: each lookup gives the first line a
+    // reading from the top finds, and a change leaves every other line as it was.
+    const std::string text =
+        "[A]\r\nk=1\r\n[b]\r\nK=2\r\nodd=x\r\r\n[a]\r\nk=3\r\nlater=4\r\n[B]\r\nk=5\r\nlater=6\r\n";
+    IniText ini(text);
+    EXPECT_EQ(ini.value("a", "K"), "1");
+    EXPECT_EQ(ini.value("b", "k"), "2");
+    EXPECT_EQ(ini.value("A", "later"), "4");  // in the second "[a]"
+    EXPECT_EQ(ini.value("b", "later"), "6");
+    EXPECT_EQ(ini.value("b", "odd"), "x\r");
+    EXPECT_EQ(ini.value("ab", "k"), std::nullopt);  // names do not run into each other
+    EXPECT_EQ(ini.value("a", "bk"), std::nullopt);
+
+    ASSERT_TRUE(ini.setValue("B", "LATER", "7"));
+    ASSERT_TRUE(ini.setValue("a", "new", "8"));  // after the first "[A]"'s lines
+    EXPECT_EQ(ini.text(),
+              "[A]\r\nk=1\r\nnew=8\r\n[b]\r\nK=2\r\nodd=x\r\r\n[a]\r\nk=3\r\nlater=4\r\n[B]\r\nk=5\r\nlater=7\r\n");
+    EXPECT_EQ(ini.value("b", "odd"), "x\r");
+    EXPECT_EQ(ini.value("b", "later"), "7");
+    EXPECT_EQ(ini.value("a", "new"), "8");
+}

@@ -112,3 +112,35 @@ TEST(ProgramJVLink, UnderWineTheCheckIsShownAndJVLinksOwnSettingsFollow) {
     EXPECT_EQ(link.JVSetUIProperties(), jv::kInternalError);
     EXPECT_NE(link.sourceProblem().find("no-prefix"), std::string::npos);
 }
+
+TEST(JVLinkChoiceSettings, SavingWhatWasReadKeepsTheFileByteForByte) {
+    // A file the Windows program shares: CP932 text in a section of its own,
+    // comments, a pace and a version out of range, and every key the choice
+    // keeps. Saving the choice read unchanged writes the same bytes; the
+    // values out of range are taken as their checks say.
+    const test::TempDir app;
+    setAppDir(app.path());
+    TIniGT ini = programSettings();
+    const std::string file =
+        "; \x83\x76\x83\x8D\x83\x4F\x83\x89\x83\x80\r\n"
+        "[\x90\xDD\x92\xE8]\r\nname=\x93\xFA\x96\x7B\r\n\r\n"
+        "[JVLinkFeed]\r\nSource=wine\r\nFolder=/mnt/jv feed\r\nPace=10000\r\nVersion=49\r\n\r\n"
+        "[JVLinkWine]\r\nCommand=/usr/bin/wine\r\nPrefix=\" /home/u/.wine \"\r\nBridge=/opt/b.exe\r\n";
+    test::writeFile(ini.filePath(), file);
+    JVLinkChoice read = readJVLinkChoice(app.path(), ini);
+    EXPECT_EQ(read.feed.paceMs, 10000);
+    EXPECT_EQ(read.feed.version, "0490");
+    EXPECT_EQ(read.wine.prefix, " /home/u/.wine ");
+    ASSERT_TRUE(saveJVLinkChoice(ini, read));
+    EXPECT_EQ(test::readFile(ini.filePath()), file);
+
+    test::writeFile(ini.filePath(), "[JVLinkFeed]\r\nPace=99999\r\nVersion=05a0\r\n");
+    read = readJVLinkChoice(app.path(), ini);
+    EXPECT_EQ(read.feed.paceMs, 10000);
+    EXPECT_EQ(read.feed.version, "0490");
+    test::writeFile(ini.filePath(), "[JVLinkFeed]\r\nPace=-3\r\nVersion=0500\r\n");
+    read = readJVLinkChoice(app.path(), ini);
+    EXPECT_EQ(read.feed.paceMs, 0);
+    EXPECT_EQ(read.feed.version, "0500");
+    setAppDir({});
+}

@@ -17,7 +17,10 @@ TEST(Encoding, InvalidBytesNeverLoseTheRest) {
     // A dangling lead byte at the end of a cut.
     EXPECT_EQ(cp932ToUtf8("AB\x93"), "AB\xEF\xBF\xBD");
     // An invalid byte in the middle.
-    EXPECT_EQ(cp932ToUtf8("A\xFF" "B"), "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(cp932ToUtf8("A\xFF"
+                          "B"),
+              "A\xEF\xBF\xBD"
+              "B");
     // Long texts cross the converter's buffer.
     std::string longText(5000, 'x');
     longText += "\x93\x8C";
@@ -26,7 +29,9 @@ TEST(Encoding, InvalidBytesNeverLoseTheRest) {
 
 TEST(Encoding, UnmappableCharactersBecomeOneQuestionMark) {
     EXPECT_EQ(utf8ToCp932("a😀b"), "a?b");
-    EXPECT_EQ(utf8ToCp932("a\xC3" "b"), "a?b");  // broken UTF-8
+    EXPECT_EQ(utf8ToCp932("a\xC3"
+                          "b"),
+              "a?b");  // broken UTF-8
     EXPECT_EQ(utf8ToCp932(""), "");
 }
 

@@ -1,7 +1,8 @@
-#include "text/fixed_text.h"
 #include "text/sjis.h"
 
 #include <gtest/gtest.h>
+
+#include "text/fixed_text.h"
 
 using namespace vantor;
 
@@ -25,7 +26,7 @@ TEST(LenientNumber, ReadsLikeTheRecordsNeed) {
     EXPECT_EQ(lenientNumber("1 2"), 1);
     EXPECT_EQ(lenientNumber("-"), 0);
     EXPECT_EQ(lenientNumber("A1"), 0);
-    EXPECT_EQ(lenientNumber("\x82\x50"), 0);  // full-width digit is not a digit
+    EXPECT_EQ(lenientNumber("\x82\x50"), 0);                    // full-width digit is not a digit
     EXPECT_GT(lenientNumber("99999999999999999999999999"), 0);  // no overflow into negatives
     EXPECT_EQ(lenientInt("99999999999"), INT32_MAX);
 }

@@ -30,7 +30,9 @@ TEST(UserMarksCsv, ReadsBackWhatItWritesWithEveryGlyph) {
 }
 
 TEST(UserMarksCsv, TakesNumbersBlanksAndASpreadsheetsLineEnds) {
-    auto parsed = parseUserMarksCsv("\xEF\xBB\xBF" "2024052605021101, 3 ,1,2\r\n\r\n2024052605021102,18,8,×\r\n");
+    auto parsed = parseUserMarksCsv(
+        "\xEF\xBB\xBF"
+        "2024052605021101, 3 ,1,2\r\n\r\n2024052605021102,18,8,×\r\n");
     ASSERT_TRUE(std::holds_alternative<std::vector<UserMarkRow>>(parsed)) << std::get<std::string>(parsed);
     EXPECT_EQ(std::get<std::vector<UserMarkRow>>(parsed),
               (std::vector<UserMarkRow>{{"2024052605021101", 3, 1, UserMark::taikou},

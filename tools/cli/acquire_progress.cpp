@@ -1,10 +1,10 @@
 #include "acquire_progress.h"
 
-#include <cstdio>
 #include <ostream>
 
 #include "store/unfiled_counts.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 #include "text/sjis_literal.h"
 
 namespace vantor::cli {
@@ -101,16 +101,12 @@ void AcquireProgress::writeLine(const std::string& utf8, bool flush) {
 
 std::string AcquireProgress::progressText() const {
     const Count files = count();
-    char text[128];
-    if (phase_ == Phase::download) {
-        std::snprintf(text, sizeof text, "download %d/%d files, %.1f s", files.pos, files.max, secondsSince(started_));
-    } else {
-        const double reading = secondsSince(readStarted_);
-        const long long rate = reading > 0 ? static_cast<long long>(records_ / reading) : 0;
-        std::snprintf(text, sizeof text, "read %d/%d files, %lld records, %lld records/s, %.1f s", files.pos, files.max,
-                      records_, rate, secondsSince(started_));
-    }
-    return text;
+    if (phase_ == Phase::download)
+        return formatted("download %d/%d files, %.1f s", files.pos, files.max, secondsSince(started_));
+    const double reading = secondsSince(readStarted_);
+    const long long rate = reading > 0 ? static_cast<long long>(records_ / reading) : 0;
+    return formatted("read %d/%d files, %lld records, %lld records/s, %.1f s", files.pos, files.max, records_, rate,
+                     secondsSince(started_));
 }
 
 double AcquireProgress::secondsSince(Clock::time_point t) const {
@@ -118,9 +114,7 @@ double AcquireProgress::secondsSince(Clock::time_point t) const {
 }
 
 void AcquireProgress::finish() {
-    char text[96];
-    std::snprintf(text, sizeof text, "%lld records filed in %.1f s", records_, secondsSince(started_));
-    writeLine(text);
+    writeLine(formatted("%lld records filed in %.1f s", records_, secondsSince(started_)));
 }
 
 }  // namespace vantor::cli

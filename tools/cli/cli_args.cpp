@@ -2,7 +2,8 @@
 
 namespace vantor::cli {
 
-std::optional<std::string> Args::parse(const std::vector<std::string>& words, const std::set<std::string>& valueOptions) {
+std::optional<std::string> Args::parse(const std::vector<std::string>& words,
+                                       const std::set<std::string>& valueOptions) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
         if (!w.starts_with("--")) {

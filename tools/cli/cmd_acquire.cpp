@@ -11,8 +11,8 @@
 #include "jvlink/acquisition.h"
 #include "jvlink/cancel_flag.h"
 #include "run_limits.h"
-#include "settings/ini_gt.h"
 #include "settings/last_time.h"
+#include "settings/program_settings.h"
 
 namespace vantor::cli {
 namespace {
@@ -44,8 +44,7 @@ std::string defaultStart() {
 }  // namespace
 
 int acquire(const Context& ctx) {
-    TIniGT ini;
-    ini.setFileName("vantor.ini");  // the window's settings file in the program folder
+    TIniGT ini = programSettings();  // the window's settings file
     // The demo's generation, on first use: counted in place on a terminal,
     // said once when done elsewhere.
     const bool terminal = isatty(STDERR_FILENO) == 1;

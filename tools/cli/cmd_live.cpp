@@ -10,7 +10,7 @@
 #include "race_view.h"
 #include "raceday/live_run.h"
 #include "run_limits.h"
-#include "settings/ini_gt.h"
+#include "settings/program_settings.h"
 #include "text/encoding.h"
 
 namespace vantor::cli {
@@ -88,8 +88,7 @@ int live(const Context& ctx) {
     const LiveOptions& o = std::get<LiveOptions>(options);
     auto view = openRace(ctx);
     if (!view) return 2;
-    TIniGT ini;
-    ini.setFileName("vantor.ini");
+    TIniGT ini = programSettings();
     auto opened = openJVLink(ctx, ini);
     if (const int* status = std::get_if<int>(&opened)) return *status;
     auto& [linkHeld, timeLimit] = std::get<OpenedLink>(opened);

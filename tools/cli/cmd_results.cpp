@@ -8,7 +8,7 @@
 #include "race_view.h"
 #include "raceday/payout_import.h"
 #include "run_limits.h"
-#include "settings/ini_gt.h"
+#include "settings/program_settings.h"
 #include "store/jvdata_record.h"
 
 namespace vantor::cli {
@@ -16,8 +16,7 @@ namespace vantor::cli {
 int results(const Context& ctx) {
     auto view = openRace(ctx);
     if (!view) return 2;
-    TIniGT ini;
-    ini.setFileName("vantor.ini");
+    TIniGT ini = programSettings();
     auto opened = openJVLink(ctx, ini);
     if (const int* status = std::get_if<int>(&opened)) return *status;
     auto& [linkHeld, timeLimit] = std::get<OpenedLink>(opened);

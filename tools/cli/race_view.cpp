@@ -52,8 +52,7 @@ std::optional<int> raceNumber(const Context& ctx, std::size_t races) {
     int number = 1;
     if (const auto race = ctx.args.value("--race")) {
         const auto [ptr, ec] = std::from_chars(race->data(), race->data() + race->size(), number);
-        if (ec != std::errc() || ptr != race->data() + race->size() || number < 1 ||
-            number > static_cast<int>(races)) {
+        if (ec != std::errc() || ptr != race->data() + race->size() || number < 1 || number > static_cast<int>(races)) {
             std::cerr << "--race must be 1 to " << races << ", not \"" << *race << "\"\n";
             return std::nullopt;
         }

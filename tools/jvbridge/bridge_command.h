@@ -25,7 +25,7 @@ struct BridgeCommand {
     std::string from;
     std::string date;
     std::string dataspec;  // realtime: "0B" and two digits
-    std::string key;   // realtime: a day yyyymmdd or a race key of 12 or 16 digits
+    std::string key;       // realtime: a day yyyymmdd or a race key of 12 or 16 digits
     std::optional<std::string> sid;
     bool stream = false;
 };

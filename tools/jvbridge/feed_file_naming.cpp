@@ -1,8 +1,7 @@
 #include "feed_file_naming.h"
 
-#include <cstdio>
-
 #include "jvlink/feed_folder.h"
+#include "text/formatted.h"
 
 namespace vantor::jvbridge {
 namespace {
@@ -39,9 +38,8 @@ std::string safeNamePart(std::string_view reported) {
 }
 
 std::string runFileName(std::string_view stamp, int sequence, std::string_view reportedName) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%06d", sequence);
-    return std::string(stamp) + "_" + number + "_" + safeNamePart(reportedName) + std::string(kFeedExtension);
+    return std::string(stamp) + "_" + formatted("%06d", sequence) + "_" + safeNamePart(reportedName) +
+           std::string(kFeedExtension);
 }
 
 std::string RealtimeAnswerName::at(std::string_view stamp) const {

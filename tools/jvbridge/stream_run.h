@@ -15,10 +15,10 @@ namespace vantor::jvbridge {
 struct StreamRequest {
     enum class Kind { Check, Acquire, Realtime, Settings };
     Kind kind = Kind::Check;
-    std::string from;    // Acquire: "yyyymmddhhnnss"
-    bool setup = false;  // Acquire: set-up data (option 3)
-    std::string dataspec;    // Realtime: the dataspec of JVRTOpen
-    std::string key;     // Realtime: its key
+    std::string from;      // Acquire: "yyyymmddhhnnss"
+    bool setup = false;    // Acquire: set-up data (option 3)
+    std::string dataspec;  // Realtime: the dataspec of JVRTOpen
+    std::string key;       // Realtime: its key
     std::string sid;
 };
 

@@ -1,10 +1,10 @@
 #include "dispatch_jvlink.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "com_args.h"
 #include "com_text.h"
+#include "text/formatted.h"
 
 namespace vantor::jvbridge {
 namespace {
@@ -12,11 +12,7 @@ namespace {
 // The version property's dispatch identifier.
 constexpr DISPID kVersionId = 16;
 
-std::string hresultText(HRESULT hr) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(hr));
-    return text;
-}
+std::string hresultText(HRESULT hr) { return formatted("0x%08lX", static_cast<unsigned long>(hr)); }
 
 // Refusals of an argument's form, as opposed to failures inside the call.
 bool refusedForm(HRESULT hr) {
