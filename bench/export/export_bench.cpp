@@ -19,6 +19,7 @@
 #include "export/store_export.h"
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
+#include "store/live_files.h"
 #include "usermarks/user_marks_export.h"
 #include "usermarks/user_marks_file.h"
 
@@ -33,15 +34,16 @@ void fileLiveDayAndMarks(const fs::path& feed, const fs::path& app) {
     FeedJVLink link{FeedSettings{feed, 0, "0490"}};
     link.JVInit("Vantor");
     link.setJapanClock([] { return std::string("20240526170000"); });
-    const StorePaths paths(app);
-    fetchLive(link, paths, LiveDataspec::dayChanges, "20240526", [] {});
-    fetchLive(link, paths, LiveDataspec::weights, "20240526", [] {});
+    LiveFiler filer(StorePaths(app), "20240526");
+    fetchLive(link, filer, LiveDataspec::dayChanges, "20240526", [] {});
+    fetchLive(link, filer, LiveDataspec::weights, "20240526", [] {});
     for (const auto& e : fs::directory_iterator(feed / "realtime/20240526")) {
         const std::string name = e.path().filename().string();
         if (name.substr(14, 6) != "_0B30_") continue;
-        fetchLive(link, paths, LiveDataspec::odds, name.substr(20, 16), [] {});
-        fetchLive(link, paths, LiveDataspec::winOddsSeries, name.substr(20, 16), [] {});
+        fetchLive(link, filer, LiveDataspec::odds, name.substr(20, 16), [] {});
+        fetchLive(link, filer, LiveDataspec::winOddsSeries, name.substr(20, 16), [] {});
     }
+    filer.write();
     auto marks = UserMarksFile::open(userMarksPath(app));
     for (int horse = 1; horse <= 5; ++horse)
         std::get<UserMarksFile>(marks).setMark("2024052605021212", horse, 1, static_cast<UserMark>(horse));

@@ -21,6 +21,7 @@
 #include "jvlink/live_fetch.h"
 #include "jvlink/realtime_index.h"
 #include "jvlink/realtime_opens.h"
+#include "store/live_files.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 
@@ -161,13 +162,15 @@ struct DayFetch {
     bool failed = false;
 };
 
+// The day's fetches into one filer, and its files written after the last.
 DayFetch fetchDay(FeedJVLink& link, const StorePaths& paths, const LiveDayFeed& feed) {
     DayFetch out;
+    LiveFiler filer(paths, feed.day());
     for (const auto& [dataspec, key] : feed.opens()) {
-        const LiveFetchOutcome o = fetchLive(link, paths, dataspec, key, [] {});
-        out.written += o.filesWritten;
+        const LiveFetchOutcome o = fetchLive(link, filer, dataspec, key, [] {});
         out.failed = out.failed || o.failed() || !o.skipped.empty();
     }
+    out.written = filer.write();
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <optional>
 
+#include "store/live_folder.h"
 #include "text/sjis.h"
 
 namespace vantor::sqlexport {
@@ -84,12 +85,21 @@ std::optional<FileKind> horseRunKind(std::string_view name) {
 std::optional<FileKind> horseMasterKind(std::string_view name) {
     return hasExtension(name, ".jvUM2") ? std::optional(FileKind::horseMasters) : std::nullopt;
 }
-std::optional<FileKind> liveFileKind(std::string_view name) {
-    if (name == "changes.jvd") return FileKind::liveChanges;
-    if (name == "weights.jvd") return FileKind::liveWeights;
-    if (name == "odds_O1.jvd" || name == "odds_O2.jvd") return FileKind::liveOdds;
-    if (name.ends_with("_series.jvd")) return FileKind::liveSeries;
-    return std::nullopt;
+// The table kind of a live day's file; none for the files no table holds (O3-O6).
+std::optional<FileKind> liveFileKind(LiveFileId id) {
+    switch (id) {
+        case LiveFileId::changes:
+            return FileKind::liveChanges;
+        case LiveFileId::weights:
+            return FileKind::liveWeights;
+        case LiveFileId::oddsO1:
+        case LiveFileId::oddsO2:
+            return FileKind::liveOdds;
+        case LiveFileId::series:
+            return FileKind::liveSeries;
+        default:
+            return std::nullopt;
+    }
 }
 
 void scanFiles(const fs::path& folder, const std::string& prefix, KindOfName kindOf, std::vector<StoreFile>& out) {
@@ -98,15 +108,45 @@ void scanFiles(const fs::path& folder, const std::string& prefix, KindOfName kin
         if (const auto kind = kindOf(name)) addFile(entries, prefix, name, *kind, out);
 }
 
-// The files of the subfolders (years, race days) whose names pass.
+// A race day's live files (live_folder.h): the earlier layout's per-race
+// series only while the day's series file is absent, as the day loads them.
+void scanLiveDay(const fs::path& folder, const std::string& prefix, std::vector<StoreFile>& out) {
+    Folder entries(folder);
+    std::vector<std::string> earlier;
+    bool daySeries = false;
+    while (const char* name = entries.next()) {
+        const auto of = liveFolderName(name);
+        const auto kind = of ? liveFileKind(of->id) : std::nullopt;
+        if (!kind) continue;
+        if (of->earlier) {
+            earlier.emplace_back(name);
+            continue;
+        }
+        daySeries = daySeries || of->id == LiveFileId::series;
+        addFile(entries, prefix, name, *kind, out);
+    }
+    if (daySeries) return;
+    for (const std::string& name : earlier) addFile(entries, prefix, name.c_str(), FileKind::liveSeries, out);
+}
+
+// The files of the subfolders (years, race days) whose names pass, each
+// subfolder scanned by scanOne(folder, prefix, out).
+template <class ScanOne>
 void scanSubfolders(const fs::path& folder, const std::string& prefix, bool (*subfolder)(std::string_view),
-                    KindOfName kindOf, std::vector<StoreFile>& out) {
+                    ScanOne scanOne, std::vector<StoreFile>& out) {
     Folder entries(folder);
     while (const char* name = entries.next()) {
         struct stat st {};
         if (subfolder(name) && entries.look(name, st) && S_ISDIR(st.st_mode))
-            scanFiles(folder / name, prefix + name + "/", kindOf, out);
+            scanOne(folder / name, prefix + name + "/", out);
     }
+}
+
+// Scans a subfolder for the files of one kind.
+auto filesOf(KindOfName kindOf) {
+    return [kindOf](const fs::path& folder, const std::string& prefix, std::vector<StoreFile>& out) {
+        scanFiles(folder, prefix, kindOf, out);
+    };
 }
 
 bool anyName(std::string_view) { return true; }
@@ -123,10 +163,10 @@ std::vector<StoreFile> scanStore(const StorePaths& paths) {
     const fs::path& app = paths.appDir();
     std::vector<StoreFile> files;
     scanFiles(paths.dataDir(), prefixOf(paths.dataDir(), app), dataFileKind, files);
-    scanSubfolders(paths.seirDir(), prefixOf(paths.seirDir(), app), anyName, outsideRaceKind, files);
-    scanSubfolders(paths.seiDir(), prefixOf(paths.seiDir(), app), anyName, horseRunKind, files);
-    scanSubfolders(paths.um2Dir(), prefixOf(paths.um2Dir(), app), anyName, horseMasterKind, files);
-    scanSubfolders(paths.liveDir(), prefixOf(paths.liveDir(), app), raceDayName, liveFileKind, files);
+    scanSubfolders(paths.seirDir(), prefixOf(paths.seirDir(), app), anyName, filesOf(outsideRaceKind), files);
+    scanSubfolders(paths.seiDir(), prefixOf(paths.seiDir(), app), anyName, filesOf(horseRunKind), files);
+    scanSubfolders(paths.um2Dir(), prefixOf(paths.um2Dir(), app), anyName, filesOf(horseMasterKind), files);
+    scanSubfolders(paths.liveDir(), prefixOf(paths.liveDir(), app), raceDayName, scanLiveDay, files);
     std::ranges::sort(files, [](const StoreFile& a, const StoreFile& b) {
         return std::tie(a.kind, a.path) < std::tie(b.kind, b.path);
     });

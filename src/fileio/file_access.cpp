@@ -21,6 +21,21 @@ public:
     int removeLeftTemporaries(const std::filesystem::path& folder) override {
         return vantor::removeLeftTemporaries(folder);
     }
+    std::vector<std::string> fileNames(const std::filesystem::path& folder) override {
+        std::vector<std::string> names;
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+            std::error_code typeError;
+            if (!it->is_directory(typeError)) names.push_back(it->path().filename().native());
+        }
+        return names;
+    }
+    bool remove(const std::filesystem::path& file) override {
+        std::error_code error;
+        if (std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::directory) return false;
+        std::filesystem::remove(file, error);
+        return !error;
+    }
 };
 
 }  // namespace

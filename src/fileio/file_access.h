@@ -5,7 +5,9 @@
 // paths run without a file system round trip per input.
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "fileio/whole_file.h"
 
@@ -24,6 +26,11 @@ public:
     virtual bool makeFolders(const std::filesystem::path& folder) = 0;
     // As removeLeftTemporaries.
     virtual int removeLeftTemporaries(const std::filesystem::path& folder) = 0;
+    // The names of the entries of folder that are not folders, in no
+    // particular order; none when it is missing or cannot be listed.
+    virtual std::vector<std::string> fileNames(const std::filesystem::path& folder) = 0;
+    // Removes the file (a link itself, not what it names); whether it is gone.
+    virtual bool remove(const std::filesystem::path& file) = 0;
 };
 
 // The files on disk, through the functions of whole_file.h.

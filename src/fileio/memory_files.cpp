@@ -29,6 +29,24 @@ bool MemoryFiles::replace(const std::filesystem::path& path, std::string_view co
     return true;
 }
 
+std::vector<std::string> MemoryFiles::fileNames(const std::filesystem::path& folder) {
+    const std::string prefix = keyOf(folder) + "/";
+    const std::lock_guard guard(lock_);
+    std::vector<std::string> names;
+    for (auto it = files_.lower_bound(prefix); it != files_.end() && it->first.starts_with(prefix); ++it)
+        if (it->first.find('/', prefix.size()) == std::string::npos) names.push_back(it->first.substr(prefix.size()));
+    return names;
+}
+
+bool MemoryFiles::remove(const std::filesystem::path& file) {
+    const std::string key = keyOf(file);
+    const std::lock_guard guard(lock_);
+    if (isFolder(key)) return false;
+    files_.erase(key);
+    unreadable_.erase(key);
+    return true;
+}
+
 bool MemoryFiles::makeFolders(const std::filesystem::path& folder) {
     const std::string key = keyOf(folder);
     const std::lock_guard guard(lock_);

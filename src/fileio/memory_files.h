@@ -23,6 +23,8 @@ public:
     bool replace(const std::filesystem::path& path, std::string_view content, Durability durability) override;
     bool makeFolders(const std::filesystem::path& folder) override;
     int removeLeftTemporaries(const std::filesystem::path&) override { return 0; }
+    std::vector<std::string> fileNames(const std::filesystem::path& folder) override;
+    bool remove(const std::filesystem::path& file) override;
 
     // Puts a file, making its folders.
     void put(const std::filesystem::path& path, std::string_view content);

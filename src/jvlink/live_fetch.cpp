@@ -2,7 +2,6 @@
 
 #include "jvlink/jvlink.h"
 #include "store/live_files.h"
-#include "store/store_image.h"
 
 namespace vantor {
 
@@ -20,15 +19,14 @@ std::string_view dataspecText(LiveDataspec dataspec) {
     return jv::kWinOddsSeriesDataSpec;
 }
 
-LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveDataspec dataspec, std::string_view key,
+LiveFetchOutcome fetchLive(JVLink& link, LiveFiler& filer, LiveDataspec dataspec, std::string_view key,
                            const std::function<void()>& pump) {
     LiveFetchOutcome out;
     pump();
     out.openResult = link.JVRTOpen(dataspecText(dataspec), key);
     // The answer's records one after the other, each with its CR LF, and
-    // where each ends: one buffer for the whole answer.
-    std::string answer;
-    std::vector<std::size_t> ends;
+    // where each ends: one buffer for the whole answer, which the filer keeps.
+    LiveAnswer answer;
     if (out.openResult == jv::kOk) {
         int size = 110000;  // above the longest record (O6, 83,285 bytes)
         std::string buffer, fileName;
@@ -38,8 +36,8 @@ LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveDataspec d
             buffer.clear();
             const int r = link.JVRead(buffer, size, fileName);
             if (r > 0) {
-                answer += buffer;
-                ends.push_back(answer.size());
+                answer.bytes += buffer;
+                answer.ends.push_back(answer.bytes.size());
             } else if (r == jv::kEndOfAll || r < jv::kDownloading) {
                 out.readResult = r;
                 break;
@@ -47,21 +45,12 @@ LiveFetchOutcome fetchLive(JVLink& link, const StorePaths& paths, LiveDataspec d
         }
     }
     link.JVClose();
-    out.records = static_cast<int>(ends.size());
+    out.records = static_cast<int>(answer.ends.size());
     if (out.openResult != jv::kOk) return out;
 
-    std::vector<SjisView> records;
-    records.reserve(ends.size());
-    for (std::size_t i = 0, start = 0; i < ends.size(); start = ends[i++])
-        records.push_back(SjisView(answer).substr(start, ends[i] - start));
-    LiveFiler filer(paths, key.substr(0, 8));
-    try {
-        out.filesWritten = filer.file(dataspec, records, out.readResult == jv::kEndOfAll);
-    } catch (const StoreError& e) {
-        out.storeError = e.what();
-    }
-    const auto skips = filer.skips().entries();
-    out.skipped.assign(skips.begin(), skips.end());
+    LiveSkips skips;
+    filer.add(dataspec, std::move(answer), out.readResult == jv::kEndOfAll, skips);
+    out.skipped.assign(skips.entries().begin(), skips.entries().end());
     return out;
 }
 

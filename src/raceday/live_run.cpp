@@ -5,6 +5,8 @@
 #include "jvlink/results_fetch.h"
 #include "raceday/live_changes.h"
 #include "raceday/live_day_load.h"
+#include "store/live_files.h"
+#include "store/store_image.h"
 #include "text/formatted.h"
 
 namespace vantor {
@@ -40,9 +42,11 @@ LiveRun::LiveRun(const StorePaths& paths, const RaceDay& day)
     plan_.reserve(3 + 2 * kMaxRaces);
 }
 
-// What failed in one fetch, or nothing; records not filed go to notes.
-std::optional<std::string> LiveRun::fetch(JVLink& link, const LiveFetchPlan& plan, const std::string& key,
-                                          const LiveStepHooks& hooks, std::vector<std::string>& notes) {
+// What failed in one fetch, or nothing; records not filed go to notes. A
+// live answer goes to filer, which the step writes after its last fetch.
+std::optional<std::string> LiveRun::fetch(JVLink& link, LiveFiler& filer, const LiveFetchPlan& plan,
+                                          const std::string& key, const LiveStepHooks& hooks,
+                                          std::vector<std::string>& notes) {
     // JV-Link under Wine says why a call failed: a hung call ended by its time limit, a bridge that broke off.
     const auto linkFailure = [&link](const char* call, int code) {
         std::string text = std::string(call) + " " + std::to_string(code);
@@ -56,11 +60,22 @@ std::optional<std::string> LiveRun::fetch(JVLink& link, const LiveFetchPlan& pla
         if (refused(out.openResult)) return linkFailure("JVRTOpen", out.openResult);
         return out.storeError;
     }
-    const LiveFetchOutcome out = fetchLive(link, paths_, dataspecOf(plan.kind), key, hooks.pump);
+    const LiveFetchOutcome out = fetchLive(link, filer, dataspecOf(plan.kind), key, hooks.pump);
     for (const LiveSkip& skip : out.skipped) notes.push_back(liveSkipText(skip));
-    if (out.storeError) return out.storeError;
     if (refused(out.openResult)) return linkFailure("JVRTOpen", out.openResult);
     if (out.readResult < 0) return linkFailure("JVRead", out.readResult);
+    return std::nullopt;
+}
+
+// Writes the step's live answers under the writer lock; what failed, or nothing.
+std::optional<std::string> LiveRun::writeAnswers(LiveFiler& filer, const LiveStepHooks& hooks) {
+    auto lock = hooks.takeLock();
+    if (const std::string* held = std::get_if<std::string>(&lock)) return *held;
+    try {
+        filer.write();
+    } catch (const StoreError& e) {
+        return std::string(e.what());
+    }
     return std::nullopt;
 }
 
@@ -70,6 +85,10 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
     liveRaceTimes(raceDay_, *current_, races_);
     planLiveFetches(races_, seconds, log_, plan_);
 
+    // The live answers of the step are written together after its last
+    // fetch; the fetches they came from count as made once they are.
+    LiveFiler filer(paths_, day_);
+    std::vector<const LiveFetchPlan*> filed;
     std::vector<std::string> notes;
     for (const LiveFetchPlan& plan : plan_) {
         if (hooks.stop && hooks.stop()) break;
@@ -86,14 +105,24 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
             failure = *held;
         } else {
             ++report.fetches;
-            failure = fetch(link, plan, key, hooks, notes);
+            failure = fetch(link, filer, plan, key, hooks, notes);
         }
         for (const std::string& note : notes) report.notes.push_back(what + note);
         if (failure) {
             report.notes.push_back(what + *failure);
             report.failed = true;
-        } else {
+        } else if (plan.kind == LiveFetchKind::results) {
             noteLiveFetch(log_, plan, seconds);
+        } else {
+            filed.push_back(&plan);
+        }
+    }
+    if (!filed.empty()) {
+        if (const auto failure = writeAnswers(filer, hooks)) {
+            report.notes.push_back(std::string("Live/").append(day_.view()) + ": " + *failure);
+            report.failed = true;
+        } else {
+            for (const LiveFetchPlan* plan : filed) noteLiveFetch(log_, *plan, seconds);
         }
     }
 

@@ -1,8 +1,9 @@
 #pragma once
 // A race day's live run, one step at a time: the fetches the schedule
 // (live_schedule.h) says are due, one JV-Link session after the other,
-// each under the program folder's writer lock taken for that fetch alone;
-// then the day's live state is loaded again from the store and what
+// each under the program folder's writer lock taken for that fetch alone,
+// and the live answers they brought written together, under the lock taken
+// once more; then the day's live state is loaded again from the store and what
 // changed since the last step is told in lines a person reads
 // (live_changes.h). A fetch that fails is reported and the step goes on
 // with the next; it stays due for the next step.
@@ -24,6 +25,7 @@
 namespace vantor {
 
 class JVLink;
+class LiveFiler;
 
 struct LiveStepHooks {
     std::function<void()> pump;                                       // between JV-Link's reads: events, signals
@@ -52,8 +54,9 @@ public:
     SjisView day() const { return day_; }
 
 private:
-    std::optional<std::string> fetch(JVLink& link, const LiveFetchPlan& plan, const std::string& key,
+    std::optional<std::string> fetch(JVLink& link, LiveFiler& filer, const LiveFetchPlan& plan, const std::string& key,
                                      const LiveStepHooks& hooks, std::vector<std::string>& notes);
+    static std::optional<std::string> writeAnswers(LiveFiler& filer, const LiveStepHooks& hooks);
 
     StorePaths paths_;
     const RaceDay& raceDay_;

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <mutex>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
-#include "fileio/whole_file.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
-#include "store/store_bounds.h"
 #include "store/store_image.h"
 
 namespace vantor {
@@ -18,39 +17,6 @@ namespace {
 using namespace jvdata;
 
 constexpr std::string_view kLineEnd = "\r\n";
-// A race's time series holds one line per announcement: far fewer than this.
-constexpr std::size_t kSeriesRecordLimit = 2048;
-
-// How a file takes an answer's records.
-enum class Rule {
-    whole,       // the answer's records, and nothing else
-    byRace,      // one line per race key, in race-key order
-    single,      // the latest record
-    byAnnounce,  // one line per announce time, in time order
-};
-
-struct Target {
-    std::string name;  // in the day's folder
-    Rule rule;
-    std::vector<SjisView> records;  // the answer's, in delivery order
-};
-
-Target targetOf(LiveDataspec dataspec, SjisView record) {
-    const SjisView kind = recordKind(record);
-    const std::string race = std::string(get(record, wh::JyoCD)).append(get(record, wh::RaceNum));
-    switch (dataspec) {
-        case LiveDataspec::dayChanges:
-            return {"changes.jvd", Rule::whole, {}};
-        case LiveDataspec::weights:
-            return {"weights.jvd", Rule::byRace, {}};
-        case LiveDataspec::winOddsSeries:
-            return {race + "_series.jvd", Rule::byAnnounce, {}};
-        case LiveDataspec::odds:
-            break;
-    }
-    if (kind == "O1" || kind == "O2") return {"odds_" + std::string(kind) + ".jvd", Rule::byRace, {}};
-    return {race + "_" + std::string(kind) + ".jvd", Rule::single, {}};
-}
 
 // Where the line from start ends: at the first CR or LF, or the end. Two
 // searches for one byte each, which run many bytes at a time, rather than
@@ -60,10 +26,8 @@ std::size_t lineEnd(std::string_view bytes, std::size_t start) {
     return std::min(bytes.substr(0, lf).find('\r', start), lf);
 }
 
-// The lines of bytes that are whole records of `length` bytes, without their CR LF.
-std::vector<SjisView> wholeLines(std::string_view bytes, std::size_t length) {
-    std::vector<SjisView> lines;
-    lines.reserve(bytes.size() / length + 1);
+// Appends the lines of bytes that are whole records of `length` bytes, without their CR LF.
+void appendWholeLines(std::string_view bytes, std::size_t length, std::vector<SjisView>& lines) {
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t end = lineEnd(bytes, start);
@@ -72,56 +36,51 @@ std::vector<SjisView> wholeLines(std::string_view bytes, std::size_t length) {
         if (start < bytes.size() && bytes[start] == '\r') ++start;
         if (start < bytes.size() && bytes[start] == '\n') ++start;
     }
-    return lines;
 }
 
-// Replaces the line whose field at [pos, pos + len) equals the record's, or adds the record.
-void putLine(std::vector<SjisView>& lines, SjisView record, std::size_t pos, std::size_t len) {
-    const SjisView key = record.substr(pos - 1, len);
-    const auto same =
-        std::find_if(lines.begin(), lines.end(), [&](SjisView l) { return l.substr(pos - 1, len) == key; });
-    if (same != lines.end())
-        *same = record;
-    else
-        lines.push_back(record);
+SjisView raceKeyOf(SjisView line) { return line.substr(11, 16); }
+
+// Lines in race-key order, one per race key: of lines with the same key
+// the last one stands (the file's come before the answers', which come in
+// delivery order).
+void mergeByRace(std::vector<SjisView>& lines) {
+    std::stable_sort(lines.begin(), lines.end(), [](SjisView a, SjisView b) { return raceKeyOf(a) < raceKeyOf(b); });
+    const auto last = std::unique(lines.rbegin(), lines.rend(),
+                                  [](SjisView a, SjisView b) { return raceKeyOf(a) == raceKeyOf(b); });
+    lines.erase(lines.begin(), last.base());
+}
+
+// Lines in race-key and then announce order, one per race key and announce
+// time, the last of the same standing.
+void mergeBySeries(std::vector<SjisView>& lines, SjisView day) {
+    struct Point {
+        SjisView line;
+        std::int32_t order;
+    };
+    std::vector<Point> points;
+    points.reserve(lines.size());
+    for (SjisView l : lines) points.push_back({l, liveAnnounceOrder(get(l, o1::HappyoTime), day)});
+    const auto same = [](const Point& a, const Point& b) {
+        return raceKeyOf(a.line) == raceKeyOf(b.line) && get(a.line, o1::HappyoTime) == get(b.line, o1::HappyoTime);
+    };
+    // Announce times of one order (those that are no time) stand by their text, so that equal ones meet.
+    std::stable_sort(points.begin(), points.end(), [](const Point& a, const Point& b) {
+        if (const auto c = raceKeyOf(a.line).compare(raceKeyOf(b.line)); c != 0) return c < 0;
+        if (a.order != b.order) return a.order < b.order;
+        return get(a.line, o1::HappyoTime) < get(b.line, o1::HappyoTime);
+    });
+    const auto last = std::unique(points.rbegin(), points.rend(), same);
+    lines.clear();
+    for (auto it = last.base(); it != points.end(); ++it) lines.push_back(it->line);
 }
 
 std::string joined(std::span<const SjisView> lines) {
+    std::size_t size = 0;
+    for (SjisView l : lines) size += l.size() + kLineEnd.size();
     std::string bytes;
+    bytes.reserve(size);
     for (SjisView l : lines) bytes.append(l).append(kLineEnd);
     return bytes;
-}
-
-// True the first time this process writes into folder. The temporaries a
-// killed writer left there are removed then and not at every answer: a
-// day's fetches answer some seventy times a round, and this process leaves
-// none behind.
-bool firstWriteInto(const fs::path& folder) {
-    static std::mutex guard;
-    static std::unordered_set<std::string> swept;
-    const std::lock_guard lock(guard);
-    return swept.insert(folder.native()).second;
-}
-
-// The file's lines after the target's records; `old` is what it holds now.
-std::vector<SjisView> mergedLines(const Target& target, std::string_view old, SjisView day) {
-    if (target.rule == Rule::whole) return target.records;
-    if (target.rule == Rule::single) return {target.records.back()};
-    const std::size_t length = target.records.front().size() + kLineEnd.size();
-    std::vector<SjisView> lines = wholeLines(old, length);
-    const Field key = target.rule == Rule::byRace ? Field{12, 16} : wh::HappyoTime;
-    for (SjisView record : target.records) putLine(lines, record, key.pos, key.len);
-    // Most answers leave the order as it was: sorted lines are not sorted again.
-    const auto sortBy = [&lines](const auto& before) {
-        if (!std::is_sorted(lines.begin(), lines.end(), before)) std::stable_sort(lines.begin(), lines.end(), before);
-    };
-    if (target.rule == Rule::byRace) {
-        sortBy([](SjisView a, SjisView b) { return a.substr(11, 16) < b.substr(11, 16); });
-    } else {
-        const auto order = [day](SjisView l) { return liveAnnounceOrder(get(l, wh::HappyoTime), day); };
-        sortBy([&](SjisView a, SjisView b) { return order(a) < order(b); });
-    }
-    return lines;
 }
 
 // True when bytes are the lines, each with its CR LF: an answer with
@@ -136,53 +95,130 @@ bool holdsExactly(std::string_view bytes, std::span<const SjisView> lines) {
     return bytes.empty();
 }
 
+// True the first time this process writes into folder. The temporaries a
+// killed writer left there are removed then and not at every write: a day
+// is written every minute, and this process leaves none behind.
+bool firstWriteInto(const fs::path& folder) {
+    static std::mutex guard;
+    static std::unordered_set<std::string> swept;
+    const std::lock_guard lock(guard);
+    return swept.insert(folder.native()).second;
+}
+
+LiveFileId fileOf(LiveDataspec dataspec, SjisView record) {
+    switch (dataspec) {
+        case LiveDataspec::weights:
+            return LiveFileId::weights;
+        case LiveDataspec::winOddsSeries:
+            return LiveFileId::series;
+        case LiveDataspec::dayChanges:
+            return LiveFileId::changes;
+        case LiveDataspec::odds:
+            break;
+    }
+    // The checks passed only the kinds 0B30 delivers.
+    return liveOddsFile(recordKind(record)).value_or(LiveFileId::oddsO1);
+}
+
 }  // namespace
 
 LiveFiler::LiveFiler(const StorePaths& paths, SjisView day, FileAccess& files)
     : fileAccess_(files), folder_(paths.liveDayDir(day)), day_(day) {}
 
-int LiveFiler::file(LiveDataspec dataspec, std::span<const SjisView> records, bool complete) {
-    if (dataspec == LiveDataspec::dayChanges && !complete) return 0;
-    std::vector<Target> targets;
-    if (dataspec == LiveDataspec::dayChanges) targets.push_back({"changes.jvd", Rule::whole, {}});
-    for (SjisView delivered : records) {
-        const SjisView record = withoutLineEnd(delivered);
+void LiveFiler::add(LiveDataspec dataspec, LiveAnswer answer, bool complete, LiveSkips& skips) {
+    if (dataspec == LiveDataspec::dayChanges && !complete) return;
+    const std::string& bytes = answers_.emplace_back(std::move(answer.bytes));
+    std::vector<SjisView> changes;
+    for (std::size_t i = 0, start = 0; i < answer.ends.size(); start = answer.ends[i++]) {
+        const SjisView record = withoutLineEnd(SjisView(bytes).substr(start, answer.ends[i] - start));
         if (const auto problem = liveRecordProblem(dataspec, record, day_)) {
-            skips_.count(*problem, record);
+            skips.count(*problem, record);
             continue;
         }
-        Target target = targetOf(dataspec, record);
-        auto it = std::find_if(targets.begin(), targets.end(), [&](const Target& t) { return t.name == target.name; });
-        if (it == targets.end()) it = targets.insert(targets.end(), std::move(target));
-        it->records.push_back(record);
+        if (dataspec == LiveDataspec::dayChanges) {
+            changes.push_back(record);
+            continue;
+        }
+        Pending& pending = pending_[static_cast<std::size_t>(fileOf(dataspec, record))];
+        pending.taken = true;
+        pending.records.push_back(record);
     }
-
     // An answer of nothing but refused records says nothing of the day: the
     // set it would replace stays.
-    if (dataspec == LiveDataspec::dayChanges && !records.empty() && targets.front().records.empty()) return 0;
+    if (dataspec != LiveDataspec::dayChanges || (!answer.ends.empty() && changes.empty())) return;
+    pending_[static_cast<std::size_t>(LiveFileId::changes)] = {true, std::move(changes)};
+}
 
-    int written = 0;
-    bool folderReady = false;
-    for (const Target& target : targets) {
-        const fs::path file = folder_ / target.name;
-        const std::size_t length = target.records.empty() ? 0 : target.records.front().size() + kLineEnd.size();
-        const std::size_t limit = target.rule == Rule::byRace ? kKeyedFileRecordLimit : kSeriesRecordLimit;
-        const FileContent old = target.rule == Rule::byRace || target.rule == Rule::byAnnounce
-                                    ? fileAccess_.readPart(file, {limit * length, ReadFrom::end, length})
-                                    : fileAccess_.readWhole(file);
-        if (old.status == FileContent::Status::unreadable) throw StoreError("cannot read " + file.string());
-        const std::vector<SjisView> lines = mergedLines(target, old.bytes, day_);
-        if (old.status == FileContent::Status::ok && holdsExactly(old.bytes, lines)) continue;
-        if (!folderReady) {
-            if (!fileAccess_.makeFolders(folder_)) throw StoreError("cannot create folder " + folder_.string());
-            if (firstWriteInto(folder_)) fileAccess_.removeLeftTemporaries(folder_);
-            folderReady = true;
-        }
-        if (!fileAccess_.replace(file, joined(lines), Durability::renameOnly))
-            throw StoreError("cannot write " + file.string());
-        ++written;
+void LiveFiler::add(LiveDataspec dataspec, std::span<const SjisView> records, bool complete, LiveSkips& skips) {
+    LiveAnswer answer;
+    answer.ends.reserve(records.size());
+    for (SjisView record : records) {
+        answer.bytes.append(record);
+        answer.ends.push_back(answer.bytes.size());
     }
+    add(dataspec, std::move(answer), complete, skips);
+}
+
+int LiveFiler::write() {
+    // Whatever happens, the answers go with this write.
+    const std::deque<std::string> answers = std::exchange(answers_, {});
+    const std::array<Pending, kLiveFileCount> pending = std::exchange(pending_, {});
+    folderNames_.reset();
+    int written = 0;
+    for (const LiveFileInfo& file : liveFiles())
+        if (const Pending& p = pending[static_cast<std::size_t>(file.id)]; p.taken) written += writeFile(file, p.records);
     return written;
+}
+
+bool LiveFiler::writeFile(const LiveFileInfo& file, std::span<const SjisView> pending) {
+    const fs::path path = folder_ / file.name;
+    FileContent old = file.rule == LiveFileRule::whole ? fileAccess_.readWhole(path)
+                                                       : fileAccess_.readPart(path, file.bound);
+    if (old.status == FileContent::Status::unreadable) throw StoreError("cannot read " + path.string());
+    std::vector<std::string> earlier;
+    std::vector<SjisView> lines;
+    if (file.rule == LiveFileRule::whole) {
+        lines.assign(pending.begin(), pending.end());
+    } else {
+        if (old.status == FileContent::Status::missing) takeEarlier(file.id, old.bytes, earlier);
+        lines.reserve(old.bytes.size() / file.recordLength + pending.size() + 1);
+        appendWholeLines(old.bytes, file.recordLength, lines);
+        lines.insert(lines.end(), pending.begin(), pending.end());
+        if (file.rule == LiveFileRule::byRace)
+            mergeByRace(lines);
+        else
+            mergeBySeries(lines, day_);
+    }
+    if (old.status == FileContent::Status::ok && holdsExactly(old.bytes, lines)) return false;
+    readyFolder();
+    if (!fileAccess_.replace(path, joined(lines), Durability::renameOnly))
+        throw StoreError("cannot write " + path.string());
+    // Their records are in the day's file now.
+    for (const std::string& name : earlier) fileAccess_.remove(folder_ / name);
+    return true;
+}
+
+void LiveFiler::takeEarlier(LiveFileId id, std::string& old, std::vector<std::string>& names) {
+    if (!folderNames_) {
+        folderNames_ = fileAccess_.fileNames(folder_);
+        std::sort(folderNames_->begin(), folderNames_->end());
+    }
+    for (const std::string& name : *folderNames_) {
+        const auto of = liveFolderName(name);
+        if (!of || !of->earlier || of->id != id) continue;
+        const FileContent content = fileAccess_.readPart(folder_ / name, of->bound);
+        if (content.status == FileContent::Status::unreadable) throw StoreError("cannot read " + (folder_ / name).string());
+        if (content.status != FileContent::Status::ok) continue;
+        old.append(content.bytes).append(kLineEnd);
+        names.push_back(name);
+    }
+}
+
+void LiveFiler::readyFolder() {
+    if (folderReady_) return;
+    if (!fileAccess_.makeFolders(folder_)) throw StoreError("cannot create folder " + folder_.string());
+    if (firstWriteInto(folder_)) fileAccess_.removeLeftTemporaries(folder_);
+    folderReady_ = true;
 }
 
 }  // namespace vantor

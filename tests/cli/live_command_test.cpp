@@ -123,17 +123,17 @@ bool wholeRecords(const fs::path& file) {
         lengths = {kWeLength, kAvLength, kJcLength, kTcLength, kCcLength};
     else if (name == "weights.jvd")
         lengths = {kWhLength};
-    else if (name == "odds_O1.jvd" || name.ends_with("_series.jvd"))
+    else if (name == "odds_O1.jvd" || name == "series.jvd")
         lengths = {kO1Length};
     else if (name == "odds_O2.jvd")
         lengths = {kO2Length};
-    else if (name.ends_with("_O3.jvd"))
+    else if (name == "odds_O3.jvd")
         lengths = {kO3Length};
-    else if (name.ends_with("_O4.jvd"))
+    else if (name == "odds_O4.jvd")
         lengths = {kO4Length};
-    else if (name.ends_with("_O5.jvd"))
+    else if (name == "odds_O5.jvd")
         lengths = {kO5Length};
-    else if (name.ends_with("_O6.jvd"))
+    else if (name == "odds_O6.jvd")
         lengths = {kO6Length};
     else
         return name.find(".tmp-") != std::string::npos;  // a temporary the next write clears

@@ -107,9 +107,9 @@ inline void fillHandMadeLiveDay(ExportStore& store) {
     putLiveFile(store, "weights.jvd", weights());
     putLiveFile(store, "odds_O1.jvd", winPlaceOdds("1", "05261450", "0297"));
     putLiveFile(store, "odds_O2.jvd", quinellaOdds());
-    putLiveFile(store, "0511_series.jvd",
+    putLiveFile(store, "series.jvd",
                 winPlaceOdds("1", "05261440", "0310") + winPlaceOdds("1", "05261450", "0297"));
-    putLiveFile(store, "0511_O3.jvd", "O3 kept as delivered, not exported\r\n");
+    putLiveFile(store, "odds_O3.jvd", "O3 kept as delivered, not exported\r\n");
 }
 
 }  // namespace vantor::test

@@ -10,6 +10,7 @@
 #include "export_store.h"
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
+#include "store/live_files.h"
 #include "support/demo_live_feed.h"
 
 namespace vantor::test {
@@ -55,12 +56,14 @@ TEST(LiveDemoExport, TheReadmesFavouriteOddsQueryAnswersAsShown) {
         if (name.substr(14, 6) == "_0B30_") raceKeys.insert(name.substr(20, 16));
     }
     ASSERT_FALSE(raceKeys.empty());
-    fetchLive(link, paths, LiveDataspec::dayChanges, "20240526", [] {});
-    fetchLive(link, paths, LiveDataspec::weights, "20240526", [] {});
+    LiveFiler filer(paths, "20240526");
+    fetchLive(link, filer, LiveDataspec::dayChanges, "20240526", [] {});
+    fetchLive(link, filer, LiveDataspec::weights, "20240526", [] {});
     for (const std::string& key : raceKeys) {
-        fetchLive(link, paths, LiveDataspec::odds, key, [] {});
-        fetchLive(link, paths, LiveDataspec::winOddsSeries, key, [] {});
+        fetchLive(link, filer, LiveDataspec::odds, key, [] {});
+        fetchLive(link, filer, LiveDataspec::winOddsSeries, key, [] {});
     }
+    filer.write();
 
     const auto db = app / "vantor.sqlite";
     auto opened = sqlexport::SqliteSink::open(db, false);

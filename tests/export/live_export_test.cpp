@@ -108,6 +108,21 @@ TEST_F(LiveExport, AChangedLiveFileAloneIsReadAgainAndTheUpdateEqualsANewExport)
     EXPECT_EQ(count(db, "live_weather"), 0);
 }
 
+TEST_F(LiveExport, ARacesSeriesFileOfTheEarlierLayoutCountsUntilTheDaysSeriesIsThere) {
+    const std::filesystem::path folder = store.paths().liveDayDir("20240526");
+    std::filesystem::rename(folder / "series.jvd", folder / "0511_series.jvd");
+    store.exportTo(db);
+    EXPECT_EQ(query(db, "SELECT DISTINCT store_file FROM live_win_odds_series"),
+              (Rows{{"Live/20240526/0511_series.jvd"}}));
+    EXPECT_EQ(count(db, "live_win_odds_series"), 10);
+
+    // A race's file left beside the day's (a writer killed before it removed it) counts no more.
+    std::filesystem::copy_file(folder / "0511_series.jvd", folder / "series.jvd");
+    store.exportTo(db);
+    EXPECT_EQ(query(db, "SELECT DISTINCT store_file FROM live_win_odds_series"), (Rows{{"Live/20240526/series.jvd"}}));
+    EXPECT_EQ(count(db, "live_win_odds_series"), 10);
+}
+
 TEST_F(LiveExport, AnExportOfSchemaOneGainsTheLiveRowsInPlace) {
     store.exportTo(db);
     makeSchema1(db);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "fileio/memory_files.h"
@@ -67,6 +68,21 @@ TEST_P(FileAccessTest, FoldersAreMadeWithTheirParentsAndNeitherReadNorReplaced) 
     EXPECT_FALSE(files->makeFolders(deep / "f")) << "a file holds the name";
     EXPECT_FALSE(files->makeFolders(deep / "f" / "g"));
     EXPECT_EQ(files->removeLeftTemporaries(deep), 0);
+}
+
+TEST_P(FileAccessTest, AFoldersFilesAreListedWithoutItsFoldersAndRemovedOneByOne) {
+    EXPECT_TRUE(files->fileNames(dir / "missing").empty());
+    ASSERT_TRUE(files->makeFolders(dir / "sub" / "deeper"));
+    for (const char* name : {"a", "b", "sub/c"}) ASSERT_TRUE(files->replace(dir / name, name, Durability::renameOnly));
+    std::vector<std::string> names = files->fileNames(dir.path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(files->remove(dir / "a"));
+    EXPECT_EQ(files->readWhole(dir / "a").status, Status::missing);
+    EXPECT_TRUE(files->remove(dir / "a")) << "gone already";
+    EXPECT_FALSE(files->remove(dir / "sub" / "deeper")) << "a folder is no file to remove";
+    EXPECT_TRUE(files->makeFolders(dir / "sub" / "deeper"));
+    EXPECT_EQ(files->fileNames(dir / "sub"), std::vector<std::string>{"c"});
 }
 
 INSTANTIATE_TEST_SUITE_P(DiskAndMemory, FileAccessTest, ::testing::Bool(),

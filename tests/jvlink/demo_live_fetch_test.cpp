@@ -9,6 +9,7 @@
 
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
+#include "store/live_files.h"
 #include "store/jvdata_record.h"
 #include "support/demo_live_feed.h"
 #include "support/temp_dir.h"
@@ -41,14 +42,14 @@ protected:
         return keys;
     }
 
-    // What a schedule fetches of the whole day; the files written.
+    // What a schedule fetches of the whole day, written after the last
+    // fetch; the files written.
     int fetchDay() {
-        int written = 0;
+        LiveFiler filer(paths, "20240526");
         const auto one = [&](LiveDataspec dataspec, std::string_view key) {
-            const LiveFetchOutcome out = fetchLive(link, paths, dataspec, key, [] {});
-            EXPECT_FALSE(out.failed()) << key << " " << out.openResult << " " << out.storeError.value_or("");
+            const LiveFetchOutcome out = fetchLive(link, filer, dataspec, key, [] {});
+            EXPECT_FALSE(out.failed()) << key << " " << out.openResult;
             EXPECT_TRUE(out.skipped.empty()) << key;
-            written += out.filesWritten;
         };
         one(LiveDataspec::dayChanges, "20240526");
         one(LiveDataspec::weights, "20240526");
@@ -56,7 +57,15 @@ protected:
             one(LiveDataspec::odds, key);
             one(LiveDataspec::winOddsSeries, key);
         }
-        return written;
+        return filer.write();
+    }
+
+    // The race keys of the lines of a live file.
+    std::set<std::string> racesIn(const std::string& name) const {
+        std::set<std::string> keys;
+        const std::string bytes = test::readFile(app.path() / "Live/20240526" / name);
+        for (std::size_t at = 0; at < bytes.size(); at = bytes.find("\r\n", at) + 2) keys.insert(bytes.substr(at + 11, 16));
+        return keys;
     }
 
     std::map<std::string, std::string> liveFiles() const {
@@ -97,14 +106,13 @@ TEST_F(DemoLiveFetchTest, TheDayUnfoldsInTheStoreAndEndsWithoutTheWithdrawnScrat
     EXPECT_EQ(scratches(), morning - 1) << "the withdrawn scratch is gone";
     EXPECT_NE(test::readFile(app.path() / "Live/20240526/odds_O1.jvd"), morningOdds);
     const auto evening = liveFiles();
-    // Every race's four other kinds of odds, and its time series.
-    int others = 0, series = 0;
-    for (const auto& [name, bytes] : evening) {
-        others += name.ends_with("_O3.jvd") || name.ends_with("_O6.jvd");
-        series += name.ends_with("_series.jvd");
-    }
-    EXPECT_EQ(others, 2 * static_cast<int>(raceKeys().size()));
-    EXPECT_EQ(series, static_cast<int>(raceKeys().size()));
+    // One file per kind for the day, each with every race: its four other
+    // kinds of odds, and its time series.
+    std::set<std::string> names;
+    for (const auto& [name, bytes] : evening) names.insert(name);
+    EXPECT_EQ(names, (std::set<std::string>{"changes.jvd", "odds_O1.jvd", "odds_O2.jvd", "odds_O3.jvd", "odds_O4.jvd",
+                                            "odds_O5.jvd", "odds_O6.jvd", "series.jvd", "weights.jvd"}));
+    for (const char* name : {"odds_O3.jvd", "odds_O6.jvd", "series.jvd"}) EXPECT_EQ(racesIn(name), raceKeys()) << name;
 
     EXPECT_EQ(fetchDay(), 0);
     EXPECT_EQ(liveFiles(), evening);

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "jvlink/feed_jvlink.h"
+#include "store/live_files.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 #include "support/live_records.h"
@@ -36,8 +37,15 @@ protected:
     void put(std::string_view name, std::string_view bytes) {
         test::writeFile(feed / "realtime/20240526" / (std::string(name) + ".jvd"), bytes);
     }
-    LiveFetchOutcome fetch(LiveDataspec dataspec, std::string_view key) {
-        return fetchLive(link, paths, dataspec, key, [] {});
+    struct Fetched {
+        LiveFetchOutcome out;
+        int filesWritten = 0;
+    };
+    // One fetch, written at once.
+    Fetched fetch(LiveDataspec dataspec, std::string_view key) {
+        LiveFiler filer(paths, "20240526");
+        const LiveFetchOutcome out = fetchLive(link, filer, dataspec, key, [] {});
+        return {out, filer.write()};
     }
     std::filesystem::path live(std::string_view name) const { return app / "Live/20240526" / name; }
     // Every live file with its bytes and time, to see that nothing changed.
@@ -75,10 +83,10 @@ TEST_F(LiveFetchTest, EachSpecIsFiledAsDeliveredAndARepeatedFetchWritesNothing) 
     const auto fetchAll = [&] {
         int written = 0;
         for (const auto& [dataspec, key] : fetches) {
-            const LiveFetchOutcome out = fetch(dataspec, key);
-            EXPECT_FALSE(out.failed()) << out.openResult << " " << out.storeError.value_or("");
-            EXPECT_TRUE(out.skipped.empty());
-            written += out.filesWritten;
+            const Fetched f = fetch(dataspec, key);
+            EXPECT_FALSE(f.out.failed()) << f.out.openResult;
+            EXPECT_TRUE(f.out.skipped.empty());
+            written += f.filesWritten;
         }
         return written;
     };
@@ -86,8 +94,8 @@ TEST_F(LiveFetchTest, EachSpecIsFiledAsDeliveredAndARepeatedFetchWritesNothing) 
     EXPECT_EQ(test::readFile(live("changes.jvd")), changes);
     EXPECT_EQ(test::readFile(live("weights.jvd")), weights3 + weights11) << "in race-key order";
     EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(11, "05261000", 52));
-    EXPECT_EQ(test::readFile(live("0511_O3.jvd")), o3);
-    EXPECT_EQ(test::readFile(live("0511_series.jvd")), winOdds(11, "05260930", 61) + winOdds(11, "05261000", 52));
+    EXPECT_EQ(test::readFile(live("odds_O3.jvd")), o3);
+    EXPECT_EQ(test::readFile(live("series.jvd")), winOdds(11, "05260930", 61) + winOdds(11, "05261000", 52));
 
     const auto before = liveFiles();
     EXPECT_EQ(fetchAll(), 0);
@@ -109,12 +117,12 @@ TEST_F(LiveFetchTest, ALaterAnswerReplacesOrAddsAsItsSpecSays) {
     fetch(LiveDataspec::winOddsSeries, "2024052605021211");
     fetch(LiveDataspec::odds, "2024052605021211");
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(7, "05261000"));
-    EXPECT_EQ(test::readFile(live("0511_series.jvd")), winOdds(11, "05261000", 52) + winOdds(11, "05261100", 48));
+    EXPECT_EQ(test::readFile(live("series.jvd")), winOdds(11, "05261000", 52) + winOdds(11, "05261100", 48));
     EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(11, "05261100", 48));
 }
 
 TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothingOfThem) {
-    const LiveFetchOutcome none = fetch(LiveDataspec::odds, "2024052605021211");
+    const LiveFetchOutcome none = fetch(LiveDataspec::odds, "2024052605021211").out;
     EXPECT_EQ(none.openResult, jv::kNoNewerData);
     EXPECT_FALSE(none.failed()) << "not announced yet is no failure";
     EXPECT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kNoNewerData) << "the fetch closed the session";
@@ -127,7 +135,7 @@ TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothing
     put("20240526100000_0B14_20240526",
         scratch(6, "05261000") + horse19 + scratch(8, "05261000").substr(0, 40) + "\r\n");
     link.faults().add("JVRead", link.faults().calls("JVRead") + 2, jv::kDownloadFailed);
-    const LiveFetchOutcome broken = fetch(LiveDataspec::dayChanges, "20240526");
+    const LiveFetchOutcome broken = fetch(LiveDataspec::dayChanges, "20240526").out;
     EXPECT_TRUE(broken.failed());
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900")) << "part of an answer withdraws nothing";
 
@@ -137,7 +145,7 @@ TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothing
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900"));
 
     now = "20240526103000";
-    const LiveFetchOutcome skipped = fetch(LiveDataspec::dayChanges, "20240526");
+    const LiveFetchOutcome skipped = fetch(LiveDataspec::dayChanges, "20240526").out;
     EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(6, "05261000"));
     ASSERT_EQ(skipped.skipped.size(), 2u);
     EXPECT_EQ(liveSkipText(skipped.skipped[0]), "AV 1件 馬番が01-18の外");
@@ -170,4 +178,57 @@ TEST_F(LiveFetchTest, AKilledWritersTemporaryIsRemovedWhenTheDayIsWrittenNext) {
     EXPECT_EQ(fetch(LiveDataspec::odds, "2024052605021211").filesWritten, 1);
     EXPECT_FALSE(std::filesystem::exists(live(left)));
     EXPECT_TRUE(std::filesystem::exists(live(".odds_O1.jvd.tmp-" + std::to_string(::getpid()) + "-999999")));
+}
+
+TEST_F(LiveFetchTest, ADaysFetchesAreWrittenOnceEachFileAsTheyWouldBeOneByOne) {
+    const SjisString o6 = liveRecord(RecordLayout{"O6", kO6Length, {}}, "05261000", 11).take();
+    const SjisString o6of3 = liveRecord(RecordLayout{"O6", kO6Length, {}}, "05261000", 3).take();
+    put("20240526100000_0B30_2024052605021211", winOdds(11, "05261000", 52) + o6);
+    put("20240526100000_0B30_2024052605021203", winOdds(3, "05261000", 33) + o6of3);
+    put("20240526093000_0B41_2024052605021211", winOdds(11, "05260930", 61));
+    put("20240526100000_0B41_2024052605021211", winOdds(11, "05261000", 52));
+    put("20240526090000_0B41_2024052605021203", winOdds(3, "05260900", 40));
+    put("20240526100000_0B14_20240526", scratch(5, "05260900"));
+    // Race 11 before race 3, as a schedule may ask.
+    const std::pair<LiveDataspec, const char*> fetches[] = {{LiveDataspec::dayChanges, "20240526"},
+                                                        {LiveDataspec::odds, "2024052605021211"},
+                                                        {LiveDataspec::winOddsSeries, "2024052605021211"},
+                                                        {LiveDataspec::odds, "2024052605021203"},
+                                                        {LiveDataspec::winOddsSeries, "2024052605021203"}};
+    const auto fetchAll = [&](bool together) {
+        LiveFiler filer(paths, "20240526");
+        int written = 0;
+        for (const auto& [dataspec, key] : fetches) {
+            EXPECT_FALSE(fetchLive(link, filer, dataspec, key, [] {}).failed()) << key;
+            if (!together) written += filer.write();
+        }
+        return written + filer.write();
+    };
+
+    EXPECT_EQ(fetchAll(true), 4) << "changes, odds_O1, odds_O6 and series, each once";
+    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(3, "05261000", 33) + winOdds(11, "05261000", 52));
+    EXPECT_EQ(test::readFile(live("odds_O6.jvd")), o6of3 + o6);
+    EXPECT_EQ(test::readFile(live("series.jvd")),
+              winOdds(3, "05260900", 40) + winOdds(11, "05260930", 61) + winOdds(11, "05261000", 52))
+        << "race-key, then time order";
+    const auto together = liveFiles();
+
+    std::filesystem::remove_all(app / "Live");
+    EXPECT_EQ(fetchAll(false), 7) << "changes once, odds_O1, odds_O6 and series twice";
+    ASSERT_EQ(liveFiles().size(), together.size());
+    for (const auto& [name, content] : liveFiles()) EXPECT_EQ(content.first, together.at(name).first) << name;
+
+    // Within one write too, a later answer replaces the race's line and a
+    // repeated announcement is kept once.
+    LiveFiler filer(paths, "20240526");
+    LiveSkips skips;
+    const SjisString later = winOdds(11, "05261030", 47), again = winOdds(11, "05261000", 52);
+    filer.add(LiveDataspec::odds, std::vector<SjisView>{again}, true, skips);
+    filer.add(LiveDataspec::odds, std::vector<SjisView>{later}, true, skips);
+    filer.add(LiveDataspec::winOddsSeries, std::vector<SjisView>{later, again}, true, skips);
+    EXPECT_EQ(filer.write(), 2);
+    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(3, "05261000", 33) + later);
+    EXPECT_EQ(test::readFile(live("series.jvd")),
+              winOdds(3, "05260900", 40) + winOdds(11, "05260930", 61) + again + later);
+    EXPECT_EQ(filer.write(), 0) << "the answers went with the write";
 }

@@ -89,7 +89,8 @@ TEST_F(DayLoadTest, TheDayLoadsItsLiveStateBesideItsRaces) {
         .text(tc::HassoTimeBefore, "1540");
     const SjisString record = tc.take();
     const SjisView records[] = {record};
-    ASSERT_EQ(LiveFiler(paths, "20240526").file(LiveDataspec::dayChanges, records, true), 1);
+    LiveSkips skips;
+    ASSERT_EQ(LiveFiler(paths, "20240526").file(LiveDataspec::dayChanges, records, true, skips), 1);
 
     load();
     ASSERT_NE(day->live().race("05", 11), nullptr);

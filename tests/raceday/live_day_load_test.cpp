@@ -67,12 +67,15 @@ protected:
     }
     static void TearDownTestSuite() { delete feed_; }
 
-    // Files and applies the demo's live files announced up to stamp that
-    // were not yet taken, in announce order.
+    // Applies the demo's live files announced up to stamp that were not yet
+    // taken, in announce order, and files them as one step of a live run
+    // does: each taken, then written together.
     void announceUpTo(const std::string& stamp) {
         std::map<std::string, std::filesystem::path> files;
         for (const auto& e : std::filesystem::directory_iterator(feed_->path() / "realtime" / std::string(kDay)))
             files[e.path().filename().string()] = e.path();
+        LiveFiler filer(paths, kDay);
+        LiveSkips skips;
         for (const auto& [name, path] : files) {
             if (name.substr(0, 14) > stamp || name <= taken) continue;
             taken = name;
@@ -81,8 +84,10 @@ protected:
             const std::string bytes = test::readFile(path);
             const std::vector<SjisView> records = linesOf(bytes);
             applied->applyAnswer(*dataspec, records);
-            LiveFiler(paths, kDay).file(*dataspec, records, true);
+            filer.add(*dataspec, records, true, skips);
         }
+        filer.write();
+        EXPECT_TRUE(skips.entries().empty());
     }
 
     std::unique_ptr<LiveDay> load() {
@@ -128,8 +133,7 @@ TEST_F(LiveDayLoadTest, FiledAnswersLoadAsTheStateTheyBuiltReadingEachFileOnce) 
         for (const auto& e : std::filesystem::directory_iterator(paths.liveDayDir(kDay))) {
             const std::string name = e.path().filename().string();
             const bool inState = name == "changes.jvd" || name == "weights.jvd" || name.starts_with("odds_") ||
-                                 name.ends_with("_series.jvd") || name.ends_with("_O3.jvd") ||
-                                 name.ends_with("_O4.jvd") || name.ends_with("_O5.jvd") || name.ends_with("_O6.jvd");
+                                 name == "series.jvd";
             stateFiles += inState;
             const auto read = reads.find(name);
             EXPECT_EQ(read == reads.end() ? 0 : read->second, inState ? 1 : 0) << name;
@@ -145,4 +149,35 @@ TEST_F(LiveDayLoadTest, LoadingAnotherDayKeepsNothingOfTheFirst) {
     loadLiveDay(paths, "20240602", *loaded);
     EXPECT_TRUE(loaded->races().empty());
     EXPECT_EQ(loaded->course("05"), nullptr);
+}
+
+TEST_F(LiveDayLoadTest, AFolderOfTheEarlierPerRaceFilesLoadsAndTheNextWriteTakesItIn) {
+    announceUpTo("20240526120000");
+    // The day's odds and series as the earlier layout kept them: a file per
+    // race and kind, <JJ><RR>_O3.jvd ... and <JJ><RR>_series.jvd.
+    const std::filesystem::path folder = paths.liveDayDir(kDay);
+    std::map<std::string, std::string> perRace;
+    for (const char* kind : {"O3", "O4", "O5", "O6", "series"}) {
+        const std::string dayFile = std::string(kind == std::string_view("series") ? "" : "odds_") + kind + ".jvd";
+        const std::string bytes = test::readFile(folder / dayFile);
+        ASSERT_FALSE(bytes.empty()) << dayFile;
+        for (const SjisView line : linesOf(bytes))
+            perRace[std::string(line.substr(19, 2)).append(line.substr(25, 2)) + "_" + kind + ".jvd"]
+                .append(line)
+                .append("\r\n");
+        std::filesystem::remove(folder / dayFile);
+    }
+    for (const auto& [name, bytes] : perRace) test::writeFile(folder / name, bytes);
+
+    std::unique_ptr<LiveDay> loaded = load();
+    expectSameState(*loaded, *applied);
+    EXPECT_EQ(reads.size(), 4 + perRace.size()) << "changes, weights, odds_O1 and odds_O2 beside the races' files";
+    for (const auto& [name, count] : reads) EXPECT_EQ(count, 1) << name;
+
+    // The afternoon's answers go into the day's files, and the morning's with them.
+    announceUpTo("20240526170000");
+    for (const auto& [name, bytes] : perRace) EXPECT_FALSE(std::filesystem::exists(folder / name)) << name;
+    loaded = load();
+    expectSameState(*loaded, *applied);
+    EXPECT_FALSE(applied->races().front().winSeries.empty());
 }

@@ -48,13 +48,15 @@ protected:
         LiveFiler filer(app.paths(), "20240526");
         const std::string o1 = winOddsRecord("05261030", {"0035", "0012", "0400"}, "1", 11, {2, 1, 3});
         const SjisView view(o1);
-        filer.file(LiveDataspec::odds, std::span(&view, 1), true);
+        LiveSkips skips;
+        filer.file(LiveDataspec::odds, std::span(&view, 1), true, skips);
     }
 
     void file(LiveDataspec dataspec, std::initializer_list<std::string> records) {
         LiveFiler filer(app.paths(), "20240526");
         std::vector<SjisView> views(records.begin(), records.end());
-        filer.file(dataspec, views, true);
+        LiveSkips skips;
+        filer.file(dataspec, views, true, skips);
     }
 
     std::unique_ptr<TMainForm> openDay() {

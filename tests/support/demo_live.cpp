@@ -23,6 +23,7 @@ std::string fileDemoLive(const std::filesystem::path& feed, const std::filesyste
     if (ec) return "no real-time folder for " + day;
     std::sort(files.begin(), files.end());
     LiveFiler filer(StorePaths(appDir), day);
+    LiveSkips skips;
     for (const auto& file : files) {
         // <yyyymmddhhnnss>_<dataspec>_<key>.jvd
         const std::string name = file.filename().string();
@@ -38,8 +39,9 @@ std::string fileDemoLive(const std::filesystem::path& feed, const std::filesyste
             records.push_back(SjisView(bytes).substr(at, stop - at));
             at = stop;
         }
-        filer.file(dataspec->second, records, true);
+        filer.add(dataspec->second, records, true, skips);
     }
+    filer.write();
     return {};
 }
 
