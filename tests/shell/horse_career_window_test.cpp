@@ -21,6 +21,7 @@
 #include "components/message_box.h"
 #include "components/string_grid.h"
 #include "export/analysis_db.h"
+#include "output/card_columns.h"
 #include "shell/horse_career_form.h"
 #include "shell/main_form.h"
 #include "stats/hand_made_records.h"
@@ -127,7 +128,7 @@ TEST_F(HorseCareerWindow, TheCardsMenuTheHorseSearchAndTheTrainerViewOpenTheSame
         entry->trigger();
         menu->close();
     });
-    form->StringGrid4ContextMenu(1, form->mapToGlobal(QPoint(40, 40)));
+    form->StringGrid4ContextMenu(card::kPeopleColumn, 1, form->mapToGlobal(QPoint(40, 40)));
     HorseCareerForm* fromMenu = careerOf(*form);
     ASSERT_NE(fromMenu, nullptr);
     const int runs = static_cast<int>(coreCareer().runs.size());
