@@ -21,9 +21,9 @@
 #include "jvlink/live_fetch.h"
 #include "jvlink/realtime_index.h"
 #include "jvlink/realtime_opens.h"
-#include "store/live_files.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
+#include "store/live_files.h"
 
 namespace {
 

@@ -18,9 +18,9 @@ class JVLink;
 class LiveFiler;
 
 struct LiveFetchOutcome {
-    int openResult = 0;  // JVRTOpen's result; -1 is nothing announced yet, not a failure
-    int readResult = 0;  // JVRead's last result: 0 when the whole answer was read
-    int records = 0;     // records read
+    int openResult = 0;             // JVRTOpen's result; -1 is nothing announced yet, not a failure
+    int readResult = 0;             // JVRead's last result: 0 when the whole answer was read
+    int records = 0;                // records read
     std::vector<LiveSkip> skipped;  // records not filed, by kind and reason
 
     bool failed() const { return (openResult != 0 && openResult != -1) || readResult < 0; }

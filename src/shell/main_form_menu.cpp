@@ -59,8 +59,7 @@ void TMainForm::createMenu() {
     SokuhoItem->setCheckable(true);
     SokuhoItem->setShortcut(QKeySequence(Qt::Key_F5));
     races->addSeparator();
-    StatsItem = item(races, "StatsItem", "成績集計(&T)...",
-                     "騎手・調教師・馬主・種牡馬・印の成績を条件で集計します");
+    StatsItem = item(races, "StatsItem", "成績集計(&T)...", "騎手・調教師・馬主・種牡馬・印の成績を条件で集計します");
     // The window's own too, so that the keys work wherever its focus is.
     addActions({NextRaceItem, PrevRaceItem, OlderDayItem, NewerDayItem, SokuhoItem});
 

@@ -45,8 +45,8 @@ SjisView raceKeyOf(SjisView line) { return line.substr(11, 16); }
 // delivery order).
 void mergeByRace(std::vector<SjisView>& lines) {
     std::stable_sort(lines.begin(), lines.end(), [](SjisView a, SjisView b) { return raceKeyOf(a) < raceKeyOf(b); });
-    const auto last = std::unique(lines.rbegin(), lines.rend(),
-                                  [](SjisView a, SjisView b) { return raceKeyOf(a) == raceKeyOf(b); });
+    const auto last =
+        std::unique(lines.rbegin(), lines.rend(), [](SjisView a, SjisView b) { return raceKeyOf(a) == raceKeyOf(b); });
     lines.erase(lines.begin(), last.base());
 }
 
@@ -166,14 +166,15 @@ int LiveFiler::write() {
     folderNames_.reset();
     int written = 0;
     for (const LiveFileInfo& file : liveFiles())
-        if (const Pending& p = pending[static_cast<std::size_t>(file.id)]; p.taken) written += writeFile(file, p.records);
+        if (const Pending& p = pending[static_cast<std::size_t>(file.id)]; p.taken)
+            written += writeFile(file, p.records);
     return written;
 }
 
 bool LiveFiler::writeFile(const LiveFileInfo& file, std::span<const SjisView> pending) {
     const fs::path path = folder_ / file.name;
-    FileContent old = file.rule == LiveFileRule::whole ? fileAccess_.readWhole(path)
-                                                       : fileAccess_.readPart(path, file.bound);
+    FileContent old =
+        file.rule == LiveFileRule::whole ? fileAccess_.readWhole(path) : fileAccess_.readPart(path, file.bound);
     if (old.status == FileContent::Status::unreadable) throw StoreError("cannot read " + path.string());
     std::vector<std::string> earlier;
     std::vector<SjisView> lines;
@@ -207,7 +208,8 @@ void LiveFiler::takeEarlier(LiveFileId id, std::string& old, std::vector<std::st
         const auto of = liveFolderName(name);
         if (!of || !of->earlier || of->id != id) continue;
         const FileContent content = fileAccess_.readPart(folder_ / name, of->bound);
-        if (content.status == FileContent::Status::unreadable) throw StoreError("cannot read " + (folder_ / name).string());
+        if (content.status == FileContent::Status::unreadable)
+            throw StoreError("cannot read " + (folder_ / name).string());
         if (content.status != FileContent::Status::ok) continue;
         old.append(content.bytes).append(kLineEnd);
         names.push_back(name);

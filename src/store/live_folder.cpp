@@ -36,7 +36,7 @@ constexpr std::array<LiveFileInfo, kLiveFileCount> kFiles{{
     byRace(LiveFileId::oddsO5, "odds_O5.jvd", LiveDataspec::odds, kO5Length),
     byRace(LiveFileId::oddsO6, "odds_O6.jvd", LiveDataspec::odds, kO6Length),
     {LiveFileId::series, "series.jvd", LiveDataspec::winOddsSeries, LiveFileRule::bySeries, kO1Length,
-     lastRecords(kDayRaces * kRaceSeriesLimit, kO1Length)},
+     lastRecords(kDayRaces* kRaceSeriesLimit, kO1Length)},
 }};
 
 static_assert([] {

@@ -43,7 +43,7 @@ enum class LiveFileRule : std::uint8_t {
 struct LiveFileInfo {
     LiveFileId id;
     std::string_view name;
-    LiveDataspec dataspec;     // of the answers it holds
+    LiveDataspec dataspec;  // of the answers it holds
     LiveFileRule rule;
     std::size_t recordLength;  // with CR LF; 0 for records of several kinds
     ReadBound bound;           // what a reader takes of it: what it can sensibly hold

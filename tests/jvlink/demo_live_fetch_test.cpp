@@ -9,8 +9,8 @@
 
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
-#include "store/live_files.h"
 #include "store/jvdata_record.h"
+#include "store/live_files.h"
 #include "support/demo_live_feed.h"
 #include "support/temp_dir.h"
 
@@ -64,7 +64,8 @@ protected:
     std::set<std::string> racesIn(const std::string& name) const {
         std::set<std::string> keys;
         const std::string bytes = test::readFile(app.path() / "Live/20240526" / name);
-        for (std::size_t at = 0; at < bytes.size(); at = bytes.find("\r\n", at) + 2) keys.insert(bytes.substr(at + 11, 16));
+        for (std::size_t at = 0; at < bytes.size(); at = bytes.find("\r\n", at) + 2)
+            keys.insert(bytes.substr(at + 11, 16));
         return keys;
     }
 

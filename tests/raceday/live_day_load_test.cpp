@@ -132,8 +132,8 @@ TEST_F(LiveDayLoadTest, FiledAnswersLoadAsTheStateTheyBuiltReadingEachFileOnce) 
         int stateFiles = 0;
         for (const auto& e : std::filesystem::directory_iterator(paths.liveDayDir(kDay))) {
             const std::string name = e.path().filename().string();
-            const bool inState = name == "changes.jvd" || name == "weights.jvd" || name.starts_with("odds_") ||
-                                 name == "series.jvd";
+            const bool inState =
+                name == "changes.jvd" || name == "weights.jvd" || name.starts_with("odds_") || name == "series.jvd";
             stateFiles += inState;
             const auto read = reads.find(name);
             EXPECT_EQ(read == reads.end() ? 0 : read->second, inState ? 1 : 0) << name;

@@ -27,9 +27,7 @@ public:
     }
     bool makeFolders(const std::filesystem::path& folder) override { return files.makeFolders(folder); }
     int removeLeftTemporaries(const std::filesystem::path&) override { return 0; }
-    std::vector<std::string> fileNames(const std::filesystem::path& folder) override {
-        return files.fileNames(folder);
-    }
+    std::vector<std::string> fileNames(const std::filesystem::path& folder) override { return files.fileNames(folder); }
     bool remove(const std::filesystem::path& file) override { return files.remove(file); }
 };
 
