@@ -3,16 +3,15 @@
 // bits, "complete" in bit 2) and records separated by CR LF. Each answer is
 // taken by the live filing and applied to the day's live state; the filing
 // writes into files held in memory as two fetches of the day do: once after
-// the first answer, and once after the others, over what the first wrote. Whatever the bytes: no answer fails, no write lands
-// outside the day's folder, every file holds whole lines, the records the
-// checks refuse are counted alike by both, and the state names only races
-// of that day.
+// the first answer, and once after the others, over what the first wrote. Whatever the bytes: no answer fails, no write
+// lands outside the day's folder, every file holds whole lines, the records the checks refuse are counted alike by
+// both, and the state names only races of that day.
 
 #include <numeric>
 #include <utility>
 
-#include "fuzz_support.h"
 #include "fileio/memory_files.h"
+#include "fuzz_support.h"
 #include "memory_store.h"
 #include "raceday/live_day.h"
 #include "store/live_files.h"

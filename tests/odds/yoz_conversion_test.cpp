@@ -127,8 +127,8 @@ TEST(KolConversion, MoreThanEightRunnersOrADayFrom2005TakeTheQuinellaBlock) {
 }
 
 TEST(KolConversion, OddsAreWrittenAsPrintfWritesTheirTenths) {
-    const char* const texts[] = {"", "0", "  7", "-0", "-5", "+12", "-123", "12x3", "99999", "9999999", "-999999",
-                                 "1000"};
+    const char* const texts[] = {"",     "0",    "  7",   "-0",      "-5",      "+12",
+                                 "-123", "12x3", "99999", "9999999", "-999999", "1000"};
     for (const std::size_t width : {std::size_t{1}, std::size_t{6}, std::size_t{8}, std::size_t{40}})
         for (const char* text : texts) {
             char expected[64];
