@@ -78,7 +78,8 @@ const JraCourse& jraCourse(int course) { return kCourses[static_cast<std::size_t
 int trackGroup(int trackCD) {
     const std::optional<Surface> surface = surfaceOfTrack(trackCD);
     if (surface == Surface::turf) return trackCD == 10 ? 0 : trackCD <= 16 ? 2 : 1;
-    if (surface == Surface::dirt) return trackCD == 29 ? 3 : trackCD % 2 == 0 ? 4 : 5;  // 24, 26, 28 right; 23, 25, 27 left
+    if (surface == Surface::dirt)
+        return trackCD == 29 ? 3 : trackCD % 2 == 0 ? 4 : 5;  // 24, 26, 28 right; 23, 25, 27 left
     return 6;
 }
 

@@ -45,8 +45,8 @@ constexpr SjisView withoutLineEnd(SjisView rec) {
     return rec;
 }
 
-// A record of a layout, blank-filled and ending in CR LF, into which fields
-// are written by the layout's field constants.
+// A record of a layout, blank-filled but for its kind and ending in CR LF,
+// into which fields are written by the layout's field constants.
 class RecordBuilder {
 public:
     explicit RecordBuilder(const RecordLayout& layout);

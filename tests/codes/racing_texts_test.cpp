@@ -35,8 +35,8 @@ TEST(RacingTexts, TrackNamesAndSurfaces) {
 TEST(RacingTexts, TrackSurfacesOfJvDataTrackCodes) {
     const std::pair<const char*, std::optional<Surface>> cases[] = {
         {"10", Surface::turf}, {"22", Surface::turf}, {"23", Surface::dirt}, {"29", Surface::dirt},
-        {"51", Surface::jump}, {"59", Surface::jump}, {"09", std::nullopt}, {"30", std::nullopt},
-        {"50", std::nullopt},  {"60", std::nullopt},  {"  ", std::nullopt}, {"5x", std::nullopt}};
+        {"51", Surface::jump}, {"59", Surface::jump}, {"09", std::nullopt},  {"30", std::nullopt},
+        {"50", std::nullopt},  {"60", std::nullopt},  {"  ", std::nullopt},  {"5x", std::nullopt}};
     for (const auto& [code, surface] : cases) EXPECT_EQ(surfaceOfTrack(code), surface) << code;
 }
 
