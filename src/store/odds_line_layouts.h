@@ -89,12 +89,13 @@ namespace jrdb {
 inline constexpr std::size_t kLength = 957;
 inline constexpr auto kFields = std::to_array<jvdata::FieldInfo>({VANTOR_JRDB_ODDS_FIELDS(VANTOR_ODDS_DESCRIBE_FIELD)});
 static_assert(jvdata::coversRecordExactly<kLength>(kFields), "JRDB odds layout must cover 955 bytes exactly");
-// Each field goes to its ".yoz" field whole, behind blanks.
+// Each field goes to its ".yoz" field whole, behind the blanks that widen it.
 static_assert(WinOdds.count == yoz::kHorses && PlaceOdds.count == yoz::kHorses &&
               QuinellaOdds.count == yoz::kHorsePairs);
+static_assert(JyoCD.len == yoz::CourseCode.len && Kaiji.len < yoz::Kaiji.len && Nichiji.len < yoz::Nichiji.len &&
+              RaceNum.len == yoz::RaceNum.len && Runners.len == yoz::Runners.len);
 static_assert(WinOdds.len < yoz::WinOdds.len && PlaceOdds.len < yoz::PlaceOdds.len &&
-              QuinellaOdds.len < yoz::QuinellaOdds.len && Kaiji.len < yoz::Kaiji.len &&
-              Nichiji.len + RaceNum.len < yoz::Nichiji.len + yoz::RaceNum.len);
+              QuinellaOdds.len < yoz::QuinellaOdds.len);
 }  // namespace jrdb
 
 namespace kol {
@@ -107,8 +108,8 @@ static_assert(WinOdds.count == yoz::kHorses && QuinellaOdds.count == yoz::kHorse
 // Tenths in 5 and 7 characters never need more than the ".yoz" field's
 // width as "%6.1f" and "%8.1f".
 static_assert(WinOdds.len + 1 == yoz::WinOdds.len && QuinellaOdds.len + 1 == yoz::QuinellaOdds.len);
-static_assert(Date.len == yoz::Date.len && Kaiji.len == yoz::Kaiji.len && Nichiji.len == yoz::Nichiji.len &&
-              RaceNum.len == yoz::RaceNum.len);
+static_assert(Date.len == yoz::Date.len && Course.len == yoz::CourseCode.len && Kaiji.len == yoz::Kaiji.len &&
+              Nichiji.len == yoz::Nichiji.len && RaceNum.len == yoz::RaceNum.len && Runners.len == yoz::Runners.len);
 }  // namespace kol
 
 inline constexpr jvdata::RecordLayout kYozLayout{"", yoz::kLength, yoz::kFields};

@@ -1,5 +1,5 @@
 // Lines of the two odds services to ".yoz" lines, read back through the
-// fields day loading uses.
+// fields day loading uses; the demo's lines of both services.
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "demo/odds_lines.h"
 #include "odds/jrdb_odds.h"
 #include "odds/kol_odds.h"
 #include "store/jvdata_record.h"
 #include "store/odds_line_layouts.h"
+#include "text/encoding.h"
 
 using namespace vantor;
 
@@ -141,4 +143,44 @@ TEST(KolConversion, OddsAreWrittenAsPrintfWritesTheirTenths) {
             appendKolOddsField(out, text, "*", width);
             EXPECT_EQ(out, std::string("x") + expected) << '"' << text << "\" in " << width;
         }
+}
+
+// The demo's odds files are written through the same tables the import
+// reads: a line of each service has its layout's length and converts to
+// the race's ".yoz" line.
+TEST(DemoOddsLines, ConvertToTheRacesYozLines) {
+    demo::Race race;
+    race.date = 20240526;
+    race.course = {'0', '5'};
+    race.kaiji = 2;
+    race.nichiji = 12;
+    race.raceNum = 11;
+    race.name = utf8ToCp932("東京優駿");
+    demo::OddsBook book;
+    book.runners = 16;
+    book.win[0] = 123;
+    book.win[1] = demo::kUndecided;
+    book.place[0] = 15;
+    book.quinella[0] = 45678;
+    book.quinella[1] = demo::kUndecided;
+
+    const std::string jrdbLine = demo::jrdbOddsLine(race, book);
+    ASSERT_EQ(jrdbLine.size(), jrdb::kLength);
+    const SjisString fromJrdb = jrdbYozLine(jvdata::withoutLineEnd(jrdbLine), "240526");
+    EXPECT_EQ(fromJrdb.substr(0, 19), "2024052605020c11J16");
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::WinOdds, 1), "  12.3");
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::WinOdds, 2), "      ") << "JRDB has no figure for an undecided runner";
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::PlaceOdds, 1), "   1.5");
+    EXPECT_EQ(quinella(fromJrdb, 1), "    4568");
+
+    const std::string kolLine = demo::kolOddsLine(race, book);
+    ASSERT_EQ(kolLine.size(), kol::kLength);
+    EXPECT_EQ(jvdata::get(kolLine, kol::RaceName).substr(0, 8), race.name);
+    const SjisString fromKol = kolYozLine(jvdata::withoutLineEnd(kolLine), true);
+    EXPECT_EQ(fromKol.substr(0, 19), "2024052604021211K16");
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 1), "  12.3");
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 2), "  50.0");
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 3), "      ");
+    EXPECT_EQ(quinella(fromKol, 1), "  4567.8");
+    EXPECT_EQ(quinella(fromKol, 2), "  1000.0");
 }
