@@ -76,7 +76,7 @@ void paintCard(QPainter& painter, const vantor::RaceDay& day, int race, const va
             if (col == vantor::card::kNumberColumn && row > 0)
                 painter.drawText(rect.adjusted(2, 2, 0, 0), vantor::toQString(number));
             const vantor::card::CellBox box{rect.width(), rect.height(), 1};
-            vantor::draw::render(painter, vantor::card::StringGrid4DrawCell(day, race, col, runner, box, {}, false),
+            vantor::draw::render(painter, vantor::card::StringGrid4DrawCell(day, race, runner, col, box, {}, false),
                                  rect.topLeft());
             left += kColWidths[col];
         }

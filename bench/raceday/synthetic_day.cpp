@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "store/jvdata_record.h"
+#include "store/odds_line_layouts.h"
 #include "store/store_paths.h"
 #include "text/encoding.h"
 
@@ -119,15 +120,13 @@ std::string horseMaster(const std::string& id) {
 }
 
 std::string yozRecord(const std::string& course, int race, Lcg& rng) {
-    std::string rec(1459, ' ');
-    const std::string number = std::to_string(100 + race).substr(1);
-    rec.replace(0, 8, std::to_string(kDate)).replace(8, 2, course).replace(14, 2, number);
-    rec[16] = 'J';
+    RecordBuilder b(kYozLayout);
+    b.number(yoz::Date, kDate).text(yoz::CourseCode, course).number(yoz::RaceNum, race).text(yoz::Source, "J");
     for (int j = 0; j < kRunners; ++j) {
         const std::string odds = std::to_string(1 + rng.below(99)) + "." + std::to_string(rng.below(10));
-        rec.replace(19 + 6 * j + (6 - odds.size()), odds.size(), odds);
+        b.text(yoz::WinOdds, padLeft(odds, yoz::WinOdds.len), j + 1);
     }
-    return rec + "\r\n";
+    return b.take();
 }
 
 }  // namespace

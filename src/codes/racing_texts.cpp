@@ -7,6 +7,7 @@
 #include "codes/course_names.h"
 #include "codes/race_key.h"
 #include "codes/racing_format.h"
+#include "codes/track_surface.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -57,21 +58,13 @@ SjisString trackName(SjisView trackCode) {
                             dirtLeft = sjis("ﾀﾞ左"), dirtRight = sjis("ﾀﾞ右"), dirtStraight = sjis("ﾀﾞ直"),
                             jump = sjis("障害");
     const int n = lenientInt(trackCode);
-    if (n == 10) return turfStraight;
-    if (n >= 11 && n <= 16) return turfLeft;
-    if (n >= 17 && n <= 22) return turfRight;
+    const std::optional<Surface> surface = surfaceOfTrack(n);
+    if (surface == Surface::turf) return n == 10 ? turfStraight : n <= 16 ? turfLeft : turfRight;
+    if (surface == Surface::jump) return jump;
     if (n == 23) return dirtLeft;
     if (n == 24) return dirtRight;
     if (n == 29) return dirtStraight;
-    if (n >= 51 && n <= 59) return jump;
     return {};
-}
-
-TrackSurface trackSurface(SjisView trackCode) {
-    const int n = lenientInt(trackCode);
-    if (n >= 10 && n <= 22) return TrackSurface::Turf;
-    if (n >= 23 && n <= 29) return TrackSurface::Dirt;
-    return TrackSurface::Other;
 }
 
 SjisString undecidedJockeyName() { return sjis("未定"); }

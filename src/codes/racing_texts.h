@@ -25,9 +25,6 @@ SjisString dottedDate(SjisView date);
 // The surface and direction of a track code ("芝左", "ﾀﾞ直", "障害"); empty
 // for a code without a name.
 SjisString trackName(SjisView trackCode);
-enum class TrackSurface { Turf, Dirt, Other };
-// Turf for codes 10-22, dirt for 23-29, other for the rest.
-TrackSurface trackSurface(SjisView trackCode);
 
 // Weather and going: "晴 良"; a code without a name shows one blank.
 SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode);

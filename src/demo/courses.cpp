@@ -76,12 +76,11 @@ std::span<const TrackOption> tracksOf(const JraCourse& course, Surface surface) 
 const JraCourse& jraCourse(int course) { return kCourses[static_cast<std::size_t>(course - 1)]; }
 
 int trackGroup(int trackCD) {
-    if (trackCD >= 51) return 6;
-    if (trackCD == 10) return 0;
-    if (trackCD <= 16) return 2;
-    if (trackCD <= 22) return 1;
-    if (trackCD == 29) return 3;
-    return trackCD % 2 == 0 ? 4 : 5;  // 24, 26, 28 right-handed; 23, 25, 27 left-handed
+    const std::optional<Surface> surface = surfaceOfTrack(trackCD);
+    if (surface == Surface::turf) return trackCD == 10 ? 0 : trackCD <= 16 ? 2 : 1;
+    if (surface == Surface::dirt)
+        return trackCD == 29 ? 3 : trackCD % 2 == 0 ? 4 : 5;  // 24, 26, 28 right; 23, 25, 27 left
+    return 6;
 }
 
 const TrackOption& drawTrack(const JraCourse& course, Surface surface, int minDistance, int maxDistance, Rng& rng) {

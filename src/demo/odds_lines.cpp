@@ -4,14 +4,14 @@
 #include <span>
 #include <string_view>
 
+#include "store/jvdata_record.h"
+#include "store/odds_line_layouts.h"
 #include "text/formatted.h"
 
 namespace vantor::demo {
 namespace {
 
-std::string number(int value, int width) { return formatted("%0*d", width, value); }
-
-std::string hexDigit(int value) { return std::string(1, "0123456789abcdef"[value & 0xF]); }
+using jvdata::RecordBuilder;
 
 // JRDB: a decimal in five characters, blanks for none.
 std::string jrdbOdds(int tenths) {
@@ -21,17 +21,17 @@ std::string jrdbOdds(int tenths) {
 }
 
 // KOL: whole tenths right-aligned, "*" undecided, "-" none.
-std::string kolOdds(int tenths, int width) {
+std::string kolOdds(int tenths, std::size_t width) {
     std::string text = tenths == kUndecided ? "*" : tenths == kNoRunner ? "-" : std::to_string(tenths);
-    return padLeft(text, static_cast<std::size_t>(width));
+    return padLeft(text, width);
 }
 
-void appendJrdb(std::string& line, std::span<const int> odds) {
-    for (int t : odds) line += jrdbOdds(t);
+void putJrdb(RecordBuilder& b, jvdata::Field f, std::span<const int> odds) {
+    for (std::size_t i = 0; i < odds.size(); ++i) b.text(f, jrdbOdds(odds[i]), static_cast<int>(i) + 1);
 }
 
-void appendKol(std::string& line, std::span<const int> odds, int width) {
-    for (int t : odds) line += kolOdds(t, width);
+void putKol(RecordBuilder& b, jvdata::Field f, std::span<const int> odds) {
+    for (std::size_t i = 0; i < odds.size(); ++i) b.text(f, kolOdds(odds[i], f.len), static_cast<int>(i) + 1);
 }
 
 // The service's racecourse number of a JRA racecourse code (1-10).
@@ -45,26 +45,27 @@ int courseCode(const Race& race) { return (race.course[0] - '0') * 10 + (race.co
 }  // namespace
 
 std::string jrdbOddsLine(const Race& race, const OddsBook& book) {
-    std::string line(race.course.data(), 2);
-    line += number(race.date / 10000 % 100, 2);
-    line += hexDigit(race.kaiji) + hexDigit(race.nichiji);
-    line += number(race.raceNum, 2) + number(book.runners, 2);
-    appendJrdb(line, book.win);
-    appendJrdb(line, book.place);
-    appendJrdb(line, book.quinella);
-    return line + "\r\n";
+    static constexpr char kHex[] = "0123456789abcdef";
+    RecordBuilder b(kJrdbOddsLayout);
+    b.text(jrdb::JyoCD, SjisView(race.course.data(), 2)).number(jrdb::Year, race.date / 10000 % 100);
+    b.text(jrdb::Kaiji, SjisView(&kHex[race.kaiji & 0xF], 1))
+        .text(jrdb::Nichiji, SjisView(&kHex[race.nichiji & 0xF], 1));
+    b.number(jrdb::RaceNum, race.raceNum).number(jrdb::Runners, book.runners);
+    putJrdb(b, jrdb::WinOdds, book.win);
+    putJrdb(b, jrdb::PlaceOdds, book.place);
+    putJrdb(b, jrdb::QuinellaOdds, book.quinella);
+    return b.take();
 }
 
 std::string kolOddsLine(const Race& race, const OddsBook& book) {
-    std::string line = number(kolCourse(courseCode(race)), 2) + std::string(4, ' ');
-    line += number(race.kaiji, 2) + number(race.nichiji, 2) + number(race.raceNum, 2);
-    line += number(race.date, 8);
-    line += padRight(cutAtCharBoundary(race.name, 60), 60) + std::string(29, ' ');
-    line += number(book.runners, 2) + std::string(50, ' ');
-    appendKol(line, book.win, 5);
-    appendKol(line, book.bracket, 5);
-    appendKol(line, book.quinella, 7);
-    return line + "\r\n";
+    RecordBuilder b(kKolOddsLayout);
+    b.number(kol::Course, kolCourse(courseCode(race)));
+    b.number(kol::Kaiji, race.kaiji).number(kol::Nichiji, race.nichiji).number(kol::RaceNum, race.raceNum);
+    b.number(kol::Date, race.date).text(kol::RaceName, race.name).number(kol::Runners, book.runners);
+    putKol(b, kol::WinOdds, book.win);
+    putKol(b, kol::BracketOdds, book.bracket);
+    putKol(b, kol::QuinellaOdds, book.quinella);
+    return b.take();
 }
 
 }  // namespace vantor::demo

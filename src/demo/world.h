@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "codes/track_surface.h"
 #include "demo/race_calendar.h"
 #include "text/sjis.h"
 
 namespace vantor::demo {
 
-enum class Surface : std::uint8_t { turf, dirt, jump };
+using vantor::Surface;
 enum class AgeGroup : std::uint8_t { two, three, threeUp, fourUp };
 enum class RaceClass : std::uint8_t { debut, unraced, maiden, win1, win2, win3, open };
 enum class Venue : std::uint8_t { jra, local, overseas };

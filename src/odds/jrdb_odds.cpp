@@ -5,29 +5,22 @@
 namespace vantor {
 
 SjisString jrdbYozLine(SjisView line, SjisView date) {
-    SjisString out;
-    out.reserve(kYozLineLength);
-    out += "20";
-    out += date;
-    appendSourceField(out, line, 1, 2);  // racecourse code
-    out += '0';
-    appendSourceField(out, line, 5, 1);  // meeting number
-    out += '0';
-    appendSourceField(out, line, 6, 3);  // day of meeting and race number
-    out += 'J';
-    appendSourceField(out, line, 9, 2);  // runners
-    for (int i = 0; i < kYozHorses; ++i) {
-        out += ' ';
-        appendSourceField(out, line, 11 + 5 * i, 5);
+    SjisString out = blankYozLine();
+    putYozField(out, yoz::Date, 0, "20");
+    putYozField(out, yoz::Date, 2, date);
+    copySourceField(out, yoz::CourseCode, line, jrdb::JyoCD);
+    putYozField(out, yoz::Kaiji, 0, "0");
+    copySourceField(out, yoz::Kaiji, line, jrdb::Kaiji);
+    putYozField(out, yoz::Nichiji, 0, "0");
+    copySourceField(out, yoz::Nichiji, line, jrdb::Nichiji);
+    copySourceField(out, yoz::RaceNum, line, jrdb::RaceNum);
+    putYozField(out, yoz::Source, 0, "J");
+    copySourceField(out, yoz::Runners, line, jrdb::Runners);
+    for (int i = 1; i <= yoz::kHorses; ++i) {
+        copySourceField(out, yoz::WinOdds, line, jrdb::WinOdds, i);
+        copySourceField(out, yoz::PlaceOdds, line, jrdb::PlaceOdds, i);
     }
-    for (int i = 0; i < kYozHorses; ++i) {
-        out += ' ';
-        appendSourceField(out, line, 101 + 5 * i, 5);
-    }
-    for (int k = 0; k < kYozHorsePairs; ++k) {
-        out += "   ";
-        appendSourceField(out, line, 191 + 5 * k, 5);
-    }
+    for (int k = 1; k <= yoz::kHorsePairs; ++k) copySourceField(out, yoz::QuinellaOdds, line, jrdb::QuinellaOdds, k);
     return out;
 }
 

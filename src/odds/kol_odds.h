@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "store/odds_line_layouts.h"
 #include "text/sjis.h"
 
 namespace vantor {
@@ -24,7 +25,7 @@ SjisString kolYozLine(SjisView line, bool horsePairs);
 // or later.
 bool kolUsesHorsePairs(SjisView line, bool chosenDayFrom2005);
 
-// The date of a KOL line, characters 13-20 (yyyymmdd).
-inline SjisView kolDate(SjisView line) { return field(line, 13, 8); }
+// The date of a KOL line (yyyymmdd).
+inline SjisView kolDate(SjisView line) { return jvdata::get(line, kol::Date); }
 
 }  // namespace vantor

@@ -1,36 +1,35 @@
 #pragma once
-// Building lines of the day's predicted-odds file (".yoz"): one line per
-// race, 1459 characters before its CR LF, so that the file reads as fixed
-// records of yoz::kLength bytes.
-//
-//     1-   8  date, yyyymmdd
-//     9-  10  racecourse code as the odds service gives it
-//    11-  16  meeting number, day of meeting, race number, two characters each
-//    17       source: "J" JRDB, "K" KOL
-//    18-  19  number of runners
-//    20- 127  win odds of horse numbers 1-18, 6 characters each
-//   128- 235  place odds of horse numbers 1-18, 6 characters each
-//   236-1459  quinella odds of the 153 horse pairs 1-2, 1-3, ..., 17-18, 8 characters each
+// Building lines of the day's predicted-odds file (".yoz", layout in
+// store/odds_line_layouts.h): one line per race, 1459 characters before its
+// CR LF, so that the file reads as fixed records of yoz::kLength bytes. A
+// line starts blank and each field is copied to its place; a line's some
+// 340 fields go straight into its text, with no text of their own.
 
+#include <algorithm>
 #include <cstddef>
 
-#include "raceday/yoz_record.h"
+#include "store/odds_line_layouts.h"
 #include "text/sjis.h"
 
 namespace vantor {
 
 inline constexpr std::size_t kYozLineLength = yoz::kLength - 2;
-inline constexpr int kYozHorses = 18;
-inline constexpr int kYozHorsePairs = 153;
 
-// Appends bytes pos .. pos+len-1 (1-based) of a source line, padded with
-// blanks where the line is shorter, so that every field keeps its width.
-// A line's some 340 fields go straight into its text, with no text of
-// their own.
-inline void appendSourceField(SjisString& out, SjisView line, std::size_t pos, std::size_t len) {
-    const SjisView text = field(line, pos, len);
-    out += text;
-    out.append(len - text.size(), ' ');
+inline SjisString blankYozLine() { return SjisString(kYozLineLength, ' '); }
+
+// Copies text into occurrence n of field f of a ".yoz" line, from byte
+// `offset` of the field on; what does not fit in the field is left out.
+inline void putYozField(SjisString& line, jvdata::Field f, std::size_t offset, SjisView text, int n = 1) {
+    const std::size_t room = f.len - std::min<std::size_t>(offset, f.len);
+    const SjisView fitted = text.substr(0, std::min(text.size(), room));
+    line.replace(f.at(n) - 1 + offset, fitted.size(), fitted);
+}
+
+// Copies occurrence n of field `from` of a source line into occurrence n
+// of ".yoz" field `to`, behind the blanks that widen it; what a short
+// source line lacks stays blank.
+inline void copySourceField(SjisString& line, jvdata::Field to, SjisView source, jvdata::Field from, int n = 1) {
+    putYozField(line, to, to.len - from.len, jvdata::get(source, from, n), n);
 }
 
 }  // namespace vantor

@@ -5,6 +5,7 @@
 #include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
+#include "codes/track_surface.h"
 #include "output/card_style.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
@@ -51,10 +52,10 @@ SjisString runFieldText(int heads, int horseNumber, int distance) {
 std::optional<TrackText> trackText(SjisView trackCode) {
     if (trimBlanks(trackCode).empty()) return std::nullopt;
     const SjisString name = trackName(trackCode);
-    const TrackSurface surface = trackSurface(trackCode);
-    const draw::Rgb colour = surface == TrackSurface::Turf   ? kTurfGreen
-                             : surface == TrackSurface::Dirt ? kDirtMaroon
-                                                             : draw::kBlack;
+    const std::optional<Surface> surface = surfaceOfTrack(trackCode);
+    const draw::Rgb colour = surface == Surface::turf   ? kTurfGreen
+                             : surface == Surface::dirt ? kDirtMaroon
+                                                        : draw::kBlack;
     return TrackText{name.empty() ? SjisString(3, ' ') : name, colour};
 }
 

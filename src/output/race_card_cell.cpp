@@ -42,7 +42,7 @@ draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, cons
     }
 }
 
-draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int runner, const CellBox& box,
+draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int runner, int col, const CellBox& box,
                               const CardColours& colours, bool chosen) {
     if (!validRace(race) || col < 0 || col >= kCardColumns || runner < kHeaderRunner || runner >= kMaxRunners)
         return {};

@@ -22,8 +22,9 @@ draw::Ops raceCardColumn(const RaceDay& day, int race, int runner, int col, cons
 
 // Cell `col` of the row for runner slot `runner` (kHeaderRunner: the
 // header row) of race slot `race`. Nothing for a race or runner outside
-// the tables.
-draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int col, int runner, const CellBox& box,
+// the tables. Like every cell helper here it takes the runner before the
+// column.
+draw::Ops StringGrid4DrawCell(const RaceDay& day, int race, int runner, int col, const CellBox& box,
                               const CardColours& colours, bool chosen);
 
 }  // namespace vantor::card

@@ -1,10 +1,12 @@
 #include "raceday/live_changes.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "codes/course_names.h"
 #include "codes/racing_texts.h"
+#include "codes/track_surface.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -72,13 +74,16 @@ SjisString jockeyText(const LiveRunner& r) {
     return text;
 }
 
+// The surface and distance, "芝1600m"; a track code of no surface shows
+// the distance alone.
 SjisString courseText(SjisView track, int distance) {
     const Texts& t = texts();
-    const TrackSurface surface = trackSurface(track);
-    return (surface == TrackSurface::Turf   ? t.turf
-            : surface == TrackSurface::Dirt ? t.dirt
-                                            : t.jump) +
-           std::to_string(distance) + "m";
+    const std::optional<Surface> surface = surfaceOfTrack(track);
+    const SjisString* name = surface == Surface::turf   ? &t.turf
+                             : surface == Surface::dirt ? &t.dirt
+                             : surface == Surface::jump ? &t.jump
+                                                        : nullptr;
+    return (name ? *name : SjisString()) + std::to_string(distance) + "m";
 }
 
 SjisString weightText(const LiveRunner& r) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "codes/calendar.h"
+#include "codes/track_surface.h"
 #include "store/jvdata_record.h"
 #include "text/encoding.h"
 
@@ -22,13 +23,14 @@ bool hasYear(SjisView rec) {
 
 SjisView date(SjisView rec) { return raceKey(rec).date(); }
 
-// The going of the track the race was run on: turf up to track code 22,
-// dirt 23-29; other tracks leave it as it was.
+// The going of the track the race was run on: the turf going up to the
+// last turf code (a blank code reads as 0 and takes it too), the dirt going
+// on dirt; other tracks leave it as it was.
 void setGoing(FixedText<2>& going, SjisView ra) {
     const int track = inum(ra, ra::TrackCD);
-    if (track <= 22)
+    if (track <= kTurfTracks.last)
         going = get(ra, ra::SibaBabaCD);
-    else if (track <= 29)
+    else if (surfaceOfTrack(track) == Surface::dirt)
         going = get(ra, ra::DirtBabaCD);
 }
 

@@ -24,20 +24,19 @@ public:
     // Copies a whole record; what a shorter text lacks stays blank.
     void assign(SjisView record) { copyPadded(bytes_, record); }
 
-    // A blank image holding only the race key (bytes 12-27: year,
-    // month-day, racecourse, meeting, day, race number) of an RA, SE or HR
-    // record.
+    // A blank image holding only the race key (year, month-day,
+    // racecourse, meeting, day, race number) of an RA, SE or HR record, at
+    // the key's place.
     void assignRaceKey(SjisView record) {
-        static_assert(N >= kRaceKeyEnd);
+        static_assert(N >= jvdata::kRaceKey.pos + jvdata::kRaceKey.len - 1);
         fillBlank();
         const SjisView key = jvdata::raceKey(record).text();
-        std::copy(key.begin(), key.end(), bytes_.begin() + (kRaceKeyPos - 1));
+        std::copy(key.begin(), key.end(), bytes_.begin() + (jvdata::kRaceKey.pos - 1));
     }
 
     SjisView view() const { return {bytes_.data(), N}; }
 
 private:
-    static constexpr std::size_t kRaceKeyPos = 12, kRaceKeyEnd = 28;
     std::array<char, N> bytes_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "codes/horse_codes.h"
 #include "codes/racing_format.h"
+#include "codes/track_surface.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -64,7 +65,7 @@ SjisString originText(const TRaceRec& race, int runner) {
 
 SjisString earnedPrizeText(const TRaceRec& race, int runner) {
     const i32 flat = race.HeichiSyutoku[runner], jump = race.SyogaiSyutoku[runner];
-    return thousandsOfYen(race.TrackCd.view().starts_with("5") ? jump : flat + jump);
+    return thousandsOfYen(surfaceOfTrack(race.TrackCd.view()) == Surface::jump ? jump : flat + jump);
 }
 
 SjisString totalPrizeText(const TRaceRec& race, int runner) {

@@ -25,11 +25,11 @@ void TMainForm::StringGrid4DrawCell(QPainter& painter, int col, int row, const Q
     const QColor tip = StringGrid4->palette().color(QPalette::ToolTipBase);
     const card::CardColours colours{{static_cast<std::uint8_t>(tip.red()), static_cast<std::uint8_t>(tip.green()),
                                      static_cast<std::uint8_t>(tip.blue())}};
-    draw::render(painter,
-                 card::StringGrid4DrawCell(*Day, runner ? runner->race : CurRace, col,
-                                           runner ? runner->runner : card::kHeaderRunner, box, colours,
-                                           row == StringGrid4->currentRow()),
-                 rect.topLeft());
+    draw::render(
+        painter,
+        card::StringGrid4DrawCell(*Day, runner ? runner->race : CurRace, runner ? runner->runner : card::kHeaderRunner,
+                                  col, box, colours, row == StringGrid4->currentRow()),
+        rect.topLeft());
 }
 
 void TMainForm::SpeedButton10Click() {

@@ -14,13 +14,6 @@ constexpr std::array<std::string_view, 7> kHeadings{"競馬場", "芝ダ", "距�
 
 }  // namespace
 
-std::optional<Surface> surfaceOfTrack(int trackCode) {
-    if (trackCode >= 10 && trackCode <= 22) return Surface::turf;
-    if (trackCode >= 23 && trackCode <= 29) return Surface::dirt;
-    if (trackCode >= 51 && trackCode <= 59) return Surface::jump;
-    return std::nullopt;
-}
-
 SjisString surfaceName(Surface surface) {
     static const std::array<SjisString, 3> names{sjis("芝"), sjis("ダ"), sjis("障")};
     return names[static_cast<std::size_t>(surface)];

@@ -8,13 +8,13 @@
 #include <optional>
 #include <string_view>
 
+#include "codes/track_surface.h"
 #include "text/sjis.h"
 
 namespace vantor::stats {
 
-enum class Surface { turf, dirt, jump };
-// Turf for track codes 10-22, dirt for 23-29, jump for 51-59.
-std::optional<Surface> surfaceOfTrack(int trackCode);
+using vantor::Surface;
+using vantor::surfaceOfTrack;
 // "芝", "ダ", "障".
 SjisString surfaceName(Surface surface);
 

@@ -17,7 +17,7 @@ SjisView raceDate(SjisView rec) {
 }
 
 RecordBuilder::RecordBuilder(const RecordLayout& layout) : rec_(layout.length - 2, ' ') {
-    rec_.replace(0, 2, layout.kind);
+    rec_.replace(0, layout.kind.size(), layout.kind);  // lines of no kind (the odds lines) start blank
     rec_ += "\r\n";
 }
 

@@ -13,8 +13,23 @@ namespace vantor::jvdata {
 constexpr SjisView recordKind(SjisView rec) { return field(rec, 1, 2); }
 constexpr SjisView dataKind(SjisView rec) { return field(rec, 3, 1); }
 
-// The key that names the race of an RA, SE or HR record.
-constexpr RaceKey raceKey(SjisView rec) { return RaceKey(field(rec, 12, RaceKey::kLength)); }
+// Where every race-keyed record kind holds its race key: its key fields
+// end to end, bytes 12-27.
+inline constexpr Field kRaceKey{kRaceKeyFields.front().field.pos, RaceKey::kLength};
+
+consteval bool keyFieldsFillTheRaceKey() {
+    std::size_t next = kRaceKey.pos;
+    for (const FieldInfo& f : kRaceKeyFields) {
+        if (f.field.pos != next || f.field.count != 1) return false;
+        next += f.field.len;
+    }
+    return next == kRaceKey.pos + kRaceKey.len;
+}
+static_assert(keyFieldsFillTheRaceKey(), "the race key fields must follow each other and make 16 bytes");
+
+// The key that names the race of a race-keyed record (RA, SE, HR, the odds
+// and live kinds); a short record gives a short key.
+constexpr RaceKey raceKey(SjisView rec) { return RaceKey(get(rec, kRaceKey)); }
 
 // The payout key: year, month-day, racecourse and race number, without
 // meeting and day.
@@ -30,8 +45,8 @@ constexpr SjisView withoutLineEnd(SjisView rec) {
     return rec;
 }
 
-// A record of a layout, blank-filled and ending in CR LF, into which fields
-// are written by the layout's field constants.
+// A record of a layout, blank-filled but for its kind and ending in CR LF,
+// into which fields are written by the layout's field constants.
 class RecordBuilder {
 public:
     explicit RecordBuilder(const RecordLayout& layout);

@@ -58,7 +58,7 @@
     X(JyokenName, 638, 60, 1, 0, text, "race-condition name")                                       \
     X(Kyori, 698, 4, 1, 0, integer, "distance in metres")                                           \
     X(KyoriBefore, 702, 4, 1, 0, integer, "distance before change")                                 \
-    X(TrackCD, 706, 2, 1, 0, text, "track code: 22 or below turf, 23-29 dirt, 51+ jump")            \
+    X(TrackCD, 706, 2, 1, 0, text, "track code: surface and direction (codes/track_surface.h)")     \
     X(TrackCDBefore, 708, 2, 1, 0, text, "track code before change")                                \
     X(CourseKubunCD, 710, 2, 1, 0, text, "course rail code")                                        \
     X(CourseKubunCDBefore, 712, 2, 1, 0, text, "course rail code before change")                    \

@@ -38,7 +38,7 @@ void appendWholeLines(std::string_view bytes, std::size_t length, std::vector<Sj
     }
 }
 
-SjisView raceKeyOf(SjisView line) { return line.substr(11, 16); }
+SjisView raceKeyOf(SjisView line) { return jvdata::raceKey(line).text(); }
 
 // Lines in race-key order, one per race key: of lines with the same key
 // the last one stands (the file's come before the answers', which come in

@@ -1,6 +1,5 @@
 #include "store/record_checks.h"
 
-#include "codes/course_names.h"
 #include "store/jvdata_live_structure.h"
 #include "store/jvdata_record.h"
 
@@ -32,12 +31,6 @@ bool hasValidRaceKeyForPaths(SjisView record) {
     const SjisView code = get(record, ra::JyoCD);
     const auto plain = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); };
     return code.size() == 2 && plain(code[0]) && plain(code[1]);
-}
-
-std::optional<SjisString> courseNameForFiles(SjisView courseCode) {
-    auto name = CourseName(courseCode, 2);
-    if (!name || trimBlanks(*name).empty()) return std::nullopt;
-    return name;
 }
 
 bool isValidHorseId(SjisView id) { return id.size() == 10 && isAllDigits(id); }

@@ -3,8 +3,6 @@
 // kind, and every field that becomes part of a file or folder name has the
 // form its layout gives it. A record failing them never reaches a path.
 
-#include <optional>
-
 #include "text/sjis.h"
 
 namespace vantor {
@@ -20,10 +18,6 @@ bool isOneLine(SjisView record);
 // Year and month-day are digits and the racecourse code is two characters
 // of 0-9 and A-Z, so that neither can form anything but a plain name.
 bool hasValidRaceKeyForPaths(SjisView record);
-
-// The racecourse name (4 bytes) that names a course runner file; nothing
-// for a code without a name (an unnamed foreign code, "00").
-std::optional<SjisString> courseNameForFiles(SjisView courseCode);
 
 // Ten digits.
 bool isValidHorseId(SjisView id);

@@ -92,7 +92,7 @@ void RecordFiler::fileAcquiredKind(SjisView record, long long fromDate, std::vec
         const int horse = inum(record, se::Umaban);
         // Only the course runner file is named after the racecourse; a run at a
         // course without a name still belongs in the horse's history.
-        const std::optional<SjisString> named = courseNameForFiles(get(record, se::JyoCD));
+        const std::optional<SjisString> named = courseFileName(get(record, se::JyoCD));
         const SjisString course = named.value_or(SjisString());
         const Utf8AndSjis day = dayName(record);
         if (named && race > 0 && race <= kRacesPerRunnerFile && horse >= 1 && horse <= kRunnerSlotsPerRace &&
@@ -115,7 +115,7 @@ void RecordFiler::fileAcquiredKind(SjisView record, long long fromDate, std::vec
         listLines.push_back(listLine({raceText, kRaceMark, day.sjis, ".jvHR"}));
     } else if (isFinalOdds(kind)) {
         // Beside the race's runners: one file per racecourse day and kind.
-        const std::optional<SjisString> course = courseNameForFiles(get(record, o1::JyoCD));
+        const std::optional<SjisString> course = courseFileName(get(record, o1::JyoCD));
         if (!course || !datePasses || race <= 0) return;
         const Utf8AndSjis day = dayName(record);
         batch_.mergeKeyed(paths_.finalOddsFile(day.utf8, cp932ToUtf8(*course), kind), zeroStamp(line));
@@ -141,7 +141,7 @@ void RecordFiler::fileRealtime(SjisView record) {
                           /*dropBlankFirstLine=*/true);
     } else if (kind == "SE") {
         const int horse = inum(record, se::Umaban);
-        const std::optional<SjisString> course = courseNameForFiles(get(record, se::JyoCD));
+        const std::optional<SjisString> course = courseFileName(get(record, se::JyoCD));
         if (!course) {
             ++rejected_;
             return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "store/jvdata_record.h"
 #include "store/record_checks.h"
 #include "store/store_bounds.h"
 #include "text/encoding.h"
@@ -12,7 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::size_t kKeyPos = 11, kKeyLength = 16;  // bytes 12-27
 
 // A record of `length` bytes (CR LF included) that is one whole line: no
 // line break before its own CR LF.
@@ -113,10 +113,10 @@ void mergeKeyedLine(StoreImage& image, SjisView line, bool onlyIfExists, bool dr
     if (!image.exists && onlyIfExists) return;
     const std::size_t length = line.size() + kLineEnd.size();
     std::string& bytes = image.bytes;
-    const SjisView key = line.substr(kKeyPos, kKeyLength);
+    const RaceKey key = jvdata::raceKey(line);
     const std::size_t count = bytes.size() / length;
     for (std::size_t i = 0; i < count; ++i) {
-        if (recordAt(bytes, length, i).substr(kKeyPos, kKeyLength) == key) {
+        if (jvdata::raceKey(recordAt(bytes, length, i)) == key) {
             bytes.erase(i * length, length);
             break;
         }

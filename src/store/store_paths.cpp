@@ -19,9 +19,15 @@ std::string dayNameUtf8(SjisView year, SjisView monthDay) {
 
 SjisString dayNameSjis(SjisView year, SjisView monthDay) { return utf8ToCp932(dayNameUtf8(year, monthDay)); }
 
-std::optional<std::string> courseFileNameUtf8(SjisView courseCode) {
-    const auto name = CourseName(courseCode, 2);
+std::optional<SjisString> courseFileName(SjisView courseCode) {
+    auto name = CourseName(courseCode, 2);
     if (!name || trimBlanks(*name).empty()) return std::nullopt;
+    return name;
+}
+
+std::optional<std::string> courseFileNameUtf8(SjisView courseCode) {
+    const auto name = courseFileName(courseCode);
+    if (!name) return std::nullopt;
     return cp932ToUtf8(*name);
 }
 

@@ -15,8 +15,11 @@ namespace vantor {
 std::string dayNameUtf8(SjisView year, SjisView monthDay);
 SjisString dayNameSjis(SjisView year, SjisView monthDay);
 
-// The two-character racecourse name for a runner file, in UTF-8; none for
-// a code that has no name.
+// The two-character racecourse name (4 bytes) that names a course runner
+// file and a final-odds file; none for a code without a name (an unnamed
+// foreign code, "00"). The acquisition list shows it; the file's name on
+// disk is the same name in UTF-8.
+std::optional<SjisString> courseFileName(SjisView courseCode);
 std::optional<std::string> courseFileNameUtf8(SjisView courseCode);
 
 class StorePaths {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
+#include "codes/track_surface.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -25,9 +29,15 @@ TEST(RacingTexts, TrackNamesAndSurfaces) {
     EXPECT_EQ(u(trackName("55")), "障害");
     EXPECT_EQ(trackName("26"), "");
     EXPECT_EQ(trackName("  "), "");
-    EXPECT_EQ(trackSurface("22"), TrackSurface::Turf);
-    EXPECT_EQ(trackSurface("26"), TrackSurface::Dirt);
-    EXPECT_EQ(trackSurface("51"), TrackSurface::Other);
+}
+
+// Each bound of the three surfaces, from both sides, and the codes of none.
+TEST(RacingTexts, TrackSurfacesOfJvDataTrackCodes) {
+    const std::pair<const char*, std::optional<Surface>> cases[] = {
+        {"10", Surface::turf}, {"22", Surface::turf}, {"23", Surface::dirt}, {"29", Surface::dirt},
+        {"51", Surface::jump}, {"59", Surface::jump}, {"09", std::nullopt},  {"30", std::nullopt},
+        {"50", std::nullopt},  {"60", std::nullopt},  {"  ", std::nullopt},  {"5x", std::nullopt}};
+    for (const auto& [code, surface] : cases) EXPECT_EQ(surfaceOfTrack(code), surface) << code;
 }
 
 TEST(RacingTexts, WeatherAndGoingShowABlankForAnUnknownCode) {

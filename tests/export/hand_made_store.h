@@ -51,10 +51,12 @@ inline std::string derbyRunner(const char* dataKind, int oddsTenths) {
 }
 
 inline std::string oddsRecord() {
-    std::string rec = "2024052605021211J18";
-    for (const char* odds : {"  12.3", "   3.4", "   3.4"}) rec += odds;
-    rec.resize(yoz::kLength - 2, ' ');
-    return rec + "\r\n";
+    jvdata::RecordBuilder b(kYozLayout);
+    b.text(yoz::Date, "20240526").text(yoz::CourseCode, "05").text(yoz::Kaiji, "02").text(yoz::Nichiji, "12");
+    b.text(yoz::RaceNum, "11").text(yoz::Source, "J").text(yoz::Runners, "18");
+    int n = 0;
+    for (const char* odds : {"  12.3", "   3.4", "   3.4"}) b.text(yoz::WinOdds, odds, ++n);
+    return b.take();
 }
 
 inline void fillHandMadeStore(ExportStore& store) {

@@ -1,5 +1,5 @@
 // Lines of the two odds services to ".yoz" lines, read back through the
-// fields day loading uses.
+// fields day loading uses; the demo's lines of both services.
 
 #include <gtest/gtest.h>
 
@@ -7,27 +7,31 @@
 #include <string>
 #include <vector>
 
+#include "demo/odds_lines.h"
 #include "odds/jrdb_odds.h"
 #include "odds/kol_odds.h"
-#include "raceday/yoz_record.h"
+#include "store/jvdata_record.h"
+#include "store/odds_line_layouts.h"
+#include "text/encoding.h"
 
 using namespace vantor;
 
 namespace {
 
-constexpr jvdata::Field kPlace{128, 6, 18, 6};
-constexpr jvdata::Field kQuinella{236, 8, 153, 8};
-
 std::string right(const std::string& text, std::size_t width) { return std::string(width - text.size(), ' ') + text; }
 
-// A JRDB line: racecourse 05, year 24, meeting 2, day 12 ("c"), race 11,
-// 16 runners; every odds text different.
+// A JRDB line (without CR LF): racecourse 05, year 24, meeting 2, day 12
+// ("c"), race 11, 16 runners; every odds text different.
 std::string jrdbLine() {
-    std::string line = "05242c1116";
-    for (int i = 1; i <= 18; ++i) line += right(std::to_string(i) + ".1", 5);
-    for (int i = 1; i <= 18; ++i) line += right(std::to_string(i) + ".2", 5);
-    for (int k = 1; k <= 153; ++k) line += right(std::to_string(k) + ".3", 5);
-    return line;
+    jvdata::RecordBuilder b(kJrdbOddsLayout);
+    b.text(jrdb::JyoCD, "05").text(jrdb::Year, "24").text(jrdb::Kaiji, "2").text(jrdb::Nichiji, "c");
+    b.text(jrdb::RaceNum, "11").text(jrdb::Runners, "16");
+    for (int i = 1; i <= 18; ++i) {
+        b.text(jrdb::WinOdds, right(std::to_string(i) + ".1", 5), i);
+        b.text(jrdb::PlaceOdds, right(std::to_string(i) + ".2", 5), i);
+    }
+    for (int k = 1; k <= 153; ++k) b.text(jrdb::QuinellaOdds, right(std::to_string(k) + ".3", 5), k);
+    return std::string(jvdata::withoutLineEnd(b.record()));
 }
 
 struct KolFields {
@@ -37,18 +41,19 @@ struct KolFields {
     std::vector<std::string> quinella = std::vector<std::string>(153, "      -");
 };
 
-// A KOL line of Tokyo (the service's "04"), meeting 2, day 12, race 11 on
-// 30 May 2004.
+// A KOL line (without CR LF) of Tokyo (the service's "04"), meeting 2, day
+// 12, race 11 on 30 May 2004.
 std::string kolLine(const KolFields& f) {
-    std::string line =
-        std::string("04    021211") + "20040530" + std::string(89, ' ') + f.runners + std::string(50, ' ');
-    for (const auto& w : f.win) line += w;
-    for (const auto& b : f.bracket) line += b;
-    for (const auto& q : f.quinella) line += q;
-    return line;
+    jvdata::RecordBuilder b(kKolOddsLayout);
+    b.text(kol::Course, "04").text(kol::Kaiji, "02").text(kol::Nichiji, "12").text(kol::RaceNum, "11");
+    b.text(kol::Date, "20040530").text(kol::Runners, f.runners);
+    for (int i = 1; i <= 18; ++i) b.text(kol::WinOdds, f.win[i - 1], i);
+    for (int t = 1; t <= 36; ++t) b.text(kol::BracketOdds, f.bracket[t - 1], t);
+    for (int k = 1; k <= 153; ++k) b.text(kol::QuinellaOdds, f.quinella[k - 1], k);
+    return std::string(jvdata::withoutLineEnd(b.record()));
 }
 
-SjisView quinella(const std::string& yoz, int k) { return jvdata::get(yoz, kQuinella, k); }
+SjisView quinella(const std::string& yoz, int k) { return jvdata::get(yoz, yoz::QuinellaOdds, k); }
 
 }  // namespace
 
@@ -60,7 +65,7 @@ TEST(JrdbConversion, EveryFieldIsCopiedBehindItsBlanks) {
     EXPECT_EQ(yoz.substr(0, 19), std::string("20240526") + "05" + "02" + "0c11" + "J" + "16");
     for (int i = 1; i <= 18; ++i) {
         EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, i), " " + right(std::to_string(i) + ".1", 5));
-        EXPECT_EQ(jvdata::get(yoz, kPlace, i), " " + right(std::to_string(i) + ".2", 5));
+        EXPECT_EQ(jvdata::get(yoz, yoz::PlaceOdds, i), " " + right(std::to_string(i) + ".2", 5));
     }
     for (int k = 1; k <= 153; ++k) EXPECT_EQ(quinella(yoz, k), "   " + right(std::to_string(k) + ".3", 5));
 }
@@ -93,7 +98,7 @@ TEST(KolConversion, EightRunnersBefore2005TakeQuinellaOddsFromTheBracketBlock) {
     EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 2), "  50.0");
     EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 3), "   0.0");
     EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 18), "      ");
-    for (int i = 1; i <= 18; ++i) EXPECT_EQ(jvdata::get(yoz, kPlace, i), "      ");
+    for (int i = 1; i <= 18; ++i) EXPECT_EQ(jvdata::get(yoz, yoz::PlaceOdds, i), "      ");
     // Horse pair k and the bracket pair of the same two numbers t.
     const std::pair<int, const char*> expected[] = {{1, "   100.0"},   // 1-2: "*"
                                                     {2, "   100.3"},   // 1-3: t 3
@@ -138,4 +143,44 @@ TEST(KolConversion, OddsAreWrittenAsPrintfWritesTheirTenths) {
             appendKolOddsField(out, text, "*", width);
             EXPECT_EQ(out, std::string("x") + expected) << '"' << text << "\" in " << width;
         }
+}
+
+// The demo's odds files are written through the same tables the import
+// reads: a line of each service has its layout's length and converts to
+// the race's ".yoz" line.
+TEST(DemoOddsLines, ConvertToTheRacesYozLines) {
+    demo::Race race;
+    race.date = 20240526;
+    race.course = {'0', '5'};
+    race.kaiji = 2;
+    race.nichiji = 12;
+    race.raceNum = 11;
+    race.name = utf8ToCp932("東京優駿");
+    demo::OddsBook book;
+    book.runners = 16;
+    book.win[0] = 123;
+    book.win[1] = demo::kUndecided;
+    book.place[0] = 15;
+    book.quinella[0] = 45678;
+    book.quinella[1] = demo::kUndecided;
+
+    const std::string jrdbLine = demo::jrdbOddsLine(race, book);
+    ASSERT_EQ(jrdbLine.size(), jrdb::kLength);
+    const SjisString fromJrdb = jrdbYozLine(jvdata::withoutLineEnd(jrdbLine), "240526");
+    EXPECT_EQ(fromJrdb.substr(0, 19), "2024052605020c11J16");
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::WinOdds, 1), "  12.3");
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::WinOdds, 2), "      ") << "JRDB has no figure for an undecided runner";
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::PlaceOdds, 1), "   1.5");
+    EXPECT_EQ(quinella(fromJrdb, 1), "    4568");
+
+    const std::string kolLine = demo::kolOddsLine(race, book);
+    ASSERT_EQ(kolLine.size(), kol::kLength);
+    EXPECT_EQ(jvdata::get(kolLine, kol::RaceName).substr(0, 8), race.name);
+    const SjisString fromKol = kolYozLine(jvdata::withoutLineEnd(kolLine), true);
+    EXPECT_EQ(fromKol.substr(0, 19), "2024052604021211K16");
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 1), "  12.3");
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 2), "  50.0");
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 3), "      ");
+    EXPECT_EQ(quinella(fromKol, 1), "  4567.8");
+    EXPECT_EQ(quinella(fromKol, 2), "  1000.0");
 }

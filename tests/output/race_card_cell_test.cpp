@@ -70,7 +70,7 @@ protected:
 
     static TRaceRec& rec() { return day_->RaceTbl[kRace]; }
     static draw::Ops cell(int col, int runner = kSlot, const CellBox& box = kRunBox) {
-        return StringGrid4DrawCell(*day_, kRace, col, runner, box, kColours, false);
+        return StringGrid4DrawCell(*day_, kRace, runner, col, box, kColours, false);
     }
     static std::vector<std::string> textStrings(const draw::Ops& ops) {
         std::vector<std::string> out;
@@ -217,7 +217,7 @@ TEST_F(RaceCardCell, RowsPaintTheirRunnerSlotAndNothingOutsideTheTables) {
     EXPECT_EQ(textStrings(cell(kHorseColumn))[2], "テストホース") << "name without blanks";
     EXPECT_TRUE(cell(kHorseColumn, kMaxRunners).empty());
     EXPECT_TRUE(cell(kHorseColumn, kHeaderRunner - 1).empty());
-    EXPECT_TRUE(StringGrid4DrawCell(*day_, kMaxRaces, kHorseColumn, 3, kRunBox, kColours, false).empty());
+    EXPECT_TRUE(StringGrid4DrawCell(*day_, kMaxRaces, 3, kHorseColumn, kRunBox, kColours, false).empty());
     EXPECT_TRUE(raceCardColumn(*day_, kRace, kSlot, kNumberColumn, kRunBox, false).empty())
         << "the columns from the user's mark on only";
 }
@@ -263,7 +263,7 @@ TEST_F(RaceCardCell, UserMarkColumnShowsTheMarkLargeTheNoteMarkerAndTheChosenRow
     EXPECT_TRUE(hasBottomLine(marked, box));
 
     rec().HorseNoted[kSlot] = 1;
-    const draw::Ops chosen = StringGrid4DrawCell(*day_, kRace, kUserMarkColumn, kSlot, box, kColours, true);
+    const draw::Ops chosen = StringGrid4DrawCell(*day_, kRace, kSlot, kUserMarkColumn, box, kColours, true);
     EXPECT_EQ(opsOf<draw::Fill>(chosen)[0].color, kChosenFill) << "the row the keys mark";
     EXPECT_EQ(textStrings(chosen), (std::vector<std::string>{"◎", "メモ"})) << "the horse has a note";
     EXPECT_EQ(textsOf(chosen)[0].color, draw::kWhite);

@@ -8,6 +8,7 @@
 #include "raceday/day_load_test.h"
 #include "store/jvdata_live_structure.h"
 #include "store/live_files.h"
+#include "store/odds_line_layouts.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -294,12 +295,12 @@ TEST_F(DayLoadTest, HorseMasterConvertedFromTheEarlierLayoutWhenMissing) {
 TEST_F(DayLoadTest, PredictedOddsOfBothOddsServices) {
     file({raRecord(kRace11, 3), raRecord(kRace1, 3)});
     auto odds = [](const char* course, const char* race, char source, std::initializer_list<const char*> win) {
-        std::string rec(yoz::kLength - 2, ' ');
-        rec.replace(0, 8, "20240526").replace(8, 2, course).replace(14, 2, race);
-        rec[16] = source;
+        RecordBuilder b(kYozLayout);
+        b.text(yoz::Date, "20240526").text(yoz::CourseCode, course).text(yoz::RaceNum, race);
+        b.text(yoz::Source, SjisView(&source, 1));
         int j = 0;
-        for (const char* o : win) rec.replace(19 + 6 * j++, 6, o);
-        return rec + "\r\n";
+        for (const char* o : win) b.text(yoz::WinOdds, o, ++j);
+        return b.take();
     };
     writeFile(paths.dayFile(kDay, ".yoz"), odds("09", "01", 'K', {"   1.0"}) +  // 函館 for KOL: no race
                                                odds("05", "11", 'J', {"   3.5", "   1.2", "   3.5"}) +

@@ -8,6 +8,7 @@
 
 #include "raceday/dates.h"
 #include "raceday/day_load_test.h"
+#include "store/odds_line_layouts.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -71,9 +72,9 @@ TEST_F(DayTables, ASmallerDayAfterALargerOneLeavesWhatItLeavesInANewDay) {
     for (int n = 1; n <= 5; ++n)
         for (const char* horse : {"2019100001", "2019100002", "2019100004"})
             pastRun({.date = daysBeforeNum(kRaceDate, 14 * n)}, horse, 2);
-    std::string odds(yoz::kLength - 2, ' ');
-    odds.replace(0, 8, "20240526").replace(8, 2, "05").replace(14, 2, "11")[16] = 'J';
-    writeFile(paths.dayFile(kDay, ".yoz"), odds + "\r\n");
+    RecordBuilder odds(kYozLayout);
+    odds.text(yoz::Date, "20240526").text(yoz::CourseCode, "05").text(yoz::RaceNum, "11").text(yoz::Source, "J");
+    writeFile(paths.dayFile(kDay, ".yoz"), odds.record());
     pastRun({.date = daysBeforeNum(kRaceDate, 14)}, "2019100003", 2);
     std::string yearless = seRecord({.date = 20240601}, 1, "2019100003");
     const fs::path history = paths.horseRunFile("2019100003");

@@ -105,3 +105,22 @@ TEST_F(LiveChangesTest, WeightsOncePerWeighingAndTheFavouriteOnlyWhenItChanges) 
     EXPECT_EQ(answer(LiveDataspec::odds, {o1WithFavourite("00000000", 2, "9999")}, "15:45"),
               (Lines{"15:45 東京 11R 単勝1番人気 2番 999.9倍"}));
 }
+
+// A course change names the surface of each track code: turf, dirt and
+// jump codes by their word, a code of no surface (here "00") by its
+// distance alone.
+TEST_F(LiveChangesTest, ACourseChangeNamesTheSurfaceOfEachTrackCode) {
+    const auto change = [](std::string_view announce, const char* before, const char* after) {
+        return liveRecord(kCcLayout, announce)
+            .number(cc::Kyori, 2000)
+            .text(cc::TrackCD, after)
+            .number(cc::KyoriBefore, 2400)
+            .text(cc::TrackCDBefore, before)
+            .text(cc::JiyuCD, "3")
+            .take();
+    };
+    EXPECT_EQ(answer(LiveDataspec::dayChanges, {change("05260800", "11", "24")}, "08:05"),
+              (Lines{"08:00 東京 11R コース変更 芝2400m → ダート2000m"}));
+    EXPECT_EQ(answer(LiveDataspec::dayChanges, {change("05260810", "59", "00")}, "08:15"),
+              (Lines{"08:10 東京 11R コース変更 障害2400m → 2000m"}));
+}

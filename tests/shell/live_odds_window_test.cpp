@@ -78,7 +78,7 @@ protected:
 std::string cellTexts(const TMainForm& form, int col, int runner) {
     const card::CellBox box{200, 120, 1};
     std::string texts;
-    for (const draw::Text& t : textsOf(card::StringGrid4DrawCell(*form.Day, form.CurRace, col, runner, box, {}, false)))
+    for (const draw::Text& t : textsOf(card::StringGrid4DrawCell(*form.Day, form.CurRace, runner, col, box, {}, false)))
         texts += cp932ToUtf8(t.text) + "|";
     return texts;
 }
