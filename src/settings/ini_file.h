@@ -49,13 +49,21 @@ private:
     };
 
     SjisView line(std::size_t i) const { return SjisView(content_.data() + lines_[i].begin, lines_[i].size); }
+    // Cuts content_ into lines and indexes its keys, reusing the tables' room.
+    void index();
     // Index of the line holding key in section, or nothing.
     std::optional<std::size_t> findKey(SjisView section, SjisView key) const;
 
     SjisString content_;
     std::vector<Line> lines_;
     std::vector<IndexEntry> entries_;  // by hash, then by line
+    bool written_ = true;              // content_ is as text() writes it: every line ends in CR LF
 };
+
+// The value of key in section of an ini text, as IniText(text).value()
+// finds it, in one pass over the lines: a single look-up (as each read of
+// the settings file makes) costs no index and no copy of the text.
+std::optional<SjisView> iniValue(SjisView text, SjisView section, SjisView key);
 
 // Whether a name can be stored in and found again in an ini text.
 bool isValidIniSection(SjisView name);
