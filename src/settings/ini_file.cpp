@@ -105,6 +105,7 @@ void IniText::index() {
         ++count;
     lines_.clear();
     entries_.clear();
+    indexed_ = true;
     lines_.reserve(count + 1);
     entries_.reserve(count + 1);
 
@@ -160,6 +161,7 @@ std::optional<std::size_t> IniText::findKey(SjisView section, SjisView key) cons
 }
 
 std::optional<SjisView> IniText::value(SjisView section, SjisView key) const {
+    if (!indexed_) return iniValue(content_, section, key);
     const auto at = findKey(section, key);
     if (!at) return std::nullopt;
     return entryOf(line(*at))->value;
@@ -167,6 +169,7 @@ std::optional<SjisView> IniText::value(SjisView section, SjisView key) const {
 
 bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
     if (!isValidIniSection(section) || !isValidIniKey(key) || hasLineBreak(value)) return false;
+    if (!indexed_) index();
 
     // The lines that change or are added, and where: before line `at`,
     // replacing it when `replaces`. The text is then read anew, its line
@@ -212,8 +215,11 @@ bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
         content += changed;
         content += "\r\n";
     }
+    // Indexed again when the next change needs it: a text changed once and
+    // written out is not indexed for nothing.
     content_ = std::move(content);
-    index();
+    indexed_ = false;
+    written_ = true;
     return true;
 }
 

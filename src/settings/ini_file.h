@@ -10,8 +10,9 @@
 // section, comments (";") and anything else are kept but never match. When a
 // section or key occurs twice, the first one counts, for reading and writing.
 //
-// The text is indexed as it is read (and read anew after each change), so
-// that looking a key up costs no scan of its lines.
+// The text is indexed as it is read (and anew before a change that follows
+// another), so that looking a key up costs no scan of its lines; right after
+// a change a look-up reads the text in one pass.
 
 #include <optional>
 #include <string>
@@ -58,6 +59,7 @@ private:
     std::vector<Line> lines_;
     std::vector<IndexEntry> entries_;  // by hash, then by line
     bool written_ = true;              // content_ is as text() writes it: every line ends in CR LF
+    bool indexed_ = true;              // lines_ and entries_ describe content_ (not so after a change)
 };
 
 // The value of key in section of an ini text, as IniText(text).value()

@@ -30,12 +30,13 @@ StorePaths::StorePaths(const fs::path& appDir)
       data_(resolveFolder(appDir, "Data")),
       sei_(resolveFolder(appDir, "SEI")),
       seir_(resolveFolder(appDir, "SEIR")),
-      um2_(resolveFolder(appDir, "UM2")),
-      live_(resolveFolder(appDir, "Live")) {}
+      um2_(resolveFolder(appDir, "UM2")) {}
 
 fs::path StorePaths::umaDir() const { return resolveFolder(appDir_, "UMA"); }
 
-fs::path StorePaths::liveDayDir(SjisView day) const { return live_ / std::string(day); }
+fs::path StorePaths::liveDir() const { return resolveFolder(appDir_, "Live"); }
+
+fs::path StorePaths::liveDayDir(SjisView day) const { return liveDir() / std::string(day); }
 
 fs::path StorePaths::dayFile(const std::string& dayName, std::string_view extension) const {
     return data_ / (dayName + std::string(extension));

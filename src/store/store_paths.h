@@ -32,7 +32,7 @@ public:
     const std::filesystem::path& um2Dir() const { return um2_; }
     std::filesystem::path umaDir() const;
     // Live/<yyyymmdd>: the race day's live records (live_files.h).
-    const std::filesystem::path& liveDir() const { return live_; }
+    std::filesystem::path liveDir() const;
     std::filesystem::path liveDayDir(SjisView day) const;
 
     std::filesystem::path dayFile(const std::string& dayName, std::string_view extension) const;
@@ -47,7 +47,7 @@ public:
     std::filesystem::path outsideRaceFile(SjisView year, SjisView yearMonthDayCourse) const;
 
 private:
-    std::filesystem::path appDir_, data_, sei_, seir_, um2_, live_;
+    std::filesystem::path appDir_, data_, sei_, seir_, um2_;
 };
 
 }  // namespace vantor
