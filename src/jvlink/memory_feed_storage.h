@@ -106,7 +106,8 @@ private:
 
     bool putKey(const std::string& folder, std::string key, std::string bytes) {
         if (!folders_.contains(folder) || folders_.contains(key)) return false;
-        files_[std::move(key)] = {std::move(bytes), std::filesystem::file_time_type(std::chrono::seconds(++puts_))};
+        files_.insert_or_assign(std::move(key),
+                                File{std::move(bytes), std::filesystem::file_time_type(std::chrono::seconds(++puts_))});
         return true;
     }
 
