@@ -33,7 +33,8 @@ public:
             }
         }
         for (auto it = folders_.lower_bound(prefix); it != folders_.end() && it->starts_with(prefix); ++it)
-            if (it->find('/', prefix.size()) == std::string::npos) entries.push_back({it->substr(prefix.size()), false});
+            if (it->find('/', prefix.size()) == std::string::npos)
+                entries.push_back({it->substr(prefix.size()), false});
         return true;
     }
     std::optional<FileStamp> stampOf(const std::filesystem::path& path) override {

@@ -55,7 +55,8 @@ struct TextLine {
 
 TextLine lineAt(SjisView text, std::size_t begin) {
     const void* found = std::memchr(text.data() + begin, '\n', text.size() - begin);
-    const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+    const std::size_t end =
+        found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
     std::size_t length = end - begin;
     if (length > 0 && text[end - 1] == '\r') --length;
     return {text.substr(begin, length), end + 1};
@@ -140,7 +141,8 @@ std::optional<SjisView> iniValue(SjisView text, SjisView section, SjisView key) 
         if (const auto name = sectionOf(line)) {
             inSection = equalsIgnoringAsciiCase(*name, section);
         } else if (inSection) {
-            if (const auto entry = entryOf(line); entry && equalsIgnoringAsciiCase(entry->key, key)) return entry->value;
+            if (const auto entry = entryOf(line); entry && equalsIgnoringAsciiCase(entry->key, key))
+                return entry->value;
         }
     }
     return std::nullopt;
