@@ -2,7 +2,7 @@
 // as a normal-data file of one record in a feed folder held in memory. The
 // replacement lists exactly the names of the feed-file form in time-stamp
 // order, an open delivers each of them once, and its cache receives those
-// files and nothing else.
+// files and nothing else. The replacement is kept for the whole run.
 
 #include <algorithm>
 
@@ -29,14 +29,15 @@ bool isFileName(std::string_view name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static MemoryFeedStorage storage;
-    const fs::path root = "/vantor-fuzz";
-    const fs::path feed = root / "feed";
+    static const fs::path root = "/vantor-fuzz";
+    static const fs::path feed = root / "feed";
+    static const fs::path normal = feed / "normal";
     storage.clear();
-    storage.makeFolders(feed / "normal");
+    storage.makeFolders(normal);
     for (const std::string_view name : fuzz::split(fuzz::bytesOf(data, size), "\n"))
-        if (isFileName(name)) storage.put(feed / "normal" / std::string(name), "RA\r\n");
+        if (isFileName(name)) storage.put(normal, name, "RA\r\n");
 
-    const std::vector<FeedFile> listed = listFeedFiles(feed / "normal", nullptr, storage);
+    const std::vector<FeedFile> listed = listFeedFiles(normal, nullptr, storage);
     fuzz::check(std::is_sorted(listed.begin(), listed.end(),
                                [](const FeedFile& a, const FeedFile& b) { return a.stamp < b.stamp; }),
                 "files in time-stamp order");
@@ -47,8 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (f.stamp > "19000101000000") due.push_back(f.name);
     }
 
-    FeedJVLink link(FeedSettings{feed, 0, "0490"}, {}, storage);
-    link.JVInit("fuzz");
+    // One link for the whole run, as the program keeps its own: every
+    // open also starts from what the one before left.
+    static FeedJVLink link(FeedSettings{feed, 0, "0490"}, {}, storage);
+    static const int initialised = link.JVInit("fuzz");
+    fuzz::check(initialised == jv::kOk, "the link starts");
     int readCount = 0, downloadCount = 0, size6000 = 6000;
     std::string last, buffer, name;
     const int opened = link.JVOpen("RACEDIFN", "19000101000000", 1, readCount, downloadCount, last);
@@ -65,11 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::sort(delivered.begin(), delivered.end());
     fuzz::check(delivered == due, "each file due is delivered once");
     std::vector<std::string> cached, outside;
-    const std::string cacheFolder = (feed / "cache").string() + "/", feedFolder = feed.string() + "/";
+    static const std::string cacheFolder = (feed / "cache").string() + "/", feedFolder = feed.string() + "/";
     storage.forEachPath([&](const std::string& path) {
         if (path.starts_with(cacheFolder))
             cached.push_back(path.substr(cacheFolder.size()));
-        else if (path != feed && !path.starts_with(feedFolder))
+        else if (path != feed.native() && !path.starts_with(feedFolder))
             outside.push_back(path);
     });
     fuzz::check(cached == due, "the cache holds the files delivered");

@@ -10,6 +10,7 @@
 
 #include "fuzz_support.h"
 #include "memory_store.h"
+#include "store/jvdata_live_structure.h"
 #include "store/jvdata_structure.h"
 #include "store/record_checks.h"
 #include "store/record_filer.h"
@@ -28,6 +29,7 @@ struct Kind {
 constexpr Kind kKinds[] = {
     {".jvRA", jvdata::kRaLength, true},  {".jvHR", jvdata::kHrLength, true},   {".jvSEr", jvdata::kSeLength, false},
     {".jvSEI", jvdata::kSeLength, true}, {".jvSERA", jvdata::kRaLength, true}, {".jvUM2", jvdata::kUmLength, false},
+    {".jvO1", jvdata::kO1Length, true},  {".jvO2", jvdata::kO2Length, true},
 };
 
 void checkStoreFile(const fs::path& path, std::string_view bytes) {

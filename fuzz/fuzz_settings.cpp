@@ -65,9 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "a written text reads the same");
     }
 
-    // No such folder exists on disk: the link lookup and the update lock find nothing there.
+    // No such folder exists on disk: the link lookup and the update lock find
+    // nothing there. The folder in memory is kept for the run and the file
+    // put anew for each input.
     static const fs::path file = "/nonexistent/vantor-fuzz/vantor.ini";
-    MemoryFiles files;
+    static MemoryFiles files;
     files.put(file, text);
     TIniGT ini(files);
     ini.setFileName(file.string());

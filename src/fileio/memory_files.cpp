@@ -1,9 +1,30 @@
 #include "fileio/memory_files.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace vantor {
+namespace {
+
+// Whether a path has no "." or ".." part and no empty one (a doubled or
+// ending separator): then it is already in normal form, and the lookups
+// that make up most calls need not cut it into a path's parts.
+bool isNormal(std::string_view path) {
+    if (path.starts_with('/')) path.remove_prefix(1);
+    if (path.empty()) return false;
+    for (;;) {
+        const std::size_t end = std::min(path.find('/'), path.size());
+        const std::string_view part = path.substr(0, end);
+        if (part.empty() || part == "." || part == "..") return false;
+        if (end == path.size()) return true;
+        path.remove_prefix(end + 1);
+    }
+}
+
+}  // namespace
 
 std::string MemoryFiles::keyOf(const std::filesystem::path& path) {
-    std::string key = path.lexically_normal().native();
+    std::string key = isNormal(path.native()) ? path.native() : path.lexically_normal().native();
     // "a/b/" names the folder "a/b"; "/" stays the root.
     while (key.size() > 1 && key.back() == '/') key.pop_back();
     return key;

@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "jvlink/feed_storage.h"
 
@@ -21,13 +22,19 @@ public:
         const std::string& key = keyOf(folder);
         if (!folders_.contains(key)) return false;
         const std::string prefix = key + '/';
-        const auto direct = [&prefix](const std::string& path) {
-            return path.starts_with(prefix) && path.find('/', prefix.size()) == std::string::npos;
-        };
-        for (auto it = files_.lower_bound(prefix); it != files_.end() && it->first.starts_with(prefix); ++it)
-            if (direct(it->first)) entries.push_back({it->first.substr(prefix.size()), true});
+        for (auto it = files_.lower_bound(prefix); it != files_.end() && it->first.starts_with(prefix);) {
+            const std::size_t slash = it->first.find('/', prefix.size());
+            if (slash == std::string::npos) {
+                entries.push_back({it->first.substr(prefix.size()), true});
+                ++it;
+            } else {
+                // The files of a subfolder are no entries: past them in one step ('0' follows '/').
+                it = files_.lower_bound(it->first.substr(0, slash) + '0');
+            }
+        }
         for (auto it = folders_.lower_bound(prefix); it != folders_.end() && it->starts_with(prefix); ++it)
-            if (direct(*it)) entries.push_back({it->substr(prefix.size()), false});
+            if (it->find('/', prefix.size()) == std::string::npos)
+                entries.push_back({it->substr(prefix.size()), false});
         return true;
     }
     std::optional<FileStamp> stampOf(const std::filesystem::path& path) override {
@@ -66,10 +73,16 @@ public:
     // Puts a file into an existing folder; false when there is none, or a
     // folder holds the name.
     bool put(const std::filesystem::path& path, std::string bytes) {
-        const std::string& key = keyOf(path);
-        if (!folders_.contains(keyOf(path.parent_path())) || folders_.contains(key)) return false;
-        files_[key] = {std::move(bytes), std::filesystem::file_time_type(std::chrono::seconds(++puts_))};
-        return true;
+        return putKey(keyOf(path.parent_path()), keyOf(path), std::move(bytes));
+    }
+    // The same for the file name in folder: many files put into one folder
+    // make no path each.
+    bool put(const std::filesystem::path& folder, std::string_view name, std::string bytes) {
+        const std::string& folderKey = keyOf(folder);
+        std::string key;
+        key.reserve(folderKey.size() + 1 + name.size());
+        key.append(folderKey).append(1, '/').append(name);
+        return putKey(folderKey, std::move(key), std::move(bytes));
     }
     // Calls visit with the path of every folder, then of every file.
     template <class Visit>
@@ -91,6 +104,13 @@ private:
     // The replacement names every path as its folder and a name, so that
     // paths are keys as they are spelt.
     static const std::string& keyOf(const std::filesystem::path& path) { return path.native(); }
+
+    bool putKey(const std::string& folder, std::string key, std::string bytes) {
+        if (!folders_.contains(folder) || folders_.contains(key)) return false;
+        files_.insert_or_assign(std::move(key),
+                                File{std::move(bytes), std::filesystem::file_time_type(std::chrono::seconds(++puts_))});
+        return true;
+    }
 
     std::map<std::string, File, std::less<>> files_;
     std::set<std::string, std::less<>> folders_;

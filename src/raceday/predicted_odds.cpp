@@ -53,10 +53,12 @@ void setPredictedOdds(RaceDay& day, int r) {
 }
 
 void matchPredictedOdds(SjisView yozBytes, RaceDay& day) {
+    // Most days have no predicted odds: their races' keys are not made.
+    const std::size_t records = std::min(recordCount(yozBytes, yoz::kLength), kMaxOddsRecords);
+    if (records == 0) return;
     std::array<std::optional<SjisString>, kMaxRaces> raceKeys;
     for (int r = 0; r < kMaxRaces; ++r) raceKeys[r] = raceRecordKey(day.JvRaTbl[r].view());
 
-    const std::size_t records = std::min(recordCount(yozBytes, yoz::kLength), kMaxOddsRecords);
     for (std::size_t n = 0; n < records; ++n) {
         const SjisView rec = recordAt(yozBytes, yoz::kLength, n);
         const auto key = oddsRecordKey(rec);

@@ -46,6 +46,22 @@ std::optional<Entry> entryOf(SjisView line) {
     return Entry{trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
 }
 
+// The line of text that starts at begin, its line break (LF or CR LF) left
+// out, and where the next one starts.
+struct TextLine {
+    SjisView line;
+    std::size_t next;
+};
+
+TextLine lineAt(SjisView text, std::size_t begin) {
+    const void* found = std::memchr(text.data() + begin, '\n', text.size() - begin);
+    const std::size_t end =
+        found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+    std::size_t length = end - begin;
+    if (length > 0 && text[end - 1] == '\r') --length;
+    return {text.substr(begin, length), end + 1};
+}
+
 bool isSection(SjisView line, SjisView section) {
     const auto name = sectionOf(line);
     return name && equalsIgnoringAsciiCase(*name, section);
@@ -80,37 +96,56 @@ bool isValidIniKey(SjisView name) {
            name.front() != ';' && findSjisChar(name, '=') == SjisView::npos;
 }
 
-IniText::IniText(SjisString content) : content_(std::move(content)) {
+IniText::IniText(SjisString content) : content_(std::move(content)) { index(); }
+
+void IniText::index() {
     const char* const text = content_.data();
     const std::size_t size = content_.size();
     std::size_t count = 0;
     for (const char* at = text; (at = static_cast<const char*>(std::memchr(at, '\n', size - (at - text)))); ++at)
         ++count;
+    lines_.clear();
+    entries_.clear();
+    indexed_ = true;
     lines_.reserve(count + 1);
     entries_.reserve(count + 1);
 
+    written_ = true;
     std::optional<SjisView> section;
     std::size_t header = 0;
-    std::size_t begin = 0;
-    while (begin < size) {
-        const void* found = std::memchr(text + begin, '\n', size - begin);
-        const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text) : size;
-        std::size_t length = end - begin;
-        if (length > 0 && text[end - 1] == '\r') --length;
+    for (std::size_t begin = 0; begin < size;) {
+        const auto [line, next] = lineAt(content_, begin);
         const std::size_t at = lines_.size();
-        lines_.push_back({begin, length});
-        const SjisView line(text + begin, length);
+        lines_.push_back({begin, line.size()});
+        written_ = written_ && next <= size && next - begin == line.size() + 2;
         if (const auto name = sectionOf(line)) {
             section = name;
             header = at;
         } else if (section) {
             if (const auto entry = entryOf(line)) entries_.push_back({namesHash(*section, entry->key), at, header});
         }
-        begin = end + 1;
+        begin = next;
     }
     std::sort(entries_.begin(), entries_.end(), [](const IndexEntry& a, const IndexEntry& b) {
         return a.hash != b.hash ? a.hash < b.hash : a.line < b.line;
     });
+}
+
+std::optional<SjisView> iniValue(SjisView text, SjisView section, SjisView key) {
+    // A name that could not be written (a line break in it, say) is never found.
+    if (!isValidIniSection(section) || !isValidIniKey(key)) return std::nullopt;
+    bool inSection = false;
+    for (std::size_t begin = 0; begin < text.size();) {
+        const auto [line, next] = lineAt(text, begin);
+        begin = next;
+        if (const auto name = sectionOf(line)) {
+            inSection = equalsIgnoringAsciiCase(*name, section);
+        } else if (inSection) {
+            if (const auto entry = entryOf(line); entry && equalsIgnoringAsciiCase(entry->key, key))
+                return entry->value;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<std::size_t> IniText::findKey(SjisView section, SjisView key) const {
@@ -128,6 +163,7 @@ std::optional<std::size_t> IniText::findKey(SjisView section, SjisView key) cons
 }
 
 std::optional<SjisView> IniText::value(SjisView section, SjisView key) const {
+    if (!indexed_) return iniValue(content_, section, key);
     const auto at = findKey(section, key);
     if (!at) return std::nullopt;
     return entryOf(line(*at))->value;
@@ -135,6 +171,7 @@ std::optional<SjisView> IniText::value(SjisView section, SjisView key) const {
 
 bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
     if (!isValidIniSection(section) || !isValidIniKey(key) || hasLineBreak(value)) return false;
+    if (!indexed_) index();
 
     // The lines that change or are added, and where: before line `at`,
     // replacing it when `replaces`. The text is then read anew, its line
@@ -180,11 +217,16 @@ bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
         content += changed;
         content += "\r\n";
     }
-    *this = IniText(std::move(content));
+    // Indexed again when the next change needs it: a text changed once and
+    // written out is not indexed for nothing.
+    content_ = std::move(content);
+    indexed_ = false;
+    written_ = true;
     return true;
 }
 
 SjisString IniText::text() const {
+    if (written_) return content_;
     SjisString out;
     out.reserve(content_.size() + lines_.size());
     for (std::size_t i = 0; i < lines_.size(); ++i) {

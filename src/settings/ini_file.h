@@ -10,8 +10,9 @@
 // section, comments (";") and anything else are kept but never match. When a
 // section or key occurs twice, the first one counts, for reading and writing.
 //
-// The text is indexed as it is read (and read anew after each change), so
-// that looking a key up costs no scan of its lines.
+// The text is indexed as it is read (and anew before a change that follows
+// another), so that looking a key up costs no scan of its lines; right after
+// a change a look-up reads the text in one pass.
 
 #include <optional>
 #include <string>
@@ -49,13 +50,22 @@ private:
     };
 
     SjisView line(std::size_t i) const { return SjisView(content_.data() + lines_[i].begin, lines_[i].size); }
+    // Cuts content_ into lines and indexes its keys, reusing the tables' room.
+    void index();
     // Index of the line holding key in section, or nothing.
     std::optional<std::size_t> findKey(SjisView section, SjisView key) const;
 
     SjisString content_;
     std::vector<Line> lines_;
     std::vector<IndexEntry> entries_;  // by hash, then by line
+    bool written_ = true;              // content_ is as text() writes it: every line ends in CR LF
+    bool indexed_ = true;              // lines_ and entries_ describe content_ (not so after a change)
 };
+
+// The value of key in section of an ini text, as IniText(text).value()
+// finds it, in one pass over the lines: a single look-up (as each read of
+// the settings file makes) costs no index and no copy of the text.
+std::optional<SjisView> iniValue(SjisView text, SjisView section, SjisView key);
 
 // Whether a name can be stored in and found again in an ini text.
 bool isValidIniSection(SjisView name);

@@ -45,8 +45,8 @@ SjisView unquoted(SjisView value) {
 // A missing or unreadable file reads as empty: every key takes its default.
 std::optional<SjisString> storedValue(FileAccess& files, const std::filesystem::path& path, SjisView section,
                                       SjisView key) {
-    const IniText ini(files.readWhole(path).bytes);
-    const auto value = ini.value(section, key);
+    const FileContent file = files.readWhole(path);
+    const auto value = iniValue(file.bytes, section, key);
     return value ? std::optional<SjisString>(*value) : std::nullopt;
 }
 

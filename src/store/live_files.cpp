@@ -151,6 +151,9 @@ void LiveFiler::add(LiveDataspec dataspec, LiveAnswer answer, bool complete, Liv
 
 void LiveFiler::add(LiveDataspec dataspec, std::span<const SjisView> records, bool complete, LiveSkips& skips) {
     LiveAnswer answer;
+    std::size_t size = 0;
+    for (SjisView record : records) size += record.size();
+    answer.bytes.reserve(size);
     answer.ends.reserve(records.size());
     for (SjisView record : records) {
         answer.bytes.append(record);

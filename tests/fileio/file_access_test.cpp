@@ -85,6 +85,14 @@ TEST_P(FileAccessTest, AFoldersFilesAreListedWithoutItsFoldersAndRemovedOneByOne
     EXPECT_EQ(files->fileNames(dir / "sub"), std::vector<std::string>{"c"});
 }
 
+TEST_P(FileAccessTest, APathSpeltWithDotsOrDoubledSeparatorsNamesTheSameFile) {
+    ASSERT_TRUE(files->makeFolders(dir / "a" / "b"));
+    ASSERT_TRUE(files->replace(dir.path().string() + "/a/./b//f", "x", Durability::renameOnly));
+    for (const char* spelt : {"/a/b/f", "/a/b/../b/f", "/./a/b/f", "//a//b/./f"})
+        EXPECT_EQ(files->readWhole(dir.path().string() + spelt).bytes, "x") << spelt;
+    EXPECT_EQ(files->readWhole(dir.path().string() + "/a/b.f").status, Status::missing);
+}
+
 INSTANTIATE_TEST_SUITE_P(DiskAndMemory, FileAccessTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& param) { return param.param ? "disk" : "memory"; });
 

@@ -83,3 +83,25 @@ TEST(FeedStorage, ACacheNameHeldByAFolderIsReadWhereItIsAndAMissingFeedIsASettin
     EXPECT_EQ(open(missing).result, jv::kBadSettings);
     EXPECT_FALSE(missing.sourceProblem().empty());
 }
+
+TEST(FeedStorage, AFolderInMemoryListsItsOwnEntriesAloneWhateverItsSubfoldersHold) {
+    MemoryFeedStorage storage;
+    storage.makeFolders(kFeed / "sub" / "deeper");
+    // Around the subfolder in byte order: "sub.z" before "sub/", "sub0" just after its files.
+    for (const char* name : {"a", "sub.z", "sub/x", "sub/y", "sub/deeper/z", "sub0", "t"})
+        ASSERT_TRUE(storage.put(kFeed / name, name)) << name;
+    EXPECT_TRUE(storage.put(kFeed / "sub", "w", "w"));
+    EXPECT_FALSE(storage.put(kFeed / "missing", "w", "w")) << "no such folder";
+    EXPECT_FALSE(storage.put(kFeed, "sub", "w")) << "a folder holds the name";
+
+    // The names listed, a folder's with a "/".
+    const auto listed = [&storage](const std::filesystem::path& folder) {
+        std::vector<FeedStorage::Entry> entries;
+        std::vector<std::string> names;
+        EXPECT_TRUE(storage.list(folder, entries));
+        for (const FeedStorage::Entry& e : entries) names.push_back(e.name + (e.plainFile ? "" : "/"));
+        return names;
+    };
+    EXPECT_EQ(listed(kFeed), (std::vector<std::string>{"a", "sub.z", "sub0", "t", "sub/"}));
+    EXPECT_EQ(listed(kFeed / "sub"), (std::vector<std::string>{"w", "x", "y", "deeper/"}));
+}
