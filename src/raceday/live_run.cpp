@@ -36,7 +36,9 @@ LiveDataspec dataspecOf(LiveFetchKind kind) {
 }  // namespace
 
 LiveRun::LiveRun(const StorePaths& paths, const RaceDay& day)
-    : paths_(paths), raceDay_(day), day_(day.RaceCount > 0 ? day.RaceTbl[0].RaceKey.view().substr(0, 8) : SjisView()) {
+    : paths_(paths),
+      raceDay_(day),
+      day_(day.RaceCount > 0 ? day.RaceTbl[0].RaceKey.view().substr(0, 8) : ShiftJisView()) {
     loadLiveDay(paths_, day_, *current_);
     races_.reserve(kMaxRaces);
     plan_.reserve(3 + 2 * kMaxRaces);

@@ -10,13 +10,14 @@
 namespace vantor {
 
 template <class... Args>
-SjisString formatted(const char* format, Args... args) {
+ShiftJisString formatted(const char* format, Args... args) {
     char buf[64];
     const int n = std::snprintf(buf, sizeof buf, format, args...);
     if (n < 0) return {};
-    if (static_cast<std::size_t>(n) < sizeof buf) return SjisString(buf, static_cast<std::size_t>(n));
+    if (static_cast<std::size_t>(n) < sizeof buf)
+        return ShiftJisString(sjisBytes(std::string_view(buf, static_cast<std::size_t>(n))));
     // Longer than the buffer: made once more, into a text of its length.
-    SjisString text(static_cast<std::size_t>(n), '\0');
+    ShiftJisString text(static_cast<std::size_t>(n), '\0');
     std::snprintf(text.data(), text.size() + 1, format, args...);
     return text;
 }

@@ -2,13 +2,13 @@
 
 namespace vantor {
 
-SjisString removeFullWidthBlanks(SjisView text) {
-    SjisString out;
+ShiftJisString removeFullWidthBlanks(ShiftJisView text) {
+    ShiftJisString out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (isSjisLeadByte(c) && i + 1 < text.size()) {
-            if (text.compare(i, 2, kFullWidthBlank) != 0) out.append(text, i, 2);
+            if (text.compare(i, 2, kFullWidthBlank) != 0) out.append(text.substr(i, 2));
             i += 2;
         } else {
             out.push_back(text[i]);
@@ -18,7 +18,7 @@ SjisString removeFullWidthBlanks(SjisView text) {
     return out;
 }
 
-SjisView cutAtCharBoundary(SjisView text, std::size_t maxBytes) {
+ShiftJisView cutAtCharBoundary(ShiftJisView text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) return text;
     std::size_t i = 0;
     while (i < maxBytes) {
@@ -29,15 +29,14 @@ SjisView cutAtCharBoundary(SjisView text, std::size_t maxBytes) {
     return text.substr(0, i);
 }
 
-SjisString padLeft(SjisView text, std::size_t width) {
-    SjisString out;
-    if (text.size() < width) out.assign(width - text.size(), ' ');
+ShiftJisString padLeft(ShiftJisView text, std::size_t width) {
+    ShiftJisString out(text.size() < width ? width - text.size() : 0, ' ');
     out.append(text);
     return out;
 }
 
-SjisString padRight(SjisView text, std::size_t width) {
-    SjisString out(text);
+ShiftJisString padRight(ShiftJisView text, std::size_t width) {
+    ShiftJisString out(text);
     if (out.size() < width) out.append(width - out.size(), ' ');
     return out;
 }

@@ -7,8 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "text/sjis_string.h"
+
 namespace vantor {
 
+// The plain aliases, for the folders that have not yet moved over to the
+// types of text/sjis_string.h.
 using SjisString = std::string;
 using SjisView = std::string_view;
 
@@ -16,18 +20,18 @@ using SjisView = std::string_view;
 constexpr bool isSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // The full-width blank "　" (0x81 0x40).
-inline constexpr SjisView kFullWidthBlank = "\x81\x40";
+inline constexpr ShiftJisView kFullWidthBlank = sjisBytes("\x81\x40");
 
 // Bytes pos .. pos+len-1 (1-based) of text; what lies beyond the end is
 // simply missing, so a short record gives a short (or empty) field.
-constexpr SjisView field(SjisView text, std::size_t pos, std::size_t len) {
+constexpr ShiftJisView field(ShiftJisView text, std::size_t pos, std::size_t len) {
     if (pos == 0 || pos > text.size()) return {};
     return text.substr(pos - 1, len);
 }
 
 // Lenient decimal conversion: skip leading blanks, honour an optional sign,
 // read digits up to the first other byte. No digits give 0.
-constexpr long long lenientNumber(SjisView text) {
+constexpr long long lenientNumber(ShiftJisView text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
@@ -42,43 +46,56 @@ constexpr long long lenientNumber(SjisView text) {
     }
     return negative ? -value : value;
 }
+// Digits are the same bytes in UTF-8: time stamps and file names are read alike.
+template <StdText T>
+constexpr long long lenientNumber(const T& text) {
+    return lenientNumber(ShiftJisView::fromBytes(text));
+}
 
-constexpr int lenientInt(SjisView text) {
+constexpr int lenientInt(ShiftJisView text) {
     const long long v = lenientNumber(text);
     if (v > INT32_MAX) return INT32_MAX;
     if (v < INT32_MIN) return INT32_MIN;
     return static_cast<int>(v);
 }
+template <StdText T>
+constexpr int lenientInt(const T& text) {
+    return lenientInt(ShiftJisView::fromBytes(text));
+}
 
 // True when every byte of text is an ASCII digit (and text is not empty).
-constexpr bool isAllDigits(SjisView text) {
+constexpr bool isAllDigits(ShiftJisView text) {
     if (text.empty()) return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
     return true;
 }
+template <StdText T>
+constexpr bool isAllDigits(const T& text) {
+    return isAllDigits(ShiftJisView::fromBytes(text));
+}
 
 // Half-width blank trimming (the full-width blank is a character, not padding).
-constexpr SjisView trimRightBlanks(SjisView text) {
+constexpr ShiftJisView trimRightBlanks(ShiftJisView text) {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return text;
 }
-constexpr SjisView trimLeftBlanks(SjisView text) {
+constexpr ShiftJisView trimLeftBlanks(ShiftJisView text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     return text;
 }
-constexpr SjisView trimBlanks(SjisView text) { return trimLeftBlanks(trimRightBlanks(text)); }
+constexpr ShiftJisView trimBlanks(ShiftJisView text) { return trimLeftBlanks(trimRightBlanks(text)); }
 
 // Removes every full-width blank, walking characters so that a trail byte
 // is never mistaken for the start of one.
-SjisString removeFullWidthBlanks(SjisView text);
+ShiftJisString removeFullWidthBlanks(ShiftJisView text);
 
 // The longest prefix of at most maxBytes that does not end inside a
 // double-byte character.
-SjisView cutAtCharBoundary(SjisView text, std::size_t maxBytes);
+ShiftJisView cutAtCharBoundary(ShiftJisView text, std::size_t maxBytes);
 
 // Text right-aligned (or left-aligned) in width bytes; longer text is kept whole.
-SjisString padLeft(SjisView text, std::size_t width);
-SjisString padRight(SjisView text, std::size_t width);
+ShiftJisString padLeft(ShiftJisView text, std::size_t width);
+ShiftJisString padRight(ShiftJisView text, std::size_t width);
 
 }  // namespace vantor

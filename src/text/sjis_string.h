@@ -4,19 +4,33 @@
 // what std::string makes). Neither converts from or to std::string or
 // std::string_view, which hold UTF-8 (messages, paths, file names): bytes
 // cross over only through the named edges (sjisBytes(), bytes(),
-// ShiftJisString::fromBytes()). The folders move over to these types from
-// the plain aliases of text/sjis.h one by one.
+// ShiftJisString::fromBytes(), and the converters of text/encoding.h).
 // ASCII literals are the same in both encodings and convert implicitly; a
 // literal with any other byte must say which encoding it is in.
+//
+// While the folders move over from the plain aliases, the implicit
+// conversions that code not yet moved needs (std::string and
+// std::string_view to a view, both types back to the standard ones) still
+// exist but are deprecated:
+// a folder that has moved over builds with the deprecation as an error, so
+// every mix-up in it is found by the compiler; folders that have not build
+// without the warning (cmake: the target property VANTOR_SJIS_MOVED).
 
 #include <compare>
+#include <concepts>
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#define VANTOR_SJIS_MIXUP [[deprecated("Shift-JIS text mixed with std::string: convert at a named edge")]]
+
 namespace vantor {
+
+// The standard types, which hold UTF-8 once every folder has moved over.
+template <class T>
+concept StdText = std::same_as<T, std::string_view> || std::same_as<T, std::string>;
 
 class ShiftJisView {
 public:
@@ -29,6 +43,9 @@ public:
         for (char c : bytes_)
             if (static_cast<unsigned char>(c) > 0x7F) nonAsciiLiteral();
     }
+    VANTOR_SJIS_MIXUP constexpr ShiftJisView(std::string_view bytes) : bytes_(bytes) {}  // NOLINT
+    VANTOR_SJIS_MIXUP ShiftJisView(const std::string& bytes) : bytes_(bytes) {}          // NOLINT
+    VANTOR_SJIS_MIXUP constexpr operator std::string_view() const { return bytes_; }     // NOLINT
 
     // The named edge: bytes known to be Shift-JIS.
     static constexpr ShiftJisView fromBytes(std::string_view bytes) { return ShiftJisView(Bytes{}, bytes); }
@@ -61,6 +78,10 @@ public:
     friend constexpr std::strong_ordering operator<=>(ShiftJisView a, ShiftJisView b) {
         return a.bytes_.compare(b.bytes_) <=> 0;
     }
+    template <StdText T>
+    VANTOR_SJIS_MIXUP friend constexpr bool operator==(ShiftJisView a, const T& b) {
+        return a.bytes_ == std::string_view(b);
+    }
 
 private:
     struct Bytes {};
@@ -75,6 +96,9 @@ public:
     ShiftJisString() = default;
     explicit ShiftJisString(ShiftJisView text) : bytes_(text.bytes()) {}
     ShiftJisString(std::size_t count, char byte) : bytes_(count, byte) {}
+    VANTOR_SJIS_MIXUP operator std::string() const& { return bytes_; }         // NOLINT
+    VANTOR_SJIS_MIXUP operator std::string() && { return std::move(bytes_); }  // NOLINT
+    VANTOR_SJIS_MIXUP operator std::string_view() const& { return bytes_; }    // NOLINT
 
     // The named edges: bytes known to be Shift-JIS, in and out.
     static ShiftJisString fromBytes(std::string bytes) { return ShiftJisString(Bytes{}, std::move(bytes)); }
@@ -120,6 +144,10 @@ public:
 
     friend bool operator==(const ShiftJisString& a, const ShiftJisString& b) { return a.bytes_ == b.bytes_; }
     friend bool operator==(const ShiftJisString& a, ShiftJisView b) { return a.view() == b; }
+    template <StdText T>
+    VANTOR_SJIS_MIXUP friend bool operator==(const ShiftJisString& a, const T& b) {
+        return a.bytes_ == std::string_view(b);
+    }
     friend std::strong_ordering operator<=>(const ShiftJisString& a, const ShiftJisString& b) {
         return a.view() <=> b.view();
     }

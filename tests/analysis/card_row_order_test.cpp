@@ -47,7 +47,7 @@ TEST(CardRowOrder, KeyColumnFollowsTheButtonThatIsDown) {
 TEST_F(CardRows, ChoosingARaceListsItsRunnerSlotsAndRowsNameThem) {
     race({{"01", 2}, {"02", 1}});
     EXPECT_EQ(rows, (std::vector<RunnerSlot>{{kRace, 0}, {kRace, 1}}));
-    hand.race(kRace).UserMark[1] = "\x81\x9d";  // ◎
+    hand.race(kRace).UserMark[1] = "\x81\x9d"_sjis;  // ◎
     EXPECT_EQ(raceCardKeys(hand.day(), rows[0]), (RaceCardKeys{"01", "", " 2"}));
     EXPECT_EQ(raceCardKeys(hand.day(), rows[1]), (RaceCardKeys{"02", "\x81\x9d", " 1"})) << "the user's mark";
     EXPECT_EQ(runnerOfRow(rows, 0), std::nullopt) << "the header row";
@@ -74,7 +74,7 @@ TEST_F(CardRows, NumberOrderRestoresTheCardAndNoKeyOrdersByNumber) {
     sortCardRows(hand.day(), rows, kHorseColumn);
     sortCardRows(hand.day(), rows, 0);
     EXPECT_EQ(numbers(), (std::vector<SjisString>{"02", "09", "11"})) << "empty key texts are all equal";
-    hand.race(kRace).UserMark[0] = "\x81\x9d";
+    hand.race(kRace).UserMark[0] = "\x81\x9d"_sjis;
     sortCardRows(hand.day(), rows, kUserMarkColumn);
     EXPECT_EQ(numbers(), (std::vector<SjisString>{"02", "09", "11"})) << "marks give no order";
 }

@@ -26,7 +26,7 @@ TEST(ViewGrids, RaceCardRowsFollowTheRunnerListAndHoldOnlyNumberMarkAndRank) {
         hand.addRunner(2, j, {.number = j == 0 ? "01" : j == 1 ? "02" : "03"});
         hand.marks(2).SortRank[static_cast<std::size_t>(j)] = 3 - j;
     }
-    hand.race(2).UserMark[1] = "\x81\x9d";  // ◎ on horse 02
+    hand.race(2).UserMark[1] = "\x81\x9d"_sjis;  // ◎ on horse 02
     std::vector<RunnerSlot> rows = card::raceCardRows(2, 3);
     card::sortCardRows(hand.day(), rows, card::kHorseColumn);
 

@@ -94,7 +94,7 @@ TEST_F(ViewLayouts, WeekColumnsDrawRestsFrom56DaysInRed) {
 
     EXPECT_EQ(strings(check(kCheckHorseColumn)), (std::vector<std::string>{"アイウエオ", "牝  ", "55.0kg"}));
     EXPECT_TRUE(strings(check(kCheckUserMarkColumn)).empty()) << "no mark";
-    hand.race(kRace).UserMark[2] = "\x92\x8d";  // 注
+    hand.race(kRace).UserMark[2] = "\x92\x8d"_sjis;  // 注
     EXPECT_EQ(strings(check(kCheckUserMarkColumn)), (std::vector<std::string>{"注"}));
     for (const char* number : {"", "0", "19"})
         EXPECT_EQ(strings(check(0, number)), (std::vector<std::string>{"枠", "番"})) << "a header row: " << number;
@@ -123,7 +123,7 @@ TEST_F(ViewLayouts, TrainerGridCoversItsHiddenKeysAndEndsEveryCellWithABottomLin
         }
     EXPECT_TRUE(trainerGridCell(hand.day(), 3, 1, std::nullopt, kCardBox, kColours).empty());
 
-    hand.race(12).UserMark[4] = "\x81\xa2";  // △
+    hand.race(12).UserMark[4] = "\x81\xa2"_sjis;  // △
     EXPECT_EQ(strings(trainerGridCell(hand.day(), card::kUserMarkColumn, 1, runner, kCardBox, kColours)),
               (std::vector<std::string>{"△"}))
         << "the trainer grid shows the card's mark column";

@@ -138,7 +138,7 @@ TEST(KolConversion, OddsAreWrittenAsPrintfWritesTheirTenths) {
         for (const char* text : texts) {
             char expected[64];
             std::snprintf(expected, sizeof expected, "%*.1f", static_cast<int>(width),
-                          static_cast<double>(lenientNumber(text)) / 10);
+                          static_cast<double>(lenientNumber(sjisBytes(text))) / 10);
             SjisString out = "x";
             appendKolOddsField(out, text, "*", width);
             EXPECT_EQ(out, std::string("x") + expected) << '"' << text << "\" in " << width;

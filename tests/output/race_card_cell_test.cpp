@@ -144,7 +144,7 @@ TEST_F(RaceCardCell, RunColumnShowsSixLinesOfTheRunAndEndsWithTheBottomLine) {
 
 TEST_F(RaceCardCell, RunSlotWithoutRaceKeyIsAWhiteCellWithoutTextOrLine) {
     for (const char* key : {"", "    0428050212", "                "}) {
-        rec().RunKey[kSlot][1] = key;
+        rec().RunKey[kSlot][1] = sjisBytes(key);
         const draw::Ops ops = cell(kFirstRunColumn + 1);
         ASSERT_EQ(ops.size(), 1u) << '"' << key << '"';
         EXPECT_EQ(std::get<draw::Fill>(ops[0]).color, draw::kWhite);
@@ -252,7 +252,7 @@ TEST_F(RaceCardCell, UserMarkColumnShowsTheMarkLargeTheNoteMarkerAndTheChosenRow
     const CellBox box{33, 69, 1};
     EXPECT_TRUE(textsOf(cell(kUserMarkColumn, kSlot, box)).empty()) << "no mark";
 
-    rec().UserMark[kSlot] = "\x81\x9d";  // ◎
+    rec().UserMark[kSlot] = "\x81\x9d"_sjis;  // ◎
     const draw::Ops marked = cell(kUserMarkColumn, kSlot, box);
     const auto glyph = textsOf(marked);
     ASSERT_EQ(glyph.size(), 1u);

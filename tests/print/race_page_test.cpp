@@ -113,7 +113,7 @@ TEST_F(RacePage, GroupOrderPlacesRowsByRankAndDrawsGroupLines) {
     const char* keys[] = {"b0001", "a0002", "c0003", "b0004"};
     const int ranks[] = {2, 1, 4, 3};
     for (std::size_t j = 0; j < 4; ++j) {
-        m.SortKey[j] = keys[j];
+        m.SortKey[j] = sjisBytes(keys[j]);
         m.SortRank[j] = ranks[j];
     }
     const draw::Page p = page(RunnerOrder::group);

@@ -47,10 +47,10 @@ TEST_F(DayLoadTest, LoadsRacesRunnersAndTheWindowTexts) {
     EXPECT_EQ(text(r11.Ketto1Name[1]), "父馬");
     EXPECT_TRUE(r11.Ketto1Name[0].empty() || trimBlanks(r11.Ketto1Name[0]).empty());
     // With payouts the order keys take this race's popularity.
-    EXPECT_EQ(day->MarkTbl[1].SortKey[1], "e 2 2");
+    EXPECT_EQ(day->MarkTbl[1].SortKey[1], "e 2 2"_sjis);
     EXPECT_EQ(day->MarkTbl[1].SortRank[1], 2);
     EXPECT_EQ(day->MarkTbl[1].SortRank[17], 18);
-    EXPECT_EQ(day->MarkTbl[0].SortKey[0], "f99 1");
+    EXPECT_EQ(day->MarkTbl[0].SortKey[0], "f99 1"_sjis);
 
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].maximum, 72);
@@ -95,7 +95,7 @@ TEST_F(DayLoadTest, TheDayLoadsItsLiveStateBesideItsRaces) {
 
     load();
     ASSERT_NE(day->live().race("05", 11), nullptr);
-    EXPECT_EQ(day->live().race("05", 11)->postTime, "1550");
+    EXPECT_EQ(day->live().race("05", 11)->postTime, "1550"_sjis);
     EXPECT_EQ(reads[paths.liveDayDir("20240526") / "changes.jvd"], 1);
 
     load("2024年06月02日");
@@ -218,8 +218,8 @@ TEST_F(DayLoadTest, HeadCountAndRaceNumberBeyondTheTablesAreKeptInside) {
 
     const DayLoadResult result = load();
     const TRaceRec& wide = day->RaceTbl[0];
-    EXPECT_EQ(wide.TorokuTosu, "18");
-    EXPECT_EQ(wide.Umaban[17], "18");
+    EXPECT_EQ(wide.TorokuTosu, "18"_sjis);
+    EXPECT_EQ(wide.Umaban[17], "18"_sjis);
     const TRaceRec& thirteenth = day->RaceTbl[1];
     EXPECT_EQ(thirteenth.RacePresent, 1);
     EXPECT_TRUE(trimBlanks(thirteenth.Umaban[0]).empty());
@@ -247,7 +247,7 @@ TEST_F(DayLoadTest, EachStoreFileIsReadOnce) {
     EXPECT_EQ(reads.count(paths.dayFile("2024年05月12日", ".jvRA")), 1u);
     EXPECT_EQ(reads.count(paths.outsideRaceFile("2024", "20240428A4")), 1u);
     EXPECT_EQ(get(earlierRace(1, 2, 0), ra::Hondai), get(raRecord(past1), ra::Hondai));
-    EXPECT_EQ(day->RaceTbl[1].RunDate[2][2], "20240428");
+    EXPECT_EQ(day->RaceTbl[1].RunDate[2][2], "20240428"_sjis);
 }
 
 // Runs of different races of the day that name races of one past day file
@@ -289,7 +289,7 @@ TEST_F(DayLoadTest, HorseMasterConvertedFromTheEarlierLayoutWhenMissing) {
     load();
     const fs::path um2 = dir / "UM2/2020/2020100001.jvUM2";
     EXPECT_EQ(fs::file_size(um2), kUmLength);
-    EXPECT_EQ(trimRightBlanks(day->RaceTbl[0].Ketto1Name[0]), "Sire");
+    EXPECT_EQ(trimRightBlanks(day->RaceTbl[0].Ketto1Name[0]), "Sire"_sjis);
 }
 
 TEST_F(DayLoadTest, PredictedOddsOfBothOddsServices) {

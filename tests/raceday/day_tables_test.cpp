@@ -135,7 +135,7 @@ TEST_F(DayTables, RunnersOfOneEarlierRaceShareItsRecord) {
     const RaImage& missing = day->JvSeiRaTbl(0, 0, 1);
     EXPECT_EQ(&day->JvSeiRaTbl(0, 1, 1), &missing);
     EXPECT_EQ(missing.view(), keyOnlyImage(seRecord(m, 1))) << "a race not in the store keeps the run's key only";
-    EXPECT_EQ(day->RaceTbl[0].RunDate[0][2], "20240301");
+    EXPECT_EQ(day->RaceTbl[0].RunDate[0][2], "20240301"_sjis);
     EXPECT_EQ(day->RaceTbl[0].RunKyori[0][2], 0);
 
     EXPECT_EQ(day->JvSeiRaTbl(0, 2, 20).view(), keyOnlyImage(seRecord(p, 3))) << "run 21 keeps its key only";

@@ -44,12 +44,12 @@ TEST(HorseFileConversion, EveryRecordWidenedWithFieldsAtTheirNewPlaces) {
         EXPECT_EQ(get(rec, um::RaceCount), "025");
     }
     EXPECT_EQ(get(converted, um::HansyokuNum, 1), "  12345678");
-    EXPECT_EQ(trimRightBlanks(get(converted, um::HansyokuName, 1)), "SireA");
+    EXPECT_EQ(trimRightBlanks(get(converted, um::HansyokuName, 1)), "SireA"_sjis);
     EXPECT_EQ(get(converted, um::HansyokuNum, 14), "  87654321");
-    EXPECT_EQ(trimRightBlanks(get(converted, um::ChokyosiRyakusyo)), "Trainer");
+    EXPECT_EQ(trimRightBlanks(get(converted, um::ChokyosiRyakusyo)), "Trainer"_sjis);
     EXPECT_EQ(get(converted, um::BreederCode), "  654321");
     EXPECT_EQ(get(converted, um::BreederName), "  " + std::string(70, 'n'));
-    EXPECT_EQ(trimRightBlanks(get(converted, um::BanusiName)), "Owner");
+    EXPECT_EQ(trimRightBlanks(get(converted, um::BanusiName)), "Owner"_sjis);
 }
 
 TEST(HorseFileConversion, NothingWrittenWithoutAWholeEarlierRecord) {

@@ -63,14 +63,14 @@ TEST_F(LiveCard, ScratchJockeyChangeWeightsAndOddsReachTheRaceSlotAndTheHeader) 
     fillLiveCard(*day_);
     EXPECT_EQ(u(race().LiveStatus[1]), "取消");
     EXPECT_EQ(u(race().LiveStatusReason[1]), "疾病");
-    EXPECT_EQ(race().LiveWinOdds[1], "") << "a scratched runner shows no odds";
+    EXPECT_EQ(race().LiveWinOdds[1], ""_sjis) << "a scratched runner shows no odds";
     EXPECT_EQ(u(race().LiveKisyuName[2]), "新井");
     EXPECT_EQ(u(race().LiveKisyuBefore[2]), "北原");
-    EXPECT_EQ(race().LiveFutan[2], "560");
+    EXPECT_EQ(race().LiveFutan[2], "560"_sjis);
     EXPECT_EQ(u(race().LiveWeight[0]), "486(+4)");
     EXPECT_EQ(u(race().LiveWeight[2]), "計不");
     EXPECT_EQ(u(race().LiveWinOdds[0]), "2.4倍 1人");
-    EXPECT_EQ(race().LiveOddsTime, "10:30");
+    EXPECT_EQ(race().LiveOddsTime, "10:30"_sjis);
     EXPECT_EQ(race().LiveOut, 1);
 
     const RaceHeaderTexts header = raceHeaderTexts(race());
@@ -124,7 +124,7 @@ TEST_F(LiveCard, ACourseChangeTheGoingAndTheOddsTimeReachTheHeaderMarkedAsTheDay
     EXPECT_EQ(u(h.weatherGoing), "晴 芝:稍重 ダ:良 10:15発表") << "weather of the first state, going of the change";
     EXPECT_EQ(u(h.oddsTime), "ｵｯｽﾞ 10:30 現在");
     EXPECT_EQ(u(h.headCount), " 3頭") << "nobody of this race is out";
-    EXPECT_EQ(race().LiveAsOf, "10:30") << "the race's latest announcement";
+    EXPECT_EQ(race().LiveAsOf, "10:30"_sjis) << "the race's latest announcement";
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST_F(RaceCardTest, HeaderLabels) {
 
 TEST_F(RaceCardTest, ClassGradeWeightAndTrackTables) {
     const auto cls = [&](const char* code) {
-        rec().JokenCd = code;
+        rec().JokenCd = sjisBytes(code);
         return u(raceHeaderTexts(rec()).raceClass);
     };
     EXPECT_EQ(cls("016"), "1600万円下");
@@ -124,7 +124,7 @@ TEST_F(RaceCardTest, GridRowsAndSameOwnerNames) {
     rec().YozRank[0] = 2;
     rec().YozOdds[0] = 12.25;
     rec().Barei[0] = "  ";
-    rec().UserMark[1] = "\x81\x9b";  // ○, as the marks file put it in
+    rec().UserMark[1] = "\x81\x9b"_sjis;  // ○, as the marks file put it in
     const RaceCardTexts card = assembleRaceCard(*day, 3);
     ASSERT_EQ(card.runners, 2);
     EXPECT_EQ(card.signRows[0][kSignUserMarkColumn], "");

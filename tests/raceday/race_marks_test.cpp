@@ -137,15 +137,15 @@ TEST(OrderKey, ThisRaceOnceItHasPayoutsElseTheLastRun) {
     race->RunNinki[2][1] = 1, race->RunChakujun[2][1] = 1;
     race->KekkaNinki[2] = 9, race->KekkaChakujun[2] = 8;
     buildOrderKeys(*race, *marks, keys);
-    EXPECT_EQ(marks->SortKey[2], "a 1 3");
-    EXPECT_EQ(marks->SortKey[17], "f9918");
+    EXPECT_EQ(marks->SortKey[2], "a 1 3"_sjis);
+    EXPECT_EQ(marks->SortKey[17], "f9918"_sjis);
     EXPECT_EQ(keys.size(), 18u);
     EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
 
     race->HrLoaded = 1;
     keys.clear();
     buildOrderKeys(*race, *marks, keys);
-    EXPECT_EQ(marks->SortKey[2], "d 9 3");
+    EXPECT_EQ(marks->SortKey[2], "d 9 3"_sjis);
 }
 
 TEST(OrderKey, RanksFollowTheSortedKeysOnlyFromFourKeysOn) {

@@ -34,7 +34,7 @@ protected:
         std::size_t j = 0;
         for (const auto& [number, rank] : runners) {
             rec.Wakuban[j] = "1";
-            rec.Umaban[j] = number;
+            rec.Umaban[j] = sjisBytes(number);
             form->Day->MarkTbl[0].SortRank[j++] = rank;
         }
         {

@@ -78,7 +78,7 @@ protected:
             if (const auto runner = runnerOfRow(form->CardRows, row))
                 if (trimBlanks(form->Day->RaceTbl[static_cast<std::size_t>(runner->race)]
                                    .KisyuCd[static_cast<std::size_t>(runner->runner)]
-                                   .view()) == kJockey)
+                                   .view()) == sjisBytes(kJockey))
                     return row;
         ADD_FAILURE() << "no card row of the jockey";
         return -1;

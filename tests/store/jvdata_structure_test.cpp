@@ -136,8 +136,8 @@ TEST(RecordLayouts, HorseMastersPlacedByHandReadBackInBothLayouts) {
         EXPECT_EQ(get(rec, um::BirthDate), "20200415");
         for (int n = 1; n <= 14; ++n)
             EXPECT_EQ(trimRightBlanks(get(rec, l.pedigreeName, n)), "name " + digits(2, n)) << l.length;
-        EXPECT_EQ(trimRightBlanks(get(rec, l.breederName)), "breeder") << l.length;
-        EXPECT_EQ(trimRightBlanks(get(rec, l.birthplace)), "birthplace") << l.length;
+        EXPECT_EQ(trimRightBlanks(get(rec, l.breederName)), "breeder"_sjis) << l.length;
+        EXPECT_EQ(trimRightBlanks(get(rec, l.birthplace)), "birthplace"_sjis) << l.length;
         for (int g = 1; g <= 7; ++g)
             for (int c = 0; c <= 5; ++c)
                 EXPECT_EQ(get(rec, l.finishCounts, 6 * (g - 1) + c + 1), digits(3, 100 * g + c))

@@ -7,22 +7,22 @@
 #include <type_traits>
 #include <vector>
 
+#include "text/fixed_text.h"
+#include "text/formatted.h"
+
 using namespace vantor;
 
-// The types cost what the standard ones cost, and text of one encoding
-// never becomes text of the other by itself (sjis_mixup_check.cpp shows
-// the same for calls).
+// The types cost what the standard ones cost, and an owning text of one
+// encoding never becomes an owning text of the other by itself.
 static_assert(sizeof(ShiftJisView) == sizeof(std::string_view));
 static_assert(sizeof(ShiftJisString) == sizeof(std::string));
-static_assert(!std::is_convertible_v<std::string, ShiftJisView>);
-static_assert(!std::is_convertible_v<std::string_view, ShiftJisView>);
+static_assert(!std::is_convertible_v<std::string, ShiftJisString>);
+static_assert(!std::is_convertible_v<const char*, ShiftJisString>);
 static_assert(!std::is_convertible_v<const char*, ShiftJisView>);
-static_assert(!std::is_constructible_v<ShiftJisString, std::string>);
-static_assert(!std::is_constructible_v<ShiftJisString, std::string_view>);
-static_assert(!std::is_convertible_v<ShiftJisView, std::string_view>);
-static_assert(!std::is_convertible_v<ShiftJisString, std::string_view>);
-static_assert(!std::is_constructible_v<std::string, ShiftJisString>);
+static_assert(!std::is_convertible_v<ShiftJisView, std::string>);
+static_assert(!std::is_convertible_v<FixedText<4>, std::string>);
 static_assert(std::is_convertible_v<ShiftJisString, ShiftJisView>);
+static_assert(std::is_convertible_v<FixedText<4>, ShiftJisView>);
 
 TEST(ShiftJisText, OrdersByUnsignedBytesLikeTheStandardString) {
     // Lists of names sort as before: a lead byte 0x81 or above comes after
@@ -38,6 +38,7 @@ TEST(ShiftJisText, OrdersByUnsignedBytesLikeTheStandardString) {
     std::vector<std::string> sorted;
     for (const ShiftJisString& t : texts) sorted.push_back(t.bytes());
     EXPECT_EQ(sorted, expected);
+    EXPECT_LT(FixedText<2>("\x81\x40"_sjis), FixedText<2>("\x83\x41"_sjis));
 }
 
 TEST(ShiftJisText, BuildsAndHashesTheSameBytes) {
@@ -52,4 +53,11 @@ TEST(ShiftJisText, BuildsAndHashesTheSameBytes) {
     EXPECT_EQ(std::move(name).takeBytes(),
               "\x8D\x82"
               "A 00");
+}
+
+TEST(ShiftJisText, FormattedMakesLongTextsWhole) {
+    EXPECT_EQ(formatted("%03d", 7), "007"_sjis);
+    const ShiftJisString wide = formatted("%0100d", 5);
+    ASSERT_EQ(wide.size(), 100u);
+    EXPECT_EQ(wide.view().substr(98), "05"_sjis);
 }
