@@ -6,9 +6,9 @@
 namespace vantor {
 
 // 1 to 18 give "①" to "⑱"; any other number gives "－".
-SjisString CircledNumber(long long n);
+ShiftJisString CircledNumber(long long n);
 
 // The same for a number read leniently from text.
-SjisString CircledNumberText(SjisView text);
+ShiftJisString CircledNumberText(ShiftJisView text);
 
 }  // namespace vantor

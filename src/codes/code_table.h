@@ -11,13 +11,13 @@
 namespace vantor {
 
 template <std::size_t N>
-using CodeTable = std::array<std::pair<const char*, SjisString>, N>;
+using CodeTable = std::array<std::pair<const char*, ShiftJisString>, N>;
 
 // The text of code in table; nothing when the table has no such code.
 template <std::size_t N>
-const SjisString* findCodeText(const CodeTable<N>& table, SjisView code) {
+const ShiftJisString* findCodeText(const CodeTable<N>& table, ShiftJisView code) {
     for (const auto& [c, text] : table)
-        if (code == c) return &text;
+        if (code == sjisBytes(c)) return &text;
     return nullptr;
 }
 

@@ -6,13 +6,13 @@
 namespace vantor {
 
 // Coat-colour code "01" to "11" to its name; any other code gives "－".
-SjisString KeiroName(SjisView code);
+ShiftJisString KeiroName(ShiftJisView code);
 
 // Sex code "1", "2", "3" to "牡", "牝", "ｾﾝ"; any other code gives the empty text.
-SjisString SexName(SjisView code);
+ShiftJisString SexName(ShiftJisView code);
 
 // Horse-symbol number (read leniently from text) to its mark such as "(抽)";
 // numbers without a mark give one full-width blank.
-SjisString UmaKigoName(SjisView text);
+ShiftJisString UmaKigoName(ShiftJisView text);
 
 }  // namespace vantor

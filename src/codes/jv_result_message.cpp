@@ -3,16 +3,15 @@
 #include <array>
 #include <cstddef>
 #include <span>
-#include <string>
-#include <string_view>
 
 #include "codes/sjis_table.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
 
-const std::array<SjisString, 38>& messageTexts() {
+const std::array<ShiftJisString, 38>& messageTexts() {
     static const auto kTexts = toSjisTable<38>({
         "正常に実行されました。",                                                             // 1
         "sid が設定されていません。",                                                         // 2
@@ -77,7 +76,7 @@ constexpr CodeText kClose[] = {{0, 1}};
 enum class PositiveLabel { None, DownloadedFiles, RecordSize };
 
 struct Rule {
-    std::string_view operation;
+    ShiftJisView operation;
     std::span<const CodeText> codes;
     PositiveLabel positive;
 };
@@ -88,33 +87,33 @@ constexpr Rule kRules[] = {
     {"JVRead", kRead, PositiveLabel::RecordSize}, {"JVClose", kClose, PositiveLabel::None},
 };
 
-SjisString positiveText(PositiveLabel label, int code) {
+ShiftJisString positiveText(PositiveLabel label, int code) {
     static const auto kLabels = toSjisTable<2>({"ダウンロード済みファイル数", "バッファにセットしたデータのサイズ"});
     switch (label) {
         case PositiveLabel::DownloadedFiles:
-            return kLabels[0] + std::to_string(code);
+            return kLabels[0] + formatted("%d", code);
         case PositiveLabel::RecordSize:
-            return kLabels[1] + std::to_string(code);
+            return kLabels[1] + formatted("%d", code);
         case PositiveLabel::None:
             break;
     }
     return {};
 }
 
-SjisString messageText(SjisView operation, int code) {
+ShiftJisString messageText(ShiftJisView operation, int code) {
     for (const Rule& rule : kRules) {
         if (rule.operation != operation) continue;
         for (const CodeText& entry : rule.codes)
             if (entry.code == code) return messageTexts()[static_cast<std::size_t>(entry.text - 1)];
-        return code > 0 ? positiveText(rule.positive, code) : SjisString();
+        return code > 0 ? positiveText(rule.positive, code) : ShiftJisString();
     }
     return {};
 }
 
 }  // namespace
 
-SjisString JVResultMessage(SjisView operation, int code) {
-    return messageText(operation, code) + "(" + std::to_string(code) + ")";
+ShiftJisString JVResultMessage(ShiftJisView operation, int code) {
+    return messageText(operation, code) + formatted("(%d)", code);
 }
 
 }  // namespace vantor

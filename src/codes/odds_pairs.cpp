@@ -1,15 +1,15 @@
 #include "codes/odds_pairs.h"
 
-#include <string>
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
 
-SjisString pairText(int a, int b) { return padLeft(std::to_string(a), 2) + "-" + padLeft(std::to_string(b), 2); }
+ShiftJisString pairText(int a, int b) { return padLeft(formatted("%d", a), 2) + "-" + padLeft(formatted("%d", b), 2); }
 
 }  // namespace
 
-int WakurenIndex(SjisView text) {
+int WakurenIndex(ShiftJisView text) {
     constexpr int kBrackets = 8;
     const int a = lenientInt(field(text, 1, 2));
     const int b = lenientInt(field(text, 4, 2));
@@ -21,7 +21,7 @@ int WakurenIndex(SjisView text) {
     return index + (b - a) + 1;
 }
 
-std::optional<SjisString> UmarenPairText(int k) {
+std::optional<ShiftJisString> UmarenPairText(int k) {
     constexpr int kHorses = 18;
     if (k < 1) return std::nullopt;
     for (int a = 1; a < kHorses; ++a) {

@@ -105,10 +105,9 @@ private:
     }
 
     std::string save(int minutes, std::string_view dataspec, std::string_view key, const std::string& bytes) {
-        const fs::path path = folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(),
-                                                  static_cast<int>(dataspec.size()), dataspec.data(),
-                                                  static_cast<int>(key.size()), key.data())
-                                            .bytes();
+        const fs::path path = folder_ / formattedUtf8("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(),
+                                                      static_cast<int>(dataspec.size()), dataspec.data(),
+                                                      static_cast<int>(key.size()), key.data());
         if (!replaceWholeFile(path, bytes, Durability::renameOnly)) return "cannot write the file " + path.string();
         ++counts_.files;
         counts_.bytes += static_cast<long long>(bytes.size());
@@ -446,7 +445,7 @@ private:
 
 std::string writeLiveDay(const World& world, int dayIndex, const fs::path& realtime, Rng rng, LiveDayCounts& counts) {
     const RaceDay& day = world.calendar.days[static_cast<std::size_t>(dayIndex)];
-    return LiveDayWriter(world, day, realtime / formatted("%08d", day.date).bytes(), rng, counts).write();
+    return LiveDayWriter(world, day, realtime / formattedUtf8("%08d", day.date), rng, counts).write();
 }
 
 }  // namespace vantor::demo

@@ -67,7 +67,7 @@ std::vector<ColumnDef> markColumns() {
 
 }  // namespace
 
-SjisString courseName(SjisView code) { return CourseName(code, 2).value_or(SjisString()); }
+ShiftJisString courseName(ShiftJisView code) { return CourseName(code, 2).value_or(ShiftJisString()); }
 
 std::vector<ColumnDef> raceKeyColumns() { return columnsOf(kRaceKey); }
 void appendRaceKey(SjisView record, Row& row) { appendValues(kRaceKey, record, row); }

@@ -14,7 +14,7 @@ namespace vantor::sqlexport {
 
 struct CodeText {
     std::string_view field;
-    SjisString (*text)(SjisView code);
+    ShiftJisString (*text)(ShiftJisView code);
 };
 
 struct LayoutColumns {

@@ -17,15 +17,15 @@ namespace {
 
 using namespace jvdata;
 
-SjisString scratchKindName(SjisView kind) {
-    static const SjisString cancelled = utf8ToCp932("出走取消"), excluded = utf8ToCp932("競走除外");
-    return kind == "1" ? cancelled : kind == "2" ? excluded : SjisString();
+ShiftJisString scratchKindName(ShiftJisView kind) {
+    static const ShiftJisString cancelled = utf8ToCp932("出走取消"), excluded = utf8ToCp932("競走除外");
+    return kind == "1" ? cancelled : kind == "2" ? excluded : ShiftJisString();
 }
 
-SjisString scratchReasonName(SjisView reason) {
-    static const std::array<SjisString, 3> names{utf8ToCp932("疾病"), utf8ToCp932("事故"), utf8ToCp932("その他")};
+ShiftJisString scratchReasonName(ShiftJisView reason) {
+    static const std::array<ShiftJisString, 3> names{utf8ToCp932("疾病"), utf8ToCp932("事故"), utf8ToCp932("その他")};
     const int n = isAllDigits(reason) ? lenientInt(reason) : 0;
-    return n >= 1 && n <= 3 ? names[static_cast<std::size_t>(n - 1)] : SjisString();
+    return n >= 1 && n <= 3 ? names[static_cast<std::size_t>(n - 1)] : ShiftJisString();
 }
 
 // The fields of a race-keyed live record up to its announce time: header,

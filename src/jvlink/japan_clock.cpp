@@ -30,7 +30,7 @@ std::optional<JapanClockSource> replayJapanDay(std::string_view day, int seconds
     if (day.size() != 8 || secondsOfDay < 0 || secondsOfDay >= 24 * 60 * 60) return std::nullopt;
     const int minutes = secondsOfDay / 60;
     return replayJapanClock(
-        std::string(day) + formatted("%02d%02d%02d", minutes / 60, minutes % 60, secondsOfDay % 60).bytes(), speed);
+        std::string(day) + formattedUtf8("%02d%02d%02d", minutes / 60, minutes % 60, secondsOfDay % 60), speed);
 }
 
 std::variant<JapanClockSource, std::string> environmentJapanClock() {

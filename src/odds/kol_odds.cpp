@@ -18,7 +18,8 @@ constexpr SjisView kBracketPairPlaceholder = "   100.0";
 int bracketPairOf(int k) {
     static const std::array<int, yoz::kHorsePairs + 1> table = [] {
         std::array<int, yoz::kHorsePairs + 1> t{};
-        for (int pair = 1; pair <= yoz::kHorsePairs; ++pair) t[pair] = WakurenIndex(UmarenPairText(pair).value_or(""));
+        for (int pair = 1; pair <= yoz::kHorsePairs; ++pair)
+            t[pair] = WakurenIndex(UmarenPairText(pair).value_or(ShiftJisString()));
         return t;
     }();
     return table[static_cast<std::size_t>(k)];

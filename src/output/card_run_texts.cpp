@@ -25,7 +25,7 @@ SjisView firstChars(SjisView text, int n) {
 
 SjisString runPlaceDate(SjisView runKey) {
     const RaceKey key(runKey);
-    const SjisString course = CourseName(key.course(), 2).value_or(SjisString());
+    const SjisString course = CourseName(key.course(), 2).value_or(ShiftJisString());
     SjisString out(key.meetingDigit());
     out += firstChars(course, 2);
     out += key.year();

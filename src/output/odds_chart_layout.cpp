@@ -121,7 +121,8 @@ OddsChart oddsChart(const TRaceRec& race, const LiveRace* live, SjisView day, in
     ops.push_back(draw::Fill{0, 0, width, height, draw::kWhite});
 
     const SjisView key = race.RaceKey.view();
-    const SjisString course = key.size() >= 16 ? CourseName(key.substr(8, 2), 2).value_or(SjisString()) : SjisString();
+    const SjisString course =
+        key.size() >= 16 ? CourseName(key.substr(8, 2), 2).value_or(ShiftJisString()) : SjisString();
     SjisString title = course + formatted("%dR ", digitsAt(key, 14, 2)) + SjisString(trimBlanks(race.RaceName.view())) +
                        sjis("　単勝ｵｯｽﾞの推移");
 

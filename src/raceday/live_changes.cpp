@@ -48,7 +48,7 @@ SjisString nameText(SjisView name) { return removeFullWidthBlanks(trimBlanks(nam
 
 // "東京 5R" of a race key.
 SjisString raceText(SjisView raceKey) {
-    const SjisString course = nameText(CourseName(raceKey.substr(8, 2), 2).value_or(SjisString()));
+    const SjisString course = nameText(CourseName(raceKey.substr(8, 2), 2).value_or(ShiftJisString()));
     return course + " " + std::to_string(lenientInt(raceKey.substr(14, 2))) + "R";
 }
 
@@ -160,7 +160,7 @@ void raceLines(const LiveRace& before, const LiveRace& after, SjisView raceKey, 
 void courseLines(const LiveCourse& before, const LiveCourse& after, SjisView code, SjisView now,
                  std::vector<SjisString>& out) {
     const Texts& t = texts();
-    const SjisString where = nameText(CourseName(code, 2).value_or(SjisString()));
+    const SjisString where = nameText(CourseName(code, 2).value_or(ShiftJisString()));
     if (after.weatherTime != before.weatherTime || after.weather != before.weather) {
         if (const SjisString name = weatherName(after.weather); !name.empty())
             out.push_back(line(timeText(after.weatherTime, now), where, t.weather + name));

@@ -97,8 +97,9 @@ TStatsForm::TStatsForm(std::filesystem::path appDir, StatsDb db, QWidget* parent
     CourseCombo = combo(this, {QStringLiteral("全場")});
     for (int code = 1; code <= 10; ++code) {
         const std::string digits = (code < 10 ? "0" : "") + std::to_string(code);
-        CourseCombo->addItem(toQString(SjisString(trimBlanks(CourseName(digits, 2).value_or(digits)))),
-                             QString::fromStdString(digits));
+        CourseCombo->addItem(
+            toQString(SjisString(trimBlanks(CourseName(digits, 2).value_or(ShiftJisString::fromBytes(digits))))),
+            QString::fromStdString(digits));
     }
     SurfaceCombo = combo(this, {QStringLiteral("全て")});
     for (const Surface s : {Surface::turf, Surface::dirt, Surface::jump})

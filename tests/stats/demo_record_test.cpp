@@ -157,7 +157,9 @@ TEST_F(DemoRecords, JockeysTrainersAndSiresByCourseAndGoingEqualTheStoreFiles) {
         {SubjectKind::trainer, [](const StoreRun& r) { return r.trainer; }},
         {SubjectKind::sire, [&sires](const StoreRun& r) { return sires.at(r.horse); }},
     };
-    const auto byCourse = [](const StoreRun& r) { return CourseName(r.course, 2).value_or(SjisString()); };
+    const auto byCourse = [](const StoreRun& r) {
+        return SjisString(CourseName(r.course, 2).value_or(ShiftJisString()));
+    };
     const auto byGoing = [](const StoreRun& r) { return r.going == 0 ? SjisString("-") : goingName(r.going); };
     int deadHeats = 0, scratches = 0;
     for (const auto& [kind, subjectOf] : kinds) {

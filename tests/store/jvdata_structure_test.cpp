@@ -93,7 +93,7 @@ TEST(RecordLayouts, APayoutRecordPlacedByHandReadsBackEveryRepeatedEntry) {
         }
     }
     const SjisString& rec = hand.bytes();
-    EXPECT_EQ(raceKey(rec).text(), "2024052605021211");
+    EXPECT_EQ(raceKey(rec).text(), "2024052605021211"_sjis);
     EXPECT_EQ(payoutKey(rec), "202405260511");  // without meeting and day
     for (int g = 0; g < 5; ++g) {
         const Group& group = groups[g];
@@ -160,7 +160,7 @@ TEST(RecordBuilder, WritesFieldsThatParseBack) {
     ASSERT_EQ(rec.size(), kRaLength);
     EXPECT_EQ(rec.substr(rec.size() - 2), "\r\n");
     EXPECT_EQ(recordKind(rec), "RA");
-    EXPECT_EQ(raceKey(rec).text(), "2024052605021211");
+    EXPECT_EQ(raceKey(rec).text(), "2024052605021211"_sjis);
     EXPECT_EQ(payoutKey(rec), "202405260511");
     EXPECT_EQ(raceDate(rec), "20240526");
     EXPECT_EQ(get(rec, ra::Honsyokin, 2), "00015000");
@@ -183,7 +183,7 @@ TEST(RecordKeys, ShortOrBlankRecordsGiveNoDate) {
     EXPECT_EQ(raceDate("SE7"), "");
     EXPECT_EQ(raceDate("SE700000000    0526"), "");
     EXPECT_EQ(raceDate("SE7000000000000052605"), "");
-    EXPECT_EQ(raceKey("SE7").text(), "");
+    EXPECT_EQ(raceKey("SE7").text(), ""_sjis);
     EXPECT_EQ(withoutLineEnd("RA1\r\n"), "RA1");
     EXPECT_EQ(withoutLineEnd("RA1\n"), "RA1");
 }
