@@ -25,18 +25,18 @@ namespace vantor {
 class IniText {
 public:
     IniText() = default;
-    explicit IniText(SjisString content);
+    explicit IniText(ShiftJisString content);
 
     // The value of key in section, or nothing when either is absent.
-    std::optional<SjisView> value(SjisView section, SjisView key) const;
+    std::optional<ShiftJisView> value(ShiftJisView section, ShiftJisView key) const;
 
     // Sets the value, adding the key at the end of its section or a new
     // section at the end of the text. Returns false, changing nothing, when
     // a name or the value could not be read back as written (empty or
     // padded names, line breaks, "]" in a section, "=" in a key).
-    bool setValue(SjisView section, SjisView key, SjisView value);
+    bool setValue(ShiftJisView section, ShiftJisView key, ShiftJisView value);
 
-    SjisString text() const;
+    ShiftJisString text() const;
 
 private:
     // A line as an extent of content_, its line break left out.
@@ -49,13 +49,15 @@ private:
         std::size_t hash, line, header;
     };
 
-    SjisView line(std::size_t i) const { return SjisView(content_.data() + lines_[i].begin, lines_[i].size); }
+    ShiftJisView line(std::size_t i) const {
+        return sjisBytes(std::string_view(content_.data() + lines_[i].begin, lines_[i].size));
+    }
     // Cuts content_ into lines and indexes its keys, reusing the tables' room.
     void index();
     // Index of the line holding key in section, or nothing.
-    std::optional<std::size_t> findKey(SjisView section, SjisView key) const;
+    std::optional<std::size_t> findKey(ShiftJisView section, ShiftJisView key) const;
 
-    SjisString content_;
+    ShiftJisString content_;
     std::vector<Line> lines_;
     std::vector<IndexEntry> entries_;  // by hash, then by line
     bool written_ = true;              // content_ is as text() writes it: every line ends in CR LF
@@ -65,10 +67,10 @@ private:
 // The value of key in section of an ini text, as IniText(text).value()
 // finds it, in one pass over the lines: a single look-up (as each read of
 // the settings file makes) costs no index and no copy of the text.
-std::optional<SjisView> iniValue(SjisView text, SjisView section, SjisView key);
+std::optional<ShiftJisView> iniValue(ShiftJisView text, ShiftJisView section, ShiftJisView key);
 
 // Whether a name can be stored in and found again in an ini text.
-bool isValidIniSection(SjisView name);
-bool isValidIniKey(SjisView name);
+bool isValidIniSection(ShiftJisView name);
+bool isValidIniKey(ShiftJisView name);
 
 }  // namespace vantor

@@ -9,6 +9,7 @@
 #include "settings/ini_file.h"
 #include "settings/program_settings.h"
 #include "settings/user_dirs.h"
+#include "text/formatted.h"
 #include "text/sjis_chars.h"
 
 namespace vantor {
@@ -18,7 +19,7 @@ namespace {
 constexpr char kOpenBracket = '\xA2';
 constexpr char kCloseBracket = '\xA3';
 
-std::optional<int> decimalInt(SjisView text) {
+std::optional<int> decimalInt(ShiftJisView text) {
     if (text.size() > 1 && text[0] == '+' && text[1] >= '0' && text[1] <= '9') text.remove_prefix(1);
     int value = 0;
     const char* end = text.data() + text.size();
@@ -29,12 +30,12 @@ std::optional<int> decimalInt(SjisView text) {
 
 // 0xA3 is also a possible trail byte, so a closing bracket must be a
 // character of its own; otherwise the last double-byte character is kept whole.
-bool endsWithCloseBracket(SjisView text) {
+bool endsWithCloseBracket(ShiftJisView text) {
     return text.back() == kCloseBracket && lastSjisCharStart(text) == text.size() - 1;
 }
 
-SjisView unquoted(SjisView value) {
-    if (value == "\"\"" || value == "\xA2\xA3") return {};
+ShiftJisView unquoted(ShiftJisView value) {
+    if (value == "\"\"" || value == "\xA2\xA3"_sjis) return {};
     if (value.size() > 2 && ((value.front() == '"' && value.back() == '"') ||
                              (value.front() == kOpenBracket && endsWithCloseBracket(value)))) {
         return value.substr(1, value.size() - 2);
@@ -43,11 +44,11 @@ SjisView unquoted(SjisView value) {
 }
 
 // A missing or unreadable file reads as empty: every key takes its default.
-std::optional<SjisString> storedValue(FileAccess& files, const std::filesystem::path& path, SjisView section,
-                                      SjisView key) {
+std::optional<ShiftJisString> storedValue(FileAccess& files, const std::filesystem::path& path, ShiftJisView section,
+                                          ShiftJisView key) {
     const FileContent file = files.readWhole(path);
-    const auto value = iniValue(file.bytes, section, key);
-    return value ? std::optional<SjisString>(*value) : std::nullopt;
+    const auto value = iniValue(sjisBytes(file.bytes), section, key);
+    return value ? std::optional<ShiftJisString>(*value) : std::nullopt;
 }
 
 }  // namespace
@@ -77,36 +78,38 @@ std::filesystem::path TIniGT::filePath() const {
     return name;
 }
 
-int TIniGT::ReadInteger(SjisView section, SjisView key, int defaultValue) const {
+int TIniGT::ReadInteger(ShiftJisView section, ShiftJisView key, int defaultValue) const {
     const auto value = storedValue(*files_, filePath(), section, key);
     return value ? decimalInt(*value).value_or(defaultValue) : defaultValue;
 }
 
-SjisString iniInteger(int value) { return std::to_string(value); }
+ShiftJisString iniInteger(int value) { return formatted("%d", value); }
 
-SjisString iniBool(bool value) { return value ? "1" : "0"; }
+ShiftJisString iniBool(bool value) { return ShiftJisString(value ? "1"_sjis : "0"_sjis); }
 
-bool TIniGT::WriteInteger(SjisView section, SjisView key, int value) {
+bool TIniGT::WriteInteger(ShiftJisView section, ShiftJisView key, int value) {
     return WriteString(section, key, iniInteger(value));
 }
 
-bool TIniGT::ReadBool(SjisView section, SjisView key, bool defaultValue) const {
+bool TIniGT::ReadBool(ShiftJisView section, ShiftJisView key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) { return WriteString(section, key, iniBool(value)); }
+bool TIniGT::WriteBool(ShiftJisView section, ShiftJisView key, bool value) {
+    return WriteString(section, key, iniBool(value));
+}
 
-bool TIniGT::ValueExists(SjisView section, SjisView key) const {
+bool TIniGT::ValueExists(ShiftJisView section, ShiftJisView key) const {
     return storedValue(*files_, filePath(), section, key).has_value();
 }
 
-SjisString TIniGT::ReadString(SjisView section, SjisView key, SjisView defaultValue) const {
+ShiftJisString TIniGT::ReadString(ShiftJisView section, ShiftJisView key, ShiftJisView defaultValue) const {
     const auto value = storedValue(*files_, filePath(), section, key);
-    return value ? SjisString(unquoted(*value)) : SjisString(defaultValue);
+    return value ? ShiftJisString(unquoted(*value)) : ShiftJisString(defaultValue);
 }
 
-bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
-    return WriteValues({{SjisString(section), SjisString(key), SjisString(value)}});
+bool TIniGT::WriteString(ShiftJisView section, ShiftJisView key, ShiftJisView value) {
+    return WriteValues({{ShiftJisString(section), ShiftJisString(key), ShiftJisString(value)}});
 }
 
 bool TIniGT::WriteValues(const std::vector<Change>& changes) {
@@ -121,10 +124,10 @@ bool TIniGT::WriteValues(const std::vector<Change>& changes) {
     auto file = files_->readWhole(*path);
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;
-    IniText ini(std::move(file.bytes));
+    IniText ini(ShiftJisString::fromBytes(std::move(file.bytes)));
     for (const Change& c : changes)
         if (!ini.setValue(c.section, c.key, c.value)) return false;
-    return files_->replace(*path, ini.text(), Durability::flushed);
+    return files_->replace(*path, ini.text().bytes(), Durability::flushed);
 }
 
 }  // namespace vantor

@@ -9,12 +9,12 @@
 namespace vantor {
 
 // True for "yyyy/mm/dd hh:nn:ss" naming a real day and time.
-bool isValidLastTime(SjisView text);
+bool isValidLastTime(ShiftJisView text);
 
 // The stored value; empty when it is absent, empty, or not a real time
 // (a damaged file's "2026/02/30 …" or stray bytes count as absent).
-SjisString readLastTime(const TIniGT& ini);
+ShiftJisString readLastTime(const TIniGT& ini);
 
-bool storeLastTime(TIniGT& ini, SjisView text);
+bool storeLastTime(TIniGT& ini, ShiftJisView text);
 
 }  // namespace vantor

@@ -13,8 +13,8 @@ namespace vantor {
 
 struct PathSetting {
     using Value = std::filesystem::path;
-    SjisView section;
-    SjisView key;
+    ShiftJisView section;
+    ShiftJisView key;
 };
 
 // The stored path, or nothing when the file holds none; an empty value is

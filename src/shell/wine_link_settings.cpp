@@ -14,16 +14,17 @@ constexpr int kDefaultPaceMs = 20;  // enough to watch the download bar move
 constexpr std::string_view kBridgeName = "vantor-jvbridge.exe";
 
 // Where JV-Link's data comes from: "folder" (a feed folder) or "wine".
-constexpr Setting<SjisView> kSource{"JVLinkFeed", "Source", "folder"};
+constexpr Setting<ShiftJisView> kSource{"JVLinkFeed", "Source", "folder"};
 // The feed folder's settings. An empty folder means the program's own.
 constexpr PathSetting kFeedFolder{"JVLinkFeed", "Folder"};
 // The pace between files, in milliseconds: at most ten seconds.
 constexpr Setting<int> kFeedPace{"JVLinkFeed", "Pace", kDefaultPaceMs,
                                  [](int stored, int) { return std::clamp(stored, 0, 10000); }};
 // The version the feed's JV-Link reports: four digits.
-constexpr Setting<SjisView> kFeedVersion{"JVLinkFeed", "Version", "0490", [](SjisView stored, SjisView fallback) {
-                                             return stored.size() == 4 && isAllDigits(stored) ? stored : fallback;
-                                         }};
+constexpr Setting<ShiftJisView> kFeedVersion{"JVLinkFeed", "Version", "0490",
+                                             [](ShiftJisView stored, ShiftJisView fallback) {
+                                                 return stored.size() == 4 && isAllDigits(stored) ? stored : fallback;
+                                             }};
 // JV-Link under Wine. Empty values mean the defaults: "wine", the
 // environment's prefix, the bridge installed with the program.
 constexpr PathSetting kWineCommand{"JVLinkWine", "Command"};
@@ -69,7 +70,7 @@ JVLinkChoice readJVLinkChoice(const std::filesystem::path& appDir, const TIniGT&
 
 bool saveJVLinkChoice(TIniGT& ini, const JVLinkChoice& c) {
     SettingsBatch batch(ini);
-    writeSetting(batch, kSource, c.source == JVLinkSource::wine ? "wine" : "folder");
+    writeSetting(batch, kSource, c.source == JVLinkSource::wine ? "wine"_sjis : "folder"_sjis);
     writeSetting(batch, kFeedFolder, c.feed.feedDir);
     writeSetting(batch, kFeedPace, c.feed.paceMs);
     writeSetting(batch, kWineCommand, c.wine.command);

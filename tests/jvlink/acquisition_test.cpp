@@ -100,7 +100,7 @@ TEST_F(AcquisitionTest, CompleteReadFilesEverythingAndRemembersTheNewestFile) {
     EXPECT_EQ(statuses[statuses.size() - 2], "JVRead EndOfFile :0データ読込み完了(3/3)");
     EXPECT_EQ(statuses[0], "JVOpen正常:正常に実行されました。(0)");
     EXPECT_EQ(statuses[1], "ReadCount:3, DownloadCount:3");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00"_sjis);
     EXPECT_EQ(lastTimeShown, "2024/05/27 09:00:00");
     EXPECT_EQ(beeps, 1);          // the end of the acquisition
     EXPECT_EQ(lines.size(), 4u);  // the last file's horse masters
@@ -155,7 +155,7 @@ TEST_F(AcquisitionTest, AFeedFolderThatIsGoneIsAnErrorNamingItNotNothingNewer) {
     EXPECT_EQ(reports[0].rfind("JVOpenエラー:", 0), 0u) << reports[0];
     EXPECT_NE(reports[0].find("(-211)\r\nフィードフォルダ " + feed.path().string()), std::string::npos) << reports[0];
     EXPECT_TRUE(acquisition->failed());
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
 }
 
 TEST_F(AcquisitionTest, EveryJVLinkErrorIsReportedWithItsMessageAndClosed) {
@@ -171,7 +171,7 @@ TEST_F(AcquisitionTest, EveryJVLinkErrorIsReportedWithItsMessageAndClosed) {
     EXPECT_EQ(reports[reports.size() - 2], "JVReadエラー:ダウンロードしたファイル内容が異常です。(-403)");
     EXPECT_EQ(reports.back(), "JVCloseエラー:(-201)");
     EXPECT_TRUE(acquisition->failed());
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
     // The records read before the error stay filed.
     EXPECT_TRUE(fs::exists(app.data() / "2024年05月25日.jvRA"));
     // Each attempt was closed, so the next one opens (the failed close
@@ -200,7 +200,7 @@ TEST_F(AcquisitionTest, CancelWhileReadingKeepsWhatWasFiledAndLastTime) {
     run();
     EXPECT_EQ(reports, std::vector<std::string>{"JVCancel:キャンセルされました"});
     EXPECT_EQ(CancelFlag, 1);
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
     EXPECT_EQ(snapshot(app.path()).count("DATA/2024年05月25日.jvRA"), 1u);
     EXPECT_EQ(link.faults().calls("JVClose"), 1);
 }
@@ -244,7 +244,7 @@ TEST_F(AcquisitionTest, InterruptedReadsLeaveWholeFilesAndRerunGivesTheSameStore
                                                               : 555;
             EXPECT_EQ(bytes.size() % len, 0u) << name << " after failing at " << failAt;
         }
-        EXPECT_EQ(otherIni.ReadString("JvDataGet", "LastTime", "none"), "none");
+        EXPECT_EQ(otherIni.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
         {
             Acquisition a(fresh, otherPaths, ui());
             if (a.start("20240101000000", 1) == Acquisition::Next::read) a.readAll();
@@ -280,7 +280,7 @@ TEST_F(AcquisitionTest, AnEndBeforeTheLastFileKeepsTheRecordsButNotTheStartTime)
     EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "データ作成が完了しました。"), 0);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), "読込み未完了:3ファイル中1ファイルで終了しました。前回取得日時は更新しません");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
     EXPECT_TRUE(lastTimeShown.empty());
     EXPECT_TRUE(fs::exists(app.data() / "2024年05月25日.jvRA"));
 
@@ -289,7 +289,7 @@ TEST_F(AcquisitionTest, AnEndBeforeTheLastFileKeepsTheRecordsButNotTheStartTime)
     run();
     EXPECT_FALSE(acquisition->incomplete());
     EXPECT_EQ(statuses.back(), "データ作成が完了しました。");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00"_sjis);
 }
 
 TEST_F(AcquisitionTest, AFailedCloseIsTheEndOfAReadNotItsCompletion) {
@@ -312,7 +312,7 @@ TEST_F(AcquisitionTest, AStoreErrorIsTheOnlyErrorReported) {
     EXPECT_TRUE(acquisition->failed());
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_TRUE(reports[0].starts_with("データ保存エラー:cannot write ")) << reports[0];
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
 }
 
 TEST_F(AcquisitionTest, AnOwnerGoneMidReadLeavesTheStoreErrorOnStandardError) {

@@ -45,10 +45,10 @@ TEST(FirstStart, TheGeneratedDemoIsFiledAndTheNewestDayShown) {
     EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519),
               "読込み未完了:2ファイル中0ファイルで終了しました。前回取得日時は更新しません\n"
               "読込んで保存しなかったレコード:RA 1件\n");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), ""_sjis);
 
     EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519), "");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 06:00:00");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 06:00:00"_sjis);
     EXPECT_FALSE(std::filesystem::exists(app / "DATA" / "2023年01月01日.jvRA"));
 
     // The analysis database holds what was filed, with the record views'

@@ -33,7 +33,7 @@ TEST(JVLinkFactory, AFeedFolderTheUserNamedIsNeitherMadeNorFilledWithTheDemo) {
     TIniGT ini = programSettings();
     for (const char* named : {"gone", "empty"}) {
         if (std::string(named) == "empty") fs::create_directories(app / named);
-        ASSERT_TRUE(ini.WriteString("JVLinkFeed", "Folder", named));
+        ASSERT_TRUE(ini.WriteString("JVLinkFeed", "Folder", sjisBytes(named)));
         int demoFirstDate = -1;
         auto made = createJVLink(app.path(), ini, {}, &demoFirstDate);
         ASSERT_TRUE(std::holds_alternative<std::unique_ptr<FeedJVLink>>(made)) << named;
