@@ -5,6 +5,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
+#include <array>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -17,6 +18,24 @@ namespace vantor::draw {
 namespace {
 
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// A layout measures its texts and the renderer then draws them: both take
+// the one conversion of each text, remembered for the texts met last.
+QString shownText(SjisView sjis) {
+    struct Converted {
+        SjisString sjis;
+        QString text;
+    };
+    thread_local std::array<Converted, 32> recent;
+    thread_local std::size_t next = 0;
+    for (const Converted& c : recent)
+        if (c.sjis == sjis) return c.text;
+    Converted& c = recent[next];
+    next = (next + 1) % recent.size();
+    c.sjis.assign(sjis);
+    c.text = toQString(sjis);
+    return c.text;
+}
 
 struct Glyph {
     quint32 index = 0;  // 0: the font has no glyph for the character
@@ -136,7 +155,7 @@ struct Player {
     }
     void operator()(const Text& t) const {
         ResolvedFont& font = resolved(m.deviceFont(t.font));
-        const QString text = toQString(t.text);
+        const QString text = shownText(t.text);
         const std::optional<GlyphText> glyphs = glyphText(font, text);
         const QPointF topLeft = m.at(t.x, t.y);
         if (t.background) {
@@ -216,7 +235,7 @@ public:
     // 8 % of line spacing, which would push the last line of a card row out of
     // its cell.
     int lineHeight(const Font& font) const override { return resolved(font).emHeight; }
-    int textWidth(const Font& font, SjisView text) const override { return widthOf(resolved(font), toQString(text)); }
+    int textWidth(const Font& font, SjisView text) const override { return widthOf(resolved(font), shownText(text)); }
 };
 
 }  // namespace
@@ -234,7 +253,7 @@ int PrinterMeasure::lineHeight(const Font& font) const {
 
 int PrinterMeasure::textWidth(const Font& font, SjisView text) const {
     const Mapping m{Unit::page, {}, 1, dotsPerInch_ / 72.0};
-    return qRound(widthOf(resolved(m.deviceFont(font)), toQString(text)) * 254.0 / dotsPerInch_);
+    return qRound(widthOf(resolved(m.deviceFont(font)), shownText(text)) * 254.0 / dotsPerInch_);
 }
 
 }  // namespace vantor::draw
