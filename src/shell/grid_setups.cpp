@@ -2,10 +2,10 @@
 
 #include "analysis/grid_headers.h"
 #include "analysis/live_odds_tables.h"
+#include "analysis/race_card.h"
 #include "components/string_grid.h"
-#include "output/fonts.h"
-#include "output/race_card_cell.h"
-#include "raceday/race_card.h"
+#include "painting/fonts.h"
+#include "painting/race_card_cell.h"
 
 namespace vantor {
 namespace {

@@ -17,7 +17,7 @@
 #include "components/label3d.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 #include "shell/grid_setups.h"
 #include "shell/hints.h"
 #include "shell/main_form.h"

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "analysis/card_row_order.h"
+#include "analysis/race_card.h"
 #include "analysis/view_grids.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
@@ -20,12 +21,11 @@
 #include "jvlink/results_fetch.h"
 #include "raceday/day_loader.h"
 #include "raceday/payout_import.h"
-#include "raceday/race_card.h"
+#include "record_layouts/jvdata_record.h"
 #include "shell/grid_rows.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 #include "shell/sjis_items.h"
-#include "store/jvdata_record.h"
 #include "text/qt_text.h"
 #include "usermarks/day_user_marks.h"
 

@@ -14,7 +14,7 @@
 #include "codes/course_names.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 #include "shell/bar_chart_view.h"
 #include "shell/grid_copy.h"
 #include "shell/grid_setups.h"
