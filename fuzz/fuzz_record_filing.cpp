@@ -10,8 +10,8 @@
 
 #include "fuzz_support.h"
 #include "memory_store.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_structure.h"
 #include "store/record_checks.h"
 #include "store/record_filer.h"
 

@@ -9,8 +9,8 @@
 
 #include "export/field_values.h"
 #include "fuzz_support.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_structure.h"
 #include "text/encoding.h"
 
 using namespace vantor;

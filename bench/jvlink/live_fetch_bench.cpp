@@ -21,8 +21,8 @@
 #include "jvlink/live_fetch.h"
 #include "jvlink/realtime_index.h"
 #include "jvlink/realtime_opens.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/live_files.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <map>
 #include <vector>
 
-#include "store/jvdata_record.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_record.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "store/store_paths.h"
 #include "text/encoding.h"
 

@@ -12,8 +12,8 @@
 #include "demo/combo_odds.h"
 #include "demo/odds_records.h"
 #include "fileio/whole_file.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/formatted.h"
 
 namespace vantor::demo {

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "store/jvdata_record.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_record.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "text/formatted.h"
 
 namespace vantor::demo {

@@ -10,7 +10,7 @@
 #include "demo/odds_book.h"
 #include "demo/records.h"
 #include "demo/world.h"
-#include "store/jvdata_live_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
 
 namespace vantor::demo {
 

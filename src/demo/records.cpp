@@ -5,7 +5,7 @@
 
 #include "codes/calendar.h"
 #include "demo/race_names.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/formatted.h"
 
 namespace vantor::demo {

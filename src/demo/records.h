@@ -7,7 +7,7 @@
 
 #include "demo/career_stats.h"
 #include "demo/world.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor::demo {
 

@@ -10,7 +10,7 @@
 #include "export/live_tables.h"
 #include "export/odds_rows.h"
 #include "export/payout_rows.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_structure.h"
 
 namespace vantor::sqlexport {
 namespace {

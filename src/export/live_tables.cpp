@@ -7,8 +7,8 @@
 #include "export/field_values.h"
 #include "export/layout_columns.h"
 #include "export/live_number_values.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/live_record_checks.h"
 #include "text/encoding.h"
 

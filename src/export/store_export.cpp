@@ -8,8 +8,8 @@
 #include "export/odds_rows.h"
 #include "export/payout_rows.h"
 #include "fileio/whole_file.h"
-#include "store/jvdata_record.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_record.h"
+#include "record_layouts/odds_line_layouts.h"
 
 namespace vantor::sqlexport {
 namespace {

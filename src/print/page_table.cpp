@@ -1,8 +1,8 @@
 #include "print/page_table.h"
 
-#include "output/fonts.h"
+#include "analysis/runner_texts.h"
+#include "painting/fonts.h"
 #include "print/page_texts.h"
-#include "raceday/runner_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 

@@ -1,11 +1,11 @@
 #include "print/page_texts.h"
 
+#include "analysis/runner_texts.h"
 #include "codes/circled_number.h"
 #include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
-#include "output/card_run_texts.h"
-#include "raceday/runner_texts.h"
+#include "painting/card_run_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 

@@ -12,8 +12,8 @@
 #include "raceday/results_conversion.h"
 #include "raceday/runner_records.h"
 #include "raceday/trainer_list.h"
-#include "store/jvdata_structure.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_structure.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "text/encoding.h"
 
 namespace vantor {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_structure.h"
 
 namespace vantor {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/encoding.h"
 
 namespace vantor {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor {
 namespace {

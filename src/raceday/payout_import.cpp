@@ -3,7 +3,7 @@
 #include "fileio/whole_file.h"
 #include "raceday/load_files.h"
 #include "raceday/results_conversion.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/store_batch.h"
 
 namespace vantor {

@@ -5,7 +5,7 @@
 
 #include "codes/calendar.h"
 #include "codes/track_surface.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/encoding.h"
 
 namespace vantor {

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <span>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/sjis.h"
 
 namespace vantor {

@@ -1,7 +1,7 @@
 #include "raceday/runner_records.h"
 
 #include "raceday/horse_file_conversion.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_checks.h"
 #include "store/store_batch.h"
 

@@ -101,17 +101,17 @@ public:
     ui::TSpeedButton* SpeedButton6;  // "ﾊﾞｰｼﾞｮﾝ情報"
 
     // Tool bar, right group: the heading of the race shown.
-    ui::TLabel3D* Label3D1;    // grade
-    ui::TLabel3D* Label3D2;    // racecourse
-    ui::TLabel3D* Label3D3;    // race number, on its own background
-    ui::TLabel3D* Label3D4;    // date line: date, racecourse, meeting and day
-    ui::TLabel3D* Label3D5;    // race name
-    ui::TLabel3D* Label3D6;    // weight type
-    ui::TLabel3D* Label3D7;    // class
-    ui::TLabel3D* Label3D8;    // track
-    ui::TLabel3D* Label3D9;    // distance
-    ui::TLabel3D* Label3D110;  // start time
-    ui::TLabel3D* Label3D115;  // head count
+    ui::TLabel3D* Label3D1;       // grade
+    ui::TLabel3D* Label3D2;       // racecourse
+    ui::TLabel3D* Label3D3;       // race number, on its own background
+    ui::TLabel3D* Label3D4;       // date line: date, racecourse, meeting and day
+    ui::TLabel3D* Label3D5;       // race name
+    ui::TLabel3D* Label3D6;       // weight type
+    ui::TLabel3D* Label3D7;       // class
+    ui::TLabel3D* Label3D8;       // track
+    ui::TLabel3D* Label3D9;       // distance
+    ui::TLabel3D* Label3D110;     // start time
+    ui::TLabel3D* Label3D115;     // head count
     ui::TLabel3D* LiveBabaLabel;  // the weather and going announced that day
     ui::TLabel3D* LiveOddsLabel;  // the announce time of the odds the card shows
 
@@ -231,6 +231,8 @@ public:
     void stepDay(int by);
     void HrReadBtnClick();
 
+    // The day shown in the day box: its folder's name, as the file system holds it.
+    std::string shownDayName() const;
     void DateComboChange();
     void DatListClick();
     void KekkaGetBtnClick();

@@ -16,11 +16,11 @@
 #include "fileio/writer_lock.h"
 #include "jvlink/feed_jvlink.h"
 #include "raceday/live_card.h"
-#include "raceday/race_card.h"
+#include "analysis/race_card.h"
 #include "shell/grid_rows.h"
 #include "shell/live_replay_form.h"
 #include "shell/main_form.h"
-#include "shell/program_jvlink.h"
+#include "jvlink_setup/program_jvlink.h"
 #include "text/qt_text.h"
 
 namespace vantor {

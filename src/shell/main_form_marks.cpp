@@ -11,11 +11,11 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include "analysis/race_card.h"
 #include "analysis/view_grids.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "raceday/race_card.h"
 #include "settings/setting.h"
 #include "shell/grid_rows.h"
 #include "shell/main_form.h"

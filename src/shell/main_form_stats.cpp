@@ -4,9 +4,9 @@
 #include <QListWidget>
 #include <QMenu>
 
+#include "analysis/race_card.h"
 #include "components/message_box.h"
 #include "export/analysis_db.h"
-#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "shell/stats_form.h"
 #include "text/qt_text.h"

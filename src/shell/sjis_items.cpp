@@ -1,6 +1,7 @@
 #include "shell/sjis_items.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -10,6 +11,7 @@ namespace vantor {
 namespace {
 
 constexpr int kSjisRole = Qt::UserRole;
+constexpr const char* kSjisProperty = "sjis";
 
 SjisString bytesOf(const QVariant& data) { return data.toByteArray().toStdString(); }
 
@@ -42,5 +44,14 @@ SjisString currentSjis(const QListWidget& list) {
     const QListWidgetItem* item = list.currentItem();
     return item ? bytesOf(item->data(kSjisRole)) : SjisString();
 }
+
+SjisString itemSjis(const QModelIndex& index) { return bytesOf(index.data(kSjisRole)); }
+
+void setSjisText(QLabel& label, SjisView sjis) {
+    label.setProperty(kSjisProperty, QByteArray(sjis.data(), static_cast<qsizetype>(sjis.size())));
+    label.setText(toQString(sjis));
+}
+
+SjisString labelSjis(const QLabel& label) { return bytesOf(label.property(kSjisProperty)); }
 
 }  // namespace vantor

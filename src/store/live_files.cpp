@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/store_image.h"
 
 namespace vantor {

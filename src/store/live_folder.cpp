@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "store/jvdata_live_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
 #include "store/store_bounds.h"
 #include "text/sjis.h"
 

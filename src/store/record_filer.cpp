@@ -1,8 +1,8 @@
 #include "store/record_filer.h"
 
 #include "codes/racing_format.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_checks.h"
 #include "store/store_bounds.h"
 #include "text/encoding.h"

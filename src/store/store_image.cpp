@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_checks.h"
 #include "store/store_bounds.h"
 #include "text/encoding.h"

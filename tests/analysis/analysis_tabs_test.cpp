@@ -10,15 +10,15 @@
 #include <QListWidget>
 #include <QTableView>
 
+#include "analysis/race_card.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
 #include "components/up_down.h"
-#include "output/bracket_colours.h"
-#include "output/view_colours.h"
+#include "painting/bracket_colours.h"
+#include "painting/view_colours.h"
 #include "raceday/dates.h"
-#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "store/record_filer.h"
 #include "support/fake_jvlink.h"

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "output/check_grid_layout.h"
-#include "output/list_grid_layout.h"
-#include "output/trainer_view_layout.h"
-#include "raceday/race_card.h"
+#include "analysis/race_card.h"
+#include "painting/check_grid_layout.h"
+#include "painting/list_grid_layout.h"
+#include "painting/trainer_view_layout.h"
 #include "support/hand_day.h"
 #include "support/ops_readers.h"
 

@@ -15,8 +15,8 @@
 
 #include "fileio/writer_lock.h"
 #include "raceday/day_loader.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/analysis_db_rows.h"
 #include "support/demo_weekend.h"
 #include "support/run_command.h"

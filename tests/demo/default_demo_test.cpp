@@ -7,7 +7,7 @@
 #include <set>
 
 #include "feed_index.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;

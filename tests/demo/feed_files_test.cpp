@@ -7,8 +7,8 @@
 
 #include "codes/calendar.h"
 #include "feed_index.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/encoding.h"
 #include "text/sjis.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "fileio/whole_file.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/temp_dir.h"
 
 namespace vantor::test {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "demo/demo_feed.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_structure.h"
 
 namespace vantor::test {
 

@@ -10,7 +10,7 @@
 
 #include "codes/calendar.h"
 #include "feed_index.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;

@@ -10,8 +10,8 @@
 #include "codes/racing_texts.h"
 #include "feed_index.h"
 #include "raceday/live_day.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor::test {
 namespace {

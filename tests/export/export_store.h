@@ -7,7 +7,7 @@
 
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "support/records.h"
 #include "support/run_command.h"
 

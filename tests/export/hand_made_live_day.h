@@ -4,7 +4,7 @@
 // entry among the weights, a horse number 19 and a record cut short.
 
 #include "export_store.h"
-#include "store/jvdata_live_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
 #include "support/live_records.h"
 
 namespace vantor::test {

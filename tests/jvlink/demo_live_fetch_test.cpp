@@ -9,7 +9,7 @@
 
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/live_files.h"
 #include "support/demo_live_feed.h"
 #include "support/temp_dir.h"

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;

@@ -8,8 +8,8 @@
 
 #include "jvlink/feed_jvlink.h"
 #include "store/live_files.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/live_records.h"
 #include "support/temp_dir.h"
 

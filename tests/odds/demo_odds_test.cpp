@@ -9,7 +9,7 @@
 #include "demo/demo_feed.h"
 #include "odds/odds_import.h"
 #include "raceday/day_loader.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_filer.h"
 #include "store/store_folders.h"
 #include "support/temp_dir.h"

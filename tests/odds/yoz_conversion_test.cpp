@@ -10,8 +10,8 @@
 #include "demo/odds_lines.h"
 #include "odds/jrdb_odds.h"
 #include "odds/kol_odds.h"
-#include "store/jvdata_record.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_record.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "text/encoding.h"
 
 using namespace vantor;

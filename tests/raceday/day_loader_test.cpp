@@ -6,9 +6,9 @@
 
 #include "raceday/dates.h"
 #include "raceday/day_load_test.h"
-#include "store/jvdata_live_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "store/live_files.h"
-#include "store/odds_line_layouts.h"
 
 using namespace vantor;
 using namespace vantor::test;

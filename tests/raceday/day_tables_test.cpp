@@ -8,7 +8,7 @@
 
 #include "raceday/dates.h"
 #include "raceday/day_load_test.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/odds_line_layouts.h"
 
 using namespace vantor;
 using namespace vantor::test;

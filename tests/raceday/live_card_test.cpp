@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "raceday/race_card.h"
+#include "analysis/race_card.h"
 #include "support/live_records.h"
 #include "text/encoding.h"
 #include "text/sjis_literal.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "raceday/live_combos.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/live_records.h"
 #include "text/sjis_literal.h"
 

@@ -15,7 +15,7 @@
 #include "components/speed_button.h"
 #include "components/string_grid.h"
 #include "jvlink/feed_jvlink.h"
-#include "output/race_card_cell.h"
+#include "painting/race_card_cell.h"
 #include "shell/main_form.h"
 #include "store/live_files.h"
 #include "store/record_filer.h"

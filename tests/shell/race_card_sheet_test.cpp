@@ -8,9 +8,9 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
+#include "analysis/race_card.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "support/fake_jvlink.h"
 #include "support/program_folder.h"

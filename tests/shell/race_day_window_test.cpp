@@ -8,12 +8,12 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "analysis/race_card.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
 #include "components/string_grid.h"
 #include "jvlink/feed_jvlink.h"
-#include "output/race_card_cell.h"
-#include "raceday/race_card.h"
+#include "painting/race_card_cell.h"
 #include "shell/main_form.h"
 #include "store/record_filer.h"
 #include "support/program_folder.h"

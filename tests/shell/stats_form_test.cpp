@@ -22,10 +22,10 @@
 #include <QTimer>
 
 #include "../stats/hand_made_records.h"
+#include "analysis/race_card.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "raceday/race_card.h"
 #include "shell/bar_chart_view.h"
 #include "shell/main_form.h"
 #include "stats/record_figures.h"

@@ -22,6 +22,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "analysis/race_card.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
@@ -29,7 +30,6 @@
 #include "jvlink/feed_jvlink.h"
 #include "print_ui/all_print_form.h"
 #include "print_ui/prev_x.h"
-#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "support/fake_jvlink.h"
 #include "support/marks_day.h"

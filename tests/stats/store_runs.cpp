@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "record_layouts/jvdata_record.h"
 #include "store/day_list.h"
-#include "store/jvdata_record.h"
 #include "support/temp_dir.h"
 #include "text/sjis.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "record_layouts/jvdata_record.h"
 #include "store/day_list.h"
-#include "store/jvdata_record.h"
 #include "store/unfiled_counts.h"
 #include "support/program_folder.h"
 #include "support/records.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/sjis_literal.h"
 
 namespace vantor::test {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/temp_dir.h"
 #include "text/encoding.h"
 
