@@ -46,8 +46,8 @@ SjisString record(const RecordLayout& layout, const char* course, int race, int 
     std::snprintf(announce, sizeof announce, "0526%02d%02d", 9 + minutes / 60, minutes % 60);
     RecordBuilder b(layout);
     b.text(wh::DataKubun, "1").number(wh::MakeDate, 20240526).number(wh::Year, 2024).number(wh::MonthDay, 526);
-    b.text(wh::JyoCD, course).number(wh::Kaiji, 2).number(wh::Nichiji, 12).number(wh::RaceNum, race);
-    b.text(wh::HappyoTime, announce);
+    b.text(wh::JyoCD, sjisBytes(course)).number(wh::Kaiji, 2).number(wh::Nichiji, 12).number(wh::RaceNum, race);
+    b.text(wh::HappyoTime, sjisBytes(announce));
     return b.take();
 }
 

@@ -52,7 +52,7 @@ void write(const fs::path& path, const std::string& bytes) {
 }
 
 RecordBuilder& key(RecordBuilder& b, int date, const std::string& course, int race, const char* kind) {
-    return b.text(ra::DataKubun, kind)
+    return b.text(ra::DataKubun, sjisBytes(kind))
         .number(ra::Year, date / 10000)
         .number(ra::MonthDay, date % 10000)
         .text(ra::JyoCD, course)

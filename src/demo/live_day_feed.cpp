@@ -321,9 +321,9 @@ private:
                 b.number(wh::BaTaijyu, run.bodyWeight, n);
                 if (!run.firstStart)
                     b.text(wh::ZogenFugo,
-                           run.weightChange > 0   ? "+"
-                           : run.weightChange < 0 ? "-"
-                                                  : " ",
+                           run.weightChange > 0   ? "+"_sjis
+                           : run.weightChange < 0 ? "-"_sjis
+                                                  : " "_sjis,
                            n)
                         .number(wh::ZogenSa, std::abs(run.weightChange), n);
             }

@@ -34,7 +34,7 @@ int mssT(int tenths) { return tenths / 600 * 1000 + tenths / 10 % 60 * 10 + tent
 void raceHeader(RecordBuilder& b, const Race& race, RecordStamp stamp) {
     namespace ra = jvdata::ra;
     const char kind[] = {stamp.dataKind, 0};
-    b.text(ra::DataKubun, kind)
+    b.text(ra::DataKubun, sjisBytes(kind))
         .number(ra::MakeDate, stamp.makeDate)
         .number(ra::Year, race.date / 10000)
         .number(ra::MonthDay, race.date % 10000)
@@ -141,9 +141,9 @@ void appendSe(std::string& out, const World& world, const Race& race, const Run&
     const bool weighed = started && run.bodyWeight > 0;
     b.number(se::BaTaijyu, weighed ? run.bodyWeight : 0);
     if (weighed && !run.firstStart) {
-        b.text(se::ZogenFugo, run.weightChange > 0   ? "+"
-                              : run.weightChange < 0 ? "-"
-                                                     : " ")
+        b.text(se::ZogenFugo, run.weightChange > 0   ? "+"_sjis
+                              : run.weightChange < 0 ? "-"_sjis
+                                                     : " "_sjis)
             .number(se::ZogenSa, std::abs(run.weightChange));
     }
     b.number(se::IJyoCD, run.status == RunStatus::scratched ? 1
@@ -218,7 +218,7 @@ void appendUm(std::string& out, const World& world, const Horse& h, const Career
     const Breeder& breeder = world.breeders[h.breeder];
     const char kind[] = {stamp.dataKind, 0};
     RecordBuilder b(jvdata::kUmLayout);
-    b.text(um::DataKubun, kind)
+    b.text(um::DataKubun, sjisBytes(kind))
         .number(um::MakeDate, stamp.makeDate)
         .number(um::KettoNum, h.id)
         .number(um::DelKubun, retired ? 1 : 0)

@@ -104,7 +104,7 @@ void PastRunRaces::take(const PastFile& file, EarlierRuns& runs) {
     const SjisView bytes = content.bytes;
     for (std::size_t n = 0, count = recordCount(bytes, kRaLength); n < count; ++n) {
         const SjisView rec = recordAt(bytes, kRaLength, n);
-        const SjisView code = file.jra ? get(rec, ra::JyoCD) : file.code;
+        const SjisView code = file.jra ? SjisView(get(rec, ra::JyoCD)) : file.code;
         ImageId* image = races_.find(raceKey(file.jra, file.date, code, get(rec, ra::RaceNum)));
         if (image && *image == EarlierRuns::kBlankImage) *image = runs.keep(rec);
     }

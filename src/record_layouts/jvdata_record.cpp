@@ -3,47 +3,59 @@
 #include <cassert>
 #include <string>
 
+#include "text/formatted.h"
+
 namespace vantor::jvdata {
 
-SjisString payoutKey(SjisView rec) {
+ShiftJisString payoutKey(ShiftJisView rec) {
     const RaceKey key = raceKey(rec);
-    return SjisString(key.dateAndCourse()) + SjisString(key.raceNumber());
+    return key.dateAndCourse() + key.raceNumber();
 }
 
-SjisView raceDate(SjisView rec) {
+ShiftJisView raceDate(ShiftJisView rec) {
     const RaceKey key = raceKey(rec);
     if (key.year().size() < 4 || key.year() == "0000" || trimBlanks(key.year()).empty()) return {};
     return key.date();
 }
 
-RecordBuilder::RecordBuilder(const RecordLayout& layout) : rec_(layout.length - 2, ' ') {
-    rec_.replace(0, layout.kind.size(), layout.kind);  // lines of no kind (the odds lines) start blank
-    rec_ += "\r\n";
+namespace {
+
+// Blanks, the layout's kind in front (lines of no kind, the odds lines,
+// start blank) and CR LF. The kind is the table's ASCII identifier, so its
+// bytes are the record's.
+ShiftJisString blankRecord(const RecordLayout& layout) {
+    std::string bytes(layout.length - 2, ' ');
+    bytes.replace(0, layout.kind.size(), layout.kind);
+    bytes += "\r\n";
+    return ShiftJisString::fromBytes(std::move(bytes));
 }
 
-void RecordBuilder::put(Field f, int n, SjisView value) {
+}  // namespace
+
+RecordBuilder::RecordBuilder(const RecordLayout& layout) : rec_(blankRecord(layout)) {}
+
+void RecordBuilder::put(Field f, int n, ShiftJisView value) {
     assert(n >= 1 && n <= f.count);
-    const SjisView fitted = cutAtCharBoundary(value, f.len);
+    const ShiftJisView fitted = cutAtCharBoundary(value, f.len);
     const std::size_t at = f.at(n) - 1;
     rec_.replace(at, f.len, padRight(fitted, f.len));
 }
 
-RecordBuilder& RecordBuilder::text(Field f, SjisView value, int n) {
+RecordBuilder& RecordBuilder::text(Field f, ShiftJisView value, int n) {
     put(f, n, value);
     return *this;
 }
 
 RecordBuilder& RecordBuilder::number(Field f, long long value, int n) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    const std::size_t width = value < 0 ? f.len - 1u : f.len;
-    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-    if (value < 0) digits.insert(0, 1, '-');
-    put(f, n, SjisView(digits).substr(digits.size() > f.len ? digits.size() - f.len : 0));
+    // Zeros widen the digits to the field, less the sign's byte.
+    const int width = static_cast<int>(value < 0 ? f.len - 1u : f.len);
+    const ShiftJisString digits = formatted("%s%0*lld", value < 0 ? "-" : "", width, value < 0 ? -value : value);
+    put(f, n, ShiftJisView(digits).substr(digits.size() > f.len ? digits.size() - f.len : 0));
     return *this;
 }
 
 RecordBuilder& RecordBuilder::blankPadded(Field f, long long value, int n) {
-    put(f, n, padLeft(std::to_string(value), f.len));
+    put(f, n, padLeft(formatted("%lld", value), f.len));
     return *this;
 }
 

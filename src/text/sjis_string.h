@@ -20,6 +20,7 @@
 #include <concepts>
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -96,6 +97,9 @@ public:
     ShiftJisString() = default;
     explicit ShiftJisString(ShiftJisView text) : bytes_(text.bytes()) {}
     ShiftJisString(std::size_t count, char byte) : bytes_(count, byte) {}
+    // Braces of bytes would pick the (count, byte) constructor above:
+    // {'A', 'B'} would make 65 'B's. They do not build; bytes are a literal.
+    ShiftJisString(std::initializer_list<char>) = delete;
     VANTOR_SJIS_MIXUP operator std::string() const& { return bytes_; }         // NOLINT
     VANTOR_SJIS_MIXUP operator std::string() && { return std::move(bytes_); }  // NOLINT
     VANTOR_SJIS_MIXUP operator std::string_view() const& { return bytes_; }    // NOLINT
@@ -139,6 +143,11 @@ public:
     }
     ShiftJisString& assign(ShiftJisView text) {
         bytes_.assign(text.bytes());
+        return *this;
+    }
+    // Bytes pos .. pos+len-1 (0-based) give way to text.
+    ShiftJisString& replace(std::size_t pos, std::size_t len, ShiftJisView text) {
+        bytes_.replace(pos, len, text.bytes());
         return *this;
     }
 

@@ -50,11 +50,11 @@ TEST_F(LiveOddsTables, WinAndPlaceInEitherOrderWithTheMarketShareAndTheMarkersIn
     const char* odds[] = {"0040", "0020", "----", "0000"};
     const int ninki[] = {2, 1, 0, 0};
     for (int i = 1; i <= 4; ++i) {
-        b.number(o1::TanUmaban, i, i).text(o1::TanOdds, odds[i - 1], i);
+        b.number(o1::TanUmaban, i, i).text(o1::TanOdds, sjisBytes(odds[i - 1]), i);
         if (ninki[i - 1])
             b.number(o1::TanNinki, ninki[i - 1], i);
         else
-            b.text(o1::TanNinki, i == 3 ? "--" : "00", i);
+            b.text(o1::TanNinki, i == 3 ? "--"_sjis : "00"_sjis, i);
         b.number(o1::FukuUmaban, i, i).number(o1::FukuOddsLow, 11 * i, i).number(o1::FukuOddsHigh, 15 * i, i);
     }
     apply(b.take());

@@ -71,7 +71,7 @@ TEST(FeedFiles, EveryRecordIsWholeInItsLayoutAndValidCp932) {
             bytes += rec.size();
             const RecordLayout* layout = layoutOf(rec);
             ASSERT_NE(layout, nullptr) << f->name;
-            ASSERT_EQ(rec.size(), layout->length) << f->name << " " << recordKind(rec);
+            ASSERT_EQ(rec.size(), layout->length) << f->name << " " << recordKind(rec).bytes();
             ASSERT_TRUE(rec.ends_with("\r\n")) << f->name;
             const std::string_view body = withoutLineEnd(rec);
             ASSERT_EQ(utf8ToCp932(cp932ToUtf8(body)), body) << f->name;
@@ -122,8 +122,8 @@ TEST(FeedFiles, NormalDataIsAThursdayCardAndAMondayResultPerWeekendButTheLast) {
         int races = 0;
         for (std::string_view rec : card.records) {
             if (recordKind(rec) == "UM") continue;
-            ASSERT_EQ(dataKind(rec), "2") << card.name;
-            ASSERT_NE(recordKind(rec), "HR") << card.name;
+            ASSERT_EQ(dataKind(rec), "2"_sjis) << card.name;
+            ASSERT_NE(recordKind(rec), "HR"_sjis) << card.name;
             if (recordKind(rec) == "RA") {
                 ++races;
                 EXPECT_EQ(inum(rec, ra::TenkoCD), 0);
@@ -178,11 +178,11 @@ TEST(FeedFiles, RealTimeFilesHoldTheResultsOfEveryRaceDayOfTheLastEightWeekends)
         realtimeDays.insert(day);
         EXPECT_EQ(f.stamp.substr(0, 8), day);
         for (std::string_view rec : f.records) {
-            ASSERT_NE(recordKind(rec), "UM");
+            ASSERT_NE(recordKind(rec), "UM"_sjis);
             EXPECT_EQ(raceDate(rec), day) << f.name;
             if (recordKind(rec) == "RA") {
                 realtimeRaces.insert(test::key(rec));
-                EXPECT_EQ(dataKind(rec), "7");
+                EXPECT_EQ(dataKind(rec), "7"_sjis);
                 EXPECT_GT(inum(rec, ra::TenkoCD), 0);
             }
             if (recordKind(rec) == "HR") realtimePayouts.insert(test::key(rec));

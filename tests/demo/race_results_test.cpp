@@ -213,7 +213,7 @@ TEST(RaceResults, FinalOddsOfTheSetUpAgreeWithTheResultsAndThePayouts) {
         const std::string_view o2rec = f.quinellaOdds.at(k);
         ASSERT_EQ(o1rec.size(), kO1Length) << k;
         ASSERT_EQ(o2rec.size(), kO2Length) << k;
-        EXPECT_EQ(get(o1rec, o1::HappyoTime), "00000000") << k;
+        EXPECT_EQ(get(o1rec, o1::HappyoTime), "00000000"_sjis) << k;
         const std::string_view hr = f.payouts.at(k);
         // Win and place entries by horse number.
         std::map<int, int> entry;
@@ -224,7 +224,7 @@ TEST(RaceResults, FinalOddsOfTheSetUpAgreeWithTheResultsAndThePayouts) {
         for (std::string_view se : runners) {
             const int n = entry.at(inum(se, se::Umaban));
             if (scratched(se)) {
-                EXPECT_EQ(get(o1rec, o1::TanOdds, n), "----") << k;
+                EXPECT_EQ(get(o1rec, o1::TanOdds, n), "----"_sjis) << k;
                 continue;
             }
             EXPECT_EQ(inum(o1rec, o1::TanOdds, n), inum(se, se::Odds)) << k;

@@ -20,8 +20,8 @@ inline std::string weights() {
         {4, "462", "-", "006"}, {5, "500", " ", "000"}, {6, "47x", "+", "002"}};
     for (int i = 0; i < 6; ++i) {
         const auto& [horse, weight, sign, change] = slots[i];
-        b.number(wh::Umaban, horse, i + 1).text(wh::BaTaijyu, weight, i + 1).text(wh::ZogenFugo, sign, i + 1);
-        b.text(wh::ZogenSa, change, i + 1);
+        b.number(wh::Umaban, horse, i + 1).text(wh::BaTaijyu, sjisBytes(weight), i + 1).text(wh::ZogenFugo, sjisBytes(sign), i + 1);
+        b.text(wh::ZogenSa, sjisBytes(change), i + 1);
     }
     for (int i = 7; i <= 16; ++i) b.number(wh::Umaban, i, i);
     return b.text(wh::Umaban, "00", 17).take();
@@ -34,7 +34,7 @@ inline std::string winPlaceOdds(const char* dataKind, std::string_view announce,
         {1, firstOdds, "01"}, {2, "----", "--"}, {3, "****", "**"}, {4, "0000", "00"}, {5, "    ", "  "}};
     for (int i = 0; i < 5; ++i) {
         const auto& [horse, odds, ninki] = win[i];
-        b.number(o1::TanUmaban, horse, i + 1).text(o1::TanOdds, odds, i + 1).text(o1::TanNinki, ninki, i + 1);
+        b.number(o1::TanUmaban, horse, i + 1).text(o1::TanOdds, sjisBytes(odds), i + 1).text(o1::TanNinki, sjisBytes(ninki), i + 1);
     }
     b.number(o1::FukuUmaban, 1, 1).text(o1::FukuOddsLow, "0012", 1).text(o1::FukuOddsHigh, "0018", 1);
     b.text(o1::FukuNinki, "01", 1);
@@ -57,22 +57,22 @@ inline std::string weather(std::string_view announce, const char* change, const 
         .number(we::Kaiji, 2)
         .number(we::Nichiji, 12)
         .text(we::HappyoTime, announce)
-        .text(we::HenkoID, change)
+        .text(we::HenkoID, sjisBytes(change))
         .text(we::TenkoCD, "1")
-        .text(we::SibaBabaCD, going)
+        .text(we::SibaBabaCD, sjisBytes(going))
         .text(we::DirtBabaCD, "1")
         .take();
 }
 
 inline std::string scratch(int horse, const char* dataKind, const char* reason) {
-    return liveRecord(kAvLayout, "05260840", 11, "05", dataKind).number(av::Umaban, horse).text(av::JiyuKubun, reason).take();
+    return liveRecord(kAvLayout, "05260840", 11, "05", dataKind).number(av::Umaban, horse).text(av::JiyuKubun, sjisBytes(reason)).take();
 }
 
 inline std::string jockey(std::string_view announce, const char* code, const std::string& nameUtf8) {
     return liveRecord(kJcLayout, announce)
         .number(jc::Umaban, 8)
         .number(jc::Futan, 570)
-        .text(jc::KisyuCode, code)
+        .text(jc::KisyuCode, sjisBytes(code))
         .text(jc::KisyuName, utf8ToCp932(nameUtf8))
         .number(jc::FutanBefore, 560)
         .text(jc::KisyuCodeBefore, "01111")

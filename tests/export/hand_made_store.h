@@ -55,7 +55,7 @@ inline std::string oddsRecord() {
     b.text(yoz::Date, "20240526").text(yoz::CourseCode, "05").text(yoz::Kaiji, "02").text(yoz::Nichiji, "12");
     b.text(yoz::RaceNum, "11").text(yoz::Source, "J").text(yoz::Runners, "18");
     int n = 0;
-    for (const char* odds : {"  12.3", "   3.4", "   3.4"}) b.text(yoz::WinOdds, odds, ++n);
+    for (const char* odds : {"  12.3", "   3.4", "   3.4"}) b.text(yoz::WinOdds, sjisBytes(odds), ++n);
     return b.take();
 }
 

@@ -21,7 +21,7 @@ std::string raceRecord(int raceNum) {
         .number(jvdata::ra::MonthDay, 526)
         .text(jvdata::ra::JyoCD, "05")
         .number(jvdata::ra::RaceNum, raceNum)
-        .text(jvdata::ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B")  // Shift-JIS name
+        .text(jvdata::ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B"_sjis)  // Shift-JIS name
         .take();
 }
 
@@ -445,7 +445,7 @@ TEST_F(FeedJVLinkTest, InjectedFaultsReplaceTheCallWithoutSideEffects) {
     ASSERT_GT(link.JVRead(buff, size, name), 0);
     EXPECT_EQ(link.JVRead(buff, size, name), -402);
     ASSERT_GT(link.JVRead(buff, size, name), 0);  // the record the fault did not consume
-    EXPECT_EQ(jvdata::get(buff, jvdata::ra::RaceNum), "06");
+    EXPECT_EQ(jvdata::get(buff, jvdata::ra::RaceNum), "06"_sjis);
 
     ::setenv("VANTOR_JVLINK_FAULTS", "JVInit@1=-101,bogus", 1);
     FeedJVLink fromEnv(FeedSettings{dir.path()});

@@ -94,11 +94,11 @@ TEST(KolConversion, EightRunnersBefore2005TakeQuinellaOddsFromTheBracketBlock) {
     const SjisString yoz = kolYozLine(line, false);
     ASSERT_EQ(yoz.size(), 1459u);
     EXPECT_EQ(yoz.substr(0, 19), std::string("20040530") + "04" + "021211" + "K" + " 8");
-    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 1), "  12.3");
-    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 2), "  50.0");
-    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 3), "   0.0");
-    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 18), "      ");
-    for (int i = 1; i <= 18; ++i) EXPECT_EQ(jvdata::get(yoz, yoz::PlaceOdds, i), "      ");
+    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 1), "  12.3"_sjis);
+    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 2), "  50.0"_sjis);
+    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 3), "   0.0"_sjis);
+    EXPECT_EQ(jvdata::get(yoz, yoz::WinOdds, 18), "      "_sjis);
+    for (int i = 1; i <= 18; ++i) EXPECT_EQ(jvdata::get(yoz, yoz::PlaceOdds, i), "      "_sjis);
     // Horse pair k and the bracket pair of the same two numbers t.
     const std::pair<int, const char*> expected[] = {{1, "   100.0"},   // 1-2: "*"
                                                     {2, "   100.3"},   // 1-3: t 3
@@ -168,9 +168,9 @@ TEST(DemoOddsLines, ConvertToTheRacesYozLines) {
     ASSERT_EQ(jrdbLine.size(), jrdb::kLength);
     const SjisString fromJrdb = jrdbYozLine(jvdata::withoutLineEnd(jrdbLine), "240526");
     EXPECT_EQ(fromJrdb.substr(0, 19), "2024052605020c11J16");
-    EXPECT_EQ(jvdata::get(fromJrdb, yoz::WinOdds, 1), "  12.3");
-    EXPECT_EQ(jvdata::get(fromJrdb, yoz::WinOdds, 2), "      ") << "JRDB has no figure for an undecided runner";
-    EXPECT_EQ(jvdata::get(fromJrdb, yoz::PlaceOdds, 1), "   1.5");
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::WinOdds, 1), "  12.3"_sjis);
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::WinOdds, 2), "      "_sjis) << "JRDB has no figure for an undecided runner";
+    EXPECT_EQ(jvdata::get(fromJrdb, yoz::PlaceOdds, 1), "   1.5"_sjis);
     EXPECT_EQ(quinella(fromJrdb, 1), "    4568");
 
     const std::string kolLine = demo::kolOddsLine(race, book);
@@ -178,9 +178,9 @@ TEST(DemoOddsLines, ConvertToTheRacesYozLines) {
     EXPECT_EQ(jvdata::get(kolLine, kol::RaceName).substr(0, 8), race.name);
     const SjisString fromKol = kolYozLine(jvdata::withoutLineEnd(kolLine), true);
     EXPECT_EQ(fromKol.substr(0, 19), "2024052604021211K16");
-    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 1), "  12.3");
-    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 2), "  50.0");
-    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 3), "      ");
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 1), "  12.3"_sjis);
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 2), "  50.0"_sjis);
+    EXPECT_EQ(jvdata::get(fromKol, yoz::WinOdds, 3), "      "_sjis);
     EXPECT_EQ(quinella(fromKol, 1), "  4567.8");
     EXPECT_EQ(quinella(fromKol, 2), "  1000.0");
 }

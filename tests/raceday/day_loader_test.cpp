@@ -19,7 +19,7 @@ TEST_F(DayLoadTest, LoadsRacesRunnersAndTheWindowTexts) {
     const RaceId kyoto{.course = "08", .meeting = 3, .day = 4, .race = 1};
     auto runner = [](const RaceId& id, int horse, const char* horseId, const char* trainer, const char* nameUtf8) {
         return seBuilder(id, horse, horseId)
-            .text(se::ChokyosiRyakusyo, trainer)
+            .text(se::ChokyosiRyakusyo, sjisBytes(trainer))
             .text(se::Bamei, utf8ToCp932(nameUtf8))
             .number(se::Ninki, horse)
             .take();
@@ -138,7 +138,7 @@ TEST_F(DayLoadTest, HistoryTakesTheTwentyFiveRunsBeforeTheRaceDay) {
     EXPECT_EQ(race.RunKyori[0][21], 0);
     EXPECT_TRUE(race.RunKey[0][21].empty());
     EXPECT_TRUE(trimBlanks(get(earlierRace(0, 0, 20), ra::Kyori)).empty()) << "run 21 keeps only its key";
-    EXPECT_EQ(get(earlierRace(0, 0, 20), ra::RaceNum), "11");
+    EXPECT_EQ(get(earlierRace(0, 0, 20), ra::RaceNum), "11"_sjis);
     EXPECT_EQ(race.Kankaku[0][0], 14);
     EXPECT_EQ(day->MarkTbl[0].SyuDate[0][2], daysBefore(kRaceDate, 14));
 }
@@ -270,13 +270,14 @@ TEST_F(DayLoadTest, OnePastDayFileServesTheRunsOfEveryRace) {
     const auto raceOf = [&](int r, const char* course, const char* number) {
         for (int e = 0; e < 2; ++e) {
             const SjisView race = earlierRace(r, 0, e);
-            if (get(race, ra::RaceNum) == number && get(day->earlierRuns().run(r, 0, e).view(), se::JyoCD) == course)
+            if (get(race, ra::RaceNum) == sjisBytes(number) &&
+                get(day->earlierRuns().run(r, 0, e).view(), se::JyoCD) == sjisBytes(course))
                 return race;
         }
         return SjisView();
     };
     EXPECT_EQ(text(get(raceOf(1, "05", "03"), ra::Hondai)), "東京");
-    EXPECT_EQ(get(raceOf(1, "05", "09"), ra::JyoCD), "05") << "a race the file lacks keeps its key";
+    EXPECT_EQ(get(raceOf(1, "05", "09"), ra::JyoCD), "05"_sjis) << "a race the file lacks keeps its key";
     EXPECT_TRUE(trimBlanks(get(raceOf(1, "05", "09"), ra::Hondai)).empty());
     EXPECT_EQ(text(get(raceOf(0, "08", "03"), ra::Hondai)), "京都");
     EXPECT_EQ(raceOf(0, "05", "03").data(), raceOf(1, "05", "03").data()) << "one pooled image per race";
@@ -296,10 +297,10 @@ TEST_F(DayLoadTest, PredictedOddsOfBothOddsServices) {
     file({raRecord(kRace11, 3), raRecord(kRace1, 3)});
     auto odds = [](const char* course, const char* race, char source, std::initializer_list<const char*> win) {
         RecordBuilder b(kYozLayout);
-        b.text(yoz::Date, "20240526").text(yoz::CourseCode, course).text(yoz::RaceNum, race);
+        b.text(yoz::Date, "20240526").text(yoz::CourseCode, sjisBytes(course)).text(yoz::RaceNum, sjisBytes(race));
         b.text(yoz::Source, SjisView(&source, 1));
         int j = 0;
-        for (const char* o : win) b.text(yoz::WinOdds, o, ++j);
+        for (const char* o : win) b.text(yoz::WinOdds, sjisBytes(o), ++j);
         return b.take();
     };
     writeFile(paths.dayFile(kDay, ".yoz"), odds("09", "01", 'K', {"   1.0"}) +  // 函館 for KOL: no race

@@ -13,7 +13,7 @@ namespace {
 
 std::string earlierRecord(const char* id, const char* sire) {
     auto b = umaBuilder(id);
-    b.text(uma::HansyokuNum, "12345678", 1).text(uma::HansyokuName, sire, 1);
+    b.text(uma::HansyokuNum, "12345678", 1).text(uma::HansyokuName, sjisBytes(sire), 1);
     b.text(uma::HansyokuNum, "87654321", 14).text(uma::HansyokuName, "Last", 14);
     b.text(uma::ChokyosiRyakusyo, "Trainer").text(uma::BreederCode, "654321");
     b.text(uma::BreederName, std::string(70, 'n')).text(uma::SanchiName, "Hidaka");
@@ -40,14 +40,14 @@ TEST(HorseFileConversion, EveryRecordWidenedWithFieldsAtTheirNewPlaces) {
         EXPECT_EQ(field(rec, 1, 204), field(old, 1, 204));
         EXPECT_EQ(get(rec, um::HansyokuName, 14), get(old, uma::HansyokuName, 14));
         EXPECT_EQ(get(rec, um::SanchiName), get(old, uma::SanchiName));
-        EXPECT_EQ(get(rec, um::ChakuKaisuBa, 42), "007");
-        EXPECT_EQ(get(rec, um::RaceCount), "025");
+        EXPECT_EQ(get(rec, um::ChakuKaisuBa, 42), "007"_sjis);
+        EXPECT_EQ(get(rec, um::RaceCount), "025"_sjis);
     }
-    EXPECT_EQ(get(converted, um::HansyokuNum, 1), "  12345678");
+    EXPECT_EQ(get(converted, um::HansyokuNum, 1), "  12345678"_sjis);
     EXPECT_EQ(trimRightBlanks(get(converted, um::HansyokuName, 1)), "SireA"_sjis);
-    EXPECT_EQ(get(converted, um::HansyokuNum, 14), "  87654321");
+    EXPECT_EQ(get(converted, um::HansyokuNum, 14), "  87654321"_sjis);
     EXPECT_EQ(trimRightBlanks(get(converted, um::ChokyosiRyakusyo)), "Trainer"_sjis);
-    EXPECT_EQ(get(converted, um::BreederCode), "  654321");
+    EXPECT_EQ(get(converted, um::BreederCode), "  654321"_sjis);
     EXPECT_EQ(get(converted, um::BreederName), "  " + std::string(70, 'n'));
     EXPECT_EQ(trimRightBlanks(get(converted, um::BanusiName)), "Owner"_sjis);
 }

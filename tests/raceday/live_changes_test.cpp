@@ -113,9 +113,9 @@ TEST_F(LiveChangesTest, ACourseChangeNamesTheSurfaceOfEachTrackCode) {
     const auto change = [](std::string_view announce, const char* before, const char* after) {
         return liveRecord(kCcLayout, announce)
             .number(cc::Kyori, 2000)
-            .text(cc::TrackCD, after)
+            .text(cc::TrackCD, sjisBytes(after))
             .number(cc::KyoriBefore, 2400)
-            .text(cc::TrackCDBefore, before)
+            .text(cc::TrackCDBefore, sjisBytes(before))
             .text(cc::JiyuCD, "3")
             .take();
     };

@@ -68,7 +68,8 @@ TEST_F(AssemblyTest, ReadinessSignsBySexAndRest) {
     };
     day->JvRaTbl[0].assign(raRecord(kRace, std::size(cases)));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        day->JvSeTbl[0][i].assign(seBuilder(kRace, static_cast<int>(i) + 1).text(se::SexCD, cases[i].sex).take());
+        day->JvSeTbl[0][i].assign(
+            seBuilder(kRace, static_cast<int>(i) + 1).text(se::SexCD, sjisBytes(cases[i].sex)).take());
         runsWithGaps(static_cast<int>(i), cases[i].gaps);
     }
     assembleRace(*day, 0);

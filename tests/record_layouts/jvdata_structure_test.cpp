@@ -51,18 +51,18 @@ namespace {
 class HandRecord {
 public:
     explicit HandRecord(std::size_t length) : bytes_(length - 2, ' ') { bytes_ += "\r\n"; }
-    HandRecord& at(std::size_t pos, SjisView text) {
+    HandRecord& at(std::size_t pos, ShiftJisView text) {
         bytes_.replace(pos - 1, text.size(), text);
         return *this;
     }
-    const SjisString& bytes() const { return bytes_; }
+    const ShiftJisString& bytes() const { return bytes_; }
 
 private:
-    SjisString bytes_;
+    ShiftJisString bytes_;
 };
 
 // value as a text of width digits with leading zeros.
-SjisString digits(int width, int value) { return formatted("%0*d", width, value); }
+ShiftJisString digits(int width, int value) { return formatted("%0*d", width, value); }
 
 }  // namespace
 
@@ -92,9 +92,9 @@ TEST(RecordLayouts, APayoutRecordPlacedByHandReadsBackEveryRepeatedEntry) {
                 .at(entry + group.numberLen + 9, digits(group.popularityLen, 50 + 10 * g + j));
         }
     }
-    const SjisString& rec = hand.bytes();
+    const ShiftJisString& rec = hand.bytes();
     EXPECT_EQ(raceKey(rec).text(), "2024052605021211"_sjis);
-    EXPECT_EQ(payoutKey(rec), "202405260511");  // without meeting and day
+    EXPECT_EQ(payoutKey(rec), "202405260511"_sjis);  // without meeting and day
     for (int g = 0; g < 5; ++g) {
         const Group& group = groups[g];
         for (int j = 1; j <= group.entries; ++j) {
@@ -132,10 +132,10 @@ TEST(RecordLayouts, HorseMastersPlacedByHandReadBackInBothLayouts) {
             for (int c = 0; c <= 5; ++c)
                 hand.at(l.finishCountsPos + 18 * static_cast<std::size_t>(g - 1) + 3 * static_cast<std::size_t>(c),
                         digits(3, 100 * g + c));
-        const SjisString& rec = hand.bytes();
-        EXPECT_EQ(get(rec, um::BirthDate), "20200415");
+        const ShiftJisString& rec = hand.bytes();
+        EXPECT_EQ(get(rec, um::BirthDate), "20200415"_sjis);
         for (int n = 1; n <= 14; ++n)
-            EXPECT_EQ(trimRightBlanks(get(rec, l.pedigreeName, n)), "name " + digits(2, n)) << l.length;
+            EXPECT_EQ(trimRightBlanks(get(rec, l.pedigreeName, n)), "name "_sjis + digits(2, n)) << l.length;
         EXPECT_EQ(trimRightBlanks(get(rec, l.breederName)), "breeder"_sjis) << l.length;
         EXPECT_EQ(trimRightBlanks(get(rec, l.birthplace)), "birthplace"_sjis) << l.length;
         for (int g = 1; g <= 7; ++g)
@@ -155,15 +155,15 @@ TEST(RecordBuilder, WritesFieldsThatParseBack) {
         .number(ra::RaceNum, 11)
         .number(ra::Honsyokin, 15000, 2)
         .blankPadded(ra::TorokuTosu, 9)
-        .text(ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B");
-    const SjisString rec = b.take();
+        .text(ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B"_sjis);
+    const ShiftJisString rec = b.take();
     ASSERT_EQ(rec.size(), kRaLength);
-    EXPECT_EQ(rec.substr(rec.size() - 2), "\r\n");
-    EXPECT_EQ(recordKind(rec), "RA");
+    EXPECT_EQ(rec.view().substr(rec.size() - 2), "\r\n"_sjis);
+    EXPECT_EQ(recordKind(rec), "RA"_sjis);
     EXPECT_EQ(raceKey(rec).text(), "2024052605021211"_sjis);
-    EXPECT_EQ(payoutKey(rec), "202405260511");
-    EXPECT_EQ(raceDate(rec), "20240526");
-    EXPECT_EQ(get(rec, ra::Honsyokin, 2), "00015000");
+    EXPECT_EQ(payoutKey(rec), "202405260511"_sjis);
+    EXPECT_EQ(raceDate(rec), "20240526"_sjis);
+    EXPECT_EQ(get(rec, ra::Honsyokin, 2), "00015000"_sjis);
     EXPECT_EQ(num(rec, ra::Honsyokin, 2), 15000);
     EXPECT_EQ(inum(rec, ra::TorokuTosu), 9);
     EXPECT_EQ(trimRightBlanks(get(rec, ra::Hondai)).size(), 12u);
@@ -171,19 +171,29 @@ TEST(RecordBuilder, WritesFieldsThatParseBack) {
 
 TEST(RecordBuilder, CutsLongTextAtACharacterBoundaryAndKeepsTheLength) {
     RecordBuilder b(kSeLayout);
-    b.text(se::ChokyosiRyakusyo, "a\x83\x41\x83\x41\x83\x41\x83\x41");  // 9 bytes into 8
+    b.text(se::ChokyosiRyakusyo, "a\x83\x41\x83\x41\x83\x41\x83\x41"_sjis);  // 9 bytes into 8
     b.number(se::TimeDiff, -105);
-    const SjisString rec = b.take();
+    const ShiftJisString rec = b.take();
     ASSERT_EQ(rec.size(), kSeLength);
-    EXPECT_EQ(get(rec, se::ChokyosiRyakusyo), "a\x83\x41\x83\x41\x83\x41 ");
-    EXPECT_EQ(get(rec, se::TimeDiff), "-105");
+    EXPECT_EQ(get(rec, se::ChokyosiRyakusyo), "a\x83\x41\x83\x41\x83\x41 "_sjis);
+    EXPECT_EQ(get(rec, se::TimeDiff), "-105"_sjis);
+}
+
+TEST(RecordBuilder, NumbersFillTheirFieldWithZerosAndKeepTheLastDigits) {
+    RecordBuilder b(kSeLayout);
+    b.number(se::TimeDiff, -5).number(se::Umaban, 123).number(se::Wakuban, 0).blankPadded(se::Barei, -3);
+    const ShiftJisString rec = b.take();
+    EXPECT_EQ(get(rec, se::TimeDiff), "-005"_sjis);
+    EXPECT_EQ(get(rec, se::Umaban), "23"_sjis);
+    EXPECT_EQ(get(rec, se::Wakuban), "0"_sjis);
+    EXPECT_EQ(get(rec, se::Barei), "-3"_sjis);
 }
 
 TEST(RecordKeys, ShortOrBlankRecordsGiveNoDate) {
-    EXPECT_EQ(raceDate("SE7"), "");
-    EXPECT_EQ(raceDate("SE700000000    0526"), "");
-    EXPECT_EQ(raceDate("SE7000000000000052605"), "");
-    EXPECT_EQ(raceKey("SE7").text(), ""_sjis);
-    EXPECT_EQ(withoutLineEnd("RA1\r\n"), "RA1");
-    EXPECT_EQ(withoutLineEnd("RA1\n"), "RA1");
+    EXPECT_EQ(raceDate("SE7"_sjis), ""_sjis);
+    EXPECT_EQ(raceDate("SE700000000    0526"_sjis), ""_sjis);
+    EXPECT_EQ(raceDate("SE7000000000000052605"_sjis), ""_sjis);
+    EXPECT_EQ(raceKey("SE7"_sjis).text(), ""_sjis);
+    EXPECT_EQ(withoutLineEnd("RA1\r\n"_sjis), "RA1"_sjis);
+    EXPECT_EQ(withoutLineEnd("RA1\n"_sjis), "RA1"_sjis);
 }

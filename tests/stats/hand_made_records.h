@@ -56,7 +56,7 @@ inline std::string handRace(const HandRide& ride, const char* dataKind = "7") {
     using namespace jvdata;
     const bool dirt = std::string(ride.track) >= "23";
     return raBuilder(ride.race, 12, dataKind)
-        .text(ra::TrackCD, ride.track)
+        .text(ra::TrackCD, sjisBytes(ride.track))
         .number(ra::Kyori, dirt ? 1400 : 1600)
         .text(ra::SibaBabaCD, dirt ? "1" : std::to_string(ride.going))
         .text(ra::DirtBabaCD, dirt ? std::to_string(ride.going) : "1")
@@ -69,7 +69,7 @@ inline std::string handRunner(const HandRide& ride, const char* name, const char
     using namespace jvdata;
     return seBuilder(ride.race, ride.umaban, ride.horse, dataKind)
         .text(se::Bamei, utf8ToCp932("ハンドホース"))
-        .text(se::KisyuCode, ride.jockey)
+        .text(se::KisyuCode, sjisBytes(ride.jockey))
         .text(se::KisyuRyakusyo, utf8ToCp932(name))
         .text(se::ChokyosiCode, "05001")
         .text(se::ChokyosiRyakusyo, utf8ToCp932("手作師"))

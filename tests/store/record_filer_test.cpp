@@ -74,8 +74,8 @@ TEST_F(FilingTest, RaceRecordsNeedAHeadCountOfOneToEighteenAndARaceNumber) {
              raRecord({.race = 4}, 1)});
     const auto day = lines(data("2024年05月26日.jvRA"));
     ASSERT_EQ(day.size(), 2u);
-    EXPECT_EQ(jvdata::get(day[0], jvdata::ra::RaceNum), "03");
-    EXPECT_EQ(jvdata::get(day[1], jvdata::ra::RaceNum), "04");
+    EXPECT_EQ(jvdata::get(day[0], jvdata::ra::RaceNum), "03"_sjis);
+    EXPECT_EQ(jvdata::get(day[1], jvdata::ra::RaceNum), "04"_sjis);
 }
 
 TEST_F(FilingTest, DateFilterWorksOnTheNumbersNotOnTheCalendar) {

@@ -20,11 +20,11 @@ struct RaceId {
 
 inline jvdata::RecordBuilder& withRaceKey(jvdata::RecordBuilder& b, const RaceId& id, const char* dataKind) {
     using namespace jvdata;
-    return b.text(ra::DataKubun, dataKind)
+    return b.text(ra::DataKubun, sjisBytes(dataKind))
         .number(ra::MakeDate, 20240601)
         .number(ra::Year, id.date / 10000)
         .number(ra::MonthDay, id.date % 10000)
-        .text(ra::JyoCD, id.course)
+        .text(ra::JyoCD, sjisBytes(id.course))
         .number(ra::Kaiji, id.meeting)
         .number(ra::Nichiji, id.day)
         .number(ra::RaceNum, id.race);
@@ -42,7 +42,7 @@ inline std::string seRecord(const RaceId& id, int horse, const char* horseId = "
     jvdata::RecordBuilder b(jvdata::kSeLayout);
     withRaceKey(b, id, dataKind)
         .number(jvdata::se::Umaban, horse)
-        .text(jvdata::se::KettoNum, horseId)
+        .text(jvdata::se::KettoNum, sjisBytes(horseId))
         .text(jvdata::se::Bamei, utf8ToCp932("テストホース"))
         .number(jvdata::se::KakuteiJyuni, position);
     return b.take();
@@ -57,7 +57,7 @@ inline std::string hrRecord(const RaceId& id, const char* dataKind = "7", int wi
 inline std::string umRecord(const char* horseId, const std::string& sireUtf8 = "テストサイアー") {
     jvdata::RecordBuilder b(jvdata::kUmLayout);
     b.text(jvdata::um::DataKubun, "1")
-        .text(jvdata::um::KettoNum, horseId)
+        .text(jvdata::um::KettoNum, sjisBytes(horseId))
         .text(jvdata::um::HansyokuName, utf8ToCp932(sireUtf8), 1);
     return b.take();
 }
@@ -86,7 +86,7 @@ inline jvdata::RecordBuilder raBuilder(const RaceId& id, int heads = 16, const c
 inline jvdata::RecordBuilder seBuilder(const RaceId& id, int horse, const char* horseId = "2020100001",
                                        const char* dataKind = "7") {
     jvdata::RecordBuilder b(jvdata::kSeLayout);
-    withRaceKey(b, id, dataKind).number(jvdata::se::Umaban, horse).text(jvdata::se::KettoNum, horseId);
+    withRaceKey(b, id, dataKind).number(jvdata::se::Umaban, horse).text(jvdata::se::KettoNum, sjisBytes(horseId));
     return b;
 }
 
@@ -111,7 +111,7 @@ inline void writeTwoRaceNormalFeed(const std::filesystem::path& feed) {
 // A horse master record in the earlier 1577-byte layout.
 inline jvdata::RecordBuilder umaBuilder(const char* horseId) {
     jvdata::RecordBuilder b(jvdata::kUmaLayout);
-    b.text(jvdata::uma::DataKubun, "1").text(jvdata::uma::KettoNum, horseId);
+    b.text(jvdata::uma::DataKubun, "1").text(jvdata::uma::KettoNum, sjisBytes(horseId));
     return b;
 }
 

@@ -1,6 +1,7 @@
 // Built once per case by the mix-up tests: case 0 must build, every other
 // case must fail to build inside this file, because it hands UTF-8 text
-// where Shift-JIS text is expected or the reverse.
+// where Shift-JIS text is expected or the reverse, or makes a text from
+// braces of bytes (which would otherwise pick the (count, byte) constructor).
 
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ std::size_t mixupCase() {
     return takesSjis("\xE9\xAB\x99");  // a UTF-8 literal
 #elif VANTOR_MIXUP == 6
     return takesUtf8(trimBlanks(sjis));
+#elif VANTOR_MIXUP == 7
+    const ShiftJisString twoBytes{'A', 'B'};
+    return twoBytes.size();
 #endif
 }
 
