@@ -3,12 +3,6 @@ add_library(vantor_common INTERFACE)
 target_compile_options(vantor_common INTERFACE
   -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
   $<$<BOOL:${VANTOR_WERROR}>:-Werror>)
-# Shift-JIS text is moving from plain std::string to a type of its own
-# (text/sjis_string.h), folder by folder. Mixing the two is deprecated; a
-# target whose folder has moved over sets VANTOR_SJIS_MOVED, and there the
-# deprecation is an error like any warning. Elsewhere it is not reported.
-target_compile_options(vantor_common INTERFACE
-  $<$<NOT:$<BOOL:$<TARGET_PROPERTY:VANTOR_SJIS_MOVED>>>:-Wno-deprecated-declarations>)
 target_compile_definitions(vantor_common INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 if(VANTOR_SANITIZE)

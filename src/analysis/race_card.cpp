@@ -24,8 +24,8 @@ RaceHeaderTexts raceHeaderTexts(const TRaceRec& rec) {
     const RaceKey key(rec.RaceKey);
     RaceHeaderTexts h;
     h.grade = gradeText(rec.GradeCd);
-    h.course = CourseName(key.course(), 0).value_or(ShiftJisString());
-    h.raceNumber = std::to_string(lenientNumber(key.raceNumber()));
+    h.course = CourseName(key.course(), 0).value_or(SjisString());
+    h.raceNumber = formatted("%lld", lenientNumber(key.raceNumber()));
     h.dateLine = raceDateHeaderText(rec.RaceKey);
     h.raceName = rec.RaceName.str();
     h.weightType = weightTypeText(rec.JyuryoCd);
@@ -116,7 +116,7 @@ RaceCardTexts assembleRaceCard(const RaceDay& day, int race) {
             check[kCheckFirstWeekColumn + w - 1] = weekSlotText(marks.SyuDate[j][w], marks.SyuKankaku[j][w], marks.SyuChakujun[j][w]);
     }
     if (incomplete)
-        out.incompleteMessage = CourseName(RaceKey(rec.RaceKey).course(), 2).value_or(ShiftJisString()) +
+        out.incompleteMessage = CourseName(RaceKey(rec.RaceKey).course(), 2).value_or(SjisString()) +
                                 ZeroBlank(RaceKey(rec.RaceKey).raceNumber()) + sjis("Rはデータ作成が未完了です。");
     return out;
 }

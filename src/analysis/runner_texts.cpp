@@ -35,12 +35,12 @@ SjisString sexAgeText(const TRaceRec& race, int runner) { return SexName(race.Se
 
 SjisString profileText(const TRaceRec& race, int runner) {
     static const std::array<SjisString, 12> coats{
-        "    ",       sjis("栗  "), sjis("栃栗"), sjis("鹿  "), sjis("黒鹿"), sjis("青鹿"),
+        SjisString("    "), sjis("栗  "), sjis("栃栗"), sjis("鹿  "), sjis("黒鹿"), sjis("青鹿"),
         sjis("青  "), sjis("芦  "), sjis("栗粕"), sjis("鹿粕"), sjis("青粕"), sjis("白  "),
     };
     const int age = lenientInt(race.Barei[runner]);
     const int coat = lenientInt(race.KeiroCd[runner]);
-    return SexName(race.SexCd[runner]) + (age == 0 ? SjisString(2, ' ') : padLeft(std::to_string(age), 2)) +
+    return SexName(race.SexCd[runner]) + (age == 0 ? SjisString(2, ' ') : padLeft(formatted("%d", age), 2)) +
            coats[coat >= 1 && coat <= 11 ? static_cast<std::size_t>(coat) : 0];
 }
 
@@ -48,7 +48,7 @@ SjisString originText(const TRaceRec& race, int runner) {
     static const SjisString born = sjis("生");
     SjisString symbol = UmaKigoName(race.UmaKigoCd[runner]);
     // A horse without a symbol gets blanks as wide as a mark.
-    if (trimBlanks(RemoveFullWidthBlanks(symbol)).empty()) symbol = "    ";
+    if (trimBlanks(RemoveFullWidthBlanks(symbol)).empty()) symbol = SjisString("    ");
     SjisString out = symbol + SjisString(cutAtCharBoundary(race.SanchiName[runner], 8));
     const SjisView birth = race.BirthDate[runner];
     if (!trimBlanks(field(birth, 1, 4)).empty()) {

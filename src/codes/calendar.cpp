@@ -89,7 +89,7 @@ std::optional<chr::sys_seconds> japanMoment(std::string_view stamp) {
     return chr::sys_seconds{chr::days{day}} + time - kJapanOffset;
 }
 
-std::optional<int> civilDayNumber(ShiftJisView yyyymmdd) {
+std::optional<int> civilDayNumber(SjisView yyyymmdd) {
     const int y = lenientInt(field(yyyymmdd, 1, 4));
     const int m = lenientInt(field(yyyymmdd, 5, 2));
     const int d = lenientInt(field(yyyymmdd, 7, 2));

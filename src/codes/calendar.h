@@ -44,7 +44,7 @@ std::optional<std::chrono::sys_seconds> japanMoment(std::string_view stamp);
 
 // The day number of a yyyymmdd text read leniently; none when the year,
 // month or day is 0 (a missing date) or the date does not exist.
-std::optional<int> civilDayNumber(ShiftJisView yyyymmdd);
+std::optional<int> civilDayNumber(SjisView yyyymmdd);
 // Days from day number `from` to day number `to`; 0 when either is none.
 constexpr int daysBetween(std::optional<int> from, std::optional<int> to) { return from && to ? *to - *from : 0; }
 

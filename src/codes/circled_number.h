@@ -6,9 +6,9 @@
 namespace vantor {
 
 // 1 to 18 give "①" to "⑱"; any other number gives "－".
-ShiftJisString CircledNumber(long long n);
+SjisString CircledNumber(long long n);
 
 // The same for a number read leniently from text.
-ShiftJisString CircledNumberText(ShiftJisView text);
+SjisString CircledNumberText(SjisView text);
 
 }  // namespace vantor

@@ -11,11 +11,11 @@
 namespace vantor {
 
 template <std::size_t N>
-using CodeTable = std::array<std::pair<const char*, ShiftJisString>, N>;
+using CodeTable = std::array<std::pair<const char*, SjisString>, N>;
 
 // The text of code in table; nothing when the table has no such code.
 template <std::size_t N>
-const ShiftJisString* findCodeText(const CodeTable<N>& table, ShiftJisView code) {
+const SjisString* findCodeText(const CodeTable<N>& table, SjisView code) {
     for (const auto& [c, text] : table)
         if (code == sjisBytes(c)) return &text;
     return nullptr;

@@ -15,7 +15,8 @@ constexpr std::size_t kForm0Width = 6;
 constexpr std::size_t kForm2Width = 4;
 
 struct CourseRow {
-    std::string_view code, form0, form2;  // UTF-8; empty for codes without a name
+    SjisView code;
+    std::string_view form0, form2;  // UTF-8; empty for codes without a name
 };
 
 // Names shorter than their form's width are padded with half-width blanks
@@ -53,22 +54,22 @@ constexpr CourseRow kCourses[] = {
 };
 
 struct CourseForms {
-    ShiftJisString form0, form2;
+    SjisString form0, form2;
 };
 
-const std::map<ShiftJisString, CourseForms, std::less<>>& courseTable() {
+const std::map<SjisString, CourseForms, std::less<>>& courseTable() {
     static const auto table = [] {
-        std::map<ShiftJisString, CourseForms, std::less<>> t;
+        std::map<SjisString, CourseForms, std::less<>> t;
         for (const CourseRow& row : kCourses)
-            t.emplace(row.code, CourseForms{padRight(utf8ToCp932(row.form0), kForm0Width),
-                                            padRight(utf8ToCp932(row.form2), kForm2Width)});
+            t.emplace(SjisString(row.code), CourseForms{padRight(utf8ToCp932(row.form0), kForm0Width),
+                                                        padRight(utf8ToCp932(row.form2), kForm2Width)});
         return t;
     }();
     return table;
 }
 
 // The two-digit codes from..to, compared as exact text ("1" and " 1" are not "01").
-bool isTwoDigitCodeIn(ShiftJisView code, int from, int to) {
+bool isTwoDigitCodeIn(SjisView code, int from, int to) {
     if (code.size() != 2 || !isAllDigits(code)) return false;
     const int n = lenientInt(code);
     return n >= from && n <= to;
@@ -76,7 +77,7 @@ bool isTwoDigitCodeIn(ShiftJisView code, int from, int to) {
 
 }  // namespace
 
-std::optional<ShiftJisString> CourseName(ShiftJisView code, int form) {
+std::optional<SjisString> CourseName(SjisView code, int form) {
     if (form != 0 && form != 2) return std::nullopt;
     const auto& table = courseTable();
     const auto it = table.find(code);
@@ -84,22 +85,22 @@ std::optional<ShiftJisString> CourseName(ShiftJisView code, int form) {
     return form == 0 ? it->second.form0 : it->second.form2;
 }
 
-ShiftJisString CourseClass(ShiftJisView code) {
-    static const ShiftJisString kLocal = utf8ToCp932("地方  ");
-    static const ShiftJisString kOverseas = utf8ToCp932("海外  ");
+SjisString CourseClass(SjisView code) {
+    static const SjisString kLocal = utf8ToCp932("地方  ");
+    static const SjisString kOverseas = utf8ToCp932("海外  ");
     if (isTwoDigitCodeIn(code, 1, 10)) return *CourseName(code, 0);
     if (isTwoDigitCodeIn(code, 30, 61)) return kLocal;
     // Every country code of the table is overseas, except Oman (C5), which
     // has no class.
     const bool country = code.size() == 2 && code[0] >= 'A' && code[0] <= 'Z';
     if (country && code != "C5" && courseTable().contains(code)) return kOverseas;
-    return ShiftJisString(kForm0Width, ' ');
+    return SjisString(kForm0Width, ' ');
 }
 
-ShiftJisString KolCourseName(ShiftJisView digit) {
+SjisString KolCourseName(SjisView digit) {
     static const auto kNames =
         toSjisTable<10>({"京都", "阪神", "中京", "小倉", "東京", "中山", "福島", "新潟", "札幌", "函館"});
-    static const ShiftJisString kOther = utf8ToCp932("ｿﾉ他");
+    static const SjisString kOther = utf8ToCp932("ｿﾉ他");
     const long long n = lenientNumber(digit);
     return n >= 0 && n <= 9 ? kNames[static_cast<std::size_t>(n)] : kOther;
 }

@@ -9,17 +9,17 @@
 
 namespace vantor {
 
-ShiftJisString KeiroName(ShiftJisView code) {
+SjisString KeiroName(SjisView code) {
     // Index = code number - 1.
     static const auto kNames = toSjisTable<11>(
         {"栗毛", "栃栗毛", "鹿毛", "黒鹿毛", "青鹿毛", "青毛", "芦毛", "栗粕毛", "鹿粕毛", "青粕毛", "白毛"});
-    static const ShiftJisString kUnknown = utf8ToCp932("－");
+    static const SjisString kUnknown = utf8ToCp932("－");
     if (code.size() != 2 || !isAllDigits(code)) return kUnknown;
     const int n = lenientInt(code);
     return n >= 1 && n <= 11 ? kNames[static_cast<std::size_t>(n - 1)] : kUnknown;
 }
 
-ShiftJisString SexName(ShiftJisView code) {
+SjisString SexName(SjisView code) {
     static const auto kNames = toSjisTable<3>({"牡", "牝", "ｾﾝ"});
     if (code == "1") return kNames[0];
     if (code == "2") return kNames[1];
@@ -27,7 +27,7 @@ ShiftJisString SexName(ShiftJisView code) {
     return {};
 }
 
-ShiftJisString UmaKigoName(ShiftJisView text) {
+SjisString UmaKigoName(SjisView text) {
     // Index = symbol number; empty entries have no mark.
     static const auto kMarks = toSjisTable<42>({
         "",
@@ -73,10 +73,10 @@ ShiftJisString UmaKigoName(ShiftJisView text) {
         "(父)(外)(地)",
         "(父)(外)[地]",
     });
-    static const ShiftJisString kNoMark = ShiftJisString(kFullWidthBlank);
+    static const SjisString kNoMark = SjisString(kFullWidthBlank);
     const long long n = lenientNumber(text);
     if (n < 0 || n >= static_cast<long long>(kMarks.size())) return kNoMark;
-    const ShiftJisString& mark = kMarks[static_cast<std::size_t>(n)];
+    const SjisString& mark = kMarks[static_cast<std::size_t>(n)];
     return mark.empty() ? kNoMark : mark;
 }
 

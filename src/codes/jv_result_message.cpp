@@ -11,7 +11,7 @@
 namespace vantor {
 namespace {
 
-const std::array<ShiftJisString, 38>& messageTexts() {
+const std::array<SjisString, 38>& messageTexts() {
     static const auto kTexts = toSjisTable<38>({
         "正常に実行されました。",                                                             // 1
         "sid が設定されていません。",                                                         // 2
@@ -76,7 +76,7 @@ constexpr CodeText kClose[] = {{0, 1}};
 enum class PositiveLabel { None, DownloadedFiles, RecordSize };
 
 struct Rule {
-    ShiftJisView operation;
+    SjisView operation;
     std::span<const CodeText> codes;
     PositiveLabel positive;
 };
@@ -87,7 +87,7 @@ constexpr Rule kRules[] = {
     {"JVRead", kRead, PositiveLabel::RecordSize}, {"JVClose", kClose, PositiveLabel::None},
 };
 
-ShiftJisString positiveText(PositiveLabel label, int code) {
+SjisString positiveText(PositiveLabel label, int code) {
     static const auto kLabels = toSjisTable<2>({"ダウンロード済みファイル数", "バッファにセットしたデータのサイズ"});
     switch (label) {
         case PositiveLabel::DownloadedFiles:
@@ -100,19 +100,19 @@ ShiftJisString positiveText(PositiveLabel label, int code) {
     return {};
 }
 
-ShiftJisString messageText(ShiftJisView operation, int code) {
+SjisString messageText(SjisView operation, int code) {
     for (const Rule& rule : kRules) {
         if (rule.operation != operation) continue;
         for (const CodeText& entry : rule.codes)
             if (entry.code == code) return messageTexts()[static_cast<std::size_t>(entry.text - 1)];
-        return code > 0 ? positiveText(rule.positive, code) : ShiftJisString();
+        return code > 0 ? positiveText(rule.positive, code) : SjisString();
     }
     return {};
 }
 
 }  // namespace
 
-ShiftJisString JVResultMessage(ShiftJisView operation, int code) {
+SjisString JVResultMessage(SjisView operation, int code) {
     return messageText(operation, code) + formatted("(%d)", code);
 }
 

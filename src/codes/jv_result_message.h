@@ -10,6 +10,6 @@ namespace vantor {
 // followed by "(" code ")". A code the operation does not know, or another
 // operation name, gives only "(" code ")". Positive JVStatus and JVRead
 // results are counts and sizes and are written out with their value.
-ShiftJisString JVResultMessage(ShiftJisView operation, int code);
+SjisString JVResultMessage(SjisView operation, int code);
 
 }  // namespace vantor

@@ -5,11 +5,11 @@
 namespace vantor {
 namespace {
 
-ShiftJisString pairText(int a, int b) { return padLeft(formatted("%d", a), 2) + "-" + padLeft(formatted("%d", b), 2); }
+SjisString pairText(int a, int b) { return padLeft(formatted("%d", a), 2) + "-" + padLeft(formatted("%d", b), 2); }
 
 }  // namespace
 
-int WakurenIndex(ShiftJisView text) {
+int WakurenIndex(SjisView text) {
     constexpr int kBrackets = 8;
     const int a = lenientInt(field(text, 1, 2));
     const int b = lenientInt(field(text, 4, 2));
@@ -21,7 +21,7 @@ int WakurenIndex(ShiftJisView text) {
     return index + (b - a) + 1;
 }
 
-std::optional<ShiftJisString> UmarenPairText(int k) {
+std::optional<SjisString> UmarenPairText(int k) {
     constexpr int kHorses = 18;
     if (k < 1) return std::nullopt;
     for (int a = 1; a < kHorses; ++a) {

@@ -11,11 +11,11 @@ namespace vantor {
 
 // The number 1 to 36 of a bracket pair text (a <= b, both 1 to 8), numbered
 // by a, then b: " 1- 1" is 1, " 8- 8" is 36. Any other text gives 0.
-int WakurenIndex(ShiftJisView text);
+int WakurenIndex(SjisView text);
 
 // The horse pair number k (1 to 153; pairs a < b, both 1 to 18, numbered by
 // a, then b) as text: 1 is " 1- 2", 153 is "17-18". Other numbers give
 // nullopt: the caller keeps whatever it held.
-std::optional<ShiftJisString> UmarenPairText(int k);
+std::optional<SjisString> UmarenPairText(int k);
 
 }  // namespace vantor

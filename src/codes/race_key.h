@@ -18,29 +18,29 @@ public:
 
     constexpr RaceKey() = default;
     // The first 16 bytes of text.
-    constexpr explicit RaceKey(ShiftJisView text) : text_(text.substr(0, kLength)) {}
+    constexpr explicit RaceKey(SjisView text) : text_(text.substr(0, kLength)) {}
 
-    constexpr ShiftJisView text() const { return text_; }
-    constexpr ShiftJisView date() const { return part(1, 8); }  // yyyymmdd
-    constexpr ShiftJisView year() const { return part(1, 4); }
-    constexpr ShiftJisView month() const { return part(5, 2); }
-    constexpr ShiftJisView day() const { return part(7, 2); }
-    constexpr ShiftJisView course() const { return part(9, 2); }
-    constexpr ShiftJisView meeting() const { return part(11, 2); }
-    constexpr ShiftJisView meetingDay() const { return part(13, 2); }
-    constexpr ShiftJisView raceNumber() const { return part(15, 2); }
+    constexpr SjisView text() const { return text_; }
+    constexpr SjisView date() const { return part(1, 8); }  // yyyymmdd
+    constexpr SjisView year() const { return part(1, 4); }
+    constexpr SjisView month() const { return part(5, 2); }
+    constexpr SjisView day() const { return part(7, 2); }
+    constexpr SjisView course() const { return part(9, 2); }
+    constexpr SjisView meeting() const { return part(11, 2); }
+    constexpr SjisView meetingDay() const { return part(13, 2); }
+    constexpr SjisView raceNumber() const { return part(15, 2); }
     // Date and racecourse: the race day at one course.
-    constexpr ShiftJisView dateAndCourse() const { return part(1, 10); }
+    constexpr SjisView dateAndCourse() const { return part(1, 10); }
     // The last digit of the meeting and of its day, as the short forms show them.
-    constexpr ShiftJisView meetingDigit() const { return part(12, 1); }
-    constexpr ShiftJisView meetingDayDigit() const { return part(14, 1); }
+    constexpr SjisView meetingDigit() const { return part(12, 1); }
+    constexpr SjisView meetingDayDigit() const { return part(14, 1); }
 
     friend constexpr bool operator==(const RaceKey& a, const RaceKey& b) { return a.text() == b.text(); }
 
 private:
-    constexpr ShiftJisView part(std::size_t pos, std::size_t len) const { return field(text_, pos, len); }
+    constexpr SjisView part(std::size_t pos, std::size_t len) const { return field(text_, pos, len); }
 
-    ShiftJisView text_;
+    SjisView text_;
 };
 
 }  // namespace vantor

@@ -12,8 +12,8 @@
 namespace vantor {
 
 template <std::size_t N>
-std::array<ShiftJisString, N> toSjisTable(const std::array<std::string_view, N>& utf8) {
-    std::array<ShiftJisString, N> out;
+std::array<SjisString, N> toSjisTable(const std::array<std::string_view, N>& utf8) {
+    std::array<SjisString, N> out;
     for (std::size_t i = 0; i < N; ++i) out[i] = utf8ToCp932(utf8[i]);
     return out;
 }

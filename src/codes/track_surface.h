@@ -26,8 +26,6 @@ constexpr std::optional<Surface> surfaceOfTrack(int trackCode) {
     return std::nullopt;
 }
 // A code as the record holds it, read as a number (blank reads as 0).
-constexpr std::optional<Surface> surfaceOfTrack(ShiftJisView trackCode) {
-    return surfaceOfTrack(lenientInt(trackCode));
-}
+constexpr std::optional<Surface> surfaceOfTrack(SjisView trackCode) { return surfaceOfTrack(lenientInt(trackCode)); }
 
 }  // namespace vantor

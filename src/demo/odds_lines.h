@@ -9,7 +9,7 @@
 
 namespace vantor::demo {
 
-std::string jrdbOddsLine(const Race& race, const OddsBook& book);
-std::string kolOddsLine(const Race& race, const OddsBook& book);
+SjisString jrdbOddsLine(const Race& race, const OddsBook& book);
+SjisString kolOddsLine(const Race& race, const OddsBook& book);
 
 }  // namespace vantor::demo

@@ -35,8 +35,8 @@ struct OddsSheet {
 
 struct OddsStamp {
     RecordStamp record;
-    std::string_view announced;  // MMDDhhmm; "00000000" on final odds
-    long long winVotes = 0;      // place and quinella votes are half as many again, bracket half as many
+    SjisView announced;      // MMDDhhmm; "00000000" on final odds
+    long long winVotes = 0;  // place and quinella votes are half as many again, bracket half as many
 };
 
 // The race's header, entries and starters in a layout of the odds kinds.

@@ -61,7 +61,7 @@ const TableDef& tableDef(TableId id);
 
 // The racecourse's name for the code as the program shows it (jyocd_name);
 // empty for a code without one.
-ShiftJisString courseName(ShiftJisView code);
+SjisString courseName(SjisView code);
 
 // race_date, jyocd, jyocd_name, kaiji, nichiji, racenum.
 std::vector<ColumnDef> raceKeyColumns();

@@ -14,7 +14,7 @@ namespace vantor::sqlexport {
 
 struct CodeText {
     std::string_view field;
-    ShiftJisString (*text)(ShiftJisView code);
+    SjisString (*text)(SjisView code);
 };
 
 struct LayoutColumns {

@@ -17,15 +17,15 @@ namespace {
 
 using namespace jvdata;
 
-ShiftJisString scratchKindName(ShiftJisView kind) {
-    static const ShiftJisString cancelled = utf8ToCp932("出走取消"), excluded = utf8ToCp932("競走除外");
-    return kind == "1" ? cancelled : kind == "2" ? excluded : ShiftJisString();
+SjisString scratchKindName(SjisView kind) {
+    static const SjisString cancelled = utf8ToCp932("出走取消"), excluded = utf8ToCp932("競走除外");
+    return kind == "1" ? cancelled : kind == "2" ? excluded : SjisString();
 }
 
-ShiftJisString scratchReasonName(ShiftJisView reason) {
-    static const std::array<ShiftJisString, 3> names{utf8ToCp932("疾病"), utf8ToCp932("事故"), utf8ToCp932("その他")};
+SjisString scratchReasonName(SjisView reason) {
+    static const std::array<SjisString, 3> names{utf8ToCp932("疾病"), utf8ToCp932("事故"), utf8ToCp932("その他")};
     const int n = isAllDigits(reason) ? lenientInt(reason) : 0;
-    return n >= 1 && n <= 3 ? names[static_cast<std::size_t>(n - 1)] : ShiftJisString();
+    return n >= 1 && n <= 3 ? names[static_cast<std::size_t>(n - 1)] : SjisString();
 }
 
 // The fields of a race-keyed live record up to its announce time: header,
@@ -59,14 +59,14 @@ constexpr LayoutColumns kWeather{kWeFields, kWeatherTexts, true, true};
 
 // What an odds record's data kind says of its snapshot.
 Value snapshotValue(SjisView dataKind) {
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kinds{{{"1", "interim"},
-                                                                                  {"2", "day_before"},
-                                                                                  {"3", "final"},
-                                                                                  {"4", "confirmed"},
-                                                                                  {"5", "confirmed_monday"},
-                                                                                  {"9", "race_cancelled"},
-                                                                                  {"0", "deleted"}}};
-    const auto it = std::ranges::find(kinds, dataKind, &std::pair<std::string_view, std::string_view>::first);
+    constexpr std::array<std::pair<SjisView, std::string_view>, 7> kinds{{{"1"_sjis, "interim"},
+                                                                          {"2"_sjis, "day_before"},
+                                                                          {"3"_sjis, "final"},
+                                                                          {"4"_sjis, "confirmed"},
+                                                                          {"5"_sjis, "confirmed_monday"},
+                                                                          {"9"_sjis, "race_cancelled"},
+                                                                          {"0"_sjis, "deleted"}}};
+    const auto it = std::ranges::find(kinds, dataKind, &std::pair<SjisView, std::string_view>::first);
     return it == kinds.end() ? Value() : Value(std::string(it->second));
 }
 

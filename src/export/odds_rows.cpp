@@ -34,7 +34,7 @@ void appendOddsRows(SjisView record, TableRows& rows) {
     const SjisView source = jvdata::get(record, Source);
     const SjisView code = jvdata::get(record, CourseCode);
     // A JRDB record keys the race by JRA racecourse code, a KOL one by the odds service's digit.
-    const SjisString course = source == "J" ? CourseName(code, 2).value_or(ShiftJisString()) : KolCourseName(code);
+    const SjisString course = source == "J" ? CourseName(code, 2).value_or(SjisString()) : KolCourseName(code);
     PerRunner<double> odds{};
     for (int j = 0; j < kMaxRunners; ++j) odds[j] = oddsValue(jvdata::get(record, WinOdds, j + 1));
     const auto ranks = predictedOddsRanks(odds);

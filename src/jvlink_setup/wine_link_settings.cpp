@@ -14,17 +14,16 @@ constexpr int kDefaultPaceMs = 20;  // enough to watch the download bar move
 constexpr std::string_view kBridgeName = "vantor-jvbridge.exe";
 
 // Where JV-Link's data comes from: "folder" (a feed folder) or "wine".
-constexpr Setting<ShiftJisView> kSource{"JVLinkFeed", "Source", "folder"};
+constexpr Setting<SjisView> kSource{"JVLinkFeed", "Source", "folder"};
 // The feed folder's settings. An empty folder means the program's own.
 constexpr PathSetting kFeedFolder{"JVLinkFeed", "Folder"};
 // The pace between files, in milliseconds: at most ten seconds.
 constexpr Setting<int> kFeedPace{"JVLinkFeed", "Pace", kDefaultPaceMs,
                                  [](int stored, int) { return std::clamp(stored, 0, 10000); }};
 // The version the feed's JV-Link reports: four digits.
-constexpr Setting<ShiftJisView> kFeedVersion{"JVLinkFeed", "Version", "0490",
-                                             [](ShiftJisView stored, ShiftJisView fallback) {
-                                                 return stored.size() == 4 && isAllDigits(stored) ? stored : fallback;
-                                             }};
+constexpr Setting<SjisView> kFeedVersion{"JVLinkFeed", "Version", "0490", [](SjisView stored, SjisView fallback) {
+                                             return stored.size() == 4 && isAllDigits(stored) ? stored : fallback;
+                                         }};
 // JV-Link under Wine. Empty values mean the defaults: "wine", the
 // environment's prefix, the bridge installed with the program.
 constexpr PathSetting kWineCommand{"JVLinkWine", "Command"};
@@ -61,7 +60,7 @@ JVLinkChoice readJVLinkChoice(const std::filesystem::path& appDir, const TIniGT&
     // A relative folder is taken from the program folder, wherever the program was started from.
     c.feed.feedDir = appDir / readPath(ini, kFeedFolder, defaultFeedFolder(appDir));
     c.feed.paceMs = readSetting(ini, kFeedPace);
-    c.feed.version = readSetting(ini, kFeedVersion);
+    c.feed.version = readSetting(ini, kFeedVersion).bytes();  // the link's texts are Shift-JIS bytes
     c.wine.command = readPath(ini, kWineCommand, "wine").native();
     c.wine.prefix = readPath(ini, kWinePrefix, defaultPrefix());
     c.wine.bridge = readPath(ini, kWineBridge, defaultBridge());

@@ -25,7 +25,7 @@ SjisView firstChars(SjisView text, int n) {
 
 SjisString runPlaceDate(SjisView runKey) {
     const RaceKey key(runKey);
-    const SjisString course = CourseName(key.course(), 2).value_or(ShiftJisString());
+    const SjisString course = CourseName(key.course(), 2).value_or(SjisString());
     SjisString out(key.meetingDigit());
     out += firstChars(course, 2);
     out += key.year();
@@ -60,7 +60,7 @@ std::optional<TrackText> trackText(SjisView trackCode) {
 }
 
 SjisString runRiderText(SjisView jockey, int weightTenths, int popularity) {
-    static const SjisString kg = "kg";
+    static const SjisString kg("kg");
     SjisString out(jockey);
     out += weightTenths < 1 ? SjisString(7, ' ') : " " + formatted("%4.1f", weightTenths / 10.0) + kg;
     out += popularity < 1 ? SjisString(7, ' ') : " " + popularityListText(popularity);

@@ -32,7 +32,7 @@ inline constexpr draw::Rgb kDirtMaroon{0x80, 0x00, 0x00};
 inline constexpr draw::Rgb kChosenFill{0x30, 0x8C, 0xC6};
 
 // The grid's font: "ＭＳ ゴシック", 12 pixels, regular.
-inline draw::Font gridFont() { return {SjisString(kGothicFamily), 12, false, false}; }
+inline draw::Font gridFont() { return {std::string(kGothicFamily), 12, false, false}; }
 
 // A cell canvas that starts, like every cell, from the grid font in black.
 inline draw::CellCanvas cardCanvas(const CellBox& box) {

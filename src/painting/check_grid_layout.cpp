@@ -31,7 +31,7 @@ draw::Ops headerCell(int col, SjisView cellText, const card::CellBox& box, const
     else if (col == kCheckMarksColumn)
         c.textOut(x, y, marks);
     else if (col >= kCheckFirstWeekColumn)
-        twoLines(std::to_string(col - kCheckFirstWeekColumn + 1) + weeksBefore, weekLine);
+        twoLines(formatted("%d", col - kCheckFirstWeekColumn + 1) + weeksBefore, weekLine);
     else
         c.textOut(x, y, cellText);
     c.bottomLine();

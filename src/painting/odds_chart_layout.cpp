@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "codes/course_names.h"
+#include "codes/race_key.h"
 #include "painting/bracket_colours.h"
 #include "painting/fonts.h"
 #include "text/formatted.h"
@@ -120,11 +121,11 @@ OddsChart oddsChart(const TRaceRec& race, const LiveRace* live, SjisView day, in
     const int lineHeight = measure.lineHeight(font);
     ops.push_back(draw::Fill{0, 0, width, height, draw::kWhite});
 
-    const SjisView key = race.RaceKey.view();
+    const RaceKey key(race.RaceKey.view());
     const SjisString course =
-        key.size() >= 16 ? CourseName(key.substr(8, 2), 2).value_or(ShiftJisString()) : SjisString();
-    SjisString title = course + formatted("%dR ", digitsAt(key, 14, 2)) + SjisString(trimBlanks(race.RaceName.view())) +
-                       sjis("　単勝ｵｯｽﾞの推移");
+        key.text().size() >= RaceKey::kLength ? CourseName(key.course(), 2).value_or(SjisString()) : SjisString();
+    SjisString title = course + formatted("%dR ", lenientInt(key.raceNumber())) +
+                       SjisString(trimBlanks(race.RaceName.view())) + sjis("　単勝ｵｯｽﾞの推移");
 
     // The series' points with a time, in time order.
     std::vector<std::pair<std::int64_t, const WinSeriesPoint*>> points;

@@ -41,7 +41,7 @@ constexpr Setting<int> kZoom{"PrintZoom", "ratio", 1,
 QString courseOfKey(SjisView raceKey) {
     const int code = lenientInt(RaceKey(raceKey).course());
     if (code < 1 || code > 10) return {};
-    return toQString(CourseName(formatted("%02d", code), 2).value_or(ShiftJisString()));
+    return toQString(CourseName(formatted("%02d", code), 2).value_or(SjisString()));
 }
 
 }  // namespace

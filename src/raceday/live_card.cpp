@@ -42,8 +42,8 @@ void fillRace(TRaceRec& rec, const LiveRace& live) {
         rec.LiveStatusReason[j] = out ? reasonText(runner.scratchReason) : SjisString();
         rec.LiveOut += out ? 1 : 0;
         const bool changed = runner.jockeyTime.present() && !trimBlanks(runner.jockeyAfter.name.view()).empty();
-        rec.LiveKisyuName[j] = changed ? trimBlanks(runner.jockeyAfter.name.view()) : ShiftJisView();
-        rec.LiveKisyuBefore[j] = changed ? trimBlanks(runner.jockeyBefore.name.view()) : ShiftJisView();
+        rec.LiveKisyuName[j] = changed ? trimBlanks(runner.jockeyAfter.name.view()) : SjisView();
+        rec.LiveKisyuBefore[j] = changed ? trimBlanks(runner.jockeyBefore.name.view()) : SjisView();
         rec.LiveFutan[j] = changed && runner.jockeyAfter.futan.hasValue()
                                ? formatted("%d", runner.jockeyAfter.futan.value)
                                : SjisString();
@@ -52,10 +52,10 @@ void fillRace(TRaceRec& rec, const LiveRace& live) {
     }
     rec.LiveOddsTime = live.winPlace.present ? liveClockText(live.winPlace.time) : SjisString();
     rec.LivePostTime =
-        live.postTimeChange.present() && isAllDigits(live.postTime.view()) ? live.postTime.view() : ShiftJisView();
+        live.postTimeChange.present() && isAllDigits(live.postTime.view()) ? live.postTime.view() : SjisView();
     const bool courseChanged = live.courseChange.present() && live.distance > 0;
     rec.LiveKyori = courseChanged ? formatted("%d", live.distance) : SjisString();
-    rec.LiveTrackCd = courseChanged && isAllDigits(live.track.view()) ? live.track.view() : ShiftJisView();
+    rec.LiveTrackCd = courseChanged && isAllDigits(live.track.view()) ? live.track.view() : SjisView();
 }
 
 void fillCourse(TRaceRec& rec, const LiveCourse& course) {

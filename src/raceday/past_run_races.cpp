@@ -93,7 +93,7 @@ void PastRunRaces::need(SjisView run) {
 
 std::filesystem::path PastRunRaces::pathOf(const PastFile& file) const {
     if (file.jra) return paths_.dayFile(dayNameUtf8(get(file.run, se::Year), get(file.run, se::MonthDay)), ".jvRA");
-    return paths_.outsideRaceFile(get(file.run, se::Year), std::string(jvdata::raceKey(file.run).dateAndCourse()));
+    return paths_.outsideRaceFile(get(file.run, se::Year), jvdata::raceKey(file.run).dateAndCourse());
 }
 
 // Pools the first record of each needed race a file holds. A missing or
@@ -101,10 +101,10 @@ std::filesystem::path PastRunRaces::pathOf(const PastFile& file) const {
 void PastRunRaces::take(const PastFile& file, EarlierRuns& runs) {
     const FileContent& content = files_.read(pathOf(file), kRaceFileBound);
     if (content.status != FileContent::Status::ok) return;
-    const SjisView bytes = content.bytes;
+    const SjisView bytes = sjisBytes(content.bytes);
     for (std::size_t n = 0, count = recordCount(bytes, kRaLength); n < count; ++n) {
         const SjisView rec = recordAt(bytes, kRaLength, n);
-        const SjisView code = file.jra ? SjisView(get(rec, ra::JyoCD)) : file.code;
+        const SjisView code = file.jra ? get(rec, ra::JyoCD) : file.code;
         ImageId* image = races_.find(raceKey(file.jra, file.date, code, get(rec, ra::RaceNum)));
         if (image && *image == EarlierRuns::kBlankImage) *image = runs.keep(rec);
     }

@@ -12,7 +12,7 @@ SjisString raceListItem(const TRaceRec& race) {
     static const SjisString kMeeting = utf8ToCp932("回");
     static const SjisString kDay = utf8ToCp932("日");
     const RaceKey key(race.RaceKey);
-    SjisString item = CourseName(key.course(), 2).value_or(ShiftJisString());
+    SjisString item = CourseName(key.course(), 2).value_or(SjisString());
     item += ZeroBlank(key.meeting());
     item += kMeeting;
     item += ZeroBlank(key.meetingDay());

@@ -10,8 +10,8 @@
 
 namespace vantor::jvdata {
 
-constexpr ShiftJisView recordKind(ShiftJisView rec) { return field(rec, 1, 2); }
-constexpr ShiftJisView dataKind(ShiftJisView rec) { return field(rec, 3, 1); }
+constexpr SjisView recordKind(SjisView rec) { return field(rec, 1, 2); }
+constexpr SjisView dataKind(SjisView rec) { return field(rec, 3, 1); }
 
 // Where every race-keyed record kind holds its race key: its key fields
 // end to end, bytes 12-27.
@@ -29,17 +29,17 @@ static_assert(keyFieldsFillTheRaceKey(), "the race key fields must follow each o
 
 // The key that names the race of a race-keyed record (RA, SE, HR, the odds
 // and live kinds); a short record gives a short key.
-constexpr RaceKey raceKey(ShiftJisView rec) { return RaceKey(get(rec, kRaceKey)); }
+constexpr RaceKey raceKey(SjisView rec) { return RaceKey(get(rec, kRaceKey)); }
 
 // The payout key: year, month-day, racecourse and race number, without
 // meeting and day.
-ShiftJisString payoutKey(ShiftJisView rec);
+SjisString payoutKey(SjisView rec);
 
 // yyyymmdd of an RA, SE or HR record; empty when the year is blank or "0000".
-ShiftJisView raceDate(ShiftJisView rec);
+SjisView raceDate(SjisView rec);
 
 // The record without its trailing CR LF (or lone LF).
-constexpr ShiftJisView withoutLineEnd(ShiftJisView rec) {
+constexpr SjisView withoutLineEnd(SjisView rec) {
     if (!rec.empty() && rec.back() == '\n') rec.remove_suffix(1);
     if (!rec.empty() && rec.back() == '\r') rec.remove_suffix(1);
     return rec;
@@ -53,18 +53,18 @@ public:
 
     // Text left-aligned in the field, blank-padded; too long a text is cut
     // at a character boundary.
-    RecordBuilder& text(Field f, ShiftJisView value, int n = 1);
+    RecordBuilder& text(Field f, SjisView value, int n = 1);
     // Number right-aligned with leading zeros; negative numbers keep their sign.
     RecordBuilder& number(Field f, long long value, int n = 1);
     // Number right-aligned with leading blanks.
     RecordBuilder& blankPadded(Field f, long long value, int n = 1);
 
-    const ShiftJisString& record() const { return rec_; }
-    ShiftJisString take() { return std::move(rec_); }
+    const SjisString& record() const { return rec_; }
+    SjisString take() { return std::move(rec_); }
 
 private:
-    void put(Field f, int n, ShiftJisView value);
-    ShiftJisString rec_;
+    void put(Field f, int n, SjisView value);
+    SjisString rec_;
 };
 
 }  // namespace vantor::jvdata

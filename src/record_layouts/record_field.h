@@ -74,8 +74,8 @@ consteval bool coversRecordExactly(const std::array<FieldInfo, N>& fields) {
 }
 
 // Reading: occurrence n of a field; a short record gives a short field.
-constexpr ShiftJisView get(ShiftJisView record, Field f, int n = 1) { return field(record, f.at(n), f.len); }
-constexpr long long num(ShiftJisView record, Field f, int n = 1) { return lenientNumber(get(record, f, n)); }
-constexpr int inum(ShiftJisView record, Field f, int n = 1) { return lenientInt(get(record, f, n)); }
+constexpr SjisView get(SjisView record, Field f, int n = 1) { return field(record, f.at(n), f.len); }
+constexpr long long num(SjisView record, Field f, int n = 1) { return lenientNumber(get(record, f, n)); }
+constexpr int inum(SjisView record, Field f, int n = 1) { return lenientInt(get(record, f, n)); }
 
 }  // namespace vantor::jvdata

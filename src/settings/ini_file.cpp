@@ -9,51 +9,51 @@ namespace vantor {
 namespace {
 
 // Blank and tab cannot be trail bytes, so trimming them bytewise is safe.
-constexpr ShiftJisView kBlanks = " \t";
+constexpr SjisView kBlanks = " \t";
 
-ShiftJisView trimmedLeft(ShiftJisView text) {
+SjisView trimmedLeft(SjisView text) {
     const auto first = text.bytes().find_first_not_of(kBlanks.bytes());
-    return first == ShiftJisView::npos ? ShiftJisView{} : text.substr(first);
+    return first == SjisView::npos ? SjisView{} : text.substr(first);
 }
 
-ShiftJisView trimmed(ShiftJisView text) {
+SjisView trimmed(SjisView text) {
     text = trimmedLeft(text);
     return text.substr(0, text.bytes().find_last_not_of(kBlanks.bytes()) + 1);
 }
 
-bool hasLineBreak(ShiftJisView text) { return text.bytes().find_first_of("\r\n") != ShiftJisView::npos; }
+bool hasLineBreak(SjisView text) { return text.bytes().find_first_of("\r\n") != SjisView::npos; }
 
 // The section a header line opens, or nothing for any other line.
-std::optional<ShiftJisView> sectionOf(ShiftJisView line) {
+std::optional<SjisView> sectionOf(SjisView line) {
     line = trimmedLeft(line);
     if (line.empty() || line.front() != '[') return std::nullopt;
     const std::size_t close = findSjisChar(line, ']');
-    if (close == ShiftJisView::npos) return std::nullopt;
+    if (close == SjisView::npos) return std::nullopt;
     return trimmed(line.substr(1, close - 1));
 }
 
 struct Entry {
-    ShiftJisView key;
-    ShiftJisView value;
+    SjisView key;
+    SjisView value;
 };
 
 // The key and value of a "key=value" line, or nothing for any other line.
-std::optional<Entry> entryOf(ShiftJisView line) {
+std::optional<Entry> entryOf(SjisView line) {
     line = trimmedLeft(line);
     if (line.empty() || line.front() == '[' || line.front() == ';') return std::nullopt;
     const std::size_t equals = findSjisChar(line, '=');
-    if (equals == ShiftJisView::npos) return std::nullopt;
+    if (equals == SjisView::npos) return std::nullopt;
     return Entry{trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
 }
 
 // The line of text that starts at begin, its line break (LF or CR LF) left
 // out, and where the next one starts.
 struct TextLine {
-    ShiftJisView line;
+    SjisView line;
     std::size_t next;
 };
 
-TextLine lineAt(ShiftJisView text, std::size_t begin) {
+TextLine lineAt(SjisView text, std::size_t begin) {
     const void* found = std::memchr(text.data() + begin, '\n', text.size() - begin);
     const std::size_t end =
         found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
@@ -62,7 +62,7 @@ TextLine lineAt(ShiftJisView text, std::size_t begin) {
     return {text.substr(begin, length), end + 1};
 }
 
-bool isSection(ShiftJisView line, ShiftJisView section) {
+bool isSection(SjisView line, SjisView section) {
     const auto name = sectionOf(line);
     return name && equalsIgnoringAsciiCase(*name, section);
 }
@@ -70,14 +70,14 @@ bool isSection(ShiftJisView line, ShiftJisView section) {
 // Names match with ASCII letters folded, so the hash folds every byte
 // alike: names that match hash the same, and a trail byte folded here is
 // told apart by the comparison of the names themselves.
-void hashNames(std::size_t& hash, ShiftJisView name) {
+void hashNames(std::size_t& hash, SjisView name) {
     for (const char c : name) {
         const char folded = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         hash = (hash ^ static_cast<unsigned char>(folded)) * 1099511628211u;
     }
 }
 
-std::size_t namesHash(ShiftJisView section, ShiftJisView key) {
+std::size_t namesHash(SjisView section, SjisView key) {
     std::size_t hash = 14695981039346656037u;
     hashNames(hash, section);
     hash = (hash ^ 0x100u) * 1099511628211u;  // no byte: the boundary between the names
@@ -87,17 +87,16 @@ std::size_t namesHash(ShiftJisView section, ShiftJisView key) {
 
 }  // namespace
 
-bool isValidIniSection(ShiftJisView name) {
-    return !name.empty() && trimmed(name) == name && !hasLineBreak(name) &&
-           findSjisChar(name, ']') == ShiftJisView::npos;
+bool isValidIniSection(SjisView name) {
+    return !name.empty() && trimmed(name) == name && !hasLineBreak(name) && findSjisChar(name, ']') == SjisView::npos;
 }
 
-bool isValidIniKey(ShiftJisView name) {
+bool isValidIniKey(SjisView name) {
     return !name.empty() && trimmed(name) == name && !hasLineBreak(name) && name.front() != '[' &&
-           name.front() != ';' && findSjisChar(name, '=') == ShiftJisView::npos;
+           name.front() != ';' && findSjisChar(name, '=') == SjisView::npos;
 }
 
-IniText::IniText(ShiftJisString content) : content_(std::move(content)) { index(); }
+IniText::IniText(SjisString content) : content_(std::move(content)) { index(); }
 
 void IniText::index() {
     const char* const text = content_.data();
@@ -112,7 +111,7 @@ void IniText::index() {
     entries_.reserve(count + 1);
 
     written_ = true;
-    std::optional<ShiftJisView> section;
+    std::optional<SjisView> section;
     std::size_t header = 0;
     for (std::size_t begin = 0; begin < size;) {
         const auto [line, next] = lineAt(content_, begin);
@@ -132,7 +131,7 @@ void IniText::index() {
     });
 }
 
-std::optional<ShiftJisView> iniValue(ShiftJisView text, ShiftJisView section, ShiftJisView key) {
+std::optional<SjisView> iniValue(SjisView text, SjisView section, SjisView key) {
     // A name that could not be written (a line break in it, say) is never found.
     if (!isValidIniSection(section) || !isValidIniKey(key)) return std::nullopt;
     bool inSection = false;
@@ -149,7 +148,7 @@ std::optional<ShiftJisView> iniValue(ShiftJisView text, ShiftJisView section, Sh
     return std::nullopt;
 }
 
-std::optional<std::size_t> IniText::findKey(ShiftJisView section, ShiftJisView key) const {
+std::optional<std::size_t> IniText::findKey(SjisView section, SjisView key) const {
     const std::size_t hash = namesHash(section, key);
     auto it = std::lower_bound(entries_.begin(), entries_.end(), hash,
                                [](const IndexEntry& e, std::size_t h) { return e.hash < h; });
@@ -163,21 +162,21 @@ std::optional<std::size_t> IniText::findKey(ShiftJisView section, ShiftJisView k
     return std::nullopt;
 }
 
-std::optional<ShiftJisView> IniText::value(ShiftJisView section, ShiftJisView key) const {
+std::optional<SjisView> IniText::value(SjisView section, SjisView key) const {
     if (!indexed_) return iniValue(content_, section, key);
     const auto at = findKey(section, key);
     if (!at) return std::nullopt;
     return entryOf(line(*at))->value;
 }
 
-bool IniText::setValue(ShiftJisView section, ShiftJisView key, ShiftJisView value) {
+bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
     if (!isValidIniSection(section) || !isValidIniKey(key) || hasLineBreak(value)) return false;
     if (!indexed_) index();
 
     // The lines that change or are added, and where: before line `at`,
     // replacing it when `replaces`. The text is then read anew, its line
     // breaks CR LF (so that a CR ending a line's own text stays in it).
-    ShiftJisString changed;
+    SjisString changed;
     std::size_t at = lines_.size();
     bool replaces = false;
     if (const auto found = findKey(section, key)) {
@@ -203,7 +202,7 @@ bool IniText::setValue(ShiftJisView section, ShiftJisView key, ShiftJisView valu
         }
     }
 
-    ShiftJisString content;
+    SjisString content;
     content.reserve(content_.size() + lines_.size() + changed.size() + 2);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (i == at) {
@@ -226,9 +225,9 @@ bool IniText::setValue(ShiftJisView section, ShiftJisView key, ShiftJisView valu
     return true;
 }
 
-ShiftJisString IniText::text() const {
+SjisString IniText::text() const {
     if (written_) return content_;
-    ShiftJisString out;
+    SjisString out;
     out.reserve(content_.size() + lines_.size());
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         out += line(i);

@@ -25,18 +25,18 @@ namespace vantor {
 class IniText {
 public:
     IniText() = default;
-    explicit IniText(ShiftJisString content);
+    explicit IniText(SjisString content);
 
     // The value of key in section, or nothing when either is absent.
-    std::optional<ShiftJisView> value(ShiftJisView section, ShiftJisView key) const;
+    std::optional<SjisView> value(SjisView section, SjisView key) const;
 
     // Sets the value, adding the key at the end of its section or a new
     // section at the end of the text. Returns false, changing nothing, when
     // a name or the value could not be read back as written (empty or
     // padded names, line breaks, "]" in a section, "=" in a key).
-    bool setValue(ShiftJisView section, ShiftJisView key, ShiftJisView value);
+    bool setValue(SjisView section, SjisView key, SjisView value);
 
-    ShiftJisString text() const;
+    SjisString text() const;
 
 private:
     // A line as an extent of content_, its line break left out.
@@ -49,15 +49,15 @@ private:
         std::size_t hash, line, header;
     };
 
-    ShiftJisView line(std::size_t i) const {
+    SjisView line(std::size_t i) const {
         return sjisBytes(std::string_view(content_.data() + lines_[i].begin, lines_[i].size));
     }
     // Cuts content_ into lines and indexes its keys, reusing the tables' room.
     void index();
     // Index of the line holding key in section, or nothing.
-    std::optional<std::size_t> findKey(ShiftJisView section, ShiftJisView key) const;
+    std::optional<std::size_t> findKey(SjisView section, SjisView key) const;
 
-    ShiftJisString content_;
+    SjisString content_;
     std::vector<Line> lines_;
     std::vector<IndexEntry> entries_;  // by hash, then by line
     bool written_ = true;              // content_ is as text() writes it: every line ends in CR LF
@@ -67,10 +67,10 @@ private:
 // The value of key in section of an ini text, as IniText(text).value()
 // finds it, in one pass over the lines: a single look-up (as each read of
 // the settings file makes) costs no index and no copy of the text.
-std::optional<ShiftJisView> iniValue(ShiftJisView text, ShiftJisView section, ShiftJisView key);
+std::optional<SjisView> iniValue(SjisView text, SjisView section, SjisView key);
 
 // Whether a name can be stored in and found again in an ini text.
-bool isValidIniSection(ShiftJisView name);
-bool isValidIniKey(ShiftJisView name);
+bool isValidIniSection(SjisView name);
+bool isValidIniKey(SjisView name);
 
 }  // namespace vantor

@@ -19,7 +19,7 @@ namespace {
 constexpr char kOpenBracket = '\xA2';
 constexpr char kCloseBracket = '\xA3';
 
-std::optional<int> decimalInt(ShiftJisView text) {
+std::optional<int> decimalInt(SjisView text) {
     if (text.size() > 1 && text[0] == '+' && text[1] >= '0' && text[1] <= '9') text.remove_prefix(1);
     int value = 0;
     const char* end = text.data() + text.size();
@@ -30,11 +30,11 @@ std::optional<int> decimalInt(ShiftJisView text) {
 
 // 0xA3 is also a possible trail byte, so a closing bracket must be a
 // character of its own; otherwise the last double-byte character is kept whole.
-bool endsWithCloseBracket(ShiftJisView text) {
+bool endsWithCloseBracket(SjisView text) {
     return text.back() == kCloseBracket && lastSjisCharStart(text) == text.size() - 1;
 }
 
-ShiftJisView unquoted(ShiftJisView value) {
+SjisView unquoted(SjisView value) {
     if (value == "\"\"" || value == "\xA2\xA3"_sjis) return {};
     if (value.size() > 2 && ((value.front() == '"' && value.back() == '"') ||
                              (value.front() == kOpenBracket && endsWithCloseBracket(value)))) {
@@ -44,11 +44,11 @@ ShiftJisView unquoted(ShiftJisView value) {
 }
 
 // A missing or unreadable file reads as empty: every key takes its default.
-std::optional<ShiftJisString> storedValue(FileAccess& files, const std::filesystem::path& path, ShiftJisView section,
-                                          ShiftJisView key) {
+std::optional<SjisString> storedValue(FileAccess& files, const std::filesystem::path& path, SjisView section,
+                                      SjisView key) {
     const FileContent file = files.readWhole(path);
     const auto value = iniValue(sjisBytes(file.bytes), section, key);
-    return value ? std::optional<ShiftJisString>(*value) : std::nullopt;
+    return value ? std::optional<SjisString>(*value) : std::nullopt;
 }
 
 }  // namespace
@@ -78,38 +78,36 @@ std::filesystem::path TIniGT::filePath() const {
     return name;
 }
 
-int TIniGT::ReadInteger(ShiftJisView section, ShiftJisView key, int defaultValue) const {
+int TIniGT::ReadInteger(SjisView section, SjisView key, int defaultValue) const {
     const auto value = storedValue(*files_, filePath(), section, key);
     return value ? decimalInt(*value).value_or(defaultValue) : defaultValue;
 }
 
-ShiftJisString iniInteger(int value) { return formatted("%d", value); }
+SjisString iniInteger(int value) { return formatted("%d", value); }
 
-ShiftJisString iniBool(bool value) { return ShiftJisString(value ? "1"_sjis : "0"_sjis); }
+SjisString iniBool(bool value) { return SjisString(value ? "1"_sjis : "0"_sjis); }
 
-bool TIniGT::WriteInteger(ShiftJisView section, ShiftJisView key, int value) {
+bool TIniGT::WriteInteger(SjisView section, SjisView key, int value) {
     return WriteString(section, key, iniInteger(value));
 }
 
-bool TIniGT::ReadBool(ShiftJisView section, ShiftJisView key, bool defaultValue) const {
+bool TIniGT::ReadBool(SjisView section, SjisView key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-bool TIniGT::WriteBool(ShiftJisView section, ShiftJisView key, bool value) {
-    return WriteString(section, key, iniBool(value));
-}
+bool TIniGT::WriteBool(SjisView section, SjisView key, bool value) { return WriteString(section, key, iniBool(value)); }
 
-bool TIniGT::ValueExists(ShiftJisView section, ShiftJisView key) const {
+bool TIniGT::ValueExists(SjisView section, SjisView key) const {
     return storedValue(*files_, filePath(), section, key).has_value();
 }
 
-ShiftJisString TIniGT::ReadString(ShiftJisView section, ShiftJisView key, ShiftJisView defaultValue) const {
+SjisString TIniGT::ReadString(SjisView section, SjisView key, SjisView defaultValue) const {
     const auto value = storedValue(*files_, filePath(), section, key);
-    return value ? ShiftJisString(unquoted(*value)) : ShiftJisString(defaultValue);
+    return value ? SjisString(unquoted(*value)) : SjisString(defaultValue);
 }
 
-bool TIniGT::WriteString(ShiftJisView section, ShiftJisView key, ShiftJisView value) {
-    return WriteValues({{ShiftJisString(section), ShiftJisString(key), ShiftJisString(value)}});
+bool TIniGT::WriteString(SjisView section, SjisView key, SjisView value) {
+    return WriteValues({{SjisString(section), SjisString(key), SjisString(value)}});
 }
 
 bool TIniGT::WriteValues(const std::vector<Change>& changes) {
@@ -124,7 +122,7 @@ bool TIniGT::WriteValues(const std::vector<Change>& changes) {
     auto file = files_->readWhole(*path);
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;
-    IniText ini(ShiftJisString::fromBytes(std::move(file.bytes)));
+    IniText ini(SjisString::fromBytes(std::move(file.bytes)));
     for (const Change& c : changes)
         if (!ini.setValue(c.section, c.key, c.value)) return false;
     return files_->replace(*path, ini.text().bytes(), Durability::flushed);

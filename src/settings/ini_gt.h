@@ -47,29 +47,29 @@ public:
 
     // The default when the key is absent or its value is not a decimal
     // number within the range of int ("12abc" and "" give the default).
-    int ReadInteger(ShiftJisView section, ShiftJisView key, int defaultValue) const;
-    bool WriteInteger(ShiftJisView section, ShiftJisView key, int value);
+    int ReadInteger(SjisView section, SjisView key, int defaultValue) const;
+    bool WriteInteger(SjisView section, SjisView key, int value);
 
     // Read as an integer: any value but 0 is true. Written as "1" or "0".
-    bool ReadBool(ShiftJisView section, ShiftJisView key, bool defaultValue) const;
-    bool WriteBool(ShiftJisView section, ShiftJisView key, bool value);
+    bool ReadBool(SjisView section, SjisView key, bool defaultValue) const;
+    bool WriteBool(SjisView section, SjisView key, bool value);
 
     // Whether the file holds the key in the section, with any value.
-    bool ValueExists(ShiftJisView section, ShiftJisView key) const;
+    bool ValueExists(SjisView section, SjisView key) const;
 
     // An absent key gives the default unchanged. A stored value enclosed in
     // double quotes or in the corner brackets "｢" and "｣" loses them, so that
     // blanks at its ends survive; "" and ｢｣ alone give an empty text.
-    ShiftJisString ReadString(ShiftJisView section, ShiftJisView key, ShiftJisView defaultValue) const;
+    SjisString ReadString(SjisView section, SjisView key, SjisView defaultValue) const;
     // The value is stored as given, without adding quotes.
-    bool WriteString(ShiftJisView section, ShiftJisView key, ShiftJisView value);
+    bool WriteString(SjisView section, SjisView key, SjisView value);
 
     // Stores every value in one replacement of the file, later ones over
     // earlier ones of the same key. When any of them cannot be stored (a
     // name or value the text refuses) or the file cannot be replaced, the
     // file stays as it was and the result is false.
     struct Change {
-        ShiftJisString section, key, value;
+        SjisString section, key, value;
     };
     bool WriteValues(const std::vector<Change>& changes);
 
@@ -82,7 +82,7 @@ private:
 };
 
 // Integers and booleans as the settings file holds them: decimal, and "1" or "0".
-ShiftJisString iniInteger(int value);
-ShiftJisString iniBool(bool value);
+SjisString iniInteger(int value);
+SjisString iniBool(bool value);
 
 }  // namespace vantor

@@ -8,7 +8,7 @@ namespace vantor {
 namespace {
 
 // The number the width digits at pos make, or -1 when any of them is not a digit.
-int digitsAt(ShiftJisView text, std::size_t pos, std::size_t width) {
+int digitsAt(SjisView text, std::size_t pos, std::size_t width) {
     int value = 0;
     for (const char c : text.substr(pos, width)) {
         if (c < '0' || c > '9') return -1;
@@ -19,14 +19,14 @@ int digitsAt(ShiftJisView text, std::size_t pos, std::size_t width) {
 
 // The "from" time of the next acquisition; nothing before the first one,
 // and nothing for a time out of form.
-constexpr Setting<ShiftJisView> kLastTime{"JvDataGet", "LastTime", "", [](ShiftJisView stored, ShiftJisView fallback) {
-                                              return isValidLastTime(stored) ? stored : fallback;
-                                          }};
+constexpr Setting<SjisView> kLastTime{"JvDataGet", "LastTime", "", [](SjisView stored, SjisView fallback) {
+                                          return isValidLastTime(stored) ? stored : fallback;
+                                      }};
 
 }  // namespace
 
-bool isValidLastTime(ShiftJisView text) {
-    static constexpr ShiftJisView kShape = "0000/00/00 00:00:00";
+bool isValidLastTime(SjisView text) {
+    static constexpr SjisView kShape = "0000/00/00 00:00:00";
     if (text.size() != kShape.size()) return false;
     for (std::size_t i = 0; i < kShape.size(); ++i)
         if (kShape[i] != '0' && text[i] != kShape[i]) return false;
@@ -38,8 +38,8 @@ bool isValidLastTime(ShiftJisView text) {
     return date.ok() && hour <= 23 && minute <= 59 && second <= 59;
 }
 
-ShiftJisString readLastTime(const TIniGT& ini) { return readSetting(ini, kLastTime); }
+SjisString readLastTime(const TIniGT& ini) { return readSetting(ini, kLastTime); }
 
-bool storeLastTime(TIniGT& ini, ShiftJisView text) { return writeSetting(ini, kLastTime, text); }
+bool storeLastTime(TIniGT& ini, SjisView text) { return writeSetting(ini, kLastTime, text); }
 
 }  // namespace vantor

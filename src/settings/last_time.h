@@ -9,12 +9,12 @@
 namespace vantor {
 
 // True for "yyyy/mm/dd hh:nn:ss" naming a real day and time.
-bool isValidLastTime(ShiftJisView text);
+bool isValidLastTime(SjisView text);
 
 // The stored value; empty when it is absent, empty, or not a real time
 // (a damaged file's "2026/02/30 …" or stray bytes count as absent).
-ShiftJisString readLastTime(const TIniGT& ini);
+SjisString readLastTime(const TIniGT& ini);
 
-bool storeLastTime(TIniGT& ini, ShiftJisView text);
+bool storeLastTime(TIniGT& ini, SjisView text);
 
 }  // namespace vantor

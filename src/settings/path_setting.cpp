@@ -17,7 +17,7 @@ bool needsQuotes(const std::string& value) {
 
 std::optional<std::filesystem::path> readSetting(const TIniGT& ini, const PathSetting& s) {
     if (!ini.ValueExists(s.section, s.key)) return std::nullopt;
-    const ShiftJisString stored = ini.ReadString(s.section, s.key, {});
+    const SjisString stored = ini.ReadString(s.section, s.key, {});
     return std::filesystem::path(isValidUtf8(stored.bytes()) ? stored.bytes() : cp932ToUtf8(stored));
 }
 

@@ -13,8 +13,8 @@ namespace vantor {
 
 struct PathSetting {
     using Value = std::filesystem::path;
-    ShiftJisView section;
-    ShiftJisView key;
+    SjisView section;
+    SjisView key;
 };
 
 // The stored path, or nothing when the file holds none; an empty value is

@@ -14,8 +14,8 @@ namespace vantor {
 template <class T>
 struct Setting {
     using Value = T;
-    ShiftJisView section;
-    ShiftJisView key;
+    SjisView section;
+    SjisView key;
     T fallback;
     // The value a stored one is taken as; by default itself.
     T (*checked)(T stored, T fallback) = [](T stored, T) { return stored; };
@@ -36,11 +36,11 @@ inline void writeSetting(SettingsBatch& batch, const Setting<bool>& s, bool valu
 }
 
 // Texts are Shift-JIS bytes.
-inline ShiftJisString readSetting(const TIniGT& ini, const Setting<ShiftJisView>& s) {
-    const ShiftJisString stored = ini.ReadString(s.section, s.key, s.fallback);
-    return ShiftJisString(s.checked(stored, s.fallback));
+inline SjisString readSetting(const TIniGT& ini, const Setting<SjisView>& s) {
+    const SjisString stored = ini.ReadString(s.section, s.key, s.fallback);
+    return SjisString(s.checked(stored, s.fallback));
 }
-inline void writeSetting(SettingsBatch& batch, const Setting<ShiftJisView>& s, ShiftJisView value) {
+inline void writeSetting(SettingsBatch& batch, const Setting<SjisView>& s, SjisView value) {
     batch.set(s.section, s.key, value);
 }
 
@@ -52,7 +52,7 @@ struct WindowPlacement {
 // A window's place kept as the keys left, top, width and height of one section.
 struct PlacementSetting {
     using Value = WindowPlacement;
-    ShiftJisView section;
+    SjisView section;
     WindowPlacement fallback;
 };
 

@@ -15,8 +15,8 @@ class SettingsBatch {
 public:
     explicit SettingsBatch(TIniGT& ini) : ini_(&ini) {}
 
-    void set(ShiftJisView section, ShiftJisView key, ShiftJisView value) {
-        changes_.push_back({ShiftJisString(section), ShiftJisString(key), ShiftJisString(value)});
+    void set(SjisView section, SjisView key, SjisView value) {
+        changes_.push_back({SjisString(section), SjisString(key), SjisString(value)});
     }
 
     // Writes what was set; false, the file unchanged, when it could not be

@@ -6,6 +6,7 @@
 #include "components/string_grid.h"
 #include "painting/fonts.h"
 #include "painting/race_card_cell.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -70,7 +71,7 @@ GridSetup oddsMatrixGridSetup(int size) {
     setup.colWidths.assign(static_cast<std::size_t>(size + 1), 60);
     setup.colWidths.front() = 24;
     setup.headers.emplace_back();
-    for (int i = 1; i <= size; ++i) setup.headers.push_back(std::to_string(i));
+    for (int i = 1; i <= size; ++i) setup.headers.push_back(formatted("%d", i));
     setup.fixedCols = 1;
     return setup;
 }

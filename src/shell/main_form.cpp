@@ -42,7 +42,7 @@ constexpr Setting<bool> kCloseDayList{"datalist", "close", false};
 // The race day and race (1-based) shown when the window closed, and whether
 // a start opens them; an empty day: none was shown.
 constexpr Setting<bool> kReopen{"lastrace", "reopen", true};
-constexpr Setting<ShiftJisView> kLastDay{"lastrace", "day", ""};
+constexpr Setting<SjisView> kLastDay{"lastrace", "day", ""};
 constexpr Setting<int> kLastRace{"lastrace", "race", 1};
 
 }  // namespace

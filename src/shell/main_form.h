@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/runner_slot.h"
@@ -277,12 +278,13 @@ public:
     void setUserMarkOfRow(int row, UserMark mark);
     // Keeps note as the note on the horse of card row `row`; empty removes it.
     void setHorseNoteOfRow(int row, const QString& note);
-    // Keeps note as the note on horse (its kettonum); empty removes it.
-    void setHorseNote(SjisView horse, const QString& note);
+    // Keeps note as the note on horse (its kettonum, as the marks file keys
+    // it); empty removes it.
+    void setHorseNote(std::string_view horse, const QString& note);
     // Asks for the note on horse (shown by its name) in a box over parent
     // and keeps it: the card's rows and the career view edit notes so.
     // The note kept; none when cancelled or there is no marks file.
-    std::optional<QString> editHorseNote(QWidget* parent, SjisView horse, const QString& name);
+    std::optional<QString> editHorseNote(QWidget* parent, std::string_view horse, const QString& name);
     // The career of runner in a window of its own, read from the analysis
     // database; null, after a message box where something failed, when
     // there is none to show.

@@ -13,14 +13,14 @@ namespace {
 constexpr int kSjisRole = Qt::UserRole;
 constexpr const char* kSjisProperty = "sjis";
 
-SjisString bytesOf(const QVariant& data) { return data.toByteArray().toStdString(); }
+SjisString bytesOf(const QVariant& data) { return SjisString::fromBytes(data.toByteArray().toStdString()); }
 
 }  // namespace
 
 void setItems(QComboBox& box, const std::vector<SjisString>& items) {
     const QSignalBlocker block(box);
     box.clear();
-    for (const auto& item : items) box.addItem(toQString(item), QByteArray::fromStdString(item));
+    for (const auto& item : items) box.addItem(toQString(item), QByteArray::fromStdString(item.bytes()));
 }
 
 void setItems(QListWidget& list, const std::vector<SjisString>& items) {
@@ -28,7 +28,7 @@ void setItems(QListWidget& list, const std::vector<SjisString>& items) {
     list.clear();
     for (const auto& item : items) {
         auto* entry = new QListWidgetItem(toQString(item), &list);
-        entry->setData(kSjisRole, QByteArray::fromStdString(item));
+        entry->setData(kSjisRole, QByteArray::fromStdString(item.bytes()));
     }
 }
 

@@ -99,7 +99,7 @@ TStatsForm::TStatsForm(std::filesystem::path appDir, StatsDb db, QWidget* parent
     for (int code = 1; code <= 10; ++code) {
         const std::string digits = (code < 10 ? "0" : "") + std::to_string(code);
         CourseCombo->addItem(
-            toQString(SjisString(trimBlanks(CourseName(digits, 2).value_or(ShiftJisString::fromBytes(digits))))),
+            toQString(SjisString(trimBlanks(CourseName(sjisBytes(digits), 2).value_or(SjisString::fromBytes(digits))))),
             QString::fromStdString(digits));
     }
     SurfaceCombo = combo(this, {QStringLiteral("全て")});

@@ -13,7 +13,7 @@ namespace {
 using namespace jvdata;
 
 struct KindLength {
-    std::string_view kind;
+    SjisView kind;
     std::size_t length;
 };
 

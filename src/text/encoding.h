@@ -13,8 +13,8 @@
 
 namespace vantor {
 
-std::string cp932ToUtf8(ShiftJisView sjis);
-ShiftJisString utf8ToCp932(std::string_view utf8);
+std::string cp932ToUtf8(SjisView sjis);
+SjisString utf8ToCp932(std::string_view utf8);
 
 // Whether text is well-formed UTF-8: no stray or missing continuation
 // bytes, no overlong forms, no surrogates, nothing beyond U+10FFFF.

@@ -26,8 +26,8 @@ std::string formattedUtf8(const char* format, Args... args) {
 // The same bytes as a Shift-JIS text: an ASCII format and numbers give the
 // same bytes in both encodings, and a %s argument's bytes pass through.
 template <class... Args>
-ShiftJisString formatted(const char* format, Args... args) {
-    return ShiftJisString::fromBytes(formattedUtf8(format, args...));
+SjisString formatted(const char* format, Args... args) {
+    return SjisString::fromBytes(formattedUtf8(format, args...));
 }
 
 }  // namespace vantor

@@ -8,7 +8,7 @@
 
 namespace vantor {
 
-inline QString toQString(ShiftJisView sjis) { return QString::fromStdString(cp932ToUtf8(sjis)); }
-inline ShiftJisString fromQString(const QString& text) { return utf8ToCp932(text.toStdString()); }
+inline QString toQString(SjisView sjis) { return QString::fromStdString(cp932ToUtf8(sjis)); }
+inline SjisString fromQString(const QString& text) { return utf8ToCp932(text.toStdString()); }
 
 }  // namespace vantor

@@ -2,8 +2,8 @@
 
 namespace vantor {
 
-ShiftJisString removeFullWidthBlanks(ShiftJisView text) {
-    ShiftJisString out;
+SjisString removeFullWidthBlanks(SjisView text) {
+    SjisString out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -18,7 +18,7 @@ ShiftJisString removeFullWidthBlanks(ShiftJisView text) {
     return out;
 }
 
-ShiftJisView cutAtCharBoundary(ShiftJisView text, std::size_t maxBytes) {
+SjisView cutAtCharBoundary(SjisView text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) return text;
     std::size_t i = 0;
     while (i < maxBytes) {
@@ -29,14 +29,14 @@ ShiftJisView cutAtCharBoundary(ShiftJisView text, std::size_t maxBytes) {
     return text.substr(0, i);
 }
 
-ShiftJisString padLeft(ShiftJisView text, std::size_t width) {
-    ShiftJisString out(text.size() < width ? width - text.size() : 0, ' ');
+SjisString padLeft(SjisView text, std::size_t width) {
+    SjisString out(text.size() < width ? width - text.size() : 0, ' ');
     out.append(text);
     return out;
 }
 
-ShiftJisString padRight(ShiftJisView text, std::size_t width) {
-    ShiftJisString out(text);
+SjisString padRight(SjisView text, std::size_t width) {
+    SjisString out(text);
     if (out.size() < width) out.append(width - out.size(), ' ');
     return out;
 }

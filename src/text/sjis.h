@@ -11,27 +11,22 @@
 
 namespace vantor {
 
-// The plain aliases, for the folders that have not yet moved over to the
-// types of text/sjis_string.h.
-using SjisString = std::string;
-using SjisView = std::string_view;
-
 // Lead byte of a double-byte character: 0x81-0x9F and 0xE0-0xFC.
 constexpr bool isSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // The full-width blank "　" (0x81 0x40).
-inline constexpr ShiftJisView kFullWidthBlank = sjisBytes("\x81\x40");
+inline constexpr SjisView kFullWidthBlank = sjisBytes("\x81\x40");
 
 // Bytes pos .. pos+len-1 (1-based) of text; what lies beyond the end is
 // simply missing, so a short record gives a short (or empty) field.
-constexpr ShiftJisView field(ShiftJisView text, std::size_t pos, std::size_t len) {
+constexpr SjisView field(SjisView text, std::size_t pos, std::size_t len) {
     if (pos == 0 || pos > text.size()) return {};
     return text.substr(pos - 1, len);
 }
 
 // Lenient decimal conversion: skip leading blanks, honour an optional sign,
 // read digits up to the first other byte. No digits give 0.
-constexpr long long lenientNumber(ShiftJisView text) {
+constexpr long long lenientNumber(SjisView text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
@@ -49,10 +44,10 @@ constexpr long long lenientNumber(ShiftJisView text) {
 // Digits are the same bytes in UTF-8: time stamps and file names are read alike.
 template <StdText T>
 constexpr long long lenientNumber(const T& text) {
-    return lenientNumber(ShiftJisView::fromBytes(text));
+    return lenientNumber(SjisView::fromBytes(text));
 }
 
-constexpr int lenientInt(ShiftJisView text) {
+constexpr int lenientInt(SjisView text) {
     const long long v = lenientNumber(text);
     if (v > INT32_MAX) return INT32_MAX;
     if (v < INT32_MIN) return INT32_MIN;
@@ -60,11 +55,11 @@ constexpr int lenientInt(ShiftJisView text) {
 }
 template <StdText T>
 constexpr int lenientInt(const T& text) {
-    return lenientInt(ShiftJisView::fromBytes(text));
+    return lenientInt(SjisView::fromBytes(text));
 }
 
 // True when every byte of text is an ASCII digit (and text is not empty).
-constexpr bool isAllDigits(ShiftJisView text) {
+constexpr bool isAllDigits(SjisView text) {
     if (text.empty()) return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
@@ -72,30 +67,30 @@ constexpr bool isAllDigits(ShiftJisView text) {
 }
 template <StdText T>
 constexpr bool isAllDigits(const T& text) {
-    return isAllDigits(ShiftJisView::fromBytes(text));
+    return isAllDigits(SjisView::fromBytes(text));
 }
 
 // Half-width blank trimming (the full-width blank is a character, not padding).
-constexpr ShiftJisView trimRightBlanks(ShiftJisView text) {
+constexpr SjisView trimRightBlanks(SjisView text) {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return text;
 }
-constexpr ShiftJisView trimLeftBlanks(ShiftJisView text) {
+constexpr SjisView trimLeftBlanks(SjisView text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     return text;
 }
-constexpr ShiftJisView trimBlanks(ShiftJisView text) { return trimLeftBlanks(trimRightBlanks(text)); }
+constexpr SjisView trimBlanks(SjisView text) { return trimLeftBlanks(trimRightBlanks(text)); }
 
 // Removes every full-width blank, walking characters so that a trail byte
 // is never mistaken for the start of one.
-ShiftJisString removeFullWidthBlanks(ShiftJisView text);
+SjisString removeFullWidthBlanks(SjisView text);
 
 // The longest prefix of at most maxBytes that does not end inside a
 // double-byte character.
-ShiftJisView cutAtCharBoundary(ShiftJisView text, std::size_t maxBytes);
+SjisView cutAtCharBoundary(SjisView text, std::size_t maxBytes);
 
 // Text right-aligned (or left-aligned) in width bytes; longer text is kept whole.
-ShiftJisString padLeft(ShiftJisView text, std::size_t width);
-ShiftJisString padRight(ShiftJisView text, std::size_t width);
+SjisString padLeft(SjisView text, std::size_t width);
+SjisString padRight(SjisView text, std::size_t width);
 
 }  // namespace vantor

@@ -9,14 +9,14 @@
 
 namespace vantor {
 
-// Byte position of the first single-byte character c, or ShiftJisView::npos.
-std::size_t findSjisChar(ShiftJisView text, char c);
+// Byte position of the first single-byte character c, or SjisView::npos.
+std::size_t findSjisChar(SjisView text, char c);
 
 // Byte position where the last character of a non-empty text begins.
-std::size_t lastSjisCharStart(ShiftJisView text);
+std::size_t lastSjisCharStart(SjisView text);
 
 // Equal when ASCII letters are compared without regard to case;
 // double-byte characters must match exactly.
-bool equalsIgnoringAsciiCase(ShiftJisView a, ShiftJisView b);
+bool equalsIgnoringAsciiCase(SjisView a, SjisView b);
 
 }  // namespace vantor

@@ -9,6 +9,6 @@
 
 namespace vantor {
 
-inline ShiftJisString sjis(std::string_view utf8) { return utf8ToCp932(utf8); }
+inline SjisString sjis(std::string_view utf8) { return utf8ToCp932(utf8); }
 
 }  // namespace vantor

@@ -47,7 +47,7 @@ struct Runner {
     int position;
 };
 
-std::string runnerRecord(const Runner& r) {
+SjisString runnerRecord(const Runner& r) {
     return seBuilder(r.race, r.number, r.horseId)
         .number(se::Wakuban, r.number)
         .text(se::Bamei, utf8ToCp932(r.name))
@@ -98,7 +98,7 @@ protected:
         form = std::make_unique<TMainForm>(std::make_unique<FakeJVLink>());
     }
 
-    void file(const std::vector<std::string>& records) {
+    void file(const std::vector<SjisString>& records) {
         StoreBatch batch;
         RecordFiler filer(folder.paths(), batch);
         std::vector<SjisString> lines;

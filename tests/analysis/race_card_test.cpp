@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 
 namespace {
 
 std::string u(const SjisString& s) { return cp932ToUtf8(s); }
+std::array<SjisString, 3> label(SjisView combination, SjisView popularity, SjisView payout) {
+    return {SjisString(combination), SjisString(popularity), SjisString(payout)};
+}
 
 class RaceCardTest : public ::testing::Test {
 protected:
@@ -26,8 +30,8 @@ protected:
         r.TorokuTosu = "02";
         r.RaceName = utf8ToCp932("東京優駿");
         for (std::size_t j = 0; j < 2; ++j) {
-            r.Wakuban[j] = std::to_string(j + 1);
-            r.Umaban[j] = "0" + std::to_string(j + 1);
+            r.Wakuban[j] = formatted("%zu", j + 1);
+            r.Umaban[j] = formatted("0%zu", j + 1);
             r.SexCd[j] = "1";
             r.BanusiName[j] = utf8ToCp932("　山田　太郎  ");
             r.ChokName[j] = utf8ToCp932("藤沢和  ");
@@ -44,7 +48,7 @@ TEST_F(RaceCardTest, HeaderLabels) {
     const RaceHeaderTexts h = raceHeaderTexts(rec());
     EXPECT_EQ(u(h.grade), "G1   ");
     EXPECT_EQ(u(h.course), "東京  ");
-    EXPECT_EQ(h.raceNumber, "11");
+    EXPECT_EQ(h.raceNumber, "11"_sjis);
     EXPECT_EQ(u(h.dateLine), "2024年 5月26日東京 2回12日");
     EXPECT_EQ(u(h.raceName), "東京優駿");
     EXPECT_EQ(u(h.weightType), "馬齢　");
@@ -67,7 +71,7 @@ TEST_F(RaceCardTest, ClassGradeWeightAndTrackTables) {
     EXPECT_EQ(cls("701"), "新馬　　　");
     EXPECT_EQ(cls("999"), "ｵｰﾌﾟﾝ　　 ");
     const auto track = [&](int code) {
-        rec().TrackCd = std::to_string(code);
+        rec().TrackCd = formatted("%d", code);
         return u(raceHeaderTexts(rec()).track);
     };
     EXPECT_EQ(track(10), "芝直");
@@ -102,12 +106,12 @@ TEST_F(RaceCardTest, PayoutLabelsSkipEmptyEntries) {
     r.WideKumi[7] = " 1- 2";
     r.WidePay[7] = 100;
     const PayoutLabelTexts p = payoutLabelTexts(r);
-    EXPECT_EQ(p[0], (std::array<SjisString, 3>{" 3", " 1", "     250"}));
-    EXPECT_EQ(p[1], (std::array<SjisString, 3>{" 7", "", "    1210"}));
+    EXPECT_EQ(p[0], label(" 3", " 1", "     250"));
+    EXPECT_EQ(p[1], label(" 7", "", "    1210"));
     EXPECT_EQ(p[2], (std::array<SjisString, 3>{}));
     EXPECT_EQ(p[8], (std::array<SjisString, 3>{}));  // " 0- 0" is no entry
-    EXPECT_EQ(p[11], (std::array<SjisString, 3>{" 3- 7", "12", "    4560"}));
-    EXPECT_EQ(p[20], (std::array<SjisString, 3>{" 1- 2", "", "     100"}));
+    EXPECT_EQ(p[11], label(" 3- 7", "12", "    4560"));
+    EXPECT_EQ(p[20], label(" 1- 2", "", "     100"));
 }
 
 TEST_F(RaceCardTest, WeekCellsAlwaysHaveOneWidth) {
@@ -127,16 +131,16 @@ TEST_F(RaceCardTest, GridRowsAndSameOwnerNames) {
     rec().UserMark[1] = "\x81\x9b"_sjis;  // ○, as the marks file put it in
     const RaceCardTexts card = assembleRaceCard(*day, 3);
     ASSERT_EQ(card.runners, 2);
-    EXPECT_EQ(card.signRows[0][kSignUserMarkColumn], "");
+    EXPECT_EQ(card.signRows[0][kSignUserMarkColumn], ""_sjis);
     EXPECT_EQ(u(card.signRows[1][kSignUserMarkColumn]), "○");
     EXPECT_EQ(u(card.checkRows[1][kCheckUserMarkColumn]), "○");
     EXPECT_EQ(u(card.signRows[0][3]), "山田太");  // trimmed, no full-width blanks, six bytes
-    EXPECT_EQ(card.signRows[1][3], "");
+    EXPECT_EQ(card.signRows[1][3], ""_sjis);
     EXPECT_EQ(u(card.signRows[1][4]), "藤沢和");
     EXPECT_EQ(u(card.signRows[0][6]), "牡  ");  // a blank age stays two blanks
-    EXPECT_EQ(card.signRows[0][10], " 12.2");
-    EXPECT_EQ(card.signRows[0][11], " 2");
-    EXPECT_EQ(card.signRows[1][10], "");
+    EXPECT_EQ(card.signRows[0][10], " 12.2"_sjis);
+    EXPECT_EQ(card.signRows[0][11], " 2"_sjis);
+    EXPECT_EQ(card.signRows[1][10], ""_sjis);
     EXPECT_EQ(card.checkRows[0][kCheckFirstWeekColumn].size(), 21u);
     EXPECT_TRUE(card.incompleteMessage.empty());
 

@@ -10,15 +10,15 @@ using namespace vantor;
 
 namespace {
 
-ShiftJisString sj(std::string_view utf8) { return utf8ToCp932(utf8); }
+SjisString sj(std::string_view utf8) { return utf8ToCp932(utf8); }
 
-bool isCleanCp932(const ShiftJisString& text) {
+bool isCleanCp932(const SjisString& text) {
     const std::string utf8 = cp932ToUtf8(text);
     return utf8.find("\xEF\xBF\xBD") == std::string::npos && utf8ToCp932(utf8) == text;
 }
 
 // Form 2 is two full-width characters, one and two blanks, or four blanks.
-bool isFullWidthForm2(const ShiftJisString& t) {
+bool isFullWidthForm2(const SjisString& t) {
     const auto lead = [&](std::size_t i) { return isSjisLeadByte(static_cast<unsigned char>(t[i])); };
     return (lead(0) && lead(2)) || (lead(0) && t.view().substr(2) == "  ") || t == "    ";
 }
@@ -67,7 +67,7 @@ TEST(CourseName, UnknownCodeOrFormLeavesTheCallersText) {
         EXPECT_EQ(CourseName(sjisBytes(code), 2), std::nullopt) << '"' << code << '"';
     EXPECT_EQ(CourseName("05", 1), std::nullopt);
     EXPECT_EQ(CourseName("05", -1), std::nullopt);
-    ShiftJisString kept("keep");
+    SjisString kept("keep");
     if (auto name = CourseName("99", 2)) kept = *name;
     EXPECT_EQ(kept, "keep"_sjis);
 }

@@ -9,7 +9,7 @@
 using namespace vantor;
 
 namespace {
-ShiftJisString sj(std::string_view utf8) { return utf8ToCp932(utf8); }
+SjisString sj(std::string_view utf8) { return utf8ToCp932(utf8); }
 }  // namespace
 
 TEST(HorseCodes, CoatColourAndSexAreExactCodes) {

@@ -22,7 +22,7 @@ TEST(RaceKey, PartsAreCutFromTheKeyAsItCame) {
 
 TEST(RaceKey, BlankAndShortKeysStayAsTheyAreAndGiveShortParts) {
     const RaceKey blank("                ");
-    EXPECT_EQ(blank.text(), ShiftJisString(16, ' '));
+    EXPECT_EQ(blank.text(), SjisString(16, ' '));
     EXPECT_EQ(blank.course(), "  "_sjis);
     const RaceKey partly("20240526  ");  // a race day without course and race
     EXPECT_EQ(partly.date(), "20240526"_sjis);

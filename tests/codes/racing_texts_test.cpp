@@ -12,21 +12,21 @@ using namespace vantor;
 
 namespace {
 
-std::string u(const ShiftJisString& s) { return cp932ToUtf8(s); }
+std::string u(const SjisString& s) { return cp932ToUtf8(s); }
 
 }  // namespace
 
 TEST(RacingTexts, RaceLabelsAndDatesFromTheRaceKey) {
-    EXPECT_EQ(u(raceLabel("2024052605021211")), "東京11R"_sjis);
-    EXPECT_EQ(u(raceLabel("2024052699021201")), " 1R"_sjis) << "an unknown course has no name";
+    EXPECT_EQ(u(raceLabel("2024052605021211")), "東京11R");
+    EXPECT_EQ(u(raceLabel("2024052699021201")), " 1R") << "an unknown course has no name";
     EXPECT_EQ(dottedDate("20240526"), "2024.05.26"_sjis);
 }
 
 TEST(RacingTexts, TrackNamesAndSurfaces) {
-    EXPECT_EQ(u(trackName("10")), "芝直"_sjis);
-    EXPECT_EQ(u(trackName("17")), "芝右"_sjis);
-    EXPECT_EQ(u(trackName("29")), "ﾀﾞ直"_sjis);
-    EXPECT_EQ(u(trackName("55")), "障害"_sjis);
+    EXPECT_EQ(u(trackName("10")), "芝直");
+    EXPECT_EQ(u(trackName("17")), "芝右");
+    EXPECT_EQ(u(trackName("29")), "ﾀﾞ直");
+    EXPECT_EQ(u(trackName("55")), "障害");
     EXPECT_EQ(trackName("26"), ""_sjis);
     EXPECT_EQ(trackName("  "), ""_sjis);
 }
@@ -41,34 +41,34 @@ TEST(RacingTexts, TrackSurfacesOfJvDataTrackCodes) {
 }
 
 TEST(RacingTexts, WeatherAndGoingShowABlankForAnUnknownCode) {
-    EXPECT_EQ(u(weatherGoingText("4", "4")), "小雨 不良"_sjis);
-    EXPECT_EQ(u(weatherGoingText("1", "2")), "晴 稍重"_sjis);
+    EXPECT_EQ(u(weatherGoingText("4", "4")), "小雨 不良");
+    EXPECT_EQ(u(weatherGoingText("1", "2")), "晴 稍重");
     EXPECT_EQ(weatherGoingText("7", ""_sjis), "   "_sjis);
 }
 
 TEST(RacingTexts, RaceClassInTheHeaderAndTheShortForm) {
-    EXPECT_EQ(u(raceClassHeaderText("703")), "未勝利　　"_sjis);
-    EXPECT_EQ(u(raceClassHeaderText("000")), "　　　　　"_sjis);
-    EXPECT_EQ(u(raceClassHeaderText("100")), "1億円下   "_sjis);
-    EXPECT_EQ(u(raceClassHeaderText("016")), "1600万円下"_sjis);
-    EXPECT_EQ(u(raceClassShortText("701")), "新馬"_sjis);
-    EXPECT_EQ(u(raceClassShortText("005")), " 500下"_sjis);
+    EXPECT_EQ(u(raceClassHeaderText("703")), "未勝利　　");
+    EXPECT_EQ(u(raceClassHeaderText("000")), "　　　　　");
+    EXPECT_EQ(u(raceClassHeaderText("100")), "1億円下   ");
+    EXPECT_EQ(u(raceClassHeaderText("016")), "1600万円下");
+    EXPECT_EQ(u(raceClassShortText("701")), "新馬");
+    EXPECT_EQ(u(raceClassShortText("005")), " 500下");
     EXPECT_EQ(raceClassShortText("000"), " "_sjis);
 }
 
 TEST(RacingTexts, ListAndCardFormsOfPositionPopularityAndOdds) {
-    EXPECT_EQ(u(finishListText(3)), " 3着"_sjis);
+    EXPECT_EQ(u(finishListText(3)), " 3着");
     EXPECT_EQ(finishListText(0), "    "_sjis);
     EXPECT_EQ(finishCardText(12), "12"_sjis);
     EXPECT_EQ(finishCardText(0), "  "_sjis);
-    EXPECT_EQ(u(popularityListText(1)), " 1人"_sjis);
+    EXPECT_EQ(u(popularityListText(1)), " 1人");
     EXPECT_EQ(popularityListText(-1), "    "_sjis);
     EXPECT_EQ(popularityPayoutText(7), " 7"_sjis);
     EXPECT_EQ(popularityPayoutText(0), ""_sjis);
     EXPECT_EQ(winOddsListText(12.3), "  12.3"_sjis);
     EXPECT_EQ(winOddsListText(0), "      "_sjis);
-    EXPECT_EQ(u(winOddsCardText("0123")), "　 12.3倍"_sjis);
-    EXPECT_EQ(u(winOddsCardText("9999")), "　999.9倍"_sjis);
+    EXPECT_EQ(u(winOddsCardText("0123")), "　 12.3倍");
+    EXPECT_EQ(u(winOddsCardText("9999")), "　999.9倍");
     EXPECT_EQ(winOddsCardText("0000"), " "_sjis);
     EXPECT_EQ(winOddsCardText("    "), " "_sjis);
     EXPECT_EQ(predictedOddsText(3.5), "  3.5"_sjis);

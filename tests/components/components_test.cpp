@@ -13,6 +13,7 @@
 #include "components/up_down.h"
 
 using vantor::ui::TStringGrid;
+using namespace vantor::literals;
 
 namespace {
 
@@ -56,13 +57,13 @@ TEST(StringGrid, CellsKeepTheBytesTheyWereSetFrom) {
     TStringGrid grid;
     grid.setColCount(2);
     grid.setRowCount(2);
-    grid.setCell(1, 1, "\xEE\xE0");
-    EXPECT_EQ(grid.cellSjis(1, 1), "\xEE\xE0");
+    grid.setCell(1, 1, "\xEE\xE0"_sjis);
+    EXPECT_EQ(grid.cellSjis(1, 1), "\xEE\xE0"_sjis);
     EXPECT_EQ(grid.cell(1, 1), QStringLiteral("髙"));
-    grid.setCell(1, 1, "\xFB\xFC");
-    EXPECT_EQ(grid.cellSjis(1, 1), "\xFB\xFC");
+    grid.setCell(1, 1, "\xFB\xFC"_sjis);
+    EXPECT_EQ(grid.cellSjis(1, 1), "\xFB\xFC"_sjis);
     EXPECT_EQ(grid.cell(1, 1), QStringLiteral("髙"));
-    EXPECT_EQ(grid.cellSjis(5, 5), "");
+    EXPECT_EQ(grid.cellSjis(5, 5), ""_sjis);
 }
 
 TEST(StringGrid, SizesStayWhenTheGridGrows) {

@@ -12,7 +12,7 @@ namespace live_day {
 
 using namespace jvdata;
 
-inline std::string weights() {
+inline SjisString weights() {
     RecordBuilder b = liveRecord(kWhLayout, "05261430");
     // Horse number, weight, sign, change; slot 17 "00" and slot 18 blank are empty entries.
     const std::tuple<int, const char*, const char*, const char*> slots[] = {
@@ -27,7 +27,7 @@ inline std::string weights() {
     return b.text(wh::Umaban, "00", 17).take();
 }
 
-inline std::string winPlaceOdds(const char* dataKind, std::string_view announce, const char* firstOdds) {
+inline SjisString winPlaceOdds(SjisView dataKind, SjisView announce, const char* firstOdds) {
     RecordBuilder b = liveRecord(kO1Layout, announce, 11, "05", dataKind);
     b.number(o1::SyussoTosu, 16);
     const std::tuple<int, const char*, const char*> win[] = {
@@ -41,13 +41,13 @@ inline std::string winPlaceOdds(const char* dataKind, std::string_view announce,
     return b.text(o1::WakurenKumi, "12", 1).text(o1::WakurenOdds, "00123", 1).text(o1::WakurenNinki, "01", 1).take();
 }
 
-inline std::string quinellaOdds() {
+inline SjisString quinellaOdds() {
     RecordBuilder b = liveRecord(kO2Layout, "05261450");
     b.text(o2::UmarenKumi, "0102", 1).text(o2::UmarenOdds, "000123", 1).text(o2::UmarenNinki, "001", 1);
     return b.text(o2::UmarenKumi, "0318", 2).text(o2::UmarenOdds, "------", 2).text(o2::UmarenNinki, "---", 2).take();
 }
 
-inline std::string weather(std::string_view announce, const char* change, const char* going) {
+inline SjisString weather(SjisView announce, SjisView change, SjisView going) {
     return RecordBuilder(kWeLayout)
         .text(we::DataKubun, "1")
         .number(we::MakeDate, 20240526)
@@ -57,30 +57,30 @@ inline std::string weather(std::string_view announce, const char* change, const 
         .number(we::Kaiji, 2)
         .number(we::Nichiji, 12)
         .text(we::HappyoTime, announce)
-        .text(we::HenkoID, sjisBytes(change))
+        .text(we::HenkoID, change)
         .text(we::TenkoCD, "1")
-        .text(we::SibaBabaCD, sjisBytes(going))
+        .text(we::SibaBabaCD, going)
         .text(we::DirtBabaCD, "1")
         .take();
 }
 
-inline std::string scratch(int horse, const char* dataKind, const char* reason) {
-    return liveRecord(kAvLayout, "05260840", 11, "05", dataKind).number(av::Umaban, horse).text(av::JiyuKubun, sjisBytes(reason)).take();
+inline SjisString scratch(int horse, SjisView dataKind, SjisView reason) {
+    return liveRecord(kAvLayout, "05260840", 11, "05", dataKind).number(av::Umaban, horse).text(av::JiyuKubun, reason).take();
 }
 
-inline std::string jockey(std::string_view announce, const char* code, const std::string& nameUtf8) {
+inline SjisString jockey(SjisView announce, SjisView code, const std::string& nameUtf8) {
     return liveRecord(kJcLayout, announce)
         .number(jc::Umaban, 8)
         .number(jc::Futan, 570)
-        .text(jc::KisyuCode, sjisBytes(code))
+        .text(jc::KisyuCode, code)
         .text(jc::KisyuName, utf8ToCp932(nameUtf8))
         .number(jc::FutanBefore, 560)
         .text(jc::KisyuCodeBefore, "01111")
         .take();
 }
 
-inline std::string dayChanges(bool withScratch) {
-    std::string bytes = weather("00000000", "1", "1") + weather("05261210", "3", "2");
+inline SjisString dayChanges(bool withScratch) {
+    SjisString bytes = weather("00000000", "1", "1") + weather("05261210", "3", "2");
     if (withScratch) bytes += scratch(6, "1", "001");
     bytes += scratch(7, "2", "002") + scratch(19, "1", "001");  // horse 19 is left out
     bytes += jockey("05260930", "00000", "未定") + jockey("05261020", "01234", "テスト騎手");
@@ -97,8 +97,9 @@ inline std::string dayChanges(bool withScratch) {
 
 }  // namespace live_day
 
-inline void putLiveFile(ExportStore& store, const std::string& name, const std::string& bytes) {
-    writeFile(store.paths().liveDayDir("20240526") / name, bytes);
+// Live records are Shift-JIS and go into the file as they are.
+inline void putLiveFile(ExportStore& store, const std::string& name, SjisView bytes) {
+    writeFile(store.paths().liveDayDir("20240526") / name, bytes.bytes());
 }
 
 inline void fillHandMadeLiveDay(ExportStore& store) {

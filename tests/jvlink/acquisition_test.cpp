@@ -22,16 +22,16 @@ namespace {
 
 // A feed of three normal files: two race days and the week's horse masters.
 void writeFeed(const fs::path& feed) {
-    std::string day1, day2, masters;
+    SjisString day1, day2, masters;
     for (int race = 1; race <= 3; ++race) {
         const RaceId a{.date = 20240525, .race = race}, b{.date = 20240526, .race = race};
         day1 += raRecord(a, 2) + seRecord(a, 1, "2020100001") + seRecord(a, 2, "2020100002") + hrRecord(a);
         day2 += raRecord(b, 2) + seRecord(b, 1, "2020100003") + seRecord(b, 2, "2020100004") + hrRecord(b);
     }
     for (const char* id : {"2020100001", "2020100002", "2020100003", "2020100004"}) masters += umRecord(id);
-    writeFile(feed / "normal/20240525180000_RESULT1.jvd", day1);
-    writeFile(feed / "normal/20240526180000_RESULT2.jvd", day2);
-    writeFile(feed / "normal/20240527090000_MASTER.jvd", masters);
+    writeFile(feed / "normal/20240525180000_RESULT1.jvd", day1.bytes());
+    writeFile(feed / "normal/20240526180000_RESULT2.jvd", day2.bytes());
+    writeFile(feed / "normal/20240527090000_MASTER.jvd", masters.bytes());
 }
 
 class AcquisitionTest : public ::testing::Test {
@@ -65,7 +65,7 @@ protected:
     }
 
     // Runs an acquisition the way the dialog does.
-    void run(const char* fromtime = "20240101000000", int option = 1) {
+    void run(SjisView fromtime = "20240101000000", int option = 1) {
         acquisition = std::make_unique<Acquisition>(link, paths, ui());
         auto next = acquisition->start(fromtime, option);
         while (next == Acquisition::Next::poll) {
@@ -101,7 +101,7 @@ TEST_F(AcquisitionTest, CompleteReadFilesEverythingAndRemembersTheNewestFile) {
     EXPECT_EQ(statuses[0], "JVOpen正常:正常に実行されました。(0)");
     EXPECT_EQ(statuses[1], "ReadCount:3, DownloadCount:3");
     EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00"_sjis);
-    EXPECT_EQ(lastTimeShown, "2024/05/27 09:00:00");
+    EXPECT_EQ(lastTimeShown, "2024/05/27 09:00:00"_sjis);
     EXPECT_EQ(beeps, 1);          // the end of the acquisition
     EXPECT_EQ(lines.size(), 4u);  // the last file's horse masters
     EXPECT_EQ(lines[0], "作成済み:2020100001.jvUM2");
@@ -343,11 +343,12 @@ TEST_F(AcquisitionTest, AnOwnerGoneMidReadLeavesTheStoreErrorOnStandardError) {
 
 TEST_F(AcquisitionTest, RecordsReadAndNotFiledAreCountedByKindAtTheEndOfEachRun) {
     const RaceId race{.race = 1};
-    const std::string votes = std::string("H1") + std::string(28951, ' ') + "\r\n";
-    const std::string quinellaPlace = std::string("O3") + std::string(2650, ' ') + "\r\n";
-    writeFile(feed / "normal/20240527100000_ODDS.jvd", votes + finalOddsRecord(jvdata::kO1Layout, race) +
-                                                           finalOddsRecord(jvdata::kO2Layout, race) + votes +
-                                                           quinellaPlace);
+    const SjisString votes = "H1" + SjisString(28951, ' ') + "\r\n";
+    const SjisString quinellaPlace = "O3" + SjisString(2650, ' ') + "\r\n";
+    writeFile(feed / "normal/20240527100000_ODDS.jvd",
+              (votes + finalOddsRecord(jvdata::kO1Layout, race) + finalOddsRecord(jvdata::kO2Layout, race) + votes +
+               quinellaPlace)
+                  .bytes());
     run();
     ASSERT_FALSE(lines.empty());
     const std::string counted = "読込んで保存しなかったレコード:H1 2件 O3 1件";

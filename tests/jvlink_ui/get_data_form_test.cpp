@@ -173,9 +173,9 @@ TEST_F(GetDataFormTest, CancelAsksFirstAndNoLeavesItRunning) {
 // and a cancel in the middle keeps every line filed so far.
 TEST_F(GetDataFormTest, TheListShowsLinesWhileTheyArriveAndACancelKeepsThem) {
     TempDir bigFeed;
-    std::string records;
+    SjisString records;
     for (int n = 0; n < 30000; ++n) records += seRecord({.race = n % 12 + 1}, n % 18 + 1, "2020100001", "2");
-    writeFile(bigFeed / "normal/20240526180000_CARD.jvd", records);
+    writeFile(bigFeed / "normal/20240526180000_CARD.jvd", records.bytes());
     FeedJVLink big(FeedSettings{bigFeed.path(), 0, "0490"});
     big.JVInit("sid");
 

@@ -7,6 +7,7 @@
 
 #include "support/ops_readers.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::views;
@@ -42,7 +43,7 @@ const draw::Text* textOf(const draw::Ops& ops, const std::string& utf8, std::vec
 BarChartInput input(std::initializer_list<std::pair<const char*, double>> rows) {
     BarChartInput in;
     in.title = utf8ToCp932("勝率 騎手");
-    for (const auto& [label, value] : rows) in.rows.push_back({utf8ToCp932(label), value, std::to_string(value)});
+    for (const auto& [label, value] : rows) in.rows.push_back({utf8ToCp932(label), value, formatted("%f", value)});
     return in;
 }
 
@@ -93,7 +94,7 @@ TEST(BarChartLayout, AnEmptyTableOrATinyPaneDrawsTheTitleAndNoBar) {
 
     // Many rows in a pane too small for them: every bar still inside the pane, none negative.
     BarChartInput many = input({});
-    for (int i = 0; i < 40; ++i) many.rows.push_back({"x", 10.0 * i, "v"});
+    for (int i = 0; i < 40; ++i) many.rows.push_back({SjisString("x"), 10.0 * i, SjisString("v")});
     const BarChart tiny = barChart(many, 40, 20, measure);
     for (const auto& bar : bars(tiny.ops)) {
         EXPECT_GE(bar.h, 1);

@@ -21,8 +21,8 @@ TEST(CardRunTexts, RaceNameFallsBackToTheConditionAndANoneConditionIsBlank) {
     EXPECT_EQ(u(runRaceName("", "999")), "ｵｰﾌﾟﾝ");
     EXPECT_EQ(u(runRaceName("", "005")), " 500下");
     EXPECT_EQ(u(runRaceName("", "016")), "1600下");
-    EXPECT_EQ(runRaceName("", "000"), " ");
-    EXPECT_EQ(runRaceName("", "   "), " ");
+    EXPECT_EQ(runRaceName("", "000"), " "_sjis);
+    EXPECT_EQ(runRaceName("", "   "), " "_sjis);
 }
 
 TEST(CardRunTexts, PlaceAndDateUseTheMeetingDigitAndTwoCharactersOfTheCourse) {
@@ -42,7 +42,7 @@ TEST(CardRunTexts, TrackTextsAndTheirSurfaceColours) {
                  {"26", "   ", maroon},      {"51", "障害", draw::kBlack}, {"59", "障害", draw::kBlack},
                  {"00", "   ", draw::kBlack}};
     for (const auto& c : cases) {
-        const auto track = trackText(c.code);
+        const auto track = trackText(sjisBytes(c.code));
         ASSERT_TRUE(track) << c.code;
         EXPECT_EQ(u(track->text), c.text) << c.code;
         EXPECT_EQ(track->colour, c.colour) << c.code;
@@ -54,14 +54,14 @@ TEST(CardRunTexts, TrackTextsAndTheirSurfaceColours) {
 TEST(CardRunTexts, UnknownNumbersBecomeBlanksOfTheirWidth) {
     EXPECT_EQ(u(runFieldText(0, 0, 0)), "    －    ");
     EXPECT_EQ(u(runFieldText(8, 19, 1000)), " 8頭－1000");
-    EXPECT_EQ(runRiderText("ABC     ", 0, 0), "ABC" + std::string(5 + 7 + 7, ' '));
+    EXPECT_EQ(runRiderText("ABC     ", 0, 0), "ABC"_sjis + SjisString(5 + 7 + 7, ' '));
     EXPECT_EQ(u(runWeightPrizeText(0, 0)), std::string(13, ' '));
-    EXPECT_EQ(lastFurlongsText("   "), "   ");
-    EXPECT_EQ(lastFurlongsText("035"), " 3F: 35");
+    EXPECT_EQ(lastFurlongsText("   "), "   "_sjis);
+    EXPECT_EQ(lastFurlongsText("035"), " 3F: 35"_sjis);
     EXPECT_EQ(u(cornerText(0)), "－");
 }
 
 TEST(CardRunTexts, PrizeMoneyInHundredsOfYenIsShownInThousands) {
     EXPECT_EQ(u(runWeightPrizeText(452, 123450)), "452kg  12345千円");
-    EXPECT_EQ(runWeightPrizeText(452, 9), "452kg" + std::string(8, ' ')) << "below a thousand yen shows blank";
+    EXPECT_EQ(runWeightPrizeText(452, 9), "452kg"_sjis + SjisString(8, ' ')) << "below a thousand yen shows blank";
 }

@@ -43,9 +43,9 @@ protected:
     }
 
     TRaceRec& race() { return day_->RaceTbl[0]; }
-    void series(std::initializer_list<std::string> records) {
-        for (const std::string& record : records) {
-            const SjisView view(record);
+    void series(std::initializer_list<SjisString> records) {
+        for (const SjisString& record : records) {
+            const SjisView view = record;
             live_->applyAnswer(LiveDataspec::winOddsSeries, std::span(&view, 1));
         }
     }
@@ -123,11 +123,11 @@ TEST_F(OddsChartTest, AScratchEndsItsLineAndAChangedPostTimeMovesThePost) {
     series({test::winOddsRecord("05261500", {"0028", "0150", "0400"}),
             test::winOddsRecord("05261510", {"0027", "----", "0410"}),
             test::winOddsRecord("05261520", {"0026", "----", "0420"})});
-    const std::string tc = test::liveRecord(jvdata::kTcLayout, "05261505")
-                               .text(jvdata::tc::HassoTime, "1555")
-                               .text(jvdata::tc::HassoTimeBefore, "1540")
-                               .take();
-    const SjisView view(tc);
+    const SjisString tc = test::liveRecord(jvdata::kTcLayout, "05261505")
+                              .text(jvdata::tc::HassoTime, "1555")
+                              .text(jvdata::tc::HassoTimeBefore, "1540")
+                              .take();
+    const SjisView view = tc;
     live_->applyAnswer(LiveDataspec::dayChanges, std::span(&view, 1));
 
     const OddsChart c = chart();
@@ -149,7 +149,7 @@ TEST(OddsChartTimes, AnnounceTimesReadOnTheRaceDaysCalendar) {
     // A December announcement of a January race is of the year before.
     EXPECT_EQ(*clockMinute("0000", "20240105") - *announceMinute("12312330", "20240105"), 4 * 1440 + 30);
     for (const char* bad : {"0526", "0526 900", "13011000", "05262460", "00000000"})
-        EXPECT_FALSE(announceMinute(bad, "20240526")) << bad;
+        EXPECT_FALSE(announceMinute(sjisBytes(bad), "20240526")) << bad;
     EXPECT_FALSE(clockMinute("2500", "20240526"));
     EXPECT_FALSE(clockMinute("    ", "20240526"));
 }

@@ -10,6 +10,7 @@
 #include "painting/text_measure.h"
 #include "support/ops_readers.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::card;
@@ -95,14 +96,14 @@ TEST_F(RaceCardCell, BracketFillsTheCellAndDigitsAreBlackOnlyOnTheLightBrackets)
     const draw::Rgb fills[] = {{255, 255, 255}, {128, 128, 128}, {255, 0, 0},   {0, 0, 255},
                                {255, 255, 0},   {0, 255, 0},     {255, 128, 0}, {255, 0, 255}};
     for (int bracket = 1; bracket <= 8; ++bracket) {
-        rec().Wakuban[kSlot] = std::to_string(bracket);
+        rec().Wakuban[kSlot] = formatted("%d", bracket);
         const draw::Ops ops = cell(kBracketColumn);
         const auto fill = opsOf<draw::Fill>(ops);
         ASSERT_EQ(fill.size(), 1u) << bracket;
         EXPECT_EQ(fill[0].color, fills[bracket - 1]) << bracket;
         const auto digit = textsOf(ops);
         ASSERT_EQ(digit.size(), 1u);
-        EXPECT_EQ(digit[0].text, std::to_string(bracket));
+        EXPECT_EQ(digit[0].text, formatted("%d", bracket));
         EXPECT_EQ(digit[0].color, bracket == 1 || bracket == 5 ? draw::kBlack : draw::kWhite) << bracket;
         EXPECT_EQ(digit[0].background, fills[bracket - 1]) << "digits are drawn opaquely on the bracket";
         EXPECT_TRUE(digit[0].font.bold);
@@ -121,7 +122,7 @@ TEST_F(RaceCardCell, FinishingPositionIsRedForAWinBlueForSecondAndThirdBlackBelo
         const auto texts = textsOf(cell(kFirstRunColumn + 1));
         const auto finish = std::find_if(texts.begin(), texts.end(), [](const draw::Text& t) { return t.x == 121; });
         ASSERT_NE(finish, texts.end()) << position;
-        EXPECT_EQ(finish->text, (position < 10 ? " " : "") + std::to_string(position));
+        EXPECT_EQ(finish->text, (position < 10 ? " "_sjis : ""_sjis) + formatted("%d", position));
         EXPECT_EQ(finish->color, colour) << position;
         EXPECT_TRUE(finish->font.bold);
         EXPECT_EQ(finish->font.size, 12) << "9 points";
@@ -179,14 +180,14 @@ TEST_F(RaceCardCell, OrderKeyLetterSitsUnderTheHorseNumberAndNoKeyIsABlank) {
     auto letter = [&] {
         const auto texts = textsOf(cell(kNumberColumn));
         EXPECT_EQ(texts.size(), 2u);
-        EXPECT_EQ(texts[0].text, " 3");
+        EXPECT_EQ(texts[0].text, " 3"_sjis);
         EXPECT_EQ(texts[1].color, draw::kBlue);
         EXPECT_GT(texts[1].y, texts[0].y + 20);
         return texts[1].text;
     };
-    EXPECT_EQ(letter(), "a");
+    EXPECT_EQ(letter(), "a"_sjis);
     day_->MarkTbl[kRace].SortKey[kSlot] = "z9999";
-    EXPECT_EQ(letter(), " ");
+    EXPECT_EQ(letter(), " "_sjis);
     EXPECT_EQ(std::get<draw::Fill>(cell(kNumberColumn)[0]).color, kColours.infoBackground);
 }
 

@@ -29,8 +29,8 @@ protected:
         r.HassoTime = "1540";
         day_->live().reset("20240526");
     }
-    void apply(LiveDataspec dataspec, const std::string& record) {
-        const SjisView view(record);
+    void apply(LiveDataspec dataspec, SjisView record) {
+        const SjisView view = record;
         day_->live().applyAnswer(dataspec, std::span(&view, 1));
     }
     const TRaceRec& race() const { return day_->RaceTbl[0]; }
@@ -40,15 +40,15 @@ protected:
 RaceDay* LiveCard::day_ = nullptr;
 
 TEST_F(LiveCard, ScratchJockeyChangeWeightsAndOddsReachTheRaceSlotAndTheHeader) {
-    std::string changes =
+    SjisString changes =
         test::liveRecord(kAvLayout, "05261010").number(av::Umaban, 2).text(av::JiyuKubun, "001").take();
-    const std::string jc = test::liveRecord(kJcLayout, "05261012")
+    const SjisString jc = test::liveRecord(kJcLayout, "05261012")
                                .number(jc::Umaban, 3)
                                .number(jc::Futan, 560)
                                .text(jc::KisyuName, sjis("新井"))
                                .text(jc::KisyuNameBefore, sjis("北原"))
                                .take();
-    const std::string tc = test::liveRecord(kTcLayout, "05261015")
+    const SjisString tc = test::liveRecord(kTcLayout, "05261015")
                                .text(tc::HassoTime, "1555")
                                .text(tc::HassoTimeBefore, "1540")
                                .take();
@@ -102,7 +102,7 @@ TEST_F(LiveCard, ACourseChangeTheGoingAndTheOddsTimeReachTheHeaderMarkedAsTheDay
     EXPECT_EQ(u(before.weatherGoing), "");
     EXPECT_EQ(u(before.oddsTime), "");
 
-    const std::string cc = test::liveRecord(kCcLayout, "05260905")
+    const SjisString cc = test::liveRecord(kCcLayout, "05260905")
                                .number(cc::Kyori, 1400)
                                .text(cc::TrackCD, "17")
                                .number(cc::KyoriBefore, 1600)
@@ -112,7 +112,7 @@ TEST_F(LiveCard, ACourseChangeTheGoingAndTheOddsTimeReachTheHeaderMarkedAsTheDay
     const SjisString first = test::weRecord("00000000", '1', '1', '1', '1');
     const SjisString going = test::weRecord("05261015", '3', '0', '2', '1');
     // A scratch of another race, announced later, is no announcement of this one.
-    const std::string other = test::liveRecord(kAvLayout, "05261100", 12).number(av::Umaban, 1).take();
+    const SjisString other = test::liveRecord(kAvLayout, "05261100", 12).number(av::Umaban, 1).take();
     const SjisView answer[] = {cc, first, going, other};
     day_->live().applyAnswer(LiveDataspec::dayChanges, answer);
     apply(LiveDataspec::odds, test::winOddsRecord("05261030", {"0024", "0150", "0300"}));

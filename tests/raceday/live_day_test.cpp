@@ -48,7 +48,7 @@ TEST(LiveValues, MarkersAreStatesAndNumbersAreNumbers) {
     EXPECT_EQ(readOddsField("0000").mark, LiveMark::noVotes);
     EXPECT_EQ(readOddsField("    ").mark, LiveMark::none);
     for (const char* garbled : {"02 7", "-297", "0*97", "02-7"})
-        EXPECT_EQ(readOddsField(garbled).mark, LiveMark::garbled);
+        EXPECT_EQ(readOddsField(sjisBytes(garbled)).mark, LiveMark::garbled);
 
     EXPECT_EQ(readWeightField("482"), liveValue(482));
     EXPECT_EQ(readWeightField("999").mark, LiveMark::notWeighed);
@@ -100,7 +100,7 @@ TEST_F(LiveDayTest, AFullWeighingWithEmptySlotsAndALaterOneThatReplacesIt) {
 TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTrace) {
     const SjisString wh =
         liveRecord(kWhLayout, "05261040", 3).number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 0, 1).take();
-    const SjisString short_ = wh.substr(0, 400) + "\r\n";
+    const SjisString short_ = wh.view().substr(0, 400) + "\r\n";
     // Of the layout's length, but no line of it: filed, it would break its file's lines.
     SjisString lineBreak = liveRecord(kWhLayout, "05261040", 8).take();
     lineBreak[300] = '\r';
@@ -262,7 +262,7 @@ TEST_F(LiveDayTest, TheWinOddsSeriesKeepsEachAnnouncementOnceInTimeOrder) {
 
 TEST_F(LiveDayTest, AnnouncementsOfDecemberComeBeforeThoseOfAJanuaryRaceDay) {
     day->reset("20250105");
-    const auto record = [](std::string_view announce, std::string_view name) {
+    const auto record = [](SjisView announce, SjisView name) {
         RecordBuilder b = liveRecord(kJcLayout, announce);
         return b.number(jc::Year, 2025)
             .number(jc::MonthDay, 105)
@@ -316,9 +316,9 @@ TEST_F(LiveDayTest, TheCombinationOddsAreKeptPerKindReadEntryByEntryAndALaterOne
     EXPECT_EQ(comboEntry(race().combos[1], ComboKind::exacta, 1).horses[0], 0) << "the later snapshot replaces";
     EXPECT_EQ(comboEntry(race().combos[1], ComboKind::exacta, 2).odds, liveValue(456));
 
-    const std::size_t room = race().combos[3].record.capacity();
+    const std::size_t room = race().combos[3].record.bytes().capacity();
     day->reset("20240526");
     answer(LiveDataspec::odds, {exactaRecord("05261050", {}, 10)});
     EXPECT_TRUE(race(10).combos[3].record.empty()) << "a new day keeps nothing of the last";
-    EXPECT_GE(race(10).combos[3].record.capacity(), room) << "nor gives back the room";
+    EXPECT_GE(race(10).combos[3].record.bytes().capacity(), room) << "nor gives back the room";
 }

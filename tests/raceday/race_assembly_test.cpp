@@ -50,7 +50,7 @@ TEST(CivilDate, DaysAcrossMonthsAndLeapYears) {
     EXPECT_EQ(daysBetween("20231231", "20240101"), 1);
     EXPECT_EQ(daysBetween("20240526", "20230526"), -366);
     for (const char* none : {"20240500", "20240026", "00000526", "        ", "20241301", "20230229"})
-        EXPECT_EQ(daysBetween(none, "20240526"), 0) << none;
+        EXPECT_EQ(daysBetween(sjisBytes(none), "20240526"), 0) << none;
 }
 
 TEST_F(AssemblyTest, ReadinessSignsBySexAndRest) {
@@ -91,7 +91,7 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
                                .number(ra::Honsyokin, 15000, 1)
                                .text(ra::HassoTime, "1540")
                                .take());
-    const std::string rival = utf8ToCp932("アイテノウマノナマエデス");
+    const SjisString rival = utf8ToCp932("アイテノウマノナマエデス");
     day->JvSeTbl[0][0].assign(seBuilder(kRace, 1)
                                   .text(se::SexCD, "2")
                                   .text(se::Bamei, utf8ToCp932("ウマノナマエハナガイデス"))
@@ -128,7 +128,7 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
     EXPECT_EQ(r.RunChakujun[0][0], 2);
     EXPECT_EQ(r.RunCorner[0][0][4], 7);
     EXPECT_EQ(r.RunSyokin[0][0], 1020);
-    EXPECT_EQ(r.RunAiteUma[0][0], rival.substr(0, 18));
+    EXPECT_EQ(r.RunAiteUma[0][0], rival.view().substr(0, 18));
 
     EXPECT_EQ(r.RunKey[0][1], raceKey(seRecord(jump, 4)).text());
     EXPECT_EQ(r.RunChakujun[0][1], 5);
@@ -144,7 +144,7 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
 
 TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     day->JvSeTbl[0][0].assign(seRecord(kRace, 1));
-    const std::string breeder(72, 'b');
+    const SjisString breeder(72, 'b');
     RecordBuilder um(kUmLayout);
     um.text(um::HansyokuName, "Sire", 1).text(um::HansyokuName, "Dam", 2).text(um::HansyokuName, "DamSire", 3);
     um.text(um::BirthDate, "20200401").text(um::BreederName, breeder).text(um::SanchiName, "Hidaka");
@@ -156,7 +156,7 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     const TRaceRec& r = race();
     EXPECT_EQ(trimRightBlanks(r.Ketto2Name[0]), "Dam"_sjis);
     EXPECT_EQ(r.BirthDate[0], "20200401"_sjis);
-    EXPECT_EQ(r.BreederName[0], breeder.substr(0, 71));
+    EXPECT_EQ(r.BreederName[0], breeder.view().substr(0, 71));
     EXPECT_EQ(r.ShibaChaku[0][0], 1 + 2 + 3);
     EXPECT_EQ(r.DirtChaku[0][0], 4 + 5 + 6);
     EXPECT_EQ(r.SyogaiChaku[0][0], 7);

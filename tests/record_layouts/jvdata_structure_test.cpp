@@ -51,18 +51,18 @@ namespace {
 class HandRecord {
 public:
     explicit HandRecord(std::size_t length) : bytes_(length - 2, ' ') { bytes_ += "\r\n"; }
-    HandRecord& at(std::size_t pos, ShiftJisView text) {
+    HandRecord& at(std::size_t pos, SjisView text) {
         bytes_.replace(pos - 1, text.size(), text);
         return *this;
     }
-    const ShiftJisString& bytes() const { return bytes_; }
+    const SjisString& bytes() const { return bytes_; }
 
 private:
-    ShiftJisString bytes_;
+    SjisString bytes_;
 };
 
 // value as a text of width digits with leading zeros.
-ShiftJisString digits(int width, int value) { return formatted("%0*d", width, value); }
+SjisString digits(int width, int value) { return formatted("%0*d", width, value); }
 
 }  // namespace
 
@@ -92,7 +92,7 @@ TEST(RecordLayouts, APayoutRecordPlacedByHandReadsBackEveryRepeatedEntry) {
                 .at(entry + group.numberLen + 9, digits(group.popularityLen, 50 + 10 * g + j));
         }
     }
-    const ShiftJisString& rec = hand.bytes();
+    const SjisString& rec = hand.bytes();
     EXPECT_EQ(raceKey(rec).text(), "2024052605021211"_sjis);
     EXPECT_EQ(payoutKey(rec), "202405260511"_sjis);  // without meeting and day
     for (int g = 0; g < 5; ++g) {
@@ -132,7 +132,7 @@ TEST(RecordLayouts, HorseMastersPlacedByHandReadBackInBothLayouts) {
             for (int c = 0; c <= 5; ++c)
                 hand.at(l.finishCountsPos + 18 * static_cast<std::size_t>(g - 1) + 3 * static_cast<std::size_t>(c),
                         digits(3, 100 * g + c));
-        const ShiftJisString& rec = hand.bytes();
+        const SjisString& rec = hand.bytes();
         EXPECT_EQ(get(rec, um::BirthDate), "20200415"_sjis);
         for (int n = 1; n <= 14; ++n)
             EXPECT_EQ(trimRightBlanks(get(rec, l.pedigreeName, n)), "name "_sjis + digits(2, n)) << l.length;
@@ -156,7 +156,7 @@ TEST(RecordBuilder, WritesFieldsThatParseBack) {
         .number(ra::Honsyokin, 15000, 2)
         .blankPadded(ra::TorokuTosu, 9)
         .text(ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B"_sjis);
-    const ShiftJisString rec = b.take();
+    const SjisString rec = b.take();
     ASSERT_EQ(rec.size(), kRaLength);
     EXPECT_EQ(rec.view().substr(rec.size() - 2), "\r\n"_sjis);
     EXPECT_EQ(recordKind(rec), "RA"_sjis);
@@ -173,7 +173,7 @@ TEST(RecordBuilder, CutsLongTextAtACharacterBoundaryAndKeepsTheLength) {
     RecordBuilder b(kSeLayout);
     b.text(se::ChokyosiRyakusyo, "a\x83\x41\x83\x41\x83\x41\x83\x41"_sjis);  // 9 bytes into 8
     b.number(se::TimeDiff, -105);
-    const ShiftJisString rec = b.take();
+    const SjisString rec = b.take();
     ASSERT_EQ(rec.size(), kSeLength);
     EXPECT_EQ(get(rec, se::ChokyosiRyakusyo), "a\x83\x41\x83\x41\x83\x41 "_sjis);
     EXPECT_EQ(get(rec, se::TimeDiff), "-105"_sjis);
@@ -182,7 +182,7 @@ TEST(RecordBuilder, CutsLongTextAtACharacterBoundaryAndKeepsTheLength) {
 TEST(RecordBuilder, NumbersFillTheirFieldWithZerosAndKeepTheLastDigits) {
     RecordBuilder b(kSeLayout);
     b.number(se::TimeDiff, -5).number(se::Umaban, 123).number(se::Wakuban, 0).blankPadded(se::Barei, -3);
-    const ShiftJisString rec = b.take();
+    const SjisString rec = b.take();
     EXPECT_EQ(get(rec, se::TimeDiff), "-005"_sjis);
     EXPECT_EQ(get(rec, se::Umaban), "23"_sjis);
     EXPECT_EQ(get(rec, se::Wakuban), "0"_sjis);

@@ -64,7 +64,7 @@ TEST_F(Batch, OneValueTheFileCannotHoldKeepsTheWholeOldFile) {
     disk.files.put(file, old);
     SettingsBatch batch(ini);
     writeSetting(batch, Setting<int>{"JVLinkFeed", "Pace", 0}, 50);
-    writeSetting(batch, Setting<ShiftJisView>{"JVLinkFeed", "Folder", ""}, "/new\r\n[locate]");
+    writeSetting(batch, Setting<SjisView>{"JVLinkFeed", "Folder", ""}, "/new\r\n[locate]");
     EXPECT_FALSE(batch.commit());
     EXPECT_EQ(bytes(), old);
     EXPECT_EQ(disk.replaced, 0);

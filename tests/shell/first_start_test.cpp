@@ -30,10 +30,11 @@ TEST(FirstStart, TheGeneratedDemoIsFiledAndTheNewestDayShown) {
     ASSERT_EQ(enterProgramFolder(app.path()), std::nullopt);
     const RaceId older{.date = 20240519, .race = 1}, newer{.date = 20240526, .race = 1};
     const auto runner = [](const RaceId& id) { return seBuilder(id, 1).number(jvdata::se::Wakuban, 1).take(); };
-    writeFile(feed / "setup/20240527060000_RACE.jvd",
-              raRecord(older, 1) + runner(older) + raRecord(newer, 1) + runner(newer) + umRecord("2020100001"));
+    writeFile(
+        feed / "setup/20240527060000_RACE.jvd",
+        (raRecord(older, 1) + runner(older) + raRecord(newer, 1) + runner(newer) + umRecord("2020100001")).bytes());
     // Files before the demo's first day stay out.
-    writeFile(feed / "setup/20240527060000_OLD.jvd", raRecord({.date = 20230101}, 1));
+    writeFile(feed / "setup/20240527060000_OLD.jvd", raRecord({.date = 20230101}, 1).bytes());
     FeedJVLink link(FeedSettings{feed.path(), 0, "0490"});
     TIniGT ini;
     ini.setFileName("vantor.ini");

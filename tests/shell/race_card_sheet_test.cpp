@@ -14,6 +14,7 @@
 #include "shell/main_form.h"
 #include "support/fake_jvlink.h"
 #include "support/program_folder.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 
@@ -30,7 +31,7 @@ protected:
     void chooseRace(std::initializer_list<std::pair<const char*, int>> runners) {
         TRaceRec& rec = form->Day->RaceTbl[0];
         rec.RacePresent = 1;
-        rec.TorokuTosu = std::to_string(runners.size());
+        rec.TorokuTosu = formatted("%zu", runners.size());
         std::size_t j = 0;
         for (const auto& [number, rank] : runners) {
             rec.Wakuban[j] = "1";

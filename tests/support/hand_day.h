@@ -7,6 +7,7 @@
 
 #include "raceday/race_day.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor::test {
 
@@ -37,7 +38,7 @@ public:
         char key[17];
         std::snprintf(key, sizeof key, "20240526%s0212%02d", course, number);
         rec.RaceKey = sjisBytes(key);
-        rec.TorokuTosu = std::to_string(heads);
+        rec.TorokuTosu = formatted("%d", heads);
         return rec;
     }
 

@@ -30,15 +30,15 @@ inline jvdata::RecordBuilder& withRaceKey(jvdata::RecordBuilder& b, const RaceId
         .number(ra::RaceNum, id.race);
 }
 
-inline std::string raRecord(const RaceId& id, int heads = 16, const char* dataKind = "7",
-                            const std::string& nameUtf8 = "テストステークス") {
+inline SjisString raRecord(const RaceId& id, int heads = 16, const char* dataKind = "7",
+                           const std::string& nameUtf8 = "テストステークス") {
     jvdata::RecordBuilder b(jvdata::kRaLayout);
     withRaceKey(b, id, dataKind).number(jvdata::ra::TorokuTosu, heads).text(jvdata::ra::Hondai, utf8ToCp932(nameUtf8));
     return b.take();
 }
 
-inline std::string seRecord(const RaceId& id, int horse, const char* horseId = "2020100001", const char* dataKind = "7",
-                            int position = 1) {
+inline SjisString seRecord(const RaceId& id, int horse, const char* horseId = "2020100001", const char* dataKind = "7",
+                           int position = 1) {
     jvdata::RecordBuilder b(jvdata::kSeLayout);
     withRaceKey(b, id, dataKind)
         .number(jvdata::se::Umaban, horse)
@@ -48,13 +48,13 @@ inline std::string seRecord(const RaceId& id, int horse, const char* horseId = "
     return b.take();
 }
 
-inline std::string hrRecord(const RaceId& id, const char* dataKind = "7", int winner = 1) {
+inline SjisString hrRecord(const RaceId& id, const char* dataKind = "7", int winner = 1) {
     jvdata::RecordBuilder b(jvdata::kHrLayout);
     withRaceKey(b, id, dataKind).number(jvdata::hr::TanUmaban, winner).number(jvdata::hr::TanPay, 350);
     return b.take();
 }
 
-inline std::string umRecord(const char* horseId, const std::string& sireUtf8 = "テストサイアー") {
+inline SjisString umRecord(const char* horseId, const std::string& sireUtf8 = "テストサイアー") {
     jvdata::RecordBuilder b(jvdata::kUmLayout);
     b.text(jvdata::um::DataKubun, "1")
         .text(jvdata::um::KettoNum, sjisBytes(horseId))
@@ -64,8 +64,8 @@ inline std::string umRecord(const char* horseId, const std::string& sireUtf8 = "
 
 // Final odds of a race (O1 or O2 layout, announce time "00000000"), with the
 // first entry's odds set, so that two records of one race tell apart.
-inline std::string finalOddsRecord(const jvdata::RecordLayout& layout, const RaceId& id, int firstOdds = 35,
-                                   const char* dataKind = "4") {
+inline SjisString finalOddsRecord(const jvdata::RecordLayout& layout, const RaceId& id, int firstOdds = 35,
+                                  const char* dataKind = "4") {
     jvdata::RecordBuilder b(layout);
     withRaceKey(b, id, dataKind).text(jvdata::o1::HappyoTime, "00000000").number(jvdata::o1::SyussoTosu, 16);
     if (layout.kind == "O1")
@@ -99,13 +99,13 @@ inline jvdata::RecordBuilder hrBuilder(const RaceId& id, const char* dataKind = 
 // Normal data of one race day (races 1 and 2, one runner each, with their
 // payouts) and the runner's horse master, as two feed files in feed/normal.
 inline void writeTwoRaceNormalFeed(const std::filesystem::path& feed) {
-    std::string day;
+    SjisString day;
     for (int race = 1; race <= 2; ++race) {
         const RaceId id{.race = race};
         day += raRecord(id, 1) + seRecord(id, 1) + hrRecord(id);
     }
-    writeFile(feed / "normal/20240526180000_RESULT.jvd", day);
-    writeFile(feed / "normal/20240527090000_MASTER.jvd", umRecord("2020100001"));
+    writeFile(feed / "normal/20240526180000_RESULT.jvd", day.bytes());
+    writeFile(feed / "normal/20240527090000_MASTER.jvd", umRecord("2020100001").bytes());
 }
 
 // A horse master record in the earlier 1577-byte layout.

@@ -6,7 +6,7 @@ using namespace vantor;
 
 TEST(Encoding, RoundTripsJapaneseText) {
     const std::string utf8 = "東京ﾀﾞｰﾄ①⑱　あア";
-    const ShiftJisString sjis = utf8ToCp932(utf8);
+    const SjisString sjis = utf8ToCp932(utf8);
     EXPECT_EQ(sjis.view().substr(0, 4), "\x93\x8C\x8B\x9E"_sjis);
     EXPECT_EQ(cp932ToUtf8(sjis), utf8);
     EXPECT_EQ(utf8ToCp932("①"), "\x87\x40"_sjis);
@@ -22,7 +22,7 @@ TEST(Encoding, InvalidBytesNeverLoseTheRest) {
               "A\xEF\xBF\xBD"
               "B");
     // Long texts cross the converter's buffer.
-    ShiftJisString longText(5000, 'x');
+    SjisString longText(5000, 'x');
     longText += "\x93\x8C"_sjis;
     EXPECT_EQ(cp932ToUtf8(longText), std::string(5000, 'x') + "東");
 }

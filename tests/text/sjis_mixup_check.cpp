@@ -11,12 +11,12 @@
 
 namespace vantor {
 
-std::size_t takesSjis(ShiftJisView text) { return text.size(); }
+std::size_t takesSjis(SjisView text) { return text.size(); }
 std::size_t takesUtf8(std::string_view text) { return text.size(); }
 
 std::size_t mixupCase() {
     const std::string utf8 = "jos\xC3\xA9";
-    const ShiftJisString sjis = utf8ToCp932(utf8);
+    const SjisString sjis = utf8ToCp932(utf8);
 #if VANTOR_MIXUP == 0
     return takesSjis(sjis) + takesUtf8(utf8) + takesSjis("ASCII") + takesUtf8(cp932ToUtf8(sjis));
 #elif VANTOR_MIXUP == 1
@@ -24,7 +24,7 @@ std::size_t mixupCase() {
 #elif VANTOR_MIXUP == 2
     return takesUtf8(sjis);
 #elif VANTOR_MIXUP == 3
-    const ShiftJisString copy = utf8;
+    const SjisString copy = utf8;
     return copy.size();
 #elif VANTOR_MIXUP == 4
     const std::string message = sjis;
@@ -34,7 +34,7 @@ std::size_t mixupCase() {
 #elif VANTOR_MIXUP == 6
     return takesUtf8(trimBlanks(sjis));
 #elif VANTOR_MIXUP == 7
-    const ShiftJisString twoBytes{'A', 'B'};
+    const SjisString twoBytes{'A', 'B'};
     return twoBytes.size();
 #endif
 }

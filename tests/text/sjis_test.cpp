@@ -7,7 +7,7 @@
 using namespace vantor;
 
 TEST(FieldCut, OneBasedAndSafePastTheEnd) {
-    constexpr ShiftJisView rec = "RA7202405260501";
+    constexpr SjisView rec = "RA7202405260501";
     EXPECT_EQ(field(rec, 1, 2), "RA"_sjis);
     EXPECT_EQ(field(rec, 12, 4), "0501"_sjis);
     EXPECT_EQ(field(rec, 14, 10), "01"_sjis);  // short record: what is there
