@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input = fuzz::bytesOf(data, size);
     if (input.size() < 8) return 0;
     // The race day as the live fetch names it: eight digits.
-    const SjisView day = input.substr(0, 8);
+    const SjisView day = sjisBytes(input.substr(0, 8));
     if (!isAllDigits(day)) return 0;
     // The live filing needs no store folder of its own: it makes the day's.
     MemoryFiles files;
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool complete = (answer[0] & 4) != 0;
         records.clear();
         for (const std::string_view record : fuzz::split(answer.substr(1), "\r\n"))
-            if (!record.empty()) records.push_back(record);
+            if (!record.empty()) records.push_back(sjisBytes(record));
         partial = partial || (dataspec == LiveDataspec::dayChanges && !complete);
         filer.add(dataspec, records, complete, skips);
         live->applyAnswer(dataspec, records);
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::check(bytes.empty() || bytes.ends_with("\r\n"), "a file ends its last line");
         for (const std::string_view line :
              fuzz::split(bytes.substr(0, bytes.size() - std::min<std::size_t>(bytes.size(), 2)), "\r\n"))
-            fuzz::check(isOneLine(line), "every line is one record");
+            fuzz::check(isOneLine(sjisBytes(line)), "every line is one record");
     });
     for (const LiveRace& race : live->races())
         fuzz::check(race.raceKey.view().starts_with(day), "the state holds races of the day alone");

@@ -11,7 +11,7 @@
 using namespace vantor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const SjisView line = fuzz::bytesOf(data, size);
+    const SjisView line = sjisBytes(fuzz::bytesOf(data, size));
     fuzz::check(jrdbYozLine(line, "240526").size() == kYozLineLength, "a JRDB line gives 1459 characters");
     for (const bool from2005 : {false, true}) {
         const SjisString yoz = kolYozLine(line, kolUsesHorsePairs(line, from2005));

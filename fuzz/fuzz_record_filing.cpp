@@ -10,8 +10,8 @@
 
 #include "fuzz_support.h"
 #include "memory_store.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_structure.h"
 #include "store/record_checks.h"
 #include "store/record_filer.h"
 
@@ -45,7 +45,7 @@ void checkStoreFile(const fs::path& path, std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size(); at += kind->length) {
         const std::string_view record = bytes.substr(at, kind->length);
         fuzz::check(record.ends_with("\r\n"), "every record ends its line");
-        fuzz::check(isOneLine(record), "every line is one whole record");
+        fuzz::check(isOneLine(sjisBytes(record)), "every line is one whole record");
         if (!kind->keyed) continue;
         const std::string_view key = record.substr(11, 16);
         fuzz::check(previousKey.empty() || previousKey < key, "race keys ascend, each once");
@@ -56,7 +56,7 @@ void checkStoreFile(const fs::path& path, std::string_view bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view record = fuzz::bytesOf(data, size);
+    const SjisView record = sjisBytes(fuzz::bytesOf(data, size));
     fuzz::MemoryStore store;
     const StorePaths& paths = store.paths();
     try {

@@ -37,9 +37,9 @@ constexpr std::array<Key, 13> kProgramKeys{{{"locate", "top"},
                                             {"JVLinkFeed", "Version"}}};
 
 SjisView trimmedBlanks(SjisView text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == SjisView::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const std::size_t first = text.bytes().find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.bytes().find_last_not_of(" \t") - first + 1);
 }
 
 // The program's settings file holds a few dozen short lines. Each text is
@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > kInputLimit) return 0;
     const std::string_view input = fuzz::bytesOf(data, size);
     const std::size_t nul = input.find('\0');
-    const SjisView text = input.substr(0, nul);
-    const SjisView value = nul == std::string_view::npos ? SjisView{} : input.substr(nul + 1);
+    const SjisView text = sjisBytes(input.substr(0, nul));
+    const SjisView value = nul == std::string_view::npos ? SjisView{} : sjisBytes(input.substr(nul + 1));
 
     const IniText parsed{SjisString(text)};
     const IniText again(parsed.text());
@@ -70,15 +70,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // put anew for each input.
     static const fs::path file = "/nonexistent/vantor-fuzz/vantor.ini";
     static MemoryFiles files;
-    files.put(file, text);
+    files.put(file, text.bytes());
     TIniGT ini(files);
     ini.setFileName(file.string());
 
     const std::size_t target = value.size() % kProgramKeys.size();
     const Key& k = kProgramKeys[target];
-    const bool storable = value.find_first_of("\r\n") == SjisView::npos;
+    const bool storable = value.bytes().find_first_of("\r\n") == std::string_view::npos;
     fuzz::check(ini.WriteString(k.section, k.key, value) == storable, "a value without line breaks is stored");
-    const IniText written(files.readWhole(file).bytes);
+    const IniText written(SjisString::fromBytes(files.readWhole(file).bytes));
     if (storable) fuzz::check(written.value(k.section, k.key) == trimmedBlanks(value), "the value reads back");
     // The stored values compared as the file holds them: what the
     // component reads of them follows from that alone.

@@ -9,8 +9,8 @@
 
 #include "export/field_values.h"
 #include "fuzz_support.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_structure.h"
 #include "text/encoding.h"
 
 using namespace vantor;
@@ -72,7 +72,7 @@ void checkValue(const Value& v, const jvdata::FieldInfo& info) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const jvdata::RecordLayout& layout = *kLayouts[data[0] % kLayouts.size()];
-    const SjisView record = fuzz::bytesOf(data + 1, size - 1);
+    const SjisView record = sjisBytes(fuzz::bytesOf(data + 1, size - 1));
     for (const jvdata::FieldInfo& info : layout.fields)
         for (int n = 1; n <= info.field.count; ++n) checkValue(fieldValue(record, info, n), info);
     checkText(textValue(record));

@@ -59,7 +59,7 @@ void settingsSeeds(const fs::path& work, Corpus corpus) {
     ini.WriteInteger("locate", "top", 10);
     ini.WriteInteger("locate", "width", 1200);
     ini.WriteBool("datalist", "close", true);
-    ini.WriteString("Dir", "yoso", "\xA2/home/u/odds\xA3");
+    ini.WriteString("Dir", "yoso", "\xA2/home/u/odds\xA3"_sjis);
     ini.WriteString("JvDataGet", "LastTime", "2024/05/27 09:00:00");
     ini.WriteInteger("PrintZoom", "ratio", 1);
     ini.WriteString("JVLinkFeed", "Folder", "jvfeed");
@@ -104,7 +104,7 @@ void dayLoadingSeeds(const fs::path& feed, const fs::path& work, Corpus corpus) 
         const std::string bytes = fileBytes(file.path);
         for (const std::string_view record : splitRecords(bytes)) {
             listLines.clear();
-            filer.fileAcquired(std::string(record) + "\r\n", 0, listLines);
+            filer.fileAcquired(sjisBytes(record) + "\r\n", 0, listLines);
         }
     }
     batch.flush();

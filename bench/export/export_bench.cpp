@@ -40,8 +40,10 @@ void fileLiveDayAndMarks(const fs::path& feed, const fs::path& app) {
     for (const auto& e : fs::directory_iterator(feed / "realtime/20240526")) {
         const std::string name = e.path().filename().string();
         if (name.substr(14, 6) != "_0B30_") continue;
-        fetchLive(link, filer, LiveDataspec::odds, name.substr(20, 16), [] {});
-        fetchLive(link, filer, LiveDataspec::winOddsSeries, name.substr(20, 16), [] {});
+        // The race key in the file's name is ASCII digits, the same bytes in Shift-JIS.
+        const SjisView key = sjisBytes(std::string_view(name).substr(20, 16));
+        fetchLive(link, filer, LiveDataspec::odds, key, [] {});
+        fetchLive(link, filer, LiveDataspec::winOddsSeries, key, [] {});
     }
     filer.write();
     auto marks = UserMarksFile::open(userMarksPath(app));

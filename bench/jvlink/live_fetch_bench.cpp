@@ -21,9 +21,10 @@
 #include "jvlink/live_fetch.h"
 #include "jvlink/realtime_index.h"
 #include "jvlink/realtime_opens.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/live_files.h"
+#include "text/formatted.h"
 
 namespace {
 
@@ -42,31 +43,31 @@ std::string raceKeyOf(const char* course, int race) {
 }
 
 SjisString record(const RecordLayout& layout, const char* course, int race, int minutes) {
-    char announce[9];
-    std::snprintf(announce, sizeof announce, "0526%02d%02d", 9 + minutes / 60, minutes % 60);
+    const SjisString announce = formatted("0526%02d%02d", 9 + minutes / 60, minutes % 60);
     RecordBuilder b(layout);
     b.text(wh::DataKubun, "1").number(wh::MakeDate, 20240526).number(wh::Year, 2024).number(wh::MonthDay, 526);
-    b.text(wh::JyoCD, course).number(wh::Kaiji, 2).number(wh::Nichiji, 12).number(wh::RaceNum, race);
+    b.text(wh::JyoCD, sjisBytes(course)).number(wh::Kaiji, 2).number(wh::Nichiji, 12).number(wh::RaceNum, race);
     b.text(wh::HappyoTime, announce);
     return b.take();
 }
 
-void put(const fs::path& folder, const std::string& name, const std::string& bytes) {
+// A feed file of Shift-JIS records, written as they are.
+void put(const fs::path& folder, const std::string& name, SjisView bytes) {
     fs::create_directories(folder);
-    std::ofstream(folder / (name + ".jvd"), std::ios::binary) << bytes;
+    std::ofstream(folder / (name + ".jvd"), std::ios::binary) << bytes.bytes();
 }
 
 // The synthetic day's realtime/20240526/ folder: one answer per race for
 // each snapshot dataspec, and the race's series.
 void writeSyntheticDay(const fs::path& day, std::vector<std::string>& raceKeys) {
-    std::string changes;
+    SjisString changes;
     for (const char* course : kCourses) {
         for (int race = 1; race <= 12; ++race) {
             const std::string key = raceKeyOf(course, race);
             raceKeys.push_back(key);
             changes += record(kTcLayout, course, race, 0);
             put(day, "20240526100000_0B11_" + key, record(kWhLayout, course, race, 60));
-            std::string odds = record(kO1Layout, course, race, 90) + record(kO2Layout, course, race, 90);
+            SjisString odds = record(kO1Layout, course, race, 90) + record(kO2Layout, course, race, 90);
             for (const RecordLayout l : {RecordLayout{"O3", kO3Length, {}}, RecordLayout{"O4", kO4Length, {}},
                                          RecordLayout{"O5", kO5Length, {}}, RecordLayout{"O6", kO6Length, {}}})
                 odds += record(l, course, race, 90);
@@ -124,6 +125,8 @@ public:
     fs::path feed() const { return dir_ / "feed"; }
     fs::path folder() const { return feed() / "realtime" / day_; }
     fs::path app() const { return dir_ / "app"; }
+    // The day and the race keys are ASCII digits, as the feed files' names hold them; the filer
+    // and the fetch take the same bytes as Shift-JIS.
     const std::string& day() const { return day_; }
     std::string clock() const { return day_ + "170000"; }
     std::size_t folderFiles() const { return folderFiles_; }
@@ -165,9 +168,9 @@ struct DayFetch {
 // The day's fetches into one filer, and its files written after the last.
 DayFetch fetchDay(FeedJVLink& link, const StorePaths& paths, const LiveDayFeed& feed) {
     DayFetch out;
-    LiveFiler filer(paths, feed.day());
+    LiveFiler filer(paths, sjisBytes(feed.day()));
     for (const auto& [dataspec, key] : feed.opens()) {
-        const LiveFetchOutcome o = fetchLive(link, filer, dataspec, key, [] {});
+        const LiveFetchOutcome o = fetchLive(link, filer, dataspec, sjisBytes(key), [] {});
         out.failed = out.failed || o.failed() || !o.skipped.empty();
     }
     out.written = filer.write();
@@ -206,7 +209,7 @@ void liveDayFetch(benchmark::State& state, const LiveDayFeed& feed, bool again) 
     fs::remove_all(feed.app());
     const StorePaths filedPaths(feed.app() / "filed");
     const int filed = fetchDay(link, filedPaths, feed).written;
-    const auto image = liveImage(filedPaths.liveDayDir(feed.day()));
+    const auto image = liveImage(filedPaths.liveDayDir(sjisBytes(feed.day())));
     Clock::duration bestFloor = Clock::duration::max(), bestFetch = Clock::duration::max();
     Clock::duration bestWriteFloor = Clock::duration::max();
     std::size_t bytes = 0;

@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <random>
 
-#include "output/text_measure.h"
+#include "painting/text_measure.h"
 #include "painting_bench_main.h"
 #include "print/page_files.h"
 #include "print_ui/prev_x.h"

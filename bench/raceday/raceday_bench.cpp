@@ -12,8 +12,8 @@
 
 #include "demo_store.h"
 #include "raceday/day_loader.h"
+#include "record_layouts/jvdata_structure.h"
 #include "store/day_list.h"
-#include "store/jvdata_structure.h"
 #include "synthetic_day.h"
 
 namespace {

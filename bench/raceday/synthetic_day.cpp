@@ -7,10 +7,11 @@
 #include <map>
 #include <vector>
 
-#include "store/jvdata_record.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_record.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "store/store_paths.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor::bench {
 namespace {
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 using namespace jvdata;
 
 constexpr int kDate = 20240526;  // a Sunday
-constexpr std::array<const char*, 3> kCourses = {"05", "08", "03"};
+constexpr std::array<SjisView, 3> kCourses = {"05", "08", "03"};
 constexpr int kRacesPerCourse = 12;
 constexpr int kRunners = 18;
 constexpr int kHistoryRuns = 30;
@@ -46,12 +47,13 @@ std::chrono::sys_days raceDay() {
     return sys_days{year_month_day{year(kDate / 10000), month(kDate / 100 % 100), day(kDate % 100)}};
 }
 
-void write(const fs::path& path, const std::string& bytes) {
+// Records are Shift-JIS and go into the files as they are.
+void write(const fs::path& path, SjisView bytes) {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-RecordBuilder& key(RecordBuilder& b, int date, const std::string& course, int race, const char* kind) {
+RecordBuilder& key(RecordBuilder& b, int date, SjisView course, int race, SjisView kind) {
     return b.text(ra::DataKubun, kind)
         .number(ra::Year, date / 10000)
         .number(ra::MonthDay, date % 10000)
@@ -61,7 +63,7 @@ RecordBuilder& key(RecordBuilder& b, int date, const std::string& course, int ra
         .number(ra::RaceNum, race);
 }
 
-std::string raceRecord(int date, const std::string& course, int race, const char* kind, Lcg& rng) {
+SjisString raceRecord(int date, SjisView course, int race, SjisView kind, Lcg& rng) {
     static const SjisString kName = utf8ToCp932("シンセティックステークス");
     static const SjisString kShort = utf8ToCp932("シンセ");
     RecordBuilder b(kRaLayout);
@@ -81,8 +83,7 @@ std::string raceRecord(int date, const std::string& course, int race, const char
     return b.take();
 }
 
-std::string runnerRecord(int date, const std::string& course, int race, int horse, const std::string& id,
-                         const char* kind, Lcg& rng) {
+SjisString runnerRecord(int date, SjisView course, int race, int horse, SjisView id, SjisView kind, Lcg& rng) {
     static const SjisString kHorse = utf8ToCp932("シンセティックホース");
     static const std::array<SjisString, 6> kTrainers = {utf8ToCp932("藤沢和"), utf8ToCp932("国枝栄"),
                                                         utf8ToCp932("堀宣行"), utf8ToCp932("友道康"),
@@ -110,7 +111,7 @@ std::string runnerRecord(int date, const std::string& course, int race, int hors
     return b.take();
 }
 
-std::string horseMaster(const std::string& id) {
+SjisString horseMaster(SjisView id) {
     static const SjisString kSire = utf8ToCp932("シンセティックサイアー");
     RecordBuilder b(kUmLayout);
     b.text(um::DataKubun, "1").text(um::KettoNum, id).number(um::BirthDate, 20200401);
@@ -119,12 +120,14 @@ std::string horseMaster(const std::string& id) {
     return b.take();
 }
 
-std::string yozRecord(const std::string& course, int race, Lcg& rng) {
+SjisString yozRecord(SjisView course, int race, Lcg& rng) {
     RecordBuilder b(kYozLayout);
     b.number(yoz::Date, kDate).text(yoz::CourseCode, course).number(yoz::RaceNum, race).text(yoz::Source, "J");
     for (int j = 0; j < kRunners; ++j) {
-        const std::string odds = std::to_string(1 + rng.below(99)) + "." + std::to_string(rng.below(10));
-        b.text(yoz::WinOdds, padLeft(odds, yoz::WinOdds.len), j + 1);
+        // The tenth is drawn before the whole part, as the day has always been made.
+        const int tenth = rng.below(10);
+        const int whole = 1 + rng.below(99);
+        b.text(yoz::WinOdds, padLeft(formatted("%d.%d", whole, tenth), yoz::WinOdds.len), j + 1);
     }
     return b.take();
 }
@@ -134,14 +137,14 @@ std::string yozRecord(const std::string& course, int race, Lcg& rng) {
 std::string writeSyntheticDay(const fs::path& appDir) {
     Lcg rng;
     const StorePaths paths(appDir);
-    const std::string today = std::to_string(kDate);
-    const std::string dayName = dayNameUtf8(today.substr(0, 4), today.substr(4, 4));
-    std::map<int, std::vector<std::string>> pastDays;  // date -> RA records (JRA)
-    std::map<fs::path, std::string> outside;           // SEIR file -> RA records
-    std::string races, payouts, odds;
+    const SjisString today = formatted("%d", kDate);
+    const std::string dayName = dayNameUtf8(today.view().substr(0, 4), today.view().substr(4, 4));
+    std::map<int, std::vector<SjisString>> pastDays;  // date -> RA records (JRA)
+    std::map<fs::path, SjisString> outside;           // SEIR file -> RA records
+    SjisString races, payouts, odds;
     int horseNumber = 0;
-    for (const char* course : kCourses) {
-        std::string runners;
+    for (const SjisView course : kCourses) {
+        SjisString runners;
         for (int race = 1; race <= kRacesPerCourse; ++race) {
             races += raceRecord(kDate, course, race, "7", rng);
             RecordBuilder hr(kHrLayout);
@@ -149,32 +152,32 @@ std::string writeSyntheticDay(const fs::path& appDir) {
             payouts += hr.take();
             odds += yozRecord(course, race, rng);
             for (int h = 1; h <= kRunners; ++h) {
-                const std::string id = "2020" + std::to_string(100000 + ++horseNumber);
-                const std::string self = runnerRecord(kDate, course, race, h, id, "7", rng);
+                const SjisString id = formatted("2020%d", 100000 + ++horseNumber);
+                const SjisString self = runnerRecord(kDate, course, race, h, id, "7", rng);
                 runners += self;
                 write(paths.horseMasterFile(id), horseMaster(id));
                 // Earlier runs two or three weeks apart on weekends; one in
                 // eight at a local or overseas racecourse.
-                std::vector<std::string> history;
+                std::vector<SjisString> history;
                 int weeksBack = 0;
                 for (int k = 1; k <= kHistoryRuns; ++k) {
                     weeksBack += 2 + rng.below(2);
                     const int date = yyyymmdd(raceDay() - std::chrono::days(7 * weeksBack + rng.below(2)));
                     const int pastRace = 1 + rng.below(kRacesPerCourse);
                     if (rng.below(8) == 0) {
-                        const std::string code = rng.below(2) ? "44" : "A4";
+                        const SjisView code = rng.below(2) ? "44"_sjis : "A4"_sjis;
                         history.push_back(runnerRecord(date, code, pastRace, 1 + rng.below(kRunners), id, "A", rng));
-                        const std::string ymd = std::to_string(date);
-                        outside[paths.outsideRaceFile(ymd.substr(0, 4), ymd + code)] +=
+                        const SjisString ymd = formatted("%d", date);
+                        outside[paths.outsideRaceFile(ymd.view().substr(0, 4), ymd + code)] +=
                             raceRecord(date, code, pastRace, "A", rng);
                     } else {
-                        const std::string pastCourse = kCourses[static_cast<std::size_t>(rng.below(3))];
+                        const SjisView pastCourse = kCourses[static_cast<std::size_t>(rng.below(3))];
                         history.push_back(
                             runnerRecord(date, pastCourse, pastRace, 1 + rng.below(kRunners), id, "7", rng));
                         pastDays[date];  // every race of the day is written below
                     }
                 }
-                std::string seiBytes;
+                SjisString seiBytes;
                 for (auto it = history.rbegin(); it != history.rend(); ++it) seiBytes += *it;
                 seiBytes += self;  // the race day's own run, which the load skips
                 write(paths.horseRunFile(id), seiBytes);
@@ -186,11 +189,11 @@ std::string writeSyntheticDay(const fs::path& appDir) {
     write(paths.dayFile(dayName, ".jvHR"), payouts);
     write(paths.dayFile(dayName, ".yoz"), odds);
     for (const auto& [date, unused] : pastDays) {
-        std::string day;
-        for (const char* course : kCourses)
+        SjisString day;
+        for (const SjisView course : kCourses)
             for (int race = 1; race <= kRacesPerCourse; ++race) day += raceRecord(date, course, race, "7", rng);
-        const std::string ymd = std::to_string(date);
-        write(paths.dayFile(dayNameUtf8(ymd.substr(0, 4), ymd.substr(4, 4)), ".jvRA"), day);
+        const SjisString ymd = formatted("%d", date);
+        write(paths.dayFile(dayNameUtf8(ymd.view().substr(0, 4), ymd.view().substr(4, 4)), ".jvRA"), day);
     }
     for (const auto& [path, bytes] : outside) write(path, bytes);
     return dayName;

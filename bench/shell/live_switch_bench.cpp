@@ -61,7 +61,7 @@ Figures replayDay(const fs::path& feed, const fs::path& app) {
     vantor::liveRaceTimes(*form.Day, form.Day->live(), races);
     int lastPost = 0;
     for (const auto& race : races) lastPost = std::max(lastPost, race.post);
-    const std::string day(form.Day->RaceTbl[0].RaceKey.view().substr(0, 8));
+    const vantor::SjisString day(form.Day->RaceTbl[0].RaceKey.view().substr(0, 8));
 
     // Pauses counted from the end of one pump to the start of the next, and
     // from a step's last pump to its end.

@@ -6,13 +6,15 @@
 #include <filesystem>
 #include <string>
 
+#include "text/formatted.h"
+
 namespace vantor::bench {
 
 struct DemoFeed {
     std::filesystem::path folder;
     int firstDate = 0;  // yyyymmdd of the first race day
     // "yyyymmddhhnnss" at the start of the first race day.
-    std::string fromTime() const { return std::to_string(firstDate) + "000000"; }
+    SjisString fromTime() const { return formatted("%d000000", firstDate); }
 };
 
 // Generates the demo of `years` years up to 2024-05-27 into folder

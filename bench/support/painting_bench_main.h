@@ -7,7 +7,7 @@
 
 #include <QtGlobal>
 
-#include "output/fonts.h"
+#include "painting/fonts.h"
 
 namespace vantor::bench {
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "analysis/race_card.h"
 #include "analysis/runner_slot.h"
-#include "raceday/race_card.h"
 
 namespace vantor::card {
 

@@ -15,4 +15,10 @@ SjisString searchListCopyTitle(SjisView dateLine, SjisView criterion) {
     return SjisString(dateLine.substr(0, 14)) + open + SjisString(criterion) + close;
 }
 
+SjisString oddsCopyTitle(SjisView dateLine, SjisView tableName, SjisView oddsTime) {
+    SjisString title(dateLine);
+    title.append(" ").append(tableName).append(" ").append(oddsTime);
+    return title;
+}
+
 }  // namespace vantor

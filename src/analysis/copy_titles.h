@@ -13,4 +13,8 @@ SjisString cardCheckCopyTitle(SjisView dateLine, SjisView raceKey);
 // the criterion in "【" "】".
 SjisString searchListCopyTitle(SjisView dateLine, SjisView criterion);
 
+// An odds table: the date line, the table's name and the time of its odds,
+// a blank between each: "... 馬連 ｵｯｽﾞ 10:30 現在".
+SjisString oddsCopyTitle(SjisView dateLine, SjisView tableName, SjisView oddsTime);
+
 }  // namespace vantor

@@ -4,6 +4,7 @@
 
 #include "raceday/day_capacity.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -19,7 +20,7 @@ std::vector<SjisString> sjis(std::initializer_list<const char*> utf8) {
 const std::vector<SjisString>& cardCheckHeaders() {
     static const std::vector<SjisString> headers = [] {
         auto h = sjis({"枠", "馬", "印", "格言該当", "馬名", "騎手", "調教師"});
-        for (int w = 1; w <= kWeekSlots; ++w) h.push_back(std::to_string(w) + utf8ToCp932("週前"));
+        for (int w = 1; w <= kWeekSlots; ++w) h.push_back(formatted("%d", w) + utf8ToCp932("週前"));
         return h;
     }();
     return headers;

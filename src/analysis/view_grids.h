@@ -8,8 +8,8 @@
 
 #include "analysis/clipboard_text.h"
 #include "analysis/horse_search.h"
+#include "analysis/race_card.h"
 #include "analysis/runner_slot.h"
-#include "raceday/race_card.h"
 
 namespace vantor {
 

@@ -76,8 +76,8 @@ std::string japanTimeStamp(chr::sys_seconds moment) {
     const chr::sys_days day = chr::floor<chr::days>(local);
     const chr::hh_mm_ss<chr::seconds> time{local - day};
     const Ymd d = civil(static_cast<int>(day.time_since_epoch().count()));
-    return formatted("%04d%02d%02d%02d%02d%02d", d.y, d.m, d.d, static_cast<int>(time.hours().count()),
-                     static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
+    return formattedUtf8("%04d%02d%02d%02d%02d%02d", d.y, d.m, d.d, static_cast<int>(time.hours().count()),
+                         static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
 }
 
 std::optional<chr::sys_seconds> japanMoment(std::string_view stamp) {

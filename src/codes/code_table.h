@@ -17,7 +17,7 @@ using CodeTable = std::array<std::pair<const char*, SjisString>, N>;
 template <std::size_t N>
 const SjisString* findCodeText(const CodeTable<N>& table, SjisView code) {
     for (const auto& [c, text] : table)
-        if (code == c) return &text;
+        if (code == sjisBytes(c)) return &text;
     return nullptr;
 }
 

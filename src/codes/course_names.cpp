@@ -15,7 +15,8 @@ constexpr std::size_t kForm0Width = 6;
 constexpr std::size_t kForm2Width = 4;
 
 struct CourseRow {
-    std::string_view code, form0, form2;  // UTF-8; empty for codes without a name
+    SjisView code;
+    std::string_view form0, form2;  // UTF-8; empty for codes without a name
 };
 
 // Names shorter than their form's width are padded with half-width blanks
@@ -60,8 +61,8 @@ const std::map<SjisString, CourseForms, std::less<>>& courseTable() {
     static const auto table = [] {
         std::map<SjisString, CourseForms, std::less<>> t;
         for (const CourseRow& row : kCourses)
-            t.emplace(row.code, CourseForms{padRight(utf8ToCp932(row.form0), kForm0Width),
-                                            padRight(utf8ToCp932(row.form2), kForm2Width)});
+            t.emplace(SjisString(row.code), CourseForms{padRight(utf8ToCp932(row.form0), kForm0Width),
+                                                        padRight(utf8ToCp932(row.form2), kForm2Width)});
         return t;
     }();
     return table;

@@ -3,11 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <span>
-#include <string>
-#include <string_view>
 
 #include "codes/sjis_table.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -77,7 +76,7 @@ constexpr CodeText kClose[] = {{0, 1}};
 enum class PositiveLabel { None, DownloadedFiles, RecordSize };
 
 struct Rule {
-    std::string_view operation;
+    SjisView operation;
     std::span<const CodeText> codes;
     PositiveLabel positive;
 };
@@ -92,9 +91,9 @@ SjisString positiveText(PositiveLabel label, int code) {
     static const auto kLabels = toSjisTable<2>({"ダウンロード済みファイル数", "バッファにセットしたデータのサイズ"});
     switch (label) {
         case PositiveLabel::DownloadedFiles:
-            return kLabels[0] + std::to_string(code);
+            return kLabels[0] + formatted("%d", code);
         case PositiveLabel::RecordSize:
-            return kLabels[1] + std::to_string(code);
+            return kLabels[1] + formatted("%d", code);
         case PositiveLabel::None:
             break;
     }
@@ -114,7 +113,7 @@ SjisString messageText(SjisView operation, int code) {
 }  // namespace
 
 SjisString JVResultMessage(SjisView operation, int code) {
-    return messageText(operation, code) + "(" + std::to_string(code) + ")";
+    return messageText(operation, code) + formatted("(%d)", code);
 }
 
 }  // namespace vantor

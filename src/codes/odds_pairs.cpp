@@ -1,11 +1,11 @@
 #include "codes/odds_pairs.h"
 
-#include <string>
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
 
-SjisString pairText(int a, int b) { return padLeft(std::to_string(a), 2) + "-" + padLeft(std::to_string(b), 2); }
+SjisString pairText(int a, int b) { return padLeft(formatted("%d", a), 2) + "-" + padLeft(formatted("%d", b), 2); }
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 #include "codes/racing_format.h"
 
 #include <algorithm>
-#include <string>
+
+#include "text/formatted.h"
 
 namespace vantor {
 
@@ -11,7 +12,7 @@ SjisString FormatTimeDiff(SjisView timeDiff) {
     const SjisView whole = trimBlanks(timeDiff);
     if (digits.empty() || digits == "999" || whole == "9999" || whole == "0000") return SjisString(kWidth, ' ');
     SjisString out(field(timeDiff, 1, 1));
-    out += padLeft(std::to_string(lenientNumber(field(timeDiff, 2, 2))), 2);
+    out += padLeft(formatted("%lld", lenientNumber(field(timeDiff, 2, 2))), 2);
     out += '.';
     out += field(timeDiff, 4, 1);
     return out;
@@ -20,7 +21,7 @@ SjisString FormatTimeDiff(SjisView timeDiff) {
 SjisString ZeroBlank(SjisView text) {
     const long long v = lenientNumber(text);
     if (v == 0) return SjisString(text.size(), ' ');
-    return padLeft(std::to_string(v), text.size());
+    return padLeft(formatted("%lld", v), text.size());
 }
 
 SjisString OverwriteAt(SjisView text, SjisView piece, std::size_t position) {

@@ -95,7 +95,7 @@ SjisString goingName(SjisView goingCode) {
 
 SjisString weatherGoingText(SjisView weatherCode, SjisView goingCode) {
     const SjisString weather = weatherName(weatherCode), going = goingName(goingCode);
-    return (weather.empty() ? " " : weather) + " " + (going.empty() ? " " : going);
+    return (weather.empty() ? SjisString(" ") : weather) + " " + (going.empty() ? SjisString(" ") : going);
 }
 
 SjisString liveWeatherGoingText(SjisView weatherCode, SjisView turfCode, SjisView dirtCode, SjisView clock) {
@@ -141,7 +141,7 @@ SjisString raceClassShortText(SjisView conditionCode) {
         {"703", sjis("未勝利")},
         {"999", sjis("ｵｰﾌﾟﾝ")},
     }};
-    static const SjisString blank = " ", below = sjis("下");
+    static const SjisString blank(" "), below = sjis("下");
     if (const SjisString* text = findCodeText(named, conditionCode)) return *text;
     // Other codes are prize classes in units of a million yen; none (0) shows blank.
     const long long hundreds = lenientNumber(conditionCode) * 100;
@@ -183,7 +183,7 @@ SjisString winOddsListText(double odds) { return odds > 0 ? formatted("%6.1f", o
 SjisString winOddsCardText(SjisView oddsTenths) {
     static const SjisString lead = sjis("　"), times = sjis("倍");
     const SjisView odds = trimBlanks(oddsTenths);
-    if (odds.empty() || odds == "0000") return " ";
+    if (odds.empty() || odds == "0000") return SjisString(" ");
     return lead + formatted("%5.1f", static_cast<double>(lenientNumber(odds)) / 10.0) + times;
 }
 

@@ -2,18 +2,20 @@
 
 #include <algorithm>
 
+#include "text/qt_text.h"
+
 namespace vantor::ui {
 
 void GridTextModel::setColCount(int count) {
     count = std::max(count, 0);
     if (count > cols_) {
         beginInsertColumns({}, cols_, count - 1);
-        for (auto& row : rows_) row.resize(count);
+        for (auto& row : rows_) row.resize(static_cast<std::size_t>(count));
         cols_ = count;
         endInsertColumns();
     } else if (count < cols_) {
         beginRemoveColumns({}, count, cols_ - 1);
-        for (auto& row : rows_) row.resize(count);
+        for (auto& row : rows_) row.resize(static_cast<std::size_t>(count));
         cols_ = count;
         endRemoveColumns();
     }
@@ -25,7 +27,7 @@ void GridTextModel::setGridRowCount(int count) {
     const int wantedDataRows = static_cast<int>(wanted) - 1;
     if (wantedDataRows > dataRows) {
         beginInsertRows({}, dataRows, wantedDataRows - 1);
-        rows_.resize(wanted, QStringList(cols_, QString()));
+        rows_.resize(wanted, std::vector<Cell>(static_cast<std::size_t>(cols_)));
         endInsertRows();
     } else if (wantedDataRows < dataRows) {
         beginRemoveRows({}, wantedDataRows, dataRows - 1);
@@ -38,15 +40,26 @@ bool GridTextModel::contains(int col, int row) const {
     return col >= 0 && col < cols_ && row >= 0 && row < gridRowCount();
 }
 
-QString GridTextModel::cell(int col, int row) const {
-    return contains(col, row) ? rows_[static_cast<std::size_t>(row)][col] : QString();
+const GridTextModel::Cell* GridTextModel::at(int col, int row) const {
+    return contains(col, row) ? &rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] : nullptr;
 }
 
-void GridTextModel::setCell(int col, int row, const QString& text) {
+QString GridTextModel::cell(int col, int row) const {
+    const Cell* c = at(col, row);
+    return c ? c->text : QString();
+}
+
+SjisView GridTextModel::cellSjis(int col, int row) const {
+    const Cell* c = at(col, row);
+    return c ? SjisView(c->sjis) : SjisView();
+}
+
+void GridTextModel::setCell(int col, int row, SjisView sjis) {
     if (!contains(col, row)) return;
-    QString& stored = rows_[static_cast<std::size_t>(row)][col];
-    if (stored == text) return;
-    stored = text;
+    Cell& stored = rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    if (stored.sjis == sjis) return;
+    stored.sjis.assign(sjis);
+    stored.text = toQString(sjis);
     if (row == 0) {
         emit headerDataChanged(Qt::Horizontal, col, col);
     } else {

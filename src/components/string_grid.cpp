@@ -189,7 +189,9 @@ void TStringGrid::updateFrozenGeometry() {
 
 QString TStringGrid::cell(int col, int row) const { return model_->cell(col, row); }
 
-void TStringGrid::setCell(int col, int row, const QString& text) { model_->setCell(col, row, text); }
+SjisView TStringGrid::cellSjis(int col, int row) const { return model_->cellSjis(col, row); }
+
+void TStringGrid::setCell(int col, int row, SjisView sjis) { model_->setCell(col, row, sjis); }
 
 void TStringGrid::setDefaultColWidth(int width) {
     defaultColWidth_ = width;

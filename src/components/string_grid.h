@@ -17,6 +17,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "text/sjis.h"
+
 class QPainter;
 class QTableView;
 
@@ -45,8 +47,11 @@ public:
     int fixedCols() const { return fixedCols_; }
     void setFixedCols(int count);
 
+    // A cell as shown, and the Shift-JIS bytes it was set from (valid
+    // until the cell is written again); handlers read the bytes.
     QString cell(int col, int row) const;
-    void setCell(int col, int row, const QString& text);
+    SjisView cellSjis(int col, int row) const;
+    void setCell(int col, int row, SjisView sjis);
 
     // Sets every column to width.
     void setDefaultColWidth(int width);

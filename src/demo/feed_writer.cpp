@@ -26,7 +26,7 @@ char dataKindOf(const Race& race) {
     return '7';
 }
 
-std::string digits(int value, int width) { return formatted("%0*d", width, value); }
+std::string digits(int value, int width) { return formattedUtf8("%0*d", width, value); }
 
 }  // namespace
 
@@ -150,7 +150,8 @@ std::string FeedWriter::save(const fs::path& folder, int stampDay, const char* t
     fs::create_directories(folder, ec);
     if (ec) return "cannot create the folder " + folder.string() + ": " + ec.message();
     const fs::path path = folder / (digits(ymdFromDay(stampDay), 8) + time + "_" + name + ".jvd");
-    if (!replaceWholeFile(path, buffer_, Durability::renameOnly)) return "cannot write the file " + path.string();
+    if (!replaceWholeFile(path, buffer_.bytes(), Durability::renameOnly))
+        return "cannot write the file " + path.string();
     ++counts_->files;
     counts_->bytes += static_cast<long long>(buffer_.size());
     if (fileDone_) fileDone_();

@@ -73,7 +73,7 @@ private:
     std::vector<int> lastSetupBucket_;
     std::vector<std::uint8_t> masterSent_;
     std::vector<CareerStats> stats_;
-    std::string buffer_;
+    SjisString buffer_;  // the records of the file being written
 };
 
 }  // namespace vantor::demo

@@ -12,8 +12,8 @@
 #include "demo/combo_odds.h"
 #include "demo/odds_records.h"
 #include "fileio/whole_file.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/formatted.h"
 
 namespace vantor::demo {
@@ -28,7 +28,7 @@ constexpr int kWeightsBefore = 60;
 constexpr int kHorses = 18;
 
 int minutesOf(int hhmm) { return hhmm / 100 * 60 + hhmm % 100; }
-std::string hhmm(int minutes) { return formatted("%02d%02d", minutes / 60, minutes % 60); }
+SjisString hhmm(int minutes) { return formatted("%02d%02d", minutes / 60, minutes % 60); }
 
 // A change of the day's changes snapshot: in every 0B14 answer from its
 // announce time until it is withdrawn.
@@ -69,10 +69,11 @@ public:
     }
 
 private:
-    std::string announce(int minutes) const { return formatted("%04d", date_ % 10000) + hhmm(minutes); }
+    SjisString announce(int minutes) const { return formatted("%04d", date_ % 10000) + hhmm(minutes); }
 
+    // The race key as the live files' names carry it.
     std::string raceKey(const Race& r) const {
-        return formatted("%08d%.2s%02d%02d%02d", r.date, r.course.data(), r.kaiji, r.nichiji, r.raceNum);
+        return formattedUtf8("%08d%.2s%02d%02d%02d", r.date, r.course.data(), r.kaiji, r.nichiji, r.raceNum);
     }
 
     std::span<const Run> runsOf(const Race& r) const {
@@ -84,11 +85,11 @@ private:
     RecordBuilder courseRecord(const jvdata::RecordLayout& layout, const Race& r, char dataKind) const {
         namespace we = jvdata::we;
         RecordBuilder b(layout);
-        b.text(we::DataKubun, std::string_view(&dataKind, 1))
+        b.text(we::DataKubun, sjisBytes(std::string_view(&dataKind, 1)))
             .number(we::MakeDate, date_)
             .number(we::Year, r.date / 10000)
             .number(we::MonthDay, r.date % 10000)
-            .text(we::JyoCD, std::string_view(r.course.data(), 2))
+            .text(we::JyoCD, sjisBytes(std::string_view(r.course.data(), 2)))
             .number(we::Kaiji, r.kaiji)
             .number(we::Nichiji, r.nichiji);
         return b;
@@ -97,18 +98,19 @@ private:
     // A race-keyed live record: the racecourse's day, the race number and
     // the announce time, at the same places in every race-keyed layout.
     RecordBuilder raceRecord(const jvdata::RecordLayout& layout, const Race& r, char dataKind,
-                             std::string_view announced) const {
+                             SjisView announced) const {
         namespace o1 = jvdata::o1;
         RecordBuilder b = courseRecord(layout, r, dataKind);
         b.number(o1::RaceNum, r.raceNum).text(o1::HappyoTime, announced);
         return b;
     }
 
-    std::string save(int minutes, std::string_view dataspec, std::string_view key, const std::string& bytes) {
-        const fs::path path = folder_ / formatted("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(),
-                                                  static_cast<int>(dataspec.size()), dataspec.data(),
-                                                  static_cast<int>(key.size()), key.data());
-        if (!replaceWholeFile(path, bytes, Durability::renameOnly)) return "cannot write the file " + path.string();
+    std::string save(int minutes, std::string_view dataspec, std::string_view key, const SjisString& bytes) {
+        const fs::path path = folder_ / formattedUtf8("%08d%s00_%.*s_%.*s.jvd", date_, hhmm(minutes).c_str(),
+                                                      static_cast<int>(dataspec.size()), dataspec.data(),
+                                                      static_cast<int>(key.size()), key.data());
+        if (!replaceWholeFile(path, bytes.bytes(), Durability::renameOnly))
+            return "cannot write the file " + path.string();
         ++counts_.files;
         counts_.bytes += static_cast<long long>(bytes.size());
         return {};
@@ -194,9 +196,9 @@ private:
             const bool changes = c == 0;
             const int turf = changes ? other(r.turfGoing) : r.turfGoing;
             const int dirt = changes ? other(r.dirtGoing) : r.dirtGoing;
-            const auto weRecord = [&](std::string_view announced, char kind) {
+            const auto weRecord = [&](SjisView announced, char kind) {
                 RecordBuilder b = courseRecord(jvdata::kWeLayout, r, '1');
-                b.text(we::HappyoTime, announced).text(we::HenkoID, std::string_view(&kind, 1));
+                b.text(we::HappyoTime, announced).text(we::HenkoID, sjisBytes(std::string_view(&kind, 1)));
                 return b;
             };
             RecordBuilder first = weRecord("00000000", '1');
@@ -297,9 +299,9 @@ private:
         }
         std::sort(moments.begin(), moments.end());
         moments.erase(std::unique(moments.begin(), moments.end()), moments.end());
-        const std::string day = formatted("%08d", date_);
+        const std::string day = formattedUtf8("%08d", date_);
         for (int m : moments) {
-            std::string bytes;
+            SjisString bytes;
             for (const DayChange& c : changes_)
                 if (c.shownFrom <= m && m < c.shownUntil) bytes += c.record;
             if (std::string error = save(m, "0B14", day, bytes); !error.empty()) return error;
@@ -321,9 +323,9 @@ private:
                 b.number(wh::BaTaijyu, run.bodyWeight, n);
                 if (!run.firstStart)
                     b.text(wh::ZogenFugo,
-                           run.weightChange > 0   ? "+"
-                           : run.weightChange < 0 ? "-"
-                                                  : " ",
+                           run.weightChange > 0   ? "+"_sjis
+                           : run.weightChange < 0 ? "-"_sjis
+                                                  : " "_sjis,
                            n)
                         .number(wh::ZogenSa, std::abs(run.weightChange), n);
             }
@@ -349,11 +351,11 @@ private:
             for (std::size_t i = 0; i < runs.size(); ++i)
                 odds[i] = std::clamp(static_cast<int>(std::lround(runs[i].odds * std::exp(drift[i] * left))), 10, 9999);
             const bool last = k == steps - 1;
-            const std::string announced = announce(at);
+            const SjisString announced = announce(at);
             const OddsStamp stamp{{'1', date_}, announced, 20000LL * (k + 1)};
             const OddsSheet sheet = interimSheet(r, odds, last);
             const SjisString o1 = winPlaceBracketRecord(w_, r, sheet, stamp);
-            std::string snapshot = o1 + quinellaRecord(r, sheet, stamp);
+            SjisString snapshot = o1 + quinellaRecord(r, sheet, stamp);
             if (last) snapshot += comboOddsRecords(w_, r, sheet, stamp);
             if (std::string error = save(at, "0B30", key, snapshot); !error.empty()) return error;
             if (std::string error = save(at, "0B41", key, o1); !error.empty()) return error;
@@ -445,7 +447,7 @@ private:
 
 std::string writeLiveDay(const World& world, int dayIndex, const fs::path& realtime, Rng rng, LiveDayCounts& counts) {
     const RaceDay& day = world.calendar.days[static_cast<std::size_t>(dayIndex)];
-    return LiveDayWriter(world, day, realtime / formatted("%08d", day.date), rng, counts).write();
+    return LiveDayWriter(world, day, realtime / formattedUtf8("%08d", day.date), rng, counts).write();
 }
 
 }  // namespace vantor::demo

@@ -48,10 +48,10 @@ std::string writeOddsArchives(const World& world, int firstWeekend, const fs::pa
         LzhMember jrdb{}, kol{"kol_ods.kd2", {}, {}};
         for (const Race* race : racesOn(world, day.day)) {
             const OddsBook book = predictOdds(world, *race, rng);
-            jrdb.data += jrdbOddsLine(*race, book);
-            kol.data += kolOddsLine(*race, book);
+            jrdb.data += jrdbOddsLine(*race, book).bytes();
+            kol.data += kolOddsLine(*race, book).bytes();
         }
-        const std::string yymmdd = formatted("%06d", day.date % 1000000);
+        const std::string yymmdd = formattedUtf8("%06d", day.date % 1000000);
         jrdb.name = "Oz" + yymmdd + ".txt";
         const std::int64_t stamp = std::int64_t{day.day - 1} * 86400 + kEveningUtc;
         std::string error = save(folder / ("OZ" + yymmdd + ".lzh"), jrdb, 1, stamp);

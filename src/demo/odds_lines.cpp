@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "store/jvdata_record.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_record.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "text/formatted.h"
 
 namespace vantor::demo {
@@ -14,15 +14,17 @@ namespace {
 using jvdata::RecordBuilder;
 
 // JRDB: a decimal in five characters, blanks for none.
-std::string jrdbOdds(int tenths) {
-    if (tenths <= 0) return std::string(5, ' ');
+SjisString jrdbOdds(int tenths) {
+    if (tenths <= 0) return SjisString(5, ' ');
     const double odds = tenths / 10.0;
     return odds < 1000 ? formatted("%5.1f", odds) : formatted("%5.0f", std::min(odds, 99999.0));
 }
 
 // KOL: whole tenths right-aligned, "*" undecided, "-" none.
-std::string kolOdds(int tenths, std::size_t width) {
-    std::string text = tenths == kUndecided ? "*" : tenths == kNoRunner ? "-" : std::to_string(tenths);
+SjisString kolOdds(int tenths, std::size_t width) {
+    const SjisString text = tenths == kUndecided  ? SjisString("*")
+                            : tenths == kNoRunner ? SjisString("-")
+                                                  : formatted("%d", tenths);
     return padLeft(text, width);
 }
 
@@ -44,12 +46,12 @@ int courseCode(const Race& race) { return (race.course[0] - '0') * 10 + (race.co
 
 }  // namespace
 
-std::string jrdbOddsLine(const Race& race, const OddsBook& book) {
+SjisString jrdbOddsLine(const Race& race, const OddsBook& book) {
     static constexpr char kHex[] = "0123456789abcdef";
     RecordBuilder b(kJrdbOddsLayout);
-    b.text(jrdb::JyoCD, SjisView(race.course.data(), 2)).number(jrdb::Year, race.date / 10000 % 100);
-    b.text(jrdb::Kaiji, SjisView(&kHex[race.kaiji & 0xF], 1))
-        .text(jrdb::Nichiji, SjisView(&kHex[race.nichiji & 0xF], 1));
+    b.text(jrdb::JyoCD, sjisBytes(std::string_view(race.course.data(), 2))).number(jrdb::Year, race.date / 10000 % 100);
+    b.text(jrdb::Kaiji, sjisBytes(std::string_view(&kHex[race.kaiji & 0xF], 1)))
+        .text(jrdb::Nichiji, sjisBytes(std::string_view(&kHex[race.nichiji & 0xF], 1)));
     b.number(jrdb::RaceNum, race.raceNum).number(jrdb::Runners, book.runners);
     putJrdb(b, jrdb::WinOdds, book.win);
     putJrdb(b, jrdb::PlaceOdds, book.place);
@@ -57,7 +59,7 @@ std::string jrdbOddsLine(const Race& race, const OddsBook& book) {
     return b.take();
 }
 
-std::string kolOddsLine(const Race& race, const OddsBook& book) {
+SjisString kolOddsLine(const Race& race, const OddsBook& book) {
     RecordBuilder b(kKolOddsLayout);
     b.number(kol::Course, kolCourse(courseCode(race)));
     b.number(kol::Kaiji, race.kaiji).number(kol::Nichiji, race.nichiji).number(kol::RaceNum, race.raceNum);

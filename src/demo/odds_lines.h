@@ -1,6 +1,6 @@
 #pragma once
 // The lines of the two odds services' files, one per race, each ending in
-// CR LF, in the layouts of store/odds_line_layouts.h: JRDB base odds
+// CR LF, in the layouts of record_layouts/odds_line_layouts.h: JRDB base odds
 // ("Oz" + yymmdd + ".txt") and KOL predicted odds ("kol_ods.kd2").
 
 #include <string>
@@ -9,7 +9,7 @@
 
 namespace vantor::demo {
 
-std::string jrdbOddsLine(const Race& race, const OddsBook& book);
-std::string kolOddsLine(const Race& race, const OddsBook& book);
+SjisString jrdbOddsLine(const Race& race, const OddsBook& book);
+SjisString kolOddsLine(const Race& race, const OddsBook& book);
 
 }  // namespace vantor::demo

@@ -33,8 +33,8 @@ SjisString winPlaceBracketRecord(const World& world, const Race& r, const OddsSh
     namespace o1 = jvdata::o1;
     const std::span<const Run> runs = runsOf(world, r);
     RecordBuilder b = oddsRecord(jvdata::kO1Layout, r, stamp);
-    b.text(o1::TansyoFlag, "7").text(o1::FukusyoFlag, "7").text(o1::WakurenFlag, r.starters >= 9 ? "7" : "0");
-    b.text(o1::FukuChakuBaraiKey, r.starters >= 8 ? "3" : r.starters >= 5 ? "2" : "0");
+    b.text(o1::TansyoFlag, "7").text(o1::FukusyoFlag, "7").text(o1::WakurenFlag, r.starters >= 9 ? "7"_sjis : "0"_sjis);
+    b.text(o1::FukuChakuBaraiKey, r.starters >= 8 ? "3"_sjis : r.starters >= 5 ? "2"_sjis : "0"_sjis);
     for (std::size_t i = 0; i < runs.size() && i < sheet.runners.size(); ++i) {
         const RunnerOdds& odds = sheet.runners[i];
         const int n = static_cast<int>(i) + 1;

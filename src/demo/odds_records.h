@@ -10,7 +10,7 @@
 #include "demo/odds_book.h"
 #include "demo/records.h"
 #include "demo/world.h"
-#include "store/jvdata_live_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
 
 namespace vantor::demo {
 
@@ -35,8 +35,8 @@ struct OddsSheet {
 
 struct OddsStamp {
     RecordStamp record;
-    std::string_view announced;  // MMDDhhmm; "00000000" on final odds
-    long long winVotes = 0;      // place and quinella votes are half as many again, bracket half as many
+    SjisView announced;      // MMDDhhmm; "00000000" on final odds
+    long long winVotes = 0;  // place and quinella votes are half as many again, bracket half as many
 };
 
 // The race's header, entries and starters in a layout of the odds kinds.

@@ -108,8 +108,8 @@ SjisString specialRaceName(int course, int month, RaceClass cls, bool jump, char
 SjisString shortForm(SjisView name, std::size_t maxBytes) {
     const NameParts& p = parts();
     SjisString s(name);
-    const std::size_t at = s.find(p.stakes);
-    if (at != SjisString::npos && at % 2 == 0) s.replace(at, p.stakes.size(), p.stakesShort);
+    const std::size_t at = s.view().find(p.stakes);
+    if (at != SjisView::npos && at % 2 == 0) s.replace(at, p.stakes.size(), p.stakesShort);
     return SjisString(cutAtCharBoundary(s, maxBytes));
 }
 

@@ -5,7 +5,7 @@
 
 #include "codes/calendar.h"
 #include "demo/race_names.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/formatted.h"
 
 namespace vantor::demo {
@@ -34,23 +34,23 @@ int mssT(int tenths) { return tenths / 600 * 1000 + tenths / 10 % 60 * 10 + tent
 void raceHeader(RecordBuilder& b, const Race& race, RecordStamp stamp) {
     namespace ra = jvdata::ra;
     const char kind[] = {stamp.dataKind, 0};
-    b.text(ra::DataKubun, kind)
+    b.text(ra::DataKubun, sjisBytes(kind))
         .number(ra::MakeDate, stamp.makeDate)
         .number(ra::Year, race.date / 10000)
         .number(ra::MonthDay, race.date % 10000)
-        .text(ra::JyoCD, std::string_view(race.course.data(), 2))
+        .text(ra::JyoCD, sjisBytes(std::string_view(race.course.data(), 2)))
         .number(ra::Kaiji, race.kaiji)
         .number(ra::Nichiji, race.nichiji)
         .number(ra::RaceNum, race.raceNum);
 }
 
-std::string timeDiffText(const Run& run) {
-    if (run.status == RunStatus::scratched) return "0000";
-    if (run.status == RunStatus::stopped) return "+999";
+SjisString timeDiffText(const Run& run) {
+    if (run.status == RunStatus::scratched) return SjisString("0000");
+    if (run.status == RunStatus::stopped) return SjisString("+999");
     return formatted("%c%03d", run.position == 1 ? '-' : '+', std::min(999, std::abs(run.timeDiff)));
 }
 
-void appendRa(std::string& out, const Race& race, RecordStamp stamp, bool results) {
+void appendRa(SjisString& out, const Race& race, RecordStamp stamp, bool results) {
     namespace ra = jvdata::ra;
     RecordBuilder b(jvdata::kRaLayout);
     raceHeader(b, race, stamp);
@@ -59,7 +59,7 @@ void appendRa(std::string& out, const Race& race, RecordStamp stamp, bool result
         .text(ra::Ryakusyo10, shortForm(race.name, ra::Ryakusyo10.len))
         .text(ra::Ryakusyo6, shortForm(race.name, ra::Ryakusyo6.len))
         .text(ra::Ryakusyo3, race.shortName)
-        .text(ra::GradeCD, std::string_view(&race.grade, 1))
+        .text(ra::GradeCD, sjisBytes(std::string_view(&race.grade, 1)))
         .number(ra::SyubetuCD, syubetuOf(race))
         .text(ra::KigoCD, "000")
         .number(ra::JyuryoCD, race.weightType)
@@ -96,7 +96,7 @@ void appendRa(std::string& out, const Race& race, RecordStamp stamp, bool result
     out += b.record();
 }
 
-void appendSe(std::string& out, const World& world, const Race& race, const Run& run, RecordStamp stamp, bool results) {
+void appendSe(SjisString& out, const World& world, const Race& race, const Run& run, RecordStamp stamp, bool results) {
     namespace se = jvdata::se;
     const Horse& h = world.horses[run.horse];
     const Trainer& trainer = world.trainers[h.trainer];
@@ -141,9 +141,9 @@ void appendSe(std::string& out, const World& world, const Race& race, const Run&
     const bool weighed = started && run.bodyWeight > 0;
     b.number(se::BaTaijyu, weighed ? run.bodyWeight : 0);
     if (weighed && !run.firstStart) {
-        b.text(se::ZogenFugo, run.weightChange > 0   ? "+"
-                              : run.weightChange < 0 ? "-"
-                                                     : " ")
+        b.text(se::ZogenFugo, run.weightChange > 0   ? "+"_sjis
+                              : run.weightChange < 0 ? "-"_sjis
+                                                     : " "_sjis)
             .number(se::ZogenSa, std::abs(run.weightChange));
     }
     b.number(se::IJyoCD, run.status == RunStatus::scratched ? 1
@@ -171,7 +171,7 @@ void appendSe(std::string& out, const World& world, const Race& race, const Run&
     out += b.record();
 }
 
-void appendHr(std::string& out, const World& world, const Race& race, RecordStamp stamp) {
+void appendHr(SjisString& out, const World& world, const Race& race, RecordStamp stamp) {
     namespace hr = jvdata::hr;
     const Payout& p = world.payouts[static_cast<std::size_t>(race.payout)];
     RecordBuilder b(jvdata::kHrLayout);
@@ -210,7 +210,7 @@ void appendHr(std::string& out, const World& world, const Race& race, RecordStam
     out += b.record();
 }
 
-void appendUm(std::string& out, const World& world, const Horse& h, const CareerStats& s, RecordStamp stamp,
+void appendUm(SjisString& out, const World& world, const Horse& h, const CareerStats& s, RecordStamp stamp,
               bool retired) {
     namespace um = jvdata::um;
     const Trainer& trainer = world.trainers[h.trainer];
@@ -218,7 +218,7 @@ void appendUm(std::string& out, const World& world, const Horse& h, const Career
     const Breeder& breeder = world.breeders[h.breeder];
     const char kind[] = {stamp.dataKind, 0};
     RecordBuilder b(jvdata::kUmLayout);
-    b.text(um::DataKubun, kind)
+    b.text(um::DataKubun, sjisBytes(kind))
         .number(um::MakeDate, stamp.makeDate)
         .number(um::KettoNum, h.id)
         .number(um::DelKubun, retired ? 1 : 0)
@@ -226,7 +226,7 @@ void appendUm(std::string& out, const World& world, const Horse& h, const Career
         .number(um::DelDate, retired ? ymdFromDay(h.retireDay) : 0)
         .number(um::BirthDate, h.birthDate)
         .text(um::Bamei, h.name)
-        .text(um::BameiEng, h.nameEng)
+        .text(um::BameiEng, sjisBytes(h.nameEng))
         .number(um::ZaikyuFlag, retired ? 0 : 1)
         .number(um::UmaKigoCD, h.symbol)
         .number(um::SexCD, h.sex)

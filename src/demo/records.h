@@ -7,7 +7,7 @@
 
 #include "demo/career_stats.h"
 #include "demo/world.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor::demo {
 
@@ -22,16 +22,16 @@ void raceHeader(jvdata::RecordBuilder& b, const Race& race, RecordStamp stamp);
 
 // With results false, the race as the entry card shows it: no weather,
 // going, times, places or odds yet.
-void appendRa(std::string& out, const Race& race, RecordStamp stamp, bool results);
-void appendSe(std::string& out, const World& world, const Race& race, const Run& run, RecordStamp stamp, bool results);
-void appendHr(std::string& out, const World& world, const Race& race, RecordStamp stamp);
+void appendRa(SjisString& out, const Race& race, RecordStamp stamp, bool results);
+void appendSe(SjisString& out, const World& world, const Race& race, const Run& run, RecordStamp stamp, bool results);
+void appendHr(SjisString& out, const World& world, const Race& race, RecordStamp stamp);
 // retired: whether the horse has left training by the record's date.
-void appendUm(std::string& out, const World& world, const Horse& horse, const CareerStats& stats, RecordStamp stamp,
+void appendUm(SjisString& out, const World& world, const Horse& horse, const CareerStats& stats, RecordStamp stamp,
               bool retired);
 
 // The time difference field: "-003" for a winner 0.3 s clear, "+012" for a
 // horse 1.2 s behind, "+999" for one that did not finish, "0000" for one
 // that did not start.
-std::string timeDiffText(const Run& run);
+SjisString timeDiffText(const Run& run);
 
 }  // namespace vantor::demo

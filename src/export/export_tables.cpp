@@ -4,13 +4,14 @@
 
 #include "codes/course_names.h"
 #include "codes/horse_codes.h"
+#include "codes/race_key.h"
 #include "codes/racing_texts.h"
 #include "export/field_values.h"
 #include "export/layout_columns.h"
 #include "export/live_tables.h"
 #include "export/odds_rows.h"
 #include "export/payout_rows.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_structure.h"
 
 namespace vantor::sqlexport {
 namespace {
@@ -73,11 +74,13 @@ std::vector<ColumnDef> raceKeyColumns() { return columnsOf(kRaceKey); }
 void appendRaceKey(SjisView record, Row& row) { appendValues(kRaceKey, record, row); }
 
 void appendRaceKeyOf(SjisView raceKey, Row& row) {
-    row.push_back(dateValue(raceKey.substr(0, 8)));
-    const SjisView course = raceKey.substr(8, 2);
+    const RaceKey key(raceKey);
+    row.push_back(dateValue(key.date()));
+    const SjisView course = key.course();
     row.push_back(textValue(course));
     row.push_back(trimBlanks(course).empty() ? Value() : textValue(courseName(course)));
-    for (const std::size_t at : {10u, 12u, 14u}) row.push_back(integerValue(raceKey.substr(at, 2)));
+    for (const SjisView number : {key.meeting(), key.meetingDay(), key.raceNumber()})
+        row.push_back(integerValue(number));
 }
 void appendRaceValues(SjisView record, Row& row) { appendValues(kRaces, record, row); }
 void appendRunnerValues(SjisView record, Row& row) { appendValues(kRunners, record, row); }

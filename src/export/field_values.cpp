@@ -5,6 +5,7 @@
 
 #include "codes/calendar.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor::sqlexport {
 namespace {
@@ -76,7 +77,7 @@ Value textValue(SjisView text) {
     text = trimBlanks(text);
     // Codes and numbers are plain ASCII, which needs no conversion.
     if (std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return text.empty() ? Value() : Value(std::string(text));
+        return text.empty() ? Value() : Value(std::string(text.bytes()));
     const std::string utf8 = cp932ToUtf8(text);
     const std::string_view trimmed = trimUtf8(utf8);
     if (trimmed.empty()) return {};
@@ -89,12 +90,13 @@ Value integerValue(SjisView text) {
 }
 
 Value dateValue(SjisView yyyymmdd) {
-    if (!isValidDateText(yyyymmdd)) return {};
-    std::string iso(yyyymmdd.substr(0, 4));
+    // Digits only from here on: the same bytes in UTF-8.
+    if (!isValidDateText(yyyymmdd.bytes())) return {};
+    std::string iso(yyyymmdd.substr(0, 4).bytes());
     iso += '-';
-    iso += yyyymmdd.substr(4, 2);
+    iso += yyyymmdd.substr(4, 2).bytes();
     iso += '-';
-    iso += yyyymmdd.substr(6, 2);
+    iso += yyyymmdd.substr(6, 2).bytes();
     return iso;
 }
 
@@ -103,11 +105,12 @@ Value announceTimeValue(SjisView mmddhhmm, SjisView raceDay) {
     const SjisView monthDay = mmddhhmm.substr(0, 4);
     int year = lenientInt(raceDay.substr(0, 4));
     if (monthDay > raceDay.substr(4, 4)) --year;
-    const std::string date = std::to_string(year) + std::string(monthDay);
+    const SjisString date = formatted("%d", year) + monthDay;
     if (lenientInt(mmddhhmm.substr(4, 2)) > 23 || lenientInt(mmddhhmm.substr(6, 2)) > 59) return {};
     Value day = dateValue(date);
     if (day.isNull()) return {};
-    return day.text() + " " + std::string(mmddhhmm.substr(4, 2)) + ":" + std::string(mmddhhmm.substr(6, 2));
+    return day.text() + " " + std::string(mmddhhmm.substr(4, 2).bytes()) + ":" +
+           std::string(mmddhhmm.substr(6, 2).bytes());
 }
 
 Value fieldValue(SjisView record, const jvdata::FieldInfo& info, int n) {

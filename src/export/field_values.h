@@ -4,7 +4,7 @@
 // blank fields give NULL.
 
 #include "export/sql_row.h"
-#include "store/record_field.h"
+#include "record_layouts/record_field.h"
 
 namespace vantor::sqlexport {
 

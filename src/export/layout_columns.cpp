@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "export/field_values.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor::sqlexport {
 namespace {

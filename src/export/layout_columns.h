@@ -8,7 +8,7 @@
 #include <span>
 
 #include "export/sql_row.h"
-#include "store/record_field.h"
+#include "record_layouts/record_field.h"
 
 namespace vantor::sqlexport {
 

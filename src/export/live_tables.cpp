@@ -7,8 +7,8 @@
 #include "export/field_values.h"
 #include "export/layout_columns.h"
 #include "export/live_number_values.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/live_record_checks.h"
 #include "text/encoding.h"
 
@@ -59,14 +59,14 @@ constexpr LayoutColumns kWeather{kWeFields, kWeatherTexts, true, true};
 
 // What an odds record's data kind says of its snapshot.
 Value snapshotValue(SjisView dataKind) {
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kinds{{{"1", "interim"},
-                                                                                  {"2", "day_before"},
-                                                                                  {"3", "final"},
-                                                                                  {"4", "confirmed"},
-                                                                                  {"5", "confirmed_monday"},
-                                                                                  {"9", "race_cancelled"},
-                                                                                  {"0", "deleted"}}};
-    const auto it = std::ranges::find(kinds, dataKind, &std::pair<std::string_view, std::string_view>::first);
+    constexpr std::array<std::pair<SjisView, std::string_view>, 7> kinds{{{"1"_sjis, "interim"},
+                                                                          {"2"_sjis, "day_before"},
+                                                                          {"3"_sjis, "final"},
+                                                                          {"4"_sjis, "confirmed"},
+                                                                          {"5"_sjis, "confirmed_monday"},
+                                                                          {"9"_sjis, "race_cancelled"},
+                                                                          {"0"_sjis, "deleted"}}};
+    const auto it = std::ranges::find(kinds, dataKind, &std::pair<SjisView, std::string_view>::first);
     return it == kinds.end() ? Value() : Value(std::string(it->second));
 }
 

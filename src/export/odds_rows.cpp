@@ -3,7 +3,7 @@
 #include "codes/course_names.h"
 #include "export/field_values.h"
 #include "raceday/predicted_odds.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/odds_line_layouts.h"
 
 namespace vantor::sqlexport {
 

@@ -5,7 +5,7 @@
 
 #include "export/export_tables.h"
 #include "export/field_values.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_structure.h"
 
 namespace vantor::sqlexport {
 namespace {

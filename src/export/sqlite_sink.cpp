@@ -13,7 +13,7 @@ void check(sqlite3* db, int rc) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) throw SinkError(sqlite3_errmsg(db));
 }
 
-std::string hex(long long n) { return formatted("0x%08llx", n & 0xffffffffLL); }
+std::string hex(long long n) { return formattedUtf8("0x%08llx", n & 0xffffffffLL); }
 
 struct Identity {
     long long applicationId = 0, version = 0, objects = 0;

@@ -8,8 +8,8 @@
 #include "export/odds_rows.h"
 #include "export/payout_rows.h"
 #include "fileio/whole_file.h"
-#include "store/jvdata_record.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_record.h"
+#include "record_layouts/odds_line_layouts.h"
 
 namespace vantor::sqlexport {
 namespace {
@@ -19,7 +19,7 @@ namespace {
 struct KindRules {
     TableId table;
     std::size_t length;
-    std::string_view recordKind;  // empty: not checked
+    SjisView recordKind;  // empty: not checked
     void (*rows)(SjisView record, TableRows& rows);
 };
 
@@ -85,15 +85,17 @@ LiveDataspec dataspecOf(FileKind kind) {
 TableRows liveFileRows(SjisView bytes, const StoreFile& file, LiveSkips& skips) {
     const LiveDataspec dataspec = dataspecOf(file.kind);
     const std::filesystem::path folder = std::filesystem::path(file.path).parent_path();
-    const std::string day = folder.filename().string();
+    // The folder is named for the race day in digits, the bytes the records hold.
+    const std::string folderName = folder.filename().string();
+    const SjisView day = sjisBytes(folderName);
     TableRows rows;
     long long line = 0;
     for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
+        const std::size_t end = std::min(bytes.find("\n", at), bytes.size());
         SjisView record = bytes.substr(at, end - at);
         at = end + 1;
         ++line;
-        if (record.ends_with('\r')) record.remove_suffix(1);
+        if (record.ends_with("\r")) record.remove_suffix(1);
         if (record.empty()) continue;
         if (const auto problem = liveRecordProblem(dataspec, record, day)) {
             skips.count(*problem, record);
@@ -114,10 +116,10 @@ const SideSource* sideSourceOf(const ExportOptions& options, const std::string& 
 
 // Whether the record is the first one of its race (or race and horse
 // number) among the race and runner records seen.
-bool firstCopy(FileKind kind, SjisView record, std::unordered_set<std::string>& seen) {
+bool firstCopy(FileKind kind, SjisView record, std::unordered_set<SjisString>& seen) {
     const TableId table = rulesOf(kind).table;
     if (table != TableId::races && table != TableId::runners) return true;
-    std::string key(jvdata::raceKey(record).text());
+    SjisString key(jvdata::raceKey(record).text());
     if (table == TableId::runners) key += jvdata::get(record, jvdata::se::Umaban);
     return seen.insert(std::move(key)).second;
 }
@@ -160,12 +162,13 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
             std::string date = row[0].text();
             std::erase(date, '-');
             if (date.size() != 8) continue;
-            out.insert(relative(paths, paths.outsideRaceFile(date.substr(0, 4), date + row[1].text())));
+            out.insert(
+                relative(paths, paths.outsideRaceFile(sjisBytes(date.substr(0, 4)), sjisBytes(date + row[1].text()))));
         }
     } else if (kind == FileKind::dayRunners) {
         for (const auto& row : sink.rowsFrom(tableDef(TableId::runners), "kettonum", dayFile))
             if (const std::string& id = row[0].text(); id.size() >= 4)
-                out.insert(relative(paths, paths.horseRunFile(id)));
+                out.insert(relative(paths, paths.horseRunFile(sjisBytes(id))));
     }
 }
 
@@ -173,7 +176,7 @@ void addShadowedFiles(const StorePaths& paths, SqlSink& sink, const std::string&
 // empty database the first copy of a race or run is the one kept: the
 // others are skipped before their rows are built.
 std::optional<TableRows> rowsOfFile(const StorePaths& paths, const StoreFile& file, const ExportOptions& options,
-                                    bool empty, std::unordered_set<std::string>& seen, ExportReport& report) {
+                                    bool empty, std::unordered_set<SjisString>& seen, ExportReport& report) {
     if (file.kind == FileKind::sideSource) {
         TableRows rows;
         if (const auto problem = sideSourceOf(options, file.path)->appendRows(rows)) {
@@ -184,9 +187,9 @@ std::optional<TableRows> rowsOfFile(const StorePaths& paths, const StoreFile& fi
     }
     const FileContent content = readWholeFile(paths.appDir() / file.path);
     if (content.status != FileContent::Status::ok) return std::nullopt;
-    if (isLiveFile(file.kind)) return liveFileRows(content.bytes, file, report.liveSkips);
+    if (isLiveFile(file.kind)) return liveFileRows(sjisBytes(content.bytes), file, report.liveSkips);
     const KindRules rules = rulesOf(file.kind);
-    const auto records = recordsOf(content.bytes, rules);
+    const auto records = recordsOf(sjisBytes(content.bytes), rules);
     if (!records) return std::nullopt;
     TableRows rows;
     for (const SjisView record : *records)
@@ -198,7 +201,7 @@ std::optional<TableRows> rowsOfFile(const StorePaths& paths, const StoreFile& fi
 // nothing changed, when the file is damaged. A marks file that cannot be
 // read leaves its tables empty, and is read again by the next export.
 bool writeFile(const StorePaths& paths, SqlSink& sink, const StoreFile& file, const ExportOptions& options, bool empty,
-               std::unordered_set<std::string>& seen, ExportReport& report) {
+               std::unordered_set<SjisString>& seen, ExportReport& report) {
     auto rows = rowsOfFile(paths, file, options, empty, seen, report);
     if (!rows && file.kind != FileKind::sideSource) return false;
     if (!empty) sink.removeFile(file.path);
@@ -254,7 +257,7 @@ ExportReport exportStore(const StorePaths& paths, SqlSink& sink, const ExportOpt
     for (const auto& file : files)
         if (shadowed.contains(file.path) && todo.insert(file.path).second) --report.filesUnchanged;
 
-    std::unordered_set<std::string> seen;
+    std::unordered_set<SjisString> seen;
     int done = 0;
     for (const auto& file : files) {
         if (!todo.contains(file.path)) continue;

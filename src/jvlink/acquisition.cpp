@@ -7,6 +7,7 @@
 #include "jvlink/cancel_flag.h"
 #include "jvlink/jvlink.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 #include "text/sjis_literal.h"
 
 namespace vantor {
@@ -18,7 +19,7 @@ namespace {
 // until a tenth of it is free, so that writes come in batches.
 constexpr std::size_t kHeldBytesBound = 64u << 20;
 constexpr std::size_t kHeldBytesAfterWrite = kHeldBytesBound / 10 * 9;
-SjisString number(long long n) { return std::to_string(n); }
+SjisString number(long long n) { return formatted("%lld", n); }
 SjisString storeErrorText(const StoreError& e) { return sjis("データ保存エラー:") + utf8ToCp932(e.what()); }
 
 }  // namespace
@@ -49,8 +50,8 @@ Acquisition::Next Acquisition::start(SjisView fromtime, int option) {
     lastFileTimestamp_.clear();
     readCount_ = downloadCount_ = 0;
 
-    const int r =
-        link_.JVOpen(jv::kAcquisitionDataSpec, fromtime, option, readCount_, downloadCount_, lastFileTimestamp_);
+    const int r = link_.JVOpen(jv::kAcquisitionDataSpec, fromtime.bytes(), option, readCount_, downloadCount_,
+                               lastFileTimestamp_);
     open_ = true;  // every open attempt ends with JVClose
     // A JV-Link that takes its time to open (its own windows, Wine) can be
     // cancelled meanwhile; the cancel has said so already.
@@ -90,7 +91,7 @@ Acquisition::Next Acquisition::poll() {
     return Next::read;
 }
 
-SjisString Acquisition::errorText(std::string_view operation, int code) const {
+SjisString Acquisition::errorText(SjisView operation, int code) const {
     SjisString text = SjisString(operation) + sjis("エラー:") + JVResultMessage(operation, code);
     // What the link knows beyond the code: its feed folder, the bridge's last words.
     if (const std::string problem = link_.sourceProblem(); !problem.empty()) text += "\r\n" + utf8ToCp932(problem);
@@ -145,7 +146,7 @@ void Acquisition::readRecords() {
         if (r > 0) {
             lines.clear();
             try {
-                filer_.fileAcquired(buffer, fromDateNum_, lines);
+                filer_.fileAcquired(sjisBytes(buffer), fromDateNum_, lines);
             } catch (const StoreError& e) {
                 failAfterFlush(storeErrorText(e));
                 return;
@@ -187,9 +188,9 @@ void Acquisition::finishRead(int filesEnded) {
         reportIncomplete(filesRead);
         return;
     }
-    const SjisView stamp = trimBlanks(lastFileTimestamp_);
+    const SjisView stamp = trimBlanks(sjisBytes(lastFileTimestamp_));
     if (!stamp.empty() && stamp != "00000000000000" && lastFileTimestamp_.size() >= 14) {
-        const SjisView t = lastFileTimestamp_;
+        const SjisView t = sjisBytes(lastFileTimestamp_);
         SjisString text;
         text.append(t.substr(0, 4)).append("/").append(t.substr(4, 2)).append("/").append(t.substr(6, 2));
         text.append(" ").append(t.substr(8, 2)).append(":").append(t.substr(10, 2)).append(":").append(t.substr(12, 2));

@@ -90,7 +90,7 @@ private:
     void fail(const SjisString& message);
     // "<operation>エラー:" with JV-Link's message for code and the link's own
     // explanation, when it has one.
-    SjisString errorText(std::string_view operation, int code) const;
+    SjisString errorText(SjisView operation, int code) const;
 
     JVLink& link_;
     Ui ui_;

@@ -26,11 +26,11 @@ std::optional<JapanClockSource> replayJapanClock(std::string_view start, double 
     });
 }
 
-std::optional<JapanClockSource> replayJapanDay(std::string_view day, int secondsOfDay, double speed) {
+std::optional<JapanClockSource> replayJapanDay(SjisView day, int secondsOfDay, double speed) {
     if (day.size() != 8 || secondsOfDay < 0 || secondsOfDay >= 24 * 60 * 60) return std::nullopt;
     const int minutes = secondsOfDay / 60;
-    return replayJapanClock(std::string(day) + formatted("%02d%02d%02d", minutes / 60, minutes % 60, secondsOfDay % 60),
-                            speed);
+    return replayJapanClock(
+        std::string(day.bytes()) + formattedUtf8("%02d%02d%02d", minutes / 60, minutes % 60, secondsOfDay % 60), speed);
 }
 
 std::variant<JapanClockSource, std::string> environmentJapanClock() {

@@ -12,6 +12,8 @@
 #include <string>
 #include <variant>
 
+#include "text/sjis_string.h"
+
 namespace vantor {
 
 using JapanClockSource = std::function<std::chrono::sys_seconds()>;
@@ -22,7 +24,7 @@ JapanClockSource systemJapanClock();
 std::optional<JapanClockSource> replayJapanClock(std::string_view start, double speed = 1);
 // A replay of race day "yyyymmdd" from secondsOfDay after its Japan
 // midnight (0 to 86,399); none for a day that is no date.
-std::optional<JapanClockSource> replayJapanDay(std::string_view day, int secondsOfDay, double speed);
+std::optional<JapanClockSource> replayJapanDay(SjisView day, int secondsOfDay, double speed);
 
 // The clock that the environment variable VANTOR_JVLINK_CLOCK starts (at
 // its Japan time, running at the system clock's pace), the system clock

@@ -19,11 +19,11 @@ std::string_view dataspecText(LiveDataspec dataspec) {
     return jv::kWinOddsSeriesDataSpec;
 }
 
-LiveFetchOutcome fetchLive(JVLink& link, LiveFiler& filer, LiveDataspec dataspec, std::string_view key,
+LiveFetchOutcome fetchLive(JVLink& link, LiveFiler& filer, LiveDataspec dataspec, SjisView key,
                            const std::function<void()>& pump) {
     LiveFetchOutcome out;
     pump();
-    out.openResult = link.JVRTOpen(dataspecText(dataspec), key);
+    out.openResult = link.JVRTOpen(dataspecText(dataspec), key.bytes());
     // The answer's records one after the other, each with its CR LF, and
     // where each ends: one buffer for the whole answer, which the filer keeps.
     LiveAnswer answer;

@@ -31,7 +31,7 @@ std::string_view dataspecText(LiveDataspec dataspec);
 
 // key: the day "yyyymmdd" for weights and day changes, a race key for odds
 // and the time series; filer is the day's. pump runs between reads.
-LiveFetchOutcome fetchLive(JVLink& link, LiveFiler& filer, LiveDataspec dataspec, std::string_view key,
+LiveFetchOutcome fetchLive(JVLink& link, LiveFiler& filer, LiveDataspec dataspec, SjisView key,
                            const std::function<void()>& pump);
 
 }  // namespace vantor

@@ -20,7 +20,7 @@ void readRealtimeRecords(JVLink& link, RecordFiler& filer, StoreBatch& batch, co
         fileName.clear();
         const int r = link.JVRead(buffer, size, fileName);
         if (r > 0) {
-            filer.fileRealtime(buffer);
+            filer.fileRealtime(sjisBytes(buffer));
             ++out.records;
         } else if (r == jv::kFileSwitched) {
             batch.flush();
@@ -44,7 +44,7 @@ ResultsFetchOutcome fetchResults(JVLink& link, const StorePaths& paths, SjisView
     };
 
     ui.pump();
-    out.openResult = link.JVRTOpen(jv::kResultsDataSpec, dayKey);
+    out.openResult = link.JVRTOpen(jv::kResultsDataSpec, dayKey.bytes());
     StoreBatch batch;
     RecordFiler filer(paths, batch);
     if (out.openResult == jv::kOk) {

@@ -9,7 +9,7 @@ constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 
 }  // namespace
 
-void PackedLines::append(std::string_view line) {
+void PackedLines::append(SjisView line) {
     // A line never spans two blocks; a line longer than a block has one of its own.
     if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < line.size()) {
         blocks_.emplace_back().reserve(std::max(kBlockBytes, line.size()));
@@ -17,12 +17,12 @@ void PackedLines::append(std::string_view line) {
     std::string& block = blocks_.back();
     entries_.push_back({static_cast<std::uint32_t>(blocks_.size() - 1), static_cast<std::uint32_t>(block.size()),
                         static_cast<std::uint32_t>(line.size())});
-    block.append(line);
+    block.append(line.bytes());
 }
 
-std::string_view PackedLines::operator[](std::size_t i) const {
+SjisView PackedLines::operator[](std::size_t i) const {
     const Entry& e = entries_[i];
-    return std::string_view(blocks_[e.block]).substr(e.offset, e.size);
+    return sjisBytes(std::string_view(blocks_[e.block]).substr(e.offset, e.size));
 }
 
 void PackedLines::clear() {

@@ -8,16 +8,17 @@
 #include <cstdint>
 #include <deque>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "text/sjis_string.h"
 
 namespace vantor {
 
 class PackedLines {
 public:
-    void append(std::string_view line);
+    void append(SjisView line);
     // Line i (0-based); valid until the next clear.
-    std::string_view operator[](std::size_t i) const;
+    SjisView operator[](std::size_t i) const;
     std::size_t size() const { return entries_.size(); }
     // Drops every line and gives their memory back.
     void clear();

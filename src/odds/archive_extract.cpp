@@ -73,7 +73,8 @@ std::optional<std::size_t> wantedIndexOf(const char* name, const std::vector<std
     const std::string_view text(name);
     if (text.find_first_of("/\\") != std::string_view::npos) return std::nullopt;
     for (std::size_t i = 0; i < wanted.size(); ++i)
-        if (equalsIgnoringAsciiCase(text, wanted[i])) return i;
+        // Names in these archives are Shift-JIS bytes, the wanted ones ASCII.
+        if (equalsIgnoringAsciiCase(sjisBytes(text), sjisBytes(wanted[i]))) return i;
     return std::nullopt;
 }
 

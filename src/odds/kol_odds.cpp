@@ -18,7 +18,8 @@ constexpr SjisView kBracketPairPlaceholder = "   100.0";
 int bracketPairOf(int k) {
     static const std::array<int, yoz::kHorsePairs + 1> table = [] {
         std::array<int, yoz::kHorsePairs + 1> t{};
-        for (int pair = 1; pair <= yoz::kHorsePairs; ++pair) t[pair] = WakurenIndex(UmarenPairText(pair).value_or(""));
+        for (int pair = 1; pair <= yoz::kHorsePairs; ++pair)
+            t[pair] = WakurenIndex(UmarenPairText(pair).value_or(SjisString()));
         return t;
     }();
     return table[static_cast<std::size_t>(k)];
@@ -37,7 +38,7 @@ SjisView tenthsText(long long tenths, std::array<char, 24>& buffer) {
         rest /= 10;
     } while (rest != 0);
     if (tenths < 0) *--first = '-';
-    return SjisView(first, static_cast<std::size_t>(buffer.data() + buffer.size() - first));
+    return sjisBytes(std::string_view(first, static_cast<std::size_t>(buffer.data() + buffer.size() - first)));
 }
 
 // One KOL odds field into occurrence n of ".yoz" field f, right-aligned as

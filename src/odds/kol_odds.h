@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "store/odds_line_layouts.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "text/sjis.h"
 
 namespace vantor {

@@ -26,7 +26,7 @@ constexpr const char* kWorkFolderPrefix = ".odds-import-";
 std::vector<SjisView> textLines(SjisView text) {
     std::vector<SjisView> lines;
     while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
+        const std::size_t end = text.bytes().find_first_of("\r\n");  // never a trail byte
         lines.push_back(text.substr(0, end));
         if (end == SjisView::npos) break;
         const std::size_t next = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
@@ -60,9 +60,9 @@ std::string notExtractedText(const MemberExtract& extracted) {
     }
 }
 
-std::optional<std::string> readSource(const fs::path& path, OddsImportOutcome& outcome) {
+std::optional<SjisString> readSource(const fs::path& path, OddsImportOutcome& outcome) {
     FileContent content = readWholeFile(path);
-    if (content.status == FileContent::Status::ok) return std::move(content.bytes);
+    if (content.status == FileContent::Status::ok) return SjisString::fromBytes(std::move(content.bytes));
     fail(outcome, Status::failed, "「" + path.filename().string() + "」を読み込めませんでした。");
     return std::nullopt;
 }
@@ -72,7 +72,7 @@ std::optional<std::string> readSource(const fs::path& path, OddsImportOutcome& o
 void saveDay(SjisView year4, SjisView monthDay, const SjisString& yoz, const std::string& service,
              const StorePaths& paths, OddsImportOutcome& outcome) {
     const fs::path target = paths.dayFile(dayNameUtf8(year4, monthDay), ".yoz");
-    if (!replaceWholeFile(target, yoz)) {
+    if (!replaceWholeFile(target, yoz.bytes())) {
         fail(outcome, Status::failed, "予想オッズデータを「" + target.string() + "」に保存できませんでした。");
         return;
     }

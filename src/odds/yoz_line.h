@@ -1,6 +1,6 @@
 #pragma once
 // Building lines of the day's predicted-odds file (".yoz", layout in
-// store/odds_line_layouts.h): one line per race, 1459 characters before its
+// record_layouts/odds_line_layouts.h): one line per race, 1459 characters before its
 // CR LF, so that the file reads as fixed records of yoz::kLength bytes. A
 // line starts blank and each field is copied to its place; a line's some
 // 340 fields go straight into its text, with no text of their own.
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "store/odds_line_layouts.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "text/sjis.h"
 
 namespace vantor {

@@ -1,8 +1,8 @@
 #include "print/live_texts.h"
 
+#include "analysis/runner_texts.h"
 #include "codes/racing_texts.h"
-#include "output/fonts.h"
-#include "raceday/runner_texts.h"
+#include "painting/fonts.h"
 #include "text/sjis_literal.h"
 
 namespace vantor::print {

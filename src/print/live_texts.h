@@ -6,8 +6,8 @@
 // the card's place in page_table.h). A race with nothing announced prints none of it,
 // so that its page is as without live data.
 
-#include "output/page_canvas.h"
-#include "raceday/race_card.h"
+#include "analysis/race_card.h"
+#include "painting/page_canvas.h"
 
 namespace vantor::print {
 

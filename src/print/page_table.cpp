@@ -1,8 +1,8 @@
 #include "print/page_table.h"
 
-#include "output/fonts.h"
+#include "analysis/runner_texts.h"
+#include "painting/fonts.h"
 #include "print/page_texts.h"
-#include "raceday/runner_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -78,9 +78,9 @@ void drawColumnHeadings(draw::PageCanvas& c, bool currentRace) {
     static const SjisString previous = sjis("前走-");
     if (currentRace) {
         c.textOut(893, 382, sjis("当該ﾚｰｽ"));
-        for (int k = 1; k <= kPreviousRuns - 1; ++k) c.textOut(893 + 220 * k, 382, previous + std::to_string(k));
+        for (int k = 1; k <= kPreviousRuns - 1; ++k) c.textOut(893 + 220 * k, 382, previous + formatted("%d", k));
     } else {
-        for (int k = 1; k <= kPreviousRuns; ++k) c.textOut(runColumnX(k), 382, previous + std::to_string(k));
+        for (int k = 1; k <= kPreviousRuns; ++k) c.textOut(runColumnX(k), 382, previous + formatted("%d", k));
     }
 }
 

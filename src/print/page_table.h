@@ -4,8 +4,8 @@
 // and its previous-run columns. Row r (1 ..) of the table has its top at
 // y = 280 + 126·r; a row's texts are placed from its offset v = 126·r.
 
-#include "output/page_canvas.h"
-#include "output/text_measure.h"
+#include "painting/page_canvas.h"
+#include "painting/text_measure.h"
 #include "raceday/race_day.h"
 
 namespace vantor::print {

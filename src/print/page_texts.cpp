@@ -1,11 +1,11 @@
 #include "print/page_texts.h"
 
+#include "analysis/runner_texts.h"
 #include "codes/circled_number.h"
 #include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
-#include "output/card_run_texts.h"
-#include "raceday/runner_texts.h"
+#include "painting/card_run_texts.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
 
@@ -17,7 +17,7 @@ namespace {
 SjisString runClassText(SjisView conditionCode) {
     static const SjisString below = sjis("下"), hundredMillion = sjis("1億下");
     const long long code = lenientNumber(conditionCode);
-    if (code >= 1 && code <= 99) return std::to_string(code * 100) + below;
+    if (code >= 1 && code <= 99) return formatted("%lld", code * 100) + below;
     if (code == 100) return hundredMillion;
     if (code == 701 || code == 702 || code == 703 || code == 999) return raceClassShortText(conditionCode);
     return {};
@@ -27,13 +27,13 @@ SjisString runClassText(SjisView conditionCode) {
 // printed as stored.
 SjisString weatherGoingPrintText(SjisView weatherCode, SjisView goingCode) {
     const SjisString weather = weatherName(weatherCode), going = goingName(goingCode);
-    return (weather.empty() ? " " : weather) + (going.empty() ? SjisString(goingCode) : going);
+    return (weather.empty() ? SjisString(" ") : weather) + (going.empty() ? SjisString(goingCode) : going);
 }
 
 // "#,##0": thousands separated by commas.
 SjisString groupedThousands(long long n) {
     const std::string digits = std::to_string(n < 0 ? -n : n);
-    SjisString out = n < 0 ? "-" : "";
+    SjisString out(n < 0 ? "-"_sjis : ""_sjis);
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
         out += digits[i];
@@ -69,7 +69,7 @@ bool hasPrintedRun(const TRaceRec& race, int runner, int run) {
 }
 
 PrintedRun printedRun(const TRaceRec& race, int t, int k, bool oddsLine) {
-    static const SjisString heads = sjis("頭"), popularity = sjis("人"), noTime = "----", noFurlongs = "3F---",
+    static const SjisString heads = sjis("頭"), popularity = sjis("人"), noTime("----"), noFurlongs("3F---"),
                             thousandYen = sjis("千円  ");
     const SjisView key = race.RunKey[t][k];
     const RaceKey run(key);

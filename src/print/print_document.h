@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "output/page.h"
+#include "painting/page.h"
 #include "print/race_page.h"
 
 namespace vantor::print {

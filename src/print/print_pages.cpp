@@ -3,7 +3,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include "output/renderer.h"
+#include "painting/renderer.h"
 
 namespace vantor::print {
 

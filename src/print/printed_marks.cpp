@@ -32,7 +32,7 @@ PrintedMarks printedMarks(const RaceDay& day, int races, const UserMarksFile& fi
         const TRaceRec& race = day.RaceTbl[r];
         const RaceUserMarks marks = file.marksOfRace(userMarksRaceKey(race), set);
         for (int j = 0; j < runnerSlotsOf(race.TorokuTosu); ++j)
-            printed[r].marks[static_cast<std::size_t>(j)] = userMarkGlyph(runnerUserMark(race, j, marks));
+            printed[r].marks[static_cast<std::size_t>(j)] = SjisString(userMarkGlyph(runnerUserMark(race, j, marks)));
         printed[r].note = oneLine(file.raceNote(userMarksRaceKey(race)));
     }
     return printed;

@@ -1,13 +1,13 @@
 #include "print/race_page.h"
 
+#include "analysis/race_card.h"
 #include "codes/circled_number.h"
 #include "codes/racing_texts.h"
-#include "output/fonts.h"
-#include "output/page_canvas.h"
+#include "painting/fonts.h"
+#include "painting/page_canvas.h"
 #include "print/live_texts.h"
 #include "print/page_table.h"
 #include "print/page_texts.h"
-#include "raceday/race_card.h"
 #include "text/formatted.h"
 #include "text/sjis_chars.h"
 #include "text/sjis_literal.h"
@@ -28,7 +28,7 @@ void drawRaceHeader(draw::PageCanvas& c, const TRaceRec& race) {
     c.setBrush(std::nullopt);
     const int number = raceNumberOf(key);
     c.setColour(draw::kWhite);
-    c.textOut(number > 9 ? 105 : 120, 175, std::to_string(number));
+    c.textOut(number > 9 ? 105 : 120, 175, formatted("%d", number));
     c.setColour(draw::kBlack);
     c.setFont(kGothicFamily, 11, true);
     c.textOut(300, 90, raceDatePageText(key));
@@ -65,7 +65,7 @@ void drawFrameMark(draw::PageCanvas& c, int frame, int v) {
     c.setPoints(9);
     c.textOut(110, v + 300, frameColourName(frame));
     c.setPoints(11);
-    c.textOut(115, v + 350, std::to_string(frame));
+    c.textOut(115, v + 350, formatted("%d", frame));
 }
 
 void drawNumberAndKey(draw::PageCanvas& c, const RaceDay& day, int race, int t, int v) {

@@ -3,8 +3,8 @@
 // the prize table and one table row per runner with its horse, people,
 // prize and five previous-run columns.
 
-#include "output/page.h"
-#include "output/text_measure.h"
+#include "painting/page.h"
+#include "painting/text_measure.h"
 #include "print/printed_marks.h"
 #include "raceday/race_day.h"
 

@@ -4,8 +4,8 @@
 #include "codes/race_key.h"
 #include "codes/racing_format.h"
 #include "codes/racing_texts.h"
-#include "output/fonts.h"
-#include "output/page_canvas.h"
+#include "painting/fonts.h"
+#include "painting/page_canvas.h"
 #include "print/page_table.h"
 #include "print/page_texts.h"
 

@@ -3,8 +3,8 @@
 // of that trainer over all races, each row headed by its race.
 
 #include "analysis/trainer_view.h"
-#include "output/page.h"
-#include "output/text_measure.h"
+#include "painting/page.h"
+#include "painting/text_measure.h"
 
 namespace vantor::print {
 

@@ -19,7 +19,7 @@
 #include "codes/course_names.h"
 #include "codes/race_key.h"
 #include "components/speed_button.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 #include "print/print_document.h"
 #include "print_ui/prev_x.h"
 #include "settings/program_settings.h"

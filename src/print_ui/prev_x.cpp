@@ -5,7 +5,7 @@
 
 #include "components/file_chooser.h"
 #include "components/message_box.h"
-#include "output/renderer.h"
+#include "painting/renderer.h"
 #include "print/page_files.h"
 #include "print/print_pages.h"
 

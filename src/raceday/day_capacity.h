@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "raceday/record_image.h"
-#include "store/jvdata_structure.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_structure.h"
+#include "record_layouts/odds_line_layouts.h"
 
 namespace vantor {
 

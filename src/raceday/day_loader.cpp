@@ -12,8 +12,8 @@
 #include "raceday/results_conversion.h"
 #include "raceday/runner_records.h"
 #include "raceday/trainer_list.h"
-#include "store/jvdata_structure.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/jvdata_structure.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "text/encoding.h"
 
 namespace vantor {
@@ -26,7 +26,7 @@ void call(const std::function<void()>& hook) {
 }
 
 SjisView bytesOf(const FileContent& content) {
-    return content.status == FileContent::Status::ok ? SjisView(content.bytes) : SjisView();
+    return content.status == FileContent::Status::ok ? sjisBytes(content.bytes) : SjisView();
 }
 
 // "yyyymmdd" of a day name "yyyy年mm月dd日": its digits.
@@ -55,7 +55,7 @@ DayLoader::DayLoader(const StorePaths& paths, FileReader reader, FileAccess& fil
 DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const DayLoadHooks& hooks) {
     DayLoadResult result;
     day.clear();
-    day.Over2005 = lenientInt(SjisView(dayName).substr(0, 4)) >= kPredictedOddsFromYear ? 1 : 0;
+    day.Over2005 = lenientInt(std::string_view(dayName).substr(0, 4)) >= kPredictedOddsFromYear ? 1 : 0;
 
     const FileContent& races =
         files_.read(paths_.dayFile(dayName, ".jvRA"), firstRecords(kMaxRaces, jvdata::kRaLength));
@@ -69,7 +69,7 @@ DayLoadResult DayLoader::load(const std::string& dayName, RaceDay& day, const Da
                            utf8ToCp932(dayName));
     call(hooks.pump);
 
-    readRaces(races.bytes, dayName, day, hooks);
+    readRaces(sjisBytes(races.bytes), dayName, day, hooks);
     matchPayouts(bytesOf(files_.read(paths_.dayFile(dayName, ".jvHR"), firstRecords(kMaxRaces, jvdata::kHrLength))),
                  day);
     matchPredictedOdds(bytesOf(files_.read(paths_.dayFile(dayName, ".yoz"), firstRecords(kMaxRaces, yoz::kLength))),

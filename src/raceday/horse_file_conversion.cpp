@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_structure.h"
 
 namespace vantor {
 namespace {
@@ -53,9 +53,9 @@ bool UMConvertBtnClick(const std::filesystem::path& umaFile, const std::filesyst
                        const FileReader& read, FileAccess& files) {
     const FileContent earlier = read(umaFile, firstRecords(kKeyedFileRecordLimit, jvdata::kUmaLength));
     if (earlier.status != FileContent::Status::ok) return false;
-    const SjisString converted = widenHorseRecords(earlier.bytes);
+    const SjisString converted = widenHorseRecords(sjisBytes(earlier.bytes));
     if (converted.empty()) return false;
-    return files.replace(um2File, converted, Durability::renameOnly);
+    return files.replace(um2File, converted.bytes(), Durability::renameOnly);
 }
 
 }  // namespace vantor

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "codes/course_names.h"
+#include "codes/race_key.h"
 #include "codes/racing_texts.h"
 #include "codes/track_surface.h"
 #include "text/formatted.h"
@@ -13,7 +14,7 @@
 namespace vantor {
 namespace {
 
-const char* const kCourseCodes[kLiveCourses] = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"};
+constexpr SjisView kCourseCodes[kLiveCourses] = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"};
 
 struct Texts {
     SjisString horse = sjis("番"), scratched = sjis("出走取消"), excluded = sjis("競走除外"),
@@ -48,8 +49,9 @@ SjisString nameText(SjisView name) { return removeFullWidthBlanks(trimBlanks(nam
 
 // "東京 5R" of a race key.
 SjisString raceText(SjisView raceKey) {
-    const SjisString course = nameText(CourseName(raceKey.substr(8, 2), 2).value_or(SjisString()));
-    return course + " " + std::to_string(lenientInt(raceKey.substr(14, 2))) + "R";
+    const RaceKey key(raceKey);
+    const SjisString course = nameText(CourseName(key.course(), 2).value_or(SjisString()));
+    return course + " " + formatted("%dR", lenientInt(key.raceNumber()));
 }
 
 SjisString line(const SjisString& time, const SjisString& where, const SjisString& what) {
@@ -83,15 +85,14 @@ SjisString courseText(SjisView track, int distance) {
                              : surface == Surface::dirt ? &t.dirt
                              : surface == Surface::jump ? &t.jump
                                                         : nullptr;
-    return (name ? *name : SjisString()) + std::to_string(distance) + "m";
+    return (name ? *name : SjisString()) + formatted("%dm", distance);
 }
 
 SjisString weightText(const LiveRunner& r) {
     if (r.weight.mark == LiveMark::scratched) return texts().scratched;
     if (!r.weight.hasValue()) return texts().notWeighed;
-    SjisString text = std::to_string(r.weight.value);
-    if (r.weightChange.hasValue())
-        text += "(" + SjisString(r.weightChange.value > 0 ? "+" : "") + std::to_string(r.weightChange.value) + ")";
+    SjisString text = formatted("%d", r.weight.value);
+    if (r.weightChange.hasValue()) text += formatted(r.weightChange.value > 0 ? "(+%d)" : "(%d)", r.weightChange.value);
     return text;
 }
 
@@ -129,7 +130,7 @@ void raceLines(const LiveRace& before, const LiveRace& after, SjisView raceKey, 
     for (std::size_t i = 0; i < after.runners.size(); ++i) {
         const LiveRunner& a = after.runners[i];
         const LiveRunner& b = before.runners[i];
-        const SjisString horse = where + " " + std::to_string(i + 1) + t.horse;
+        const SjisString horse = where + formatted(" %zu", i + 1) + t.horse;
         if (a.scratch != b.scratch || a.scratchReason != b.scratchReason) {
             if (!a.scratch.empty())
                 out.push_back(line(timeText(a.scratchTime, now), horse, scratchText(a)));
@@ -147,13 +148,13 @@ void raceLines(const LiveRace& before, const LiveRace& after, SjisView raceKey, 
         SjisString weights = t.weights;
         for (std::size_t i = 0; i < after.runners.size(); ++i)
             if (after.runners[i].weight.mark != LiveMark::none)
-                weights += " " + std::to_string(i + 1) + t.horse + " " + weightText(after.runners[i]);
+                weights += formatted(" %zu", i + 1) + t.horse + " " + weightText(after.runners[i]);
         out.push_back(line(timeText(after.weightsTime, now), where, weights));
     }
     if (const int fav = favourite(after); fav > 0 && fav != favourite(before)) {
         const LiveRunner& r = after.runners[static_cast<std::size_t>(fav - 1)];
         out.push_back(line(timeText(after.winPlace.time, now), where,
-                           t.favourite + std::to_string(fav) + t.horse + " " + tenths(r.winOdds.value) + t.times));
+                           t.favourite + formatted("%d", fav) + t.horse + " " + tenths(r.winOdds.value) + t.times));
     }
 }
 
@@ -180,7 +181,7 @@ void liveChangeLines(const LiveDay& before, const LiveDay& after, SjisView now, 
     out.clear();
     static const LiveRace noRace{};
     static const LiveCourse noCourse{};
-    for (const char* code : kCourseCodes) {
+    for (const SjisView code : kCourseCodes) {
         const LiveCourse* b = before.course(code);
         const LiveCourse* a = after.course(code);
         if (a || b) courseLines(b ? *b : noCourse, a ? *a : noCourse, code, now, out);
@@ -191,8 +192,9 @@ void liveChangeLines(const LiveDay& before, const LiveDay& after, SjisView now, 
         }
     }
     // Each line begins with its "hh:mm".
-    std::stable_sort(out.begin(), out.end(),
-                     [](const SjisString& a, const SjisString& b) { return a.compare(0, 5, b, 0, 5) < 0; });
+    std::stable_sort(out.begin(), out.end(), [](const SjisString& a, const SjisString& b) {
+        return a.view().substr(0, 5) < b.view().substr(0, 5);
+    });
 }
 
 }  // namespace vantor

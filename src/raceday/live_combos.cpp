@@ -1,7 +1,7 @@
 #include "raceday/live_combos.h"
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/encoding.h"
 
 namespace vantor {
@@ -33,7 +33,7 @@ void LiveDay::reset(SjisView day) {
         // The series and the combination records keep their room.
         LiveRace& race = races_[i];
         std::vector<WinSeriesPoint> series = std::move(race.winSeries);
-        std::array<std::string, kComboKinds> records;
+        std::array<SjisString, kComboKinds> records;
         for (std::size_t k = 0; k < records.size(); ++k) records[k] = std::move(race.combos[k].record);
         race = LiveRace{};
         series.clear();

@@ -108,8 +108,8 @@ inline constexpr int kComboKinds = 4;
 
 struct ComboSnapshot {
     OddsSnapshot snapshot;
-    FixedText<1> sale;   // 0 none, 1 cancelled before, 3 after, 7 on sale
-    std::string record;  // the latest record without its CR LF; empty for none
+    FixedText<1> sale;  // 0 none, 1 cancelled before, 3 after, 7 on sale
+    SjisString record;  // the latest record without its CR LF; empty for none
 
     friend bool operator==(const ComboSnapshot&, const ComboSnapshot&) = default;
 };

@@ -17,8 +17,8 @@ void splitLines(SjisView bytes, std::vector<SjisView>& lines) {
     lines.clear();
     std::size_t start = 0;
     while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == SjisView::npos) end = bytes.size();
+        std::size_t end = bytes.bytes().find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = bytes.size();
         if (end > start) lines.push_back(bytes.substr(start, end - start));
         start = end;
         if (start < bytes.size() && bytes[start] == '\r') ++start;
@@ -55,7 +55,7 @@ void loadLiveDay(const StorePaths& paths, SjisView day, LiveDay& live, const Fil
         if (file.of.earlier && present[static_cast<std::size_t>(file.of.id)]) continue;
         const FileContent content = reader(folder / file.name, file.of.bound);
         if (content.status != FileContent::Status::ok) continue;
-        splitLines(content.bytes, lines);
+        splitLines(sjisBytes(content.bytes), lines);
         live.applyAnswer(liveFile(file.of.id).dataspec, lines);
     }
 }

@@ -44,9 +44,8 @@ LiveRun::LiveRun(const StorePaths& paths, const RaceDay& day)
 
 // What failed in one fetch, or nothing; records not filed go to notes. A
 // live answer goes to filer, which the step writes after its last fetch.
-std::optional<std::string> LiveRun::fetch(JVLink& link, LiveFiler& filer, const LiveFetchPlan& plan,
-                                          const std::string& key, const LiveStepHooks& hooks,
-                                          std::vector<std::string>& notes) {
+std::optional<std::string> LiveRun::fetch(JVLink& link, LiveFiler& filer, const LiveFetchPlan& plan, SjisView key,
+                                          const LiveStepHooks& hooks, std::vector<std::string>& notes) {
     // JV-Link under Wine says why a call failed: a hung call ended by its time limit, a bridge that broke off.
     const auto linkFailure = [&link](const char* call, int code) {
         std::string text = std::string(call) + " " + std::to_string(code);
@@ -93,11 +92,11 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
     for (const LiveFetchPlan& plan : plan_) {
         if (hooks.stop && hooks.stop()) break;
         const bool forDay = plan.race < 0;
-        const std::string key(forDay ? day_.view() : races_[static_cast<std::size_t>(plan.race)].raceKey.view());
+        const SjisView key = forDay ? day_.view() : races_[static_cast<std::size_t>(plan.race)].raceKey.view();
         const std::string what =
             std::string(plan.kind == LiveFetchKind::results ? jv::kResultsDataSpec
                                                             : dataspecText(dataspecOf(plan.kind))) +
-            " " + key + ": ";
+            " " + asciiName(key) + ": ";
         auto lock = hooks.takeLock();
         std::optional<std::string> failure;
         notes.clear();
@@ -119,7 +118,7 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
     }
     if (!filed.empty()) {
         if (const auto failure = writeAnswers(filer, hooks)) {
-            report.notes.push_back(std::string("Live/").append(day_.view()) + ": " + *failure);
+            report.notes.push_back("Live/" + asciiName(day_.view()) + ": " + *failure);
             report.failed = true;
         } else {
             for (const LiveFetchPlan* plan : filed) noteLiveFetch(log_, *plan, seconds);

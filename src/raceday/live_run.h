@@ -54,7 +54,7 @@ public:
     SjisView day() const { return day_; }
 
 private:
-    std::optional<std::string> fetch(JVLink& link, LiveFiler& filer, const LiveFetchPlan& plan, const std::string& key,
+    std::optional<std::string> fetch(JVLink& link, LiveFiler& filer, const LiveFetchPlan& plan, SjisView key,
                                      const LiveStepHooks& hooks, std::vector<std::string>& notes);
     static std::optional<std::string> writeAnswers(LiveFiler& filer, const LiveStepHooks& hooks);
 

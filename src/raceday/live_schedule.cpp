@@ -68,7 +68,7 @@ void noteLiveFetch(LiveFetchLog& log, const LiveFetchPlan& plan, int now) {
 }
 
 std::optional<int> japanSecondsOfDay(SjisView day, std::chrono::sys_seconds moment) {
-    const std::optional<std::chrono::sys_seconds> midnight = japanMoment(std::string(day) + "000000");
+    const std::optional<std::chrono::sys_seconds> midnight = japanMoment(std::string(day.bytes()) + "000000");
     if (!midnight) return std::nullopt;
     // Kept within int: a day decades away is as far before or after as any.
     constexpr long long kFar = 1LL << 30;

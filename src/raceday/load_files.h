@@ -74,7 +74,7 @@ public:
             if (content.status != FileContent::Status::ok) content.bytes.clear();
             it = shared_.emplace(key, std::move(content.bytes)).first;
         }
-        return it->second;
+        return sjisBytes(it->second);
     }
 
     // Ends the load: the shared files are let go.

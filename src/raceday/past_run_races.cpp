@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor {
 namespace {
@@ -93,7 +93,7 @@ void PastRunRaces::need(SjisView run) {
 
 std::filesystem::path PastRunRaces::pathOf(const PastFile& file) const {
     if (file.jra) return paths_.dayFile(dayNameUtf8(get(file.run, se::Year), get(file.run, se::MonthDay)), ".jvRA");
-    return paths_.outsideRaceFile(get(file.run, se::Year), std::string(jvdata::raceKey(file.run).dateAndCourse()));
+    return paths_.outsideRaceFile(get(file.run, se::Year), jvdata::raceKey(file.run).dateAndCourse());
 }
 
 // Pools the first record of each needed race a file holds. A missing or
@@ -101,7 +101,7 @@ std::filesystem::path PastRunRaces::pathOf(const PastFile& file) const {
 void PastRunRaces::take(const PastFile& file, EarlierRuns& runs) {
     const FileContent& content = files_.read(pathOf(file), kRaceFileBound);
     if (content.status != FileContent::Status::ok) return;
-    const SjisView bytes = content.bytes;
+    const SjisView bytes = sjisBytes(content.bytes);
     for (std::size_t n = 0, count = recordCount(bytes, kRaLength); n < count; ++n) {
         const SjisView rec = recordAt(bytes, kRaLength, n);
         const SjisView code = file.jra ? get(rec, ra::JyoCD) : file.code;

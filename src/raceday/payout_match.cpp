@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "raceday/load_files.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor {
 

@@ -7,7 +7,7 @@
 
 #include "codes/course_names.h"
 #include "raceday/load_files.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor {
 namespace {

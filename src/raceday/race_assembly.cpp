@@ -5,8 +5,9 @@
 
 #include "codes/calendar.h"
 #include "codes/track_surface.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor {
 namespace {
@@ -110,7 +111,7 @@ void assembleHeader(SjisView ra, TRaceRec& race) {
     if (slots == lenientInt(heads))
         race.TorokuTosu = heads;
     else
-        race.TorokuTosu = padLeft(std::to_string(slots), 2);
+        race.TorokuTosu = padLeft(formatted("%d", slots), 2);
 }
 
 // Finish counts of a group of tracks: groups first..last (1-7) summed per class.

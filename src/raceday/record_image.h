@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <span>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/sjis.h"
 
 namespace vantor {
@@ -34,7 +34,7 @@ public:
         std::copy(key.begin(), key.end(), bytes_.begin() + (jvdata::kRaceKey.pos - 1));
     }
 
-    SjisView view() const { return {bytes_.data(), N}; }
+    SjisView view() const { return SjisView::fromBytes({bytes_.data(), N}); }
 
 private:
     std::array<char, N> bytes_;

@@ -1,7 +1,7 @@
 #include "raceday/runner_records.h"
 
 #include "raceday/horse_file_conversion.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_checks.h"
 #include "store/store_batch.h"
 
@@ -21,8 +21,8 @@ void readHorseMaster(const StorePaths& paths, SjisView id, LoadFiles& files, Rac
         if (UMConvertBtnClick(paths.earlierHorseFile(id), um2File, files.reader(), files.access()))
             master = &files.read(um2File, kMasterBound);
     }
-    if (master->status == FileContent::Status::ok && recordCount(master->bytes, kUmLength) >= 1)
-        day.JvUmTbl[c][j].assign(recordAt(master->bytes, kUmLength, 0));
+    if (master->status == FileContent::Status::ok && recordCount(sjisBytes(master->bytes), kUmLength) >= 1)
+        day.JvUmTbl[c][j].assign(recordAt(sjisBytes(master->bytes), kUmLength, 0));
 }
 
 }  // namespace
@@ -51,7 +51,8 @@ void readRunnerRecords(const StorePaths& paths, const std::string& dayName, Load
         readHorseMaster(paths, id, files, day, c, j);
         const FileContent& history = files.read(paths.horseRunFile(id), kHistoryBound);
         if (history.status == FileContent::Status::ok)
-            takeEarlierRuns(history.bytes, lenientNumber(jvdata::raceKey(se).date()), day.earlierRuns(), c, j);
+            takeEarlierRuns(sjisBytes(history.bytes), lenientNumber(jvdata::raceKey(se).date()), day.earlierRuns(), c,
+                            j);
     }
 }
 

@@ -12,16 +12,16 @@ namespace {
 constexpr SjisView kBlanks = " \t";
 
 SjisView trimmedLeft(SjisView text) {
-    const auto first = text.find_first_not_of(kBlanks);
+    const auto first = text.bytes().find_first_not_of(kBlanks.bytes());
     return first == SjisView::npos ? SjisView{} : text.substr(first);
 }
 
 SjisView trimmed(SjisView text) {
     text = trimmedLeft(text);
-    return text.substr(0, text.find_last_not_of(kBlanks) + 1);
+    return text.substr(0, text.bytes().find_last_not_of(kBlanks.bytes()) + 1);
 }
 
-bool hasLineBreak(SjisView text) { return text.find_first_of("\r\n") != SjisView::npos; }
+bool hasLineBreak(SjisView text) { return text.bytes().find_first_of("\r\n") != SjisView::npos; }
 
 // The section a header line opens, or nothing for any other line.
 std::optional<SjisView> sectionOf(SjisView line) {
@@ -181,11 +181,11 @@ bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
     bool replaces = false;
     if (const auto found = findKey(section, key)) {
         // Keep the stored spelling of the key.
-        changed = SjisString(entryOf(line(*found))->key) + '=' + SjisString(value);
+        changed = entryOf(line(*found))->key + "=" + value;
         at = *found;
         replaces = true;
     } else {
-        changed = SjisString(key) + '=' + SjisString(value);
+        changed = key + "=" + value;
         std::size_t header = 0;
         while (header < lines_.size() && !isSection(line(header), section)) ++header;
         if (header < lines_.size()) {
@@ -198,7 +198,7 @@ bool IniText::setValue(SjisView section, SjisView key, SjisView value) {
         } else {
             // A new section at the end, a blank line before it.
             const bool blankBefore = !lines_.empty() && !trimmed(line(lines_.size() - 1)).empty();
-            changed = (blankBefore ? "\r\n[" : "[") + SjisString(section) + "]\r\n" + changed;
+            changed = (blankBefore ? "\r\n["_sjis : "["_sjis) + section + "]\r\n" + changed;
         }
     }
 

@@ -49,7 +49,9 @@ private:
         std::size_t hash, line, header;
     };
 
-    SjisView line(std::size_t i) const { return SjisView(content_.data() + lines_[i].begin, lines_[i].size); }
+    SjisView line(std::size_t i) const {
+        return sjisBytes(std::string_view(content_.data() + lines_[i].begin, lines_[i].size));
+    }
     // Cuts content_ into lines and indexes its keys, reusing the tables' room.
     void index();
     // Index of the line holding key in section, or nothing.

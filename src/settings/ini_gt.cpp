@@ -9,6 +9,7 @@
 #include "settings/ini_file.h"
 #include "settings/program_settings.h"
 #include "settings/user_dirs.h"
+#include "text/formatted.h"
 #include "text/sjis_chars.h"
 
 namespace vantor {
@@ -34,7 +35,7 @@ bool endsWithCloseBracket(SjisView text) {
 }
 
 SjisView unquoted(SjisView value) {
-    if (value == "\"\"" || value == "\xA2\xA3") return {};
+    if (value == "\"\"" || value == "\xA2\xA3"_sjis) return {};
     if (value.size() > 2 && ((value.front() == '"' && value.back() == '"') ||
                              (value.front() == kOpenBracket && endsWithCloseBracket(value)))) {
         return value.substr(1, value.size() - 2);
@@ -46,7 +47,7 @@ SjisView unquoted(SjisView value) {
 std::optional<SjisString> storedValue(FileAccess& files, const std::filesystem::path& path, SjisView section,
                                       SjisView key) {
     const FileContent file = files.readWhole(path);
-    const auto value = iniValue(file.bytes, section, key);
+    const auto value = iniValue(sjisBytes(file.bytes), section, key);
     return value ? std::optional<SjisString>(*value) : std::nullopt;
 }
 
@@ -82,9 +83,9 @@ int TIniGT::ReadInteger(SjisView section, SjisView key, int defaultValue) const 
     return value ? decimalInt(*value).value_or(defaultValue) : defaultValue;
 }
 
-SjisString iniInteger(int value) { return std::to_string(value); }
+SjisString iniInteger(int value) { return formatted("%d", value); }
 
-SjisString iniBool(bool value) { return value ? "1" : "0"; }
+SjisString iniBool(bool value) { return SjisString(value ? "1"_sjis : "0"_sjis); }
 
 bool TIniGT::WriteInteger(SjisView section, SjisView key, int value) {
     return WriteString(section, key, iniInteger(value));
@@ -121,10 +122,10 @@ bool TIniGT::WriteValues(const std::vector<Change>& changes) {
     auto file = files_->readWhole(*path);
     // A file that exists but cannot be read is never replaced: that would lose its other settings.
     if (file.status == FileContent::Status::unreadable) return false;
-    IniText ini(std::move(file.bytes));
+    IniText ini(SjisString::fromBytes(std::move(file.bytes)));
     for (const Change& c : changes)
         if (!ini.setValue(c.section, c.key, c.value)) return false;
-    return files_->replace(*path, ini.text(), Durability::flushed);
+    return files_->replace(*path, ini.text().bytes(), Durability::flushed);
 }
 
 }  // namespace vantor

@@ -18,12 +18,13 @@ bool needsQuotes(const std::string& value) {
 std::optional<std::filesystem::path> readSetting(const TIniGT& ini, const PathSetting& s) {
     if (!ini.ValueExists(s.section, s.key)) return std::nullopt;
     const SjisString stored = ini.ReadString(s.section, s.key, {});
-    return std::filesystem::path(isValidUtf8(stored) ? stored : cp932ToUtf8(stored));
+    return std::filesystem::path(isValidUtf8(stored.bytes()) ? stored.bytes() : cp932ToUtf8(stored));
 }
 
 void writeSetting(SettingsBatch& batch, const PathSetting& s, const std::filesystem::path& path) {
     const std::string& bytes = path.native();
-    batch.set(s.section, s.key, needsQuotes(bytes) ? '"' + bytes + '"' : bytes);
+    // The path's own bytes go into the file, unconverted.
+    batch.set(s.section, s.key, sjisBytes(needsQuotes(bytes) ? '"' + bytes + '"' : bytes));
 }
 
 }  // namespace vantor

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "output/renderer.h"
+#include "painting/renderer.h"
 
 namespace vantor {
 

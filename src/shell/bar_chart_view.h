@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "output/bar_chart_layout.h"
+#include "painting/bar_chart_layout.h"
 
 namespace vantor {
 

@@ -14,6 +14,7 @@
 #include "shell/analysis_db_box.h"
 #include "shell/prgrs_form.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 #include "text/qt_text.h"
 
 namespace vantor {
@@ -53,7 +54,7 @@ std::string fileGeneratedDemo(JVLink& link, const std::filesystem::path& appDir,
     ui.storeLastTime = [&ini](const SjisString& s) { return storeLastTime(ini, s); };
 
     Acquisition acquisition(link, StorePaths(appDir), ui);
-    auto next = acquisition.start(std::to_string(firstDate) + "000000", jv::kOptionSetup);
+    auto next = acquisition.start(formatted("%d000000", firstDate), jv::kOptionSetup);
     while (next == Acquisition::Next::poll) {
         ui.pump();
         QThread::msleep(kDownloadPollMs);

@@ -9,10 +9,14 @@
 
 namespace vantor {
 
-void copyGrid(const ui::TStringGrid& grid, SjisView title) {
+SjisString gridCopyText(const ui::TStringGrid& grid, SjisView title) {
     const GridCells cells{grid.colCount(), grid.rowCount(),
-                          [&grid](int col, int row) { return fromQString(grid.cell(col, row)); }};
-    QGuiApplication::clipboard()->setText(toQString(clipboardText(cells, title)));
+                          [&grid](int col, int row) { return SjisString(grid.cellSjis(col, row)); }};
+    return clipboardText(cells, title);
+}
+
+void copyGrid(const ui::TStringGrid& grid, SjisView title) {
+    QGuiApplication::clipboard()->setText(toQString(gridCopyText(grid, title)));
 }
 
 }  // namespace vantor

@@ -10,6 +10,9 @@ namespace ui {
 class TStringGrid;
 }
 
+// The text copyGrid puts on the clipboard, in the bytes the cells were set from.
+SjisString gridCopyText(const ui::TStringGrid& grid, SjisView title);
+
 void copyGrid(const ui::TStringGrid& grid, SjisView title);
 
 }  // namespace vantor

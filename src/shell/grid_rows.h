@@ -3,14 +3,13 @@
 
 #include "analysis/clipboard_text.h"
 #include "components/string_grid.h"
-#include "text/qt_text.h"
 
 namespace vantor {
 
 // Empties every cell below the header row.
 inline void clearRows(ui::TStringGrid& grid) {
     for (int r = 1; r < grid.rowCount(); ++r)
-        for (int c = 0; c < grid.colCount(); ++c) grid.setCell(c, r, QString());
+        for (int c = 0; c < grid.colCount(); ++c) grid.setCell(c, r, {});
 }
 
 // Empties the rows and sizes the grid for `rows` rows under the header.
@@ -24,7 +23,7 @@ inline void resetRows(ui::TStringGrid& grid, int rows) {
 inline void fillRows(ui::TStringGrid& grid, const GridCells& cells) {
     resetRows(grid, cells.rowCount - 1);
     for (int r = 1; r < cells.rowCount; ++r)
-        for (int c = 0; c < cells.colCount; ++c) grid.setCell(c, r, toQString(cells.cell(c, r)));
+        for (int c = 0; c < cells.colCount; ++c) grid.setCell(c, r, cells.cell(c, r));
 }
 
 }  // namespace vantor

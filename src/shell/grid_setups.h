@@ -4,8 +4,9 @@
 // is loaded and a race chosen.
 
 #include <QFont>
-#include <QStringList>
 #include <vector>
+
+#include "text/sjis.h"
 
 namespace vantor {
 
@@ -14,8 +15,8 @@ class TStringGrid;
 }
 
 struct GridSetup {
-    std::vector<int> colWidths;  // one per column
-    QStringList headers;         // row 0
+    std::vector<int> colWidths;       // one per column
+    std::vector<SjisString> headers;  // row 0
     int fixedCols = 0;
     int rowHeight = 0;     // every row
     int headerHeight = 0;  // row 0

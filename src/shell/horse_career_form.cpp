@@ -11,10 +11,10 @@
 
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "output/career_chart_layout.h"
-#include "output/career_grid_layout.h"
-#include "output/fonts.h"
-#include "output/renderer.h"
+#include "painting/career_chart_layout.h"
+#include "painting/career_grid_layout.h"
+#include "painting/fonts.h"
+#include "painting/renderer.h"
 #include "shell/grid_copy.h"
 #include "shell/table_order.h"
 #include "text/formatted.h"
@@ -61,7 +61,7 @@ ui::TStringGrid* tableGrid(const stats::TextTable& table, const std::vector<int>
     for (int col = 0; col < grid->colCount(); ++col) {
         const auto c = static_cast<std::size_t>(col);
         grid->setColWidth(col, c < widths.size() ? widths[c] : 60);
-        grid->setCell(col, 0, toQString(table.headings[c]));
+        grid->setCell(col, 0, table.headings[c]);
     }
     grid->setRowSelect(true);
     grid->setRangeSelect(true);
@@ -142,7 +142,7 @@ HorseCareerForm::HorseCareerForm(stats::HorseCareer career, int chosenDate, QStr
             const auto c = static_cast<std::size_t>(col);
             const auto& numeric = totals_[t].table.numeric;
             draw::render(painter,
-                         views::careerGridCell(row, fromQString(grid->cell(col, row)), c < numeric.size() && numeric[c],
+                         views::careerGridCell(row, grid->cellSjis(col, row), c < numeric.size() && numeric[c],
                                                views::CareerBand::none, cellBox(rect), fontOf(grid->font())),
                          rect.topLeft());
         });
@@ -202,7 +202,7 @@ void HorseCareerForm::showTable(ui::TStringGrid& grid, const SortedTable& sorted
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto& cells = rows[sorted.order.empty() ? i : sorted.order[i]];
         for (std::size_t c = 0; c < cells.size(); ++c)
-            grid.setCell(static_cast<int>(c), static_cast<int>(i) + 1, toQString(cells[c]));
+            grid.setCell(static_cast<int>(c), static_cast<int>(i) + 1, cells[c]);
     }
     grid.updateCells();
 }
@@ -270,7 +270,7 @@ void HorseCareerForm::drawRunCell(QPainter& painter, int col, int row, const QRe
                                    : run->date > chosenDate_  ? views::CareerBand::later
                                                               : views::CareerBand::none;
     draw::render(painter,
-                 views::careerGridCell(row, fromQString(RunGrid->cell(col, row)),
+                 views::careerGridCell(row, RunGrid->cellSjis(col, row),
                                        c < runs_.table.numeric.size() && runs_.table.numeric[c], band, cellBox(rect),
                                        fontOf(RunGrid->font())),
                  rect.topLeft());

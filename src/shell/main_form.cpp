@@ -177,7 +177,7 @@ void TMainForm::FormCloseQuery() {
     SettingsBatch batch(IniGT1);
     writeSetting(batch, kPlacement, {x(), y(), width(), height()});
     const bool shown = DateCombo->currentIndex() >= 0 && DatList->currentRow() >= 0;
-    writeSetting(batch, kLastDay, shown ? fromQString(DateCombo->currentText()) : SjisString());
+    writeSetting(batch, kLastDay, shown ? utf8ToCp932(shownDayName()) : SjisString());
     writeSetting(batch, kLastRace, shown ? DatList->currentRow() + 1 : 1);
     batch.commit();
 }

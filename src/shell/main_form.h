@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/runner_slot.h"
@@ -101,17 +102,17 @@ public:
     ui::TSpeedButton* SpeedButton6;  // "ﾊﾞｰｼﾞｮﾝ情報"
 
     // Tool bar, right group: the heading of the race shown.
-    ui::TLabel3D* Label3D1;    // grade
-    ui::TLabel3D* Label3D2;    // racecourse
-    ui::TLabel3D* Label3D3;    // race number, on its own background
-    ui::TLabel3D* Label3D4;    // date line: date, racecourse, meeting and day
-    ui::TLabel3D* Label3D5;    // race name
-    ui::TLabel3D* Label3D6;    // weight type
-    ui::TLabel3D* Label3D7;    // class
-    ui::TLabel3D* Label3D8;    // track
-    ui::TLabel3D* Label3D9;    // distance
-    ui::TLabel3D* Label3D110;  // start time
-    ui::TLabel3D* Label3D115;  // head count
+    ui::TLabel3D* Label3D1;       // grade
+    ui::TLabel3D* Label3D2;       // racecourse
+    ui::TLabel3D* Label3D3;       // race number, on its own background
+    ui::TLabel3D* Label3D4;       // date line: date, racecourse, meeting and day
+    ui::TLabel3D* Label3D5;       // race name
+    ui::TLabel3D* Label3D6;       // weight type
+    ui::TLabel3D* Label3D7;       // class
+    ui::TLabel3D* Label3D8;       // track
+    ui::TLabel3D* Label3D9;       // distance
+    ui::TLabel3D* Label3D110;     // start time
+    ui::TLabel3D* Label3D115;     // head count
     ui::TLabel3D* LiveBabaLabel;  // the weather and going announced that day
     ui::TLabel3D* LiveOddsLabel;  // the announce time of the odds the card shows
 
@@ -231,6 +232,8 @@ public:
     void stepDay(int by);
     void HrReadBtnClick();
 
+    // The day shown in the day box: its folder's name, as the file system holds it.
+    std::string shownDayName() const;
     void DateComboChange();
     void DatListClick();
     void KekkaGetBtnClick();
@@ -275,12 +278,13 @@ public:
     void setUserMarkOfRow(int row, UserMark mark);
     // Keeps note as the note on the horse of card row `row`; empty removes it.
     void setHorseNoteOfRow(int row, const QString& note);
-    // Keeps note as the note on horse (its kettonum); empty removes it.
-    void setHorseNote(SjisView horse, const QString& note);
+    // Keeps note as the note on horse (its kettonum, as the marks file keys
+    // it); empty removes it.
+    void setHorseNote(std::string_view horse, const QString& note);
     // Asks for the note on horse (shown by its name) in a box over parent
     // and keeps it: the card's rows and the career view edit notes so.
     // The note kept; none when cancelled or there is no marks file.
-    std::optional<QString> editHorseNote(QWidget* parent, SjisView horse, const QString& name);
+    std::optional<QString> editHorseNote(QWidget* parent, std::string_view horse, const QString& name);
     // The career of runner in a window of its own, read from the analysis
     // database; null, after a message box where something failed, when
     // there is none to show.

@@ -10,8 +10,8 @@
 #include "analysis/view_grids.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "output/race_card_cell.h"
-#include "output/renderer.h"
+#include "painting/race_card_cell.h"
+#include "painting/renderer.h"
 #include "shell/grid_rows.h"
 #include "shell/main_form.h"
 

@@ -70,7 +70,7 @@ HorseCareerForm* TMainForm::openHorseCareer(RunnerSlot runner) {
     if (DatList->count() == 0 || runner.race < 0 || runner.race >= Day->RaceCount) return nullptr;
     const TRaceRec& race = Day->RaceTbl[static_cast<std::size_t>(runner.race)];
     const auto j = static_cast<std::size_t>(runner.runner);
-    const SjisString horse(userMarksHorseKey(race, runner.runner));
+    const std::string horse(userMarksHorseKey(race, runner.runner));
     if (horse.empty()) return nullptr;
     if (!ensureAnalysisDb()) return nullptr;
 

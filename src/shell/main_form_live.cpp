@@ -10,7 +10,8 @@
 #include "raceday/live_race_of.h"
 #include "shell/main_form.h"
 #include "shell/odds_chart_view.h"
-#include "text/qt_text.h"
+#include "shell/sjis_items.h"
+#include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
@@ -21,14 +22,14 @@ void fillTable(ui::TStringGrid& grid, const OddsTable& table) {
     grid.setColCount(table.cols);
     grid.setRowCount(std::max(2, table.rows()));
     for (int r = 0; r < table.rows(); ++r)
-        for (int c = 0; c < table.cols; ++c) grid.setCell(c, r, toQString(table.cell(c, r)));
-    for (int c = 0; c < table.cols && table.rows() < 2; ++c) grid.setCell(c, 1, QString());
+        for (int c = 0; c < table.cols; ++c) grid.setCell(c, r, table.cell(c, r));
+    for (int c = 0; c < table.cols && table.rows() < 2; ++c) grid.setCell(c, 1, {});
 }
 
 // "ｵｯｽﾞ 10:30 現在" of a snapshot, or that none was announced.
-QString oddsTimeText(const OddsSnapshot* snapshot) {
+SjisString oddsTimeText(const OddsSnapshot* snapshot) {
     const SjisString clock = snapshot ? oddsAnnounceClock(*snapshot) : SjisString();
-    return clock.empty() ? QStringLiteral("ｵｯｽﾞ発表なし") : toQString(oddsAsOfText(clock));
+    return clock.empty() ? sjis("ｵｯｽﾞ発表なし") : oddsAsOfText(clock);
 }
 
 }  // namespace
@@ -40,12 +41,13 @@ void TMainForm::showLiveOdds() {
               winPlaceTable(race, live, WinNinkiBtn->isChecked() ? WinPlaceOrder::popularity : WinPlaceOrder::number));
     fillTable(*BracketGrid, bracketQuinellaMatrix(live));
     fillTable(*QuinellaGrid, quinellaMatrix(race, live));
-    OddsTimeLabel->setText(oddsTimeText(live ? &live->winPlace : nullptr));
+    setSjisText(*OddsTimeLabel, oddsTimeText(live ? &live->winPlace : nullptr));
     for (int k = 0; k < kComboKinds; ++k) {
         const auto kind = static_cast<ComboKind>(k);
         const ComboSheet& combo = ComboSheets[static_cast<std::size_t>(k)];
         fillTable(*combo.grid, comboOddsList(race, live, kind));
-        combo.timeLabel->setText(oddsTimeText(live ? &live->combos[static_cast<std::size_t>(k)].snapshot : nullptr));
+        setSjisText(*combo.timeLabel,
+                    oddsTimeText(live ? &live->combos[static_cast<std::size_t>(k)].snapshot : nullptr));
     }
     OddsChart->setRace(CurRace);
 }

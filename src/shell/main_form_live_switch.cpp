@@ -16,11 +16,11 @@
 #include "fileio/writer_lock.h"
 #include "jvlink/feed_jvlink.h"
 #include "raceday/live_card.h"
-#include "raceday/race_card.h"
+#include "analysis/race_card.h"
 #include "shell/grid_rows.h"
 #include "shell/live_replay_form.h"
 #include "shell/main_form.h"
-#include "shell/program_jvlink.h"
+#include "jvlink_setup/program_jvlink.h"
 #include "text/qt_text.h"
 
 namespace vantor {
@@ -83,9 +83,9 @@ bool TMainForm::startLiveSwitch(std::optional<LiveReplay> replay) {
 bool TMainForm::offersLiveReplay() const {
     const FeedJVLink* feed = feedLink();
     if (!feed || Day->RaceCount <= 0 || DatList->count() == 0) return false;
-    const std::string day(Day->RaceTbl[0].RaceKey.view().substr(0, 8));
+    const SjisView day = Day->RaceTbl[0].RaceKey.view().substr(0, 8);
     std::error_code ec;
-    if (!std::filesystem::is_directory(feed->settings().feedDir / feed::kRealtimeDir / day, ec)) return false;
+    if (!std::filesystem::is_directory(feed->settings().feedDir / feed::kRealtimeDir / day.bytes(), ec)) return false;
     const std::optional<int> now = japanSecondsOfDay(day, LiveSwitch1->now());
     return now && *now >= 24 * 60 * 60;
 }

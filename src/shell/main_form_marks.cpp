@@ -11,11 +11,11 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include "analysis/race_card.h"
 #include "analysis/view_grids.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "raceday/race_card.h"
 #include "settings/setting.h"
 #include "shell/grid_rows.h"
 #include "shell/main_form.h"
@@ -136,10 +136,10 @@ void TMainForm::editHorseNote(int row) {
                   toQString(race.Bamei[static_cast<std::size_t>(runner->runner)]));
 }
 
-std::optional<QString> TMainForm::editHorseNote(QWidget* parent, SjisView horseKey, const QString& name) {
+std::optional<QString> TMainForm::editHorseNote(QWidget* parent, std::string_view horseKey, const QString& name) {
     if (!userMarksWritable()) return std::nullopt;
     // The box waits for the user while the window may load the day again: the key is kept apart.
-    const SjisString horse(horseKey);
+    const std::string horse(horseKey);
     bool ok = false;
     const QString note = QInputDialog::getMultiLineText(parent, QStringLiteral("馬メモ"),
                                                         name + QStringLiteral("（以後のレースにも表示されます）"),
@@ -155,7 +155,7 @@ void TMainForm::setHorseNoteOfRow(int row, const QString& note) {
     setHorseNote(userMarksHorseKey(Day->RaceTbl[static_cast<std::size_t>(runner->race)], runner->runner), note);
 }
 
-void TMainForm::setHorseNote(SjisView horse, const QString& note) {
+void TMainForm::setHorseNote(std::string_view horse, const QString& note) {
     if (!userMarksWritable()) return;
     if (const auto error = UserMarks->setHorseNote(horse, note.trimmed().toStdString()))
         ui::showInfo(this, utf8(*error));

@@ -17,12 +17,13 @@
 #include "components/label3d.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 #include "shell/grid_setups.h"
 #include "shell/hints.h"
 #include "shell/main_form.h"
 #include "shell/odds_chart_view.h"
 #include "shell/result_labels.h"
+#include "shell/sjis_items.h"
 #include "text/qt_text.h"
 
 namespace vantor {
@@ -177,7 +178,7 @@ QWidget* TMainForm::createReadinessSheet() {
     TabSheet7 = gridSheet("TabSheet7", {SpeedButton13, note}, StringGrid2);
 
     RinsenCombo = named(new QComboBox, "RinsenCombo");
-    for (const SjisString& item : searchCriteria()) RinsenCombo->addItem(toQString(item));
+    setItems(*RinsenCombo, searchCriteria());
     setHint(RinsenCombo, QStringLiteral("検索する条件を選びます"));
     SpeedButton19 = copyButton("SpeedButton19");
     StringGrid7 = grid("StringGrid7", searchListGridSetup());

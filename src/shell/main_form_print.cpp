@@ -8,7 +8,7 @@
 #include <QPrinterInfo>
 
 #include "components/message_box.h"
-#include "output/text_measure.h"
+#include "painting/text_measure.h"
 #include "print/print_document.h"
 #include "print/printed_marks.h"
 #include "print_ui/all_print_form.h"

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "analysis/card_row_order.h"
+#include "analysis/race_card.h"
 #include "analysis/view_grids.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
@@ -20,21 +21,22 @@
 #include "jvlink/results_fetch.h"
 #include "raceday/day_loader.h"
 #include "raceday/payout_import.h"
-#include "raceday/race_card.h"
+#include "record_layouts/jvdata_record.h"
 #include "shell/grid_rows.h"
 #include "shell/main_form.h"
 #include "shell/prgrs_form.h"
 #include "shell/sjis_items.h"
-#include "store/jvdata_record.h"
 #include "text/qt_text.h"
 #include "usermarks/day_user_marks.h"
 
 namespace vantor {
+std::string TMainForm::shownDayName() const { return DateCombo->currentText().toStdString(); }
+
 void TMainForm::DateComboChange() {
     const LiveSwitch::Hold hold = holdLiveSwitch();  // no live step while the day loads
     PageControl1->hide();
     setItems(*DatList, {});
-    const std::string dayName = DateCombo->currentText().toStdString();
+    const std::string dayName = shownDayName();
     if (dayName.empty()) return;
 
     DayLoadHooks hooks;
@@ -92,7 +94,7 @@ void TMainForm::applyRaceHeading(const RaceHeaderTexts& h) {
     Label3D1->setText(toQString(h.grade));
     Label3D2->setText(toQString(h.course));
     Label3D3->setText(toQString(h.raceNumber));
-    Label3D4->setText(toQString(h.dateLine));
+    setSjisText(*Label3D4, h.dateLine);
     Label3D5->setText(toQString(h.raceName));
     Label3D6->setText(toQString(h.weightType));
     Label3D7->setText(toQString(h.raceClass));
@@ -166,7 +168,7 @@ void TMainForm::fetchDayResults() {
 }
 
 void TMainForm::HrReadBtnClick() {
-    importPayouts(*Day, StorePaths(AppDir), DateCombo->currentText().toStdString());
+    importPayouts(*Day, StorePaths(AppDir), shownDayName());
     DateComboChange();
 }
 

@@ -4,9 +4,9 @@
 #include <QListWidget>
 #include <QMenu>
 
+#include "analysis/race_card.h"
 #include "components/message_box.h"
 #include "export/analysis_db.h"
-#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "shell/stats_form.h"
 #include "text/qt_text.h"
@@ -30,7 +30,7 @@ TStatsForm* TMainForm::openStatsForm(const std::string& raceKey) {
 
 void TMainForm::StatsItemClick() {
     const bool raceShown = DatList->count() > 0 && CurRace >= 0 && CurRace < Day->RaceCount;
-    openStatsForm(raceShown ? std::string(Day->RaceTbl[static_cast<std::size_t>(CurRace)].RaceKey.view())
+    openStatsForm(raceShown ? std::string(Day->RaceTbl[static_cast<std::size_t>(CurRace)].RaceKey.view().bytes())
                             : std::string());
 }
 
@@ -39,7 +39,7 @@ void TMainForm::addRecordActions(QMenu& menu, int col, int row) {
     if (!runner || (col != card::kPeopleColumn && col != card::kHorseColumn)) return;
     const TRaceRec& race = Day->RaceTbl[static_cast<std::size_t>(runner->race)];
     const auto j = static_cast<std::size_t>(runner->runner);
-    const std::string raceKey(race.RaceKey.view());
+    const std::string raceKey(race.RaceKey.view().bytes());
     struct Named {
         stats::SubjectKind kind;
         const char* caption;  // %1 the name

@@ -8,7 +8,7 @@
 #include "components/label3d.h"
 #include "components/speed_button.h"
 #include "components/up_down.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 #include "shell/hints.h"
 #include "shell/main_form.h"
 

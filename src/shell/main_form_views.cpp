@@ -18,15 +18,16 @@
 #include "components/label3d.h"
 #include "components/string_grid.h"
 #include "components/up_down.h"
-#include "output/check_grid_layout.h"
-#include "output/list_grid_layout.h"
-#include "output/renderer.h"
-#include "output/trainer_view_layout.h"
+#include "painting/check_grid_layout.h"
+#include "painting/list_grid_layout.h"
+#include "painting/renderer.h"
+#include "painting/trainer_view_layout.h"
 #include "shell/grid_copy.h"
 #include "shell/grid_rows.h"
 #include "shell/main_form.h"
 #include "shell/sjis_items.h"
 #include "text/qt_text.h"
+#include "text/sjis_literal.h"
 
 namespace vantor {
 namespace {
@@ -48,12 +49,10 @@ draw::Font fontOf(const QFont& font) {
 
 card::CellBox cellBox(const QRect& rect) { return {rect.width(), rect.height(), ui::TStringGrid::gridLineWidth()}; }
 
-SjisString cellText(const ui::TStringGrid& grid, int col, int row) { return fromQString(grid.cell(col, row)); }
-
 void drawListCell(const ui::TStringGrid& grid, const views::ListGridStyle& style, QPainter& painter, int col, int row,
                   const QRect& rect) {
     draw::render(painter,
-                 views::listGridCell(style, col, row, cellText(grid, col, row), cellBox(rect), fontOf(grid.font()),
+                 views::listGridCell(style, col, row, grid.cellSjis(col, row), cellBox(rect), fontOf(grid.font()),
                                      viewColours(grid)),
                  rect.topLeft());
 }
@@ -65,10 +64,8 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QRect& rect = option.rect;
-        draw::render(
-            *painter,
-            views::trainerItem(fromQString(index.data().toString()), rect.width(), rect.height(), fontOf(option.font)),
-            rect.topLeft());
+        draw::render(*painter, views::trainerItem(itemSjis(index), rect.width(), rect.height(), fontOf(option.font)),
+                     rect.topLeft());
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), views::kTrainerItemHeight};
@@ -129,36 +126,35 @@ void TMainForm::ChokBoxChange() {
 }
 
 void TMainForm::SpeedButton13Click() {
-    copyGrid(*StringGrid2, cardCheckCopyTitle(fromQString(Label3D4->text()),
-                                              Day->RaceTbl[static_cast<std::size_t>(CurRace)].RaceKey));
+    copyGrid(*StringGrid2,
+             cardCheckCopyTitle(labelSjis(*Label3D4), Day->RaceTbl[static_cast<std::size_t>(CurRace)].RaceKey));
 }
 
 void TMainForm::SpeedButton19Click() {
-    copyGrid(*StringGrid7, searchListCopyTitle(fromQString(Label3D4->text()), fromQString(RinsenCombo->currentText())));
+    copyGrid(*StringGrid7, searchListCopyTitle(labelSjis(*Label3D4), currentSjis(*RinsenCombo)));
 }
 
-void TMainForm::SpeedButton15Click() { copyGrid(*StringGrid1, fromQString(DateCombo->currentText())); }
+void TMainForm::SpeedButton15Click() { copyGrid(*StringGrid1, utf8ToCp932(shownDayName())); }
 
 // The odds pane's copies: the race's date line, the table and the time of its odds.
 void TMainForm::WinPlaceCopyBtnClick() {
-    copyGrid(*WinPlaceGrid, fromQString(Label3D4->text() + QStringLiteral(" 単勝・複勝 ") + OddsTimeLabel->text()));
+    copyGrid(*WinPlaceGrid, oddsCopyTitle(labelSjis(*Label3D4), sjis("単勝・複勝"), labelSjis(*OddsTimeLabel)));
 }
 
 void TMainForm::BracketCopyBtnClick() {
-    copyGrid(*BracketGrid, fromQString(Label3D4->text() + QStringLiteral(" 枠連 ") + OddsTimeLabel->text()));
+    copyGrid(*BracketGrid, oddsCopyTitle(labelSjis(*Label3D4), sjis("枠連"), labelSjis(*OddsTimeLabel)));
 }
 
 void TMainForm::QuinellaCopyBtnClick() {
-    copyGrid(*QuinellaGrid, fromQString(Label3D4->text() + QStringLiteral(" 馬連 ") + OddsTimeLabel->text()));
+    copyGrid(*QuinellaGrid, oddsCopyTitle(labelSjis(*Label3D4), sjis("馬連"), labelSjis(*OddsTimeLabel)));
 }
 
 void TMainForm::ComboCopyBtnClick(ComboKind kind) {
     const ComboSheet& combo = ComboSheets[static_cast<std::size_t>(kind)];
-    copyGrid(*combo.grid, fromQString(Label3D4->text() + QLatin1Char(' ') + toQString(comboKindName(kind)) +
-                                      QLatin1Char(' ') + combo.timeLabel->text()));
+    copyGrid(*combo.grid, oddsCopyTitle(labelSjis(*Label3D4), comboKindName(kind), labelSjis(*combo.timeLabel)));
 }
 
-void TMainForm::SpeedButton21Click() { copyGrid(*StringGrid3, fromQString(DateCombo->currentText())); }
+void TMainForm::SpeedButton21Click() { copyGrid(*StringGrid3, utf8ToCp932(shownDayName())); }
 
 void TMainForm::StringGrid1DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool) {
     drawListCell(*StringGrid1, views::signGridStyle(), painter, col, row, rect);
@@ -174,8 +170,8 @@ void TMainForm::StringGrid7DrawCell(QPainter& painter, int col, int row, const Q
 
 void TMainForm::StringGrid2DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool) {
     draw::render(painter,
-                 views::checkGridCell(*Day, CurRace, col, row, cellText(*StringGrid2, 1, row),
-                                      cellText(*StringGrid2, col, row), cellBox(rect), viewColours(*StringGrid2)),
+                 views::checkGridCell(*Day, CurRace, col, row, StringGrid2->cellSjis(1, row),
+                                      StringGrid2->cellSjis(col, row), cellBox(rect), viewColours(*StringGrid2)),
                  rect.topLeft());
 }
 

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "output/odds_chart_layout.h"
-#include "output/renderer.h"
+#include "painting/odds_chart_layout.h"
+#include "painting/renderer.h"
 #include "raceday/live_race_of.h"
 
 namespace vantor {

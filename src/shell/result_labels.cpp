@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "components/label3d.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 
 namespace vantor {
 namespace {

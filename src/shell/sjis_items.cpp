@@ -1,6 +1,7 @@
 #include "shell/sjis_items.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -10,15 +11,16 @@ namespace vantor {
 namespace {
 
 constexpr int kSjisRole = Qt::UserRole;
+constexpr const char* kSjisProperty = "sjis";
 
-SjisString bytesOf(const QVariant& data) { return data.toByteArray().toStdString(); }
+SjisString bytesOf(const QVariant& data) { return SjisString::fromBytes(data.toByteArray().toStdString()); }
 
 }  // namespace
 
 void setItems(QComboBox& box, const std::vector<SjisString>& items) {
     const QSignalBlocker block(box);
     box.clear();
-    for (const auto& item : items) box.addItem(toQString(item), QByteArray::fromStdString(item));
+    for (const auto& item : items) box.addItem(toQString(item), QByteArray::fromStdString(item.bytes()));
 }
 
 void setItems(QListWidget& list, const std::vector<SjisString>& items) {
@@ -26,7 +28,7 @@ void setItems(QListWidget& list, const std::vector<SjisString>& items) {
     list.clear();
     for (const auto& item : items) {
         auto* entry = new QListWidgetItem(toQString(item), &list);
-        entry->setData(kSjisRole, QByteArray::fromStdString(item));
+        entry->setData(kSjisRole, QByteArray::fromStdString(item.bytes()));
     }
 }
 
@@ -42,5 +44,14 @@ SjisString currentSjis(const QListWidget& list) {
     const QListWidgetItem* item = list.currentItem();
     return item ? bytesOf(item->data(kSjisRole)) : SjisString();
 }
+
+SjisString itemSjis(const QModelIndex& index) { return bytesOf(index.data(kSjisRole)); }
+
+void setSjisText(QLabel& label, SjisView sjis) {
+    label.setProperty(kSjisProperty, QByteArray(sjis.data(), static_cast<qsizetype>(sjis.size())));
+    label.setText(toQString(sjis));
+}
+
+SjisString labelSjis(const QLabel& label) { return bytesOf(label.property(kSjisProperty)); }
 
 }  // namespace vantor

@@ -14,10 +14,11 @@
 #include "codes/course_names.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 #include "shell/bar_chart_view.h"
 #include "shell/grid_copy.h"
 #include "shell/grid_setups.h"
+#include "shell/sjis_items.h"
 #include "stats/stats_tables.h"
 #include "text/encoding.h"
 #include "text/qt_text.h"
@@ -47,7 +48,7 @@ GridSetup recordGridSetup(const TextTable& table) {
     GridSetup setup;
     setup.colWidths.assign(table.headings.size(), 64);
     setup.colWidths.front() = 150;
-    for (const SjisString& heading : table.headings) setup.headers.append(toQString(heading));
+    setup.headers = table.headings;
     // No fixed column: the table fits its dialog, and every heading sorts.
     setup.fixedCols = 0;
     setup.rowHeight = 18;
@@ -97,8 +98,9 @@ TStatsForm::TStatsForm(std::filesystem::path appDir, StatsDb db, QWidget* parent
     CourseCombo = combo(this, {QStringLiteral("全場")});
     for (int code = 1; code <= 10; ++code) {
         const std::string digits = (code < 10 ? "0" : "") + std::to_string(code);
-        CourseCombo->addItem(toQString(SjisString(trimBlanks(CourseName(digits, 2).value_or(digits)))),
-                             QString::fromStdString(digits));
+        CourseCombo->addItem(
+            toQString(SjisString(trimBlanks(CourseName(sjisBytes(digits), 2).value_or(SjisString::fromBytes(digits))))),
+            QString::fromStdString(digits));
     }
     SurfaceCombo = combo(this, {QStringLiteral("全て")});
     for (const Surface s : {Surface::turf, Surface::dirt, Surface::jump})
@@ -311,12 +313,12 @@ void TStatsForm::applyRecord() {
         sorted.rows = rows;
         table = marksTable(sorted);
     }
-    TitleLabel->setText(toQString(table.title));
-    Grid->setCell(0, 0, toQString(table.headings.front()));
+    setSjisText(*TitleLabel, table.title);
+    Grid->setCell(0, 0, table.headings.front());
     Grid->setRowCount(static_cast<int>(table.rows.size()) + 1);
     for (std::size_t r = 0; r < table.rows.size(); ++r)
         for (std::size_t c = 0; c < table.rows[r].size(); ++c)
-            Grid->setCell(static_cast<int>(c), static_cast<int>(r) + 1, toQString(table.rows[r][c]));
+            Grid->setCell(static_cast<int>(c), static_cast<int>(r) + 1, table.rows[r][c]);
 
     // The chart: the breakdown's rows (not the total) in the table's order.
     const int column = FigureCombo->currentIndex() + 1;
@@ -330,9 +332,9 @@ void TStatsForm::applyRecord() {
 
 void TStatsForm::clearRecord(const QString& why) {
     record_ = std::monostate{};
-    TitleLabel->setText(why);
+    setSjisText(*TitleLabel, fromQString(why));
     Grid->setRowCount(2);
-    for (int c = 0; c < Grid->colCount(); ++c) Grid->setCell(c, 1, QString());
+    for (int c = 0; c < Grid->colCount(); ++c) Grid->setCell(c, 1, {});
     Chart->setChart({});
 }
 
@@ -346,6 +348,6 @@ void TStatsForm::GridHeaderClick(int col) {
     applyRecord();
 }
 
-void TStatsForm::CopyBtnClick() { copyGrid(*Grid, fromQString(TitleLabel->text())); }
+void TStatsForm::CopyBtnClick() { copyGrid(*Grid, labelSjis(*TitleLabel)); }
 
 }  // namespace vantor

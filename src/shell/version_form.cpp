@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "jvlink/version_text.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 
 namespace vantor {
 

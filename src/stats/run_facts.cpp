@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "codes/race_key.h"
 #include "text/formatted.h"
 
 namespace vantor::stats {
@@ -76,11 +77,13 @@ std::string raceKeyCondition(std::string_view table) {
 }
 
 void bindRaceKey(Query& query, std::string_view raceKey) {
-    query.bind(1, isoDate(numberOf(raceKey.substr(0, 8))))
-        .bind(2, raceKey.substr(8, 2))
-        .bind(3, static_cast<long long>(numberOf(raceKey.substr(10, 2))))
-        .bind(4, static_cast<long long>(numberOf(raceKey.substr(12, 2))))
-        .bind(5, static_cast<long long>(numberOf(raceKey.substr(14, 2))));
+    // The store's race keys are ASCII digits: the same bytes as the SQL text.
+    const RaceKey key(sjisBytes(raceKey));
+    query.bind(1, isoDate(numberOf(key.date().bytes())))
+        .bind(2, key.course().bytes())
+        .bind(3, static_cast<long long>(numberOf(key.meeting().bytes())))
+        .bind(4, static_cast<long long>(numberOf(key.meetingDay().bytes())))
+        .bind(5, static_cast<long long>(numberOf(key.raceNumber().bytes())));
 }
 
 std::optional<RecordFilter> sameCourseAndDistance(StatsDb& db, std::string_view raceKey, RecordFilter filter) {
@@ -95,7 +98,7 @@ std::optional<RecordFilter> sameCourseAndDistance(StatsDb& db, std::string_view 
 }
 
 std::string isoDate(int yyyymmdd) {
-    return formatted("%04d-%02d-%02d", yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100);
+    return formattedUtf8("%04d-%02d-%02d", yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100);
 }
 
 }  // namespace vantor::stats

@@ -10,6 +10,8 @@ SjisString count(int n) { return formatted("%d", n); }
 SjisString rate(double percent) { return formatted("%.1f", percent); }
 SjisString oneDecimal(double value) { return value == 0 ? SjisString() : formatted("%.1f", value); }
 SjisString positive(int n) { return n > 0 ? count(n) : SjisString(); }
+// An ISO date is ASCII: the same bytes in Shift-JIS.
+SjisString dateText(int yyyymmdd) { return SjisString::fromBytes(isoDate(yyyymmdd)); }
 
 std::vector<SjisString> utf8Words(std::initializer_list<std::string_view> words) {
     std::vector<SjisString> out;
@@ -81,8 +83,8 @@ TextTable figuresTable(SjisString title, SjisString heading, const std::vector<R
 
 // The period and the filter's other limits: "2023-06-02～2024-06-01 芝 1400-1800m".
 SjisString filterText(const RecordFilter& f) {
-    SjisString title = isoDate(f.from) + sjis("～") + isoDate(f.to);
-    if (!f.course.empty()) title += sjis(" 競馬場") + f.course;
+    SjisString title = dateText(f.from) + sjis("～") + dateText(f.to);
+    if (!f.course.empty()) title += sjis(" 競馬場") + sjisBytes(f.course);
     if (f.surface) title += " " + surfaceName(*f.surface);
     if (f.minDistance != 0 || f.maxDistance != 0)
         title += formatted(" %d-", f.minDistance) + positive(f.maxDistance) + "m";
@@ -94,7 +96,7 @@ SjisString filterText(const RecordFilter& f) {
 }  // namespace
 
 SjisString recordTitle(const PersonRecord& record) {
-    return kindName(record.subject.kind) + " " + record.subject.name + " (" + record.subject.code + ") " +
+    return kindName(record.subject.kind) + " " + record.subject.name + " (" + sjisBytes(record.subject.code) + ") " +
            filterText(record.filter);
 }
 
@@ -112,7 +114,7 @@ TextTable careerTotalsTable(Dimension by, const std::vector<RecordRow>& rows, co
 
 TextTable careerTable(const HorseCareer& career) {
     TextTable table;
-    table.title = kindName(SubjectKind::horse) + " " + career.horse.name + " (" + career.horse.code + ") " +
+    table.title = kindName(SubjectKind::horse) + " " + career.horse.name + " (" + sjisBytes(career.horse.code) + ") " +
                   formatted("%zu", career.runs.size()) + sjis("走");
     table.headings =
         utf8Words({"日付", "競馬場", "レース名", "クラス", "コース", "馬場", "頭数", "枠", "馬番", "人気", "オッズ",
@@ -121,7 +123,7 @@ TextTable careerTable(const HorseCareer& career) {
                      true,  true,  true,  true,  true,  true,  false, true, false};
     for (const auto& run : career.runs) {
         table.rows.push_back(
-            {isoDate(run.date), run.course, run.raceName, run.className, courseText(run.surface, run.distance),
+            {dateText(run.date), run.course, run.raceName, run.className, courseText(run.surface, run.distance),
              goingName(run.going), positive(run.fieldSize), positive(run.gate), positive(run.number),
              positive(run.popularity), oneDecimal(run.odds), finishText(run), raceTime(run.time),
              run.started && run.finish > 0 ? formatted("%.1f", run.margin) : SjisString(), oneDecimal(run.lastThree),

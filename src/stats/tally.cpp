@@ -33,7 +33,7 @@ int groupKey(Dimension by, const RunFacts& run) {
 }
 
 SjisString groupLabel(Dimension by, int key, const RunFacts& run) {
-    if (key == kNoGroup) return "-";
+    if (key == kNoGroup) return SjisString("-");
     switch (by) {
         case Dimension::course:
             return utf8ToCp932(run.courseName.empty() ? run.courseCode : run.courseName);
@@ -46,11 +46,11 @@ SjisString groupLabel(Dimension by, int key, const RunFacts& run) {
         case Dimension::raceClass:
             return utf8ToCp932(run.className);
         case Dimension::month:
-            return isoDate(key * 100 + 1).substr(0, 7);
+            return SjisString::fromBytes(isoDate(key * 100 + 1).substr(0, 7));  // ASCII
         case Dimension::popularity:
             return sjis(kPopularityBands[static_cast<std::size_t>(key)].name);
     }
-    return "-";
+    return SjisString("-");
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/store_image.h"
 
 namespace vantor {
@@ -31,7 +31,7 @@ void appendWholeLines(std::string_view bytes, std::size_t length, std::vector<Sj
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t end = lineEnd(bytes, start);
-        if (end - start + kLineEnd.size() == length) lines.push_back(bytes.substr(start, end - start));
+        if (end - start + kLineEnd.size() == length) lines.push_back(sjisBytes(bytes.substr(start, end - start)));
         start = end;
         if (start < bytes.size() && bytes[start] == '\r') ++start;
         if (start < bytes.size() && bytes[start] == '\n') ++start;
@@ -65,7 +65,7 @@ void mergeBySeries(std::vector<SjisView>& lines, SjisView day) {
     };
     // Announce times of one order (those that are no time) stand by their text, so that equal ones meet.
     std::stable_sort(points.begin(), points.end(), [](const Point& a, const Point& b) {
-        if (const auto c = raceKeyOf(a.line).compare(raceKeyOf(b.line)); c != 0) return c < 0;
+        if (const auto c = raceKeyOf(a.line) <=> raceKeyOf(b.line); c != 0) return c < 0;
         if (a.order != b.order) return a.order < b.order;
         return get(a.line, o1::HappyoTime) < get(b.line, o1::HappyoTime);
     });
@@ -79,7 +79,7 @@ std::string joined(std::span<const SjisView> lines) {
     for (SjisView l : lines) size += l.size() + kLineEnd.size();
     std::string bytes;
     bytes.reserve(size);
-    for (SjisView l : lines) bytes.append(l).append(kLineEnd);
+    for (SjisView l : lines) bytes.append(l.bytes()).append(kLineEnd);
     return bytes;
 }
 
@@ -87,7 +87,7 @@ std::string joined(std::span<const SjisView> lines) {
 // nothing new is told without making the file's bytes again.
 bool holdsExactly(std::string_view bytes, std::span<const SjisView> lines) {
     for (SjisView l : lines) {
-        if (bytes.size() < l.size() + kLineEnd.size() || !bytes.starts_with(l) ||
+        if (bytes.size() < l.size() + kLineEnd.size() || !bytes.starts_with(l.bytes()) ||
             bytes.substr(l.size(), kLineEnd.size()) != kLineEnd)
             return false;
         bytes.remove_prefix(l.size() + kLineEnd.size());
@@ -130,7 +130,7 @@ void LiveFiler::add(LiveDataspec dataspec, LiveAnswer answer, bool complete, Liv
     const std::string& bytes = answers_.emplace_back(std::move(answer.bytes));
     std::vector<SjisView> changes;
     for (std::size_t i = 0, start = 0; i < answer.ends.size(); start = answer.ends[i++]) {
-        const SjisView record = withoutLineEnd(SjisView(bytes).substr(start, answer.ends[i] - start));
+        const SjisView record = withoutLineEnd(sjisBytes(bytes).substr(start, answer.ends[i] - start));
         if (const auto problem = liveRecordProblem(dataspec, record, day_)) {
             skips.count(*problem, record);
             continue;
@@ -156,7 +156,7 @@ void LiveFiler::add(LiveDataspec dataspec, std::span<const SjisView> records, bo
     answer.bytes.reserve(size);
     answer.ends.reserve(records.size());
     for (SjisView record : records) {
-        answer.bytes.append(record);
+        answer.bytes.append(record.bytes());
         answer.ends.push_back(answer.bytes.size());
     }
     add(dataspec, std::move(answer), complete, skips);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "store/jvdata_live_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
 #include "store/store_bounds.h"
 #include "text/sjis.h"
 
@@ -65,7 +65,7 @@ std::span<const LiveFileInfo> liveFiles() { return kFiles; }
 
 const LiveFileInfo& liveFile(LiveFileId id) { return kFiles[static_cast<std::size_t>(id)]; }
 
-std::optional<LiveFileId> liveOddsFile(std::string_view kind) {
+std::optional<LiveFileId> liveOddsFile(SjisView kind) {
     if (kind.size() != 2 || kind[0] != 'O' || kind[1] < '1' || kind[1] > '6') return std::nullopt;
     return static_cast<LiveFileId>(static_cast<int>(LiveFileId::oddsO1) + (kind[1] - '1'));
 }

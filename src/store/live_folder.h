@@ -55,7 +55,7 @@ const LiveFileInfo& liveFile(LiveFileId id);
 
 // The day's file of the 0B30 records of kind "O1" ... "O6"; none for any
 // other kind.
-std::optional<LiveFileId> liveOddsFile(std::string_view kind);
+std::optional<LiveFileId> liveOddsFile(SjisView kind);
 
 // A file name of a day's live folder: the day's file it is, or, for a
 // per-race file of the earlier layout, the day's file that holds its

@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_checks.h"
 #include "text/encoding.h"
 
@@ -13,7 +13,7 @@ namespace {
 using namespace jvdata;
 
 struct KindLength {
-    std::string_view kind;
+    SjisView kind;
     std::size_t length;
 };
 

@@ -1,7 +1,7 @@
 #include "store/record_checks.h"
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor {
 
@@ -38,7 +38,7 @@ bool isValidHorseId(SjisView id) { return id.size() == 10 && isAllDigits(id); }
 bool isOneLine(SjisView record) {
     const SjisView body = record.ends_with("\r\n") ? record.substr(0, record.size() - 2) : record;
     // Two scans for one byte each: far cheaper than testing every byte against a set.
-    return body.find('\r') == SjisView::npos && body.find('\n') == SjisView::npos;
+    return body.bytes().find('\r') == std::string_view::npos && body.bytes().find('\n') == std::string_view::npos;
 }
 
 }  // namespace vantor

@@ -1,8 +1,8 @@
 #include "store/record_filer.h"
 
 #include "codes/racing_format.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_checks.h"
 #include "store/store_bounds.h"
 #include "text/encoding.h"
@@ -77,7 +77,7 @@ void RecordFiler::fileAcquiredKind(SjisView record, long long fromDate, std::vec
     if (kind == "RA") {
         if (isLocalOrOverseas(dk)) {
             const SjisView year = get(record, ra::Year);
-            batch_.ensureFolder(paths_.seirDir() / std::string(year));
+            batch_.ensureFolder(paths_.seirDir() / asciiName(year));
             const SjisString name(raceKey(record).dateAndCourse());
             batch_.mergeKeyed(paths_.outsideRaceFile(year, name), zeroStamp(line));
             listLines.push_back(listLine({raceText, kRaceMark, name, ".jvSERA"}));
@@ -103,7 +103,7 @@ void RecordFiler::fileAcquiredKind(SjisView record, long long fromDate, std::vec
                 listLine({raceText, kRaceMark, get(record, se::Umaban), kHorseMark, day.sjis, course, ".jvSEr"}));
         }
         const SjisView id = get(record, se::KettoNum);
-        batch_.ensureFolder(paths_.seiDir() / std::string(id.substr(0, 4)));
+        batch_.ensureFolder(paths_.seiDir() / asciiName(id.substr(0, 4)));
         if (dk == "7" || isLocalOrOverseas(dk)) {
             batch_.mergeKeyed(paths_.horseRunFile(id), zeroStamp(line));
             listLines.push_back(listLine({day.sjis, course, raceText, kRaceMark, id, ".jvSEI"}));
@@ -122,7 +122,7 @@ void RecordFiler::fileAcquiredKind(SjisView record, long long fromDate, std::vec
         listLines.push_back(listLine({raceText, kRaceMark, day.sjis, *course, ".jv", kind}));
     } else {  // UM
         const SjisView id = get(record, um::KettoNum);
-        batch_.ensureFolder(paths_.um2Dir() / std::string(id.substr(0, 4)));
+        batch_.ensureFolder(paths_.um2Dir() / asciiName(id.substr(0, 4)));
         batch_.replaceWhole(paths_.horseMasterFile(id), line);
         listLines.push_back(listLine({id, ".jvUM2"}));
     }

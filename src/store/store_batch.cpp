@@ -41,13 +41,13 @@ void StoreBatch::add(Changes& changes, Change change) {
 }
 
 void StoreBatch::mergeKeyed(const fs::path& file, SjisView line, bool onlyIfExists, bool dropBlankFirstLine) {
-    add(changesOf(file), {std::string(line), Kind::keyed, onlyIfExists, dropBlankFirstLine, 0, 0});
+    add(changesOf(file), {SjisString(line), Kind::keyed, onlyIfExists, dropBlankFirstLine, 0, 0});
 }
 
 void StoreBatch::putRunnerSlot(const fs::path& file, SjisView line, int race, int horse, bool create) {
     if (race < 1 || race > kRacesPerRunnerFile || horse < 1 || horse > kRunnerSlotsPerRace) return;
     if (line.size() + 2 != jvdata::kSeLength) return;  // the record without its CR LF
-    add(changesOf(file), {std::string(line), Kind::runnerSlot, create, false, static_cast<signed char>(race),
+    add(changesOf(file), {SjisString(line), Kind::runnerSlot, create, false, static_cast<signed char>(race),
                           static_cast<signed char>(horse)});
 }
 
@@ -59,7 +59,7 @@ void StoreBatch::replaceWhole(const fs::path& file, SjisView line) {
     held_ += changes.bytes;
     changes.list.clear();
     changes.readFirst = false;
-    add(changes, {std::string(line), Kind::whole, false, false, 0, 0});
+    add(changes, {SjisString(line), Kind::whole, false, false, 0, 0});
 }
 
 void StoreBatch::ensureFolder(const fs::path& folder) {
@@ -85,7 +85,7 @@ StoreImage StoreBatch::applied(const fs::path& file, const Changes& changes) con
                 putRunnerLine(image, c.line, c.race, c.horse, c.flag);
                 break;
             case Kind::whole:
-                image.bytes.assign(c.line).append("\r\n");
+                image.bytes.assign(c.line.bytes()).append("\r\n");
                 image.exists = image.changed = true;
                 break;
         }

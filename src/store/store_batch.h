@@ -65,7 +65,7 @@ public:
 private:
     enum class Kind : unsigned char { keyed, runnerSlot, whole };
     struct Change {
-        std::string line;  // without CR LF
+        SjisString line;  // without CR LF
         Kind kind;
         bool flag;  // keyed: onlyIfExists; runner slot: create
         bool dropBlankFirstLine;

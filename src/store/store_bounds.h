@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_structure.h"
 
 namespace vantor {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_checks.h"
 #include "store/store_bounds.h"
 #include "text/encoding.h"
@@ -17,7 +17,7 @@ constexpr std::string_view kLineEnd = "\r\n";
 // A record of `length` bytes (CR LF included) that is one whole line: no
 // line break before its own CR LF.
 bool isWholeRecord(std::string_view bytes, std::size_t length) {
-    return bytes.size() == length && bytes.ends_with(kLineEnd) && isOneLine(bytes);
+    return bytes.size() == length && bytes.ends_with(kLineEnd) && isOneLine(sjisBytes(bytes));
 }
 
 // The lines of a store file, split at CR LF, LF or CR as a string list
@@ -37,8 +37,8 @@ std::string wholeRecordLines(std::string_view bytes, std::size_t length) {
     return kept;
 }
 
-std::string_view recordAt(const std::string& bytes, std::size_t length, std::size_t index) {
-    return std::string_view(bytes).substr(index * length, length);
+SjisView recordAt(const std::string& bytes, std::size_t length, std::size_t index) {
+    return sjisBytes(bytes).substr(index * length, length);
 }
 
 // Sorts the records of bytes as byte strings (equal-length lines sort as
@@ -46,7 +46,7 @@ std::string_view recordAt(const std::string& bytes, std::size_t length, std::siz
 void sortRecords(std::string& bytes, std::size_t length) {
     const std::size_t count = bytes.size() / length;
     std::vector<std::string_view> records(count);
-    for (std::size_t i = 0; i < count; ++i) records[i] = recordAt(bytes, length, i);
+    for (std::size_t i = 0; i < count; ++i) records[i] = recordAt(bytes, length, i).bytes();
     if (std::is_sorted(records.begin(), records.end())) return;
     std::sort(records.begin(), records.end());
     std::string sorted;
@@ -122,17 +122,17 @@ void mergeKeyedLine(StoreImage& image, SjisView line, bool onlyIfExists, bool dr
         }
     }
     // The lines stay sorted, so the record goes where sorting would put it.
-    std::string record(line);
-    record.append(kLineEnd);
+    SjisString record(line);
+    record.append("\r\n");
     std::size_t low = 0, high = bytes.size() / length;
     while (low < high) {
         const std::size_t mid = (low + high) / 2;
-        if (recordAt(bytes, length, mid) <= std::string_view(record))
+        if (recordAt(bytes, length, mid) <= record.view())
             low = mid + 1;
         else
             high = mid;
     }
-    bytes.insert(low * length, record);
+    bytes.insert(low * length, record.bytes());
     if (dropBlankFirstLine && trimBlanks(recordAt(bytes, length, 0).substr(0, line.size())).empty())
         bytes.erase(0, length);
     image.exists = image.changed = true;
@@ -142,7 +142,7 @@ void putRunnerLine(StoreImage& image, SjisView line, int race, int horse, bool c
     if (!image.exists && !create) return;
     if (!image.exists) image.bytes = blankRunnerFile();
     const auto slot = static_cast<std::size_t>((race - 1) * kRunnerSlotsPerRace + (horse - 1));
-    image.bytes.replace(slot * jvdata::kSeLength, line.size(), line);
+    image.bytes.replace(slot * jvdata::kSeLength, line.size(), line.bytes());
     image.exists = image.changed = true;
 }
 

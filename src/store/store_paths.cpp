@@ -7,12 +7,14 @@
 namespace vantor {
 namespace fs = std::filesystem;
 
+std::string asciiName(SjisView digits) { return std::string(digits.bytes()); }
+
 std::string dayNameUtf8(SjisView year, SjisView monthDay) {
-    std::string name(year);
+    std::string name = asciiName(year);
     name += "年";
-    name += monthDay.substr(0, 2);
+    name += asciiName(monthDay.substr(0, 2));
     name += "月";
-    name += monthDay.substr(2, 2);
+    name += asciiName(monthDay.substr(2, 2));
     name += "日";
     return name;
 }
@@ -42,7 +44,7 @@ fs::path StorePaths::umaDir() const { return resolveFolder(appDir_, "UMA"); }
 
 fs::path StorePaths::liveDir() const { return resolveFolder(appDir_, "Live"); }
 
-fs::path StorePaths::liveDayDir(SjisView day) const { return liveDir() / std::string(day); }
+fs::path StorePaths::liveDayDir(SjisView day) const { return liveDir() / asciiName(day); }
 
 fs::path StorePaths::dayFile(const std::string& dayName, std::string_view extension) const {
     return data_ / (dayName + std::string(extension));
@@ -53,23 +55,23 @@ fs::path StorePaths::runnerFile(const std::string& dayName, const std::string& c
 }
 
 fs::path StorePaths::finalOddsFile(const std::string& dayName, const std::string& course, SjisView kind) const {
-    return data_ / (dayName + course + ".jv" + std::string(kind));
+    return data_ / (dayName + course + ".jv" + asciiName(kind));
 }
 
 fs::path StorePaths::horseRunFile(SjisView id) const {
-    return sei_ / std::string(id.substr(0, 4)) / (std::string(id) + ".jvSEI");
+    return sei_ / asciiName(id.substr(0, 4)) / (asciiName(id) + ".jvSEI");
 }
 
 fs::path StorePaths::horseMasterFile(SjisView id) const {
-    return um2_ / std::string(id.substr(0, 4)) / (std::string(id) + ".jvUM2");
+    return um2_ / asciiName(id.substr(0, 4)) / (asciiName(id) + ".jvUM2");
 }
 
 fs::path StorePaths::earlierHorseFile(SjisView id) const {
-    return umaDir() / std::string(id.substr(0, 4)) / (std::string(id) + ".jvUMA");
+    return umaDir() / asciiName(id.substr(0, 4)) / (asciiName(id) + ".jvUMA");
 }
 
 fs::path StorePaths::outsideRaceFile(SjisView year, SjisView yearMonthDayCourse) const {
-    return seir_ / std::string(year) / (std::string(yearMonthDayCourse) + ".jvSERA");
+    return seir_ / asciiName(year) / (asciiName(yearMonthDayCourse) + ".jvSERA");
 }
 
 }  // namespace vantor

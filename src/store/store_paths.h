@@ -11,6 +11,10 @@
 
 namespace vantor {
 
+// Years, dates, codes and horse ids are ASCII digits: in a file name they
+// stand as the same bytes.
+std::string asciiName(SjisView digits);
+
 // "yyyy年mm月dd日" of a race, from year and month-day texts (no checks).
 std::string dayNameUtf8(SjisView year, SjisView monthDay);
 SjisString dayNameSjis(SjisView year, SjisView monthDay);

@@ -7,7 +7,10 @@
 namespace vantor {
 namespace {
 
-constexpr char kUnknown[] = "??";
+constexpr SjisView kUnknown = "??";
+
+// An entry's kind: its two bytes.
+SjisView twoBytes(const char* kind) { return SjisView::fromBytes({kind, 2}); }
 
 bool isCodeChar(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); }
 
@@ -26,22 +29,22 @@ SjisString grouped(long long n) {
 
 void UnfiledCounts::add(SjisView kind) {
     const bool known = kind.size() == 2 && isCodeChar(kind[0]) && isCodeChar(kind[1]);
-    const SjisView key = known ? kind : SjisView(kUnknown, 2);
+    const SjisView key = known ? kind : kUnknown;
     for (int i = 0; i < size_; ++i) {
         Entry& e = entries_[static_cast<std::size_t>(i)];
-        if (SjisView(e.kind, 2) == key) {
+        if (twoBytes(e.kind) == key) {
             ++e.count;
             return;
         }
     }
     // The last place is kept for "??", so that no kind is ever lost from the sum.
-    if (size_ >= kKinds - 1 && key != SjisView(kUnknown, 2)) return add(SjisView(kUnknown, 2));
+    if (size_ >= kKinds - 1 && key != kUnknown) return add(kUnknown);
     entries_[static_cast<std::size_t>(size_++)] = {{key[0], key[1]}, 1};
 }
 
 long long UnfiledCounts::count(SjisView kind) const {
     for (int i = 0; i < size_; ++i)
-        if (SjisView(entries_[static_cast<std::size_t>(i)].kind, 2) == kind)
+        if (twoBytes(entries_[static_cast<std::size_t>(i)].kind) == kind)
             return entries_[static_cast<std::size_t>(i)].count;
     return 0;
 }
@@ -49,13 +52,13 @@ long long UnfiledCounts::count(SjisView kind) const {
 SjisString UnfiledCounts::text() const {
     std::array<Entry, kKinds> sorted = entries_;
     std::sort(sorted.begin(), sorted.begin() + size_,
-              [](const Entry& a, const Entry& b) { return SjisView(a.kind, 2) < SjisView(b.kind, 2); });
+              [](const Entry& a, const Entry& b) { return twoBytes(a.kind) < twoBytes(b.kind); });
     static const SjisString kUnit = utf8ToCp932("件");
     SjisString out;
     for (int i = 0; i < size_; ++i) {
         const Entry& e = sorted[static_cast<std::size_t>(i)];
         if (i > 0) out += ' ';
-        out.append(e.kind, 2).append(" ").append(grouped(e.count)).append(kUnit);
+        out.append(twoBytes(e.kind)).append(" ").append(grouped(e.count)).append(kUnit);
     }
     return out;
 }

@@ -56,14 +56,14 @@ private:
 
 }  // namespace
 
-std::string cp932ToUtf8(std::string_view sjis) {
+std::string cp932ToUtf8(SjisView sjis) {
     thread_local Converter conv("UTF-8", "CP932");
-    return conv.run(sjis, "\xEF\xBF\xBD", false);
+    return conv.run(sjis.bytes(), "\xEF\xBF\xBD", false);
 }
 
-std::string utf8ToCp932(std::string_view utf8) {
+SjisString utf8ToCp932(std::string_view utf8) {
     thread_local Converter conv("CP932", "UTF-8");
-    return conv.run(utf8, "?", true);
+    return SjisString::fromBytes(conv.run(utf8, "?", true));
 }
 
 bool isValidUtf8(std::string_view text) {

@@ -9,10 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "text/sjis_string.h"
+
 namespace vantor {
 
-std::string cp932ToUtf8(std::string_view sjis);
-std::string utf8ToCp932(std::string_view utf8);
+std::string cp932ToUtf8(SjisView sjis);
+SjisString utf8ToCp932(std::string_view utf8);
 
 // Whether text is well-formed UTF-8: no stray or missing continuation
 // bytes, no overlong forms, no surrogates, nothing beyond U+10FFFF.

@@ -8,7 +8,7 @@ SjisString removeFullWidthBlanks(SjisView text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (isSjisLeadByte(c) && i + 1 < text.size()) {
-            if (text.compare(i, 2, kFullWidthBlank) != 0) out.append(text, i, 2);
+            if (text.compare(i, 2, kFullWidthBlank) != 0) out.append(text.substr(i, 2));
             i += 2;
         } else {
             out.push_back(text[i]);
@@ -30,8 +30,7 @@ SjisView cutAtCharBoundary(SjisView text, std::size_t maxBytes) {
 }
 
 SjisString padLeft(SjisView text, std::size_t width) {
-    SjisString out;
-    if (text.size() < width) out.assign(width - text.size(), ' ');
+    SjisString out(text.size() < width ? width - text.size() : 0, ' ');
     out.append(text);
     return out;
 }

@@ -7,16 +7,15 @@
 #include <string>
 #include <string_view>
 
-namespace vantor {
+#include "text/sjis_string.h"
 
-using SjisString = std::string;
-using SjisView = std::string_view;
+namespace vantor {
 
 // Lead byte of a double-byte character: 0x81-0x9F and 0xE0-0xFC.
 constexpr bool isSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // The full-width blank "　" (0x81 0x40).
-inline constexpr SjisView kFullWidthBlank = "\x81\x40";
+inline constexpr SjisView kFullWidthBlank = sjisBytes("\x81\x40");
 
 // Bytes pos .. pos+len-1 (1-based) of text; what lies beyond the end is
 // simply missing, so a short record gives a short (or empty) field.
@@ -42,12 +41,21 @@ constexpr long long lenientNumber(SjisView text) {
     }
     return negative ? -value : value;
 }
+// Digits are the same bytes in UTF-8: time stamps and file names are read alike.
+template <StdText T>
+constexpr long long lenientNumber(const T& text) {
+    return lenientNumber(SjisView::fromBytes(text));
+}
 
 constexpr int lenientInt(SjisView text) {
     const long long v = lenientNumber(text);
     if (v > INT32_MAX) return INT32_MAX;
     if (v < INT32_MIN) return INT32_MIN;
     return static_cast<int>(v);
+}
+template <StdText T>
+constexpr int lenientInt(const T& text) {
+    return lenientInt(SjisView::fromBytes(text));
 }
 
 // True when every byte of text is an ASCII digit (and text is not empty).
@@ -56,6 +64,10 @@ constexpr bool isAllDigits(SjisView text) {
     for (char c : text)
         if (c < '0' || c > '9') return false;
     return true;
+}
+template <StdText T>
+constexpr bool isAllDigits(const T& text) {
+    return isAllDigits(SjisView::fromBytes(text));
 }
 
 // Half-width blank trimming (the full-width blank is a character, not padding).

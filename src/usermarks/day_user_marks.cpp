@@ -2,9 +2,11 @@
 
 namespace vantor {
 
-SjisView userMarksRaceKey(const TRaceRec& race) { return race.RaceKey; }
+std::string_view userMarksRaceKey(const TRaceRec& race) { return race.RaceKey.view().bytes(); }
 
-SjisView userMarksHorseKey(const TRaceRec& race, int runner) { return race.KettoNum[static_cast<std::size_t>(runner)]; }
+std::string_view userMarksHorseKey(const TRaceRec& race, int runner) {
+    return race.KettoNum[static_cast<std::size_t>(runner)].view().bytes();
+}
 
 UserMark runnerUserMark(const TRaceRec& race, int runner, const RaceUserMarks& marks) {
     const int umaban = lenientInt(race.Umaban[static_cast<std::size_t>(runner)]);

@@ -4,6 +4,8 @@
 // the rest of the card. Day loading resets them; these put them back from
 // the marks file.
 
+#include <string_view>
+
 #include "raceday/race_day.h"
 #include "usermarks/user_marks_file.h"
 
@@ -19,8 +21,8 @@ void showRaceUserMarks(RaceDay& day, int race, const UserMarksFile& file, int se
 UserMark runnerUserMark(const TRaceRec& race, int runner, const RaceUserMarks& marks);
 
 // The race key of a race slot and the horse id of one of its runners, as
-// the marks file keys them.
-SjisView userMarksRaceKey(const TRaceRec& race);
-SjisView userMarksHorseKey(const TRaceRec& race, int runner);
+// the marks file keys them: the records' ASCII digits, as its UTF-8 text.
+std::string_view userMarksRaceKey(const TRaceRec& race);
+std::string_view userMarksHorseKey(const TRaceRec& race, int runner);
 
 }  // namespace vantor

@@ -26,8 +26,14 @@ constexpr int userMarkNumber(UserMark mark) { return static_cast<int>(mark); }
 
 // The mark's glyph in Shift-JIS; empty for none.
 constexpr SjisView userMarkGlyph(UserMark mark) {
-    constexpr SjisView glyphs[] = {"",         "\x81\x9d", "\x81\x9b", "\x81\xa3",
-                                   "\x81\xa2", "\x81\x99", "\x81\x7e", "\x92\x8d"};
+    constexpr SjisView glyphs[] = {"",
+                                   "\x81\x9d"_sjis,
+                                   "\x81\x9b"_sjis,
+                                   "\x81\xa3"_sjis,
+                                   "\x81\xa2"_sjis,
+                                   "\x81\x99"_sjis,
+                                   "\x81\x7e"_sjis,
+                                   "\x92\x8d"_sjis};
     return glyphs[userMarkNumber(mark)];
 }
 

@@ -53,7 +53,8 @@ std::optional<std::string> UserMarksExportSource::appendRows(TableRows& rows) co
     const UserMarksFile& file = std::get<UserMarksFile>(opened);
     for (const UserMarkRow& mark : file.marksOfDay("")) {
         Row& row = rows.emplace_back(TableId::marks, Row()).second;
-        appendRaceKeyOf(mark.raceKey, row);
+        // The file's race keys are the records' ASCII digits.
+        appendRaceKeyOf(sjisBytes(mark.raceKey), row);
         row.push_back(static_cast<long long>(mark.umaban));
         row.push_back(static_cast<long long>(mark.set));
         row.push_back(textValue(userMarkGlyph(mark.mark)));

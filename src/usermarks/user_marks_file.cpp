@@ -144,7 +144,7 @@ std::string fileUri(const fs::path& path) {
     std::string uri = "file:";
     for (const char c : path.string()) {
         if (c == '%' || c == '?' || c == '#') {
-            uri += formatted("%%%02X", static_cast<unsigned char>(c));
+            uri += formattedUtf8("%%%02X", static_cast<unsigned char>(c));
         } else {
             uri += c;
         }

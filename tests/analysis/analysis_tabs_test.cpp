@@ -10,15 +10,15 @@
 #include <QListWidget>
 #include <QTableView>
 
+#include "analysis/race_card.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
 #include "components/up_down.h"
-#include "output/bracket_colours.h"
-#include "output/view_colours.h"
+#include "painting/bracket_colours.h"
+#include "painting/view_colours.h"
 #include "raceday/dates.h"
-#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "store/record_filer.h"
 #include "support/fake_jvlink.h"
@@ -47,13 +47,13 @@ struct Runner {
     int position;
 };
 
-std::string runnerRecord(const Runner& r) {
+SjisString runnerRecord(const Runner& r) {
     return seBuilder(r.race, r.number, r.horseId)
         .number(se::Wakuban, r.number)
         .text(se::Bamei, utf8ToCp932(r.name))
-        .text(se::SexCD, r.sex)
+        .text(se::SexCD, sjisBytes(r.sex))
         .number(se::Barei, 4)
-        .text(se::ChokyosiRyakusyo, r.trainer)
+        .text(se::ChokyosiRyakusyo, sjisBytes(r.trainer))
         .text(se::KisyuRyakusyo, utf8ToCp932("騎手"))
         .text(se::BanusiName, utf8ToCp932(r.owner))
         .number(se::Futan, 570)
@@ -98,7 +98,7 @@ protected:
         form = std::make_unique<TMainForm>(std::make_unique<FakeJVLink>());
     }
 
-    void file(const std::vector<std::string>& records) {
+    void file(const std::vector<SjisString>& records) {
         StoreBatch batch;
         RecordFiler filer(folder.paths(), batch);
         std::vector<SjisString> lines;

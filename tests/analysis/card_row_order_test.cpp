@@ -14,6 +14,11 @@ namespace {
 
 constexpr int kRace = 4;
 
+std::vector<SjisString> texts(std::initializer_list<SjisView> list) { return {list.begin(), list.end()}; }
+RaceCardKeys keys(SjisView number, SjisView mark, SjisView rank) {
+    return {SjisString(number), SjisString(mark), SjisString(rank)};
+}
+
 // A race whose runner slots hold the given horse numbers and order ranks.
 class CardRows : public ::testing::Test {
 protected:
@@ -47,9 +52,9 @@ TEST(CardRowOrder, KeyColumnFollowsTheButtonThatIsDown) {
 TEST_F(CardRows, ChoosingARaceListsItsRunnerSlotsAndRowsNameThem) {
     race({{"01", 2}, {"02", 1}});
     EXPECT_EQ(rows, (std::vector<RunnerSlot>{{kRace, 0}, {kRace, 1}}));
-    hand.race(kRace).UserMark[1] = "\x81\x9d";  // ◎
-    EXPECT_EQ(raceCardKeys(hand.day(), rows[0]), (RaceCardKeys{"01", "", " 2"}));
-    EXPECT_EQ(raceCardKeys(hand.day(), rows[1]), (RaceCardKeys{"02", "\x81\x9d", " 1"})) << "the user's mark";
+    hand.race(kRace).UserMark[1] = "\x81\x9d"_sjis;  // ◎
+    EXPECT_EQ(raceCardKeys(hand.day(), rows[0]), keys("01", "", " 2"));
+    EXPECT_EQ(raceCardKeys(hand.day(), rows[1]), keys("02", "\x81\x9d"_sjis, " 1")) << "the user's mark";
     EXPECT_EQ(runnerOfRow(rows, 0), std::nullopt) << "the header row";
     EXPECT_EQ(runnerOfRow(rows, 2), (RunnerSlot{kRace, 1}));
     EXPECT_EQ(runnerOfRow(rows, 3), std::nullopt);
@@ -58,7 +63,7 @@ TEST_F(CardRows, ChoosingARaceListsItsRunnerSlotsAndRowsNameThem) {
 TEST_F(CardRows, GroupOrderKeepsEqualRanksInHorseNumberOrderWhateverTheyStartedIn) {
     race({{"07", 2}, {"03", 1}, {"12", 2}, {"01", 0}, {"05", 2}, {"10", 10}});
     sortCardRows(hand.day(), rows, kHorseColumn);
-    const std::vector<SjisString> grouped{"01", "03", "05", "07", "12", "10"};
+    const std::vector<SjisString> grouped = texts({"01", "03", "05", "07", "12", "10"});
     EXPECT_EQ(numbers(), grouped) << "rank 10 after 2: \"%2d\" texts order as numbers";
     EXPECT_EQ(rows[2], (RunnerSlot{kRace, 4})) << "the row names the runner slot of horse 05";
 
@@ -70,11 +75,11 @@ TEST_F(CardRows, GroupOrderKeepsEqualRanksInHorseNumberOrderWhateverTheyStartedI
 TEST_F(CardRows, NumberOrderRestoresTheCardAndNoKeyOrdersByNumber) {
     race({{"11", 1}, {"02", 3}, {"09", 2}});
     sortCardRows(hand.day(), rows, kNumberColumn);
-    EXPECT_EQ(numbers(), (std::vector<SjisString>{"02", "09", "11"}));
+    EXPECT_EQ(numbers(), texts({"02", "09", "11"}));
     sortCardRows(hand.day(), rows, kHorseColumn);
     sortCardRows(hand.day(), rows, 0);
-    EXPECT_EQ(numbers(), (std::vector<SjisString>{"02", "09", "11"})) << "empty key texts are all equal";
-    hand.race(kRace).UserMark[0] = "\x81\x9d";
+    EXPECT_EQ(numbers(), texts({"02", "09", "11"})) << "empty key texts are all equal";
+    hand.race(kRace).UserMark[0] = "\x81\x9d"_sjis;
     sortCardRows(hand.day(), rows, kUserMarkColumn);
-    EXPECT_EQ(numbers(), (std::vector<SjisString>{"02", "09", "11"})) << "marks give no order";
+    EXPECT_EQ(numbers(), texts({"02", "09", "11"})) << "marks give no order";
 }

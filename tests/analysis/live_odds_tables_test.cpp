@@ -33,10 +33,7 @@ protected:
     }
     TRaceRec& race() { return day_->RaceTbl[0]; }
     const LiveRace* live() const { return live_->race("05", 11); }
-    void apply(const std::string& record) {
-        const SjisView view(record);
-        live_->applyAnswer(LiveDataspec::odds, std::span(&view, 1));
-    }
+    void apply(SjisView record) { live_->applyAnswer(LiveDataspec::odds, std::span(&record, 1)); }
 
     static RaceDay* day_;
     std::unique_ptr<LiveDay> live_;
@@ -50,11 +47,11 @@ TEST_F(LiveOddsTables, WinAndPlaceInEitherOrderWithTheMarketShareAndTheMarkersIn
     const char* odds[] = {"0040", "0020", "----", "0000"};
     const int ninki[] = {2, 1, 0, 0};
     for (int i = 1; i <= 4; ++i) {
-        b.number(o1::TanUmaban, i, i).text(o1::TanOdds, odds[i - 1], i);
+        b.number(o1::TanUmaban, i, i).text(o1::TanOdds, sjisBytes(odds[i - 1]), i);
         if (ninki[i - 1])
             b.number(o1::TanNinki, ninki[i - 1], i);
         else
-            b.text(o1::TanNinki, i == 3 ? "--" : "00", i);
+            b.text(o1::TanNinki, i == 3 ? "--"_sjis : "00"_sjis, i);
         b.number(o1::FukuUmaban, i, i).number(o1::FukuOddsLow, 11 * i, i).number(o1::FukuOddsHigh, 15 * i, i);
     }
     apply(b.take());
@@ -82,7 +79,7 @@ TEST_F(LiveOddsTables, WithoutLiveOddsTheRunnersStandWithEmptyCells) {
     const OddsTable table = winPlaceTable(race(), nullptr, WinPlaceOrder::popularity);
     ASSERT_EQ(table.rows(), 5);
     EXPECT_EQ(u(table.cell(1, 4)), "04");
-    for (int c = 3; c < kWinPlaceCols; ++c) EXPECT_EQ(table.cell(c, 1), "");
+    for (int c = 3; c < kWinPlaceCols; ++c) EXPECT_EQ(table.cell(c, 1), ""_sjis);
 }
 
 TEST_F(LiveOddsTables, PairOddsFillTheMatricesAboveTheDiagonal) {
@@ -171,13 +168,13 @@ TEST_F(LiveOddsTables, CombinationOddsListTheFirstHundredByPopularityThenTheUnra
 
 TEST(LiveOddsTexts, AnnounceClockOfASnapshot) {
     OddsSnapshot s;
-    EXPECT_EQ(oddsAnnounceClock(s), "");
+    EXPECT_EQ(oddsAnnounceClock(s), ""_sjis);
     s.present = true;
     s.time.text = "05261042";
-    EXPECT_EQ(oddsAnnounceClock(s), "10:42");
+    EXPECT_EQ(oddsAnnounceClock(s), "10:42"_sjis);
     s.time.text = "00000000";
-    EXPECT_EQ(oddsAnnounceClock(s), "") << "final odds carry no time";
-    EXPECT_EQ(liveOddsText(LiveNumber{LiveMark::garbled, 0}), "");
+    EXPECT_EQ(oddsAnnounceClock(s), ""_sjis) << "final odds carry no time";
+    EXPECT_EQ(liveOddsText(LiveNumber{LiveMark::garbled, 0}), ""_sjis);
 }
 
 }  // namespace

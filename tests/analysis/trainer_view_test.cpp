@@ -24,7 +24,8 @@ TEST(TrainerView, EqualCountsListByNameAndEachItemSelectsExactlyItsRunners) {
         for (const auto& name : race.ChokName) addTrainer(hand.day(), name);
 
     const std::vector<SjisString> items = orderTrainers(hand.day());
-    EXPECT_EQ(items, (std::vector<SjisString>{"TA        2", "TB        2", "TC        2", "TA  1", "TD        1"}));
+    const SjisView expected[] = {"TA        2", "TB        2", "TC        2", "TA  1", "TD        1"};
+    EXPECT_EQ(items, std::vector<SjisString>(std::begin(expected), std::end(expected)));
     EXPECT_EQ(trainerRunners(hand.day(), trainerItemName(items[0])), (std::vector<TrainerRunner>{{0, 1}, {1, 0}}));
     EXPECT_EQ(trainerRunners(hand.day(), trainerItemName(items[4])), (std::vector<TrainerRunner>{{2, 17}}));
     EXPECT_EQ(trainerRunners(hand.day(), trainerItemName(items[3])), (std::vector<TrainerRunner>{{1, 2}}))

@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "output/check_grid_layout.h"
-#include "output/list_grid_layout.h"
-#include "output/trainer_view_layout.h"
-#include "raceday/race_card.h"
+#include "analysis/race_card.h"
+#include "painting/check_grid_layout.h"
+#include "painting/list_grid_layout.h"
+#include "painting/trainer_view_layout.h"
 #include "support/hand_day.h"
 #include "support/ops_readers.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::views;
@@ -45,7 +46,7 @@ protected:
         hand.race(kRace).SexCd[2] = "2";
         hand.race(kRace).Futan[2] = "550";
     }
-    draw::Ops check(int col, const char* number = "03", int row = 1) {
+    draw::Ops check(int col, SjisView number = "03", int row = 1) {
         return checkGridCell(hand.day(), kRace, col, row, number, "", kCheckBox, kColours);
     }
 
@@ -59,7 +60,7 @@ TEST_F(ViewLayouts, BracketCellsTakeTheBracketColourWithBlackDigitsOnOneAndFiveO
                                {255, 255, 0},   {0, 255, 0},     {255, 128, 0}, {255, 0, 255}};
     for (int bracket = 1; bracket <= 8; ++bracket) {
         SCOPED_TRACE(bracket);
-        const std::string digit = std::to_string(bracket);
+        const SjisString digit = formatted("%d", bracket);
         hand.race(kRace).Wakuban[2] = digit;
         const draw::Rgb fill = fills[bracket - 1];
         const auto digits = test::textsOf(check(0));
@@ -94,10 +95,11 @@ TEST_F(ViewLayouts, WeekColumnsDrawRestsFrom56DaysInRed) {
 
     EXPECT_EQ(strings(check(kCheckHorseColumn)), (std::vector<std::string>{"アイウエオ", "牝  ", "55.0kg"}));
     EXPECT_TRUE(strings(check(kCheckUserMarkColumn)).empty()) << "no mark";
-    hand.race(kRace).UserMark[2] = "\x92\x8d";  // 注
+    hand.race(kRace).UserMark[2] = "\x92\x8d"_sjis;  // 注
     EXPECT_EQ(strings(check(kCheckUserMarkColumn)), (std::vector<std::string>{"注"}));
-    for (const char* number : {"", "0", "19"})
-        EXPECT_EQ(strings(check(0, number)), (std::vector<std::string>{"枠", "番"})) << "a header row: " << number;
+    for (const SjisView number : {""_sjis, "0"_sjis, "19"_sjis})
+        EXPECT_EQ(strings(check(0, number)), (std::vector<std::string>{"枠", "番"}))
+            << "a header row: " << number.bytes();
     EXPECT_EQ(strings(check(kCheckGridCols - 1, "03", 0)), (std::vector<std::string>{"25週前", "間隔　着順"}));
 }
 
@@ -123,7 +125,7 @@ TEST_F(ViewLayouts, TrainerGridCoversItsHiddenKeysAndEndsEveryCellWithABottomLin
         }
     EXPECT_TRUE(trainerGridCell(hand.day(), 3, 1, std::nullopt, kCardBox, kColours).empty());
 
-    hand.race(12).UserMark[4] = "\x81\xa2";  // △
+    hand.race(12).UserMark[4] = "\x81\xa2"_sjis;  // △
     EXPECT_EQ(strings(trainerGridCell(hand.day(), card::kUserMarkColumn, 1, runner, kCardBox, kColours)),
               (std::vector<std::string>{"△"}))
         << "the trainer grid shows the card's mark column";

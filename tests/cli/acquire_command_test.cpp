@@ -74,7 +74,7 @@ protected:
     // A runner whose horse id is not digits, which filing rejects, and a
     // folder named like a feed file, which JV-Link cannot read.
     void addBadRecordAndFile() {
-        writeFile(dir / "feed/normal/20240527100000_BAD.jvd", seRecord({.race = 3}, 1, "20201000X1"));
+        writeFile(dir / "feed/normal/20240527100000_BAD.jvd", seRecord({.race = 3}, 1, "20201000X1").bytes());
         fs::create_directories(dir / "feed/normal/20240527110000_DIR.jvd");
     }
     bool lastTimeKept() const {
@@ -130,9 +130,9 @@ TEST_F(AcquireCommand, OffATerminalItWritesALinePerFileAndEveryNotice) {
 // The records read and not filed are said as the dialog's list says them,
 // and are no filed records.
 TEST_F(AcquireCommand, RecordsReadAndNotFiledAreSaidByKind) {
-    writeFile(dir / "feed/normal/20240527100000_ODDS.jvd", std::string("H1") + std::string(28951, ' ') + "\r\n" +
-                                                               std::string("O3") + std::string(2650, ' ') + "\r\n" +
-                                                               finalOddsRecord(jvdata::kO1Layout, {.race = 1}));
+    const SjisString odds = "H1"_sjis + SjisString(28951, ' ') + "\r\n" + "O3" + SjisString(2650, ' ') + "\r\n" +
+                            finalOddsRecord(jvdata::kO1Layout, {.race = 1});
+    writeFile(dir / "feed/normal/20240527100000_ODDS.jvd", odds.bytes());
     EXPECT_EQ(acquire(""), 0);
     EXPECT_TRUE(saidLine("読込んで保存しなかったレコード:H1 1件 O3 1件")) << written;
     EXPECT_EQ(saidStartingWith("8 records filed in "), 1) << written;

@@ -103,7 +103,9 @@ TEST(CliPaths, FoldersNamedInAnyScriptAreFoundFromTheSettings) {
     EXPECT_EQ(chosen.status, 0) << chosen.text;
     EXPECT_TRUE(fs::exists(feed / "cache")) << "the feed named was not the one read";
 
-    writeFile(app / "vantor.ini", "[JVLinkFeed]\r\nFolder=" + vantor::utf8ToCp932(windowsFeed.string()) + "\r\n");
+    const vantor::SjisString windowsIni =
+        vantor::SjisView("[JVLinkFeed]\r\nFolder=") + vantor::utf8ToCp932(windowsFeed.string()) + "\r\n";
+    writeFile(app / "vantor.ini", windowsIni.bytes());
     const CommandOutput windows = runIn(here.path(), acquire);
     EXPECT_EQ(windows.status, 0) << windows.text;
     EXPECT_TRUE(fs::exists(windowsFeed / "cache"));

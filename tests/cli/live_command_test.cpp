@@ -15,8 +15,8 @@
 
 #include "fileio/writer_lock.h"
 #include "raceday/day_loader.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/analysis_db_rows.h"
 #include "support/demo_weekend.h"
 #include "support/run_command.h"
@@ -182,15 +182,16 @@ TEST_F(LiveCommand, TheMorningIsToldAsItComesAndTheEveningEndsAsTheResults) {
     for (int r = 0; r < day->RaceCount; ++r) {
         const SjisView key = day->RaceTbl[r].RaceKey.view();
         const LiveRace* race = state.race(key.substr(8, 2), lenientInt(key.substr(14, 2)));
-        ASSERT_TRUE(race) << key;
+        ASSERT_TRUE(race) << key.bytes();
         for (int j = 0; j < kMaxRunners; ++j) {
             const SjisView se = day->JvSeTbl[r][j].view();
             const LiveRunner& runner = race->runners[static_cast<std::size_t>(j)];
             scratched += !runner.scratch.empty();
             if (lenientInt(jvdata::get(se, jvdata::se::Odds)) <= 0) continue;
-            EXPECT_EQ(runner.winOdds, liveValue(lenientInt(jvdata::get(se, jvdata::se::Odds)))) << key << " " << j + 1;
+            EXPECT_EQ(runner.winOdds, liveValue(lenientInt(jvdata::get(se, jvdata::se::Odds))))
+                << key.bytes() << " " << j + 1;
             EXPECT_EQ(runner.winNinki, liveValue(lenientInt(jvdata::get(se, jvdata::se::Ninki))))
-                << key << " " << j + 1;
+                << key.bytes() << " " << j + 1;
             ++compared;
         }
     }

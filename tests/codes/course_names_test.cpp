@@ -20,7 +20,7 @@ bool isCleanCp932(const SjisString& text) {
 // Form 2 is two full-width characters, one and two blanks, or four blanks.
 bool isFullWidthForm2(const SjisString& t) {
     const auto lead = [&](std::size_t i) { return isSjisLeadByte(static_cast<unsigned char>(t[i])); };
-    return (lead(0) && lead(2)) || (lead(0) && t.substr(2) == "  ") || t == "    ";
+    return (lead(0) && lead(2)) || (lead(0) && t.view().substr(2) == "  ") || t == "    ";
 }
 
 }  // namespace
@@ -31,8 +31,8 @@ TEST(CourseName, EveryCodeHasBothFormsAtTheirWidths) {
     for (char a : alphabet)
         for (char b : alphabet) {
             const std::string code{a, b};
-            const auto form0 = CourseName(code, 0);
-            const auto form2 = CourseName(code, 2);
+            const auto form0 = CourseName(sjisBytes(code), 0);
+            const auto form2 = CourseName(sjisBytes(code), 2);
             ASSERT_EQ(form0.has_value(), form2.has_value()) << code;
             if (!form0) continue;
             ++codes;
@@ -46,7 +46,7 @@ TEST(CourseName, EveryCodeHasBothFormsAtTheirWidths) {
 }
 
 TEST(CourseName, NamesAndPadding) {
-    EXPECT_EQ(CourseName("05", 2), "\x93\x8C\x8B\x9E");  // 東京
+    EXPECT_EQ(CourseName("05", 2), "\x93\x8C\x8B\x9E"_sjis);  // 東京
     EXPECT_EQ(CourseName("32", 0), sj("岩見沢"));
     EXPECT_EQ(CourseName("32", 2), sj("岩見"));
     EXPECT_EQ(CourseName("A4", 0), sj("ｱﾒﾘｶ  "));
@@ -57,31 +57,31 @@ TEST(CourseName, NamesAndPadding) {
     EXPECT_EQ(CourseName("M6", 2), sj("約  "));
     EXPECT_EQ(CourseName("M8", 2), sj("華  "));
     for (const char* blank : {"C4", "F4", "F6", "G4", "G6", "G8"}) {
-        EXPECT_EQ(CourseName(blank, 0), "      ") << blank;
-        EXPECT_EQ(CourseName(blank, 2), "    ") << blank;
+        EXPECT_EQ(CourseName(sjisBytes(blank), 0), "      "_sjis) << blank;
+        EXPECT_EQ(CourseName(sjisBytes(blank), 2), "    "_sjis) << blank;
     }
 }
 
 TEST(CourseName, UnknownCodeOrFormLeavesTheCallersText) {
     for (const char* code : {"1", " 1", "5 ", "00", "11", "29", "62", "A1", "a0", "C3", "N4", "05 ", ""})
-        EXPECT_EQ(CourseName(code, 2), std::nullopt) << '"' << code << '"';
+        EXPECT_EQ(CourseName(sjisBytes(code), 2), std::nullopt) << '"' << code << '"';
     EXPECT_EQ(CourseName("05", 1), std::nullopt);
     EXPECT_EQ(CourseName("05", -1), std::nullopt);
-    SjisString kept = "keep";
+    SjisString kept("keep");
     if (auto name = CourseName("99", 2)) kept = *name;
-    EXPECT_EQ(kept, "keep");
+    EXPECT_EQ(kept, "keep"_sjis);
 }
 
 TEST(CourseClass, JraLocalOverseasOrBlank) {
     for (int n = 1; n <= 10; ++n) {
         const std::string code = (n < 10 ? "0" : "") + std::to_string(n);
-        EXPECT_EQ(CourseClass(code), CourseName(code, 0)) << code;
+        EXPECT_EQ(CourseClass(sjisBytes(code)), CourseName(sjisBytes(code), 0)) << code;
     }
-    for (int n = 30; n <= 61; ++n) EXPECT_EQ(CourseClass(std::to_string(n)), sj("地方  ")) << n;
+    for (int n = 30; n <= 61; ++n) EXPECT_EQ(CourseClass(sjisBytes(std::to_string(n))), sj("地方  ")) << n;
     for (const char* code : {"A0", "B8", "C4", "C7", "F1", "G8", "K8", "M8", "N2"})
-        EXPECT_EQ(CourseClass(code), sj("海外  ")) << code;
+        EXPECT_EQ(CourseClass(sjisBytes(code)), sj("海外  ")) << code;
     for (const char* code : {"C5", "00", "11", "29", "62", "1", " 1", "A1", "F3", "N4", "ZZ", ""})
-        EXPECT_EQ(CourseClass(code), "      ") << '"' << code << '"';
+        EXPECT_EQ(CourseClass(sjisBytes(code)), "      "_sjis) << '"' << code << '"';
 }
 
 TEST(KolCourseName, DigitOrOther) {

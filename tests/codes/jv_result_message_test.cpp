@@ -7,7 +7,7 @@
 using namespace vantor;
 
 namespace {
-std::string message(std::string_view operation, int code) { return cp932ToUtf8(JVResultMessage(operation, code)); }
+std::string message(SjisView operation, int code) { return cp932ToUtf8(JVResultMessage(operation, code)); }
 }  // namespace
 
 TEST(JVResultMessage, EachOperationHasItsOwnTable) {
@@ -31,11 +31,11 @@ TEST(JVResultMessage, PositiveStatusAndReadResultsAreValues) {
 }
 
 TEST(JVResultMessage, UnknownCodeOrOperationGivesOnlyTheCode) {
-    EXPECT_EQ(JVResultMessage("JVClose", -201), "(-201)");
-    EXPECT_EQ(JVResultMessage("JVRead", -2), "(-2)");  // a retry, not a message
-    EXPECT_EQ(JVResultMessage("JVInit", -100), "(-100)");
-    EXPECT_EQ(JVResultMessage("JVRTOpen", 0), "(0)");
-    EXPECT_EQ(JVResultMessage("jvopen", -1), "(-1)");
-    EXPECT_EQ(JVResultMessage("", 0), "(0)");
-    EXPECT_EQ(JVResultMessage("JVOpen", INT32_MIN), "(-2147483648)");
+    EXPECT_EQ(JVResultMessage("JVClose", -201), "(-201)"_sjis);
+    EXPECT_EQ(JVResultMessage("JVRead", -2), "(-2)"_sjis);  // a retry, not a message
+    EXPECT_EQ(JVResultMessage("JVInit", -100), "(-100)"_sjis);
+    EXPECT_EQ(JVResultMessage("JVRTOpen", 0), "(0)"_sjis);
+    EXPECT_EQ(JVResultMessage("jvopen", -1), "(-1)"_sjis);
+    EXPECT_EQ(JVResultMessage("", 0), "(0)"_sjis);
+    EXPECT_EQ(JVResultMessage("JVOpen", INT32_MIN), "(-2147483648)"_sjis);
 }

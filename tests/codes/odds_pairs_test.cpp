@@ -11,7 +11,7 @@ TEST(WakurenIndex, NumbersAll36BracketPairsInOrder) {
     for (int a = 1; a <= 8; ++a)
         for (int b = a; b <= 8; ++b) {
             const std::string text = " " + std::to_string(a) + "- " + std::to_string(b);
-            EXPECT_EQ(WakurenIndex(text), ++expected) << text;
+            EXPECT_EQ(WakurenIndex(sjisBytes(text)), ++expected) << text;
         }
     EXPECT_EQ(expected, 36);
 }
@@ -19,7 +19,7 @@ TEST(WakurenIndex, NumbersAll36BracketPairsInOrder) {
 TEST(WakurenIndex, AnyOtherTextIsZero) {
     for (const char* text :
          {"1-2", " 2- 1", " 0- 1", " 8- 9", " 1- 1 ", "01- 1", " 1-01", " 1+ 2", " 1- 2x", "", "     "})
-        EXPECT_EQ(WakurenIndex(text), 0) << '"' << text << '"';
+        EXPECT_EQ(WakurenIndex(sjisBytes(text)), 0) << '"' << text << '"';
 }
 
 TEST(UmarenPairText, CoversAll153PairsOnceInOrder) {
@@ -30,16 +30,16 @@ TEST(UmarenPairText, CoversAll153PairsOnceInOrder) {
         ASSERT_TRUE(text.has_value()) << k;
         ASSERT_EQ(text->size(), 5u) << k;
         ASSERT_EQ((*text)[2], '-') << k;
-        const std::pair<int, int> pair{std::stoi(text->substr(0, 2)), std::stoi(text->substr(3))};
-        EXPECT_TRUE(pair.first >= 1 && pair.first < pair.second && pair.second <= 18) << *text;
-        EXPECT_LT(previous, pair) << *text;
+        const std::pair<int, int> pair{lenientInt(text->view().substr(0, 2)), lenientInt(text->view().substr(3))};
+        EXPECT_TRUE(pair.first >= 1 && pair.first < pair.second && pair.second <= 18) << text->bytes();
+        EXPECT_LT(previous, pair) << text->bytes();
         seen.insert(pair);
         previous = pair;
     }
     EXPECT_EQ(seen.size(), 153u);
-    EXPECT_EQ(UmarenPairText(1), " 1- 2");
-    EXPECT_EQ(UmarenPairText(17), " 1-18");
-    EXPECT_EQ(UmarenPairText(18), " 2- 3");
-    EXPECT_EQ(UmarenPairText(153), "17-18");
+    EXPECT_EQ(UmarenPairText(1), " 1- 2"_sjis);
+    EXPECT_EQ(UmarenPairText(17), " 1-18"_sjis);
+    EXPECT_EQ(UmarenPairText(18), " 2- 3"_sjis);
+    EXPECT_EQ(UmarenPairText(153), "17-18"_sjis);
     for (int k : {0, -1, 154, 1000}) EXPECT_EQ(UmarenPairText(k), std::nullopt) << k;
 }

@@ -19,7 +19,7 @@ std::string u(const SjisString& s) { return cp932ToUtf8(s); }
 TEST(RacingTexts, RaceLabelsAndDatesFromTheRaceKey) {
     EXPECT_EQ(u(raceLabel("2024052605021211")), "東京11R");
     EXPECT_EQ(u(raceLabel("2024052699021201")), " 1R") << "an unknown course has no name";
-    EXPECT_EQ(dottedDate("20240526"), "2024.05.26");
+    EXPECT_EQ(dottedDate("20240526"), "2024.05.26"_sjis);
 }
 
 TEST(RacingTexts, TrackNamesAndSurfaces) {
@@ -27,8 +27,8 @@ TEST(RacingTexts, TrackNamesAndSurfaces) {
     EXPECT_EQ(u(trackName("17")), "芝右");
     EXPECT_EQ(u(trackName("29")), "ﾀﾞ直");
     EXPECT_EQ(u(trackName("55")), "障害");
-    EXPECT_EQ(trackName("26"), "");
-    EXPECT_EQ(trackName("  "), "");
+    EXPECT_EQ(trackName("26"), ""_sjis);
+    EXPECT_EQ(trackName("  "), ""_sjis);
 }
 
 // Each bound of the three surfaces, from both sides, and the codes of none.
@@ -37,13 +37,13 @@ TEST(RacingTexts, TrackSurfacesOfJvDataTrackCodes) {
         {"10", Surface::turf}, {"22", Surface::turf}, {"23", Surface::dirt}, {"29", Surface::dirt},
         {"51", Surface::jump}, {"59", Surface::jump}, {"09", std::nullopt},  {"30", std::nullopt},
         {"50", std::nullopt},  {"60", std::nullopt},  {"  ", std::nullopt},  {"5x", std::nullopt}};
-    for (const auto& [code, surface] : cases) EXPECT_EQ(surfaceOfTrack(code), surface) << code;
+    for (const auto& [code, surface] : cases) EXPECT_EQ(surfaceOfTrack(sjisBytes(code)), surface) << code;
 }
 
 TEST(RacingTexts, WeatherAndGoingShowABlankForAnUnknownCode) {
     EXPECT_EQ(u(weatherGoingText("4", "4")), "小雨 不良");
     EXPECT_EQ(u(weatherGoingText("1", "2")), "晴 稍重");
-    EXPECT_EQ(weatherGoingText("7", ""), "   ");
+    EXPECT_EQ(weatherGoingText("7", ""_sjis), "   "_sjis);
 }
 
 TEST(RacingTexts, RaceClassInTheHeaderAndTheShortForm) {
@@ -53,23 +53,23 @@ TEST(RacingTexts, RaceClassInTheHeaderAndTheShortForm) {
     EXPECT_EQ(u(raceClassHeaderText("016")), "1600万円下");
     EXPECT_EQ(u(raceClassShortText("701")), "新馬");
     EXPECT_EQ(u(raceClassShortText("005")), " 500下");
-    EXPECT_EQ(raceClassShortText("000"), " ");
+    EXPECT_EQ(raceClassShortText("000"), " "_sjis);
 }
 
 TEST(RacingTexts, ListAndCardFormsOfPositionPopularityAndOdds) {
     EXPECT_EQ(u(finishListText(3)), " 3着");
-    EXPECT_EQ(finishListText(0), "    ");
-    EXPECT_EQ(finishCardText(12), "12");
-    EXPECT_EQ(finishCardText(0), "  ");
+    EXPECT_EQ(finishListText(0), "    "_sjis);
+    EXPECT_EQ(finishCardText(12), "12"_sjis);
+    EXPECT_EQ(finishCardText(0), "  "_sjis);
     EXPECT_EQ(u(popularityListText(1)), " 1人");
-    EXPECT_EQ(popularityListText(-1), "    ");
-    EXPECT_EQ(popularityPayoutText(7), " 7");
-    EXPECT_EQ(popularityPayoutText(0), "");
-    EXPECT_EQ(winOddsListText(12.3), "  12.3");
-    EXPECT_EQ(winOddsListText(0), "      ");
+    EXPECT_EQ(popularityListText(-1), "    "_sjis);
+    EXPECT_EQ(popularityPayoutText(7), " 7"_sjis);
+    EXPECT_EQ(popularityPayoutText(0), ""_sjis);
+    EXPECT_EQ(winOddsListText(12.3), "  12.3"_sjis);
+    EXPECT_EQ(winOddsListText(0), "      "_sjis);
     EXPECT_EQ(u(winOddsCardText("0123")), "　 12.3倍");
     EXPECT_EQ(u(winOddsCardText("9999")), "　999.9倍");
-    EXPECT_EQ(winOddsCardText("0000"), " ");
-    EXPECT_EQ(winOddsCardText("    "), " ");
-    EXPECT_EQ(predictedOddsText(3.5), "  3.5");
+    EXPECT_EQ(winOddsCardText("0000"), " "_sjis);
+    EXPECT_EQ(winOddsCardText("    "), " "_sjis);
+    EXPECT_EQ(predictedOddsText(3.5), "  3.5"_sjis);
 }

@@ -13,6 +13,7 @@
 #include "components/up_down.h"
 
 using vantor::ui::TStringGrid;
+using namespace vantor::literals;
 
 namespace {
 
@@ -31,8 +32,8 @@ TEST(StringGrid, CellsSurviveResizingAndAccessOutsideIsHarmless) {
     TStringGrid grid;
     grid.setColCount(3);
     grid.setRowCount(4);
-    grid.setCell(2, 3, QStringLiteral("x"));
-    grid.setCell(0, 0, QStringLiteral("h"));
+    grid.setCell(2, 3, "x");
+    grid.setCell(0, 0, "h");
     grid.setRowCount(6);
     EXPECT_EQ(grid.cell(2, 3), QStringLiteral("x"));
     EXPECT_EQ(grid.cell(0, 0), QStringLiteral("h"));
@@ -40,13 +41,29 @@ TEST(StringGrid, CellsSurviveResizingAndAccessOutsideIsHarmless) {
     grid.setColCount(3);
     EXPECT_EQ(grid.cell(2, 3), QString());
 
-    grid.setCell(7, 1, QStringLiteral("lost"));
-    grid.setCell(0, 9, QStringLiteral("lost"));
+    grid.setCell(7, 1, "lost");
+    grid.setCell(0, 9, "lost");
     EXPECT_EQ(grid.cell(7, 1), QString());
     EXPECT_EQ(grid.cell(-1, -1), QString());
     grid.setRowCount(0);
     EXPECT_EQ(grid.rowCount(), 1);
     EXPECT_EQ(grid.cell(0, 0), QStringLiteral("h"));
+}
+
+// CP932 has two codes for 髙 (EE E0 and FB FC) that show as one character:
+// a cell gives back the code it was set from, and writing the other code
+// is a change even though the text shown stays the same.
+TEST(StringGrid, CellsKeepTheBytesTheyWereSetFrom) {
+    TStringGrid grid;
+    grid.setColCount(2);
+    grid.setRowCount(2);
+    grid.setCell(1, 1, "\xEE\xE0"_sjis);
+    EXPECT_EQ(grid.cellSjis(1, 1), "\xEE\xE0"_sjis);
+    EXPECT_EQ(grid.cell(1, 1), QStringLiteral("髙"));
+    grid.setCell(1, 1, "\xFB\xFC"_sjis);
+    EXPECT_EQ(grid.cellSjis(1, 1), "\xFB\xFC"_sjis);
+    EXPECT_EQ(grid.cell(1, 1), QStringLiteral("髙"));
+    EXPECT_EQ(grid.cellSjis(5, 5), ""_sjis);
 }
 
 TEST(StringGrid, SizesStayWhenTheGridGrows) {

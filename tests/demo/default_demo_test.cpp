@@ -3,54 +3,60 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <set>
 
 #include "feed_index.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;
 
 namespace {
 
-std::set<std::string> range(int from, int to, int width) {
-    std::set<std::string> out;
-    for (int i = from; i <= to; ++i) {
-        std::string s = std::to_string(i);
-        out.insert(std::string(static_cast<std::size_t>(width) - s.size(), '0') + s);
-    }
+// The codes from..to, each of width digits with leading zeros.
+std::set<SjisString> range(int from, int to, int width) {
+    std::set<SjisString> out;
+    for (int i = from; i <= to; ++i) out.insert(formatted("%0*d", width, i));
     return out;
 }
 
-std::set<std::string> unite(std::set<std::string> a, const std::set<std::string>& b) {
+std::set<SjisString> unite(std::set<SjisString> a, const std::set<SjisString>& b) {
     a.insert(b.begin(), b.end());
     return a;
+}
+
+std::set<SjisString> codes(std::initializer_list<SjisView> list) {
+    std::set<SjisString> out;
+    for (SjisView c : list) out.insert(SjisString(c));
+    return out;
 }
 
 }  // namespace
 
 TEST(DefaultDemo, ShowsEverythingTheViewsCanShow) {
     const test::FeedIndex& f = test::sharedFeed(3);
-    std::map<std::string, std::set<std::string>> seen;
+    std::map<std::string, std::set<SjisString>> seen;  // by what the codes are of
     for (const auto& [k, rec] : f.races) {
         if (dataKind(rec) != "7") continue;
-        seen["condition"].insert(std::string(get(rec, ra::JyokenCD, 5)));
-        seen["grade"].insert(std::string(get(rec, ra::GradeCD)));
-        seen["weight"].insert(std::string(get(rec, ra::JyuryoCD)));
-        seen["track"].insert(std::string(get(rec, ra::TrackCD)));
-        seen["weather"].insert(std::string(get(rec, ra::TenkoCD)));
-        seen["turf going"].insert(std::string(get(rec, ra::SibaBabaCD)));
-        seen["dirt going"].insert(std::string(get(rec, ra::DirtBabaCD)));
-        seen["heads"].insert(std::string(get(rec, ra::TorokuTosu)));
+        seen["condition"].insert(SjisString(get(rec, ra::JyokenCD, 5)));
+        seen["grade"].insert(SjisString(get(rec, ra::GradeCD)));
+        seen["weight"].insert(SjisString(get(rec, ra::JyuryoCD)));
+        seen["track"].insert(SjisString(get(rec, ra::TrackCD)));
+        seen["weather"].insert(SjisString(get(rec, ra::TenkoCD)));
+        seen["turf going"].insert(SjisString(get(rec, ra::SibaBabaCD)));
+        seen["dirt going"].insert(SjisString(get(rec, ra::DirtBabaCD)));
+        seen["heads"].insert(SjisString(get(rec, ra::TorokuTosu)));
     }
     for (const auto& [k, runners] : f.runners)
-        for (std::string_view se : runners) {
-            seen["sex"].insert(std::string(get(se, se::SexCD)));
-            seen["coat"].insert(std::string(get(se, se::KeiroCD)));
+        for (SjisView se : runners) {
+            seen["sex"].insert(SjisString(get(se, se::SexCD)));
+            seen["coat"].insert(SjisString(get(se, se::KeiroCD)));
         }
-    EXPECT_EQ(seen["condition"], (std::set<std::string>{"701", "702", "703", "005", "010", "016", "999"}));
-    EXPECT_EQ(seen["grade"], (std::set<std::string>{" ", "A", "B", "C", "D", "E", "F", "G", "H", "L"}));
+    EXPECT_EQ(seen["condition"], codes({"701", "702", "703", "005", "010", "016", "999"}));
+    EXPECT_EQ(seen["grade"], codes({" ", "A", "B", "C", "D", "E", "F", "G", "H", "L"}));
     EXPECT_EQ(seen["weight"], range(1, 4, 1));
     EXPECT_EQ(seen["track"], unite(range(10, 29, 2), range(51, 59, 2)));
     EXPECT_EQ(seen["weather"], range(1, 6, 1));
@@ -68,10 +74,11 @@ TEST(DefaultDemo, ShowsEverythingTheViewsCanShow) {
     for (const auto& [k, hr] : f.payouts) deadHeatsForFirst += inum(hr, hr::TanUmaban, 2) != 0;
     EXPECT_GT(deadHeatsForFirst, 5);
 
-    std::set<std::string> away;
+    std::set<SjisString> away;
     for (const auto& [k, ra] : f.races)
-        if (dataKind(ra) != "7") away.insert(std::string(get(ra, ra::JyoCD)));
-    for (const char* course : {"44", "A6", "A8", "G0"}) EXPECT_EQ(away.count(course), 1u) << course;
+        if (dataKind(ra) != "7") away.insert(SjisString(get(ra, ra::JyoCD)));
+    for (SjisView course : {"44"_sjis, "A6"_sjis, "A8"_sjis, "G0"_sjis})
+        EXPECT_EQ(away.count(SjisString(course)), 1u) << course.bytes();
 
     // The normal files show the last eight weekends; the set-up files all the rest.
     EXPECT_GT(f.setup.size(), 30u);

@@ -7,8 +7,8 @@
 
 #include "codes/calendar.h"
 #include "feed_index.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/encoding.h"
 #include "text/sjis.h"
 
@@ -30,13 +30,15 @@ std::vector<const FeedFileData*> allFiles() {
 // The vote counts are written as a header only: no field is read.
 constexpr RecordLayout kH1Layout{"H1", kH1Length, {}};
 
-const RecordLayout* layoutOf(std::string_view rec) {
+const RecordLayout* layoutOf(SjisView rec) {
     for (const RecordLayout* l : {&kRaLayout, &kSeLayout, &kHrLayout, &kUmLayout, &kO1Layout, &kO2Layout, &kH1Layout})
-        if (recordKind(rec) == l->kind) return l;
+        if (recordKind(rec).bytes() == l->kind) return l;  // the kind is the table's ASCII identifier
     return nullptr;
 }
 
-int dayOf(std::string_view yyyymmdd) { return dayFromYmd(lenientInt(yyyymmdd)); }
+// The day of a record's date, or of the date a file name begins with.
+int dayOf(SjisView yyyymmdd) { return dayFromYmd(lenientInt(yyyymmdd)); }
+int dayOf(const std::string& yyyymmdd) { return dayFromYmd(lenientInt(yyyymmdd)); }
 
 bool hasPrefix(const std::string& name, std::string_view prefix) {
     return name.compare(15, prefix.size(), prefix) == 0;
@@ -67,13 +69,13 @@ TEST(FeedFiles, NamesAreAStampAndAShortAsciiName) {
 TEST(FeedFiles, EveryRecordIsWholeInItsLayoutAndValidCp932) {
     for (const FeedFileData* f : allFiles()) {
         std::size_t bytes = 0;
-        for (std::string_view rec : f->records) {
+        for (SjisView rec : f->records) {
             bytes += rec.size();
             const RecordLayout* layout = layoutOf(rec);
             ASSERT_NE(layout, nullptr) << f->name;
-            ASSERT_EQ(rec.size(), layout->length) << f->name << " " << recordKind(rec);
+            ASSERT_EQ(rec.size(), layout->length) << f->name << " " << recordKind(rec).bytes();
             ASSERT_TRUE(rec.ends_with("\r\n")) << f->name;
-            const std::string_view body = withoutLineEnd(rec);
+            const SjisView body = withoutLineEnd(rec);
             ASSERT_EQ(utf8ToCp932(cp932ToUtf8(body)), body) << f->name;
             // No field ends inside a double-byte character.
             for (const FieldInfo& info : layout->fields)
@@ -98,9 +100,10 @@ TEST(FeedFiles, SetupFilesAreMonthlyAndShareTheStampAfterTheSecondToLastWeekend)
         ASSERT_TRUE(hasPrefix(f.name, "RACE")) << f.name;
         const std::string month = f.name.substr(19, 6);
         EXPECT_TRUE(months.insert(month).second) << f.name;
-        for (std::string_view rec : f.records) {
+        for (SjisView rec : f.records) {
             if (recordKind(rec) == "UM") continue;
-            EXPECT_EQ(std::string(raceDate(rec).substr(0, 6)), month) << f.name;
+            // The record's date digits against the file name's.
+            EXPECT_EQ(raceDate(rec).substr(0, 6).bytes(), month) << f.name;
             if (dataKind(rec) == "7") {
                 EXPECT_LT(dayOf(raceDate(rec)), windowStart) << f.name;
             }
@@ -114,16 +117,16 @@ TEST(FeedFiles, NormalDataIsAThursdayCardAndAMondayResultPerWeekendButTheLast) {
     const auto results = normalFiles("RESULT");
     ASSERT_EQ(cards.size(), 8u);
     ASSERT_EQ(results.size(), 7u);
-    std::set<std::string> lastWeekendKeys;
+    std::set<SjisString> lastWeekendKeys;
     for (std::size_t i = 0; i < cards.size(); ++i) {
         const FeedFileData& card = *cards[i];
         EXPECT_EQ(weekday(dayOf(card.name.substr(0, 8))), 4) << card.name;  // Thursday
         EXPECT_EQ(card.name.substr(19, 8), card.name.substr(0, 8));
         int races = 0;
-        for (std::string_view rec : card.records) {
+        for (SjisView rec : card.records) {
             if (recordKind(rec) == "UM") continue;
-            ASSERT_EQ(dataKind(rec), "2") << card.name;
-            ASSERT_NE(recordKind(rec), "HR") << card.name;
+            ASSERT_EQ(dataKind(rec), "2"_sjis) << card.name;
+            ASSERT_NE(recordKind(rec), "HR"_sjis) << card.name;
             if (recordKind(rec) == "RA") {
                 ++races;
                 EXPECT_EQ(inum(rec, ra::TenkoCD), 0);
@@ -146,7 +149,7 @@ TEST(FeedFiles, NormalDataIsAThursdayCardAndAMondayResultPerWeekendButTheLast) {
             const int monday = dayOf(result.name.substr(0, 8));
             EXPECT_TRUE(weekday(monday) == 1 || weekday(monday) == 2) << result.name;
             int payouts = 0;
-            for (std::string_view rec : result.records) {
+            for (SjisView rec : result.records) {
                 if (recordKind(rec) == "HR") ++payouts;
                 if (recordKind(rec) == "RA" || recordKind(rec) == "SE") {
                     EXPECT_TRUE(dataKind(rec) == "7" || dataKind(rec) == "A" || dataKind(rec) == "B") << result.name;
@@ -158,31 +161,31 @@ TEST(FeedFiles, NormalDataIsAThursdayCardAndAMondayResultPerWeekendButTheLast) {
     }
     // The last weekend's results come only through real-time data.
     ASSERT_FALSE(lastWeekendKeys.empty());
-    for (const std::string& k : lastWeekendKeys) {
-        EXPECT_EQ(feed().races.count(k), 0u) << k;
-        EXPECT_EQ(feed().payouts.count(k), 0u) << k;
+    for (const SjisString& k : lastWeekendKeys) {
+        EXPECT_EQ(feed().races.count(k), 0u) << k.bytes();
+        EXPECT_EQ(feed().payouts.count(k), 0u) << k.bytes();
     }
 }
 
 TEST(FeedFiles, RealTimeFilesHoldTheResultsOfEveryRaceDayOfTheLastEightWeekends) {
-    std::set<std::string> cardDays, realtimeDays;
-    std::set<std::string> cardRaces, realtimeRaces, realtimePayouts;
+    std::set<std::string> cardDays, realtimeDays;  // yyyymmdd as the folder names have them
+    std::set<SjisString> cardRaces, realtimeRaces, realtimePayouts;
     for (const FeedFileData* card : normalFiles("CARD"))
-        for (std::string_view rec : card->records)
+        for (SjisView rec : card->records)
             if (recordKind(rec) == "RA") {
-                cardDays.insert(std::string(raceDate(rec)));
+                cardDays.insert(std::string(raceDate(rec).bytes()));
                 cardRaces.insert(test::key(rec));
             }
     for (const FeedFileData& f : feed().realtime) {
         const std::string day = f.folder.substr(9);
         realtimeDays.insert(day);
         EXPECT_EQ(f.stamp.substr(0, 8), day);
-        for (std::string_view rec : f.records) {
-            ASSERT_NE(recordKind(rec), "UM");
-            EXPECT_EQ(raceDate(rec), day) << f.name;
+        for (SjisView rec : f.records) {
+            ASSERT_NE(recordKind(rec), "UM"_sjis);
+            EXPECT_EQ(raceDate(rec).bytes(), day) << f.name;
             if (recordKind(rec) == "RA") {
                 realtimeRaces.insert(test::key(rec));
-                EXPECT_EQ(dataKind(rec), "7");
+                EXPECT_EQ(dataKind(rec), "7"_sjis);
                 EXPECT_GT(inum(rec, ra::TenkoCD), 0);
             }
             if (recordKind(rec) == "HR") realtimePayouts.insert(test::key(rec));

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "fileio/whole_file.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/temp_dir.h"
 
 namespace vantor::test {
@@ -22,7 +22,7 @@ std::vector<FeedFileData> readFolder(const fs::path& folder, const std::string& 
         f.folder = label;
         f.name = e.path().filename().string();
         f.stamp = f.name.substr(0, 14);
-        f.bytes = readWholeFile(e.path()).bytes;
+        f.bytes = SjisString::fromBytes(readWholeFile(e.path()).bytes);
         files.push_back(std::move(f));
     }
     std::sort(files.begin(), files.end(), [](const FeedFileData& a, const FeedFileData& b) {
@@ -30,10 +30,10 @@ std::vector<FeedFileData> readFolder(const fs::path& folder, const std::string& 
     });
     // Split after reading: the strings no longer move.
     for (FeedFileData& f : files) {
-        std::string_view rest = f.bytes;
+        SjisView rest = f.bytes;
         while (!rest.empty()) {
             const std::size_t end = rest.find("\r\n");
-            const std::size_t len = end == std::string_view::npos ? rest.size() : end + 2;
+            const std::size_t len = end == SjisView::npos ? rest.size() : end + 2;
             f.records.push_back(rest.substr(0, len));
             rest.remove_prefix(len);
         }
@@ -44,17 +44,17 @@ std::vector<FeedFileData> readFolder(const fs::path& folder, const std::string& 
 // "<stamp>_0B30_<key>.jvd": a file that names its dataspec.
 bool isLiveFile(std::string_view name) { return name.size() > 19 && name.substr(14, 3) == "_0B"; }
 
-bool isFinal(std::string_view rec) {
-    const std::string_view dk = jvdata::dataKind(rec);
+bool isFinal(SjisView rec) {
+    const SjisView dk = jvdata::dataKind(rec);
     return dk == "7" || dk == "A" || dk == "B";
 }
 
 void indexRecords(FeedIndex& index, const std::vector<FeedFileData>& files) {
     for (const FeedFileData& f : files)
-        for (std::string_view rec : f.records) {
-            const std::string_view kind = jvdata::recordKind(rec);
+        for (SjisView rec : f.records) {
+            const SjisView kind = jvdata::recordKind(rec);
             if (kind == "UM") {
-                index.master[std::string(jvdata::get(rec, jvdata::um::KettoNum))] = rec;
+                index.master[SjisString(jvdata::get(rec, jvdata::um::KettoNum))] = rec;
             } else if (kind == "O1") {
                 index.winOdds[key(rec)] = rec;
             } else if (kind == "O2") {
@@ -67,7 +67,7 @@ void indexRecords(FeedIndex& index, const std::vector<FeedFileData>& files) {
                 index.races[key(rec)] = rec;
             } else if (kind == "SE" && isFinal(rec)) {
                 index.runners[key(rec)].push_back(rec);
-                index.runsOf[std::string(jvdata::get(rec, jvdata::se::KettoNum))].push_back(rec);
+                index.runsOf[SjisString(jvdata::get(rec, jvdata::se::KettoNum))].push_back(rec);
             }
         }
 }
@@ -91,8 +91,7 @@ FeedIndex indexFeed(const fs::path& root) {
     indexRecords(index, index.setup);
     indexRecords(index, index.normal);
     for (auto& [id, runs] : index.runsOf)
-        std::stable_sort(runs.begin(), runs.end(),
-                         [](std::string_view a, std::string_view b) { return key(a) < key(b); });
+        std::stable_sort(runs.begin(), runs.end(), [](SjisView a, SjisView b) { return key(a) < key(b); });
     return index;
 }
 

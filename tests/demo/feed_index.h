@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "demo/demo_feed.h"
-#include "store/jvdata_structure.h"
+#include "record_layouts/jvdata_structure.h"
 
 namespace vantor::test {
 
@@ -18,8 +18,8 @@ struct FeedFileData {
     std::string folder;  // "setup", "normal" or "realtime/yyyymmdd"
     std::string name;    // file name
     std::string stamp;   // its 14-digit time stamp
-    std::string bytes;
-    std::vector<std::string_view> records;  // each with its CR LF
+    SjisString bytes;
+    std::vector<SjisView> records;  // each with its CR LF
 };
 
 struct FeedIndex {
@@ -32,16 +32,16 @@ struct FeedIndex {
 
     // Final results as set-up and normal data deliver them (data kind 7,
     // A or B), by the 16-character race key.
-    std::map<std::string, std::string_view> races;
-    std::map<std::string, std::vector<std::string_view>> runners;
-    std::map<std::string, std::string_view> payouts;
+    std::map<SjisString, SjisView> races;
+    std::map<SjisString, std::vector<SjisView>> runners;
+    std::map<SjisString, SjisView> payouts;
     // The set-up's final odds (O1, O2) by race key, and its vote counts (H1).
-    std::map<std::string, std::string_view> winOdds, quinellaOdds;
-    std::vector<std::string_view> voteCounts;
+    std::map<SjisString, SjisView> winOdds, quinellaOdds;
+    std::vector<SjisView> voteCounts;
     // By horse id: its runs (data kind 7, A or B) in date order, and the
     // last horse master record delivered.
-    std::map<std::string, std::vector<std::string_view>> runsOf;
-    std::map<std::string, std::string_view> master;
+    std::map<SjisString, std::vector<SjisView>> runsOf;
+    std::map<SjisString, SjisView> master;
 };
 
 // Reads the feed in folder root (files of all three folders).
@@ -51,10 +51,10 @@ FeedIndex indexFeed(const std::filesystem::path& root);
 // years of racing up to 27 May 2024 with seed 1.
 const FeedIndex& sharedFeed(int years);
 
-inline std::string key(std::string_view rec) { return std::string(rec.substr(11, 16)); }
+inline SjisString key(SjisView rec) { return SjisString(rec.substr(11, 16)); }
 
 // Race time "mssT" in tenths of a second.
-inline int tenths(std::string_view rec) {
+inline int tenths(SjisView rec) {
     const int t = jvdata::inum(rec, jvdata::se::Time);
     return t / 1000 * 600 + t / 10 % 100 * 10 + t % 10;
 }

@@ -10,7 +10,7 @@
 
 #include "codes/calendar.h"
 #include "feed_index.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;
@@ -41,7 +41,7 @@ TEST(HorseMasters, FinishCountsAndPrizesAgreeWithTheHorsesRuns) {
         long long flatPrize = 0;
         const auto runs = f.runsOf.find(id);
         if (runs != f.runsOf.end())
-            for (std::string_view se : runs->second) {
+            for (SjisView se : runs->second) {
                 if (inum(se, se::IJyoCD) == 1) continue;  // scratched: not a start
                 const int p = inum(se, se::KakuteiJyuni);
                 const std::size_t c = p >= 1 && p <= 5 ? static_cast<std::size_t>(p - 1) : 5;
@@ -56,13 +56,13 @@ TEST(HorseMasters, FinishCountsAndPrizesAgreeWithTheHorsesRuns) {
             for (int c = 0; c < 6; ++c)
                 ASSERT_EQ(inum(um, um::ChakuKaisuBa, g * 6 + c + 1),
                           byTrack[static_cast<std::size_t>(g)][static_cast<std::size_t>(c)])
-                    << id << " group " << g << " class " << c;
+                    << id.bytes() << " group " << g << " class " << c;
         for (int c = 0; c < 6; ++c) {
-            ASSERT_EQ(inum(um, um::ChakuSogo, c + 1), all[static_cast<std::size_t>(c)]) << id;
-            ASSERT_EQ(inum(um, um::ChakuChuo, c + 1), jra[static_cast<std::size_t>(c)]) << id;
+            ASSERT_EQ(inum(um, um::ChakuSogo, c + 1), all[static_cast<std::size_t>(c)]) << id.bytes();
+            ASSERT_EQ(inum(um, um::ChakuChuo, c + 1), jra[static_cast<std::size_t>(c)]) << id.bytes();
         }
-        ASSERT_EQ(inum(um, um::RuikeiHonsyoHeiti), flatPrize) << id;
-        ASSERT_EQ(inum(um, um::RaceCount), all[0] + all[1] + all[2] + all[3] + all[4] + all[5]) << id;
+        ASSERT_EQ(inum(um, um::RuikeiHonsyoHeiti), flatPrize) << id.bytes();
+        ASSERT_EQ(inum(um, um::RaceCount), all[0] + all[1] + all[2] + all[3] + all[4] + all[5]) << id.bytes();
     }
 }
 
@@ -70,17 +70,18 @@ TEST(HorseMasters, DescribeEveryHorseThatRan) {
     const auto& f = feed();
     for (const auto& [id, runs] : f.runsOf) {
         const auto found = f.master.find(id);
-        ASSERT_NE(found, f.master.end()) << id;
-        const std::string_view um = found->second;
-        ASSERT_TRUE(isAllDigits(id) && id.size() == 10) << id;
-        EXPECT_EQ(get(um, um::BirthDate).substr(0, 4), std::string_view(id).substr(0, 4));
-        EXPECT_TRUE(isValidYmd(inum(um, um::BirthDate))) << id;
-        EXPECT_EQ(get(um, um::Bamei), get(runs.back(), se::Bamei)) << id;
-        EXPECT_EQ(get(um, um::SexCD), get(runs.back(), se::SexCD)) << id;
-        for (int n = 1; n <= 14; ++n) EXPECT_FALSE(trimBlanks(get(um, um::HansyokuName, n)).empty()) << id << " " << n;
-        EXPECT_NE(get(um, um::HansyokuName, 1), get(um, um::HansyokuName, 3)) << id;
-        EXPECT_FALSE(trimBlanks(get(um, um::BreederName)).empty()) << id;
-        EXPECT_FALSE(trimBlanks(get(um, um::SanchiName)).empty()) << id;
+        ASSERT_NE(found, f.master.end()) << id.bytes();
+        const SjisView um = found->second;
+        ASSERT_TRUE(isAllDigits(id) && id.size() == 10) << id.bytes();
+        EXPECT_EQ(get(um, um::BirthDate).substr(0, 4), id.view().substr(0, 4));
+        EXPECT_TRUE(isValidYmd(inum(um, um::BirthDate))) << id.bytes();
+        EXPECT_EQ(get(um, um::Bamei), get(runs.back(), se::Bamei)) << id.bytes();
+        EXPECT_EQ(get(um, um::SexCD), get(runs.back(), se::SexCD)) << id.bytes();
+        for (int n = 1; n <= 14; ++n)
+            EXPECT_FALSE(trimBlanks(get(um, um::HansyokuName, n)).empty()) << id.bytes() << " " << n;
+        EXPECT_NE(get(um, um::HansyokuName, 1), get(um, um::HansyokuName, 3)) << id.bytes();
+        EXPECT_FALSE(trimBlanks(get(um, um::BreederName)).empty()) << id.bytes();
+        EXPECT_FALSE(trimBlanks(get(um, um::SanchiName)).empty()) << id.bytes();
     }
 }
 
@@ -89,7 +90,7 @@ TEST(Careers, RunsSpacedAsTheReadinessViewsNeed) {
     for (const auto& [id, runs] : feed().runsOf)
         for (std::size_t i = 1; i < runs.size(); ++i) {
             const int gap = dayFromYmd(lenientInt(raceDate(runs[i]))) - dayFromYmd(lenientInt(raceDate(runs[i - 1])));
-            EXPECT_GE(gap, 1) << id;
+            EXPECT_GE(gap, 1) << id.bytes();
             rested += gap > 55;
             returnedAfterTenToThirteenWeeks += gap >= 74 && gap <= 94;
             backToBack += gap == 7;
@@ -102,8 +103,8 @@ TEST(Careers, RunsSpacedAsTheReadinessViewsNeed) {
 TEST(Careers, RunnersShareOwnersAndTrainersAndRunAwayFromTheJra) {
     int sharedOwner = 0, sharedTrainer = 0, races = 0;
     for (const auto& [k, runners] : feed().runners) {
-        std::set<std::string_view> owners, trainers;
-        for (std::string_view se : runners) {
+        std::set<SjisView> owners, trainers;
+        for (SjisView se : runners) {
             owners.insert(get(se, se::BanusiName));
             trainers.insert(get(se, se::ChokyosiRyakusyo));
         }
@@ -115,23 +116,23 @@ TEST(Careers, RunnersShareOwnersAndTrainersAndRunAwayFromTheJra) {
     EXPECT_GT(sharedTrainer, races / 4);
 
     // Local (data kind A) and overseas (B) races, each delivered with its runners of the same kind.
-    std::map<std::string, int> awayRuns;
+    std::map<SjisString, int> awayRuns;
     for (const auto& [k, ra] : feed().races) {
-        const std::string_view dk = dataKind(ra);
+        const SjisView dk = dataKind(ra);
         if (dk == "7") continue;
-        const std::string_view course = get(ra, ra::JyoCD);
+        const SjisView course = get(ra, ra::JyoCD);
         if (dk == "A") {
-            EXPECT_TRUE(course >= "30" && course <= "61") << k;
+            EXPECT_TRUE(course >= "30" && course <= "61") << k.bytes();
         }
         if (dk == "B") {
-            EXPECT_TRUE(course >= "A0" && course <= "N2") << k;
+            EXPECT_TRUE(course >= "A0" && course <= "N2") << k.bytes();
         }
         const auto& runners = feed().runners.at(k);
-        ASSERT_FALSE(runners.empty()) << k;
-        for (std::string_view se : runners) EXPECT_EQ(dataKind(se), dk) << k;
-        EXPECT_LE(static_cast<int>(runners.size()), inum(ra, ra::TorokuTosu)) << k;
-        awayRuns[std::string(dk)] += static_cast<int>(runners.size());
+        ASSERT_FALSE(runners.empty()) << k.bytes();
+        for (SjisView se : runners) EXPECT_EQ(dataKind(se), dk) << k.bytes();
+        EXPECT_LE(static_cast<int>(runners.size()), inum(ra, ra::TorokuTosu)) << k.bytes();
+        awayRuns[SjisString(dk)] += static_cast<int>(runners.size());
     }
-    EXPECT_GT(awayRuns["A"], 10);
-    EXPECT_GT(awayRuns["B"], 5);
+    EXPECT_GT(awayRuns[SjisString("A")], 10);
+    EXPECT_GT(awayRuns[SjisString("B")], 5);
 }

@@ -10,8 +10,8 @@
 #include "codes/racing_texts.h"
 #include "feed_index.h"
 #include "raceday/live_day.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 
 using namespace vantor;
 using namespace vantor::jvdata;
@@ -65,14 +65,14 @@ TEST(DemoLiveDay, FilesOfTheNewestRaceDayNameSpecKeyAndAnnounceTime) {
         const std::string dataspec = specOf(f);
         ++perSpec[dataspec];
         EXPECT_EQ(keyOf(f).size(), dataspec == "0B14" ? 8u : 16u) << f.name;
-        for (std::string_view rec : f.records) {
+        for (SjisView rec : f.records) {
             const bool race = recordKind(rec) != "WE";
             if (race) {
-                EXPECT_EQ(rec.substr(11, 16).substr(0, dataspec == "0B14" ? 8 : 16), keyOf(f)) << f.name;
+                EXPECT_EQ(rec.substr(11, 16).substr(0, dataspec == "0B14" ? 8 : 16).bytes(), keyOf(f)) << f.name;
             }
             // Weights and odds carry the file's stamp as their announce time.
             if (dataspec != "0B14") {
-                EXPECT_EQ(get(rec, o1::HappyoTime), f.stamp.substr(4, 8)) << f.name;
+                EXPECT_EQ(get(rec, o1::HappyoTime).bytes(), f.stamp.substr(4, 8)) << f.name;
             }
         }
     }
@@ -82,8 +82,8 @@ TEST(DemoLiveDay, FilesOfTheNewestRaceDayNameSpecKeyAndAnnounceTime) {
 }
 
 TEST(DemoLiveDay, AnnouncesTheDaysChangesAndWithdrawsOneScratch) {
-    std::set<std::string> everScratched, lastScratched;
-    std::map<std::string, std::vector<std::string>> jockeyNames;  // by race and horse, in announce order
+    std::set<SjisString> everScratched, lastScratched;
+    std::map<SjisString, std::vector<SjisString>> jockeyNames;  // by race and horse, in announce order
     int excluded = 0, goingChanges = 0, postChanges = 0, courseChanges = 0;
     const FeedFileData* last = nullptr;
     for (const FeedFileData& f : feed().live)
@@ -91,16 +91,16 @@ TEST(DemoLiveDay, AnnouncesTheDaysChangesAndWithdrawsOneScratch) {
     ASSERT_NE(last, nullptr);
     for (const FeedFileData& f : feed().live) {
         if (specOf(f) != "0B14") continue;
-        for (std::string_view rec : f.records) {
-            const std::string who = std::string(rec.substr(11, 16)) + std::string(get(rec, av::Umaban));
+        for (SjisView rec : f.records) {
+            const SjisString who = rec.substr(11, 16) + get(rec, av::Umaban);
             if (recordKind(rec) == "AV") everScratched.insert(who);
             if (&f != last) continue;
-            const std::string_view kind = recordKind(rec);
+            const SjisView kind = recordKind(rec);
             if (kind == "AV") {
                 lastScratched.insert(who);
                 excluded += dataKind(rec) == "2";
             }
-            if (kind == "JC") jockeyNames[who].push_back(std::string(trimBlanks(get(rec, jc::KisyuName))));
+            if (kind == "JC") jockeyNames[who].push_back(SjisString(trimBlanks(get(rec, jc::KisyuName))));
             if (kind == "WE") goingChanges += get(rec, we::HenkoID) == "3";
             postChanges += kind == "TC";
             courseChanges += kind == "CC";
@@ -132,30 +132,30 @@ TEST(DemoLiveDay, EndsWithTheResultsOddsWeightsAndJockeys) {
     const std::unique_ptr<LiveDay> day = stateAt("170000");
     EXPECT_TRUE(day->skipped().empty());
     // The day's results: its real-time results file ("0B12").
-    std::map<std::string, std::vector<std::string_view>> results;
+    std::map<SjisString, std::vector<SjisView>> results;
     for (const FeedFileData& f : feed().realtime)
         if (f.folder == "realtime/20240526")
-            for (std::string_view rec : f.records)
+            for (SjisView rec : f.records)
                 if (recordKind(rec) == "SE") results[test::key(rec)].push_back(rec);
     int races = 0, runners = 0;
     for (const auto& [key, ses] : results) {
         ++races;
-        const LiveRace* race = day->race(key.substr(8, 2), lenientInt(key.substr(14, 2)));
-        ASSERT_NE(race, nullptr) << key;
-        EXPECT_TRUE(race->winPlace.present && race->quinella.present && race->weightsTime.present()) << key;
-        EXPECT_FALSE(race->winSeries.empty()) << key;
-        for (std::string_view se : ses) {
+        const LiveRace* race = day->race(key.view().substr(8, 2), lenientInt(key.view().substr(14, 2)));
+        ASSERT_NE(race, nullptr) << key.bytes();
+        EXPECT_TRUE(race->winPlace.present && race->quinella.present && race->weightsTime.present()) << key.bytes();
+        EXPECT_FALSE(race->winSeries.empty()) << key.bytes();
+        for (SjisView se : ses) {
             const LiveRunner& runner = race->runners[static_cast<std::size_t>(inum(se, jvdata::se::Umaban) - 1)];
             if (inum(se, jvdata::se::IJyoCD) == 1) {
-                EXPECT_EQ(runner.weight.mark, LiveMark::scratched) << key;
+                EXPECT_EQ(runner.weight.mark, LiveMark::scratched) << key.bytes();
                 continue;
             }
             ++runners;
-            EXPECT_EQ(runner.winOdds, liveValue(inum(se, jvdata::se::Odds))) << key;
-            EXPECT_EQ(runner.winNinki, liveValue(inum(se, jvdata::se::Ninki))) << key;
-            EXPECT_EQ(runner.weight, liveValue(inum(se, jvdata::se::BaTaijyu))) << key;
+            EXPECT_EQ(runner.winOdds, liveValue(inum(se, jvdata::se::Odds))) << key.bytes();
+            EXPECT_EQ(runner.winNinki, liveValue(inum(se, jvdata::se::Ninki))) << key.bytes();
+            EXPECT_EQ(runner.weight, liveValue(inum(se, jvdata::se::BaTaijyu))) << key.bytes();
             if (runner.jockeyTime.present()) {
-                EXPECT_EQ(runner.jockeyAfter.code.view(), get(se, jvdata::se::KisyuCode)) << key;
+                EXPECT_EQ(runner.jockeyAfter.code.view(), get(se, jvdata::se::KisyuCode)) << key.bytes();
             }
         }
     }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 
 namespace vantor::test {
 namespace {
@@ -12,15 +12,15 @@ using namespace jvdata;
 
 // The payout record's yen for horse number umaban among its n entries of
 // field number / pay.
-long long paid(std::string_view hr, Field number, Field pay, int n, int umaban) {
+long long paid(SjisView hr, Field number, Field pay, int n, int umaban) {
     long long yen = 0;
     for (int i = 1; i <= n; ++i)
         if (inum(hr, number, i) == umaban) yen += inum(hr, pay, i);
     return yen;
 }
 
-bool started(std::string_view se) {
-    const std::string_view abnormal = get(se, se::IJyoCD);
+bool started(SjisView se) {
+    const SjisView abnormal = get(se, se::IJyoCD);
     return abnormal != "1" && abnormal != "2";
 }
 
@@ -34,7 +34,7 @@ RacingFigures racingFigures(const FeedIndex& feed) {
         if (race == feed.races.end() || dataKind(race->second) != "7" || hr == feed.payouts.end()) continue;
         int favourites = 0;
         bool favouriteWon = false;
-        for (std::string_view se : runners) {
+        for (SjisView se : runners) {
             if (!started(se)) continue;
             const int umaban = inum(se, se::Umaban), position = inum(se, se::KakuteiJyuni);
             if (inum(se, se::Ninki) == 1) {
@@ -47,12 +47,12 @@ RacingFigures racingFigures(const FeedIndex& feed) {
             t.topThree = position >= 1 && position <= 3;
             t.winPay = paid(hr->second, hr::TanUmaban, hr::TanPay, 3, umaban);
             t.placePay = paid(hr->second, hr::FukuUmaban, hr::FukuPay, 5, umaban);
-            const auto master = feed.master.find(std::string(get(se, se::KettoNum)));
-            const std::string sire =
-                master == feed.master.end() ? "" : std::string(get(master->second, um::HansyokuNum));
+            const auto master = feed.master.find(SjisString(get(se, se::KettoNum)));
+            const SjisString sire =
+                master == feed.master.end() ? SjisString() : SjisString(get(master->second, um::HansyokuNum));
             for (Tally* into :
-                 {&f.jockeys[std::string(get(se, se::KisyuCode))], &f.trainers[std::string(get(se, se::ChokyosiCode))],
-                  &f.sires[sire], &f.popularity[std::string(get(se, se::Ninki))]}) {
+                 {&f.jockeys[SjisString(get(se, se::KisyuCode))], &f.trainers[SjisString(get(se, se::ChokyosiCode))],
+                  &f.sires[sire], &f.popularity[SjisString(get(se, se::Ninki))]}) {
                 into->starts += t.starts;
                 into->wins += t.wins;
                 into->topThree += t.topThree;
@@ -67,8 +67,8 @@ RacingFigures racingFigures(const FeedIndex& feed) {
     return f;
 }
 
-std::vector<std::pair<std::string, Tally>> byStarts(const TallyBy& tallies, int minStarts) {
-    std::vector<std::pair<std::string, Tally>> out;
+std::vector<std::pair<SjisString, Tally>> byStarts(const TallyBy& tallies, int minStarts) {
+    std::vector<std::pair<SjisString, Tally>> out;
     for (const auto& [code, t] : tallies)
         if (t.starts >= minStarts) out.emplace_back(code, t);
     std::stable_sort(out.begin(), out.end(),

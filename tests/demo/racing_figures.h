@@ -25,7 +25,7 @@ struct Tally {
     double placeReturn() const { return starts ? placePay / static_cast<double>(starts) : 0; }
 };
 
-using TallyBy = std::map<std::string, Tally>;  // by jockey, trainer or sire code
+using TallyBy = std::map<SjisString, Tally>;  // by jockey, trainer or sire code
 
 struct RacingFigures {
     TallyBy jockeys, trainers, sires;
@@ -38,7 +38,7 @@ struct RacingFigures {
 RacingFigures racingFigures(const FeedIndex& feed);
 
 // The tallies with at least minStarts starts, most starts first.
-std::vector<std::pair<std::string, Tally>> byStarts(const TallyBy& tallies, int minStarts = 0);
+std::vector<std::pair<SjisString, Tally>> byStarts(const TallyBy& tallies, int minStarts = 0);
 
 // Median win rate of the tallies with at least minStarts starts.
 double medianWinRate(const TallyBy& tallies, int minStarts);

@@ -69,10 +69,10 @@ TEST(RacingFigures, LookLikeRacing) {
     // more either way, whatever the market.
     for (const auto& [ninki, t] : test::byStarts(f.popularity, 5000)) {
         if (t.wins < 200) continue;
-        EXPECT_GE(t.winReturn(), 55) << ninki;
-        EXPECT_LE(t.winReturn(), 95) << ninki;
-        EXPECT_GE(t.placeReturn(), 55) << ninki;
-        EXPECT_LE(t.placeReturn(), 95) << ninki;
+        EXPECT_GE(t.winReturn(), 55) << ninki.bytes();
+        EXPECT_LE(t.winReturn(), 95) << ninki.bytes();
+        EXPECT_GE(t.placeReturn(), 55) << ninki.bytes();
+        EXPECT_LE(t.placeReturn(), 95) << ninki.bytes();
     }
 
     struct Band {

@@ -28,7 +28,7 @@ class AnalysisDbWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         test::writeFile(folder.paths().dayFile("2024年05月26日", ".jvRA"),
-                        test::raRecord({}) + test::raRecord({.race = 12}));
+                        (test::raRecord({}) + test::raRecord({.race = 12})).bytes());
         form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
     }
 

@@ -7,9 +7,10 @@
 
 #include "export/sqlite_sink.h"
 #include "export/store_export.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "support/records.h"
 #include "support/run_command.h"
+#include "text/formatted.h"
 
 namespace vantor::sqlexport {
 
@@ -38,37 +39,34 @@ using sqlexport::Row;
 using sqlexport::Value;
 
 inline std::string dayName(int date) {
-    const std::string d = std::to_string(date);
-    return dayNameUtf8(d.substr(0, 4), d.substr(4, 4));
+    const SjisString d = formatted("%d", date);
+    return dayNameUtf8(d.view().substr(0, 4), d.view().substr(4, 4));
 }
 
+// Records are Shift-JIS and go into the files as they are.
 class ExportStore : public TempDir {
 public:
     std::filesystem::path appDir() const { return *this / "app"; }
     StorePaths paths() const { return StorePaths(appDir()); }
 
-    void dayRaces(int date, const std::string& records) { writeFile(paths().dayFile(dayName(date), ".jvRA"), records); }
-    void dayPayouts(int date, const std::string& records) {
-        writeFile(paths().dayFile(dayName(date), ".jvHR"), records);
-    }
-    void dayOdds(int date, const std::string& records) { writeFile(paths().dayFile(dayName(date), ".yoz"), records); }
+    void dayRaces(int date, SjisView records) { writeFile(paths().dayFile(dayName(date), ".jvRA"), records.bytes()); }
+    void dayPayouts(int date, SjisView records) { writeFile(paths().dayFile(dayName(date), ".jvHR"), records.bytes()); }
+    void dayOdds(int date, SjisView records) { writeFile(paths().dayFile(dayName(date), ".yoz"), records.bytes()); }
     // A course runner file of 216 slots holding the records at their race and horse numbers.
-    void dayRunners(int date, const char* course, const std::vector<std::string>& records) {
-        std::vector<std::string> lines(216, std::string(553, ' ') + "\r\n");
+    void dayRunners(int date, const char* course, const std::vector<SjisString>& records) {
+        std::vector<SjisString> lines(216, SjisString(553, ' ') + "\r\n");
         for (const auto& rec : records)
             lines[static_cast<std::size_t>((jvdata::inum(rec, jvdata::se::RaceNum) - 1) * 18 +
                                            jvdata::inum(rec, jvdata::se::Umaban) - 1)] = rec;
-        std::string bytes;
+        SjisString bytes;
         for (const auto& line : lines) bytes += line;
-        writeFile(paths().runnerFile(dayName(date), course), bytes);
+        writeFile(paths().runnerFile(dayName(date), course), bytes.bytes());
     }
-    void horseRuns(const char* horseId, const std::string& records) {
-        writeFile(paths().horseRunFile(horseId), records);
+    void horseRuns(SjisView horseId, SjisView records) { writeFile(paths().horseRunFile(horseId), records.bytes()); }
+    void outsideRaces(SjisView yyyymmddCourse, SjisView records) {
+        writeFile(paths().outsideRaceFile(yyyymmddCourse.substr(0, 4), yyyymmddCourse), records.bytes());
     }
-    void outsideRaces(const char* yyyymmddCourse, const std::string& records) {
-        writeFile(paths().outsideRaceFile(std::string(yyyymmddCourse, 4), yyyymmddCourse), records);
-    }
-    void horse(const char* horseId, const std::string& record) { writeFile(paths().horseMasterFile(horseId), record); }
+    void horse(SjisView horseId, SjisView record) { writeFile(paths().horseMasterFile(horseId), record.bytes()); }
 
     sqlexport::ExportReport exportTo(const std::filesystem::path& file, const sqlexport::ExportOptions& options = {}) {
         auto opened = sqlexport::SqliteSink::open(file, false);

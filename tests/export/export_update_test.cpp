@@ -12,7 +12,7 @@ namespace {
 
 using namespace jvdata;
 
-std::string runner(const RaceId& id, int horse, const char* horseId, const char* dataKind) {
+SjisString runner(const RaceId& id, int horse, const char* horseId, const char* dataKind) {
     return seBuilder(id, horse, horseId, dataKind).text(se::Bamei, utf8ToCp932("テストホース")).take();
 }
 
@@ -35,9 +35,9 @@ protected:
 
     void writeRunFiles() {
         for (const char* horseId : {"2021100001", "2021100002"}) {
-            std::string runs;
+            SjisString runs;
             for (const auto& id : days) runs += runner(id, horseId[9] == '1' ? 1 : 2, horseId, "7");
-            store.horseRuns(horseId, runs);
+            store.horseRuns(sjisBytes(horseId), runs);
         }
     }
 

@@ -101,7 +101,7 @@ TEST_F(ExportValues, HorsesAndPredictedOdds) {
 // hexadecimal digit; a line whose race it cannot tell is left out, not the
 // whole export refused for it.
 TEST_F(ExportValues, PredictedOddsOfATwelfthDayAndOfALineWithoutItsRace) {
-    std::string twelfth = oddsRecord(), damaged = oddsRecord();
+    SjisString twelfth = oddsRecord(), damaged = oddsRecord();
     twelfth.replace(12, 2, "0c");
     damaged.replace(10, 2, "x2");
     store.dayOdds(20240526, twelfth + damaged);

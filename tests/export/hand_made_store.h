@@ -10,7 +10,7 @@ namespace vantor::test {
 inline const RaceId kDerby{.date = 20240526, .course = "05", .meeting = 2, .day = 12, .race = 11};
 inline const RaceId kEarlierRun{.date = 20240428, .course = "08", .meeting = 1, .day = 4, .race = 5};
 
-inline std::string derbyRace() {
+inline SjisString derbyRace() {
     using namespace jvdata;
     return raBuilder(kDerby, 18, "2")
         .text(ra::Hondai, utf8ToCp932("東京優駿"))
@@ -28,7 +28,7 @@ inline std::string derbyRace() {
 
 // Horse 3 of the derby as the day file holds it (data kind 2); the horse's
 // run file holds the same run with data kind 7 and other odds.
-inline std::string derbyRunner(const char* dataKind, int oddsTenths) {
+inline SjisString derbyRunner(const char* dataKind, int oddsTenths) {
     using namespace jvdata;
     return seBuilder(kDerby, 3, "2021100001", dataKind)
         .number(se::Wakuban, 2)
@@ -50,12 +50,12 @@ inline std::string derbyRunner(const char* dataKind, int oddsTenths) {
         .take();
 }
 
-inline std::string oddsRecord() {
+inline SjisString oddsRecord() {
     jvdata::RecordBuilder b(kYozLayout);
     b.text(yoz::Date, "20240526").text(yoz::CourseCode, "05").text(yoz::Kaiji, "02").text(yoz::Nichiji, "12");
     b.text(yoz::RaceNum, "11").text(yoz::Source, "J").text(yoz::Runners, "18");
     int n = 0;
-    for (const char* odds : {"  12.3", "   3.4", "   3.4"}) b.text(yoz::WinOdds, odds, ++n);
+    for (const char* odds : {"  12.3", "   3.4", "   3.4"}) b.text(yoz::WinOdds, sjisBytes(odds), ++n);
     return b.take();
 }
 

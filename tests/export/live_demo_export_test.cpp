@@ -50,16 +50,17 @@ TEST(LiveDemoExport, TheReadmesFavouriteOddsQueryAnswersAsShown) {
     link.JVInit("Vantor");
     link.setJapanClock([] { return std::string("20240526170000"); });
     const StorePaths paths(app.path());
-    std::set<std::string> raceKeys;
+    std::set<SjisString> raceKeys;
     for (const auto& e : std::filesystem::directory_iterator(feed.path() / "realtime/20240526")) {
         const std::string name = e.path().filename().string();
-        if (name.substr(14, 6) == "_0B30_") raceKeys.insert(name.substr(20, 16));
+        // The race key in the file's name is ASCII digits, the same bytes in Shift-JIS.
+        if (name.substr(14, 6) == "_0B30_") raceKeys.insert(SjisString::fromBytes(name.substr(20, 16)));
     }
     ASSERT_FALSE(raceKeys.empty());
     LiveFiler filer(paths, "20240526");
     fetchLive(link, filer, LiveDataspec::dayChanges, "20240526", [] {});
     fetchLive(link, filer, LiveDataspec::weights, "20240526", [] {});
-    for (const std::string& key : raceKeys) {
+    for (const SjisString& key : raceKeys) {
         fetchLive(link, filer, LiveDataspec::odds, key, [] {});
         fetchLive(link, filer, LiveDataspec::winOddsSeries, key, [] {});
     }

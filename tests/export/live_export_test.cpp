@@ -18,7 +18,7 @@ using Rows = std::vector<Row>;
 class LiveExport : public ::testing::Test {
 protected:
     void SetUp() override { fillHandMadeLiveDay(store); }
-    void put(const std::string& name, const std::string& bytes) { putLiveFile(store, name, bytes); }
+    void put(const std::string& name, SjisView bytes) { putLiveFile(store, name, bytes); }
 
     ExportStore store;
     std::filesystem::path db = store / "vantor.sqlite";

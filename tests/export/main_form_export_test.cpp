@@ -20,7 +20,7 @@ class ExportCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         test::writeFile(folder.paths().dayFile("2024年05月26日", ".jvRA"),
-                        test::raRecord({}) + test::raRecord({.race = 12}));
+                        (test::raRecord({}) + test::raRecord({.race = 12})).bytes());
         form = std::make_unique<TMainForm>(std::make_unique<test::FakeJVLink>());
     }
 
@@ -48,8 +48,8 @@ TEST_F(ExportCommand, TheChosenFileGetsTheStoreAndTheExportsMessage) {
 
 TEST_F(ExportCommand, DamagedStoreFilesAreNamedInJapaneseLikeTheRest) {
     const fs::path damaged = folder.paths().dayFile("2024年06月01日", ".jvRA");
-    const std::string whole = test::raRecord({.date = 20240601});
-    test::writeFile(damaged, whole.substr(0, whole.size() - 100));
+    const SjisString whole = test::raRecord({.date = 20240601});
+    test::writeFile(damaged, whole.bytes().substr(0, whole.size() - 100));
     dialogs.answer(QString::fromStdString((folder / "races.sqlite").string()));
     form->SqlExportItemClick();
     EXPECT_EQ(boxes.shown(), QStringList{QStringLiteral("SQLiteへ書き出しました。書き出したファイル：2、"

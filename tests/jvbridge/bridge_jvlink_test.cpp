@@ -28,7 +28,7 @@ namespace {
 
 struct AcquireRun {
     std::vector<std::string> reports, lines;
-    std::string lastTime;
+    SjisString lastTime;
     bool failed = false;
     bool incomplete = false;
 };
@@ -120,7 +120,7 @@ TEST_F(BridgeJVLinkTest, AJVLinkErrorIsSaidInItsWordsAndTheNextRunConverges) {
         EXPECT_TRUE(failed.failed);
         ASSERT_FALSE(failed.reports.empty());
         EXPECT_EQ(failed.reports.back(), "JVReadエラー:ダウンロードに失敗しました。(通信エラーやディスクエラー)(-502)");
-        EXPECT_EQ(failed.lastTime, "");
+        EXPECT_EQ(failed.lastTime, ""_sjis);
     }
     const AcquireRun again = acquire(link, app.paths());
     EXPECT_FALSE(again.failed);
@@ -135,7 +135,7 @@ TEST_F(BridgeJVLinkTest, ACancelDuringTheDownloadStopsTheBridgeAndTheNextRunConv
         const ScopedEnv pace("VANTOR_STUB_PACE_MS", "400");
         const AcquireRun cancelled = acquire(link, app.paths(), 2);
         EXPECT_FALSE(cancelled.failed);
-        EXPECT_EQ(cancelled.lastTime, "");
+        EXPECT_EQ(cancelled.lastTime, ""_sjis);
         EXPECT_EQ(cancelled.reports.back(), "JVCancel:キャンセルされました");
     }
     EXPECT_TRUE(processesOfPrefix(prefix).empty());
@@ -254,7 +254,7 @@ TEST_F(BridgeJVLinkTest, AStreamThatSaysDoneEarlyFailsSaysWhyAndKeepsTheStartTim
         ASSERT_EQ(link.JVInit("sid"), jv::kOk);
         const AcquireRun run = acquire(link, app.paths());
         EXPECT_TRUE(run.failed) << message;
-        EXPECT_EQ(run.lastTime, "") << message;
+        EXPECT_EQ(run.lastTime, ""_sjis) << message;
         ASSERT_FALSE(run.reports.empty()) << message;
         EXPECT_NE(run.reports.back().find(message), std::string::npos) << run.reports.back();
         EXPECT_TRUE(processesOfPrefix(prefix).empty());
@@ -266,7 +266,7 @@ TEST_F(BridgeJVLinkTest, AStreamThatSaysDoneEarlyFailsSaysWhyAndKeepsTheStartTim
     ASSERT_EQ(link.JVInit("sid"), jv::kOk);
     const AcquireRun run = acquire(link, app.paths());
     EXPECT_TRUE(run.incomplete);
-    EXPECT_EQ(run.lastTime, "");
+    EXPECT_EQ(run.lastTime, ""_sjis);
 }
 
 TEST_F(BridgeJVLinkTest, RecordsSentBeforeTheDownloadHasEndedAreRefusedNotHeld) {
@@ -282,7 +282,7 @@ TEST_F(BridgeJVLinkTest, RecordsSentBeforeTheDownloadHasEndedAreRefusedNotHeld) 
     const AcquireRun run = acquire(link, app.paths());
     EXPECT_LT(peakKb() - before, 40 * 1024) << "kB more at the peak";
     EXPECT_TRUE(run.failed);
-    EXPECT_EQ(run.lastTime, "");
+    EXPECT_EQ(run.lastTime, ""_sjis);
     ASSERT_FALSE(run.reports.empty());
     EXPECT_NE(run.reports.back().find("wrote \"record\" during the download"), std::string::npos) << run.reports.back();
     EXPECT_TRUE(processesOfPrefix(prefix).empty());
@@ -297,7 +297,7 @@ TEST_F(BridgeJVLinkTest, ABridgeThatSaysNothingIsEndedAtTheTimeLimit) {
     const AcquireRun run = acquire(link, app.paths());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_TRUE(run.failed);
-    EXPECT_EQ(run.lastTime, "");
+    EXPECT_EQ(run.lastTime, ""_sjis);
     ASSERT_FALSE(run.reports.empty());
     EXPECT_NE(run.reports.back().find("1 秒間何も伝えなかった"), std::string::npos) << run.reports.back();
     EXPECT_TRUE(processesOfPrefix(prefix).empty());

@@ -22,16 +22,16 @@ namespace {
 
 // A feed of three normal files: two race days and the week's horse masters.
 void writeFeed(const fs::path& feed) {
-    std::string day1, day2, masters;
+    SjisString day1, day2, masters;
     for (int race = 1; race <= 3; ++race) {
         const RaceId a{.date = 20240525, .race = race}, b{.date = 20240526, .race = race};
         day1 += raRecord(a, 2) + seRecord(a, 1, "2020100001") + seRecord(a, 2, "2020100002") + hrRecord(a);
         day2 += raRecord(b, 2) + seRecord(b, 1, "2020100003") + seRecord(b, 2, "2020100004") + hrRecord(b);
     }
     for (const char* id : {"2020100001", "2020100002", "2020100003", "2020100004"}) masters += umRecord(id);
-    writeFile(feed / "normal/20240525180000_RESULT1.jvd", day1);
-    writeFile(feed / "normal/20240526180000_RESULT2.jvd", day2);
-    writeFile(feed / "normal/20240527090000_MASTER.jvd", masters);
+    writeFile(feed / "normal/20240525180000_RESULT1.jvd", day1.bytes());
+    writeFile(feed / "normal/20240526180000_RESULT2.jvd", day2.bytes());
+    writeFile(feed / "normal/20240527090000_MASTER.jvd", masters.bytes());
 }
 
 class AcquisitionTest : public ::testing::Test {
@@ -65,7 +65,7 @@ protected:
     }
 
     // Runs an acquisition the way the dialog does.
-    void run(const char* fromtime = "20240101000000", int option = 1) {
+    void run(SjisView fromtime = "20240101000000", int option = 1) {
         acquisition = std::make_unique<Acquisition>(link, paths, ui());
         auto next = acquisition->start(fromtime, option);
         while (next == Acquisition::Next::poll) {
@@ -100,8 +100,8 @@ TEST_F(AcquisitionTest, CompleteReadFilesEverythingAndRemembersTheNewestFile) {
     EXPECT_EQ(statuses[statuses.size() - 2], "JVRead EndOfFile :0データ読込み完了(3/3)");
     EXPECT_EQ(statuses[0], "JVOpen正常:正常に実行されました。(0)");
     EXPECT_EQ(statuses[1], "ReadCount:3, DownloadCount:3");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
-    EXPECT_EQ(lastTimeShown, "2024/05/27 09:00:00");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00"_sjis);
+    EXPECT_EQ(lastTimeShown, "2024/05/27 09:00:00"_sjis);
     EXPECT_EQ(beeps, 1);          // the end of the acquisition
     EXPECT_EQ(lines.size(), 4u);  // the last file's horse masters
     EXPECT_EQ(lines[0], "作成済み:2020100001.jvUM2");
@@ -155,7 +155,7 @@ TEST_F(AcquisitionTest, AFeedFolderThatIsGoneIsAnErrorNamingItNotNothingNewer) {
     EXPECT_EQ(reports[0].rfind("JVOpenエラー:", 0), 0u) << reports[0];
     EXPECT_NE(reports[0].find("(-211)\r\nフィードフォルダ " + feed.path().string()), std::string::npos) << reports[0];
     EXPECT_TRUE(acquisition->failed());
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
 }
 
 TEST_F(AcquisitionTest, EveryJVLinkErrorIsReportedWithItsMessageAndClosed) {
@@ -171,7 +171,7 @@ TEST_F(AcquisitionTest, EveryJVLinkErrorIsReportedWithItsMessageAndClosed) {
     EXPECT_EQ(reports[reports.size() - 2], "JVReadエラー:ダウンロードしたファイル内容が異常です。(-403)");
     EXPECT_EQ(reports.back(), "JVCloseエラー:(-201)");
     EXPECT_TRUE(acquisition->failed());
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
     // The records read before the error stay filed.
     EXPECT_TRUE(fs::exists(app.data() / "2024年05月25日.jvRA"));
     // Each attempt was closed, so the next one opens (the failed close
@@ -200,7 +200,7 @@ TEST_F(AcquisitionTest, CancelWhileReadingKeepsWhatWasFiledAndLastTime) {
     run();
     EXPECT_EQ(reports, std::vector<std::string>{"JVCancel:キャンセルされました"});
     EXPECT_EQ(CancelFlag, 1);
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
     EXPECT_EQ(snapshot(app.path()).count("DATA/2024年05月25日.jvRA"), 1u);
     EXPECT_EQ(link.faults().calls("JVClose"), 1);
 }
@@ -244,7 +244,7 @@ TEST_F(AcquisitionTest, InterruptedReadsLeaveWholeFilesAndRerunGivesTheSameStore
                                                               : 555;
             EXPECT_EQ(bytes.size() % len, 0u) << name << " after failing at " << failAt;
         }
-        EXPECT_EQ(otherIni.ReadString("JvDataGet", "LastTime", "none"), "none");
+        EXPECT_EQ(otherIni.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
         {
             Acquisition a(fresh, otherPaths, ui());
             if (a.start("20240101000000", 1) == Acquisition::Next::read) a.readAll();
@@ -280,7 +280,7 @@ TEST_F(AcquisitionTest, AnEndBeforeTheLastFileKeepsTheRecordsButNotTheStartTime)
     EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "データ作成が完了しました。"), 0);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), "読込み未完了:3ファイル中1ファイルで終了しました。前回取得日時は更新しません");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
     EXPECT_TRUE(lastTimeShown.empty());
     EXPECT_TRUE(fs::exists(app.data() / "2024年05月25日.jvRA"));
 
@@ -289,7 +289,7 @@ TEST_F(AcquisitionTest, AnEndBeforeTheLastFileKeepsTheRecordsButNotTheStartTime)
     run();
     EXPECT_FALSE(acquisition->incomplete());
     EXPECT_EQ(statuses.back(), "データ作成が完了しました。");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00"_sjis);
 }
 
 TEST_F(AcquisitionTest, AFailedCloseIsTheEndOfAReadNotItsCompletion) {
@@ -312,7 +312,7 @@ TEST_F(AcquisitionTest, AStoreErrorIsTheOnlyErrorReported) {
     EXPECT_TRUE(acquisition->failed());
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_TRUE(reports[0].starts_with("データ保存エラー:cannot write ")) << reports[0];
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
 }
 
 TEST_F(AcquisitionTest, AnOwnerGoneMidReadLeavesTheStoreErrorOnStandardError) {
@@ -343,11 +343,12 @@ TEST_F(AcquisitionTest, AnOwnerGoneMidReadLeavesTheStoreErrorOnStandardError) {
 
 TEST_F(AcquisitionTest, RecordsReadAndNotFiledAreCountedByKindAtTheEndOfEachRun) {
     const RaceId race{.race = 1};
-    const std::string votes = std::string("H1") + std::string(28951, ' ') + "\r\n";
-    const std::string quinellaPlace = std::string("O3") + std::string(2650, ' ') + "\r\n";
-    writeFile(feed / "normal/20240527100000_ODDS.jvd", votes + finalOddsRecord(jvdata::kO1Layout, race) +
-                                                           finalOddsRecord(jvdata::kO2Layout, race) + votes +
-                                                           quinellaPlace);
+    const SjisString votes = "H1" + SjisString(28951, ' ') + "\r\n";
+    const SjisString quinellaPlace = "O3" + SjisString(2650, ' ') + "\r\n";
+    writeFile(feed / "normal/20240527100000_ODDS.jvd",
+              (votes + finalOddsRecord(jvdata::kO1Layout, race) + finalOddsRecord(jvdata::kO2Layout, race) + votes +
+               quinellaPlace)
+                  .bytes());
     run();
     ASSERT_FALSE(lines.empty());
     const std::string counted = "読込んで保存しなかったレコード:H1 2件 O3 1件";

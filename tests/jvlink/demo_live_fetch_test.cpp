@@ -9,7 +9,7 @@
 
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/live_fetch.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/live_files.h"
 #include "support/demo_live_feed.h"
 #include "support/temp_dir.h"
@@ -46,16 +46,17 @@ protected:
     // fetch; the files written.
     int fetchDay() {
         LiveFiler filer(paths, "20240526");
-        const auto one = [&](LiveDataspec dataspec, std::string_view key) {
+        const auto one = [&](LiveDataspec dataspec, SjisView key) {
             const LiveFetchOutcome out = fetchLive(link, filer, dataspec, key, [] {});
-            EXPECT_FALSE(out.failed()) << key << " " << out.openResult;
-            EXPECT_TRUE(out.skipped.empty()) << key;
+            EXPECT_FALSE(out.failed()) << key.bytes() << " " << out.openResult;
+            EXPECT_TRUE(out.skipped.empty()) << key.bytes();
         };
         one(LiveDataspec::dayChanges, "20240526");
         one(LiveDataspec::weights, "20240526");
+        // A file name's race key is the key's own ASCII bytes.
         for (const std::string& key : raceKeys()) {
-            one(LiveDataspec::odds, key);
-            one(LiveDataspec::winOddsSeries, key);
+            one(LiveDataspec::odds, sjisBytes(key));
+            one(LiveDataspec::winOddsSeries, sjisBytes(key));
         }
         return filer.write();
     }

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/temp_dir.h"
 
 using namespace vantor;
@@ -14,14 +14,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
-std::string raceRecord(int raceNum) {
+SjisString raceRecord(int raceNum) {
     return jvdata::RecordBuilder(jvdata::kRaLayout)
         .text(jvdata::ra::DataKubun, "7")
         .number(jvdata::ra::Year, 2024)
         .number(jvdata::ra::MonthDay, 526)
         .text(jvdata::ra::JyoCD, "05")
         .number(jvdata::ra::RaceNum, raceNum)
-        .text(jvdata::ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B")  // Shift-JIS name
+        .text(jvdata::ra::Hondai, "\x93\xFA\x96\x7B\x83\x5F\x81\x5B\x83\x72\x81\x5B"_sjis)  // Shift-JIS name
         .take();
 }
 
@@ -29,12 +29,12 @@ class FeedJVLinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Set-up data: two files stamped 2024-05-27; normal data: one older, one newer.
-        test::writeFile(dir / "setup/20240527060000_SETUP202404.jvd", raceRecord(1) + raceRecord(2));
-        test::writeFile(dir / "setup/20240527060000_SETUP202405.jvd", raceRecord(3));
-        test::writeFile(dir / "normal/20240523120000_CARD.jvd", raceRecord(4));
-        test::writeFile(dir / "normal/20240603090000_RESULT.jvd", raceRecord(5) + raceRecord(6));
+        test::writeFile(dir / "setup/20240527060000_SETUP202404.jvd", (raceRecord(1) + raceRecord(2)).bytes());
+        test::writeFile(dir / "setup/20240527060000_SETUP202405.jvd", raceRecord(3).bytes());
+        test::writeFile(dir / "normal/20240523120000_CARD.jvd", raceRecord(4).bytes());
+        test::writeFile(dir / "normal/20240603090000_RESULT.jvd", (raceRecord(5) + raceRecord(6)).bytes());
         test::writeFile(dir / "normal/README.txt", "not a feed file");
-        test::writeFile(dir / "realtime/20240526/20240526153000_RT.jvd", raceRecord(7));
+        test::writeFile(dir / "realtime/20240526/20240526153000_RT.jvd", raceRecord(7).bytes());
     }
 
     FeedJVLink make(int paceMs = 0) {
@@ -51,7 +51,7 @@ protected:
         for (int guard = 0; guard < 1000; ++guard) {
             const int r = link.JVRead(buff, size, name);
             if (r > 0) {
-                seen.push_back(name + ":" + std::string(jvdata::get(buff, jvdata::ra::RaceNum)));
+                seen.push_back(name + ":" + std::string(jvdata::get(sjisBytes(buff), jvdata::ra::RaceNum).bytes()));
                 EXPECT_EQ(r, static_cast<int>(buff.size()));
             } else {
                 seen.push_back(std::to_string(r));
@@ -160,7 +160,7 @@ TEST_F(FeedJVLinkTest, ALinkAtTheCachesTemporaryNameLeadsTheCopyNowhere) {
     EXPECT_EQ(readAll(link).back(), "0");
     EXPECT_EQ(test::readFile(outside / "victim"), "the user's file");
     EXPECT_FALSE(fs::exists(fs::symlink_status(outside / "made")));
-    EXPECT_EQ(test::readFile(dir / "cache/20240603090000_RESULT.jvd"), raceRecord(5) + raceRecord(6));
+    EXPECT_EQ(sjisBytes(test::readFile(dir / "cache/20240603090000_RESULT.jvd")), raceRecord(5) + raceRecord(6));
 }
 
 TEST_F(FeedJVLinkTest, ACorrectedFileOfTheSameSizeIsDownloadedAgain) {
@@ -178,7 +178,7 @@ TEST_F(FeedJVLinkTest, ACorrectedFileOfTheSameSizeIsDownloadedAgain) {
 
     const fs::path file = dir / "normal/20240603090000_RESULT.jvd";
     const auto written = fs::last_write_time(file);
-    test::writeFile(file, raceRecord(7) + raceRecord(8));  // same size, new content
+    test::writeFile(file, (raceRecord(7) + raceRecord(8)).bytes());  // same size, new content
     fs::last_write_time(file, written + 1s);
     ASSERT_EQ(link.JVOpen("RACEDIFN", "20240601000000", 1, rc, dc, last), jv::kOk);
     EXPECT_EQ(dc, 1);
@@ -192,7 +192,7 @@ TEST_F(FeedJVLinkTest, RecordsArriveAsTheFileBytes) {
     ASSERT_EQ(link.JVOpen("RACEDIFN", "20240601000000", 1, rc, dc, last), jv::kOk);
     ASSERT_EQ(link.JVStatus(), 1);
     ASSERT_EQ(link.JVRead(buff, size, name), 1272);
-    EXPECT_EQ(buff, raceRecord(5));
+    EXPECT_EQ(sjisBytes(buff), raceRecord(5));
     EXPECT_EQ(size, 6000);
 }
 
@@ -245,7 +245,7 @@ TEST_F(FeedJVLinkTest, RealtimeServesTheDaysFiles) {
     // listing, leaving the folder's time as it was, is still seen.
     const std::filesystem::path day = dir / "realtime/20240526";
     const auto listed = std::filesystem::last_write_time(day);
-    test::writeFile(day / "20240526154000_RT.jvd", raceRecord(8));
+    test::writeFile(day / "20240526154000_RT.jvd", raceRecord(8).bytes());
     std::filesystem::last_write_time(day, listed);
     ASSERT_EQ(link.JVRTOpen("0B12", "20240526"), jv::kOk);
     EXPECT_EQ(readAll(link).size(), 4u);
@@ -287,7 +287,7 @@ TEST_F(FeedJVLinkTest, EachRealtimeSpecTakesTheKeysTheServiceTakes) {
 
 TEST_F(FeedJVLinkTest, SnapshotsGiveTheNewestAnnouncedFileSeriesEveryAnnouncedOne) {
     const auto put = [&](std::string_view name, int raceNum) {
-        test::writeFile(dir / "realtime/20240526" / (std::string(name) + ".jvd"), raceRecord(raceNum));
+        test::writeFile(dir / "realtime/20240526" / (std::string(name) + ".jvd"), raceRecord(raceNum).bytes());
     };
     put("20240526090000_0B14_20240526", 1);
     put("20240526100000_0B14_20240526", 2);
@@ -334,7 +334,7 @@ TEST_F(FeedJVLinkTest, SnapshotsGiveTheNewestAnnouncedFileSeriesEveryAnnouncedOn
 TEST_F(FeedJVLinkTest, AKeptListingFollowsTheClockAndEveryChangeOfTheFolder) {
     const std::filesystem::path day = dir / "realtime/20240526";
     const auto put = [&](std::string_view name, int raceNum) {
-        test::writeFile(day / (std::string(name) + ".jvd"), raceRecord(raceNum));
+        test::writeFile(day / (std::string(name) + ".jvd"), raceRecord(raceNum).bytes());
     };
     // Files written a minute ago: the first open's listing is kept.
     const auto settle = [&](std::chrono::minutes ago) {
@@ -376,7 +376,7 @@ TEST_F(FeedJVLinkTest, AKeptListingFollowsTheClockAndEveryChangeOfTheFolder) {
 }
 
 TEST_F(FeedJVLinkTest, TheClockCanStartAtAJapanTimeOfTheEnvironment) {
-    test::writeFile(dir / "realtime/20240526/20240526100000_0B14_20240526.jvd", raceRecord(2));
+    test::writeFile(dir / "realtime/20240526/20240526100000_0B14_20240526.jvd", raceRecord(2).bytes());
     ::setenv("VANTOR_JVLINK_CLOCK", "20240526095959", 1);
     FeedJVLink early = make();
     ::setenv("VANTOR_JVLINK_CLOCK", "20240526100000", 1);
@@ -394,7 +394,7 @@ TEST_F(FeedJVLinkTest, TheClockCanStartAtAJapanTimeOfTheEnvironment) {
 }
 
 TEST_F(FeedJVLinkTest, FaultsReachEveryRealtimeOpen) {
-    test::writeFile(dir / "realtime/20240526/20240526100000_0B30_2024052605021211.jvd", raceRecord(11));
+    test::writeFile(dir / "realtime/20240526/20240526100000_0B30_2024052605021211.jvd", raceRecord(11).bytes());
     FeedJVLink link = make();
     link.setJapanClock([] { return std::string("20240526120000"); });
     link.faults().add("JVRTOpen", 1, -504);
@@ -408,9 +408,10 @@ TEST_F(FeedJVLinkTest, FaultsReachEveryRealtimeOpen) {
 
 TEST_F(FeedJVLinkTest, BrokenFilesAreDeliveredAsTheyAreOrReportedByCode) {
     test::TempDir broken;
-    const std::string rec = raceRecord(1);
+    const SjisString rec = raceRecord(1);
     test::writeFile(broken / "normal/20240101000001_SHORT.jvd", "RA7short\r\n");
-    test::writeFile(broken / "normal/20240101000002_NOCR.jvd", rec.substr(0, 1270) + "\n" + rec.substr(0, 1270));
+    test::writeFile(broken / "normal/20240101000002_NOCR.jvd",
+                    (rec.view().substr(0, 1270) + "\n" + rec.view().substr(0, 1270)).bytes());
     test::writeFile(broken / "normal/20240101000003_EMPTY.jvd", "");
     test::writeFile(broken / "normal/20240101000004_BYTES.jvd", std::string("RA\xFF\x80\x00zz", 7) + "\r\n");
     test::writeFile(broken / "normal/20240101000005_LONG.jvd", std::string(100000, 'X') + "\r\n");
@@ -426,7 +427,7 @@ TEST_F(FeedJVLinkTest, BrokenFilesAreDeliveredAsTheyAreOrReportedByCode) {
     link.JVClose();
 
     // A file that vanished from the cache cannot be read.
-    test::writeFile(broken / "normal/20240301000000_GONE.jvd", rec);
+    test::writeFile(broken / "normal/20240301000000_GONE.jvd", rec.bytes());
     ASSERT_EQ(link.JVOpen("RACEDIFN", "20240229000000", 1, rc, dc, last), jv::kOk);
     ASSERT_EQ(link.JVStatus(), 1);
     std::filesystem::remove(broken / "cache/20240301000000_GONE.jvd");
@@ -445,7 +446,7 @@ TEST_F(FeedJVLinkTest, InjectedFaultsReplaceTheCallWithoutSideEffects) {
     ASSERT_GT(link.JVRead(buff, size, name), 0);
     EXPECT_EQ(link.JVRead(buff, size, name), -402);
     ASSERT_GT(link.JVRead(buff, size, name), 0);  // the record the fault did not consume
-    EXPECT_EQ(jvdata::get(buff, jvdata::ra::RaceNum), "06");
+    EXPECT_EQ(jvdata::get(sjisBytes(buff), jvdata::ra::RaceNum), "06"_sjis);
 
     ::setenv("VANTOR_JVLINK_FAULTS", "JVInit@1=-101,bogus", 1);
     FeedJVLink fromEnv(FeedSettings{dir.path()});

@@ -8,8 +8,8 @@
 
 #include "jvlink/feed_jvlink.h"
 #include "store/live_files.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/live_records.h"
 #include "support/temp_dir.h"
 
@@ -19,11 +19,11 @@ using vantor::test::liveRecord;
 
 namespace {
 
-SjisString scratch(int horse, std::string_view announce) {
+SjisString scratch(int horse, SjisView announce) {
     return liveRecord(kAvLayout, announce, 11).number(av::Umaban, horse).text(av::JiyuKubun, "001").take();
 }
 
-SjisString winOdds(int raceNum, std::string_view announce, int tenths) {
+SjisString winOdds(int raceNum, SjisView announce, int tenths) {
     return liveRecord(kO1Layout, announce, raceNum).number(o1::TanUmaban, 1).number(o1::TanOdds, tenths).take();
 }
 
@@ -34,15 +34,15 @@ protected:
         link.setJapanClock([this] { return now; });
     }
 
-    void put(std::string_view name, std::string_view bytes) {
-        test::writeFile(feed / "realtime/20240526" / (std::string(name) + ".jvd"), bytes);
+    void put(std::string_view name, SjisView records) {
+        test::writeFile(feed / "realtime/20240526" / (std::string(name) + ".jvd"), records.bytes());
     }
     struct Fetched {
         LiveFetchOutcome out;
         int filesWritten = 0;
     };
     // One fetch, written at once.
-    Fetched fetch(LiveDataspec dataspec, std::string_view key) {
+    Fetched fetch(LiveDataspec dataspec, SjisView key) {
         LiveFiler filer(paths, "20240526");
         const LiveFetchOutcome out = fetchLive(link, filer, dataspec, key, [] {});
         return {out, filer.write()};
@@ -76,10 +76,10 @@ TEST_F(LiveFetchTest, EachSpecIsFiledAsDeliveredAndARepeatedFetchWritesNothing) 
     put("20240526100000_0B41_2024052605021211", winOdds(11, "05261000", 52));
     put("20240526093000_0B41_2024052605021211", winOdds(11, "05260930", 61));
 
-    const std::pair<LiveDataspec, const char*> fetches[] = {{LiveDataspec::dayChanges, "20240526"},
-                                                        {LiveDataspec::weights, "20240526"},
-                                                        {LiveDataspec::odds, "2024052605021211"},
-                                                        {LiveDataspec::winOddsSeries, "202405260511"}};
+    const std::pair<LiveDataspec, SjisView> fetches[] = {{LiveDataspec::dayChanges, "20240526"_sjis},
+                                                        {LiveDataspec::weights, "20240526"_sjis},
+                                                        {LiveDataspec::odds, "2024052605021211"_sjis},
+                                                        {LiveDataspec::winOddsSeries, "202405260511"_sjis}};
     const auto fetchAll = [&] {
         int written = 0;
         for (const auto& [dataspec, key] : fetches) {
@@ -91,11 +91,11 @@ TEST_F(LiveFetchTest, EachSpecIsFiledAsDeliveredAndARepeatedFetchWritesNothing) 
         return written;
     };
     EXPECT_EQ(fetchAll(), 5);
-    EXPECT_EQ(test::readFile(live("changes.jvd")), changes);
-    EXPECT_EQ(test::readFile(live("weights.jvd")), weights3 + weights11) << "in race-key order";
-    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(11, "05261000", 52));
-    EXPECT_EQ(test::readFile(live("odds_O3.jvd")), o3);
-    EXPECT_EQ(test::readFile(live("series.jvd")), winOdds(11, "05260930", 61) + winOdds(11, "05261000", 52));
+    EXPECT_EQ(sjisBytes(test::readFile(live("changes.jvd"))), changes);
+    EXPECT_EQ(sjisBytes(test::readFile(live("weights.jvd"))), weights3 + weights11) << "in race-key order";
+    EXPECT_EQ(sjisBytes(test::readFile(live("odds_O1.jvd"))), winOdds(11, "05261000", 52));
+    EXPECT_EQ(sjisBytes(test::readFile(live("odds_O3.jvd"))), o3);
+    EXPECT_EQ(sjisBytes(test::readFile(live("series.jvd"))), winOdds(11, "05260930", 61) + winOdds(11, "05261000", 52));
 
     const auto before = liveFiles();
     EXPECT_EQ(fetchAll(), 0);
@@ -116,9 +116,9 @@ TEST_F(LiveFetchTest, ALaterAnswerReplacesOrAddsAsItsSpecSays) {
     fetch(LiveDataspec::dayChanges, "20240526");
     fetch(LiveDataspec::winOddsSeries, "2024052605021211");
     fetch(LiveDataspec::odds, "2024052605021211");
-    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(7, "05261000"));
-    EXPECT_EQ(test::readFile(live("series.jvd")), winOdds(11, "05261000", 52) + winOdds(11, "05261100", 48));
-    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(11, "05261100", 48));
+    EXPECT_EQ(sjisBytes(test::readFile(live("changes.jvd"))), scratch(7, "05261000"));
+    EXPECT_EQ(sjisBytes(test::readFile(live("series.jvd"))), winOdds(11, "05261000", 52) + winOdds(11, "05261100", 48));
+    EXPECT_EQ(sjisBytes(test::readFile(live("odds_O1.jvd"))), winOdds(11, "05261100", 48));
 }
 
 TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothingOfThem) {
@@ -133,20 +133,20 @@ TEST_F(LiveFetchTest, NothingAnnouncedAnIncompleteAnswerAndBadRecordsFileNothing
     ASSERT_EQ(fetch(LiveDataspec::dayChanges, "20240526").filesWritten, 1);
     const SjisString horse19 = liveRecord(kAvLayout, "05261000", 11).number(av::Umaban, 19).take();
     put("20240526100000_0B14_20240526",
-        scratch(6, "05261000") + horse19 + scratch(8, "05261000").substr(0, 40) + "\r\n");
+        scratch(6, "05261000") + horse19 + scratch(8, "05261000").view().substr(0, 40) + "\r\n");
     link.faults().add("JVRead", link.faults().calls("JVRead") + 2, jv::kDownloadFailed);
     const LiveFetchOutcome broken = fetch(LiveDataspec::dayChanges, "20240526").out;
     EXPECT_TRUE(broken.failed());
-    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900")) << "part of an answer withdraws nothing";
+    EXPECT_EQ(sjisBytes(test::readFile(live("changes.jvd"))), scratch(5, "05260900")) << "part of an answer withdraws nothing";
 
     put("20240526093000_0B14_20240526", horse19);
     now = "20240526094000";
     EXPECT_EQ(fetch(LiveDataspec::dayChanges, "20240526").filesWritten, 0) << "refused records withdraw nothing";
-    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(5, "05260900"));
+    EXPECT_EQ(sjisBytes(test::readFile(live("changes.jvd"))), scratch(5, "05260900"));
 
     now = "20240526103000";
     const LiveFetchOutcome skipped = fetch(LiveDataspec::dayChanges, "20240526").out;
-    EXPECT_EQ(test::readFile(live("changes.jvd")), scratch(6, "05261000"));
+    EXPECT_EQ(sjisBytes(test::readFile(live("changes.jvd"))), scratch(6, "05261000"));
     ASSERT_EQ(skipped.skipped.size(), 2u);
     EXPECT_EQ(liveSkipText(skipped.skipped[0]), "AV 1件 馬番が01-18の外");
     EXPECT_EQ(liveSkipText(skipped.skipped[1]), "AV 1件 長さが違う");
@@ -156,12 +156,13 @@ TEST_F(LiveFetchTest, AKeyedFileIsReadWhateverItsLineEndsAndMendedByTheNextChang
     // odds_O1.jvd as another tool may leave it: a lone CR and a lone LF
     // between records, a broken line, races out of order, no last line end.
     std::filesystem::create_directories(live(""));
-    test::writeFile(live("odds_O1.jvd"), winOdds(12, "05261000", 30) + "\r" + winOdds(3, "05261000", 41) + "\n" +
-                                             winOdds(5, "05261000", 25).substr(0, 50) + "\r\n" +
-                                             winOdds(4, "05261000", 90).substr(0, kO1Length - 2));
+    test::writeFile(live("odds_O1.jvd"), (winOdds(12, "05261000", 30) + "\r" + winOdds(3, "05261000", 41) + "\n" +
+                                          winOdds(5, "05261000", 25).view().substr(0, 50) + "\r\n" +
+                                          winOdds(4, "05261000", 90).view().substr(0, kO1Length - 2))
+                                             .bytes());
     put("20240526100000_0B30_2024052605021211", winOdds(11, "05261000", 52));
     EXPECT_EQ(fetch(LiveDataspec::odds, "2024052605021211").filesWritten, 1);
-    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(3, "05261000", 41) + winOdds(4, "05261000", 90) +
+    EXPECT_EQ(sjisBytes(test::readFile(live("odds_O1.jvd"))), winOdds(3, "05261000", 41) + winOdds(4, "05261000", 90) +
                                                        winOdds(11, "05261000", 52) + winOdds(12, "05261000", 30));
     EXPECT_EQ(fetch(LiveDataspec::odds, "2024052605021211").filesWritten, 0);
 }
@@ -190,25 +191,25 @@ TEST_F(LiveFetchTest, ADaysFetchesAreWrittenOnceEachFileAsTheyWouldBeOneByOne) {
     put("20240526090000_0B41_2024052605021203", winOdds(3, "05260900", 40));
     put("20240526100000_0B14_20240526", scratch(5, "05260900"));
     // Race 11 before race 3, as a schedule may ask.
-    const std::pair<LiveDataspec, const char*> fetches[] = {{LiveDataspec::dayChanges, "20240526"},
-                                                        {LiveDataspec::odds, "2024052605021211"},
-                                                        {LiveDataspec::winOddsSeries, "2024052605021211"},
-                                                        {LiveDataspec::odds, "2024052605021203"},
-                                                        {LiveDataspec::winOddsSeries, "2024052605021203"}};
+    const std::pair<LiveDataspec, SjisView> fetches[] = {{LiveDataspec::dayChanges, "20240526"_sjis},
+                                                        {LiveDataspec::odds, "2024052605021211"_sjis},
+                                                        {LiveDataspec::winOddsSeries, "2024052605021211"_sjis},
+                                                        {LiveDataspec::odds, "2024052605021203"_sjis},
+                                                        {LiveDataspec::winOddsSeries, "2024052605021203"_sjis}};
     const auto fetchAll = [&](bool together) {
         LiveFiler filer(paths, "20240526");
         int written = 0;
         for (const auto& [dataspec, key] : fetches) {
-            EXPECT_FALSE(fetchLive(link, filer, dataspec, key, [] {}).failed()) << key;
+            EXPECT_FALSE(fetchLive(link, filer, dataspec, key, [] {}).failed()) << key.bytes();
             if (!together) written += filer.write();
         }
         return written + filer.write();
     };
 
     EXPECT_EQ(fetchAll(true), 4) << "changes, odds_O1, odds_O6 and series, each once";
-    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(3, "05261000", 33) + winOdds(11, "05261000", 52));
-    EXPECT_EQ(test::readFile(live("odds_O6.jvd")), o6of3 + o6);
-    EXPECT_EQ(test::readFile(live("series.jvd")),
+    EXPECT_EQ(sjisBytes(test::readFile(live("odds_O1.jvd"))), winOdds(3, "05261000", 33) + winOdds(11, "05261000", 52));
+    EXPECT_EQ(sjisBytes(test::readFile(live("odds_O6.jvd"))), o6of3 + o6);
+    EXPECT_EQ(sjisBytes(test::readFile(live("series.jvd"))),
               winOdds(3, "05260900", 40) + winOdds(11, "05260930", 61) + winOdds(11, "05261000", 52))
         << "race-key, then time order";
     const auto together = liveFiles();
@@ -227,8 +228,8 @@ TEST_F(LiveFetchTest, ADaysFetchesAreWrittenOnceEachFileAsTheyWouldBeOneByOne) {
     filer.add(LiveDataspec::odds, std::vector<SjisView>{later}, true, skips);
     filer.add(LiveDataspec::winOddsSeries, std::vector<SjisView>{later, again}, true, skips);
     EXPECT_EQ(filer.write(), 2);
-    EXPECT_EQ(test::readFile(live("odds_O1.jvd")), winOdds(3, "05261000", 33) + later);
-    EXPECT_EQ(test::readFile(live("series.jvd")),
+    EXPECT_EQ(sjisBytes(test::readFile(live("odds_O1.jvd"))), winOdds(3, "05261000", 33) + later);
+    EXPECT_EQ(sjisBytes(test::readFile(live("series.jvd"))),
               winOdds(3, "05260900", 40) + winOdds(11, "05260930", 61) + again + later);
     EXPECT_EQ(filer.write(), 0) << "the answers went with the write";
 }

@@ -25,8 +25,8 @@ protected:
         filer.fileAcquired(seRecord(card, 1, "2020100001", "2", 0), 20240101, lines);
         batch.flush();
         writeFile(feed / "realtime/20240526/20240526160000_RT1.jvd",
-                  raRecord(card, 1, "7") + seRecord(card, 1, "2020100001", "7", 1));
-        writeFile(feed / "realtime/20240526/20240526160500_RT2.jvd", hrRecord(card, "7", 1));
+                  (raRecord(card, 1, "7") + seRecord(card, 1, "2020100001", "7", 1)).bytes());
+        writeFile(feed / "realtime/20240526/20240526160500_RT2.jvd", hrRecord(card, "7", 1).bytes());
         link.JVInit("sid");
     }
 

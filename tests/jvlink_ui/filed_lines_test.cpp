@@ -10,6 +10,7 @@
 
 #include "jvlink_ui/filed_lines_model.h"
 #include "jvlink_ui/packed_lines.h"
+#include "text/formatted.h"
 #include "text/sjis_literal.h"
 
 using namespace vantor;
@@ -17,15 +18,15 @@ using namespace vantor;
 namespace {
 
 // Line n of a set whose lengths vary from empty to a few hundred bytes.
-std::string numberedLine(int n) { return std::to_string(n) + std::string(static_cast<std::size_t>(n % 301), 'x'); }
+SjisString numberedLine(int n) { return formatted("%d", n) + SjisString(static_cast<std::size_t>(n % 301), 'x'); }
 
 }  // namespace
 
 TEST(PackedLines, KeepsEveryLineInOrderAcrossBlocksAndAfterAClear) {
     PackedLines lines;
     for (int round = 0; round < 2; ++round) {
-        constexpr int kLines = 40000;           // some 6 MB: several blocks
-        const std::string huge(3u << 20, 'h');  // longer than a block
+        constexpr int kLines = 40000;          // some 6 MB: several blocks
+        const SjisString huge(3u << 20, 'h');  // longer than a block
         for (int n = 0; n < kLines; ++n) {
             lines.append(numberedLine(n));
             if (n == kLines / 2) lines.append(huge);
@@ -37,7 +38,7 @@ TEST(PackedLines, KeepsEveryLineInOrderAcrossBlocksAndAfterAClear) {
             ASSERT_EQ(lines[i], numberedLine(n)) << "line " << i;
         }
         EXPECT_EQ(lines[kLines / 2 + 1], huge);
-        EXPECT_EQ(lines[kLines + 1], "");
+        EXPECT_EQ(lines[kLines + 1], ""_sjis);
         lines.clear();
         EXPECT_EQ(lines.size(), 0u);
     }
@@ -80,7 +81,7 @@ TEST(FiledLinesModel, ViewsSeeAppendedLinesInBatchesAsUnicodeText) {
 TEST(FiledLinesModel, AListViewScrollsToTheLastOfAMillionLines) {
     FiledLinesModel model;
     constexpr int kLines = 1'000'000;
-    for (int n = 0; n < kLines; ++n) model.append(numberedLine(n % 1000) + std::to_string(n));
+    for (int n = 0; n < kLines; ++n) model.append(numberedLine(n % 1000) + formatted("%d", n));
     model.showAppended();
     QListView view;
     view.setUniformItemSizes(true);
@@ -94,5 +95,5 @@ TEST(FiledLinesModel, AListViewScrollsToTheLastOfAMillionLines) {
     EXPECT_TRUE(view.viewport()->rect().contains(lastRect.bottomLeft())) << "the last line is on screen";
     const QModelIndex last = view.indexAt(lastRect.center());
     EXPECT_EQ(last.row(), kLines - 1);
-    EXPECT_EQ(last.data().toString().toStdString(), numberedLine(999) + std::to_string(kLines - 1));
+    EXPECT_EQ(last.data().toString().toStdString(), cp932ToUtf8(numberedLine(999) + formatted("%d", kLines - 1)));
 }

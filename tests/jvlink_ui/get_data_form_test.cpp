@@ -105,7 +105,7 @@ TEST_F(GetDataFormTest, StartReadsEverythingAndShowsTheNewStartPoint) {
     EXPECT_EQ(messages.shown().size(), 1);  // no error
     EXPECT_EQ(form.progressLabel()->text(), QStringLiteral("データ作成が完了しました。"));
     EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/27 09:00:00"));
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 09:00:00"_sjis);
     EXPECT_EQ(form.readBar()->value(), 0);
     ASSERT_EQ(listCount(form), 1);
     EXPECT_EQ(listLine(form, 0), QStringLiteral("作成済み:2020100001.jvUM2"));
@@ -125,7 +125,7 @@ TEST_F(GetDataFormTest, AnEarlyEndIsListedAndKeepsTheStartPoint) {
     EXPECT_EQ(listLine(form, listCount(form) - 1),
               QStringLiteral("読込み未完了:2ファイル中0ファイルで終了しました。前回取得日時は更新しません"));
     EXPECT_EQ(form.startPointLabel()->text(), QStringLiteral("2024/05/01 10:20:30"));
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/01 10:20:30");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/01 10:20:30"_sjis);
 }
 
 TEST_F(GetDataFormTest, PacedDownloadRunsOnTheTimer) {
@@ -173,9 +173,9 @@ TEST_F(GetDataFormTest, CancelAsksFirstAndNoLeavesItRunning) {
 // and a cancel in the middle keeps every line filed so far.
 TEST_F(GetDataFormTest, TheListShowsLinesWhileTheyArriveAndACancelKeepsThem) {
     TempDir bigFeed;
-    std::string records;
+    SjisString records;
     for (int n = 0; n < 30000; ++n) records += seRecord({.race = n % 12 + 1}, n % 18 + 1, "2020100001", "2");
-    writeFile(bigFeed / "normal/20240526180000_CARD.jvd", records);
+    writeFile(bigFeed / "normal/20240526180000_CARD.jvd", records.bytes());
     FeedJVLink big(FeedSettings{bigFeed.path(), 0, "0490"});
     big.JVInit("sid");
 
@@ -223,7 +223,7 @@ TEST_F(GetDataFormTest, ErrorsAreReportedWithTheirPrefixes) {
         QStringLiteral("JVSetUIPropertiesエラー：パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)"));
     form.ButtonStartClick();
     EXPECT_EQ(messages.shown().back(), QStringLiteral("最新のデータがありません。"));
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
 }
 
 TEST_F(GetDataFormTest, ClosingIsRefusedWhileAnAcquisitionRuns) {

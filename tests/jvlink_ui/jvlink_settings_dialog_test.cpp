@@ -13,10 +13,10 @@
 #include <QTimer>
 
 #include "jvlink/feed_jvlink.h"
+#include "jvlink_setup/program_jvlink.h"
+#include "jvlink_setup/wine_link_settings.h"
 #include "settings/app_dir.h"
 #include "settings/program_settings.h"
-#include "shell/program_jvlink.h"
-#include "shell/wine_link_settings.h"
 #include "support/normal_open.h"
 #include "support/records.h"
 #include "support/temp_dir.h"

@@ -80,7 +80,8 @@ TEST_F(ArchiveExtract, ShiftJisNamesAreReadWithoutTakingTrailBytesForSeparators)
     for (int level : {0, 2}) {
         SCOPED_TRACE(level);
         const std::vector<std::string> wanted = {"表.txt"};
-        const MemberExtract result = extractWantedMember(pack({{utf8ToCp932("表.txt"), "x", {}}}, level), wanted, in);
+        const MemberExtract result =
+            extractWantedMember(pack({{utf8ToCp932("表.txt").takeBytes(), "x", {}}}, level), wanted, in);
         EXPECT_EQ(result.status, MemberExtract::Status::extracted);
         EXPECT_EQ(readFile(in / "表.txt"), "x");
         fs::remove(in / "表.txt");

@@ -9,10 +9,11 @@
 #include "demo/demo_feed.h"
 #include "odds/odds_import.h"
 #include "raceday/day_loader.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_record.h"
 #include "store/record_filer.h"
 #include "store/store_folders.h"
 #include "support/temp_dir.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -50,11 +51,11 @@ TEST(DemoOdds, ImportedOddsReachTheRunnersOfTheReloadedDay) {
         for (const auto& file : fs::directory_iterator(options.out / "realtime" / std::to_string(date))) {
             const std::string bytes = readFile(file.path());
             for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
-                filer.fileAcquired(SjisView(bytes).substr(at, end + 2 - at), 0, lines);
+                filer.fileAcquired(sjisBytes(bytes).substr(at, end + 2 - at), 0, lines);
         }
         batch.flush();
     }
-    const std::string dayName = dayNameUtf8(std::to_string(date / 10000), std::to_string(date).substr(4));
+    const std::string dayName = dayNameUtf8(formatted("%d", date / 10000), formatted("%d", date).view().substr(4));
     const auto day = RaceDay::create();
 
     ASSERT_EQ(importPredictedOdds(options.oddsOut / ("OZ" + yymmdd(date) + ".lzh"), paths, true).status,

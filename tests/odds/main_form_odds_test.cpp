@@ -74,7 +74,7 @@ TEST_F(OddsCommands, TheChosenFolderIsKeptForTheNextImport) {
     ASSERT_EQ(dialogs.requests().size(), 1u);
     EXPECT_EQ(dialogs.requests()[0].caption, QStringLiteral("単勝予想配当ﾃﾞｰﾀﾌｫﾙﾀﾞの指定"));
     EXPECT_EQ(dialogs.requests()[0].startFolder, qpath(oddsFolder));
-    EXPECT_EQ(programSettings().ReadString("Dir", "yoso", ""), other.string());  // the file system's bytes
+    EXPECT_EQ(programSettings().ReadString("Dir", "yoso", "").bytes(), other.string());  // the file system's bytes
 
     form->YozBtnClick();  // no answer left: cancelled
     ASSERT_EQ(dialogs.requests().size(), 2u);

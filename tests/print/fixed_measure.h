@@ -2,7 +2,7 @@
 // Text measuring without fonts: every byte half an em wide, lines one em
 // high, in the list's units (a point is 254/72 page units).
 
-#include "output/text_measure.h"
+#include "painting/text_measure.h"
 
 namespace vantor::test {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "output/page.h"
+#include "painting/page.h"
 #include "support/ops_readers.h"
 #include "text/encoding.h"
 

@@ -11,6 +11,7 @@
 #include "raceday/live_card.h"
 #include "support/hand_day.h"
 #include "support/live_records.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -36,7 +37,7 @@ protected:
             h.name = "ウマ" + std::to_string(j + 1);
             h.bracket = frame;
             hand.addRunner(0, j, h);
-            rec.Umaban[static_cast<std::size_t>(j)] = std::to_string(j + 1);
+            rec.Umaban[static_cast<std::size_t>(j)] = formatted("%d", j + 1);
             ++j;
         }
         return rec;
@@ -53,7 +54,7 @@ TEST_F(RacePage, HeaderTextsStandWhereTheCardPutsThem) {
     EXPECT_EQ(textAt(p, 210, 220), "ﾚｰｽ");
     const auto number = textOpAt(p, 120, 175);
     ASSERT_TRUE(number);
-    EXPECT_EQ(number->text, "9");
+    EXPECT_EQ(number->text, "9"_sjis);
     EXPECT_EQ(number->color, draw::kWhite);
     EXPECT_EQ(number->font.size, 20);
 
@@ -113,7 +114,7 @@ TEST_F(RacePage, GroupOrderPlacesRowsByRankAndDrawsGroupLines) {
     const char* keys[] = {"b0001", "a0002", "c0003", "b0004"};
     const int ranks[] = {2, 1, 4, 3};
     for (std::size_t j = 0; j < 4; ++j) {
-        m.SortKey[j] = keys[j];
+        m.SortKey[j] = sjisBytes(keys[j]);
         m.SortRank[j] = ranks[j];
     }
     const draw::Page p = page(RunnerOrder::group);
@@ -195,7 +196,7 @@ TEST_F(RacePage, AUserMarkStandsLeftOfTheNameInEitherOrderAndTheNoteIsCutToTheHe
     EXPECT_EQ(textAt(p, 205, v(1) + 333), "ウマ1") << "an unmarked name stays";
     const std::string note = textAt(p, 300, 258).value_or("");
     EXPECT_EQ(utf8ToCp932(note).size(), 126u) << "cut to the 1350 units beside the prize table, on a character";
-    EXPECT_EQ(utf8ToCp932(note), marks.note.substr(0, 126));
+    EXPECT_EQ(utf8ToCp932(note), marks.note.view().substr(0, 126));
 
     p = print::racePage(hand.day(), 0, RunnerOrder::group, measure, &marks);
     EXPECT_EQ(textAt(p, 205, v(1) + 330), "◎") << "horse 2 leads the group order";
@@ -207,18 +208,18 @@ namespace {
 // The day's live state in race 9, slot 0: horse 1 scratched, horse 2 with a new jockey.
 void announce(RaceDay& day) {
     day.live().reset("20240526");
-    const std::string scratch = avRecord("05261010", 1, "1", "002");
-    const std::string jockey = liveRecord(kJcLayout, "05261042", 9)
-                                   .number(jc::Umaban, 2)
-                                   .number(jc::Futan, 550)
-                                   .text(jc::KisyuName, sjis("新井"))
-                                   .text(jc::KisyuNameBefore, sjis("北原"))
-                                   .take();
-    const std::string scratch9 =
+    const SjisString scratch = avRecord("05261010", 1, "1", "002");
+    const SjisString jockey = liveRecord(kJcLayout, "05261042", 9)
+                                  .number(jc::Umaban, 2)
+                                  .number(jc::Futan, 550)
+                                  .text(jc::KisyuName, sjis("新井"))
+                                  .text(jc::KisyuNameBefore, sjis("北原"))
+                                  .take();
+    const SjisString scratch9 =
         liveRecord(kAvLayout, "05261010", 9, "05", "1").number(av::Umaban, 1).text(av::JiyuKubun, "002").take();
     const SjisView changes[] = {scratch, jockey, scratch9};
     day.live().applyAnswer(LiveDataspec::dayChanges, changes);
-    const std::string odds = winOddsRecord("05261030", {"----", "0035", "0120"}, "1", 9, {0, 1, 2});
+    const SjisString odds = winOddsRecord("05261030", {"----", "0035", "0120"}, "1", 9, {0, 1, 2});
     const SjisView o1(odds);
     day.live().applyAnswer(LiveDataspec::odds, std::span(&o1, 1));
     day.RaceCount = 1;

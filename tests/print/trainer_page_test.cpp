@@ -10,6 +10,7 @@
 #include "page_ops.h"
 #include "print/print_document.h"
 #include "support/hand_day.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -38,7 +39,7 @@ protected:
         h.trainer = trainer;
         h.bracket = "2";
         hand.addRunner(race, slot, h);
-        hand.race(race).Umaban[static_cast<std::size_t>(slot)] = std::to_string(slot + 1);
+        hand.race(race).Umaban[static_cast<std::size_t>(slot)] = formatted("%d", slot + 1);
     }
     draw::Page page(const char* item) { return print::trainerPage(hand.day(), utf8ToCp932(item), measure); }
 };

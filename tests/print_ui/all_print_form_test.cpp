@@ -177,7 +177,8 @@ TEST_F(Preview, ZoomAndPlacementAreKeptAndThePaperIsSetBack) {
 
 TEST_F(Preview, TheTrainerDocumentIsChosenByTrainer) {
     ui::TAllPrintForm form(hand.day(), printer);
-    const std::vector<SjisString> trainers{"TA        1", "TB        1", "TC        1"};
+    const std::vector<SjisString> trainers{SjisString("TA        1"), SjisString("TB        1"),
+                                           SjisString("TC        1")};
     form.recordDocument(print::trainerListDocument(hand.day(), trainers, FixedMeasure()));
     form.showTrainerPages(trainers);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("調教師ﾘｽﾄ　印刷"));

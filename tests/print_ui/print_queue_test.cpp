@@ -11,7 +11,7 @@
 #include <QPrinterInfo>
 #include <QSpinBox>
 
-#include "output/text_measure.h"
+#include "painting/text_measure.h"
 #include "print/print_document.h"
 #include "print_ui/all_print_form.h"
 #include "print_ui/prev_x.h"

@@ -22,7 +22,7 @@ inline const std::string kDay = "2024年05月26日";
 inline const RaceId kRace11{};
 inline const RaceId kRace1{.race = 1};
 
-inline std::string withName(jvdata::RecordBuilder b, const std::string& nameUtf8) {
+inline SjisString withName(jvdata::RecordBuilder b, const std::string& nameUtf8) {
     return b.text(jvdata::ra::Hondai, utf8ToCp932(nameUtf8)).take();
 }
 
@@ -40,7 +40,7 @@ protected:
         hooks.pump = [this] { ++pumps; };
     }
 
-    void file(const std::vector<std::string>& records) {
+    void file(const std::vector<SjisString>& records) {
         StoreBatch batch;
         RecordFiler filer(paths, batch);
         std::vector<SjisString> lines;

@@ -6,9 +6,10 @@
 
 #include "raceday/dates.h"
 #include "raceday/day_load_test.h"
-#include "store/jvdata_live_structure.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/odds_line_layouts.h"
 #include "store/live_files.h"
-#include "store/odds_line_layouts.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -19,7 +20,7 @@ TEST_F(DayLoadTest, LoadsRacesRunnersAndTheWindowTexts) {
     const RaceId kyoto{.course = "08", .meeting = 3, .day = 4, .race = 1};
     auto runner = [](const RaceId& id, int horse, const char* horseId, const char* trainer, const char* nameUtf8) {
         return seBuilder(id, horse, horseId)
-            .text(se::ChokyosiRyakusyo, trainer)
+            .text(se::ChokyosiRyakusyo, sjisBytes(trainer))
             .text(se::Bamei, utf8ToCp932(nameUtf8))
             .number(se::Ninki, horse)
             .take();
@@ -37,7 +38,8 @@ TEST_F(DayLoadTest, LoadsRacesRunnersAndTheWindowTexts) {
     for (const auto& item : result.raceItems) items.push_back(cp932ToUtf8(item));
     EXPECT_EQ(items, (std::vector<std::string>{"東京 2回12日 1R", "東京 2回12日11R", "京都 3回 4日 1R"}));
     EXPECT_EQ(result.upDownMax, 2);
-    EXPECT_EQ(result.trainerItems, (std::vector<SjisString>{"TB        2", "TA        1", "TC        1"}));
+    EXPECT_EQ(result.trainerItems, (std::vector<SjisString>{SjisString("TB        2"), SjisString("TA        1"),
+                                                            SjisString("TC        1")}));
     std::vector<std::string> initials;
     for (const auto& i : result.horseInitials) initials.push_back(cp932ToUtf8(i));
     EXPECT_EQ(initials, (std::vector<std::string>{"ア", "カ"})) << "a name starting with a full-width blank has none";
@@ -47,10 +49,10 @@ TEST_F(DayLoadTest, LoadsRacesRunnersAndTheWindowTexts) {
     EXPECT_EQ(text(r11.Ketto1Name[1]), "父馬");
     EXPECT_TRUE(r11.Ketto1Name[0].empty() || trimBlanks(r11.Ketto1Name[0]).empty());
     // With payouts the order keys take this race's popularity.
-    EXPECT_EQ(day->MarkTbl[1].SortKey[1], "e 2 2");
+    EXPECT_EQ(day->MarkTbl[1].SortKey[1], "e 2 2"_sjis);
     EXPECT_EQ(day->MarkTbl[1].SortRank[1], 2);
     EXPECT_EQ(day->MarkTbl[1].SortRank[17], 18);
-    EXPECT_EQ(day->MarkTbl[0].SortKey[0], "f99 1");
+    EXPECT_EQ(day->MarkTbl[0].SortKey[0], "f99 1"_sjis);
 
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].maximum, 72);
@@ -95,11 +97,11 @@ TEST_F(DayLoadTest, TheDayLoadsItsLiveStateBesideItsRaces) {
 
     load();
     ASSERT_NE(day->live().race("05", 11), nullptr);
-    EXPECT_EQ(day->live().race("05", 11)->postTime, "1550");
+    EXPECT_EQ(day->live().race("05", 11)->postTime, "1550"_sjis);
     EXPECT_EQ(reads[paths.liveDayDir("20240526") / "changes.jvd"], 1);
 
     load("2024年06月02日");
-    EXPECT_EQ(day->live().day(), "20240602");
+    EXPECT_EQ(day->live().day(), "20240602"_sjis);
     EXPECT_TRUE(day->live().races().empty());
 }
 
@@ -138,7 +140,7 @@ TEST_F(DayLoadTest, HistoryTakesTheTwentyFiveRunsBeforeTheRaceDay) {
     EXPECT_EQ(race.RunKyori[0][21], 0);
     EXPECT_TRUE(race.RunKey[0][21].empty());
     EXPECT_TRUE(trimBlanks(get(earlierRace(0, 0, 20), ra::Kyori)).empty()) << "run 21 keeps only its key";
-    EXPECT_EQ(get(earlierRace(0, 0, 20), ra::RaceNum), "11");
+    EXPECT_EQ(get(earlierRace(0, 0, 20), ra::RaceNum), "11"_sjis);
     EXPECT_EQ(race.Kankaku[0][0], 14);
     EXPECT_EQ(day->MarkTbl[0].SyuDate[0][2], daysBefore(kRaceDate, 14));
 }
@@ -177,9 +179,10 @@ TEST_F(DayLoadTest, TruncatedFilesLoadTheirWholeRecords) {
     file({raRecord(kRace1, 1), raRecord(kRace11, 1), seRecord(kRace11, 1, horse)});
     for (int n = 1; n <= 3; ++n) pastRun({.date = daysBeforeNum(kRaceDate, 28 * n)}, horse, 1);
     const fs::path races = paths.dayFile(kDay, ".jvRA");
-    const fs::path history = paths.horseRunFile(horse);
-    writeFile(races, readFile(races) + raRecord({.race = 12}).substr(0, 600));
-    writeFile(history, readFile(history) + seRecord({.date = daysBeforeNum(kRaceDate, 1)}, 1, horse).substr(0, 300));
+    const fs::path history = paths.horseRunFile(sjisBytes(horse));
+    writeFile(races, readFile(races) + raRecord({.race = 12}).bytes().substr(0, 600));
+    writeFile(history,
+              readFile(history) + seRecord({.date = daysBeforeNum(kRaceDate, 1)}, 1, horse).bytes().substr(0, 300));
 
     load();
     EXPECT_EQ(day->RaceCount, 2);
@@ -195,11 +198,11 @@ TEST_F(DayLoadTest, OversizedFilesAreReadOnlyAsFarAsTheyCanHold) {
     const char* horse = "2019100001";
     file({raRecord(kRace11, 1), seRecord(kRace11, 1, horse)});
     for (int n = 1; n <= 2; ++n) pastRun({.date = daysBeforeNum(kRaceDate, 28 * n)}, horse, 1);
-    const fs::path runners = paths.runnerFile(kDay, "東京"), history = paths.horseRunFile(horse);
+    const fs::path runners = paths.runnerFile(kDay, "東京"), history = paths.horseRunFile(sjisBytes(horse));
     fs::resize_file(runners, 3ull << 30);
     fs::resize_file(history, (3ull << 30) / kSeLength * kSeLength);  // whole records of zeros
-    std::string newest = seRecord({.date = daysBeforeNum(kRaceDate, 7)}, 1, horse);
-    std::ofstream(history, std::ios::binary | std::ios::app) << newest.replace(2, 9, "000000000");
+    SjisString newest = seRecord({.date = daysBeforeNum(kRaceDate, 7)}, 1, horse);
+    std::ofstream(history, std::ios::binary | std::ios::app) << newest.replace(2, 9, "000000000").bytes();
 
     load();
     EXPECT_EQ(day->RaceCount, 1);
@@ -210,16 +213,16 @@ TEST_F(DayLoadTest, OversizedFilesAreReadOnlyAsFarAsTheyCanHold) {
 }
 
 TEST_F(DayLoadTest, HeadCountAndRaceNumberBeyondTheTablesAreKeptInside) {
-    std::vector<std::string> runners;
+    std::vector<SjisString> runners;
     for (int h = 1; h <= 18; ++h) runners.push_back(seRecord(kRace1, h, "2020100001"));
     file(runners);
     // The filing never stores such races; a store written by other means may hold them.
-    writeFile(paths.dayFile(kDay, ".jvRA"), raRecord(kRace1, 19) + raRecord({.race = 13}, 10));
+    writeFile(paths.dayFile(kDay, ".jvRA"), (raRecord(kRace1, 19) + raRecord({.race = 13}, 10)).bytes());
 
     const DayLoadResult result = load();
     const TRaceRec& wide = day->RaceTbl[0];
-    EXPECT_EQ(wide.TorokuTosu, "18");
-    EXPECT_EQ(wide.Umaban[17], "18");
+    EXPECT_EQ(wide.TorokuTosu, "18"_sjis);
+    EXPECT_EQ(wide.Umaban[17], "18"_sjis);
     const TRaceRec& thirteenth = day->RaceTbl[1];
     EXPECT_EQ(thirteenth.RacePresent, 1);
     EXPECT_TRUE(trimBlanks(thirteenth.Umaban[0]).empty());
@@ -228,11 +231,11 @@ TEST_F(DayLoadTest, HeadCountAndRaceNumberBeyondTheTablesAreKeptInside) {
 
 TEST_F(DayLoadTest, EachStoreFileIsReadOnce) {
     const RaceId past1{.date = 20240512}, past2{.date = 20240428, .course = "A4"};
-    std::vector<std::string> records{raRecord(kRace11, 3), raRecord(kRace1, 3)};
+    std::vector<SjisString> records{raRecord(kRace11, 3), raRecord(kRace1, 3)};
     int n = 0;
     for (const RaceId& race : {kRace11, kRace1}) {
         for (int h = 1; h <= 3; ++h) {
-            const std::string id = "20191000" + std::to_string(10 + ++n);
+            const SjisString id = "20191000" + formatted("%d", 10 + ++n);
             records.push_back(seRecord(race, h, id.c_str()));
             records.push_back(seRecord(past1, n, id.c_str()));
             records.push_back(seRecord(past2, n, id.c_str(), "B"));
@@ -247,7 +250,7 @@ TEST_F(DayLoadTest, EachStoreFileIsReadOnce) {
     EXPECT_EQ(reads.count(paths.dayFile("2024年05月12日", ".jvRA")), 1u);
     EXPECT_EQ(reads.count(paths.outsideRaceFile("2024", "20240428A4")), 1u);
     EXPECT_EQ(get(earlierRace(1, 2, 0), ra::Hondai), get(raRecord(past1), ra::Hondai));
-    EXPECT_EQ(day->RaceTbl[1].RunDate[2][2], "20240428");
+    EXPECT_EQ(day->RaceTbl[1].RunDate[2][2], "20240428"_sjis);
 }
 
 // Runs of different races of the day that name races of one past day file
@@ -270,13 +273,14 @@ TEST_F(DayLoadTest, OnePastDayFileServesTheRunsOfEveryRace) {
     const auto raceOf = [&](int r, const char* course, const char* number) {
         for (int e = 0; e < 2; ++e) {
             const SjisView race = earlierRace(r, 0, e);
-            if (get(race, ra::RaceNum) == number && get(day->earlierRuns().run(r, 0, e).view(), se::JyoCD) == course)
+            if (get(race, ra::RaceNum) == sjisBytes(number) &&
+                get(day->earlierRuns().run(r, 0, e).view(), se::JyoCD) == sjisBytes(course))
                 return race;
         }
         return SjisView();
     };
     EXPECT_EQ(text(get(raceOf(1, "05", "03"), ra::Hondai)), "東京");
-    EXPECT_EQ(get(raceOf(1, "05", "09"), ra::JyoCD), "05") << "a race the file lacks keeps its key";
+    EXPECT_EQ(get(raceOf(1, "05", "09"), ra::JyoCD), "05"_sjis) << "a race the file lacks keeps its key";
     EXPECT_TRUE(trimBlanks(get(raceOf(1, "05", "09"), ra::Hondai)).empty());
     EXPECT_EQ(text(get(raceOf(0, "08", "03"), ra::Hondai)), "京都");
     EXPECT_EQ(raceOf(0, "05", "03").data(), raceOf(1, "05", "03").data()) << "one pooled image per race";
@@ -284,27 +288,29 @@ TEST_F(DayLoadTest, OnePastDayFileServesTheRunsOfEveryRace) {
 
 TEST_F(DayLoadTest, HorseMasterConvertedFromTheEarlierLayoutWhenMissing) {
     file({raRecord(kRace11, 1), seRecord(kRace11, 1, "2020100001")});
-    writeFile(dir / "UMA/2020/2020100001.jvUMA", umaBuilder("2020100001").text(uma::HansyokuName, "Sire", 1).take());
+    writeFile(dir / "UMA/2020/2020100001.jvUMA",
+              umaBuilder("2020100001").text(uma::HansyokuName, "Sire", 1).take().bytes());
 
     load();
     const fs::path um2 = dir / "UM2/2020/2020100001.jvUM2";
     EXPECT_EQ(fs::file_size(um2), kUmLength);
-    EXPECT_EQ(trimRightBlanks(day->RaceTbl[0].Ketto1Name[0]), "Sire");
+    EXPECT_EQ(trimRightBlanks(day->RaceTbl[0].Ketto1Name[0]), "Sire"_sjis);
 }
 
 TEST_F(DayLoadTest, PredictedOddsOfBothOddsServices) {
     file({raRecord(kRace11, 3), raRecord(kRace1, 3)});
     auto odds = [](const char* course, const char* race, char source, std::initializer_list<const char*> win) {
         RecordBuilder b(kYozLayout);
-        b.text(yoz::Date, "20240526").text(yoz::CourseCode, course).text(yoz::RaceNum, race);
-        b.text(yoz::Source, SjisView(&source, 1));
+        b.text(yoz::Date, "20240526").text(yoz::CourseCode, sjisBytes(course)).text(yoz::RaceNum, sjisBytes(race));
+        b.text(yoz::Source, sjisBytes(std::string_view(&source, 1)));
         int j = 0;
-        for (const char* o : win) b.text(yoz::WinOdds, o, ++j);
+        for (const char* o : win) b.text(yoz::WinOdds, sjisBytes(o), ++j);
         return b.take();
     };
-    writeFile(paths.dayFile(kDay, ".yoz"), odds("09", "01", 'K', {"   1.0"}) +  // 函館 for KOL: no race
-                                               odds("05", "11", 'J', {"   3.5", "   1.2", "   3.5"}) +
-                                               odds("04", "01", 'K', {"  50.0", "      ", "1000.0"}));
+    writeFile(paths.dayFile(kDay, ".yoz"), (odds("09", "01", 'K', {"   1.0"}) +  // 函館 for KOL: no race
+                                            odds("05", "11", 'J', {"   3.5", "   1.2", "   3.5"}) +
+                                            odds("04", "01", 'K', {"  50.0", "      ", "1000.0"}))
+                                               .bytes());
     load();
     const TRaceRec& r1 = day->RaceTbl[0];
     const TRaceRec& r11 = day->RaceTbl[1];

@@ -8,7 +8,7 @@
 
 #include "raceday/dates.h"
 #include "raceday/day_load_test.h"
-#include "store/odds_line_layouts.h"
+#include "record_layouts/odds_line_layouts.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -49,8 +49,8 @@ void expectSameTables(const RaceDay& a, const RaceDay& b) {
 bool blank(SjisView image) { return trimBlanks(image).empty(); }
 
 // A blank race image holding only the race key of a record.
-std::string keyOnlyImage(const std::string& record) {
-    std::string image(kRaLength, ' ');
+SjisString keyOnlyImage(SjisView record) {
+    SjisString image(kRaLength, ' ');
     return image.replace(11, 16, record.substr(11, 16));
 }
 
@@ -74,11 +74,11 @@ TEST_F(DayTables, ASmallerDayAfterALargerOneLeavesWhatItLeavesInANewDay) {
             pastRun({.date = daysBeforeNum(kRaceDate, 14 * n)}, horse, 2);
     RecordBuilder odds(kYozLayout);
     odds.text(yoz::Date, "20240526").text(yoz::CourseCode, "05").text(yoz::RaceNum, "11").text(yoz::Source, "J");
-    writeFile(paths.dayFile(kDay, ".yoz"), odds.record());
+    writeFile(paths.dayFile(kDay, ".yoz"), odds.record().bytes());
     pastRun({.date = daysBeforeNum(kRaceDate, 14)}, "2019100003", 2);
-    std::string yearless = seRecord({.date = 20240601}, 1, "2019100003");
+    SjisString yearless = seRecord({.date = 20240601}, 1, "2019100003");
     const fs::path history = paths.horseRunFile("2019100003");
-    writeFile(history, readFile(history) + yearless.replace(11, 4, "    "));
+    writeFile(history, readFile(history) + yearless.replace(11, 4, "    ").bytes());
 
     load();
     ASSERT_EQ(day->RaceCount, 3);
@@ -135,7 +135,7 @@ TEST_F(DayTables, RunnersOfOneEarlierRaceShareItsRecord) {
     const RaImage& missing = day->JvSeiRaTbl(0, 0, 1);
     EXPECT_EQ(&day->JvSeiRaTbl(0, 1, 1), &missing);
     EXPECT_EQ(missing.view(), keyOnlyImage(seRecord(m, 1))) << "a race not in the store keeps the run's key only";
-    EXPECT_EQ(day->RaceTbl[0].RunDate[0][2], "20240301");
+    EXPECT_EQ(day->RaceTbl[0].RunDate[0][2], "20240301"_sjis);
     EXPECT_EQ(day->RaceTbl[0].RunKyori[0][2], 0);
 
     EXPECT_EQ(day->JvSeiRaTbl(0, 2, 20).view(), keyOnlyImage(seRecord(p, 3))) << "run 21 keeps its key only";

@@ -12,14 +12,15 @@
 #include <string>
 
 #include "raceday/race_day.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 
 namespace {
 
 // A record text that names its place, so that no two are alike.
-std::string recordOf(char kind, int r, int j, int e) {
-    return kind + std::to_string(((r * kMaxRunners) + j) * kMaxEarlierRuns + e);
+SjisString recordOf(char kind, int r, int j, int e) {
+    return formatted("%c%d", kind, ((r * kMaxRunners) + j) * kMaxEarlierRuns + e);
 }
 
 bool blank(SjisView image) { return trimBlanks(image).empty(); }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "raceday/race_card.h"
+#include "analysis/race_card.h"
 #include "support/live_records.h"
 #include "text/encoding.h"
 #include "text/sjis_literal.h"
@@ -29,8 +29,8 @@ protected:
         r.HassoTime = "1540";
         day_->live().reset("20240526");
     }
-    void apply(LiveDataspec dataspec, const std::string& record) {
-        const SjisView view(record);
+    void apply(LiveDataspec dataspec, SjisView record) {
+        const SjisView view = record;
         day_->live().applyAnswer(dataspec, std::span(&view, 1));
     }
     const TRaceRec& race() const { return day_->RaceTbl[0]; }
@@ -40,15 +40,15 @@ protected:
 RaceDay* LiveCard::day_ = nullptr;
 
 TEST_F(LiveCard, ScratchJockeyChangeWeightsAndOddsReachTheRaceSlotAndTheHeader) {
-    std::string changes =
+    SjisString changes =
         test::liveRecord(kAvLayout, "05261010").number(av::Umaban, 2).text(av::JiyuKubun, "001").take();
-    const std::string jc = test::liveRecord(kJcLayout, "05261012")
+    const SjisString jc = test::liveRecord(kJcLayout, "05261012")
                                .number(jc::Umaban, 3)
                                .number(jc::Futan, 560)
                                .text(jc::KisyuName, sjis("新井"))
                                .text(jc::KisyuNameBefore, sjis("北原"))
                                .take();
-    const std::string tc = test::liveRecord(kTcLayout, "05261015")
+    const SjisString tc = test::liveRecord(kTcLayout, "05261015")
                                .text(tc::HassoTime, "1555")
                                .text(tc::HassoTimeBefore, "1540")
                                .take();
@@ -63,14 +63,14 @@ TEST_F(LiveCard, ScratchJockeyChangeWeightsAndOddsReachTheRaceSlotAndTheHeader) 
     fillLiveCard(*day_);
     EXPECT_EQ(u(race().LiveStatus[1]), "取消");
     EXPECT_EQ(u(race().LiveStatusReason[1]), "疾病");
-    EXPECT_EQ(race().LiveWinOdds[1], "") << "a scratched runner shows no odds";
+    EXPECT_EQ(race().LiveWinOdds[1], ""_sjis) << "a scratched runner shows no odds";
     EXPECT_EQ(u(race().LiveKisyuName[2]), "新井");
     EXPECT_EQ(u(race().LiveKisyuBefore[2]), "北原");
-    EXPECT_EQ(race().LiveFutan[2], "560");
+    EXPECT_EQ(race().LiveFutan[2], "560"_sjis);
     EXPECT_EQ(u(race().LiveWeight[0]), "486(+4)");
     EXPECT_EQ(u(race().LiveWeight[2]), "計不");
     EXPECT_EQ(u(race().LiveWinOdds[0]), "2.4倍 1人");
-    EXPECT_EQ(race().LiveOddsTime, "10:30");
+    EXPECT_EQ(race().LiveOddsTime, "10:30"_sjis);
     EXPECT_EQ(race().LiveOut, 1);
 
     const RaceHeaderTexts header = raceHeaderTexts(race());
@@ -102,7 +102,7 @@ TEST_F(LiveCard, ACourseChangeTheGoingAndTheOddsTimeReachTheHeaderMarkedAsTheDay
     EXPECT_EQ(u(before.weatherGoing), "");
     EXPECT_EQ(u(before.oddsTime), "");
 
-    const std::string cc = test::liveRecord(kCcLayout, "05260905")
+    const SjisString cc = test::liveRecord(kCcLayout, "05260905")
                                .number(cc::Kyori, 1400)
                                .text(cc::TrackCD, "17")
                                .number(cc::KyoriBefore, 1600)
@@ -112,7 +112,7 @@ TEST_F(LiveCard, ACourseChangeTheGoingAndTheOddsTimeReachTheHeaderMarkedAsTheDay
     const SjisString first = test::weRecord("00000000", '1', '1', '1', '1');
     const SjisString going = test::weRecord("05261015", '3', '0', '2', '1');
     // A scratch of another race, announced later, is no announcement of this one.
-    const std::string other = test::liveRecord(kAvLayout, "05261100", 12).number(av::Umaban, 1).take();
+    const SjisString other = test::liveRecord(kAvLayout, "05261100", 12).number(av::Umaban, 1).take();
     const SjisView answer[] = {cc, first, going, other};
     day_->live().applyAnswer(LiveDataspec::dayChanges, answer);
     apply(LiveDataspec::odds, test::winOddsRecord("05261030", {"0024", "0150", "0300"}));
@@ -124,7 +124,7 @@ TEST_F(LiveCard, ACourseChangeTheGoingAndTheOddsTimeReachTheHeaderMarkedAsTheDay
     EXPECT_EQ(u(h.weatherGoing), "晴 芝:稍重 ダ:良 10:15発表") << "weather of the first state, going of the change";
     EXPECT_EQ(u(h.oddsTime), "ｵｯｽﾞ 10:30 現在");
     EXPECT_EQ(u(h.headCount), " 3頭") << "nobody of this race is out";
-    EXPECT_EQ(race().LiveAsOf, "10:30") << "the race's latest announcement";
+    EXPECT_EQ(race().LiveAsOf, "10:30"_sjis) << "the race's latest announcement";
 }
 
 }  // namespace

@@ -23,8 +23,7 @@ protected:
     }
 
     // The lines of one more answer; both states then hold it.
-    std::vector<std::string> answer(LiveDataspec dataspec, std::initializer_list<SjisView> records,
-                                    std::string_view now) {
+    std::vector<std::string> answer(LiveDataspec dataspec, std::initializer_list<SjisView> records, SjisView now) {
         const std::span<const SjisView> all(records.begin(), records.size());
         after->applyAnswer(dataspec, all);
         std::vector<SjisString> lines;
@@ -40,13 +39,13 @@ protected:
 
 using Lines = std::vector<std::string>;
 
-SjisString o1WithFavourite(std::string_view announce, int favourite, std::string_view odds) {
+SjisString o1WithFavourite(SjisView announce, int favourite, SjisView odds) {
     RecordBuilder b = liveRecord(kO1Layout, announce);
     b.number(o1::SyussoTosu, 3).text(o1::TansyoFlag, "7");
     for (int horse = 1; horse <= 3; ++horse) {
         const bool fav = horse == favourite;
         b.number(o1::TanUmaban, horse, horse)
-            .text(o1::TanOdds, fav ? odds : "0150", horse)
+            .text(o1::TanOdds, fav ? odds : SjisView("0150"), horse)
             .number(o1::TanNinki,
                     fav                            ? 1
                     : horse == 3 && favourite != 3 ? 3
@@ -110,12 +109,12 @@ TEST_F(LiveChangesTest, WeightsOncePerWeighingAndTheFavouriteOnlyWhenItChanges) 
 // jump codes by their word, a code of no surface (here "00") by its
 // distance alone.
 TEST_F(LiveChangesTest, ACourseChangeNamesTheSurfaceOfEachTrackCode) {
-    const auto change = [](std::string_view announce, const char* before, const char* after) {
+    const auto change = [](SjisView announce, const char* before, const char* after) {
         return liveRecord(kCcLayout, announce)
             .number(cc::Kyori, 2000)
-            .text(cc::TrackCD, after)
+            .text(cc::TrackCD, sjisBytes(after))
             .number(cc::KyoriBefore, 2400)
-            .text(cc::TrackCDBefore, before)
+            .text(cc::TrackCDBefore, sjisBytes(before))
             .text(cc::JiyuCD, "3")
             .take();
     };

@@ -18,7 +18,7 @@ using namespace vantor;
 
 namespace {
 
-constexpr std::string_view kDay = "20240526";
+constexpr SjisView kDay = "20240526";
 
 std::optional<LiveDataspec> dataspecOf(std::string_view name) {
     const std::string_view spec = name.substr(15, 4);
@@ -33,7 +33,7 @@ std::vector<SjisView> linesOf(const std::string& bytes) {
     std::vector<SjisView> lines;
     for (std::size_t at = 0; at < bytes.size();) {
         const std::size_t end = bytes.find("\r\n", at);
-        lines.push_back(SjisView(bytes).substr(at, end - at));
+        lines.push_back(sjisBytes(bytes).substr(at, end - at));
         at = end + 2;
     }
     return lines;
@@ -41,15 +41,15 @@ std::vector<SjisView> linesOf(const std::string& bytes) {
 
 void expectSameState(const LiveDay& loaded, const LiveDay& applied) {
     for (const char* code : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"}) {
-        const LiveCourse* a = loaded.course(code);
-        const LiveCourse* b = applied.course(code);
+        const LiveCourse* a = loaded.course(sjisBytes(code));
+        const LiveCourse* b = applied.course(sjisBytes(code));
         ASSERT_EQ(a == nullptr, b == nullptr) << code;
         if (a) {
             EXPECT_TRUE(*a == *b) << code;
         }
         for (int r = 1; r <= kLiveRacesPerCourse; ++r) {
-            const LiveRace* x = loaded.race(code, r);
-            const LiveRace* y = applied.race(code, r);
+            const LiveRace* x = loaded.race(sjisBytes(code), r);
+            const LiveRace* y = applied.race(sjisBytes(code), r);
             ASSERT_EQ(x == nullptr, y == nullptr) << code << " " << r;
             if (x) {
                 EXPECT_TRUE(*x == *y) << code << " " << r;
@@ -72,7 +72,8 @@ protected:
     // does: each taken, then written together.
     void announceUpTo(const std::string& stamp) {
         std::map<std::string, std::filesystem::path> files;
-        for (const auto& e : std::filesystem::directory_iterator(feed_->path() / "realtime" / std::string(kDay)))
+        for (const auto& e :
+             std::filesystem::directory_iterator(feed_->path() / "realtime" / std::string(kDay.bytes())))
             files[e.path().filename().string()] = e.path();
         LiveFiler filer(paths, kDay);
         LiveSkips skips;
@@ -162,8 +163,8 @@ TEST_F(LiveDayLoadTest, AFolderOfTheEarlierPerRaceFilesLoadsAndTheNextWriteTakes
         const std::string bytes = test::readFile(folder / dayFile);
         ASSERT_FALSE(bytes.empty()) << dayFile;
         for (const SjisView line : linesOf(bytes))
-            perRace[std::string(line.substr(19, 2)).append(line.substr(25, 2)) + "_" + kind + ".jvd"]
-                .append(line)
+            perRace[std::string(line.substr(19, 2).bytes()).append(line.substr(25, 2).bytes()) + "_" + kind + ".jvd"]
+                .append(line.bytes())
                 .append("\r\n");
         std::filesystem::remove(folder / dayFile);
     }

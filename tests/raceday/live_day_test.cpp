@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "raceday/live_combos.h"
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/live_records.h"
 #include "text/sjis_literal.h"
 
@@ -48,7 +48,7 @@ TEST(LiveValues, MarkersAreStatesAndNumbersAreNumbers) {
     EXPECT_EQ(readOddsField("0000").mark, LiveMark::noVotes);
     EXPECT_EQ(readOddsField("    ").mark, LiveMark::none);
     for (const char* garbled : {"02 7", "-297", "0*97", "02-7"})
-        EXPECT_EQ(readOddsField(garbled).mark, LiveMark::garbled);
+        EXPECT_EQ(readOddsField(sjisBytes(garbled)).mark, LiveMark::garbled);
 
     EXPECT_EQ(readWeightField("482"), liveValue(482));
     EXPECT_EQ(readWeightField("999").mark, LiveMark::notWeighed);
@@ -74,7 +74,7 @@ TEST_F(LiveDayTest, AFullWeighingWithEmptySlotsAndALaterOneThatReplacesIt) {
     full.number(wh::BaTaijyu, 999, 3).text(wh::ZogenFugo, " ", 3).number(wh::ZogenSa, 999, 3);
     full.number(wh::BaTaijyu, 0, 4).text(wh::ZogenFugo, " ", 4).text(wh::ZogenSa, "   ", 4);
     answer(LiveDataspec::weights, {full.record()});
-    EXPECT_EQ(race().weightsTime.text, "05261040");
+    EXPECT_EQ(race().weightsTime.text, "05261040"_sjis);
     EXPECT_EQ(runner(1).weight, liveValue(441));
     EXPECT_EQ(runner(1).weightChange, liveValue(1));
     EXPECT_EQ(runner(3).weight.mark, LiveMark::notWeighed);
@@ -100,7 +100,7 @@ TEST_F(LiveDayTest, AFullWeighingWithEmptySlotsAndALaterOneThatReplacesIt) {
 TEST_F(LiveDayTest, RecordsThatCannotBeUsedAreCountedByKindAndReasonAndLeaveNoTrace) {
     const SjisString wh =
         liveRecord(kWhLayout, "05261040", 3).number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 0, 1).take();
-    const SjisString short_ = wh.substr(0, 400) + "\r\n";
+    const SjisString short_ = wh.view().substr(0, 400) + "\r\n";
     // Of the layout's length, but no line of it: filed, it would break its file's lines.
     SjisString lineBreak = liveRecord(kWhLayout, "05261040", 8).take();
     lineBreak[300] = '\r';
@@ -129,17 +129,17 @@ TEST_F(LiveDayTest, AJockeyChangeUndecidedFirstThenNamedTheLatestAnnouncementWin
     const SjisString named = jcRecord("05260930", 5, "01170", "横山");
     answer(LiveDataspec::dayChanges, {undecided, named});
     EXPECT_EQ(runner(5).jockeyAfter.name.view().substr(0, 4), sjis("横山"));
-    EXPECT_EQ(runner(5).jockeyAfter.code, "01170");
+    EXPECT_EQ(runner(5).jockeyAfter.code, "01170"_sjis);
     EXPECT_EQ(runner(5).jockeyAfter.futan, liveValue(570));
-    EXPECT_EQ(runner(5).jockeyBefore.code, "01126");
+    EXPECT_EQ(runner(5).jockeyBefore.code, "01126"_sjis);
     EXPECT_EQ(runner(5).jockeyBefore.futan, liveValue(580));
-    EXPECT_EQ(runner(5).jockeyTime.text, "05260930");
+    EXPECT_EQ(runner(5).jockeyTime.text, "05260930"_sjis);
 
     answer(LiveDataspec::dayChanges, {named, undecided});
-    EXPECT_EQ(runner(5).jockeyAfter.code, "01170") << "order of delivery does not matter, the announce time does";
+    EXPECT_EQ(runner(5).jockeyAfter.code, "01170"_sjis) << "order of delivery does not matter, the announce time does";
     answer(LiveDataspec::dayChanges, {undecided});
     EXPECT_EQ(runner(5).jockeyAfter.name.view().substr(0, 4), sjis("未定"));
-    EXPECT_EQ(runner(5).jockeyAfter.code, "00000");
+    EXPECT_EQ(runner(5).jockeyAfter.code, "00000"_sjis);
 }
 
 TEST_F(LiveDayTest, ADayChangesAnswerReplacesTheWholeSetSoAWithdrawnScratchIsGone) {
@@ -158,20 +158,20 @@ TEST_F(LiveDayTest, ADayChangesAnswerReplacesTheWholeSetSoAWithdrawnScratchIsGon
            {liveRecord(kWhLayout, "05261040").number(wh::Umaban, 1, 1).number(wh::BaTaijyu, 480, 1).take()});
     answer(LiveDataspec::dayChanges, {scratch, excluded, post, course, jcRecord("05260900", 3, "01170", "横山"),
                                   weRecord("00000000", '1', '1', '1', '1')});
-    EXPECT_EQ(runner(5).scratch, "1");
-    EXPECT_EQ(runner(5).scratchReason, "001");
-    EXPECT_EQ(runner(7).scratch, "2");
-    EXPECT_EQ(runner(7).scratchTime.text, "05261410");
-    EXPECT_EQ(race().postTime, "1550");
-    EXPECT_EQ(race().postTimeBefore, "1540");
+    EXPECT_EQ(runner(5).scratch, "1"_sjis);
+    EXPECT_EQ(runner(5).scratchReason, "001"_sjis);
+    EXPECT_EQ(runner(7).scratch, "2"_sjis);
+    EXPECT_EQ(runner(7).scratchTime.text, "05261410"_sjis);
+    EXPECT_EQ(race().postTime, "1550"_sjis);
+    EXPECT_EQ(race().postTimeBefore, "1540"_sjis);
     EXPECT_EQ(race().distance, 2000);
     EXPECT_EQ(race().distanceBefore, 2400);
-    EXPECT_EQ(race().track, "24");
-    EXPECT_EQ(race().courseChangeReason, "3");
+    EXPECT_EQ(race().track, "24"_sjis);
+    EXPECT_EQ(race().courseChangeReason, "3"_sjis);
 
     answer(LiveDataspec::dayChanges, {excluded});
     EXPECT_TRUE(runner(5).scratch.empty()) << "the scratch the next answer no longer holds is withdrawn";
-    EXPECT_EQ(runner(7).scratch, "2");
+    EXPECT_EQ(runner(7).scratch, "2"_sjis);
     EXPECT_TRUE(race().postTime.empty());
     EXPECT_FALSE(race().courseChange.present());
     EXPECT_FALSE(runner(3).jockeyTime.present());
@@ -188,15 +188,15 @@ TEST_F(LiveDayTest, WeatherFromTheLatestKindOneOrTwoGoingFromTheLatestKindOneOrT
         day->applyAnswer(LiveDataspec::dayChanges, order);
         const LiveCourse* tokyo = day->course("05");
         ASSERT_TRUE(tokyo);
-        EXPECT_EQ(tokyo->weather, "3");
-        EXPECT_EQ(tokyo->weatherTime.text, "05261100");
-        EXPECT_EQ(tokyo->turfGoing, "2");
-        EXPECT_EQ(tokyo->dirtGoing, "3");
-        EXPECT_EQ(tokyo->goingTime.text, "05261030");
+        EXPECT_EQ(tokyo->weather, "3"_sjis);
+        EXPECT_EQ(tokyo->weatherTime.text, "05261100"_sjis);
+        EXPECT_EQ(tokyo->turfGoing, "2"_sjis);
+        EXPECT_EQ(tokyo->dirtGoing, "3"_sjis);
+        EXPECT_EQ(tokyo->goingTime.text, "05261030"_sjis);
     }
     answer(LiveDataspec::dayChanges, {first});
-    EXPECT_EQ(day->course("05")->weather, "1") << "the day's first state alone";
-    EXPECT_EQ(day->course("05")->goingTime.text, "00000000");
+    EXPECT_EQ(day->course("05")->weather, "1"_sjis) << "the day's first state alone";
+    EXPECT_EQ(day->course("05")->goingTime.text, "00000000"_sjis);
     EXPECT_TRUE(day->course("05")->goingTime.present());
 }
 
@@ -224,7 +224,7 @@ TEST_F(LiveDayTest, OddsKeepTheirMarkersAndALaterSnapshotReplacesTheEarlier) {
     EXPECT_EQ(race().bracket[0].first, 1);
     EXPECT_EQ(race().bracket[0].second, 2);
     EXPECT_EQ(race().bracket[0].odds, liveValue(56));
-    EXPECT_EQ(race().winPlace.time.text, "05261400");
+    EXPECT_EQ(race().winPlace.time.text, "05261400"_sjis);
 
     RecordBuilder q = liveRecord(kO2Layout, "05261400");
     q.text(o2::UmarenKumi, "0102", 1).text(o2::UmarenOdds, "001729", 1).text(o2::UmarenNinki, "012", 1);
@@ -237,11 +237,11 @@ TEST_F(LiveDayTest, OddsKeepTheirMarkersAndALaterSnapshotReplacesTheEarlier) {
     EXPECT_EQ(race().quinellaPairs[0].odds, liveValue(1729));
     EXPECT_EQ(race().quinellaPairs[0].second, 2);
     EXPECT_EQ(race().quinellaPairs[1].odds.mark, LiveMark::cancelledAfterSale);
-    EXPECT_EQ(race().winPlace.dataKind, "3");
+    EXPECT_EQ(race().winPlace.dataKind, "3"_sjis);
     EXPECT_EQ(runner(2).winOdds, liveValue(31));
     EXPECT_EQ(runner(1).winOdds.mark, LiveMark::none) << "the final snapshot replaced the interim one";
     EXPECT_EQ(race().bracket[0].first, 0);
-    EXPECT_EQ(race().quinella.time.text, "05261400") << "another kind's snapshot stays";
+    EXPECT_EQ(race().quinella.time.text, "05261400"_sjis) << "another kind's snapshot stays";
 }
 
 TEST_F(LiveDayTest, TheWinOddsSeriesKeepsEachAnnouncementOnceInTimeOrder) {
@@ -252,8 +252,8 @@ TEST_F(LiveDayTest, TheWinOddsSeriesKeepsEachAnnouncementOnceInTimeOrder) {
     answer(LiveDataspec::winOddsSeries, {dayBefore, at0900, at0930});
     const auto& series = race().winSeries;
     ASSERT_EQ(series.size(), 3u);
-    EXPECT_EQ(series[0].time.text, "05251700");
-    EXPECT_EQ(series[1].time.text, "05260900");
+    EXPECT_EQ(series[0].time.text, "05251700"_sjis);
+    EXPECT_EQ(series[1].time.text, "05260900"_sjis);
     EXPECT_EQ(series[1].odds[0], liveValue(41));
     EXPECT_EQ(series[2].odds[1], liveValue(52));
     EXPECT_EQ(series[2].ninki[1], liveValue(2));
@@ -262,7 +262,7 @@ TEST_F(LiveDayTest, TheWinOddsSeriesKeepsEachAnnouncementOnceInTimeOrder) {
 
 TEST_F(LiveDayTest, AnnouncementsOfDecemberComeBeforeThoseOfAJanuaryRaceDay) {
     day->reset("20250105");
-    const auto record = [](std::string_view announce, std::string_view name) {
+    const auto record = [](SjisView announce, SjisView name) {
         RecordBuilder b = liveRecord(kJcLayout, announce);
         return b.number(jc::Year, 2025)
             .number(jc::MonthDay, 105)
@@ -273,7 +273,7 @@ TEST_F(LiveDayTest, AnnouncementsOfDecemberComeBeforeThoseOfAJanuaryRaceDay) {
     const SjisString december = record("12281500", "A");
     const SjisString january = record("01050900", "B");
     answer(LiveDataspec::dayChanges, {january, december});
-    EXPECT_EQ(runner(1).jockeyAfter.name.view().substr(0, 1), "B");
+    EXPECT_EQ(runner(1).jockeyAfter.name.view().substr(0, 1), "B"_sjis);
 }
 
 TEST_F(LiveDayTest, TheCombinationOddsAreKeptPerKindReadEntryByEntryAndALaterOneReplacesThem) {
@@ -293,7 +293,7 @@ TEST_F(LiveDayTest, TheCombinationOddsAreKeptPerKindReadEntryByEntryAndALaterOne
     const auto& combos = race().combos;
     const ComboSnapshot& exacta = combos[static_cast<std::size_t>(ComboKind::exacta)];
     EXPECT_EQ(comboEntryCount(ComboKind::exacta), 306);
-    EXPECT_EQ(exacta.snapshot.time.text, "05261030");
+    EXPECT_EQ(exacta.snapshot.time.text, "05261030"_sjis);
     const ComboOdds first = comboEntry(exacta, ComboKind::exacta, 1);
     EXPECT_EQ(first.horses, (std::array<std::uint8_t, 3>{1, 2, 0}));
     EXPECT_EQ(first.odds, liveValue(123));
@@ -316,9 +316,9 @@ TEST_F(LiveDayTest, TheCombinationOddsAreKeptPerKindReadEntryByEntryAndALaterOne
     EXPECT_EQ(comboEntry(race().combos[1], ComboKind::exacta, 1).horses[0], 0) << "the later snapshot replaces";
     EXPECT_EQ(comboEntry(race().combos[1], ComboKind::exacta, 2).odds, liveValue(456));
 
-    const std::size_t room = race().combos[3].record.capacity();
+    const std::size_t room = race().combos[3].record.bytes().capacity();
     day->reset("20240526");
     answer(LiveDataspec::odds, {exactaRecord("05261050", {}, 10)});
     EXPECT_TRUE(race(10).combos[3].record.empty()) << "a new day keeps nothing of the last";
-    EXPECT_GE(race(10).combos[3].record.capacity(), room) << "nor gives back the room";
+    EXPECT_GE(race(10).combos[3].record.bytes().capacity(), room) << "nor gives back the room";
 }

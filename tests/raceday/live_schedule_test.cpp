@@ -88,7 +88,7 @@ TEST(LiveSchedule, APostTimeChangeMovesTheRaceAndRacesWithoutAPostAreLeftOut) {
 
     liveRaceTimes(*day, *live, races);
     ASSERT_EQ(races.size(), 2u);
-    EXPECT_EQ(races[0].raceKey, "2024052605021211");
+    EXPECT_EQ(races[0].raceKey, "2024052605021211"_sjis);
     EXPECT_EQ(races[0].post, at(15, 40));
     EXPECT_EQ(races[1].post, at(15, 5));
     const LiveFetchLog log = fetchedAt(races, at(15, 5));

@@ -50,7 +50,7 @@ TEST(CivilDate, DaysAcrossMonthsAndLeapYears) {
     EXPECT_EQ(daysBetween("20231231", "20240101"), 1);
     EXPECT_EQ(daysBetween("20240526", "20230526"), -366);
     for (const char* none : {"20240500", "20240026", "00000526", "        ", "20241301", "20230229"})
-        EXPECT_EQ(daysBetween(none, "20240526"), 0) << none;
+        EXPECT_EQ(daysBetween(sjisBytes(none), "20240526"), 0) << none;
 }
 
 TEST_F(AssemblyTest, ReadinessSignsBySexAndRest) {
@@ -68,7 +68,8 @@ TEST_F(AssemblyTest, ReadinessSignsBySexAndRest) {
     };
     day->JvRaTbl[0].assign(raRecord(kRace, std::size(cases)));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        day->JvSeTbl[0][i].assign(seBuilder(kRace, static_cast<int>(i) + 1).text(se::SexCD, cases[i].sex).take());
+        day->JvSeTbl[0][i].assign(
+            seBuilder(kRace, static_cast<int>(i) + 1).text(se::SexCD, sjisBytes(cases[i].sex)).take());
         runsWithGaps(static_cast<int>(i), cases[i].gaps);
     }
     assembleRace(*day, 0);
@@ -90,7 +91,7 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
                                .number(ra::Honsyokin, 15000, 1)
                                .text(ra::HassoTime, "1540")
                                .take());
-    const std::string rival = utf8ToCp932("アイテノウマノナマエデス");
+    const SjisString rival = utf8ToCp932("アイテノウマノナマエデス");
     day->JvSeTbl[0][0].assign(seBuilder(kRace, 1)
                                   .text(se::SexCD, "2")
                                   .text(se::Bamei, utf8ToCp932("ウマノナマエハナガイデス"))
@@ -117,33 +118,33 @@ TEST_F(AssemblyTest, RunZeroIsTheRaceItselfAndEarlierRunsComeFromTheirRecords) {
     const TRaceRec& r = race();
     EXPECT_EQ(r.RacePresent, 1);
     EXPECT_EQ(r.HonSyokin[1], 1500);
-    EXPECT_EQ(r.JokenCd, "703") << "the youngest age group's condition";
+    EXPECT_EQ(r.JokenCd, "703"_sjis) << "the youngest age group's condition";
     EXPECT_EQ(r.Bamei[0], utf8ToCp932("ウマノナマエハナガ"));
     EXPECT_EQ(r.HonSyokinSE[0], 100);
     EXPECT_EQ(r.RunKey[0][0], raceKey(day->JvRaTbl[0].view()).text());
-    EXPECT_EQ(r.RunDate[0][0], "20240526");
+    EXPECT_EQ(r.RunDate[0][0], "20240526"_sjis);
     EXPECT_EQ(r.RunKyori[0][0], 1600);
-    EXPECT_EQ(r.RunBabaCd[0][0], "3");
+    EXPECT_EQ(r.RunBabaCd[0][0], "3"_sjis);
     EXPECT_EQ(r.RunChakujun[0][0], 2);
     EXPECT_EQ(r.RunCorner[0][0][4], 7);
     EXPECT_EQ(r.RunSyokin[0][0], 1020);
-    EXPECT_EQ(r.RunAiteUma[0][0], rival.substr(0, 18));
+    EXPECT_EQ(r.RunAiteUma[0][0], rival.view().substr(0, 18));
 
     EXPECT_EQ(r.RunKey[0][1], raceKey(seRecord(jump, 4)).text());
     EXPECT_EQ(r.RunChakujun[0][1], 5);
     EXPECT_TRUE(r.RunBabaCd[0][1].empty()) << "a jump race has no going";
-    EXPECT_EQ(r.RunDate[0][2], "20240310");
+    EXPECT_EQ(r.RunDate[0][2], "20240310"_sjis);
     EXPECT_TRUE(r.RunKey[0][2].empty());
     EXPECT_EQ(r.RunUmaban[0][3], 6);
-    EXPECT_EQ(r.RunBabaCd[0][3], "2") << "a blank track code reads as turf";
-    EXPECT_EQ(r.RunDate[0][21], "20230081");
+    EXPECT_EQ(r.RunBabaCd[0][3], "2"_sjis) << "a blank track code reads as turf";
+    EXPECT_EQ(r.RunDate[0][21], "20230081"_sjis);
     EXPECT_TRUE(r.RunKey[0][21].empty()) << "runs 21-25 keep only their dates";
     EXPECT_EQ(r.Kankaku[0][0], daysBetween("20240414", "20240526"));
 }
 
 TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     day->JvSeTbl[0][0].assign(seRecord(kRace, 1));
-    const std::string breeder(72, 'b');
+    const SjisString breeder(72, 'b');
     RecordBuilder um(kUmLayout);
     um.text(um::HansyokuName, "Sire", 1).text(um::HansyokuName, "Dam", 2).text(um::HansyokuName, "DamSire", 3);
     um.text(um::BirthDate, "20200401").text(um::BreederName, breeder).text(um::SanchiName, "Hidaka");
@@ -153,9 +154,9 @@ TEST_F(AssemblyTest, HorseMasterFieldsAndFinishCounts) {
     day->JvUmTbl[0][0].assign(um.take());
     assembleRace(*day, 0);
     const TRaceRec& r = race();
-    EXPECT_EQ(trimRightBlanks(r.Ketto2Name[0]), "Dam");
-    EXPECT_EQ(r.BirthDate[0], "20200401");
-    EXPECT_EQ(r.BreederName[0], breeder.substr(0, 71));
+    EXPECT_EQ(trimRightBlanks(r.Ketto2Name[0]), "Dam"_sjis);
+    EXPECT_EQ(r.BirthDate[0], "20200401"_sjis);
+    EXPECT_EQ(r.BreederName[0], breeder.view().substr(0, 71));
     EXPECT_EQ(r.ShibaChaku[0][0], 1 + 2 + 3);
     EXPECT_EQ(r.DirtChaku[0][0], 4 + 5 + 6);
     EXPECT_EQ(r.SyogaiChaku[0][0], 7);
@@ -193,11 +194,11 @@ TEST_F(AssemblyTest, ResultsAndPayouts) {
     EXPECT_EQ(r.TanUmaban[2], 5);
     EXPECT_EQ(r.TanPay[2], 410);
     EXPECT_EQ(r.TanUmaban[3], 0);
-    EXPECT_EQ(r.WakurenKumi[1], " 3- 6");
-    EXPECT_EQ(r.WakurenKumi[2], " 0- 0");
-    EXPECT_EQ(r.UmarenKumi[1], " 5-12");
+    EXPECT_EQ(r.WakurenKumi[1], " 3- 6"_sjis);
+    EXPECT_EQ(r.WakurenKumi[2], " 0- 0"_sjis);
+    EXPECT_EQ(r.UmarenKumi[1], " 5-12"_sjis);
     EXPECT_EQ(r.UmarenNinki[1], 123);
     EXPECT_EQ(r.WidePay[7], 98765);
-    EXPECT_EQ(day->RaceTbl[0].WideKumi[7], " 0- 0");
+    EXPECT_EQ(day->RaceTbl[0].WideKumi[7], " 0- 0"_sjis);
     EXPECT_TRUE(day->RaceTbl[1].WideKumi[7].empty()) << "a slot not in use is left as it is";
 }

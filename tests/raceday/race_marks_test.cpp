@@ -17,6 +17,12 @@ namespace {
 
 constexpr int kRaceDate = 20240526;
 
+std::vector<SjisString> texts(std::initializer_list<SjisView> items) {
+    std::vector<SjisString> out;
+    for (const SjisView item : items) out.emplace_back(item);
+    return out;
+}
+
 // Runner 0 of a race on kRaceDate; earlier runs are placed by their
 // distance in days from the race.
 class RunnerMarksTest : public ::testing::Test {
@@ -120,14 +126,14 @@ TEST_F(RunnerMarksTest, Maxim2NeedsNoFirstOrSecondPlaceUpToThatRun) {
 }
 
 TEST(OrderKey, PopularityAndPositionClasses) {
-    EXPECT_EQ(orderKey(4, 3, 7), "a 4 7");
-    EXPECT_EQ(orderKey(5, 3, 7), "b 5 7");
-    EXPECT_EQ(orderKey(4, 4, 7), "c 4 7");
-    EXPECT_EQ(orderKey(5, 4, 7), "d 5 7");
-    EXPECT_EQ(orderKey(1, 1, 12), "a 112");
-    EXPECT_EQ(orderKey(12, 0, 3), "e12 3");
-    EXPECT_EQ(orderKey(0, 1, 3), "f99 3");
-    EXPECT_EQ(orderKey(-1, -1, 18), "f9918");
+    EXPECT_EQ(orderKey(4, 3, 7), "a 4 7"_sjis);
+    EXPECT_EQ(orderKey(5, 3, 7), "b 5 7"_sjis);
+    EXPECT_EQ(orderKey(4, 4, 7), "c 4 7"_sjis);
+    EXPECT_EQ(orderKey(5, 4, 7), "d 5 7"_sjis);
+    EXPECT_EQ(orderKey(1, 1, 12), "a 112"_sjis);
+    EXPECT_EQ(orderKey(12, 0, 3), "e12 3"_sjis);
+    EXPECT_EQ(orderKey(0, 1, 3), "f99 3"_sjis);
+    EXPECT_EQ(orderKey(-1, -1, 18), "f9918"_sjis);
 }
 
 TEST(OrderKey, ThisRaceOnceItHasPayoutsElseTheLastRun) {
@@ -137,23 +143,23 @@ TEST(OrderKey, ThisRaceOnceItHasPayoutsElseTheLastRun) {
     race->RunNinki[2][1] = 1, race->RunChakujun[2][1] = 1;
     race->KekkaNinki[2] = 9, race->KekkaChakujun[2] = 8;
     buildOrderKeys(*race, *marks, keys);
-    EXPECT_EQ(marks->SortKey[2], "a 1 3");
-    EXPECT_EQ(marks->SortKey[17], "f9918");
+    EXPECT_EQ(marks->SortKey[2], "a 1 3"_sjis);
+    EXPECT_EQ(marks->SortKey[17], "f9918"_sjis);
     EXPECT_EQ(keys.size(), 18u);
     EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
 
     race->HrLoaded = 1;
     keys.clear();
     buildOrderKeys(*race, *marks, keys);
-    EXPECT_EQ(marks->SortKey[2], "d 9 3");
+    EXPECT_EQ(marks->SortKey[2], "d 9 3"_sjis);
 }
 
 TEST(OrderKey, RanksFollowTheSortedKeysOnlyFromFourKeysOn) {
     auto marks = std::make_unique<TRaceMarkRec>();
-    rankByOrderKeys({"a 1 3", "c 2 1", "f99 2"}, *marks);
+    rankByOrderKeys(texts({"a 1 3", "c 2 1", "f99 2"}), *marks);
     EXPECT_EQ(marks->SortRank, PerRunner<i32>{});
 
-    rankByOrderKeys({"a 1 3", "c 2 1", "f99 2", "f9910"}, *marks);
+    rankByOrderKeys(texts({"a 1 3", "c 2 1", "f99 2", "f9910"}), *marks);
     EXPECT_EQ(marks->SortRank[2], 1);
     EXPECT_EQ(marks->SortRank[0], 2);
     EXPECT_EQ(marks->SortRank[1], 3);
@@ -193,8 +199,8 @@ TEST(TrainerList, MostRunnersFirstThenByNameOverPresentRacesOnly) {
         for (const auto& name : day->RaceTbl[r].ChokName) addTrainer(*day, name);
 
     const auto items = orderTrainers(*day);
-    EXPECT_EQ(items, (std::vector<SjisString>{"Tb        3", "Ta        2", "Tc        2"}));
-    EXPECT_EQ(day->ChokList.front(), "996Tb      ");
+    EXPECT_EQ(items, texts({"Tb        3", "Ta        2", "Tc        2"}));
+    EXPECT_EQ(day->ChokList.front(), "996Tb      "_sjis);
 }
 
 TEST(PredictedRanks, LowestOddsFirstTiesByHorseNumber) {

@@ -10,6 +10,7 @@
 #include "settings/setting.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 
@@ -39,25 +40,26 @@ TEST_F(IniGT, QuotesAndCornerBracketsAreRemovedOnRead) {
         "oneBracket=\xA2\n"
         "unbalanced=\"x\xA3\n"
         "kanjiEnd=\xA2\x88\xA3\n");  // 0x88 0xA3 is one kanji, not a closing bracket
-    EXPECT_EQ(ini.ReadString("Dir", "brackets", "x"), "D:\\odds");
-    EXPECT_EQ(ini.ReadString("Dir", "quoted", "x"), " a ");
-    EXPECT_EQ(ini.ReadString("Dir", "emptyQuotes", "x"), "");
-    EXPECT_EQ(ini.ReadString("Dir", "emptyBrackets", "x"), "");
-    EXPECT_EQ(ini.ReadString("Dir", "empty", "x"), "");
-    EXPECT_EQ(ini.ReadString("Dir", "oneQuote", "x"), "\"");
-    EXPECT_EQ(ini.ReadString("Dir", "oneBracket", "x"), "\xA2");
-    EXPECT_EQ(ini.ReadString("Dir", "unbalanced", "x"), "\"x\xA3");
-    EXPECT_EQ(ini.ReadString("Dir", "kanjiEnd", "x"), "\xA2\x88\xA3");
+    EXPECT_EQ(ini.ReadString("Dir", "brackets", "x"), "D:\\odds"_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "quoted", "x"), " a "_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "emptyQuotes", "x"), ""_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "emptyBrackets", "x"), ""_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "empty", "x"), ""_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "oneQuote", "x"), "\""_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "oneBracket", "x"), "\xA2"_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "unbalanced", "x"), "\"x\xA3"_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "kanjiEnd", "x"), "\xA2\x88\xA3"_sjis);
     // Absent keys give the default exactly, quotes and blanks included.
-    EXPECT_EQ(ini.ReadString("Dir", "absent", " \"d\" "), " \"d\" ");
-    EXPECT_EQ(ini.ReadString("Dir", "absent", ""), "");
+    EXPECT_EQ(ini.ReadString("Dir", "absent", " \"d\" "), " \"d\" "_sjis);
+    EXPECT_EQ(ini.ReadString("Dir", "absent", ""), ""_sjis);
 }
 
 TEST_F(IniGT, IntegersAreWholeDecimalNumbersOrTheDefault) {
     store("[n]\na= -12 \nb=+7\nc=12abc\nd=abc\ne=\nf=99999999999\ng=0x10\nh=-\n");
     EXPECT_EQ(ini.ReadInteger("n", "a", 5), -12);
     EXPECT_EQ(ini.ReadInteger("n", "b", 5), 7);
-    for (const char* key : {"c", "d", "e", "f", "g", "h", "absent"}) EXPECT_EQ(ini.ReadInteger("n", key, 5), 5) << key;
+    for (const char* key : {"c", "d", "e", "f", "g", "h", "absent"})
+        EXPECT_EQ(ini.ReadInteger("n", sjisBytes(key), 5), 5) << key;
     EXPECT_TRUE(ini.WriteInteger("n", "a", INT32_MIN));
     EXPECT_EQ(ini.ReadInteger("n", "a", 5), INT32_MIN);
 }
@@ -83,7 +85,7 @@ TEST_F(IniGT, FirstWriteCreatesTheFileAndEveryWriteIsSeenAtOnce) {
     EXPECT_TRUE(ini.WriteInteger("locate", "top", 33));
     EXPECT_EQ(other.ReadInteger("locate", "top", 10), 33);
     EXPECT_TRUE(other.WriteString("JvDataGet", "LastTime", "2024/05/26 12:00:00"));
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/26 12:00:00");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/26 12:00:00"_sjis);
     EXPECT_EQ(vantor::test::readFile(ini.filePath()),
               "[locate]\r\ntop=33\r\n\r\n[JvDataGet]\r\nLastTime=2024/05/26 12:00:00\r\n");
 
@@ -100,7 +102,7 @@ TEST_F(IniGT, GarbageFilesGiveDefaultsAndKeepTheirBytes) {
     store(garbage);
     EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 10);
     EXPECT_FALSE(ini.ReadBool("datalist", "close", false));
-    EXPECT_EQ(ini.ReadString("Dir", "yoso", "d"), "d");
+    EXPECT_EQ(ini.ReadString("Dir", "yoso", "d"), "d"_sjis);
     EXPECT_TRUE(ini.WriteInteger("locate", "top", 1));
     EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 1);
     EXPECT_EQ(vantor::test::readFile(ini.filePath()).substr(0, garbage.size() / 2),
@@ -147,7 +149,7 @@ TEST_F(IniGT, FileNameResolution) {
 
 TEST_F(IniGT, APipeInPlaceOfTheFileIsAFailedWriteThatLeavesIt) {
     ASSERT_EQ(::mkfifo(ini.filePath().c_str(), 0600), 0);
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", "none"), "none"_sjis);
     EXPECT_FALSE(ini.WriteString("JvDataGet", "LastTime", "2024/05/26 12:00:00"));
     EXPECT_TRUE(std::filesystem::is_fifo(ini.filePath()));
 }
@@ -184,14 +186,14 @@ TEST_F(IniGT, WritesOfDifferentKeysAtTheSameTimeAllStay) {
     const auto writer = [](const char* section) {
         TIniGT own;  // each one its own instance, as each window has
         own.setFileName("vantor.ini");
-        for (int i = 0; i < kWrites; ++i) EXPECT_TRUE(own.WriteInteger(section, "k" + std::to_string(i), i));
+        for (int i = 0; i < kWrites; ++i) EXPECT_TRUE(own.WriteInteger(sjisBytes(section), formatted("k%d", i), i));
     };
     std::thread a(writer, "a"), b(writer, "b");
     a.join();
     b.join();
     int kept = 0;
     for (const char* section : {"a", "b"})
-        for (int i = 0; i < kWrites; ++i) kept += ini.ReadInteger(section, "k" + std::to_string(i), -1) == i;
+        for (int i = 0; i < kWrites; ++i) kept += ini.ReadInteger(sjisBytes(section), formatted("k%d", i), -1) == i;
     EXPECT_EQ(kept, 2 * kWrites);
 }
 

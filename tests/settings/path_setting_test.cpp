@@ -36,7 +36,8 @@ TEST_F(PathSettings, Utf8PathsReadBackByteForByte) {
 
 TEST_F(PathSettings, AWindowsFileIsReadAsCp932AndAbsenceIsNotAnEmptyPath) {
     EXPECT_EQ(readSetting(ini, kFolder), std::nullopt);
-    test::writeFile(folder / "vantor.ini", "[JVLinkFeed]\r\nFolder=" + utf8ToCp932("D:\\競馬\\ｵｯｽﾞ") + "\r\n");
+    test::writeFile(folder / "vantor.ini",
+                    ("[JVLinkFeed]\r\nFolder=" + utf8ToCp932("D:\\競馬\\ｵｯｽﾞ") + "\r\n").bytes());
     EXPECT_EQ(readSetting(ini, kFolder), fs::path("D:\\競馬\\ｵｯｽﾞ"));
     test::writeFile(folder / "vantor.ini", "[JVLinkFeed]\r\nFolder=\r\n");
     EXPECT_EQ(readSetting(ini, kFolder), fs::path());

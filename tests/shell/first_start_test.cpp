@@ -30,10 +30,11 @@ TEST(FirstStart, TheGeneratedDemoIsFiledAndTheNewestDayShown) {
     ASSERT_EQ(enterProgramFolder(app.path()), std::nullopt);
     const RaceId older{.date = 20240519, .race = 1}, newer{.date = 20240526, .race = 1};
     const auto runner = [](const RaceId& id) { return seBuilder(id, 1).number(jvdata::se::Wakuban, 1).take(); };
-    writeFile(feed / "setup/20240527060000_RACE.jvd",
-              raRecord(older, 1) + runner(older) + raRecord(newer, 1) + runner(newer) + umRecord("2020100001"));
+    writeFile(
+        feed / "setup/20240527060000_RACE.jvd",
+        (raRecord(older, 1) + runner(older) + raRecord(newer, 1) + runner(newer) + umRecord("2020100001")).bytes());
     // Files before the demo's first day stay out.
-    writeFile(feed / "setup/20240527060000_OLD.jvd", raRecord({.date = 20230101}, 1));
+    writeFile(feed / "setup/20240527060000_OLD.jvd", raRecord({.date = 20230101}, 1).bytes());
     FeedJVLink link(FeedSettings{feed.path(), 0, "0490"});
     TIniGT ini;
     ini.setFileName("vantor.ini");
@@ -45,10 +46,10 @@ TEST(FirstStart, TheGeneratedDemoIsFiledAndTheNewestDayShown) {
     EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519),
               "読込み未完了:2ファイル中0ファイルで終了しました。前回取得日時は更新しません\n"
               "読込んで保存しなかったレコード:RA 1件\n");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), ""_sjis);
 
     EXPECT_EQ(fileGeneratedDemo(link, app.path(), ini, 20240519), "");
-    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 06:00:00");
+    EXPECT_EQ(ini.ReadString("JvDataGet", "LastTime", ""), "2024/05/27 06:00:00"_sjis);
     EXPECT_FALSE(std::filesystem::exists(app / "DATA" / "2023年01月01日.jvRA"));
 
     // The analysis database holds what was filed, with the record views'

@@ -21,7 +21,7 @@
 #include "components/message_box.h"
 #include "components/string_grid.h"
 #include "export/analysis_db.h"
-#include "output/card_columns.h"
+#include "painting/card_columns.h"
 #include "shell/horse_career_form.h"
 #include "shell/main_form.h"
 #include "stats/hand_made_records.h"

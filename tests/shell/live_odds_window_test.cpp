@@ -15,7 +15,7 @@
 #include "components/speed_button.h"
 #include "components/string_grid.h"
 #include "jvlink/feed_jvlink.h"
-#include "output/race_card_cell.h"
+#include "painting/race_card_cell.h"
 #include "shell/main_form.h"
 #include "store/live_files.h"
 #include "store/record_filer.h"
@@ -35,7 +35,7 @@ protected:
         StoreBatch batch;
         RecordFiler filer(app.paths(), batch);
         std::vector<SjisString> lines;
-        const auto file = [&](const std::string& r) { filer.fileAcquired(r, 20240101, lines); };
+        const auto file = [&](SjisView r) { filer.fileAcquired(r, 20240101, lines); };
         file(raBuilder(r11, 3, "2").text(jvdata::ra::HassoTime, "1540").take());
         for (int horse = 1; horse <= 3; ++horse)
             file(seBuilder(r11, horse, horse == 1 ? "2020100001" : "2020100002", "2")
@@ -46,13 +46,13 @@ protected:
 
     void fileOdds() {
         LiveFiler filer(app.paths(), "20240526");
-        const std::string o1 = winOddsRecord("05261030", {"0035", "0012", "0400"}, "1", 11, {2, 1, 3});
-        const SjisView view(o1);
+        const SjisString o1 = winOddsRecord("05261030", {"0035", "0012", "0400"}, "1", 11, {2, 1, 3});
+        const SjisView view = o1;
         LiveSkips skips;
         filer.file(LiveDataspec::odds, std::span(&view, 1), true, skips);
     }
 
-    void file(LiveDataspec dataspec, std::initializer_list<std::string> records) {
+    void file(LiveDataspec dataspec, std::initializer_list<SjisString> records) {
         LiveFiler filer(app.paths(), "20240526");
         std::vector<SjisView> views(records.begin(), records.end());
         LiveSkips skips;

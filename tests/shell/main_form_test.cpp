@@ -96,13 +96,13 @@ TEST_F(MainForm, OptionToHideTheListPanelIsKeptInTheSettings) {
     auto form = makeForm();
     form->N5->trigger();
     EXPECT_TRUE(form->N5->isChecked());
-    EXPECT_EQ(programSettings().ReadString("datalist", "close", ""), "1");
+    EXPECT_EQ(programSettings().ReadString("datalist", "close", ""), "1"_sjis);
 
     form = makeForm();
     EXPECT_TRUE(form->N5->isChecked());
     form->N5->trigger();
     EXPECT_FALSE(form->N5->isChecked());
-    EXPECT_EQ(programSettings().ReadString("datalist", "close", ""), "0");
+    EXPECT_EQ(programSettings().ReadString("datalist", "close", ""), "0"_sjis);
 }
 
 TEST_F(MainForm, MenusHaveTheirItemsShortcutsAndSeparators) {

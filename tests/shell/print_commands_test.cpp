@@ -46,7 +46,7 @@ protected:
             filer.fileAcquired(raRecord(id, 1, "2"), 20240101, lines);
             filer.fileAcquired(seBuilder(id, 1, "2020100001", "2")
                                    .number(jvdata::se::Wakuban, 1)
-                                   .text(jvdata::se::ChokyosiRyakusyo, race == 1 ? "TA" : "TB")
+                                   .text(jvdata::se::ChokyosiRyakusyo, race == 1 ? "TA"_sjis : "TB"_sjis)
                                    .take(),
                                20240101, lines);
         }

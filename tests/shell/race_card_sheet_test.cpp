@@ -8,12 +8,13 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
+#include "analysis/race_card.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "support/fake_jvlink.h"
 #include "support/program_folder.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 
@@ -30,11 +31,11 @@ protected:
     void chooseRace(std::initializer_list<std::pair<const char*, int>> runners) {
         TRaceRec& rec = form->Day->RaceTbl[0];
         rec.RacePresent = 1;
-        rec.TorokuTosu = std::to_string(runners.size());
+        rec.TorokuTosu = formatted("%zu", runners.size());
         std::size_t j = 0;
         for (const auto& [number, rank] : runners) {
             rec.Wakuban[j] = "1";
-            rec.Umaban[j] = number;
+            rec.Umaban[j] = sjisBytes(number);
             form->Day->MarkTbl[0].SortRank[j++] = rank;
         }
         {

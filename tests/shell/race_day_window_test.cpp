@@ -8,12 +8,12 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "analysis/race_card.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
 #include "components/string_grid.h"
 #include "jvlink/feed_jvlink.h"
-#include "output/race_card_cell.h"
-#include "raceday/race_card.h"
+#include "painting/race_card_cell.h"
 #include "shell/main_form.h"
 #include "store/record_filer.h"
 #include "support/program_folder.h"
@@ -25,7 +25,7 @@ using namespace vantor::test;
 
 namespace {
 
-std::string runner(const RaceId& id, int horse, int bracket, const char* kind, int position) {
+SjisString runner(const RaceId& id, int horse, int bracket, const char* kind, int position) {
     return seBuilder(id, horse, horse == 1 ? "2020100001" : "2020100002", kind)
         .number(jvdata::se::Wakuban, bracket)
         .text(jvdata::se::Bamei, utf8ToCp932(horse == 1 ? "アオイホシ" : "アカイホシ"))
@@ -42,7 +42,7 @@ protected:
         StoreBatch batch;
         RecordFiler filer(app.paths(), batch);
         std::vector<SjisString> lines;
-        const auto file = [&](const std::string& r) { filer.fileAcquired(r, 20240101, lines); };
+        const auto file = [&](SjisView r) { filer.fileAcquired(r, 20240101, lines); };
         file(raBuilder(r11, 2, "2")
                  .text(jvdata::ra::GradeCD, "B")
                  .text(jvdata::ra::JyokenCD, "016", 5)
@@ -56,13 +56,13 @@ protected:
         file(runner(r12, 1, 0, "2", 0));
         batch.flush();
         // The day's results wait in the feed's real-time folder.
-        writeFile(feed / "realtime/20240526/20240526170000_RT.jvd", runner(r11, 1, 1, "7", 2) +
-                                                                        runner(r11, 2, 2, "7", 1) +
-                                                                        hrBuilder(r11)
-                                                                            .number(jvdata::hr::TanUmaban, 2)
-                                                                            .number(jvdata::hr::TanPay, 340)
-                                                                            .number(jvdata::hr::TanNinki, 1)
-                                                                            .take());
+        const SjisString results = runner(r11, 1, 1, "7", 2) + runner(r11, 2, 2, "7", 1) +
+                                   hrBuilder(r11)
+                                       .number(jvdata::hr::TanUmaban, 2)
+                                       .number(jvdata::hr::TanPay, 340)
+                                       .number(jvdata::hr::TanNinki, 1)
+                                       .take();
+        writeFile(feed / "realtime/20240526/20240526170000_RT.jvd", results.bytes());
     }
 
     std::unique_ptr<TMainForm> openDay() {

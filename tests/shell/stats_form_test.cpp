@@ -22,10 +22,10 @@
 #include <QTimer>
 
 #include "../stats/hand_made_records.h"
+#include "analysis/race_card.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
-#include "raceday/race_card.h"
 #include "shell/bar_chart_view.h"
 #include "shell/main_form.h"
 #include "stats/record_figures.h"
@@ -65,7 +65,7 @@ protected:
         // Race 1: kJockey's dead-heat win beside the rival's.
         form->DatList->setCurrentRow(0);
         form->DatListClick();
-        key = std::string(form->Day->RaceTbl[static_cast<std::size_t>(form->CurRace)].RaceKey.view());
+        key = std::string(form->Day->RaceTbl[static_cast<std::size_t>(form->CurRace)].RaceKey.view().bytes());
         ASSERT_EQ(key.substr(0, 10), "2024052605");
         ASSERT_EQ(key.substr(14), "01");
     }
@@ -78,7 +78,7 @@ protected:
             if (const auto runner = runnerOfRow(form->CardRows, row))
                 if (trimBlanks(form->Day->RaceTbl[static_cast<std::size_t>(runner->race)]
                                    .KisyuCd[static_cast<std::size_t>(runner->runner)]
-                                   .view()) == kJockey)
+                                   .view()) == sjisBytes(kJockey))
                     return row;
         ADD_FAILURE() << "no card row of the jockey";
         return -1;
@@ -194,7 +194,7 @@ TEST_F(StatsFormWindow, AClickOnAHeadingSortsTheRowsTheTotalStaysLastAndCopyTake
     TStatsForm* dialog = openFromMenu();
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    dialog->presetSubject(SubjectKind::jockey, kJockey);
+    dialog->presetSubject(SubjectKind::jockey, sjisBytes(kJockey));
     dialog->FromDate->setDate(QDate(2023, 1, 1));
     choose(dialog->ByCombo, static_cast<int>(Dimension::going));
     const auto natural = cells(*dialog);
@@ -248,7 +248,7 @@ TEST_F(StatsFormWindow, TheCardsMenuOnAJockeyOpensHisRecordOnTheChosenRacesCours
     auto core = db();
     const auto same = sameCourseAndDistance(core, raceKey(), withDefaultPeriod(core, {}));
     ASSERT_TRUE(same);
-    const auto subject = findSubjects(core, SubjectKind::jockey, kJockey);
+    const auto subject = findSubjects(core, SubjectKind::jockey, sjisBytes(kJockey));
     ASSERT_EQ(subject.size(), 1u);
     EXPECT_EQ(cells(*dialog), cells(recordTable(personRecord(core, subject.front(), *same, Dimension::course))));
     EXPECT_EQ(dialog->Grid->cell(1, dialog->Grid->rowCount() - 1), q("2"))

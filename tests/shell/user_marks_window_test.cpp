@@ -22,6 +22,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "analysis/race_card.h"
 #include "components/label3d.h"
 #include "components/message_box.h"
 #include "components/speed_button.h"
@@ -29,7 +30,6 @@
 #include "jvlink/feed_jvlink.h"
 #include "print_ui/all_print_form.h"
 #include "print_ui/prev_x.h"
-#include "raceday/race_card.h"
 #include "shell/main_form.h"
 #include "support/fake_jvlink.h"
 #include "support/marks_day.h"
@@ -393,14 +393,14 @@ TEST_F(UserMarksWindow, AKillRightAfterAMarkKeyLosesNoHandledMarkAndLeavesTheFil
 TEST_F(UserMarksWindow, AnAcquisitionAndAResultsFetchBesideTheWindowChangeNoMarkOrNote) {
     // The day's results, as normal data for an acquisition and as real-time data for the fetch.
     TempDir feed;
-    std::string results;
+    SjisString results;
     for (const auto& [id, heads] : {std::pair{kMarksRace11, 3}, std::pair{kMarksRace12, 2}}) {
         results += raRecord(id, heads, "7");
         for (int horse = 1; horse <= heads; ++horse) results += marksRunner(id, horse, "7");
     }
-    writeFile(feed / "normal/20240527090000_RESULT.jvd", results);
+    writeFile(feed / "normal/20240527090000_RESULT.jvd", results.bytes());
     writeFile(feed / "realtime/20240526/20240526170000_RT.jvd",
-              hrBuilder(kMarksRace11).number(jvdata::hr::TanUmaban, 2).number(jvdata::hr::TanPay, 340).take());
+              hrBuilder(kMarksRace11).number(jvdata::hr::TanUmaban, 2).number(jvdata::hr::TanPay, 340).take().bytes());
     auto link = std::make_unique<FeedJVLink>(FeedSettings{feed.path(), 0, "0490"});
     link->JVInit("sid");
     auto form = std::make_unique<TMainForm>(std::move(link));
@@ -418,7 +418,7 @@ TEST_F(UserMarksWindow, AnAcquisitionAndAResultsFetchBesideTheWindowChangeNoMark
         auto opened = UserMarksFile::open(userMarksPath(app.path()));
         const UserMarksFile& file = std::get<UserMarksFile>(opened);
         return std::tuple{file.marksOfDay("20240526"), file.raceNote(kMarksRace11Key),
-                          file.horseNote(marksHorseId(11, 3))};
+                          file.horseNote(marksHorseId(11, 3).bytes())};
     };
     const auto before = stored();
     ASSERT_EQ(std::get<0>(before).size(), 2u);

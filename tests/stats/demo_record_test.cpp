@@ -138,7 +138,7 @@ void expectSameFigures(const PersonRecord& record, const std::map<SjisString, Co
     ASSERT_EQ(got.size(), expected.size()) << record.subject.code;
     for (const auto& [label, e] : expected) {
         const Counts& g = got[label];
-        SCOPED_TRACE(record.subject.code + " " + label);
+        SCOPED_TRACE(record.subject.code + " " + label.bytes());
         EXPECT_EQ(g.starts, e.starts);
         EXPECT_EQ(g.wins, e.wins);
         EXPECT_EQ(g.places, e.places);
@@ -157,7 +157,7 @@ TEST_F(DemoRecords, JockeysTrainersAndSiresByCourseAndGoingEqualTheStoreFiles) {
         {SubjectKind::trainer, [](const StoreRun& r) { return r.trainer; }},
         {SubjectKind::sire, [&sires](const StoreRun& r) { return sires.at(r.horse); }},
     };
-    const auto byCourse = [](const StoreRun& r) { return CourseName(r.course, 2).value_or(SjisString()); };
+    const auto byCourse = [](const StoreRun& r) { return SjisString(CourseName(r.course, 2).value_or(SjisString())); };
     const auto byGoing = [](const StoreRun& r) { return r.going == 0 ? SjisString("-") : goingName(r.going); };
     int deadHeats = 0, scratches = 0;
     for (const auto& [kind, subjectOf] : kinds) {
@@ -225,7 +225,7 @@ std::vector<std::string> cardRunKeys(const TRaceRec& race, std::size_t runner) {
     std::vector<std::string> keys;
     for (std::size_t k = 1; k <= 5; ++k) {
         const SjisView key = race.RunKey[runner][k].view();
-        if (!key.empty()) keys.emplace_back(key);
+        if (!key.empty()) keys.emplace_back(key.bytes());
     }
     return keys;
 }
@@ -254,7 +254,7 @@ TEST_F(DemoRecords, ACardsLastFiveRunsAreTheFiveOfTheCareerBeforeItsRace) {
             const TRaceRec& race = day->RaceTbl[static_cast<std::size_t>(r)];
             const int date = lenientInt(race.RaceKey.view().substr(0, 8));
             for (std::size_t j = 0; j < kMaxRunners; ++j) {
-                const std::string horse(trimBlanks(race.KettoNum[j].view()));
+                const std::string horse(trimBlanks(race.KettoNum[j].view()).bytes());
                 if (horse.empty()) continue;
                 SCOPED_TRACE(horse);
                 const auto career = horseCareer(*db, {SubjectKind::horse, horse, {}});

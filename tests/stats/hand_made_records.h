@@ -8,6 +8,7 @@
 #include "export/analysis_db.h"
 #include "export/export_store.h"
 #include "stats/stats_db.h"
+#include "text/formatted.h"
 
 namespace vantor::test {
 
@@ -52,24 +53,24 @@ inline const std::vector<HandRide>& handRides() {
 // Horse numbers paid in race 1: both dead-heat horses win, each its own payout.
 inline constexpr long long kDeadHeatWinPay = 270, kRivalWinPay = 190, kDeadHeatPlacePay = 130;
 
-inline std::string handRace(const HandRide& ride, const char* dataKind = "7") {
+inline SjisString handRace(const HandRide& ride, const char* dataKind = "7") {
     using namespace jvdata;
     const bool dirt = std::string(ride.track) >= "23";
     return raBuilder(ride.race, 12, dataKind)
-        .text(ra::TrackCD, ride.track)
+        .text(ra::TrackCD, sjisBytes(ride.track))
         .number(ra::Kyori, dirt ? 1400 : 1600)
-        .text(ra::SibaBabaCD, dirt ? "1" : std::to_string(ride.going))
-        .text(ra::DirtBabaCD, dirt ? std::to_string(ride.going) : "1")
+        .text(ra::SibaBabaCD, dirt ? SjisString("1") : formatted("%d", ride.going))
+        .text(ra::DirtBabaCD, dirt ? formatted("%d", ride.going) : SjisString("1"))
         .text(ra::JyokenCD, "703", 5)
         .number(ra::SyussoTosu, 12)
         .take();
 }
 
-inline std::string handRunner(const HandRide& ride, const char* name, const char* dataKind = "7") {
+inline SjisString handRunner(const HandRide& ride, const char* name, const char* dataKind = "7") {
     using namespace jvdata;
     return seBuilder(ride.race, ride.umaban, ride.horse, dataKind)
         .text(se::Bamei, utf8ToCp932("ハンドホース"))
-        .text(se::KisyuCode, ride.jockey)
+        .text(se::KisyuCode, sjisBytes(ride.jockey))
         .text(se::KisyuRyakusyo, utf8ToCp932(name))
         .text(se::ChokyosiCode, "05001")
         .text(se::ChokyosiRyakusyo, utf8ToCp932("手作師"))
@@ -87,7 +88,7 @@ inline std::string handRunner(const HandRide& ride, const char* name, const char
 
 // What each race paid: race 1 the dead heat; else a win for a winner and a
 // place for any of the first three, 100 yen more the lower the finish.
-inline std::string handPayout(const RaceId& race, const std::vector<const HandRide*>& rides) {
+inline SjisString handPayout(const RaceId& race, const std::vector<const HandRide*>& rides) {
     using namespace jvdata;
     auto b = hrBuilder(race);
     int wins = 0, places = 0;
@@ -113,9 +114,9 @@ inline void fillHandRides(ExportStore& store) {
     std::map<int, std::map<std::string, std::vector<const HandRide*>>> days;  // date, course, rides
     for (const auto& ride : handRides()) days[ride.date()][ride.race.course].push_back(&ride);
     for (const auto& [date, courses] : days) {
-        std::string races, payouts;
+        SjisString races, payouts;
         for (const auto& [course, rides] : courses) {
-            std::vector<std::string> runners;
+            std::vector<SjisString> runners;
             std::map<int, std::vector<const HandRide*>> byRace;
             for (const HandRide* ride : rides) byRace[ride->race.race].push_back(ride);
             for (const auto& [number, inRace] : byRace) {

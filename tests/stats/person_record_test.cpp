@@ -61,9 +61,9 @@ TEST_F(HandRecord, TheDefaultPeriodStartsTheDayAfterTheSameDateAYearBefore) {
     const auto record = personRecord(db, jockey, period(0, 20240526), Dimension::month);
     EXPECT_EQ(record.filter.from, 20230527);
     ASSERT_EQ(record.rows.size(), 2u);
-    EXPECT_EQ(record.rows[0].label, "2023-05");
+    EXPECT_EQ(record.rows[0].label, "2023-05"_sjis);
     EXPECT_EQ(record.rows[0].tally.starts, 1);  // 05-27 in, 05-26 out
-    EXPECT_EQ(record.rows[1].label, "2024-05");
+    EXPECT_EQ(record.rows[1].label, "2024-05"_sjis);
     EXPECT_EQ(record.rows[1].tally.starts, 3);
 }
 
@@ -126,7 +126,7 @@ TEST_F(HandRecord, FiltersAdmitOnlyTheirRuns) {
 }
 
 TEST_F(HandRecord, PeopleAreFoundByCodeByExactNameAndByPartOfTheName) {
-    const auto byCode = findSubjects(db, SubjectKind::jockey, kJockey);
+    const auto byCode = findSubjects(db, SubjectKind::jockey, sjisBytes(kJockey));
     ASSERT_EQ(byCode.size(), 1u);
     EXPECT_EQ(byCode[0].name, sjis("手作騎手"));
     // Two jockeys share the name: both, by code.

@@ -91,7 +91,7 @@ void markRides(UserMarksFile& file) {
                                           {&r[8], UserMark::honmei, 4}}) {
         const RaceId& id = ride->race;
         const auto key = formatted("%08d%s%02d%02d%02d", id.date, id.course, id.meeting, id.day, id.race);
-        ASSERT_FALSE(file.setMark(key, ride->umaban, set, mark));
+        ASSERT_FALSE(file.setMark(key.bytes(), ride->umaban, set, mark));
     }
 }
 

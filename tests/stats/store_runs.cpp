@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "record_layouts/jvdata_record.h"
 #include "store/day_list.h"
-#include "store/jvdata_record.h"
 #include "support/temp_dir.h"
 #include "text/sjis.h"
 
@@ -14,23 +14,25 @@ namespace {
 using namespace jvdata;
 
 // The whole records of `length` bytes in a file's bytes.
-std::vector<std::string_view> records(const std::string& bytes, std::size_t length) {
-    std::vector<std::string_view> out;
+std::vector<SjisView> records(const std::string& bytes, std::size_t length) {
+    std::vector<SjisView> out;
     for (std::size_t at = 0; at + length <= bytes.size(); at += length)
-        out.push_back(std::string_view(bytes).substr(at, length));
+        out.push_back(sjisBytes(bytes).substr(at, length));
     return out;
 }
 
-bool ran(std::string_view se) { return inum(se, se::KakuteiJyuni) > 0 || inum(se, se::IJyoCD) != 0; }
+bool ran(SjisView se) { return inum(se, se::KakuteiJyuni) > 0 || inum(se, se::IJyoCD) != 0; }
 
 // The going of a race record's surface: dirt tracks 23-29 their dirt going.
-int goingOf(std::string_view ra) {
+int goingOf(SjisView ra) {
     const int track = inum(ra, ra::TrackCD);
     const int going = track >= 23 && track <= 29 ? inum(ra, ra::DirtBabaCD) : inum(ra, ra::SibaBabaCD);
     return going >= 1 && going <= 4 ? going : 0;
 }
 
-std::string trimmed(std::string_view text) { return std::string(trimBlanks(text)); }
+// A record's code as the analysis database holds it: the same ASCII bytes.
+std::string trimmed(SjisView code) { return std::string(trimBlanks(code).bytes()); }
+std::string keyText(SjisView rec) { return std::string(raceKey(rec).text().bytes()); }
 
 }  // namespace
 
@@ -43,11 +45,11 @@ std::vector<StoreRun> dayFileRuns(const StorePaths& paths) {
     for (const std::string& day : listRaceDays(paths)) {
         std::map<std::string, int> goings;
         const std::string races = readFile(paths.dayFile(day, ".jvRA"));
-        for (const auto ra : records(races, kRaLength)) goings[std::string(raceKey(ra).text())] = goingOf(ra);
+        for (const auto ra : records(races, kRaLength)) goings[keyText(ra)] = goingOf(ra);
         std::map<std::pair<std::string, int>, std::pair<long long, long long>> paid;  // race, horse: win, place
         const std::string payouts = readFile(paths.dayFile(day, ".jvHR"));
         for (const auto hr : records(payouts, kHrLength)) {
-            const std::string key(raceKey(hr).text());
+            const std::string key = keyText(hr);
             for (int n = 1; n <= hr::TanUmaban.count; ++n)
                 paid[{key, inum(hr, hr::TanUmaban, n)}].first += num(hr, hr::TanPay, n);
             for (int n = 1; n <= hr::FukuUmaban.count; ++n)
@@ -59,9 +61,9 @@ std::vector<StoreRun> dayFileRuns(const StorePaths& paths) {
             for (const auto se : records(runners, kSeLength)) {
                 if (recordKind(se) != "SE" || !ran(se)) continue;
                 StoreRun run;
-                run.raceKey = std::string(raceKey(se).text());
+                run.raceKey = keyText(se);
                 run.date = std::stoi(run.raceKey.substr(0, 8));
-                run.course = run.raceKey.substr(8, 2);
+                run.course = SjisString(raceKey(se).course());
                 run.going = goings[run.raceKey];
                 run.horse = trimmed(get(se, se::KettoNum));
                 run.jockey = trimmed(get(se, se::KisyuCode));
@@ -82,10 +84,11 @@ std::vector<StoreRun> dayFileRuns(const StorePaths& paths) {
 
 std::string sireOf(const StorePaths& paths, const std::string& horse) {
     std::error_code error;
-    if (!std::filesystem::exists(paths.horseMasterFile(horse), error)) return {};
-    const std::string master = readFile(paths.horseMasterFile(horse));
+    const auto file = paths.horseMasterFile(sjisBytes(horse));
+    if (!std::filesystem::exists(file, error)) return {};
+    const std::string master = readFile(file);
     if (master.size() < kUmLength - 2) return {};
-    return trimmed(get(master, um::HansyokuNum, 1));
+    return trimmed(get(sjisBytes(master), um::HansyokuNum, 1));
 }
 
 std::vector<std::string> careerKeys(const StorePaths& paths, const std::string& horse,
@@ -94,10 +97,11 @@ std::vector<std::string> careerKeys(const StorePaths& paths, const std::string& 
     for (const auto& run : dayRuns)
         if (run.horse == horse) keys.insert(run.raceKey);
     std::error_code error;
-    if (std::filesystem::exists(paths.horseRunFile(horse), error)) {
-        const std::string history = readFile(paths.horseRunFile(horse));
+    const auto file = paths.horseRunFile(sjisBytes(horse));
+    if (std::filesystem::exists(file, error)) {
+        const std::string history = readFile(file);
         for (const auto se : records(history, kSeLength))
-            if (recordKind(se) == "SE" && ran(se)) keys.insert(std::string(raceKey(se).text()));
+            if (recordKind(se) == "SE" && ran(se)) keys.insert(keyText(se));
     }
     return {keys.rbegin(), keys.rend()};
 }

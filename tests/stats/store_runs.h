@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "store/store_paths.h"
+#include "text/sjis_string.h"
 
 namespace vantor::test {
 
 struct StoreRun {
     std::string raceKey;  // 16 digits
     int date = 0;
-    std::string course;  // racecourse code
-    int going = 0;       // of the race's surface, 0 for none
+    SjisString course;  // racecourse code
+    int going = 0;      // of the race's surface, 0 for none
     std::string horse, jockey, trainer;
     int finish = 0, status = 0;
     bool deadHeat = false;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "record_layouts/jvdata_record.h"
 #include "store/day_list.h"
-#include "store/jvdata_record.h"
 #include "store/unfiled_counts.h"
 #include "support/program_folder.h"
 #include "support/records.h"
@@ -18,7 +18,7 @@ namespace {
 class FilingTest : public ::testing::Test {
 protected:
     // Files each record as an acquisition from fromDate would, then saves.
-    std::vector<std::string> acquire(std::initializer_list<std::string> records, long long fromDate = 20240101) {
+    std::vector<std::string> acquire(std::initializer_list<SjisView> records, long long fromDate = 20240101) {
         std::vector<SjisString> lines;
         for (const auto& r : records) filer.fileAcquired(r, fromDate, lines);
         batch.flush();
@@ -26,18 +26,19 @@ protected:
         for (const auto& l : lines) utf8.push_back(cp932ToUtf8(l));
         return utf8;
     }
-    void realtime(std::initializer_list<std::string> records) {
+    void realtime(std::initializer_list<SjisView> records) {
         for (const auto& r : records) filer.fileRealtime(r);
         batch.flush();
     }
-    std::vector<std::string> lines(const fs::path& p) {
-        std::vector<std::string> out;
+    // The file's lines, records as they were filed.
+    std::vector<SjisString> lines(const fs::path& p) {
+        std::vector<SjisString> out;
         const std::string bytes = readFile(p);
         for (std::size_t at = 0; at < bytes.size();) {
             const std::size_t end = bytes.find("\r\n", at);
             EXPECT_NE(end, std::string::npos) << "every line ends in CR LF: " << p;
             if (end == std::string::npos) break;
-            out.push_back(bytes.substr(at, end - at));
+            out.push_back(SjisString::fromBytes(bytes.substr(at, end - at)));
             at = end + 2;
         }
         return out;
@@ -50,21 +51,21 @@ protected:
     RecordFiler filer{paths, batch};
 };
 
-std::string line(const std::string& record) { return record.substr(0, record.size() - 2); }
-std::string zeroed(const std::string& record) { return line(record).replace(2, 9, "000000000"); }
+SjisString line(SjisView record) { return SjisString(record.substr(0, record.size() - 2)); }
+SjisString zeroed(SjisView record) { return line(record).replace(2, 9, "000000000"); }
 
 }  // namespace
 
 TEST_F(FilingTest, RaceRecordsReplaceByKeyZeroTheStampAndSort) {
     const RaceId r11{}, r2{.race = 2};
-    const std::string first = raRecord(r11, 16, "2", "前");
-    const std::string later = raRecord(r11, 16, "7", "後");
+    const SjisString first = raRecord(r11, 16, "2", "前");
+    const SjisString later = raRecord(r11, 16, "7", "後");
     const auto list = acquire({first, raRecord(r2), later});
     const auto day = lines(data("2024年05月26日.jvRA"));
     ASSERT_EQ(day.size(), 2u);
     EXPECT_EQ(day[0], zeroed(raRecord(r2)));
     EXPECT_EQ(day[1], zeroed(later));
-    EXPECT_EQ(day[1].substr(2, 9), "000000000");
+    EXPECT_EQ(day[1].view().substr(2, 9), "000000000"_sjis);
     EXPECT_EQ(list[0], "作成済み:11R/2024年05月26日.jvRA");
     EXPECT_EQ(listRaceDays(paths), std::vector<std::string>{"2024年05月26日"});
 }
@@ -74,8 +75,8 @@ TEST_F(FilingTest, RaceRecordsNeedAHeadCountOfOneToEighteenAndARaceNumber) {
              raRecord({.race = 4}, 1)});
     const auto day = lines(data("2024年05月26日.jvRA"));
     ASSERT_EQ(day.size(), 2u);
-    EXPECT_EQ(jvdata::get(day[0], jvdata::ra::RaceNum), "03");
-    EXPECT_EQ(jvdata::get(day[1], jvdata::ra::RaceNum), "04");
+    EXPECT_EQ(jvdata::get(day[0], jvdata::ra::RaceNum), "03"_sjis);
+    EXPECT_EQ(jvdata::get(day[1], jvdata::ra::RaceNum), "04"_sjis);
 }
 
 TEST_F(FilingTest, DateFilterWorksOnTheNumbersNotOnTheCalendar) {
@@ -99,24 +100,24 @@ TEST_F(FilingTest, DateFilterWorksOnTheNumbersNotOnTheCalendar) {
 }
 
 TEST_F(FilingTest, RunnerFileIsAlways216WholeSlots) {
-    const std::string se = seRecord({.race = 11}, 3, "2020100001", "2");
+    const SjisString se = seRecord({.race = 11}, 3, "2020100001", "2");
     const auto list = acquire({se});
     const fs::path file = data("2024年05月26日東京.jvSEr");
     EXPECT_EQ(fs::file_size(file), 216u * 555u);
     const auto slots = lines(file);
     ASSERT_EQ(slots.size(), 216u);
     for (std::size_t i = 0; i < slots.size(); ++i)
-        EXPECT_EQ(slots[i], i == 10 * 18 + 2 ? line(se) : std::string(553, ' ')) << i;
+        EXPECT_EQ(slots[i], i == 10 * 18 + 2 ? line(se) : SjisString(553, ' ')) << i;
     EXPECT_EQ(list[0], "作成済み:11R/03番/2024年05月26日東京.jvSEr");
     // Kind "2" goes into the runner file only.
     EXPECT_FALSE(fs::exists(dir / "SEI" / "2020" / "2020100001.jvSEI"));
     EXPECT_TRUE(fs::is_directory(dir / "SEI" / "2020"));
 
     // The same runner's result (kind "7") goes into both; the slot keeps the stamp.
-    const std::string result = seRecord({.race = 11}, 3, "2020100001", "7");
+    const SjisString result = seRecord({.race = 11}, 3, "2020100001", "7");
     const auto list2 = acquire({result});
     EXPECT_EQ(lines(file)[10 * 18 + 2], line(result));
-    EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI"), std::vector<std::string>{zeroed(result)});
+    EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI"), std::vector<SjisString>{zeroed(result)});
     EXPECT_EQ(list2[1], "作成済み:2024年05月26日東京11R/2020100001.jvSEI");
 }
 
@@ -147,7 +148,7 @@ TEST_F(FilingTest, RunsAtARacecourseWithoutANameAreKeptWhereNoFileIsNamedAfterIt
 
     realtime({seRecord(unnamedJra, 2, "2020100001", "7")});
     EXPECT_EQ(filer.rejected(), 1) << "a real-time runner record has nowhere else to go";
-    std::string lowerCase = seRecord(overseas, 4, "2020100001", "B");
+    SjisString lowerCase = seRecord(overseas, 4, "2020100001", "B");
     lowerCase.replace(19, 2, "a0");
     acquire({lowerCase});
     EXPECT_EQ(filer.rejected(), 2) << "a code that is not two of 0-9 and A-Z never reaches a path";
@@ -155,9 +156,9 @@ TEST_F(FilingTest, RunsAtARacecourseWithoutANameAreKeptWhereNoFileIsNamedAfterIt
 
 TEST_F(FilingTest, HorseMasterIsReplacedWhole) {
     acquire({umRecord("2020100001", "父一")});
-    const std::string second = umRecord("2020100001", "父二");
+    const SjisString second = umRecord("2020100001", "父二");
     const auto list = acquire({second});
-    EXPECT_EQ(lines(dir / "UM2" / "2020" / "2020100001.jvUM2"), std::vector<std::string>{line(second)});
+    EXPECT_EQ(lines(dir / "UM2" / "2020" / "2020100001.jvUM2"), std::vector<SjisString>{line(second)});
     EXPECT_EQ(list[0], "作成済み:2020100001.jvUM2");
 }
 
@@ -169,13 +170,13 @@ TEST_F(FilingTest, PayoutsAreKeyedAndStampedZero) {
 }
 
 TEST_F(FilingTest, RecordsThatCouldNameABadPathAreRejectedAndCounted) {
-    std::string hostileId = seRecord({}, 1, "../../etc/");
-    std::string badDate = raRecord({});
+    SjisString hostileId = seRecord({}, 1, "../../etc/");
+    SjisString badDate = raRecord({});
     badDate.replace(11, 4, "20/4");
-    std::string badCourse = raRecord({});
+    SjisString badCourse = raRecord({});
     badCourse.replace(19, 2, "..");
-    std::string shortRecord = raRecord({}).substr(0, 600) + "\r\n";
-    std::string umBad = umRecord("20201/0001");
+    SjisString shortRecord = raRecord({}).view().substr(0, 600) + "\r\n";
+    SjisString umBad = umRecord("20201/0001");
     const auto list = acquire({hostileId, badDate, badCourse, shortRecord, umBad, "ZZjunk\r\n"});
     EXPECT_EQ(filer.rejected(), 5);
     EXPECT_TRUE(list.empty());
@@ -188,7 +189,7 @@ TEST_F(FilingTest, RealtimeFilingNeverCreatesDayOrRunnerFilesButCreatesPayouts) 
     realtime({raRecord(id), seRecord(id, 1), hrRecord(id, "4")});
     EXPECT_FALSE(fs::exists(data("2024年05月26日.jvRA")));
     EXPECT_FALSE(fs::exists(data("2024年05月26日東京.jvSEr")));
-    EXPECT_EQ(lines(data("2024年05月26日.jvHR")), std::vector<std::string>{line(hrRecord(id, "4"))});
+    EXPECT_EQ(lines(data("2024年05月26日.jvHR")), std::vector<SjisString>{line(hrRecord(id, "4"))});
 }
 
 TEST_F(FilingTest, RealtimeFilingUpdatesExistingFiles) {
@@ -197,14 +198,14 @@ TEST_F(FilingTest, RealtimeFilingUpdatesExistingFiles) {
     // A blank first line of a day race file is dropped on the way.
     test::writeFile(data("2024年05月26日.jvRA"),
                     std::string(1270, ' ') + "\r\n" + readFile(data("2024年05月26日.jvRA")));
-    const std::string result = seRecord(r1, 5, "2020100001", "7", 2);
+    const SjisString result = seRecord(r1, 5, "2020100001", "7", 2);
     realtime({raRecord(r1, 10, "7"), result, hrRecord(r3, "7", 9), hrRecord(r2, "7")});
-    EXPECT_EQ(lines(data("2024年05月26日.jvRA")), std::vector<std::string>{zeroed(raRecord(r1, 10, "7"))});
+    EXPECT_EQ(lines(data("2024年05月26日.jvRA")), std::vector<SjisString>{zeroed(raRecord(r1, 10, "7"))});
     EXPECT_EQ(lines(data("2024年05月26日東京.jvSEr"))[4], line(result));
     EXPECT_EQ(lines(dir / "SEI" / "2020" / "2020100001.jvSEI").size(), 0u);
     // Zeroed acquired lines first, fetched ones after; a fetch replaces the acquired line of its key.
     EXPECT_EQ(lines(data("2024年05月26日.jvHR")),
-              (std::vector<std::string>{zeroed(hrRecord(r1)), line(hrRecord(r2, "7")), line(hrRecord(r3, "7", 9))}));
+              (std::vector<SjisString>{zeroed(hrRecord(r1)), line(hrRecord(r2, "7")), line(hrRecord(r3, "7", 9))}));
 }
 
 TEST_F(FilingTest, ExistingFoldersAreUsedUnderAnyLetterCase) {
@@ -224,7 +225,7 @@ TEST_F(FilingTest, ExistingFoldersAreUsedUnderAnyLetterCase) {
 }
 
 TEST_F(FilingTest, BatchedFilingEqualsFilingRecordByRecord) {
-    std::vector<std::string> records;
+    std::vector<SjisString> records;
     for (int race = 1; race <= 12; ++race) {
         records.push_back(raRecord({.race = race}, 3));
         for (int h = 1; h <= 3; ++h)
@@ -250,11 +251,11 @@ TEST_F(FilingTest, BatchedFilingEqualsFilingRecordByRecord) {
 }
 
 TEST_F(FilingTest, RecordsWithALineBreakInsideAreRejectedAndCounted) {
-    std::string raWithCr = raRecord({});
+    SjisString raWithCr = raRecord({});
     raWithCr[600] = '\r';
-    std::string seWithLf = seRecord({}, 1);
+    SjisString seWithLf = seRecord({}, 1);
     seWithLf[400] = '\n';
-    std::string hrWithCrLf = hrRecord({});
+    SjisString hrWithCrLf = hrRecord({});
     hrWithCrLf.replace(300, 2, "\r\n");
     const auto list = acquire({raWithCr, seWithLf, hrWithCrLf, raRecord({.race = 1})});
     EXPECT_EQ(filer.rejected(), 3);
@@ -267,34 +268,34 @@ TEST_F(FilingTest, RecordsWithALineBreakInsideAreRejectedAndCounted) {
 // A record with a line break inside, filed before such records were
 // rejected, split its line in two: the next filing keeps whole records only.
 TEST_F(FilingTest, SplitLinesOfAKeyedFileAreDroppedByTheNextFiling) {
-    const std::string first = zeroed(raRecord({.race = 1})), third = zeroed(raRecord({.race = 3}));
-    std::string split = zeroed(raRecord({.race = 2}));
+    const SjisString first = zeroed(raRecord({.race = 1})), third = zeroed(raRecord({.race = 3}));
+    SjisString split = zeroed(raRecord({.race = 2}));
     split[600] = '\r';
-    test::writeFile(data("2024年05月26日.jvRA"), first + "\r\n" + split + "\r\n" + third + "\r\n");
+    test::writeFile(data("2024年05月26日.jvRA"), (first + "\r\n" + split + "\r\n" + third + "\r\n").bytes());
     acquire({raRecord({.race = 4})});
     EXPECT_EQ(lines(data("2024年05月26日.jvRA")),
-              (std::vector<std::string>{first, third, zeroed(raRecord({.race = 4}))}));
+              (std::vector<SjisString>{first, third, zeroed(raRecord({.race = 4}))}));
 
     // The same in a horse's history, with a stray LF and a cut-off last line.
     const fs::path history = dir / "SEI" / "2020" / "2020100001.jvSEI";
-    std::string run = zeroed(seRecord({.date = 20240101}, 1));
+    SjisString run = zeroed(seRecord({.date = 20240101}, 1));
     run[100] = '\n';
-    test::writeFile(history, run + "\r\n" + zeroed(seRecord({.date = 20240201}, 1)).substr(0, 300));
+    test::writeFile(history, (run + "\r\n" + zeroed(seRecord({.date = 20240201}, 1)).view().substr(0, 300)).bytes());
     acquire({seRecord({.date = 20240301}, 1)});
-    EXPECT_EQ(lines(history), std::vector<std::string>{zeroed(seRecord({.date = 20240301}, 1))});
+    EXPECT_EQ(lines(history), std::vector<SjisString>{zeroed(seRecord({.date = 20240301}, 1))});
 }
 
 TEST_F(FilingTest, FinalOddsGoBesideTheRaceOneFilePerRacecourseDayAndKind) {
     using jvdata::kO1Layout, jvdata::kO2Layout;
     const RaceId tokyo11{}, tokyo2{.race = 2}, kyoto5{.course = "08", .meeting = 3, .day = 8, .race = 5};
-    const std::string later = finalOddsRecord(kO1Layout, tokyo11, 41, "5");
+    const SjisString later = finalOddsRecord(kO1Layout, tokyo11, 41, "5");
     const auto list = acquire({finalOddsRecord(kO1Layout, tokyo11, 35), finalOddsRecord(kO2Layout, tokyo11),
                                finalOddsRecord(kO1Layout, tokyo2), finalOddsRecord(kO1Layout, kyoto5), later});
     // A later record of the race replaces the earlier; lines in race-key order, stamp zeroed.
     EXPECT_EQ(lines(data("2024年05月26日東京.jvO1")),
-              (std::vector<std::string>{zeroed(finalOddsRecord(kO1Layout, tokyo2)), zeroed(later)}));
+              (std::vector<SjisString>{zeroed(finalOddsRecord(kO1Layout, tokyo2)), zeroed(later)}));
     EXPECT_EQ(lines(data("2024年05月26日東京.jvO2")),
-              std::vector<std::string>{zeroed(finalOddsRecord(kO2Layout, tokyo11))});
+              std::vector<SjisString>{zeroed(finalOddsRecord(kO2Layout, tokyo11))});
     EXPECT_EQ(lines(data("2024年05月26日京都.jvO1")).size(), 1u);
     EXPECT_EQ(list[0], "作成済み:11R/2024年05月26日東京.jvO1");
     EXPECT_EQ(list[1], "作成済み:11R/2024年05月26日東京.jvO2");
@@ -303,14 +304,14 @@ TEST_F(FilingTest, FinalOddsGoBesideTheRaceOneFilePerRacecourseDayAndKind) {
 
 TEST_F(FilingTest, RecordsFiledNowhereAreCountedByKindAndBadOnesAsRejected) {
     using jvdata::kO1Layout;
-    std::string shortOdds = finalOddsRecord(kO1Layout, {}).substr(0, 500) + "\r\n";
-    std::string badCourse = finalOddsRecord(kO1Layout, {});
+    SjisString shortOdds = finalOddsRecord(kO1Layout, {}).view().substr(0, 500) + "\r\n";
+    SjisString badCourse = finalOddsRecord(kO1Layout, {});
     badCourse.replace(19, 2, "..");
-    const std::string voteCounts = std::string("H1") + std::string(28951, ' ') + "\r\n";
-    acquire({finalOddsRecord(kO1Layout, {.date = 20231201}),                 // before the date filter
-             finalOddsRecord(kO1Layout, {.course = "00"}),                   // a racecourse without a name
-             raRecord({.race = 1}, 0),                                       // no head count
-             voteCounts, voteCounts, "O3x\r\n", "WF\r\n", "\x82\xa0xx\r\n",  // kinds the store does not keep
+    const SjisString voteCounts = "H1" + SjisString(28951, ' ') + "\r\n";
+    acquire({finalOddsRecord(kO1Layout, {.date = 20231201}),                      // before the date filter
+             finalOddsRecord(kO1Layout, {.course = "00"}),                        // a racecourse without a name
+             raRecord({.race = 1}, 0),                                            // no head count
+             voteCounts, voteCounts, "O3x\r\n", "WF\r\n", "\x82\xa0xx\r\n"_sjis,  // kinds the store does not keep
              shortOdds, badCourse, raRecord({.race = 2})});
     EXPECT_EQ(filer.rejected(), 2) << "a short record and one that could name a bad path";
     EXPECT_EQ(cp932ToUtf8(filer.unfiled().text()), "?? 1件 H1 2件 O1 2件 O3 1件 RA 1件 WF 1件");
@@ -326,13 +327,18 @@ TEST(UnfiledCounts, CountsAreGroupedByThousandsAndNoKindIsLostWhenTheTableIsFull
     UnfiledCounts counts;
     for (int i = 0; i < 1234567; ++i) counts.add("O3");
     EXPECT_EQ(unfiledRecordsLine(counts), utf8ToCp932("読込んで保存しなかったレコード:O3 1,234,567件"));
+    const auto kind = [](char a, char b) {
+        SjisString k(1, a);
+        k += b;
+        return k;
+    };
     UnfiledCounts many;
     for (char a = 'A'; a <= 'Z'; ++a)
-        for (char b = 'A'; b <= 'C'; ++b) many.add(std::string{a, b});
+        for (char b = 'A'; b <= 'C'; ++b) many.add(kind(a, b));
     EXPECT_EQ(many.count("AA"), 1);
     long long sum = 0;
     for (char a = 'A'; a <= 'Z'; ++a)
-        for (char b = 'A'; b <= 'C'; ++b) sum += many.count(std::string{a, b});
+        for (char b = 'A'; b <= 'C'; ++b) sum += many.count(kind(a, b));
     EXPECT_EQ(sum + many.count("??"), 26 * 3);
     EXPECT_GT(many.count("??"), 0);
 }

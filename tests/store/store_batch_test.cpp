@@ -12,6 +12,7 @@
 #include "store/record_filer.h"
 #include "support/program_folder.h"
 #include "support/records.h"
+#include "text/formatted.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -23,7 +24,7 @@ namespace {
 // are replaced by results, masters replaced whole and results fetched for
 // a day that is filed and one that is not.
 struct Season {
-    std::vector<std::string> acquired, realtime;
+    std::vector<SjisString> acquired, realtime;
 };
 
 Season season(int firstWeek, int weeks) {
@@ -142,15 +143,17 @@ TEST(StoreBatch, AnUnreadableFileInMemoryIsAnErrorNamingIt) {
     memory.put("/app/Data/x.jvRA", "");
     memory.makeUnreadable("/app/Data/x.jvRA");
     StoreBatch b(memory);
-    EXPECT_THROW(b.mergeKeyed("/app/Data/x.jvRA", std::string(1268, 'R')), StoreError);
-    b.putRunnerSlot("/app/Data/missing/x.jvSEr", std::string(553, 'B'), 1, 1, true);
+    EXPECT_THROW(b.mergeKeyed("/app/Data/x.jvRA", SjisString(1268, 'R')), StoreError);
+    b.putRunnerSlot("/app/Data/missing/x.jvSEr", SjisString(553, 'B'), 1, 1, true);
     EXPECT_THROW(b.flush(), StoreError) << "its folder is not there";
 }
 
 TEST(StoreBatch, TheFileLeftAloneLongestIsWrittenFirst) {
     TempDir dir;
     StoreBatch b;
-    const auto run = [](int n) { return "SE000000000" + std::to_string(2024010100000000 + n) + std::string(526, ' '); };
+    const auto run = [](int n) {
+        return "SE000000000" + formatted("%lld", 2024010100000000LL + n) + SjisString(526, ' ');
+    };
     for (int n = 0; n < 10; ++n) b.mergeKeyed(dir / "done.jvSEI", run(n));
     for (int n = 0; n < 10; ++n) b.mergeKeyed(dir / "running.jvSEI", run(n));
     b.flushTo(b.heldBytes() / 2 + 1000);
@@ -163,7 +166,7 @@ TEST(StoreBatch, ReplacingAFileWholeLetsGoOfItsEarlierChanges) {
     StoreBatch b;
     b.replaceWhole(dir / "h.jvUM2", "first");
     const std::size_t one = b.heldBytes();
-    for (int n = 0; n < 100; ++n) b.replaceWhole(dir / "h.jvUM2", std::string(1607, 'a' + n % 26));
+    for (int n = 0; n < 100; ++n) b.replaceWhole(dir / "h.jvUM2", SjisString(1607, static_cast<char>('a' + n % 26)));
     b.replaceWhole(dir / "h.jvUM2", "last");
     EXPECT_EQ(b.heldBytes(), one - 1);  // "last" is a byte shorter than "first"
     b.flush();
@@ -177,7 +180,7 @@ TEST(StoreBatch, DamagedRunnerSlotsBecomeBlankAndTheOthersStayInPlace) {
     broken[10] = '\r';
     test::writeFile(file, broken + "\r\n" + std::string(553, 'A') + "\r\n" + std::string(300, 'D'));
     StoreBatch b;
-    b.putRunnerSlot(file, std::string(553, 'B'), 12, 18, false);
+    b.putRunnerSlot(file, SjisString(553, 'B'), 12, 18, false);
     b.flush();
     const std::string bytes = readFile(file);
     ASSERT_EQ(bytes.size(), 216u * 555u);
@@ -196,13 +199,15 @@ TEST(StoreBatch, OversizedFilesAreReadOnlyAsFarAsTheyCanHold) {
     fs::resize_file(runners, 3ull << 30);  // sparse
     const fs::path history = dir / "h.jvSEI";
     // Lines of 553 bytes whose race key (bytes 12-27) counts up from key(0).
-    const auto run = [](int n) { return "SE000000000" + std::to_string(1000000000000000 + n) + std::string(526, ' '); };
-    std::string runs;
+    const auto run = [](int n) {
+        return "SE000000000" + formatted("%lld", 1000000000000000LL + n) + SjisString(526, ' ');
+    };
+    SjisString runs;
     for (int n = 0; n < 600; ++n) runs += run(n) + "\r\n";
-    test::writeFile(history, runs);
+    test::writeFile(history, runs.bytes());
 
     StoreBatch b;
-    b.putRunnerSlot(runners, std::string(553, 'B'), 1, 2, false);
+    b.putRunnerSlot(runners, SjisString(553, 'B'), 1, 2, false);
     b.mergeKeyed(history, run(600));
     EXPECT_LT(b.heldBytes(), 1u << 20);
     b.flush();
@@ -212,8 +217,8 @@ TEST(StoreBatch, OversizedFilesAreReadOnlyAsFarAsTheyCanHold) {
     // The newest 512 lines are kept (the oldest cut off), with the new one.
     const std::string newest = readFile(history);
     EXPECT_EQ(newest.size(), 513u * 555u);
-    EXPECT_EQ(newest.substr(0, 553), run(88));
-    EXPECT_EQ(newest.substr(512 * 555, 553), run(600));
+    EXPECT_EQ(sjisBytes(newest).substr(0, 553), run(88));
+    EXPECT_EQ(sjisBytes(newest).substr(512 * 555, 553), run(600));
 }
 
 TEST(StoreBatch, UnwritableFileIsAnErrorNamingIt) {

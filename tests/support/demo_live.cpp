@@ -10,7 +10,7 @@
 
 namespace vantor::test {
 
-std::string fileDemoLive(const std::filesystem::path& feed, const std::filesystem::path& appDir, const std::string& day,
+std::string fileDemoLive(const std::filesystem::path& feed, const std::filesystem::path& appDir, SjisView day,
                          const std::string& until) {
     const std::map<std::string, LiveDataspec> dataspecs{{"0B11", LiveDataspec::weights},
                                                         {"0B14", LiveDataspec::dayChanges},
@@ -18,9 +18,10 @@ std::string fileDemoLive(const std::filesystem::path& feed, const std::filesyste
                                                         {"0B41", LiveDataspec::winOddsSeries}};
     std::vector<std::filesystem::path> files;
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(feed / "realtime" / day, ec))
+    // The day's ASCII digits name its folder.
+    for (const auto& entry : std::filesystem::directory_iterator(feed / "realtime" / day.bytes(), ec))
         files.push_back(entry.path());
-    if (ec) return "no real-time folder for " + day;
+    if (ec) return "no real-time folder for " + std::string(day.bytes());
     std::sort(files.begin(), files.end());
     LiveFiler filer(StorePaths(appDir), day);
     LiveSkips skips;
@@ -36,7 +37,7 @@ std::string fileDemoLive(const std::filesystem::path& feed, const std::filesyste
         for (std::size_t at = 0; at < bytes.size();) {
             const std::size_t end = bytes.find('\n', at);
             const std::size_t stop = end == std::string::npos ? bytes.size() : end + 1;
-            records.push_back(SjisView(bytes).substr(at, stop - at));
+            records.push_back(sjisBytes(bytes).substr(at, stop - at));
             at = stop;
         }
         filer.add(dataspec->second, records, true, skips);

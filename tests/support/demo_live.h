@@ -6,10 +6,13 @@
 #include <filesystem>
 #include <string>
 
+#include "text/sjis_string.h"
+
 namespace vantor::test {
 
-// until: "hhmm" on the day; gives an error text, empty on success.
-std::string fileDemoLive(const std::filesystem::path& feed, const std::filesystem::path& appDir, const std::string& day,
+// day: yyyymmdd, also the name of its folder; until: "hhmm" on the day.
+// Gives an error text, empty on success.
+std::string fileDemoLive(const std::filesystem::path& feed, const std::filesystem::path& appDir, SjisView day,
                          const std::string& until);
 
 }  // namespace vantor::test

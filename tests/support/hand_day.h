@@ -7,6 +7,7 @@
 
 #include "raceday/race_day.h"
 #include "text/encoding.h"
+#include "text/formatted.h"
 
 namespace vantor::test {
 
@@ -36,8 +37,8 @@ public:
         rec.RacePresent = 1;
         char key[17];
         std::snprintf(key, sizeof key, "20240526%s0212%02d", course, number);
-        rec.RaceKey = key;
-        rec.TorokuTosu = std::to_string(heads);
+        rec.RaceKey = sjisBytes(key);
+        rec.TorokuTosu = formatted("%d", heads);
         return rec;
     }
 
@@ -45,9 +46,9 @@ public:
         TRaceRec& rec = race(r);
         const auto s = static_cast<std::size_t>(j);
         rec.Bamei[s] = utf8ToCp932(h.name);
-        rec.Wakuban[s] = h.bracket;
-        rec.Umaban[s] = h.number;
-        rec.Barei[s] = h.age;
+        rec.Wakuban[s] = sjisBytes(h.bracket);
+        rec.Umaban[s] = sjisBytes(h.number);
+        rec.Barei[s] = sjisBytes(h.age);
         rec.KisyuName[s] = utf8ToCp932(h.jockey);
         rec.ChokName[s] = utf8ToCp932(h.trainer);
         rec.KekkaChakujun[s] = h.position;
@@ -59,7 +60,7 @@ public:
     void week(int r, int j, std::size_t w, const char* date, int interval, int position) {
         TRaceMarkRec& m = marks(r);
         const auto s = static_cast<std::size_t>(j);
-        m.SyuDate[s][w] = date;
+        m.SyuDate[s][w] = sjisBytes(date);
         m.SyuKankaku[s][w] = interval;
         m.SyuChakujun[s][w] = position;
     }

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "text/sjis_literal.h"
 
 namespace vantor::test {
@@ -16,8 +16,8 @@ using namespace vantor::jvdata;
 
 // A live record of Tokyo's 11th race on 2024-05-26 (or the race given),
 // announced at MMDDhhmm. The race-keyed kinds share the header's places.
-inline RecordBuilder liveRecord(const RecordLayout& layout, std::string_view announce, int race = 11,
-                                std::string_view course = "05", std::string_view dataKind = "1") {
+inline RecordBuilder liveRecord(const RecordLayout& layout, SjisView announce, int race = 11, SjisView course = "05",
+                                SjisView dataKind = "1") {
     RecordBuilder b(layout);
     b.text(wh::DataKubun, dataKind)
         .number(wh::MakeDate, 20240526)
@@ -31,9 +31,8 @@ inline RecordBuilder liveRecord(const RecordLayout& layout, std::string_view ann
     return b;
 }
 
-inline SjisString weRecord(std::string_view announce, char change, char weather, char turf, char dirt) {
+inline SjisString weRecord(SjisView announce, char change, char weather, char turf, char dirt) {
     RecordBuilder b(kWeLayout);
-    const char now[] = {change, weather, turf, dirt, 0};
     b.text(we::DataKubun, "1")
         .number(we::Year, 2024)
         .number(we::MonthDay, 526)
@@ -41,47 +40,46 @@ inline SjisString weRecord(std::string_view announce, char change, char weather,
         .number(we::Kaiji, 2)
         .number(we::Nichiji, 12)
         .text(we::HappyoTime, announce);
-    b.text(we::HenkoID, std::string_view(now, 1))
-        .text(we::TenkoCD, std::string_view(now + 1, 1))
-        .text(we::SibaBabaCD, std::string_view(now + 2, 1))
-        .text(we::DirtBabaCD, std::string_view(now + 3, 1))
+    b.text(we::HenkoID, SjisString(1, change))
+        .text(we::TenkoCD, SjisString(1, weather))
+        .text(we::SibaBabaCD, SjisString(1, turf))
+        .text(we::DirtBabaCD, SjisString(1, dirt))
         .text(we::TenkoCDBefore, "0")
         .text(we::SibaBabaCDBefore, "0")
         .text(we::DirtBabaCDBefore, "0");
     return b.take();
 }
 
-inline SjisString jcRecord(std::string_view announce, int horse, std::string_view code, std::string_view name) {
+inline SjisString jcRecord(SjisView announce, int horse, SjisView code, std::string_view nameUtf8) {
     return liveRecord(kJcLayout, announce)
         .number(jc::Umaban, horse)
         .number(jc::Futan, 570)
         .text(jc::KisyuCode, code)
-        .text(jc::KisyuName, sjis(name))
+        .text(jc::KisyuName, sjis(nameUtf8))
         .number(jc::FutanBefore, 580)
         .text(jc::KisyuCodeBefore, "01126")
         .text(jc::KisyuNameBefore, sjis("北原"))
         .take();
 }
 
-inline SjisString avRecord(std::string_view announce, int horse, std::string_view kind, std::string_view reason) {
+inline SjisString avRecord(SjisView announce, int horse, SjisView kind, SjisView reason) {
     return liveRecord(kAvLayout, announce, 11, "05", kind).number(av::Umaban, horse).text(av::JiyuKubun, reason).take();
 }
 
 // A post-time change of race 11 from `before` to `after` (hhmm).
-inline SjisString tcRecord(std::string_view announce, std::string_view after, std::string_view before) {
+inline SjisString tcRecord(SjisView announce, SjisView after, SjisView before) {
     return liveRecord(kTcLayout, announce).text(tc::HassoTime, after).text(tc::HassoTimeBefore, before).take();
 }
 
 
 // An O1 with the win odds (tenths, or a marker such as "----") of horses
 // 1..n and their popularity: as given, else in that order.
-inline std::string winOddsRecord(std::string_view announce, std::initializer_list<std::string_view> odds,
-                                 std::string_view dataKind = "1", int race = 11,
-                                 std::initializer_list<int> popularity = {}) {
+inline SjisString winOddsRecord(SjisView announce, std::initializer_list<SjisView> odds, SjisView dataKind = "1",
+                                int race = 11, std::initializer_list<int> popularity = {}) {
     RecordBuilder b = liveRecord(kO1Layout, announce, race, "05", dataKind);
     b.number(o1::SyussoTosu, static_cast<long long>(odds.size())).text(o1::TansyoFlag, "7");
     int i = 1;
-    for (std::string_view o : odds) {
+    for (SjisView o : odds) {
         const int ninki = popularity.size() >= static_cast<std::size_t>(i) ? popularity.begin()[i - 1] : i;
         b.number(o1::TanUmaban, i, i).text(o1::TanOdds, o, i).number(o1::TanNinki, ninki, i);
         ++i;
@@ -93,9 +91,9 @@ inline std::string winOddsRecord(std::string_view announce, std::initializer_lis
 // popularity texts, each at its place in the record (1-based).
 struct ExactaEntry {
     int index;
-    std::string_view kumi, odds, ninki;
+    SjisView kumi, odds, ninki;
 };
-inline std::string exactaRecord(std::string_view announce, std::initializer_list<ExactaEntry> entries, int race = 11) {
+inline SjisString exactaRecord(SjisView announce, std::initializer_list<ExactaEntry> entries, int race = 11) {
     RecordBuilder b = liveRecord(kO4Layout, announce, race);
     b.text(o4::HatubaiFlag, "7");
     for (const ExactaEntry& e : entries)

@@ -5,6 +5,7 @@
 
 #include "store/record_filer.h"
 #include "support/records.h"
+#include "text/formatted.h"
 
 namespace vantor::test {
 
@@ -14,14 +15,12 @@ inline constexpr const char* kMarksRace12Key = "2024052605021212";
 inline constexpr const char* kMarksDayName = "2024年05月26日";
 
 // The horse id of horse number `horse` of race 11 or 12.
-inline std::string marksHorseId(int race, int horse) {
-    return "2020" + std::to_string(race) + "000" + std::to_string(horse);
-}
+inline SjisString marksHorseId(int race, int horse) { return formatted("2020%d000%d", race, horse); }
 
-inline std::string marksRunner(const RaceId& id, int horse, const char* dataKind = "2") {
+inline SjisString marksRunner(const RaceId& id, int horse, const char* dataKind = "2") {
     return seBuilder(id, horse, marksHorseId(id.race, horse).c_str(), dataKind)
         .number(jvdata::se::Wakuban, horse)
-        .text(jvdata::se::Bamei, utf8ToCp932("シルシホース") + std::to_string(horse))
+        .text(jvdata::se::Bamei, utf8ToCp932("シルシホース") + formatted("%d", horse))
         .text(jvdata::se::SexCD, "1")
         .number(jvdata::se::Barei, 3)
         .take();
@@ -31,7 +30,7 @@ inline void fileMarksDay(const StorePaths& paths) {
     StoreBatch batch;
     RecordFiler filer(paths, batch);
     std::vector<SjisString> lines;
-    const auto file = [&](const std::string& record) { filer.fileAcquired(record, 20240101, lines); };
+    const auto file = [&](SjisView record) { filer.fileAcquired(record, 20240101, lines); };
     for (const auto& [id, heads] : {std::pair{kMarksRace11, 3}, std::pair{kMarksRace12, 2}}) {
         file(raRecord(id, heads, "2"));
         for (int horse = 1; horse <= heads; ++horse) file(marksRunner(id, horse));

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "output/draw_ops.h"
+#include "painting/draw_ops.h"
 
 namespace vantor::test {
 

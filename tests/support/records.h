@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "store/jvdata_live_structure.h"
-#include "store/jvdata_record.h"
+#include "record_layouts/jvdata_live_structure.h"
+#include "record_layouts/jvdata_record.h"
 #include "support/temp_dir.h"
 #include "text/encoding.h"
 
@@ -20,52 +20,52 @@ struct RaceId {
 
 inline jvdata::RecordBuilder& withRaceKey(jvdata::RecordBuilder& b, const RaceId& id, const char* dataKind) {
     using namespace jvdata;
-    return b.text(ra::DataKubun, dataKind)
+    return b.text(ra::DataKubun, sjisBytes(dataKind))
         .number(ra::MakeDate, 20240601)
         .number(ra::Year, id.date / 10000)
         .number(ra::MonthDay, id.date % 10000)
-        .text(ra::JyoCD, id.course)
+        .text(ra::JyoCD, sjisBytes(id.course))
         .number(ra::Kaiji, id.meeting)
         .number(ra::Nichiji, id.day)
         .number(ra::RaceNum, id.race);
 }
 
-inline std::string raRecord(const RaceId& id, int heads = 16, const char* dataKind = "7",
-                            const std::string& nameUtf8 = "テストステークス") {
+inline SjisString raRecord(const RaceId& id, int heads = 16, const char* dataKind = "7",
+                           const std::string& nameUtf8 = "テストステークス") {
     jvdata::RecordBuilder b(jvdata::kRaLayout);
     withRaceKey(b, id, dataKind).number(jvdata::ra::TorokuTosu, heads).text(jvdata::ra::Hondai, utf8ToCp932(nameUtf8));
     return b.take();
 }
 
-inline std::string seRecord(const RaceId& id, int horse, const char* horseId = "2020100001", const char* dataKind = "7",
-                            int position = 1) {
+inline SjisString seRecord(const RaceId& id, int horse, const char* horseId = "2020100001", const char* dataKind = "7",
+                           int position = 1) {
     jvdata::RecordBuilder b(jvdata::kSeLayout);
     withRaceKey(b, id, dataKind)
         .number(jvdata::se::Umaban, horse)
-        .text(jvdata::se::KettoNum, horseId)
+        .text(jvdata::se::KettoNum, sjisBytes(horseId))
         .text(jvdata::se::Bamei, utf8ToCp932("テストホース"))
         .number(jvdata::se::KakuteiJyuni, position);
     return b.take();
 }
 
-inline std::string hrRecord(const RaceId& id, const char* dataKind = "7", int winner = 1) {
+inline SjisString hrRecord(const RaceId& id, const char* dataKind = "7", int winner = 1) {
     jvdata::RecordBuilder b(jvdata::kHrLayout);
     withRaceKey(b, id, dataKind).number(jvdata::hr::TanUmaban, winner).number(jvdata::hr::TanPay, 350);
     return b.take();
 }
 
-inline std::string umRecord(const char* horseId, const std::string& sireUtf8 = "テストサイアー") {
+inline SjisString umRecord(const char* horseId, const std::string& sireUtf8 = "テストサイアー") {
     jvdata::RecordBuilder b(jvdata::kUmLayout);
     b.text(jvdata::um::DataKubun, "1")
-        .text(jvdata::um::KettoNum, horseId)
+        .text(jvdata::um::KettoNum, sjisBytes(horseId))
         .text(jvdata::um::HansyokuName, utf8ToCp932(sireUtf8), 1);
     return b.take();
 }
 
 // Final odds of a race (O1 or O2 layout, announce time "00000000"), with the
 // first entry's odds set, so that two records of one race tell apart.
-inline std::string finalOddsRecord(const jvdata::RecordLayout& layout, const RaceId& id, int firstOdds = 35,
-                                   const char* dataKind = "4") {
+inline SjisString finalOddsRecord(const jvdata::RecordLayout& layout, const RaceId& id, int firstOdds = 35,
+                                  const char* dataKind = "4") {
     jvdata::RecordBuilder b(layout);
     withRaceKey(b, id, dataKind).text(jvdata::o1::HappyoTime, "00000000").number(jvdata::o1::SyussoTosu, 16);
     if (layout.kind == "O1")
@@ -86,7 +86,7 @@ inline jvdata::RecordBuilder raBuilder(const RaceId& id, int heads = 16, const c
 inline jvdata::RecordBuilder seBuilder(const RaceId& id, int horse, const char* horseId = "2020100001",
                                        const char* dataKind = "7") {
     jvdata::RecordBuilder b(jvdata::kSeLayout);
-    withRaceKey(b, id, dataKind).number(jvdata::se::Umaban, horse).text(jvdata::se::KettoNum, horseId);
+    withRaceKey(b, id, dataKind).number(jvdata::se::Umaban, horse).text(jvdata::se::KettoNum, sjisBytes(horseId));
     return b;
 }
 
@@ -99,19 +99,19 @@ inline jvdata::RecordBuilder hrBuilder(const RaceId& id, const char* dataKind = 
 // Normal data of one race day (races 1 and 2, one runner each, with their
 // payouts) and the runner's horse master, as two feed files in feed/normal.
 inline void writeTwoRaceNormalFeed(const std::filesystem::path& feed) {
-    std::string day;
+    SjisString day;
     for (int race = 1; race <= 2; ++race) {
         const RaceId id{.race = race};
         day += raRecord(id, 1) + seRecord(id, 1) + hrRecord(id);
     }
-    writeFile(feed / "normal/20240526180000_RESULT.jvd", day);
-    writeFile(feed / "normal/20240527090000_MASTER.jvd", umRecord("2020100001"));
+    writeFile(feed / "normal/20240526180000_RESULT.jvd", day.bytes());
+    writeFile(feed / "normal/20240527090000_MASTER.jvd", umRecord("2020100001").bytes());
 }
 
 // A horse master record in the earlier 1577-byte layout.
 inline jvdata::RecordBuilder umaBuilder(const char* horseId) {
     jvdata::RecordBuilder b(jvdata::kUmaLayout);
-    b.text(jvdata::uma::DataKubun, "1").text(jvdata::uma::KettoNum, horseId);
+    b.text(jvdata::uma::DataKubun, "1").text(jvdata::uma::KettoNum, sjisBytes(horseId));
     return b;
 }
 

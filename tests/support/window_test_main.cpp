@@ -8,7 +8,7 @@
 
 #include <QApplication>
 
-#include "output/fonts.h"
+#include "painting/fonts.h"
 #include "support/cups_server.h"
 
 int main(int argc, char** argv) {

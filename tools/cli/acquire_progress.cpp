@@ -102,11 +102,11 @@ void AcquireProgress::writeLine(const std::string& utf8, bool flush) {
 std::string AcquireProgress::progressText() const {
     const Count files = count();
     if (phase_ == Phase::download)
-        return formatted("download %d/%d files, %.1f s", files.pos, files.max, secondsSince(started_));
+        return formattedUtf8("download %d/%d files, %.1f s", files.pos, files.max, secondsSince(started_));
     const double reading = secondsSince(readStarted_);
     const long long rate = reading > 0 ? static_cast<long long>(records_ / reading) : 0;
-    return formatted("read %d/%d files, %lld records, %lld records/s, %.1f s", files.pos, files.max, records_, rate,
-                     secondsSince(started_));
+    return formattedUtf8("read %d/%d files, %lld records, %lld records/s, %.1f s", files.pos, files.max, records_, rate,
+                         secondsSince(started_));
 }
 
 double AcquireProgress::secondsSince(Clock::time_point t) const {
@@ -114,7 +114,7 @@ double AcquireProgress::secondsSince(Clock::time_point t) const {
 }
 
 void AcquireProgress::finish() {
-    writeLine(formatted("%lld records filed in %.1f s", records_, secondsSince(started_)));
+    writeLine(formattedUtf8("%lld records filed in %.1f s", records_, secondsSince(started_)));
 }
 
 }  // namespace vantor::cli

@@ -17,8 +17,9 @@
 namespace vantor::cli {
 namespace {
 
-// "yyyy/mm/dd hh:nn:ss" to "yyyymmddhhnnss"; empty when it is not of that form.
-std::string toFromTime(const std::string& text) {
+// "yyyy/mm/dd hh:nn:ss" to "yyyymmddhhnnss", the link's start time (ASCII
+// digits, so the same bytes in Shift-JIS); empty when it is not of that form.
+SjisString toFromTime(const std::string& text) {
     if (text.size() != 19) return {};
     std::string digits;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -28,7 +29,7 @@ std::string toFromTime(const std::string& text) {
         if (c < '0' || c > '9') return {};
         digits += c;
     }
-    return digits;
+    return SjisString::fromBytes(std::move(digits));
 }
 
 std::string defaultStart() {
@@ -59,9 +60,11 @@ int acquire(const Context& ctx) {
     applyRunLimits(*link, timeLimit);
     if (!initialiseLink(*link)) return StopSignals::exitStatus(1);
 
-    const std::string lastTime = readLastTime(ini);
-    const std::string start = ctx.args.value("--from").value_or(lastTime.empty() ? defaultStart() : lastTime);
-    const std::string fromtime = toFromTime(start);
+    // The stored time is a checked "yyyy/mm/dd hh:nn:ss": ASCII, the same bytes in UTF-8.
+    const SjisString lastTime = readLastTime(ini);
+    const std::string start =
+        ctx.args.value("--from").value_or(lastTime.empty() ? defaultStart() : std::string(lastTime.bytes()));
+    const SjisString fromtime = toFromTime(start);
     if (fromtime.empty()) {
         std::cerr << "--from must be \"yyyy/mm/dd hh:nn:ss\", not \"" << start << "\"\n";
         return 2;

@@ -7,8 +7,8 @@
 
 #include "commands.h"
 #include "offscreen_app.h"
-#include "output/odds_chart_layout.h"
-#include "output/ops_files.h"
+#include "painting/odds_chart_layout.h"
+#include "painting/ops_files.h"
 #include "race_view.h"
 #include "raceday/live_race_of.h"
 

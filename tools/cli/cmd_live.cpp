@@ -20,8 +20,8 @@ constexpr int kDefaultEverySeconds = 60;
 
 // "HH:MM" as seconds after midnight; none for anything else.
 std::optional<int> clockTime(const std::string& text) {
-    if (text.size() != 5 || text[2] != ':' || !isAllDigits(SjisView(text).substr(0, 2)) ||
-        !isAllDigits(SjisView(text).substr(3, 2)))
+    if (text.size() != 5 || text[2] != ':' || !isAllDigits(std::string_view(text).substr(0, 2)) ||
+        !isAllDigits(std::string_view(text).substr(3, 2)))
         return std::nullopt;
     const int h = std::stoi(text.substr(0, 2)), m = std::stoi(text.substr(3, 2));
     if (h > 23 || m > 59) return std::nullopt;
@@ -74,7 +74,7 @@ std::variant<LiveOptions, std::string> readOptions(const Args& args) {
 std::variant<JapanClockSource, std::string> runClock(const LiveOptions& o, SjisView day) {
     if (!o.replayFrom) return environmentJapanClock();
     if (auto replay = replayJapanDay(day, *o.replayFrom, o.speed)) return std::move(*replay);
-    return "no race day to replay: \"" + std::string(day) + "\"";
+    return "no race day to replay: \"" + std::string(day.bytes()) + "\"";
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ int odds(const Context& ctx) {
         return 2;
     }
     const std::string day = ctx.args.value("--day").value_or("");
-    const bool from2005 = lenientInt(SjisView(day).substr(0, 4)) >= 2005;
+    const bool from2005 = lenientInt(std::string_view(day).substr(0, 4)) >= 2005;
     const OddsImportOutcome outcome = importPredictedOdds(ctx.args.words()[1], StorePaths(ctx.appDir), from2005);
     if (outcome.status == OddsImportOutcome::Status::saved) updateAnalysisDb(ctx);
     for (const OddsImportMessage& message : outcome.messages)

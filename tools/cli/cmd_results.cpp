@@ -7,9 +7,9 @@
 #include "jvlink/results_fetch.h"
 #include "race_view.h"
 #include "raceday/payout_import.h"
+#include "record_layouts/jvdata_record.h"
 #include "run_limits.h"
 #include "settings/program_settings.h"
-#include "store/jvdata_record.h"
 
 namespace vantor::cli {
 

@@ -14,7 +14,7 @@
 #include "components/message_box.h"
 #include "jvlink/idle_jvlink.h"
 #include "offscreen_app.h"
-#include "output/fonts.h"
+#include "painting/fonts.h"
 #include "race_view.h"
 #include "shell/main_form.h"
 #include "store/program_folder.h"

@@ -5,8 +5,8 @@
 #include "jvlink/bridge_jvlink.h"
 #include "jvlink/feed_jvlink.h"
 #include "jvlink/jvlink_startup.h"
+#include "jvlink_setup/wine_link_settings.h"
 #include "run_limits.h"
-#include "shell/wine_link_settings.h"
 
 namespace vantor::cli {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "commands.h"
 #include "jvlink/jvlink.h"
-#include "shell/jvlink_factory.h"
+#include "jvlink_setup/jvlink_factory.h"
 
 namespace vantor {
 class TIniGT;

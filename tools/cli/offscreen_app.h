@@ -5,7 +5,7 @@
 #include <QtGlobal>
 #include <optional>
 
-#include "output/fonts.h"
+#include "painting/fonts.h"
 
 namespace vantor::cli {
 

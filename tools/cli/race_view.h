@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "analysis/race_card.h"
 #include "commands.h"
 #include "raceday/day_loader.h"
-#include "raceday/race_card.h"
 
 namespace vantor::cli {
 

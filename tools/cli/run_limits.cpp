@@ -5,7 +5,7 @@
 
 #include "jvlink/bridge_jvlink.h"
 #include "jvlink/cancel_flag.h"
-#include "shell/bridge_time_limit.h"
+#include "jvlink_setup/bridge_time_limit.h"
 
 namespace vantor::cli {
 namespace {

@@ -38,7 +38,7 @@ std::string safeNamePart(std::string_view reported) {
 }
 
 std::string runFileName(std::string_view stamp, int sequence, std::string_view reportedName) {
-    return std::string(stamp) + "_" + formatted("%06d", sequence) + "_" + safeNamePart(reportedName) +
+    return std::string(stamp) + "_" + formattedUtf8("%06d", sequence) + "_" + safeNamePart(reportedName) +
            std::string(kFeedExtension);
 }
 

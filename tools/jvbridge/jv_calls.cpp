@@ -6,8 +6,8 @@
 
 namespace vantor::jvbridge {
 
-std::string jvErrorText(std::string_view operation, int code) {
-    return std::string(operation) + "エラー:" + cp932ToUtf8(JVResultMessage(operation, code));
+std::string jvErrorText(SjisView operation, int code) {
+    return cp932ToUtf8(operation) + "エラー:" + cp932ToUtf8(JVResultMessage(operation, code));
 }
 
 bool initialise(JVLink& link, std::string_view sid, const BridgeIo& io) {

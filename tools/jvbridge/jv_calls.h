@@ -7,11 +7,12 @@
 
 #include "bridge_io.h"
 #include "jvlink/jvlink.h"
+#include "text/sjis.h"
 
 namespace vantor::jvbridge {
 
 // "<operation>エラー:" followed by the result message of code (UTF-8).
-std::string jvErrorText(std::string_view operation, int code);
+std::string jvErrorText(SjisView operation, int code);
 
 // JVInit with sid; false (reported) when JV-Link is not ready. A JV-Link
 // older than the program needs is warned about, not refused.

@@ -12,7 +12,7 @@ namespace {
 // The version property's dispatch identifier.
 constexpr DISPID kVersionId = 16;
 
-std::string hresultText(HRESULT hr) { return formatted("0x%08lX", static_cast<unsigned long>(hr)); }
+std::string hresultText(HRESULT hr) { return formattedUtf8("0x%08lX", static_cast<unsigned long>(hr)); }
 
 // Refusals of an argument's form, as opposed to failures inside the call.
 bool refusedForm(HRESULT hr) {

@@ -6,12 +6,12 @@
 
 namespace vantor {
 
-std::string cp932ToUtf8(std::string_view sjis) {
-    return jvbridge::narrow(jvbridge::widen(sjis, jvbridge::kShiftJisCodePage), CP_UTF8);
+std::string cp932ToUtf8(SjisView sjis) {
+    return jvbridge::narrow(jvbridge::widen(sjis.bytes(), jvbridge::kShiftJisCodePage), CP_UTF8);
 }
 
-std::string utf8ToCp932(std::string_view utf8) {
-    return jvbridge::narrow(jvbridge::widen(utf8, CP_UTF8), jvbridge::kShiftJisCodePage);
+SjisString utf8ToCp932(std::string_view utf8) {
+    return SjisString::fromBytes(jvbridge::narrow(jvbridge::widen(utf8, CP_UTF8), jvbridge::kShiftJisCodePage));
 }
 
 }  // namespace vantor
