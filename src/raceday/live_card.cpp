@@ -1,5 +1,6 @@
 #include "raceday/live_card.h"
 
+#include "codes/race_key.h"
 #include "raceday/live_race_of.h"
 #include "text/formatted.h"
 #include "text/sjis_literal.h"
@@ -90,8 +91,8 @@ void fillLiveCard(RaceDay& day) {
     for (int r = 0; r < day.RaceCount && r < kMaxRaces; ++r) {
         TRaceRec& rec = day.RaceTbl[r];
         const LiveRace* live = liveRaceOf(day, r);
-        const SjisView key = rec.RaceKey.view();
-        const LiveCourse* course = key.size() >= 16 ? day.live().course(key.substr(8, 2)) : nullptr;
+        const RaceKey key(rec.RaceKey.view());
+        const LiveCourse* course = key.text().size() >= RaceKey::kLength ? day.live().course(key.course()) : nullptr;
         if (live) fillRace(rec, *live);
         if (course) fillCourse(rec, *course);
         rec.LiveAsOf = liveClockText(latestOf(live, course));

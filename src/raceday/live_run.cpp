@@ -1,5 +1,6 @@
 #include "raceday/live_run.h"
 
+#include "codes/race_key.h"
 #include "jvlink/jvlink.h"
 #include "jvlink/live_fetch.h"
 #include "jvlink/results_fetch.h"
@@ -36,7 +37,9 @@ LiveDataspec dataspecOf(LiveFetchKind kind) {
 }  // namespace
 
 LiveRun::LiveRun(const StorePaths& paths, const RaceDay& day)
-    : paths_(paths), raceDay_(day), day_(day.RaceCount > 0 ? day.RaceTbl[0].RaceKey.view().substr(0, 8) : SjisView()) {
+    : paths_(paths),
+      raceDay_(day),
+      day_(day.RaceCount > 0 ? RaceKey(day.RaceTbl[0].RaceKey.view()).date() : SjisView()) {
     loadLiveDay(paths_, day_, *current_);
     races_.reserve(kMaxRaces);
     plan_.reserve(3 + 2 * kMaxRaces);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "codes/calendar.h"
+#include "codes/race_key.h"
 #include "raceday/live_day.h"
 #include "raceday/race_day.h"
 
@@ -79,12 +80,12 @@ void liveRaceTimes(const RaceDay& day, const LiveDay& live, std::vector<LiveRace
     out.clear();
     for (int r = 0; r < day.RaceCount && r < kMaxRaces; ++r) {
         const TRaceRec& race = day.RaceTbl[r];
-        const SjisView key = race.RaceKey.view();
-        if (key.size() < 16) continue;
-        const LiveRace* changed = live.race(key.substr(8, 2), lenientInt(key.substr(14, 2)));
+        const RaceKey key(race.RaceKey.view());
+        if (key.text().size() < RaceKey::kLength) continue;
+        const LiveRace* changed = live.race(key.course(), lenientInt(key.raceNumber()));
         const bool moved = changed && changed->postTimeChange.present();
         if (const auto post = postSeconds(moved ? changed->postTime.view() : race.HassoTime.view()))
-            out.push_back({key.substr(0, 16), *post});
+            out.push_back({key.text(), *post});
     }
 }
 

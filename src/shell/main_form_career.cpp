@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 
+#include "codes/race_key.h"
 #include "components/message_box.h"
 #include "components/string_grid.h"
 #include "export/analysis_db.h"
@@ -90,7 +91,7 @@ HorseCareerForm* TMainForm::openHorseCareer(RunnerSlot runner) {
     const QString note = UserMarks ? QString::fromStdString(UserMarks->horseNote(horse)) : QString();
     const QString shownName = toQString(name);
     auto* form = new HorseCareerForm(
-        std::move(*career), lenientInt(race.RaceKey.view().substr(0, 8)), note,
+        std::move(*career), lenientInt(RaceKey(race.RaceKey.view()).date()), note,
         [this, horse, shownName](QWidget* parent) { return editHorseNote(parent, horse, shownName); }, this);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();

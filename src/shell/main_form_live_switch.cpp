@@ -11,6 +11,7 @@
 #include <QStatusBar>
 
 #include "analysis/view_grids.h"
+#include "codes/race_key.h"
 #include "components/speed_button.h"
 #include "components/string_grid.h"
 #include "fileio/writer_lock.h"
@@ -83,7 +84,7 @@ bool TMainForm::startLiveSwitch(std::optional<LiveReplay> replay) {
 bool TMainForm::offersLiveReplay() const {
     const FeedJVLink* feed = feedLink();
     if (!feed || Day->RaceCount <= 0 || DatList->count() == 0) return false;
-    const SjisView day = Day->RaceTbl[0].RaceKey.view().substr(0, 8);
+    const SjisView day = RaceKey(Day->RaceTbl[0].RaceKey.view()).date();
     std::error_code ec;
     if (!std::filesystem::is_directory(feed->settings().feedDir / feed::kRealtimeDir / day.bytes(), ec)) return false;
     const std::optional<int> now = japanSecondsOfDay(day, LiveSwitch1->now());
