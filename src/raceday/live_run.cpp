@@ -8,6 +8,7 @@
 #include "raceday/live_day_load.h"
 #include "store/live_files.h"
 #include "store/store_image.h"
+#include "text/encoding.h"
 #include "text/formatted.h"
 
 namespace vantor {
@@ -99,7 +100,7 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
         const std::string what =
             std::string(plan.kind == LiveFetchKind::results ? jv::kResultsDataSpec
                                                             : dataspecText(dataspecOf(plan.kind))) +
-            " " + asciiName(key) + ": ";
+            " " + cp932ToUtf8(key) + ": ";
         auto lock = hooks.takeLock();
         std::optional<std::string> failure;
         notes.clear();
@@ -121,7 +122,7 @@ LiveStepReport LiveRun::step(JVLink& link, std::chrono::sys_seconds now, const L
     }
     if (!filed.empty()) {
         if (const auto failure = writeAnswers(filer, hooks)) {
-            report.notes.push_back("Live/" + asciiName(day_.view()) + ": " + *failure);
+            report.notes.push_back("Live/" + cp932ToUtf8(day_.view()) + ": " + *failure);
             report.failed = true;
         } else {
             for (const LiveFetchPlan* plan : filed) noteLiveFetch(log_, *plan, seconds);

@@ -74,7 +74,7 @@ std::variant<LiveOptions, std::string> readOptions(const Args& args) {
 std::variant<JapanClockSource, std::string> runClock(const LiveOptions& o, SjisView day) {
     if (!o.replayFrom) return environmentJapanClock();
     if (auto replay = replayJapanDay(day, *o.replayFrom, o.speed)) return std::move(*replay);
-    return "no race day to replay: \"" + std::string(day.bytes()) + "\"";
+    return "no race day to replay: \"" + cp932ToUtf8(day) + "\"";
 }
 
 }  // namespace
